@@ -1,0 +1,13 @@
+# Creates DEST from SCHEMA with the sqlite3 shell unless DEST already exists.
+if(EXISTS "${DEST}")
+  return()
+endif()
+find_program(SQLITE3 sqlite3 REQUIRED)
+set(tmp "${DEST}.new")
+file(REMOVE "${tmp}")
+execute_process(COMMAND ${SQLITE3} "${tmp}" INPUT_FILE "${SCHEMA}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  file(REMOVE "${tmp}")
+  message(FATAL_ERROR "Could not build the empty database from ${SCHEMA}")
+endif()
+file(RENAME "${tmp}" "${DEST}")

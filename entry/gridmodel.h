@@ -1,0 +1,35 @@
+#pragma once
+// The choice grid as a table model for a view: the subject rows and choice columns
+// are the model's cells; the two fixed header rows become the column headers and the
+// fixed subject column the row headers.
+
+#include <QAbstractTableModel>
+
+class ChoiceGrid;
+
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit GridModel(ChoiceGrid& grid, QObject* parent = nullptr);
+    ~GridModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The grid cell (row, column) a model index shows, and back.
+    static int gridRow(const QModelIndex& index) { return index.row() + 2; }
+    static int gridCol(const QModelIndex& index) { return index.column() + 1; }
+    QModelIndex indexOfCell(int gridRow, int gridCol) const;
+
+    // Text of the top-left fixed cells, shown in the view's corner.
+    QString cornerText() const;
+
+private:
+    Qt::Alignment alignmentOf(int code) const;
+
+    ChoiceGrid& grid;
+    int shownRows = 0;
+    int shownCols = 0;
+};

@@ -1,0 +1,169 @@
+#include "errorreport.h"
+
+#include "messages.h"
+
+#include <QRandomGenerator>
+#include <QTime>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The database engine's numbers for a database, table or record that is locked,
+// in use by someone else, or changed under the program.
+constexpr int TroubleNumbers[] = {3000, 3006, 3008, 3009, 3046, 3050, 3051, 3158,
+                                  3164, 3186, 3187, 3188, 3189, 3196, 3197, 3202,
+                                  3211, 3212, 3218, 3260, 3261, 3262, 3624};
+
+// Calls further apart than this belong to separate episodes of trouble.
+constexpr double EpisodeGap = 2.0;
+
+double timeOfDay()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void shortRandomPause()
+{
+    QRandomGenerator random(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+    const double r = random.generateDouble();
+    const long limit = std::lround(r * 1000);
+    for (volatile long i = 0; i < limit;) {
+        i = i + 1;
+    }
+}
+
+QString signedNumberText(int n)
+{
+    // A leading space stands where a minus sign would.
+    return n < 0 ? QString::number(n) : QStringLiteral(" ") + QString::number(n);
+}
+
+} // namespace
+
+Failure runtimeFailure(int number)
+{
+    switch (number) {
+    case ErrorNumber::Overflow:
+        return {number, QStringLiteral("Overflow")};
+    case ErrorNumber::SubscriptOutOfRange:
+        return {number, QStringLiteral("Subscript out of range")};
+    case ErrorNumber::DivisionByZero:
+        return {number, QStringLiteral("Division by zero")};
+    case ErrorNumber::TypeMismatch:
+        return {number, QStringLiteral("Type mismatch")};
+    case ErrorNumber::InvalidUseOfNull:
+        return {number, QStringLiteral("Invalid use of Null")};
+    case ErrorNumber::ObjectAlreadyLoaded:
+        return {number, QStringLiteral("Object already loaded")};
+    default:
+        return {number, QStringLiteral("Application-defined or object-defined error")};
+    }
+}
+
+bool ErrorReport::isDatabaseTrouble(int number)
+{
+    return std::find(std::begin(TroubleNumbers), std::end(TroubleNumbers), number) !=
+           std::end(TroubleNumbers);
+}
+
+bool ErrorReport::askAboutTrouble()
+{
+    const Answer a = MsgBox(QStringLiteral("The Program Is Having Trouble Accessing The Database\r\n"
+                                           "If You Choose Cancel, The Results Will Be Unpredictable"),
+                            Buttons::RetryCancel, Icon::Information);
+    troubleCalls = 0;
+    return a == Answer::Retry;
+}
+
+bool ErrorReport::ErrorHandler(const QString& label, std::int16_t number,
+                               const QString& description)
+{
+    const double now = clock ? clock() : timeOfDay();
+    bool result = false;
+    if (isDatabaseTrouble(number)) {
+        result = true;
+        const double sinceLast = now - troubleSince;
+        if (troubleCalls == 0 || sinceLast < 0 || sinceLast > EpisodeGap)
+            troubleCalls = 0;
+        ++troubleCalls;
+        troubleSince = now;
+        if (number == lastError) {
+            ++retries;
+            if (now - start > 60 || retries > 100) {
+                result = askAboutTrouble();
+                retries = 0;
+                start = static_cast<std::int32_t>(std::lround(now));
+            } else if (pause) {
+                pause();
+            } else {
+                shortRandomPause();
+            }
+        } else {
+            retries = 0;
+            start = static_cast<std::int32_t>(std::lround(now));
+            if (troubleCalls > MixedTroubleLimit)
+                result = askAboutTrouble();
+        }
+        if (idle)
+            idle();
+    } else {
+        retries = 0;
+        troubleCalls = 0;
+        MsgBox(QStringLiteral("Unexpected Error In - ") + label + QStringLiteral(", Error Number") +
+                   signedNumberText(number) + QStringLiteral(", ") + description,
+               Buttons::Ok, Icon::Information);
+        result = false;
+    }
+    lastError = number;
+    return result;
+}
+
+void ErrorReport::setClock(Clock c) { clock = std::move(c); }
+void ErrorReport::setPause(Pause p) { pause = std::move(p); }
+void ErrorReport::setIdle(std::function<void()> i) { idle = std::move(i); }
+
+void ErrorReport::reset()
+{
+    lastError = 0;
+    retries = 0;
+    start = 0;
+    troubleCalls = 0;
+    troubleSince = 0;
+}
+
+ErrorReport& errorReport()
+{
+    static ErrorReport report;
+    return report;
+}
+
+Trap::Trap(QString label, std::initializer_list<int> skipped) : name(std::move(label)), skip(skipped)
+{
+}
+
+bool Trap::step(const std::function<std::optional<Failure>()>& attempt)
+{
+    for (;;) {
+        const std::optional<Failure> f = attempt();
+        if (!f)
+            return true;
+        if (std::find(skip.begin(), skip.end(), f->number) != skip.end())
+            return false;
+        std::int16_t number = 0;
+        QString description = f->description;
+        if (f->number < std::numeric_limits<std::int16_t>::min() ||
+            f->number > std::numeric_limits<std::int16_t>::max()) {
+            // Too large for the report's number: say so and keep the original.
+            number = ErrorNumber::Overflow;
+            description = QStringLiteral("Error %1: %2").arg(f->number).arg(f->description);
+        } else {
+            number = static_cast<std::int16_t>(f->number);
+        }
+        if (!errorReport().ErrorHandler(name, number, description)) {
+            failed = true;
+            return false;
+        }
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// How one window reaches another. Each window lives in its own library; the
+// program's entry point connects them here, so that no library depends on a
+// window that opens it.
+
+#include <QString>
+#include <functional>
+
+namespace Forms {
+
+inline std::function<void()> ShowInfoForm;
+inline std::function<void()> ShowLoadForm;
+inline std::function<void()> ShowDataForm;
+inline std::function<void()> ShowDrawForm;
+inline std::function<void()> UnloadInfoForm;
+
+// Text of the study window's group-size box, or nothing when the window is not loaded.
+inline std::function<QString()> InfoGroupSizeText;
+
+// Before the program ends: each asks its window's save question when something is
+// unsaved; false means the user chose Cancel and the program keeps running.
+inline std::function<bool()> DataFormMayEnd;
+inline std::function<bool()> DrawFormMayEnd;
+
+inline void call(const std::function<void()>& f)
+{
+    if (f)
+        f();
+}
+
+} // namespace Forms

@@ -1,0 +1,66 @@
+#include "qtmessages.h"
+
+#include "programicon.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons boxButtons(Buttons b)
+{
+    switch (b) {
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+} // namespace
+
+Answer showMessageBox(const Message& m)
+{
+    QMessageBox box(boxIcon(m.icon), m.title, m.text, boxButtons(m.buttons),
+                    QApplication::activeWindow());
+    box.setWindowIcon(programIcon());
+    QString text = m.text;
+    box.setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return answerOf(box.exec());
+}

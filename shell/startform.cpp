@@ -1,0 +1,77 @@
+#include "startform.h"
+
+#include "forms.h"
+#include "globals.h"
+#include "programicon.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+
+StartForm::StartForm()
+{
+    setWindowTitle(QStringLiteral("StartForm"));
+    setWindowIcon(programIcon());
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    Slabel = new QLabel(QStringLiteral("Sociogram"), client);
+    Slabel->setObjectName(QStringLiteral("Slabel_0"));
+    Slabel->setFont(namedFont(QStringLiteral("Times New Roman"), 48));
+    placeTwips(Slabel, 360, 840, 4140, 1095);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    New = file->addAction(QStringLiteral("&New Project"), this, &StartForm::New_Click);
+    Load = file->addAction(QStringLiteral("&Load Existing Project"), this, &StartForm::Load_Click);
+    Quit = file->addAction(QStringLiteral("&Exit"), this, &StartForm::Quit_Click);
+
+    makeFixedWindow(this, client, 4830, 3750);
+    Form_Load();
+}
+
+void StartForm::Form_Load()
+{
+    adjustSize();
+    CenterForm(this);
+}
+
+void StartForm::New_Click()
+{
+    Global::NewProject = Global::True;
+    Global::CurrentRecord = 0;
+    Forms::call(Forms::ShowInfoForm);
+}
+
+void StartForm::Load_Click()
+{
+    Global::NewProject = Global::False;
+    Forms::call(Forms::ShowLoadForm);
+}
+
+bool StartForm::mayEnd()
+{
+    // Unsaved answers and arrangements are offered for saving before the end;
+    // Cancel on either keeps the program running.
+    if (Forms::DataFormMayEnd && !Forms::DataFormMayEnd())
+        return false;
+    if (Forms::DrawFormMayEnd && !Forms::DrawFormMayEnd())
+        return false;
+    return true;
+}
+
+void StartForm::Quit_Click()
+{
+    if (mayEnd())
+        QCoreApplication::exit(0);
+}
+
+void StartForm::closeEvent(QCloseEvent* event)
+{
+    if (mayEnd()) {
+        event->accept();
+        QCoreApplication::exit(0);
+    } else {
+        event->ignore();
+    }
+}

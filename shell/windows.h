@@ -1,0 +1,69 @@
+#pragma once
+// Helpers shared by every window: twips, fixed client areas, centring, the
+// one-instance rule and text selection.
+
+#include <QPointer>
+#include <QWidget>
+
+class QFont;
+class QLineEdit;
+class QPlainTextEdit;
+class QTextEdit;
+
+namespace Twips {
+constexpr double PerInch = 1440.0;
+// Pixels for a length in twips at the screen's logical resolution.
+int toPixels(double twips);
+double fromPixels(double pixels);
+double perPixel(); // 15 at 96 DPI
+} // namespace Twips
+
+// Places a child at a rectangle given in twips.
+void placeTwips(QWidget* w, int left, int top, int width, int height);
+
+// A fixed-size window whose client area (below any menu bar) has the given size.
+void makeFixedWindow(QWidget* window, QWidget* clientArea, int widthTwips, int heightTwips);
+
+// Window flags of a fixed dialog-like window without minimise or maximise button.
+Qt::WindowFlags fixedWindowFlags();
+
+QFont namedFont(const QString& family, double points, bool bold = false);
+
+// Moves the window to the middle of its screen; its size is unchanged.
+void CenterForm(QWidget* window);
+
+// Selects the whole text so that typing replaces it; a multi-line box keeps its caret.
+void SelectAllText(QLineEdit* box);
+void SelectAllText(QTextEdit* box);
+void SelectAllText(QPlainTextEdit* box);
+
+// One instance of a window: created on first reference, reused until it is unloaded,
+// fresh after that.
+template <class Form>
+class SingleInstance {
+public:
+    static Form* instance()
+    {
+        if (!slot())
+            slot() = new Form;
+        return slot();
+    }
+    static bool loaded() { return !slot().isNull(); }
+    static Form* ifLoaded() { return slot().data(); }
+    // Closes the window and lets it go; the next reference creates a new one.
+    static void unload()
+    {
+        if (Form* f = slot().data()) {
+            slot() = nullptr;
+            f->hide();
+            f->deleteLater();
+        }
+    }
+
+private:
+    static QPointer<Form>& slot()
+    {
+        static QPointer<Form> p;
+        return p;
+    }
+};

@@ -1,0 +1,111 @@
+#include "dberror.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// SQLite's primary result codes.
+enum : int {
+    Error = 1,
+    Busy = 5,
+    Locked = 6,
+    ReadOnly = 8,
+    IoErr = 10,
+    Corrupt = 11,
+    Full = 13,
+    CantOpen = 14,
+    Protocol = 15,
+    TooBig = 18,
+    Constraint = 19,
+    Mismatch = 20,
+    NotADb = 26,
+};
+
+QString quoted(const QString& s) { return u'\'' + s + u'\''; }
+
+// "no such table: X" and its kin name the missing piece.
+std::optional<DbError> missingPiece(const QString& message, const QString& path)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("no such (table|column|index): ([^\\s]+)"));
+    const QRegularExpressionMatch m = pattern.match(message);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QString what = m.captured(1);
+    QString name = m.captured(2);
+    if (const qsizetype dot = name.lastIndexOf(u'.'); dot >= 0 && what == u"column")
+        name = name.mid(dot + 1);
+    if (what == u"table")
+        return DbError{DbNumber::NoSuchTable,
+                       QStringLiteral("The database %1 has no table %2; it is not a complete study database.")
+                           .arg(quoted(path), quoted(name)),
+                       message, Error};
+    if (what == u"column")
+        return DbError{DbNumber::NoSuchField,
+                       QStringLiteral("The database %1 lacks the field %2; it is not a complete study database.")
+                           .arg(quoted(path), quoted(name)),
+                       message, Error};
+    return DbError{DbNumber::NoSuchIndex,
+                   QStringLiteral("The database %1 lacks the index %2; it is not a complete study database.")
+                       .arg(quoted(path), quoted(name)),
+                   message, Error};
+}
+
+} // namespace
+
+DbError mapEngineError(int sqliteCode, const QString& message, const QString& path)
+{
+    const int code = sqliteCode & 0xff;
+    const QString file = quoted(path);
+    switch (code) {
+    case Busy:
+        return {DbNumber::Busy,
+                QStringLiteral("Couldn't update %1; it is currently locked by another program.").arg(file),
+                message, sqliteCode};
+    case Locked:
+        return {DbNumber::TableLocked, QStringLiteral("Couldn't lock a table of %1; it is currently in use.").arg(file),
+                message, sqliteCode};
+    case ReadOnly:
+        return {DbNumber::CannotOpen,
+                QStringLiteral("The database %1 is read-only; changes cannot be written to it.").arg(file),
+                message, sqliteCode};
+    case Protocol:
+        return {DbNumber::FileLocked, QStringLiteral("Could not lock the file %1.").arg(file), message,
+                sqliteCode};
+    case CantOpen:
+        if (!QFileInfo::exists(path))
+            return {DbNumber::FileNotFound, QStringLiteral("Could not find file %1.").arg(file), message,
+                    sqliteCode};
+        return {DbNumber::CannotOpen, QStringLiteral("The database %1 cannot be opened.").arg(file), message,
+                sqliteCode};
+    case NotADb:
+        return {DbNumber::NotADatabase,
+                QStringLiteral("Unrecognized database format %1: the file is not a study database.").arg(file),
+                message, sqliteCode};
+    case Corrupt:
+        return {DbNumber::Corrupt,
+                QStringLiteral("Cannot open database %1. The file may be damaged.").arg(file), message,
+                sqliteCode};
+    case Full:
+        return {DbNumber::DiskFull,
+                QStringLiteral("Not enough space on disk for %1; nothing was written.").arg(file), message,
+                sqliteCode};
+    case IoErr:
+        return {DbNumber::DiskError, QStringLiteral("Disk error while reading or writing %1.").arg(file),
+                message, sqliteCode};
+    case Constraint:
+        return {DbNumber::Constraint, QStringLiteral("The change to %1 was refused: %2").arg(file, message),
+                message, sqliteCode};
+    case TooBig:
+    case Mismatch:
+        return {DbNumber::DataTooBig, QStringLiteral("A value does not fit its field in %1.").arg(file),
+                message, sqliteCode};
+    default:
+        break;
+    }
+    if (std::optional<DbError> piece = missingPiece(message, path))
+        return *piece;
+    return {DbNumber::Other, QStringLiteral("The database %1 reported: %2").arg(file, message), message,
+            sqliteCode};
+}

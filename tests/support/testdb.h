@@ -1,0 +1,35 @@
+#pragma once
+// A fresh study database in a temporary folder for each test, made from the
+// schema the program ships, with AppPath pointing at that folder.
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <QVariantList>
+#include <vector>
+
+class TestDatabase {
+public:
+    TestDatabase();
+    ~TestDatabase();
+
+    bool isValid() const { return ok; }
+    QString path() const { return file; }
+    QString folder() const { return dir.path(); }
+
+    // Runs SQL on a connection of the test's own (not the program's store).
+    bool exec(const QString& sql, const QVariantList& binds = {});
+    QVariant scalar(const QString& sql, const QVariantList& binds = {});
+    std::vector<QVariantList> rows(const QString& sql, const QVariantList& binds = {});
+    QByteArray bytes() const; // the file's contents, to prove it unchanged
+
+    static QString schemaText();
+    // Makes a database with the schema at any path.
+    static bool create(const QString& path);
+
+private:
+    QTemporaryDir dir;
+    QString file;
+    QString connection;
+    bool ok = false;
+};
