@@ -1,0 +1,54 @@
+#include "labels.h"
+
+LabelSet::LabelSet() { labels[0] = SubjectLabel{}; }
+
+std::optional<Failure> LabelSet::load(int i)
+{
+    if (i < 1 || i > MaxIndex)
+        return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+    if (labels[i])
+        return runtimeFailure(ErrorNumber::ObjectAlreadyLoaded);
+    SubjectLabel copy = Template();
+    copy.Visible = true;
+    copy.Caption = QString::number(i);
+    labels[i] = copy;
+    notify();
+    return std::nullopt;
+}
+
+bool LabelSet::exists(int i) const { return i >= 0 && i <= MaxIndex && labels[i].has_value(); }
+
+SubjectLabel* LabelSet::get(int i) { return exists(i) ? &*labels[i] : nullptr; }
+
+const SubjectLabel* LabelSet::get(int i) const { return exists(i) ? &*labels[i] : nullptr; }
+
+bool LabelSet::move(int i, float left, float top)
+{
+    if (i < 1 || !exists(i))
+        return false;
+    labels[i]->Left = left;
+    labels[i]->Top = top;
+    notify();
+    return true;
+}
+
+void LabelSet::unloadAll()
+{
+    for (int i = 1; i <= MaxIndex; ++i)
+        labels[i].reset();
+    notify();
+}
+
+int LabelSet::highestIndex() const
+{
+    for (int i = MaxIndex; i > 0; --i)
+        if (labels[i])
+            return i;
+    return 0;
+}
+
+void LabelSet::notify()
+{
+    if (changed)
+        changed();
+}
