@@ -16,11 +16,12 @@ int counter = 0;
 bool runScript(QSqlDatabase& db, const QString& script)
 {
     QSqlQuery q(db);
-    for (const QString& piece : script.split(u';')) {
-        QString sql;
-        for (const QString& line : piece.split(u'\n'))
-            if (!line.trimmed().startsWith(QStringLiteral("--")))
-                sql += line + u'\n';
+    // Comments go first: a semicolon inside one must not split a statement.
+    QString body;
+    for (const QString& line : script.split(u'\n'))
+        if (!line.trimmed().startsWith(QStringLiteral("--")))
+            body += line + u'\n';
+    for (const QString& sql : body.split(u';')) {
         if (sql.trimmed().isEmpty())
             continue;
         if (!q.exec(sql)) {

@@ -1,0 +1,191 @@
+#include "analysiswindow.h"
+
+#include "analysistable.h"
+#include "exports.h"
+#include "messages.h"
+#include "programicon.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;All files (*)");
+const QString GraphFilter = QStringLiteral("GraphML files (*.graphml);;All files (*)");
+
+QPointer<AnalysisWindow>& openWindow() {
+    static QPointer<AnalysisWindow> window;
+    return window;
+}
+
+// One line per entry the analysis left out, so that the user can find it in the grid.
+QString skippedText(const std::vector<SkippedEntry>& skipped) {
+    QStringList lines;
+    for (const SkippedEntry& e : skipped)
+        lines << QStringLiteral("%1, subject %2, choice %3: \"%4\" (%5)")
+                     .arg(criterionName(e.criterion))
+                     .arg(e.chooser)
+                     .arg(e.slot)
+                     .arg(e.text, skipReasonText(e.reason));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+AnalysisWindow::SaveFileName& AnalysisWindow::saveFileName() {
+    static SaveFileName ask = [](QWidget* parent, const QString& caption, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+    };
+    return ask;
+}
+
+AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Sociometric Analysis"));
+    setWindowIcon(programIcon());
+    setSizeGripEnabled(true);
+
+    methodLabel = new QLabel(QStringLiteral("&Method:"), this);
+    methods = new QComboBox(this);
+    methods->addItem(statusMethodName(StatusMethod::CoieDodgeCoppotelli));
+    methods->addItem(statusMethodName(StatusMethod::NewcombBukowski));
+    methodLabel->setBuddy(methods);
+
+    model = new AnalysisTableModel(this);
+    subjects = new QTableView(this);
+    subjects->setModel(model);
+    subjects->verticalHeader()->hide();
+    subjects->setSelectionBehavior(QAbstractItemView::SelectRows);
+    subjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    figures = new QTableWidget(0, 2, this);
+    figures->setHorizontalHeaderLabels({QStringLiteral("Figure"), QStringLiteral("Value")});
+    figures->verticalHeader()->hide();
+    figures->horizontalHeader()->setStretchLastSection(true);
+    figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    exportTable = new QPushButton(QStringLiteral("Export &Table..."), this);
+    exportChoices = new QPushButton(QStringLiteral("Export &Choices..."), this);
+    exportGraph = new QPushButton(QStringLiteral("Export &GraphML..."), this);
+    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(methodLabel);
+    top->addWidget(methods);
+    top->addStretch();
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(subjects);
+    splitter->addWidget(figures);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(exportTable);
+    buttons->addWidget(exportChoices);
+    buttons->addWidget(exportGraph);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+    resize(980, 560);
+
+    connect(methods, &QComboBox::currentIndexChanged, this, [this](int i) {
+        setMethod(i == 1 ? StatusMethod::NewcombBukowski : StatusMethod::CoieDodgeCoppotelli);
+    });
+    connect(exportTable, &QPushButton::clicked, this, &AnalysisWindow::ExportTable_Click);
+    connect(exportChoices, &QPushButton::clicked, this, &AnalysisWindow::ExportChoices_Click);
+    connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::ExportGraph_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void AnalysisWindow::setChoices(const ChoiceSet& choices) {
+    shownChoices = choices;
+    current = analyseChoices(choices);
+    model->setAnalysis(current, method());
+    // The status groups need both criteria; for a one-criterion study there is
+    // nothing to choose between.
+    methods->setEnabled(current.group.classified);
+    methodLabel->setEnabled(current.group.classified);
+    subjects->resizeColumnsToContents();
+    refreshFigures();
+}
+
+StatusMethod AnalysisWindow::method() const {
+    return methods->currentIndex() == 1 ? StatusMethod::NewcombBukowski
+                                        : StatusMethod::CoieDodgeCoppotelli;
+}
+
+void AnalysisWindow::setMethod(StatusMethod m) {
+    const int index = m == StatusMethod::NewcombBukowski ? 1 : 0;
+    if (methods->currentIndex() != index) {
+        methods->setCurrentIndex(index); // comes back here through the signal
+        return;
+    }
+    model->setMethod(m);
+    refreshFigures();
+}
+
+void AnalysisWindow::refreshFigures() {
+    const FigureList list = groupFigures(current, method());
+    figures->setRowCount(static_cast<int>(list.size()));
+    for (int row = 0; row < static_cast<int>(list.size()); ++row) {
+        const auto& [name, value] = list[static_cast<std::size_t>(row)];
+        figures->setItem(row, 0, new QTableWidgetItem(name));
+        auto* valueItem = new QTableWidgetItem(value);
+        valueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        figures->setItem(row, 1, valueItem);
+    }
+    figures->resizeColumnToContents(0);
+    if (!current.skipped.empty() && figures->rowCount() > 0)
+        figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedText(current.skipped));
+}
+
+void AnalysisWindow::saveText(const QString& caption, const QString& filter, const QString& text) {
+    const QString path = saveFileName()(this, caption, filter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeTextFile(path, text, &error))
+        MsgBox(QStringLiteral("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
+               Icon::Exclamation);
+}
+
+void AnalysisWindow::ExportTable_Click() {
+    saveText(QStringLiteral("Export Table"), CsvFilter, analysisTableCsv(current, method()));
+}
+
+void AnalysisWindow::ExportChoices_Click() {
+    saveText(QStringLiteral("Export Choices"), CsvFilter, choicesEdgeListCsv(shownChoices));
+}
+
+void AnalysisWindow::ExportGraph_Click() {
+    saveText(QStringLiteral("Export GraphML"), GraphFilter, choicesGraphMl(shownChoices));
+}
+
+void showAnalysis(const ChoiceSet& choices, QWidget* parent) {
+    QPointer<AnalysisWindow>& window = openWindow();
+    if (!window) {
+        window = new AnalysisWindow(parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->setChoices(choices);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+AnalysisWindow* openAnalysisWindow() {
+    return openWindow().data();
+}

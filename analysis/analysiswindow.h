@@ -1,0 +1,67 @@
+#pragma once
+// The analysis window: the per-subject table, the group figures and, for a study
+// with both criteria, the status groups of the chosen method; its buttons write the
+// table, the choices and the graph to files.
+
+#include "choiceset.h"
+#include "sociometry.h"
+
+#include <QDialog>
+#include <functional>
+
+class AnalysisTableModel;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+
+class AnalysisWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit AnalysisWindow(QWidget* parent = nullptr);
+
+    void setChoices(const ChoiceSet& choices);
+    void setMethod(StatusMethod method);
+    StatusMethod method() const;
+
+    const SociometricAnalysis& analysis() const { return current; }
+    const ChoiceSet& choices() const { return shownChoices; }
+    QTableView* subjectView() const { return subjects; }
+    QTableWidget* figureView() const { return figures; }
+    QComboBox* methodBox() const { return methods; }
+    QPushButton* exportTableButton() const { return exportTable; }
+    QPushButton* exportChoicesButton() const { return exportChoices; }
+    QPushButton* exportGraphButton() const { return exportGraph; }
+
+    // Asks where to save; tests put their own answer here. An empty name means the
+    // user cancelled.
+    using SaveFileName =
+        std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
+    static SaveFileName& saveFileName();
+
+public Q_SLOTS:
+    void ExportTable_Click();
+    void ExportChoices_Click();
+    void ExportGraph_Click();
+
+private:
+    void refreshFigures();
+    void saveText(const QString& caption, const QString& filter, const QString& text);
+
+    ChoiceSet shownChoices;
+    SociometricAnalysis current;
+    AnalysisTableModel* model = nullptr;
+    QTableView* subjects = nullptr;
+    QTableWidget* figures = nullptr;
+    QComboBox* methods = nullptr;
+    QLabel* methodLabel = nullptr;
+    QPushButton* exportTable = nullptr;
+    QPushButton* exportChoices = nullptr;
+    QPushButton* exportGraph = nullptr;
+};
+
+// Shows the analysis of the choices, in the open analysis window when there is one.
+void showAnalysis(const ChoiceSet& choices, QWidget* parent);
+// The analysis window while it is open.
+AnalysisWindow* openAnalysisWindow();

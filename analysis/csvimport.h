@@ -1,0 +1,49 @@
+#pragma once
+// Choices typed or exported elsewhere, read from comma-separated text in the shape of
+// the survey sheet: one row per chooser, the chooser's number first and then the
+// chosen subjects' numbers in slot order. A file either reads cleanly as a whole or
+// gives back every problem found, and then nothing is taken from it.
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+class ChoiceGrid;
+
+struct ImportProblem {
+    int line = 0;   // from 1
+    int column = 0; // field of the row, from 1 (the chooser's number is column 1)
+    QString sentence;
+    QString text() const; // "Line 3, column 2: ..."
+};
+
+// Choice cells by subject and slot; 0 is an empty cell.
+class ImportedChoices {
+public:
+    ImportedChoices(int groupSize, int maxChoices);
+    int groupSize() const { return size; }
+    int maxChoices() const { return slots; }
+    int at(int subject, int slot) const;
+    void set(int subject, int slot, int chosen);
+    int filled() const; // cells holding a choice
+
+private:
+    int size;
+    int slots;
+    std::vector<int> cells;
+};
+
+struct ImportResult {
+    std::optional<ImportedChoices> choices; // only when there is no problem
+    std::vector<ImportProblem> problems;
+    bool ok() const { return choices.has_value(); }
+};
+
+ImportResult importChoicesCsv(const QString& text, int groupSize, int maxChoices);
+
+// Replaces every choice cell of the grid with the imported ones (rows not in the file
+// become empty). False, and the grid untouched, when its shape is not the study's.
+bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid);
+
+// The text of a file, UTF-8 or with a byte-order mark; nothing when it cannot be read.
+std::optional<QString> readTextFile(const QString& path, QString* error = nullptr);

@@ -1,0 +1,136 @@
+#include "exports.h"
+
+#include "analysistable.h"
+#include "csv.h"
+
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+namespace {
+
+QString number(int v) {
+    return QString::number(v);
+}
+
+void writeKey(QXmlStreamWriter& xml, const QString& id, const QString& target,
+              const QString& type) {
+    xml.writeStartElement(QStringLiteral("key"));
+    xml.writeAttribute(QStringLiteral("id"), id);
+    xml.writeAttribute(QStringLiteral("for"), target);
+    xml.writeAttribute(QStringLiteral("attr.name"), id);
+    xml.writeAttribute(QStringLiteral("attr.type"), type);
+    xml.writeEndElement();
+}
+
+void writeData(QXmlStreamWriter& xml, const QString& key, const QString& value) {
+    xml.writeStartElement(QStringLiteral("data"));
+    xml.writeAttribute(QStringLiteral("key"), key);
+    xml.writeCharacters(value);
+    xml.writeEndElement();
+}
+
+} // namespace
+
+QString figureText(const std::optional<double>& value, int decimals) {
+    if (!value)
+        return QStringLiteral("undefined");
+    return QString::number(*value, 'f', decimals);
+}
+
+QString choicesEdgeListCsv(const ChoiceSet& choices) {
+    QString out = Csv::line({QStringLiteral("Chooser"), QStringLiteral("Chosen"),
+                             QStringLiteral("Slot"), QStringLiteral("Criterion")});
+    for (Criterion c : {Criterion::Positive, Criterion::Negative}) {
+        if (!choices.has(c))
+            continue;
+        for (const Choice& choice : choices.of(c))
+            out += Csv::line({number(choice.chooser), number(choice.chosen), number(choice.slot),
+                              criterionName(c)});
+    }
+    return out;
+}
+
+QString choicesSurveyCsv(const ChoiceSet& choices, Criterion criterion) {
+    const int slots = std::max(choices.maxChoices, 0);
+    QStringList header{QStringLiteral("Chooser")};
+    for (int slot = 1; slot <= slots; ++slot)
+        header.append(QStringLiteral("Choice %1").arg(slot));
+    QString out = Csv::line(header);
+
+    std::vector<QStringList> rows;
+    for (int s = 1; s <= choices.groupSize; ++s) {
+        QStringList row{number(s)};
+        for (int slot = 1; slot <= slots; ++slot)
+            row.append(QString());
+        rows.push_back(row);
+    }
+    for (const Choice& c : choices.of(criterion)) {
+        if (c.chooser >= 1 && c.chooser <= choices.groupSize && c.slot >= 1 && c.slot <= slots)
+            rows[static_cast<std::size_t>(c.chooser - 1)][c.slot] = number(c.chosen);
+    }
+    for (const QStringList& row : rows)
+        out += Csv::line(row);
+    return out;
+}
+
+QString choicesGraphMl(const ChoiceSet& choices) {
+    QString out;
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("graphml"));
+    xml.writeDefaultNamespace(QStringLiteral("http://graphml.graphdrawing.org/xmlns"));
+    writeKey(xml, QStringLiteral("sign"), QStringLiteral("edge"), QStringLiteral("int"));
+    writeKey(xml, QStringLiteral("slot"), QStringLiteral("edge"), QStringLiteral("int"));
+    xml.writeStartElement(QStringLiteral("graph"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("sociogram"));
+    xml.writeAttribute(QStringLiteral("edgedefault"), QStringLiteral("directed"));
+    for (int s = 1; s <= choices.groupSize; ++s) {
+        xml.writeStartElement(QStringLiteral("node"));
+        xml.writeAttribute(QStringLiteral("id"), number(s));
+        xml.writeEndElement();
+    }
+    int edge = 0;
+    for (Criterion c : {Criterion::Positive, Criterion::Negative}) {
+        if (!choices.has(c))
+            continue;
+        const QString sign = c == Criterion::Positive ? QStringLiteral("1") : QStringLiteral("-1");
+        for (const Choice& choice : choices.of(c)) {
+            xml.writeStartElement(QStringLiteral("edge"));
+            xml.writeAttribute(QStringLiteral("id"), QStringLiteral("e%1").arg(++edge));
+            xml.writeAttribute(QStringLiteral("source"), number(choice.chooser));
+            xml.writeAttribute(QStringLiteral("target"), number(choice.chosen));
+            writeData(xml, QStringLiteral("sign"), sign);
+            writeData(xml, QStringLiteral("slot"), number(choice.slot));
+            xml.writeEndElement();
+        }
+    }
+    xml.writeEndElement(); // graph
+    xml.writeEndElement(); // graphml
+    xml.writeEndDocument();
+    return out;
+}
+
+QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method) {
+    const TextTable table = subjectTable(analysis, method);
+    QString out = Csv::line(table.header);
+    for (const QStringList& row : table.rows)
+        out += Csv::line(row);
+    return out;
+}
+
+bool writeTextFile(const QString& path, const QString& text, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// "&Import Choices...": reads a file of choices into the grid of the criterion in view.
+
+#include <QString>
+#include <functional>
+
+class ChoiceGrid;
+class QWidget;
+
+// Asks for the file, reads it and, when it is clean and the user agrees to replace
+// the choices already in the grid, writes its choices into the grid. Every problem
+// of the file is reported and leaves the grid as it was. True when the grid was
+// changed, so that the caller can note unsaved changes.
+bool ImportChoices(ChoiceGrid& grid, QWidget* parent);
+// The same with a file already chosen.
+bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid);
+
+// Asks which file to read; tests put their own answer here. Empty means cancelled.
+using OpenFileName =
+    std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
+OpenFileName& importFileName();
+
+// How many problems one message lists before it only counts the rest.
+constexpr int ProblemsListed = 10;

@@ -1,0 +1,107 @@
+// The full analysis of the largest study (40 subjects, 10 choices, both criteria),
+// the reading of its grid and the import of its choices, each beside a baseline that
+// only touches the same data.
+
+#include "choicegrid.h"
+#include "choiceset.h"
+#include "csv.h"
+#include "csvimport.h"
+#include "exports.h"
+#include "sociometry.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <numeric>
+#include <random>
+
+namespace {
+
+constexpr int Subjects = 40;
+constexpr int Slots = 10;
+
+// Every subject fills every slot under both criteria with distinct others, drawn
+// from a fixed seed so that runs compare.
+ChoiceSet largestStudy() {
+    ChoiceSet set = emptyChoiceSet(Subjects, Slots, CriterionTypes::Both);
+    std::mt19937 random(1982);
+    std::vector<int> others(Subjects - 1);
+    for (int chooser = 1; chooser <= Subjects; ++chooser) {
+        std::iota(others.begin(), others.end(), 1);
+        std::transform(others.begin(), others.end(), others.begin(),
+                       [chooser](int s) { return s >= chooser ? s + 1 : s; });
+        std::shuffle(others.begin(), others.end(), random);
+        for (int slot = 1; slot <= Slots; ++slot) {
+            set.positive.push_back({chooser, slot, others[static_cast<std::size_t>(slot - 1)]});
+            set.negative.push_back(
+                {chooser, slot, others[static_cast<std::size_t>(Slots + slot - 1)]});
+        }
+    }
+    return set;
+}
+
+ChoiceGrid gridOf(const ChoiceSet& set) {
+    ChoiceGrid grid;
+    grid.setShape(Subjects + 2, Slots + 1);
+    for (const Choice& c : set.positive)
+        grid.setTextMatrix(c.chooser + 1, c.slot, QString::number(c.chosen));
+    return grid;
+}
+
+void BM_Analysis_Baseline_CopyChoices(benchmark::State& state) {
+    const ChoiceSet set = largestStudy();
+    for (auto _ : state) {
+        ChoiceSet copy = set;
+        benchmark::DoNotOptimize(copy.positive.data());
+    }
+}
+BENCHMARK(BM_Analysis_Baseline_CopyChoices);
+
+void BM_Analysis_FullBothStudy40x10(benchmark::State& state) {
+    const ChoiceSet set = largestStudy();
+    for (auto _ : state) {
+        SociometricAnalysis a = analyseChoices(set);
+        benchmark::DoNotOptimize(a.subjects.data());
+    }
+}
+BENCHMARK(BM_Analysis_FullBothStudy40x10);
+
+void BM_Analysis_Baseline_ReadGridTexts(benchmark::State& state) {
+    const ChoiceGrid grid = gridOf(largestStudy());
+    for (auto _ : state) {
+        qsizetype length = 0;
+        for (int r = 2; r < grid.Rows(); ++r)
+            for (int c = 1; c < grid.Cols(); ++c)
+                length += grid.TextMatrix(r, c).size();
+        benchmark::DoNotOptimize(length);
+    }
+}
+BENCHMARK(BM_Analysis_Baseline_ReadGridTexts);
+
+void BM_Analysis_ChoicesFromGrid40x10(benchmark::State& state) {
+    const ChoiceGrid grid = gridOf(largestStudy());
+    for (auto _ : state) {
+        std::vector<Choice> choices = choicesFromGrid(grid, Criterion::Positive);
+        benchmark::DoNotOptimize(choices.data());
+    }
+}
+BENCHMARK(BM_Analysis_ChoicesFromGrid40x10);
+
+void BM_Analysis_Baseline_ParseCsv(benchmark::State& state) {
+    const QString text = choicesSurveyCsv(largestStudy(), Criterion::Positive);
+    for (auto _ : state) {
+        Csv::Text csv = Csv::parse(text, u',');
+        benchmark::DoNotOptimize(csv.records.data());
+    }
+}
+BENCHMARK(BM_Analysis_Baseline_ParseCsv);
+
+void BM_Analysis_ImportCsv40x10(benchmark::State& state) {
+    const QString text = choicesSurveyCsv(largestStudy(), Criterion::Positive);
+    for (auto _ : state) {
+        ImportResult result = importChoicesCsv(text, Subjects, Slots);
+        benchmark::DoNotOptimize(result.choices);
+    }
+}
+BENCHMARK(BM_Analysis_ImportCsv40x10);
+
+} // namespace

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Builds everything and runs every test: the core and window tests offscreen, the
+# real-window tests under Xvfb. With --sanitize the same suite runs a second time
+# in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -e
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug
+cmake --build build -j"$(nproc)"
+(cd build && ctest --output-on-failure -j2)
+if [ "$1" = "--sanitize" ]; then
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSOCIOGRAM_SANITIZE=ON -DSOCIOGRAM_BENCHMARKS=OFF
+    cmake --build build-asan -j"$(nproc)"
+    (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --output-on-failure -j2)
+fi
