@@ -1,0 +1,91 @@
+#include "paint.h"
+
+#include "labels.h"
+
+#include <QPainter>
+
+namespace {
+
+QPen hairline(const QColor& colour)
+{
+    QPen pen(colour, 0, Qt::SolidLine); // width 0: one device pixel at any scale
+    pen.setCosmetic(true);
+    return pen;
+}
+
+QBrush brushFor(const QColor& fill)
+{
+    return fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush);
+}
+
+QRectF scaledRect(const Primitive& p, qreal scale)
+{
+    return QRectF(p.p1 * scale, p.p2 * scale).normalized();
+}
+
+void paintCaption(QPainter& painter, const Primitive& p, qreal scale)
+{
+    if (p.text.isEmpty())
+        return;
+    // Captions wider than the square overhang it on both sides.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(hairline(p.pen.isValid() ? p.pen : QColor(Qt::black)));
+    painter.drawText(scaledRect(p, scale), Qt::AlignCenter | Qt::TextDontClip, p.text);
+}
+
+void paintOne(QPainter& painter, const Primitive& p, qreal scale)
+{
+    painter.setPen(p.pen.isValid() ? hairline(p.pen) : QPen(Qt::NoPen));
+    painter.setBrush(brushFor(p.fill));
+    switch (p.kind) {
+    case Primitive::Kind::Line:
+        painter.drawLine(p.p1 * scale, p.p2 * scale);
+        break;
+    case Primitive::Kind::Disc:
+    case Primitive::Kind::Circle:
+        painter.drawEllipse(p.p1 * scale, p.radius * scale, p.radius * scale);
+        break;
+    case Primitive::Kind::SquareOutline:
+    case Primitive::Kind::Rectangle:
+        painter.drawRect(scaledRect(p, scale));
+        break;
+    case Primitive::Kind::Label:
+        painter.drawRect(scaledRect(p, scale));
+        paintCaption(painter, p, scale);
+        break;
+    }
+}
+
+} // namespace
+
+void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale)
+{
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    for (const Primitive& p : list)
+        paintOne(painter, p, scale);
+    painter.restore();
+}
+
+Primitive labelPrimitive(const SubjectLabel& label, qreal side)
+{
+    Primitive p;
+    p.kind = Primitive::Kind::Label;
+    p.p1 = QPointF(label.Left, label.Top);
+    p.p2 = p.p1 + QPointF(side, side);
+    p.pen = DrawColour::LabelOutline;
+    p.fill = DrawColour::LabelBack;
+    p.text = label.Caption;
+    return p;
+}
+
+PrimitiveList labelPrimitives(const LabelSet& labels, int count)
+{
+    PrimitiveList list;
+    const SubjectLabel* first = labels.get(1);
+    const qreal side = first ? first->Width : labels.Template().Width;
+    for (int i = 1; i <= count; ++i)
+        if (const SubjectLabel* label = labels.get(i))
+            list.push_back(labelPrimitive(*label, side));
+    return list;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// What the sociogram drawing is made of, as plain data in twips: the window, the
+// printed page and any export paint the same list, each at its own scale.
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <vector>
+
+struct Primitive {
+    enum class Kind { Line, Disc, SquareOutline, Circle, Rectangle, Label };
+    Kind kind = Kind::Line;
+    // Line: its two ends. Disc and Circle: p1 is the centre.
+    // SquareOutline, Rectangle and Label: p1 top-left, p2 bottom-right.
+    QPointF p1, p2;
+    qreal radius = 0; // Disc, Circle
+    QColor pen;       // outline colour
+    QColor fill;      // an invalid colour leaves the shape unfilled
+    QString text;     // Label caption, centred on the square
+};
+
+using PrimitiveList = std::vector<Primitive>;
+
+namespace DrawColour {
+inline const QColor Line = QColor(0, 0, 0);
+inline const QColor Marker = QColor(0, 0, 0);
+inline const QColor Guide = QColor(0, 128, 0);
+inline const QColor LabelBack = QColor(255, 0, 0);
+inline const QColor LabelOutline = QColor(0, 0, 0);
+} // namespace DrawColour
+
+namespace DrawSize {
+constexpr qreal DiscRadius = 50;      // positive-choice marker
+constexpr qreal SquareHalfSide = 70;  // negative-choice marker
+constexpr qreal CircleGuideRadius = 2500;
+constexpr qreal TargetRingInset = 400; // the outer ring stays this far from the sides
+} // namespace DrawSize

@@ -1,0 +1,21 @@
+#pragma once
+// The pseudo-random numbers of the Random layout. A test injects its own sequence;
+// otherwise a generator seeded from the time of day is used.
+
+#include <functional>
+
+namespace Layout {
+
+using RandomSource = std::function<float()>; // uniform in [0, 1)
+
+// Installs a source of numbers; an empty function goes back to the built-in generator.
+void setRandomSource(RandomSource source);
+
+// The next number in [0, 1).
+float nextRandom();
+
+// Seeds the built-in generator from the clock. Does nothing to an injected source,
+// so that a test's sequence is not disturbed.
+void seedFromClock();
+
+} // namespace Layout

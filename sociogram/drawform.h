@@ -1,0 +1,101 @@
+#pragma once
+// The sociogram window: the labels of one study under one layout, the choice lines
+// beneath them, dragging, saved arrangements, printing and the key.
+
+#include "primitives.h"
+#include "sociogramstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QPagedPaintDevice;
+class QPrinter;
+
+// The drawing area: the choice lines and guide shape, under the label controls.
+class SocioCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit SocioCanvas(QWidget* parent);
+
+    void setPrimitives(PrimitiveList list);
+    const PrimitiveList& primitives() const { return list; }
+    // The outline that follows the pointer while a label is dragged (twips).
+    void setDragOutline(const QRectF& twips);
+    void clearDragOutline();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PrimitiveList list;
+    QRectF outline;
+};
+
+class DrawForm : public QMainWindow {
+    Q_OBJECT
+public:
+    DrawForm();
+    ~DrawForm() override;
+
+    SociogramState state;
+    SocioCanvas* canvas() const { return area; }
+    QLabel* DLabel(int index) const;
+
+    QAction* Save = nullptr;
+    QAction* Print = nullptr;
+    QAction* Quit = nullptr;
+    QAction* View[2] = {};
+    QAction* Key = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* ViewMenu = nullptr;
+
+    // Window variables
+    Global::Long Activated = Global::False;
+    Global::Long KeyShown = Global::False;
+
+    void Form_Activate();
+    void Save_Click();
+    void Print_Click();
+    void Quit_Click();
+    void View_Click(int index);
+    void Key_Click();
+
+    // Asks the save question when the arrangement changed; used before the program
+    // ends. Always lets the program end (the question has Yes and No only).
+    static bool mayEnd();
+
+    // Where "&Print Sociogram" prints. The default offers the print dialog, or a PDF
+    // file when no printer is installed; tests put a PDF file here. Returns false when
+    // the user cancelled, with the reason in `why`.
+    using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent, QString& why)>;
+    static void setPrinterChooser(PrinterChooser chooser);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void askToSavePositions();
+    void Form_Unload();
+    void syncLabels();
+    void redrawLines();
+    void updateViewItems();
+    QLabel* makeLabel(int index);
+
+    bool labelMouseDown(QLabel* label, QMouseEvent* event);
+    bool labelMouseMove(QMouseEvent* event);
+    bool labelMouseUp(QMouseEvent* event);
+
+    SocioCanvas* area = nullptr;
+    QLabel* templateLabel = nullptr;
+    std::vector<QPointer<QLabel>> labels;
+    bool dragging = false;
+    bool closingByQuit = false;
+};
+
+void showDrawForm();

@@ -1,0 +1,1 @@
+sociogram_test(tst_sociogram_drawform SOURCES tst_sociogram_drawform.cpp LIBS sociogram_ui)
