@@ -1,8 +1,10 @@
 // Start-up: find the program directory, connect the windows, show the start window.
 
+#include "drawform.h"
 #include "errorreport.h"
 #include "forms.h"
 #include "globals.h"
+#include "probe.h"
 #include "programicon.h"
 #include "qtmessages.h"
 #include "startform.h"
@@ -14,6 +16,8 @@ namespace {
 
 void connectWindows()
 {
+    Forms::ShowDrawForm = showDrawForm;
+    Forms::DrawFormMayEnd = &DrawForm::mayEnd;
 }
 
 void Main()
@@ -35,5 +39,6 @@ int main(int argc, char* argv[])
     setMessageHandler(showMessageBox);
     connectWindows();
     Main();
+    runProbe(probeFromArguments(QCoreApplication::arguments()));
     return QApplication::exec();
 }
