@@ -1,6 +1,7 @@
 #include "errorreport.h"
 
 #include "messages.h"
+#include "numbers.h"
 
 #include <QRandomGenerator>
 #include <QTime>
@@ -18,6 +19,12 @@ constexpr int TroubleNumbers[] = {3000, 3006, 3008, 3009, 3046, 3050, 3051, 3158
 
 // Calls further apart than this belong to separate episodes of trouble.
 constexpr double EpisodeGap = 2.0;
+
+// The retry start is a Long, and a float goes into a Long rounded half to even.
+std::int32_t wholeSeconds(double seconds)
+{
+    return static_cast<std::int32_t>(Numbers::roundHalfEven(seconds));
+}
 
 double timeOfDay()
 {
@@ -94,7 +101,7 @@ bool ErrorReport::ErrorHandler(const QString& label, std::int16_t number,
             if (now - start > 60 || retries > 100) {
                 result = askAboutTrouble();
                 retries = 0;
-                start = static_cast<std::int32_t>(std::lround(now));
+                start = wholeSeconds(now);
             } else if (pause) {
                 pause();
             } else {
@@ -102,7 +109,7 @@ bool ErrorReport::ErrorHandler(const QString& label, std::int16_t number,
             }
         } else {
             retries = 0;
-            start = static_cast<std::int32_t>(std::lround(now));
+            start = wholeSeconds(now);
             if (troubleCalls > MixedTroubleLimit)
                 result = askAboutTrouble();
         }

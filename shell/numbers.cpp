@@ -94,6 +94,10 @@ std::optional<double> wholeValue(const QString& text)
         return std::nullopt;
     bool ok = false;
     const double v = s.toDouble(&ok);
+    // The text is a number; refusal can only mean out of range. Too small to tell
+    // from zero is zero, too large is no number the program can hold.
+    if (!ok && v == 0)
+        return 0.0;
     if (!ok || !std::isfinite(v))
         return std::nullopt;
     return v;

@@ -2,9 +2,13 @@
 
 QString appPathFrom(const QString& directory)
 {
-    if (directory.endsWith(u'/'))
-        return directory;
-    return directory + u'/';
+    // Extra trailing separators would double up in every path built from AppPath.
+    QString path = directory;
+    while (path.size() > 1 && path.endsWith(u'/') && path.at(path.size() - 2) == u'/')
+        path.chop(1);
+    if (path.endsWith(u'/'))
+        return path;
+    return path + u'/';
 }
 
 QPointF centeredTopLeft(QSizeF screen, QSizeF window)

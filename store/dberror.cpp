@@ -29,7 +29,12 @@ std::optional<DbError> missingPiece(const QString& message, const QString& path)
 {
     static const QRegularExpression pattern(
         QStringLiteral("no such (table|column|index): ([^\\s]+)"));
-    const QRegularExpressionMatch m = pattern.match(message);
+    // An insert names a missing field in words of its own.
+    static const QRegularExpression insertPattern(
+        QStringLiteral("table [^\\s]+ has no (column) named ([^\\s]+)"));
+    QRegularExpressionMatch m = pattern.match(message);
+    if (!m.hasMatch())
+        m = insertPattern.match(message);
     if (!m.hasMatch())
         return std::nullopt;
     const QString what = m.captured(1);
@@ -58,6 +63,11 @@ DbError mapEngineError(int sqliteCode, const QString& message, const QString& pa
 {
     const int code = sqliteCode & 0xff;
     const QString file = quoted(path);
+    // A file removed while it was open still reads from what the system keeps of
+    // it, but cannot be written; retrying would never help.
+    if ((code == ReadOnly || code == IoErr) && !QFileInfo::exists(path))
+        return {DbNumber::FileNotFound, QStringLiteral("Could not find file %1.").arg(file), message,
+                sqliteCode};
     switch (code) {
     case Busy:
         return {DbNumber::Busy,
@@ -106,6 +116,12 @@ DbError mapEngineError(int sqliteCode, const QString& message, const QString& pa
     }
     if (std::optional<DbError> piece = missingPiece(message, path))
         return *piece;
+    // A damaged header can claim a file format the engine does not know.
+    if (message.contains(QStringLiteral("unsupported file format")))
+        return {DbNumber::NotADatabase,
+                QStringLiteral("Unrecognized database format %1: the file is not a study database.")
+                    .arg(file),
+                message, sqliteCode};
     return {DbNumber::Other, QStringLiteral("The database %1 reported: %2").arg(file, message), message,
             sqliteCode};
 }

@@ -298,5 +298,9 @@ Done Store::rollback()
         return done();
     Done r = run(QStringLiteral("ROLLBACK"), {});
     transaction = false;
+    // After a full disk or an I/O error the engine may already have rolled the
+    // transaction back itself; then there is nothing left to undo.
+    if (!r && r.error().detail.contains(QStringLiteral("no transaction is active")))
+        return done();
     return r;
 }

@@ -1,0 +1,3 @@
+# Tests of the sociogram drawing: choice lines and guides, and the printed page.
+sociogram_test(tst_draw_linedraw SOURCES tst_draw_linedraw.cpp LIBS draw)
+sociogram_test(tst_draw_print SOURCES tst_draw_print.cpp LIBS draw)
