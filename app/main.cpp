@@ -1,5 +1,6 @@
 // Start-up: find the program directory, connect the windows, show the start window.
 
+#include "dataform.h"
 #include "drawform.h"
 #include "errorreport.h"
 #include "forms.h"
@@ -9,6 +10,7 @@
 #include "qtmessages.h"
 #include "startform.h"
 #include "startup.h"
+#include "windows.h"
 
 #include <QApplication>
 
@@ -16,8 +18,14 @@ namespace {
 
 void connectWindows()
 {
+    Forms::ShowDataForm = showDataForm;
+    Forms::DataFormMayEnd = &DataForm::mayEnd;
     Forms::ShowDrawForm = showDrawForm;
     Forms::DrawFormMayEnd = &DrawForm::mayEnd;
+    Forms::UnloadDrawForm = [] {
+        if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())
+            form->close();
+    };
 }
 
 void Main()

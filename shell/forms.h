@@ -13,6 +13,8 @@ inline std::function<void()> ShowLoadForm;
 inline std::function<void()> ShowDataForm;
 inline std::function<void()> ShowDrawForm;
 inline std::function<void()> UnloadInfoForm;
+// Closes the sociogram window, which asks its own question about its arrangement.
+inline std::function<void()> UnloadDrawForm;
 
 // Text of the study window's group-size box, or nothing when the window is not loaded.
 inline std::function<QString()> InfoGroupSizeText;

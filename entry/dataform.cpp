@@ -1,0 +1,289 @@
+#include "dataform.h"
+
+#include "analysiswindow.h"
+#include "choicegrid.h"
+#include "entryform.h"
+#include "forms.h"
+#include "gridmodel.h"
+#include "importchoices.h"
+#include "programicon.h"
+#include "studychoices.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTableView>
+
+namespace {
+
+void runEntryModally(EntryForm& entry)
+{
+    entry.exec();
+}
+
+DataForm::EntryRunner& entryRunner()
+{
+    static DataForm::EntryRunner runner = runEntryModally;
+    return runner;
+}
+
+bool opensEntry(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_F2:
+        return key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+DataForm::DataForm()
+{
+    setWindowIcon(programIcon());
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    DLabel0 = new QLabel(client);
+    DLabel0->setObjectName(QStringLiteral("DLabel_0"));
+    DLabel0->setFont(namedFont(QStringLiteral("Times New Roman"), 12, true));
+    placeTwips(DLabel0, 120, 120, 7095, 255);
+
+    buildGrid();
+    Dgrid->setParent(client);
+    placeTwips(Dgrid, 120, 600, 7215, 4815);
+    buildMenus();
+
+    state.setBusyPointer = [](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    state.letEventsRun = [] { QCoreApplication::processEvents(); };
+    state.changed = [this] { showState(); };
+
+    makeFixedWindow(this, client, 7455, 5520);
+    Form_Load();
+}
+
+DataForm::~DataForm()
+{
+    state.changed = nullptr;
+}
+
+void DataForm::Form_Load()
+{
+    state.FormLayout();
+    applyColumnWidths();
+    adjustSize();
+    CenterForm(this);
+}
+
+void DataForm::buildGrid()
+{
+    Dgrid = new QTableView;
+    Dgrid->setObjectName(QStringLiteral("Dgrid"));
+    Dgrid->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    model = new GridModel(state.grid, this);
+    Dgrid->setModel(model);
+    Dgrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    Dgrid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    Dgrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Dgrid->setTabKeyNavigation(false);
+    Dgrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Dgrid->horizontalHeader()->setHighlightSections(false);
+    Dgrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Dgrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Dgrid->verticalHeader()->setHighlightSections(false);
+    Dgrid->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Dgrid->setCornerButtonEnabled(false);
+    Dgrid->installEventFilter(this);
+
+    // The two header texts of the subject column sit in the view's corner.
+    corner = new QLabel(Dgrid);
+    corner->setObjectName(QStringLiteral("GridCorner"));
+    corner->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    corner->setContentsMargins(4, 0, 0, 0);
+    corner->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    connect(Dgrid, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        openEntryAt(index);
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
+}
+
+void DataForm::applyColumnWidths()
+{
+    const ChoiceGrid& g = state.grid;
+    for (int c = ChoiceGrid::FixedCols; c < g.Cols(); ++c)
+        Dgrid->setColumnWidth(c - 1, Twips::toPixels(g.ColWidth(c)));
+    if (g.Cols() > 0)
+        Dgrid->verticalHeader()->setFixedWidth(Twips::toPixels(g.ColWidth(0)));
+    corner->setText(model->cornerText());
+    const int headerHeight = Dgrid->horizontalHeader()->sizeHint().height();
+    corner->setGeometry(Dgrid->frameWidth(), Dgrid->frameWidth(),
+                        Dgrid->verticalHeader()->width(), headerHeight);
+    corner->raise();
+}
+
+void DataForm::buildMenus()
+{
+    File = menuBar()->addMenu(QStringLiteral("&File"));
+    Save = File->addAction(QStringLiteral("&Save Data"), this, &DataForm::Save_Click);
+    Clear = File->addAction(QStringLiteral("&Clear Data from Current Grid"), this,
+                            &DataForm::Clear_Click);
+    Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::Import_Click);
+    Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
+
+    Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));
+    Crit[0] = Criterion->addAction(QStringLiteral("&Positive"), this, [this] { Crit_Click(0); });
+    Crit[1] = Criterion->addAction(QStringLiteral("&Negative"), this, [this] { Crit_Click(1); });
+
+    Plot = menuBar()->addMenu(QStringLiteral("&Plot Sociogram"));
+    connect(Plot, &QMenu::aboutToShow, this, &DataForm::Plot_Click);
+    Type0 = Plot->addMenu(QStringLiteral("&Type"));
+    const QString types[4] = {QStringLiteral("&Circle"), QStringLiteral("&Random"),
+                              QStringLiteral("&Square"), QStringLiteral("&Target")};
+    for (int i = 0; i < 4; ++i)
+        Sociogram[i] = Type0->addAction(types[i], this, [this, i] { Sociogram_Click(i); });
+
+    Analysis = menuBar()->addAction(QStringLiteral("&Analysis"), this, &DataForm::Analysis_Click);
+}
+
+void DataForm::showState()
+{
+    setWindowTitle(state.title);
+    DLabel0->setText(state.criterionLine);
+    Crit[0]->setEnabled(state.critEnabled[0]);
+    Crit[1]->setEnabled(state.critEnabled[1]);
+}
+
+void DataForm::Save_Click()
+{
+    state.Save_Click();
+}
+
+void DataForm::Clear_Click()
+{
+    state.Clear_Click();
+}
+
+void DataForm::Quit_Click()
+{
+    if (state.Quit_Click())
+        unloadWithStudyWindow();
+}
+
+void DataForm::unloadWithStudyWindow()
+{
+    unloading = true;
+    // The sociogram draws from this grid: it cannot outlive it.
+    Forms::call(Forms::UnloadDrawForm);
+    SingleInstance<DataForm>::unload();
+    Forms::call(Forms::UnloadInfoForm);
+}
+
+void DataForm::closeEvent(QCloseEvent* event)
+{
+    if (unloading) {
+        event->accept();
+        return;
+    }
+    // The close box is File > Quit: typed answers are never dropped without a word.
+    event->ignore();
+    Quit_Click();
+}
+
+void DataForm::Crit_Click(int index)
+{
+    state.Crit_Click(index);
+}
+
+void DataForm::Plot_Click()
+{
+    state.Plot_Click();
+}
+
+void DataForm::Sociogram_Click(int index)
+{
+    Global::SociogramType = static_cast<Global::Integer>(index);
+    Forms::call(Forms::ShowDrawForm);
+}
+
+void DataForm::Analysis_Click()
+{
+    // The analysis reads the stored answers of the other criterion: offer to save first.
+    state.Plot_Click();
+    showAnalysis(currentStudyChoices().choices, this);
+}
+
+void DataForm::Import_Click()
+{
+    if (ImportChoices(state.grid, this))
+        state.GridChanged = Global::True;
+}
+
+void DataForm::openEntryAt(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    state.grid.setRow(GridModel::gridRow(index));
+    state.grid.setCol(GridModel::gridCol(index));
+    Dgrid_Click();
+}
+
+void DataForm::Dgrid_Click()
+{
+    if (!state.gridClicked())
+        return;
+    EntryForm entry(state.grid, this);
+    entryRunner()(entry);
+}
+
+bool DataForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Dgrid && event->type() == QEvent::KeyPress &&
+        opensEntry(static_cast<QKeyEvent*>(event))) {
+        openEntryAt(Dgrid->currentIndex());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void DataForm::setEntryRunner(EntryRunner runner)
+{
+    entryRunner() = runner ? std::move(runner) : EntryRunner(runEntryModally);
+}
+
+bool DataForm::mayEnd()
+{
+    DataForm* form = SingleInstance<DataForm>::ifLoaded();
+    return !form || form->state.Quit_Click();
+}
+
+void showDataForm()
+{
+    if (DataForm* open = SingleInstance<DataForm>::ifLoaded()) {
+        // The grid holds one study at a time: the open one's answers are settled first.
+        if (!open->state.Quit_Click()) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+        Forms::call(Forms::UnloadDrawForm);
+        SingleInstance<DataForm>::unload();
+    }
+    DataForm* form = SingleInstance<DataForm>::instance();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The data window: the choices of one study for the criterion in view, as a grid of
+// subjects by choice slot, with the commands that save them, switch criterion and
+// start a sociogram.
+
+#include "datastate.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class GridModel;
+class QAction;
+class QLabel;
+class QMenu;
+class QTableView;
+
+class DataForm : public QMainWindow {
+    Q_OBJECT
+public:
+    DataForm();
+    ~DataForm() override;
+
+    DataState state;
+    QLabel* DLabel0 = nullptr;
+    QTableView* Dgrid = nullptr;
+
+    QMenu* File = nullptr;
+    QAction* Save = nullptr;
+    QAction* Clear = nullptr;
+    QAction* Import = nullptr;
+    QAction* Quit = nullptr;
+    QMenu* Criterion = nullptr;
+    QAction* Crit[2] = {};
+    QMenu* Plot = nullptr;
+    QMenu* Type0 = nullptr;
+    QAction* Sociogram[4] = {};
+    QAction* Analysis = nullptr;
+
+    void Save_Click();
+    void Clear_Click();
+    void Quit_Click();
+    void Crit_Click(int index);
+    void Plot_Click();
+    void Sociogram_Click(int index);
+    void Analysis_Click();
+    void Import_Click();
+    // A user's click on a choice cell: opens the entry window on it.
+    void Dgrid_Click();
+
+    // Asks the save question when the grid holds unsaved changes; used before the
+    // program ends. False when the user chose Cancel.
+    static bool mayEnd();
+
+    // How the entry window is shown; tests answer it without a modal loop.
+    using EntryRunner = std::function<void(class EntryForm& entry)>;
+    static void setEntryRunner(EntryRunner runner);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void buildMenus();
+    void buildGrid();
+    void showState();
+    void applyColumnWidths();
+    void openEntryAt(const QModelIndex& index);
+    void unloadWithStudyWindow();
+
+    GridModel* model = nullptr;
+    QLabel* corner = nullptr;
+    bool unloading = false;
+};
+
+// Shows the data window for the study in the globals. A data window already open
+// for another study is closed first (asking about its unsaved changes).
+void showDataForm();

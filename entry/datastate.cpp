@@ -1,0 +1,401 @@
+#include "datastate.h"
+
+#include "errorreport.h"
+#include "fieldvalue.h"
+#include "messages.h"
+#include "numbers.h"
+#include "statements.h"
+#include "store.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+using Global::Long;
+using Step = std::optional<Failure>;
+
+const QString SavedText = QStringLiteral("Changes Saved As Requested");
+const QString QuitQuestion = QStringLiteral("Save Changes?");
+const QString SwitchQuestion = QStringLiteral("Save Changes");
+const QString PlotQuestion = QStringLiteral("You Must First Save Changes: Save Now?");
+const QString NotSavedText = QStringLiteral(
+    "The changes could not be saved, so the file keeps the answers it had before. "
+    "The grid still holds every answer you typed.");
+
+constexpr Long MinGroupSize = 6;
+constexpr Long MaxGroupSize = 40;
+constexpr Long MinChoices = 1;
+constexpr Long MaxChoices = 10;
+
+// A stored header whose sizes cannot be a study's: the grid would be shaped from
+// them, so they are refused and the study keeps the sizes it had.
+Failure sizeOutOfRange(const QString& field, Long value, Long low, Long high)
+{
+    return {380, QStringLiteral("The study's %1 in the file (%2) is outside %3 to %4.")
+                     .arg(field)
+                     .arg(value)
+                     .arg(low)
+                     .arg(high)};
+}
+
+Step textField(const QVariant& field, QString& out)
+{
+    if (!field.isValid() || field.isNull())
+        return runtimeFailure(ErrorNumber::InvalidUseOfNull);
+    out = field.toString();
+    return std::nullopt;
+}
+
+Step sizeField(const QVariant& field, const QString& name, Long low, Long high, Long& out)
+{
+    Long v = 0;
+    if (Step f = FieldValue::wholeLong(field, v))
+        return f;
+    if (v < low || v > high)
+        return sizeOutOfRange(name, v, low, high);
+    out = v;
+    return std::nullopt;
+}
+
+std::optional<Store> openStore(Trap& trap)
+{
+    std::optional<Store> store;
+    trap.step([&]() -> Step {
+        Result<Store> opened = Store::open(Global::databasePath());
+        if (!opened)
+            return opened.failure();
+        store.emplace(std::move(opened.value()));
+        return std::nullopt;
+    });
+    return store;
+}
+
+// One stored answer into its cell; rows of the other answer type are passed over.
+Step showAnswer(ChoiceGrid& grid, const AnswerRow& row, Long questionType)
+{
+    Long type = 0;
+    if (Step f = FieldValue::wholeLong(row.answerType, type))
+        return f;
+    if (type != questionType)
+        return std::nullopt;
+    Long individual = 0;
+    Long choice = 0;
+    double answer = 0;
+    if (Step f = FieldValue::wholeLong(row.individual, individual))
+        return f;
+    if (Step f = FieldValue::wholeLong(row.choice, choice))
+        return f;
+    if (Step f = FieldValue::number(row.answer, answer))
+        return f;
+    // The header rows and the subject column are not answers: a row pointing there
+    // would overwrite the grid's own texts.
+    if (individual < ChoiceGrid::FixedRows || choice < ChoiceGrid::FixedCols ||
+        !grid.contains(individual, choice))
+        return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+    grid.setTextMatrix(individual, choice, Numbers::decimalText(answer));
+    return std::nullopt;
+}
+
+StudyHeader headerFromGlobals()
+{
+    StudyHeader h;
+    h.name = Global::RefName;
+    h.groupSize = Global::GroupSize;
+    h.choices = Global::MaxChoices;
+    h.question = Global::Question;
+    h.criterionType = Global::CriterionType;
+    return h;
+}
+
+// The answers are replaced only together: any step passed over after a failure
+// leaves the file as it was before the save began.
+bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
+{
+    std::optional<Store> store = openStore(trap);
+    if (!store)
+        return false;
+    auto abandon = [&] {
+        store->rollback();
+        store->close();
+        return false;
+    };
+    if (!trap.step([&] { return store->begin().failure(); })) {
+        store->close();
+        return false;
+    }
+    Long record = 0;
+    const StudyHeader header = headerFromGlobals();
+    const bool written = trap.step([&]() -> Step {
+        Result<std::int32_t> r = store->writeStudy(Global::CurrentRecord, header);
+        if (!r)
+            return r.failure();
+        record = r.value();
+        return std::nullopt;
+    });
+    if (!written)
+        return abandon();
+    const Statement remove = (Global::CriterionType == 1 || Global::CriterionType == 2)
+                                 ? Statements::deleteAllAnswers(record)
+                                 : Statements::deleteAnswersOfType(record, answerType);
+    if (!trap.step([&] { return store->execute(remove).failure(); }))
+        return abandon();
+    for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
+        for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c) {
+            const double value = Numbers::leadingValue(grid.TextMatrix(r, c));
+            if (!(value > 0) || !std::isfinite(value))
+                continue;
+            const bool added = trap.step([&] {
+                return store->appendAnswer(record, c, r, value, answerType).failure();
+            });
+            if (!added)
+                return abandon();
+        }
+    }
+    if (!trap.step([&] { return store->commit().failure(); }))
+        return abandon();
+    store->close();
+    // A new study takes its number only once its row is really in the file.
+    Global::CurrentRecord = record;
+    return true;
+}
+
+} // namespace
+
+DataState::DataState(ChoiceGrid& g) : grid(g) {}
+
+void DataState::busy(bool on)
+{
+    if (setBusyPointer)
+        setBusyPointer(on);
+}
+
+void DataState::notify()
+{
+    if (changed)
+        changed();
+}
+
+QString DataState::criterionText(Long criterion)
+{
+    return (criterion == PositiveAnswer ? QStringLiteral("Positive Criterion: ")
+                                        : QStringLiteral("Negative Criterion: ")) +
+           Global::Question;
+}
+
+void DataState::showCriterion(Long criterion)
+{
+    criterionLine = criterionText(criterion);
+}
+
+void DataState::FormLayout()
+{
+    LoadGrid();
+    SetGrid();
+    if (Global::CriterionType == 1 || Global::CriterionType == 3) {
+        LoadData(PositiveAnswer);
+        if (Global::CriterionType == 3)
+            critEnabled[1] = true;
+        Global::CurrentCriterion = PositiveAnswer;
+    } else {
+        LoadData(NegativeAnswer);
+        Global::CurrentCriterion = NegativeAnswer;
+    }
+    showCriterion(Global::CurrentCriterion);
+    title = Global::RefName;
+    notify();
+}
+
+void DataState::LoadGrid()
+{
+    busy(true);
+    Trap trap(QStringLiteral("DataForm:LoadGrid"));
+    std::optional<Store> store = openStore(trap);
+    std::optional<StudyRow> row;
+    if (store) {
+        trap.step([&]() -> Step {
+            Result<std::optional<StudyRow>> found = store->seekStudy(Global::CurrentRecord);
+            if (!found)
+                return found.failure();
+            row = found.value();
+            return std::nullopt;
+        });
+        store->close();
+    }
+    if (row) {
+        trap.step([&] { return textField(row->name, Global::RefName); });
+        trap.step([&] {
+            return sizeField(row->groupSize, QStringLiteral("group size"), MinGroupSize,
+                             MaxGroupSize, Global::GroupSize);
+        });
+        trap.step([&] {
+            return sizeField(row->choices, QStringLiteral("number of choices"), MinChoices,
+                             MaxChoices, Global::MaxChoices);
+        });
+        trap.step([&] { return textField(row->question, Global::Question); });
+        trap.step([&] { return FieldValue::wholeLong(row->criterionType, Global::CriterionType); });
+    }
+    busy(false);
+}
+
+void DataState::SetGrid()
+{
+    // Sizes that cannot be a study's would give a grid of no use (or of millions of
+    // cells); the grid keeps its old shape instead.
+    if (Global::MaxChoices < 0 || Global::MaxChoices > MaxChoices || Global::GroupSize < 0 ||
+        Global::GroupSize > MaxGroupSize)
+        return;
+    const int cols = Global::MaxChoices + 1;
+    grid.setShape(Global::GroupSize + 2, cols);
+    const double w = double(GridWidth) / cols - 30;
+    for (int c = 0; c < cols; ++c) {
+        grid.setColWidth(c, int(Numbers::roundHalfEven(w)));
+        grid.setColAlignment(c, ChoiceGrid::AlignLeftCenter);
+        grid.setFixedAlignment(c, ChoiceGrid::AlignLeftCenter);
+    }
+    for (Long s = 1; s <= Global::GroupSize; ++s)
+        grid.setTextMatrix(s + 1, 0, QString::number(s));
+    for (Long c = 1; c <= Global::MaxChoices; ++c) {
+        grid.setTextMatrix(1, c, QString::number(c));
+        grid.setTextMatrix(0, c, QStringLiteral("Choice"));
+    }
+    grid.setTextMatrix(0, 0, QStringLiteral("Subject"));
+    grid.setTextMatrix(1, 0, QStringLiteral("Number"));
+}
+
+void DataState::ClearGrid()
+{
+    grid.clearChoices();
+}
+
+void DataState::LoadData(Long questionType)
+{
+    busy(true);
+    Trap trap(QStringLiteral("DataForm:LoadData"));
+    std::optional<Store> store = openStore(trap);
+    std::vector<AnswerRow> rows;
+    if (store) {
+        trap.step([&]() -> Step {
+            Result<std::vector<AnswerRow>> found = store->answersOf(Global::CurrentRecord);
+            if (!found)
+                return found.failure();
+            rows = std::move(found.value());
+            return std::nullopt;
+        });
+        store->close();
+    }
+    for (const AnswerRow& row : rows)
+        trap.step([&] { return showAnswer(grid, row, questionType); });
+    busy(false);
+}
+
+bool DataState::SaveChanges(Long answerType)
+{
+    busy(true);
+    Trap trap(QStringLiteral("DataForm:SaveChanges"));
+    const bool saved = writeAnswers(trap, grid, answerType);
+    busy(false);
+    if (!saved)
+        MsgBox(NotSavedText, Buttons::Ok, Icon::Exclamation);
+    return saved;
+}
+
+DataState::Long DataState::answerTypeInView() const
+{
+    if (Global::CriterionType == 1)
+        return PositiveAnswer;
+    if (Global::CriterionType == 2)
+        return NegativeAnswer;
+    return critEnabled[0] ? NegativeAnswer : PositiveAnswer;
+}
+
+bool DataState::saveInView()
+{
+    const bool saved = SaveChanges(answerTypeInView());
+    if (saved && letEventsRun)
+        letEventsRun();
+    return saved;
+}
+
+void DataState::Save_Click()
+{
+    // Success is announced only when it happened.
+    if (SaveChanges(answerTypeInView()))
+        MsgBox(SavedText, Buttons::Ok, Icon::Information);
+}
+
+void DataState::Clear_Click()
+{
+    ClearGrid();
+}
+
+bool DataState::Quit_Click()
+{
+    if (GridChanged == Global::False)
+        return true;
+    switch (MsgBox(QuitQuestion, Buttons::YesNoCancel, Icon::Question)) {
+    case Answer::Yes:
+        // A failed save keeps the window, and with it the typed answers.
+        return saveInView();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DataState::Crit_Click(int index)
+{
+    if (index != 0 && index != 1)
+        return;
+    if (GridChanged != Global::False) {
+        const Answer a = MsgBox(SwitchQuestion, Buttons::YesNoCancel, Icon::Question);
+        if (a == Answer::Cancel)
+            return;
+        if (a == Answer::Yes) {
+            const Long held = index == 1 ? PositiveAnswer : NegativeAnswer;
+            const Long before = Global::CurrentCriterion;
+            Global::CurrentCriterion = index == 1 ? NegativeAnswer : PositiveAnswer;
+            // Switching after a failed save would empty the grid of answers that are
+            // nowhere else.
+            if (!SaveChanges(held)) {
+                Global::CurrentCriterion = before;
+                return;
+            }
+        }
+    }
+    switchCriterion(index);
+}
+
+void DataState::switchCriterion(int index)
+{
+    Global::CurrentCriterion = index == 1 ? NegativeAnswer : PositiveAnswer;
+    GridChanged = Global::False;
+    critEnabled[index] = false;
+    critEnabled[1 - index] = true;
+    ClearGrid();
+    LoadData(Global::CurrentCriterion);
+    showCriterion(Global::CurrentCriterion);
+    notify();
+}
+
+void DataState::Plot_Click()
+{
+    bool saved = true;
+    if (Global::CurrentRecord == 0 || GridChanged != Global::False) {
+        if (MsgBox(PlotQuestion, Buttons::YesNo, Icon::Question) == Answer::Yes)
+            saved = saveInView();
+    }
+    // After a failed save the changes are still unsaved, and Quit must ask about them.
+    if (saved)
+        GridChanged = Global::False;
+}
+
+bool DataState::gridClicked()
+{
+    if (grid.Row() == 0)
+        return false;
+    // Set before the entry opens: a cancelled entry still counts as a change.
+    GridChanged = Global::True;
+    return true;
+}

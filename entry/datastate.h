@@ -1,0 +1,70 @@
+#pragma once
+// What the data window does, without the window: laying out the grid for the study,
+// filling it with the stored answers of the criterion in view, saving it, and the
+// rules of its commands (when to ask, what each answer does). The window only shows
+// this state and passes the user's commands on.
+
+#include "choicegrid.h"
+#include "globals.h"
+
+#include <QString>
+#include <functional>
+
+class DataState {
+public:
+    using Integer = Global::Integer;
+    using Long = Global::Long;
+
+    static constexpr int GridWidth = 7215; // twips
+    static constexpr Long PositiveAnswer = 1;
+    static constexpr Long NegativeAnswer = 2;
+
+    explicit DataState(ChoiceGrid& grid = DataGrid());
+
+    ChoiceGrid& grid;
+
+    // The grid may hold changes not yet saved.
+    Integer GridChanged = Global::False;
+    // Criterion Type > "&Positive" (0) and "&Negative" (1).
+    bool critEnabled[2] = {false, false};
+    QString criterionLine; // the line above the grid
+    QString title;         // the window title
+
+    // Filled in by the window.
+    std::function<void(bool busy)> setBusyPointer;
+    std::function<void()> letEventsRun; // lets pending window events run once
+    std::function<void()> changed;      // title, criterion line or menu items changed
+
+    void FormLayout();
+    void LoadGrid();
+    void SetGrid();
+    void ClearGrid();
+    void LoadData(Long questionType);
+    // Writes the header and replaces the stored answers of the criterion in the grid,
+    // all in one transaction. True when the new answers are in the file; otherwise the
+    // file keeps what it had and the user has been told.
+    bool SaveChanges(Long answerType);
+
+    // The answer type the grid holds.
+    Long answerTypeInView() const;
+
+    // Commands of the window.
+    void Save_Click();
+    void Clear_Click();
+    // True when the window may unload: nothing unsaved, or the user answered Yes
+    // (and the save went through) or No.
+    bool Quit_Click();
+    void Crit_Click(int index);
+    void Plot_Click();
+    // A user's click on the grid's current cell; true when the entry window opens.
+    bool gridClicked();
+
+    static QString criterionText(Long criterion);
+
+private:
+    void busy(bool on);
+    void notify();
+    void showCriterion(Long criterion);
+    void switchCriterion(int index);
+    bool saveInView();
+};

@@ -1,0 +1,110 @@
+#include "entryform.h"
+
+#include "choicegrid.h"
+#include "entrycheck.h"
+#include "programicon.h"
+#include "windows.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QFont boxFont()
+{
+    return namedFont(QStringLiteral("Times New Roman"), 12, true);
+}
+
+} // namespace
+
+EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
+{
+    setWindowTitle(QStringLiteral("Data Entry"));
+    setWindowIcon(programIcon());
+    setModal(true);
+
+    const QString captions[3] = {QStringLiteral("Subject Number:"),
+                                 QStringLiteral("Choice Number:"),
+                                 QStringLiteral("Choice Made:")};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 120 + 480 * i;
+        DLabel[i] = new QLabel(captions[i], this);
+        DLabel[i]->setFont(boxFont());
+        placeTwips(DLabel[i], 120, top, 2175, 255);
+        DText[i] = new QLineEdit(this);
+        DText[i]->setObjectName(QStringLiteral("DText_%1").arg(i));
+        DText[i]->setFont(boxFont());
+        DText[i]->setMaxLength(3);
+        DText[i]->setEnabled(i == 2);
+        DText[i]->installEventFilter(this);
+        placeTwips(DText[i], 2520, top, 855, 375);
+    }
+    Action[0] = new QPushButton(QStringLiteral("&OK"), this);
+    Action[1] = new QPushButton(QStringLiteral("&Cancel"), this);
+    placeTwips(Action[0], 2520, 1680, 855, 375);
+    placeTwips(Action[1], 120, 1680, 855, 375);
+    for (int i = 0; i < 2; ++i) {
+        Action[i]->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
+        connect(Action[i], &QPushButton::clicked, this, [this, i] { Action_Click(i); });
+    }
+    Action[0]->setDefault(true);
+    Action[0]->setAutoDefault(true);
+    Action[1]->setAutoDefault(false);
+
+    setTabOrder(DText[0], DText[1]);
+    setTabOrder(DText[1], DText[2]);
+    setTabOrder(DText[2], Action[0]);
+    setTabOrder(Action[0], Action[1]);
+
+    setWindowFlags(fixedWindowFlags());
+    setFixedSize(Twips::toPixels(3495), Twips::toPixels(2175));
+    CenterForm(this);
+    LoadData();
+    DText[2]->setFocus();
+}
+
+void EntryForm::LoadData()
+{
+    row = grid.Row();
+    col = grid.Col();
+    DText[0]->setText(grid.TextMatrix(row, 0));
+    DText[1]->setText(grid.TextMatrix(1, col));
+    DText[2]->setText(grid.TextMatrix(row, col));
+}
+
+bool EntryForm::Validate()
+{
+    return ValidateChoice(DText[2]->text(), DText[0]->text(), Global::GroupSize);
+}
+
+void EntryForm::SaveData()
+{
+    grid.setTextMatrix(row, col, DText[2]->text());
+}
+
+void EntryForm::Action_Click(int index)
+{
+    if (index == 0) {
+        if (!Validate())
+            return;
+        SaveData();
+        accept();
+    } else {
+        // Esc and the close box come here too (reject): the cell stays as it was.
+        reject();
+    }
+}
+
+bool EntryForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            // After the focus event the box places its caret; select once that is done.
+            QTimer::singleShot(0, box, [box] { SelectAllText(box); });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

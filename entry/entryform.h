@@ -1,0 +1,36 @@
+#pragma once
+// "Data Entry": the one-cell window over the data window's grid. It shows the subject
+// and the choice slot of the grid's current cell and the choice stored there, checks
+// the typed choice and writes it back into that cell.
+
+#include "globals.h"
+
+#include <QDialog>
+
+class ChoiceGrid;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class EntryForm : public QDialog {
+    Q_OBJECT
+public:
+    EntryForm(ChoiceGrid& grid, QWidget* parent = nullptr);
+
+    QLabel* DLabel[3] = {};
+    QLineEdit* DText[3] = {};
+    QPushButton* Action[2] = {};
+
+    void LoadData();
+    bool Validate();
+    void SaveData();
+    void Action_Click(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ChoiceGrid& grid;
+    int row = 0;
+    int col = 0;
+};

@@ -1,0 +1,50 @@
+#include "fieldvalue.h"
+
+#include "numbers.h"
+
+namespace FieldValue {
+
+Step number(const QVariant& field, double& out)
+{
+    if (!field.isValid() || field.isNull())
+        return runtimeFailure(ErrorNumber::InvalidUseOfNull);
+    if (field.typeId() == QMetaType::QString || field.typeId() == QMetaType::QByteArray) {
+        const std::optional<double> whole = Numbers::wholeValue(field.toString());
+        if (!whole)
+            return runtimeFailure(ErrorNumber::TypeMismatch);
+        out = *whole;
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double d = field.toDouble(&ok);
+    if (!ok)
+        return runtimeFailure(ErrorNumber::TypeMismatch);
+    out = d;
+    return std::nullopt;
+}
+
+Step wholeLong(const QVariant& field, std::int32_t& out)
+{
+    double d = 0;
+    if (Step f = number(field, d))
+        return f;
+    const std::optional<std::int32_t> v = Numbers::toLong(d);
+    if (!v)
+        return runtimeFailure(ErrorNumber::Overflow);
+    out = *v;
+    return std::nullopt;
+}
+
+Step wholeInteger(const QVariant& field, std::int16_t& out)
+{
+    double d = 0;
+    if (Step f = number(field, d))
+        return f;
+    const std::optional<std::int16_t> v = Numbers::toInteger(d);
+    if (!v)
+        return runtimeFailure(ErrorNumber::Overflow);
+    out = *v;
+    return std::nullopt;
+}
+
+} // namespace FieldValue
