@@ -4,6 +4,7 @@
 #include "globals.h"
 #include "numbers.h"
 #include "store.h"
+#include "trappedopen.h"
 
 #include <QVariant>
 #include <cmath>
@@ -114,26 +115,7 @@ std::optional<Failure> appendStoredChoice(const AnswerRow& row, QSizeF labelSize
 
 void appendStoredChoices(Trap& trap, QSizeF labelSize, PrimitiveList& list)
 {
-    std::optional<Store> store;
-    trap.step([&]() -> std::optional<Failure> {
-        Result<Store> opened = Store::open(Global::databasePath());
-        if (!opened)
-            return opened.failure();
-        store.emplace(std::move(opened.value()));
-        return std::nullopt;
-    });
-    if (!store)
-        return;
-    std::vector<AnswerRow> rows;
-    trap.step([&]() -> std::optional<Failure> {
-        Result<std::vector<AnswerRow>> read = store->answersOf(Global::CurrentRecord);
-        if (!read)
-            return read.failure();
-        rows = std::move(read.value());
-        return std::nullopt;
-    });
-    store->close();
-    for (const AnswerRow& row : rows)
+    for (const AnswerRow& row : storedAnswersTrapped(trap))
         trap.step([&] { return appendStoredChoice(row, labelSize, list); });
 }
 

@@ -6,6 +6,7 @@
 #include "numbers.h"
 #include "statements.h"
 #include "store.h"
+#include "trappedopen.h"
 
 #include <cmath>
 #include <optional>
@@ -58,19 +59,6 @@ Step sizeField(const QVariant& field, const QString& name, Long low, Long high, 
     return std::nullopt;
 }
 
-std::optional<Store> openStore(Trap& trap)
-{
-    std::optional<Store> store;
-    trap.step([&]() -> Step {
-        Result<Store> opened = Store::open(Global::databasePath());
-        if (!opened)
-            return opened.failure();
-        store.emplace(std::move(opened.value()));
-        return std::nullopt;
-    });
-    return store;
-}
-
 // One stored answer into its cell; rows of the other answer type are passed over.
 Step showAnswer(ChoiceGrid& grid, const AnswerRow& row, Long questionType)
 {
@@ -112,7 +100,7 @@ StudyHeader headerFromGlobals()
 // leaves the file as it was before the save began.
 bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
 {
-    std::optional<Store> store = openStore(trap);
+    std::optional<Store> store = openTrapped(trap);
     if (!store)
         return false;
     auto abandon = [&] {
@@ -210,7 +198,7 @@ void DataState::LoadGrid()
 {
     busy(true);
     Trap trap(QStringLiteral("DataForm:LoadGrid"));
-    std::optional<Store> store = openStore(trap);
+    std::optional<Store> store = openTrapped(trap);
     std::optional<StudyRow> row;
     if (store) {
         trap.step([&]() -> Step {
@@ -272,18 +260,7 @@ void DataState::LoadData(Long questionType)
 {
     busy(true);
     Trap trap(QStringLiteral("DataForm:LoadData"));
-    std::optional<Store> store = openStore(trap);
-    std::vector<AnswerRow> rows;
-    if (store) {
-        trap.step([&]() -> Step {
-            Result<std::vector<AnswerRow>> found = store->answersOf(Global::CurrentRecord);
-            if (!found)
-                return found.failure();
-            rows = std::move(found.value());
-            return std::nullopt;
-        });
-        store->close();
-    }
+    const std::vector<AnswerRow> rows = storedAnswersTrapped(trap);
     for (const AnswerRow& row : rows)
         trap.step([&] { return showAnswer(grid, row, questionType); });
     busy(false);

@@ -8,6 +8,7 @@
 #include "randomsource.h"
 #include "statements.h"
 #include "store.h"
+#include "trappedopen.h"
 
 #include <charconv>
 #include <cmath>
@@ -590,15 +591,8 @@ void SociogramState::DoWork() {
 }
 
 bool SociogramState::replaceArrangement(Trap& trap) {
-    std::optional<Store> store;
-    const bool opened = trap.step([&]() -> Step {
-        Result<Store> s = Store::open(Global::databasePath());
-        if (!s)
-            return s.failure();
-        store.emplace(std::move(s.value()));
-        return std::nullopt;
-    });
-    if (!opened)
+    std::optional<Store> store = openTrapped(trap);
+    if (!store)
         return false;
     // The old rows go only together with the new ones being in: any step passed over
     // after a failure leaves the stored arrangement as it was.

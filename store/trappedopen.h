@@ -1,0 +1,15 @@
+#pragma once
+// Opening the study database as the first step of a labelled procedure.
+
+#include "errorreport.h"
+#include "store.h"
+
+#include <optional>
+
+// Opens the program's database file as a step of the procedure's trap: a failure is
+// reported (and retried when the user asks). Nothing when it could not be opened.
+std::optional<Store> openTrapped(Trap& trap);
+
+// Every stored answer of the current study, read as a step of the procedure's trap;
+// none when the file could not be read.
+std::vector<AnswerRow> storedAnswersTrapped(Trap& trap);
