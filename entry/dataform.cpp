@@ -102,7 +102,12 @@ void DataForm::buildGrid()
     Dgrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Dgrid->horizontalHeader()->setHighlightSections(false);
     Dgrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The columns are as wide as the grid allows without its vertical scroll bar; when
+    // that bar shows, the last column gives up the room rather than a sideways scroll.
+    Dgrid->horizontalHeader()->setStretchLastSection(true);
+    Dgrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Dgrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Dgrid->verticalHeader()->setDefaultSectionSize(Twips::toPixels(255));
     Dgrid->verticalHeader()->setHighlightSections(false);
     Dgrid->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Dgrid->setCornerButtonEnabled(false);

@@ -88,8 +88,13 @@ void EntryForm::SaveData()
 void EntryForm::Action_Click(int index)
 {
     if (index == 0) {
-        if (!Validate())
+        if (!Validate()) {
+            // Back to the typed text, selected, so the next try replaces it.
+            activateWindow();
+            DText[2]->setFocus();
+            SelectAllText(DText[2]);
             return;
+        }
         SaveData();
         accept();
     } else {
