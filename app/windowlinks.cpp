@@ -1,0 +1,24 @@
+#include "windowlinks.h"
+
+#include "dataform.h"
+#include "drawform.h"
+#include "forms.h"
+#include "infoform.h"
+#include "loadform.h"
+#include "windows.h"
+
+void connectWindows()
+{
+    Forms::ShowInfoForm = showInfoForm;
+    Forms::UnloadInfoForm = unloadInfoForm;
+    Forms::InfoGroupSizeText = infoGroupSizeText;
+    Forms::ShowLoadForm = showLoadForm;
+    Forms::ShowDataForm = showDataForm;
+    Forms::DataFormMayEnd = &DataForm::mayEnd;
+    Forms::ShowDrawForm = showDrawForm;
+    Forms::DrawFormMayEnd = &DrawForm::mayEnd;
+    Forms::UnloadDrawForm = [] {
+        if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())
+            form->close();
+    };
+}

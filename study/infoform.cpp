@@ -1,0 +1,246 @@
+#include "infoform.h"
+
+#include "forms.h"
+#include "programicon.h"
+#include "windows.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <algorithm>
+
+namespace {
+
+const QString Serif = QStringLiteral("Times New Roman");
+const QString Sans = QStringLiteral("MS Sans Serif");
+
+constexpr int ButtonTop = 3600;
+constexpr int ButtonWidth = 1000;
+constexpr int ButtonHeight = 375;
+
+struct CriterionTypeEntry {
+    const char* caption;
+    Global::Long code;
+};
+constexpr CriterionTypeEntry CriterionTypes[] = {{"Positive", 1}, {"Negative", 2}, {"Both", 3}};
+
+bool isEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+InfoForm::InfoForm() {
+    setWindowTitle(QStringLiteral("Study Information"));
+    setWindowIcon(programIcon());
+    setModal(false);
+
+    ILabel[4] = makeLabel(QStringLiteral("Criterion:"), 120, 120, 2655, 375);
+    Criterion = new QPlainTextEdit(this);
+    Criterion->setObjectName(QStringLiteral("IText_3"));
+    Criterion->setFont(namedFont(Serif, 12));
+    Criterion->setToolTip(QStringLiteral("This is used to store a description of the data set."));
+    // Tab moves on to the next entry, as in every other box of the window.
+    Criterion->setTabChangesFocus(true);
+    placeTwips(Criterion, 3000, 120, 4335, 855);
+    connect(Criterion, &QPlainTextEdit::textChanged, this, &InfoForm::keepCriterionShort);
+    Criterion->installEventFilter(this);
+
+    ILabel[5] = makeLabel(QStringLiteral("Criterion Type:"), 120, 1080, 2775, 375);
+    ICombo = new QComboBox(this);
+    ICombo->setObjectName(QStringLiteral("ICombo_0"));
+    ICombo->setEditable(false);
+    ICombo->setFont(namedFont(Serif, 12));
+    placeTwips(ICombo, 3000, 1080, 1815, 405);
+
+    ILabel[3] = makeLabel(QStringLiteral("Reference Name:"), 120, 1560, 2775, 375);
+    IText[2] = makeBox(ReferenceNameLength, 3000, 1560, 1695, 495);
+    IText[2]->setToolTip(QStringLiteral("This is used to identify the data set in the database"));
+
+    ILabel[0] = makeLabel(QStringLiteral("Group Size (6-40):"), 120, 2160, 2775, 375);
+    IText[0] = makeBox(CountLength, 3000, 2160, 855, 495);
+
+    ILabel[1] = makeLabel(QStringLiteral("Maximum Number of Choices Allowed (1-10):"), 120, 2760,
+                          2655, 615);
+    IText[1] = makeBox(CountLength, 3000, 2760, 855, 525);
+    for (int i = 0; i < 3; ++i)
+        IText[i]->setObjectName(QStringLiteral("IText_%1").arg(i));
+    for (int i : {0, 1, 3, 4, 5})
+        ILabel[i]->setObjectName(QStringLiteral("ILabel_%1").arg(i));
+
+    Action[0] = makeButton(QStringLiteral("&OK"), 2880, 0);
+    Action[1] = makeButton(QStringLiteral("&Clear"), 1680, 1);
+    Action[2] = makeButton(QStringLiteral("&Quit"), 120, 2);
+    Action[0]->setDefault(true);
+
+    setTabOrder(Criterion, ICombo);
+    setTabOrder(ICombo, IText[2]);
+    setTabOrder(IText[2], IText[0]);
+    setTabOrder(IText[0], IText[1]);
+    setTabOrder(IText[1], Action[0]);
+    setTabOrder(Action[0], Action[1]);
+    setTabOrder(Action[1], Action[2]);
+
+    makeFixedWindow(this, this, 7455, 4110);
+    Form_Load();
+    Criterion->setFocus();
+}
+
+QLabel* InfoForm::makeLabel(const QString& caption, int left, int top, int width, int height) {
+    auto* label = new QLabel(caption, this);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(namedFont(Serif, 12, true));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    placeTwips(label, left, top, width, height);
+    return label;
+}
+
+QLineEdit* InfoForm::makeBox(int maxLength, int left, int top, int width, int height) {
+    auto* box = new QLineEdit(this);
+    box->setFont(namedFont(Serif, 12));
+    box->setMaxLength(maxLength);
+    placeTwips(box, left, top, width, height);
+    box->installEventFilter(this);
+    return box;
+}
+
+QPushButton* InfoForm::makeButton(const QString& caption, int left, int index) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("Action_%1").arg(index));
+    button->setFont(namedFont(Sans, 9.75));
+    placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
+    connect(button, &QPushButton::clicked, this, [this, index] { Action_Click(index); });
+    return button;
+}
+
+void InfoForm::Form_Load() {
+    adjustSize();
+    CenterForm(this);
+    for (const CriterionTypeEntry& entry : CriterionTypes)
+        ICombo->addItem(QString::fromLatin1(entry.caption), entry.code);
+    ICombo->setCurrentIndex(0);
+}
+
+void InfoForm::keepCriterionShort() {
+    const int excess = static_cast<int>(Criterion->toPlainText().size()) - CriterionLength;
+    if (excess <= 0)
+        return;
+    // What was just typed or pasted stands before the caret: that is what goes.
+    QTextCursor cursor = Criterion->textCursor();
+    const int end = cursor.position();
+    if (end >= excess) {
+        cursor.setPosition(end - excess);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+    } else {
+        cursor.setPosition(CriterionLength);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    }
+    cursor.removeSelectedText();
+    Criterion->setTextCursor(cursor);
+}
+
+bool InfoForm::eventFilter(QObject* watched, QEvent* event) {
+    // The focus coming back from the box's own context menu is no new visit: a paste
+    // from that menu must not find the whole text selected.
+    if (event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        IText_GotFocus(watched);
+    // Enter in the criterion box presses OK, as it does in every other box; Ctrl+Enter
+    // still begins a new line.
+    if (watched == Criterion && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isEnter(key)) {
+            if (key->modifiers() & Qt::ControlModifier)
+                Criterion->insertPlainText(QStringLiteral("\n"));
+            else
+                Action[0]->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void InfoForm::IText_GotFocus(QObject* box) {
+    // Every box, the multi-line criterion included, offers its whole text for replacing.
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        SelectAllText(line);
+    } else if (box == Criterion) {
+        QTextCursor cursor = Criterion->textCursor();
+        cursor.select(QTextCursor::Document);
+        Criterion->setTextCursor(cursor);
+    }
+}
+
+StudyEntries InfoForm::entries() const {
+    StudyEntries e;
+    e.criterion = Criterion->toPlainText();
+    e.referenceName = IText[2]->text();
+    e.groupSize = IText[0]->text();
+    e.choices = IText[1]->text();
+    e.criterionType = ICombo->currentData().toInt();
+    return e;
+}
+
+bool InfoForm::Validate() {
+    const bool accepted = ::Validate(entries(), Global::CurrentRecord);
+    unsetCursor();
+    return accepted;
+}
+
+void InfoForm::ClearForm() {
+    IText[0]->clear();
+    IText[1]->clear();
+    IText[2]->clear();
+    Criterion->clear();
+    ICombo->setCurrentIndex(0);
+    Criterion->setFocus();
+}
+
+void InfoForm::Action_Click(int index) {
+    switch (index) {
+    case 0:
+        if (Validate())
+            Forms::call(Forms::ShowDataForm);
+        break;
+    case 1:
+        ClearForm();
+        break;
+    case 2:
+        unloadInfoForm();
+        break;
+    default:
+        break;
+    }
+}
+
+void InfoForm::reject() {
+    Action_Click(2);
+}
+
+void InfoForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    unloadInfoForm();
+}
+
+void showInfoForm() {
+    InfoForm* form = SingleInstance<InfoForm>::instance();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void unloadInfoForm() {
+    SingleInstance<InfoForm>::unload();
+}
+
+QString infoGroupSizeText() {
+    const InfoForm* form = SingleInstance<InfoForm>::ifLoaded();
+    return form ? form->IText[0]->text() : QString();
+}

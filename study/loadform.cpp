@@ -1,0 +1,165 @@
+#include "loadform.h"
+
+#include "forms.h"
+#include "globals.h"
+#include "messages.h"
+#include "programicon.h"
+#include "projectlist.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ButtonTop = 2400;
+constexpr int ButtonWidth = 855;
+constexpr int ButtonHeight = 375;
+
+QFont standardFont() {
+    return namedFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+// The hourglass over the whole program, back to the default pointer on every way out.
+class ScreenBusy {
+public:
+    ScreenBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~ScreenBusy() { QApplication::restoreOverrideCursor(); }
+    ScreenBusy(const ScreenBusy&) = delete;
+    ScreenBusy& operator=(const ScreenBusy&) = delete;
+};
+
+} // namespace
+
+LoadForm::LoadForm() {
+    setWindowTitle(QStringLiteral("Load File"));
+    setWindowIcon(programIcon());
+    setModal(false);
+
+    Lload = new QLabel(QStringLiteral("Select Project"), this);
+    Lload->setObjectName(QStringLiteral("Lload"));
+    Lload->setTextFormat(Qt::PlainText);
+    Lload->setFont(namedFont(QStringLiteral("Times New Roman"), 14.25));
+    Lload->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(Lload, 120, 120, 3615, 375);
+
+    LList = new QListWidget(this);
+    LList->setObjectName(QStringLiteral("LList"));
+    LList->setFont(standardFont());
+    LList->setSelectionMode(QAbstractItemView::SingleSelection);
+    LList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    placeTwips(LList, 120, 600, 3735, 1620);
+
+    Action[0] = makeButton(QStringLiteral("&OK"), 3000, 0);
+    Action[1] = makeButton(QStringLiteral("&Delete"), 1800, 1);
+    Action[2] = makeButton(QStringLiteral("&Cancel"), 120, 2);
+    Action[0]->setDefault(true);
+
+    setTabOrder(LList, Action[0]);
+    setTabOrder(Action[0], Action[1]);
+    setTabOrder(Action[1], Action[2]);
+
+    makeFixedWindow(this, this, 3990, 2895);
+    Form_Load();
+    LList->setFocus();
+}
+
+QPushButton* LoadForm::makeButton(const QString& caption, int left, int index) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("Action_%1").arg(index));
+    button->setFont(standardFont());
+    placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
+    connect(button, &QPushButton::clicked, this, [this, index] { Action_Click(index); });
+    return button;
+}
+
+void LoadForm::Form_Load() {
+    adjustSize();
+    CenterForm(this);
+    LoadData();
+}
+
+void LoadForm::LoadData() {
+    ScreenBusy busy;
+    LList->clear();
+    for (const ProjectEntry& entry : readProjectList()) {
+        auto* item = new QListWidgetItem(entry.name, LList);
+        item->setData(Qt::UserRole, entry.record);
+    }
+    const bool any = LList->count() > 0;
+    if (any)
+        LList->setCurrentRow(0);
+    Action[0]->setEnabled(any);
+    Action[1]->setEnabled(any);
+}
+
+std::optional<Global::Long> LoadForm::selectedRecord() const {
+    const QList<QListWidgetItem*> chosen = LList->selectedItems();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.front()->data(Qt::UserRole).value<Global::Long>();
+}
+
+void LoadForm::DeleteRecord() {
+    const std::optional<Global::Long> record = selectedRecord();
+    if (!record)
+        return;
+    setCursor(Qt::WaitCursor);
+    deleteProject(*record);
+    LList->clear();
+    unsetCursor();
+    LoadData();
+}
+
+void LoadForm::Action_Click(int index) {
+    switch (index) {
+    case 0: {
+        // Without a chosen study there is nothing to open.
+        const std::optional<Global::Long> record = selectedRecord();
+        if (!record)
+            return;
+        Global::CurrentRecord = *record;
+        // The study comes from the file now, even when "&New Project" was chosen while
+        // this list stood open: the layouts must read its stored group size.
+        Global::NewProject = Global::False;
+        Forms::call(Forms::ShowDataForm);
+        unloadLoadForm();
+        break;
+    }
+    case 1:
+        if (!selectedRecord())
+            return;
+        if (MsgBox(ProjectMessages::DeleteQuestion, Buttons::YesNo, Icon::None, ProgramTitle) ==
+            Answer::Yes)
+            DeleteRecord();
+        break;
+    case 2:
+        unloadLoadForm();
+        break;
+    default:
+        break;
+    }
+}
+
+void LoadForm::reject() {
+    Action_Click(2);
+}
+
+void LoadForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    unloadLoadForm();
+}
+
+void showLoadForm() {
+    LoadForm* form = SingleInstance<LoadForm>::instance();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void unloadLoadForm() {
+    SingleInstance<LoadForm>::unload();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The project list: the stored studies by reference name, in the order they were
+// created. OK opens the chosen study in the data window; Delete removes it with its
+// answers and saved arrangements.
+
+#include "globals.h"
+
+#include <QDialog>
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class LoadForm : public QDialog {
+    Q_OBJECT
+public:
+    LoadForm();
+
+    QLabel* Lload = nullptr;
+    QListWidget* LList = nullptr;
+    QPushButton* Action[3] = {}; // 0 OK, 1 Delete, 2 Cancel
+
+    void LoadData();
+    void DeleteRecord();
+    void Action_Click(int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override; // Esc
+
+private:
+    void Form_Load();
+    QPushButton* makeButton(const QString& caption, int left, int index);
+    // The RECORD of the selected entry, or nothing when no entry is selected.
+    std::optional<Global::Long> selectedRecord() const;
+};
+
+// Shows the one project list; while it is open it is only brought forward.
+void showLoadForm();
+void unloadLoadForm();

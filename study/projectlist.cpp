@@ -1,0 +1,101 @@
+#include "projectlist.h"
+
+#include "errorreport.h"
+#include "messages.h"
+#include "numbers.h"
+#include "statements.h"
+#include "store.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+using Step = std::optional<Failure>;
+
+Step openStore(std::optional<Store>& store) {
+    Result<Store> s = Store::open(Global::databasePath());
+    if (!s)
+        return s.failure();
+    store.emplace(std::move(s.value()));
+    return std::nullopt;
+}
+
+// A RECORD as the list keeps it. The schema makes it a whole number; a file made
+// elsewhere may hold anything. Only a whole number can be opened or deleted (a text
+// or a fraction would be taken for another study), so anything else is refused.
+Step recordFrom(const QVariant& field, Global::Long& out) {
+    if (!field.isValid() || field.isNull())
+        return runtimeFailure(ErrorNumber::InvalidUseOfNull);
+    bool number = false;
+    const double value = field.toDouble(&number);
+    const bool isText =
+        field.typeId() == QMetaType::QString || field.typeId() == QMetaType::QByteArray;
+    if (isText || !number || value != std::floor(value))
+        return runtimeFailure(ErrorNumber::TypeMismatch);
+    const std::optional<Global::Long> record = Numbers::toLong(value);
+    if (!record)
+        return runtimeFailure(ErrorNumber::Overflow);
+    out = *record;
+    return std::nullopt;
+}
+
+QString nameFrom(const QVariant& field) {
+    return field.isNull() ? QString() : field.toString();
+}
+
+} // namespace
+
+std::vector<ProjectEntry> readProjectList() {
+    Trap trap(QStringLiteral("LoadForm:LoadData"));
+    std::optional<Store> store;
+    if (!trap.step([&] { return openStore(store); }))
+        return {};
+    std::vector<StudyEntry> rows;
+    trap.step([&]() -> Step {
+        Result<std::vector<StudyEntry>> read = store->studiesByRecord();
+        if (!read)
+            return read.failure();
+        rows = std::move(read.value());
+        return std::nullopt;
+    });
+    store->close();
+
+    std::vector<ProjectEntry> list;
+    list.reserve(rows.size());
+    for (const StudyEntry& row : rows) {
+        Global::Long record = 0;
+        // The report is reached only for a bad row: a good one costs no trapped step.
+        if (recordFrom(row.record, record)) {
+            trap.step([&] { return recordFrom(row.record, record); });
+            continue;
+        }
+        list.push_back({nameFrom(row.name), record});
+    }
+    return list;
+}
+
+bool deleteProject(Global::Long record) {
+    Trap trap(QStringLiteral("LoadForm:DeleteRecord"));
+    std::optional<Store> store;
+    auto run = [&](const Statement& s) {
+        return trap.step([&] { return store->execute(s).failure(); });
+    };
+    // The three deletes go together or not at all: a study without its header would
+    // vanish from the list while its answers stay, and one without its answers would
+    // come back empty.
+    const bool deleted = trap.step([&] { return openStore(store); }) &&
+                         trap.step([&] { return store->begin().failure(); }) &&
+                         run(Statements::deleteStudy(record)) &&
+                         run(Statements::deleteStudyAnswers(record)) &&
+                         run(Statements::deleteStudyPositions(record)) &&
+                         trap.step([&] { return store->commit().failure(); });
+    if (store) {
+        if (!deleted)
+            store->rollback();
+        store->close();
+    }
+    if (!deleted)
+        MsgBox(ProjectMessages::NotDeleted, Buttons::Ok, Icon::Exclamation);
+    return deleted;
+}

@@ -1,0 +1,246 @@
+// A user's whole road in real windows: define a study, key choices through the entry
+// window with mouse and keyboard, save, plot a Target sociogram and print it to a
+// PDF file, open the study again from the project list, and delete it.
+#include "dataform.h"
+#include "drawform.h"
+#include "entryform.h"
+#include "errorreport.h"
+#include "globals.h"
+#include "infoform.h"
+#include "loadform.h"
+#include "scriptedmessages.h"
+#include "startform.h"
+#include "store.h"
+#include "testdb.h"
+#include "windowlinks.h"
+#include "windows.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QAction* actionNamed(QMenu* menu, const QString& caption)
+{
+    for (QAction* a : menu->actions())
+        if (a->text() == caption)
+            return a;
+    return nullptr;
+}
+
+QMenu* menuNamed(QMainWindow* window, const QString& caption)
+{
+    for (QAction* a : window->menuBar()->actions())
+        if (a->text() == caption)
+            return a->menu();
+    return nullptr;
+}
+
+// Waits for the modal entry window the next click opens, types the choice into it
+// and presses Enter there, as a user would.
+void typeIntoNextEntry(const QString& choice)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, choice] {
+        auto* entry = qobject_cast<EntryForm*>(QApplication::activeModalWidget());
+        if (!entry || !entry->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QTest::keyClicks(entry->DText[2], choice);
+        QTest::keyClick(entry->DText[2], Qt::Key_Return);
+    });
+    poll->start(20);
+}
+
+int pdfPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = f.readAll();
+    return pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +
+           pdf.count("/Type /Page/") + pdf.count("/Type /Page>");
+}
+
+} // namespace
+
+class RoadTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    QTemporaryDir out;
+
+    QPoint cellCentre(DataForm* form, int subject, int slot)
+    {
+        const QModelIndex i = form->Dgrid->model()->index(subject - 1, slot - 1);
+        form->Dgrid->scrollTo(i);
+        return form->Dgrid->visualRect(i).center();
+    }
+    void keyChoice(DataForm* form, int subject, int slot, int chosen)
+    {
+        typeIntoNextEntry(QString::number(chosen));
+        QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
+                          cellCentre(form, subject, slot));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        connectWindows();
+        errorReport().setPause([] {});
+        Store::setBusyTimeout(0);
+        db = std::make_unique<TestDatabase>();
+        QVERIFY(db->isValid());
+        StartForm::instance()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(StartForm::instance()));
+    }
+
+    void newStudyKeyedSavedPlottedAndPrinted()
+    {
+        ScriptedMessages messages;
+        QMenu* file = menuNamed(StartForm::instance(), QStringLiteral("&File"));
+        QVERIFY(file);
+        actionNamed(file, QStringLiteral("&New Project"))->trigger();
+        InfoForm* info = nullptr;
+        QTRY_VERIFY((info = qobject_cast<InfoForm*>(QApplication::activeWindow())));
+        QCOMPARE(info->windowTitle(), QStringLiteral("Study Information"));
+        QTRY_COMPARE(QApplication::focusWidget(), info->Criterion);
+        QTest::keyClicks(info->Criterion, QStringLiteral("Who would you like to sit next to?"));
+        QTest::keyClick(info->Criterion, Qt::Key_Tab);
+        QTest::keyClick(info->ICombo, Qt::Key_Tab);
+        QTest::keyClicks(info->IText[2], QStringLiteral("Class 4B"));
+        QTest::keyClick(info->IText[2], Qt::Key_Tab);
+        QTest::keyClicks(info->IText[0], QStringLiteral("6"));
+        QTest::keyClick(info->IText[0], Qt::Key_Tab);
+        QTest::keyClicks(info->IText[1], QStringLiteral("2"));
+        QTest::mouseClick(info->Action[0], Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+
+        DataForm* data = SingleInstance<DataForm>::ifLoaded();
+        QVERIFY(data);
+        QVERIFY(QTest::qWaitForWindowExposed(data));
+        QCOMPARE(data->windowTitle(), QStringLiteral("Class 4B"));
+        QCOMPARE(data->DLabel0->text(),
+                 QStringLiteral("Positive Criterion: Who would you like to sit next to?"));
+
+        // Every subject chooses the next one (and the one after) by mouse.
+        for (int s = 1; s <= 6; ++s) {
+            keyChoice(data, s, 1, s % 6 + 1);
+            keyChoice(data, s, 2, (s + 1) % 6 + 1);
+        }
+        // One more by keyboard: move to subject 3, choice 2, and press Enter.
+        data->Dgrid->setFocus();
+        data->Dgrid->setCurrentIndex(data->Dgrid->model()->index(2, 1));
+        typeIntoNextEntry(QStringLiteral("1"));
+        QTest::keyClick(data->Dgrid, Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(DataGrid().TextMatrix(4, 2), QStringLiteral("1"));
+
+        data->Save->trigger();
+        QCOMPARE(messages.texts(), QStringList{"Changes Saved As Requested"});
+        const int record = Global::CurrentRecord;
+        QVERIFY(record > 0);
+        const auto rows = db->rows(QStringLiteral("SELECT INDIVIDUAL, CHOICE, ANSWER FROM SOCIDATA "
+                                                  "WHERE HEADER = ? AND ANSWERTYPE = 1 "
+                                                  "ORDER BY INDIVIDUAL, CHOICE"),
+                                   {record});
+        QCOMPARE(int(rows.size()), 12);
+        QCOMPARE(rows[0], (QVariantList{2, 1, 2}));
+        QCOMPARE(rows[5], (QVariantList{4, 2, 1}));
+        QCOMPARE(rows[11], (QVariantList{7, 2, 2}));
+
+        // Plot Sociogram > Type > Target.
+        messages.clear();
+        data->Plot_Click();
+        // Saving leaves the grid marked as changed, so opening the menu asks again.
+        QCOMPARE(messages.texts(), QStringList{"You Must First Save Changes: Save Now?"});
+        messages.clear();
+        data->Sociogram[3]->trigger();
+        DrawForm* draw = SingleInstance<DrawForm>::ifLoaded();
+        QVERIFY(draw);
+        QVERIFY(QTest::qWaitForWindowExposed(draw));
+        QCOMPARE(draw->canvas()->size(), QSize(Twips::toPixels(6915), Twips::toPixels(6630)));
+        for (int s = 1; s <= 6; ++s) {
+            QVERIFY(draw->DLabel(s));
+            QVERIFY(draw->DLabel(s)->isVisible());
+            QCOMPARE(draw->DLabel(s)->text(), QString::number(s));
+        }
+        QVERIFY(!draw->DLabel(7));
+
+        const QString pdf = out.filePath(QStringLiteral("class.pdf"));
+        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        draw->Print->trigger();
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(pdfPages(pdf), 1);
+        DrawForm::setPrinterChooser(nullptr);
+
+        draw->Save->trigger();
+        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM POSITION WHERE HEADER = ? AND "
+                                           "SOCIOGRAM = 3"),
+                            {record})
+                     .toInt(),
+                 6);
+        draw->Quit->trigger();
+        QTRY_VERIFY(!SingleInstance<DrawForm>::loaded());
+
+        data->Quit->trigger();
+        QCOMPARE(messages.count(), 0); // opening the Plot menu settled the changes
+        QVERIFY(!SingleInstance<DataForm>::loaded());
+        QVERIFY(!SingleInstance<InfoForm>::loaded());
+    }
+
+    void storedStudyOpensFromTheListAndIsDeleted()
+    {
+        ScriptedMessages messages;
+        QMenu* file = menuNamed(StartForm::instance(), QStringLiteral("&File"));
+        actionNamed(file, QStringLiteral("&Load Existing Project"))->trigger();
+        LoadForm* list = nullptr;
+        QTRY_VERIFY((list = SingleInstance<LoadForm>::ifLoaded()));
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+        QCOMPARE(list->windowTitle(), QStringLiteral("Load File"));
+        QCOMPARE(list->LList->count(), 1);
+        QCOMPARE(list->LList->item(0)->text(), QStringLiteral("Class 4B"));
+        list->LList->setCurrentRow(0);
+        QTest::mouseClick(list->Action[0], Qt::LeftButton);
+
+        DataForm* data = nullptr;
+        QTRY_VERIFY((data = SingleInstance<DataForm>::ifLoaded()));
+        QCOMPARE(DataGrid().Rows(), 8);
+        QCOMPARE(DataGrid().TextMatrix(2, 1), QStringLiteral("2"));
+        QCOMPARE(DataGrid().TextMatrix(4, 2), QStringLiteral("1"));
+        data->Quit->trigger();
+        QCOMPARE(messages.count(), 0);
+
+        actionNamed(file, QStringLiteral("&Load Existing Project"))->trigger();
+        QTRY_VERIFY((list = SingleInstance<LoadForm>::ifLoaded()));
+        list->LList->setCurrentRow(0);
+        messages.answer({Answer::Yes});
+        QTest::mouseClick(list->Action[1], Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList{"Delete the Current Record?"});
+        for (const char* table : {"SOCIOMETRY", "SOCIDATA", "POSITION"})
+            QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt(), 0);
+        QTRY_COMPARE(list->LList->count(), 0);
+        QVERIFY(!list->Action[0]->isEnabled());
+    }
+};
+
+QTEST_MAIN(RoadTest)
+#include "tst_road_window.moc"
