@@ -1,6 +1,7 @@
 #include "drawform.h"
 
 #include "choicegrid.h"
+#include "exportdialog.h"
 #include "forms.h"
 #include "keyform.h"
 #include "linedraw.h"
@@ -141,6 +142,8 @@ void DrawForm::buildMenus()
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     Save = FileMenu->addAction(QStringLiteral("&Save Current Sociogram"), this, &DrawForm::Save_Click);
     Print = FileMenu->addAction(QStringLiteral("&Print Sociogram"), this, &DrawForm::Print_Click);
+    ExportPicture = FileMenu->addAction(QStringLiteral("&Export Picture..."), this,
+                                        &DrawForm::ExportPicture_Click);
     Quit = FileMenu->addAction(QStringLiteral("&Quit"), this, &DrawForm::Quit_Click);
 
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
@@ -312,6 +315,13 @@ void DrawForm::Print_Click()
                    .arg(where),
                Buttons::Ok, Icon::Exclamation, ProgramTitle);
     }
+}
+
+void DrawForm::ExportPicture_Click()
+{
+    // The same primitives the canvas paints, with the label controls drawn on top.
+    PictureExport::run(this, sociogramPicture(area->primitives(), state.labels),
+                       QSizeF(state.W, state.H));
 }
 
 void DrawForm::askToSavePositions()

@@ -1,6 +1,6 @@
 #pragma once
 // The sociogram window: the labels of one study under one layout, the choice lines
-// beneath them, dragging, saved arrangements, printing and the key.
+// beneath them, dragging, saved arrangements, printing, exporting and the key.
 
 #include "primitives.h"
 #include "sociogramstate.h"
@@ -46,6 +46,7 @@ public:
 
     QAction* Save = nullptr;
     QAction* Print = nullptr;
+    QAction* ExportPicture = nullptr;
     QAction* Quit = nullptr;
     QAction* View[2] = {};
     QAction* Key = nullptr;
@@ -59,6 +60,9 @@ public:
     void Form_Activate();
     void Save_Click();
     void Print_Click();
+    // Writes the picture the window shows to a PNG, SVG or PDF file (exportdialog.h
+    // holds the questions it asks and the hooks that answer them in tests).
+    void ExportPicture_Click();
     void Quit_Click();
     void View_Click(int index);
     void Key_Click();

@@ -1,1 +1,2 @@
 sociogram_test(tst_sociogram_drawform SOURCES tst_sociogram_drawform.cpp LIBS sociogram_ui)
+sociogram_test(tst_sociogram_export SOURCES tst_sociogram_export.cpp LIBS sociogram_ui)

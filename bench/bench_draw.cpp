@@ -1,0 +1,174 @@
+// The sociogram's drawing at its largest: a 40 x 10 study of criterion type Both,
+// whose grid holds 400 positive choices and whose file holds 400 negative ones, so
+// that LineDraw builds 800 choice lines with their markers and the circle guide and
+// paintPrimitives paints them onto a window-sized image. Beside it, a bare QPainter
+// loop drawing the same 800 lines on the same image.
+
+#include "choicegrid.h"
+#include "forms.h"
+#include "globals.h"
+#include "linedraw.h"
+#include "paint.h"
+#include "testdb.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int Subjects = 40;
+constexpr int Slots = 10;
+constexpr int StudyRecord = 1;
+constexpr qreal DrawW = 6915;
+constexpr qreal DrawH = 6630;
+constexpr qreal LabelSide = 360;
+constexpr qreal PixelsPerTwip = 1.0 / 15; // the window at 96 DPI
+constexpr int ExpectedLines = 2 * Subjects * Slots;
+
+// The study database lives for the whole run; the drawing reads it on every pass.
+struct DrawingStudy {
+    std::unique_ptr<TestDatabase> db;
+    QString problem; // why the study could not be set up, empty when it could
+};
+
+// Painting needs no window, but the database driver is a plugin, which Qt loads
+// only inside an application object.
+void ensureApplication() {
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "sociogram_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+// Another subject than s, from a fixed seed so that runs compare.
+int otherSubject(std::mt19937& random, int s) {
+    int chosen = 1 + static_cast<int>(random() % (Subjects - 1));
+    return chosen >= s ? chosen + 1 : chosen;
+}
+
+void placeLabelsOnACircle() {
+    for (int s = 1; s <= Subjects; ++s) {
+        const double angle = 2 * 3.14159 * s / Subjects;
+        Global::LabelPos[s] = {
+            Global::Integer(std::lround(DrawW / 2 + 2500 * std::cos(angle) - 180)),
+            Global::Integer(std::lround(DrawH / 2 + 2500 * std::sin(angle) - 180))};
+    }
+}
+
+void fillGridAndFile(TestDatabase& db) {
+    ChoiceGrid& grid = DataGrid();
+    grid.setShape(0, 0);
+    grid.setShape(Subjects + 2, Slots + 1);
+    std::mt19937 random(1982);
+    db.exec(QStringLiteral("BEGIN"));
+    for (int s = 1; s <= Subjects; ++s) {
+        grid.setTextMatrix(s + 1, 0, QString::number(s));
+        for (int c = 1; c <= Slots; ++c) {
+            grid.setTextMatrix(s + 1, c, QString::number(otherSubject(random, s)));
+            db.exec(QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, "
+                                   "ANSWER) VALUES (?, 2, ?, ?, ?)"),
+                    {StudyRecord, s + 1, c, otherSubject(random, s)});
+        }
+    }
+    db.exec(QStringLiteral("COMMIT"));
+}
+
+PrimitiveList drawLines() {
+    return LineDraw(DataGrid(), LabelSide, LabelSide, DrawW, DrawH);
+}
+
+int lineCount(const PrimitiveList& list) {
+    return int(std::count_if(list.begin(), list.end(),
+                             [](const Primitive& p) { return p.kind == Primitive::Kind::Line; }));
+}
+
+DrawingStudy& study() {
+    static DrawingStudy s = [] {
+        ensureApplication();
+        DrawingStudy made;
+        made.db = std::make_unique<TestDatabase>();
+        if (!made.db->isValid()) {
+            made.problem = QStringLiteral("the study database could not be made");
+            return made;
+        }
+        Global::reset();
+        Global::AppPath = made.db->folder() + u'/';
+        Global::CriterionType = 3;
+        Global::CurrentCriterion = 1;
+        Global::CurrentRecord = StudyRecord;
+        Global::SociogramType = 0;
+        placeLabelsOnACircle();
+        fillGridAndFile(*made.db);
+        const int lines = lineCount(drawLines());
+        if (lines != ExpectedLines)
+            made.problem = QStringLiteral("LineDraw gave %1 lines instead of %2")
+                               .arg(lines)
+                               .arg(ExpectedLines);
+        return made;
+    }();
+    return s;
+}
+
+QImage windowImage() {
+    return QImage(qRound(DrawW * PixelsPerTwip), qRound(DrawH * PixelsPerTwip),
+                  QImage::Format_RGB32);
+}
+
+bool skipWithoutStudy(benchmark::State& state) {
+    if (study().problem.isEmpty())
+        return false;
+    state.SkipWithError(study().problem.toStdString().c_str());
+    return true;
+}
+
+void BM_Draw_Baseline_BareQPainter(benchmark::State& state) {
+    if (skipWithoutStudy(state))
+        return;
+    std::vector<QLineF> lines;
+    for (const Primitive& p : drawLines())
+        if (p.kind == Primitive::Kind::Line)
+            lines.emplace_back(p.p1 * PixelsPerTwip, p.p2 * PixelsPerTwip);
+    QImage image = windowImage();
+    QPen pen(Qt::black, 0);
+    pen.setCosmetic(true);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(pen);
+        for (const QLineF& line : lines)
+            painter.drawLine(line);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * qint64(lines.size()));
+}
+BENCHMARK(BM_Draw_Baseline_BareQPainter);
+
+void BM_Draw_LinesAndPaint(benchmark::State& state) {
+    if (skipWithoutStudy(state))
+        return;
+    QImage image = windowImage();
+    for (auto _ : state) {
+        const PrimitiveList list = drawLines();
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintPrimitives(painter, list, PixelsPerTwip);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * ExpectedLines);
+}
+BENCHMARK(BM_Draw_LinesAndPaint);
+
+} // namespace

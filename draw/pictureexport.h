@@ -1,0 +1,69 @@
+#pragma once
+// The sociogram picture as a file: a PNG image at a chosen resolution, an SVG
+// drawing or a one-page PDF document. Every format paints the same primitive list
+// that the window and the printed page paint, so the file shows what the window
+// shows; the key to the markers may stand beside it.
+
+#include "primitives.h"
+
+#include <QSizeF>
+#include <QString>
+#include <optional>
+
+class LabelSet;
+class QPainter;
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+namespace PictureResolution {
+constexpr int Minimum = 30;  // below this the labels' captions are unreadable
+constexpr int Maximum = 600; // the picture with the key stays under 4000 pixels a side
+constexpr int Default = 150;
+constexpr int Screen = 96; // the window's own resolution: 15 twips per pixel
+} // namespace PictureResolution
+
+struct PictureOptions {
+    PictureFormat format = PictureFormat::Png;
+    int dpi = PictureResolution::Default; // PNG only; SVG and PDF are drawn as vectors
+    bool includeKey = false;
+};
+
+// Why a picture was not written, with the file it was meant for.
+struct ExportFailure {
+    QString file;
+    QString reason; // a clause such as "the folder does not exist"
+    // One sentence for the user, naming the file.
+    QString sentence() const;
+};
+
+using ExportResult = std::optional<ExportFailure>; // nullopt: the file was written
+
+// The file name ending of a format, without the dot: "png", "svg" or "pdf".
+QString pictureSuffix(PictureFormat format);
+// The path with the format's ending added when it has none (of any letter case).
+QString withPictureSuffix(const QString& path, PictureFormat format);
+
+// What the window shows: its drawing (choice lines, markers, guide shape) and then
+// the subject labels on top, so that labels cover the ends of their lines.
+PrimitiveList sociogramPicture(const PrimitiveList& drawing, const LabelSet& labels);
+
+// The key: the window's legend of the markers, 2535 by 3735 twips.
+QSizeF keySize();
+// The key's sample lines and markers, with the key's top-left at origin (twips).
+PrimitiveList keyPrimitives(QPointF origin);
+// The whole key (frames, red frame captions, sample lines, markers, captions) with
+// its top-left at origin (twips), painted at scale device units per twip.
+void paintKey(QPainter& painter, QPointF origin, qreal scale);
+
+// The size of the picture in twips: the drawing area, and the key to its right.
+QSizeF pictureSize(QSizeF drawing, bool includeKey);
+// Paints the picture on a white background at scale device units per twip: the
+// primitives with the labels' font, then the key when asked for.
+void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing, bool includeKey,
+                  qreal scale);
+
+// Writes the picture of a drawing area of `drawing` twips to path. The file is
+// replaced only once the whole picture has been written; on failure any earlier
+// file of that name is left as it was.
+ExportResult exportPicture(const QString& path, const PrimitiveList& picture, QSizeF drawing,
+                           const PictureOptions& options);

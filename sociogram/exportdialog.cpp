@@ -1,0 +1,191 @@
+#include "exportdialog.h"
+
+#include "messages.h"
+#include "programicon.h"
+#include "windows.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+
+namespace {
+
+const QString ExportTitle = QStringLiteral("Export Picture");
+
+QFont dialogFont() {
+    return namedFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+template <class W> W* placed(W* widget, QRect twips) {
+    widget->setFont(dialogFont());
+    placeTwips(widget, twips.left(), twips.top(), twips.width(), twips.height());
+    return widget;
+}
+
+QString fileFilter(PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Png:
+        return QStringLiteral("PNG images (*.png)");
+    case PictureFormat::Svg:
+        return QStringLiteral("SVG drawings (*.svg)");
+    case PictureFormat::Pdf:
+        return QStringLiteral("PDF documents (*.pdf)");
+    }
+    return {};
+}
+
+// The options of the last export of this session, so that a second export starts
+// where the first one left off.
+PictureOptions& lastOptions() {
+    static PictureOptions options;
+    return options;
+}
+
+QString& lastFolder() {
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
+std::optional<PictureOptions> askWithDialog(QWidget* parent) {
+    ExportDialog dialog(parent);
+    dialog.setOptions(lastOptions());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    lastOptions() = dialog.options();
+    return dialog.options();
+}
+
+QString askWithFileDialog(QWidget* parent, const PictureOptions& options) {
+    const QString suffix = pictureSuffix(options.format);
+    QFileDialog dialog(parent, ExportTitle, lastFolder(), fileFilter(options.format));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the ending itself, so that its question about replacing a
+    // file is asked about the name that will really be written.
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QStringLiteral("Sociogram.") + suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString file = dialog.selectedFiles().front();
+    lastFolder() = QFileInfo(file).absolutePath();
+    return file;
+}
+
+PictureExport::OptionsChooser& optionsChooser() {
+    static PictureExport::OptionsChooser chooser = askWithDialog;
+    return chooser;
+}
+
+PictureExport::FileChooser& fileChooser() {
+    static PictureExport::FileChooser chooser = askWithFileDialog;
+    return chooser;
+}
+
+// The wait pointer for as long as the file is being written, back on every way out.
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ExportTitle);
+    setWindowIcon(programIcon());
+    setModal(true);
+
+    auto* frame = placed(new QGroupBox(QStringLiteral("Format"), this), {120, 120, 1695, 1335});
+    const QString captions[3] = {QStringLiteral("&PNG image"), QStringLiteral("S&VG drawing"),
+                                 QStringLiteral("P&DF document")};
+    auto* formats = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        Format[i] = placed(new QRadioButton(captions[i], frame), {120, 360 + 300 * i, 1455, 255});
+        formats->addButton(Format[i], i);
+    }
+    connect(formats, &QButtonGroup::idToggled, this, [this] { formatChanged(); });
+
+    ResolutionLabel = placed(new QLabel(QStringLiteral("&Resolution (dots per inch):"), this),
+                             {1935, 240, 2175, 255});
+    Resolution = placed(new QSpinBox(this), {1935, 540, 975, 315});
+    Resolution->setRange(PictureResolution::Minimum, PictureResolution::Maximum);
+    ResolutionLabel->setBuddy(Resolution);
+    IncludeKey =
+        placed(new QCheckBox(QStringLiteral("Include the key"), this), {1935, 1080, 2175, 255});
+
+    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {1815, 1680, 1095, 375});
+    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3015, 1680, 1095, 375});
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    setOptions(PictureOptions{});
+    setWindowFlags(fixedWindowFlags());
+    setFixedSize(Twips::toPixels(4230), Twips::toPixels(2175));
+    CenterForm(this);
+}
+
+PictureOptions ExportDialog::options() const {
+    PictureOptions o;
+    for (int i = 0; i < 3; ++i)
+        if (Format[i]->isChecked())
+            o.format = PictureFormat(i);
+    o.dpi = Resolution->value();
+    o.includeKey = IncludeKey->isChecked();
+    return o;
+}
+
+void ExportDialog::setOptions(const PictureOptions& o) {
+    Format[int(o.format)]->setChecked(true);
+    Resolution->setValue(o.dpi);
+    IncludeKey->setChecked(o.includeKey);
+    formatChanged();
+}
+
+void ExportDialog::formatChanged() {
+    // Only an image has a resolution; SVG and PDF are drawn as vectors.
+    const bool image = Format[int(PictureFormat::Png)]->isChecked();
+    ResolutionLabel->setEnabled(image);
+    Resolution->setEnabled(image);
+}
+
+namespace PictureExport {
+
+void setOptionsChooser(OptionsChooser chooser) {
+    optionsChooser() = chooser ? std::move(chooser) : OptionsChooser(askWithDialog);
+}
+
+void setFileChooser(FileChooser chooser) {
+    fileChooser() = chooser ? std::move(chooser) : FileChooser(askWithFileDialog);
+}
+
+bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing) {
+    const std::optional<PictureOptions> options = optionsChooser()(parent);
+    if (!options)
+        return false;
+    const QString chosen = fileChooser()(parent, *options);
+    if (chosen.isEmpty())
+        return false;
+    ExportResult failed;
+    {
+        BusyPointer busy;
+        failed =
+            exportPicture(withPictureSuffix(chosen, options->format), picture, drawing, *options);
+    }
+    if (failed) {
+        MsgBox(failed->sentence(), Buttons::Ok, Icon::Exclamation, ProgramTitle);
+        return false;
+    }
+    return true;
+}
+
+} // namespace PictureExport
