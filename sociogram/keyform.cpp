@@ -35,7 +35,7 @@ protected:
                 p.setBrush(Qt::black);
                 p.drawEllipse(box);
             } else {
-                p.setBrush(Qt::white);
+                p.setBrush(Qt::NoBrush); // hollow: the sample line shows through
                 p.drawRect(box);
             }
         }
