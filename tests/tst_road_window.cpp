@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
@@ -97,6 +98,52 @@ class RoadTest : public QObject {
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 
+    // What the screen shows: a red label at every LabelPos, and the green rings of the
+    // Target layout around the middle of the drawing area.
+    void checkScreenshot(DrawForm* draw)
+    {
+        QTest::qWait(200);
+        SocioCanvas* canvas = draw->canvas();
+        const QPoint origin = canvas->mapToGlobal(QPoint(0, 0));
+        const QImage shot =
+            canvas->screen()
+                ->grabWindow(0, origin.x(), origin.y(), canvas->width(), canvas->height())
+                .toImage();
+        QCOMPARE(shot.size(), canvas->size());
+        shot.save(out.filePath(QStringLiteral("target.png")));
+        const double per = Twips::perPixel();
+        for (int s = 1; s <= 12; ++s) {
+            // Beside the caption, inside the border: the label's own red.
+            const QPoint p(qRound(Global::LabelPos[s][0] / per) + 4,
+                           qRound((Global::LabelPos[s][1] + 180) / per));
+            QCOMPARE(shot.pixelColor(p), QColor(255, 0, 0));
+        }
+        int rings = 0;
+        for (const Primitive& prim : canvas->primitives()) {
+            if (prim.kind != Primitive::Kind::Circle)
+                continue;
+            ++rings;
+            QCOMPARE(prim.p1, QPointF(6915 / 2.0, 6630 / 2.0));
+            int green = 0;
+            for (int k = 0; k < 16; ++k) {
+                const double a = k * 3.14159 / 8;
+                const QPointF at =
+                    (prim.p1 + prim.radius * QPointF(std::cos(a), std::sin(a))) / per;
+                for (int dx = -1; dx <= 1; ++dx)
+                    for (int dy = -1; dy <= 1; ++dy) {
+                        const QColor c = shot.pixelColor(qRound(at.x()) + dx, qRound(at.y()) + dy);
+                        if (c.green() > 100 && c.red() < 60 && c.blue() < 60) {
+                            ++green;
+                            dx = dy = 2;
+                        }
+                    }
+            }
+            QVERIFY2(green >= 8, // labels may hide part of a ring
+                     qPrintable(QStringLiteral("ring %1: %2 of 16").arg(prim.radius).arg(green)));
+        }
+        QVERIFY(rings >= 2);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -124,7 +171,7 @@ private Q_SLOTS:
         QTest::keyClick(info->ICombo, Qt::Key_Tab);
         QTest::keyClicks(info->IText[2], QStringLiteral("Class 4B"));
         QTest::keyClick(info->IText[2], Qt::Key_Tab);
-        QTest::keyClicks(info->IText[0], QStringLiteral("6"));
+        QTest::keyClicks(info->IText[0], QStringLiteral("12"));
         QTest::keyClick(info->IText[0], Qt::Key_Tab);
         QTest::keyClicks(info->IText[1], QStringLiteral("2"));
         QTest::mouseClick(info->Action[0], Qt::LeftButton);
@@ -137,10 +184,11 @@ private Q_SLOTS:
         QCOMPARE(data->DLabel0->text(),
                  QStringLiteral("Positive Criterion: Who would you like to sit next to?"));
 
-        // Every subject chooses the next one (and the one after) by mouse.
-        for (int s = 1; s <= 6; ++s) {
-            keyChoice(data, s, 1, s % 6 + 1);
-            keyChoice(data, s, 2, (s + 1) % 6 + 1);
+        // Every subject chooses the next one (and the one after) by mouse; subject 12
+        // is chosen by everyone else too, so that the Target layout has inner rings.
+        for (int s = 1; s <= 12; ++s) {
+            keyChoice(data, s, 1, s % 12 + 1);
+            keyChoice(data, s, 2, s == 12 ? 1 : 12);
         }
         // One more by keyboard: move to subject 3, choice 2, and press Enter.
         data->Dgrid->setFocus();
@@ -158,10 +206,10 @@ private Q_SLOTS:
                                                   "WHERE HEADER = ? AND ANSWERTYPE = 1 "
                                                   "ORDER BY INDIVIDUAL, CHOICE"),
                                    {record});
-        QCOMPARE(int(rows.size()), 12);
+        QCOMPARE(int(rows.size()), 24);
         QCOMPARE(rows[0], (QVariantList{2, 1, 2}));
         QCOMPARE(rows[5], (QVariantList{4, 2, 1}));
-        QCOMPARE(rows[11], (QVariantList{7, 2, 2}));
+        QCOMPARE(rows[23], (QVariantList{13, 2, 1}));
 
         // Plot Sociogram > Type > Target.
         messages.clear();
@@ -174,12 +222,13 @@ private Q_SLOTS:
         QVERIFY(draw);
         QVERIFY(QTest::qWaitForWindowExposed(draw));
         QCOMPARE(draw->canvas()->size(), QSize(Twips::toPixels(6915), Twips::toPixels(6630)));
-        for (int s = 1; s <= 6; ++s) {
+        for (int s = 1; s <= 12; ++s) {
             QVERIFY(draw->DLabel(s));
             QVERIFY(draw->DLabel(s)->isVisible());
             QCOMPARE(draw->DLabel(s)->text(), QString::number(s));
         }
-        QVERIFY(!draw->DLabel(7));
+        QVERIFY(!draw->DLabel(13));
+        checkScreenshot(draw);
 
         const QString pdf = out.filePath(QStringLiteral("class.pdf"));
         DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
@@ -197,7 +246,7 @@ private Q_SLOTS:
                                            "SOCIOGRAM = 3"),
                             {record})
                      .toInt(),
-                 6);
+                 12);
         draw->Quit->trigger();
         QTRY_VERIFY(!SingleInstance<DrawForm>::loaded());
 
@@ -223,7 +272,7 @@ private Q_SLOTS:
 
         DataForm* data = nullptr;
         QTRY_VERIFY((data = SingleInstance<DataForm>::ifLoaded()));
-        QCOMPARE(DataGrid().Rows(), 8);
+        QCOMPARE(DataGrid().Rows(), 14);
         QCOMPARE(DataGrid().TextMatrix(2, 1), QStringLiteral("2"));
         QCOMPARE(DataGrid().TextMatrix(4, 2), QStringLiteral("1"));
         data->Quit->trigger();
