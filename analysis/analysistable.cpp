@@ -153,8 +153,15 @@ QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const {
 QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Horizontal)
-        return section >= 0 && section < columnCount() ? QVariant(shown.header[section])
-                                                       : QVariant();
+    if (orientation == Qt::Horizontal) {
+        if (section < 0 || section >= columnCount())
+            return {};
+        // Two short lines keep the whole table in view ("Positive\nreceived").
+        QString caption = shown.header[section];
+        const qsizetype space = caption.indexOf(u' ');
+        if (space > 0)
+            caption[space] = u'\n';
+        return caption;
+    }
     return QVariant(section + 1);
 }

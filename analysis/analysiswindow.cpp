@@ -69,7 +69,13 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent) {
     figures = new QTableWidget(0, 2, this);
     figures->setHorizontalHeaderLabels({QStringLiteral("Figure"), QStringLiteral("Value")});
     figures->verticalHeader()->hide();
-    figures->horizontalHeader()->setStretchLastSection(true);
+    // The names take what room is left; the values are never cut off.
+    figures->horizontalHeader()->setStretchLastSection(false);
+    figures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    figures->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    const int rowHeight = fontMetrics().height() + 6;
+    figures->verticalHeader()->setDefaultSectionSize(rowHeight);
+    subjects->verticalHeader()->setDefaultSectionSize(rowHeight);
     figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     exportTable = new QPushButton(QStringLiteral("Export &Table..."), this);
@@ -86,7 +92,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent) {
     splitter->addWidget(subjects);
     splitter->addWidget(figures);
     splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(1, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(exportTable);
@@ -99,7 +105,8 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent) {
     layout->addLayout(top);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
-    resize(980, 560);
+    resize(1240, 600);
+    splitter->setSizes({840, 380});
 
     connect(methods, &QComboBox::currentIndexChanged, this, [this](int i) {
         setMethod(i == 1 ? StatusMethod::NewcombBukowski : StatusMethod::CoieDodgeCoppotelli);
@@ -147,7 +154,6 @@ void AnalysisWindow::refreshFigures() {
         valueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         figures->setItem(row, 1, valueItem);
     }
-    figures->resizeColumnToContents(0);
     if (!current.skipped.empty() && figures->rowCount() > 0)
         figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedText(current.skipped));
 }
