@@ -12,6 +12,7 @@
 namespace {
 
 int busyMilliseconds = 100;
+int pageLimit = 0;
 
 QString nextConnectionName()
 {
@@ -29,6 +30,7 @@ int engineCode(const QSqlError& e)
 } // namespace
 
 void Store::setBusyTimeout(int ms) { busyMilliseconds = ms; }
+void Store::setPageLimit(int pages) { pageLimit = pages; }
 int Store::busyTimeout() { return busyMilliseconds; }
 
 Store::Store(QString conn, QString path) : connection(std::move(conn)), file(std::move(path)) {}
@@ -74,6 +76,8 @@ Result<Store> Store::open(const QString& path)
             QSqlDatabase::removeDatabase(name);
             return mapEngineError(engineCode(e), e.driverText() + u' ' + e.databaseText(), path);
         }
+        if (pageLimit > 0)
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pageLimit));
     }
     return Store(name, path);
 }

@@ -89,6 +89,9 @@ public:
     // lock (the error report then retries); tests set 0.
     static void setBusyTimeout(int milliseconds);
     static int busyTimeout();
+    // A ceiling on the file's size in pages for every connection opened from now on
+    // (0: none). A full disk sets one too; tests use it to stand in for that disk.
+    static void setPageLimit(int pages);
 
 private:
     explicit Store(QString connection, QString path);

@@ -364,6 +364,61 @@ private Q_SLOTS:
         QVERIFY(messages.texts().filter(QStringLiteral("DataForm:SaveChanges")).size() >= 3);
     }
 
+    // The disk fills in the middle of writing the answers: the save is rolled back,
+    // the user is told, and the grid keeps what was typed.
+    void diskFullDuringASave()
+    {
+        const int record = addStudy(1);
+        addAnswer(record, 1, 2, 1, 5);
+        Global::GroupSize = 40;
+        Global::MaxChoices = 10;
+        auto state = std::make_unique<DataState>(grid);
+        Global::CurrentRecord = record;
+        state->SetGrid();
+        for (int r = 2; r < grid.Rows(); ++r)
+            for (int c = 1; c < grid.Cols(); ++c)
+                grid.setTextMatrix(r, c, QString::number(1 + (r + c) % 40));
+        const int pages = db->scalar(QStringLiteral("PRAGMA page_count")).toInt();
+        const QByteArray before = db->bytes();
+        Store::setPageLimit(pages);
+        ScriptedMessages messages;
+        const bool saved = state->SaveChanges(1);
+        Store::setPageLimit(0);
+        QVERIFY(!saved);
+        QVERIFY2(messages.texts().filter(QStringLiteral("DataForm:SaveChanges, Error Number 3026"))
+                         .size() == 1,
+                 qPrintable(messages.texts().join(u'|')));
+        QVERIFY(messages.texts().last().startsWith(QStringLiteral("The changes could not be saved")));
+        QCOMPARE(db->bytes(), before);
+        QCOMPARE(answers(record), QStringList{"1:2:1=5"});
+        QCOMPARE(grid.TextMatrix(41, 10), QString::number(1 + 51 % 40));
+        // With room again the same grid goes in whole.
+        QVERIFY(state->SaveChanges(1));
+        QCOMPARE(answers(record).size(), 400);
+    }
+
+    // Another program holds the file for longer than the quiet retries: the user is
+    // asked, and Retry once the other program let go completes the save.
+    void lockedFileRetriedByTheUser()
+    {
+        const int record = addStudy(1);
+        auto state = openStored(record);
+        key(1, 1, QStringLiteral("6"));
+        QVERIFY(db->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ScriptedMessages messages;
+        bool released = false;
+        setMessageHandler([&](const Message& m) {
+            if (m.buttons == Buttons::RetryCancel && !released) {
+                released = db->exec(QStringLiteral("COMMIT"));
+                return Answer::Retry;
+            }
+            return Answer::Ok;
+        });
+        state->Save_Click();
+        QVERIFY(released);
+        QCOMPARE(answers(record), QStringList{"1:2:1=6"});
+    }
+
     void newStudyThatFailsToSaveKeepsRecordZero()
     {
         auto state = openNew(1);
