@@ -2,42 +2,34 @@
 // leave the study file holding one whole save: the header and all the answers of
 // the same round, never a mixture of two rounds and never a study short of answers.
 //
-// The test runs itself a second time as the child that saves (argument --child):
-// the child fills the full grid of 40 subjects x 10 choices with answers that name
-// the round, and saves it again and again; the parent kills it at random moments
-// and reads the file after every kill.
+// The test runs itself a second time as the child that saves (tests/support/
+// crashharness.h): the child fills the full grid of 40 subjects x 10 choices with
+// answers that name the round, and saves it again and again; the parent kills it at
+// random moments and reads the file after every kill.
 
 #include "choicegrid.h"
+#include "crashharness.h"
 #include "datastate.h"
 #include "errorreport.h"
 #include "globals.h"
-#include "messages.h"
 #include "scriptedmessages.h"
 #include "store.h"
 #include "testdb.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <cmath>
-#include <cstdio>
 #include <optional>
-#include <random>
 #include <set>
 
 namespace {
+
+using namespace CrashHarness;
 
 constexpr int Subjects = 40;
 constexpr int Slots = 10;
@@ -46,10 +38,7 @@ constexpr int Kills = 50;
 // Each child counts its rounds from a start of its own, so that the file tells
 // which child wrote it and a round can never be mistaken for an older one.
 constexpr qint64 RoundsPerChild = 1'000'000;
-// A child left behind by a parent that died stops by itself.
-constexpr qint64 ChildLifetimeMs = 20'000;
 const QString StudyName = QStringLiteral("Crash");
-const QString ChildFlag = QStringLiteral("--child");
 
 // The answer a round writes into a cell: neighbouring rounds differ in every cell,
 // so the answers of two rounds side by side cannot pass for one round.
@@ -73,25 +62,9 @@ void fillRound(ChoiceGrid& grid, qint64 round) {
     Global::Question = QString::number(round);
 }
 
-// One line to the parent, written at once: the parent reads whatever was written
-// before the kill.
-void tell(const QByteArray& line) {
-    const QByteArray whole = line + '\n';
-    std::fwrite(whole.constData(), 1, size_t(whole.size()), stdout);
-    std::fflush(stdout);
-}
-
 // The child: saves round after round until it is killed.
 int runChild(const QString& folder, Global::Long record, qint64 firstRound) {
-    Global::reset();
-    Global::AppPath = folder + u'/';
-    errorReport().setPause([] {});
-    Store::setBusyTimeout(0);
-    // Nothing else uses the file, so any message means a save went wrong.
-    setMessageHandler([](const Message& m) {
-        tell("message " + m.text.toUtf8());
-        return Answer::Cancel;
-    });
+    prepareChild(folder);
     studyOfForty(record);
     DataState data;
     data.SetGrid();
@@ -99,49 +72,14 @@ int runChild(const QString& folder, Global::Long record, qint64 firstRound) {
         tell("failed grid shape");
         return 2;
     }
-    tell("ready");
-    QElapsedTimer alive;
-    alive.start();
-    for (qint64 round = firstRound; alive.elapsed() < ChildLifetimeMs; ++round) {
+    return workUntilKilled(firstRound, [&](qint64 round) {
         fillRound(data.grid, round);
-        if (!data.SaveChanges(DataState::PositiveAnswer)) {
-            tell("failed " + QByteArray::number(round));
-            return 3;
-        }
-        tell("saved " + QByteArray::number(round));
-    }
-    return 0;
-}
-
-// What the child said before it was killed.
-struct ChildLog {
-    bool ready = false;
-    std::optional<qint64> lastSaved;
-    int saves = 0;
-    QStringList trouble; // messages and failed saves
-};
-
-ChildLog readLog(const QByteArray& output) {
-    ChildLog log;
-    const QList<QByteArray> lines = output.split('\n');
-    // The last piece has no line end: empty, or cut off by the kill.
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        const QByteArray& line = lines[i];
-        if (line == "ready") {
-            log.ready = true;
-        } else if (line.startsWith("saved ")) {
-            log.lastSaved = line.mid(6).toLongLong();
-            ++log.saves;
-        } else {
-            log.trouble << QString::fromUtf8(line);
-        }
-    }
-    return log;
+        return data.SaveChanges(DataState::PositiveAnswer) ? Outcome::Done : Outcome::Failed;
+    });
 }
 
 // The study as another program finds it in the file.
 struct StoredStudy {
-    QString integrity;
     int studies = 0;
     std::optional<qint64> round; // from the header's question
     QString header;              // the header as read, for messages
@@ -205,91 +143,56 @@ std::vector<QVariantList> allRows(QSqlQuery& q) {
     return rows;
 }
 
-// Opens the file on a connection of its own, as the next run of the program would:
-// that is also what rolls back a save that was cut off.
-StoredStudy readStored(const QString& path, Global::Long record) {
-    static int counter = 0;
-    const QString name = QStringLiteral("crash-check-%1").arg(++counter);
+StoredStudy readStored(const QSqlDatabase& db, Global::Long record) {
     StoredStudy s;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            s.integrity = QStringLiteral("cannot open: ") + db.lastError().text();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name);
-            return s;
-        }
-        QSqlQuery q(db);
-        QStringList integrity;
-        if (q.exec(QStringLiteral("PRAGMA integrity_check")))
-            while (q.next())
-                integrity << q.value(0).toString();
-        else
-            integrity << q.lastError().text();
-        s.integrity = integrity.join(QStringLiteral("; "));
-        if (q.exec(QStringLiteral("SELECT count(*) FROM SOCIOMETRY")) && q.next())
-            s.studies = q.value(0).toInt();
-        q.prepare(QStringLiteral("SELECT QUESTION, NAME, GROUPSIZE, CHOICES, CRITERIONTYPE "
-                                 "FROM SOCIOMETRY WHERE RECORD = ?"));
-        q.addBindValue(record);
-        if (q.exec() && q.next()) {
-            bool ok = false;
-            const qint64 round = q.value(0).toString().toLongLong(&ok);
-            if (ok)
-                s.round = round;
-            s.header = QStringLiteral("%1 / %2 / %3 / %4 / %5")
-                           .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                                q.value(3).toString(), q.value(4).toString());
-            if (q.value(1).toString() != StudyName || q.value(2).toInt() != Subjects ||
-                q.value(3).toInt() != Slots || q.value(4).toInt() != 1)
-                s.fault = QStringLiteral("header changed: ") + s.header;
-        }
-        q.prepare(QStringLiteral("SELECT ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER FROM SOCIDATA "
-                                 "WHERE HEADER = ?"));
-        q.addBindValue(record);
-        std::vector<QVariantList> rows;
-        if (q.exec())
-            rows = allRows(q);
-        s.answers = int(rows.size());
-        const QString answers = wholeRoundFault(rows, s.round);
-        if (!answers.isEmpty())
-            s.fault += (s.fault.isEmpty() ? QString() : QStringLiteral("; ")) + answers;
-        q = QSqlQuery();
-        db.close();
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("SELECT count(*) FROM SOCIOMETRY")) && q.next())
+        s.studies = q.value(0).toInt();
+    q.prepare(QStringLiteral("SELECT QUESTION, NAME, GROUPSIZE, CHOICES, CRITERIONTYPE "
+                             "FROM SOCIOMETRY WHERE RECORD = ?"));
+    q.addBindValue(record);
+    if (q.exec() && q.next()) {
+        bool ok = false;
+        const qint64 round = q.value(0).toString().toLongLong(&ok);
+        if (ok)
+            s.round = round;
+        s.header = QStringLiteral("%1 / %2 / %3 / %4 / %5")
+                       .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                            q.value(3).toString(), q.value(4).toString());
+        if (q.value(1).toString() != StudyName || q.value(2).toInt() != Subjects ||
+            q.value(3).toInt() != Slots || q.value(4).toInt() != 1)
+            s.fault = QStringLiteral("header changed: ") + s.header;
     }
-    QSqlDatabase::removeDatabase(name);
+    q.prepare(QStringLiteral("SELECT ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER FROM SOCIDATA "
+                             "WHERE HEADER = ?"));
+    q.addBindValue(record);
+    std::vector<QVariantList> rows;
+    if (q.exec())
+        rows = allRows(q);
+    s.answers = int(rows.size());
+    const QString answers = wholeRoundFault(rows, s.round);
+    if (!answers.isEmpty())
+        s.fault += (s.fault.isEmpty() ? QString() : QStringLiteral("; ")) + answers;
     return s;
 }
 
-QString journalOf(const QString& path) {
-    return path + QStringLiteral("-journal");
-}
-
-// A byte copy of the file as the kill left it, with its journal: reading the copy
-// rolls the copy back and leaves the real file for the next child to recover.
-QString copyAsLeft(const QString& path, const QString& folder) {
-    QDir().mkpath(folder);
-    const QString copy = folder + QStringLiteral("/KELVAROX.MDB");
-    QFile::copy(path, copy);
-    if (QFileInfo::exists(journalOf(path)))
-        QFile::copy(journalOf(path), journalOf(copy));
-    return copy;
-}
-
-// Reads the child's output until it holds the mark; false when the child fell
-// silent or ended first (then it is killed, and its output is kept for the message).
-bool waitForLine(QProcess& child, QByteArray& output, const QByteArray& mark) {
-    while (!output.contains(mark)) {
-        if (!child.waitForReadyRead(10000)) {
-            child.kill();
-            child.waitForFinished();
-            output += child.readAllStandardOutput();
-            return false;
-        }
-        output += child.readAllStandardOutput();
-    }
-    return true;
+// The file after a kill holds one whole round. That round is the last one the child
+// reported saved, or the one it was saving, whose commit may have been done before
+// the child could say so; before the child's first report, the file still holds the
+// round it had. A finished save is never lost.
+QString oneWholeRoundFault(const StoredStudy& s, const Kill& kill, qint64 firstRound,
+                           qint64& held) {
+    if (s.studies != 1)
+        return QStringLiteral("%1 studies").arg(s.studies);
+    if (!s.fault.isEmpty())
+        return s.fault;
+    const std::set<qint64> possible =
+        kill.log.lastDone ? std::set<qint64>{*kill.log.lastDone, *kill.log.lastDone + 1}
+                          : std::set<qint64>{held, firstRound};
+    if (possible.count(*s.round) == 0)
+        return QStringLiteral("the file holds round %1").arg(*s.round);
+    held = *s.round;
+    return {};
 }
 
 } // namespace
@@ -347,17 +250,16 @@ private Q_SLOTS:
             }
         }
         QVERIFY(db.exec(QStringLiteral("COMMIT")));
-        const StoredStudy s = readStored(db.path(), record);
-        QCOMPARE(s.integrity, QStringLiteral("ok"));
+        FileConnection reading(db.path());
+        QVERIFY(reading.isOpen());
+        QCOMPARE(reading.integrity(), QStringLiteral("ok"));
+        const StoredStudy s = readStored(reading.database(), record);
         QCOMPARE(s.studies, 1);
         QCOMPARE(s.answers, AnswersPerSave - cellsLeftOut);
         QVERIFY2(s.fault.isEmpty() == whole, qPrintable(s.fault));
     }
 
-    // After every kill the file is sound and holds one whole round. That round is
-    // the last one the child reported saved, or the one it was saving, whose commit
-    // may have been done before the child could say so; before the child's first
-    // report, the file still holds the round it had. A finished save is never lost.
+    // After every kill the file is sound and holds one whole round.
     void aKilledSaveLeavesOneWholeRound() {
         TestDatabase db;
         QVERIFY(db.isValid());
@@ -369,99 +271,49 @@ private Q_SLOTS:
         QVERIFY(first.SaveChanges(DataState::PositiveAnswer));
         const Global::Long record = Global::CurrentRecord;
         QVERIFY(record > 0);
-        QCOMPARE(readStored(db.path(), record).fault, QString());
-
-        const quint32 seed = QRandomGenerator::global()->generate();
-        qInfo("kill delays drawn from seed %u", seed);
-        std::mt19937 random(seed);
-        // Long enough for several saves, short enough to cut many of them off.
-        std::uniform_int_distribution<int> delayMs(1, 120);
+        {
+            FileConnection reading(db.path());
+            QCOMPARE(readStored(reading.database(), record).fault, QString());
+        }
         QTemporaryDir scratch;
         QVERIFY(scratch.isValid());
 
         qint64 held = 0; // the round the file holds
-        int killsAfterSave = 0;
-        int killsInsideSave = 0;
-        int leftForChild = 0;
-        int saves = 0;
-        for (int kill = 0; kill < Kills; ++kill) {
-            const qint64 firstRound = (kill + 1) * RoundsPerChild;
-            QProcess child;
-            child.start(
-                QCoreApplication::applicationFilePath(),
-                {ChildFlag, db.folder(), QString::number(record), QString::number(firstRound)});
-            QVERIFY2(child.waitForStarted(10000), qPrintable(child.errorString()));
-            QByteArray output;
-            // Half of the kills wait for a save to have finished, however slow the
-            // machine, so that saves over an earlier save are always cut off too.
-            const QByteArray mark =
-                kill % 4 < 2 ? QByteArrayLiteral("ready\n") : QByteArrayLiteral("\nsaved ");
-            QVERIFY2(waitForLine(child, output, mark),
-                     qPrintable(QStringLiteral("child never said %1: ")
-                                    .arg(QString::fromLatin1(mark.trimmed())) +
-                                QString::fromUtf8(output + child.readAllStandardError())));
-            QThread::msleep(ulong(delayMs(random)));
-            child.kill();
-            QVERIFY(child.waitForFinished(10000));
-            output += child.readAllStandardOutput();
-            const ChildLog log = readLog(output);
-            QVERIFY2(log.trouble.isEmpty(),
-                     qPrintable(log.trouble.join(u'\n') + u'\n' +
-                                QString::fromUtf8(child.readAllStandardError())));
-            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-
-            const bool insideSave = QFileInfo(journalOf(db.path())).size() > 0;
-            killsInsideSave += insideSave;
-            killsAfterSave += log.saves > 0;
-            saves += log.saves;
-            // Every other time the file is read from a copy, so that the next child
-            // finds the cut-off save and the program's own opening must undo it.
-            QString readPath = db.path();
-            if (kill % 2 == 1) {
-                readPath = copyAsLeft(db.path(), scratch.filePath(QString::number(kill)));
-                leftForChild += insideSave;
-            }
-            const StoredStudy s = readStored(readPath, record);
-            const QString where =
-                QStringLiteral("kill %1 after %2 saves (last %3), journal %4: ")
-                    .arg(kill)
-                    .arg(log.saves)
-                    .arg(log.lastSaved ? QString::number(*log.lastSaved) : QStringLiteral("none"))
-                    .arg(insideSave ? QStringLiteral("left") : QStringLiteral("none"));
-            QVERIFY2(s.integrity == QStringLiteral("ok"), qPrintable(where + s.integrity));
-            QVERIFY2(s.studies == 1,
-                     qPrintable(where + QStringLiteral("%1 studies").arg(s.studies)));
-            QVERIFY2(s.fault.isEmpty(), qPrintable(where + s.fault));
-            QVERIFY(s.round.has_value());
-            const std::set<qint64> possible =
-                log.lastSaved ? std::set<qint64>{*log.lastSaved, *log.lastSaved + 1}
-                              : std::set<qint64>{held, firstRound};
-            QVERIFY2(possible.count(*s.round) == 1,
-                     qPrintable(where + QStringLiteral("the file holds round %1").arg(*s.round)));
-            held = *s.round;
-        }
-        qInfo("%d kills: %d after a finished save, %d inside a save (%d of them undone by "
-              "the next child); %d saves in all",
-              Kills, killsAfterSave, killsInsideSave, leftForChild, saves);
+        auto firstRoundOf = [](int kill) { return (kill + 1) * RoundsPerChild; };
+        KillPlan plan;
+        plan.databasePath = db.path();
+        plan.scratchFolder = scratch.path();
+        plan.kills = Kills;
+        plan.childArguments = [&](int kill) {
+            return QStringList{db.folder(), QString::number(record),
+                               QString::number(firstRoundOf(kill))};
+        };
+        plan.check = [&](const QSqlDatabase& file, const Kill& kill) {
+            return oneWholeRoundFault(readStored(file, record), kill, firstRoundOf(kill.index),
+                                      held);
+        };
+        const KillTally tally = killRepeatedly(plan);
+        QVERIFY2(tally.fault.isEmpty(), qPrintable(tally.fault));
+        qInfo("%s", qPrintable(tally.summary()));
         // Without these the kills would have proved nothing about saving.
-        QVERIFY2(killsAfterSave >= Kills / 2, qPrintable(QString::number(killsAfterSave)));
-        QVERIFY2(killsInsideSave >= 1, "no kill fell inside a save");
+        QVERIFY2(tally.afterWork >= Kills / 2, qPrintable(tally.summary()));
+        QVERIFY2(tally.insideWork >= 1, "no kill fell inside a save");
         QVERIFY(held >= RoundsPerChild);
 
         // The real file, as the last child left it.
-        const StoredStudy last = readStored(db.path(), record);
-        QCOMPARE(last.integrity, QStringLiteral("ok"));
-        QCOMPARE(last.fault, QString());
-        QVERIFY(last.round == held);
+        FileConnection last(db.path());
+        QCOMPARE(last.integrity(), QStringLiteral("ok"));
+        const StoredStudy s = readStored(last.database(), record);
+        QCOMPARE(s.fault, QString());
+        QVERIFY(s.round == held);
         QCOMPARE(messages.count(), 0);
     }
 };
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() == 5 && args[1] == ChildFlag)
-        return runChild(args[2], Global::Long(args[3].toInt()), args[4].toLongLong());
+    if (const auto child = childArguments(app.arguments()); child && child->size() == 3)
+        return runChild((*child)[0], Global::Long((*child)[1].toInt()), (*child)[2].toLongLong());
     EntryCrashTest test;
     return QTest::qExec(&test, argc, argv);
 }
