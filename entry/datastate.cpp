@@ -281,9 +281,12 @@ DataState::Long DataState::answerTypeInView() const
 {
     if (Global::CriterionType == 1)
         return PositiveAnswer;
-    if (Global::CriterionType == 2)
-        return NegativeAnswer;
-    return critEnabled[0] ? NegativeAnswer : PositiveAnswer;
+    // A Both study tells its criterion by the menu item that is left to switch to.
+    if (Global::CriterionType == 3)
+        return critEnabled[0] ? NegativeAnswer : PositiveAnswer;
+    // Any other type (a damaged header) opens on the negative answers, as a Negative
+    // study does; saved as positive ones they would replace the positive answers.
+    return NegativeAnswer;
 }
 
 bool DataState::saveInView()

@@ -1,0 +1,568 @@
+// Damaged study data: one bad stored value per row, taken through every reader the
+// program has. The study is opened in the data window, each of the four sociograms is
+// built (restored or laid out), its lines drawn and its page printed onto an image,
+// the project list is read and the analysis collects the choices; for a Both study all
+// of that runs again with the other criterion in view. Whatever the value, nothing may
+// crash or read outside an array (the sanitizers watch), nothing may be written to the
+// file, every report must name the procedure that met the value, and what the user
+// sees must stay sound.
+#include "choicegrid.h"
+#include "datastate.h"
+#include "errorreport.h"
+#include "globals.h"
+#include "gridmodel.h"
+#include "linedraw.h"
+#include "numbers.h"
+#include "projectlist.h"
+#include "scriptedmessages.h"
+#include "sociogramstate.h"
+#include "socioprint.h"
+#include "store.h"
+#include "studychoices.h"
+#include "testdb.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QImage>
+#include <QSet>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr int BaseGroupSize = 8;
+constexpr int BaseChoices = 3;
+constexpr int BothCriteria = 3;
+constexpr qreal LabelSide = 360;
+
+const QString ReportPrefix = QStringLiteral("Unexpected Error In - ");
+
+// Where the saved Circle arrangement of the sound study puts label i.
+QPoint savedCirclePosition(int i)
+{
+    return {300 + 700 * (i - 1), 900 + 100 * i};
+}
+
+// The procedure named by a report, or nothing for a message that is no report.
+std::optional<QString> reportLabel(const QString& text)
+{
+    if (!text.startsWith(ReportPrefix))
+        return std::nullopt;
+    const qsizetype end = text.indexOf(QStringLiteral(", Error Number"));
+    if (end < 0)
+        return std::nullopt;
+    return text.mid(ReportPrefix.size(), end - ReportPrefix.size());
+}
+
+bool finitePoint(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+} // namespace
+
+class ReliabilityBadDataTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+
+    // The sound study every row starts from: 8 subjects, 3 choices, both criteria,
+    // a few answers of each and a saved Circle arrangement.
+    int addSoundStudy()
+    {
+        db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
+                                "CRITERIONTYPE) VALUES ('Class 4B', ?, ?, 'Who would you sit "
+                                "with?', ?)"),
+                 {BaseGroupSize, BaseChoices, BothCriteria});
+        const int record = db->scalar(QStringLiteral("SELECT max(RECORD) FROM SOCIOMETRY")).toInt();
+        // Positive: subject 1 names 2 and 3, subject 2 names 1. Negative: 4 names 6.
+        addAnswer(record, 1, 2, 1, 2);
+        addAnswer(record, 1, 2, 2, 3);
+        addAnswer(record, 1, 3, 1, 1);
+        addAnswer(record, 2, 5, 1, 6);
+        for (int i = 1; i <= BaseGroupSize; ++i) {
+            const QPoint p = savedCirclePosition(i);
+            db->exec(QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
+                                    "VALUES (?, 0, ?, ?, ?)"),
+                     {record, i, p.x(), p.y()});
+        }
+        return record;
+    }
+    void addAnswer(int record, int type, int individual, int choice, int answer)
+    {
+        db->exec(QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, "
+                                "ANSWER) VALUES (?, ?, ?, ?, ?)"),
+                 {record, type, individual, choice, answer});
+    }
+
+    // The labels named by the reports shown so far; fails on any other message.
+    QSet<QString> reportingProcedures(const ScriptedMessages& messages)
+    {
+        QSet<QString> labels;
+        for (const QString& text : messages.texts()) {
+            const std::optional<QString> label = reportLabel(text);
+            if (!label) {
+                QTest::qFail(qPrintable(QStringLiteral("not a report: ") + text), __FILE__,
+                             __LINE__);
+                return labels;
+            }
+            labels.insert(*label);
+        }
+        return labels;
+    }
+
+    // The grid keeps the shape of the sizes the program holds, which stay those of a
+    // study; its header texts and subject numbers are never overwritten.
+    void verifyGridIsSound()
+    {
+        const ChoiceGrid& grid = DataGrid();
+        QVERIFY(Global::GroupSize >= 0 && Global::GroupSize <= Global::MaxSubjects);
+        QVERIFY(Global::MaxChoices >= 0 && Global::MaxChoices <= 10);
+        QCOMPARE(grid.Rows(), Global::GroupSize + 2);
+        QCOMPARE(grid.Cols(), Global::MaxChoices + 1);
+        QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("Subject"));
+        QCOMPARE(grid.TextMatrix(1, 0), QStringLiteral("Number"));
+        for (int c = 1; c < grid.Cols(); ++c) {
+            QCOMPARE(grid.TextMatrix(0, c), QStringLiteral("Choice"));
+            QCOMPARE(grid.TextMatrix(1, c), QString::number(c));
+        }
+        for (int r = 2; r < grid.Rows(); ++r)
+            QCOMPARE(grid.TextMatrix(r, 0), QString::number(r - 1));
+    }
+
+    // Every line runs between two label centres and every shape has finite corners:
+    // a bad number never becomes a line to some place no label stands.
+    void verifyLines(const PrimitiveList& lines)
+    {
+        QSet<std::pair<qreal, qreal>> centres;
+        for (const auto& pos : Global::LabelPos)
+            centres.insert({pos[0] + LabelSide / 2, pos[1] + LabelSide / 2});
+        for (const Primitive& p : lines) {
+            QVERIFY(finitePoint(p.p1) && finitePoint(p.p2) && std::isfinite(p.radius));
+            if (p.kind != Primitive::Kind::Line)
+                continue;
+            QVERIFY2(centres.contains({p.p1.x(), p.p1.y()}), "a line starts off every label");
+            QVERIFY2(centres.contains({p.p2.x(), p.p2.y()}), "a line ends off every label");
+        }
+    }
+
+    // A computed layout keeps every label inside the drawing area, each captioned with
+    // its own number and recorded in LabelPos; LabelPos row 0 is never written.
+    void verifyLayout(const SociogramState& state, int expectedLabels)
+    {
+        QCOMPARE(Global::LabelPos[0][0], Global::Integer(0));
+        QCOMPARE(Global::LabelPos[0][1], Global::Integer(0));
+        int count = 0;
+        for (int i = 1; i <= LabelSet::MaxIndex; ++i) {
+            const SubjectLabel* l = state.labels.get(i);
+            if (!l)
+                continue;
+            ++count;
+            QCOMPARE(l->Caption, QString::number(i));
+            QVERIFY2(
+                l->Left >= 0 && l->Top >= 0 && l->Left + l->Width <= state.W &&
+                    l->Top + l->Height <= state.H,
+                qPrintable(QStringLiteral("label %1 at %2, %3").arg(i).arg(l->Left).arg(l->Top)));
+            QCOMPARE(Global::LabelPos[i][0], Global::Integer(Numbers::roundHalfEven(l->Left)));
+            QCOMPARE(Global::LabelPos[i][1], Global::Integer(Numbers::roundHalfEven(l->Top)));
+        }
+        if (expectedLabels >= 0)
+            QCOMPARE(count, expectedLabels);
+    }
+
+    // The saved Circle arrangement comes back as it was stored, whatever else the
+    // study holds: a bad row of it is left out and takes nothing with it.
+    void verifyRestoredCircle(const SociogramState& state)
+    {
+        for (int i = 1; i <= BaseGroupSize; ++i) {
+            const SubjectLabel* l = state.labels.get(i);
+            QVERIFY2(l, qPrintable(QStringLiteral("label %1 missing").arg(i)));
+            const QPoint p = savedCirclePosition(i);
+            QCOMPARE(QPoint(int(l->Left), int(l->Top)), p);
+            QCOMPARE(QPoint(Global::LabelPos[i][0], Global::LabelPos[i][1]), p);
+        }
+        QCOMPARE(state.labels.highestIndex(), BaseGroupSize);
+        QCOMPARE(Global::LabelPos[0][0], Global::Integer(0));
+        QCOMPARE(Global::LabelPos[0][1], Global::Integer(0));
+    }
+
+    // The four sociograms of the study in view: built as the window builds them,
+    // printed, then laid out afresh by "&Default Distribution" and printed again.
+    void buildEverySociogram(int layoutLabels)
+    {
+        for (Global::Integer type = 0; type <= 3; ++type) {
+            Global::SociogramType = type;
+            SociogramState state;
+            PrimitiveList lines;
+            int lineDraws = 0;
+            state.lineDraw = [&] {
+                ++lineDraws;
+                lines = LineDraw(DataGrid(), LabelSide, LabelSide, state.W, state.H);
+            };
+            state.DoWork();
+            QVERIFY(lineDraws > 0);
+            verifyLines(lines);
+            if (QTest::currentTestFailed())
+                return;
+            if (type == 0)
+                verifyRestoredCircle(state);
+            if (QTest::currentTestFailed())
+                return;
+            printPage(state);
+
+            state.DefaultDistribution();
+            verifyLines(lines);
+            verifyLayout(state, type == 3 ? -1 : layoutLabels);
+            if (QTest::currentTestFailed())
+                return;
+            printPage(state);
+        }
+    }
+
+    void printPage(const SociogramState& state)
+    {
+        QImage page(850, 1100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QVERIFY(SocioPrint(page, DataGrid(), state.labels, state.W, state.H));
+    }
+
+    // Every choice the analysis takes is a sound one of the grid's study.
+    void verifyAnalysis(const QString& skippedText)
+    {
+        const CurrentChoices current = currentStudyChoices();
+        const ChoiceSet& set = current.choices;
+        for (const auto* list : {&set.positive, &set.negative}) {
+            for (const Choice& c : *list) {
+                QVERIFY(c.chooser >= 1 && c.chooser <= set.groupSize);
+                QVERIFY(c.chosen >= 1 && c.chosen <= set.groupSize);
+                QVERIFY(c.slot >= 1 && c.slot <= set.maxChoices);
+                QVERIFY(c.chooser != c.chosen);
+            }
+        }
+        if (skippedText.isEmpty())
+            return;
+        bool told = false;
+        for (const SkippedEntry& e : set.skipped)
+            told = told || e.text == skippedText;
+        QVERIFY2(told, qPrintable(QStringLiteral("the analysis does not tell of ") + skippedText));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        Global::reset();
+        errorReport().reset();
+        errorReport().setPause([] {});
+        Store::setBusyTimeout(0);
+        DataGrid().setShape(0, 0);
+        db = std::make_unique<TestDatabase>();
+        QVERIFY(db->isValid());
+    }
+    void cleanup() { db.reset(); }
+
+    // Each row damages the sound study with one statement (%1 is its record, the one
+    // bound value the bad value) and says which procedures must report it, what the
+    // grid looks like once the study is open, and what a damaged cell shows.
+    void badValueIsSurvivedUnwritten_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QStringList>("reportedBy");
+        QTest::addColumn<int>("groupSize"); // as the grid shows it
+        QTest::addColumn<int>("choices");
+        QTest::addColumn<int>("laidOut");  // labels of a computed Circle, Random or Square layout
+        QTest::addColumn<QString>("cell"); // what grid cell (4, 1) shows, "-" for not checked
+        QTest::addColumn<QString>("skipped"); // a text the analysis must tell was left out
+
+        const QString header = QStringLiteral("UPDATE SOCIOMETRY SET %2 = ? WHERE RECORD = %1");
+        auto setHeader = [&](const char* field) { return header.arg(QStringLiteral("%1"), field); };
+        // A fourth positive answer, by subject 3 in slot 1 (grid cell (4, 1)), unless
+        // the row puts it elsewhere.
+        const QString answer =
+            QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER) "
+                           "VALUES (%1, 1, 4, 1, ?)");
+        const QString individual =
+            QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER) "
+                           "VALUES (%1, 1, ?, 1, 5)");
+        const QString choice =
+            QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER) "
+                           "VALUES (%1, 1, 4, ?, 5)");
+        const QString answerType =
+            QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER) "
+                           "VALUES (%1, ?, 4, 1, 5)");
+        // One more row of the saved Circle arrangement, after the sound ones.
+        const QString label = QStringLiteral(
+            "INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) VALUES (%1, 0, ?, 100, 100)");
+        const QString x = QStringLiteral(
+            "INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) VALUES (%1, 0, 3, ?, 100)");
+        const QString y = QStringLiteral(
+            "INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) VALUES (%1, 0, 3, 100, ?)");
+
+        const QString loadGrid = QStringLiteral("DataForm:LoadGrid");
+        const QString loadData = QStringLiteral("DataForm:LoadData");
+        const QString lineDraw = QStringLiteral("DataForm:LineDraw");
+        const QString socioPrint = QStringLiteral("DataForm:SocioPrint");
+        const QString circle = QStringLiteral("DrawForm:CircleDraw");
+        const QString random = QStringLiteral("DrawForm:RandomDraw");
+        const QString square = QStringLiteral("DrawForm:SquareDraw");
+        const QString doWork = QStringLiteral("DrawForm:DoWork");
+        const int n = BaseGroupSize;
+        const int k = BaseChoices;
+
+        QTest::newRow("sound study")
+            << QString() << QVariant() << QStringList() << n << k << n << QString() << QString();
+
+        // A refused size keeps the program's own (none yet, in a fresh run); the stored
+        // answers then lie outside the grid. The layouts read the size from the file.
+        QTest::newRow("GROUPSIZE 0") << setHeader("GROUPSIZE") << QVariant(0)
+                                     << QStringList{loadGrid, loadData, circle, socioPrint} << 0
+                                     << k << 0 << "-" << QString();
+        QTest::newRow("GROUPSIZE 41")
+            << setHeader("GROUPSIZE") << QVariant(41)
+            << QStringList{loadGrid, loadData, circle, random, square, socioPrint} << 0 << k
+            << LabelSet::MaxIndex << "-" << QString();
+        QTest::newRow("GROUPSIZE empty")
+            << setHeader("GROUPSIZE") << QVariant(QMetaType::fromType<int>())
+            << QStringList{loadGrid, loadData, circle, random, square, socioPrint} << 0 << k << 0
+            << "-" << QString();
+        QTest::newRow("GROUPSIZE text")
+            << setHeader("GROUPSIZE") << QVariant("twelve")
+            << QStringList{loadGrid, loadData, circle, random, square, socioPrint} << 0 << k << 0
+            << "-" << QString();
+        QTest::newRow("GROUPSIZE 3e9")
+            << setHeader("GROUPSIZE") << QVariant(3e9)
+            << QStringList{loadGrid, loadData, circle, random, square, socioPrint} << 0 << k << 0
+            << "-" << QString();
+        QTest::newRow("CHOICES 0")
+            << setHeader("CHOICES") << QVariant(0) << QStringList{loadGrid, loadData} << n << 0 << n
+            << "-" << QString();
+        QTest::newRow("CHOICES 11")
+            << setHeader("CHOICES") << QVariant(11) << QStringList{loadGrid, loadData} << n << 0
+            << n << "-" << QString();
+        QTest::newRow("CHOICES empty")
+            << setHeader("CHOICES") << QVariant(QMetaType::fromType<int>())
+            << QStringList{loadGrid, loadData} << n << 0 << n << "-" << QString();
+        QTest::newRow("QUESTION empty")
+            << setHeader("QUESTION") << QVariant(QMetaType::fromType<QString>())
+            << QStringList{loadGrid} << n << k << n << QString() << QString();
+        // Shown as a negative-only study: the grid holds subject 4's negative choice.
+        QTest::newRow("CRITERIONTYPE 7") << setHeader("CRITERIONTYPE") << QVariant(7)
+                                         << QStringList() << n << k << n << QString() << QString();
+        QTest::newRow("NAME of 10000 characters")
+            << setHeader("NAME") << QVariant(QString(10000, u'N')) << QStringList() << n << k << n
+            << QString() << QString();
+        QTest::newRow("NAME empty")
+            << setHeader("NAME") << QVariant(QMetaType::fromType<QString>())
+            << QStringList{loadGrid} << n << k << n << QString() << QString();
+
+        // A chosen number that is no subject stays in the grid for the user to mend; it
+        // draws no line and the analysis says it left it out.
+        QTest::newRow("ANSWER 99")
+            << answer << QVariant(99) << QStringList{lineDraw, socioPrint} << n << k << n << "99"
+            << "99";
+        QTest::newRow("ANSWER -1")
+            << answer << QVariant(-1) << QStringList{lineDraw, socioPrint} << n << k << n << "-1"
+            << "-1";
+        QTest::newRow("ANSWER 2.5")
+            << answer << QVariant(2.5) << QStringList() << n << k << n << "2.5"
+            << "2.5";
+        QTest::newRow("ANSWER 1e300")
+            << answer << QVariant(1e300) << QStringList{lineDraw, socioPrint} << n << k << n << "-"
+            << QString();
+        // Shown as "inf", which the target layout cannot count and the drawing, like
+        // any text without a leading number, reads as 0.
+        QTest::newRow("ANSWER infinity")
+            << answer << QVariant(std::numeric_limits<double>::infinity())
+            << QStringList{QStringLiteral("DrawForm:TargetDraw")} << n << k << n << "inf"
+            << "inf";
+        QTest::newRow("ANSWER text x") << answer << QVariant("x") << QStringList{loadData} << n << k
+                                       << n << QString() << QString();
+        QTest::newRow("ANSWER empty")
+            << answer << QVariant(QMetaType::fromType<double>())
+            << QStringList{loadData, lineDraw, socioPrint} << n << k << n << QString() << QString();
+        QTest::newRow("ANSWERTYPE empty")
+            << answerType << QVariant(QMetaType::fromType<int>())
+            << QStringList{loadData, lineDraw, socioPrint} << n << k << n << QString() << QString();
+        // Read as a number by the drawing, "one" is 0: of neither criterion, so not drawn.
+        QTest::newRow("ANSWERTYPE text") << answerType << QVariant("one") << QStringList{loadData}
+                                         << n << k << n << QString() << QString();
+
+        // A chooser outside the subject rows has no cell; drawn from the file (the other
+        // criterion) a chooser row of 1 stands for label 0, any other is refused.
+        QTest::newRow("INDIVIDUAL 0")
+            << individual << QVariant(0) << QStringList{loadData, lineDraw, socioPrint} << n << k
+            << n << QString() << QString();
+        QTest::newRow("INDIVIDUAL 1 (a header row)")
+            << individual << QVariant(1) << QStringList{loadData} << n << k << n << QString()
+            << QString();
+        QTest::newRow("INDIVIDUAL 100")
+            << individual << QVariant(100) << QStringList{loadData, lineDraw, socioPrint} << n << k
+            << n << QString() << QString();
+        QTest::newRow("INDIVIDUAL -5")
+            << individual << QVariant(-5) << QStringList{loadData, lineDraw, socioPrint} << n << k
+            << n << QString() << QString();
+        QTest::newRow("INDIVIDUAL 3e9")
+            << individual << QVariant(3e9) << QStringList{loadData, lineDraw, socioPrint} << n << k
+            << n << QString() << QString();
+        QTest::newRow("CHOICE 0 (the subject column)")
+            << choice << QVariant(0) << QStringList{loadData} << n << k << n << QString()
+            << QString();
+        QTest::newRow("CHOICE 4 (one beyond)") << choice << QVariant(4) << QStringList{loadData}
+                                               << n << k << n << QString() << QString();
+        QTest::newRow("CHOICE 100") << choice << QVariant(100) << QStringList{loadData} << n << k
+                                    << n << QString() << QString();
+        QTest::newRow("CHOICE -5") << choice << QVariant(-5) << QStringList{loadData} << n << k << n
+                                   << QString() << QString();
+
+        // A saved row that cannot be a label's is left out of the restored arrangement.
+        QTest::newRow("LABEL 0") << label << QVariant(0) << QStringList{doWork} << n << k << n
+                                 << QString() << QString();
+        QTest::newRow("LABEL 41") << label << QVariant(41) << QStringList{doWork} << n << k << n
+                                  << QString() << QString();
+        QTest::newRow("LABEL -1") << label << QVariant(-1) << QStringList{doWork} << n << k << n
+                                  << QString() << QString();
+        QTest::newRow("LABEL empty")
+            << label << QVariant(QMetaType::fromType<int>()) << QStringList{doWork} << n << k << n
+            << QString() << QString();
+        QTest::newRow("X 70000") << x << QVariant(70000) << QStringList{doWork} << n << k << n
+                                 << QString() << QString();
+        QTest::newRow("X -70000") << x << QVariant(-70000) << QStringList{doWork} << n << k << n
+                                  << QString() << QString();
+        QTest::newRow("Y 70000") << y << QVariant(70000) << QStringList{doWork} << n << k << n
+                                 << QString() << QString();
+        QTest::newRow("Y -70000") << y << QVariant(-70000) << QStringList{doWork} << n << k << n
+                                  << QString() << QString();
+        QTest::newRow("Y text") << y << QVariant("top") << QStringList{doWork} << n << k << n
+                                << QString() << QString();
+    }
+    void badValueIsSurvivedUnwritten()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QVariant, value);
+        QFETCH(QStringList, reportedBy);
+        QFETCH(int, groupSize);
+        QFETCH(int, choices);
+        QFETCH(int, laidOut);
+        QFETCH(QString, cell);
+        QFETCH(QString, skipped);
+
+        const int record = addSoundStudy();
+        if (!damage.isEmpty())
+            QVERIFY(db->exec(damage.arg(record), {value}));
+        const QVariant storedName =
+            db->scalar(QStringLiteral("SELECT NAME FROM SOCIOMETRY WHERE RECORD = ?"), {record});
+        const QByteArray before = db->bytes();
+        QVERIFY(!before.isEmpty());
+        ScriptedMessages messages;
+        // The grid's view follows every change of shape the damage brings.
+        GridModel model(DataGrid());
+        QAbstractItemModelTester modelTester(
+            &model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+        // Opened from the project list in a fresh run of the program.
+        Global::CurrentRecord = record;
+        DataState data(DataGrid());
+        data.FormLayout();
+        verifyGridIsSound();
+        QCOMPARE(data.title, storedName.isNull() ? QString() : storedName.toString());
+        QVERIFY(!data.critEnabled[0]);
+        QCOMPARE(data.critEnabled[1], Global::CriterionType == BothCriteria);
+        QCOMPARE(model.rowCount(), groupSize);
+        QCOMPARE(model.columnCount(), choices);
+        QCOMPARE(DataGrid().Rows() - 2, groupSize);
+        QCOMPARE(DataGrid().Cols() - 1, choices);
+        if (cell != QStringLiteral("-"))
+            QCOMPARE(DataGrid().TextMatrix(4, 1), cell);
+        if (QTest::currentTestFailed())
+            return;
+
+        buildEverySociogram(laidOut);
+        if (QTest::currentTestFailed())
+            return;
+        verifyAnalysis(skipped);
+
+        // Listed under its stored name, however long; an empty name lists as empty.
+        const std::vector<ProjectEntry> list = readProjectList();
+        QCOMPARE(list.size(), std::size_t(1));
+        QCOMPARE(list.front().record, record);
+        QCOMPARE(list.front().name, storedName.isNull() ? QString() : storedName.toString());
+
+        // A Both study runs it all again with the negative criterion in view, so that
+        // the damaged positive answer is now read from the file by the drawing.
+        if (data.critEnabled[1]) {
+            data.Crit_Click(1);
+            QCOMPARE(Global::CurrentCriterion, 2);
+            verifyGridIsSound();
+            buildEverySociogram(laidOut);
+            if (QTest::currentTestFailed())
+                return;
+            verifyAnalysis(QString());
+        }
+
+        QCOMPARE(reportingProcedures(messages),
+                 QSet<QString>(reportedBy.begin(), reportedBy.end()));
+        // Nothing was saved, so nothing was written: not a byte, and no journal left.
+        QVERIFY2(db->bytes() == before, "the file changed though nothing was saved");
+        QCOMPARE(QDir(db->folder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("KELVAROX.MDB")});
+    }
+
+    // A study whose criterion type is none of the three opens on its negative answers;
+    // saving it must store what the grid shows as negative answers again, replacing
+    // only those, and leave its positive answers as they were.
+    void unknownCriterionTypeSavesTheCriterionInView_data()
+    {
+        QTest::addColumn<int>("criterionType");
+        QTest::newRow("0") << 0;
+        QTest::newRow("7") << 7;
+        QTest::newRow("-1") << -1;
+    }
+    void unknownCriterionTypeSavesTheCriterionInView()
+    {
+        QFETCH(int, criterionType);
+        const int record = addSoundStudy();
+        QVERIFY(db->exec(QStringLiteral("UPDATE SOCIOMETRY SET CRITERIONTYPE = ? WHERE RECORD = ?"),
+                         {criterionType, record}));
+        const auto storedOfType = [&](int type) {
+            return db->rows(
+                QStringLiteral("SELECT INDIVIDUAL, CHOICE, ANSWER FROM SOCIDATA WHERE "
+                               "HEADER = ? AND ANSWERTYPE = ? ORDER BY INDIVIDUAL, CHOICE"),
+                {record, type});
+        };
+        const std::vector<QVariantList> positives = storedOfType(1);
+        QCOMPARE(positives.size(), std::size_t(3));
+        ScriptedMessages messages;
+        Global::CurrentRecord = record;
+        DataState data(DataGrid());
+        data.FormLayout();
+        QVERIFY(data.criterionLine.startsWith(QStringLiteral("Negative Criterion: ")));
+        QCOMPARE(DataGrid().TextMatrix(5, 1), QStringLiteral("6"));
+        QCOMPARE(DataGrid().TextMatrix(2, 1), QString());
+
+        // Subject 3 names subject 5 as a negative choice.
+        DataGrid().setRow(4);
+        DataGrid().setCol(1);
+        QVERIFY(data.gridClicked());
+        DataGrid().setTextMatrix(4, 1, QStringLiteral("5"));
+        data.Save_Click();
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Changes Saved As Requested")});
+
+        QCOMPARE(storedOfType(1), positives);
+        const std::vector<QVariantList> negatives = storedOfType(2);
+        QCOMPARE(negatives.size(), std::size_t(2));
+        QCOMPARE(negatives[0], (QVariantList{4, 1, 5.0}));
+        QCOMPARE(negatives[1], (QVariantList{5, 1, 6.0}));
+
+        // Opened again, the grid shows both negative choices.
+        DataGrid().setShape(0, 0);
+        DataState again(DataGrid());
+        again.FormLayout();
+        QCOMPARE(DataGrid().TextMatrix(4, 1), QStringLiteral("5"));
+        QCOMPARE(DataGrid().TextMatrix(5, 1), QStringLiteral("6"));
+    }
+};
+
+QTEST_MAIN(ReliabilityBadDataTest)
+#include "tst_reliability_baddata.moc"
