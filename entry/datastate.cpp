@@ -20,6 +20,9 @@ const QString SavedText = QStringLiteral("Changes Saved As Requested");
 const QString QuitQuestion = QStringLiteral("Save Changes?");
 const QString SwitchQuestion = QStringLiteral("Save Changes");
 const QString PlotQuestion = QStringLiteral("You Must First Save Changes: Save Now?");
+const QString HeaderUnreadText = QStringLiteral(
+    "This study's details could not be read from the file, so the grid is not saved over it. "
+    "The file keeps the answers it had.");
 const QString NotSavedText = QStringLiteral(
     "The changes could not be saved, so the file keeps the answers it had before. "
     "The grid still holds every answer you typed.");
@@ -223,6 +226,9 @@ void DataState::LoadGrid()
         trap.step([&] { return textField(row->question, Global::Question); });
         trap.step([&] { return FieldValue::wholeLong(row->criterionType, Global::CriterionType); });
     }
+    // A study that is stored but whose row could not be read (or read whole) must not
+    // be written back with sizes and texts that are not its own.
+    headerUnread = Global::CurrentRecord != 0 && trap.anyFailed();
     busy(false);
 }
 
@@ -268,6 +274,10 @@ void DataState::LoadData(Long questionType)
 
 bool DataState::SaveChanges(Long answerType)
 {
+    if (headerUnread) {
+        MsgBox(HeaderUnreadText, Buttons::Ok, Icon::Exclamation);
+        return false;
+    }
     busy(true);
     Trap trap(QStringLiteral("DataForm:SaveChanges"));
     const bool saved = writeAnswers(trap, grid, answerType);

@@ -27,6 +27,9 @@ public:
     Integer GridChanged = Global::False;
     // Criterion Type > "&Positive" (0) and "&Negative" (1).
     bool critEnabled[2] = {false, false};
+    // The study's stored header could not be read whole: the grid's shape and the
+    // globals may not be the study's, so it is never saved over the file.
+    bool headerUnread = false;
     QString criterionLine; // the line above the grid
     QString title;         // the window title
 

@@ -247,6 +247,13 @@ private Q_SLOTS:
         QCOMPARE(Global::GroupSize, 10);
         QCOMPARE(grid.Rows(), 12);
         QCOMPARE(grid.Cols(), 4); // the number of choices was fine
+        // Sizes that are not the study's are never written over it.
+        const QByteArray before = db->bytes();
+        messages.clear();
+        QVERIFY(!state.SaveChanges(1));
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts()[0].startsWith(QStringLiteral("This study's details could not be read")));
+        QCOMPARE(db->bytes(), before);
     }
 
     void missingDatabaseIsReported()
