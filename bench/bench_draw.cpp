@@ -135,10 +135,18 @@ bool skipWithoutStudy(benchmark::State& state) {
 void BM_Draw_Baseline_BareQPainter(benchmark::State& state) {
     if (skipWithoutStudy(state))
         return;
+    // The same lines and markers as plain geometry, painted with one pen per kind.
     std::vector<QLineF> lines;
-    for (const Primitive& p : drawLines())
+    std::vector<std::pair<QPointF, qreal>> discs;
+    std::vector<QRectF> squares;
+    for (const Primitive& p : drawLines()) {
         if (p.kind == Primitive::Kind::Line)
             lines.emplace_back(p.p1 * PixelsPerTwip, p.p2 * PixelsPerTwip);
+        else if (p.kind == Primitive::Kind::Disc)
+            discs.emplace_back(p.p1 * PixelsPerTwip, p.radius * PixelsPerTwip);
+        else if (p.kind == Primitive::Kind::SquareOutline)
+            squares.emplace_back(QRectF(p.p1 * PixelsPerTwip, p.p2 * PixelsPerTwip).normalized());
+    }
     QImage image = windowImage();
     QPen pen(Qt::black, 0);
     pen.setCosmetic(true);
@@ -148,6 +156,12 @@ void BM_Draw_Baseline_BareQPainter(benchmark::State& state) {
         painter.setPen(pen);
         for (const QLineF& line : lines)
             painter.drawLine(line);
+        painter.setBrush(Qt::black);
+        for (const auto& [centre, radius] : discs)
+            painter.drawEllipse(centre, radius, radius);
+        painter.setBrush(Qt::NoBrush);
+        for (const QRectF& square : squares)
+            painter.drawRect(square);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -170,5 +184,22 @@ void BM_Draw_LinesAndPaint(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * ExpectedLines);
 }
 BENCHMARK(BM_Draw_LinesAndPaint);
+
+// One repaint of the window: the list is built when a label is dropped, not on every
+// frame, so this is what a frame costs.
+void BM_Draw_PaintFrame(benchmark::State& state) {
+    if (skipWithoutStudy(state))
+        return;
+    QImage image = windowImage();
+    const PrimitiveList list = drawLines();
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintPrimitives(painter, list, PixelsPerTwip);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_Draw_PaintFrame);
 
 } // namespace

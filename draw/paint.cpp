@@ -33,10 +33,26 @@ void paintCaption(QPainter& painter, const Primitive& p, qreal scale)
     painter.drawText(scaledRect(p, scale), Qt::AlignCenter | Qt::TextDontClip, p.text);
 }
 
-void paintOne(QPainter& painter, const Primitive& p, qreal scale)
+// Pen and brush of the primitive painted last: most neighbours share them (all the
+// black choice lines, all the markers), and QPainter's state changes are not free.
+struct PaintState {
+    QColor pen;
+    QColor fill;
+    bool started = false;
+};
+
+void applyColours(QPainter& painter, const Primitive& p, PaintState& last)
 {
-    painter.setPen(p.pen.isValid() ? hairline(p.pen) : QPen(Qt::NoPen));
-    painter.setBrush(brushFor(p.fill));
+    if (!last.started || p.pen != last.pen)
+        painter.setPen(p.pen.isValid() ? hairline(p.pen) : QPen(Qt::NoPen));
+    if (!last.started || p.fill != last.fill)
+        painter.setBrush(brushFor(p.fill));
+    last = {p.pen, p.fill, true};
+}
+
+void paintOne(QPainter& painter, const Primitive& p, qreal scale, PaintState& last)
+{
+    applyColours(painter, p, last);
     switch (p.kind) {
     case Primitive::Kind::Line:
         painter.drawLine(p.p1 * scale, p.p2 * scale);
@@ -52,6 +68,7 @@ void paintOne(QPainter& painter, const Primitive& p, qreal scale)
     case Primitive::Kind::Label:
         painter.drawRect(scaledRect(p, scale));
         paintCaption(painter, p, scale);
+        last.started = false; // the caption changed pen and brush
         break;
     }
 }
@@ -62,8 +79,9 @@ void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale)
 {
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
+    PaintState last;
     for (const Primitive& p : list)
-        paintOne(painter, p, scale);
+        paintOne(painter, p, scale, last);
     painter.restore();
 }
 
