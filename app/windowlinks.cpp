@@ -15,6 +15,7 @@ void connectWindows()
     Forms::ShowLoadForm = showLoadForm;
     Forms::ShowDataForm = showDataForm;
     Forms::DataFormMayEnd = &DataForm::mayEnd;
+    Forms::SettleDataForm = &DataForm::settle;
     Forms::ShowDrawForm = showDrawForm;
     Forms::DrawFormMayEnd = &DrawForm::mayEnd;
     Forms::UnloadDrawForm = [] {

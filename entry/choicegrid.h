@@ -44,6 +44,8 @@ public:
     // Told after a cell's text changed, and after the shape changed.
     std::function<void(int row, int col)> cellChanged;
     std::function<void()> shapeChanged;
+    // Who set the two hooks: a view going away clears them only while they are its own.
+    const void* observer = nullptr;
 
 private:
     int index(int r, int c) const { return r * cols + c; }

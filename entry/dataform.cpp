@@ -55,6 +55,7 @@ DataForm::DataForm()
     DLabel0 = new QLabel(client);
     DLabel0->setObjectName(QStringLiteral("DLabel_0"));
     DLabel0->setFont(namedFont(QStringLiteral("Times New Roman"), 12, true));
+    DLabel0->setTextFormat(Qt::PlainText); // a criterion such as "<team>" is shown as typed
     placeTwips(DLabel0, 120, 120, 7095, 255);
 
     buildGrid();
@@ -82,6 +83,8 @@ DataForm::~DataForm()
 
 void DataForm::Form_Load()
 {
+    // A window loads with a grid of its own: nothing of a study shown before remains.
+    state.grid.setShape(0, 0);
     state.FormLayout();
     applyColumnWidths();
     adjustSize();
@@ -226,8 +229,7 @@ void DataForm::Sociogram_Click(int index)
 
 void DataForm::Analysis_Click()
 {
-    // The analysis reads the stored answers of the other criterion: offer to save first.
-    state.Plot_Click();
+    state.offerSaveBeforeAnalysis();
     showAnalysis(currentStudyChoices().choices, this);
 }
 
@@ -275,15 +277,26 @@ bool DataForm::mayEnd()
     return !form || form->state.Quit_Click();
 }
 
+bool DataForm::settle()
+{
+    DataForm* open = SingleInstance<DataForm>::ifLoaded();
+    if (!open)
+        return true;
+    if (!open->state.Quit_Click()) {
+        open->raise();
+        open->activateWindow();
+        return false;
+    }
+    Forms::call(Forms::UnloadDrawForm);
+    SingleInstance<DataForm>::unload();
+    return true;
+}
+
 void showDataForm()
 {
-    if (DataForm* open = SingleInstance<DataForm>::ifLoaded()) {
-        // The grid holds one study at a time: the open one's answers are settled first.
-        if (!open->state.Quit_Click()) {
-            open->raise();
-            open->activateWindow();
-            return;
-        }
+    // The grid holds one study at a time. Callers settle the open window before they
+    // change the globals; one still open here is laid out afresh for the new study.
+    if (SingleInstance<DataForm>::loaded()) {
         Forms::call(Forms::UnloadDrawForm);
         SingleInstance<DataForm>::unload();
     }

@@ -50,6 +50,9 @@ public:
     // Asks the save question when the grid holds unsaved changes; used before the
     // program ends. False when the user chose Cancel.
     static bool mayEnd();
+    // Asks about unsaved changes and closes the window, leaving the study window; true
+    // when no data window is open afterwards.
+    static bool settle();
 
     // How the entry window is shown; tests answer it without a modal loop.
     using EntryRunner = std::function<void(class EntryForm& entry)>;

@@ -381,6 +381,14 @@ void DataState::Plot_Click()
         GridChanged = Global::False;
 }
 
+void DataState::offerSaveBeforeAnalysis()
+{
+    if (Global::CurrentRecord == 0 || GridChanged != Global::False) {
+        if (MsgBox(PlotQuestion, Buttons::YesNo, Icon::Question) == Answer::Yes)
+            saveInView();
+    }
+}
+
 bool DataState::gridClicked()
 {
     if (grid.Row() == 0)

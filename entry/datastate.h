@@ -59,6 +59,9 @@ public:
     bool Quit_Click();
     void Crit_Click(int index);
     void Plot_Click();
+    // Before the analysis, which reads the stored answers: the same offer to save as
+    // Plot Sociogram, but the grid's changes stay marked, so that Quit still asks.
+    void offerSaveBeforeAnalysis();
     // A user's click on the grid's current cell; true when the entry window opens.
     bool gridClicked();
 

@@ -52,14 +52,14 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
     }
     Action[0]->setDefault(true);
     Action[0]->setAutoDefault(true);
-    Action[1]->setAutoDefault(false);
+    Action[1]->setAutoDefault(true); // Enter on a focused Cancel cancels
 
     setTabOrder(DText[0], DText[1]);
     setTabOrder(DText[1], DText[2]);
     setTabOrder(DText[2], Action[0]);
     setTabOrder(Action[0], Action[1]);
 
-    setWindowFlags(fixedWindowFlags());
+    setWindowFlags(fixedWindowFlags() | Qt::Dialog); // stays above the data window
     setFixedSize(Twips::toPixels(3495), Twips::toPixels(2175));
     CenterForm(this);
     LoadData();

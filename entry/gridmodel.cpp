@@ -8,6 +8,7 @@ GridModel::GridModel(ChoiceGrid& g, QObject* parent) : QAbstractTableModel(paren
 {
     shownRows = std::max(grid.Rows() - ChoiceGrid::FixedRows, 0);
     shownCols = std::max(grid.Cols() - ChoiceGrid::FixedCols, 0);
+    grid.observer = this;
     grid.cellChanged = [this](int r, int c) {
         if (r < ChoiceGrid::FixedRows || c < ChoiceGrid::FixedCols) {
             if (r < ChoiceGrid::FixedRows && c >= ChoiceGrid::FixedCols)
@@ -29,8 +30,12 @@ GridModel::GridModel(ChoiceGrid& g, QObject* parent) : QAbstractTableModel(paren
 
 GridModel::~GridModel()
 {
+    // A newer window's model may have taken the grid over already.
+    if (grid.observer != this)
+        return;
     grid.cellChanged = nullptr;
     grid.shapeChanged = nullptr;
+    grid.observer = nullptr;
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const

@@ -15,6 +15,15 @@ inline std::function<void()> ShowDrawForm;
 inline std::function<void()> UnloadInfoForm;
 // Closes the sociogram window, which asks its own question about its arrangement.
 inline std::function<void()> UnloadDrawForm;
+// Before another study takes the globals: the open data window asks about its unsaved
+// changes (saving them to its own study) and closes. False when the user chose Cancel,
+// and everything stays as it was.
+inline std::function<bool()> SettleDataForm;
+
+inline bool mayChangeStudy()
+{
+    return !SettleDataForm || SettleDataForm();
+}
 
 // Text of the study window's group-size box, or nothing when the window is not loaded.
 inline std::function<QString()> InfoGroupSizeText;

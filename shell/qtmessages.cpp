@@ -62,5 +62,12 @@ Answer showMessageBox(const Message& m)
     box.setWindowIcon(programIcon());
     QString text = m.text;
     box.setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    return answerOf(box.exec());
+    // A question asked in the middle of long work is answered with the normal pointer.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const Answer answer = answerOf(box.exec());
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    return answer;
 }

@@ -38,6 +38,9 @@ void StartForm::Form_Load()
 
 void StartForm::New_Click()
 {
+    // A save in a data window left open would otherwise write its study as a new one.
+    if (!Forms::mayChangeStudy())
+        return;
     Global::NewProject = Global::True;
     Global::CurrentRecord = 0;
     Forms::call(Forms::ShowInfoForm);

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -151,7 +152,8 @@ bool InfoForm::eventFilter(QObject* watched, QEvent* event) {
     // from that menu must not find the whole text selected.
     if (event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        IText_GotFocus(watched);
+        // After the focus event (and a click's caret placing) is done.
+        QTimer::singleShot(0, this, [this, watched] { IText_GotFocus(watched); });
     // Enter in the criterion box presses OK, as it does in every other box; Ctrl+Enter
     // still begins a new line.
     if (watched == Criterion && event->type() == QEvent::KeyPress) {
@@ -206,6 +208,10 @@ void InfoForm::ClearForm() {
 void InfoForm::Action_Click(int index) {
     switch (index) {
     case 0:
+        // The data window of another study settles its changes while the globals are
+        // still its own.
+        if (!Forms::mayChangeStudy())
+            return;
         if (Validate())
             Forms::call(Forms::ShowDataForm);
         break;

@@ -121,6 +121,10 @@ void LoadForm::Action_Click(int index) {
         const std::optional<Global::Long> record = selectedRecord();
         if (!record)
             return;
+        // The open study's changes are saved to it (or dropped) before this one takes
+        // its place; Cancel keeps both windows as they are.
+        if (!Forms::mayChangeStudy())
+            return;
         Global::CurrentRecord = *record;
         // The study comes from the file now, even when "&New Project" was chosen while
         // this list stood open: the layouts must read its stored group size.

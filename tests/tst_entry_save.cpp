@@ -293,6 +293,25 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 2);
     }
 
+    void analysisOffersToSaveButKeepsTheChangesMarked()
+    {
+        auto state = openNew(1);
+        key(1, 1, QStringLiteral("4"));
+        grid.setRow(2);
+        state->gridClicked();
+        ScriptedMessages messages;
+        messages.answer({Answer::No});
+        state->offerSaveBeforeAnalysis();
+        QCOMPARE(messages.texts(), QStringList{PlotQuestion});
+        QCOMPARE(state->GridChanged, Global::True);
+        messages.answer({Answer::Cancel});
+        QVERIFY(!state->Quit_Click()); // still asked: nothing was saved
+        messages.answer({Answer::Yes});
+        state->offerSaveBeforeAnalysis();
+        QVERIFY(Global::CurrentRecord > 0);
+        QCOMPARE(answers(Global::CurrentRecord), QStringList{"1:2:1=4"});
+    }
+
     void plotAsksAfterAChangeAndClearsTheFlag()
     {
         auto state = openStored(addStudy(1));

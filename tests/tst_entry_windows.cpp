@@ -207,6 +207,7 @@ private Q_SLOTS:
         QCOMPARE(entry.Action[1]->geometry().topLeft(),
                  QPoint(Twips::toPixels(120), Twips::toPixels(1680)));
         QVERIFY(entry.Action[0]->isDefault());
+        QVERIFY(entry.windowFlags().testFlag(Qt::Dialog));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(entry.DText[i]->maxLength(), 3);
             QCOMPARE(entry.DText[i]->font().family(), QStringLiteral("Times New Roman"));
@@ -292,6 +293,73 @@ private Q_SLOTS:
         QVERIFY(!SingleInstance<DataForm>::loaded());
         QCOMPARE(infoUnloads, 2);
         QVERIFY(DataForm::mayEnd()); // nothing open: nothing to ask
+    }
+
+    // Another study is about to take the globals while a data window holds changes:
+    // they go to their own study (or are dropped, or everything stays on Cancel).
+    void openStudySettlesBeforeAnotherTakesItsPlace_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("settled");
+        QTest::addColumn<int>("storedInA");
+        QTest::newRow("Yes saves into the open study") << int(Answer::Yes) << true << 1;
+        QTest::newRow("No drops the changes") << int(Answer::No) << true << 0;
+        QTest::newRow("Cancel keeps the window") << int(Answer::Cancel) << false << 0;
+    }
+    void openStudySettlesBeforeAnotherTakesItsPlace()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, settled);
+        QFETCH(int, storedInA);
+        for (const char* name : {"A", "B"})
+            QVERIFY(db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, "
+                                            "QUESTION, CRITERIONTYPE) VALUES (?, 8, 2, 'Q', 1)"),
+                             {QString::fromLatin1(name)}));
+        Forms::SettleDataForm = &DataForm::settle;
+        Global::CurrentRecord = 1;
+        DataGrid().setTextMatrix(5, 2, QStringLiteral("7")); // left from an earlier window
+        DataForm* a = openDataForm();
+        QCOMPARE(DataGrid().TextMatrix(5, 2), QString()); // a window loads with an empty grid
+        DataGrid().setTextMatrix(3, 1, QStringLiteral("5"));
+        a->state.GridChanged = Global::True;
+        ScriptedMessages messages;
+        messages.answer({Answer(answer)});
+        QCOMPARE(Forms::mayChangeStudy(), settled);
+        QCOMPARE(messages.texts(), QStringList{"Save Changes?"});
+        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM SOCIDATA WHERE HEADER = 1")).toInt(),
+                 storedInA);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM SOCIDATA WHERE HEADER = 2")).toInt(), 0);
+        QCOMPARE(SingleInstance<DataForm>::loaded(), !settled);
+        QCOMPARE(Global::CurrentRecord, 1);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT NAME FROM SOCIOMETRY WHERE RECORD = 2")).toString(),
+                 QStringLiteral("B"));
+        QCOMPARE(infoUnloads, 0); // the study window stays for its own OK
+        Forms::SettleDataForm = nullptr;
+    }
+
+    // A fresh window for the next study keeps showing the grid, even after the old
+    // window (whose view watched the same grid) is finally deleted.
+    void replacedWindowKeepsShowingTheGrid()
+    {
+        newStudy(1);
+        openDataForm();
+        showDataForm();
+        DataForm* second = SingleInstance<DataForm>::ifLoaded();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(second);
+        QSignalSpy changed(second->Dgrid->model(), &QAbstractItemModel::dataChanged);
+        DataGrid().setTextMatrix(2, 1, QStringLiteral("4"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(second->Dgrid->model()->index(0, 0).data().toString(), QStringLiteral("4"));
+    }
+
+    void criterionLineIsPlainText()
+    {
+        newStudy(1);
+        Global::Question = QStringLiteral("Who would you pick for <team>?");
+        DataForm* form = openDataForm();
+        QCOMPARE(form->DLabel0->textFormat(), Qt::PlainText);
+        QCOMPARE(form->DLabel0->text(), QStringLiteral("Positive Criterion: Who would you pick for <team>?"));
     }
 
     void layoutItemsOpenTheSociogram()
