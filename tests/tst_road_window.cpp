@@ -211,13 +211,21 @@ private Q_SLOTS:
         QCOMPARE(rows[5], (QVariantList{4, 2, 1}));
         QCOMPARE(rows[23], (QVariantList{13, 2, 1}));
 
-        // Plot Sociogram > Type > Target.
+        // Plot Sociogram > Type > Target, with the keyboard through the real menus.
         messages.clear();
-        data->Plot_Click();
+        data->activateWindow();
+        QTRY_VERIFY(data->isActiveWindow());
+        QTest::keyClick(data, Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->Plot);
         // Saving leaves the grid marked as changed, so opening the menu asks again.
         QCOMPARE(messages.texts(), QStringList{"You Must First Save Changes: Save Now?"});
+        QCOMPARE(data->state.GridChanged, Global::False);
         messages.clear();
-        data->Sociogram[3]->trigger();
+        QTest::keyClick(data->Plot, Qt::Key_T);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->Type0);
+        QTest::keyClick(data->Type0, Qt::Key_T);
+        QTRY_VERIFY(SingleInstance<DrawForm>::loaded());
+        QCOMPARE(Global::SociogramType, 3);
         DrawForm* draw = SingleInstance<DrawForm>::ifLoaded();
         QVERIFY(draw);
         QVERIFY(QTest::qWaitForWindowExposed(draw));
