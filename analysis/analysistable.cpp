@@ -4,20 +4,24 @@
 
 namespace {
 
-QString number(int v) {
+QString number(int v)
+{
     return QString::number(v);
 }
-QString yesNo(bool v) {
+QString yesNo(bool v)
+{
     return v ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
-QString limitText(const std::optional<int>& limit, const QString& relation) {
+QString limitText(const std::optional<int>& limit, const QString& relation)
+{
     if (!limit)
         return QStringLiteral("none");
     return relation.arg(*limit);
 }
 
-void addCriterion(FigureList& out, const QString& name, const CriterionFigures& f) {
+void addCriterion(FigureList& out, const QString& name, const CriterionFigures& f)
+{
     if (!f.present)
         return;
     out.emplace_back(QStringLiteral("%1 choices").arg(name), number(f.choices));
@@ -30,7 +34,8 @@ void addCriterion(FigureList& out, const QString& name, const CriterionFigures& 
                      figureText(f.sdReceived));
 }
 
-void addChanceLimits(FigureList& out, const QString& name, const ChanceLimits& limits) {
+void addChanceLimits(FigureList& out, const QString& name, const ChanceLimits& limits)
+{
     out.emplace_back(QStringLiteral("%1 chance per chooser").arg(name),
                      figureText(limits.probability));
     if (!limits.probability)
@@ -43,7 +48,8 @@ void addChanceLimits(FigureList& out, const QString& name, const ChanceLimits& l
 
 } // namespace
 
-TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method) {
+TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
+{
     TextTable t;
     const bool classified = analysis.group.classified;
     t.header = {QStringLiteral("Subject"),           QStringLiteral("Positive given"),
@@ -70,7 +76,8 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
     return t;
 }
 
-FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method) {
+FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method)
+{
     const GroupFigures& g = analysis.group;
     FigureList out;
     out.emplace_back(QStringLiteral("Group size"), number(g.groupSize));
@@ -106,7 +113,8 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
 
 AnalysisTableModel::AnalysisTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void AnalysisTableModel::setAnalysis(const SociometricAnalysis& a, StatusMethod m) {
+void AnalysisTableModel::setAnalysis(const SociometricAnalysis& a, StatusMethod m)
+{
     beginResetModel();
     analysis = a;
     shownMethod = m;
@@ -114,7 +122,8 @@ void AnalysisTableModel::setAnalysis(const SociometricAnalysis& a, StatusMethod 
     endResetModel();
 }
 
-void AnalysisTableModel::setMethod(StatusMethod m) {
+void AnalysisTableModel::setMethod(StatusMethod m)
+{
     if (m == shownMethod)
         return;
     shownMethod = m;
@@ -127,15 +136,18 @@ void AnalysisTableModel::setMethod(StatusMethod m) {
     }
 }
 
-int AnalysisTableModel::rowCount(const QModelIndex& parent) const {
+int AnalysisTableModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : static_cast<int>(shown.rows.size());
 }
 
-int AnalysisTableModel::columnCount(const QModelIndex& parent) const {
+int AnalysisTableModel::columnCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : static_cast<int>(shown.header.size());
 }
 
-QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const {
+QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const
+{
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     const QString& text = shown.rows[static_cast<std::size_t>(index.row())][index.column()];
@@ -150,7 +162,8 @@ QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal) {

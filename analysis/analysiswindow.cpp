@@ -22,13 +22,15 @@ namespace {
 const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;All files (*)");
 const QString GraphFilter = QStringLiteral("GraphML files (*.graphml);;All files (*)");
 
-QPointer<AnalysisWindow>& openWindow() {
+QPointer<AnalysisWindow>& openWindow()
+{
     static QPointer<AnalysisWindow> window;
     return window;
 }
 
 // One line per entry the analysis left out, so that the user can find it in the grid.
-QString skippedText(const std::vector<SkippedEntry>& skipped) {
+QString skippedText(const std::vector<SkippedEntry>& skipped)
+{
     QStringList lines;
     for (const SkippedEntry& e : skipped)
         lines << QStringLiteral("%1, subject %2, choice %3: \"%4\" (%5)")
@@ -41,14 +43,16 @@ QString skippedText(const std::vector<SkippedEntry>& skipped) {
 
 } // namespace
 
-AnalysisWindow::SaveFileName& AnalysisWindow::saveFileName() {
+AnalysisWindow::SaveFileName& AnalysisWindow::saveFileName()
+{
     static SaveFileName ask = [](QWidget* parent, const QString& caption, const QString& filter) {
         return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
     };
     return ask;
 }
 
-AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent) {
+AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
+{
     setWindowTitle(QStringLiteral("Sociometric Analysis"));
     setWindowIcon(programIcon());
     setSizeGripEnabled(true);
@@ -117,7 +121,8 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent) {
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void AnalysisWindow::setChoices(const ChoiceSet& choices) {
+void AnalysisWindow::setChoices(const ChoiceSet& choices)
+{
     shownChoices = choices;
     current = analyseChoices(choices);
     model->setAnalysis(current, method());
@@ -129,12 +134,14 @@ void AnalysisWindow::setChoices(const ChoiceSet& choices) {
     refreshFigures();
 }
 
-StatusMethod AnalysisWindow::method() const {
+StatusMethod AnalysisWindow::method() const
+{
     return methods->currentIndex() == 1 ? StatusMethod::NewcombBukowski
                                         : StatusMethod::CoieDodgeCoppotelli;
 }
 
-void AnalysisWindow::setMethod(StatusMethod m) {
+void AnalysisWindow::setMethod(StatusMethod m)
+{
     const int index = m == StatusMethod::NewcombBukowski ? 1 : 0;
     if (methods->currentIndex() != index) {
         methods->setCurrentIndex(index); // comes back here through the signal
@@ -144,7 +151,8 @@ void AnalysisWindow::setMethod(StatusMethod m) {
     refreshFigures();
 }
 
-void AnalysisWindow::refreshFigures() {
+void AnalysisWindow::refreshFigures()
+{
     const FigureList list = groupFigures(current, method());
     figures->setRowCount(static_cast<int>(list.size()));
     for (int row = 0; row < static_cast<int>(list.size()); ++row) {
@@ -158,7 +166,8 @@ void AnalysisWindow::refreshFigures() {
         figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedText(current.skipped));
 }
 
-void AnalysisWindow::saveText(const QString& caption, const QString& filter, const QString& text) {
+void AnalysisWindow::saveText(const QString& caption, const QString& filter, const QString& text)
+{
     const QString path = saveFileName()(this, caption, filter);
     if (path.isEmpty())
         return;
@@ -168,19 +177,23 @@ void AnalysisWindow::saveText(const QString& caption, const QString& filter, con
                Icon::Exclamation);
 }
 
-void AnalysisWindow::ExportTable_Click() {
+void AnalysisWindow::ExportTable_Click()
+{
     saveText(QStringLiteral("Export Table"), CsvFilter, analysisTableCsv(current, method()));
 }
 
-void AnalysisWindow::ExportChoices_Click() {
+void AnalysisWindow::ExportChoices_Click()
+{
     saveText(QStringLiteral("Export Choices"), CsvFilter, choicesEdgeListCsv(shownChoices));
 }
 
-void AnalysisWindow::ExportGraph_Click() {
+void AnalysisWindow::ExportGraph_Click()
+{
     saveText(QStringLiteral("Export GraphML"), GraphFilter, choicesGraphMl(shownChoices));
 }
 
-void showAnalysis(const ChoiceSet& choices, QWidget* parent) {
+void showAnalysis(const ChoiceSet& choices, QWidget* parent)
+{
     QPointer<AnalysisWindow>& window = openWindow();
     if (!window) {
         window = new AnalysisWindow(parent);
@@ -192,6 +205,7 @@ void showAnalysis(const ChoiceSet& choices, QWidget* parent) {
     window->activateWindow();
 }
 
-AnalysisWindow* openAnalysisWindow() {
+AnalysisWindow* openAnalysisWindow()
+{
     return openWindow().data();
 }

@@ -8,21 +8,25 @@
 #include <cmath>
 #include <optional>
 
-bool ChoiceSet::has(Criterion c) const {
+bool ChoiceSet::has(Criterion c) const
+{
     if (criterionType == CriterionTypes::Both)
         return true;
     return criterionType == static_cast<int>(c);
 }
 
-const std::vector<Choice>& ChoiceSet::of(Criterion c) const {
+const std::vector<Choice>& ChoiceSet::of(Criterion c) const
+{
     return c == Criterion::Positive ? positive : negative;
 }
 
-std::vector<Choice>& ChoiceSet::of(Criterion c) {
+std::vector<Choice>& ChoiceSet::of(Criterion c)
+{
     return c == Criterion::Positive ? positive : negative;
 }
 
-ChoiceSet emptyChoiceSet(int groupSize, int maxChoices, int criterionType) {
+ChoiceSet emptyChoiceSet(int groupSize, int maxChoices, int criterionType)
+{
     ChoiceSet set;
     set.groupSize = groupSize;
     set.maxChoices = maxChoices;
@@ -34,7 +38,8 @@ namespace {
 
 // A whole number read the way cells are saved, or nothing when the reading has a
 // fraction or does not fit an int.
-std::optional<int> wholeReading(const QString& text) {
+std::optional<int> wholeReading(const QString& text)
+{
     const double v = Numbers::leadingValue(text);
     if (!std::isfinite(v) || v != std::floor(v) || std::fabs(v) > 1e9)
         return std::nullopt;
@@ -48,9 +53,12 @@ public:
         : criterion(c), size(groupSize), skippedOut(skipped),
           named(static_cast<std::size_t>(std::max(groupSize, 0) + 1) *
                     static_cast<std::size_t>(std::max(groupSize, 0) + 1),
-                false) {}
+                false)
+    {
+    }
 
-    void add(int chooser, int slot, const QString& text) {
+    void add(int chooser, int slot, const QString& text)
+    {
         if (text.trimmed().isEmpty())
             return;
         const std::optional<int> chosen = wholeReading(text);
@@ -73,7 +81,8 @@ public:
         choices.push_back({chooser, slot, *chosen});
     }
 
-    void skip(int chooser, int slot, const QString& text, SkipReason reason) {
+    void skip(int chooser, int slot, const QString& text, SkipReason reason)
+    {
         if (skippedOut)
             skippedOut->push_back({criterion, chooser, slot, text, reason});
     }
@@ -82,7 +91,8 @@ public:
     std::vector<Choice> take() { return std::move(choices); }
 
 private:
-    std::size_t index(int chooser, int chosen) const {
+    std::size_t index(int chooser, int chosen) const
+    {
         return static_cast<std::size_t>(chooser) * static_cast<std::size_t>(size + 1) +
                static_cast<std::size_t>(chosen);
     }
@@ -97,7 +107,8 @@ private:
 } // namespace
 
 std::vector<Choice> choicesFromGrid(const ChoiceGrid& grid, Criterion criterion,
-                                    std::vector<SkippedEntry>* skipped) {
+                                    std::vector<SkippedEntry>* skipped)
+{
     const int groupSize = std::max(grid.Rows() - ChoiceGrid::FixedRows, 0);
     ChoiceCollector collector(criterion, groupSize, skipped);
     for (int row = ChoiceGrid::FixedRows; row < grid.Rows(); ++row) {
@@ -110,7 +121,8 @@ std::vector<Choice> choicesFromGrid(const ChoiceGrid& grid, Criterion criterion,
 
 std::vector<Choice> choicesFromAnswers(const std::vector<AnswerRow>& rows, Criterion criterion,
                                        int groupSize, int maxChoices,
-                                       std::vector<SkippedEntry>* skipped) {
+                                       std::vector<SkippedEntry>* skipped)
+{
     ChoiceCollector collector(criterion, groupSize, skipped);
     for (const AnswerRow& row : rows) {
         const std::optional<int> type = wholeReading(row.answerType.toString());
@@ -135,7 +147,8 @@ std::vector<Choice> choicesFromAnswers(const std::vector<AnswerRow>& rows, Crite
 }
 
 ChoiceSet studyChoices(const ChoiceGrid& grid, int criterionType, Criterion inView,
-                       const std::vector<AnswerRow>& stored) {
+                       const std::vector<AnswerRow>& stored)
+{
     ChoiceSet set = emptyChoiceSet(std::max(grid.Rows() - ChoiceGrid::FixedRows, 0),
                                    std::max(grid.Cols() - ChoiceGrid::FixedCols, 0), criterionType);
     set.of(inView) = choicesFromGrid(grid, inView, &set.skipped);
@@ -148,7 +161,8 @@ ChoiceSet studyChoices(const ChoiceGrid& grid, int criterionType, Criterion inVi
     return set;
 }
 
-QString skipReasonText(SkipReason reason) {
+QString skipReasonText(SkipReason reason)
+{
     switch (reason) {
     case SkipReason::NotASubject:
         return QStringLiteral("not a subject number");
@@ -162,6 +176,7 @@ QString skipReasonText(SkipReason reason) {
     return {};
 }
 
-QString criterionName(Criterion c) {
+QString criterionName(Criterion c)
+{
     return c == Criterion::Positive ? QStringLiteral("Positive") : QStringLiteral("Negative");
 }

@@ -4,7 +4,8 @@
 
 namespace Csv {
 
-bool Record::blank() const {
+bool Record::blank() const
+{
     for (const QString& f : fields) {
         if (!f.trimmed().isEmpty())
             return false;
@@ -12,7 +13,8 @@ bool Record::blank() const {
     return true;
 }
 
-QChar detectSeparator(const QString& text) {
+QChar detectSeparator(const QString& text)
+{
     const std::array<QChar, 3> candidates{u',', u';', u'\t'};
     std::array<int, 3> counts{};
     bool quoted = false;
@@ -35,7 +37,8 @@ QChar detectSeparator(const QString& text) {
     return candidates[best];
 }
 
-Text parse(const QString& text, QChar separator) {
+Text parse(const QString& text, QChar separator)
+{
     Text out;
     Record record;
     QString current;
@@ -99,7 +102,8 @@ Text parse(const QString& text, QChar separator) {
     return out;
 }
 
-QString field(const QString& value, QChar separator) {
+QString field(const QString& value, QChar separator)
+{
     const bool needsQuotes = value.contains(separator) || value.contains(u'"') ||
                              value.contains(u'\n') || value.contains(u'\r');
     if (!needsQuotes)
@@ -109,7 +113,8 @@ QString field(const QString& value, QChar separator) {
     return u'"' + quoted + u'"';
 }
 
-QString line(const QStringList& values, QChar separator) {
+QString line(const QStringList& values, QChar separator)
+{
     QStringList fields;
     fields.reserve(values.size());
     for (const QString& v : values)

@@ -18,9 +18,12 @@ constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 class ImportReader {
 public:
     ImportReader(int groupSize, int maxChoices)
-        : size(groupSize), slots(maxChoices), choices(groupSize, maxChoices) {}
+        : size(groupSize), slots(maxChoices), choices(groupSize, maxChoices)
+    {
+    }
 
-    ImportResult read(const QString& text) {
+    ImportResult read(const QString& text)
+    {
         QString body = text;
         if (body.startsWith(QChar(0xFEFF)))
             body.remove(0, 1);
@@ -49,12 +52,14 @@ public:
     }
 
 private:
-    void problem(int line, int column, const QString& sentence) {
+    void problem(int line, int column, const QString& sentence)
+    {
         problems.push_back({line, column, sentence});
     }
 
     // The subject a field names, or nothing after reporting why it names none.
-    std::optional<int> subjectIn(const QString& field, int line, int column) {
+    std::optional<int> subjectIn(const QString& field, int line, int column)
+    {
         const QString text = field.trimmed();
         const std::optional<double> value = Numbers::wholeValue(text);
         if (!value) {
@@ -69,7 +74,8 @@ private:
         return static_cast<int>(*value);
     }
 
-    void readRow(const Csv::Record& record) {
+    void readRow(const Csv::Record& record)
+    {
         ++rowsRead;
         const int line = record.line;
         std::optional<int> chooser;
@@ -128,35 +134,43 @@ private:
 
 } // namespace
 
-QString ImportProblem::text() const {
+QString ImportProblem::text() const
+{
     return QStringLiteral("Line %1, column %2: %3").arg(line).arg(column).arg(sentence);
 }
 
 ImportedChoices::ImportedChoices(int groupSize, int maxChoices)
     : size(std::max(groupSize, 0)), slots(std::max(maxChoices, 0)),
-      cells(static_cast<std::size_t>(size) * static_cast<std::size_t>(slots), 0) {}
+      cells(static_cast<std::size_t>(size) * static_cast<std::size_t>(slots), 0)
+{
+}
 
-int ImportedChoices::at(int subject, int slot) const {
+int ImportedChoices::at(int subject, int slot) const
+{
     if (subject < 1 || subject > size || slot < 1 || slot > slots)
         return 0;
     return cells[static_cast<std::size_t>((subject - 1) * slots + (slot - 1))];
 }
 
-void ImportedChoices::set(int subject, int slot, int chosen) {
+void ImportedChoices::set(int subject, int slot, int chosen)
+{
     if (subject < 1 || subject > size || slot < 1 || slot > slots)
         return;
     cells[static_cast<std::size_t>((subject - 1) * slots + (slot - 1))] = chosen;
 }
 
-int ImportedChoices::filled() const {
+int ImportedChoices::filled() const
+{
     return static_cast<int>(std::count_if(cells.begin(), cells.end(), [](int c) { return c > 0; }));
 }
 
-ImportResult importChoicesCsv(const QString& text, int groupSize, int maxChoices) {
+ImportResult importChoicesCsv(const QString& text, int groupSize, int maxChoices)
+{
     return ImportReader(groupSize, maxChoices).read(text);
 }
 
-bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid) {
+bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid)
+{
     if (grid.Rows() != choices.groupSize() + ChoiceGrid::FixedRows ||
         grid.Cols() != choices.maxChoices() + ChoiceGrid::FixedCols)
         return false;
@@ -171,7 +185,8 @@ bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid) {
     return true;
 }
 
-std::optional<QString> readTextFile(const QString& path, QString* error) {
+std::optional<QString> readTextFile(const QString& path, QString* error)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)

@@ -8,12 +8,13 @@
 
 namespace {
 
-QString number(int v) {
+QString number(int v)
+{
     return QString::number(v);
 }
 
-void writeKey(QXmlStreamWriter& xml, const QString& id, const QString& target,
-              const QString& type) {
+void writeKey(QXmlStreamWriter& xml, const QString& id, const QString& target, const QString& type)
+{
     xml.writeStartElement(QStringLiteral("key"));
     xml.writeAttribute(QStringLiteral("id"), id);
     xml.writeAttribute(QStringLiteral("for"), target);
@@ -22,7 +23,8 @@ void writeKey(QXmlStreamWriter& xml, const QString& id, const QString& target,
     xml.writeEndElement();
 }
 
-void writeData(QXmlStreamWriter& xml, const QString& key, const QString& value) {
+void writeData(QXmlStreamWriter& xml, const QString& key, const QString& value)
+{
     xml.writeStartElement(QStringLiteral("data"));
     xml.writeAttribute(QStringLiteral("key"), key);
     xml.writeCharacters(value);
@@ -31,13 +33,15 @@ void writeData(QXmlStreamWriter& xml, const QString& key, const QString& value) 
 
 } // namespace
 
-QString figureText(const std::optional<double>& value, int decimals) {
+QString figureText(const std::optional<double>& value, int decimals)
+{
     if (!value)
         return QStringLiteral("undefined");
     return QString::number(*value, 'f', decimals);
 }
 
-QString choicesEdgeListCsv(const ChoiceSet& choices) {
+QString choicesEdgeListCsv(const ChoiceSet& choices)
+{
     QString out = Csv::line({QStringLiteral("Chooser"), QStringLiteral("Chosen"),
                              QStringLiteral("Slot"), QStringLiteral("Criterion")});
     for (Criterion c : {Criterion::Positive, Criterion::Negative}) {
@@ -50,7 +54,8 @@ QString choicesEdgeListCsv(const ChoiceSet& choices) {
     return out;
 }
 
-QString choicesSurveyCsv(const ChoiceSet& choices, Criterion criterion) {
+QString choicesSurveyCsv(const ChoiceSet& choices, Criterion criterion)
+{
     const int slots = std::max(choices.maxChoices, 0);
     QStringList header{QStringLiteral("Chooser")};
     for (int slot = 1; slot <= slots; ++slot)
@@ -73,7 +78,8 @@ QString choicesSurveyCsv(const ChoiceSet& choices, Criterion criterion) {
     return out;
 }
 
-QString choicesGraphMl(const ChoiceSet& choices) {
+QString choicesGraphMl(const ChoiceSet& choices)
+{
     QString out;
     QXmlStreamWriter xml(&out);
     xml.setAutoFormatting(true);
@@ -111,7 +117,8 @@ QString choicesGraphMl(const ChoiceSet& choices) {
     return out;
 }
 
-QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method) {
+QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method)
+{
     const TextTable table = subjectTable(analysis, method);
     QString out = Csv::line(table.header);
     for (const QStringList& row : table.rows)
@@ -119,7 +126,8 @@ QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod metho
     return out;
 }
 
-bool writeTextFile(const QString& path, const QString& text, QString* error) {
+bool writeTextFile(const QString& path, const QString& text, QString* error)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         if (error)

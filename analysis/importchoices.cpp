@@ -8,7 +8,8 @@
 
 namespace {
 
-bool gridHoldsChoices(const ChoiceGrid& grid) {
+bool gridHoldsChoices(const ChoiceGrid& grid)
+{
     for (int row = ChoiceGrid::FixedRows; row < grid.Rows(); ++row) {
         for (int col = ChoiceGrid::FixedCols; col < grid.Cols(); ++col) {
             if (!grid.TextMatrix(row, col).trimmed().isEmpty())
@@ -18,7 +19,8 @@ bool gridHoldsChoices(const ChoiceGrid& grid) {
     return false;
 }
 
-QString problemMessage(const std::vector<ImportProblem>& problems) {
+QString problemMessage(const std::vector<ImportProblem>& problems)
+{
     QStringList lines{QStringLiteral("The choices were not imported:")};
     const int listed = std::min<int>(static_cast<int>(problems.size()), ProblemsListed);
     for (int i = 0; i < listed; ++i)
@@ -30,14 +32,16 @@ QString problemMessage(const std::vector<ImportProblem>& problems) {
 
 } // namespace
 
-OpenFileName& importFileName() {
+OpenFileName& importFileName()
+{
     static OpenFileName ask = [](QWidget* parent, const QString& caption, const QString& filter) {
         return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
     };
     return ask;
 }
 
-bool ImportChoices(ChoiceGrid& grid, QWidget* parent) {
+bool ImportChoices(ChoiceGrid& grid, QWidget* parent)
+{
     const QString path =
         importFileName()(parent, QStringLiteral("Import Choices"),
                          QStringLiteral("Comma-separated files (*.csv *.txt);;All files (*)"));
@@ -46,7 +50,8 @@ bool ImportChoices(ChoiceGrid& grid, QWidget* parent) {
     return ImportChoicesFrom(path, grid);
 }
 
-bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid) {
+bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid)
+{
     QString error;
     const std::optional<QString> text = readTextFile(path, &error);
     if (!text) {

@@ -25,7 +25,8 @@
 // absolute LM of 0 beside SI < -1; the z criterion zLM < 0 is the one later work
 // adopted. Whether the deviations are taken over n or n - 1 changes no group: SP and
 // SI are standardized again and z scores enter only through their signs.
-StatusGroup coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double si) {
+StatusGroup coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double si)
+{
     if (sp > 1 && zLM > 0 && zLL < 0)
         return StatusGroup::Popular;
     if (sp < -1 && zLL > 0 && zLM < 0)
@@ -52,7 +53,8 @@ StatusGroup coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double s
 //   average        everyone else
 // A high count is looked at before a low impact, so that the order never hides a
 // significantly high count.
-StatusGroup newcombBukowskiGroup(int lm, int ll, const GroupFigures& g) {
+StatusGroup newcombBukowskiGroup(int lm, int ll, const GroupFigures& g)
+{
     const double meanLM = g.positive.meanReceived.value_or(0);
     const double meanLL = g.negative.meanReceived.value_or(0);
     const bool lmHigh = g.likedMostLimits.isHigh(lm);
@@ -74,7 +76,8 @@ constexpr double ChanceLevel = 0.05; // one-tailed
 
 // Spreads this small are rounding noise of values that are equal in truth (zLM - zLL
 // of counts that differ by a constant, for instance); they must not be standardized.
-bool noSpread(double sd, double mean) {
+bool noSpread(double sd, double mean)
+{
     return !(sd > 1e-9 * std::max(1.0, std::fabs(mean)));
 }
 
@@ -84,7 +87,8 @@ class ChoiceMatrix {
 public:
     ChoiceMatrix(const std::vector<Choice>& choices, int groupSize)
         : n(std::max(groupSize, 0)), cells(static_cast<std::size_t>((n + 1) * (n + 1)), false),
-          given(static_cast<std::size_t>(n + 1), 0), received(static_cast<std::size_t>(n + 1), 0) {
+          given(static_cast<std::size_t>(n + 1), 0), received(static_cast<std::size_t>(n + 1), 0)
+    {
         for (const Choice& c : choices) {
             if (c.chooser < 1 || c.chooser > n || c.chosen < 1 || c.chosen > n ||
                 c.chooser == c.chosen || chose(c.chooser, c.chosen))
@@ -101,14 +105,16 @@ public:
     int receivedBy(int s) const { return received[static_cast<std::size_t>(s)]; }
     int choices() const { return total; }
 
-    int mutualOf(int s) const {
+    int mutualOf(int s) const
+    {
         int m = 0;
         for (int o = 1; o <= n; ++o)
             m += (o != s && chose(s, o) && chose(o, s)) ? 1 : 0;
         return m;
     }
 
-    CriterionFigures figures(bool present) const {
+    CriterionFigures figures(bool present) const
+    {
         CriterionFigures f;
         f.present = present;
         f.choices = total;
@@ -132,12 +138,14 @@ public:
         return f;
     }
 
-    std::vector<double> receivedCounts() const {
+    std::vector<double> receivedCounts() const
+    {
         return std::vector<double>(received.begin() + 1, received.end());
     }
 
 private:
-    std::size_t index(int a, int b) const {
+    std::size_t index(int a, int b) const
+    {
         return static_cast<std::size_t>(a) * static_cast<std::size_t>(n + 1) +
                static_cast<std::size_t>(b);
     }
@@ -150,7 +158,8 @@ private:
 };
 
 void classifyCoieDodgeCoppotelli(std::vector<SubjectFigures>& subjects, const ChoiceMatrix& liked,
-                                 const ChoiceMatrix& disliked) {
+                                 const ChoiceMatrix& disliked)
+{
     const auto zLM = standardized(liked.receivedCounts());
     const auto zLL = standardized(disliked.receivedCounts());
     for (std::size_t i = 0; i < subjects.size(); ++i) {
@@ -180,7 +189,8 @@ void classifyCoieDodgeCoppotelli(std::vector<SubjectFigures>& subjects, const Ch
     }
 }
 
-void classifyNewcombBukowski(std::vector<SubjectFigures>& subjects, GroupFigures& g) {
+void classifyNewcombBukowski(std::vector<SubjectFigures>& subjects, GroupFigures& g)
+{
     const int trials = g.groupSize - 1;
     // With no choice at all under a criterion the chance model has nothing to compare.
     if (trials < 1 || g.positive.choices == 0 || g.negative.choices == 0)
@@ -194,7 +204,8 @@ void classifyNewcombBukowski(std::vector<SubjectFigures>& subjects, GroupFigures
         s.newcombBukowski = newcombBukowskiGroup(s.positiveReceived, s.negativeReceived, g);
 }
 
-double binomialTerm(int trials, double p, int k) {
+double binomialTerm(int trials, double p, int k)
+{
     double coefficient = 1;
     for (int i = 1; i <= k; ++i)
         coefficient = coefficient * (trials - k + i) / i;
@@ -203,17 +214,20 @@ double binomialTerm(int trials, double p, int k) {
 
 } // namespace
 
-StatusGroup SubjectFigures::status(StatusMethod method) const {
+StatusGroup SubjectFigures::status(StatusMethod method) const
+{
     return method == StatusMethod::CoieDodgeCoppotelli ? coieDodgeCoppotelli : newcombBukowski;
 }
 
-int SociometricAnalysis::count(StatusMethod method, StatusGroup g) const {
+int SociometricAnalysis::count(StatusMethod method, StatusGroup g) const
+{
     return static_cast<int>(
         std::count_if(subjects.begin(), subjects.end(),
                       [&](const SubjectFigures& s) { return s.status(method) == g; }));
 }
 
-QString statusGroupName(StatusGroup group) {
+QString statusGroupName(StatusGroup group)
+{
     switch (group) {
     case StatusGroup::Popular:
         return QStringLiteral("Popular");
@@ -233,12 +247,14 @@ QString statusGroupName(StatusGroup group) {
     return {};
 }
 
-QString statusMethodName(StatusMethod method) {
+QString statusMethodName(StatusMethod method)
+{
     return method == StatusMethod::CoieDodgeCoppotelli ? QStringLiteral("Coie-Dodge-Coppotelli")
                                                        : QStringLiteral("Newcomb-Bukowski");
 }
 
-double binomialUpperTail(int trials, double p, int atLeast) {
+double binomialUpperTail(int trials, double p, int atLeast)
+{
     if (atLeast <= 0)
         return 1;
     double sum = 0;
@@ -247,7 +263,8 @@ double binomialUpperTail(int trials, double p, int atLeast) {
     return std::min(sum, 1.0);
 }
 
-double binomialLowerTail(int trials, double p, int atMost) {
+double binomialLowerTail(int trials, double p, int atMost)
+{
     if (atMost >= trials)
         return 1;
     double sum = 0;
@@ -256,7 +273,8 @@ double binomialLowerTail(int trials, double p, int atMost) {
     return std::min(sum, 1.0);
 }
 
-ChanceLimits chanceLimits(int trials, std::optional<double> p) {
+ChanceLimits chanceLimits(int trials, std::optional<double> p)
+{
     ChanceLimits limits;
     limits.trials = trials;
     if (!p || trials < 1 || !(*p >= 0 && *p <= 1))
@@ -273,7 +291,8 @@ ChanceLimits chanceLimits(int trials, std::optional<double> p) {
     return limits;
 }
 
-Spread spreadOf(const std::vector<double>& values) {
+Spread spreadOf(const std::vector<double>& values)
+{
     Spread s;
     if (values.empty())
         return s;
@@ -292,7 +311,8 @@ Spread spreadOf(const std::vector<double>& values) {
     return s;
 }
 
-std::optional<std::vector<double>> standardized(const std::vector<double>& values) {
+std::optional<std::vector<double>> standardized(const std::vector<double>& values)
+{
     const Spread s = spreadOf(values);
     if (!s.sd)
         return std::nullopt;
@@ -303,7 +323,8 @@ std::optional<std::vector<double>> standardized(const std::vector<double>& value
     return z;
 }
 
-SociometricAnalysis analyseChoices(const ChoiceSet& set) {
+SociometricAnalysis analyseChoices(const ChoiceSet& set)
+{
     SociometricAnalysis result;
     const int n = std::max(set.groupSize, 0);
     const ChoiceMatrix liked(set.positive, n);

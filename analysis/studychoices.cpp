@@ -6,7 +6,8 @@
 #include "store.h"
 #include "trappedopen.h"
 
-CurrentChoices currentStudyChoices() {
+CurrentChoices currentStudyChoices()
+{
     const Criterion inView =
         Global::CurrentCriterion == 2 ? Criterion::Negative : Criterion::Positive;
     const int type = static_cast<int>(Global::CriterionType);

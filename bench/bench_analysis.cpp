@@ -21,7 +21,8 @@ constexpr int Slots = 10;
 
 // Every subject fills every slot under both criteria with distinct others, drawn
 // from a fixed seed so that runs compare.
-ChoiceSet largestStudy() {
+ChoiceSet largestStudy()
+{
     ChoiceSet set = emptyChoiceSet(Subjects, Slots, CriterionTypes::Both);
     std::mt19937 random(1982);
     std::vector<int> others(Subjects - 1);
@@ -39,7 +40,8 @@ ChoiceSet largestStudy() {
     return set;
 }
 
-ChoiceGrid gridOf(const ChoiceSet& set) {
+ChoiceGrid gridOf(const ChoiceSet& set)
+{
     ChoiceGrid grid;
     grid.setShape(Subjects + 2, Slots + 1);
     for (const Choice& c : set.positive)
@@ -47,7 +49,8 @@ ChoiceGrid gridOf(const ChoiceSet& set) {
     return grid;
 }
 
-void BM_Analysis_Baseline_CopyChoices(benchmark::State& state) {
+void BM_Analysis_Baseline_CopyChoices(benchmark::State& state)
+{
     const ChoiceSet set = largestStudy();
     for (auto _ : state) {
         ChoiceSet copy = set;
@@ -56,7 +59,8 @@ void BM_Analysis_Baseline_CopyChoices(benchmark::State& state) {
 }
 BENCHMARK(BM_Analysis_Baseline_CopyChoices);
 
-void BM_Analysis_FullBothStudy40x10(benchmark::State& state) {
+void BM_Analysis_FullBothStudy40x10(benchmark::State& state)
+{
     const ChoiceSet set = largestStudy();
     for (auto _ : state) {
         SociometricAnalysis a = analyseChoices(set);
@@ -65,7 +69,8 @@ void BM_Analysis_FullBothStudy40x10(benchmark::State& state) {
 }
 BENCHMARK(BM_Analysis_FullBothStudy40x10);
 
-void BM_Analysis_Baseline_ReadGridTexts(benchmark::State& state) {
+void BM_Analysis_Baseline_ReadGridTexts(benchmark::State& state)
+{
     const ChoiceGrid grid = gridOf(largestStudy());
     for (auto _ : state) {
         qsizetype length = 0;
@@ -77,7 +82,8 @@ void BM_Analysis_Baseline_ReadGridTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_Analysis_Baseline_ReadGridTexts);
 
-void BM_Analysis_ChoicesFromGrid40x10(benchmark::State& state) {
+void BM_Analysis_ChoicesFromGrid40x10(benchmark::State& state)
+{
     const ChoiceGrid grid = gridOf(largestStudy());
     for (auto _ : state) {
         std::vector<Choice> choices = choicesFromGrid(grid, Criterion::Positive);
@@ -86,7 +92,8 @@ void BM_Analysis_ChoicesFromGrid40x10(benchmark::State& state) {
 }
 BENCHMARK(BM_Analysis_ChoicesFromGrid40x10);
 
-void BM_Analysis_Baseline_ParseCsv(benchmark::State& state) {
+void BM_Analysis_Baseline_ParseCsv(benchmark::State& state)
+{
     const QString text = choicesSurveyCsv(largestStudy(), Criterion::Positive);
     for (auto _ : state) {
         Csv::Text csv = Csv::parse(text, u',');
@@ -95,7 +102,8 @@ void BM_Analysis_Baseline_ParseCsv(benchmark::State& state) {
 }
 BENCHMARK(BM_Analysis_Baseline_ParseCsv);
 
-void BM_Analysis_ImportCsv40x10(benchmark::State& state) {
+void BM_Analysis_ImportCsv40x10(benchmark::State& state)
+{
     const QString text = choicesSurveyCsv(largestStudy(), Criterion::Positive);
     for (auto _ : state) {
         ImportResult result = importChoicesCsv(text, Subjects, Slots);

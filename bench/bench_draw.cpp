@@ -40,7 +40,8 @@ struct DrawingStudy {
 
 // Painting needs no window, but the database driver is a plugin, which Qt loads
 // only inside an application object.
-void ensureApplication() {
+void ensureApplication()
+{
     if (QCoreApplication::instance())
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -52,12 +53,14 @@ void ensureApplication() {
 }
 
 // Another subject than s, from a fixed seed so that runs compare.
-int otherSubject(std::mt19937& random, int s) {
+int otherSubject(std::mt19937& random, int s)
+{
     int chosen = 1 + static_cast<int>(random() % (Subjects - 1));
     return chosen >= s ? chosen + 1 : chosen;
 }
 
-void placeLabelsOnACircle() {
+void placeLabelsOnACircle()
+{
     for (int s = 1; s <= Subjects; ++s) {
         const double angle = 2 * 3.14159 * s / Subjects;
         Global::LabelPos[s] = {
@@ -66,7 +69,8 @@ void placeLabelsOnACircle() {
     }
 }
 
-void fillGridAndFile(TestDatabase& db) {
+void fillGridAndFile(TestDatabase& db)
+{
     ChoiceGrid& grid = DataGrid();
     grid.setShape(0, 0);
     grid.setShape(Subjects + 2, Slots + 1);
@@ -84,16 +88,19 @@ void fillGridAndFile(TestDatabase& db) {
     db.exec(QStringLiteral("COMMIT"));
 }
 
-PrimitiveList drawLines() {
+PrimitiveList drawLines()
+{
     return LineDraw(DataGrid(), LabelSide, LabelSide, DrawW, DrawH);
 }
 
-int lineCount(const PrimitiveList& list) {
+int lineCount(const PrimitiveList& list)
+{
     return int(std::count_if(list.begin(), list.end(),
                              [](const Primitive& p) { return p.kind == Primitive::Kind::Line; }));
 }
 
-DrawingStudy& study() {
+DrawingStudy& study()
+{
     static DrawingStudy s = [] {
         ensureApplication();
         DrawingStudy made;
@@ -120,19 +127,22 @@ DrawingStudy& study() {
     return s;
 }
 
-QImage windowImage() {
+QImage windowImage()
+{
     return QImage(qRound(DrawW * PixelsPerTwip), qRound(DrawH * PixelsPerTwip),
                   QImage::Format_RGB32);
 }
 
-bool skipWithoutStudy(benchmark::State& state) {
+bool skipWithoutStudy(benchmark::State& state)
+{
     if (study().problem.isEmpty())
         return false;
     state.SkipWithError(study().problem.toStdString().c_str());
     return true;
 }
 
-void BM_Draw_Baseline_BareQPainter(benchmark::State& state) {
+void BM_Draw_Baseline_BareQPainter(benchmark::State& state)
+{
     if (skipWithoutStudy(state))
         return;
     // The same lines and markers as plain geometry, painted with one pen per kind.
@@ -169,7 +179,8 @@ void BM_Draw_Baseline_BareQPainter(benchmark::State& state) {
 }
 BENCHMARK(BM_Draw_Baseline_BareQPainter);
 
-void BM_Draw_LinesAndPaint(benchmark::State& state) {
+void BM_Draw_LinesAndPaint(benchmark::State& state)
+{
     if (skipWithoutStudy(state))
         return;
     QImage image = windowImage();
@@ -187,7 +198,8 @@ BENCHMARK(BM_Draw_LinesAndPaint);
 
 // One repaint of the window: the list is built when a label is dropped, not on every
 // frame, so this is what a frame costs.
-void BM_Draw_PaintFrame(benchmark::State& state) {
+void BM_Draw_PaintFrame(benchmark::State& state)
+{
     if (skipWithoutStudy(state))
         return;
     QImage image = windowImage();

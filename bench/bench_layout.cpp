@@ -14,14 +14,16 @@ namespace {
 constexpr int Subjects = 40;
 constexpr int Slots = 10;
 
-void newStudyOfForty() {
+void newStudyOfForty()
+{
     Global::reset();
     Global::NewProject = Global::True;
     Forms::InfoGroupSizeText = [] { return QStringLiteral("40"); };
 }
 
 // Every slot filled with another subject, from a fixed seed so that runs compare.
-void fillFullGrid() {
+void fillFullGrid()
+{
     ChoiceGrid& grid = DataGrid();
     grid.setShape(0, 0);
     grid.setShape(Subjects + 2, Slots + 1);
@@ -37,7 +39,8 @@ void fillFullGrid() {
     }
 }
 
-template <void (SociogramState::*Layout)()> void runLayout(benchmark::State& state) {
+template <void (SociogramState::*Layout)()> void runLayout(benchmark::State& state)
+{
     newStudyOfForty();
     fillFullGrid();
     SociogramState sociogram;
@@ -48,7 +51,8 @@ template <void (SociogramState::*Layout)()> void runLayout(benchmark::State& sta
     }
 }
 
-void BM_Layout_Baseline_CreateFortyLabels(benchmark::State& state) {
+void BM_Layout_Baseline_CreateFortyLabels(benchmark::State& state)
+{
     SociogramState sociogram;
     for (auto _ : state) {
         sociogram.labels.unloadAll();
@@ -58,22 +62,26 @@ void BM_Layout_Baseline_CreateFortyLabels(benchmark::State& state) {
 }
 BENCHMARK(BM_Layout_Baseline_CreateFortyLabels);
 
-void BM_Layout_Circle40(benchmark::State& state) {
+void BM_Layout_Circle40(benchmark::State& state)
+{
     runLayout<&SociogramState::CircleDraw>(state);
 }
 BENCHMARK(BM_Layout_Circle40);
 
-void BM_Layout_Square40(benchmark::State& state) {
+void BM_Layout_Square40(benchmark::State& state)
+{
     runLayout<&SociogramState::SquareDraw>(state);
 }
 BENCHMARK(BM_Layout_Square40);
 
-void BM_Layout_Random40(benchmark::State& state) {
+void BM_Layout_Random40(benchmark::State& state)
+{
     runLayout<&SociogramState::RandomDraw>(state);
 }
 BENCHMARK(BM_Layout_Random40);
 
-void BM_Layout_Target40x10(benchmark::State& state) {
+void BM_Layout_Target40x10(benchmark::State& state)
+{
     runLayout<&SociogramState::TargetDraw>(state);
 }
 BENCHMARK(BM_Layout_Target40x10);

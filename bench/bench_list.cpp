@@ -19,7 +19,8 @@ constexpr int Studies = 10000;
 // One database for every case, made once: its studies carry names of varying length.
 class ManyStudies {
 public:
-    ManyStudies() {
+    ManyStudies()
+    {
         path = dir.filePath(QStringLiteral("KELVAROX.MDB"));
         ready = dir.isValid() && TestDatabase::create(path) && fill();
         Global::AppPath = dir.path() + u'/';
@@ -30,7 +31,8 @@ public:
     QString path;
 
 private:
-    bool fill() {
+    bool fill()
+    {
         bool ok = false;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
@@ -55,12 +57,14 @@ private:
     QTemporaryDir dir;
 };
 
-ManyStudies& manyStudies() {
+ManyStudies& manyStudies()
+{
     static ManyStudies db;
     return db;
 }
 
-void BM_List_Baseline_BareQuery(benchmark::State& state) {
+void BM_List_Baseline_BareQuery(benchmark::State& state)
+{
     ManyStudies& data = manyStudies();
     if (!data.ready) {
         state.SkipWithError("the database of 10,000 studies could not be made");
@@ -91,7 +95,8 @@ void BM_List_Baseline_BareQuery(benchmark::State& state) {
 }
 BENCHMARK(BM_List_Baseline_BareQuery)->Unit(benchmark::kMillisecond);
 
-void BM_List_Fill(benchmark::State& state) {
+void BM_List_Fill(benchmark::State& state)
+{
     ManyStudies& data = manyStudies();
     if (!data.ready) {
         state.SkipWithError("the database of 10,000 studies could not be made");

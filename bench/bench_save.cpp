@@ -20,11 +20,13 @@ constexpr int Subjects = 40;
 constexpr int Slots = 10;
 constexpr int AnswersPerSave = Subjects * Slots;
 
-int answerOf(int row, int col) {
+int answerOf(int row, int col)
+{
     return 1 + (row + col) % Subjects;
 }
 
-void studyOfForty() {
+void studyOfForty()
+{
     Global::RefName = QStringLiteral("Bench");
     Global::GroupSize = Subjects;
     Global::MaxChoices = Slots;
@@ -33,13 +35,15 @@ void studyOfForty() {
     Global::CurrentRecord = 0;
 }
 
-void fillFullGrid(ChoiceGrid& grid) {
+void fillFullGrid(ChoiceGrid& grid)
+{
     for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r)
         for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c)
             grid.setTextMatrix(r, c, QString::number(answerOf(r, c)));
 }
 
-bool run(QSqlQuery& q) {
+bool run(QSqlQuery& q)
+{
     if (q.exec())
         return true;
     qWarning("%s", qPrintable(q.lastError().text()));
@@ -48,7 +52,8 @@ bool run(QSqlQuery& q) {
 
 // The bare save: one transaction, the header updated, the answers deleted and the
 // 400 rows inserted through one prepared statement.
-void saveRepeatedly(benchmark::State& state, const QSqlDatabase& connection, int record) {
+void saveRepeatedly(benchmark::State& state, const QSqlDatabase& connection, int record)
+{
     QSqlQuery begin(connection), commit(connection), header(connection), remove(connection),
         insert(connection);
     begin.prepare(QStringLiteral("BEGIN IMMEDIATE"));
@@ -87,7 +92,8 @@ void saveRepeatedly(benchmark::State& state, const QSqlDatabase& connection, int
     state.SetItemsProcessed(state.iterations() * AnswersPerSave);
 }
 
-void BM_Save_Baseline_BareTransaction(benchmark::State& state) {
+void BM_Save_Baseline_BareTransaction(benchmark::State& state)
+{
     Global::reset();
     TestDatabase db;
     if (!db.isValid() ||
@@ -112,7 +118,8 @@ void BM_Save_Baseline_BareTransaction(benchmark::State& state) {
 }
 BENCHMARK(BM_Save_Baseline_BareTransaction)->Unit(benchmark::kMillisecond);
 
-void BM_Save_SaveChanges(benchmark::State& state) {
+void BM_Save_SaveChanges(benchmark::State& state)
+{
     Global::reset();
     TestDatabase db;
     if (!db.isValid()) {

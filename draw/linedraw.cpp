@@ -18,7 +18,10 @@ constexpr int PositiveAnswer = 1;
 constexpr int NegativeAnswer = 2;
 constexpr int BothCriteria = 3;
 
-bool isSubject(long long n) { return n >= 0 && n <= Global::MaxSubjects; }
+bool isSubject(long long n)
+{
+    return n >= 0 && n <= Global::MaxSubjects;
+}
 
 QPoint leftTopOf(long long subject)
 {

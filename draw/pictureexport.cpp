@@ -49,25 +49,29 @@ constexpr qreal FrameCaptionIndent = 90; // the caption breaks the border near i
 constexpr qreal FrameCaptionGap = 30;    // cleared border on either side of the caption
 constexpr qreal KeyMarkerSide = 150;     // the key draws its markers larger than the sociogram
 
-QFont labelFont() {
+QFont labelFont()
+{
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     return font;
 }
 
-QFont keyCaptionFont() {
+QFont keyCaptionFont()
+{
     QFont font = labelFont();
     font.setBold(true);
     return font;
 }
 
-QFont frameCaptionFont() {
+QFont frameCaptionFont()
+{
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(12);
     return font;
 }
 
-Primitive keyLine(QPointF from, QPointF to) {
+Primitive keyLine(QPointF from, QPointF to)
+{
     Primitive p;
     p.kind = Primitive::Kind::Line;
     p.p1 = from;
@@ -77,7 +81,8 @@ Primitive keyLine(QPointF from, QPointF to) {
 }
 
 // A marker of the key given by the top-left corner of its 150-twip box.
-Primitive keyDisc(QPointF boxTopLeft) {
+Primitive keyDisc(QPointF boxTopLeft)
+{
     Primitive p;
     p.kind = Primitive::Kind::Disc;
     p.p1 = boxTopLeft + QPointF(KeyMarkerSide / 2, KeyMarkerSide / 2);
@@ -87,7 +92,8 @@ Primitive keyDisc(QPointF boxTopLeft) {
     return p;
 }
 
-Primitive keySquare(QPointF boxTopLeft) {
+Primitive keySquare(QPointF boxTopLeft)
+{
     Primitive p;
     p.kind = Primitive::Kind::SquareOutline;
     p.p1 = boxTopLeft;
@@ -96,13 +102,15 @@ Primitive keySquare(QPointF boxTopLeft) {
     return p;
 }
 
-QRectF scaled(const QRectF& twips, qreal scale) {
+QRectF scaled(const QRectF& twips, qreal scale)
+{
     return QRectF(twips.topLeft() * scale, twips.size() * scale);
 }
 
 // A frame: its border starts half the caption's height down, and the caption, in
 // red, breaks the border near its left end.
-void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal scale) {
+void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal scale)
+{
     const QFont font = frameCaptionFont();
     const QFontMetricsF metrics(font, painter.device());
     const QRectF box = frame.box.translated(origin);
@@ -124,7 +132,8 @@ void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal 
                      frame.caption);
 }
 
-void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qreal scale) {
+void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qreal scale)
+{
     const QRectF box = c.box.translated(c.frame.box.topLeft() + origin);
     const Qt::Alignment align =
         c.centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter);
@@ -133,16 +142,19 @@ void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qre
     painter.drawText(scaled(box, scale), align | Qt::TextDontClip, c.text);
 }
 
-QSize pixelSize(QSizeF twips, qreal scale) {
+QSize pixelSize(QSizeF twips, qreal scale)
+{
     return QSize(qRound(twips.width() * scale), qRound(twips.height() * scale));
 }
 
-ExportFailure failure(const QString& path, const QString& reason) {
+ExportFailure failure(const QString& path, const QString& reason)
+{
     return ExportFailure{path, reason};
 }
 
 // Why a file could not be opened for writing, in the user's terms.
-QString openReason(const QString& path, const QSaveFile& file) {
+QString openReason(const QString& path, const QSaveFile& file)
+{
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("that name belongs to a folder");
@@ -155,7 +167,8 @@ QString openReason(const QString& path, const QSaveFile& file) {
 const QString CannotStartDrawing = QStringLiteral("the drawing could not be started");
 
 ExportResult writePng(QSaveFile& file, const PrimitiveList& picture, QSizeF drawing,
-                      const PictureOptions& options) {
+                      const PictureOptions& options)
+{
     const qreal scale = options.dpi / TwipsPerInch;
     const QSize pixels = pixelSize(pictureSize(drawing, options.includeKey), scale);
     QImage image(pixels, QImage::Format_RGB32);
@@ -181,7 +194,8 @@ ExportResult writePng(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
 }
 
 ExportResult writeSvg(QSaveFile& file, const PrimitiveList& picture, QSizeF drawing,
-                      const PictureOptions& options) {
+                      const PictureOptions& options)
+{
     // One SVG unit is one pixel of the window, so the drawing opens at the window's size.
     const qreal scale = PictureResolution::Screen / TwipsPerInch;
     const QSizeF units = pictureSize(drawing, options.includeKey) * scale;
@@ -200,7 +214,8 @@ ExportResult writeSvg(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
 }
 
 ExportResult writePdf(QSaveFile& file, const PrimitiveList& picture, QSizeF drawing,
-                      const PictureOptions& options) {
+                      const PictureOptions& options)
+{
     const QSizeF twips = pictureSize(drawing, options.includeKey);
     QPdfWriter pdf(&file);
     pdf.setTitle(PictureTitle);
@@ -220,7 +235,8 @@ ExportResult writePdf(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
 }
 
 ExportResult writeFormat(QSaveFile& file, const PrimitiveList& picture, QSizeF drawing,
-                         const PictureOptions& options) {
+                         const PictureOptions& options)
+{
     switch (options.format) {
     case PictureFormat::Png:
         return writePng(file, picture, drawing, options);
@@ -233,7 +249,8 @@ ExportResult writeFormat(QSaveFile& file, const PrimitiveList& picture, QSizeF d
 }
 
 // What can be known to fail before any file is touched.
-ExportResult checkRequest(const QString& path, QSizeF drawing, const PictureOptions& options) {
+ExportResult checkRequest(const QString& path, QSizeF drawing, const PictureOptions& options)
+{
     if (path.isEmpty())
         return failure(path, QStringLiteral("no file name was given"));
     if (!(drawing.width() > 0 && drawing.height() > 0))
@@ -248,12 +265,14 @@ ExportResult checkRequest(const QString& path, QSizeF drawing, const PictureOpti
 
 } // namespace
 
-QString ExportFailure::sentence() const {
+QString ExportFailure::sentence() const
+{
     return QStringLiteral("The sociogram picture could not be saved as \"%1\" because %2.")
         .arg(QDir::toNativeSeparators(file), reason);
 }
 
-QString pictureSuffix(PictureFormat format) {
+QString pictureSuffix(PictureFormat format)
+{
     switch (format) {
     case PictureFormat::Png:
         return QStringLiteral("png");
@@ -265,25 +284,29 @@ QString pictureSuffix(PictureFormat format) {
     return {};
 }
 
-QString withPictureSuffix(const QString& path, PictureFormat format) {
+QString withPictureSuffix(const QString& path, PictureFormat format)
+{
     const QString suffix = pictureSuffix(format);
     if (path.isEmpty() || QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) == 0)
         return path;
     return path + u'.' + suffix;
 }
 
-PrimitiveList sociogramPicture(const PrimitiveList& drawing, const LabelSet& labels) {
+PrimitiveList sociogramPicture(const PrimitiveList& drawing, const LabelSet& labels)
+{
     PrimitiveList picture = drawing;
     const PrimitiveList shown = labelPrimitives(labels, labels.highestIndex());
     picture.insert(picture.end(), shown.begin(), shown.end());
     return picture;
 }
 
-QSizeF keySize() {
+QSizeF keySize()
+{
     return {2535, 3735};
 }
 
-PrimitiveList keyPrimitives(QPointF origin) {
+PrimitiveList keyPrimitives(QPointF origin)
+{
     const QPointF positive = origin + PositiveFrame.box.topLeft();
     const QPointF negative = origin + NegativeFrame.box.topLeft();
     return {
@@ -297,7 +320,8 @@ PrimitiveList keyPrimitives(QPointF origin) {
     };
 }
 
-void paintKey(QPainter& painter, QPointF origin, qreal scale) {
+void paintKey(QPainter& painter, QPointF origin, qreal scale)
+{
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
         {PositiveFrame, QStringLiteral("Choice"), {1320, 720, 735, 255}, false},
@@ -315,7 +339,8 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale) {
     painter.restore();
 }
 
-QSizeF pictureSize(QSizeF drawing, bool includeKey) {
+QSizeF pictureSize(QSizeF drawing, bool includeKey)
+{
     if (!includeKey)
         return drawing;
     const QSizeF key = keySize();
@@ -323,7 +348,8 @@ QSizeF pictureSize(QSizeF drawing, bool includeKey) {
 }
 
 void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing, bool includeKey,
-                  qreal scale) {
+                  qreal scale)
+{
     painter.save();
     painter.fillRect(scaled(QRectF(QPointF(0, 0), pictureSize(drawing, includeKey)), scale),
                      Qt::white);
@@ -340,7 +366,8 @@ void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawin
 }
 
 ExportResult exportPicture(const QString& path, const PrimitiveList& picture, QSizeF drawing,
-                           const PictureOptions& options) {
+                           const PictureOptions& options)
+{
     if (ExportResult refused = checkRequest(path, drawing, options))
         return refused;
     QSaveFile file(path);

@@ -23,8 +23,14 @@ Failure missingLabel(int i)
 }
 
 // Device pixels per twip of the device's printable area, across and down.
-qreal pixelsPerTwipX(const QPaintDevice& device) { return device.logicalDpiX() / TwipsPerInch; }
-qreal pixelsPerTwipY(const QPaintDevice& device) { return device.logicalDpiY() / TwipsPerInch; }
+qreal pixelsPerTwipX(const QPaintDevice& device)
+{
+    return device.logicalDpiX() / TwipsPerInch;
+}
+qreal pixelsPerTwipY(const QPaintDevice& device)
+{
+    return device.logicalDpiY() / TwipsPerInch;
+}
 
 // The printed side of every label is that of label 1.
 qreal printedLabelSide(Trap& trap, const LabelSet& labels)

@@ -45,19 +45,28 @@ bool ChoiceGrid::setTextMatrix(int r, int c, const QString& text)
     return true;
 }
 
-int ChoiceGrid::ColWidth(int c) const { return c >= 0 && c < cols ? widths[c] : 0; }
+int ChoiceGrid::ColWidth(int c) const
+{
+    return c >= 0 && c < cols ? widths[c] : 0;
+}
 void ChoiceGrid::setColWidth(int c, int twips)
 {
     if (c >= 0 && c < cols)
         widths[c] = twips;
 }
-int ChoiceGrid::ColAlignment(int c) const { return c >= 0 && c < cols ? alignments[c] : 0; }
+int ChoiceGrid::ColAlignment(int c) const
+{
+    return c >= 0 && c < cols ? alignments[c] : 0;
+}
 void ChoiceGrid::setColAlignment(int c, int code)
 {
     if (c >= 0 && c < cols)
         alignments[c] = code;
 }
-int ChoiceGrid::FixedAlignment(int c) const { return c >= 0 && c < cols ? fixedAlignments[c] : 0; }
+int ChoiceGrid::FixedAlignment(int c) const
+{
+    return c >= 0 && c < cols ? fixedAlignments[c] : 0;
+}
 void ChoiceGrid::setFixedAlignment(int c, int code)
 {
     if (c >= 0 && c < cols)

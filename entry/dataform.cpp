@@ -123,9 +123,8 @@ void DataForm::buildGrid()
     corner->setContentsMargins(4, 0, 0, 0);
     corner->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    connect(Dgrid, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        openEntryAt(index);
-    });
+    connect(Dgrid, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { openEntryAt(index); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
 }
 
@@ -138,8 +137,8 @@ void DataForm::applyColumnWidths()
         Dgrid->verticalHeader()->setFixedWidth(Twips::toPixels(g.ColWidth(0)));
     corner->setText(model->cornerText());
     const int headerHeight = Dgrid->horizontalHeader()->sizeHint().height();
-    corner->setGeometry(Dgrid->frameWidth(), Dgrid->frameWidth(),
-                        Dgrid->verticalHeader()->width(), headerHeight);
+    corner->setGeometry(Dgrid->frameWidth(), Dgrid->frameWidth(), Dgrid->verticalHeader()->width(),
+                        headerHeight);
     corner->raise();
 }
 

@@ -23,9 +23,9 @@ const QString PlotQuestion = QStringLiteral("You Must First Save Changes: Save N
 const QString HeaderUnreadText = QStringLiteral(
     "This study's details could not be read from the file, so the grid is not saved over it. "
     "The file keeps the answers it had.");
-const QString NotSavedText = QStringLiteral(
-    "The changes could not be saved, so the file keeps the answers it had before. "
-    "The grid still holds every answer you typed.");
+const QString NotSavedText =
+    QStringLiteral("The changes could not be saved, so the file keeps the answers it had before. "
+                   "The grid still holds every answer you typed.");
 
 constexpr Long MinGroupSize = 6;
 constexpr Long MaxGroupSize = 40;
@@ -136,9 +136,8 @@ bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
             const double value = Numbers::leadingValue(grid.TextMatrix(r, c));
             if (!(value > 0) || !std::isfinite(value))
                 continue;
-            const bool added = trap.step([&] {
-                return store->appendAnswer(record, c, r, value, answerType).failure();
-            });
+            const bool added = trap.step(
+                [&] { return store->appendAnswer(record, c, r, value, answerType).failure(); });
             if (!added)
                 return abandon();
         }

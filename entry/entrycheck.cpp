@@ -21,7 +21,8 @@ bool ValidateChoice(const QString& choice, const QString& subject, Global::Long 
     }
     // Texts, not numbers: "05" for subject 5 passes.
     if (choice == subject) {
-        MsgBox(QStringLiteral("Subjects Cannot Choose Themselves "), Buttons::Ok, Icon::Information);
+        MsgBox(QStringLiteral("Subjects Cannot Choose Themselves "), Buttons::Ok,
+               Icon::Information);
         return false;
     }
     return true;

@@ -27,8 +27,7 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
     setModal(true);
 
     const QString captions[3] = {QStringLiteral("Subject Number:"),
-                                 QStringLiteral("Choice Number:"),
-                                 QStringLiteral("Choice Made:")};
+                                 QStringLiteral("Choice Number:"), QStringLiteral("Choice Made:")};
     for (int i = 0; i < 3; ++i) {
         const int top = 120 + 480 * i;
         DLabel[i] = new QLabel(captions[i], this);

@@ -1,6 +1,9 @@
 #include "labels.h"
 
-LabelSet::LabelSet() { labels[0] = SubjectLabel{}; }
+LabelSet::LabelSet()
+{
+    labels[0] = SubjectLabel{};
+}
 
 std::optional<Failure> LabelSet::load(int i)
 {
@@ -16,11 +19,20 @@ std::optional<Failure> LabelSet::load(int i)
     return std::nullopt;
 }
 
-bool LabelSet::exists(int i) const { return i >= 0 && i <= MaxIndex && labels[i].has_value(); }
+bool LabelSet::exists(int i) const
+{
+    return i >= 0 && i <= MaxIndex && labels[i].has_value();
+}
 
-SubjectLabel* LabelSet::get(int i) { return exists(i) ? &*labels[i] : nullptr; }
+SubjectLabel* LabelSet::get(int i)
+{
+    return exists(i) ? &*labels[i] : nullptr;
+}
 
-const SubjectLabel* LabelSet::get(int i) const { return exists(i) ? &*labels[i] : nullptr; }
+const SubjectLabel* LabelSet::get(int i) const
+{
+    return exists(i) ? &*labels[i] : nullptr;
+}
 
 bool LabelSet::move(int i, float left, float top)
 {

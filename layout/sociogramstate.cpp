@@ -29,17 +29,20 @@ constexpr Global::Integer TargetType = 3;
 
 using Step = std::optional<Failure>;
 
-Failure noCurrentRecord() {
+Failure noCurrentRecord()
+{
     return {3021, QStringLiteral("No current record.")};
 }
 
-Failure missingLabel(Long i) {
+Failure missingLabel(Long i)
+{
     return {340, QStringLiteral("Control array element '%1' doesn't exist.").arg(i)};
 }
 
 // A stored field read as a number: an empty field and a text that is no number fail
 // the way a conversion of the field would.
-Step numberFrom(const QVariant& v, double& out) {
+Step numberFrom(const QVariant& v, double& out)
+{
     if (!v.isValid() || v.isNull())
         return runtimeFailure(ErrorNumber::InvalidUseOfNull);
     if (v.typeId() == QMetaType::QString) {
@@ -57,7 +60,8 @@ Step numberFrom(const QVariant& v, double& out) {
     return std::nullopt;
 }
 
-Step longFrom(const QVariant& v, Long& out) {
+Step longFrom(const QVariant& v, Long& out)
+{
     double d = 0;
     if (Step f = numberFrom(v, d))
         return f;
@@ -68,7 +72,8 @@ Step longFrom(const QVariant& v, Long& out) {
     return std::nullopt;
 }
 
-Step integerFrom(const QVariant& v, Integer& out) {
+Step integerFrom(const QVariant& v, Integer& out)
+{
     double d = 0;
     if (Step f = numberFrom(v, d))
         return f;
@@ -79,12 +84,14 @@ Step integerFrom(const QVariant& v, Integer& out) {
     return std::nullopt;
 }
 
-bool isLabelIndex(Long i) {
+bool isLabelIndex(Long i)
+{
     return i >= 1 && i <= LabelSet::MaxIndex;
 }
 
 // A Single as the shortest decimal text that reads back as the same Single.
-QString singleText(float v) {
+QString singleText(float v)
+{
     if (v == 0)
         return QStringLiteral("0");
     char buffer[64];
@@ -93,13 +100,15 @@ QString singleText(float v) {
     return QString::fromLatin1(buffer, r.ptr - buffer);
 }
 
-QString twoDigits(Long s) {
+QString twoDigits(Long s)
+{
     return QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0'));
 }
 
 // N of the Circle, Random and Square layouts: the study window's box for a study
 // being set up, otherwise the stored header.
-Step lookUpGroupSize(Long& n) {
+Step lookUpGroupSize(Long& n)
+{
     if (Global::NewProject != Global::False) {
         const QString text = Forms::InfoGroupSizeText ? Forms::InfoGroupSizeText() : QString();
         const std::optional<Long> v = Numbers::toLong(Numbers::leadingValue(text));
@@ -120,7 +129,8 @@ Step lookUpGroupSize(Long& n) {
     return longFrom(row.value()->groupSize, n);
 }
 
-Step storeCoordinate(Long i, int axis, double value) {
+Step storeCoordinate(Long i, int axis, double value)
+{
     if (!isLabelIndex(i))
         return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
     const std::optional<Integer> v = Numbers::toInteger(value);
@@ -132,14 +142,16 @@ Step storeCoordinate(Long i, int axis, double value) {
 
 // Labels exist only up to 40: a larger group is reported once and placing stops,
 // since every further label would fail the same way.
-bool withinLabels(Trap& trap, Long i) {
+bool withinLabels(Trap& trap, Long i)
+{
     if (i <= LabelSet::MaxIndex)
         return true;
     trap.step([] { return Step(runtimeFailure(ErrorNumber::SubscriptOutOfRange)); });
     return false;
 }
 
-bool countsAreKept() {
+bool countsAreKept()
+{
     return Global::CriterionType == 3 && Global::CurrentCriterion == 2;
 }
 
@@ -148,38 +160,45 @@ bool countsAreKept() {
 // ---------------------------------------------------------------------------------
 // Shared steps
 
-void SociogramState::clear() {
+void SociogramState::clear()
+{
     if (clearDrawing)
         clearDrawing();
 }
 
-void SociogramState::defaultPointer() {
+void SociogramState::defaultPointer()
+{
     if (setBusyPointer)
         setBusyPointer(false);
 }
 
-void SociogramState::busyPointer() {
+void SociogramState::busyPointer()
+{
     if (setBusyPointer)
         setBusyPointer(true);
 }
 
-float SociogramState::labelWidth(Long i) const {
+float SociogramState::labelWidth(Long i) const
+{
     const SubjectLabel* l = isLabelIndex(i) ? labels.get(i) : nullptr;
     return l ? l->Width : labels.Template().Width;
 }
 
-float SociogramState::labelHeight(Long i) const {
+float SociogramState::labelHeight(Long i) const
+{
     const SubjectLabel* l = isLabelIndex(i) ? labels.get(i) : nullptr;
     return l ? l->Height : labels.Template().Height;
 }
 
-void SociogramState::placeLabel(Trap& trap, Long i, float left, float top) {
+void SociogramState::placeLabel(Trap& trap, Long i, float left, float top)
+{
     trap.step([&] { return storeCoordinate(i, 0, left); });
     trap.step([&] { return storeCoordinate(i, 1, top); });
     labels.move(i, left, top);
 }
 
-void SociogramState::placeAround(Trap& trap, Long i, float radius, float angle) {
+void SociogramState::placeAround(Trap& trap, Long i, float radius, float angle)
+{
     // Angles run clockwise from twelve o'clock; y grows downwards.
     const auto x =
         static_cast<float>(static_cast<double>(W / 2) +
@@ -193,7 +212,8 @@ void SociogramState::placeAround(Trap& trap, Long i, float radius, float angle) 
 // ---------------------------------------------------------------------------------
 // Layouts
 
-void SociogramState::runLayout() {
+void SociogramState::runLayout()
+{
     switch (Global::SociogramType) {
     case 0:
         CircleDraw();
@@ -212,7 +232,8 @@ void SociogramState::runLayout() {
     }
 }
 
-void SociogramState::CircleDraw() {
+void SociogramState::CircleDraw()
+{
     Trap trap(QStringLiteral("DrawForm:CircleDraw"));
     Long n = 0;
     trap.step([&] { return lookUpGroupSize(n); });
@@ -236,7 +257,8 @@ void SociogramState::CircleDraw() {
     defaultPointer();
 }
 
-void SociogramState::SquareDraw() {
+void SociogramState::SquareDraw()
+{
     Trap trap(QStringLiteral("DrawForm:SquareDraw"));
     Long top = 1, right = 1, bottom = 1, left = 1;
     Long n = 0;
@@ -285,7 +307,8 @@ void SociogramState::SquareDraw() {
     defaultPointer();
 }
 
-bool SociogramState::collidesWithEarlier(Long i, float x, float y) const {
+bool SociogramState::collidesWithEarlier(Long i, float x, float y) const
+{
     // Entry 0 stays (0, 0) and takes part, which keeps the top-left corner free.
     for (Long j = 0; j < i; ++j) {
         const float left = Global::LabelPos[j][0];
@@ -297,7 +320,8 @@ bool SociogramState::collidesWithEarlier(Long i, float x, float y) const {
     return false;
 }
 
-void SociogramState::RandomDraw() {
+void SociogramState::RandomDraw()
+{
     Trap trap(QStringLiteral("DrawForm:RandomDraw"), {ErrorNumber::ObjectAlreadyLoaded});
     Long n = 0;
     trap.step([&] { return lookUpGroupSize(n); });
@@ -328,7 +352,8 @@ void SociogramState::RandomDraw() {
     defaultPointer();
 }
 
-void SociogramState::countChoices(Trap& trap) {
+void SociogramState::countChoices(Trap& trap)
+{
     Global::ChoicesReceived.fill(0);
     Global::MaxReceived = 0;
     ChoiceGrid& grid = DataGrid();
@@ -385,7 +410,8 @@ void SociogramState::countChoices(Trap& trap) {
     }
 }
 
-void SociogramState::TargetDraw() {
+void SociogramState::TargetDraw()
+{
     Trap trap(QStringLiteral("DrawForm:TargetDraw"));
     Global::RingMembers.fill(QString());
     clear();
@@ -450,7 +476,8 @@ void SociogramState::TargetDraw() {
 // ---------------------------------------------------------------------------------
 // Ring snapping
 
-void SociogramState::AlignSquare() {
+void SociogramState::AlignSquare()
+{
     const float cx = W / 2;
     const float cy = H / 2;
     SnapDx = std::fabs(DropX - cx);
@@ -462,7 +489,8 @@ void SociogramState::AlignSquare() {
     SnapY = aboveCentre ? cy - ScaledDy : cy + ScaledDy;
 }
 
-void SociogramState::CalcRadius() {
+void SociogramState::CalcRadius()
+{
     // Each value is written only when its step succeeds; a failed step keeps the value
     // of the previous snap.
     const double dx = SnapDx;
@@ -491,13 +519,15 @@ void SociogramState::CalcRadius() {
 // ---------------------------------------------------------------------------------
 // Dragging
 
-void SociogramState::beginDrag(int subject, Single grabX, Single grabY) {
+void SociogramState::beginDrag(int subject, Single grabX, Single grabY)
+{
     DragIndex = subject;
     GrabX = grabX;
     GrabY = grabY;
 }
 
-void SociogramState::recordDrop(float left, float top) {
+void SociogramState::recordDrop(float left, float top)
+{
     // Row 0 is the template's and stays (0, 0); a position beyond 16 bits is left out.
     if (!isLabelIndex(DragIndex))
         return;
@@ -507,7 +537,8 @@ void SociogramState::recordDrop(float left, float top) {
         Global::LabelPos[DragIndex][1] = *y;
 }
 
-void SociogramState::dropOnBackground(Single x, Single y) {
+void SociogramState::dropOnBackground(Single x, Single y)
+{
     float left = 0, top = 0;
     if (Global::SociogramType != TargetType) {
         left = x - GrabX;
@@ -530,7 +561,8 @@ void SociogramState::dropOnBackground(Single x, Single y) {
 // ---------------------------------------------------------------------------------
 // Saved arrangements
 
-bool SociogramState::restoreRow(Trap& trap, const PositionRow& row) {
+bool SociogramState::restoreRow(Trap& trap, const PositionRow& row)
+{
     Long i = 0;
     const bool valid = trap.step([&]() -> Step {
         Integer x = 0, y = 0;
@@ -552,7 +584,8 @@ bool SociogramState::restoreRow(Trap& trap, const PositionRow& row) {
     return true;
 }
 
-void SociogramState::DoWork() {
+void SociogramState::DoWork()
+{
     PositionsSaved = Global::True;
     busyPointer();
     Trap trap(QStringLiteral("DrawForm:DoWork"), {ErrorNumber::ObjectAlreadyLoaded});
@@ -590,7 +623,8 @@ void SociogramState::DoWork() {
     defaultPointer();
 }
 
-bool SociogramState::replaceArrangement(Trap& trap) {
+bool SociogramState::replaceArrangement(Trap& trap)
+{
     std::optional<Store> store = openTrapped(trap);
     if (!store)
         return false;
@@ -630,7 +664,8 @@ bool SociogramState::replaceArrangement(Trap& trap) {
     return true;
 }
 
-void SociogramState::SavePositions() {
+void SociogramState::SavePositions()
+{
     busyPointer();
     Trap trap(QStringLiteral("DrawForm:SavePositions"));
     // Marked saved only when it was: otherwise Quit would not ask and the
@@ -643,7 +678,8 @@ void SociogramState::SavePositions() {
 // ---------------------------------------------------------------------------------
 // View commands
 
-void SociogramState::DefaultDistribution() {
+void SociogramState::DefaultDistribution()
+{
     labels.unloadAll();
     RingsOnly = Global::False;
     runLayout();
@@ -653,7 +689,8 @@ void SociogramState::DefaultDistribution() {
     viewSavedEnabled = true;
 }
 
-void SociogramState::SavedDistribution() {
+void SociogramState::SavedDistribution()
+{
     labels.unloadAll();
     // Without this a Target arrangement that has gone from the file would be computed
     // with rings only, and no label would appear.

@@ -77,9 +77,10 @@ bool ErrorReport::isDatabaseTrouble(int number)
 
 bool ErrorReport::askAboutTrouble()
 {
-    const Answer a = MsgBox(QStringLiteral("The Program Is Having Trouble Accessing The Database\r\n"
-                                           "If You Choose Cancel, The Results Will Be Unpredictable"),
-                            Buttons::RetryCancel, Icon::Information);
+    const Answer a =
+        MsgBox(QStringLiteral("The Program Is Having Trouble Accessing The Database\r\n"
+                              "If You Choose Cancel, The Results Will Be Unpredictable"),
+               Buttons::RetryCancel, Icon::Information);
     troubleCalls = 0;
     return a == Answer::Retry;
 }
@@ -127,9 +128,18 @@ bool ErrorReport::ErrorHandler(const QString& label, std::int16_t number,
     return result;
 }
 
-void ErrorReport::setClock(Clock c) { clock = std::move(c); }
-void ErrorReport::setPause(Pause p) { pause = std::move(p); }
-void ErrorReport::setIdle(std::function<void()> i) { idle = std::move(i); }
+void ErrorReport::setClock(Clock c)
+{
+    clock = std::move(c);
+}
+void ErrorReport::setPause(Pause p)
+{
+    pause = std::move(p);
+}
+void ErrorReport::setIdle(std::function<void()> i)
+{
+    idle = std::move(i);
+}
 
 void ErrorReport::reset()
 {
@@ -146,7 +156,8 @@ ErrorReport& errorReport()
     return report;
 }
 
-Trap::Trap(QString label, std::initializer_list<int> skipped) : name(std::move(label)), skip(skipped)
+Trap::Trap(QString label, std::initializer_list<int> skipped)
+    : name(std::move(label)), skip(skipped)
 {
 }
 

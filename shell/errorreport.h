@@ -31,8 +31,8 @@ Failure runtimeFailure(int number);
 
 class ErrorReport {
 public:
-    using Clock = std::function<double()>;       // time of day in seconds, with fractions
-    using Pause = std::function<void()>;        // a short random idle wait
+    using Clock = std::function<double()>; // time of day in seconds, with fractions
+    using Pause = std::function<void()>;   // a short random idle wait
 
     static bool isDatabaseTrouble(int number);
 

@@ -15,19 +15,22 @@ using Single = float;         // single-precision float
 // Flags are Integers holding -1 for True and 0 for False.
 constexpr Integer True = -1;
 constexpr Integer False = 0;
-constexpr Integer flag(bool b) { return b ? True : False; }
+constexpr Integer flag(bool b)
+{
+    return b ? True : False;
+}
 
 constexpr int MaxSubjects = 40;
 using LabelTable = std::array<std::array<Integer, 2>, MaxSubjects + 1>; // (0 To 40, 0 To 1)
 
-inline QString AppPath;          // program directory, always ending in one separator
-inline Integer NewProject = 0;   // True while the study was begun with "&New Project"
-inline Long CurrentRecord = 0;   // RECORD of the current study; 0 = never stored
-inline QString RefName;          // NAME
-inline QString Question;         // QUESTION
-inline Long GroupSize = 0;       // GROUPSIZE, 6 to 40
-inline Long MaxChoices = 0;      // CHOICES, 1 to 10
-inline Long CriterionType = 0;   // 1 Positive, 2 Negative, 3 Both
+inline QString AppPath;           // program directory, always ending in one separator
+inline Integer NewProject = 0;    // True while the study was begun with "&New Project"
+inline Long CurrentRecord = 0;    // RECORD of the current study; 0 = never stored
+inline QString RefName;           // NAME
+inline QString Question;          // QUESTION
+inline Long GroupSize = 0;        // GROUPSIZE, 6 to 40
+inline Long MaxChoices = 0;       // CHOICES, 1 to 10
+inline Long CriterionType = 0;    // 1 Positive, 2 Negative, 3 Both
 inline Long CurrentCriterion = 0; // criterion in view: 1 positive, 2 negative
 inline Integer SociogramType = 0; // 0 Circle, 1 Random, 2 Square, 3 Target
 inline LabelTable LabelPos{};     // Left (0) and Top (1) of each label, in twips
@@ -36,7 +39,10 @@ inline std::array<QString, MaxSubjects + 1> RingMembers{};
 inline Long MaxReceived = 0;
 
 // The study database lies beside the executable.
-inline QString databasePath() { return AppPath + QStringLiteral("KELVAROX.MDB"); }
+inline QString databasePath()
+{
+    return AppPath + QStringLiteral("KELVAROX.MDB");
+}
 
 // Back to the start-of-run values; used by tests that need a clean program.
 void reset();

@@ -23,7 +23,10 @@ QString withoutBlanks(const QString& text)
     return out;
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Length of the longest prefix of s that is a decimal number, 0 when none.
 qsizetype numberPrefix(const QString& s)
@@ -113,7 +116,8 @@ std::optional<std::int16_t> toInteger(double v)
     if (!std::isfinite(v))
         return std::nullopt;
     const double r = roundHalfEven(v);
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
+    if (r < std::numeric_limits<std::int16_t>::min() ||
+        r > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
     return static_cast<std::int16_t>(r);
 }
@@ -123,7 +127,8 @@ std::optional<std::int32_t> toLong(double v)
     if (!std::isfinite(v))
         return std::nullopt;
     const double r = roundHalfEven(v);
-    if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max())
+    if (r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(r);
 }

@@ -22,9 +22,18 @@ double dpi()
 }
 } // namespace
 
-int toPixels(double twips) { return static_cast<int>(std::lround(twips * dpi() / PerInch)); }
-double fromPixels(double pixels) { return pixels * PerInch / dpi(); }
-double perPixel() { return PerInch / dpi(); }
+int toPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips * dpi() / PerInch));
+}
+double fromPixels(double pixels)
+{
+    return pixels * PerInch / dpi();
+}
+double perPixel()
+{
+    return PerInch / dpi();
+}
 
 } // namespace Twips
 
@@ -82,6 +91,4 @@ void SelectAllText(QTextEdit*)
     // A multi-line box keeps its caret where it was.
 }
 
-void SelectAllText(QPlainTextEdit*)
-{
-}
+void SelectAllText(QPlainTextEdit*) {}

@@ -39,8 +39,7 @@ void SelectAllText(QPlainTextEdit* box);
 
 // One instance of a window: created on first reference, reused until it is unloaded,
 // fresh after that.
-template <class Form>
-class SingleInstance {
+template <class Form> class SingleInstance {
 public:
     static Form* instance()
     {

@@ -32,9 +32,9 @@ bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, QString& why)
         // Without an installed printer the page still goes somewhere useful: a PDF file.
         const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                               QStringLiteral("/Sociogram.pdf");
-        const QString file = QFileDialog::getSaveFileName(
-            parent, QStringLiteral("Print Sociogram to PDF File"), start,
-            QStringLiteral("PDF files (*.pdf)"));
+        const QString file =
+            QFileDialog::getSaveFileName(parent, QStringLiteral("Print Sociogram to PDF File"),
+                                         start, QStringLiteral("PDF files (*.pdf)"));
         if (file.isEmpty()) {
             why = QStringLiteral("No printer is installed and no PDF file was chosen, so the "
                                  "sociogram was not printed.");
@@ -140,7 +140,8 @@ DrawForm::~DrawForm()
 void DrawForm::buildMenus()
 {
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    Save = FileMenu->addAction(QStringLiteral("&Save Current Sociogram"), this, &DrawForm::Save_Click);
+    Save =
+        FileMenu->addAction(QStringLiteral("&Save Current Sociogram"), this, &DrawForm::Save_Click);
     Print = FileMenu->addAction(QStringLiteral("&Print Sociogram"), this, &DrawForm::Print_Click);
     ExportPicture = FileMenu->addAction(QStringLiteral("&Export Picture..."), this,
                                         &DrawForm::ExportPicture_Click);
@@ -149,8 +150,8 @@ void DrawForm::buildMenus()
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     View[0] = ViewMenu->addAction(QStringLiteral("&Default Distribution"), this,
                                   [this] { View_Click(0); });
-    View[1] = ViewMenu->addAction(QStringLiteral("&Saved Distribution"), this,
-                                  [this] { View_Click(1); });
+    View[1] =
+        ViewMenu->addAction(QStringLiteral("&Saved Distribution"), this, [this] { View_Click(1); });
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
 }

@@ -20,17 +20,20 @@ namespace {
 
 const QString ExportTitle = QStringLiteral("Export Picture");
 
-QFont dialogFont() {
+QFont dialogFont()
+{
     return namedFont(QStringLiteral("MS Sans Serif"), 8.25);
 }
 
-template <class W> W* placed(W* widget, QRect twips) {
+template <class W> W* placed(W* widget, QRect twips)
+{
     widget->setFont(dialogFont());
     placeTwips(widget, twips.left(), twips.top(), twips.width(), twips.height());
     return widget;
 }
 
-QString fileFilter(PictureFormat format) {
+QString fileFilter(PictureFormat format)
+{
     switch (format) {
     case PictureFormat::Png:
         return QStringLiteral("PNG images (*.png)");
@@ -44,17 +47,20 @@ QString fileFilter(PictureFormat format) {
 
 // The options of the last export of this session, so that a second export starts
 // where the first one left off.
-PictureOptions& lastOptions() {
+PictureOptions& lastOptions()
+{
     static PictureOptions options;
     return options;
 }
 
-QString& lastFolder() {
+QString& lastFolder()
+{
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return folder;
 }
 
-std::optional<PictureOptions> askWithDialog(QWidget* parent) {
+std::optional<PictureOptions> askWithDialog(QWidget* parent)
+{
     ExportDialog dialog(parent);
     dialog.setOptions(lastOptions());
     if (dialog.exec() != QDialog::Accepted)
@@ -63,7 +69,8 @@ std::optional<PictureOptions> askWithDialog(QWidget* parent) {
     return dialog.options();
 }
 
-QString askWithFileDialog(QWidget* parent, const PictureOptions& options) {
+QString askWithFileDialog(QWidget* parent, const PictureOptions& options)
+{
     const QString suffix = pictureSuffix(options.format);
     QFileDialog dialog(parent, ExportTitle, lastFolder(), fileFilter(options.format));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -78,12 +85,14 @@ QString askWithFileDialog(QWidget* parent, const PictureOptions& options) {
     return file;
 }
 
-PictureExport::OptionsChooser& optionsChooser() {
+PictureExport::OptionsChooser& optionsChooser()
+{
     static PictureExport::OptionsChooser chooser = askWithDialog;
     return chooser;
 }
 
-PictureExport::FileChooser& fileChooser() {
+PictureExport::FileChooser& fileChooser()
+{
     static PictureExport::FileChooser chooser = askWithFileDialog;
     return chooser;
 }
@@ -99,7 +108,8 @@ public:
 
 } // namespace
 
-ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
+ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
+{
     setWindowTitle(ExportTitle);
     setWindowIcon(programIcon());
     setModal(true);
@@ -134,7 +144,8 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
     CenterForm(this);
 }
 
-PictureOptions ExportDialog::options() const {
+PictureOptions ExportDialog::options() const
+{
     PictureOptions o;
     for (int i = 0; i < 3; ++i)
         if (Format[i]->isChecked())
@@ -144,14 +155,16 @@ PictureOptions ExportDialog::options() const {
     return o;
 }
 
-void ExportDialog::setOptions(const PictureOptions& o) {
+void ExportDialog::setOptions(const PictureOptions& o)
+{
     Format[int(o.format)]->setChecked(true);
     Resolution->setValue(o.dpi);
     IncludeKey->setChecked(o.includeKey);
     formatChanged();
 }
 
-void ExportDialog::formatChanged() {
+void ExportDialog::formatChanged()
+{
     // Only an image has a resolution; SVG and PDF are drawn as vectors.
     const bool image = Format[int(PictureFormat::Png)]->isChecked();
     ResolutionLabel->setEnabled(image);
@@ -160,15 +173,18 @@ void ExportDialog::formatChanged() {
 
 namespace PictureExport {
 
-void setOptionsChooser(OptionsChooser chooser) {
+void setOptionsChooser(OptionsChooser chooser)
+{
     optionsChooser() = chooser ? std::move(chooser) : OptionsChooser(askWithDialog);
 }
 
-void setFileChooser(FileChooser chooser) {
+void setFileChooser(FileChooser chooser)
+{
     fileChooser() = chooser ? std::move(chooser) : FileChooser(askWithFileDialog);
 }
 
-bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing) {
+bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing)
+{
     const std::optional<PictureOptions> options = optionsChooser()(parent);
     if (!options)
         return false;

@@ -51,9 +51,10 @@ QGroupBox* frame(QWidget* parent, const QString& caption, QRect twips)
 {
     auto* box = new QGroupBox(caption, parent);
     box->setFont(namedFont(QStringLiteral("MS Sans Serif"), 12));
-    box->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid gray; margin-top: 0.5em; }"
-                                      "QGroupBox::title { color: #ff0000; subcontrol-origin: margin;"
-                                      " left: 6px; padding: 0 2px; }"));
+    box->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid gray; margin-top: 0.5em; }"
+                       "QGroupBox::title { color: #ff0000; subcontrol-origin: margin;"
+                       " left: 6px; padding: 0 2px; }"));
     placeTwips(box, twips.left(), twips.top(), twips.width(), twips.height());
     return box;
 }

@@ -22,7 +22,10 @@ enum : int {
     NotADb = 26,
 };
 
-QString quoted(const QString& s) { return u'\'' + s + u'\''; }
+QString quoted(const QString& s)
+{
+    return u'\'' + s + u'\'';
+}
 
 // "no such table: X" and its kin name the missing piece.
 std::optional<DbError> missingPiece(const QString& message, const QString& path)
@@ -42,19 +45,23 @@ std::optional<DbError> missingPiece(const QString& message, const QString& path)
     if (const qsizetype dot = name.lastIndexOf(u'.'); dot >= 0 && what == u"column")
         name = name.mid(dot + 1);
     if (what == u"table")
-        return DbError{DbNumber::NoSuchTable,
-                       QStringLiteral("The database %1 has no table %2; it is not a complete study database.")
-                           .arg(quoted(path), quoted(name)),
-                       message, Error};
+        return DbError{
+            DbNumber::NoSuchTable,
+            QStringLiteral("The database %1 has no table %2; it is not a complete study database.")
+                .arg(quoted(path), quoted(name)),
+            message, Error};
     if (what == u"column")
-        return DbError{DbNumber::NoSuchField,
-                       QStringLiteral("The database %1 lacks the field %2; it is not a complete study database.")
-                           .arg(quoted(path), quoted(name)),
-                       message, Error};
-    return DbError{DbNumber::NoSuchIndex,
-                   QStringLiteral("The database %1 lacks the index %2; it is not a complete study database.")
-                       .arg(quoted(path), quoted(name)),
-                   message, Error};
+        return DbError{
+            DbNumber::NoSuchField,
+            QStringLiteral(
+                "The database %1 lacks the field %2; it is not a complete study database.")
+                .arg(quoted(path), quoted(name)),
+            message, Error};
+    return DbError{
+        DbNumber::NoSuchIndex,
+        QStringLiteral("The database %1 lacks the index %2; it is not a complete study database.")
+            .arg(quoted(path), quoted(name)),
+        message, Error};
 }
 
 } // namespace
@@ -66,51 +73,58 @@ DbError mapEngineError(int sqliteCode, const QString& message, const QString& pa
     // A file removed while it was open still reads from what the system keeps of
     // it, but cannot be written; retrying would never help.
     if ((code == ReadOnly || code == IoErr) && !QFileInfo::exists(path))
-        return {DbNumber::FileNotFound, QStringLiteral("Could not find file %1.").arg(file), message,
-                sqliteCode};
+        return {DbNumber::FileNotFound, QStringLiteral("Could not find file %1.").arg(file),
+                message, sqliteCode};
     switch (code) {
     case Busy:
         return {DbNumber::Busy,
-                QStringLiteral("Couldn't update %1; it is currently locked by another program.").arg(file),
+                QStringLiteral("Couldn't update %1; it is currently locked by another program.")
+                    .arg(file),
                 message, sqliteCode};
     case Locked:
-        return {DbNumber::TableLocked, QStringLiteral("Couldn't lock a table of %1; it is currently in use.").arg(file),
+        return {DbNumber::TableLocked,
+                QStringLiteral("Couldn't lock a table of %1; it is currently in use.").arg(file),
                 message, sqliteCode};
     case ReadOnly:
         return {DbNumber::CannotOpen,
-                QStringLiteral("The database %1 is read-only; changes cannot be written to it.").arg(file),
+                QStringLiteral("The database %1 is read-only; changes cannot be written to it.")
+                    .arg(file),
                 message, sqliteCode};
     case Protocol:
-        return {DbNumber::FileLocked, QStringLiteral("Could not lock the file %1.").arg(file), message,
-                sqliteCode};
+        return {DbNumber::FileLocked, QStringLiteral("Could not lock the file %1.").arg(file),
+                message, sqliteCode};
     case CantOpen:
         if (!QFileInfo::exists(path))
-            return {DbNumber::FileNotFound, QStringLiteral("Could not find file %1.").arg(file), message,
-                    sqliteCode};
-        return {DbNumber::CannotOpen, QStringLiteral("The database %1 cannot be opened.").arg(file), message,
-                sqliteCode};
+            return {DbNumber::FileNotFound, QStringLiteral("Could not find file %1.").arg(file),
+                    message, sqliteCode};
+        return {DbNumber::CannotOpen, QStringLiteral("The database %1 cannot be opened.").arg(file),
+                message, sqliteCode};
     case NotADb:
         return {DbNumber::NotADatabase,
-                QStringLiteral("Unrecognized database format %1: the file is not a study database.").arg(file),
+                QStringLiteral("Unrecognized database format %1: the file is not a study database.")
+                    .arg(file),
                 message, sqliteCode};
     case Corrupt:
         return {DbNumber::Corrupt,
-                QStringLiteral("Cannot open database %1. The file may be damaged.").arg(file), message,
-                sqliteCode};
+                QStringLiteral("Cannot open database %1. The file may be damaged.").arg(file),
+                message, sqliteCode};
     case Full:
         return {DbNumber::DiskFull,
-                QStringLiteral("Not enough space on disk for %1; nothing was written.").arg(file), message,
-                sqliteCode};
+                QStringLiteral("Not enough space on disk for %1; nothing was written.").arg(file),
+                message, sqliteCode};
     case IoErr:
-        return {DbNumber::DiskError, QStringLiteral("Disk error while reading or writing %1.").arg(file),
-                message, sqliteCode};
+        return {DbNumber::DiskError,
+                QStringLiteral("Disk error while reading or writing %1.").arg(file), message,
+                sqliteCode};
     case Constraint:
-        return {DbNumber::Constraint, QStringLiteral("The change to %1 was refused: %2").arg(file, message),
-                message, sqliteCode};
+        return {DbNumber::Constraint,
+                QStringLiteral("The change to %1 was refused: %2").arg(file, message), message,
+                sqliteCode};
     case TooBig:
     case Mismatch:
-        return {DbNumber::DataTooBig, QStringLiteral("A value does not fit its field in %1.").arg(file),
-                message, sqliteCode};
+        return {DbNumber::DataTooBig,
+                QStringLiteral("A value does not fit its field in %1.").arg(file), message,
+                sqliteCode};
     default:
         break;
     }
@@ -122,6 +136,6 @@ DbError mapEngineError(int sqliteCode, const QString& message, const QString& pa
                 QStringLiteral("Unrecognized database format %1: the file is not a study database.")
                     .arg(file),
                 message, sqliteCode};
-    return {DbNumber::Other, QStringLiteral("The database %1 reported: %2").arg(file, message), message,
-            sqliteCode};
+    return {DbNumber::Other, QStringLiteral("The database %1 reported: %2").arg(file, message),
+            message, sqliteCode};
 }

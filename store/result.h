@@ -18,8 +18,7 @@ struct DbError {
     Failure failure() const { return {number, sentence}; }
 };
 
-template <class T = std::monostate>
-class Result {
+template <class T = std::monostate> class Result {
 public:
     Result(T value) : v(std::move(value)) {}
     Result(DbError error) : v(std::move(error)) {}
@@ -45,4 +44,7 @@ private:
 };
 
 using Done = Result<std::monostate>;
-inline Done done() { return Done(std::monostate{}); }
+inline Done done()
+{
+    return Done(std::monostate{});
+}

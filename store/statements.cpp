@@ -3,13 +3,17 @@
 namespace Statements {
 
 namespace {
-QString n(qint64 v) { return QString::number(v); }
+QString n(qint64 v)
+{
+    return QString::number(v);
+}
 } // namespace
 
 Statement deleteAllAnswers(Long record)
 {
     return {QStringLiteral("Delete * From SOCIDATA Where HEADER = ") + n(record),
-            QStringLiteral("DELETE FROM SOCIDATA WHERE HEADER = ?"), {record}};
+            QStringLiteral("DELETE FROM SOCIDATA WHERE HEADER = ?"),
+            {record}};
 }
 
 Statement deleteAnswersOfType(Long record, Long answerType)
@@ -32,19 +36,22 @@ Statement selectPositions(Long record, int sociogramType)
 Statement deleteStudy(Long record)
 {
     return {QStringLiteral("Delete * from SOCIOMETRY where RECORD =") + n(record),
-            QStringLiteral("DELETE FROM SOCIOMETRY WHERE RECORD = ?"), {record}};
+            QStringLiteral("DELETE FROM SOCIOMETRY WHERE RECORD = ?"),
+            {record}};
 }
 
 Statement deleteStudyAnswers(Long record)
 {
     return {QStringLiteral("Delete * from SOCIDATA where HEADER =") + n(record),
-            QStringLiteral("DELETE FROM SOCIDATA WHERE HEADER = ?"), {record}};
+            QStringLiteral("DELETE FROM SOCIDATA WHERE HEADER = ?"),
+            {record}};
 }
 
 Statement deleteStudyPositions(Long record)
 {
     return {QStringLiteral("Delete * from POSITION where HEADER =") + n(record),
-            QStringLiteral("DELETE FROM POSITION WHERE HEADER = ?"), {record}};
+            QStringLiteral("DELETE FROM POSITION WHERE HEADER = ?"),
+            {record}};
 }
 
 Statement deletePositions(Long record, int sociogramType)

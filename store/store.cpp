@@ -29,9 +29,18 @@ int engineCode(const QSqlError& e)
 
 } // namespace
 
-void Store::setBusyTimeout(int ms) { busyMilliseconds = ms; }
-void Store::setPageLimit(int pages) { pageLimit = pages; }
-int Store::busyTimeout() { return busyMilliseconds; }
+void Store::setBusyTimeout(int ms)
+{
+    busyMilliseconds = ms;
+}
+void Store::setPageLimit(int pages)
+{
+    pageLimit = pages;
+}
+int Store::busyTimeout()
+{
+    return busyMilliseconds;
+}
 
 Store::Store(QString conn, QString path) : connection(std::move(conn)), file(std::move(path)) {}
 
@@ -55,21 +64,27 @@ Store& Store::operator=(Store&& other) noexcept
     return *this;
 }
 
-Store::~Store() { close(); }
+Store::~Store()
+{
+    close();
+}
 
 Result<Store> Store::open(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
-        return DbError{DbNumber::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path),
+        return DbError{DbNumber::FileNotFound,
+                       QStringLiteral("Could not find file '%1'.").arg(path),
                        QStringLiteral("no file at this path"), 14};
     const QString name = nextConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         // mode=rw opens an existing file only: SQLite never creates one this way.
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyMilliseconds));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=rw"));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyMilliseconds));
         if (!db.open()) {
             const QSqlError e = db.lastError();
             db = QSqlDatabase();
@@ -124,8 +139,9 @@ Result<std::optional<StudyRow>> Store::seekStudy(std::int32_t record)
 {
     QSqlQuery q(QSqlDatabase::database(connection, false));
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT RECORD, NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE "
-                                  "FROM SOCIOMETRY INDEXED BY \"PRIMARY\" WHERE RECORD = ?")))
+    if (!q.prepare(
+            QStringLiteral("SELECT RECORD, NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE "
+                           "FROM SOCIOMETRY INDEXED BY \"PRIMARY\" WHERE RECORD = ?")))
         return errorFrom(q.lastError());
     q.addBindValue(record);
     if (!q.exec())
@@ -178,8 +194,9 @@ Result<std::int32_t> Store::writeStudy(std::int32_t record, const StudyHeader& h
         if (!q.prepare(QStringLiteral("UPDATE SOCIOMETRY SET NAME = ?, GROUPSIZE = ?, CHOICES = ?, "
                                       "QUESTION = ?, CRITERIONTYPE = ? WHERE RECORD = ?")))
             return errorFrom(q.lastError());
-    } else if (!q.prepare(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
-                                           "CRITERIONTYPE) VALUES (?, ?, ?, ?, ?)"))) {
+    } else if (!q.prepare(
+                   QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
+                                  "CRITERIONTYPE) VALUES (?, ?, ?, ?, ?)"))) {
         return errorFrom(q.lastError());
     }
     q.addBindValue(h.name);
@@ -219,8 +236,9 @@ Done Store::appendAnswer(std::int32_t header, std::int32_t choice, std::int32_t 
 {
     if (!answerInsert) {
         answerInsert = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection, false));
-        if (!answerInsert->prepare(QStringLiteral("INSERT INTO SOCIDATA (HEADER, CHOICE, INDIVIDUAL, "
-                                                  "ANSWER, ANSWERTYPE) VALUES (?, ?, ?, ?, ?)"))) {
+        if (!answerInsert->prepare(
+                QStringLiteral("INSERT INTO SOCIDATA (HEADER, CHOICE, INDIVIDUAL, "
+                               "ANSWER, ANSWERTYPE) VALUES (?, ?, ?, ?, ?)"))) {
             const DbError e = errorFrom(answerInsert->lastError());
             answerInsert.reset();
             return e;
@@ -260,8 +278,9 @@ Done Store::appendPosition(std::int32_t header, std::int16_t sociogram, std::int
 {
     if (!positionInsert) {
         positionInsert = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection, false));
-        if (!positionInsert->prepare(QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
-                                                    "VALUES (?, ?, ?, ?, ?)"))) {
+        if (!positionInsert->prepare(
+                QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
+                               "VALUES (?, ?, ?, ?, ?)"))) {
             const DbError e = errorFrom(positionInsert->lastError());
             positionInsert.reset();
             return e;
@@ -278,7 +297,10 @@ Done Store::appendPosition(std::int32_t header, std::int16_t sociogram, std::int
     return done();
 }
 
-Done Store::execute(const Statement& statement) { return run(statement.sql, statement.binds); }
+Done Store::execute(const Statement& statement)
+{
+    return run(statement.sql, statement.binds);
+}
 
 Done Store::begin()
 {

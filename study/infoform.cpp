@@ -31,13 +31,15 @@ struct CriterionTypeEntry {
 };
 constexpr CriterionTypeEntry CriterionTypes[] = {{"Positive", 1}, {"Negative", 2}, {"Both", 3}};
 
-bool isEnter(const QKeyEvent* key) {
+bool isEnter(const QKeyEvent* key)
+{
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
 } // namespace
 
-InfoForm::InfoForm() {
+InfoForm::InfoForm()
+{
     setWindowTitle(QStringLiteral("Study Information"));
     setWindowIcon(programIcon());
     setModal(false);
@@ -93,7 +95,8 @@ InfoForm::InfoForm() {
     Criterion->setFocus();
 }
 
-QLabel* InfoForm::makeLabel(const QString& caption, int left, int top, int width, int height) {
+QLabel* InfoForm::makeLabel(const QString& caption, int left, int top, int width, int height)
+{
     auto* label = new QLabel(caption, this);
     label->setTextFormat(Qt::PlainText);
     label->setFont(namedFont(Serif, 12, true));
@@ -103,7 +106,8 @@ QLabel* InfoForm::makeLabel(const QString& caption, int left, int top, int width
     return label;
 }
 
-QLineEdit* InfoForm::makeBox(int maxLength, int left, int top, int width, int height) {
+QLineEdit* InfoForm::makeBox(int maxLength, int left, int top, int width, int height)
+{
     auto* box = new QLineEdit(this);
     box->setFont(namedFont(Serif, 12));
     box->setMaxLength(maxLength);
@@ -112,7 +116,8 @@ QLineEdit* InfoForm::makeBox(int maxLength, int left, int top, int width, int he
     return box;
 }
 
-QPushButton* InfoForm::makeButton(const QString& caption, int left, int index) {
+QPushButton* InfoForm::makeButton(const QString& caption, int left, int index)
+{
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QStringLiteral("Action_%1").arg(index));
     button->setFont(namedFont(Sans, 9.75));
@@ -121,7 +126,8 @@ QPushButton* InfoForm::makeButton(const QString& caption, int left, int index) {
     return button;
 }
 
-void InfoForm::Form_Load() {
+void InfoForm::Form_Load()
+{
     adjustSize();
     CenterForm(this);
     for (const CriterionTypeEntry& entry : CriterionTypes)
@@ -129,7 +135,8 @@ void InfoForm::Form_Load() {
     ICombo->setCurrentIndex(0);
 }
 
-void InfoForm::keepCriterionShort() {
+void InfoForm::keepCriterionShort()
+{
     const int excess = static_cast<int>(Criterion->toPlainText().size()) - CriterionLength;
     if (excess <= 0)
         return;
@@ -147,7 +154,8 @@ void InfoForm::keepCriterionShort() {
     Criterion->setTextCursor(cursor);
 }
 
-bool InfoForm::eventFilter(QObject* watched, QEvent* event) {
+bool InfoForm::eventFilter(QObject* watched, QEvent* event)
+{
     // The focus coming back from the box's own context menu is no new visit: a paste
     // from that menu must not find the whole text selected.
     if (event->type() == QEvent::FocusIn &&
@@ -169,7 +177,8 @@ bool InfoForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void InfoForm::IText_GotFocus(QObject* box) {
+void InfoForm::IText_GotFocus(QObject* box)
+{
     // Every box, the multi-line criterion included, offers its whole text for replacing.
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
         SelectAllText(line);
@@ -180,7 +189,8 @@ void InfoForm::IText_GotFocus(QObject* box) {
     }
 }
 
-StudyEntries InfoForm::entries() const {
+StudyEntries InfoForm::entries() const
+{
     StudyEntries e;
     e.criterion = Criterion->toPlainText();
     e.referenceName = IText[2]->text();
@@ -190,13 +200,15 @@ StudyEntries InfoForm::entries() const {
     return e;
 }
 
-bool InfoForm::Validate() {
+bool InfoForm::Validate()
+{
     const bool accepted = ::Validate(entries(), Global::CurrentRecord);
     unsetCursor();
     return accepted;
 }
 
-void InfoForm::ClearForm() {
+void InfoForm::ClearForm()
+{
     IText[0]->clear();
     IText[1]->clear();
     IText[2]->clear();
@@ -205,7 +217,8 @@ void InfoForm::ClearForm() {
     Criterion->setFocus();
 }
 
-void InfoForm::Action_Click(int index) {
+void InfoForm::Action_Click(int index)
+{
     switch (index) {
     case 0:
         // The data window of another study settles its changes while the globals are
@@ -226,27 +239,32 @@ void InfoForm::Action_Click(int index) {
     }
 }
 
-void InfoForm::reject() {
+void InfoForm::reject()
+{
     Action_Click(2);
 }
 
-void InfoForm::closeEvent(QCloseEvent* event) {
+void InfoForm::closeEvent(QCloseEvent* event)
+{
     event->accept();
     unloadInfoForm();
 }
 
-void showInfoForm() {
+void showInfoForm()
+{
     InfoForm* form = SingleInstance<InfoForm>::instance();
     form->show();
     form->raise();
     form->activateWindow();
 }
 
-void unloadInfoForm() {
+void unloadInfoForm()
+{
     SingleInstance<InfoForm>::unload();
 }
 
-QString infoGroupSizeText() {
+QString infoGroupSizeText()
+{
     const InfoForm* form = SingleInstance<InfoForm>::ifLoaded();
     return form ? form->IText[0]->text() : QString();
 }

@@ -19,7 +19,8 @@ constexpr int ButtonTop = 2400;
 constexpr int ButtonWidth = 855;
 constexpr int ButtonHeight = 375;
 
-QFont standardFont() {
+QFont standardFont()
+{
     return namedFont(QStringLiteral("MS Sans Serif"), 8.25);
 }
 
@@ -34,7 +35,8 @@ public:
 
 } // namespace
 
-LoadForm::LoadForm() {
+LoadForm::LoadForm()
+{
     setWindowTitle(QStringLiteral("Load File"));
     setWindowIcon(programIcon());
     setModal(false);
@@ -67,7 +69,8 @@ LoadForm::LoadForm() {
     LList->setFocus();
 }
 
-QPushButton* LoadForm::makeButton(const QString& caption, int left, int index) {
+QPushButton* LoadForm::makeButton(const QString& caption, int left, int index)
+{
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QStringLiteral("Action_%1").arg(index));
     button->setFont(standardFont());
@@ -76,13 +79,15 @@ QPushButton* LoadForm::makeButton(const QString& caption, int left, int index) {
     return button;
 }
 
-void LoadForm::Form_Load() {
+void LoadForm::Form_Load()
+{
     adjustSize();
     CenterForm(this);
     LoadData();
 }
 
-void LoadForm::LoadData() {
+void LoadForm::LoadData()
+{
     ScreenBusy busy;
     LList->clear();
     for (const ProjectEntry& entry : readProjectList()) {
@@ -96,14 +101,16 @@ void LoadForm::LoadData() {
     Action[1]->setEnabled(any);
 }
 
-std::optional<Global::Long> LoadForm::selectedRecord() const {
+std::optional<Global::Long> LoadForm::selectedRecord() const
+{
     const QList<QListWidgetItem*> chosen = LList->selectedItems();
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.front()->data(Qt::UserRole).value<Global::Long>();
 }
 
-void LoadForm::DeleteRecord() {
+void LoadForm::DeleteRecord()
+{
     const std::optional<Global::Long> record = selectedRecord();
     if (!record)
         return;
@@ -114,7 +121,8 @@ void LoadForm::DeleteRecord() {
     LoadData();
 }
 
-void LoadForm::Action_Click(int index) {
+void LoadForm::Action_Click(int index)
+{
     switch (index) {
     case 0: {
         // Without a chosen study there is nothing to open.
@@ -148,22 +156,26 @@ void LoadForm::Action_Click(int index) {
     }
 }
 
-void LoadForm::reject() {
+void LoadForm::reject()
+{
     Action_Click(2);
 }
 
-void LoadForm::closeEvent(QCloseEvent* event) {
+void LoadForm::closeEvent(QCloseEvent* event)
+{
     event->accept();
     unloadLoadForm();
 }
 
-void showLoadForm() {
+void showLoadForm()
+{
     LoadForm* form = SingleInstance<LoadForm>::instance();
     form->show();
     form->raise();
     form->activateWindow();
 }
 
-void unloadLoadForm() {
+void unloadLoadForm()
+{
     SingleInstance<LoadForm>::unload();
 }

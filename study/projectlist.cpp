@@ -13,7 +13,8 @@ namespace {
 
 using Step = std::optional<Failure>;
 
-Step openStore(std::optional<Store>& store) {
+Step openStore(std::optional<Store>& store)
+{
     Result<Store> s = Store::open(Global::databasePath());
     if (!s)
         return s.failure();
@@ -24,7 +25,8 @@ Step openStore(std::optional<Store>& store) {
 // A RECORD as the list keeps it. The schema makes it a whole number; a file made
 // elsewhere may hold anything. Only a whole number can be opened or deleted (a text
 // or a fraction would be taken for another study), so anything else is refused.
-Step recordFrom(const QVariant& field, Global::Long& out) {
+Step recordFrom(const QVariant& field, Global::Long& out)
+{
     if (!field.isValid() || field.isNull())
         return runtimeFailure(ErrorNumber::InvalidUseOfNull);
     bool number = false;
@@ -40,13 +42,15 @@ Step recordFrom(const QVariant& field, Global::Long& out) {
     return std::nullopt;
 }
 
-QString nameFrom(const QVariant& field) {
+QString nameFrom(const QVariant& field)
+{
     return field.isNull() ? QString() : field.toString();
 }
 
 } // namespace
 
-std::vector<ProjectEntry> readProjectList() {
+std::vector<ProjectEntry> readProjectList()
+{
     Trap trap(QStringLiteral("LoadForm:LoadData"));
     std::optional<Store> store;
     if (!trap.step([&] { return openStore(store); }))
@@ -75,7 +79,8 @@ std::vector<ProjectEntry> readProjectList() {
     return list;
 }
 
-bool deleteProject(Global::Long record) {
+bool deleteProject(Global::Long record)
+{
     Trap trap(QStringLiteral("LoadForm:DeleteRecord"));
     std::optional<Store> store;
     auto run = [&](const Statement& s) {

@@ -17,28 +17,33 @@ constexpr double LargestGroup = 40;
 constexpr double FewestChoices = 1;
 constexpr double MostChoices = 10;
 
-bool within(double value, double low, double high) {
+bool within(double value, double low, double high)
+{
     return value >= low && value <= high;
 }
 
-void refuse(bool& accepted, const QString& message, Icon icon) {
+void refuse(bool& accepted, const QString& message, Icon icon)
+{
     accepted = false;
     MsgBox(message, Buttons::Ok, icon);
 }
 
-bool sameName(const QVariant& stored, const QString& name) {
+bool sameName(const QVariant& stored, const QString& name)
+{
     // An empty field equals nothing, not even an empty name.
     return stored.isValid() && !stored.isNull() && stored.toString() == name;
 }
 
 // The two counts lie within 6..40 and 1..10 once checked, so rounding cannot overflow.
-Global::Long wholeCount(const QString& text) {
+Global::Long wholeCount(const QString& text)
+{
     return static_cast<Global::Long>(Numbers::roundHalfEven(Numbers::leadingValue(text)));
 }
 
 } // namespace
 
-bool nameIsStored(const QString& name) {
+bool nameIsStored(const QString& name)
+{
     Trap trap(QStringLiteral("InfoForm:Validate"));
     std::optional<Store> store;
     const bool opened = trap.step([&]() -> Step {
@@ -66,7 +71,8 @@ bool nameIsStored(const QString& name) {
     return false;
 }
 
-bool Validate(const StudyEntries& entries, Global::Long currentRecord) {
+bool Validate(const StudyEntries& entries, Global::Long currentRecord)
+{
     bool accepted = true;
     if (entries.criterion.isEmpty())
         refuse(accepted, StudyMessages::NoCriterion, Icon::Exclamation);

@@ -23,7 +23,8 @@ private Q_SLOTS:
     void writingFiles();
 };
 
-void TestAnalysisExports::edgeList() {
+void TestAnalysisExports::edgeList()
+{
     const ChoiceSet set = statusStudy();
     const Csv::Text csv = Csv::parse(choicesEdgeListCsv(set), u',');
     QCOMPARE(csv.records.size(), std::size_t(1 + 15 + 15));
@@ -39,7 +40,8 @@ void TestAnalysisExports::edgeList() {
     QVERIFY(has({u"10"_qs, u"9"_qs, u"1"_qs, u"Negative"_qs}));
 }
 
-void TestAnalysisExports::graphMl() {
+void TestAnalysisExports::graphMl()
+{
     const ChoiceSet set = statusStudy();
     QXmlStreamReader xml(choicesGraphMl(set));
     int nodes = 0;
@@ -96,7 +98,8 @@ void TestAnalysisExports::graphMl() {
     QVERIFY(std::find(edges.begin(), edges.end(), std::make_tuple(1, 10, -1, 3)) != edges.end());
 }
 
-void TestAnalysisExports::graphMlOfAOneCriterionStudy() {
+void TestAnalysisExports::graphMlOfAOneCriterionStudy()
+{
     ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Negative);
     set.negative = choicesOf({{1, {2}}});
     set.positive = choicesOf({{2, {1}}}); // not part of the study: never written
@@ -114,7 +117,8 @@ void TestAnalysisExports::graphMlOfAOneCriterionStudy() {
     QCOMPARE(edges, 1);
 }
 
-void TestAnalysisExports::analysisTable() {
+void TestAnalysisExports::analysisTable()
+{
     const SociometricAnalysis a = analyseChoices(statusStudy());
     const Csv::Text coie = Csv::parse(analysisTableCsv(a, StatusMethod::CoieDodgeCoppotelli), u',');
     QCOMPARE(coie.records.size(), std::size_t(11));
@@ -142,7 +146,8 @@ void TestAnalysisExports::analysisTable() {
     QCOMPARE(plain.records[0].fields.last(), u"Rejected only"_qs);
 }
 
-void TestAnalysisExports::undefinedFiguresAreWords() {
+void TestAnalysisExports::undefinedFiguresAreWords()
+{
     ChoiceSet ring = emptyChoiceSet(6, 1, CriterionTypes::Both);
     ring.positive = choicesOf({{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}});
     const SociometricAnalysis a = analyseChoices(ring); // no negative choice either
@@ -166,14 +171,16 @@ void TestAnalysisExports::undefinedFiguresAreWords() {
     QCOMPARE(value(u"Negative received chance per chooser"_qs), u"undefined"_qs);
 }
 
-void TestAnalysisExports::csvFieldsAreQuotedWhenNeeded() {
+void TestAnalysisExports::csvFieldsAreQuotedWhenNeeded()
+{
     QCOMPARE(Csv::line({u"a"_qs, u"b,c"_qs, u"say \"hi\""_qs, u"two\nlines"_qs}),
              u"a,\"b,c\",\"say \"\"hi\"\"\",\"two\nlines\"\n"_qs);
     const Csv::Text back = Csv::parse(Csv::line({u"b,c"_qs, u"say \"hi\""_qs}), u',');
     QCOMPARE(back.records[0].fields, QStringList({u"b,c"_qs, u"say \"hi\""_qs}));
 }
 
-void TestAnalysisExports::writingFiles() {
+void TestAnalysisExports::writingFiles()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(u"table.csv"_qs);
     QVERIFY(writeTextFile(path, u"Sch\u00fcler\n"_qs));

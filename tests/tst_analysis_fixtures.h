@@ -11,7 +11,8 @@
 
 // A grid of the data window's shape for n subjects and k choices, with the subject
 // numbers in column 0.
-inline ChoiceGrid shapedGrid(int n, int k) {
+inline ChoiceGrid shapedGrid(int n, int k)
+{
     ChoiceGrid grid;
     grid.setShape(n + 2, k + 1);
     for (int s = 1; s <= n; ++s)
@@ -19,7 +20,8 @@ inline ChoiceGrid shapedGrid(int n, int k) {
     return grid;
 }
 
-inline void fillRow(ChoiceGrid& grid, int subject, const QStringList& cells) {
+inline void fillRow(ChoiceGrid& grid, int subject, const QStringList& cells)
+{
     for (int c = 0; c < cells.size(); ++c)
         grid.setTextMatrix(subject + 1, c + 1, cells[c]);
 }
@@ -27,7 +29,8 @@ inline void fillRow(ChoiceGrid& grid, int subject, const QStringList& cells) {
 // Choices given as chooser -> chosen lists in slot order.
 using Rows = std::vector<std::pair<int, std::vector<int>>>;
 
-inline std::vector<Choice> choicesOf(const Rows& rows) {
+inline std::vector<Choice> choicesOf(const Rows& rows)
+{
     std::vector<Choice> out;
     for (const auto& [chooser, chosen] : rows) {
         int slot = 0;
@@ -52,7 +55,8 @@ inline const Rows StatusPositive{{2, {1, 3}}, {4, {1, 3}}, {6, {1, 5, 7}}, {7, {
 inline const Rows StatusNegative{{1, {2, 3, 10}}, {4, {2, 3}},  {5, {2, 3, 6}}, {7, {2, 8}},
                                  {8, {3, 7}},     {9, {2, 10}}, {10, {9}}};
 
-inline ChoiceSet statusStudy() {
+inline ChoiceSet statusStudy()
+{
     ChoiceSet set = emptyChoiceSet(10, 3, CriterionTypes::Both);
     set.positive = choicesOf(StatusPositive);
     set.negative = choicesOf(StatusNegative);

@@ -22,7 +22,8 @@ private Q_SLOTS:
     void fileReading();
 };
 
-void TestAnalysisImport::problems_data() {
+void TestAnalysisImport::problems_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("column");
@@ -59,7 +60,8 @@ void TestAnalysisImport::problems_data() {
         << u"\"1\",\"3\n\"\n2,y\n"_qs << 3 << 2 << u"\"y\" is not a number."_qs;
 }
 
-void TestAnalysisImport::problems() {
+void TestAnalysisImport::problems()
+{
     QFETCH(QString, text);
     QFETCH(int, line);
     QFETCH(int, column);
@@ -75,7 +77,8 @@ void TestAnalysisImport::problems() {
              QStringLiteral("Line %1, column %2: %3").arg(line).arg(column).arg(sentence));
 }
 
-void TestAnalysisImport::everyProblemIsReported() {
+void TestAnalysisImport::everyProblemIsReported()
+{
     const ImportResult result = importChoicesCsv(u"1,1,9\n2,3\n2,q\n"_qs, 6, 2);
     QVERIFY(!result.ok());
     QCOMPARE(result.problems.size(), std::size_t(4));
@@ -86,7 +89,8 @@ void TestAnalysisImport::everyProblemIsReported() {
     QCOMPARE(result.problems[3].sentence, u"\"q\" is not a number."_qs);
 }
 
-void TestAnalysisImport::cleanText_data() {
+void TestAnalysisImport::cleanText_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("cells"); // subject:slot=chosen, every filled cell
     QTest::newRow("commas") << u"1,2,3\n2,1\n"_qs << u"1:1=2 1:2=3 2:1=1"_qs;
@@ -102,7 +106,8 @@ void TestAnalysisImport::cleanText_data() {
         << u"Who; \"First, best\"; Second\n2;1;3\n"_qs << u"2:1=1 2:2=3"_qs;
 }
 
-void TestAnalysisImport::cleanText() {
+void TestAnalysisImport::cleanText()
+{
     QFETCH(QString, text);
     QFETCH(QString, cells);
     const ImportResult result = importChoicesCsv(text, 6, 2);
@@ -120,7 +125,8 @@ void TestAnalysisImport::cleanText() {
     QCOMPARE(result.choices->filled(), static_cast<int>(found.size()));
 }
 
-void TestAnalysisImport::applyingReplacesEveryChoiceCell() {
+void TestAnalysisImport::applyingReplacesEveryChoiceCell()
+{
     ChoiceGrid grid = shapedGrid(6, 2);
     grid.setTextMatrix(0, 1, u"Choice"_qs);
     fillRow(grid, 1, {u"5"_qs, u"6"_qs});
@@ -136,7 +142,8 @@ void TestAnalysisImport::applyingReplacesEveryChoiceCell() {
     QCOMPARE(grid.TextMatrix(7, 0), u"6"_qs);
 }
 
-void TestAnalysisImport::applyingToAGridOfAnotherShapeChangesNothing() {
+void TestAnalysisImport::applyingToAGridOfAnotherShapeChangesNothing()
+{
     ChoiceGrid grid = shapedGrid(6, 3);
     fillRow(grid, 1, {u"5"_qs});
     const ImportResult result = importChoicesCsv(u"1,2\n"_qs, 6, 2);
@@ -145,7 +152,8 @@ void TestAnalysisImport::applyingToAGridOfAnotherShapeChangesNothing() {
     QCOMPARE(grid.TextMatrix(2, 1), u"5"_qs);
 }
 
-void TestAnalysisImport::surveyExportReadsBackIntoTheSameGrid() {
+void TestAnalysisImport::surveyExportReadsBackIntoTheSameGrid()
+{
     ChoiceGrid original = shapedGrid(10, 3);
     for (const auto& [chooser, chosen] : StatusPositive) {
         QStringList cells;
@@ -170,7 +178,8 @@ void TestAnalysisImport::surveyExportReadsBackIntoTheSameGrid() {
             QCOMPARE(copy.TextMatrix(r, c), original.TextMatrix(r, c));
 }
 
-void TestAnalysisImport::fileReading() {
+void TestAnalysisImport::fileReading()
+{
     QTemporaryDir dir;
     const QString utf8 = dir.filePath(u"utf8.csv"_qs);
     const QString latin = dir.filePath(u"latin.csv"_qs);

@@ -36,7 +36,8 @@ private Q_SLOTS:
     void studyChoicesTakeTheOtherCriterionFromTheStore();
 };
 
-void TestAnalysisSociometry::star() {
+void TestAnalysisSociometry::star()
+{
     ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Positive);
     set.positive = choicesOf({{2, {1}}, {3, {1}}, {4, {1}}, {5, {1}}, {6, {1}}});
     const SociometricAnalysis a = analyseChoices(set);
@@ -61,7 +62,8 @@ void TestAnalysisSociometry::star() {
     QCOMPARE(a.subjects[0].coieDodgeCoppotelli, StatusGroup::Undetermined);
 }
 
-void TestAnalysisSociometry::mutualPairAndIsolates() {
+void TestAnalysisSociometry::mutualPairAndIsolates()
+{
     ChoiceSet set = emptyChoiceSet(6, 2, CriterionTypes::Positive);
     set.positive = choicesOf({{1, {2}}, {2, {1}}, {3, {1}}});
     const SociometricAnalysis a = analyseChoices(set);
@@ -77,7 +79,8 @@ void TestAnalysisSociometry::mutualPairAndIsolates() {
     QVERIFY(!a.subjects[1].isolate);
 }
 
-void TestAnalysisSociometry::negativeOnlyStudyHasNoIsolates() {
+void TestAnalysisSociometry::negativeOnlyStudyHasNoIsolates()
+{
     ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Negative);
     set.negative = choicesOf({{1, {2}}, {2, {1}}});
     const SociometricAnalysis a = analyseChoices(set);
@@ -88,7 +91,8 @@ void TestAnalysisSociometry::negativeOnlyStudyHasNoIsolates() {
     QVERIFY(!a.group.positive.present);
 }
 
-void TestAnalysisSociometry::statusGroups_data() {
+void TestAnalysisSociometry::statusGroups_data()
+{
     QTest::addColumn<int>("subject");
     QTest::addColumn<StatusGroup>("coie");
     QTest::addColumn<StatusGroup>("newcomb");
@@ -103,7 +107,8 @@ void TestAnalysisSociometry::statusGroups_data() {
     QTest::newRow("10 between thresholds") << 10 << G::Unclassified << G::Average;
 }
 
-void TestAnalysisSociometry::statusGroups() {
+void TestAnalysisSociometry::statusGroups()
+{
     QFETCH(int, subject);
     QFETCH(StatusGroup, coie);
     QFETCH(StatusGroup, newcomb);
@@ -116,7 +121,8 @@ void TestAnalysisSociometry::statusGroups() {
     QCOMPARE(s.status(StatusMethod::NewcombBukowski), newcomb);
 }
 
-void TestAnalysisSociometry::coieDodgeCoppotelliThresholds_data() {
+void TestAnalysisSociometry::coieDodgeCoppotelliThresholds_data()
+{
     QTest::addColumn<double>("zLM");
     QTest::addColumn<double>("zLL");
     QTest::addColumn<double>("sp");
@@ -141,7 +147,8 @@ void TestAnalysisSociometry::coieDodgeCoppotelliThresholds_data() {
     QTest::newRow("SI of exactly -0.5") << 0.1 << 0.2 << 0.0 << -0.5 << G::Unclassified;
 }
 
-void TestAnalysisSociometry::coieDodgeCoppotelliThresholds() {
+void TestAnalysisSociometry::coieDodgeCoppotelliThresholds()
+{
     QFETCH(double, zLM);
     QFETCH(double, zLL);
     QFETCH(double, sp);
@@ -150,7 +157,8 @@ void TestAnalysisSociometry::coieDodgeCoppotelliThresholds() {
     QCOMPARE(coieDodgeCoppotelliGroup(zLM, zLL, sp, si), group);
 }
 
-void TestAnalysisSociometry::newcombBukowskiRules_data() {
+void TestAnalysisSociometry::newcombBukowskiRules_data()
+{
     // The status study's group: means 1.5 and 1.5, counts high from 4, impact low up to 0.
     QTest::addColumn<int>("lm");
     QTest::addColumn<int>("ll");
@@ -165,7 +173,8 @@ void TestAnalysisSociometry::newcombBukowskiRules_data() {
     QTest::newRow("named once") << 0 << 1 << G::Average;
 }
 
-void TestAnalysisSociometry::newcombBukowskiRules() {
+void TestAnalysisSociometry::newcombBukowskiRules()
+{
     QFETCH(int, lm);
     QFETCH(int, ll);
     QFETCH(StatusGroup, group);
@@ -178,7 +187,8 @@ void TestAnalysisSociometry::newcombBukowskiRules() {
     QCOMPARE(newcombBukowskiGroup(4, 2, even), StatusGroup::Average);
 }
 
-void TestAnalysisSociometry::standardScoresOfTheStatusStudy() {
+void TestAnalysisSociometry::standardScoresOfTheStatusStudy()
+{
     const SociometricAnalysis a = analyseChoices(statusStudy());
     const auto near = [](std::optional<double> v, double expected) {
         return v && std::fabs(*v - expected) < 0.0005;
@@ -195,7 +205,8 @@ void TestAnalysisSociometry::standardScoresOfTheStatusStudy() {
     QCOMPARE(a.count(StatusMethod::NewcombBukowski, StatusGroup::Average), 6);
 }
 
-void TestAnalysisSociometry::groupFiguresOfTheStatusStudy() {
+void TestAnalysisSociometry::groupFiguresOfTheStatusStudy()
+{
     const SociometricAnalysis a = analyseChoices(statusStudy());
     const GroupFigures& g = a.group;
     QCOMPARE(g.positive.choices, 15);
@@ -219,7 +230,8 @@ void TestAnalysisSociometry::groupFiguresOfTheStatusStudy() {
     QCOMPARE(g.impactLimits.lower, std::optional<int>(0));
 }
 
-void TestAnalysisSociometry::noSpreadLeavesScoresUndefined_data() {
+void TestAnalysisSociometry::noSpreadLeavesScoresUndefined_data()
+{
     QTest::addColumn<int>("positiveShape");
     QTest::addColumn<int>("negativeShape");
     QTest::addColumn<bool>("zLMDefined");
@@ -232,7 +244,8 @@ void TestAnalysisSociometry::noSpreadLeavesScoresUndefined_data() {
     QTest::newRow("liked as often as disliked") << 1 << 1 << true << true << true;
 }
 
-void TestAnalysisSociometry::noSpreadLeavesScoresUndefined() {
+void TestAnalysisSociometry::noSpreadLeavesScoresUndefined()
+{
     QFETCH(int, positiveShape);
     QFETCH(int, negativeShape);
     QFETCH(bool, zLMDefined);
@@ -261,7 +274,8 @@ void TestAnalysisSociometry::noSpreadLeavesScoresUndefined() {
     QCOMPARE(a.group.negative.sdReceived.has_value(), zLLDefined);
 }
 
-void TestAnalysisSociometry::preferenceWithoutSpreadIsNotStandardized() {
+void TestAnalysisSociometry::preferenceWithoutSpreadIsNotStandardized()
+{
     // Everyone is liked exactly once more than disliked, so zLM equals zLL and SP has
     // no spread; in floating point the differences come out as tiny non-zero noise.
     ChoiceSet set = emptyChoiceSet(7, 3, CriterionTypes::Both);
@@ -280,7 +294,8 @@ void TestAnalysisSociometry::preferenceWithoutSpreadIsNotStandardized() {
     }
 }
 
-void TestAnalysisSociometry::emptyGroupDividesByNothing() {
+void TestAnalysisSociometry::emptyGroupDividesByNothing()
+{
     const SociometricAnalysis empty = analyseChoices(emptyChoiceSet(6, 3, CriterionTypes::Both));
     QCOMPARE(empty.group.positive.choices, 0);
     QCOMPARE(*empty.group.positive.density, 0.0);
@@ -296,7 +311,8 @@ void TestAnalysisSociometry::emptyGroupDividesByNothing() {
     QCOMPARE(single.subjects[0].newcombBukowski, StatusGroup::Undetermined);
 }
 
-void TestAnalysisSociometry::chanceLimits_data() {
+void TestAnalysisSociometry::chanceLimits_data()
+{
     QTest::addColumn<int>("trials");
     QTest::addColumn<double>("p");
     QTest::addColumn<int>("upper"); // -1: none
@@ -314,7 +330,8 @@ void TestAnalysisSociometry::chanceLimits_data() {
     QTest::newRow("everyone chooses everyone") << 5 << 1.0 << -1 << 4;
 }
 
-void TestAnalysisSociometry::chanceLimits() {
+void TestAnalysisSociometry::chanceLimits()
+{
     QFETCH(int, trials);
     QFETCH(double, p);
     QFETCH(int, upper);
@@ -327,7 +344,8 @@ void TestAnalysisSociometry::chanceLimits() {
     QVERIFY(!::chanceLimits(trials, std::nullopt).probability);
 }
 
-void TestAnalysisSociometry::unsoundChoicesInAHandMadeSetAreIgnored() {
+void TestAnalysisSociometry::unsoundChoicesInAHandMadeSetAreIgnored()
+{
     ChoiceSet set = emptyChoiceSet(6, 3, CriterionTypes::Positive);
     set.positive = {{1, 1, 2}, {1, 2, 2}, {1, 3, 1}, {0, 1, 3}, {7, 1, 3}, {2, 1, 41}, {2, 2, -1}};
     const SociometricAnalysis a = analyseChoices(set);
@@ -336,7 +354,8 @@ void TestAnalysisSociometry::unsoundChoicesInAHandMadeSetAreIgnored() {
     QCOMPARE(a.subjects[0].positiveGiven, 1);
 }
 
-void TestAnalysisSociometry::gridCells_data() {
+void TestAnalysisSociometry::gridCells_data()
+{
     QTest::addColumn<QString>("cell");
     QTest::addColumn<int>("chosen");     // 0: no choice
     QTest::addColumn<int>("skipReason"); // -1: not skipped
@@ -356,7 +375,8 @@ void TestAnalysisSociometry::gridCells_data() {
         << u"2"_qs << 0 << static_cast<int>(SkipReason::Repeated);
 }
 
-void TestAnalysisSociometry::gridCells() {
+void TestAnalysisSociometry::gridCells()
+{
     QFETCH(QString, cell);
     QFETCH(int, chosen);
     QFETCH(int, skipReason);
@@ -381,7 +401,8 @@ void TestAnalysisSociometry::gridCells() {
     }
 }
 
-void TestAnalysisSociometry::storedAnswers() {
+void TestAnalysisSociometry::storedAnswers()
+{
     const auto row = [](QVariant type, QVariant individual, QVariant choice, QVariant answer) {
         return AnswerRow{QVariant(7), type, individual, choice, answer};
     };
@@ -405,7 +426,8 @@ void TestAnalysisSociometry::storedAnswers() {
     QCOMPARE(skipped[3].reason, SkipReason::SelfChoice);
 }
 
-void TestAnalysisSociometry::studyChoicesTakeTheOtherCriterionFromTheStore() {
+void TestAnalysisSociometry::studyChoicesTakeTheOtherCriterionFromTheStore()
+{
     ChoiceGrid grid = shapedGrid(10, 3);
     for (const auto& [chooser, chosen] : StatusNegative) {
         QStringList cells;

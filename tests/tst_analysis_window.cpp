@@ -21,19 +21,22 @@
 
 namespace {
 
-QString fileText(const QString& path) {
+QString fileText(const QString& path)
+{
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return u"(unreadable)"_qs;
     return QString::fromUtf8(f.readAll());
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-QString figureValue(const QTableWidget* figures, const QString& name) {
+QString figureValue(const QTableWidget* figures, const QString& name)
+{
     for (int r = 0; r < figures->rowCount(); ++r) {
         if (figures->item(r, 0)->text() == name)
             return figures->item(r, 1)->text();
@@ -41,11 +44,13 @@ QString figureValue(const QTableWidget* figures, const QString& name) {
     return u"(missing)"_qs;
 }
 
-QString cell(const QTableView* view, int row, int column) {
+QString cell(const QTableView* view, int row, int column)
+{
     return view->model()->index(row, column).data().toString();
 }
 
-QStringList choiceCells(const ChoiceGrid& grid) {
+QStringList choiceCells(const ChoiceGrid& grid)
+{
     QStringList cells;
     for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r)
         for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c)
@@ -81,7 +86,8 @@ private:
     int asked = 0;
 };
 
-void TestAnalysisWindow::init() {
+void TestAnalysisWindow::init()
+{
     errorReport().reset();
     errorReport().setPause([] {});
     Global::reset();
@@ -94,14 +100,16 @@ void TestAnalysisWindow::init() {
     };
 }
 
-void TestAnalysisWindow::cleanup() {
+void TestAnalysisWindow::cleanup()
+{
     if (AnalysisWindow* w = openAnalysisWindow()) {
         w->close();
         delete w;
     }
 }
 
-void TestAnalysisWindow::showsTheTableAndSwitchesMethod() {
+void TestAnalysisWindow::showsTheTableAndSwitchesMethod()
+{
     showAnalysis(statusStudy(), nullptr);
     AnalysisWindow* w = openAnalysisWindow();
     QVERIFY(w);
@@ -129,7 +137,8 @@ void TestAnalysisWindow::showsTheTableAndSwitchesMethod() {
     QCOMPARE(figureValue(w->figureView(), u"Impact low up to"_qs), u"0"_qs);
 }
 
-void TestAnalysisWindow::oneCriterionStudyHasNoStatusGroups() {
+void TestAnalysisWindow::oneCriterionStudyHasNoStatusGroups()
+{
     ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Positive);
     set.positive = choicesOf({{2, {1}}, {3, {1}}});
     showAnalysis(set, nullptr);
@@ -141,7 +150,8 @@ void TestAnalysisWindow::oneCriterionStudyHasNoStatusGroups() {
     QCOMPARE(figureValue(w->figureView(), u"Negative choices"_qs), u"(missing)"_qs);
 }
 
-void TestAnalysisWindow::undefinedFiguresShowAsAWord() {
+void TestAnalysisWindow::undefinedFiguresShowAsAWord()
+{
     ChoiceSet ring = emptyChoiceSet(6, 1, CriterionTypes::Both);
     ring.positive = choicesOf({{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}});
     ring.negative = choicesOf({{1, {3}}, {2, {3}}});
@@ -157,7 +167,8 @@ void TestAnalysisWindow::undefinedFiguresShowAsAWord() {
     QCOMPARE(figureValue(w->figureView(), u"undefined"_qs), u"6"_qs);
 }
 
-void TestAnalysisWindow::entriesLeftOutAreCountedAndNamed() {
+void TestAnalysisWindow::entriesLeftOutAreCountedAndNamed()
+{
     ChoiceGrid grid = shapedGrid(6, 2);
     fillRow(grid, 1, {u"1"_qs, u"x"_qs});
     fillRow(grid, 2, {u"3"_qs});
@@ -170,7 +181,8 @@ void TestAnalysisWindow::entriesLeftOutAreCountedAndNamed() {
     QCOMPARE(figureValue(figures, u"Positive choices"_qs), u"1"_qs);
 }
 
-void TestAnalysisWindow::showingAgainReusesTheWindow() {
+void TestAnalysisWindow::showingAgainReusesTheWindow()
+{
     showAnalysis(statusStudy(), nullptr);
     AnalysisWindow* first = openAnalysisWindow();
     first->setMethod(StatusMethod::NewcombBukowski);
@@ -181,7 +193,8 @@ void TestAnalysisWindow::showingAgainReusesTheWindow() {
     QCOMPARE(first->choices().groupSize, 6);
 }
 
-void TestAnalysisWindow::exportTableWritesWhatIsShown() {
+void TestAnalysisWindow::exportTableWritesWhatIsShown()
+{
     showAnalysis(statusStudy(), nullptr);
     AnalysisWindow* w = openAnalysisWindow();
     w->setMethod(StatusMethod::NewcombBukowski);
@@ -200,7 +213,8 @@ void TestAnalysisWindow::exportTableWritesWhatIsShown() {
     QCOMPARE(messages.count(), 0);
 }
 
-void TestAnalysisWindow::exportsOfChoicesAndGraph() {
+void TestAnalysisWindow::exportsOfChoicesAndGraph()
+{
     const ChoiceSet set = statusStudy();
     showAnalysis(set, nullptr);
     AnalysisWindow* w = openAnalysisWindow();
@@ -212,7 +226,8 @@ void TestAnalysisWindow::exportsOfChoicesAndGraph() {
     QCOMPARE(fileText(savedPath), choicesGraphMl(set));
 }
 
-void TestAnalysisWindow::exportThatCannotBeWrittenSaysSo() {
+void TestAnalysisWindow::exportThatCannotBeWrittenSaysSo()
+{
     showAnalysis(statusStudy(), nullptr);
     ScriptedMessages messages;
     savedPath = dir.filePath(u"missing-folder/table.csv"_qs);
@@ -225,7 +240,8 @@ void TestAnalysisWindow::exportThatCannotBeWrittenSaysSo() {
     QVERIFY(!QFile::exists(savedPath));
 }
 
-void TestAnalysisWindow::importWithProblemsChangesNothing() {
+void TestAnalysisWindow::importWithProblemsChangesNothing()
+{
     ChoiceGrid grid = shapedGrid(6, 2);
     fillRow(grid, 1, {u"4"_qs, u"x"_qs});
     const QStringList before = choiceCells(grid);
@@ -250,7 +266,8 @@ void TestAnalysisWindow::importWithProblemsChangesNothing() {
     QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
 }
 
-void TestAnalysisWindow::importAsksBeforeReplacingChoices() {
+void TestAnalysisWindow::importAsksBeforeReplacingChoices()
+{
     ChoiceGrid grid = shapedGrid(6, 2);
     fillRow(grid, 3, {u"1"_qs});
     const QString path = dir.filePath(u"good.csv"_qs);
@@ -272,7 +289,8 @@ void TestAnalysisWindow::importAsksBeforeReplacingChoices() {
     QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
 }
 
-void TestAnalysisWindow::importIntoAnEmptyGridAsksNothing() {
+void TestAnalysisWindow::importIntoAnEmptyGridAsksNothing()
+{
     ChoiceGrid grid = shapedGrid(6, 1);
     int changes = 0;
     grid.cellChanged = [&](int, int) { ++changes; };
@@ -286,7 +304,8 @@ void TestAnalysisWindow::importIntoAnEmptyGridAsksNothing() {
     QCOMPARE(changes, 1);
 }
 
-void TestAnalysisWindow::importOfAMissingFileOrCancelled() {
+void TestAnalysisWindow::importOfAMissingFileOrCancelled()
+{
     ChoiceGrid grid = shapedGrid(6, 1);
     ScriptedMessages messages;
     importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
@@ -298,7 +317,8 @@ void TestAnalysisWindow::importOfAMissingFileOrCancelled() {
     QVERIFY(messages.texts().first().contains(u"could not be read"_qs));
 }
 
-void TestAnalysisWindow::currentStudyChoicesMixGridAndStore() {
+void TestAnalysisWindow::currentStudyChoicesMixGridAndStore()
+{
     TestDatabase db;
     QVERIFY(db.isValid());
     QVERIFY(db.exec(u"INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE) "
@@ -330,7 +350,8 @@ void TestAnalysisWindow::currentStudyChoicesMixGridAndStore() {
              StatusGroup::Rejected);
 }
 
-void TestAnalysisWindow::currentStudyChoicesWhenTheStoreFails() {
+void TestAnalysisWindow::currentStudyChoicesWhenTheStoreFails()
+{
     Global::AppPath = dir.filePath(u"no-database/"_qs);
     DataGrid() = shapedGrid(6, 1);
     fillRow(DataGrid(), 2, {u"1"_qs});

@@ -36,7 +36,8 @@ struct Study {
     ChoiceGrid grid;
     LabelSet labels;
 
-    explicit Study(const Choices& choices = FourChoices) {
+    explicit Study(const Choices& choices = FourChoices)
+    {
         fillGrid(grid, int(LabelPlaces.size()), 2, choices);
         for (int i = 1; i <= int(LabelPlaces.size()); ++i) {
             const QPoint p = LabelPlaces[i - 1];
@@ -45,7 +46,8 @@ struct Study {
             placeLabel(i, p.x(), p.y());
         }
     }
-    PrimitiveList picture() {
+    PrimitiveList picture()
+    {
         return sociogramPicture(LineDraw(grid, LabelSide, LabelSide, DrawW, DrawH), labels);
     }
 };
@@ -57,7 +59,8 @@ struct SvgElement {
     QString fill;
     QXmlStreamAttributes attributes;
     QString text;
-    double number(const char* attribute) const {
+    double number(const char* attribute) const
+    {
         return attributes.value(QLatin1String(attribute)).toDouble();
     }
 };
@@ -67,18 +70,21 @@ struct SvgFile {
     std::vector<SvgElement> elements;
     QString error;
 
-    int count(const QString& name) const {
+    int count(const QString& name) const
+    {
         return int(std::count_if(elements.begin(), elements.end(),
                                  [&](const SvgElement& e) { return e.name == name; }));
     }
-    std::vector<SvgElement> filled(const QString& name, const QString& fill) const {
+    std::vector<SvgElement> filled(const QString& name, const QString& fill) const
+    {
         std::vector<SvgElement> found;
         for (const SvgElement& e : elements)
             if (e.name == name && e.fill == fill)
                 found.push_back(e);
         return found;
     }
-    QStringList texts() const {
+    QStringList texts() const
+    {
         QStringList all;
         for (const SvgElement& e : elements)
             if (e.name == QLatin1String("text"))
@@ -86,13 +92,15 @@ struct SvgFile {
         return all;
     }
     // Position of the first (or last) element of that name; -1 when there is none.
-    int firstIndex(const QString& name, const QString& fill = {}) const {
+    int firstIndex(const QString& name, const QString& fill = {}) const
+    {
         for (int i = 0; i < int(elements.size()); ++i)
             if (elements[i].name == name && (fill.isEmpty() || elements[i].fill == fill))
                 return i;
         return -1;
     }
-    int lastIndex(const QString& name) const {
+    int lastIndex(const QString& name) const
+    {
         for (int i = int(elements.size()) - 1; i >= 0; --i)
             if (elements[i].name == name)
                 return i;
@@ -100,7 +108,8 @@ struct SvgFile {
     }
 };
 
-SvgFile readSvg(const QString& path) {
+SvgFile readSvg(const QString& path)
+{
     SvgFile svg;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -132,20 +141,24 @@ SvgFile readSvg(const QString& path) {
 }
 
 // SVG numbers are written with six significant digits.
-bool closeTo(double written, double exact) {
+bool closeTo(double written, double exact)
+{
     return std::abs(written - exact) < 1e-3;
 }
 
-int lineElements(const SvgFile& svg) {
+int lineElements(const SvgFile& svg)
+{
     return svg.count(QStringLiteral("polyline")) + svg.count(QStringLiteral("line"));
 }
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-int pdfPages(const QByteArray& bytes) {
+int pdfPages(const QByteArray& bytes)
+{
     // "/Type /Pages" (the page tree) is not a page; every page object is "/Type /Page"
     // followed by a delimiter.
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
@@ -158,7 +171,8 @@ class DrawExportTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -168,7 +182,8 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
     }
 
-    void svgHoldsTheLinesAndTheLabelsInPlace() {
+    void svgHoldsTheLinesAndTheLabelsInPlace()
+    {
         const QString path = dir.filePath(QStringLiteral("picture.svg"));
         Study study;
         QCOMPARE(exportPicture(path, study.picture(), Drawing, {PictureFormat::Svg, 0, false}),
@@ -197,7 +212,8 @@ private Q_SLOTS:
                 svg.firstIndex(QStringLiteral("rect"), QStringLiteral("#ff0000")));
     }
 
-    void svgWithTheKeyAddsTheLegendBesideTheDrawing() {
+    void svgWithTheKeyAddsTheLegendBesideTheDrawing()
+    {
         const QString path = dir.filePath(QStringLiteral("with key.svg"));
         Study study;
         QCOMPARE(exportPicture(path, study.picture(), Drawing, {PictureFormat::Svg, 0, true}),
@@ -223,7 +239,8 @@ private Q_SLOTS:
                 QCOMPARE(e.fill, QStringLiteral("#000000"));
     }
 
-    void pngIsTheDrawingAtTheChosenResolution_data() {
+    void pngIsTheDrawingAtTheChosenResolution_data()
+    {
         QTest::addColumn<int>("dpi");
         QTest::addColumn<QSize>("pixels");
         // twips x dpi / 1440, rounded
@@ -232,7 +249,8 @@ private Q_SLOTS:
         QTest::newRow("150") << 150 << QSize(720, 691);
         QTest::newRow("300") << 300 << QSize(1441, 1381);
     }
-    void pngIsTheDrawingAtTheChosenResolution() {
+    void pngIsTheDrawingAtTheChosenResolution()
+    {
         QFETCH(int, dpi);
         QFETCH(QSize, pixels);
         const QString path = dir.filePath(QStringLiteral("picture.png"));
@@ -255,7 +273,8 @@ private Q_SLOTS:
         QVERIFY(near(image, {4000, 3000}, k, isWhite, 0));         // the background is white
     }
 
-    void pngWithTheKeyShowsTheLegendRightOfTheDrawing() {
+    void pngWithTheKeyShowsTheLegendRightOfTheDrawing()
+    {
         const QString path = dir.filePath(QStringLiteral("with key.png"));
         Study study;
         study.labels.move(2, 6800, 6270); // partly beyond the drawing's right edge
@@ -283,7 +302,8 @@ private Q_SLOTS:
         QVERIFY(near(image, {7000, 6330}, k, isWhite, 0));
     }
 
-    void pdfIsOnePageOfThePictureSize() {
+    void pdfIsOnePageOfThePictureSize()
+    {
         const QString path = dir.filePath(QStringLiteral("picture.pdf"));
         Study study;
         QCOMPARE(exportPicture(path, study.picture(), Drawing, {PictureFormat::Pdf, 0, false}),
@@ -321,7 +341,8 @@ private Q_SLOTS:
             QVERIFY(near(image, QPointF(p) + QPointF(80, 80), 1 / 20.0, isRed, 0));
     }
 
-    void pdfWithTheKeyIsStillOnePage() {
+    void pdfWithTheKeyIsStillOnePage()
+    {
         const QString path = dir.filePath(QStringLiteral("with key.pdf"));
         Study study;
         QCOMPARE(exportPicture(path, study.picture(), Drawing, {PictureFormat::Pdf, 0, true}),
@@ -331,7 +352,8 @@ private Q_SLOTS:
         QVERIFY(bytes.startsWith("%PDF-"));
     }
 
-    void unwritablePlacesAreReportedNamingTheFile_data() {
+    void unwritablePlacesAreReportedNamingTheFile_data()
+    {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("folderItself");
         QTest::addColumn<QString>("reason");
@@ -343,7 +365,8 @@ private Q_SLOTS:
                 << int(f) << true << QStringLiteral("that name belongs to a folder");
         }
     }
-    void unwritablePlacesAreReportedNamingTheFile() {
+    void unwritablePlacesAreReportedNamingTheFile()
+    {
         QFETCH(int, format);
         QFETCH(bool, folderItself);
         QFETCH(QString, reason);
@@ -359,7 +382,8 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo(path).isFile());
     }
 
-    void refusedRequestsLeaveAnEarlierFileAlone_data() {
+    void refusedRequestsLeaveAnEarlierFileAlone_data()
+    {
         QTest::addColumn<int>("format");
         QTest::addColumn<int>("dpi");
         QTest::addColumn<QSizeF>("drawing");
@@ -370,7 +394,8 @@ private Q_SLOTS:
         QTest::newRow("no drawing area") << int(PictureFormat::Svg) << 96 << QSizeF(0, DrawH)
                                          << QStringLiteral("the sociogram has no area to draw");
     }
-    void refusedRequestsLeaveAnEarlierFileAlone() {
+    void refusedRequestsLeaveAnEarlierFileAlone()
+    {
         QFETCH(int, format);
         QFETCH(int, dpi);
         QFETCH(QSizeF, drawing);
@@ -389,7 +414,8 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path), QByteArray("earlier picture"));
     }
 
-    void resolutionMattersOnlyForPng() {
+    void resolutionMattersOnlyForPng()
+    {
         // SVG and PDF are vectors: a resolution the PNG would refuse does not stop them.
         Study study;
         for (PictureFormat f : {PictureFormat::Svg, PictureFormat::Pdf}) {
@@ -399,7 +425,8 @@ private Q_SLOTS:
         }
     }
 
-    void anEarlierFileIsReplaced() {
+    void anEarlierFileIsReplaced()
+    {
         const QString path = dir.filePath(QStringLiteral("again.png"));
         {
             QFile earlier(path);
@@ -412,13 +439,15 @@ private Q_SLOTS:
         QCOMPARE(QImage(path).size(), QSize(346, 332));
     }
 
-    void failureSentenceNamesTheFileAndTheReason() {
+    void failureSentenceNamesTheFileAndTheReason()
+    {
         const ExportFailure f{QStringLiteral("/tmp/a.png"), QStringLiteral("it is late")};
         QCOMPARE(f.sentence(), QStringLiteral("The sociogram picture could not be saved as "
                                               "\"/tmp/a.png\" because it is late."));
     }
 
-    void suffixIsAddedOnlyWhenMissing_data() {
+    void suffixIsAddedOnlyWhenMissing_data()
+    {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("expected");
@@ -430,7 +459,8 @@ private Q_SLOTS:
         QTest::newRow("dotted folder") << "/a.png/b" << int(PictureFormat::Png) << "/a.png/b.png";
         QTest::newRow("empty stays empty") << "" << int(PictureFormat::Png) << "";
     }
-    void suffixIsAddedOnlyWhenMissing() {
+    void suffixIsAddedOnlyWhenMissing()
+    {
         QFETCH(QString, path);
         QFETCH(int, format);
         QFETCH(QString, expected);

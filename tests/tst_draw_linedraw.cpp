@@ -44,7 +44,10 @@ int countKind(const PrimitiveList& list, Primitive::Kind kind)
                              [kind](const Primitive& p) { return p.kind == kind; }));
 }
 
-bool discAt(const QImage& image, QPointF spot) { return near(image, spot + Above, Scale, isBlack, 0); }
+bool discAt(const QImage& image, QPointF spot)
+{
+    return near(image, spot + Above, Scale, isBlack, 0);
+}
 
 // The top edge of a 140-twip square is black, its inside above the line white.
 bool squareAt(const QImage& image, QPointF spot)
@@ -207,19 +210,20 @@ private Q_SLOTS:
         QTest::addColumn<QList<QPointF>>("green");
         QTest::addColumn<QList<QPointF>>("notGreen");
         const double cx = DrawW / 2, cy = DrawH / 2;
-        QTest::newRow("circle") << 0 << 0
-                                << QList<QPointF>{{cx + 2500, cy}, {cx, cy - 2500}}
+        QTest::newRow("circle") << 0 << 0 << QList<QPointF>{{cx + 2500, cy}, {cx, cy - 2500}}
                                 << QList<QPointF>{{cx, cy}, {cx + 2000, cy}, {cx + 3000, cy}};
         QTest::newRow("square") << 2 << 0
                                 << QList<QPointF>{{cx, 663}, {691.5, cy}, {6223.5, cy}, {cx, 5967}}
                                 << QList<QPointF>{{cx, cy}, {cx, 400}};
         // Ring radii (W / 2 - 400) k / 3: 1019.2, 2038.3, 3057.5.
         QTest::newRow("target") << 3 << 2
-                                << QList<QPointF>{{cx + 1019.2, cy}, {cx, cy + 2038.3},
+                                << QList<QPointF>{{cx + 1019.2, cy},
+                                                  {cx, cy + 2038.3},
                                                   {cx - 3057.5, cy}}
                                 << QList<QPointF>{{cx + 1500, cy}, {cx + 2550, cy}, {cx, cy}};
-        QTest::newRow("target, nobody chosen") << 3 << 0 << QList<QPointF>{{cx + 3057.5, cy}}
-                                               << QList<QPointF>{{cx + 1019.2, cy}, {cx + 2038.3, cy}};
+        QTest::newRow("target, nobody chosen")
+            << 3 << 0 << QList<QPointF>{{cx + 3057.5, cy}}
+            << QList<QPointF>{{cx + 1019.2, cy}, {cx + 2038.3, cy}};
         QTest::newRow("random") << 1 << 0 << QList<QPointF>{}
                                 << QList<QPointF>{{cx + 2500, cy}, {cx, 663}};
     }
@@ -249,12 +253,18 @@ private Q_SLOTS:
         QTest::addColumn<QPoint>("b");
         QTest::addColumn<QPointF>("spot");
         QTest::newRow("right") << QPoint(1000, 1000) << QPoint(2000, 1000) << QPointF(1430, 1180);
-        QTest::newRow("left above") << QPoint(2000, 2000) << QPoint(1000, 1200) << QPointF(1930, 1980);
-        QTest::newRow("right above") << QPoint(1000, 2000) << QPoint(3000, 1600) << QPointF(1680, 2080);
-        QTest::newRow("left below") << QPoint(2000, 1000) << QPoint(1200, 3000) << QPointF(1980, 1680);
-        QTest::newRow("right below") << QPoint(1000, 1000) << QPoint(1400, 1800) << QPointF(1280, 1380);
-        QTest::newRow("same left, below") << QPoint(1000, 1000) << QPoint(1000, 3000) << QPointF(1180, 1680);
-        QTest::newRow("same left, above") << QPoint(1000, 3000) << QPoint(1000, 1000) << QPointF(1180, 2680);
+        QTest::newRow("left above")
+            << QPoint(2000, 2000) << QPoint(1000, 1200) << QPointF(1930, 1980);
+        QTest::newRow("right above")
+            << QPoint(1000, 2000) << QPoint(3000, 1600) << QPointF(1680, 2080);
+        QTest::newRow("left below")
+            << QPoint(2000, 1000) << QPoint(1200, 3000) << QPointF(1980, 1680);
+        QTest::newRow("right below")
+            << QPoint(1000, 1000) << QPoint(1400, 1800) << QPointF(1280, 1380);
+        QTest::newRow("same left, below")
+            << QPoint(1000, 1000) << QPoint(1000, 3000) << QPointF(1180, 1680);
+        QTest::newRow("same left, above")
+            << QPoint(1000, 3000) << QPoint(1000, 1000) << QPointF(1180, 2680);
         QTest::newRow("same place") << QPoint(500, 500) << QPoint(500, 500) << QPointF(680, 680);
     }
     void spotDrawIsAQuarterFromTheChooser()
@@ -270,9 +280,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("error");
-        QTest::newRow("41") << "41" << "9, Subscript out of range";
-        QTest::newRow("negative") << "-1" << "9, Subscript out of range";
-        QTest::newRow("too large for a Long") << "99999999999" << "6, Overflow";
+        QTest::newRow("41") << "41"
+                            << "9, Subscript out of range";
+        QTest::newRow("negative") << "-1"
+                                  << "9, Subscript out of range";
+        QTest::newRow("too large for a Long") << "99999999999"
+                                              << "6, Overflow";
     }
     void subjectOutsideTheTableIsReportedAndNotDrawn()
     {
@@ -282,8 +295,10 @@ private Q_SLOTS:
         fillGrid(grid, 2, 2, {{cell, "2"}});
         ScriptedMessages messages;
         const PrimitiveList list = draw(grid);
-        QCOMPARE(messages.texts(),
-                 QStringList{QStringLiteral("Unexpected Error In - DataForm:LineDraw, Error Number ") + error});
+        QCOMPARE(
+            messages.texts(),
+            QStringList{QStringLiteral("Unexpected Error In - DataForm:LineDraw, Error Number ") +
+                        error});
         QCOMPARE(messages.shown().front().title, QStringLiteral("Help"));
         QCOMPARE(countKind(list, Primitive::Kind::Line), 1);
         QCOMPARE(list.front().p2, QPointF(4780, 1180));

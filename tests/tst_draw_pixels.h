@@ -48,10 +48,22 @@ inline QImage whiteImage(int width, int height)
     return image;
 }
 
-inline bool isGreen(const QColor& c) { return c == QColor(0, 128, 0); }
-inline bool isRed(const QColor& c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; }
-inline bool isBlack(const QColor& c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
-inline bool isWhite(const QColor& c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; }
+inline bool isGreen(const QColor& c)
+{
+    return c == QColor(0, 128, 0);
+}
+inline bool isRed(const QColor& c)
+{
+    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+}
+inline bool isBlack(const QColor& c)
+{
+    return c.red() < 90 && c.green() < 90 && c.blue() < 90;
+}
+inline bool isWhite(const QColor& c)
+{
+    return c.red() > 200 && c.green() > 200 && c.blue() > 200;
+}
 
 // Whether any pixel within `reach` pixels of the twips point (at `scale` pixels per
 // twip) satisfies the test.

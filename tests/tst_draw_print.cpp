@@ -42,7 +42,10 @@ struct Study {
 };
 
 // Pixels per twip on a 96 DPI image printed at scale s.
-double onPage(double s) { return s / TwipsPerPixel; }
+double onPage(double s)
+{
+    return s / TwipsPerPixel;
+}
 
 double scaleFor(const QImage& page)
 {
@@ -135,7 +138,8 @@ private Q_SLOTS:
             for (int x = 0; x < page.width(); ++x) {
                 const QColor c = page.pixelColor(x, y);
                 if (!isWhite(c) && !isGreen(c))
-                    QVERIFY2(insideAnyLabel(x, y, k), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                    QVERIFY2(insideAnyLabel(x, y, k),
+                             qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             }
     }
 
@@ -240,8 +244,9 @@ private Q_SLOTS:
         for (const QPoint& p : LabelPlaces)
             QVERIFY(near(image, pagePoint(QPointF(p) + QPointF(60, 60)), 1 / 20.0, isRed, 0));
         QVERIFY(near(image, pagePoint({DrawW / 2, DrawH / 10}), 1 / 20.0, isGreen, 1) ||
-                near(image, pagePoint({DrawW / 2, DrawH / 10}), 1 / 20.0,
-                     [](const QColor& c) { return c.green() > c.red() + 40; }, 1));
+                near(
+                    image, pagePoint({DrawW / 2, DrawH / 10}), 1 / 20.0,
+                    [](const QColor& c) { return c.green() > c.red() + 40; }, 1));
     }
 };
 

@@ -16,20 +16,34 @@ private Q_SLOTS:
         const QString tooLarge = QStringLiteral("Choice Cannot Be Greater Than 12");
         const QString self = QStringLiteral("Subjects Cannot Choose Themselves ");
         const QString notNumber = QStringLiteral("Choice Must Be A Subject Number");
-        QTest::newRow("another subject") << "7" << "3" << true << "";
-        QTest::newRow("the last subject") << "12" << "3" << true << "";
-        QTest::newRow("above the group") << "13" << "3" << false << tooLarge;
-        QTest::newRow("far above") << "999" << "3" << false << tooLarge;
-        QTest::newRow("oneself") << "3" << "3" << false << self;
-        QTest::newRow("oneself written 03") << "03" << "3" << true << "";
-        QTest::newRow("zero") << "0" << "3" << true << "";
-        QTest::newRow("negative") << "-1" << "3" << true << "";
-        QTest::newRow("fraction") << "2.5" << "3" << true << "";
-        QTest::newRow("empty clears") << "" << "3" << true << "";
-        QTest::newRow("blanks clear") << "  " << "3" << true << "";
-        QTest::newRow("a letter") << "x" << "3" << false << notNumber;
-        QTest::newRow("digits then letter") << "3x" << "4" << false << notNumber;
-        QTest::newRow("range before self") << "13" << "13" << false << tooLarge;
+        QTest::newRow("another subject") << "7"
+                                         << "3" << true << "";
+        QTest::newRow("the last subject") << "12"
+                                          << "3" << true << "";
+        QTest::newRow("above the group") << "13"
+                                         << "3" << false << tooLarge;
+        QTest::newRow("far above") << "999"
+                                   << "3" << false << tooLarge;
+        QTest::newRow("oneself") << "3"
+                                 << "3" << false << self;
+        QTest::newRow("oneself written 03") << "03"
+                                            << "3" << true << "";
+        QTest::newRow("zero") << "0"
+                              << "3" << true << "";
+        QTest::newRow("negative") << "-1"
+                                  << "3" << true << "";
+        QTest::newRow("fraction") << "2.5"
+                                  << "3" << true << "";
+        QTest::newRow("empty clears") << ""
+                                      << "3" << true << "";
+        QTest::newRow("blanks clear") << "  "
+                                      << "3" << true << "";
+        QTest::newRow("a letter") << "x"
+                                  << "3" << false << notNumber;
+        QTest::newRow("digits then letter") << "3x"
+                                            << "4" << false << notNumber;
+        QTest::newRow("range before self") << "13"
+                                           << "13" << false << tooLarge;
     }
     void check()
     {

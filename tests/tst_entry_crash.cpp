@@ -42,11 +42,13 @@ const QString StudyName = QStringLiteral("Crash");
 
 // The answer a round writes into a cell: neighbouring rounds differ in every cell,
 // so the answers of two rounds side by side cannot pass for one round.
-int answerOf(qint64 round, int row, int col) {
+int answerOf(qint64 round, int row, int col)
+{
     return 1 + int((round + row + col) % Subjects);
 }
 
-void studyOfForty(Global::Long record) {
+void studyOfForty(Global::Long record)
+{
     Global::RefName = StudyName;
     Global::GroupSize = Subjects;
     Global::MaxChoices = Slots;
@@ -55,7 +57,8 @@ void studyOfForty(Global::Long record) {
 }
 
 // The round goes into the header too, so that header and answers can be matched.
-void fillRound(ChoiceGrid& grid, qint64 round) {
+void fillRound(ChoiceGrid& grid, qint64 round)
+{
     for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r)
         for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c)
             grid.setTextMatrix(r, c, QString::number(answerOf(round, r, c)));
@@ -63,7 +66,8 @@ void fillRound(ChoiceGrid& grid, qint64 round) {
 }
 
 // The child: saves round after round until it is killed.
-int runChild(const QString& folder, Global::Long record, qint64 firstRound) {
+int runChild(const QString& folder, Global::Long record, qint64 firstRound)
+{
     prepareChild(folder);
     studyOfForty(record);
     DataState data;
@@ -87,7 +91,8 @@ struct StoredStudy {
     QString fault; // empty when the answers are the header's round, whole
 };
 
-QString describeCells(const std::set<int>& rounds) {
+QString describeCells(const std::set<int>& rounds)
+{
     QStringList r;
     for (int v : rounds)
         r << QString::number(v);
@@ -95,7 +100,8 @@ QString describeCells(const std::set<int>& rounds) {
 }
 
 // Every one of the 400 cells exactly once, each holding its answer of the header's round.
-QString wholeRoundFault(const std::vector<QVariantList>& rows, std::optional<qint64> round) {
+QString wholeRoundFault(const std::vector<QVariantList>& rows, std::optional<qint64> round)
+{
     QStringList faults;
     if (int(rows.size()) != AnswersPerSave)
         faults << QStringLiteral("%1 answers instead of %2").arg(rows.size()).arg(AnswersPerSave);
@@ -132,7 +138,8 @@ QString wholeRoundFault(const std::vector<QVariantList>& rows, std::optional<qin
     return faults.join(QStringLiteral("; "));
 }
 
-std::vector<QVariantList> allRows(QSqlQuery& q) {
+std::vector<QVariantList> allRows(QSqlQuery& q)
+{
     std::vector<QVariantList> rows;
     while (q.next()) {
         QVariantList row;
@@ -143,7 +150,8 @@ std::vector<QVariantList> allRows(QSqlQuery& q) {
     return rows;
 }
 
-StoredStudy readStored(const QSqlDatabase& db, Global::Long record) {
+StoredStudy readStored(const QSqlDatabase& db, Global::Long record)
+{
     StoredStudy s;
     QSqlQuery q(db);
     if (q.exec(QStringLiteral("SELECT count(*) FROM SOCIOMETRY")) && q.next())
@@ -180,8 +188,8 @@ StoredStudy readStored(const QSqlDatabase& db, Global::Long record) {
 // reported saved, or the one it was saving, whose commit may have been done before
 // the child could say so; before the child's first report, the file still holds the
 // round it had. A finished save is never lost.
-QString oneWholeRoundFault(const StoredStudy& s, const Kill& kill, qint64 firstRound,
-                           qint64& held) {
+QString oneWholeRoundFault(const StoredStudy& s, const Kill& kill, qint64 firstRound, qint64& held)
+{
     if (s.studies != 1)
         return QStringLiteral("%1 studies").arg(s.studies);
     if (!s.fault.isEmpty())
@@ -201,7 +209,8 @@ class EntryCrashTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -209,7 +218,8 @@ private Q_SLOTS:
     }
 
     // The reading below must see a save that was cut off, or the kills prove nothing.
-    void theReadingSeesAnUnfinishedSave_data() {
+    void theReadingSeesAnUnfinishedSave_data()
+    {
         QTest::addColumn<int>("headerRound");
         QTest::addColumn<int>("answersRound");
         QTest::addColumn<int>("cellsOfAnswersRound"); // the rest hold round headerRound - 1
@@ -223,7 +233,8 @@ private Q_SLOTS:
         QTest::newRow("header without answers")
             << 7 << 7 << AnswersPerSave << AnswersPerSave << false;
     }
-    void theReadingSeesAnUnfinishedSave() {
+    void theReadingSeesAnUnfinishedSave()
+    {
         QFETCH(int, headerRound);
         QFETCH(int, answersRound);
         QFETCH(int, cellsOfAnswersRound);
@@ -260,7 +271,8 @@ private Q_SLOTS:
     }
 
     // After every kill the file is sound and holds one whole round.
-    void aKilledSaveLeavesOneWholeRound() {
+    void aKilledSaveLeavesOneWholeRound()
+    {
         TestDatabase db;
         QVERIFY(db.isValid());
         ScriptedMessages messages;
@@ -310,7 +322,8 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     if (const auto child = childArguments(app.arguments()); child && child->size() == 3)
         return runChild((*child)[0], Global::Long((*child)[1].toInt()), (*child)[2].toLongLong());

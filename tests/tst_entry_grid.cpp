@@ -109,13 +109,15 @@ private Q_SLOTS:
         newStudy(8, 3, 1);
         DataState state(grid);
         GridModel model(grid);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         state.SetGrid();
         QCOMPARE(model.rowCount(), 8);
         QCOMPARE(model.columnCount(), 3);
         QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("Choice\n1"));
-        QCOMPARE(model.headerData(7, Qt::Vertical, Qt::DisplayRole).toString(), QStringLiteral("8"));
+        QCOMPARE(model.headerData(7, Qt::Vertical, Qt::DisplayRole).toString(),
+                 QStringLiteral("8"));
         QCOMPARE(model.cornerText(), QStringLiteral("Subject\nNumber"));
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         grid.setTextMatrix(3, 2, QStringLiteral("5"));
@@ -191,7 +193,8 @@ private Q_SLOTS:
         QCOMPARE(choiceCells().join(u' ').count(u'.'), 12);
         state.Crit_Click(1);
         QCOMPARE(grid.TextMatrix(4, 1), QStringLiteral("5"));
-        QCOMPARE(state.criterionLine, QStringLiteral("Negative Criterion: Who would you sit with?"));
+        QCOMPARE(state.criterionLine,
+                 QStringLiteral("Negative Criterion: Who would you sit with?"));
     }
 
     // A damaged row is reported under the procedure's label and passed over; the
@@ -223,9 +226,10 @@ private Q_SLOTS:
         DataState state(grid);
         state.FormLayout();
         QCOMPARE(messages.count(), 1);
-        QVERIFY2(messages.texts()[0].startsWith(
-                     QStringLiteral("Unexpected Error In - DataForm:LoadData, Error Number ") + number),
-                 qPrintable(messages.texts()[0]));
+        QVERIFY2(
+            messages.texts()[0].startsWith(
+                QStringLiteral("Unexpected Error In - DataForm:LoadData, Error Number ") + number),
+            qPrintable(messages.texts()[0]));
         QCOMPARE(grid.TextMatrix(7, 3), QStringLiteral("2"));
         QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("Subject"));
         QCOMPARE(grid.TextMatrix(1, 1), QStringLiteral("1"));
@@ -252,7 +256,8 @@ private Q_SLOTS:
         messages.clear();
         QVERIFY(!state.SaveChanges(1));
         QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.texts()[0].startsWith(QStringLiteral("This study's details could not be read")));
+        QVERIFY(messages.texts()[0].startsWith(
+            QStringLiteral("This study's details could not be read")));
         QCOMPARE(db->bytes(), before);
     }
 

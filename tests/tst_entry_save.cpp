@@ -103,8 +103,9 @@ private Q_SLOTS:
         QCOMPARE(messages.shown()[0].icon, Icon::Information);
         QCOMPARE(messages.shown()[0].title, QStringLiteral("Help"));
         QCOMPARE(Global::CurrentRecord, 2);
-        const auto header = db->rows(QStringLiteral("SELECT NAME, GROUPSIZE, CHOICES, QUESTION, "
-                                                    "CRITERIONTYPE FROM SOCIOMETRY WHERE RECORD = 2"));
+        const auto header =
+            db->rows(QStringLiteral("SELECT NAME, GROUPSIZE, CHOICES, QUESTION, "
+                                    "CRITERIONTYPE FROM SOCIOMETRY WHERE RECORD = 2"));
         QCOMPARE(int(header.size()), 1);
         QCOMPARE(header[0], (QVariantList{"Year 7", 12, 3, "Who would you work with?", 1}));
         // Subject 1 is stored as the grid row 2.
@@ -125,7 +126,7 @@ private Q_SLOTS:
         key(1, 3, QStringLiteral("x"));
         key(2, 1, QStringLiteral("2.5"));
         key(2, 2, QStringLiteral("45")); // above the group size: stored as typed
-        key(2, 3, QStringLiteral("2")); // the subject's own number
+        key(2, 3, QStringLiteral("2"));  // the subject's own number
         key(3, 1, QStringLiteral("3x"));
         ScriptedMessages messages;
         QVERIFY(state->SaveChanges(1));
@@ -404,10 +405,12 @@ private Q_SLOTS:
         const bool saved = state->SaveChanges(1);
         Store::setPageLimit(0);
         QVERIFY(!saved);
-        QVERIFY2(messages.texts().filter(QStringLiteral("DataForm:SaveChanges, Error Number 3026"))
+        QVERIFY2(messages.texts()
+                         .filter(QStringLiteral("DataForm:SaveChanges, Error Number 3026"))
                          .size() == 1,
                  qPrintable(messages.texts().join(u'|')));
-        QVERIFY(messages.texts().last().startsWith(QStringLiteral("The changes could not be saved")));
+        QVERIFY(
+            messages.texts().last().startsWith(QStringLiteral("The changes could not be saved")));
         QCOMPARE(db->bytes(), before);
         QCOMPARE(answers(record), QStringList{"1:2:1=5"});
         QCOMPARE(grid.TextMatrix(41, 10), QString::number(1 + 51 % 40));

@@ -94,7 +94,8 @@ private Q_SLOTS:
         QCOMPARE(form->windowTitle(), QStringLiteral("Class 4B"));
         QCOMPARE(form->centralWidget()->size(),
                  QSize(Twips::toPixels(7455), Twips::toPixels(5520)));
-        QCOMPARE(form->DLabel0->text(), QStringLiteral("Positive Criterion: Who would you sit with?"));
+        QCOMPARE(form->DLabel0->text(),
+                 QStringLiteral("Positive Criterion: Who would you sit with?"));
         QCOMPARE(form->DLabel0->geometry(), QRect(Twips::toPixels(120), Twips::toPixels(120),
                                                   Twips::toPixels(7095), Twips::toPixels(255)));
         QCOMPARE(form->DLabel0->font().family(), QStringLiteral("Times New Roman"));
@@ -124,7 +125,8 @@ private Q_SLOTS:
         for (QAction* a : form->File->actions())
             QVERIFY(a->shortcut().isEmpty());
         form->Crit_Click(1);
-        QCOMPARE(form->DLabel0->text(), QStringLiteral("Negative Criterion: Who would you sit with?"));
+        QCOMPARE(form->DLabel0->text(),
+                 QStringLiteral("Negative Criterion: Who would you sit with?"));
         QVERIFY(form->Crit[0]->isEnabled());
         QVERIFY(!form->Crit[1]->isEnabled());
     }
@@ -135,7 +137,8 @@ private Q_SLOTS:
         DataForm* form = openDataForm();
         QVERIFY(!form->Crit[0]->isEnabled());
         QVERIFY(!form->Crit[1]->isEnabled());
-        QCOMPARE(form->DLabel0->text(), QStringLiteral("Negative Criterion: Who would you sit with?"));
+        QCOMPARE(form->DLabel0->text(),
+                 QStringLiteral("Negative Criterion: Who would you sit with?"));
     }
 
     void clickOpensTheEntryOnThatCell()
@@ -326,13 +329,17 @@ private Q_SLOTS:
         messages.answer({Answer(answer)});
         QCOMPARE(Forms::mayChangeStudy(), settled);
         QCOMPARE(messages.texts(), QStringList{"Save Changes?"});
-        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM SOCIDATA WHERE HEADER = 1")).toInt(),
-                 storedInA);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM SOCIDATA WHERE HEADER = 2")).toInt(), 0);
+        QCOMPARE(
+            db->scalar(QStringLiteral("SELECT count(*) FROM SOCIDATA WHERE HEADER = 1")).toInt(),
+            storedInA);
+        QCOMPARE(
+            db->scalar(QStringLiteral("SELECT count(*) FROM SOCIDATA WHERE HEADER = 2")).toInt(),
+            0);
         QCOMPARE(SingleInstance<DataForm>::loaded(), !settled);
         QCOMPARE(Global::CurrentRecord, 1);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT NAME FROM SOCIOMETRY WHERE RECORD = 2")).toString(),
-                 QStringLiteral("B"));
+        QCOMPARE(
+            db->scalar(QStringLiteral("SELECT NAME FROM SOCIOMETRY WHERE RECORD = 2")).toString(),
+            QStringLiteral("B"));
         QCOMPARE(infoUnloads, 0); // the study window stays for its own OK
         Forms::SettleDataForm = nullptr;
     }
@@ -359,7 +366,8 @@ private Q_SLOTS:
         Global::Question = QStringLiteral("Who would you pick for <team>?");
         DataForm* form = openDataForm();
         QCOMPARE(form->DLabel0->textFormat(), Qt::PlainText);
-        QCOMPARE(form->DLabel0->text(), QStringLiteral("Positive Criterion: Who would you pick for <team>?"));
+        QCOMPARE(form->DLabel0->text(),
+                 QStringLiteral("Positive Criterion: Who would you pick for <team>?"));
     }
 
     void layoutItemsOpenTheSociogram()

@@ -16,13 +16,15 @@
 
 namespace {
 
-quint64 envNumber(const char* name, quint64 fallback) {
+quint64 envNumber(const char* name, quint64 fallback)
+{
     bool ok = false;
     const quint64 v = qEnvironmentVariable(name).toULongLong(&ok);
     return ok ? v : fallback;
 }
 
-QString escaped(const QString& s) {
+QString escaped(const QString& s)
+{
     QString out;
     for (QChar c : s) {
         if (c.unicode() >= 0x20 && c.unicode() < 0x7f && c != u'\\')
@@ -33,7 +35,8 @@ QString escaped(const QString& s) {
     return out;
 }
 
-QString unescaped(const QString& s) {
+QString unescaped(const QString& s)
+{
     QString out;
     for (qsizetype i = 0; i < s.size(); ++i) {
         if (s[i] == u'\\' && i + 5 < s.size() && s[i + 1] == u'u') {
@@ -51,7 +54,8 @@ QString unescaped(const QString& s) {
 enum class Range { Fits, TooLarge, TooSmall };
 
 // Decimal magnitude of a number text: where its first significant digit stands.
-Range rangeOf(const std::string& t) {
+Range rangeOf(const std::string& t)
+{
     long long exponent = 0;
     const size_t e = t.find_first_of("eE");
     if (e != std::string::npos)
@@ -75,7 +79,8 @@ struct Parsed {
 };
 
 // The longest decimal number at the start of an ASCII text.
-Parsed parseDecimal(const std::string& t) {
+Parsed parseDecimal(const std::string& t)
+{
     // from_chars takes no plus sign, so it is stepped over; a second sign ends it.
     const size_t start = !t.empty() && t[0] == '+' ? 1 : 0;
     size_t body = start;
@@ -104,14 +109,16 @@ Parsed parseDecimal(const std::string& t) {
     return p;
 }
 
-std::string asciiUntilOther(const QString& s) {
+std::string asciiUntilOther(const QString& s)
+{
     std::string out;
     for (QChar c : s)
         out += c.unicode() < 0x80 && c.unicode() != 0 ? char(c.unicode()) : '#';
     return out;
 }
 
-double referenceLeading(const QString& text) {
+double referenceLeading(const QString& text)
+{
     QString kept;
     for (QChar c : text)
         if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r')
@@ -120,7 +127,8 @@ double referenceLeading(const QString& text) {
     return p.range == Range::Fits ? p.value : 0.0;
 }
 
-std::optional<double> referenceWhole(const QString& text) {
+std::optional<double> referenceWhole(const QString& text)
+{
     const std::string t = asciiUntilOther(text.trimmed());
     const Parsed p = parseDecimal(t);
     if (p.used == 0 || p.used != t.size() || p.range == Range::TooLarge)
@@ -128,7 +136,8 @@ std::optional<double> referenceWhole(const QString& text) {
     return p.value;
 }
 
-double referenceRound(double v) {
+double referenceRound(double v)
+{
     const double fl = std::floor(v);
     const double diff = v - fl;
     if (diff > 0.5)
@@ -138,7 +147,8 @@ double referenceRound(double v) {
     return std::fmod(fl, 2.0) == 0 ? fl : fl + 1;
 }
 
-template <class T> std::optional<long long> referenceWholeNumber(double v) {
+template <class T> std::optional<long long> referenceWholeNumber(double v)
+{
     if (!std::isfinite(v))
         return std::nullopt;
     const double r = referenceRound(v);
@@ -153,7 +163,8 @@ class Inputs {
 public:
     explicit Inputs(quint64 seed) : random(seed) {}
 
-    QString text() {
+    QString text()
+    {
         static const char16_t pieces[] = {
             u'0',  u'1',  u'2',   u'3',   u'4',   u'5',   u'6',   u'7',  u'8', u'9',
             u'0',  u'1',  u'9',   u'+',   u'-',   u'.',   u'.',   u'e',  u'E', u' ',
@@ -173,7 +184,8 @@ public:
         return s;
     }
 
-    double number() {
+    double number()
+    {
         switch (pick(6)) {
         case 0: { // any bit pattern: huge, tiny, infinite, not a number
             const quint64 bits = random();
@@ -211,7 +223,8 @@ private:
     static QString checkText(const QString& text);
 };
 
-QString TestFuzzNumbers::checkText(const QString& text) {
+QString TestFuzzNumbers::checkText(const QString& text)
+{
     const double leading = Numbers::leadingValue(text);
     const double wantLeading = referenceLeading(text);
     if (!std::isfinite(leading) || leading != wantLeading)
@@ -227,7 +240,8 @@ QString TestFuzzNumbers::checkText(const QString& text) {
     return {};
 }
 
-void TestFuzzNumbers::textsAgainstReference() {
+void TestFuzzNumbers::textsAgainstReference()
+{
     const quint64 seed = envNumber("SOCIOGRAM_FUZZ_SEED", 19460101);
     const quint64 count = envNumber("SOCIOGRAM_FUZZ_COUNT", 1000000);
     Inputs inputs(seed);
@@ -240,7 +254,8 @@ void TestFuzzNumbers::textsAgainstReference() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
-void TestFuzzNumbers::floatsAgainstReference() {
+void TestFuzzNumbers::floatsAgainstReference()
+{
     const quint64 seed = envNumber("SOCIOGRAM_FUZZ_SEED", 19460101);
     const quint64 count = envNumber("SOCIOGRAM_FUZZ_COUNT", 1000000);
     Inputs inputs(seed + 1);
@@ -265,7 +280,8 @@ void TestFuzzNumbers::floatsAgainstReference() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
-void TestFuzzNumbers::keptCorpus() {
+void TestFuzzNumbers::keptCorpus()
+{
     QFile file(QStringLiteral(SOCIOGRAM_CORPUS_DIR "/numbers.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     int lines = 0;

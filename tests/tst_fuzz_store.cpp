@@ -19,24 +19,28 @@
 
 namespace {
 
-quint64 envNumber(const char* name, quint64 fallback) {
+quint64 envNumber(const char* name, quint64 fallback)
+{
     bool ok = false;
     const quint64 v = qEnvironmentVariable(name).toULongLong(&ok);
     return ok ? v : fallback;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-QByteArray readFile(const QString& path) {
+QByteArray readFile(const QString& path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A real database with small pages, so that every page matters to a mutation.
-QByteArray smallDatabase() {
+QByteArray smallDatabase()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("seed.mdb"));
     {
@@ -80,7 +84,8 @@ class Mutator {
 public:
     explicit Mutator(quint64 seed) : random(seed) {}
 
-    QByteArray mutate(const QByteArray& good) {
+    QByteArray mutate(const QByteArray& good)
+    {
         QByteArray b = good;
         switch (pick(7)) {
         case 0: // cut short
@@ -121,7 +126,8 @@ public:
 
 private:
     int pick(int n) { return n <= 0 ? 0 : int(random() % quint64(n)); }
-    void flip(QByteArray& b, int at) {
+    void flip(QByteArray& b, int at)
+    {
         if (at < b.size())
             b[at] = char(b[at] ^ (1 << pick(8)));
     }
@@ -129,14 +135,16 @@ private:
 };
 
 // Touches every value a read gave back, as the windows would.
-void use(const QVariant& v, QString& sink) {
+void use(const QVariant& v, QString& sink)
+{
     sink += v.toString().left(4);
     sink += QString::number(v.toDouble());
 }
 
 // Runs every read request; gives the error numbers in order (0 for a value), or
 // an explanation of what broke the rules.
-QString readEverything(const QString& path, QList<int>& outcome) {
+QString readEverything(const QString& path, QList<int>& outcome)
+{
     QString sink;
     Result<Store> opened = Store::open(path);
     if (!opened.ok()) {
@@ -198,7 +206,8 @@ QString readEverything(const QString& path, QList<int>& outcome) {
 }
 
 // Writing into a damaged file inside a transaction that is then undone.
-QString writeAndUndo(const QString& path) {
+QString writeAndUndo(const QString& path)
+{
     Result<Store> opened = Store::open(path);
     if (!opened.ok())
         return {};
@@ -222,7 +231,8 @@ QString writeAndUndo(const QString& path) {
     return {};
 }
 
-QString outcomeText(const QList<int>& outcome) {
+QString outcomeText(const QList<int>& outcome)
+{
     QStringList parts;
     for (int n : outcome)
         parts << QString::number(n);
@@ -230,7 +240,8 @@ QString outcomeText(const QList<int>& outcome) {
 }
 
 // Reads `bytes` as the database and checks every rule; empty when all held.
-QString checkFile(const QString& folder, const QByteArray& bytes, QList<int>& outcome) {
+QString checkFile(const QString& folder, const QByteArray& bytes, QList<int>& outcome)
+{
     const QString path = folder + QStringLiteral("/KELVAROX.MDB");
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
@@ -261,13 +272,15 @@ private:
     QByteArray good;
 };
 
-void TestFuzzStore::initTestCase() {
+void TestFuzzStore::initTestCase()
+{
     Store::setBusyTimeout(0);
     good = smallDatabase();
     QVERIFY(good.size() >= 2048);
 }
 
-void TestFuzzStore::damagedFiles() {
+void TestFuzzStore::damagedFiles()
+{
     const quint64 seed = envNumber("SOCIOGRAM_FUZZ_SEED", 19460101);
     const quint64 files = envNumber("SOCIOGRAM_FUZZ_FILES", 1500);
     const QString corpusOut = qEnvironmentVariable("SOCIOGRAM_FUZZ_CORPUS_OUT");
@@ -296,7 +309,8 @@ void TestFuzzStore::damagedFiles() {
     QVERIFY(seen.size() > 3); // the damage really reached the database
 }
 
-void TestFuzzStore::keptCorpus_data() {
+void TestFuzzStore::keptCorpus_data()
+{
     QTest::addColumn<QString>("file");
     const QDir corpus(QStringLiteral(SOCIOGRAM_CORPUS_DIR "/store"));
     const QStringList names = corpus.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
@@ -305,7 +319,8 @@ void TestFuzzStore::keptCorpus_data() {
         QTest::newRow(qPrintable(name)) << corpus.filePath(name);
 }
 
-void TestFuzzStore::keptCorpus() {
+void TestFuzzStore::keptCorpus()
+{
     QFETCH(QString, file);
     QTemporaryDir dir;
     const QByteArray bytes = readFile(file);
@@ -315,7 +330,8 @@ void TestFuzzStore::keptCorpus() {
     QVERIFY(!outcome.isEmpty());
 }
 
-void TestFuzzStore::pristineCopyReadsBack() {
+void TestFuzzStore::pristineCopyReadsBack()
+{
     QTemporaryDir dir;
     QList<int> outcome;
     QCOMPARE(checkFile(dir.filePath(QStringLiteral("case")), good, outcome), QString());

@@ -98,7 +98,8 @@ private Q_SLOTS:
                                      .arg(accepted)));
             // A refusal always says why, in exactly one message; a pass says nothing.
             if (messages.shown - before != (accepted ? 0 : 1))
-                QFAIL(qPrintable(QStringLiteral("'%1': %2 messages").arg(typed).arg(messages.shown - before)));
+                QFAIL(qPrintable(
+                    QStringLiteral("'%1': %2 messages").arg(typed).arg(messages.shown - before)));
         }
     }
 
@@ -108,8 +109,9 @@ private Q_SLOTS:
     {
         TestDatabase db;
         QVERIFY(db.isValid());
-        QVERIFY(db.exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
-                                       "CRITERIONTYPE) VALUES ('05', 6, 1, 'Q', 1)")));
+        QVERIFY(
+            db.exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
+                                   "CRITERIONTYPE) VALUES ('05', 6, 1, 'Q', 1)")));
         errorReport().setPause([] {});
         Store::setBusyTimeout(0);
         std::mt19937_64 rng(seed + 1);
@@ -140,12 +142,14 @@ private Q_SLOTS:
                 // Only whole sizes inside the ranges ever reach the study.
                 if (Global::GroupSize < 6 || Global::GroupSize > 40 || Global::MaxChoices < 1 ||
                     Global::MaxChoices > 10 || messages.shown != before)
-                    QFAIL(qPrintable(QStringLiteral("accepted '%1' '%2' as %3 x %4 after: %5")
-                                         .arg(e.groupSize, e.choices)
-                                         .arg(Global::GroupSize)
-                                         .arg(Global::MaxChoices)
-                                         .arg(messages.shown != before ? messages.last : QString())));
-            } else if (messages.shown == before || Global::GroupSize != 0 || !Global::RefName.isEmpty()) {
+                    QFAIL(
+                        qPrintable(QStringLiteral("accepted '%1' '%2' as %3 x %4 after: %5")
+                                       .arg(e.groupSize, e.choices)
+                                       .arg(Global::GroupSize)
+                                       .arg(Global::MaxChoices)
+                                       .arg(messages.shown != before ? messages.last : QString())));
+            } else if (messages.shown == before || Global::GroupSize != 0 ||
+                       !Global::RefName.isEmpty()) {
                 QFAIL(qPrintable(QStringLiteral("refused without a word, or changed the study")));
             }
         }

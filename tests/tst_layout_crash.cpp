@@ -46,14 +46,16 @@ constexpr int LabelBits = 64; // Y = block * 64 + label
 
 // Where a round puts a label. Neighbouring rounds move every label, and the label
 // is in Y too, so that a row stored under another label cannot pass for its own.
-Global::LabelTable::value_type positionOf(qint64 round, int label) {
+Global::LabelTable::value_type positionOf(qint64 round, int label)
+{
     const auto x = Global::Integer((round + 37 * label) % RoundsPerBlock - RoundsPerBlock / 2);
     const auto y = Global::Integer(round / RoundsPerBlock * LabelBits + label);
     return {x, y};
 }
 
 // The round a stored row was written by; nothing for a row no round writes.
-std::optional<qint64> roundOf(int label, int x, int y) {
+std::optional<qint64> roundOf(int label, int x, int y)
+{
     if (label < 1 || label > Subjects || y < 0 || y % LabelBits != label)
         return std::nullopt;
     const qint64 low =
@@ -61,13 +63,15 @@ std::optional<qint64> roundOf(int label, int x, int y) {
     return y / LabelBits * RoundsPerBlock + low;
 }
 
-void moveEveryLabel(qint64 round) {
+void moveEveryLabel(qint64 round)
+{
     for (int label = 1; label <= Subjects; ++label)
         Global::LabelPos[label] = positionOf(round, label);
 }
 
 // The study as the project list opens it: its subjects in the grid's first column.
-void openStudy(Global::Long record, Global::Integer type) {
+void openStudy(Global::Long record, Global::Integer type)
+{
     Global::CurrentRecord = record;
     Global::SociogramType = type;
     ChoiceGrid& grid = DataGrid();
@@ -78,7 +82,8 @@ void openStudy(Global::Long record, Global::Integer type) {
 }
 
 // The child: opens the stored arrangement, then moves and saves until it is killed.
-int runChild(const QString& folder, Global::Long record, qint64 firstRound) {
+int runChild(const QString& folder, Global::Long record, qint64 firstRound)
+{
     prepareChild(folder);
     openStudy(record, SavedType);
     SociogramState state;
@@ -97,7 +102,8 @@ int runChild(const QString& folder, Global::Long record, qint64 firstRound) {
 }
 
 std::vector<QVariantList> rowsOf(const QSqlDatabase& db, const QString& sql,
-                                 const QVariantList& binds = {}) {
+                                 const QVariantList& binds = {})
+{
     std::vector<QVariantList> rows;
     QSqlQuery q(db);
     q.prepare(sql);
@@ -115,7 +121,8 @@ std::vector<QVariantList> rowsOf(const QSqlDatabase& db, const QString& sql,
     return rows;
 }
 
-std::vector<QVariantList> savedArrangement(const QSqlDatabase& db, Global::Long record) {
+std::vector<QVariantList> savedArrangement(const QSqlDatabase& db, Global::Long record)
+{
     return rowsOf(db,
                   QStringLiteral("SELECT LABEL, X, Y FROM POSITION WHERE HEADER = ? AND "
                                  "SOCIOGRAM = ? ORDER BY rowid"),
@@ -123,7 +130,8 @@ std::vector<QVariantList> savedArrangement(const QSqlDatabase& db, Global::Long 
 }
 
 // Every arrangement but the one the child saves.
-std::vector<QVariantList> otherArrangements(const QSqlDatabase& db, Global::Long record) {
+std::vector<QVariantList> otherArrangements(const QSqlDatabase& db, Global::Long record)
+{
     return rowsOf(db,
                   QStringLiteral("SELECT HEADER, SOCIOGRAM, LABEL, X, Y FROM POSITION WHERE "
                                  "NOT (HEADER = ? AND SOCIOGRAM = ?) ORDER BY rowid"),
@@ -136,7 +144,8 @@ struct Arrangement {
 };
 
 // One row for each label 1 to 40, all written by the same round.
-Arrangement readArrangement(const std::vector<QVariantList>& rows) {
+Arrangement readArrangement(const std::vector<QVariantList>& rows)
+{
     QStringList faults;
     if (int(rows.size()) != Subjects)
         faults << QStringLiteral("%1 positions instead of %2").arg(rows.size()).arg(Subjects);
@@ -168,14 +177,16 @@ Arrangement readArrangement(const std::vector<QVariantList>& rows) {
     return a;
 }
 
-bool addRow(TestDatabase& db, Global::Long record, int type, int label, qint64 round) {
+bool addRow(TestDatabase& db, Global::Long record, int type, int label, qint64 round)
+{
     const auto p = positionOf(round, label);
     return db.exec(QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
                                   "VALUES (?, ?, ?, ?, ?)"),
                    {record, type, label, p[0], p[1]});
 }
 
-int addStudy(TestDatabase& db) {
+int addStudy(TestDatabase& db)
+{
     db.exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
                            "CRITERIONTYPE) VALUES ('Arranged', ?, ?, 'Who?', 1)"),
             {Subjects, Slots});
@@ -183,7 +194,8 @@ int addStudy(TestDatabase& db) {
 }
 
 // Saves an arrangement as the window does, for the study and layout given.
-bool saveOnce(Global::Long record, Global::Integer type, qint64 round) {
+bool saveOnce(Global::Long record, Global::Integer type, qint64 round)
+{
     openStudy(record, type);
     SociogramState state;
     state.DoWork();
@@ -199,7 +211,8 @@ class LayoutCrashTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -207,7 +220,8 @@ private Q_SLOTS:
     }
 
     // The reading below must see a save that was cut off, or the kills prove nothing.
-    void theReadingSeesAnUnfinishedSave_data() {
+    void theReadingSeesAnUnfinishedSave_data()
+    {
         QTest::addColumn<int>("labelsOfRound"); // labels 1..n of round 7
         QTest::addColumn<int>("moreFrom");      // then labels moreFrom..moreTo
         QTest::addColumn<int>("moreTo");
@@ -223,7 +237,8 @@ private Q_SLOTS:
         QTest::newRow("rows of the next block of rounds")
             << Subjects - 1 << Subjects << Subjects << 7 + RoundsPerBlock << false;
     }
-    void theReadingSeesAnUnfinishedSave() {
+    void theReadingSeesAnUnfinishedSave()
+    {
         QFETCH(int, labelsOfRound);
         QFETCH(int, moreFrom);
         QFETCH(int, moreTo);
@@ -247,7 +262,8 @@ private Q_SLOTS:
     // reported, or the one it was making, whose commit may have been done before the
     // child could say so; before the child's first report, the one the file had. The
     // other arrangements are never touched.
-    void aKilledSaveLeavesOneWholeArrangement() {
+    void aKilledSaveLeavesOneWholeArrangement()
+    {
         TestDatabase db;
         QVERIFY(db.isValid());
         ScriptedMessages messages;
@@ -310,7 +326,8 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     if (const auto child = childArguments(app.arguments()); child && child->size() == 3)
         return runChild((*child)[0], Global::Long((*child)[1].toInt()), (*child)[2].toLongLong());

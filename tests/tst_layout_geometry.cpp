@@ -14,7 +14,8 @@ namespace {
 
 enum class Kind { Circle, Square, Random };
 
-void runKind(SociogramState& state, Kind kind) {
+void runKind(SociogramState& state, Kind kind)
+{
     switch (kind) {
     case Kind::Circle:
         state.CircleDraw();
@@ -29,7 +30,8 @@ void runKind(SociogramState& state, Kind kind) {
 }
 
 // Plays a fixed list of numbers, then fails the test if more are asked for.
-Layout::RandomSource sequence(std::deque<float> values) {
+Layout::RandomSource sequence(std::deque<float> values)
+{
     return [values = std::move(values)]() mutable {
         if (values.empty()) {
             qWarning("random sequence ran out");
@@ -41,7 +43,8 @@ Layout::RandomSource sequence(std::deque<float> values) {
     };
 }
 
-bool overlaps(const SubjectLabel& a, const SubjectLabel& b) {
+bool overlaps(const SubjectLabel& a, const SubjectLabel& b)
+{
     return std::fabs(a.Left - b.Left) < 360 && std::fabs(a.Top - b.Top) < 360;
 }
 
@@ -53,7 +56,8 @@ class LayoutGeometryTest : public QObject {
     QString groupSizeText;
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -62,12 +66,14 @@ private Q_SLOTS:
         groupSizeText.clear();
         Forms::InfoGroupSizeText = [this] { return groupSizeText; };
     }
-    void cleanup() {
+    void cleanup()
+    {
         Forms::InfoGroupSizeText = nullptr;
         Layout::setRandomSource({});
     }
 
-    void circle_data() {
+    void circle_data()
+    {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("subject");
         QTest::addColumn<double>("centreX");
@@ -84,7 +90,8 @@ private Q_SLOTS:
         QTest::newRow("8: 3 at the right") << 8 << 3 << 5957.5 << 3315.0 << 5778 << 3135;
         QTest::newRow("8: 7 at the left") << 8 << 7 << 957.5 << 3315.0 << 778 << 3135;
     }
-    void circle() {
+    void circle()
+    {
         QFETCH(int, n);
         QFETCH(int, subject);
         QFETCH(double, centreX);
@@ -106,7 +113,8 @@ private Q_SLOTS:
         QCOMPARE(Global::LabelPos[subject][1], top);
     }
 
-    void circleFollowsTheAreaButKeepsItsRadius() {
+    void circleFollowsTheAreaButKeepsItsRadius()
+    {
         groupSizeText = QStringLiteral("6");
         SociogramState state;
         state.W = 9000;
@@ -119,7 +127,8 @@ private Q_SLOTS:
         QVERIFY(std::fabs(fourth->Top + 180 - 6500) < 0.01);
     }
 
-    void square_data() {
+    void square_data()
+    {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("subject");
         QTest::addColumn<int>("left");
@@ -133,7 +142,8 @@ private Q_SLOTS:
         QTest::newRow("8: 7 bottom, second slot") << 8 << 7 << 2536 << 5607;
         QTest::newRow("8: 8 left, second slot") << 8 << 8 << 692 << 2431;
     }
-    void square() {
+    void square()
+    {
         QFETCH(int, n);
         QFETCH(int, subject);
         QFETCH(int, left);
@@ -149,13 +159,15 @@ private Q_SLOTS:
     }
 
     // Properties every layout must have for every group size.
-    void everyGroupSize_data() {
+    void everyGroupSize_data()
+    {
         QTest::addColumn<int>("kind");
         QTest::newRow("circle") << int(Kind::Circle);
         QTest::newRow("square") << int(Kind::Square);
         QTest::newRow("random") << int(Kind::Random);
     }
-    void everyGroupSize() {
+    void everyGroupSize()
+    {
         QFETCH(int, kind);
         for (int n = 6; n <= 40; ++n) {
             Global::LabelPos = {};
@@ -202,7 +214,8 @@ private Q_SLOTS:
         }
     }
 
-    void groupSizeIsTheLeadingNumberRounded_data() {
+    void groupSizeIsTheLeadingNumberRounded_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("labels");
         QTest::newRow("plain") << QStringLiteral("7") << 7;
@@ -210,7 +223,8 @@ private Q_SLOTS:
         QTest::newRow("half to even down") << QStringLiteral("6.5") << 6;
         QTest::newRow("half to even up") << QStringLiteral("7.5") << 8;
     }
-    void groupSizeIsTheLeadingNumberRounded() {
+    void groupSizeIsTheLeadingNumberRounded()
+    {
         QFETCH(QString, text);
         QFETCH(int, labels);
         groupSizeText = text;
@@ -219,7 +233,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.highestIndex(), labels);
     }
 
-    void emptyGroupSizeIsADivisionByZeroInTheCircleOnly() {
+    void emptyGroupSizeIsADivisionByZeroInTheCircleOnly()
+    {
         ScriptedMessages messages;
         SociogramState circle;
         int pointerResets = 0;
@@ -240,7 +255,8 @@ private Q_SLOTS:
         QCOMPARE(random.labels.highestIndex(), 0);
     }
 
-    void groupsBeyondFortyAreReportedOnce() {
+    void groupsBeyondFortyAreReportedOnce()
+    {
         groupSizeText = QStringLiteral("45");
         ScriptedMessages messages;
         SociogramState state;
@@ -250,7 +266,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.highestIndex(), 40);
     }
 
-    void existingLabelIsReportedByCircleButNotByRandom() {
+    void existingLabelIsReportedByCircleButNotByRandom()
+    {
         groupSizeText = QStringLiteral("6");
         ScriptedMessages messages;
         SociogramState circle;
@@ -273,7 +290,8 @@ private Q_SLOTS:
     }
 
     // An area of 8192 + 360 makes every candidate exact: X = r * 8192.
-    void randomCollisionTestIsStrict() {
+    void randomCollisionTestIsStrict()
+    {
         groupSizeText = QStringLiteral("4");
         const float s = 1.0f / 8192;
         Layout::setRandomSource(sequence({
@@ -298,7 +316,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.get(2)->Left, 4456.0f);
     }
 
-    void randomComparesWithTheRoundedPositions() {
+    void randomComparesWithTheRoundedPositions()
+    {
         groupSizeText = QStringLiteral("2");
         // Label 1 at 1000.4 is stored as 1000; a candidate at 1360.2 clears the stored
         // value though it lies within 360 of the exact one.
@@ -311,7 +330,8 @@ private Q_SLOTS:
         QCOMPARE(Global::LabelPos[2][0], 1360);
     }
 
-    void randomRunsDiffer() {
+    void randomRunsDiffer()
+    {
         groupSizeText = QStringLiteral("20");
         SociogramState state;
         state.RandomDraw();
@@ -321,7 +341,8 @@ private Q_SLOTS:
         QVERIFY(first != Global::LabelPos);
     }
 
-    void randomGivesUpOnATooSmallArea() {
+    void randomGivesUpOnATooSmallArea()
+    {
         groupSizeText = QStringLiteral("6");
         ScriptedMessages messages;
         SociogramState state;
@@ -337,7 +358,8 @@ private Q_SLOTS:
         QCOMPARE(pointerResets, 1);
     }
 
-    void snapping_data() {
+    void snapping_data()
+    {
         QTest::addColumn<float>("dropX");
         QTest::addColumn<float>("dropY");
         QTest::addColumn<double>("snapX");
@@ -349,7 +371,8 @@ private Q_SLOTS:
         QTest::newRow("vertical line, below") << 3457.5f << 6000.0f << 3457.5 << 4315.0;
         QTest::newRow("left and above") << 1457.5f << 1315.0f << 2750.4 << 2607.9;
     }
-    void snapping() {
+    void snapping()
+    {
         QFETCH(float, dropX);
         QFETCH(float, dropY);
         QFETCH(double, snapX);
@@ -365,7 +388,8 @@ private Q_SLOTS:
         QVERIFY2(std::fabs(state.SnapY - snapY) < 0.1, qPrintable(QString::number(state.SnapY)));
     }
 
-    void failedSnapStepsKeepThePreviousValues() {
+    void failedSnapStepsKeepThePreviousValues()
+    {
         SociogramState state;
         QVERIFY(!state.labels.load(1));
         QVERIFY(!state.labels.load(2));
@@ -394,7 +418,8 @@ private Q_SLOTS:
         QCOMPARE(state.SnapY, 3315.0f);
     }
 
-    void dropOutsideTarget_data() {
+    void dropOutsideTarget_data()
+    {
         QTest::addColumn<float>("grabX");
         QTest::addColumn<float>("grabY");
         QTest::addColumn<float>("x");
@@ -406,7 +431,8 @@ private Q_SLOTS:
         QTest::newRow("halves to even") << 0.5f << 0.0f << 181.0f << 181.5f << 180 << 182;
         QTest::newRow("partly outside") << 10.0f << 10.0f << 6900.0f << 5.0f << 6890 << -5;
     }
-    void dropOutsideTarget() {
+    void dropOutsideTarget()
+    {
         QFETCH(float, grabX);
         QFETCH(float, grabY);
         QFETCH(float, x);
@@ -429,7 +455,8 @@ private Q_SLOTS:
         QCOMPARE(drawn, 1);
     }
 
-    void targetDropLandsCentredOnTheRing() {
+    void targetDropLandsCentredOnTheRing()
+    {
         Global::SociogramType = 3;
         SociogramState state;
         QVERIFY(!state.labels.load(2));
@@ -442,7 +469,8 @@ private Q_SLOTS:
         QCOMPARE(Global::LabelPos[2][1], 2135);
     }
 
-    void dropsNeverWriteOutsideTheTable() {
+    void dropsNeverWriteOutsideTheTable()
+    {
         Global::SociogramType = 0;
         SociogramState state;
         QVERIFY(!state.labels.load(1));

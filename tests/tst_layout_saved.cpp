@@ -14,7 +14,8 @@ namespace {
 
 using Pos = std::array<Global::Integer, 2>;
 
-void shapeGrid(int n) {
+void shapeGrid(int n)
+{
     ChoiceGrid& grid = DataGrid();
     grid.setShape(0, 0);
     grid.setShape(n + 2, 3);
@@ -30,37 +31,43 @@ class LayoutSavedTest : public QObject {
     std::unique_ptr<TestDatabase> db;
     int lineDraws = 0;
 
-    int addStudy(int groupSize) {
+    int addStudy(int groupSize)
+    {
         db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
                                 "CRITERIONTYPE) VALUES ('Class', ?, 2, 'Who?', 1)"),
                  {groupSize});
         return db->scalar(QStringLiteral("SELECT max(RECORD) FROM SOCIOMETRY")).toInt();
     }
     void addPosition(int record, int type, const QVariant& label, const QVariant& x,
-                     const QVariant& y) {
+                     const QVariant& y)
+    {
         QVERIFY(db->exec(QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
                                         "VALUES (?, ?, ?, ?, ?)"),
                          {record, type, label, x, y}));
     }
-    std::vector<QVariantList> stored(int record, int type) {
+    std::vector<QVariantList> stored(int record, int type)
+    {
         return db->rows(QStringLiteral("SELECT LABEL, X, Y FROM POSITION WHERE HEADER = ? AND "
                                        "SOCIOGRAM = ? ORDER BY rowid"),
                         {record, type});
     }
-    std::unique_ptr<SociogramState> window() {
+    std::unique_ptr<SociogramState> window()
+    {
         auto state = std::make_unique<SociogramState>();
         state->lineDraw = [this] { ++lineDraws; };
         return state;
     }
     // A stored study of six subjects opened from the project list.
-    void openStudy(int type) {
+    void openStudy(int type)
+    {
         Global::CurrentRecord = addStudy(6);
         Global::SociogramType = Global::Integer(type);
         shapeGrid(6);
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -71,14 +78,16 @@ private Q_SLOTS:
     }
     void cleanup() { db.reset(); }
 
-    void withoutArrangementTheLayoutRuns_data() {
+    void withoutArrangementTheLayoutRuns_data()
+    {
         QTest::addColumn<int>("type");
         QTest::newRow("circle") << 0;
         QTest::newRow("random") << 1;
         QTest::newRow("square") << 2;
         QTest::newRow("target") << 3;
     }
-    void withoutArrangementTheLayoutRuns() {
+    void withoutArrangementTheLayoutRuns()
+    {
         QFETCH(int, type);
         openStudy(type);
         addPosition(Global::CurrentRecord, (type + 1) % 4, 1, 500, 500);
@@ -99,13 +108,15 @@ private Q_SLOTS:
             QCOMPARE(double(Global::LabelPos[i][0]), std::nearbyint(state->labels.get(i)->Left));
     }
 
-    void saveThenRestore_data() {
+    void saveThenRestore_data()
+    {
         QTest::addColumn<int>("type");
         QTest::newRow("circle") << 0;
         QTest::newRow("square") << 2;
         QTest::newRow("target") << 3;
     }
-    void saveThenRestore() {
+    void saveThenRestore()
+    {
         QFETCH(int, type);
         openStudy(type);
         auto first = window();
@@ -136,7 +147,8 @@ private Q_SLOTS:
         }
     }
 
-    void savingReplacesOnlyThisStudyAndLayout() {
+    void savingReplacesOnlyThisStudyAndLayout()
+    {
         openStudy(2);
         const int other = addStudy(6);
         addPosition(Global::CurrentRecord, 0, 1, 11, 12);
@@ -151,7 +163,8 @@ private Q_SLOTS:
         QCOMPARE(stored(other, 2), (std::vector<QVariantList>{{1, 31, 32}}));
     }
 
-    void savingWritesEverySubjectRowAsItStands() {
+    void savingWritesEverySubjectRowAsItStands()
+    {
         openStudy(0);
         shapeGrid(8); // two more subjects in the grid than have labels
         Global::LabelPos[7] = {-5, 40};
@@ -163,7 +176,8 @@ private Q_SLOTS:
         QCOMPARE(rows[7], (QVariantList{8, 0, 0}));
     }
 
-    void aStudyNeverStoredSavesNothing() {
+    void aStudyNeverStoredSavesNothing()
+    {
         openStudy(0);
         addPosition(0, 0, 1, 5, 5); // left over under record 0
         Global::CurrentRecord = 0;
@@ -173,7 +187,8 @@ private Q_SLOTS:
         QCOMPARE(state->PositionsSaved, Global::True);
     }
 
-    void aFailedSaveKeepsTheOldArrangement() {
+    void aFailedSaveKeepsTheOldArrangement()
+    {
         openStudy(0);
         for (int i = 1; i <= 6; ++i)
             addPosition(Global::CurrentRecord, 0, i, 100 * i, 200 * i);
@@ -203,7 +218,8 @@ private Q_SLOTS:
         QCOMPARE(stored(Global::CurrentRecord, 0).front(), (QVariantList{1, 3000, 3000}));
     }
 
-    void aSaveFailingHalfwayChangesNothing() {
+    void aSaveFailingHalfwayChangesNothing()
+    {
         openStudy(0);
         addPosition(Global::CurrentRecord, 0, 3, 33, 34);
         // A grid of more subjects than labels cannot be written whole.
@@ -219,7 +235,8 @@ private Q_SLOTS:
         QCOMPARE(state->PositionsSaved, Global::False);
     }
 
-    void badRowsArePassedOver_data() {
+    void badRowsArePassedOver_data()
+    {
         QTest::addColumn<QVariant>("label");
         QTest::addColumn<QVariant>("x");
         QTest::addColumn<QVariant>("y");
@@ -233,7 +250,8 @@ private Q_SLOTS:
         QTest::newRow("label as text")
             << QVariant(QStringLiteral("two")) << QVariant(1) << QVariant(1) << 13;
     }
-    void badRowsArePassedOver() {
+    void badRowsArePassedOver()
+    {
         QFETCH(QVariant, label);
         QFETCH(QVariant, x);
         QFETCH(QVariant, y);
@@ -257,7 +275,8 @@ private Q_SLOTS:
         QCOMPARE(Global::LabelPos[0], (Pos{0, 0}));
     }
 
-    void aLabelStoredTwiceTakesItsLastRowSilently() {
+    void aLabelStoredTwiceTakesItsLastRowSilently()
+    {
         openStudy(0);
         addPosition(Global::CurrentRecord, 0, 4, 100, 100);
         addPosition(Global::CurrentRecord, 0, 4, 900, 950);
@@ -270,7 +289,8 @@ private Q_SLOTS:
         QVERIFY(!state->labels.exists(1)); // only stored labels appear
     }
 
-    void viewCommands() {
+    void viewCommands()
+    {
         openStudy(3);
         for (int i = 1; i <= 6; ++i)
             addPosition(Global::CurrentRecord, 3, i, 400 * i, 300);
@@ -298,7 +318,8 @@ private Q_SLOTS:
         QCOMPARE(state->labels.get(6)->Left, 2400.0f);
     }
 
-    void savedDistributionAfterTheRowsWentComputesWholeLabels() {
+    void savedDistributionAfterTheRowsWentComputesWholeLabels()
+    {
         openStudy(3);
         addPosition(Global::CurrentRecord, 3, 1, 10, 10);
         auto state = window();
@@ -310,7 +331,8 @@ private Q_SLOTS:
             QVERIFY(state->labels.exists(i));
     }
 
-    void groupSizeComesFromTheStoredHeader() {
+    void groupSizeComesFromTheStoredHeader()
+    {
         Global::CurrentRecord = addStudy(9);
         Global::SociogramType = 2;
         auto state = window();
@@ -318,7 +340,8 @@ private Q_SLOTS:
         QCOMPARE(state->labels.highestIndex(), 9);
     }
 
-    void aHeaderThatIsNotStoredIsReported() {
+    void aHeaderThatIsNotStoredIsReported()
+    {
         Global::CurrentRecord = 77;
         ScriptedMessages messages;
         SociogramState state;

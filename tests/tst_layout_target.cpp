@@ -15,7 +15,8 @@ namespace {
 constexpr double Pi = 3.14159;
 
 // Shapes the data grid for n subjects and fills their choices, one list per subject.
-void fillGrid(int n, int slots, const std::vector<std::vector<QString>>& choices) {
+void fillGrid(int n, int slots, const std::vector<std::vector<QString>>& choices)
+{
     ChoiceGrid& grid = DataGrid();
     grid.setShape(0, 0);
     grid.setShape(n + 2, slots + 1);
@@ -27,17 +28,20 @@ void fillGrid(int n, int slots, const std::vector<std::vector<QString>>& choices
     }
 }
 
-QPointF centreOf(const SubjectLabel& l) {
+QPointF centreOf(const SubjectLabel& l)
+{
     return {l.Left + l.Width / 2, l.Top + l.Height / 2};
 }
 
-double distanceFromCentre(const SociogramState& state, int s) {
+double distanceFromCentre(const SociogramState& state, int s)
+{
     const QPointF c = centreOf(*state.labels.get(s));
     return std::hypot(c.x() - state.W / 2, c.y() - state.H / 2);
 }
 
 // Clockwise from twelve o'clock, in [0, 2 pi).
-double angleOf(const SociogramState& state, int s) {
+double angleOf(const SociogramState& state, int s)
+{
     const QPointF c = centreOf(*state.labels.get(s));
     double a = std::atan2(c.x() - state.W / 2, state.H / 2 - c.y());
     return a < -1e-6 ? a + 2 * M_PI : a;
@@ -49,7 +53,8 @@ class LayoutTargetTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -59,7 +64,8 @@ private Q_SLOTS:
         fillGrid(6, 2, {{"2", "3"}, {"1"}, {"1"}, {"1"}, {"2"}, {}});
     }
 
-    void rings_data() {
+    void rings_data()
+    {
         QTest::addColumn<int>("subject");
         QTest::addColumn<int>("received");
         QTest::addColumn<QString>("tag");
@@ -71,7 +77,8 @@ private Q_SLOTS:
         QTest::newRow("none, second") << 5 << 0 << "2675.3125" << 2 * Pi / 3;
         QTest::newRow("none, third") << 6 << 0 << "2675.3125" << 4 * Pi / 3;
     }
-    void rings() {
+    void rings()
+    {
         QFETCH(int, subject);
         QFETCH(int, received);
         QFETCH(QString, tag);
@@ -94,7 +101,8 @@ private Q_SLOTS:
         QCOMPARE(double(Global::LabelPos[subject][1]), std::nearbyint(label->Top));
     }
 
-    void ringListsAndCurrentCell() {
+    void ringListsAndCurrentCell()
+    {
         fillGrid(12, 1, {{"12"}, {"3"}, {"12"}, {"7"}, {"3"}});
         SociogramState state;
         state.TargetDraw();
@@ -106,7 +114,8 @@ private Q_SLOTS:
         QCOMPARE(DataGrid().Col(), 1);
     }
 
-    void nobodyChosenIsOneRing() {
+    void nobodyChosenIsOneRing()
+    {
         fillGrid(8, 3, {});
         SociogramState state;
         state.TargetDraw();
@@ -118,7 +127,8 @@ private Q_SLOTS:
         QCOMPARE(Global::LabelPos[1][1], Global::Integer(std::nearbyint(3315 - 1528.75 - 180)));
     }
 
-    void anEmptyRingValueLeavesAGap() {
+    void anEmptyRingValueLeavesAGap()
+    {
         // Subjects 1 and 2 are chosen twice each, nobody once.
         fillGrid(6, 2, {{"2"}, {"1"}, {"1", "2"}});
         SociogramState state;
@@ -133,7 +143,8 @@ private Q_SLOTS:
         QCOMPARE(float(outer), float(unit * 2.5));
     }
 
-    void everyLabelStandsOnItsRing() {
+    void everyLabelStandsOnItsRing()
+    {
         std::mt19937 random(7);
         for (int n = 6; n <= 40; ++n) {
             const int slots = 1 + int(random() % 10);
@@ -159,7 +170,8 @@ private Q_SLOTS:
         }
     }
 
-    void ringsOnlyRewritesTagsAlone() {
+    void ringsOnlyRewritesTagsAlone()
+    {
         SociogramState state;
         state.TargetDraw();
         state.labels.get(4)->Tag = QStringLiteral("stale");
@@ -179,7 +191,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.highestIndex(), 6);
     }
 
-    void ringsOnlyReportsALabelThatIsMissing() {
+    void ringsOnlyReportsALabelThatIsMissing()
+    {
         SociogramState state;
         QVERIFY(!state.labels.load(1));
         state.RingsOnly = Global::True;
@@ -191,7 +204,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.get(1)->Tag, QStringLiteral("382.1875"));
     }
 
-    void negativeCriterionOfABothStudyKeepsTheLastCounts() {
+    void negativeCriterionOfABothStudyKeepsTheLastCounts()
+    {
         SociogramState first;
         first.TargetDraw();
         Global::CriterionType = 3;
@@ -212,7 +226,8 @@ private Q_SLOTS:
         QCOMPARE(Global::ChoicesReceived[1], 0);
     }
 
-    void atProgramStartEveryoneIsOnRingZero() {
+    void atProgramStartEveryoneIsOnRingZero()
+    {
         Global::CriterionType = 3;
         Global::CurrentCriterion = 2;
         SociogramState state;
@@ -221,7 +236,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.get(6)->Tag, QStringLiteral("1528.75"));
     }
 
-    void aCellThatIsNoNumberIsReported() {
+    void aCellThatIsNoNumberIsReported()
+    {
         fillGrid(6, 2, {{"2", "x"}, {"1"}, {"2"}});
         ScriptedMessages messages;
         SociogramState state;
@@ -236,7 +252,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.highestIndex(), 6);
     }
 
-    void aSubjectNumberBeyondTheTableIsReported() {
+    void aSubjectNumberBeyondTheTableIsReported()
+    {
         fillGrid(6, 2, {{"41"}, {"41"}, {"1"}});
         DataGrid().setTextMatrix(7, 0, QStringLiteral("41"));
         ScriptedMessages messages;
@@ -249,7 +266,8 @@ private Q_SLOTS:
         QCOMPARE(state.labels.highestIndex(), 6);
     }
 
-    void aDraggedLabelSnapsToItsRing() {
+    void aDraggedLabelSnapsToItsRing()
+    {
         Global::SociogramType = 3;
         SociogramState state;
         state.TargetDraw();

@@ -21,14 +21,16 @@ constexpr int Busy = 3260;        // locked by another program
 constexpr int TableLocked = 3262; // another trouble number
 constexpr int TypeMismatch = 13;  // an unexpected error
 
-Calls repeat(int number, int count, double start, double step = 0) {
+Calls repeat(int number, int count, double start, double step = 0)
+{
     Calls calls;
     for (int i = 0; i < count; ++i)
         calls.append({number, start + i * step});
     return calls;
 }
 
-Calls alternate(int first, int second, int count, double start, double step) {
+Calls alternate(int first, int second, int count, double start, double step)
+{
     Calls calls;
     for (int i = 0; i < count; ++i)
         calls.append({i % 2 ? second : first, start + i * step});
@@ -64,7 +66,8 @@ private:
     int idles = 0;
 };
 
-void TestErrorReport::init() {
+void TestErrorReport::init()
+{
     errorReport().reset();
     now = 0;
     pauses = 0;
@@ -74,14 +77,16 @@ void TestErrorReport::init() {
     errorReport().setIdle([this] { ++idles; });
 }
 
-void TestErrorReport::cleanup() {
+void TestErrorReport::cleanup()
+{
     errorReport().setClock({});
     errorReport().setPause({});
     errorReport().setIdle({});
     errorReport().reset();
 }
 
-void TestErrorReport::troubleNumbers() {
+void TestErrorReport::troubleNumbers()
+{
     const int listed[] = {3000, 3006, 3008, 3009, 3046, 3050, 3051, 3158, 3164, 3186, 3187, 3188,
                           3189, 3196, 3197, 3202, 3211, 3212, 3218, 3260, 3261, 3262, 3624};
     for (int n : listed)
@@ -92,7 +97,8 @@ void TestErrorReport::troubleNumbers() {
     QCOMPARE(count, 23);
 }
 
-void TestErrorReport::runs_data() {
+void TestErrorReport::runs_data()
+{
     QTest::addColumn<Calls>("calls");
     QTest::addColumn<Answers>("answers");
     QTest::addColumn<Indices>("asked");   // 1-based calls that showed a message
@@ -166,7 +172,8 @@ void TestErrorReport::runs_data() {
         << 0 << 0;
 }
 
-void TestErrorReport::runs() {
+void TestErrorReport::runs()
+{
     QFETCH(Calls, calls);
     QFETCH(Answers, answers);
     QFETCH(Indices, asked);
@@ -198,7 +205,8 @@ void TestErrorReport::runs() {
     QCOMPARE(pauses, pausesTaken);
 }
 
-void TestErrorReport::troubleMessageWords() {
+void TestErrorReport::troubleMessageWords()
+{
     ScriptedMessages messages;
     messages.answer({Answer::Retry});
     for (int i = 0; i < 102; ++i)
@@ -212,7 +220,8 @@ void TestErrorReport::troubleMessageWords() {
     QCOMPARE(m.icon, Icon::Information);
 }
 
-void TestErrorReport::unexpectedMessageWords_data() {
+void TestErrorReport::unexpectedMessageWords_data()
+{
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("description");
@@ -241,7 +250,8 @@ void TestErrorReport::unexpectedMessageWords_data() {
         << u"Unexpected Error In - LoadForm:DeleteRecord, Error Number 3078, "_qs;
 }
 
-void TestErrorReport::unexpectedMessageWords() {
+void TestErrorReport::unexpectedMessageWords()
+{
     QFETCH(QString, label);
     QFETCH(int, number);
     QFETCH(QString, description);
@@ -256,7 +266,8 @@ void TestErrorReport::unexpectedMessageWords() {
     QCOMPARE(m.icon, Icon::Information);
 }
 
-void TestErrorReport::engineGoesIdleOnTroubleOnly() {
+void TestErrorReport::engineGoesIdleOnTroubleOnly()
+{
     ScriptedMessages messages;
     errorReport().ErrorHandler(u"A:B"_qs, Busy, {});
     errorReport().ErrorHandler(u"A:B"_qs, Busy, {});
@@ -265,7 +276,8 @@ void TestErrorReport::engineGoesIdleOnTroubleOnly() {
     QCOMPARE(idles, 3);
 }
 
-void TestErrorReport::trappedStep_data() {
+void TestErrorReport::trappedStep_data()
+{
     QTest::addColumn<Indices>("skipped");
     QTest::addColumn<Indices>("failures"); // what each attempt fails with; then it succeeds
     QTest::addColumn<Answers>("answers");
@@ -304,7 +316,8 @@ void TestErrorReport::trappedStep_data() {
         << Indices{94} << Indices{65536 + 94} << Answers{} << false << 1 << 1 << true << 6;
 }
 
-void TestErrorReport::trappedStep() {
+void TestErrorReport::trappedStep()
+{
     QFETCH(Indices, skipped);
     QFETCH(Indices, failures);
     QFETCH(Answers, answers);
@@ -336,7 +349,8 @@ void TestErrorReport::trappedStep() {
     QCOMPARE(int(errorReport().lastErrorNumber()), lastError);
 }
 
-void TestErrorReport::oversizedNumberIsReportedWhole() {
+void TestErrorReport::oversizedNumberIsReportedWhole()
+{
     ScriptedMessages messages;
     Trap trap(u"DataForm:SaveChanges"_qs);
     trap.step([] { return std::optional<Failure>(Failure{70000, u"Engine failure"_qs}); });
@@ -349,7 +363,8 @@ void TestErrorReport::oversizedNumberIsReportedWhole() {
         u"Unexpected Error In - DataForm:SaveChanges, Error Number 6, "_qs));
 }
 
-void TestErrorReport::procedureGoesOnAfterPassedOverStep() {
+void TestErrorReport::procedureGoesOnAfterPassedOverStep()
+{
     ScriptedMessages messages;
     Trap trap(u"DataForm:LoadGrid"_qs);
     QStringList done;

@@ -15,10 +15,12 @@ using OptInt = std::optional<int>;
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
-OptInt asInt(std::optional<std::int16_t> v) {
+OptInt asInt(std::optional<std::int16_t> v)
+{
     return v ? OptInt(*v) : std::nullopt;
 }
-OptInt asInt(std::optional<std::int32_t> v) {
+OptInt asInt(std::optional<std::int32_t> v)
+{
     return v ? OptInt(*v) : std::nullopt;
 }
 
@@ -45,7 +47,8 @@ private Q_SLOTS:
     void decimalTextReadsBack();
 };
 
-void TestNumbers::leadingValue_data() {
+void TestNumbers::leadingValue_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
     QTest::newRow("empty") << u""_qs << 0.0;
@@ -80,7 +83,8 @@ void TestNumbers::leadingValue_data() {
     QTest::newRow("long digits") << u"000000000000000000000000000042"_qs << 42.0;
 }
 
-void TestNumbers::leadingValue() {
+void TestNumbers::leadingValue()
+{
     QFETCH(QString, text);
     QFETCH(double, expected);
     const double v = Numbers::leadingValue(text);
@@ -88,7 +92,8 @@ void TestNumbers::leadingValue() {
     QCOMPARE(v, expected);
 }
 
-void TestNumbers::wholeValue_data() {
+void TestNumbers::wholeValue_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<OptDouble>("expected");
     QTest::newRow("plain") << u"3"_qs << OptDouble(3);
@@ -113,13 +118,15 @@ void TestNumbers::wholeValue_data() {
     QTest::newRow("too small to tell from zero") << u"1e-999"_qs << OptDouble(0);
 }
 
-void TestNumbers::wholeValue() {
+void TestNumbers::wholeValue()
+{
     QFETCH(QString, text);
     QFETCH(OptDouble, expected);
     QCOMPARE(Numbers::wholeValue(text), expected);
 }
 
-void TestNumbers::roundHalfEven_data() {
+void TestNumbers::roundHalfEven_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("expected");
     QTest::newRow("180.5 down to even") << 180.5 << 180.0;
@@ -134,13 +141,15 @@ void TestNumbers::roundHalfEven_data() {
     QTest::newRow("whole") << 7.0 << 7.0;
 }
 
-void TestNumbers::roundHalfEven() {
+void TestNumbers::roundHalfEven()
+{
     QFETCH(double, value);
     QFETCH(double, expected);
     QCOMPARE(Numbers::roundHalfEven(value), expected);
 }
 
-void TestNumbers::toInteger_data() {
+void TestNumbers::toInteger_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<OptInt>("expected");
     QTest::newRow("largest") << 32767.0 << OptInt(32767);
@@ -158,13 +167,15 @@ void TestNumbers::toInteger_data() {
     QTest::newRow("minus infinity") << -Inf << OptInt();
 }
 
-void TestNumbers::toInteger() {
+void TestNumbers::toInteger()
+{
     QFETCH(double, value);
     QFETCH(OptInt, expected);
     QCOMPARE(asInt(Numbers::toInteger(value)), expected);
 }
 
-void TestNumbers::toLong_data() {
+void TestNumbers::toLong_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<OptInt>("expected");
     QTest::newRow("largest") << 2147483647.0 << OptInt(2147483647);
@@ -179,13 +190,15 @@ void TestNumbers::toLong_data() {
     QTest::newRow("infinity") << Inf << OptInt();
 }
 
-void TestNumbers::toLong() {
+void TestNumbers::toLong()
+{
     QFETCH(double, value);
     QFETCH(OptInt, expected);
     QCOMPARE(asInt(Numbers::toLong(value)), expected);
 }
 
-void TestNumbers::decimalText_data() {
+void TestNumbers::decimalText_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
     QTest::newRow("whole") << 3.0 << u"3"_qs;
@@ -198,13 +211,15 @@ void TestNumbers::decimalText_data() {
     QTest::newRow("largest Long") << 2147483647.0 << u"2147483647"_qs;
 }
 
-void TestNumbers::decimalText() {
+void TestNumbers::decimalText()
+{
     QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(Numbers::decimalText(value), expected);
 }
 
-void TestNumbers::decimalTextReadsBack() {
+void TestNumbers::decimalTextReadsBack()
+{
     // A stored answer is written as text into a cell and read again from it.
     for (double v : {1.0, 2.5, 40.0, 0.125, -3.75, 12345.678}) {
         const QString text = Numbers::decimalText(v);

@@ -19,7 +19,8 @@ namespace {
 // whether the program was told to end (0) or kept running (Running).
 constexpr int Running = 99;
 
-int exitCodeAfter(const std::function<void()>& act) {
+int exitCodeAfter(const std::function<void()>& act)
+{
     QObject context;
     QTimer::singleShot(0, &context, act);
     QTimer guard;
@@ -53,7 +54,8 @@ private:
     int loadShown = 0;
 };
 
-void TestStartForm::init() {
+void TestStartForm::init()
+{
     Global::reset();
     infoShown = 0;
     loadShown = 0;
@@ -66,7 +68,8 @@ void TestStartForm::init() {
     QVERIFY(QTest::qWaitForWindowExposed(form));
 }
 
-void TestStartForm::cleanup() {
+void TestStartForm::cleanup()
+{
     StartForm::unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Forms::ShowInfoForm = {};
@@ -75,7 +78,8 @@ void TestStartForm::cleanup() {
     Forms::DrawFormMayEnd = {};
 }
 
-void TestStartForm::windowDefinition() {
+void TestStartForm::windowDefinition()
+{
     QCOMPARE(form->screen()->logicalDotsPerInchX(), 96.0);
     QCOMPARE(form->windowTitle(), u"StartForm"_qs);
     QCOMPARE(form->centralWidget()->size(), QSize(322, 250));
@@ -96,7 +100,8 @@ void TestStartForm::windowDefinition() {
     QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 2);
 }
 
-void TestStartForm::labelDefinition() {
+void TestStartForm::labelDefinition()
+{
     QLabel* label = form->Slabel;
     QVERIFY(label);
     QCOMPARE(label->text(), u"Sociogram"_qs);
@@ -107,7 +112,8 @@ void TestStartForm::labelDefinition() {
     QVERIFY(label->isVisible());
 }
 
-void TestStartForm::fileMenu() {
+void TestStartForm::fileMenu()
+{
     const QList<QAction*> top = form->menuBar()->actions();
     QCOMPARE(top.size(), 1);
     QCOMPARE(top.front()->text(), u"&File"_qs);
@@ -125,7 +131,8 @@ void TestStartForm::fileMenu() {
     QCOMPARE(file->actions().at(2), form->Quit);
 }
 
-void TestStartForm::newProjectStartsAFreshStudy() {
+void TestStartForm::newProjectStartsAFreshStudy()
+{
     // As after a study was loaded: the next save must create a new study row.
     Global::NewProject = Global::False;
     Global::CurrentRecord = 17;
@@ -136,7 +143,8 @@ void TestStartForm::newProjectStartsAFreshStudy() {
     QCOMPARE(loadShown, 0);
 }
 
-void TestStartForm::loadLeavesTheRecordAlone() {
+void TestStartForm::loadLeavesTheRecordAlone()
+{
     Global::NewProject = Global::True;
     Global::CurrentRecord = 17;
     form->Load->trigger();
@@ -146,7 +154,8 @@ void TestStartForm::loadLeavesTheRecordAlone() {
     QCOMPARE(infoShown, 0);
 }
 
-void TestStartForm::commandsReachTheirWindows() {
+void TestStartForm::commandsReachTheirWindows()
+{
     // The start window stays usable underneath: each command may be given again.
     form->New->trigger();
     form->New->trigger();
@@ -162,7 +171,8 @@ void TestStartForm::commandsReachTheirWindows() {
     QCOMPARE(Global::CurrentRecord, 0);
 }
 
-void TestStartForm::exitEndsTheEventLoop_data() {
+void TestStartForm::exitEndsTheEventLoop_data()
+{
     QTest::addColumn<int>("dataAnswer"); // -1: no data window; 0: Cancel; 1: may end
     QTest::addColumn<int>("drawAnswer");
     QTest::addColumn<int>("exitCode");
@@ -173,7 +183,8 @@ void TestStartForm::exitEndsTheEventLoop_data() {
     QTest::newRow("sociogram cancels") << 1 << 0 << Running << 1;
 }
 
-void TestStartForm::exitEndsTheEventLoop() {
+void TestStartForm::exitEndsTheEventLoop()
+{
     QFETCH(int, dataAnswer);
     QFETCH(int, drawAnswer);
     QFETCH(int, exitCode);
@@ -190,14 +201,16 @@ void TestStartForm::exitEndsTheEventLoop() {
     QCOMPARE(drawQuestions, drawAsked);
 }
 
-void TestStartForm::closingTheWindowEndsTheRun_data() {
+void TestStartForm::closingTheWindowEndsTheRun_data()
+{
     QTest::addColumn<bool>("mayEnd");
     QTest::addColumn<int>("exitCode");
     QTest::newRow("agreed") << true << 0;
     QTest::newRow("cancelled") << false << Running;
 }
 
-void TestStartForm::closingTheWindowEndsTheRun() {
+void TestStartForm::closingTheWindowEndsTheRun()
+{
     QFETCH(bool, mayEnd);
     QFETCH(int, exitCode);
     Forms::DataFormMayEnd = [mayEnd] { return mayEnd; };

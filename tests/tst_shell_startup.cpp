@@ -39,7 +39,8 @@ private Q_SLOTS:
     void centeredTopLeft();
 };
 
-void TestStartup::appPath_data() {
+void TestStartup::appPath_data()
+{
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("expected");
     QTest::newRow("no trailing separator") << u"/opt/sociogram"_qs << u"/opt/sociogram/"_qs;
@@ -52,7 +53,8 @@ void TestStartup::appPath_data() {
     QTest::newRow("network share") << u"//server/share"_qs << u"//server/share/"_qs;
 }
 
-void TestStartup::appPath() {
+void TestStartup::appPath()
+{
     QFETCH(QString, directory);
     QFETCH(QString, expected);
     const QString path = appPathFrom(directory);
@@ -64,14 +66,16 @@ void TestStartup::appPath() {
     QVERIFY(!Global::databasePath().endsWith(u"//KELVAROX.MDB"_qs));
 }
 
-void TestStartup::databaseBesideTheProgram() {
+void TestStartup::databaseBesideTheProgram()
+{
     Global::AppPath = appPathFrom(QCoreApplication::applicationDirPath());
     const QFileInfo db(Global::databasePath());
     QCOMPARE(db.fileName(), u"KELVAROX.MDB"_qs);
     QCOMPARE(QDir(db.absolutePath()), QDir(QCoreApplication::applicationDirPath()));
 }
 
-void TestStartup::resetRestoresStartOfRun() {
+void TestStartup::resetRestoresStartOfRun()
+{
     Global::AppPath = u"/x/"_qs;
     Global::NewProject = Global::True;
     Global::CurrentRecord = 12;
@@ -109,7 +113,8 @@ void TestStartup::resetRestoresStartOfRun() {
     }
 }
 
-void TestStartup::centeredTopLeft_data() {
+void TestStartup::centeredTopLeft_data()
+{
     QTest::addColumn<QSizeF>("screen");
     QTest::addColumn<QSizeF>("window");
     QTest::addColumn<QPointF>("expected");
@@ -125,7 +130,8 @@ void TestStartup::centeredTopLeft_data() {
         << QSizeF(16777217, 16777217) << QSizeF(0, 1) << QPointF(8388608, 8388607.5);
 }
 
-void TestStartup::centeredTopLeft() {
+void TestStartup::centeredTopLeft()
+{
     QFETCH(QSizeF, screen);
     QFETCH(QSizeF, window);
     QFETCH(QPointF, expected);

@@ -41,7 +41,8 @@ private Q_SLOTS:
     void programIconIsSmallSixteenColour();
 };
 
-void TestWindows::twipsAt96Dpi_data() {
+void TestWindows::twipsAt96Dpi_data()
+{
     QTest::addColumn<int>("twips");
     QTest::addColumn<int>("pixels");
     QTest::newRow("start window width") << 4830 << 322;
@@ -53,7 +54,8 @@ void TestWindows::twipsAt96Dpi_data() {
     QTest::newRow("negative") << -4830 << -322;
 }
 
-void TestWindows::twipsAt96Dpi() {
+void TestWindows::twipsAt96Dpi()
+{
     if (!qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInchX(), 96.0))
         QSKIP("the screen is not at 96 DPI");
     QFETCH(int, twips);
@@ -63,7 +65,8 @@ void TestWindows::twipsAt96Dpi() {
     QCOMPARE(Twips::fromPixels(pixels), pixels * 15.0);
 }
 
-void TestWindows::placeTwipsSetsPixelRectangle() {
+void TestWindows::placeTwipsSetsPixelRectangle()
+{
     QWidget parent;
     QWidget child(&parent);
     placeTwips(&child, 360, 840, 4140, 1095);
@@ -71,7 +74,8 @@ void TestWindows::placeTwipsSetsPixelRectangle() {
                                      Twips::toPixels(4140), Twips::toPixels(1095)));
 }
 
-void TestWindows::fixedWindowClientArea() {
+void TestWindows::fixedWindowClientArea()
+{
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -92,21 +96,24 @@ void TestWindows::fixedWindowClientArea() {
     QVERIFY(flags & Qt::WindowCloseButtonHint);
 }
 
-void TestWindows::namedFontKeepsFamily() {
+void TestWindows::namedFontKeepsFamily()
+{
     const QFont f = namedFont(u"MS Sans Serif"_qs, 8.25, true);
     QCOMPARE(f.family(), u"MS Sans Serif"_qs);
     QCOMPARE(f.pointSizeF(), 8.25);
     QVERIFY(f.bold());
 }
 
-void TestWindows::centerForm_data() {
+void TestWindows::centerForm_data()
+{
     QTest::addColumn<QSize>("size");
     QTest::newRow("small") << QSize(200, 100);
     QTest::newRow("odd size") << QSize(201, 99);
     QTest::newRow("larger than the screen") << QSize(5000, 4000);
 }
 
-void TestWindows::centerForm() {
+void TestWindows::centerForm()
+{
     QFETCH(QSize, size);
     QWidget window;
     window.setFixedSize(size);
@@ -124,7 +131,8 @@ void TestWindows::centerForm() {
         QVERIFY(frame.left() < screen.left());
 }
 
-void TestWindows::selectAllInLineBox() {
+void TestWindows::selectAllInLineBox()
+{
     QLineEdit box(u"12"_qs);
     box.setCursorPosition(1);
     SelectAllText(&box);
@@ -139,7 +147,8 @@ void TestWindows::selectAllInLineBox() {
     QVERIFY(!empty.hasSelectedText());
 }
 
-void TestWindows::multiLineBoxesKeepCaret() {
+void TestWindows::multiLineBoxesKeepCaret()
+{
     QTextEdit rich;
     rich.setPlainText(u"one\ntwo"_qs);
     QTextCursor c = rich.textCursor();
@@ -159,7 +168,8 @@ void TestWindows::multiLineBoxesKeepCaret() {
     QVERIFY(!plain.textCursor().hasSelection());
 }
 
-void TestWindows::singleInstance() {
+void TestWindows::singleInstance()
+{
     using Form = SingleInstance<Probe>;
     QVERIFY(!Form::loaded());
     QCOMPARE(Form::ifLoaded(), nullptr);
@@ -191,7 +201,8 @@ void TestWindows::singleInstance() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestWindows::programIconIsSmallSixteenColour() {
+void TestWindows::programIconIsSmallSixteenColour()
+{
     const QImage art = programIconImage();
     QCOMPARE(art.size(), QSize(32, 32));
     QSet<QRgb> colours;

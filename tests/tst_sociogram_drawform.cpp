@@ -11,10 +11,10 @@
 #include "windows.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QMenu>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QtTest>
 
@@ -64,9 +64,10 @@ void drag(DrawForm* form, int subject, QPoint grab, QPoint dropInArea)
 
 int storedRows(TestDatabase& db, int type)
 {
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM POSITION WHERE HEADER = ? AND "
-                                    "SOCIOGRAM = ?"),
-                     {Global::CurrentRecord, type})
+    return db
+        .scalar(QStringLiteral("SELECT COUNT(*) FROM POSITION WHERE HEADER = ? AND "
+                               "SOCIOGRAM = ?"),
+                {Global::CurrentRecord, type})
         .toInt();
 }
 
@@ -116,7 +117,8 @@ private Q_SLOTS:
         defineStudy(*db, 6, {{1, 2}});
         DrawForm* form = openSociogram(0);
         for (int s = 1; s <= 6; ++s)
-            QVERIFY2(form->DLabel(s) && form->DLabel(s)->isVisible(), qPrintable(QString::number(s)));
+            QVERIFY2(form->DLabel(s) && form->DLabel(s)->isVisible(),
+                     qPrintable(QString::number(s)));
         QVERIFY(!form->DLabel(7));
         QCOMPARE(form->DLabel(3)->text(), QStringLiteral("3"));
         QCOMPARE(Global::LabelPos[1][0], Global::Integer(3278));
@@ -141,7 +143,8 @@ private Q_SLOTS:
         drag(form, 1, QPoint(5, 5), QPoint(200, 200));
         messages->answer({Answer::No});
         form->Quit_Click();
-        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Save Current Sociogram Settings?")});
+        QCOMPARE(messages->texts(),
+                 QStringList{QStringLiteral("Save Current Sociogram Settings?")});
         QCOMPARE(messages->shown().front().buttons, Buttons::YesNo);
         QCOMPARE(storedRows(*db, 0), 0);
     }
@@ -224,7 +227,8 @@ private Q_SLOTS:
         drag(form, 2, QPoint(4, 4), QPoint(60, 400));
         messages->answer({Answer::Yes});
         form->close();
-        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Save Current Sociogram Settings?")});
+        QCOMPARE(messages->texts(),
+                 QStringList{QStringLiteral("Save Current Sociogram Settings?")});
         QCOMPARE(storedRows(*db, 0), 6);
         QVERIFY(!SingleInstance<DrawForm>::loaded());
     }
@@ -296,7 +300,8 @@ private Q_SLOTS:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();
         QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-                     bytes.count("/Type /Page "), qsizetype(1));
+                     bytes.count("/Type /Page "),
+                 qsizetype(1));
     }
 
     void printFailuresAreExplained()
@@ -308,8 +313,8 @@ private Q_SLOTS:
             return false;
         });
         form->Print_Click();
-        QCOMPARE(messages->texts(),
-                 QStringList{QStringLiteral("Printing was cancelled; the sociogram was not printed.")});
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral(
+                                        "Printing was cancelled; the sociogram was not printed.")});
         messages->clear();
         DrawForm::setPrinterChooser([](QPrinter& printer, QWidget*, QString&) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -321,8 +326,10 @@ private Q_SLOTS:
         // The error report names the procedure; the window then says where it failed.
         QCOMPARE(messages->count(), 2);
         QVERIFY(messages->texts().front().contains(QStringLiteral("DataForm:SocioPrint")));
-        QVERIFY(messages->texts().back().startsWith(QStringLiteral("The sociogram could not be printed")));
-        QVERIFY(messages->texts().back().contains(QStringLiteral("/nonexistent-folder/x/page.pdf")));
+        QVERIFY(messages->texts().back().startsWith(
+            QStringLiteral("The sociogram could not be printed")));
+        QVERIFY(
+            messages->texts().back().contains(QStringLiteral("/nonexistent-folder/x/page.pdf")));
     }
 
 private:

@@ -32,7 +32,8 @@ Q_DECLARE_METATYPE(PictureFormat)
 namespace {
 
 // A stored study of six subjects, 1 and 2 choosing each other, in the data grid.
-void defineStudy(TestDatabase& db) {
+void defineStudy(TestDatabase& db)
+{
     constexpr int size = 6;
     db.exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
                            "CRITERIONTYPE) VALUES ('Class', ?, 1, 'Who?', 1)"),
@@ -46,7 +47,8 @@ void defineStudy(TestDatabase& db) {
     DrawTest::fillGrid(DataGrid(), size, 1, {{"2"}, {"1"}});
 }
 
-DrawForm* openSociogram() {
+DrawForm* openSociogram()
+{
     Global::SociogramType = 0;
     showDrawForm();
     DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
@@ -56,18 +58,21 @@ DrawForm* openSociogram() {
 }
 
 // The letter after '&' in a menu caption, lower case; none when it has no access key.
-QChar accessKey(const QString& caption) {
+QChar accessKey(const QString& caption)
+{
     const qsizetype at = caption.indexOf(u'&');
     return at >= 0 && at + 1 < caption.size() ? caption.at(at + 1).toLower() : QChar();
 }
 
-int pdfPages(const QByteArray& bytes) {
+int pdfPages(const QByteArray& bytes)
+{
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
     return int(QString::fromLatin1(bytes).count(page));
 }
 
 // Answers the modal dialog that is about to open, from the event loop it runs.
-void whenDialogOpens(const std::function<void(ExportDialog&)>& answer) {
+void whenDialogOpens(const std::function<void(ExportDialog&)>& answer)
+{
     auto* poll = new QTimer;
     poll->setInterval(10);
     int tries = 0;
@@ -90,7 +95,8 @@ class TestSociogramExport : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -100,7 +106,8 @@ private Q_SLOTS:
         optionsAsked = 0;
         filesAsked.clear();
     }
-    void cleanup() {
+    void cleanup()
+    {
         PictureExport::setOptionsChooser(nullptr);
         PictureExport::setFileChooser(nullptr);
         SingleInstance<DrawForm>::unload();
@@ -110,7 +117,8 @@ private Q_SLOTS:
         db.reset();
     }
 
-    void fileMenuOffersExportBeforeQuit() {
+    void fileMenuOffersExportBeforeQuit()
+    {
         DrawForm* form = openSociogram();
         QVERIFY(form);
         QCOMPARE(form->ExportPicture->text(), QStringLiteral("&Export Picture..."));
@@ -127,7 +135,8 @@ private Q_SLOTS:
         QVERIFY(form->ExportPicture->isEnabled());
     }
 
-    void exportWritesTheWindowsPictureToTheChosenFile_data() {
+    void exportWritesTheWindowsPictureToTheChosenFile_data()
+    {
         QTest::addColumn<PictureFormat>("format");
         QTest::addColumn<bool>("key");
         QTest::newRow("png") << PictureFormat::Png << false;
@@ -135,7 +144,8 @@ private Q_SLOTS:
         QTest::newRow("svg") << PictureFormat::Svg << false;
         QTest::newRow("pdf with key") << PictureFormat::Pdf << true;
     }
-    void exportWritesTheWindowsPictureToTheChosenFile() {
+    void exportWritesTheWindowsPictureToTheChosenFile()
+    {
         QFETCH(PictureFormat, format);
         QFETCH(bool, key);
         DrawForm* form = openSociogram();
@@ -179,7 +189,8 @@ private Q_SLOTS:
         }
     }
 
-    void cancellingWritesNothingAndSaysNothing() {
+    void cancellingWritesNothingAndSaysNothing()
+    {
         DrawForm* form = openSociogram();
         PictureExport::setOptionsChooser([this](QWidget*) {
             ++optionsAsked;
@@ -201,7 +212,8 @@ private Q_SLOTS:
                  QStringList());
     }
 
-    void unwritableFileIsToldNamingIt() {
+    void unwritableFileIsToldNamingIt()
+    {
         DrawForm* form = openSociogram();
         answerWith(PictureOptions{PictureFormat::Png, 96, false},
                    QStringLiteral("/nonexistent-folder/x/picture"));
@@ -217,7 +229,8 @@ private Q_SLOTS:
         QCOMPARE(shown.title, ProgramTitle);
     }
 
-    void dialogOffersTheFormatsAndResolutionOnlyForPng() {
+    void dialogOffersTheFormatsAndResolutionOnlyForPng()
+    {
         ExportDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Export Picture"));
         QCOMPARE(dialog.Format[0]->text(), QStringLiteral("&PNG image"));
@@ -247,7 +260,8 @@ private Q_SLOTS:
         QVERIFY(!dialog.Resolution->isEnabled());
     }
 
-    void realDialogIsAskedAndRemembersTheLastChoice() {
+    void realDialogIsAskedAndRemembersTheLastChoice()
+    {
         DrawForm* form = openSociogram();
         PictureExport::setFileChooser([this](QWidget*, const PictureOptions& o) {
             filesAsked << o.format;
@@ -278,7 +292,8 @@ private Q_SLOTS:
     }
 
 private:
-    void answerWith(PictureOptions options, QString file) {
+    void answerWith(PictureOptions options, QString file)
+    {
         PictureExport::setOptionsChooser([this, options](QWidget*) {
             ++optionsAsked;
             return std::optional<PictureOptions>(options);

@@ -21,37 +21,43 @@
 
 namespace {
 
-QByteArray hashOf(const QString& path) {
+QByteArray hashOf(const QString& path)
+{
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-QStringList listing(const QString& folder) {
+QStringList listing(const QString& folder)
+{
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name);
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-StudyHeader header(const QString& name = QStringLiteral("Class 4b")) {
+StudyHeader header(const QString& name = QStringLiteral("Class 4b"))
+{
     return {name, 12, 3, QStringLiteral("Who would you sit next to?"), 1};
 }
 
 // Every request of the program, by name, giving back the error it ended with.
 using Request = std::function<std::optional<DbError>(Store&)>;
 
-template <class R> std::optional<DbError> errorOf(const R& r) {
+template <class R> std::optional<DbError> errorOf(const R& r)
+{
     if (r.ok())
         return std::nullopt;
     return r.error();
 }
 
-const std::map<QString, Request>& requests() {
+const std::map<QString, Request>& requests()
+{
     static const std::map<QString, Request> all = {
         {QStringLiteral("seekStudy"), [](Store& s) { return errorOf(s.seekStudy(1)); }},
         {QStringLiteral("studiesByRecord"), [](Store& s) { return errorOf(s.studiesByRecord()); }},
@@ -76,21 +82,24 @@ const std::map<QString, Request>& requests() {
     return all;
 }
 
-QStringList allRequests() {
+QStringList allRequests()
+{
     QStringList names;
     for (const auto& [name, request] : requests())
         names << name;
     return names;
 }
 
-QStringList readRequests() {
+QStringList readRequests()
+{
     return {QStringLiteral("seekStudy"), QStringLiteral("studiesByRecord"),
             QStringLiteral("namesInTableOrder"), QStringLiteral("answersOf"),
             QStringLiteral("positions")};
 }
 
 // A small study: record 1 with two answers and one saved position.
-void fillStudy(TestDatabase& db) {
+void fillStudy(TestDatabase& db)
+{
     db.exec(
         QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE) "
                        "VALUES ('Class 4b', 12, 3, 'Who?', 1)"));
@@ -124,22 +133,26 @@ private:
                                 const QStringList& files);
 };
 
-void TestStoreFailures::initTestCase() {
+void TestStoreFailures::initTestCase()
+{
     Store::setBusyTimeout(0);
 }
 
-void TestStoreFailures::init() {
+void TestStoreFailures::init()
+{
     errorReport().reset();
     errorReport().setPause([] {});
 }
 
 void TestStoreFailures::verifyUntouched(const QString& path, const QByteArray& hash,
-                                        const QStringList& files) {
+                                        const QStringList& files)
+{
     QCOMPARE(hashOf(path), hash);
     QCOMPARE(listing(QFileInfo(path).absolutePath()), files);
 }
 
-void TestStoreFailures::missingFileIsNeverCreated_data() {
+void TestStoreFailures::missingFileIsNeverCreated_data()
+{
     QTest::addColumn<QString>("relative");
     QTest::addColumn<bool>("makeFolder");
     QTest::newRow("no file in the folder") << u"KELVAROX.MDB"_qs << false;
@@ -147,7 +160,8 @@ void TestStoreFailures::missingFileIsNeverCreated_data() {
     QTest::newRow("a folder by that name") << u"KELVAROX.MDB"_qs << true;
 }
 
-void TestStoreFailures::missingFileIsNeverCreated() {
+void TestStoreFailures::missingFileIsNeverCreated()
+{
     QFETCH(QString, relative);
     QFETCH(bool, makeFolder);
     QTemporaryDir dir;
@@ -165,7 +179,8 @@ void TestStoreFailures::missingFileIsNeverCreated() {
     QCOMPARE(QFileInfo(path).isFile(), false);
 }
 
-void TestStoreFailures::unusableFile_data() {
+void TestStoreFailures::unusableFile_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("number");
 
@@ -191,7 +206,8 @@ void TestStoreFailures::unusableFile_data() {
     QTest::newRow("half a database") << good.left(good.size() / 2) << 3049;
 }
 
-void TestStoreFailures::unusableFile() {
+void TestStoreFailures::unusableFile()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(int, number);
     QTemporaryDir dir;
@@ -218,7 +234,8 @@ void TestStoreFailures::unusableFile() {
     verifyUntouched(path, hash, files);
 }
 
-void TestStoreFailures::readOnlyFile() {
+void TestStoreFailures::readOnlyFile()
+{
     if (::geteuid() == 0)
         QSKIP("file permissions do not bind the superuser");
     TestDatabase db;
@@ -241,7 +258,8 @@ void TestStoreFailures::readOnlyFile() {
     QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-void TestStoreFailures::vanishedFile() {
+void TestStoreFailures::vanishedFile()
+{
     TestDatabase db;
     fillStudy(db);
     Result<Store> store = Store::open(db.path());
@@ -266,7 +284,8 @@ void TestStoreFailures::vanishedFile() {
     QVERIFY(listing(db.folder()).isEmpty());
 }
 
-void TestStoreFailures::missingPiece_data() {
+void TestStoreFailures::missingPiece_data()
+{
     QTest::addColumn<QString>("breakSql");
     QTest::addColumn<QStringList>("failing");
     QTest::addColumn<int>("number");
@@ -303,7 +322,8 @@ void TestStoreFailures::missingPiece_data() {
                                 << u"X"_qs;
 }
 
-void TestStoreFailures::missingPiece() {
+void TestStoreFailures::missingPiece()
+{
     QFETCH(QString, breakSql);
     QFETCH(QStringList, failing);
     QFETCH(int, number);
@@ -328,7 +348,8 @@ void TestStoreFailures::missingPiece() {
     verifyUntouched(db.path(), hash, files);
 }
 
-void TestStoreFailures::lockedByAnotherProgram() {
+void TestStoreFailures::lockedByAnotherProgram()
+{
     TestDatabase db;
     fillStudy(db);
     QVERIFY(db.exec(u"BEGIN EXCLUSIVE"_qs));
@@ -354,7 +375,8 @@ void TestStoreFailures::lockedByAnotherProgram() {
     QCOMPARE(written.value(), 2);
 }
 
-void TestStoreFailures::lockClearsWhileTrappedStepRetries() {
+void TestStoreFailures::lockClearsWhileTrappedStepRetries()
+{
     TestDatabase db;
     fillStudy(db);
     QVERIFY(db.exec(u"BEGIN EXCLUSIVE"_qs));
@@ -381,7 +403,8 @@ void TestStoreFailures::lockClearsWhileTrappedStepRetries() {
     QVERIFY(!trap.anyFailed());
 }
 
-void TestStoreFailures::diskFullInTransaction() {
+void TestStoreFailures::diskFullInTransaction()
+{
     TestDatabase db;
     fillStudy(db);
     const int pages = db.scalar(u"PRAGMA page_count"_qs).toInt();
@@ -408,7 +431,8 @@ void TestStoreFailures::diskFullInTransaction() {
     QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM SOCIDATA WHERE HEADER = 1"_qs).toInt(), 2);
 }
 
-void TestStoreFailures::diskFullWithoutTransaction() {
+void TestStoreFailures::diskFullWithoutTransaction()
+{
     TestDatabase db;
     fillStudy(db);
     const int pages = db.scalar(u"PRAGMA page_count"_qs).toInt();

@@ -12,12 +12,14 @@ namespace {
 
 using Counts = QList<int>; // rows in SOCIOMETRY, SOCIDATA, POSITION
 
-StudyHeader header(const QString& name = QStringLiteral("Class 4b"), int size = 12) {
+StudyHeader header(const QString& name = QStringLiteral("Class 4b"), int size = 12)
+{
     return {name, size, 3, QStringLiteral("Who would you sit next to?"), 3};
 }
 
 // Studies 1 and 2; study 1 has answers of both types and positions of two layouts.
-void fillTwoStudies(TestDatabase& db) {
+void fillTwoStudies(TestDatabase& db)
+{
     db.exec(
         QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE) "
                        "VALUES ('One', 6, 2, 'Q', 3), ('Two', 8, 1, 'Q', 1)"));
@@ -30,13 +32,15 @@ void fillTwoStudies(TestDatabase& db) {
                            "(1, 3, 1, 500, 600), (1, 3, 2, 700, 800), (2, 0, 1, 10, 20)"));
 }
 
-Counts counts(TestDatabase& db) {
+Counts counts(TestDatabase& db)
+{
     return {db.scalar(QStringLiteral("SELECT COUNT(*) FROM SOCIOMETRY")).toInt(),
             db.scalar(QStringLiteral("SELECT COUNT(*) FROM SOCIDATA")).toInt(),
             db.scalar(QStringLiteral("SELECT COUNT(*) FROM POSITION")).toInt()};
 }
 
-Store openStore(const QString& path) {
+Store openStore(const QString& path)
+{
     Result<Store> r = Store::open(path);
     if (!r.ok())
         qFatal("cannot open the test database: %s", qPrintable(r.error().detail));
@@ -70,7 +74,8 @@ private Q_SLOTS:
     void pathWithUnusualCharacters();
 };
 
-void TestStoreRequests::statementText_data() {
+void TestStoreRequests::statementText_data()
+{
     QTest::addColumn<Statement>("statement");
     QTest::addColumn<QString>("text");
     QTest::newRow("1 all answers")
@@ -97,13 +102,15 @@ void TestStoreRequests::statementText_data() {
         << Statements::deleteAllAnswers(0) << u"Delete * From SOCIDATA Where HEADER = 0"_qs;
 }
 
-void TestStoreRequests::statementText() {
+void TestStoreRequests::statementText()
+{
     QFETCH(Statement, statement);
     QFETCH(QString, text);
     QCOMPARE(statement.text, text);
 }
 
-void TestStoreRequests::statementRemoves_data() {
+void TestStoreRequests::statementRemoves_data()
+{
     QTest::addColumn<Statement>("statement");
     QTest::addColumn<Counts>("left");
     QTest::newRow("1 removes both answer types of the study")
@@ -125,7 +132,8 @@ void TestStoreRequests::statementRemoves_data() {
         << Statements::selectPositions(1, 0) << Counts{2, 6, 5};
 }
 
-void TestStoreRequests::statementRemoves() {
+void TestStoreRequests::statementRemoves()
+{
     QFETCH(Statement, statement);
     QFETCH(Counts, left);
     TestDatabase db;
@@ -139,7 +147,8 @@ void TestStoreRequests::statementRemoves() {
     QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM POSITION WHERE HEADER = 2"_qs).toInt(), 1);
 }
 
-void TestStoreRequests::recordNumbersAreNeverReused() {
+void TestStoreRequests::recordNumbersAreNeverReused()
+{
     TestDatabase db;
     Store store = openStore(db.path());
     QCOMPARE(store.writeStudy(0, header(u"A"_qs)).value(), 1);
@@ -156,7 +165,8 @@ void TestStoreRequests::recordNumbersAreNeverReused() {
              (std::vector<QVariantList>{{4, u"D"_qs}, {5, u"C again"_qs}}));
 }
 
-void TestStoreRequests::rewritingAStudyKeepsItsNumber() {
+void TestStoreRequests::rewritingAStudyKeepsItsNumber()
+{
     TestDatabase db;
     fillTwoStudies(db);
     Store store = openStore(db.path());
@@ -171,7 +181,8 @@ void TestStoreRequests::rewritingAStudyKeepsItsNumber() {
     QCOMPARE(db.scalar(u"SELECT NAME FROM SOCIOMETRY WHERE RECORD = 2"_qs).toString(), u"Two"_qs);
 }
 
-void TestStoreRequests::seekFindsOnlyItsStudy() {
+void TestStoreRequests::seekFindsOnlyItsStudy()
+{
     TestDatabase db;
     fillTwoStudies(db);
     Store store = openStore(db.path());
@@ -191,7 +202,8 @@ void TestStoreRequests::seekFindsOnlyItsStudy() {
     }
 }
 
-void TestStoreRequests::namedIndexesExist() {
+void TestStoreRequests::namedIndexesExist()
+{
     TestDatabase db;
     const auto primary = db.rows(u"SELECT tbl_name FROM sqlite_master WHERE type = 'index' AND "
                                  "name = 'PRIMARY'"_qs);
@@ -210,7 +222,8 @@ void TestStoreRequests::namedIndexesExist() {
         u"HEADER"_qs);
 }
 
-void TestStoreRequests::answersOfOneStudy() {
+void TestStoreRequests::answersOfOneStudy()
+{
     TestDatabase db;
     fillTwoStudies(db);
     Store store = openStore(db.path());
@@ -227,7 +240,8 @@ void TestStoreRequests::answersOfOneStudy() {
     QVERIFY(store.answersOf(3).value().empty());
 }
 
-void TestStoreRequests::answersKeepTheirValue() {
+void TestStoreRequests::answersKeepTheirValue()
+{
     TestDatabase db;
     fillTwoStudies(db);
     Store store = openStore(db.path());
@@ -250,7 +264,8 @@ void TestStoreRequests::answersKeepTheirValue() {
     QCOMPARE(last->answerType.toInt(), 2);
 }
 
-void TestStoreRequests::positionsRoundTrip() {
+void TestStoreRequests::positionsRoundTrip()
+{
     TestDatabase db;
     fillTwoStudies(db);
     Store store = openStore(db.path());
@@ -273,7 +288,8 @@ void TestStoreRequests::positionsRoundTrip() {
     QVERIFY(store.positions(Statements::selectPositions(1, 1)).value().empty());
 }
 
-void TestStoreRequests::sameNameTwice() {
+void TestStoreRequests::sameNameTwice()
+{
     TestDatabase db;
     Store store = openStore(db.path());
     QVERIFY(store.writeStudy(0, header(u"Class 4b"_qs)).ok());
@@ -288,7 +304,8 @@ void TestStoreRequests::sameNameTwice() {
     QCOMPARE(listed[1].record.toInt(), 2);
 }
 
-void TestStoreRequests::rollbackLeavesNothing() {
+void TestStoreRequests::rollbackLeavesNothing()
+{
     TestDatabase db;
     fillTwoStudies(db);
     const QByteArray before = db.bytes();
@@ -306,7 +323,8 @@ void TestStoreRequests::rollbackLeavesNothing() {
     QCOMPARE(db.bytes(), before);
 }
 
-void TestStoreRequests::closingAnOpenTransactionRollsBack() {
+void TestStoreRequests::closingAnOpenTransactionRollsBack()
+{
     TestDatabase db;
     fillTwoStudies(db);
     {
@@ -324,7 +342,8 @@ void TestStoreRequests::closingAnOpenTransactionRollsBack() {
     QCOMPARE(counts(db), (Counts{2, 1, 5}));
 }
 
-void TestStoreRequests::secondWriterWaitsForTheFirst() {
+void TestStoreRequests::secondWriterWaitsForTheFirst()
+{
     TestDatabase db;
     Store first = openStore(db.path());
     Store second = openStore(db.path());
@@ -338,7 +357,8 @@ void TestStoreRequests::secondWriterWaitsForTheFirst() {
     QCOMPARE(second.writeStudy(0, header(u"second"_qs)).value(), 2);
 }
 
-void TestStoreRequests::movedStoreKeepsItsConnection() {
+void TestStoreRequests::movedStoreKeepsItsConnection()
+{
     TestDatabase db;
     Store a = openStore(db.path());
     Store b = std::move(a);
@@ -350,7 +370,8 @@ void TestStoreRequests::movedStoreKeepsItsConnection() {
     QVERIFY(c.seekStudy(1).value().has_value());
 }
 
-void TestStoreRequests::pathWithUnusualCharacters() {
+void TestStoreRequests::pathWithUnusualCharacters()
+{
     QTemporaryDir dir;
     const QString folder = dir.filePath(u"Class 4b #2 ?100%25 ü"_qs);
     QVERIFY(QDir().mkpath(folder));

@@ -36,26 +36,32 @@ constexpr int StudiesAdded = 300;
 constexpr int StudiesAtLeast = 150;
 
 // What a study holds is told by its record, so that any study can be checked whole.
-int groupSizeOf(Global::Long record) {
+int groupSizeOf(Global::Long record)
+{
     return 10 + int(record % 31);
 }
-int choicesOf(Global::Long record) {
+int choicesOf(Global::Long record)
+{
     return 1 + int(record % 5);
 }
-int answersOf(Global::Long record) {
+int answersOf(Global::Long record)
+{
     return groupSizeOf(record) * choicesOf(record);
 }
 // Two layouts of the four have a saved arrangement.
-int positionsOf(Global::Long record) {
+int positionsOf(Global::Long record)
+{
     return 2 * groupSizeOf(record);
 }
-QString nameOf(Global::Long record) {
+QString nameOf(Global::Long record)
+{
     return QStringLiteral("Study %1").arg(record);
 }
 
 // Adds studies first, first + 1, ... with all their rows in one transaction, on the
 // test's own connection. Records are never used twice, as the program's own are not.
-QString addStudies(const QString& path, Global::Long first, int count) {
+QString addStudies(const QString& path, Global::Long first, int count)
+{
     FileConnection file(path);
     QSqlDatabase db = file.database();
     QSqlQuery header(db), answer(db), position(db);
@@ -90,7 +96,8 @@ QString addStudies(const QString& path, Global::Long first, int count) {
 }
 
 // The child: deletes the studies of the list, first to last, until it is killed.
-int runChild(const QString& folder) {
+int runChild(const QString& folder)
+{
     prepareChild(folder);
     const std::vector<ProjectEntry> list = readProjectList();
     return workUntilKilled(0, [&](qint64 index) {
@@ -109,7 +116,8 @@ struct StudyRows {
     int positions = 0;
 };
 
-std::map<Global::Long, int> countsByHeader(const QSqlDatabase& db, const QString& table) {
+std::map<Global::Long, int> countsByHeader(const QSqlDatabase& db, const QString& table)
+{
     std::map<Global::Long, int> counts;
     QSqlQuery q(db);
     if (q.exec(QStringLiteral("SELECT HEADER, count(*) FROM %1 GROUP BY HEADER").arg(table)))
@@ -119,7 +127,8 @@ std::map<Global::Long, int> countsByHeader(const QSqlDatabase& db, const QString
 }
 
 // Every study in the file, and every record that has rows without a header.
-std::map<Global::Long, StudyRows> readStudies(const QSqlDatabase& db) {
+std::map<Global::Long, StudyRows> readStudies(const QSqlDatabase& db)
+{
     std::map<Global::Long, StudyRows> studies;
     QSqlQuery q(db);
     if (q.exec(QStringLiteral("SELECT RECORD, NAME, GROUPSIZE, CHOICES FROM SOCIOMETRY")))
@@ -138,7 +147,8 @@ std::map<Global::Long, StudyRows> readStudies(const QSqlDatabase& db) {
     return studies;
 }
 
-State stateOf(const std::map<Global::Long, StudyRows>& studies, Global::Long record) {
+State stateOf(const std::map<Global::Long, StudyRows>& studies, Global::Long record)
+{
     const auto found = studies.find(record);
     if (found == studies.end())
         return State::Gone;
@@ -149,7 +159,8 @@ State stateOf(const std::map<Global::Long, StudyRows>& studies, Global::Long rec
     return State::Partial;
 }
 
-QString describe(const std::map<Global::Long, StudyRows>& studies, Global::Long record) {
+QString describe(const std::map<Global::Long, StudyRows>& studies, Global::Long record)
+{
     const auto found = studies.find(record);
     const StudyRows s = found == studies.end() ? StudyRows{} : found->second;
     return QStringLiteral("study %1: header %2, %3 of %4 answers, %5 of %6 positions")
@@ -164,7 +175,8 @@ QString describe(const std::map<Global::Long, StudyRows>& studies, Global::Long 
 }
 
 // The records with a header, first to last, as the project list takes them.
-std::vector<Global::Long> headers(const std::map<Global::Long, StudyRows>& studies) {
+std::vector<Global::Long> headers(const std::map<Global::Long, StudyRows>& studies)
+{
     std::vector<Global::Long> list;
     for (const auto& [record, s] : studies)
         if (s.header)
@@ -178,7 +190,8 @@ class StudyCrashTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -186,7 +199,8 @@ private Q_SLOTS:
     }
 
     // The reading below must see a delete that was cut off, or the kills prove nothing.
-    void theReadingSeesAnUnfinishedDelete_data() {
+    void theReadingSeesAnUnfinishedDelete_data()
+    {
         QTest::addColumn<QString>("removed"); // statements run on the second study
         QTest::addColumn<int>("state");
         const QString header = QStringLiteral("DELETE FROM SOCIOMETRY WHERE RECORD = ?");
@@ -211,7 +225,8 @@ private Q_SLOTS:
         QTest::newRow("one position short") << onePosition << int(State::Partial);
         QTest::newRow("header changed") << renamed << int(State::Partial);
     }
-    void theReadingSeesAnUnfinishedDelete() {
+    void theReadingSeesAnUnfinishedDelete()
+    {
         QFETCH(QString, removed);
         QFETCH(int, state);
         TestDatabase db;
@@ -234,7 +249,8 @@ private Q_SLOTS:
     // After every kill each study is whole or gone. Gone are the studies the child
     // reported deleted and perhaps the one it was deleting, whose commit may have
     // been done before the child could say so; every other study is whole.
-    void aKilledDeleteLeavesEveryStudyWholeOrGone() {
+    void aKilledDeleteLeavesEveryStudyWholeOrGone()
+    {
         TestDatabase db;
         QVERIFY(db.isValid());
         ScriptedMessages messages;
@@ -297,7 +313,8 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     if (const auto child = childArguments(app.arguments()); child && child->size() == 1)
         return runChild(child->front());

@@ -15,14 +15,16 @@ namespace {
 
 using Rows = std::vector<QVariantList>;
 
-QStringList namesOf(const std::vector<ProjectEntry>& list) {
+QStringList namesOf(const std::vector<ProjectEntry>& list)
+{
     QStringList out;
     for (const ProjectEntry& e : list)
         out << e.name;
     return out;
 }
 
-QList<int> recordsOf(const std::vector<ProjectEntry>& list) {
+QList<int> recordsOf(const std::vector<ProjectEntry>& list)
+{
     QList<int> out;
     for (const ProjectEntry& e : list)
         out << e.record;
@@ -36,14 +38,16 @@ class TestStudyList : public QObject {
 
     std::unique_ptr<TestDatabase> db;
 
-    void addStudy(int record, const QString& name) {
+    void addStudy(int record, const QString& name)
+    {
         QVERIFY(db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (RECORD, NAME, GROUPSIZE, CHOICES, "
                                         "QUESTION, CRITERIONTYPE) VALUES (?, ?, 12, 2, 'Who?', 3)"),
                          {record, name}));
     }
 
     // A study with answers of both criteria and an arrangement for every layout.
-    void addFullStudy(int record, const QString& name) {
+    void addFullStudy(int record, const QString& name)
+    {
         addStudy(record, name);
         for (int type = 1; type <= 2; ++type)
             for (int individual = 2; individual <= 4; ++individual)
@@ -56,7 +60,8 @@ class TestStudyList : public QObject {
     }
 
     // Everything the file holds, table by table, to prove it unchanged.
-    Rows everything() {
+    Rows everything()
+    {
         Rows all =
             db->rows(QStringLiteral("SELECT 'S', RECORD, NAME FROM SOCIOMETRY ORDER BY RECORD"));
         for (const QVariantList& r : db->rows(QStringLiteral(
@@ -68,7 +73,8 @@ class TestStudyList : public QObject {
         return all;
     }
 
-    int count(const QString& table, const QString& key, int record) {
+    int count(const QString& table, const QString& key, int record)
+    {
         return db
             ->scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(table, key),
                      {record})
@@ -77,7 +83,8 @@ class TestStudyList : public QObject {
 
     // SOCIOMETRY rebuilt without the whole-number key, as a file made by another
     // program might be, so that any value can stand in RECORD.
-    void looseRecordColumn() {
+    void looseRecordColumn()
+    {
         QVERIFY(db->exec(QStringLiteral("DROP TABLE SOCIOMETRY")));
         QVERIFY(
             db->exec(QStringLiteral("CREATE TABLE SOCIOMETRY (RECORD, NAME, GROUPSIZE, CHOICES, "
@@ -86,7 +93,8 @@ class TestStudyList : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -96,13 +104,15 @@ private Q_SLOTS:
     }
     void cleanup() { db.reset(); }
 
-    void emptyDatabaseGivesEmptyList() {
+    void emptyDatabaseGivesEmptyList()
+    {
         ScriptedMessages messages;
         QVERIFY(readProjectList().empty());
         QCOMPARE(messages.count(), 0);
     }
 
-    void listedByAscendingRecord() {
+    void listedByAscendingRecord()
+    {
         // Inserted out of order; the list follows the record numbers, and two studies
         // of one name stay two entries, each with its own record.
         addStudy(12, QStringLiteral("Class 4b"));
@@ -117,7 +127,8 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 0);
     }
 
-    void emptyNameStillListed() {
+    void emptyNameStillListed()
+    {
         // A study without a name can still be opened or deleted from the list.
         QVERIFY(db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME) VALUES (NULL)")));
         addStudy(5, QStringLiteral("Named"));
@@ -128,7 +139,8 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 0);
     }
 
-    void unusableRecordsAreReportedAndLeftOut_data() {
+    void unusableRecordsAreReportedAndLeftOut_data()
+    {
         QTest::addColumn<QVariant>("record");
         QTest::addColumn<QString>("report");
         const QString prefix =
@@ -140,7 +152,8 @@ private Q_SLOTS:
         QTest::newRow("too large") << QVariant(qlonglong(1) << 40) << prefix + u"6, Overflow"_qs;
     }
 
-    void unusableRecordsAreReportedAndLeftOut() {
+    void unusableRecordsAreReportedAndLeftOut()
+    {
         QFETCH(QVariant, record);
         QFETCH(QString, report);
         looseRecordColumn();
@@ -155,7 +168,8 @@ private Q_SLOTS:
         QCOMPARE(messages.texts(), QStringList{report});
     }
 
-    void unreadableDatabaseGivesEmptyList() {
+    void unreadableDatabaseGivesEmptyList()
+    {
         addStudy(1, QStringLiteral("Class"));
         QVERIFY(db->exec(QStringLiteral("DROP TABLE SOCIOMETRY")));
         ScriptedMessages messages;
@@ -174,7 +188,8 @@ private Q_SLOTS:
                                  .arg(db->path())});
     }
 
-    void deleteRemovesTheStudyAndAllItsRows() {
+    void deleteRemovesTheStudyAndAllItsRows()
+    {
         addFullStudy(3, QStringLiteral("Keep"));
         addFullStudy(12, QStringLiteral("Go"));
         addFullStudy(13, QStringLiteral("Keep too"));
@@ -194,7 +209,8 @@ private Q_SLOTS:
         QCOMPARE(recordsOf(readProjectList()), (QList<int>{3, 13}));
     }
 
-    void deletingOneOfTwoNamesakes() {
+    void deletingOneOfTwoNamesakes()
+    {
         addFullStudy(1, QStringLiteral("Class 4b"));
         addFullStudy(2, QStringLiteral("Class 4b"));
         QVERIFY(deleteProject(2));
@@ -204,14 +220,16 @@ private Q_SLOTS:
         QCOMPARE(count(u"POSITION"_qs, u"HEADER"_qs, 1), 12);
     }
 
-    void deletingTheLastStudyEmptiesTheList() {
+    void deletingTheLastStudyEmptiesTheList()
+    {
         addFullStudy(4, QStringLiteral("Only"));
         QVERIFY(deleteProject(4));
         QVERIFY(readProjectList().empty());
         QVERIFY(everything().empty());
     }
 
-    void failingDeleteLeavesTheStudyWhole_data() {
+    void failingDeleteLeavesTheStudyWhole_data()
+    {
         QTest::addColumn<QString>("table");
         // Each of the three deletes in turn refuses; the ones before it must be undone.
         QTest::newRow("header refused") << "SOCIOMETRY";
@@ -219,7 +237,8 @@ private Q_SLOTS:
         QTest::newRow("positions refused") << "POSITION";
     }
 
-    void failingDeleteLeavesTheStudyWhole() {
+    void failingDeleteLeavesTheStudyWhole()
+    {
         QFETCH(QString, table);
         addFullStudy(12, QStringLiteral("Class"));
         addFullStudy(13, QStringLiteral("Other"));
@@ -243,7 +262,8 @@ private Q_SLOTS:
         QCOMPARE(recordsOf(readProjectList()), QList<int>{13});
     }
 
-    void missingDatabaseIsToldAsNotDeleted() {
+    void missingDatabaseIsToldAsNotDeleted()
+    {
         QVERIFY(QFile::remove(db->path()));
         ScriptedMessages messages;
         QVERIFY(!deleteProject(1));
@@ -256,7 +276,8 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(db->path())); // never created by the attempt
     }
 
-    void persistentLockCancelledLeavesTheStudyWhole() {
+    void persistentLockCancelledLeavesTheStudyWhole()
+    {
         addFullStudy(5, QStringLiteral("Class"));
         const Rows before = everything();
         QVERIFY(db->exec(QStringLiteral("BEGIN EXCLUSIVE")));
@@ -270,7 +291,8 @@ private Q_SLOTS:
         QCOMPARE(everything(), before);
     }
 
-    void lockReleasedThenRetriedDeletes() {
+    void lockReleasedThenRetriedDeletes()
+    {
         addFullStudy(5, QStringLiteral("Class"));
         QVERIFY(db->exec(QStringLiteral("BEGIN EXCLUSIVE")));
         std::vector<Message> shown;

@@ -16,7 +16,8 @@ namespace {
 
 using namespace StudyMessages;
 
-StudyEntries goodEntries() {
+StudyEntries goodEntries()
+{
     StudyEntries e;
     e.criterion = QStringLiteral("Who would you like to sit next to?");
     e.referenceName = QStringLiteral("Class 4b");
@@ -28,7 +29,8 @@ StudyEntries goodEntries() {
 
 // One row of the table of entries and the messages they must bring, in order.
 void row(const char* tag, const char* criterion, const char* name, const char* size,
-         const char* choices, const QStringList& expected) {
+         const char* choices, const QStringList& expected)
+{
     QTest::newRow(tag) << QString::fromUtf8(criterion) << QString::fromUtf8(name)
                        << QString::fromUtf8(size) << QString::fromUtf8(choices) << expected;
 }
@@ -40,7 +42,8 @@ class TestStudyValidate : public QObject {
 
     std::unique_ptr<TestDatabase> db;
 
-    void storeName(const QVariant& name) {
+    void storeName(const QVariant& name)
+    {
         QVERIFY(
             db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
                                     "CRITERIONTYPE) VALUES (?, 12, 3, 'Who?', 1)"),
@@ -48,7 +51,8 @@ class TestStudyValidate : public QObject {
     }
 
     // Globals as a previous study left them, so that a refused entry shows up as a change.
-    static void earlierStudy() {
+    static void earlierStudy()
+    {
         Global::RefName = QStringLiteral("Earlier");
         Global::Question = QStringLiteral("Earlier question");
         Global::GroupSize = 20;
@@ -56,7 +60,8 @@ class TestStudyValidate : public QObject {
         Global::CriterionType = 2;
     }
 
-    static void verifyEarlierStudyKept() {
+    static void verifyEarlierStudyKept()
+    {
         QCOMPARE(Global::RefName, QStringLiteral("Earlier"));
         QCOMPARE(Global::Question, QStringLiteral("Earlier question"));
         QCOMPARE(Global::GroupSize, 20);
@@ -65,7 +70,8 @@ class TestStudyValidate : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -75,7 +81,8 @@ private Q_SLOTS:
     }
     void cleanup() { db.reset(); }
 
-    void messagesInOrder_data() {
+    void messagesInOrder_data()
+    {
         QTest::addColumn<QString>("criterion");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("size");
@@ -114,7 +121,8 @@ private Q_SLOTS:
         row("criterion of blanks counts as entered", "   ", "Class", "12", "3", QStringList{});
     }
 
-    void messagesInOrder() {
+    void messagesInOrder()
+    {
         QFETCH(QString, criterion);
         QFETCH(QString, name);
         QFETCH(QString, size);
@@ -142,7 +150,8 @@ private Q_SLOTS:
         }
     }
 
-    void storedNameRefusedOnlyBeforeTheFirstSave_data() {
+    void storedNameRefusedOnlyBeforeTheFirstSave_data()
+    {
         QTest::addColumn<int>("currentRecord");
         QTest::addColumn<bool>("accepted");
         // A new study not yet saved would become a second study of that name.
@@ -151,7 +160,8 @@ private Q_SLOTS:
         QTest::newRow("stored as record 1") << 1 << true;
     }
 
-    void storedNameRefusedOnlyBeforeTheFirstSave() {
+    void storedNameRefusedOnlyBeforeTheFirstSave()
+    {
         QFETCH(int, currentRecord);
         QFETCH(bool, accepted);
         storeName(QStringLiteral("Class 4b"));
@@ -161,7 +171,8 @@ private Q_SLOTS:
         QCOMPARE(messages.texts(), accepted ? QStringList{} : QStringList{DuplicateName});
     }
 
-    void nameLookUpReadsEveryRow() {
+    void nameLookUpReadsEveryRow()
+    {
         // The repeated name stands last, after an empty field and a name stored as a
         // number: neither of those stops or breaks the look-up.
         storeName(QVariant());
@@ -175,7 +186,8 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 0);
     }
 
-    void emptyFieldIsNoEmptyName() {
+    void emptyFieldIsNoEmptyName()
+    {
         storeName(QVariant());
         ScriptedMessages messages;
         StudyEntries e = goodEntries();
@@ -189,7 +201,8 @@ private Q_SLOTS:
         QCOMPARE(messages.texts(), (QStringList{DuplicateName, NoReferenceName}));
     }
 
-    void acceptedEntriesReachTheGlobals_data() {
+    void acceptedEntriesReachTheGlobals_data()
+    {
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("choices");
         QTest::addColumn<int>("groupSize");
@@ -212,7 +225,8 @@ private Q_SLOTS:
                                            << "9.4" << 6 << 9;
     }
 
-    void acceptedEntriesReachTheGlobals() {
+    void acceptedEntriesReachTheGlobals()
+    {
         QFETCH(QString, size);
         QFETCH(QString, choices);
         QFETCH(int, groupSize);
@@ -236,7 +250,8 @@ private Q_SLOTS:
         QCOMPARE(Global::CurrentRecord, 0);
     }
 
-    void missingDatabaseIsReportedAndPassedOver() {
+    void missingDatabaseIsReportedAndPassedOver()
+    {
         // The file has gone: the look-up is reported under the window's label, the
         // other checks still run, and the study is judged on its entries alone.
         QVERIFY(QFile::remove(db->path()));
@@ -258,7 +273,8 @@ private Q_SLOTS:
         QCOMPARE(Global::RefName, QStringLiteral("Class 4b"));
     }
 
-    void lockedDatabaseIsRetriedThenPassedOver() {
+    void lockedDatabaseIsRetriedThenPassedOver()
+    {
         storeName(QStringLiteral("Class 4b"));
         QVERIFY(db->exec(QStringLiteral("BEGIN EXCLUSIVE")));
         ScriptedMessages messages;
@@ -273,7 +289,8 @@ private Q_SLOTS:
         QVERIFY(db->exec(QStringLiteral("ROLLBACK")));
     }
 
-    void noLookUpOnceStored() {
+    void noLookUpOnceStored()
+    {
         // A stored study does not touch the file at all, even a missing one.
         QVERIFY(QFile::remove(db->path()));
         ScriptedMessages messages;

@@ -25,17 +25,20 @@
 
 namespace {
 
-QRect twips(int left, int top, int width, int height) {
+QRect twips(int left, int top, int width, int height)
+{
     return QRect(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
                  Twips::toPixels(height));
 }
 
-QSize twipSize(int width, int height) {
+QSize twipSize(int width, int height)
+{
     return QSize(Twips::toPixels(width), Twips::toPixels(height));
 }
 
 // The widgets Tab visits from `first`, in order, until it comes back round.
-QList<QWidget*> tabCycle(QWidget* first) {
+QList<QWidget*> tabCycle(QWidget* first)
+{
     QList<QWidget*> order{first};
     for (QWidget* w = first->nextInFocusChain(); w && w != first; w = w->nextInFocusChain()) {
         if (w->isWindow())
@@ -46,11 +49,13 @@ QList<QWidget*> tabCycle(QWidget* first) {
     return order;
 }
 
-void flushDeletes() {
+void flushDeletes()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void verifyFixedWindow(QWidget* w) {
+void verifyFixedWindow(QWidget* w)
+{
     const Qt::WindowFlags flags = w->windowFlags();
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
@@ -69,7 +74,8 @@ class TestStudyWindows : public QObject {
     int dataFormShown = 0;
     int recordWhenShown = -1;
 
-    InfoForm* openInfo() {
+    InfoForm* openInfo()
+    {
         showInfoForm();
         InfoForm* form = SingleInstance<InfoForm>::ifLoaded();
         if (form)
@@ -77,7 +83,8 @@ class TestStudyWindows : public QObject {
         return form;
     }
 
-    LoadForm* openList() {
+    LoadForm* openList()
+    {
         showLoadForm();
         LoadForm* form = SingleInstance<LoadForm>::ifLoaded();
         if (form)
@@ -85,7 +92,8 @@ class TestStudyWindows : public QObject {
         return form;
     }
 
-    void addStudy(int record, const QString& name) {
+    void addStudy(int record, const QString& name)
+    {
         QVERIFY(db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (RECORD, NAME, GROUPSIZE, CHOICES, "
                                         "QUESTION, CRITERIONTYPE) VALUES (?, ?, 12, 2, 'Who?', 1)"),
                          {record, name}));
@@ -97,7 +105,8 @@ class TestStudyWindows : public QObject {
     int studies() { return db->scalar(QStringLiteral("SELECT COUNT(*) FROM SOCIOMETRY")).toInt(); }
 
     static void fill(InfoForm* form, const QString& criterion, int typeIndex, const QString& name,
-                     const QString& size, const QString& choices) {
+                     const QString& size, const QString& choices)
+    {
         form->Criterion->setPlainText(criterion);
         form->ICombo->setCurrentIndex(typeIndex);
         form->IText[2]->setText(name);
@@ -105,14 +114,16 @@ class TestStudyWindows : public QObject {
         form->IText[1]->setText(choices);
     }
 
-    static QStringList listTexts(const LoadForm* form) {
+    static QStringList listTexts(const LoadForm* form)
+    {
         QStringList out;
         for (int i = 0; i < form->LList->count(); ++i)
             out << form->LList->item(i)->text();
         return out;
     }
 
-    static QList<int> listRecords(const LoadForm* form) {
+    static QList<int> listRecords(const LoadForm* form)
+    {
         QList<int> out;
         for (int i = 0; i < form->LList->count(); ++i)
             out << form->LList->item(i)->data(Qt::UserRole).toInt();
@@ -120,7 +131,8 @@ class TestStudyWindows : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         Global::reset();
         errorReport().reset();
         errorReport().setPause([] {});
@@ -136,7 +148,8 @@ private Q_SLOTS:
         };
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         unloadInfoForm();
         unloadLoadForm();
         flushDeletes();
@@ -147,7 +160,8 @@ private Q_SLOTS:
 
     // ---- Study Information ------------------------------------------------------
 
-    void infoWindowDefinition() {
+    void infoWindowDefinition()
+    {
         InfoForm* form = openInfo();
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("Study Information"));
@@ -162,7 +176,8 @@ private Q_SLOTS:
         QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= slackY);
     }
 
-    void infoLabels_data() {
+    void infoLabels_data()
+    {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("rect");
@@ -174,7 +189,8 @@ private Q_SLOTS:
                                  << twips(120, 2760, 2655, 615);
     }
 
-    void infoLabels() {
+    void infoLabels()
+    {
         QFETCH(int, index);
         QFETCH(QString, caption);
         QFETCH(QRect, rect);
@@ -191,7 +207,8 @@ private Q_SLOTS:
         QVERIFY(!form->ILabel[2]);
     }
 
-    void infoEntries_data() {
+    void infoEntries_data()
+    {
         QTest::addColumn<int>("index"); // IText index; 3 is the criterion box
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<int>("maxLength");
@@ -204,7 +221,8 @@ private Q_SLOTS:
         QTest::newRow("choices") << 1 << twips(3000, 2760, 855, 525) << 2 << "";
     }
 
-    void infoEntries() {
+    void infoEntries()
+    {
         QFETCH(int, index);
         QFETCH(QRect, rect);
         QFETCH(int, maxLength);
@@ -224,7 +242,8 @@ private Q_SLOTS:
         QCOMPARE(text, QString(maxLength, u'7'));
     }
 
-    void criterionLimitKeepsTheEarlierText() {
+    void criterionLimitKeepsTheEarlierText()
+    {
         InfoForm* form = openInfo();
         form->Criterion->setPlainText(QString(90, u'a'));
         QTextCursor c = form->Criterion->textCursor();
@@ -238,7 +257,8 @@ private Q_SLOTS:
         QCOMPARE(form->Criterion->toPlainText().size(), 100);
     }
 
-    void infoCriterionTypes() {
+    void infoCriterionTypes()
+    {
         InfoForm* form = openInfo();
         QComboBox* combo = form->ICombo;
         QCOMPARE(combo->geometry(), twips(3000, 1080, 1815, 405));
@@ -254,7 +274,8 @@ private Q_SLOTS:
         QCOMPARE(combo->currentIndex(), 0);
     }
 
-    void infoButtons() {
+    void infoButtons()
+    {
         InfoForm* form = openInfo();
         const QStringList captions{u"&OK"_qs, u"&Clear"_qs, u"&Quit"_qs};
         const int lefts[] = {2880, 1680, 120};
@@ -270,7 +291,8 @@ private Q_SLOTS:
         QVERIFY(!form->Action[2]->isDefault());
     }
 
-    void infoTabOrderAndFocus() {
+    void infoTabOrderAndFocus()
+    {
         InfoForm* form = openInfo();
         QCOMPARE(QApplication::focusWidget(), form->Criterion);
         QCOMPARE(
@@ -283,14 +305,16 @@ private Q_SLOTS:
         QVERIFY(form->Criterion->toPlainText().isEmpty());
     }
 
-    void clickIntoABoxSelectsItsText() {
+    void clickIntoABoxSelectsItsText()
+    {
         InfoForm* form = openInfo();
         fill(form, u"Who is your friend?"_qs, 0, u"Class 4b"_qs, u"12"_qs, u"3"_qs);
         QTest::mouseClick(form->IText[0], Qt::LeftButton, {}, QPoint(4, 4));
         QTRY_COMPARE(form->IText[0]->selectedText(), QStringLiteral("12"));
     }
 
-    void focusSelectsTheWholeText() {
+    void focusSelectsTheWholeText()
+    {
         InfoForm* form = openInfo();
         fill(form, u"Who is your friend?"_qs, 0, u"Class 4b"_qs, u"12"_qs, u"3"_qs);
         form->IText[2]->setFocus(Qt::OtherFocusReason);
@@ -300,12 +324,13 @@ private Q_SLOTS:
         // The multi-line criterion box too.
         form->Criterion->setFocus(Qt::OtherFocusReason);
         QTRY_COMPARE(form->Criterion->textCursor().selectedText(),
-                 QStringLiteral("Who is your friend?"));
+                     QStringLiteral("Who is your friend?"));
         QTest::keyClicks(form->Criterion, QStringLiteral("Whom?"));
         QCOMPARE(form->Criterion->toPlainText(), QStringLiteral("Whom?"));
     }
 
-    void clearEmptiesTheEntries() {
+    void clearEmptiesTheEntries()
+    {
         InfoForm* form = openInfo();
         fill(form, u"Who?"_qs, 2, u"Class"_qs, u"12"_qs, u"3"_qs);
         form->IText[1]->setFocus();
@@ -319,7 +344,8 @@ private Q_SLOTS:
         QCOMPARE(dataFormShown, 0);
     }
 
-    void okWithValidEntriesOpensTheDataWindow() {
+    void okWithValidEntriesOpensTheDataWindow()
+    {
         InfoForm* form = openInfo();
         fill(form, u"Who?"_qs, 2, u"Class 4b"_qs, u"7x"_qs, u"10"_qs);
         QTest::mouseClick(form->Action[0], Qt::LeftButton);
@@ -335,7 +361,8 @@ private Q_SLOTS:
         QVERIFY(form->isVisible());
     }
 
-    void okWithWrongEntriesStaysHere() {
+    void okWithWrongEntriesStaysHere()
+    {
         addStudy(1, QStringLiteral("Class 4b"));
         InfoForm* form = openInfo();
         fill(form, QString(), 0, u"Class 4b"_qs, u"41"_qs, u"3"_qs);
@@ -354,7 +381,8 @@ private Q_SLOTS:
         QCOMPARE(dataFormShown, 1);
     }
 
-    void enterPressesOkEverywhere_data() {
+    void enterPressesOkEverywhere_data()
+    {
         QTest::addColumn<int>("box"); // IText index; 3 is the criterion box
         QTest::newRow("criterion") << 3;
         QTest::newRow("reference name") << 2;
@@ -362,7 +390,8 @@ private Q_SLOTS:
         QTest::newRow("choices") << 1;
     }
 
-    void enterPressesOkEverywhere() {
+    void enterPressesOkEverywhere()
+    {
         QFETCH(int, box);
         InfoForm* form = openInfo();
         fill(form, u"Who?"_qs, 0, u"Class"_qs, u"12"_qs, u"3"_qs);
@@ -373,7 +402,8 @@ private Q_SLOTS:
         QCOMPARE(form->Criterion->toPlainText(), QStringLiteral("Who?")); // no line break typed
     }
 
-    void ctrlEnterBreaksTheCriterionLine() {
+    void ctrlEnterBreaksTheCriterionLine()
+    {
         InfoForm* form = openInfo();
         form->Criterion->setFocus();
         QTest::keyClicks(form->Criterion, QStringLiteral("Who"));
@@ -384,14 +414,16 @@ private Q_SLOTS:
         QCOMPARE(messages->count(), 0);
     }
 
-    void quitAndEscUnloadTheWindow_data() {
+    void quitAndEscUnloadTheWindow_data()
+    {
         QTest::addColumn<int>("how"); // 0 Quit, 1 Esc, 2 close box
         QTest::newRow("Quit") << 0;
         QTest::newRow("Esc") << 1;
         QTest::newRow("close box") << 2;
     }
 
-    void quitAndEscUnloadTheWindow() {
+    void quitAndEscUnloadTheWindow()
+    {
         QFETCH(int, how);
         InfoForm* form = openInfo();
         fill(form, u"Who?"_qs, 1, u"Class"_qs, u"12"_qs, u"3"_qs);
@@ -415,7 +447,8 @@ private Q_SLOTS:
         QCOMPARE(again->ICombo->currentIndex(), 0);
     }
 
-    void showingAgainBringsTheSameWindowForward() {
+    void showingAgainBringsTheSameWindowForward()
+    {
         InfoForm* form = openInfo();
         fill(form, u"Who?"_qs, 2, u"Class"_qs, u"15"_qs, u"3"_qs);
         QCOMPARE(openInfo(), form);
@@ -428,7 +461,8 @@ private Q_SLOTS:
 
     // ---- Load File --------------------------------------------------------------
 
-    void listWindowDefinition() {
+    void listWindowDefinition()
+    {
         addStudy(1, QStringLiteral("Class"));
         LoadForm* form = openList();
         QVERIFY(form);
@@ -453,7 +487,8 @@ private Q_SLOTS:
                  (QList<QWidget*>{form->LList, form->Action[0], form->Action[1], form->Action[2]}));
     }
 
-    void listShowsStudiesByRecord() {
+    void listShowsStudiesByRecord()
+    {
         addStudy(12, QStringLiteral("Class 4b"));
         addStudy(3, QStringLiteral("Class 4b"));
         addStudy(7, QStringLiteral("Gym"));
@@ -468,7 +503,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::overrideCursor(), nullptr); // the hourglass has gone
     }
 
-    void emptyListLeavesOnlyCancel() {
+    void emptyListLeavesOnlyCancel()
+    {
         LoadForm* form = openList();
         QCOMPARE(form->LList->count(), 0);
         QVERIFY(!form->Action[0]->isEnabled());
@@ -480,7 +516,8 @@ private Q_SLOTS:
         QVERIFY(!SingleInstance<LoadForm>::loaded());
     }
 
-    void okOpensTheChosenStudy_data() {
+    void okOpensTheChosenStudy_data()
+    {
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("byEnter");
         QTest::addColumn<int>("record");
@@ -490,7 +527,8 @@ private Q_SLOTS:
         QTest::newRow("second namesake, Enter") << 1 << true << 9;
     }
 
-    void okOpensTheChosenStudy() {
+    void okOpensTheChosenStudy()
+    {
         QFETCH(int, row);
         QFETCH(bool, byEnter);
         QFETCH(int, record);
@@ -513,7 +551,8 @@ private Q_SLOTS:
         QCOMPARE(studies(), 2);
     }
 
-    void doubleClickOnlySelects() {
+    void doubleClickOnlySelects()
+    {
         addStudy(1, QStringLiteral("A"));
         addStudy(2, QStringLiteral("B"));
         LoadForm* form = openList();
@@ -524,7 +563,8 @@ private Q_SLOTS:
         QVERIFY(SingleInstance<LoadForm>::loaded());
     }
 
-    void deleteAsksAndRemovesTheSelectedStudy() {
+    void deleteAsksAndRemovesTheSelectedStudy()
+    {
         addStudy(3, QStringLiteral("Class"));
         addStudy(12, QStringLiteral("Class"));
         addStudy(20, QStringLiteral("Gym"));
@@ -550,7 +590,8 @@ private Q_SLOTS:
         QVERIFY(form->cursor().shape() != Qt::WaitCursor);
     }
 
-    void answeringNoChangesNothing() {
+    void answeringNoChangesNothing()
+    {
         addStudy(3, QStringLiteral("Class"));
         addStudy(4, QStringLiteral("Gym"));
         const QByteArray before = db->bytes();
@@ -564,7 +605,8 @@ private Q_SLOTS:
         QCOMPARE(form->LList->currentRow(), 1);
     }
 
-    void deletingTheLastStudyDisablesOkAndDelete() {
+    void deletingTheLastStudyDisablesOkAndDelete()
+    {
         addStudy(5, QStringLiteral("Only"));
         LoadForm* form = openList();
         messages->answer({Answer::Yes});
@@ -576,7 +618,8 @@ private Q_SLOTS:
         QCOMPARE(studies(), 0);
     }
 
-    void failedDeleteKeepsTheEntry() {
+    void failedDeleteKeepsTheEntry()
+    {
         addStudy(5, QStringLiteral("Kept"));
         QVERIFY(db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON POSITION "
                                         "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
@@ -590,7 +633,8 @@ private Q_SLOTS:
         QCOMPARE(db->scalar(u"SELECT COUNT(*) FROM SOCIDATA"_qs).toInt(), 1);
     }
 
-    void nothingSelectedDoesNothing() {
+    void nothingSelectedDoesNothing()
+    {
         addStudy(5, QStringLiteral("Class"));
         LoadForm* form = openList();
         form->LList->clearSelection();
@@ -602,14 +646,16 @@ private Q_SLOTS:
         QVERIFY(SingleInstance<LoadForm>::loaded());
     }
 
-    void cancelAndEscCloseTheList_data() {
+    void cancelAndEscCloseTheList_data()
+    {
         QTest::addColumn<int>("how"); // 0 Cancel, 1 Esc, 2 close box
         QTest::newRow("Cancel") << 0;
         QTest::newRow("Esc") << 1;
         QTest::newRow("close box") << 2;
     }
 
-    void cancelAndEscCloseTheList() {
+    void cancelAndEscCloseTheList()
+    {
         QFETCH(int, how);
         addStudy(5, QStringLiteral("Class"));
         Global::CurrentRecord = 2;
@@ -626,7 +672,8 @@ private Q_SLOTS:
         QCOMPARE(studies(), 1);
     }
 
-    void openListIsBroughtForwardFreshOneRefilled() {
+    void openListIsBroughtForwardFreshOneRefilled()
+    {
         addStudy(1, QStringLiteral("First"));
         LoadForm* form = openList();
         addStudy(2, QStringLiteral("Second"));

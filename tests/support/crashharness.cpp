@@ -29,7 +29,8 @@ constexpr int ChildSilenceMs = 10'000;
 
 // Reads the child's output until it holds the mark; false when the child fell
 // silent or ended first (then it is killed, and its output is kept for the message).
-bool waitForLine(QProcess& child, QByteArray& output, const QByteArray& mark) {
+bool waitForLine(QProcess& child, QByteArray& output, const QByteArray& mark)
+{
     while (!output.contains(mark)) {
         if (!child.waitForReadyRead(ChildSilenceMs)) {
             child.kill();
@@ -42,7 +43,8 @@ bool waitForLine(QProcess& child, QByteArray& output, const QByteArray& mark) {
     return true;
 }
 
-QString describe(const Kill& k) {
+QString describe(const Kill& k)
+{
     return QStringLiteral("kill %1 after %2 writes (last %3), journal %4%5: ")
         .arg(k.index)
         .arg(k.log.done)
@@ -52,7 +54,8 @@ QString describe(const Kill& k) {
 }
 
 // Starts the child, kills it after the mark and a delay, and says what it told.
-QString runAndKill(const KillPlan& plan, int index, int delayMs, ChildLog& log) {
+QString runAndKill(const KillPlan& plan, int index, int delayMs, ChildLog& log)
+{
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
                 QStringList{ChildFlag} + plan.childArguments(index));
@@ -79,7 +82,8 @@ QString runAndKill(const KillPlan& plan, int index, int delayMs, ChildLog& log) 
     return {};
 }
 
-QString checkFile(const KillPlan& plan, const QString& path, const Kill& kill) {
+QString checkFile(const KillPlan& plan, const QString& path, const Kill& kill)
+{
     FileConnection reading(path);
     if (!reading.isOpen())
         return QStringLiteral("cannot open: ") + reading.openError();
@@ -91,13 +95,15 @@ QString checkFile(const KillPlan& plan, const QString& path, const Kill& kill) {
 
 } // namespace
 
-std::optional<QStringList> childArguments(const QStringList& arguments) {
+std::optional<QStringList> childArguments(const QStringList& arguments)
+{
     if (arguments.size() < 2 || arguments[1] != ChildFlag)
         return std::nullopt;
     return arguments.mid(2);
 }
 
-void prepareChild(const QString& folder) {
+void prepareChild(const QString& folder)
+{
     Global::reset();
     Global::AppPath = folder + u'/';
     errorReport().setPause([] {});
@@ -108,13 +114,15 @@ void prepareChild(const QString& folder) {
     });
 }
 
-void tell(const QByteArray& line) {
+void tell(const QByteArray& line)
+{
     const QByteArray whole = line + '\n';
     std::fwrite(whole.constData(), 1, size_t(whole.size()), stdout);
     std::fflush(stdout);
 }
 
-int workUntilKilled(qint64 first, const std::function<Outcome(qint64 round)>& work) {
+int workUntilKilled(qint64 first, const std::function<Outcome(qint64 round)>& work)
+{
     tell("ready");
     QElapsedTimer alive;
     alive.start();
@@ -135,7 +143,8 @@ int workUntilKilled(qint64 first, const std::function<Outcome(qint64 round)>& wo
     return 0;
 }
 
-ChildLog readLog(const QByteArray& output) {
+ChildLog readLog(const QByteArray& output)
+{
     ChildLog log;
     const QList<QByteArray> lines = output.split('\n');
     // The last piece has no line end: empty, or cut off by the kill.
@@ -155,11 +164,13 @@ ChildLog readLog(const QByteArray& output) {
     return log;
 }
 
-QString journalOf(const QString& path) {
+QString journalOf(const QString& path)
+{
     return path + QStringLiteral("-journal");
 }
 
-QString copyAsLeft(const QString& path, const QString& folder) {
+QString copyAsLeft(const QString& path, const QString& folder)
+{
     QDir().mkpath(folder);
     const QString copy = folder + u'/' + QFileInfo(path).fileName();
     QFile::copy(path, copy);
@@ -168,7 +179,8 @@ QString copyAsLeft(const QString& path, const QString& folder) {
     return copy;
 }
 
-FileConnection::FileConnection(const QString& path) {
+FileConnection::FileConnection(const QString& path)
+{
     static int counter = 0;
     name = QStringLiteral("crash-connection-%1").arg(++counter);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -178,16 +190,19 @@ FileConnection::FileConnection(const QString& path) {
         error = db.lastError().text();
 }
 
-FileConnection::~FileConnection() {
+FileConnection::~FileConnection()
+{
     QSqlDatabase::database(name, false).close();
     QSqlDatabase::removeDatabase(name);
 }
 
-QSqlDatabase FileConnection::database() const {
+QSqlDatabase FileConnection::database() const
+{
     return QSqlDatabase::database(name, false);
 }
 
-QString FileConnection::integrity() const {
+QString FileConnection::integrity() const
+{
     QSqlQuery q(database());
     QStringList lines;
     if (q.exec(QStringLiteral("PRAGMA integrity_check")))
@@ -198,7 +213,8 @@ QString FileConnection::integrity() const {
     return lines.join(QStringLiteral("; "));
 }
 
-QString KillTally::summary() const {
+QString KillTally::summary() const
+{
     return QStringLiteral("%1 kills: %2 after a finished write, %3 inside a write (%4 of them "
                           "undone by the next child); %5 writes in all")
         .arg(kills)
@@ -208,7 +224,8 @@ QString KillTally::summary() const {
         .arg(works);
 }
 
-KillTally killRepeatedly(const KillPlan& plan) {
+KillTally killRepeatedly(const KillPlan& plan)
+{
     const quint32 seed = QRandomGenerator::global()->generate();
     qInfo("kill delays drawn from seed %u", seed);
     std::mt19937 random(seed);

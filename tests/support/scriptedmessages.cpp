@@ -22,7 +22,10 @@ ScriptedMessages::ScriptedMessages()
     });
 }
 
-ScriptedMessages::~ScriptedMessages() { setMessageHandler(previous); }
+ScriptedMessages::~ScriptedMessages()
+{
+    setMessageHandler(previous);
+}
 
 void ScriptedMessages::answer(std::initializer_list<Answer> answers)
 {
