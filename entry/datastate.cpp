@@ -103,51 +103,40 @@ StudyHeader headerFromGlobals()
 // leaves the file as it was before the save began.
 bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
 {
-    std::optional<Store> store = openTrapped(trap);
-    if (!store)
-        return false;
-    auto abandon = [&] {
-        store->rollback();
-        store->close();
-        return false;
-    };
-    if (!trap.step([&] { return store->begin().failure(); })) {
-        store->close();
-        return false;
-    }
     Long record = 0;
     const StudyHeader header = headerFromGlobals();
-    const bool written = trap.step([&]() -> Step {
-        Result<std::int32_t> r = store->writeStudy(Global::CurrentRecord, header);
-        if (!r)
-            return r.failure();
-        record = r.value();
-        return std::nullopt;
-    });
-    if (!written)
-        return abandon();
-    const Statement remove = (Global::CriterionType == 1 || Global::CriterionType == 2)
-                                 ? Statements::deleteAllAnswers(record)
-                                 : Statements::deleteAnswersOfType(record, answerType);
-    if (!trap.step([&] { return store->execute(remove).failure(); }))
-        return abandon();
-    for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
-        for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c) {
-            const double value = Numbers::leadingValue(grid.TextMatrix(r, c));
-            if (!(value > 0) || !std::isfinite(value))
-                continue;
-            const bool added = trap.step(
-                [&] { return store->appendAnswer(record, c, r, value, answerType).failure(); });
-            if (!added)
-                return abandon();
+    const bool written = writeInOneTransaction(trap, [&](Store& store) {
+        const bool headerWritten = trap.step([&]() -> Step {
+            Result<std::int32_t> r = store.writeStudy(Global::CurrentRecord, header);
+            if (!r)
+                return r.failure();
+            record = r.value();
+            return std::nullopt;
+        });
+        if (!headerWritten)
+            return false;
+        const Statement remove = (Global::CriterionType == 1 || Global::CriterionType == 2)
+                                     ? Statements::deleteAllAnswers(record)
+                                     : Statements::deleteAnswersOfType(record, answerType);
+        if (!trap.step([&] { return store.execute(remove).failure(); }))
+            return false;
+        for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
+            for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c) {
+                const double value = Numbers::leadingValue(grid.TextMatrix(r, c));
+                if (!(value > 0) || !std::isfinite(value))
+                    continue;
+                const bool added = trap.step(
+                    [&] { return store.appendAnswer(record, c, r, value, answerType).failure(); });
+                if (!added)
+                    return false;
+            }
         }
-    }
-    if (!trap.step([&] { return store->commit().failure(); }))
-        return abandon();
-    store->close();
+        return true;
+    });
     // A new study takes its number only once its row is really in the file.
-    Global::CurrentRecord = record;
-    return true;
+    if (written)
+        Global::CurrentRecord = record;
+    return written;
 }
 
 } // namespace

@@ -625,43 +625,30 @@ void SociogramState::DoWork()
 
 bool SociogramState::replaceArrangement(Trap& trap)
 {
-    std::optional<Store> store = openTrapped(trap);
-    if (!store)
-        return false;
     // The old rows go only together with the new ones being in: any step passed over
     // after a failure leaves the stored arrangement as it was.
-    auto abandon = [&] {
-        store->rollback();
-        store->close();
-        return false;
-    };
-    if (!trap.step([&] { return store->begin().failure(); })) {
-        store->close();
-        return false;
-    }
-    const Statement remove =
-        Statements::deletePositions(Global::CurrentRecord, Global::SociogramType);
-    if (!trap.step([&] { return store->execute(remove).failure(); }))
-        return abandon();
-    if (Global::CurrentRecord != 0) {
+    return writeInOneTransaction(trap, [&](Store& store) {
+        const Statement remove =
+            Statements::deletePositions(Global::CurrentRecord, Global::SociogramType);
+        if (!trap.step([&] { return store.execute(remove).failure(); }))
+            return false;
+        if (Global::CurrentRecord == 0)
+            return true;
         const Long n = DataGrid().Rows() - 2;
         for (Long i = 1; i <= n; ++i) {
             const bool added = trap.step([&]() -> Step {
                 if (!isLabelIndex(i))
                     return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
                 return store
-                    ->appendPosition(Global::CurrentRecord, Global::SociogramType, i,
-                                     Global::LabelPos[i][0], Global::LabelPos[i][1])
+                    .appendPosition(Global::CurrentRecord, Global::SociogramType, i,
+                                    Global::LabelPos[i][0], Global::LabelPos[i][1])
                     .failure();
             });
             if (!added)
-                return abandon();
+                return false;
         }
-    }
-    if (!trap.step([&] { return store->commit().failure(); }))
-        return abandon();
-    store->close();
-    return true;
+        return true;
+    });
 }
 
 void SociogramState::SavePositions()

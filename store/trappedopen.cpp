@@ -31,3 +31,16 @@ std::vector<AnswerRow> storedAnswersTrapped(Trap& trap)
     store->close();
     return rows;
 }
+
+bool writeInOneTransaction(Trap& trap, const std::function<bool(Store& store)>& steps)
+{
+    std::optional<Store> store = openTrapped(trap);
+    if (!store)
+        return false;
+    const bool done = trap.step([&] { return store->begin().failure(); }) && steps(*store) &&
+                      trap.step([&] { return store->commit().failure(); });
+    if (!done)
+        store->rollback();
+    store->close();
+    return done;
+}

@@ -5,6 +5,7 @@
 #include "numbers.h"
 #include "statements.h"
 #include "store.h"
+#include "trappedopen.h"
 
 #include <cmath>
 #include <optional>
@@ -12,15 +13,6 @@
 namespace {
 
 using Step = std::optional<Failure>;
-
-Step openStore(std::optional<Store>& store)
-{
-    Result<Store> s = Store::open(Global::databasePath());
-    if (!s)
-        return s.failure();
-    store.emplace(std::move(s.value()));
-    return std::nullopt;
-}
 
 // A RECORD as the list keeps it. The schema makes it a whole number; a file made
 // elsewhere may hold anything. Only a whole number can be opened or deleted (a text
@@ -52,8 +44,8 @@ QString nameFrom(const QVariant& field)
 std::vector<ProjectEntry> readProjectList()
 {
     Trap trap(QStringLiteral("LoadForm:LoadData"));
-    std::optional<Store> store;
-    if (!trap.step([&] { return openStore(store); }))
+    std::optional<Store> store = openTrapped(trap);
+    if (!store)
         return {};
     std::vector<StudyEntry> rows;
     trap.step([&]() -> Step {
@@ -82,24 +74,17 @@ std::vector<ProjectEntry> readProjectList()
 bool deleteProject(Global::Long record)
 {
     Trap trap(QStringLiteral("LoadForm:DeleteRecord"));
-    std::optional<Store> store;
-    auto run = [&](const Statement& s) {
-        return trap.step([&] { return store->execute(s).failure(); });
-    };
     // The three deletes go together or not at all: a study without its header would
     // vanish from the list while its answers stay, and one without its answers would
     // come back empty.
-    const bool deleted = trap.step([&] { return openStore(store); }) &&
-                         trap.step([&] { return store->begin().failure(); }) &&
-                         run(Statements::deleteStudy(record)) &&
-                         run(Statements::deleteStudyAnswers(record)) &&
-                         run(Statements::deleteStudyPositions(record)) &&
-                         trap.step([&] { return store->commit().failure(); });
-    if (store) {
-        if (!deleted)
-            store->rollback();
-        store->close();
-    }
+    const bool deleted = writeInOneTransaction(trap, [&](Store& store) {
+        auto run = [&](const Statement& s) {
+            return trap.step([&] { return store.execute(s).failure(); });
+        };
+        return run(Statements::deleteStudy(record)) &&
+               run(Statements::deleteStudyAnswers(record)) &&
+               run(Statements::deleteStudyPositions(record));
+    });
     if (!deleted)
         MsgBox(ProjectMessages::NotDeleted, Buttons::Ok, Icon::Exclamation);
     return deleted;

@@ -209,13 +209,7 @@ class EntryCrashTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
-    }
+    void init() { resetProgram(); }
 
     // The reading below must see a save that was cut off, or the kills prove nothing.
     void theReadingSeesAnUnfinishedSave_data()

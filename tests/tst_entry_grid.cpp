@@ -58,10 +58,7 @@ class EntryGridTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
+        resetProgram();
         grid.setShape(0, 0);
         db = std::make_unique<TestDatabase>();
         QVERIFY(db->isValid());

@@ -66,10 +66,7 @@ class EntryWindowsTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
+        resetProgram();
         db = std::make_unique<TestDatabase>();
         QVERIFY(db->isValid());
         infoUnloads = 0;

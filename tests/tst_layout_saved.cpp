@@ -68,10 +68,7 @@ class LayoutSavedTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
+        resetProgram();
         db = std::make_unique<TestDatabase>();
         QVERIFY(db->isValid());
         lineDraws = 0;

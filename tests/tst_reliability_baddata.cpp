@@ -252,10 +252,7 @@ class ReliabilityBadDataTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
+        resetProgram();
         DataGrid().setShape(0, 0);
         db = std::make_unique<TestDatabase>();
         QVERIFY(db->isValid());

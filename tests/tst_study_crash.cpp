@@ -190,13 +190,7 @@ class StudyCrashTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
-    }
+    void init() { resetProgram(); }
 
     // The reading below must see a delete that was cut off, or the kills prove nothing.
     void theReadingSeesAnUnfinishedDelete_data()

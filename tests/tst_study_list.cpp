@@ -95,10 +95,7 @@ class TestStudyList : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
+        resetProgram();
         db = std::make_unique<TestDatabase>();
         QVERIFY(db->isValid());
     }

@@ -72,10 +72,7 @@ class TestStudyValidate : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
+        resetProgram();
         db = std::make_unique<TestDatabase>();
         QVERIFY(db->isValid());
     }

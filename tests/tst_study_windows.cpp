@@ -133,10 +133,7 @@ class TestStudyWindows : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
+        resetProgram();
         db = std::make_unique<TestDatabase>();
         QVERIFY(db->isValid());
         messages = std::make_unique<ScriptedMessages>();

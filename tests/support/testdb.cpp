@@ -1,6 +1,8 @@
 #include "testdb.h"
 
+#include "errorreport.h"
 #include "globals.h"
+#include "store.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -124,4 +126,12 @@ QByteArray TestDatabase::bytes() const
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void resetProgram()
+{
+    Global::reset();
+    errorReport().reset();
+    errorReport().setPause([] {});
+    Store::setBusyTimeout(0);
 }

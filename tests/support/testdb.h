@@ -33,3 +33,7 @@ private:
     QString connection;
     bool ok = false;
 };
+
+// The program's state as at start-up, with the error report's pause and the store's
+// lock wait cut to nothing, so that a test never waits on a retry.
+void resetProgram();
