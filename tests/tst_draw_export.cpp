@@ -8,6 +8,7 @@
 #include "pictureexport.h"
 #include "tst_draw_pixels.h"
 
+#include "testdb.h"
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+
 #include <QtTest>
 
 using namespace DrawTest;
@@ -173,9 +175,7 @@ class DrawExportTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
+        resetProgram();
         Global::CriterionType = 1;
         Global::CurrentCriterion = 1;
         Global::SociogramType = 2; // square guide: one green rectangle

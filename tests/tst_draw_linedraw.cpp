@@ -70,9 +70,7 @@ class DrawLineDrawTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
+        resetProgram();
         Global::CriterionType = 1;
         Global::CurrentCriterion = 1;
         Global::SociogramType = 1; // random: no guide in the way

@@ -7,12 +7,14 @@
 #include "socioprint.h"
 #include "tst_draw_pixels.h"
 
+#include "testdb.h"
 #include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 using namespace DrawTest;
@@ -70,9 +72,7 @@ class DrawPrintTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
+        resetProgram();
         Global::CriterionType = 1;
         Global::CurrentCriterion = 1;
         Global::SociogramType = 2;

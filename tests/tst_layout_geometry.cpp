@@ -6,6 +6,8 @@
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
 
+#include "testdb.h"
+
 #include <QtTest>
 #include <cmath>
 #include <deque>
@@ -58,9 +60,7 @@ class LayoutGeometryTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
+        resetProgram();
         Layout::setRandomSource({});
         Global::NewProject = Global::True;
         groupSizeText.clear();

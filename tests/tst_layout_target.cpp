@@ -6,6 +6,8 @@
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
 
+#include "testdb.h"
+
 #include <QtTest>
 #include <cmath>
 #include <random>
@@ -55,9 +57,7 @@ class LayoutTargetTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
+        resetProgram();
         Global::CriterionType = 1;
         Global::CurrentCriterion = 1;
         // Subject 1 is chosen 3 times, 2 twice, 3 once, 4 to 6 never.

@@ -79,9 +79,7 @@ class TestDrawForm : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
+        resetProgram();
         db = std::make_unique<TestDatabase>();
         messages = std::make_unique<ScriptedMessages>();
     }

@@ -97,9 +97,7 @@ class TestSociogramExport : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Global::reset();
-        errorReport().reset();
-        errorReport().setPause([] {});
+        resetProgram();
         db = std::make_unique<TestDatabase>();
         messages = std::make_unique<ScriptedMessages>();
         defineStudy(*db);
