@@ -327,10 +327,13 @@ void DrawForm::ExportPicture_Click()
 
 void DrawForm::askToSavePositions()
 {
+    askedAndAgreed = false;
     if (state.PositionsSaved == Global::True)
         return;
-    if (MsgBox(SaveQuestion, Buttons::YesNo, Icon::None, ProgramTitle) == Answer::Yes)
+    if (MsgBox(SaveQuestion, Buttons::YesNo, Icon::None, ProgramTitle) == Answer::Yes) {
+        askedAndAgreed = true;
         state.SavePositions();
+    }
 }
 
 void DrawForm::Quit_Click()
@@ -368,21 +371,28 @@ void DrawForm::Key_Click()
             key->hide();
     } else {
         KeyForm* key = SingleInstance<KeyForm>::instance();
-        if (key->Tag.isEmpty()) {
+        const bool place = key->Tag.isEmpty();
+        // Shown first: a window has its outer frame only once it is shown, and the
+        // key goes exactly beside the sociogram, frame to frame.
+        key->show();
+        if (place) {
             const QRect outer = frameGeometry();
             key->move(outer.left() - key->frameGeometry().width(), outer.top());
             key->Tag = QStringLiteral("User");
         }
-        key->show();
     }
     KeyShown = KeyShown != Global::False ? Global::False : Global::True;
 }
 
 bool DrawForm::mayEnd()
 {
-    if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())
-        form->askToSavePositions();
-    return true;
+    DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
+    if (!form)
+        return true;
+    form->askToSavePositions();
+    // Yes with a save that failed (the user has been told): the program keeps running
+    // rather than drop the arrangement. No lets it end.
+    return form->state.PositionsSaved == Global::True || !form->askedAndAgreed;
 }
 
 void showDrawForm()

@@ -68,7 +68,8 @@ public:
     void Key_Click();
 
     // Asks the save question when the arrangement changed; used before the program
-    // ends. Always lets the program end (the question has Yes and No only).
+    // ends. False only when the user answered Yes and the arrangement could not be
+    // saved: the program then keeps running with it.
     static bool mayEnd();
 
     // Where "&Print Sociogram" prints. The default offers the print dialog, or a PDF
@@ -100,6 +101,7 @@ private:
     std::vector<QPointer<QLabel>> labels;
     bool dragging = false;
     bool closingByQuit = false;
+    bool askedAndAgreed = false; // the last save question was answered Yes
 };
 
 void showDrawForm();

@@ -245,6 +245,22 @@ private Q_SLOTS:
         QCOMPARE(storedRows(*db, 0), 6);
     }
 
+    // Yes, and the arrangement cannot be stored: the program keeps running with it.
+    void endingTheProgramKeepsAnArrangementThatFailedToSave()
+    {
+        defineStudy(*db, 6, {});
+        DrawForm* form = openSociogram(0);
+        drag(form, 2, QPoint(4, 4), QPoint(60, 400));
+        QVERIFY(db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON POSITION "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        messages->answer({Answer::Yes});
+        QVERIFY(!DrawForm::mayEnd());
+        QVERIFY(SingleInstance<DrawForm>::loaded());
+        QCOMPARE(storedRows(*db, 0), 0);
+        messages->answer({Answer::No});
+        QVERIFY(DrawForm::mayEnd()); // No: the user let it go
+    }
+
     void keyFlagRules()
     {
         defineStudy(*db, 6, {});
@@ -255,6 +271,9 @@ private Q_SLOTS:
         QCOMPARE(key->windowTitle(), QStringLiteral("Sociogram Key"));
         QCOMPARE(key->Tag, QStringLiteral("User"));
         QCOMPARE(key->size(), QSize(Twips::toPixels(2535), Twips::toPixels(3735)));
+        // Beside the sociogram, frame to frame.
+        QCOMPARE(key->frameGeometry().right() + 1, form->frameGeometry().left());
+        QCOMPARE(key->frameGeometry().top(), form->frameGeometry().top());
         QCOMPARE(key->Kframe[0]->title(), QStringLiteral("Positive Choice"));
         QCOMPARE(key->Kframe[1]->title(), QStringLiteral("Negative Choice"));
         QCOMPARE(key->KLabel[2]->text(), QStringLiteral("Mutual"));
