@@ -44,6 +44,13 @@ bool opensEntry(const QKeyEvent* key)
     }
 }
 
+bool startsAChoice(const QKeyEvent* key)
+{
+    const QString t = key->text();
+    return t.size() == 1 && (t[0].isDigit() || t[0] == u'-' || t[0] == u'.') &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 } // namespace
 
 DataForm::DataForm()
@@ -238,29 +245,54 @@ void DataForm::Import_Click()
         state.GridChanged = Global::True;
 }
 
-void DataForm::openEntryAt(const QModelIndex& index)
+void DataForm::openEntryAt(const QModelIndex& index, const QString& typed)
 {
     if (!index.isValid())
         return;
     state.grid.setRow(GridModel::gridRow(index));
     state.grid.setCol(GridModel::gridCol(index));
-    Dgrid_Click();
+    if (!state.gridClicked())
+        return;
+    EntryForm entry(state.grid, this);
+    if (!typed.isEmpty())
+        entry.beginWith(typed);
+    entryRunner()(entry);
+    // Keying a class's answers goes cell after cell: the next one is ready for the
+    // next number.
+    if (entry.result() == QDialog::Accepted)
+        moveToNextCell();
 }
 
 void DataForm::Dgrid_Click()
 {
-    if (!state.gridClicked())
+    openEntryAt(Dgrid->currentIndex());
+}
+
+void DataForm::moveToNextCell()
+{
+    const QModelIndex at = Dgrid->currentIndex();
+    if (!at.isValid())
         return;
-    EntryForm entry(state.grid, this);
-    entryRunner()(entry);
+    const int cols = model->columnCount();
+    const QModelIndex next = at.column() + 1 < cols ? model->index(at.row(), at.column() + 1)
+                                                    : model->index(at.row() + 1, 0);
+    if (next.isValid())
+        Dgrid->setCurrentIndex(next);
 }
 
 bool DataForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Dgrid && event->type() == QEvent::KeyPress &&
-        opensEntry(static_cast<QKeyEvent*>(event))) {
-        openEntryAt(Dgrid->currentIndex());
-        return true;
+    if (watched == Dgrid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (opensEntry(key)) {
+            openEntryAt(Dgrid->currentIndex());
+            return true;
+        }
+        // Typing a number on a cell opens the entry with what was typed.
+        if (startsAChoice(key)) {
+            openEntryAt(Dgrid->currentIndex(), key->text());
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -68,7 +68,9 @@ private:
     void buildGrid();
     void showState();
     void applyColumnWidths();
-    void openEntryAt(const QModelIndex& index);
+    // `typed` is what the user began to type on the cell; the entry starts with it.
+    void openEntryAt(const QModelIndex& index, const QString& typed = {});
+    void moveToNextCell();
     void unloadWithStudyWindow();
 
     GridModel* model = nullptr;

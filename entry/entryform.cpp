@@ -74,6 +74,12 @@ void EntryForm::LoadData()
     DText[2]->setText(grid.TextMatrix(row, col));
 }
 
+void EntryForm::beginWith(const QString& typed)
+{
+    DText[2]->setText(typed);
+    keepTyped = true;
+}
+
 bool EntryForm::Validate()
 {
     return ValidateChoice(DText[2]->text(), DText[0]->text(), Global::GroupSize);
@@ -104,10 +110,21 @@ void EntryForm::Action_Click(int index)
 
 bool EntryForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && watched == DText[2])
+        keepTyped = false;
     if (event->type() == QEvent::FocusIn) {
         if (auto* box = qobject_cast<QLineEdit*>(watched)) {
             // After the focus event the box places its caret; select once that is done.
-            QTimer::singleShot(0, box, [box] { SelectAllText(box); });
+            QTimer::singleShot(0, box, [this, box] {
+                // Every focus the box gets before the next key (the window's own
+                // activation too) keeps the typed start as it is.
+                if (keepTyped && box == DText[2]) {
+                    box->deselect();
+                    box->end(false);
+                    return;
+                }
+                SelectAllText(box);
+            });
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -22,6 +22,9 @@ public:
     QPushButton* Action[2] = {};
 
     void LoadData();
+    // Starts the choice with text the user already typed on the grid; the caret goes
+    // after it, so typing goes on from there.
+    void beginWith(const QString& typed);
     bool Validate();
     void SaveData();
     void Action_Click(int index);
@@ -31,6 +34,7 @@ protected:
 
 private:
     ChoiceGrid& grid;
+    bool keepTyped = false;
     int row = 0;
     int col = 0;
 };

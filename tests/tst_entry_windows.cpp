@@ -161,9 +161,41 @@ private Q_SLOTS:
             entry.Action[1]->click();
         });
         form->Dgrid->setFocus();
+        // After OK the next slot of the same subject is the current cell.
+        QCOMPARE(form->Dgrid->currentIndex(), form->Dgrid->model()->index(2, 2));
+        form->Dgrid->setCurrentIndex(form->Dgrid->model()->index(2, 1));
         QTest::keyClick(form->Dgrid, Qt::Key_Return);
         QCOMPARE(seen, QStringList{"7"});
         QCOMPARE(DataGrid().TextMatrix(4, 2), QStringLiteral("7"));
+        // A cancelled entry leaves the current cell where it was.
+        QCOMPARE(form->Dgrid->currentIndex(), form->Dgrid->model()->index(2, 1));
+    }
+
+    // Keying a whole class from the keyboard: a number typed on a cell opens the entry
+    // with it, Enter stores it and the next cell (the next subject's first slot after
+    // the last slot) is ready for the next number.
+    void typingNumbersFillsCellAfterCell()
+    {
+        newStudy(1);
+        DataForm* form = openDataForm();
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            entry.show();
+            QTRY_COMPARE(QApplication::focusWidget(), entry.DText[2]);
+            QTest::qWait(20); // the focus handling is done
+            // Typing goes on after what was typed on the grid.
+            QTest::keyClicks(entry.DText[2], QStringLiteral("1"));
+            QTest::keyClick(entry.DText[2], Qt::Key_Return);
+        });
+        form->Dgrid->setFocus();
+        form->Dgrid->setCurrentIndex(form->Dgrid->model()->index(0, 1));
+        for (const char first : {'0', '1', '1'})
+            QTest::keyClick(form->Dgrid, first);
+        // 01 for subject 1 passes the self-choice test, as a text check does.
+        QCOMPARE(DataGrid().TextMatrix(2, 2), QStringLiteral("01"));
+        QCOMPARE(DataGrid().TextMatrix(2, 3), QStringLiteral("11"));
+        QCOMPARE(DataGrid().TextMatrix(3, 1), QStringLiteral("11"));
+        QCOMPARE(form->Dgrid->currentIndex(), form->Dgrid->model()->index(1, 1));
+        QCOMPARE(form->state.GridChanged, Global::True);
     }
 
     void movingTheCurrentCellOpensNothing()
