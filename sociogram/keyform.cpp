@@ -67,6 +67,10 @@ QLabel* caption(QWidget* frame, const QString& text, QRect twips, bool centred =
     if (centred)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     placeTwips(label, twips.left(), twips.top(), twips.width(), twips.height());
+    // The face standing in for the designed bitmap font runs a little wider: a caption
+    // grows to its text rather than lose its last letter.
+    if (!centred && label->sizeHint().width() > label->width())
+        label->resize(label->sizeHint().width(), label->height());
     return label;
 }
 
