@@ -114,33 +114,33 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
     setWindowIcon(programIcon());
     setModal(true);
 
-    auto* frame = placed(new QGroupBox(QStringLiteral("Format"), this), {120, 120, 1695, 1335});
+    auto* frame = placed(new QGroupBox(QStringLiteral("Format"), this), {120, 120, 1935, 1335});
     const QString captions[3] = {QStringLiteral("&PNG image"), QStringLiteral("S&VG drawing"),
                                  QStringLiteral("P&DF document")};
     auto* formats = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        Format[i] = placed(new QRadioButton(captions[i], frame), {120, 360 + 300 * i, 1455, 255});
+        Format[i] = placed(new QRadioButton(captions[i], frame), {120, 360 + 300 * i, 1695, 255});
         formats->addButton(Format[i], i);
     }
     connect(formats, &QButtonGroup::idToggled, this, [this] { formatChanged(); });
 
     ResolutionLabel = placed(new QLabel(QStringLiteral("&Resolution (dots per inch):"), this),
-                             {1935, 240, 2175, 255});
-    Resolution = placed(new QSpinBox(this), {1935, 540, 975, 315});
+                             {2175, 240, 2295, 255});
+    Resolution = placed(new QSpinBox(this), {2175, 540, 975, 315});
     Resolution->setRange(PictureResolution::Minimum, PictureResolution::Maximum);
     ResolutionLabel->setBuddy(Resolution);
     IncludeKey =
-        placed(new QCheckBox(QStringLiteral("Include the key"), this), {1935, 1080, 2175, 255});
+        placed(new QCheckBox(QStringLiteral("Include the key"), this), {2175, 1080, 2175, 255});
 
-    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {1815, 1680, 1095, 375});
-    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3015, 1680, 1095, 375});
+    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {2175, 1680, 1095, 375});
+    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3375, 1680, 1095, 375});
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setOptions(PictureOptions{});
     setWindowFlags(fixedWindowFlags());
-    setFixedSize(Twips::toPixels(4230), Twips::toPixels(2175));
+    setFixedSize(Twips::toPixels(4590), Twips::toPixels(2175));
     CenterForm(this);
 }
 

@@ -13,6 +13,7 @@
 #include "tst_draw_pixels.h"
 #include "windows.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -234,6 +235,15 @@ private Q_SLOTS:
         QCOMPARE(dialog.Format[0]->text(), QStringLiteral("&PNG image"));
         QCOMPARE(dialog.Format[1]->text(), QStringLiteral("S&VG drawing"));
         QCOMPARE(dialog.Format[2]->text(), QStringLiteral("P&DF document"));
+        // Every caption has the room it needs, inside the dialog.
+        for (QAbstractButton* b : {static_cast<QAbstractButton*>(dialog.Format[0]),
+                                   static_cast<QAbstractButton*>(dialog.Format[1]),
+                                   static_cast<QAbstractButton*>(dialog.Format[2]),
+                                   static_cast<QAbstractButton*>(dialog.IncludeKey)}) {
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+            QVERIFY(dialog.rect().contains(b->mapTo(&dialog, b->rect().bottomRight())));
+        }
+        QVERIFY(dialog.ResolutionLabel->width() >= dialog.ResolutionLabel->sizeHint().width());
         QCOMPARE(dialog.IncludeKey->text(), QStringLiteral("Include the key"));
         QCOMPARE(dialog.Resolution->minimum(), PictureResolution::Minimum);
         QCOMPARE(dialog.Resolution->maximum(), PictureResolution::Maximum);
