@@ -176,7 +176,12 @@ void DataForm::buildMenus()
 void DataForm::showState()
 {
     setWindowTitle(state.title);
-    DLabel0->setText(state.criterionLine);
+    // A criterion of up to 100 characters does not fit the line: it ends in an ellipsis
+    // and the whole text is a tooltip away.
+    const QString line = state.criterionLine;
+    const QString shown = DLabel0->fontMetrics().elidedText(line, Qt::ElideRight, DLabel0->width());
+    DLabel0->setText(shown);
+    DLabel0->setToolTip(shown == line ? QString() : line);
     Crit[0]->setEnabled(state.critEnabled[0]);
     Crit[1]->setEnabled(state.critEnabled[1]);
 }

@@ -399,6 +399,19 @@ private Q_SLOTS:
                  QStringLiteral("Positive Criterion: Who would you pick for <team>?"));
     }
 
+    void longCriterionEndsInAnEllipsis()
+    {
+        newStudy(1);
+        Global::Question = QString(100, u'W');
+        DataForm* form = openDataForm();
+        const QString line = form->DLabel0->text();
+        QVERIFY(line.startsWith(QStringLiteral("Positive Criterion: WWW")));
+        QVERIFY(line.endsWith(QChar(0x2026)));
+        QVERIFY(form->DLabel0->fontMetrics().horizontalAdvance(line) <= form->DLabel0->width());
+        QCOMPARE(form->DLabel0->toolTip(),
+                 QStringLiteral("Positive Criterion: ") + Global::Question);
+    }
+
     void layoutItemsOpenTheSociogram()
     {
         newStudy(1);

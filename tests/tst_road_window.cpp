@@ -7,6 +7,7 @@
 #include "errorreport.h"
 #include "globals.h"
 #include "infoform.h"
+#include "keyform.h"
 #include "loadform.h"
 #include "scriptedmessages.h"
 #include "startform.h"
@@ -15,6 +16,7 @@
 #include "windowlinks.h"
 #include "windows.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -64,6 +66,30 @@ void typeIntoNextEntry(const QString& choice)
         QTest::keyClick(entry->DText[2], Qt::Key_Return);
     });
     poll->start(20);
+}
+
+// No caption of a window loses letters: every label and button is at least as wide
+// as its text needs (a wrapped label and the elided criterion line aside).
+void verifyCaptionsFit(QWidget* window)
+{
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(window) || label->wordWrap() || label->text().isEmpty() ||
+            !label->toolTip().isEmpty())
+            continue;
+        QVERIFY2(label->width() >= label->sizeHint().width(),
+                 qPrintable(window->windowTitle() + QStringLiteral(": ") + label->text()));
+    }
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window) || button->text().isEmpty())
+            continue;
+        // A push button's hint has a minimum width of the style's; its text is what counts.
+        const int needed =
+            qobject_cast<QPushButton*>(button)
+                ? button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + 6
+                : button->sizeHint().width();
+        QVERIFY2(button->width() >= needed,
+                 qPrintable(window->windowTitle() + QStringLiteral(": ") + button->text()));
+    }
 }
 
 int pdfPages(const QString& path)
@@ -165,6 +191,7 @@ private Q_SLOTS:
         InfoForm* info = nullptr;
         QTRY_VERIFY((info = qobject_cast<InfoForm*>(QApplication::activeWindow())));
         QCOMPARE(info->windowTitle(), QStringLiteral("Study Information"));
+        verifyCaptionsFit(info);
         QTRY_COMPARE(QApplication::focusWidget(), info->Criterion);
         QTest::keyClicks(info->Criterion, QStringLiteral("Who would you like to sit next to?"));
         QTest::keyClick(info->Criterion, Qt::Key_Tab);
@@ -181,6 +208,7 @@ private Q_SLOTS:
         QVERIFY(data);
         QVERIFY(QTest::qWaitForWindowExposed(data));
         QCOMPARE(data->windowTitle(), QStringLiteral("Class 4B"));
+        verifyCaptionsFit(data);
         QCOMPARE(data->DLabel0->text(),
                  QStringLiteral("Positive Criterion: Who would you like to sit next to?"));
 
@@ -236,6 +264,11 @@ private Q_SLOTS:
             QCOMPARE(draw->DLabel(s)->text(), QString::number(s));
         }
         QVERIFY(!draw->DLabel(13));
+        verifyCaptionsFit(draw);
+        draw->Key->trigger();
+        QTRY_VERIFY(SingleInstance<KeyForm>::loaded());
+        verifyCaptionsFit(SingleInstance<KeyForm>::ifLoaded());
+        draw->Key->trigger();
         checkScreenshot(draw);
 
         const QString pdf = out.filePath(QStringLiteral("class.pdf"));
@@ -273,6 +306,7 @@ private Q_SLOTS:
         QTRY_VERIFY((list = SingleInstance<LoadForm>::ifLoaded()));
         QVERIFY(QTest::qWaitForWindowExposed(list));
         QCOMPARE(list->windowTitle(), QStringLiteral("Load File"));
+        verifyCaptionsFit(list);
         QCOMPARE(list->LList->count(), 1);
         QCOMPARE(list->LList->item(0)->text(), QStringLiteral("Class 4B"));
         list->LList->setCurrentRow(0);
