@@ -19,16 +19,12 @@ class EntryGridTest : public QObject {
 
     int addStudy(int groupSize, int choices, int criterionType, const QString& name = "Class 4B")
     {
-        db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
-                                "CRITERIONTYPE) VALUES (?, ?, ?, 'Who would you sit with?', ?)"),
-                 {name, groupSize, choices, criterionType});
-        return db->scalar(QStringLiteral("SELECT max(RECORD) FROM SOCIOMETRY")).toInt();
+        return db->addStudy(name, groupSize, choices, QStringLiteral("Who would you sit with?"),
+                            criterionType);
     }
     void addAnswer(int record, int type, QVariant individual, QVariant choice, QVariant answer)
     {
-        QVERIFY(db->exec(QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, "
-                                        "CHOICE, ANSWER) VALUES (?, ?, ?, ?, ?)"),
-                         {record, type, individual, choice, answer}));
+        QVERIFY(db->addAnswer(record, type, individual, choice, answer));
     }
     // The grid's choice cells, row by row, empty cells as ".".
     QStringList choiceCells() const

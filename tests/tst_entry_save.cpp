@@ -27,16 +27,11 @@ class EntrySaveTest : public QObject {
 
     int addStudy(int criterionType)
     {
-        db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
-                                "CRITERIONTYPE) VALUES ('Stored', 12, 3, 'Who?', ?)"),
-                 {criterionType});
-        return db->scalar(QStringLiteral("SELECT max(RECORD) FROM SOCIOMETRY")).toInt();
+        return db->addStudy(QStringLiteral("Stored"), 12, 3, QStringLiteral("Who?"), criterionType);
     }
     void addAnswer(int record, int type, int individual, int choice, double answer)
     {
-        QVERIFY(db->exec(QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, "
-                                        "CHOICE, ANSWER) VALUES (?, ?, ?, ?, ?)"),
-                         {record, type, individual, choice, answer}));
+        QVERIFY(db->addAnswer(record, type, individual, choice, answer));
     }
     // Stored answers of a study as "type:individual:choice=answer", in a fixed order.
     QStringList answers(int record)

@@ -344,9 +344,7 @@ private Q_SLOTS:
         QFETCH(bool, settled);
         QFETCH(int, storedInA);
         for (const char* name : {"A", "B"})
-            QVERIFY(db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, "
-                                            "QUESTION, CRITERIONTYPE) VALUES (?, 8, 2, 'Q', 1)"),
-                             {QString::fromLatin1(name)}));
+            QVERIFY(db->addStudy(QString::fromLatin1(name), 8, 2, QStringLiteral("Q"), 1) > 0);
         Forms::SettleDataForm = &DataForm::settle;
         Global::CurrentRecord = 1;
         DataGrid().setTextMatrix(5, 2, QStringLiteral("7")); // left from an earlier window

@@ -33,10 +33,7 @@ class LayoutSavedTest : public QObject {
 
     int addStudy(int groupSize)
     {
-        db->exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
-                                "CRITERIONTYPE) VALUES ('Class', ?, 2, 'Who?', 1)"),
-                 {groupSize});
-        return db->scalar(QStringLiteral("SELECT max(RECORD) FROM SOCIOMETRY")).toInt();
+        return db->addStudy(QStringLiteral("Class"), groupSize, 2, QStringLiteral("Who?"), 1);
     }
     void addPosition(int record, int type, const QVariant& label, const QVariant& x,
                      const QVariant& y)

@@ -8,6 +8,7 @@
 #include "keyform.h"
 #include "scriptedmessages.h"
 #include "testdb.h"
+#include "tst_sociogram_study.h"
 #include "windows.h"
 
 #include <QAction>
@@ -20,37 +21,8 @@
 
 namespace {
 
-// A stored study of `size` subjects with one positive choice each, and the grid
-// of the data window showing it.
-void defineStudy(TestDatabase& db, int size, const std::vector<std::pair<int, int>>& choices)
-{
-    db.exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
-                           "CRITERIONTYPE) VALUES ('Class', ?, 1, 'Who?', 1)"),
-            {size});
-    Global::CurrentRecord = db.scalar(QStringLiteral("SELECT MAX(RECORD) FROM SOCIOMETRY")).toInt();
-    Global::NewProject = Global::False;
-    Global::GroupSize = size;
-    Global::MaxChoices = 1;
-    Global::CriterionType = 1;
-    Global::CurrentCriterion = 1;
-    ChoiceGrid& grid = DataGrid();
-    grid.setShape(size + 2, 2);
-    grid.clearChoices();
-    for (int s = 1; s <= size; ++s)
-        grid.setTextMatrix(s + 1, 0, QString::number(s));
-    for (auto [chooser, chosen] : choices)
-        grid.setTextMatrix(chooser + 1, 1, QString::number(chosen));
-}
-
-DrawForm* openSociogram(int type)
-{
-    Global::SociogramType = Global::Integer(type);
-    showDrawForm();
-    DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
-    if (form)
-        (void)QTest::qWaitForWindowExposed(form);
-    return form;
-}
+using SociogramTest::defineStudy;
+using SociogramTest::openSociogram;
 
 // Drags a label by the given point inside it and releases at a point of the drawing area.
 void drag(DrawForm* form, int subject, QPoint grab, QPoint dropInArea)

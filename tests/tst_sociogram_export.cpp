@@ -11,6 +11,7 @@
 #include "scriptedmessages.h"
 #include "testdb.h"
 #include "tst_draw_pixels.h"
+#include "tst_sociogram_study.h"
 #include "windows.h"
 
 #include <QAbstractButton>
@@ -35,27 +36,12 @@ namespace {
 // A stored study of six subjects, 1 and 2 choosing each other, in the data grid.
 void defineStudy(TestDatabase& db)
 {
-    constexpr int size = 6;
-    db.exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
-                           "CRITERIONTYPE) VALUES ('Class', ?, 1, 'Who?', 1)"),
-            {size});
-    Global::CurrentRecord = db.scalar(QStringLiteral("SELECT MAX(RECORD) FROM SOCIOMETRY")).toInt();
-    Global::NewProject = Global::False;
-    Global::GroupSize = size;
-    Global::MaxChoices = 1;
-    Global::CriterionType = 1;
-    Global::CurrentCriterion = 1;
-    DrawTest::fillGrid(DataGrid(), size, 1, {{"2"}, {"1"}});
+    SociogramTest::defineStudy(db, 6, {{1, 2}, {2, 1}});
 }
 
 DrawForm* openSociogram()
 {
-    Global::SociogramType = 0;
-    showDrawForm();
-    DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
-    if (form)
-        (void)QTest::qWaitForWindowExposed(form);
-    return form;
+    return SociogramTest::openSociogram(0);
 }
 
 // The letter after '&' in a menu caption, lower case; none when it has no access key.

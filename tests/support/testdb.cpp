@@ -128,6 +128,25 @@ QByteArray TestDatabase::bytes() const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+int TestDatabase::addStudy(const QVariant& name, const QVariant& groupSize, const QVariant& choices,
+                           const QVariant& question, const QVariant& criterionType)
+{
+    if (!exec(QStringLiteral("INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, "
+                             "CRITERIONTYPE) VALUES (?, ?, ?, ?, ?)"),
+              {name, groupSize, choices, question, criterionType}))
+        return 0;
+    return scalar(QStringLiteral("SELECT max(RECORD) FROM SOCIOMETRY")).toInt();
+}
+
+bool TestDatabase::addAnswer(const QVariant& record, const QVariant& answerType,
+                             const QVariant& individual, const QVariant& choice,
+                             const QVariant& answer)
+{
+    return exec(QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, "
+                               "ANSWER) VALUES (?, ?, ?, ?, ?)"),
+                {record, answerType, individual, choice, answer});
+}
+
 void resetProgram()
 {
     Global::reset();

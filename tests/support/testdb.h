@@ -23,6 +23,13 @@ public:
     std::vector<QVariantList> rows(const QString& sql, const QVariantList& binds = {});
     QByteArray bytes() const; // the file's contents, to prove it unchanged
 
+    // A stored study as the program writes one; gives back its RECORD (0 on failure).
+    // Values are QVariants so that a test can store what the program never would.
+    int addStudy(const QVariant& name, const QVariant& groupSize, const QVariant& choices,
+                 const QVariant& question, const QVariant& criterionType);
+    bool addAnswer(const QVariant& record, const QVariant& answerType, const QVariant& individual,
+                   const QVariant& choice, const QVariant& answer);
+
     static QString schemaText();
     // Makes a database with the schema at any path.
     static bool create(const QString& path);
