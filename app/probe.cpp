@@ -43,7 +43,7 @@ void openLargestSociogram()
         for (int c = 1; c <= choices; ++c)
             grid.setTextMatrix(s + 1, c, QString::number((s + c * 3 - 1) % subjects + 1));
     }
-    showDrawForm();
+    showDrawForm(QString());
 }
 
 } // namespace

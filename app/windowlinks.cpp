@@ -11,12 +11,12 @@ void connectWindows()
 {
     Forms::ShowInfoForm = showInfoForm;
     Forms::UnloadInfoForm = unloadInfoForm;
-    Forms::InfoGroupSizeText = infoGroupSizeText;
     Forms::ShowLoadForm = showLoadForm;
     Forms::ShowDataForm = showDataForm;
     Forms::DataFormMayEnd = &DataForm::mayEnd;
     Forms::SettleDataForm = &DataForm::settle;
-    Forms::ShowDrawForm = showDrawForm;
+    // The layouts of a study being set up take its group size from the study window.
+    Forms::ShowDrawForm = [] { showDrawForm(infoGroupSizeText()); };
     Forms::DrawFormMayEnd = &DrawForm::mayEnd;
     Forms::UnloadDrawForm = [] {
         if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())

@@ -7,7 +7,7 @@
 #include "choicegrid.h"
 #include "forms.h"
 #include "globals.h"
-#include "linedraw.h"
+#include "linesteps.h"
 #include "paint.h"
 #include "testdb.h"
 
@@ -90,7 +90,7 @@ void fillGridAndFile(TestDatabase& db)
 
 PrimitiveList drawLines()
 {
-    return LineDraw(DataGrid(), LabelSide, LabelSide, DrawW, DrawH);
+    return drawChoiceLines(DataGrid(), QSizeF(LabelSide, LabelSide), DrawW, DrawH);
 }
 
 int lineCount(const PrimitiveList& list)

@@ -2,7 +2,6 @@
 // full 40 x 10 grid, beside a baseline that only creates the 40 labels.
 
 #include "choicegrid.h"
-#include "forms.h"
 #include "globals.h"
 #include "sociogramstate.h"
 
@@ -18,7 +17,6 @@ void newStudyOfForty()
 {
     Global::reset();
     Global::NewProject = Global::True;
-    Forms::InfoGroupSizeText = [] { return QStringLiteral("40"); };
 }
 
 // Every slot filled with another subject, from a fixed seed so that runs compare.
@@ -44,6 +42,7 @@ template <void (SociogramState::*Layout)()> void runLayout(benchmark::State& sta
     newStudyOfForty();
     fillFullGrid();
     SociogramState sociogram;
+    sociogram.newStudyGroupSize = QStringLiteral("40");
     for (auto _ : state) {
         sociogram.labels.unloadAll();
         (sociogram.*Layout)();

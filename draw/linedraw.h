@@ -1,46 +1,43 @@
 #pragma once
-// The choice lines of the sociogram: one line per choice from the chooser's label
-// centre to the chosen subject's, a marker a quarter of the way along on the
-// chooser's side (disc for a positive choice, hollow square for a negative one),
-// then the layout's green guide shape.
+// The choice lines of the sociogram as primitives: one line per choice from the
+// chooser's label centre to the chosen subject's, a marker a quarter of the way along
+// on the chooser's side (disc for a positive choice, hollow square for a negative
+// one), and the layout's green guide shape. Values in, primitives out.
 
-#include "errorreport.h"
+#include "codes.h"
 #include "primitives.h"
 
 #include <QPoint>
 #include <QPointF>
 #include <QSizeF>
-#include <optional>
+#include <array>
+#include <cstdint>
 
-class ChoiceGrid;
+// One choice to draw, by subject numbers.
+struct DrawnChoice {
+    long long chooser = 0;
+    long long chosen = 0;
+    bool positive = true;
+};
 
-// Everything LineDraw paints, in the order it is painted. Reads Global::LabelPos,
-// the grid of the criterion in view (moving its current cell; it is left on the last
-// cell visited), the other criterion's stored answers when Global::CriterionType is 3,
-// Global::SociogramType and Global::MaxReceived. W x H is the drawing area in twips.
-// Failures go to the error report under "DataForm:LineDraw"; a choice that cannot be
-// drawn (a subject number outside 0 to 40, say) is reported and left out.
-PrimitiveList LineDraw(ChoiceGrid& grid, qreal labelWidth, qreal labelHeight, qreal W, qreal H);
+// Whole-twip Left and Top of labels 0 to 40, as the layouts leave them.
+using LabelPositions = std::array<std::array<std::int16_t, 2>, Codes::MaxSubjects + 1>;
 
 // The marker point of the line from chooser A to chosen B, given the two label
 // centres and the two labels' stored Left/Top.
 QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre, QPoint leftTopA, QPoint leftTopB);
 
-// The pieces LineDraw and the printed page share; failures go to the given trap.
-namespace LineParts {
+// Appends the line of one choice and its marker. False, appending nothing, when a
+// subject number lies outside the position table.
+bool appendChoice(PrimitiveList& list, const DrawnChoice& choice, const LabelPositions& positions,
+                  QSizeF labelSize);
 
-// The grid's choices row by row and column by column, then (criterion type 3 only)
-// the other criterion's stored choices in index order.
-PrimitiveList choices(Trap& trap, ChoiceGrid& grid, QSizeF labelSize);
-
+// The guide shape of a layout: the circle, the frame, or the Target's rings
+// (`maxReceived` + 1 of them) listed from the innermost outward or the other way.
 enum class RingOrder { Inward, Outward };
-// The guide shape of Global::SociogramType: Target rings are listed from the
-// innermost outward, or the other way round.
-PrimitiveList guide(Trap& trap, qreal W, qreal H, RingOrder order = RingOrder::Outward);
-
-// One choice: the line and its marker, appended to list. A subject number outside
-// the label table is a failure and appends nothing.
-std::optional<Failure> appendChoice(PrimitiveList& list, long long chooser, long long chosen,
-                                    bool positive, QSizeF labelSize);
-
-} // namespace LineParts
+struct GuideShape {
+    PrimitiveList shapes;
+    int errorNumber = 0; // the rings could not be counted (none, or too many)
+};
+GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H,
+                      RingOrder order = RingOrder::Outward);

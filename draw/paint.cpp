@@ -1,7 +1,5 @@
 #include "paint.h"
 
-#include "labels.h"
-
 #include <QPainter>
 
 namespace {
@@ -85,25 +83,14 @@ void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale)
     painter.restore();
 }
 
-Primitive labelPrimitive(const SubjectLabel& label, qreal side)
+Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption)
 {
     Primitive p;
     p.kind = Primitive::Kind::Label;
-    p.p1 = QPointF(label.Left, label.Top);
-    p.p2 = p.p1 + QPointF(side, side);
+    p.p1 = leftTop;
+    p.p2 = leftTop + QPointF(side, side);
     p.pen = DrawColour::LabelOutline;
     p.fill = DrawColour::LabelBack;
-    p.text = label.Caption;
+    p.text = caption;
     return p;
-}
-
-PrimitiveList labelPrimitives(const LabelSet& labels, int count)
-{
-    PrimitiveList list;
-    const SubjectLabel* first = labels.get(1);
-    const qreal side = first ? first->Width : labels.Template().Width;
-    for (int i = 1; i <= count; ++i)
-        if (const SubjectLabel* label = labels.get(i))
-            list.push_back(labelPrimitive(*label, side));
-    return list;
 }

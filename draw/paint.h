@@ -3,8 +3,8 @@
 
 #include "primitives.h"
 
-class LabelSet;
-struct SubjectLabel;
+#include <QString>
+
 class QPainter;
 
 // A point p in twips is painted at p * scale in the painter's coordinates, and every
@@ -13,10 +13,7 @@ class QPainter;
 // background.
 void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale = 1.0);
 
-// Labels 1 to count as red squares with a black outline and their caption centred,
-// at each label's Left/Top, the side being the Width of label 1. Labels that do not
-// exist are left out.
-PrimitiveList labelPrimitives(const LabelSet& labels, int count);
-
-// One label as a square of the given side at its Left/Top, captioned.
-Primitive labelPrimitive(const SubjectLabel& label, qreal side);
+// One subject label: a red square of the given side at its Left/Top with a black
+// outline and the caption centred. The window, the print and every export draw a
+// label this way and no other.
+Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption);

@@ -1,6 +1,7 @@
 #include "pictureexport.h"
 
-#include "labels.h"
+#include "codes.h"
+#include "keydrawing.h"
 #include "paint.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr qreal TwipsPerInch = 1440;
+constexpr qreal TwipsPerInch = Codes::TwipsPerInch;
 constexpr qreal TwipsPerPoint = 20;
 constexpr qreal MetresPerInch = 0.0254;
 // PDF pages are laid out at this many device units per inch; the drawing itself is
@@ -27,119 +28,9 @@ constexpr int PdfResolution = 1200;
 
 const QString PictureTitle = QStringLiteral("Sociogram");
 
-// The key window's legend, in twips inside the key (frames) or inside a frame
-// (everything else), as the key window lays it out.
-struct KeyFrame {
-    QString caption;
-    QRectF box;
-};
-const KeyFrame PositiveFrame{QStringLiteral("Positive Choice"), {120, 120, 2295, 2055}};
-const KeyFrame NegativeFrame{QStringLiteral("Negative Choice"), {120, 2280, 2295, 1335}};
-
-struct KeyCaption {
-    const KeyFrame& frame;
-    QString text;
-    QRectF box;
-    bool centred;
-};
-
-const QColor FrameCaptionColour(255, 0, 0);
-const QColor FrameBorderColour(128, 128, 128);
-constexpr qreal FrameCaptionIndent = 90; // the caption breaks the border near its left end
-constexpr qreal FrameCaptionGap = 30;    // cleared border on either side of the caption
-constexpr qreal KeyMarkerSide = 150;     // the key draws its markers larger than the sociogram
-
-QFont labelFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-QFont keyCaptionFont()
-{
-    QFont font = labelFont();
-    font.setBold(true);
-    return font;
-}
-
-QFont frameCaptionFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(12);
-    return font;
-}
-
-Primitive keyLine(QPointF from, QPointF to)
-{
-    Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = from;
-    p.p2 = to;
-    p.pen = DrawColour::Line;
-    return p;
-}
-
-// A marker of the key given by the top-left corner of its 150-twip box.
-Primitive keyDisc(QPointF boxTopLeft)
-{
-    Primitive p;
-    p.kind = Primitive::Kind::Disc;
-    p.p1 = boxTopLeft + QPointF(KeyMarkerSide / 2, KeyMarkerSide / 2);
-    p.radius = KeyMarkerSide / 2;
-    p.pen = DrawColour::Marker;
-    p.fill = DrawColour::Marker;
-    return p;
-}
-
-Primitive keySquare(QPointF boxTopLeft)
-{
-    Primitive p;
-    p.kind = Primitive::Kind::SquareOutline;
-    p.p1 = boxTopLeft;
-    p.p2 = boxTopLeft + QPointF(KeyMarkerSide, KeyMarkerSide);
-    p.pen = DrawColour::Marker;
-    return p;
-}
-
 QRectF scaled(const QRectF& twips, qreal scale)
 {
     return QRectF(twips.topLeft() * scale, twips.size() * scale);
-}
-
-// A frame: its border starts half the caption's height down, and the caption, in
-// red, breaks the border near its left end.
-void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal scale)
-{
-    const QFont font = frameCaptionFont();
-    const QFontMetricsF metrics(font, painter.device());
-    const QRectF box = frame.box.translated(origin);
-    const qreal captionHeight = metrics.height() / scale;
-    const qreal captionWidth = metrics.horizontalAdvance(frame.caption) / scale;
-
-    QPen border(FrameBorderColour, 0);
-    border.setCosmetic(true);
-    painter.setPen(border);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(scaled(box.adjusted(0, captionHeight / 2, 0, 0), scale));
-
-    const QRectF caption(box.left() + FrameCaptionIndent, box.top(), captionWidth, captionHeight);
-    painter.fillRect(scaled(caption.adjusted(-FrameCaptionGap, 0, FrameCaptionGap, 0), scale),
-                     Qt::white);
-    painter.setFont(font);
-    painter.setPen(FrameCaptionColour);
-    painter.drawText(scaled(caption, scale), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                     frame.caption);
-}
-
-void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qreal scale)
-{
-    const QRectF box = c.box.translated(c.frame.box.topLeft() + origin);
-    const Qt::Alignment align =
-        c.centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter);
-    painter.setFont(keyCaptionFont());
-    painter.setPen(Qt::black);
-    painter.drawText(scaled(box, scale), align | Qt::TextDontClip, c.text);
 }
 
 QSize pixelSize(QSizeF twips, qreal scale)
@@ -292,51 +183,11 @@ QString withPictureSuffix(const QString& path, PictureFormat format)
     return path + u'.' + suffix;
 }
 
-PrimitiveList sociogramPicture(const PrimitiveList& drawing, const LabelSet& labels)
+PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList& labels)
 {
     PrimitiveList picture = drawing;
-    const PrimitiveList shown = labelPrimitives(labels, labels.highestIndex());
-    picture.insert(picture.end(), shown.begin(), shown.end());
+    picture.insert(picture.end(), labels.begin(), labels.end());
     return picture;
-}
-
-QSizeF keySize()
-{
-    return {2535, 3735};
-}
-
-PrimitiveList keyPrimitives(QPointF origin)
-{
-    const QPointF positive = origin + PositiveFrame.box.topLeft();
-    const QPointF negative = origin + NegativeFrame.box.topLeft();
-    return {
-        keyLine(positive + QPointF(120, 480), positive + QPointF(2160, 480)),
-        keyDisc(positive + QPointF(360, 400)),
-        keyLine(positive + QPointF(120, 1440), positive + QPointF(2160, 1440)),
-        keyDisc(positive + QPointF(360, 1360)),
-        keyDisc(positive + QPointF(1440, 1360)),
-        keyLine(negative + QPointF(120, 720), negative + QPointF(2160, 720)),
-        keySquare(negative + QPointF(360, 640)),
-    };
-}
-
-void paintKey(QPainter& painter, QPointF origin, qreal scale)
-{
-    static const std::vector<KeyCaption> captions = {
-        {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
-        {PositiveFrame, QStringLiteral("Choice"), {1320, 720, 735, 255}, false},
-        {PositiveFrame, QStringLiteral("Mutual"), {480, 1680, 1335, 255}, true},
-        {NegativeFrame, QStringLiteral("Chooser"), {120, 960, 735, 255}, false},
-        {NegativeFrame, QStringLiteral("Choice"), {1440, 960, 735, 255}, false},
-    };
-    painter.save();
-    painter.setBackgroundMode(Qt::TransparentMode);
-    paintFrame(painter, PositiveFrame, origin, scale);
-    paintFrame(painter, NegativeFrame, origin, scale);
-    paintPrimitives(painter, keyPrimitives(origin), scale);
-    for (const KeyCaption& c : captions)
-        paintKeyCaption(painter, c, origin, scale);
-    painter.restore();
 }
 
 QSizeF pictureSize(QSizeF drawing, bool includeKey)
@@ -353,7 +204,7 @@ void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawin
     painter.save();
     painter.fillRect(scaled(QRectF(QPointF(0, 0), pictureSize(drawing, includeKey)), scale),
                      Qt::white);
-    painter.setFont(labelFont());
+    painter.setFont(sociogramLabelFont());
     // A label dragged past the window's edge is cut off there, as on screen, and
     // never lands on the key.
     if (includeKey)

@@ -4,13 +4,13 @@
 // that the window and the printed page paint, so the file shows what the window
 // shows; the key to the markers may stand beside it.
 
+#include "keydrawing.h"
 #include "primitives.h"
 
 #include <QSizeF>
 #include <QString>
 #include <optional>
 
-class LabelSet;
 class QPainter;
 
 enum class PictureFormat { Png, Svg, Pdf };
@@ -45,15 +45,7 @@ QString withPictureSuffix(const QString& path, PictureFormat format);
 
 // What the window shows: its drawing (choice lines, markers, guide shape) and then
 // the subject labels on top, so that labels cover the ends of their lines.
-PrimitiveList sociogramPicture(const PrimitiveList& drawing, const LabelSet& labels);
-
-// The key: the window's legend of the markers, 2535 by 3735 twips.
-QSizeF keySize();
-// The key's sample lines and markers, with the key's top-left at origin (twips).
-PrimitiveList keyPrimitives(QPointF origin);
-// The whole key (frames, red frame captions, sample lines, markers, captions) with
-// its top-left at origin (twips), painted at scale device units per twip.
-void paintKey(QPainter& painter, QPointF origin, qreal scale);
+PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList& labels);
 
 // The size of the picture in twips: the drawing area, and the key to its right.
 QSizeF pictureSize(QSizeF drawing, bool includeKey);

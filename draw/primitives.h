@@ -32,6 +32,4 @@ inline const QColor LabelOutline = QColor(0, 0, 0);
 namespace DrawSize {
 constexpr qreal DiscRadius = 50;     // positive-choice marker
 constexpr qreal SquareHalfSide = 70; // negative-choice marker
-constexpr qreal CircleGuideRadius = 2500;
-constexpr qreal TargetRingInset = 400; // the outer ring stays this far from the sides
 } // namespace DrawSize

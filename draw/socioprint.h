@@ -1,20 +1,20 @@
 #pragma once
 // The printed sociogram: one page holding what the window shows, scaled to fit.
 
+#include "primitives.h"
+
 #include <QtGlobal>
 
-class ChoiceGrid;
-class LabelSet;
+class QPainter;
 class QPaintDevice;
-
-// Prints onto any paint device (a printer, a PDF writer, an image): the grid's
-// choices, the other criterion's, the guide shape unfilled, then one red label per
-// subject of the grid at the labels' positions. W x H is the window's drawing area in
-// twips; the page's printable area is taken from the device. The window's top-left
-// goes to the page's top-left, proportions kept. Failures go to the error report
-// under "DataForm:SocioPrint". False when nothing could be printed.
-bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H);
 
 // The scale that fits a W x H window onto a page, both in twips; 0 when the window
 // has no area.
 qreal printScale(qreal pageWTwips, qreal pageHTwips, qreal W, qreal H);
+
+// Paints `page` (twips of a W x H window) on a painter begun on `device`: the window's
+// top-left goes to the top-left of the printable area, proportions kept, twips kept
+// square on a device whose resolution differs across and down. Nothing is painted
+// when the window has no area.
+void paintPage(QPainter& painter, const QPaintDevice& device, const PrimitiveList& page, qreal W,
+               qreal H);

@@ -4,6 +4,8 @@
 // quietly for a while, anything else is reported, and the answer decides whether
 // the failed step runs again or is passed over.
 
+#include "codes.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -18,14 +20,7 @@ struct Failure {
 };
 
 // Numbers of run-time errors outside the database.
-namespace ErrorNumber {
-constexpr int Overflow = 6;
-constexpr int DivisionByZero = 11;
-constexpr int SubscriptOutOfRange = 9;
-constexpr int TypeMismatch = 13;
-constexpr int InvalidUseOfNull = 94;
-constexpr int ObjectAlreadyLoaded = 360;
-} // namespace ErrorNumber
+namespace ErrorNumber = Codes::ErrorNumber;
 
 Failure runtimeFailure(int number);
 

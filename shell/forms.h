@@ -25,9 +25,6 @@ inline bool mayChangeStudy()
     return !SettleDataForm || SettleDataForm();
 }
 
-// Text of the study window's group-size box, or nothing when the window is not loaded.
-inline std::function<QString()> InfoGroupSizeText;
-
 // Before the program ends: each asks its window's save question when something is
 // unsaved; false means the user chose Cancel and the program keeps running.
 inline std::function<bool()> DataFormMayEnd;

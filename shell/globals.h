@@ -2,6 +2,8 @@
 // The state that every window shares. Values live for the whole run, start at
 // zero, empty or False, and are the only way windows pass a study to each other.
 
+#include "codes.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -20,7 +22,7 @@ constexpr Integer flag(bool b)
     return b ? True : False;
 }
 
-constexpr int MaxSubjects = 40;
+constexpr int MaxSubjects = Codes::MaxSubjects;
 using LabelTable = std::array<std::array<Integer, 2>, MaxSubjects + 1>; // (0 To 40, 0 To 1)
 
 inline QString AppPath;           // program directory, always ending in one separator

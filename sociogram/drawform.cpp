@@ -3,17 +3,16 @@
 #include "choicegrid.h"
 #include "exportdialog.h"
 #include "forms.h"
+#include "keydrawing.h"
 #include "keyform.h"
-#include "linedraw.h"
+#include "linesteps.h"
 #include "messages.h"
 #include "paint.h"
 #include "programicon.h"
-#include "socioprint.h"
 #include "windows.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,25 +58,44 @@ DrawForm::PrinterChooser& printerChooser()
     return chooser;
 }
 
-QRect pixelRect(const SubjectLabel& l)
-{
-    const double per = Twips::perPixel();
-    return QRect(qRound(l.Left / per), qRound(l.Top / per), qRound(l.Width / per),
-                 qRound(l.Height / per));
-}
-
 } // namespace
 
-SocioCanvas::SocioCanvas(QWidget* parent) : QWidget(parent)
+SocioCanvas::SocioCanvas(QWidget* parent, const SociogramState& state)
+    : QWidget(parent), state(state)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
 
-void SocioCanvas::setPrimitives(PrimitiveList primitives)
+qreal SocioCanvas::scale() const
 {
-    list = std::move(primitives);
-    update();
+    return 1.0 / Twips::perPixel();
+}
+
+PrimitiveList SocioCanvas::labelPrimitives() const
+{
+    return ::labelPrimitives(state.labels, LabelSet::MaxIndex);
+}
+
+int SocioCanvas::labelAt(QPointF twips) const
+{
+    // Labels are painted in subject order, so the highest number is on top.
+    for (int i = LabelSet::MaxIndex; i >= 1; --i) {
+        const SubjectLabel* l = state.labels.get(i);
+        if (l && l->Visible && QRectF(l->Left, l->Top, l->Width, l->Height).contains(twips))
+            return i;
+    }
+    return 0;
+}
+
+QRect SocioCanvas::labelRect(int i) const
+{
+    const SubjectLabel* l = state.labels.get(i);
+    if (!l || !l->Visible)
+        return {};
+    const qreal s = scale();
+    return QRect(qRound(l->Left * s), qRound(l->Top * s), qRound(l->Width * s),
+                 qRound(l->Height * s));
 }
 
 void SocioCanvas::setDragOutline(const QRectF& twips)
@@ -96,13 +114,14 @@ void SocioCanvas::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
-    const qreal scale = 1.0 / Twips::perPixel();
-    paintPrimitives(p, list, scale);
+    const qreal s = scale();
+    paintPrimitives(p, state.drawing(), s);
+    p.setFont(sociogramLabelFont());
+    paintPrimitives(p, labelPrimitives(), s);
     if (!outline.isNull()) {
-        QPen pen(Qt::black, 0, Qt::DotLine);
-        p.setPen(pen);
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(outline.topLeft() * scale, outline.size() * scale));
+        p.drawRect(QRectF(outline.topLeft() * s, outline.size() * s));
     }
 }
 
@@ -112,30 +131,25 @@ DrawForm::DrawForm()
     setWindowIcon(programIcon());
     setCursor(Qt::SizeAllCursor);
 
-    area = new SocioCanvas(this);
+    area = new SocioCanvas(this, state);
     area->setObjectName(QStringLiteral("DrawingArea"));
+    area->setMouseTracking(false);
+    area->installEventFilter(this);
     setCentralWidget(area);
     buildMenus();
-    labels.resize(LabelSet::MaxIndex + 1);
 
-    state.W = 6915;
-    state.H = 6630;
-    state.clearDrawing = [this] { area->setPrimitives({}); };
-    state.lineDraw = [this] { redrawLines(); };
-    state.setBusyPointer = [this](bool busy) {
-        setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor);
-    };
-    state.labels.changed = [this] { syncLabels(); };
+    connect(&state, &SociogramState::drawingChanged, area, qOverload<>(&QWidget::update));
+    connect(&state.labels, &LabelSet::changed, area, qOverload<>(&QWidget::update));
+    connect(&state, &SociogramState::busyChanged, this,
+            [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
 
-    makeFixedWindow(this, area, 6915, 6630);
+    makeFixedWindow(this, area, static_cast<int>(Codes::Geometry::DesignWidth),
+                    static_cast<int>(Codes::Geometry::DesignHeight));
     adjustSize();
     CenterForm(this);
 }
 
-DrawForm::~DrawForm()
-{
-    state.labels.changed = nullptr;
-}
+DrawForm::~DrawForm() = default;
 
 void DrawForm::buildMenus()
 {
@@ -156,55 +170,6 @@ void DrawForm::buildMenus()
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
 }
 
-QLabel* DrawForm::DLabel(int index) const
-{
-    if (index < 1 || index > LabelSet::MaxIndex)
-        return nullptr;
-    return labels[index].data();
-}
-
-QLabel* DrawForm::makeLabel(int index)
-{
-    auto* label = new QLabel(area);
-    label->setObjectName(QStringLiteral("DLabel_%1").arg(index));
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::Box);
-    label->setLineWidth(1);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, QColor(255, 0, 0));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
-    label->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
-    label->setCursor(Qt::SizeAllCursor);
-    label->installEventFilter(this);
-    return label;
-}
-
-void DrawForm::syncLabels()
-{
-    for (int i = 1; i <= LabelSet::MaxIndex; ++i) {
-        const SubjectLabel* data = state.labels.get(i);
-        if (!data || !data->Visible) {
-            delete labels[i].data();
-            labels[i] = nullptr;
-            continue;
-        }
-        if (!labels[i])
-            labels[i] = makeLabel(i);
-        QLabel* label = labels[i];
-        label->setText(data->Caption);
-        label->setGeometry(pixelRect(*data));
-        label->show();
-    }
-}
-
-void DrawForm::redrawLines()
-{
-    const SubjectLabel& t = state.labels.Template();
-    area->setPrimitives(LineDraw(DataGrid(), t.Width, t.Height, state.W, state.H));
-}
-
 void DrawForm::updateViewItems()
 {
     View[0]->setEnabled(state.viewDefaultEnabled);
@@ -219,21 +184,20 @@ void DrawForm::showEvent(QShowEvent* event)
 
 void DrawForm::Form_Activate()
 {
-    if (Activated != Global::False)
+    if (Activated)
         return;
-    Activated = Global::True;
+    Activated = true;
     state.DoWork();
     updateViewItems();
 }
 
 bool DrawForm::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (!label || label->parent() != area)
+    if (watched != area)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        return labelMouseDown(label, static_cast<QMouseEvent*>(event));
+        return labelMouseDown(static_cast<QMouseEvent*>(event));
     case QEvent::MouseMove:
         return labelMouseMove(static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonRelease:
@@ -243,11 +207,15 @@ bool DrawForm::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-bool DrawForm::labelMouseDown(QLabel* label, QMouseEvent* event)
+bool DrawForm::labelMouseDown(QMouseEvent* event)
 {
-    const double per = Twips::perPixel();
-    state.beginDrag(label->text().toInt(), Global::Single(event->position().x() * per),
-                    Global::Single(event->position().y() * per));
+    const QPointF at = area->toTwips(event->position());
+    const int subject = area->labelAt(at);
+    if (subject == 0)
+        return false;
+    // The grab point is kept in the label's own coordinates, as the label shows it.
+    const QPointF grab = area->toTwips(event->position() - area->labelRect(subject).topLeft());
+    state.beginDrag(subject, Global::Single(grab.x()), Global::Single(grab.y()));
     dragging = true;
     return true;
 }
@@ -256,8 +224,7 @@ bool DrawForm::labelMouseMove(QMouseEvent* event)
 {
     if (!dragging)
         return false;
-    const double per = Twips::perPixel();
-    const QPointF at = area->mapFromGlobal(event->globalPosition()) * per;
+    const QPointF at = area->toTwips(event->position());
     const SubjectLabel& t = state.labels.Template();
     area->setDragOutline(QRectF(at.x() - state.GrabX, at.y() - state.GrabY, t.Width, t.Height));
     return true;
@@ -269,13 +236,13 @@ bool DrawForm::labelMouseUp(QMouseEvent* event)
         return false;
     dragging = false;
     area->clearDragOutline();
-    const QPoint at = area->mapFromGlobal(event->globalPosition()).toPoint();
+    const QPointF at = area->toTwips(event->position());
     // Only a drop on the window's background moves the label; a drop on a label or
     // outside the window has nowhere to go.
-    if (!area->rect().contains(at) || qobject_cast<QLabel*>(area->childAt(at)))
+    const QPointF pixel = event->position();
+    if (!area->rect().contains(pixel.toPoint()) || area->labelAt(at) != 0)
         return true;
-    const double per = Twips::perPixel();
-    state.dropOnBackground(Global::Single(at.x() * per), Global::Single(at.y() * per));
+    state.dropOnBackground(Global::Single(at.x()), Global::Single(at.y()));
     return true;
 }
 
@@ -321,7 +288,7 @@ void DrawForm::Print_Click()
 void DrawForm::ExportPicture_Click()
 {
     // The same primitives the canvas paints, with the label controls drawn on top.
-    PictureExport::run(this, sociogramPicture(area->primitives(), state.labels),
+    PictureExport::run(this, sociogramPicture(state.drawing(), area->labelPrimitives()),
                        QSizeF(state.W, state.H));
 }
 
@@ -339,7 +306,7 @@ void DrawForm::askToSavePositions()
 void DrawForm::Quit_Click()
 {
     askToSavePositions();
-    state.RingsOnly = Global::False;
+    state.RingsOnly = false;
     closingByQuit = true;
     close();
 }
@@ -350,7 +317,7 @@ void DrawForm::closeEvent(QCloseEvent* event)
     // dropped without a word.
     if (!closingByQuit) {
         askToSavePositions();
-        state.RingsOnly = Global::False;
+        state.RingsOnly = false;
     }
     Form_Unload();
     event->accept();
@@ -360,13 +327,13 @@ void DrawForm::closeEvent(QCloseEvent* event)
 void DrawForm::Form_Unload()
 {
     SingleInstance<KeyForm>::unload();
-    Activated = Global::False;
-    KeyShown = Global::False;
+    Activated = false;
+    KeyShown = false;
 }
 
 void DrawForm::Key_Click()
 {
-    if (KeyShown != Global::False) {
+    if (KeyShown) {
         if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded())
             key->hide();
     } else {
@@ -381,7 +348,7 @@ void DrawForm::Key_Click()
             key->Tag = QStringLiteral("User");
         }
     }
-    KeyShown = KeyShown != Global::False ? Global::False : Global::True;
+    KeyShown = !KeyShown;
 }
 
 bool DrawForm::mayEnd()
@@ -395,9 +362,10 @@ bool DrawForm::mayEnd()
     return form->state.PositionsSaved == Global::True || !form->askedAndAgreed;
 }
 
-void showDrawForm()
+void showDrawForm(const QString& newStudyGroupSize)
 {
     DrawForm* form = SingleInstance<DrawForm>::instance();
+    form->state.newStudyGroupSize = newStudyGroupSize;
     form->show();
     form->raise();
     form->activateWindow();

@@ -6,22 +6,30 @@
 #include "sociogramstate.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 
 class QAction;
-class QLabel;
 class QPagedPaintDevice;
 class QPrinter;
 
-// The drawing area: the choice lines and guide shape, under the label controls.
+// The drawing area: the choice lines and guide shape with the labels on top, painted
+// from the state's primitives. Positions are twips of the design area; the canvas
+// alone converts them to pixels.
 class SocioCanvas : public QWidget {
     Q_OBJECT
 public:
-    explicit SocioCanvas(QWidget* parent);
+    SocioCanvas(QWidget* parent, const SociogramState& state);
 
-    void setPrimitives(PrimitiveList list);
-    const PrimitiveList& primitives() const { return list; }
+    // Device pixels per twip.
+    qreal scale() const;
+    QPointF toTwips(QPointF pixels) const { return pixels / scale(); }
+    // The label shown topmost at a point (twips), or 0 for the background.
+    int labelAt(QPointF twips) const;
+    // Label i's square in the canvas' pixels; empty when it is not shown.
+    QRect labelRect(int i) const;
+    // The labels as they are painted, in painting order.
+    PrimitiveList labelPrimitives() const;
+
     // The outline that follows the pointer while a label is dragged (twips).
     void setDragOutline(const QRectF& twips);
     void clearDragOutline();
@@ -30,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    PrimitiveList list;
+    const SociogramState& state;
     QRectF outline;
 };
 
@@ -42,7 +50,6 @@ public:
 
     SociogramState state;
     SocioCanvas* canvas() const { return area; }
-    QLabel* DLabel(int index) const;
 
     QAction* Save = nullptr;
     QAction* Print = nullptr;
@@ -54,8 +61,8 @@ public:
     QMenu* ViewMenu = nullptr;
 
     // Window variables
-    Global::Long Activated = Global::False;
-    Global::Long KeyShown = Global::False;
+    bool Activated = false;
+    bool KeyShown = false;
 
     void Form_Activate();
     void Save_Click();
@@ -87,21 +94,18 @@ private:
     void buildMenus();
     void askToSavePositions();
     void Form_Unload();
-    void syncLabels();
-    void redrawLines();
     void updateViewItems();
-    QLabel* makeLabel(int index);
 
-    bool labelMouseDown(QLabel* label, QMouseEvent* event);
+    bool labelMouseDown(QMouseEvent* event);
     bool labelMouseMove(QMouseEvent* event);
     bool labelMouseUp(QMouseEvent* event);
 
     SocioCanvas* area = nullptr;
-    QLabel* templateLabel = nullptr;
-    std::vector<QPointer<QLabel>> labels;
     bool dragging = false;
     bool closingByQuit = false;
     bool askedAndAgreed = false; // the last save question was answered Yes
 };
 
-void showDrawForm();
+// Shows the sociogram window; `newStudyGroupSize` is the study window's group-size
+// box, which the layouts read for a study being set up.
+void showDrawForm(const QString& newStudyGroupSize);

@@ -3,9 +3,6 @@
 
 #include <QWidget>
 
-class QGroupBox;
-class QLabel;
-
 class KeyForm : public QWidget {
     Q_OBJECT
 public:
@@ -15,9 +12,7 @@ public:
     // that keeps its tag keeps the place the user gave it.
     QString Tag;
 
-    QGroupBox* Kframe[2] = {};
-    QLabel* KLabel[7] = {};
-
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };

@@ -1,6 +1,7 @@
 #include "store.h"
 
 #include "dberror.h"
+#include "statements.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -253,6 +254,16 @@ Done Store::appendAnswer(std::int32_t header, std::int32_t choice, std::int32_t 
     if (!q.exec())
         return errorFrom(q.lastError());
     return done();
+}
+
+Result<std::vector<PositionRow>> Store::savedPositions(std::int32_t record, int sociogramType)
+{
+    return positions(Statements::selectPositions(record, sociogramType));
+}
+
+Done Store::deletePositions(std::int32_t record, int sociogramType)
+{
+    return execute(Statements::deletePositions(record, sociogramType));
 }
 
 Result<std::vector<PositionRow>> Store::positions(const Statement& select)

@@ -73,6 +73,10 @@ public:
 
     // POSITION rows selected by a statement (the saved positions of one layout).
     Result<std::vector<PositionRow>> positions(const Statement& select);
+    // The saved arrangement of one study and layout, and its removal before it is
+    // written again.
+    Result<std::vector<PositionRow>> savedPositions(std::int32_t record, int sociogramType);
+    Done deletePositions(std::int32_t record, int sociogramType);
     Done appendPosition(std::int32_t header, std::int16_t sociogram, std::int32_t label,
                         std::int16_t x, std::int16_t y);
 

@@ -3,7 +3,5 @@
 # kills it about fifty times.
 sociogram_test(tst_entry_crash SOURCES tst_entry_crash.cpp LIBS entry_core)
 set_tests_properties(tst_entry_crash PROPERTIES TIMEOUT 120)
-sociogram_test(tst_layout_crash SOURCES tst_layout_crash.cpp LIBS layout)
-set_tests_properties(tst_layout_crash PROPERTIES TIMEOUT 120)
 sociogram_test(tst_study_crash SOURCES tst_study_crash.cpp LIBS study_core)
 set_tests_properties(tst_study_crash PROPERTIES TIMEOUT 120)

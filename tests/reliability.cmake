@@ -3,5 +3,5 @@
 # the analysis. Build with -DSOCIOGRAM_SANITIZE=ON so that a read outside an array
 # stops the test instead of passing unnoticed.
 sociogram_test(tst_reliability_baddata SOURCES tst_reliability_baddata.cpp
-  LIBS entry_core layout draw study_core analysis
+  LIBS entry_core sociogram_core study_core analysis
   ENV "ASAN_OPTIONS=detect_leaks=0")

@@ -51,7 +51,7 @@ class LayoutSavedTest : public QObject {
     std::unique_ptr<SociogramState> window()
     {
         auto state = std::make_unique<SociogramState>();
-        state->lineDraw = [this] { ++lineDraws; };
+        QObject::connect(state.get(), &SociogramState::drawingChanged, [this] { ++lineDraws; });
         return state;
     }
     // A stored study of six subjects opened from the project list.
@@ -88,7 +88,8 @@ private Q_SLOTS:
         ScriptedMessages messages;
         auto state = window();
         std::vector<bool> pointer;
-        state->setBusyPointer = [&](bool busy) { pointer.push_back(busy); };
+        QObject::connect(state.get(), &SociogramState::busyChanged,
+                         [&](bool busy) { pointer.push_back(busy); });
         state->DoWork();
         QCOMPARE(messages.count(), 0);
         QCOMPARE(state->labels.highestIndex(), 6);
@@ -97,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(!state->viewSavedEnabled);
         QCOMPARE(lineDraws, 1);
         QVERIFY(!pointer.empty() && pointer.front() && !pointer.back());
-        QCOMPARE(state->RingsOnly, type == 3 ? Global::True : Global::False);
+        QCOMPARE(state->RingsOnly, type == 3);
         for (int i = 1; i <= 6; ++i)
             QCOMPARE(double(Global::LabelPos[i][0]), std::nearbyint(state->labels.get(i)->Left));
     }
@@ -290,7 +291,7 @@ private Q_SLOTS:
             addPosition(Global::CurrentRecord, 3, i, 400 * i, 300);
         auto state = window();
         state->DoWork();
-        QCOMPARE(state->RingsOnly, Global::True);
+        QCOMPARE(state->RingsOnly, true);
         state->beginDrag(1, 0, 0);
         state->dropOnBackground(10, 10);
         lineDraws = 0;
@@ -299,7 +300,7 @@ private Q_SLOTS:
         QCOMPARE(state->PositionsSaved, Global::False); // left alone
         QVERIFY(!state->viewDefaultEnabled);
         QVERIFY(state->viewSavedEnabled);
-        QCOMPARE(state->RingsOnly, Global::False);
+        QCOMPARE(state->RingsOnly, false);
         QCOMPARE(state->labels.highestIndex(), 6);
         QVERIFY(Global::LabelPos[1] != (Pos{400, 300}));
         QCOMPARE(lineDraws, 1);

@@ -12,6 +12,7 @@
 #include "globals.h"
 #include "gridmodel.h"
 #include "linedraw.h"
+#include "linesteps.h"
 #include "numbers.h"
 #include "projectlist.h"
 #include "scriptedmessages.h"
@@ -197,10 +198,10 @@ class ReliabilityBadDataTest : public QObject {
             SociogramState state;
             PrimitiveList lines;
             int lineDraws = 0;
-            state.lineDraw = [&] {
+            QObject::connect(&state, &SociogramState::drawingChanged, [&] {
                 ++lineDraws;
-                lines = LineDraw(DataGrid(), LabelSide, LabelSide, state.W, state.H);
-            };
+                lines = state.drawing();
+            });
             state.DoWork();
             QVERIFY(lineDraws > 0);
             verifyLines(lines);

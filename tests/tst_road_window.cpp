@@ -145,7 +145,7 @@ class RoadTest : public QObject {
             QCOMPARE(shot.pixelColor(p), QColor(255, 0, 0));
         }
         int rings = 0;
-        for (const Primitive& prim : canvas->primitives()) {
+        for (const Primitive& prim : draw->state.drawing()) {
             if (prim.kind != Primitive::Kind::Circle)
                 continue;
             ++rings;
@@ -258,12 +258,10 @@ private Q_SLOTS:
         QVERIFY(draw);
         QVERIFY(QTest::qWaitForWindowExposed(draw));
         QCOMPARE(draw->canvas()->size(), QSize(Twips::toPixels(6915), Twips::toPixels(6630)));
-        for (int s = 1; s <= 12; ++s) {
-            QVERIFY(draw->DLabel(s));
-            QVERIFY(draw->DLabel(s)->isVisible());
-            QCOMPARE(draw->DLabel(s)->text(), QString::number(s));
-        }
-        QVERIFY(!draw->DLabel(13));
+        const PrimitiveList shown = draw->canvas()->labelPrimitives();
+        QCOMPARE(int(shown.size()), 12);
+        for (int s = 1; s <= 12; ++s)
+            QCOMPARE(shown[std::size_t(s - 1)].text, QString::number(s));
         verifyCaptionsFit(draw);
         draw->Key->trigger();
         QTRY_VERIFY(SingleInstance<KeyForm>::loaded());

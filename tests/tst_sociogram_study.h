@@ -37,7 +37,7 @@ inline void defineStudy(TestDatabase& db, int size, const std::vector<std::pair<
 inline DrawForm* openSociogram(int type)
 {
     Global::SociogramType = Global::Integer(type);
-    showDrawForm();
+    showDrawForm(QString());
     DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
     if (form)
         (void)QTest::qWaitForWindowExposed(form);

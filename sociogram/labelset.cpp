@@ -1,4 +1,4 @@
-#include "labels.h"
+#include "labelset.h"
 
 LabelSet::LabelSet()
 {
@@ -15,7 +15,7 @@ std::optional<Failure> LabelSet::load(int i)
     copy.Visible = true;
     copy.Caption = QString::number(i);
     labels[i] = copy;
-    notify();
+    Q_EMIT changed();
     return std::nullopt;
 }
 
@@ -40,7 +40,7 @@ bool LabelSet::move(int i, float left, float top)
         return false;
     labels[i]->Left = left;
     labels[i]->Top = top;
-    notify();
+    Q_EMIT changed();
     return true;
 }
 
@@ -48,7 +48,7 @@ void LabelSet::unloadAll()
 {
     for (int i = 1; i <= MaxIndex; ++i)
         labels[i].reset();
-    notify();
+    Q_EMIT changed();
 }
 
 int LabelSet::highestIndex() const
@@ -57,10 +57,4 @@ int LabelSet::highestIndex() const
         if (labels[i])
             return i;
     return 0;
-}
-
-void LabelSet::notify()
-{
-    if (changed)
-        changed();
 }

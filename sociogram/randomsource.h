@@ -2,11 +2,9 @@
 // The pseudo-random numbers of the Random layout. A test injects its own sequence;
 // otherwise a generator seeded from the time of day is used.
 
-#include <functional>
+#include "geometry.h"
 
 namespace Layout {
-
-using RandomSource = std::function<float()>; // uniform in [0, 1)
 
 // Installs a source of numbers; an empty function goes back to the built-in generator.
 void setRandomSource(RandomSource source);

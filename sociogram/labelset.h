@@ -1,29 +1,31 @@
 #pragma once
 // The subject labels of the sociogram window as plain data. Element 0 is the hidden
 // template; elements 1 to 40 are created at run time as copies of it, one per
-// subject, captioned with the subject number. The window shows whatever this set
-// holds; layouts, the drawing and printing read it without a window.
+// subject, captioned with the subject number. The window paints whatever this set
+// holds; the layout steps, the drawing and printing read it without a window.
 
+#include "codes.h"
 #include "errorreport.h"
 
+#include <QObject>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 struct SubjectLabel {
     float Left = 0;
     float Top = 0;
-    float Width = 360;
-    float Height = 360;
+    float Width = Codes::Geometry::LabelSide;
+    float Height = Codes::Geometry::LabelSide;
     QString Caption = QStringLiteral("1");
     QString Tag; // the Target layout's ring radius, as decimal text
     bool Visible = false;
 };
 
-class LabelSet {
+class LabelSet : public QObject {
+    Q_OBJECT
 public:
-    static constexpr int MaxIndex = 40;
+    static constexpr int MaxIndex = Codes::MaxSubjects;
 
     LabelSet();
 
@@ -43,10 +45,10 @@ public:
     // Highest index in use (0 when only the template exists).
     int highestIndex() const;
 
-    // Told after labels were created, moved or removed, so that a view can follow.
-    std::function<void()> changed;
+Q_SIGNALS:
+    // Labels were created, moved or removed.
+    void changed();
 
 private:
-    void notify();
     std::array<std::optional<SubjectLabel>, MaxIndex + 1> labels;
 };

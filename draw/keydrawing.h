@@ -1,0 +1,22 @@
+#pragma once
+// The key to the sociogram's markers, and the font of the labels' captions. The key
+// window paints the key with paintKey, and so do the print and the picture export:
+// screen and file cannot disagree.
+
+#include "primitives.h"
+
+#include <QFont>
+#include <QSizeF>
+
+class QPainter;
+
+// The font of the subject labels' captions and, in bold, of the key's captions.
+QFont sociogramLabelFont();
+
+// The key: the window's legend of the markers, 2535 by 3735 twips.
+QSizeF keySize();
+// The key's sample lines and markers, with the key's top-left at origin (twips).
+PrimitiveList keyPrimitives(QPointF origin);
+// The whole key (frames, red frame captions, sample lines, markers, captions) with
+// its top-left at origin (twips), painted at scale device units per twip.
+void paintKey(QPainter& painter, QPointF origin, qreal scale);

@@ -1,0 +1,158 @@
+#include "geometry.h"
+
+#include <cmath>
+
+namespace Layout {
+
+using Codes::Geometry::Pi;
+
+Place polarPlace(Area area, float radius, float angle, LabelSize label)
+{
+    // Angles run clockwise from twelve o'clock; y grows downwards.
+    const auto x =
+        static_cast<float>(static_cast<double>(area.W / 2) +
+                           static_cast<double>(radius) * std::sin(static_cast<double>(angle)));
+    const auto y =
+        static_cast<float>(static_cast<double>(area.H / 2) -
+                           static_cast<double>(radius) * std::cos(static_cast<double>(angle)));
+    return {x - label.width / 2, y - label.height / 2};
+}
+
+std::vector<Place> circlePlaces(long n, Area area, LabelSize label)
+{
+    std::vector<Place> places;
+    if (n < 1)
+        return places;
+    const auto step = static_cast<float>(2 * Pi / n);
+    float theta = 0;
+    for (long i = 1; i <= n; ++i) {
+        places.push_back(
+            polarPlace(area, static_cast<float>(Codes::Geometry::CircleRadius), theta, label));
+        theta = theta + step; // accumulated, so that the last angle carries the sum's error
+    }
+    return places;
+}
+
+std::optional<SquareSpacing> squareSpacing(long n, Area area)
+{
+    const long k = n % 4 == 0 ? n / 4 : n / 4 + 1;
+    if (k + 1 == 0)
+        return std::nullopt;
+    return SquareSpacing{k, static_cast<float>(static_cast<double>(area.W * 4 / 5) / (k + 1)),
+                         static_cast<float>(static_cast<double>(area.H * 4 / 5) / (k + 1))};
+}
+
+std::vector<Place> squarePlaces(long n, Area area, LabelSize label, SquareSpacing spacing)
+{
+    const float W = area.W, H = area.H;
+    const double hs = spacing.horizontal, vs = spacing.vertical;
+    long top = 1, right = 1, bottom = 1, left = 1;
+    std::vector<Place> places;
+    for (long i = 1; i <= n; ++i) {
+        Place p;
+        switch (i % 4) {
+        case 1:
+            p = {static_cast<float>(static_cast<double>(W / 10) + hs * top++), H / 10};
+            break;
+        case 2:
+            p = {W * 9 / 10 - label.width,
+                 static_cast<float>(static_cast<double>(H / 10) + vs * right++)};
+            break;
+        case 3:
+            p = {static_cast<float>(static_cast<double>(W * 9 / 10) - hs * bottom++),
+                 H * 9 / 10 - label.height};
+            break;
+        default:
+            p = {W / 10, static_cast<float>(static_cast<double>(H * 9 / 10) - vs * left++)};
+            break;
+        }
+        places.push_back(p);
+    }
+    return places;
+}
+
+std::optional<std::vector<Ring>> targetRings(const std::vector<long>& received, long subjects,
+                                             long maxReceived, Area area, LabelSize label)
+{
+    if (maxReceived + 1 == 0)
+        return std::nullopt;
+    std::vector<Ring> rings;
+    float k = 1.0f;
+    for (long c = maxReceived; c >= 0; --c) {
+        Ring ring;
+        ring.received = c;
+        for (long s = 1; s <= subjects && s < static_cast<long>(received.size()); ++s)
+            if (received[static_cast<std::size_t>(s)] == c)
+                ring.members.push_back(s);
+        // An empty ring still takes its place, so that a gap shows.
+        ring.radius = static_cast<float>(
+            Codes::Geometry::labelRingRadius(area.W, maxReceived + 1, static_cast<double>(k)));
+        k = k + 1;
+        const auto m = static_cast<long>(ring.members.size());
+        const float step = m != 0 ? static_cast<float>(2 * Pi / m) : 0.0f;
+        // Neighbouring rings are turned against each other so that labels do not line up.
+        const float offset = c % 2 == 0 ? 0.0f : static_cast<float>(Pi / 4);
+        float theta = 0;
+        for (long entry = 0; entry < m; ++entry) {
+            ring.places.push_back(polarPlace(area, ring.radius, theta + offset, label));
+            theta = theta + step;
+        }
+        rings.push_back(std::move(ring));
+    }
+    return rings;
+}
+
+bool collidesWithEarlier(const PositionTable& placed, long i, float left, float top)
+{
+    for (long j = 0; j < i && j < static_cast<long>(placed.size()); ++j) {
+        const float l = placed[static_cast<std::size_t>(j)][0];
+        const float t = placed[static_cast<std::size_t>(j)][1];
+        if (l - RandomSeparation < left && left < l + RandomSeparation &&
+            t - RandomSeparation < top && top < t + RandomSeparation)
+            return true;
+    }
+    return false;
+}
+
+std::optional<Place> randomPlace(const RandomSource& random, const PositionTable& placed, long i,
+                                 Area area)
+{
+    for (long attempts = 0; attempts < RandomAttemptLimit; ++attempts) {
+        const float x = random() * (area.W - RandomSeparation);
+        const float y = random() * (area.H - RandomSeparation);
+        if (!collidesWithEarlier(placed, i, x, y))
+            return Place{x, y};
+    }
+    return std::nullopt;
+}
+
+void alignSquare(SnapWork& w, float dropX, float dropY, Area area, std::optional<float> tagRadius)
+{
+    const float cx = area.W / 2;
+    const float cy = area.H / 2;
+    w.dx = std::fabs(dropX - cx);
+    w.dy = std::fabs(dropY - cy);
+    const bool leftOfCentre = cx >= dropX;
+    const bool aboveCentre = cy >= dropY;
+    const double dx = w.dx, dy = w.dy;
+    w.distance = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+    if (tagRadius && std::isfinite(*tagRadius))
+        w.ringRadius = *tagRadius;
+    if (w.ringRadius != 0) {
+        const float ratio = w.distance / w.ringRadius;
+        if (std::isfinite(ratio))
+            w.ratio = ratio;
+    }
+    if (w.ratio != 0) {
+        const float sx = w.dx / w.ratio;
+        const float sy = w.dy / w.ratio;
+        if (std::isfinite(sx))
+            w.scaledDx = sx;
+        if (std::isfinite(sy))
+            w.scaledDy = sy;
+    }
+    w.snapX = leftOfCentre ? cx - w.scaledDx : cx + w.scaledDx;
+    w.snapY = aboveCentre ? cy - w.scaledDy : cy + w.scaledDy;
+}
+
+} // namespace Layout

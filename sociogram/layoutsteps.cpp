@@ -1,0 +1,315 @@
+// The four layouts as steps of the sociogram window: each reads the group (the study
+// window's box, the stored header or the grid), asks the geometry where the labels
+// go, and creates, places and records them under its procedure's label.
+
+#include "sociogramstate.h"
+
+#include "choicegrid.h"
+#include "fieldvalue.h"
+#include "messages.h"
+#include "numbers.h"
+#include "randomsource.h"
+#include "store.h"
+
+#include <charconv>
+
+using Global::Integer;
+using Global::Long;
+
+namespace {
+
+using Step = std::optional<Failure>;
+
+bool isLabelIndex(Long i)
+{
+    return i >= 1 && i <= LabelSet::MaxIndex;
+}
+
+Failure missingLabel(Long i)
+{
+    return {Codes::ErrorNumber::MissingLabel,
+            QStringLiteral("Control array element '%1' doesn't exist.").arg(i)};
+}
+
+// A Single as the shortest decimal text that reads back as the same Single.
+QString singleText(float v)
+{
+    if (v == 0)
+        return QStringLiteral("0");
+    char buffer[64];
+    const std::to_chars_result r =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+    return QString::fromLatin1(buffer, r.ptr - buffer);
+}
+
+QString twoDigits(Long s)
+{
+    return QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0'));
+}
+
+Step storeCoordinate(Long i, int axis, double value)
+{
+    if (!isLabelIndex(i))
+        return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+    const std::optional<Integer> v = Numbers::toInteger(value);
+    if (!v)
+        return runtimeFailure(ErrorNumber::Overflow);
+    Global::LabelPos[static_cast<std::size_t>(i)][static_cast<std::size_t>(axis)] = *v;
+    return std::nullopt;
+}
+
+// Labels exist only up to 40: a larger group is reported once and placing stops,
+// since every further label would fail the same way.
+bool withinLabels(Trap& trap, Long i)
+{
+    if (i <= LabelSet::MaxIndex)
+        return true;
+    trap.step([] { return Step(runtimeFailure(ErrorNumber::SubscriptOutOfRange)); });
+    return false;
+}
+
+// With the negative criterion of a Both study in view, the Target keeps counting the
+// positive choices it counted last.
+bool countsAreKept()
+{
+    return Global::CriterionType == Codes::CriterionType::Both &&
+           Global::CurrentCriterion == Codes::AnswerType::Negative;
+}
+
+} // namespace
+
+Layout::LabelSize SociogramState::labelSize() const
+{
+    return {labels.Template().Width, labels.Template().Height};
+}
+
+void SociogramState::clearDrawing()
+{
+    // Every layout run is followed by LineDraw, which tells the window.
+    lines.clear();
+}
+
+void SociogramState::placeLabel(Trap& trap, Long i, Layout::Place place)
+{
+    trap.step([&] { return storeCoordinate(i, 0, place.left); });
+    trap.step([&] { return storeCoordinate(i, 1, place.top); });
+    labels.move(i, place.left, place.top);
+}
+
+// N of the Circle, Random and Square layouts: the study window's box for a study
+// being set up, otherwise the stored header.
+bool SociogramState::lookUpGroupSize(Trap& trap, Long& n)
+{
+    return trap.step([&]() -> Step {
+        if (Global::NewProject != Global::False) {
+            const std::optional<Long> v = Numbers::toLong(Numbers::leadingValue(newStudyGroupSize));
+            if (!v)
+                return runtimeFailure(ErrorNumber::Overflow);
+            n = *v;
+            return std::nullopt;
+        }
+        Result<Store> store = Store::open(Global::databasePath());
+        if (!store)
+            return store.failure();
+        Result<std::optional<StudyRow>> row = store.value().seekStudy(Global::CurrentRecord);
+        store.value().close();
+        if (!row)
+            return row.failure();
+        if (!row.value())
+            return Failure{Codes::ErrorNumber::NoCurrentRecord,
+                           QStringLiteral("No current record.")};
+        return FieldValue::wholeLong(row.value()->groupSize, n);
+    });
+}
+
+void SociogramState::runLayout()
+{
+    switch (Global::SociogramType) {
+    case Codes::SociogramType::Circle:
+        CircleDraw();
+        break;
+    case Codes::SociogramType::Random:
+        RandomDraw();
+        break;
+    case Codes::SociogramType::Square:
+        SquareDraw();
+        break;
+    case Codes::SociogramType::Target:
+        TargetDraw();
+        break;
+    default:
+        break;
+    }
+}
+
+void SociogramState::CircleDraw()
+{
+    Trap trap(QStringLiteral("DrawForm:CircleDraw"));
+    Long n = 0;
+    lookUpGroupSize(trap, n);
+    clearDrawing();
+    if (n == 0)
+        trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
+    const std::vector<Layout::Place> places = Layout::circlePlaces(n, area(), labelSize());
+    for (Long i = 1; i <= static_cast<Long>(places.size()); ++i) {
+        if (!withinLabels(trap, i))
+            break;
+        trap.step([&] { return labels.load(i); });
+        placeLabel(trap, i, places[static_cast<std::size_t>(i - 1)]);
+    }
+    Q_EMIT busyChanged(false);
+}
+
+void SociogramState::SquareDraw()
+{
+    Trap trap(QStringLiteral("DrawForm:SquareDraw"));
+    Long n = 0;
+    lookUpGroupSize(trap, n);
+    clearDrawing();
+    const std::optional<Layout::SquareSpacing> spacing = Layout::squareSpacing(n, area());
+    if (!spacing)
+        trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
+    const std::vector<Layout::Place> places =
+        Layout::squarePlaces(n, area(), labelSize(), spacing.value_or(Layout::SquareSpacing{}));
+    for (Long i = 1; i <= static_cast<Long>(places.size()); ++i) {
+        if (!withinLabels(trap, i))
+            break;
+        trap.step([&] { return labels.load(i); });
+        placeLabel(trap, i, places[static_cast<std::size_t>(i - 1)]);
+    }
+    Q_EMIT busyChanged(false);
+}
+
+void SociogramState::RandomDraw()
+{
+    Trap trap(QStringLiteral("DrawForm:RandomDraw"), {ErrorNumber::ObjectAlreadyLoaded});
+    Long n = 0;
+    lookUpGroupSize(trap, n);
+    clearDrawing();
+    Layout::seedFromClock();
+    for (Long i = 1; i <= n; ++i) {
+        if (!withinLabels(trap, i))
+            break;
+        const std::optional<Layout::Place> place =
+            Layout::randomPlace(Layout::nextRandom, Global::LabelPos, i, area());
+        if (!place) {
+            // On a real window the retries end quickly; only an area too small for the
+            // labels gets here, and retrying for ever would hang the program.
+            MsgBox(QStringLiteral("The Sociogram Window Is Too Small To Place All The Labels"),
+                   Buttons::Ok, Icon::Exclamation);
+            break;
+        }
+        trap.step([&] { return labels.load(i); });
+        placeLabel(trap, i, *place);
+    }
+    Q_EMIT busyChanged(false);
+}
+
+void SociogramState::countChoices(Trap& trap)
+{
+    Global::ChoicesReceived.fill(0);
+    Global::MaxReceived = 0;
+    ChoiceGrid& grid = DataGrid();
+    const int lastRow = grid.Rows() - 1;
+    const int lastCol = grid.Cols() - 1;
+    // Every cell is compared with every subject; reading each text once keeps that
+    // cheap. A text that is no number still fails each comparison, as it would.
+    struct Cell {
+        bool empty = true;
+        std::optional<double> value;
+    };
+    std::vector<Cell> cells;
+    for (int r2 = ChoiceGrid::FixedRows; r2 <= lastRow; ++r2)
+        for (int col = 1; col <= lastCol; ++col) {
+            const QString text = grid.TextMatrix(r2, col);
+            cells.push_back({text.isEmpty(), Numbers::wholeValue(text)});
+        }
+    for (int r = ChoiceGrid::FixedRows; r <= lastRow; ++r) {
+        Long s = 0;
+        trap.step([&]() -> Step {
+            const std::optional<Long> v =
+                Numbers::toLong(Numbers::leadingValue(grid.TextMatrix(r, 0)));
+            if (!v)
+                return runtimeFailure(ErrorNumber::Overflow);
+            s = *v;
+            return std::nullopt;
+        });
+        Integer count = 0;
+        for (const Cell& cell : cells) {
+            if (cell.empty)
+                continue;
+            if (!cell.value) {
+                trap.step([] { return Step(runtimeFailure(ErrorNumber::TypeMismatch)); });
+                continue;
+            }
+            if (*cell.value != s)
+                continue;
+            ++count;
+            trap.step([&]() -> Step {
+                if (!isLabelIndex(s))
+                    return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+                Global::ChoicesReceived[static_cast<std::size_t>(s)] = count;
+                return std::nullopt;
+            });
+            if (count > Global::MaxReceived)
+                Global::MaxReceived = count;
+        }
+    }
+    // The grid is left with the last cell read as its current cell.
+    if (lastRow >= ChoiceGrid::FixedRows) {
+        grid.setRow(lastRow);
+        grid.setCol(lastCol >= 1 ? lastCol : 0);
+    }
+}
+
+void SociogramState::TargetDraw()
+{
+    Trap trap(QStringLiteral("DrawForm:TargetDraw"));
+    Global::RingMembers.fill(QString());
+    clearDrawing();
+    if (!countsAreKept())
+        countChoices(trap);
+    Long subjects = DataGrid().Rows() - ChoiceGrid::FixedRows;
+    if (subjects > LabelSet::MaxIndex) {
+        trap.step([] { return Step(runtimeFailure(ErrorNumber::SubscriptOutOfRange)); });
+        subjects = LabelSet::MaxIndex;
+    }
+    const std::vector<long> received(Global::ChoicesReceived.begin(),
+                                     Global::ChoicesReceived.end());
+    const std::optional<std::vector<Layout::Ring>> rings =
+        Layout::targetRings(received, subjects, Global::MaxReceived, area(), labelSize());
+    if (!rings) {
+        trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
+        Q_EMIT busyChanged(false);
+        return;
+    }
+    for (const Layout::Ring& ring : *rings) {
+        // The ring of a count beyond the table holds nobody: each member is reported.
+        const bool kept = ring.received <= Global::MaxSubjects;
+        for (long s : ring.members)
+            trap.step([&]() -> Step {
+                if (!kept)
+                    return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+                Global::RingMembers[static_cast<std::size_t>(ring.received)] += twoDigits(s);
+                return std::nullopt;
+            });
+        if (!kept)
+            continue;
+        const QString tag = singleText(ring.radius);
+        for (std::size_t entry = 0; entry < ring.members.size(); ++entry) {
+            const Long s = ring.members[entry];
+            if (!RingsOnly)
+                trap.step([&] { return labels.load(s); });
+            trap.step([&]() -> Step {
+                SubjectLabel* label = labels.get(s);
+                if (!label)
+                    return missingLabel(s);
+                label->Tag = tag;
+                return std::nullopt;
+            });
+            if (!RingsOnly)
+                placeLabel(trap, s, ring.places[entry]);
+        }
+    }
+    Q_EMIT busyChanged(false);
+}

@@ -1,0 +1,200 @@
+#include "linesteps.h"
+
+#include "choicegrid.h"
+#include "globals.h"
+#include "labelset.h"
+#include "numbers.h"
+#include "paint.h"
+#include "socioprint.h"
+#include "studyanswers.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+using Step = std::optional<Failure>;
+
+// A cell or field text as the Long a subject number is kept in.
+Step readSubject(const QString& text, long long& subject)
+{
+    const std::optional<std::int32_t> n = Numbers::toLong(Numbers::leadingValue(text));
+    if (!n)
+        return runtimeFailure(ErrorNumber::Overflow);
+    subject = *n;
+    return std::nullopt;
+}
+
+// A stored field read as text: a field without a value cannot be.
+Step readField(const QVariant& field, long long& value)
+{
+    if (field.isNull())
+        return runtimeFailure(ErrorNumber::InvalidUseOfNull);
+    return readSubject(field.toString(), value);
+}
+
+// Only the criterion not in view is drawn from the file: the grid holds the other.
+// Gives whether a stored answer of this type is drawn, and with which marker.
+std::optional<bool> storedMarkerIsPositive(long long answerType)
+{
+    if (Global::CurrentCriterion == Codes::AnswerType::Positive &&
+        answerType == Codes::AnswerType::Negative)
+        return false;
+    if (Global::CurrentCriterion == Codes::AnswerType::Negative &&
+        answerType == Codes::AnswerType::Positive)
+        return true;
+    return std::nullopt;
+}
+
+Step storedChoice(const AnswerRow& row, std::optional<DrawnChoice>& choice)
+{
+    long long type = 0;
+    if (Step f = readField(row.answerType, type))
+        return f;
+    const std::optional<bool> positive = storedMarkerIsPositive(type);
+    if (!positive)
+        return std::nullopt;
+    long long individual = 0, chosen = 0;
+    if (Step f = readField(row.individual, individual))
+        return f;
+    if (Step f = readField(row.answer, chosen))
+        return f;
+    choice = DrawnChoice{individual - 1, chosen, *positive};
+    return std::nullopt;
+}
+
+const LabelPositions& positions()
+{
+    return Global::LabelPos;
+}
+
+} // namespace
+
+void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const DrawnChoice&)>& use)
+{
+    const bool positive = Global::CurrentCriterion == Codes::AnswerType::Positive;
+    for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
+        grid.setCol(0);
+        grid.setRow(r);
+        long long chooser = 0;
+        if (!trap.step([&] { return readSubject(grid.Text(), chooser); }))
+            continue;
+        for (int c = 1; c < grid.Cols(); ++c) {
+            grid.setCol(c);
+            const QString cell = grid.Text();
+            if (cell.isEmpty())
+                continue;
+            trap.step([&]() -> Step {
+                long long chosen = 0;
+                if (Step f = readSubject(cell, chosen))
+                    return f;
+                return use(DrawnChoice{chooser, chosen, positive});
+            });
+        }
+    }
+    const OtherCriterion other = readOtherCriterion(trap, UnsavedStudy::ReadFile);
+    for (const AnswerRow& row : other.stored)
+        trap.step([&]() -> Step {
+            std::optional<DrawnChoice> choice;
+            if (Step f = storedChoice(row, choice))
+                return f;
+            return choice ? use(*choice) : std::nullopt;
+        });
+}
+
+PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize)
+{
+    PrimitiveList list;
+    forEachChoice(trap, grid, [&](const DrawnChoice& choice) -> Step {
+        if (!appendChoice(list, choice, positions(), labelSize))
+            return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+        return std::nullopt;
+    });
+    return list;
+}
+
+PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order)
+{
+    GuideShape guide = guideShape(Global::SociogramType, Global::MaxReceived, W, H, order);
+    if (guide.errorNumber != 0)
+        trap.step([&] { return Step(runtimeFailure(guide.errorNumber)); });
+    return std::move(guide.shapes);
+}
+
+PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H)
+{
+    Trap trap(QStringLiteral("DataForm:LineDraw"));
+    PrimitiveList list = choicePrimitives(trap, grid, labelSize);
+    PrimitiveList shape = guidePrimitives(trap, W, H, RingOrder::Outward);
+    list.insert(list.end(), shape.begin(), shape.end());
+    return list;
+}
+
+PrimitiveList labelPrimitives(const LabelSet& labels, int count)
+{
+    PrimitiveList list;
+    const SubjectLabel* first = labels.get(1);
+    const qreal side = first ? first->Width : labels.Template().Width;
+    for (int i = 1; i <= count; ++i)
+        if (const SubjectLabel* label = labels.get(i))
+            list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
+    return list;
+}
+
+namespace {
+
+Failure missingLabel(int i)
+{
+    return {Codes::ErrorNumber::MissingLabel,
+            QStringLiteral("Control array element '%1' doesn't exist").arg(i)};
+}
+
+// One red square per subject of the grid, at the labels' positions on the window; the
+// printed side of every label is that of label 1.
+PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& labels)
+{
+    qreal side = labels.Template().Width;
+    trap.step([&]() -> Step {
+        const SubjectLabel* first = labels.get(1);
+        if (!first)
+            return missingLabel(1);
+        side = first->Width;
+        return std::nullopt;
+    });
+    PrimitiveList list;
+    const int subjects = grid.Rows() - ChoiceGrid::FixedRows;
+    for (int i = 1; i <= subjects; ++i)
+        trap.step([&]() -> Step {
+            const SubjectLabel* label = labels.get(i);
+            if (!label)
+                return missingLabel(i);
+            list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
+            return std::nullopt;
+        });
+    return list;
+}
+
+} // namespace
+
+bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H)
+{
+    Trap trap(QStringLiteral("DataForm:SocioPrint"));
+    QPainter painter;
+    if (!trap.step([&]() -> Step {
+            if (painter.begin(&device))
+                return std::nullopt;
+            return Failure{Codes::ErrorNumber::PrinterError, QStringLiteral("Printer error")};
+        }))
+        return false;
+    if (W <= 0 || H <= 0)
+        trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
+    const SubjectLabel& model = labels.Template();
+    PrimitiveList page = choicePrimitives(trap, grid, QSizeF(model.Width, model.Height));
+    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
+    page.insert(page.end(), guide.begin(), guide.end());
+    const PrimitiveList shown = printedLabels(trap, grid, labels);
+    page.insert(page.end(), shown.begin(), shown.end());
+    paintPage(painter, device, page, W, H);
+    painter.end();
+    return true;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The drawing steps of the sociogram: they read the choices (the grid of the
+// criterion in view, then for a Both study the other criterion's stored answers), the
+// label positions and the layout in force, and hand them to draw/.
+
+#include "errorreport.h"
+#include "linedraw.h"
+
+#include <QSizeF>
+#include <functional>
+#include <optional>
+
+class ChoiceGrid;
+class LabelSet;
+class QPaintDevice;
+
+// The lines and markers of every choice, then the guide shape, as LineDraw paints
+// them. Reads Global::LabelPos, the grid (moving its current cell: it is left on the
+// last cell visited), the stored answers when Global::CriterionType is Both,
+// Global::SociogramType and Global::MaxReceived. W x H is the drawing area in twips.
+// Failures go to the error report under "DataForm:LineDraw"; a choice that cannot be
+// drawn (a subject number outside 0 to 40, say) is reported and left out.
+PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H);
+
+// Hands every choice to `use` in drawing order: the grid row by row and column by
+// column, then the other criterion's stored answers. A text that is no subject number
+// is reported to `trap` and passed over; so is a choice `use` refuses.
+void forEachChoice(Trap& trap, ChoiceGrid& grid,
+                   const std::function<std::optional<Failure>(const DrawnChoice&)>& use);
+// The lines and markers of every choice, for the window and the printed page.
+PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize);
+// The guide of the layout in force; a failure to count the rings is reported.
+PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order);
+
+// One label primitive per existing label from 1 to count, the side that of label 1.
+PrimitiveList labelPrimitives(const LabelSet& labels, int count);
+
+// Prints onto any paint device (a printer, a PDF writer, an image): the grid's
+// choices, the other criterion's, the guide shape unfilled, then one red label per
+// subject of the grid at the labels' positions. W x H is the window's drawing area in
+// twips; the page's printable area is taken from the device. Failures go to the error
+// report under "DataForm:SocioPrint". False when nothing could be printed.
+bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H);

@@ -1,0 +1,259 @@
+// The drawing as values: choice lines and markers, guide shapes, labels, the key, the
+// printed page and the exported picture. No database, grid or window.
+#include "keydrawing.h"
+#include "linedraw.h"
+#include "paint.h"
+#include "pictureexport.h"
+#include "socioprint.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QSizeF Label(360, 360);
+const QSizeF Drawing(6915, 6630);
+
+// Subjects 1 and 2 side by side (centres (1180, 1180) and (4780, 1180)), 3 low left.
+LabelPositions places()
+{
+    LabelPositions p{};
+    p[1] = {1000, 1000};
+    p[2] = {4600, 1000};
+    p[3] = {1000, 5000};
+    return p;
+}
+
+PrimitiveList picture()
+{
+    PrimitiveList list;
+    for (const DrawnChoice& c :
+         {DrawnChoice{1, 2, true}, DrawnChoice{2, 1, true}, DrawnChoice{3, 1, false}})
+        appendChoice(list, c, places(), Label);
+    const GuideShape guide = guideShape(Codes::SociogramType::Circle, 0, 6915, 6630);
+    list.insert(list.end(), guide.shapes.begin(), guide.shapes.end());
+    for (int i = 1; i <= 3; ++i)
+        list.push_back(
+            labelPrimitive(QPointF(places()[i][0], places()[i][1]), 360, QString::number(i)));
+    return list;
+}
+
+int pdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
+    return int(QString::fromLatin1(file.readAll()).count(page));
+}
+
+bool isRed(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+}
+
+} // namespace
+
+class DrawTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void markerSitsAQuarterFromTheChooser_data()
+    {
+        QTest::addColumn<int>("chooser");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("positive");
+        QTest::addColumn<QPointF>("marker");
+        QTest::newRow("right, disc") << 1 << 2 << true << QPointF(2080, 1180);
+        QTest::newRow("left: the mutual's other end") << 2 << 1 << true << QPointF(3880, 1180);
+        QTest::newRow("up, square") << 3 << 1 << false << QPointF(1180, 4180);
+        QTest::newRow("down and right") << 1 << 3 << true << QPointF(1180, 2180);
+        QTest::newRow("up and right") << 3 << 2 << true << QPointF(2080, 4180);
+    }
+    void markerSitsAQuarterFromTheChooser()
+    {
+        QFETCH(int, chooser);
+        QFETCH(int, chosen);
+        QFETCH(bool, positive);
+        QFETCH(QPointF, marker);
+        PrimitiveList list;
+        QVERIFY(appendChoice(list, {chooser, chosen, positive}, places(), Label));
+        QCOMPARE(int(list.size()), 2);
+        const LabelPositions p = places();
+        QCOMPARE(list[0].p1, QPointF(p[chooser][0] + 180, p[chooser][1] + 180));
+        QCOMPARE(list[0].p2, QPointF(p[chosen][0] + 180, p[chosen][1] + 180));
+        const Primitive& m = list[1];
+        QCOMPARE(m.kind, positive ? Primitive::Kind::Disc : Primitive::Kind::SquareOutline);
+        QCOMPARE(positive ? m.p1 : (m.p1 + m.p2) / 2, marker);
+        QCOMPARE(positive ? m.radius : m.p2.x() - m.p1.x(), positive ? 50.0 : 140.0);
+    }
+
+    void subjectOutsideTheTableDrawsNothing_data()
+    {
+        QTest::addColumn<int>("chooser");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("chosen 41") << 1 << 41;
+        QTest::newRow("chooser -1") << -1 << 2;
+    }
+    void subjectOutsideTheTableDrawsNothing()
+    {
+        QFETCH(int, chooser);
+        QFETCH(int, chosen);
+        PrimitiveList list;
+        QVERIFY(!appendChoice(list, {chooser, chosen, true}, places(), Label));
+        QVERIFY(list.empty());
+        QVERIFY(appendChoice(list, {40, 0, true}, places(), Label)); // both ends of the table
+    }
+
+    void guideShapes_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("maxReceived");
+        QTest::addColumn<int>("shapes");
+        QTest::addColumn<double>("outerRadius");
+        QTest::newRow("circle") << 0 << 5 << 1 << 2500.0;
+        QTest::newRow("random: none") << 1 << 5 << 0 << 0.0;
+        QTest::newRow("square frame") << 2 << 5 << 1 << 0.0;
+        QTest::newRow("target, nobody chosen: one ring") << 3 << 0 << 1 << 3057.5;
+        QTest::newRow("target, 3 received: four rings") << 3 << 3 << 4 << 3057.5;
+    }
+    void guideShapes()
+    {
+        QFETCH(int, type);
+        QFETCH(int, maxReceived);
+        QFETCH(double, outerRadius);
+        const GuideShape outward = guideShape(type, maxReceived, 6915, 6630, RingOrder::Outward);
+        const GuideShape inward = guideShape(type, maxReceived, 6915, 6630, RingOrder::Inward);
+        QCOMPARE(outward.errorNumber, 0);
+        QTEST(int(outward.shapes.size()), "shapes");
+        for (const Primitive& p : outward.shapes)
+            QCOMPARE(p.pen, QColor(0, 128, 0));
+        if (outward.shapes.empty())
+            return;
+        if (type == Codes::SociogramType::Square) {
+            QCOMPARE(outward.shapes[0].p1, QPointF(691.5, 663));
+            QCOMPARE(outward.shapes[0].p2, QPointF(6223.5, 5967));
+            return;
+        }
+        QCOMPARE(outward.shapes.back().radius, outerRadius);
+        QCOMPARE(inward.shapes.front().radius, outerRadius);
+        QCOMPARE(outward.shapes.front().p1, QPointF(3457.5, 3315));
+    }
+
+    void targetWithoutRingsIsADivisionByZero()
+    {
+        QCOMPARE(guideShape(3, -1, 6915, 6630).errorNumber,
+                 int(Codes::ErrorNumber::DivisionByZero));
+    }
+
+    void pageIsFilledAlongItsTighterSide_data()
+    {
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("wide page: height decides") << QSizeF(13830, 6630) << 1.0;
+        QTest::newRow("tall page: width decides") << QSizeF(3457.5, 13260) << 0.5;
+    }
+    void pageIsFilledAlongItsTighterSide()
+    {
+        QFETCH(QSizeF, page);
+        QTEST(printScale(page.width(), page.height(), 6915, 6630), "scale");
+        QCOMPARE(printScale(page.width(), page.height(), 0, 6630), 0.0);
+    }
+
+    void printedPageShowsTheLabelsInPlace()
+    {
+        // 96 dots per inch: 15 twips a pixel, the page twice the window's size.
+        QImage page(922, 884, QImage::Format_RGB32);
+        page.setDotsPerMeterX(3780);
+        page.setDotsPerMeterY(3780);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        paintPage(painter, page, picture(), 6915, 6630);
+        painter.end();
+        QVERIFY(isRed(page.pixel(2 * 1100 / 15, 2 * 1100 / 15))); // inside label 1
+        QVERIFY(!isRed(page.pixel(2 * 2500 / 15, 2 * 2500 / 15)));
+    }
+
+    void exportWritesEachFormat_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("key");
+        QTest::newRow("png") << int(PictureFormat::Png) << false;
+        QTest::newRow("png with key") << int(PictureFormat::Png) << true;
+        QTest::newRow("svg with key") << int(PictureFormat::Svg) << true;
+        QTest::newRow("pdf with key") << int(PictureFormat::Pdf) << true;
+    }
+    void exportWritesEachFormat()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, key);
+        QTemporaryDir dir;
+        PictureOptions options;
+        options.format = PictureFormat(format);
+        options.dpi = 96;
+        options.includeKey = key;
+        const QString path =
+            withPictureSuffix(dir.filePath(QStringLiteral("class")), options.format);
+        QVERIFY(!exportPicture(path, picture(), Drawing, options));
+        const QSizeF twips = pictureSize(Drawing, key);
+        QCOMPARE(twips.width(), key ? 6915.0 + keySize().width() : 6915.0);
+        if (options.format == PictureFormat::Png) {
+            const QImage image(path);
+            QCOMPARE(image.size(), QSize(qRound(twips.width() / 15), qRound(twips.height() / 15)));
+            QVERIFY(isRed(image.pixel(1100 / 15, 1100 / 15)));
+            // The key's red frame captions stand right of the drawing, or nothing does.
+            bool redInKey = false;
+            for (int x = 461; x < image.width(); ++x)
+                for (int y = 0; y < 30; ++y)
+                    redInKey = redInKey || isRed(image.pixel(x, y));
+            QCOMPARE(redInKey, key);
+        } else if (options.format == PictureFormat::Svg) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString svg = QString::fromUtf8(file.readAll());
+            QVERIFY(svg.contains(QStringLiteral("Positive Choice")));
+            QVERIFY(svg.contains(QStringLiteral(">3<")) || svg.contains(QStringLiteral(">3 <")));
+        } else {
+            QCOMPARE(pdfPages(path), 1);
+        }
+    }
+
+    void failuresNameTheFileAndKeepAnEarlierOne()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.png"));
+        QVERIFY(!exportPicture(path, picture(), Drawing, {}));
+        const QByteArray before = [&] {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        PictureOptions tooFine;
+        tooFine.dpi = PictureResolution::Maximum + 1;
+        const ExportResult refused = exportPicture(path, picture(), Drawing, tooFine);
+        QVERIFY(refused);
+        QVERIFY(refused->sentence().contains(QStringLiteral("kept.png")));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        const ExportResult noFolder =
+            exportPicture(dir.filePath(QStringLiteral("gone/x.png")), picture(), Drawing, {});
+        QVERIFY(noFolder && noFolder->reason.contains(QStringLiteral("does not exist")));
+    }
+
+    void suffixIsAddedOnlyWhenMissing()
+    {
+        QCOMPARE(withPictureSuffix(QStringLiteral("a"), PictureFormat::Svg),
+                 QStringLiteral("a.svg"));
+        QCOMPARE(withPictureSuffix(QStringLiteral("a.PDF"), PictureFormat::Pdf),
+                 QStringLiteral("a.PDF"));
+        QCOMPARE(withPictureSuffix(QStringLiteral("a.png"), PictureFormat::Pdf),
+                 QStringLiteral("a.png.pdf"));
+    }
+};
+
+QTEST_MAIN(DrawTest)
+#include "tst_draw.moc"
