@@ -129,11 +129,11 @@ QSizeF keySize()
     return {2535, 3735};
 }
 
-PrimitiveList keyPrimitives(QPointF origin)
+PrimitiveList keyPrimitives(QPointF origin, bool colour)
 {
     const QPointF positive = origin + PositiveFrame.box.topLeft();
     const QPointF negative = origin + NegativeFrame.box.topLeft();
-    return {
+    PrimitiveList list = {
         keyLine(positive + QPointF(120, 480), positive + QPointF(2160, 480)),
         keyDisc(positive + QPointF(360, 400)),
         keyLine(positive + QPointF(120, 1440), positive + QPointF(2160, 1440)),
@@ -142,9 +142,20 @@ PrimitiveList keyPrimitives(QPointF origin)
         keyLine(negative + QPointF(120, 720), negative + QPointF(2160, 720)),
         keySquare(negative + QPointF(360, 640)),
     };
+    if (colour) {
+        // The key shows what the window shows: the mutual pair's line thicker, the
+        // negative choice red and dashed.
+        list[2].width = DrawSize::MutualLineWidth;
+        list[5].pen = DrawColour::Negative;
+        list[5].width = DrawSize::ColourLineWidth;
+        list[5].dashed = true;
+        list[6].pen = DrawColour::Negative;
+        list[6].width = DrawSize::ColourLineWidth;
+    }
+    return list;
 }
 
-void paintKey(QPainter& painter, QPointF origin, qreal scale)
+void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour)
 {
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
@@ -157,7 +168,7 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale)
     painter.setBackgroundMode(Qt::TransparentMode);
     paintFrame(painter, PositiveFrame, origin, scale);
     paintFrame(painter, NegativeFrame, origin, scale);
-    paintPrimitives(painter, keyPrimitives(origin), scale);
+    paintPrimitives(painter, keyPrimitives(origin, colour), scale);
     for (const KeyCaption& c : captions)
         paintKeyCaption(painter, c, origin, scale);
     painter.restore();

@@ -16,7 +16,8 @@ QFont sociogramLabelFont();
 // The key: the window's legend of the markers, 2535 by 3735 twips.
 QSizeF keySize();
 // The key's sample lines and markers, with the key's top-left at origin (twips).
-PrimitiveList keyPrimitives(QPointF origin);
+// With `colour`, the samples are drawn as "Colour Choices" draws the choices.
+PrimitiveList keyPrimitives(QPointF origin, bool colour = false);
 // The whole key (frames, red frame captions, sample lines, markers, captions) with
 // its top-left at origin (twips), painted at scale device units per twip.
-void paintKey(QPainter& painter, QPointF origin, qreal scale);
+void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour = false);

@@ -1,6 +1,7 @@
 #include "paint.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -37,20 +38,33 @@ struct PaintState {
     QColor pen;
     QColor fill;
     bool started = false;
+    bool plain = true; // a one-pixel solid pen
 };
 
-void applyColours(QPainter& painter, const Primitive& p, PaintState& last)
+QPen penFor(const Primitive& p, qreal scale)
 {
-    if (!last.started || p.pen != last.pen)
-        painter.setPen(p.pen.isValid() ? hairline(p.pen) : QPen(Qt::NoPen));
+    if (!p.pen.isValid())
+        return QPen(Qt::NoPen);
+    if (p.width <= 0 && !p.dashed)
+        return hairline(p.pen);
+    QPen pen(p.pen, std::max(p.width * scale, 1.0), p.dashed ? Qt::DashLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+void applyColours(QPainter& painter, const Primitive& p, qreal scale, PaintState& last)
+{
+    const bool plain = p.width <= 0 && !p.dashed;
+    if (!last.started || p.pen != last.pen || !plain || !last.plain)
+        painter.setPen(penFor(p, scale));
     if (!last.started || p.fill != last.fill)
         painter.setBrush(brushFor(p.fill));
-    last = {p.pen, p.fill, true};
+    last = {p.pen, p.fill, true, plain};
 }
 
 void paintOne(QPainter& painter, const Primitive& p, qreal scale, PaintState& last)
 {
-    applyColours(painter, p, last);
+    applyColours(painter, p, scale, last);
     switch (p.kind) {
     case Primitive::Kind::Line:
         painter.drawLine(p.p1 * scale, p.p2 * scale);

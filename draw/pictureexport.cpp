@@ -21,6 +21,8 @@ namespace {
 
 constexpr qreal TwipsPerInch = Codes::TwipsPerInch;
 constexpr qreal TwipsPerPoint = 20;
+constexpr qreal TitleLineHeight = 300;
+constexpr qreal TitleMargin = 120;
 constexpr qreal MetresPerInch = 0.0254;
 // PDF pages are laid out at this many device units per inch; the drawing itself is
 // vector, so the figure only bounds the precision of the coordinates.
@@ -61,7 +63,7 @@ ExportResult writePng(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
                       const PictureOptions& options)
 {
     const qreal scale = options.dpi / TwipsPerInch;
-    const QSize pixels = pixelSize(pictureSize(drawing, options.includeKey), scale);
+    const QSize pixels = pixelSize(pictureSize(drawing, options), scale);
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return failure(file.fileName(),
@@ -74,7 +76,7 @@ ExportResult writePng(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
     image.setDotsPerMeterY(dotsPerMetre);
     {
         QPainter painter(&image);
-        paintPicture(painter, picture, drawing, options.includeKey, scale);
+        paintPicture(painter, picture, drawing, options, scale);
     }
     QImageWriter writer(&file, "png");
     if (!writer.write(image))
@@ -89,7 +91,7 @@ ExportResult writeSvg(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
 {
     // One SVG unit is one pixel of the window, so the drawing opens at the window's size.
     const qreal scale = PictureResolution::Screen / TwipsPerInch;
-    const QSizeF units = pictureSize(drawing, options.includeKey) * scale;
+    const QSizeF units = pictureSize(drawing, options) * scale;
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setResolution(PictureResolution::Screen);
@@ -99,7 +101,7 @@ ExportResult writeSvg(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
     QPainter painter;
     if (!painter.begin(&svg))
         return failure(file.fileName(), CannotStartDrawing);
-    paintPicture(painter, picture, drawing, options.includeKey, scale);
+    paintPicture(painter, picture, drawing, options, scale);
     painter.end();
     return std::nullopt;
 }
@@ -107,7 +109,7 @@ ExportResult writeSvg(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
 ExportResult writePdf(QSaveFile& file, const PrimitiveList& picture, QSizeF drawing,
                       const PictureOptions& options)
 {
-    const QSizeF twips = pictureSize(drawing, options.includeKey);
+    const QSizeF twips = pictureSize(drawing, options);
     QPdfWriter pdf(&file);
     pdf.setTitle(PictureTitle);
     pdf.setCreator(PictureTitle);
@@ -120,7 +122,7 @@ ExportResult writePdf(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
     QPainter painter;
     if (!painter.begin(&pdf))
         return failure(file.fileName(), CannotStartDrawing);
-    paintPicture(painter, picture, drawing, options.includeKey, pdf.resolution() / TwipsPerInch);
+    paintPicture(painter, picture, drawing, options, pdf.resolution() / TwipsPerInch);
     painter.end();
     return std::nullopt;
 }
@@ -190,29 +192,52 @@ PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList
     return picture;
 }
 
-QSizeF pictureSize(QSizeF drawing, bool includeKey)
+qreal titleHeight(const PictureOptions& options)
 {
-    if (!includeKey)
-        return drawing;
-    const QSizeF key = keySize();
-    return {drawing.width() + key.width(), std::max(drawing.height(), key.height())};
+    if (!options.includeTitle || options.titleLines.isEmpty())
+        return 0;
+    return TitleMargin * 2 + TitleLineHeight * options.titleLines.size();
 }
 
-void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing, bool includeKey,
-                  qreal scale)
+QSizeF pictureSize(QSizeF drawing, const PictureOptions& options)
+{
+    const qreal title = titleHeight(options);
+    if (!options.includeKey)
+        return {drawing.width(), drawing.height() + title};
+    const QSizeF key = keySize();
+    return {drawing.width() + key.width(), std::max(drawing.height() + title, key.height())};
+}
+
+void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing,
+                  const PictureOptions& options, qreal scale)
 {
     painter.save();
-    painter.fillRect(scaled(QRectF(QPointF(0, 0), pictureSize(drawing, includeKey)), scale),
+    painter.fillRect(scaled(QRectF(QPointF(0, 0), pictureSize(drawing, options)), scale),
                      Qt::white);
+    const qreal title = titleHeight(options);
+    if (title > 0) {
+        QFont font = sociogramLabelFont();
+        font.setPointSizeF(10);
+        for (int i = 0; i < options.titleLines.size(); ++i) {
+            font.setBold(i == 0);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            const QRectF line(TitleMargin, TitleMargin + i * TitleLineHeight,
+                              drawing.width() - 2 * TitleMargin, TitleLineHeight);
+            painter.drawText(scaled(line, scale), Qt::AlignLeft | Qt::AlignVCenter,
+                             options.titleLines[i]);
+        }
+    }
+    painter.translate(0, title * scale);
     painter.setFont(sociogramLabelFont());
     // A label dragged past the window's edge is cut off there, as on screen, and
-    // never lands on the key.
-    if (includeKey)
-        painter.setClipRect(scaled(QRectF(QPointF(0, 0), drawing), scale));
+    // never lands on the key or the title.
+    painter.setClipRect(scaled(QRectF(QPointF(0, 0), drawing), scale));
     paintPrimitives(painter, picture, scale);
     painter.setClipping(false);
-    if (includeKey)
-        paintKey(painter, QPointF(drawing.width(), 0), scale);
+    painter.translate(0, -title * scale);
+    if (options.includeKey)
+        paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey);
     painter.restore();
 }
 

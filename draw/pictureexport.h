@@ -9,6 +9,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPainter;
@@ -26,6 +27,9 @@ struct PictureOptions {
     PictureFormat format = PictureFormat::Png;
     int dpi = PictureResolution::Default; // PNG only; SVG and PDF are drawn as vectors
     bool includeKey = false;
+    bool colourKey = false;    // the key drawn as "Colour Choices" draws the choices
+    bool includeTitle = false; // titleLines above the drawing
+    QStringList titleLines;    // the first line in bold
 };
 
 // Why a picture was not written, with the file it was meant for.
@@ -47,12 +51,13 @@ QString withPictureSuffix(const QString& path, PictureFormat format);
 // the subject labels on top, so that labels cover the ends of their lines.
 PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList& labels);
 
-// The size of the picture in twips: the drawing area, and the key to its right.
-QSizeF pictureSize(QSizeF drawing, bool includeKey);
+// The size of the picture in twips: the title band when asked for, the drawing area
+// under it, and the key to its right.
+QSizeF pictureSize(QSizeF drawing, const PictureOptions& options);
 // Paints the picture on a white background at scale device units per twip: the
-// primitives with the labels' font, then the key when asked for.
-void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing, bool includeKey,
-                  qreal scale);
+// title, the primitives with the labels' font, then the key when asked for.
+void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing,
+                  const PictureOptions& options, qreal scale);
 
 // Writes the picture of a drawing area of `drawing` twips to path. The file is
 // replaced only once the whole picture has been written; on failure any earlier

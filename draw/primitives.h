@@ -17,6 +17,8 @@ struct Primitive {
     QColor pen;       // outline colour
     QColor fill;      // an invalid colour leaves the shape unfilled
     QString text;     // Label caption, centred on the square
+    qreal width = 0;  // outline width in twips; 0 is one device pixel at any scale
+    bool dashed = false;
 };
 
 using PrimitiveList = std::vector<Primitive>;
@@ -27,9 +29,13 @@ inline const QColor Marker = QColor(0, 0, 0);
 inline const QColor Guide = QColor(0, 128, 0);
 inline const QColor LabelBack = QColor(255, 0, 0);
 inline const QColor LabelOutline = QColor(0, 0, 0);
+inline const QColor Negative = QColor(204, 0, 0); // "Colour Choices": rejections
 } // namespace DrawColour
 
 namespace DrawSize {
-constexpr qreal DiscRadius = 50;     // positive-choice marker
-constexpr qreal SquareHalfSide = 70; // negative-choice marker
+constexpr qreal DiscRadius = 50;      // positive-choice marker
+constexpr qreal SquareHalfSide = 70;  // negative-choice marker
+constexpr qreal MutualLineWidth = 40; // "Colour Choices": a mutual positive pair
+constexpr qreal ColourLineWidth = 15; // "Colour Choices": one pixel at the designed size
+constexpr qreal MarkerClearance = 20; // a moved marker's gap to the label it left
 } // namespace DrawSize

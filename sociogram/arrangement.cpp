@@ -29,7 +29,7 @@ bool isLabelIndex(Long i)
 void SociogramState::LineDraw()
 {
     lines = drawChoiceLines(DataGrid(), QSizeF(labels.Template().Width, labels.Template().Height),
-                            W, H);
+                            W, H, style, &labels);
     Q_EMIT drawingChanged();
 }
 

@@ -12,7 +12,9 @@
 #include "windows.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +22,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <cmath>
 
 namespace {
 
@@ -67,9 +70,43 @@ SocioCanvas::SocioCanvas(QWidget* parent, const SociogramState& state)
     setAutoFillBackground(false);
 }
 
+namespace {
+
+QSizeF designPixels()
+{
+    return QSizeF(Codes::Geometry::DesignWidth, Codes::Geometry::DesignHeight) / Twips::perPixel();
+}
+
+} // namespace
+
+qreal SocioCanvas::zoom() const
+{
+    const QSizeF design = designPixels();
+    return std::min(width() / design.width(), height() / design.height());
+}
+
 qreal SocioCanvas::scale() const
 {
-    return 1.0 / Twips::perPixel();
+    return zoom() / Twips::perPixel();
+}
+
+QPointF SocioCanvas::pictureOrigin() const
+{
+    const QSizeF shown = designPixels() * zoom();
+    return QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2);
+}
+
+QPoint SocioCanvas::designPixel(QPointF pixels) const
+{
+    const QPointF p = (pixels - pictureOrigin()) / zoom();
+    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+}
+
+bool SocioCanvas::insidePicture(QPoint designPixel) const
+{
+    const QSizeF design = designPixels();
+    return designPixel.x() >= 0 && designPixel.y() >= 0 && designPixel.x() < design.width() &&
+           designPixel.y() < design.height();
 }
 
 PrimitiveList SocioCanvas::labelPrimitives() const
@@ -88,14 +125,24 @@ int SocioCanvas::labelAt(QPointF twips) const
     return 0;
 }
 
-QRect SocioCanvas::labelRect(int i) const
+QRect SocioCanvas::labelDesignRect(int i) const
 {
     const SubjectLabel* l = state.labels.get(i);
     if (!l || !l->Visible)
         return {};
-    const qreal s = scale();
-    return QRect(qRound(l->Left * s), qRound(l->Top * s), qRound(l->Width * s),
-                 qRound(l->Height * s));
+    const double per = Twips::perPixel();
+    return QRect(qRound(l->Left / per), qRound(l->Top / per), qRound(l->Width / per),
+                 qRound(l->Height / per));
+}
+
+QRect SocioCanvas::labelRect(int i) const
+{
+    const QRect design = labelDesignRect(i);
+    if (design.isEmpty())
+        return {};
+    const QPointF o = pictureOrigin();
+    const qreal z = zoom();
+    return QRectF(o + QPointF(design.topLeft()) * z, QSizeF(design.size()) * z).toRect();
 }
 
 void SocioCanvas::setDragOutline(const QRectF& twips)
@@ -114,9 +161,14 @@ void SocioCanvas::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
+    p.translate(pictureOrigin());
     const qreal s = scale();
+    if (zoom() > 1)
+        p.setRenderHint(QPainter::Antialiasing);
     paintPrimitives(p, state.drawing(), s);
-    p.setFont(sociogramLabelFont());
+    QFont font = sociogramLabelFont();
+    font.setPointSizeF(font.pointSizeF() * zoom());
+    p.setFont(font);
     paintPrimitives(p, labelPrimitives(), s);
     if (!outline.isNull()) {
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));
@@ -143,8 +195,9 @@ DrawForm::DrawForm()
     connect(&state, &SociogramState::busyChanged, this,
             [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
 
-    makeFixedWindow(this, area, static_cast<int>(Codes::Geometry::DesignWidth),
-                    static_cast<int>(Codes::Geometry::DesignHeight));
+    // Opens at the designed size; it may grow and shrink back to it, never below.
+    area->setMinimumSize(Twips::toPixels(int(Codes::Geometry::DesignWidth)),
+                         Twips::toPixels(int(Codes::Geometry::DesignHeight)));
     adjustSize();
     CenterForm(this);
 }
@@ -166,6 +219,15 @@ void DrawForm::buildMenus()
                                   [this] { View_Click(0); });
     View[1] =
         ViewMenu->addAction(QStringLiteral("&Saved Distribution"), this, [this] { View_Click(1); });
+    ViewMenu->addSeparator();
+    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), this, &DrawForm::Tidy_Click);
+    ColourChoices = ViewMenu->addAction(QStringLiteral("&Colour Choices"));
+    ColourChoices->setCheckable(true);
+    connect(ColourChoices, &QAction::toggled, this, &DrawForm::ColourChoices_Click);
+    OtherCriterion = ViewMenu->addAction(QStringLiteral("Show &Other Criterion"));
+    OtherCriterion->setCheckable(true);
+    OtherCriterion->setChecked(true);
+    connect(OtherCriterion, &QAction::toggled, this, &DrawForm::OtherCriterion_Click);
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
 }
@@ -174,6 +236,8 @@ void DrawForm::updateViewItems()
 {
     View[0]->setEnabled(state.viewDefaultEnabled);
     View[1]->setEnabled(state.viewSavedEnabled);
+    // Only a study of both criteria has another criterion to show.
+    OtherCriterion->setVisible(Global::CriterionType == Codes::CriterionType::Both);
 }
 
 void DrawForm::showEvent(QShowEvent* event)
@@ -209,13 +273,14 @@ bool DrawForm::eventFilter(QObject* watched, QEvent* event)
 
 bool DrawForm::labelMouseDown(QMouseEvent* event)
 {
-    const QPointF at = area->toTwips(event->position());
-    const int subject = area->labelAt(at);
+    const double per = Twips::perPixel();
+    const QPoint at = area->designPixel(event->position());
+    const int subject = area->labelAt(QPointF(at) * per);
     if (subject == 0)
         return false;
     // The grab point is kept in the label's own coordinates, as the label shows it.
-    const QPointF grab = area->toTwips(event->position() - area->labelRect(subject).topLeft());
-    state.beginDrag(subject, Global::Single(grab.x()), Global::Single(grab.y()));
+    const QPoint grab = at - area->labelDesignRect(subject).topLeft();
+    state.beginDrag(subject, Global::Single(grab.x() * per), Global::Single(grab.y() * per));
     dragging = true;
     return true;
 }
@@ -224,7 +289,7 @@ bool DrawForm::labelMouseMove(QMouseEvent* event)
 {
     if (!dragging)
         return false;
-    const QPointF at = area->toTwips(event->position());
+    const QPointF at = QPointF(area->designPixel(event->position())) * Twips::perPixel();
     const SubjectLabel& t = state.labels.Template();
     area->setDragOutline(QRectF(at.x() - state.GrabX, at.y() - state.GrabY, t.Width, t.Height));
     return true;
@@ -236,13 +301,13 @@ bool DrawForm::labelMouseUp(QMouseEvent* event)
         return false;
     dragging = false;
     area->clearDragOutline();
-    const QPointF at = area->toTwips(event->position());
-    // Only a drop on the window's background moves the label; a drop on a label or
-    // outside the window has nowhere to go.
-    const QPointF pixel = event->position();
-    if (!area->rect().contains(pixel.toPoint()) || area->labelAt(at) != 0)
+    const QPoint at = area->designPixel(event->position());
+    const QPointF twips = QPointF(at) * Twips::perPixel();
+    // Only a drop on the picture's background moves the label; a drop on a label or
+    // outside the picture has nowhere to go.
+    if (!area->insidePicture(at) || area->labelAt(twips) != 0)
         return true;
-    state.dropOnBackground(Global::Single(at.x()), Global::Single(at.y()));
+    state.dropOnBackground(Global::Single(twips.x()), Global::Single(twips.y()));
     return true;
 }
 
@@ -253,6 +318,25 @@ void DrawForm::View_Click(int index)
     else
         state.SavedDistribution();
     updateViewItems();
+}
+
+void DrawForm::Tidy_Click()
+{
+    state.TidyLabels();
+}
+
+void DrawForm::ColourChoices_Click(bool on)
+{
+    state.style.colour = on;
+    state.LineDraw();
+    if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded())
+        key->setColour(on);
+}
+
+void DrawForm::OtherCriterion_Click(bool on)
+{
+    state.style.otherCriterion = on;
+    state.LineDraw();
 }
 
 void DrawForm::Save_Click()
@@ -274,7 +358,7 @@ void DrawForm::Print_Click()
             MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
         return;
     }
-    if (!SocioPrint(printer, DataGrid(), state.labels, state.W, state.H)) {
+    if (!SocioPrint(printer, DataGrid(), state.labels, state.W, state.H, state.style)) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
                                   : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
@@ -289,7 +373,29 @@ void DrawForm::ExportPicture_Click()
 {
     // The same primitives the canvas paints, with the label controls drawn on top.
     PictureExport::run(this, sociogramPicture(state.drawing(), area->labelPrimitives()),
-                       QSizeF(state.W, state.H));
+                       QSizeF(state.W, state.H), {pictureTitle(), state.style.colour});
+}
+
+QStringList DrawForm::pictureTitle() const
+{
+    static const QString types[] = {QString(), QStringLiteral("positive"),
+                                    QStringLiteral("negative"),
+                                    QStringLiteral("positive and negative")};
+    static const QString layouts[] = {QStringLiteral("Circle"), QStringLiteral("Random"),
+                                      QStringLiteral("Square"), QStringLiteral("Target")};
+    const int type =
+        Global::CriterionType >= 1 && Global::CriterionType <= 3 ? int(Global::CriterionType) : 0;
+    const int layout =
+        Global::SociogramType >= 0 && Global::SociogramType <= 3 ? int(Global::SociogramType) : 0;
+    QString criterion = Global::Question;
+    if (type != 0)
+        criterion += QStringLiteral(" (%1)").arg(types[type]);
+    if (Global::CriterionType == Codes::CriterionType::Both && state.style.otherCriterion)
+        criterion += QStringLiteral(", both criteria shown");
+    return {
+        Global::RefName, criterion,
+        QStringLiteral("%1 layout, %2")
+            .arg(layouts[layout], QLocale().toString(QDate::currentDate(), QLocale::LongFormat))};
 }
 
 void DrawForm::askToSavePositions()
@@ -338,6 +444,7 @@ void DrawForm::Key_Click()
             key->hide();
     } else {
         KeyForm* key = SingleInstance<KeyForm>::instance();
+        key->setColour(state.style.colour);
         const bool place = key->Tag.isEmpty();
         // Shown first: a window has its outer frame only once it is shown, and the
         // key goes exactly beside the sociogram, frame to frame.

@@ -20,12 +20,20 @@ class SocioCanvas : public QWidget {
 public:
     SocioCanvas(QWidget* parent, const SociogramState& state);
 
-    // Device pixels per twip.
+    // The picture keeps its proportions and is scaled to fit the canvas, centred:
+    // `zoom` is its size against the designed size, `scale` device pixels per twip.
+    qreal zoom() const;
     qreal scale() const;
-    QPointF toTwips(QPointF pixels) const { return pixels / scale(); }
+    QPointF pictureOrigin() const;
+    // A point of the canvas as a pixel of the picture at its designed size. Positions
+    // are worked out from these, so that a drop stores the same numbers at any size.
+    QPoint designPixel(QPointF pixels) const;
+    bool insidePicture(QPoint designPixel) const;
     // The label shown topmost at a point (twips), or 0 for the background.
     int labelAt(QPointF twips) const;
-    // Label i's square in the canvas' pixels; empty when it is not shown.
+    // Label i's square in design pixels, and in the canvas' pixels; empty when it is
+    // not shown.
+    QRect labelDesignRect(int i) const;
     QRect labelRect(int i) const;
     // The labels as they are painted, in painting order.
     PrimitiveList labelPrimitives() const;
@@ -56,6 +64,9 @@ public:
     QAction* ExportPicture = nullptr;
     QAction* Quit = nullptr;
     QAction* View[2] = {};
+    QAction* Tidy = nullptr;
+    QAction* ColourChoices = nullptr;
+    QAction* OtherCriterion = nullptr;
     QAction* Key = nullptr;
     QMenu* FileMenu = nullptr;
     QMenu* ViewMenu = nullptr;
@@ -72,6 +83,9 @@ public:
     void ExportPicture_Click();
     void Quit_Click();
     void View_Click(int index);
+    void Tidy_Click();
+    void ColourChoices_Click(bool on);
+    void OtherCriterion_Click(bool on);
     void Key_Click();
 
     // Asks the save question when the arrangement changed; used before the program
@@ -95,6 +109,7 @@ private:
     void askToSavePositions();
     void Form_Unload();
     void updateViewItems();
+    QStringList pictureTitle() const;
 
     bool labelMouseDown(QMouseEvent* event);
     bool labelMouseMove(QMouseEvent* event);

@@ -130,7 +130,9 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
     Resolution->setRange(PictureResolution::Minimum, PictureResolution::Maximum);
     ResolutionLabel->setBuddy(Resolution);
     IncludeKey =
-        placed(new QCheckBox(QStringLiteral("Include the key"), this), {2175, 1080, 2175, 255});
+        placed(new QCheckBox(QStringLiteral("Include the key"), this), {2175, 1000, 2295, 255});
+    IncludeTitle =
+        placed(new QCheckBox(QStringLiteral("Include a title"), this), {2175, 1300, 2295, 255});
 
     OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {2175, 1680, 1095, 375});
     CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3375, 1680, 1095, 375});
@@ -152,6 +154,7 @@ PictureOptions ExportDialog::options() const
             o.format = PictureFormat(i);
     o.dpi = Resolution->value();
     o.includeKey = IncludeKey->isChecked();
+    o.includeTitle = IncludeTitle->isChecked();
     return o;
 }
 
@@ -160,6 +163,7 @@ void ExportDialog::setOptions(const PictureOptions& o)
     Format[int(o.format)]->setChecked(true);
     Resolution->setValue(o.dpi);
     IncludeKey->setChecked(o.includeKey);
+    IncludeTitle->setChecked(o.includeTitle);
     formatChanged();
 }
 
@@ -183,11 +187,13 @@ void setFileChooser(FileChooser chooser)
     fileChooser() = chooser ? std::move(chooser) : FileChooser(askWithFileDialog);
 }
 
-bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing)
+bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing, const PictureExtras& extras)
 {
-    const std::optional<PictureOptions> options = optionsChooser()(parent);
+    std::optional<PictureOptions> options = optionsChooser()(parent);
     if (!options)
         return false;
+    options->titleLines = extras.titleLines;
+    options->colourKey = extras.colourKey;
     const QString chosen = fileChooser()(parent, *options);
     if (chosen.isEmpty())
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 // "&Export Picture...": the small dialog that asks for the format, the PNG
-// resolution and whether the key goes beside the picture, then the file to write.
+// resolution, whether the key goes beside the picture and a title above it, then the
+// file to write.
 
 #include "pictureexport.h"
 
@@ -26,6 +27,7 @@ public:
     QLabel* ResolutionLabel = nullptr;
     QSpinBox* Resolution = nullptr;
     QCheckBox* IncludeKey = nullptr;
+    QCheckBox* IncludeTitle = nullptr;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -50,6 +52,12 @@ void setFileChooser(FileChooser chooser);
 // when the name has none), then writes the picture of a drawing area of `drawing`
 // twips. A failure is told in a message box that names the file. True when a file
 // was written; cancelling writes nothing and says nothing.
-bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing);
+// What the window adds: the title's lines, and whether its key is in colour.
+struct PictureExtras {
+    QStringList titleLines;
+    bool colourKey = false;
+};
+bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing,
+         const PictureExtras& extras = {});
 
 } // namespace PictureExport

@@ -22,7 +22,13 @@ void KeyForm::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel());
+    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour);
+}
+
+void KeyForm::setColour(bool on)
+{
+    colour = on;
+    update();
 }
 
 void KeyForm::closeEvent(QCloseEvent* event)

@@ -12,7 +12,13 @@ public:
     // that keeps its tag keeps the place the user gave it.
     QString Tag;
 
+    // Draws the samples as "&Colour Choices" draws the choices.
+    void setColour(bool on);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool colour = false;
 };

@@ -1,6 +1,7 @@
 #include "linesteps.h"
 
 #include "choicegrid.h"
+#include "emphasis.h"
 #include "globals.h"
 #include "labelset.h"
 #include "numbers.h"
@@ -70,7 +71,8 @@ const LabelPositions& positions()
 
 } // namespace
 
-void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const DrawnChoice&)>& use)
+void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const DrawnChoice&)>& use,
+                   bool otherCriterion)
 {
     const bool positive = Global::CurrentCriterion == Codes::AnswerType::Positive;
     for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
@@ -92,6 +94,8 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const 
             });
         }
     }
+    if (!otherCriterion)
+        return;
     const OtherCriterion other = readOtherCriterion(trap, UnsavedStudy::ReadFile);
     for (const AnswerRow& row : other.stored)
         trap.step([&]() -> Step {
@@ -102,15 +106,39 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const 
         });
 }
 
-PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize)
+PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
+                               const LineStyle& style, const LabelSet* labels)
 {
     PrimitiveList list;
-    forEachChoice(trap, grid, [&](const DrawnChoice& choice) -> Step {
-        if (!appendChoice(list, choice, positions(), labelSize))
-            return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
-        return std::nullopt;
-    });
-    return list;
+    if (!style.colour) {
+        forEachChoice(
+            trap, grid,
+            [&](const DrawnChoice& choice) -> Step {
+                if (!appendChoice(list, choice, positions(), labelSize))
+                    return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+                return std::nullopt;
+            },
+            style.otherCriterion);
+        return list;
+    }
+    // Mutual pairs are known only once every choice has been read.
+    std::vector<DrawnChoice> choices;
+    forEachChoice(
+        trap, grid,
+        [&](const DrawnChoice& choice) -> Step {
+            PrimitiveList probe;
+            if (!appendChoice(probe, choice, positions(), labelSize))
+                return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+            choices.push_back(choice);
+            return std::nullopt;
+        },
+        style.otherCriterion);
+    std::vector<QRectF> squares;
+    if (labels)
+        for (int i = 1; i <= LabelSet::MaxIndex; ++i)
+            if (const SubjectLabel* l = labels->get(i); l && l->Visible)
+                squares.emplace_back(l->Left, l->Top, l->Width, l->Height);
+    return emphasisedChoiceLines(choices, positions(), labelSize, squares);
 }
 
 PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order)
@@ -121,10 +149,11 @@ PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order)
     return std::move(guide.shapes);
 }
 
-PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H)
+PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
+                              const LineStyle& style, const LabelSet* labels)
 {
     Trap trap(QStringLiteral("DataForm:LineDraw"));
-    PrimitiveList list = choicePrimitives(trap, grid, labelSize);
+    PrimitiveList list = choicePrimitives(trap, grid, labelSize, style, labels);
     PrimitiveList shape = guidePrimitives(trap, W, H, RingOrder::Outward);
     list.insert(list.end(), shape.begin(), shape.end());
     return list;
@@ -176,7 +205,8 @@ PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& 
 
 } // namespace
 
-bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H)
+bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
+                const LineStyle& style)
 {
     Trap trap(QStringLiteral("DataForm:SocioPrint"));
     QPainter painter;
@@ -189,7 +219,8 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
     if (W <= 0 || H <= 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
     const SubjectLabel& model = labels.Template();
-    PrimitiveList page = choicePrimitives(trap, grid, QSizeF(model.Width, model.Height));
+    PrimitiveList page =
+        choicePrimitives(trap, grid, QSizeF(model.Width, model.Height), style, &labels);
     const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
     page.insert(page.end(), guide.begin(), guide.end());
     const PrimitiveList shown = printedLabels(trap, grid, labels);

@@ -20,15 +20,25 @@ class QPaintDevice;
 // Global::SociogramType and Global::MaxReceived. W x H is the drawing area in twips.
 // Failures go to the error report under "DataForm:LineDraw"; a choice that cannot be
 // drawn (a subject number outside 0 to 40, say) is reported and left out.
-PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H);
+// How the window is asked to draw the choices: as designed, or with kinds told apart
+// ("&Colour Choices"); with or without the other criterion of a Both study.
+struct LineStyle {
+    bool colour = false;
+    bool otherCriterion = true;
+};
+PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
+                              const LineStyle& style = {}, const LabelSet* labels = nullptr);
 
 // Hands every choice to `use` in drawing order: the grid row by row and column by
 // column, then the other criterion's stored answers. A text that is no subject number
 // is reported to `trap` and passed over; so is a choice `use` refuses.
 void forEachChoice(Trap& trap, ChoiceGrid& grid,
-                   const std::function<std::optional<Failure>(const DrawnChoice&)>& use);
-// The lines and markers of every choice, for the window and the printed page.
-PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize);
+                   const std::function<std::optional<Failure>(const DrawnChoice&)>& use,
+                   bool otherCriterion = true);
+// The lines and markers of every choice, for the window and the printed page; in
+// colour the markers keep clear of `labels`.
+PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
+                               const LineStyle& style = {}, const LabelSet* labels = nullptr);
 // The guide of the layout in force; a failure to count the rings is reported.
 PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order);
 
@@ -40,4 +50,5 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count);
 // subject of the grid at the labels' positions. W x H is the window's drawing area in
 // twips; the page's printable area is taken from the device. Failures go to the error
 // report under "DataForm:SocioPrint". False when nothing could be printed.
-bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H);
+bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
+                const LineStyle& style = {});

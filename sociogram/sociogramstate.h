@@ -9,6 +9,8 @@
 #include "geometry.h"
 #include "globals.h"
 #include "labelset.h"
+#include "linesteps.h"
+#include "picturescore.h"
 #include "primitives.h"
 
 #include <QObject>
@@ -32,6 +34,7 @@ public:
     Global::Integer PositionsSaved = Global::False;
     bool RingsOnly = false; // Target: refresh the ring tags without moving any label
     bool viewDefaultEnabled = true, viewSavedEnabled = true; // View(0), View(1)
+    LineStyle style; // "&Colour Choices" and "Show &Other Criterion"
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
@@ -58,6 +61,11 @@ public:
     // The "&View" commands.
     void DefaultDistribution();
     void SavedDistribution();
+    // Rearranges the labels so that the picture reads, keeping the layout's idea:
+    // Circle and Square labels change slots, Target labels move along their rings,
+    // Random labels anywhere inside the area. Like a drop, it leaves the arrangement
+    // unsaved.
+    void TidyLabels();
 
     // A label dropped on the background at (x, y), client twips.
     void dropOnBackground(Global::Single x, Global::Single y);
@@ -80,6 +88,7 @@ private:
     void recordDrop(float left, float top);
     bool restoreRow(Trap& trap, const PositionRow& row);
     bool replaceArrangement(Trap& trap);
+    std::vector<Layout::TidyChoice> tidyChoices(Trap& trap);
 
     PrimitiveList lines;
 };

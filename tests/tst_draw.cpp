@@ -198,7 +198,7 @@ private Q_SLOTS:
         const QString path =
             withPictureSuffix(dir.filePath(QStringLiteral("class")), options.format);
         QVERIFY(!exportPicture(path, picture(), Drawing, options));
-        const QSizeF twips = pictureSize(Drawing, key);
+        const QSizeF twips = pictureSize(Drawing, options);
         QCOMPARE(twips.width(), key ? 6915.0 + keySize().width() : 6915.0);
         if (options.format == PictureFormat::Png) {
             const QImage image(path);

@@ -1,0 +1,175 @@
+// Tidy Labels on each layout for the largest and busiest class (40 subjects, each
+// naming 10 others under each criterion), beside a baseline that only scores the
+// picture once. The counters give the picture's faults before and after.
+
+#include "picturescore.h"
+#include "tidy.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <random>
+
+namespace {
+
+using namespace Layout;
+
+constexpr int Subjects = 40;
+constexpr int Each = 10;
+const QSizeF Area(6915, 6630);
+const QSizeF Label(360, 360);
+constexpr double Pi = 3.14159265358979323846;
+
+// Every subject names 10 others under each criterion, from a fixed seed so that runs
+// compare.
+std::vector<TidyChoice> busyClass()
+{
+    std::mt19937 random(1982);
+    std::vector<TidyChoice> choices;
+    for (int s = 1; s <= Subjects; ++s) {
+        std::vector<int> others;
+        for (int t = 1; t <= Subjects; ++t)
+            if (t != s)
+                others.push_back(t);
+        for (size_t i = others.size() - 1; i > 0; --i)
+            std::swap(others[i], others[random() % (i + 1)]);
+        for (int k = 0; k < 2 * Each; ++k)
+            choices.push_back({s, others[k], k < Each});
+    }
+    return choices;
+}
+
+QPointF around(double radius, double angle)
+{
+    return {Area.width() / 2 + radius * std::sin(angle) - Label.width() / 2,
+            Area.height() / 2 - radius * std::cos(angle) - Label.height() / 2};
+}
+
+std::vector<QPointF> circleSlots()
+{
+    std::vector<QPointF> p(Subjects + 1);
+    for (int s = 1; s <= Subjects; ++s)
+        p[s] = around(2500, 2 * Pi * (s - 1) / Subjects);
+    return p;
+}
+
+// Dealt round the frame inset by a tenth, a side at a time.
+std::vector<QPointF> squareSlots()
+{
+    const double w = Area.width(), h = Area.height();
+    const int k = (Subjects + 3) / 4;
+    const double across = w * 4 / 5 / (k + 1), down = h * 4 / 5 / (k + 1);
+    std::vector<QPointF> p(Subjects + 1);
+    for (int s = 1; s <= Subjects; ++s) {
+        const int j = (s - 1) / 4 + 1;
+        const QPointF at[4] = {{w / 10 + across * j, h / 10},
+                               {w * 9 / 10 - Label.width(), h / 10 + down * j},
+                               {w * 9 / 10 - across * j, h * 9 / 10 - Label.height()},
+                               {w / 10, h * 9 / 10 - down * j}};
+        p[s] = at[(s - 1) % 4];
+    }
+    return p;
+}
+
+// The Target rings from the positive choices received, each spread from twelve o'clock
+// and every other ring turned by an eighth, as the layout draws them.
+std::vector<float> targetRings(const std::vector<TidyChoice>& choices, std::vector<QPointF>& drawn)
+{
+    std::vector<int> received(Subjects + 1, 0);
+    for (const TidyChoice& c : choices)
+        received[c.chosen] += c.positive;
+    const int most = *std::max_element(received.begin(), received.end());
+    std::vector<float> radius(Subjects + 1, 0);
+    drawn.assign(Subjects + 1, {});
+    for (int count = most; count >= 0; --count) {
+        std::vector<int> ring;
+        for (int s = 1; s <= Subjects; ++s)
+            if (received[s] == count)
+                ring.push_back(s);
+        const double r = (Area.width() / 2 - 400) / (most + 1) * (most - count + 0.5);
+        for (size_t j = 0; j < ring.size(); ++j) {
+            radius[ring[j]] = static_cast<float>(r);
+            drawn[ring[j]] = around(r, (count % 2 ? Pi / 4 : 0) + 2 * Pi * j / ring.size());
+        }
+    }
+    return radius;
+}
+
+std::vector<QPointF> randomPicture()
+{
+    std::mt19937 random(7);
+    std::vector<QPointF> p(Subjects + 1);
+    for (int s = 1; s <= Subjects; ++s)
+        p[s] = QPointF(random() % 6555, random() % 6270);
+    return p;
+}
+
+void report(benchmark::State& state, const std::vector<QPointF>& before,
+            const std::vector<QPointF>& after, const std::vector<TidyChoice>& choices)
+{
+    const PictureScore b = scorePicture(before, Subjects, choices, Label);
+    const PictureScore a = scorePicture(after, Subjects, choices, Label);
+    state.counters["overlapsBefore"] = b.overlaps;
+    state.counters["overlapsAfter"] = a.overlaps;
+    state.counters["linesUnderBefore"] = b.linesUnderLabels;
+    state.counters["linesUnderAfter"] = a.linesUnderLabels;
+    state.counters["markersUnderBefore"] = b.markersUnderLabels;
+    state.counters["markersUnderAfter"] = a.markersUnderLabels;
+    state.counters["crossingsBefore"] = b.crossings;
+    state.counters["crossingsAfter"] = a.crossings;
+}
+
+void BM_Tidy_Baseline_ScorePicture(benchmark::State& state)
+{
+    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<QPointF> slots = circleSlots();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(scorePicture(slots, Subjects, choices, Label));
+}
+BENCHMARK(BM_Tidy_Baseline_ScorePicture)->Unit(benchmark::kMillisecond);
+
+void BM_Tidy_Circle40(benchmark::State& state)
+{
+    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<QPointF> slots = circleSlots();
+    std::vector<QPointF> tidy;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Label));
+    report(state, slots, tidy, choices);
+}
+BENCHMARK(BM_Tidy_Circle40)->Unit(benchmark::kMillisecond);
+
+void BM_Tidy_Square40(benchmark::State& state)
+{
+    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<QPointF> slots = squareSlots();
+    std::vector<QPointF> tidy;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Label));
+    report(state, slots, tidy, choices);
+}
+BENCHMARK(BM_Tidy_Square40)->Unit(benchmark::kMillisecond);
+
+void BM_Tidy_Target40(benchmark::State& state)
+{
+    const std::vector<TidyChoice> choices = busyClass();
+    std::vector<QPointF> drawn;
+    const std::vector<float> radius = targetRings(choices, drawn);
+    std::vector<QPointF> tidy;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tidy = tidyOnRings(radius, drawn, Subjects, choices, Area, Label));
+    report(state, drawn, tidy, choices);
+}
+BENCHMARK(BM_Tidy_Target40)->Unit(benchmark::kMillisecond);
+
+void BM_Tidy_Random40(benchmark::State& state)
+{
+    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<QPointF> start = randomPicture();
+    std::vector<QPointF> tidy;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tidy = tidyFree(start, Subjects, choices, Area, Label));
+    report(state, start, tidy, choices);
+}
+BENCHMARK(BM_Tidy_Random40)->Unit(benchmark::kMillisecond);
+
+} // namespace

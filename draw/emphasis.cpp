@@ -1,0 +1,116 @@
+#include "emphasis.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <map>
+
+namespace {
+
+QPointF centreOf(const LabelPositions& positions, long long subject, QSizeF labelSize)
+{
+    const auto& p = positions[static_cast<std::size_t>(subject)];
+    return {p[0] + labelSize.width() / 2, p[1] + labelSize.height() / 2};
+}
+
+bool covered(QPointF point, qreal half, const std::vector<QRectF>& labels)
+{
+    const QRectF marker(point.x() - half, point.y() - half, 2 * half, 2 * half);
+    return std::any_of(labels.begin(), labels.end(),
+                       [&](const QRectF& label) { return label.intersects(marker); });
+}
+
+Primitive line(QPointF from, QPointF to, const QColor& colour, qreal width, bool dashed)
+{
+    Primitive p;
+    p.kind = Primitive::Kind::Line;
+    p.p1 = from;
+    p.p2 = to;
+    p.pen = colour;
+    p.width = width;
+    p.dashed = dashed;
+    return p;
+}
+
+Primitive marker(QPointF at, bool positive, const QColor& colour)
+{
+    Primitive p;
+    p.pen = colour;
+    if (positive) {
+        p.kind = Primitive::Kind::Disc;
+        p.p1 = at;
+        p.radius = DrawSize::DiscRadius;
+        p.fill = colour;
+    } else {
+        const QPointF half(DrawSize::SquareHalfSide, DrawSize::SquareHalfSide);
+        p.kind = Primitive::Kind::SquareOutline;
+        p.p1 = at - half;
+        p.p2 = at + half;
+        p.width = DrawSize::ColourLineWidth;
+    }
+    return p;
+}
+
+qreal markerHalf(bool positive)
+{
+    return (positive ? DrawSize::DiscRadius : DrawSize::SquareHalfSide) + DrawSize::MarkerClearance;
+}
+
+} // namespace
+
+QPointF markerClearOfLabels(QPointF from, QPointF to, QPointF spot, qreal half,
+                            const std::vector<QRectF>& labels)
+{
+    if (!covered(spot, half, labels))
+        return spot;
+    const QLineF path(from, to);
+    const qreal length = path.length();
+    if (length <= 0)
+        return spot;
+    // Walk from the designed spot towards the middle of the line in small steps: the
+    // marker stays on its own half, next to the end it belongs to.
+    const qreal start = QLineF(from, spot).length() / length;
+    const qreal step = 10 / length;
+    for (qreal t = start; t <= 0.5; t += step) {
+        const QPointF at = path.pointAt(t);
+        if (!covered(at, half, labels))
+            return at;
+    }
+    return spot;
+}
+
+PrimitiveList emphasisedChoiceLines(const std::vector<DrawnChoice>& choices,
+                                    const LabelPositions& positions, QSizeF labelSize,
+                                    const std::vector<QRectF>& labels)
+{
+    // A positive choice returned is drawn once, as the pair.
+    std::map<std::pair<long long, long long>, int> positiveCount;
+    for (const DrawnChoice& c : choices)
+        if (c.positive && c.chooser != c.chosen)
+            ++positiveCount[{c.chooser, c.chosen}];
+    const auto mutual = [&](const DrawnChoice& c) {
+        return c.positive && c.chooser != c.chosen &&
+               positiveCount.count({c.chosen, c.chooser}) != 0;
+    };
+
+    PrimitiveList lines, markers;
+    for (const DrawnChoice& c : choices) {
+        const QPointF from = centreOf(positions, c.chooser, labelSize);
+        const QPointF to = centreOf(positions, c.chosen, labelSize);
+        const bool isMutual = mutual(c);
+        if (!isMutual || c.chooser < c.chosen) {
+            if (!c.positive)
+                lines.push_back(
+                    line(from, to, DrawColour::Negative, DrawSize::ColourLineWidth, true));
+            else
+                lines.push_back(line(from, to, DrawColour::Line,
+                                     isMutual ? DrawSize::MutualLineWidth : 0, false));
+        }
+        const QPointF spot = from + (to - from) / 4;
+        const QPointF at = markerClearOfLabels(from, to, spot, markerHalf(c.positive), labels);
+        markers.push_back(
+            marker(at, c.positive, c.positive ? DrawColour::Marker : DrawColour::Negative));
+    }
+    // Markers go over every line, so that no line hides one.
+    lines.insert(lines.end(), markers.begin(), markers.end());
+    return lines;
+}

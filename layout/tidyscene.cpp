@@ -1,0 +1,262 @@
+#include "tidyscene.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <numeric>
+#include <utility>
+
+namespace Layout::TidySupport {
+
+TidyScene::TidyScene(const ChoiceGraph& graph, QSizeF label, const std::vector<QPointF>& leftTop)
+    : g(graph), n(graph.n), w(label.width()), h(label.height()), left(n + 1, 0), top(n + 1, 0),
+      x0(g.lines.size()), y0(g.lines.size()), x1(g.lines.size()), y1(g.lines.size()),
+      endA(g.lines.size()), endB(g.lines.size()), mx(g.markers.size()), my(g.markers.size()),
+      movedLabel(n + 1, 0), touchedMarker(g.markers.size(), 0), rank(g.lines.size(), Untouched),
+      words(n / 64 + 1), under(g.lines.size() * static_cast<size_t>(words), 0), cover(n + 1, 0)
+{
+    for (size_t line = 0; line < g.lines.size(); ++line) {
+        endA[line] = g.lines[line].a;
+        endB[line] = g.lines[line].b;
+    }
+    std::vector<int> everyone(n);
+    std::iota(everyone.begin(), everyone.end(), 1);
+    std::vector<QPointF> at(n);
+    for (int s = 1; s <= n; ++s)
+        at[s - 1] = leftTop[s];
+    moved = everyone;
+    mark(everyone, true);
+    place(everyone, at);
+    keepLinesUnder();
+    total = {overlapsNear(), linesUnderBefore(), markersUnderNear(), 0};
+    mark(everyone, false);
+    moved.clear();
+}
+
+std::vector<QPointF> TidyScene::positions() const
+{
+    std::vector<QPointF> result(n + 1);
+    for (int s = 1; s <= n; ++s)
+        result[s] = position(s);
+    return result;
+}
+
+void TidyScene::mark(const std::vector<int>& labels, bool on)
+{
+    for (int s : labels)
+        movedLabel[s] = on;
+    for (int s : labels) {
+        for (int line : g.linesOf[s]) {
+            if (on && rank[line] == Untouched) {
+                rank[line] = static_cast<int>(lines.size());
+                lines.push_back(line);
+            } else if (!on) {
+                rank[line] = Untouched;
+            }
+        }
+        for (int marker : g.markersOf[s]) {
+            if (on && !touchedMarker[marker])
+                markers.push_back(marker);
+            touchedMarker[marker] = on;
+        }
+    }
+    if (!on) {
+        lines.clear();
+        markers.clear();
+    }
+}
+
+void TidyScene::place(const std::vector<int>& labels, const std::vector<QPointF>& to)
+{
+    for (size_t k = 0; k < labels.size(); ++k) {
+        left[labels[k]] = to[k].x();
+        top[labels[k]] = to[k].y();
+    }
+    for (int line : lines) {
+        x0[line] = left[endA[line]] + w / 2;
+        y0[line] = top[endA[line]] + h / 2;
+        x1[line] = left[endB[line]] + w / 2;
+        y1[line] = top[endB[line]] + h / 2;
+    }
+    // The same sums as the picture score, so that the counts agree to the last bit.
+    for (int marker : markers) {
+        const ChoiceGraph::Marker& m = g.markers[marker];
+        mx[marker] = left[m.chooser] + w / 2 + (left[m.chosen] - left[m.chooser]) / 4;
+        my[marker] = top[m.chooser] + h / 2 + (top[m.chosen] - top[m.chooser]) / 4;
+    }
+}
+
+int TidyScene::overlapsNear() const
+{
+    int count = 0;
+    for (int s : moved)
+        for (int k = 1; k <= n; ++k)
+            if (k != s && !(movedLabel[k] && k < s))
+                count += squaresOverlap(left[s], top[s], left[k], top[k], w, h);
+    return count;
+}
+
+int TidyScene::linesUnderBefore() const
+{
+    int count = 0;
+    for (int line : lines) {
+        const std::uint64_t* row = &under[static_cast<size_t>(line) * words];
+        for (int k = 0; k < words; ++k)
+            count += bitCount(row[k]);
+        for (int s : moved)
+            count -= static_cast<int>((row[s / 64] >> (s % 64)) & 1);
+    }
+    for (int s : moved)
+        count += cover[s];
+    return count;
+}
+
+// Stops as soon as the count passes `limit`: the move is then turned down anyway.
+int TidyScene::linesUnderAfter(int limit) const
+{
+    int count = 0;
+    for (int line : lines) {
+        const int a = endA[line], b = endB[line];
+        const double ax = x0[line], ay = y0[line], bx = x1[line], by = y1[line];
+        for (int k = 1; k <= n; ++k)
+            count +=
+                (k != a) & (k != b) & segmentUnderSquare(ax, ay, bx, by, left[k], top[k], w, h);
+        if (count > limit)
+            return count;
+    }
+    for (int s : moved) {
+        const double sx = left[s], sy = top[s];
+        for (size_t line = 0; line < g.lines.size(); ++line)
+            count += (rank[line] == Untouched) &
+                     segmentUnderSquare(x0[line], y0[line], x1[line], y1[line], sx, sy, w, h);
+        if (count > limit)
+            return count;
+    }
+    return count;
+}
+
+void TidyScene::keepLinesUnder()
+{
+    const auto set = [&](size_t line, int k, bool on) {
+        std::uint64_t& word = under[line * words + static_cast<size_t>(k / 64)];
+        const std::uint64_t bit = std::uint64_t{1} << (k % 64);
+        word = on ? word | bit : word & ~bit;
+    };
+    for (int line : lines)
+        for (int k = 1; k <= n; ++k)
+            set(line, k,
+                k != endA[line] && k != endB[line] &&
+                    segmentUnderSquare(x0[line], y0[line], x1[line], y1[line], left[k], top[k], w,
+                                       h));
+    for (int s : moved)
+        for (size_t line = 0; line < g.lines.size(); ++line)
+            if (rank[line] == Untouched)
+                set(line, s,
+                    segmentUnderSquare(x0[line], y0[line], x1[line], y1[line], left[s], top[s], w,
+                                       h));
+    std::fill(cover.begin(), cover.end(), 0);
+    for (size_t line = 0; line < g.lines.size(); ++line)
+        for (int k = 1; k <= n; ++k)
+            cover[k] += static_cast<int>(
+                (under[line * words + static_cast<size_t>(k / 64)] >> (k % 64)) & 1);
+}
+
+int TidyScene::markersUnderNear() const
+{
+    int count = 0;
+    for (int marker : markers) {
+        const double px = mx[marker], py = my[marker];
+        for (int k = 1; k <= n; ++k)
+            count += insideSquare(px, py, left[k], top[k], w, h);
+    }
+    for (int s : moved) {
+        const double sx = left[s], sy = top[s];
+        for (size_t marker = 0; marker < g.markers.size(); ++marker)
+            count += !touchedMarker[marker] & insideSquare(mx[marker], my[marker], sx, sy, w, h);
+    }
+    return count;
+}
+
+// Stops as soon as the count passes `limit`.
+int TidyScene::crossingsNear(int limit) const
+{
+    int count = 0;
+    const int all = static_cast<int>(g.lines.size());
+    for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
+        const int e = lines[k];
+        const int a = endA[e], b = endB[e];
+        const double ax = x0[e], ay = y0[e], bx = x1[e], by = y1[e];
+        // Each moved line against the lines that stay put and the moved lines after it,
+        // so that a pair is counted once; plain enough for the compiler to vectorise.
+        for (int f = 0; f < all; ++f) {
+            const bool apart =
+                (endA[f] != a) & (endA[f] != b) & (endB[f] != a) & (endB[f] != b) & (rank[f] > k);
+            count += apart & segmentsCross(ax, ay, bx, by, x0[f], y0[f], x1[f], y1[f]);
+        }
+        if (count > limit)
+            return count;
+    }
+    return count;
+}
+
+bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPointF>& to,
+                        double temperature, bool sideways, Random& random)
+{
+    std::vector<QPointF> from(labels.size());
+    for (size_t k = 0; k < labels.size(); ++k)
+        from[k] = position(labels[k]);
+    moved = labels;
+    mark(labels, true);
+    // Each aim is counted before and after, the highest first; a move that spoils an aim
+    // while the higher ones are even is refused there and then.
+    PictureScore delta;
+    bool better = false, refused = false;
+    const auto judge = [&](int change) {
+        refused = !better && change > 0;
+        better = better || change < 0;
+        return change;
+    };
+    {
+        const int before = overlapsNear();
+        place(labels, to);
+        delta.overlaps = judge(overlapsNear() - before);
+        place(labels, from);
+    }
+    if (!refused) {
+        const int before = linesUnderBefore();
+        place(labels, to);
+        delta.linesUnderLabels = judge(linesUnderAfter(better ? INT_MAX : before) - before);
+        place(labels, from);
+    }
+    if (!refused) {
+        const int before = markersUnderNear();
+        place(labels, to);
+        delta.markersUnderLabels = judge(markersUnderNear() - before);
+        place(labels, from);
+    }
+    // Crossings only choose between pictures even on every higher aim. The chance of
+    // taking a few more is drawn first, so that the count can stop once past it.
+    if (!refused && !better) {
+        const double slack = temperature > 0 ? -temperature * std::log(1 - random.unit()) : 0;
+        const int allowed = static_cast<int>(std::min(slack, 1e9));
+        const int before = crossingsNear(INT_MAX);
+        place(labels, to);
+        delta.crossings = crossingsNear(before + allowed) - before;
+        place(labels, from);
+        refused = delta.crossings > allowed;
+    }
+    const bool take = !refused && (delta != PictureScore{} || sideways);
+    if (take) {
+        place(labels, to);
+        keepLinesUnder();
+        total.overlaps += delta.overlaps;
+        total.linesUnderLabels += delta.linesUnderLabels;
+        total.markersUnderLabels += delta.markersUnderLabels;
+        total.crossings = better ? 0 : total.crossings + delta.crossings;
+    }
+    mark(labels, false);
+    moved.clear();
+    return take;
+}
+
+} // namespace Layout::TidySupport

@@ -1,0 +1,120 @@
+#pragma once
+// The pieces shared by the picture score and the Tidy searches: the geometric tests,
+// the choice graph as drawn, and a small seeded generator. Internal to the layout
+// library.
+
+#include "picturescore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace Layout::TidySupport {
+
+// Squares are open: labels that only touch along an edge do not hide each other.
+inline bool squaresOverlap(double ax, double ay, double bx, double by, double w, double h)
+{
+    return (std::abs(ax - bx) < w) & (std::abs(ay - by) < h);
+}
+
+inline bool insideSquare(double px, double py, double left, double top, double w, double h)
+{
+    return (left < px) & (px < left + w) & (top < py) & (py < top + h);
+}
+
+// Whether the segment runs through the open square: it does unless the square's sides
+// or the line itself separate them. A line that only grazes a corner or an edge leaves
+// the caption readable and does not count. Written without branches, as it runs in the
+// innermost loops of the search.
+inline bool segmentUnderSquare(double x0, double y0, double x1, double y1, double left, double top,
+                               double w, double h)
+{
+    const bool apartX = (std::max(x0, x1) <= left) | (std::min(x0, x1) >= left + w);
+    const bool apartY = (std::max(y0, y1) <= top) | (std::min(y0, y1) >= top + h);
+    const double nx = y0 - y1, ny = x1 - x0;
+    const double offset = nx * (left + w / 2 - x0) + ny * (top + h / 2 - y0);
+    const double reach = w / 2 * std::abs(nx) + h / 2 * std::abs(ny);
+    return !apartX & !apartY & (std::abs(offset) < reach);
+}
+
+inline double orientation(double ax, double ay, double bx, double by, double cx, double cy)
+{
+    return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+}
+
+// Only a true crossing: lines that touch, end on one another or run along one another
+// are left to the lines-under-labels count. The products keep it free of branches.
+inline bool segmentsCross(double ax, double ay, double bx, double by, double cx, double cy,
+                          double dx, double dy)
+{
+    return (orientation(cx, cy, dx, dy, ax, ay) * orientation(cx, cy, dx, dy, bx, by) < 0) &
+           (orientation(ax, ay, bx, by, cx, cy) * orientation(ax, ay, bx, by, dx, dy) < 0);
+}
+
+// Bits set in a word. Written out because std::popcount becomes a library call on
+// processors without a popcount instruction, which the slot search feels.
+inline int bitCount(std::uint64_t v)
+{
+    v = v - ((v >> 1) & 0x5555555555555555ULL);
+    v = (v & 0x3333333333333333ULL) + ((v >> 2) & 0x3333333333333333ULL);
+    v = (v + (v >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+    return static_cast<int>((v * 0x0101010101010101ULL) >> 56);
+}
+
+// The choices as the picture draws them.
+struct ChoiceGraph {
+    struct Line {
+        int a = 0, b = 0;   // a < b
+        int ab = 0, ba = 0; // markers: choices a->b and b->a
+    };
+    struct Marker {
+        int chooser = 0, chosen = 0;
+    };
+    int n = 0;
+    std::vector<Line> lines;
+    std::vector<Marker> markers;
+    std::vector<std::vector<int>> linesOf;   // per subject, the lines ending at it
+    std::vector<std::vector<int>> markersOf; // per subject, the markers of its lines
+
+    ChoiceGraph(int subjects, const std::vector<TidyChoice>& choices);
+    // Choices between the two, either way and under either criterion.
+    int ties(int a, int b) const { return tieCount[a * (n + 1) + b]; }
+
+private:
+    std::vector<int> tieCount;
+};
+
+// SplitMix64: the same sequence on every platform and library, unlike the standard
+// distributions, so that Tidy gives the same picture everywhere.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : state(seed) {}
+    std::uint64_t next()
+    {
+        std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    int below(int bound) { return static_cast<int>(next() % static_cast<std::uint64_t>(bound)); }
+    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+
+private:
+    std::uint64_t state;
+};
+
+// How many moves a search tries: a class with few choices is quick to score and gets
+// more, so that every class takes about the same time.
+inline int searchRounds(const ChoiceGraph& graph, int work, int fewest, int most)
+{
+    const int size = static_cast<int>(graph.lines.size() + graph.markers.size()) + graph.n;
+    return graph.n * std::clamp(work / std::max(size, 1), fewest, most);
+}
+
+// The label order that keeps friends together: each next label is the one most tied
+// to the last few placed, so a clique comes out as a run.
+std::vector<int> chainOrder(const ChoiceGraph& graph);
+
+} // namespace Layout::TidySupport

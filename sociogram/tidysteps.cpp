@@ -1,0 +1,92 @@
+// "&Tidy Labels": the labels of the layout in view rearranged so that the picture
+// reads, keeping the layout's idea. Like a drag, it only moves labels: the lines are
+// drawn again and the arrangement is stored when the user saves it.
+
+#include "sociogramstate.h"
+
+#include "choicegrid.h"
+#include "numbers.h"
+#include "tidy.h"
+
+using Global::Long;
+
+namespace {
+
+std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
+{
+    std::vector<QPointF> points(1); // index 0 is the template's
+    for (const Layout::Place& p : places)
+        points.emplace_back(p.left, p.top);
+    return points;
+}
+
+} // namespace
+
+std::vector<Layout::TidyChoice> SociogramState::tidyChoices(Trap& trap)
+{
+    std::vector<Layout::TidyChoice> choices;
+    forEachChoice(
+        trap, DataGrid(),
+        [&](const DrawnChoice& c) -> std::optional<Failure> {
+            choices.push_back({int(c.chooser), int(c.chosen), c.positive});
+            return std::nullopt;
+        },
+        style.otherCriterion);
+    return choices;
+}
+
+void SociogramState::TidyLabels()
+{
+    Trap trap(QStringLiteral("DrawForm:TidyLabels"));
+    Q_EMIT busyChanged(true);
+    const int n = labels.highestIndex();
+    const std::vector<Layout::TidyChoice> choices = tidyChoices(trap);
+    const QSizeF label(labelSize().width, labelSize().height);
+    std::vector<QPointF> current(std::size_t(n) + 1);
+    for (int s = 1; s <= n; ++s)
+        if (const SubjectLabel* l = labels.get(s))
+            current[std::size_t(s)] = QPointF(l->Left, l->Top);
+
+    std::vector<QPointF> tidied;
+    switch (Global::SociogramType) {
+    case Codes::SociogramType::Circle:
+        tidied = Layout::tidyOnSlots(asPoints(Layout::circlePlaces(n, area(), labelSize())), n,
+                                     choices, label);
+        break;
+    case Codes::SociogramType::Square:
+        if (const auto spacing = Layout::squareSpacing(n, area()))
+            tidied = Layout::tidyOnSlots(
+                asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing)), n, choices,
+                label);
+        break;
+    case Codes::SociogramType::Target: {
+        // Each label keeps the ring snapping uses: the radius in its tag.
+        std::vector<float> radius(std::size_t(n) + 1, 0.0f);
+        for (int s = 1; s <= n; ++s)
+            if (const SubjectLabel* l = labels.get(s))
+                radius[std::size_t(s)] = float(Numbers::leadingValue(l->Tag));
+        tidied = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label);
+        break;
+    }
+    case Codes::SociogramType::Random:
+        tidied = Layout::tidyFree(current, n, choices, QSizeF(W, H), label);
+        break;
+    default:
+        break;
+    }
+    for (int s = 1; s <= n && s < int(tidied.size()); ++s) {
+        if (!labels.exists(s))
+            continue;
+        const QPointF p = tidied[std::size_t(s)];
+        auto& pos = Global::LabelPos[std::size_t(s)];
+        const std::optional<Global::Integer> x = Numbers::toInteger(p.x());
+        const std::optional<Global::Integer> y = Numbers::toInteger(p.y());
+        if (!x || !y)
+            continue;
+        pos = {*x, *y};
+        labels.move(s, float(p.x()), float(p.y()));
+    }
+    PositionsSaved = Global::False;
+    LineDraw();
+    Q_EMIT busyChanged(false);
+}
