@@ -93,6 +93,7 @@ private:
                             .arg(earlier->second));
             else
                 firstLineOf[*chooser] = line;
+            choices.markNamed(*chooser);
         }
         std::set<int> named;
         for (int slot = 1; slot < record.fields.size(); ++slot) {
@@ -141,7 +142,8 @@ QString ImportProblem::text() const
 
 ImportedChoices::ImportedChoices(int groupSize, int maxChoices)
     : size(std::max(groupSize, 0)), slots(std::max(maxChoices, 0)),
-      cells(static_cast<std::size_t>(size) * static_cast<std::size_t>(slots), 0)
+      cells(static_cast<std::size_t>(size) * static_cast<std::size_t>(slots), 0),
+      rows(static_cast<std::size_t>(size), false)
 {
 }
 
@@ -157,6 +159,17 @@ void ImportedChoices::set(int subject, int slot, int chosen)
     if (subject < 1 || subject > size || slot < 1 || slot > slots)
         return;
     cells[static_cast<std::size_t>((subject - 1) * slots + (slot - 1))] = chosen;
+}
+
+void ImportedChoices::markNamed(int subject)
+{
+    if (subject >= 1 && subject <= size)
+        rows[static_cast<std::size_t>(subject - 1)] = true;
+}
+
+bool ImportedChoices::named(int subject) const
+{
+    return subject >= 1 && subject <= size && rows[static_cast<std::size_t>(subject - 1)];
 }
 
 int ImportedChoices::filled() const

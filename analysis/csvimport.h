@@ -26,11 +26,15 @@ public:
     int at(int subject, int slot) const;
     void set(int subject, int slot, int chosen);
     int filled() const; // cells holding a choice
+    // A subject the file gives a row for, even an empty one.
+    void markNamed(int subject);
+    bool named(int subject) const;
 
 private:
     int size;
     int slots;
     std::vector<int> cells;
+    std::vector<bool> rows;
 };
 
 struct ImportResult {

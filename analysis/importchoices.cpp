@@ -8,15 +8,52 @@
 
 namespace {
 
-bool gridHoldsChoices(const ChoiceGrid& grid)
+bool rowHoldsChoices(const ChoiceGrid& grid, int row)
 {
-    for (int row = ChoiceGrid::FixedRows; row < grid.Rows(); ++row) {
-        for (int col = ChoiceGrid::FixedCols; col < grid.Cols(); ++col) {
-            if (!grid.TextMatrix(row, col).trimmed().isEmpty())
-                return true;
-        }
+    for (int col = ChoiceGrid::FixedCols; col < grid.Cols(); ++col) {
+        if (!grid.TextMatrix(row, col).trimmed().isEmpty())
+            return true;
     }
     return false;
+}
+
+// "3", "3 and 7", "3, 7 and 9"
+QString subjectList(const QList<int>& subjects)
+{
+    QStringList numbers;
+    for (int s : subjects)
+        numbers.append(QString::number(s));
+    if (numbers.size() < 2)
+        return numbers.join(QString());
+    const QString last = numbers.takeLast();
+    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+// Asks before choices already keyed are lost: the file replaces the whole grid, so
+// the rows of subjects it does not name become empty, and the question says whose.
+bool mayReplace(const ChoiceGrid& grid, const ImportedChoices& choices)
+{
+    bool holdsChoices = false;
+    QList<int> emptied;
+    for (int subject = 1; subject <= choices.groupSize(); ++subject) {
+        const int row = subject + ChoiceGrid::FixedRows - 1;
+        if (!rowHoldsChoices(grid, row))
+            continue;
+        holdsChoices = true;
+        if (!choices.named(subject))
+            emptied.append(subject);
+    }
+    if (!holdsChoices)
+        return true;
+    QString question = QStringLiteral("Replace the choices in the grid with those of the file?");
+    if (!emptied.isEmpty())
+        question =
+            QStringLiteral("The file does not name %1 %2, whose choices in the grid will "
+                           "be emptied.\n\n")
+                .arg(emptied.size() == 1 ? QStringLiteral("subject") : QStringLiteral("subjects"),
+                     subjectList(emptied)) +
+            question;
+    return MsgBox(question, Buttons::YesNo, Icon::Question) == Answer::Yes;
 }
 
 QString problemMessage(const std::vector<ImportProblem>& problems)
@@ -66,9 +103,7 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid)
         MsgBox(problemMessage(result.problems), Buttons::Ok, Icon::Exclamation);
         return false;
     }
-    if (gridHoldsChoices(grid) &&
-        MsgBox(QStringLiteral("Replace the choices in the grid with those of the file?"),
-               Buttons::YesNo, Icon::Question) != Answer::Yes)
+    if (!mayReplace(grid, *result.choices))
         return false;
     return applyImportedChoices(*result.choices, grid);
 }

@@ -279,7 +279,8 @@ void TestAnalysisWindow::importAsksBeforeReplacingChoices()
     QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.texts().first(),
-             u"Replace the choices in the grid with those of the file?"_qs);
+             u"The file does not name subject 3, whose choices in the grid will be emptied.\n\n"
+             "Replace the choices in the grid with those of the file?"_qs);
     QCOMPARE(messages.shown()[0].buttons, Buttons::YesNo);
 
     QVERIFY(ImportChoicesFrom(path, grid));

@@ -1,0 +1,124 @@
+#include "sociocanvas.h"
+
+#include "codes.h"
+#include "keydrawing.h"
+#include "linesteps.h"
+#include "paint.h"
+#include "windows.h"
+
+#include <QPainter>
+#include <cmath>
+
+SocioCanvas::SocioCanvas(QWidget* parent, const SociogramState& state)
+    : QWidget(parent), state(state)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+namespace {
+
+QSizeF designPixels()
+{
+    return QSizeF(Codes::Geometry::DesignWidth, Codes::Geometry::DesignHeight) / Twips::perPixel();
+}
+
+} // namespace
+
+qreal SocioCanvas::zoom() const
+{
+    const QSizeF design = designPixels();
+    return std::min(width() / design.width(), height() / design.height());
+}
+
+qreal SocioCanvas::scale() const
+{
+    return zoom() / Twips::perPixel();
+}
+
+QPointF SocioCanvas::pictureOrigin() const
+{
+    const QSizeF shown = designPixels() * zoom();
+    return QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2);
+}
+
+QPoint SocioCanvas::designPixel(QPointF pixels) const
+{
+    const QPointF p = (pixels - pictureOrigin()) / zoom();
+    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+}
+
+bool SocioCanvas::insidePicture(QPoint designPixel) const
+{
+    const QSizeF design = designPixels();
+    return designPixel.x() >= 0 && designPixel.y() >= 0 && designPixel.x() < design.width() &&
+           designPixel.y() < design.height();
+}
+
+PrimitiveList SocioCanvas::labelPrimitives() const
+{
+    return ::labelPrimitives(state.labels, LabelSet::MaxIndex);
+}
+
+int SocioCanvas::labelAt(QPointF twips) const
+{
+    // Labels are painted in subject order, so the highest number is on top.
+    for (int i = LabelSet::MaxIndex; i >= 1; --i) {
+        const SubjectLabel* l = state.labels.get(i);
+        if (l && l->Visible && QRectF(l->Left, l->Top, l->Width, l->Height).contains(twips))
+            return i;
+    }
+    return 0;
+}
+
+QRect SocioCanvas::labelDesignRect(int i) const
+{
+    const SubjectLabel* l = state.labels.get(i);
+    if (!l || !l->Visible)
+        return {};
+    const double per = Twips::perPixel();
+    return QRect(qRound(l->Left / per), qRound(l->Top / per), qRound(l->Width / per),
+                 qRound(l->Height / per));
+}
+
+QRect SocioCanvas::labelRect(int i) const
+{
+    const QRect design = labelDesignRect(i);
+    if (design.isEmpty())
+        return {};
+    const QPointF o = pictureOrigin();
+    const qreal z = zoom();
+    return QRectF(o + QPointF(design.topLeft()) * z, QSizeF(design.size()) * z).toRect();
+}
+
+void SocioCanvas::setDragOutline(const QRectF& twips)
+{
+    outline = twips;
+    update(); // coalesced by Qt: at most one repaint per frame however fast the pointer moves
+}
+
+void SocioCanvas::clearDragOutline()
+{
+    outline = QRectF();
+    update();
+}
+
+void SocioCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    p.translate(pictureOrigin());
+    const qreal s = scale();
+    if (zoom() > 1)
+        p.setRenderHint(QPainter::Antialiasing);
+    paintPrimitives(p, state.drawing(), s);
+    QFont font = sociogramLabelFont();
+    font.setPointSizeF(font.pointSizeF() * zoom());
+    p.setFont(font);
+    paintPrimitives(p, labelPrimitives(), s);
+    if (!outline.isNull()) {
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(outline.topLeft() * s, outline.size() * s));
+    }
+}
