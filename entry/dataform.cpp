@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTableView>
+#include <algorithm>
 
 namespace {
 
@@ -109,13 +110,14 @@ void DataForm::buildGrid()
     Dgrid->setSelectionBehavior(QAbstractItemView::SelectItems);
     Dgrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Dgrid->setTabKeyNavigation(false);
-    Dgrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The choice columns share the grid's width evenly, whether or not the vertical
+    // scroll bar takes its strip: a fixed width a few pixels too wide would let the view
+    // slide sideways under the subject column and cut the first choice in half. Only
+    // columns too narrow for their caption scroll, and then with a visible scroll bar.
+    Dgrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Dgrid->horizontalHeader()->setHighlightSections(false);
     Dgrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The columns are as wide as the grid allows without its vertical scroll bar; when
-    // that bar shows, the last column gives up the room rather than a sideways scroll.
-    Dgrid->horizontalHeader()->setStretchLastSection(true);
-    Dgrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Dgrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Dgrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Dgrid->verticalHeader()->setDefaultSectionSize(Twips::toPixels(255));
     Dgrid->verticalHeader()->setHighlightSections(false);
@@ -138,11 +140,15 @@ void DataForm::buildGrid()
 void DataForm::applyColumnWidths()
 {
     const ChoiceGrid& g = state.grid;
-    for (int c = ChoiceGrid::FixedCols; c < g.Cols(); ++c)
-        Dgrid->setColumnWidth(c - 1, Twips::toPixels(g.ColWidth(c)));
-    if (g.Cols() > 0)
-        Dgrid->verticalHeader()->setFixedWidth(Twips::toPixels(g.ColWidth(0)));
     corner->setText(model->cornerText());
+    // The subject column is as wide as the grid sets it, and never narrower than its
+    // two header words: with ten choices the even share would cut "Subject" short.
+    const int cornerText = corner->sizeHint().width() + 2;
+    if (g.Cols() > 0)
+        Dgrid->verticalHeader()->setFixedWidth(
+            std::max(Twips::toPixels(g.ColWidth(0)), cornerText));
+    Dgrid->horizontalHeader()->setMinimumSectionSize(
+        Dgrid->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Choice ")));
     const int headerHeight = Dgrid->horizontalHeader()->sizeHint().height();
     corner->setGeometry(Dgrid->frameWidth(), Dgrid->frameWidth(), Dgrid->verticalHeader()->width(),
                         headerHeight);

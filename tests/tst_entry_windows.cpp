@@ -11,6 +11,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void dataWindowLayout()
     {
         newStudy(3);
+        Global::GroupSize = 24; // rows enough for the vertical scroll bar
         DataForm* form = openDataForm();
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("Class 4B"));
@@ -100,10 +102,15 @@ private Q_SLOTS:
         QCOMPARE(form->Dgrid->geometry(), QRect(Twips::toPixels(120), Twips::toPixels(600),
                                                 Twips::toPixels(7215), Twips::toPixels(4815)));
         QCOMPARE(form->Dgrid->font().family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(form->Dgrid->model()->rowCount(), 12);
+        QCOMPARE(form->Dgrid->model()->rowCount(), 24);
         QCOMPARE(form->Dgrid->model()->columnCount(), 3);
-        QCOMPARE(form->Dgrid->columnWidth(0), Twips::toPixels(1774));
-        QCOMPARE(form->Dgrid->verticalHeader()->width(), Twips::toPixels(1774));
+        QVERIFY(QTest::qWaitFor([&] { return form->Dgrid->verticalScrollBar()->isVisible(); }));
+        // Every column whole: moving to the last column must not slide the view sideways.
+        form->Dgrid->setCurrentIndex(form->Dgrid->model()->index(0, 2));
+        form->Dgrid->scrollTo(form->Dgrid->currentIndex());
+        QCOMPARE(form->Dgrid->horizontalScrollBar()->value(), 0);
+        QVERIFY(form->Dgrid->horizontalHeader()->length() <=
+                form->Dgrid->viewport()->width());
         auto* corner = form->Dgrid->findChild<QLabel*>(QStringLiteral("GridCorner"));
         QVERIFY(corner);
         QCOMPARE(corner->text(), QStringLiteral("Subject\nNumber"));
