@@ -94,6 +94,43 @@ void turnRingsApart(std::vector<Ring>& rings, const Rings& geometry, QSizeF labe
     }
 }
 
+// A ring's even spread can leave labels on neighbouring rings on top of each other,
+// however the rings are turned. Such a label slides along its own ring to the nearest
+// place clear of every other label, trying ever wider steps either way; where the rings
+// are too crowded for that, it stays where it overlaps the fewest.
+void slideApart(const std::vector<int>& order, const std::vector<double>& radius,
+                const Rings& geometry, QSizeF label, std::vector<QPointF>& positions)
+{
+    constexpr int Steps = 360; // half a degree apart
+    const auto overlapsAt = [&](int s, QPointF at) {
+        int count = 0;
+        for (int t : order)
+            count += t != s && squaresOverlap(at.x(), at.y(), positions[t].x(), positions[t].y(),
+                                              label.width(), label.height());
+        return count;
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int s : order) {
+            int fewest = overlapsAt(s, positions[s]);
+            if (fewest == 0 || radius[s] <= 0)
+                continue;
+            const double from = geometry.angleOf(positions[s]);
+            for (int k = 1; k <= Steps && fewest > 0; ++k) {
+                for (const int side : {1, -1}) {
+                    const QPointF at = geometry.leftTop(radius[s], from + side * Pi * k / Steps);
+                    const int count = overlapsAt(s, at);
+                    if (count < fewest) {
+                        fewest = count;
+                        positions[s] = at;
+                        if (count == 0)
+                            break;
+                    }
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
@@ -201,6 +238,7 @@ std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
         }
     }
 
+    slideApart(byRadius, radius, geometry, label, best);
     const bool improved =
         scorePicture(best, n, choices, label) < scorePicture(given, n, choices, label);
     for (int s = 1; s <= n; ++s)
