@@ -257,9 +257,9 @@ private Q_SLOTS:
             << std::vector<float>{0, 300, 650, 650, 650, 1000, 1000, 1000, 1000} << true;
         QTest::newRow("40 with no choices, one crowded ring")
             << 40 << Choices{} << std::vector<float>{} << false;
-        std::vector<float> close{0, 0}; // one pupil chosen by all: 22 rings 95 twips apart
+        std::vector<float> close{0, 0}; // six rings of four, closer than a label is high
         for (int s = 2; s <= 24; ++s)
-            close.push_back(float(400 + 95 * ((s * 7) % 22)));
+            close.push_back(float(1300 + 95 * ((s - 2) / 4)));
         QTest::newRow("24 on rings closer than a label")
             << 24 << generatedClass(24, 3, 7) << close << true;
         QTest::newRow("12") << 12 << generatedClass(12, 2, 5) << std::vector<float>{} << true;
