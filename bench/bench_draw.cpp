@@ -215,3 +215,33 @@ void BM_Draw_PaintFrame(benchmark::State& state)
 BENCHMARK(BM_Draw_PaintFrame);
 
 } // namespace
+
+// A repaint of the largest study in a window twice the designed size, as the window
+// paints it then: smoothed, with "Colour Choices" on and the forty labels on top.
+void BM_Draw_PaintFrameTwiceSize(benchmark::State& state)
+{
+    if (skipWithoutStudy(state))
+        return;
+    constexpr qreal Zoom = 2;
+    QImage image(qRound(DrawW * PixelsPerTwip * Zoom), qRound(DrawH * PixelsPerTwip * Zoom),
+                 QImage::Format_RGB32);
+    const PrimitiveList list =
+        drawChoiceLines(DataGrid(), QSizeF(LabelSide, LabelSide), DrawW, DrawH, {true, true});
+    PrimitiveList labels;
+    for (int s = 1; s <= 40; ++s) {
+        const qreal angle = 2 * M_PI * (s - 1) / 40;
+        labels.push_back(labelPrimitive(QPointF(DrawW / 2 + 2500 * std::cos(angle) - 180,
+                                                DrawH / 2 + 2500 * std::sin(angle) - 180),
+                                        LabelSide, QString::number(s)));
+    }
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintPrimitives(painter, list, PixelsPerTwip * Zoom);
+        paintPrimitives(painter, labels, PixelsPerTwip * Zoom);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_Draw_PaintFrameTwiceSize)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "keydrawing.h"
 
+#include "groupcolours.h"
 #include "paint.h"
 
 #include <QFontMetricsF>
@@ -124,9 +125,11 @@ QFont sociogramLabelFont()
     return font;
 }
 
-QSizeF keySize()
+QSizeF keySize(int groups)
 {
-    return {2535, 3735};
+    const QSizeF markers(2535, 3735);
+    const QSizeF legend = groupLegendSize(groups);
+    return {std::max(markers.width(), legend.width()), markers.height() + legend.height()};
 }
 
 PrimitiveList keyPrimitives(QPointF origin, bool colour)
@@ -155,7 +158,7 @@ PrimitiveList keyPrimitives(QPointF origin, bool colour)
     return list;
 }
 
-void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour)
+void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int groups)
 {
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
@@ -171,5 +174,6 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour)
     paintPrimitives(painter, keyPrimitives(origin, colour), scale);
     for (const KeyCaption& c : captions)
         paintKeyCaption(painter, c, origin, scale);
+    paintGroupLegend(painter, origin + QPointF(0, keySize().height()), scale, groups);
     painter.restore();
 }

@@ -204,7 +204,7 @@ QSizeF pictureSize(QSizeF drawing, const PictureOptions& options)
     const qreal title = titleHeight(options);
     if (!options.includeKey)
         return {drawing.width(), drawing.height() + title};
-    const QSizeF key = keySize();
+    const QSizeF key = keySize(options.keyGroups);
     return {drawing.width() + key.width(), std::max(drawing.height() + title, key.height())};
 }
 
@@ -237,7 +237,7 @@ void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawin
     painter.setClipping(false);
     painter.translate(0, -title * scale);
     if (options.includeKey)
-        paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey);
+        paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey, options.keyGroups);
     painter.restore();
 }
 

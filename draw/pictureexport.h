@@ -28,6 +28,7 @@ struct PictureOptions {
     int dpi = PictureResolution::Default; // PNG only; SVG and PDF are drawn as vectors
     bool includeKey = false;
     bool colourKey = false;    // the key drawn as "Colour Choices" draws the choices
+    int keyGroups = 0;         // groups coloured on the labels, listed under the key
     bool includeTitle = false; // titleLines above the drawing
     QStringList titleLines;    // the first line in bold
 };

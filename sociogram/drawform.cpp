@@ -22,6 +22,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -259,7 +260,8 @@ void DrawForm::ExportPicture_Click()
 {
     // The same primitives the canvas paints, with the label controls drawn on top.
     PictureExport::run(this, sociogramPicture(state.drawing(), area->labelPrimitives()),
-                       QSizeF(state.W, state.H), {pictureTitle(), state.style.colour});
+                       QSizeF(state.W, state.H),
+                       {pictureTitle(), state.style.colour, shownGroupCount()});
 }
 
 QStringList DrawForm::pictureTitle() const
@@ -323,6 +325,20 @@ void DrawForm::Form_Unload()
     KeyShown = false;
 }
 
+int DrawForm::shownGroupCount() const
+{
+    return state.groups.isEmpty() ? 0
+                                  : *std::max_element(state.groups.begin(), state.groups.end()) + 1;
+}
+
+void DrawForm::showGroups(const QList<int>& groups)
+{
+    state.groups = groups;
+    area->update();
+    if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded())
+        key->setGroups(shownGroupCount());
+}
+
 void DrawForm::Key_Click()
 {
     if (KeyShown) {
@@ -331,6 +347,7 @@ void DrawForm::Key_Click()
     } else {
         KeyForm* key = SingleInstance<KeyForm>::instance();
         key->setColour(state.style.colour);
+        key->setGroups(shownGroupCount());
         const bool place = key->Tag.isEmpty();
         // Shown first: a window has its outer frame only once it is shown, and the
         // key goes exactly beside the sociogram, frame to frame.

@@ -49,6 +49,9 @@ public:
     void ColourChoices_Click(bool on);
     void OtherCriterion_Click(bool on);
     void Key_Click();
+    // Colours the labels by group (group from 0 of subject i at i - 1) and lists the
+    // groups in the key; an empty list puts the designed colour back.
+    void showGroups(const QList<int>& groups);
 
     // Asks the save question when the arrangement changed; used before the program
     // ends. False only when the user answered Yes and the arrangement could not be
@@ -72,6 +75,7 @@ private:
     void Form_Unload();
     void updateViewItems();
     QStringList pictureTitle() const;
+    int shownGroupCount() const;
 
     bool labelMouseDown(QMouseEvent* event);
     bool labelMouseMove(QMouseEvent* event);

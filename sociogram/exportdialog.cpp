@@ -194,6 +194,7 @@ bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing, const Pi
         return false;
     options->titleLines = extras.titleLines;
     options->colourKey = extras.colourKey;
+    options->keyGroups = extras.keyGroups;
     const QString chosen = fileChooser()(parent, *options);
     if (chosen.isEmpty())
         return false;

@@ -56,6 +56,7 @@ void setFileChooser(FileChooser chooser);
 struct PictureExtras {
     QStringList titleLines;
     bool colourKey = false;
+    int keyGroups = 0; // groups shown on the labels, listed under the key
 };
 bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing,
          const PictureExtras& extras = {});

@@ -22,12 +22,22 @@ void KeyForm::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour);
+    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups);
 }
 
 void KeyForm::setColour(bool on)
 {
     colour = on;
+    update();
+}
+
+void KeyForm::setGroups(int count)
+{
+    if (count == groups)
+        return;
+    groups = count;
+    const QSizeF twips = keySize(groups);
+    setFixedSize(Twips::toPixels(int(twips.width())), Twips::toPixels(int(twips.height())));
     update();
 }
 

@@ -14,6 +14,8 @@ public:
 
     // Draws the samples as "&Colour Choices" draws the choices.
     void setColour(bool on);
+    // Lists the colours of `groups` groups under the markers (0: none).
+    void setGroups(int groups);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,4 +23,5 @@ protected:
 
 private:
     bool colour = false;
+    int groups = 0;
 };

@@ -3,6 +3,7 @@
 #include "choicegrid.h"
 #include "emphasis.h"
 #include "globals.h"
+#include "groupcolours.h"
 #include "labelset.h"
 #include "numbers.h"
 #include "paint.h"
@@ -159,14 +160,19 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
     return list;
 }
 
-PrimitiveList labelPrimitives(const LabelSet& labels, int count)
+PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups)
 {
     PrimitiveList list;
     const SubjectLabel* first = labels.get(1);
     const qreal side = first ? first->Width : labels.Template().Width;
-    for (int i = 1; i <= count; ++i)
-        if (const SubjectLabel* label = labels.get(i))
-            list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
+    for (int i = 1; i <= count; ++i) {
+        const SubjectLabel* label = labels.get(i);
+        if (!label)
+            continue;
+        list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
+        if (i - 1 < groups.size() && groups[i - 1] >= 0)
+            list.back().fill = groupColour(groups[i - 1]);
+    }
     return list;
 }
 

@@ -57,7 +57,7 @@ bool SocioCanvas::insidePicture(QPoint designPixel) const
 
 PrimitiveList SocioCanvas::labelPrimitives() const
 {
-    return ::labelPrimitives(state.labels, LabelSet::MaxIndex);
+    return ::labelPrimitives(state.labels, LabelSet::MaxIndex, state.groups);
 }
 
 int SocioCanvas::labelAt(QPointF twips) const

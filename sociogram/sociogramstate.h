@@ -35,6 +35,9 @@ public:
     bool RingsOnly = false; // Target: refresh the ring tags without moving any label
     bool viewDefaultEnabled = true, viewSavedEnabled = true; // View(0), View(1)
     LineStyle style; // "&Colour Choices" and "Show &Other Criterion"
+    // Groups shown on the labels from the Groups window: the group (from 0) of subject i
+    // at i - 1; empty when none are shown. Never stored.
+    QList<int> groups;
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
