@@ -18,6 +18,12 @@ void connectWindows()
     // The layouts of a study being set up take its group size from the study window.
     Forms::ShowDrawForm = [] { showDrawForm(infoGroupSizeText()); };
     Forms::DrawFormMayEnd = &DrawForm::mayEnd;
+    Forms::ShowGroupsOnSociogram = [](const QList<int>& groups) {
+        DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
+        if (form)
+            form->showGroups(groups);
+        return form != nullptr;
+    };
     Forms::UnloadDrawForm = [] {
         if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())
             form->close();

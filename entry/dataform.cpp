@@ -5,6 +5,7 @@
 #include "entryform.h"
 #include "forms.h"
 #include "gridmodel.h"
+#include "groupswindow.h"
 #include "importchoices.h"
 #include "programicon.h"
 #include "studychoices.h"
@@ -177,6 +178,7 @@ void DataForm::buildMenus()
         Sociogram[i] = Type0->addAction(types[i], this, [this, i] { Sociogram_Click(i); });
 
     Analysis = menuBar()->addAction(QStringLiteral("&Analysis"), this, &DataForm::Analysis_Click);
+    GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::Groups_Click);
 }
 
 void DataForm::showState()
@@ -248,6 +250,12 @@ void DataForm::Analysis_Click()
 {
     state.offerSaveBeforeAnalysis();
     showAnalysis(currentStudyChoices().choices, this);
+}
+
+void DataForm::Groups_Click()
+{
+    state.offerSaveBeforeAnalysis();
+    showGroups(currentStudyChoices().choices, this);
 }
 
 void DataForm::Import_Click()

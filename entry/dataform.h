@@ -35,6 +35,7 @@ public:
     QMenu* Type0 = nullptr;
     QAction* Sociogram[4] = {};
     QAction* Analysis = nullptr;
+    QAction* GroupsItem = nullptr;
 
     void Save_Click();
     void Clear_Click();
@@ -43,6 +44,7 @@ public:
     void Plot_Click();
     void Sociogram_Click(int index);
     void Analysis_Click();
+    void Groups_Click();
     void Import_Click();
     // A user's click on a choice cell: opens the entry window on it.
     void Dgrid_Click();

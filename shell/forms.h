@@ -3,6 +3,7 @@
 // program's entry point connects them here, so that no library depends on a
 // window that opens it.
 
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -29,6 +30,11 @@ inline bool mayChangeStudy()
 // unsaved; false means the user chose Cancel and the program keeps running.
 inline std::function<bool()> DataFormMayEnd;
 inline std::function<bool()> DrawFormMayEnd;
+
+// Colours the open sociogram's labels by group (the group, from 0, of subject i at
+// i - 1; an empty list gives the labels their own colour back). False when no
+// sociogram window is open.
+inline std::function<bool(const QList<int>& groups)> ShowGroupsOnSociogram;
 
 inline void call(const std::function<void()>& f)
 {

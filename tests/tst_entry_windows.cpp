@@ -116,7 +116,7 @@ private Q_SLOTS:
         QCOMPARE(corner->text(), QStringLiteral("Subject\nNumber"));
 
         QCOMPARE(captions(form->menuBar()->actions()),
-                 (QStringList{"&File", "&Criterion Type", "&Plot Sociogram", "&Analysis"}));
+                 (QStringList{"&File", "&Criterion Type", "&Plot Sociogram", "&Analysis", "&Groups"}));
         QCOMPARE(captions(form->File->actions()),
                  (QStringList{"&Save Data", "&Clear Data from Current Grid", "&Import Choices...",
                               "&Quit"}));

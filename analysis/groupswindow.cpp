@@ -1,0 +1,317 @@
+#include "groupswindow.h"
+
+#include "analysiswindow.h"
+#include "exports.h"
+#include "forms.h"
+#include "groupcolours.h"
+#include "messages.h"
+#include "programicon.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;All files (*)");
+
+QPointer<GroupsWindow>& openWindow()
+{
+    static QPointer<GroupsWindow> window;
+    return window;
+}
+
+QString numberList(const QList<int>& subjects)
+{
+    QStringList numbers;
+    for (int s : subjects)
+        numbers.append(QString::number(s));
+    return numbers.join(QStringLiteral(", "));
+}
+
+QString plural(int count, const QString& one, const QString& many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
+} // namespace
+
+Groups::Class groupsClass(const ChoiceSet& choices)
+{
+    Groups::Class c;
+    c.size = choices.groupSize;
+    for (const Choice& x : choices.positive)
+        c.positive.append({x.chooser, x.chosen});
+    for (const Choice& x : choices.negative)
+        c.negative.append({x.chooser, x.chosen});
+    return c;
+}
+
+GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Groups"));
+    setWindowIcon(programIcon());
+
+    byGroups = new QRadioButton(QStringLiteral("Number of &groups:"));
+    bySeats = new QRadioButton(QStringLiteral("&Seats per table:"));
+    byGroups->setChecked(true);
+    groupCount = new QSpinBox;
+    seatCount = new QSpinBox;
+    make = new QPushButton(QStringLiteral("&Make Groups"));
+    make->setDefault(true);
+    auto* counts = new QGridLayout;
+    counts->addWidget(byGroups, 0, 0);
+    counts->addWidget(groupCount, 0, 1);
+    counts->addWidget(bySeats, 1, 0);
+    counts->addWidget(seatCount, 1, 1);
+    counts->addWidget(make, 0, 3, 2, 1, Qt::AlignVCenter);
+    counts->setColumnStretch(2, 1);
+
+    summary = new QLabel;
+    summary->setWordWrap(true);
+    summary->setTextFormat(Qt::PlainText);
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    result = new QTreeWidget;
+    result->setColumnCount(3);
+    result->setHeaderLabels({QStringLiteral("Subject"), QStringLiteral("Chosen mates in the group"),
+                             QStringLiteral("Why marked")});
+    result->setRootIsDecorated(true);
+    result->setUniformRowHeights(false);
+    result->setWordWrap(true);
+    result->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    result->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    result->header()->setStretchLastSection(true);
+
+    onSociogram = new QPushButton(QStringLiteral("Show on S&ociogram"));
+    onSociogram->setCheckable(true);
+    exportCsv = new QPushButton(QStringLiteral("&Export CSV..."));
+    auto* close = new QPushButton(QStringLiteral("&Close"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(onSociogram);
+    buttons->addWidget(exportCsv);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(counts);
+    layout->addWidget(summary);
+    layout->addWidget(result, 1);
+    layout->addLayout(buttons);
+    resize(640, 560);
+
+    connect(byGroups, &QRadioButton::toggled, this, [this] { countChanged(); });
+    connect(groupCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
+    connect(seatCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
+    connect(make, &QPushButton::clicked, this, &GroupsWindow::MakeGroups_Click);
+    connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::ShowOnSociogram_Click);
+    connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::ExportGroups_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+GroupsWindow::~GroupsWindow()
+{
+    if (onSociogram->isChecked() && Forms::ShowGroupsOnSociogram)
+        Forms::ShowGroupsOnSociogram({});
+}
+
+void GroupsWindow::setChoices(const ChoiceSet& choices)
+{
+    shownClass = groupsClass(choices);
+    skippedEntries = int(choices.skipped.size());
+    const int n = shownClass.size;
+    const QSignalBlocker blockGroups(groupCount), blockSeats(seatCount);
+    // Wide ranges on purpose: a count the class cannot be split into is refused with
+    // a sentence that says which counts can, rather than silently clamped.
+    groupCount->setRange(1, std::max(1, n));
+    seatCount->setRange(1, std::max(1, n));
+    if (!made)
+        groupCount->setValue(std::clamp((n + 2) / 4, Groups::MinGroups,
+                                        std::max(Groups::MinGroups, Groups::maxGroups(n))));
+    made.reset();
+    countChanged();
+    showResult();
+}
+
+int GroupsWindow::requestedGroups() const
+{
+    const int n = shownClass.size;
+    if (byGroups->isChecked())
+        return groupCount->value();
+    const int seats = std::max(1, seatCount->value());
+    return (n + seats - 1) / seats;
+}
+
+// The count the user did not pick follows the one they did.
+void GroupsWindow::countChanged()
+{
+    const int n = shownClass.size;
+    groupCount->setEnabled(byGroups->isChecked());
+    seatCount->setEnabled(bySeats->isChecked());
+    const QSignalBlocker blockGroups(groupCount), blockSeats(seatCount);
+    if (byGroups->isChecked())
+        seatCount->setValue((n + std::max(1, groupCount->value()) - 1) /
+                            std::max(1, groupCount->value()));
+    else
+        groupCount->setValue(requestedGroups());
+}
+
+void GroupsWindow::MakeGroups_Click()
+{
+    const int g = requestedGroups();
+    const QString problem = Groups::groupCountProblem(shownClass.size, g);
+    if (!problem.isEmpty()) {
+        MsgBox(problem, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    made = Groups::makeGroups(shownClass, g);
+    QGuiApplication::restoreOverrideCursor();
+    showResult();
+    if (onSociogram->isChecked())
+        showOnSociogram(true);
+}
+
+void GroupsWindow::showResult()
+{
+    result->clear();
+    onSociogram->setEnabled(made.has_value());
+    exportCsv->setEnabled(made.has_value());
+    if (!made) {
+        summary->setText(QStringLiteral("Choose the number of groups, or the seats per table, "
+                                        "and press Make Groups."));
+        return;
+    }
+    const Groups::Partition& p = *made;
+    const QList<Groups::SubjectReport> reports = Groups::describe(shownClass, p);
+    QList<QTreeWidgetItem*> groups;
+    for (int g = 1; g <= p.groupCount; ++g)
+        groups.append(new QTreeWidgetItem(result));
+    QList<int> sizes(p.groupCount, 0);
+    for (const Groups::SubjectReport& r : reports) {
+        auto* item = new QTreeWidgetItem(groups[r.group - 1]);
+        item->setText(0, QStringLiteral("Subject %1").arg(r.subject));
+        item->setText(1, numberList(r.chosenMates));
+        item->setText(2, r.why);
+        if (r.flagged) {
+            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            item->setToolTip(2, r.why);
+        }
+        ++sizes[r.group - 1];
+    }
+    for (int g = 1; g <= p.groupCount; ++g) {
+        groups[g - 1]->setText(0, QStringLiteral("Group %1").arg(g));
+        groups[g - 1]->setText(
+            1, plural(sizes[g - 1], QStringLiteral("subject"), QStringLiteral("subjects")));
+        // The swatch matches the group's colour on the sociogram and in its key.
+        QPixmap swatch(12, 12);
+        swatch.fill(groupColour(g - 1));
+        groups[g - 1]->setIcon(0, QIcon(swatch));
+    }
+    result->expandAll();
+
+    QStringList lines;
+    if (p.nothingToGoBy) {
+        lines << QStringLiteral(
+            "There were no choices to go by: the groups are only even in size.");
+    } else {
+        if (p.scores.rejectionPairs > 0) {
+            lines << QStringLiteral("%1 could not be kept apart: %2.")
+                         .arg(
+                             plural(p.scores.rejectionPairs, QStringLiteral("rejection pair"),
+                                    QStringLiteral("rejection pairs")),
+                             Groups::remainingRejections(shownClass, p).join(QStringLiteral("; ")));
+        } else if (!shownClass.negative.isEmpty()) {
+            lines << QStringLiteral("Nobody sits with someone they rejected or who rejected them.");
+        }
+        if (!shownClass.positive.isEmpty())
+            lines << QStringLiteral("%1 of %2 subjects sit with someone they chose; %3 of %4 "
+                                    "positive choices are kept within a group.")
+                         .arg(p.scores.subjectsWithMate)
+                         .arg(shownClass.size)
+                         .arg(p.scores.satisfiedChoices)
+                         .arg(shownClass.positive.size());
+        if (p.proven)
+            lines << QStringLiteral("Every grouping was tried: none is better.");
+    }
+    if (skippedEntries > 0)
+        lines << QStringLiteral("%1 that name no subject of the group were passed over.")
+                     .arg(plural(skippedEntries, QStringLiteral("entry"),
+                                 QStringLiteral("entries")));
+    summary->setText(lines.join(u'\n'));
+}
+
+void GroupsWindow::ShowOnSociogram_Click(bool on)
+{
+    showOnSociogram(on);
+}
+
+void GroupsWindow::showOnSociogram(bool on)
+{
+    if (!on) {
+        if (Forms::ShowGroupsOnSociogram)
+            Forms::ShowGroupsOnSociogram({});
+        return;
+    }
+    if (made && Forms::ShowGroupsOnSociogram && Forms::ShowGroupsOnSociogram(made->groupOf))
+        return;
+    MsgBox(QStringLiteral("No sociogram is open. Draw one from the data window's Plot Sociogram "
+                          "menu, then show the groups on it."),
+           Buttons::Ok, Icon::Information);
+    const QSignalBlocker block(onSociogram);
+    onSociogram->setChecked(false);
+}
+
+void GroupsWindow::ExportGroups_Click()
+{
+    if (!made)
+        return;
+    const QString path =
+        AnalysisWindow::saveFileName()(this, QStringLiteral("Export Groups"), CsvFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeTextFile(path, Groups::groupsCsv(shownClass, *made), &error))
+        MsgBox(QStringLiteral("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
+               Icon::Exclamation);
+}
+
+void GroupsWindow::closeEvent(QCloseEvent* event)
+{
+    // The colours belong to this window's groups: they go when it closes.
+    if (onSociogram->isChecked()) {
+        const QSignalBlocker block(onSociogram);
+        onSociogram->setChecked(false);
+        showOnSociogram(false);
+    }
+    QDialog::closeEvent(event);
+}
+
+void showGroups(const ChoiceSet& choices, QWidget* parent)
+{
+    QPointer<GroupsWindow>& window = openWindow();
+    if (!window) {
+        window = new GroupsWindow(parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->setChoices(choices);
+    // The groups are there as the window opens: most teachers want the suggested count.
+    if (Groups::groupCountProblem(window->groupClass().size, window->groupCountBox()->value())
+            .isEmpty())
+        window->MakeGroups_Click();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The Groups window: work groups or tables made from the study's choices, each group
+// with its members and the mates each chose, the subjects a teacher should look at
+// marked with the reason, shown on the sociogram's labels and written to a CSV file.
+
+#include "choiceset.h"
+#include "groups.h"
+
+#include <QDialog>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTreeWidget;
+
+class GroupsWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit GroupsWindow(QWidget* parent = nullptr);
+    ~GroupsWindow() override;
+
+    // The study's choices; the groups already made are cleared.
+    void setChoices(const ChoiceSet& choices);
+
+    const std::optional<Groups::Partition>& partition() const { return made; }
+    const Groups::Class& groupClass() const { return shownClass; }
+
+    QRadioButton* byGroupsButton() const { return byGroups; }
+    QRadioButton* bySeatsButton() const { return bySeats; }
+    QSpinBox* groupCountBox() const { return groupCount; }
+    QSpinBox* seatCountBox() const { return seatCount; }
+    QPushButton* makeButton() const { return make; }
+    QPushButton* showButton() const { return onSociogram; }
+    QPushButton* exportButton() const { return exportCsv; }
+    QTreeWidget* resultView() const { return result; }
+    QLabel* summaryLabel() const { return summary; }
+
+public Q_SLOTS:
+    void MakeGroups_Click();
+    void ShowOnSociogram_Click(bool on);
+    void ExportGroups_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void countChanged();
+    int requestedGroups() const;
+    void showResult();
+    void showOnSociogram(bool on);
+
+    Groups::Class shownClass;
+    int skippedEntries = 0;
+    std::optional<Groups::Partition> made;
+    QRadioButton* byGroups = nullptr;
+    QRadioButton* bySeats = nullptr;
+    QSpinBox* groupCount = nullptr;
+    QSpinBox* seatCount = nullptr;
+    QPushButton* make = nullptr;
+    QLabel* summary = nullptr;
+    QTreeWidget* result = nullptr;
+    QPushButton* onSociogram = nullptr;
+    QPushButton* exportCsv = nullptr;
+};
+
+// The class of a study as the groups see it: every sound choice of both criteria.
+Groups::Class groupsClass(const ChoiceSet& choices);
+
+// Shows the Groups window for the choices, the open one when there is one.
+void showGroups(const ChoiceSet& choices, QWidget* parent);
