@@ -1,0 +1,134 @@
+// What the groups mean for each subject, in the words a teacher reads.
+#include "groups.h"
+#include "groupsearch.h"
+
+#include <algorithm>
+
+namespace Groups {
+
+namespace {
+
+using Detail::Graph;
+
+bool fits(const Graph& g, const Partition& p)
+{
+    return p.groupCount > 0 && p.groupOf.size() == g.n;
+}
+
+QList<int> inGroup(const std::vector<int>& whom, int s, const Partition& p)
+{
+    QList<int> mates;
+    for (int b : whom)
+        if (p.groupOf[b] == p.groupOf[s])
+            mates.append(b + 1);
+    std::sort(mates.begin(), mates.end());
+    return mates;
+}
+
+QString rejectionSentence(const Graph& g, int a, int b)
+{
+    const QString start = QStringLiteral("Subject %1 sits with subject %2").arg(a + 1).arg(b + 1);
+    const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
+    if (ab && ba)
+        return start + QStringLiteral(", and they rejected each other");
+    return start +
+           (ba ? QStringLiteral(", who rejected them") : QStringLiteral(", whom they rejected"));
+}
+
+// Flags apply to the positive aims only where somebody chose anybody.
+QString mateSentence(const Graph& g, int s)
+{
+    const int chose = static_cast<int>(g.out[s].size());
+    if (chose == 0)
+        return QStringLiteral("Subject %1 chose nobody").arg(s + 1);
+    const QString elsewhere =
+        chose == 1 ? QStringLiteral("chose 1 subject who is in another group")
+                   : QStringLiteral("chose %1 subjects who are in other groups").arg(chose);
+    if (g.in[s].empty())
+        return QStringLiteral("Subject %1 was chosen by nobody and %2").arg(s + 1).arg(elsewhere);
+    return QStringLiteral("Subject %1 %2").arg(s + 1).arg(elsewhere);
+}
+
+QString csvField(const QString& value)
+{
+    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') &&
+        !value.contains(u'\r'))
+        return value;
+    QString quoted = value;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+QList<SubjectReport> describe(const Class& c, const Partition& p)
+{
+    const Graph g = Detail::buildGraph(c);
+    QList<SubjectReport> reports;
+    if (!fits(g, p))
+        return reports;
+    for (int s = 0; s < g.n; ++s) {
+        SubjectReport r;
+        r.subject = s + 1;
+        r.group = p.groupOf[s] + 1;
+        r.chosenMates = inGroup(g.out[s], s, p);
+        r.rejectedMates = inGroup(g.rej[s], s, p);
+        QStringList why;
+        for (int b : r.rejectedMates)
+            why.append(rejectionSentence(g, s, b - 1));
+        if (g.positiveCount > 0 && r.chosenMates.isEmpty())
+            why.append(mateSentence(g, s));
+        r.flagged = !why.isEmpty();
+        r.why = why.join(QStringLiteral("; "));
+        reports.append(r);
+    }
+    return reports;
+}
+
+QStringList remainingRejections(const Class& c, const Partition& p)
+{
+    const Graph g = Detail::buildGraph(c);
+    QStringList lines;
+    if (!fits(g, p))
+        return lines;
+    for (int grp = 0; grp < p.groupCount; ++grp)
+        for (int a = 0; a < g.n; ++a)
+            for (int b = a + 1; b < g.n; ++b) {
+                if (p.groupOf[a] != grp || p.groupOf[b] != grp || !g.rejectPair(a, b))
+                    continue;
+                const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
+                const QString who = ab && ba ? QStringLiteral("they rejected each other")
+                                             : QStringLiteral("%1 rejected %2")
+                                                   .arg(ab ? a + 1 : b + 1)
+                                                   .arg(ab ? b + 1 : a + 1);
+                lines.append(QStringLiteral("Group %1: subjects %2 and %3 (%4)")
+                                 .arg(grp + 1)
+                                 .arg(a + 1)
+                                 .arg(b + 1)
+                                 .arg(who));
+            }
+    return lines;
+}
+
+QString groupsCsv(const Class& c, const Partition& p)
+{
+    const Graph g = Detail::buildGraph(c);
+    QString text = QStringLiteral("Subject,Group,Satisfied choices,Flags\n");
+    for (const SubjectReport& r : describe(c, p)) {
+        QStringList flags;
+        const int s = r.subject - 1;
+        if (g.positiveCount > 0 && r.chosenMates.isEmpty())
+            flags.append(g.out[s].empty() ? QStringLiteral("chose nobody")
+                                          : QStringLiteral("no chosen mate"));
+        if (!r.rejectedMates.isEmpty())
+            flags.append(QStringLiteral("rejection"));
+        text += QStringLiteral("%1,%2,%3,%4\n")
+                    .arg(r.subject)
+                    .arg(r.group)
+                    .arg(r.chosenMates.size())
+                    .arg(csvField(flags.join(QStringLiteral("; "))));
+    }
+    return text;
+}
+
+} // namespace Groups

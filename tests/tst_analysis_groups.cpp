@@ -1,0 +1,283 @@
+// The groups core: hand-built classes with a known best grouping, the reports on one
+// grouping, and small random classes against an enumerator of every grouping.
+#include "groups.h"
+
+#include <QtTest>
+#include <random>
+
+using namespace Groups;
+
+namespace {
+
+// "1-2 3-4": subject 1 chose 2, subject 3 chose 4.
+QList<Choice> choices(const QString& text)
+{
+    QList<Choice> list;
+    for (const QString& pair : text.split(u' ', Qt::SkipEmptyParts))
+        list.append({pair.section(u'-', 0, 0).toInt(), pair.section(u'-', 1, 1).toInt()});
+    return list;
+}
+
+void checkBalanced(const Partition& p, int n, int groups)
+{
+    QCOMPARE(p.groupOf.size(), n);
+    QList<int> sizes(groups, 0);
+    for (int g : p.groupOf) {
+        QVERIFY(g >= 0 && g < groups);
+        ++sizes[g];
+    }
+    const auto [low, high] = std::minmax_element(sizes.begin(), sizes.end());
+    QVERIFY2(*high - *low <= 1, "group sizes differ by more than one");
+}
+
+// Scores written independently of the core, from the choices as given.
+Scores plainScore(const Class& c, const QList<int>& g)
+{
+    Scores s;
+    for (int a = 1; a <= c.size; ++a) {
+        bool mate = false;
+        for (const Choice& x : c.positive)
+            if (x.chooser == a && g[a - 1] == g[x.chosen - 1]) {
+                mate = true;
+                ++s.satisfiedChoices;
+            }
+        s.subjectsWithMate += mate;
+        for (int b = a + 1; b <= c.size; ++b) {
+            bool rejected = false;
+            for (const Choice& x : c.negative)
+                rejected |= (x.chooser == a && x.chosen == b) || (x.chooser == b && x.chosen == a);
+            s.rejectionPairs += rejected && g[a - 1] == g[b - 1];
+        }
+    }
+    return s;
+}
+
+// Every assignment of group numbers in first-use order, balanced ones scored.
+void enumerate(const Class& c, int groups, QList<int>& g, int used, Scores& best, bool& have)
+{
+    const int s = static_cast<int>(g.size());
+    if (s == c.size) {
+        QList<int> sizes(groups, 0);
+        for (int x : g)
+            ++sizes[x];
+        const auto [low, high] = std::minmax_element(sizes.begin(), sizes.end());
+        if (*high - *low <= 1 && (!have || better(plainScore(c, g), best))) {
+            best = plainScore(c, g);
+            have = true;
+        }
+        return;
+    }
+    for (int x = 0; x <= std::min(used, groups - 1); ++x) {
+        g.append(x);
+        enumerate(c, groups, g, std::max(used, x + 1), best, have);
+        g.removeLast();
+    }
+}
+
+Class randomClass(int n, int positive, int negative, unsigned seed)
+{
+    std::mt19937 random(seed);
+    Class c{n, {}, {}};
+    for (int s = 1; s <= n; ++s) {
+        QList<int> others;
+        for (int t = 1; t <= n; ++t)
+            if (t != s)
+                others.append(t);
+        for (int k = 0; k < positive + negative; ++k) {
+            const int t = others.takeAt(random() % others.size());
+            (k < positive ? c.positive : c.negative).append({s, t});
+        }
+    }
+    return c;
+}
+
+} // namespace
+
+class TestGroups : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void bestGrouping_data();
+    void bestGrouping();
+    void rejectionsThatCannotBeAvoided();
+    void reportsForTheTeacher();
+    void optimalOnSmallClasses_data();
+    void optimalOnSmallClasses();
+    void sameGroupsEveryRun();
+    void groupCounts_data();
+    void groupCounts();
+};
+
+void TestGroups::bestGrouping_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("groups");
+    QTest::addColumn<QString>("positive");
+    QTest::addColumn<QString>("negative");
+    QTest::addColumn<QString>("together"); // pairs that must share a group
+    QTest::addColumn<QString>("apart");    // pairs that must not
+    QTest::addColumn<QList<int>>("scores");
+    QTest::addColumn<int>("ignored");
+
+    QTest::newRow("two cliques") << 8 << 2
+                                 << "1-2 1-3 1-4 2-1 2-3 2-4 3-1 3-2 3-4 4-1 4-2 4-3 "
+                                    "5-6 5-7 5-8 6-5 6-7 6-8 7-5 7-6 7-8 8-5 8-6 8-7 4-5"
+                                 << ""
+                                 << "1-2 2-3 3-4 5-6 6-7 7-8"
+                                 << "4-5" << QList<int>{0, 8, 24} << 0;
+    QTest::newRow("chooser rejects") << 6 << 2 << "1-3 2-3 3-1 3-2"
+                                     << "1-2"
+                                     << ""
+                                     << "1-2" << QList<int>{0, 2, 2} << 0;
+    QTest::newRow("chosen rejects") << 6 << 2 << "1-3 2-3 3-1 3-2"
+                                    << "2-1"
+                                    << ""
+                                    << "1-2" << QList<int>{0, 2, 2} << 0;
+    QTest::newRow("isolate with whom they chose")
+        << 6 << 2 << "1-2 1-3 2-1 2-3 3-1 3-2 3-4 4-5 5-4 6-2"
+        << ""
+        << "2-6"
+        << "" << QList<int>{0, 6, 6} << 0;
+    QTest::newRow("mutual pairs count twice") << 4 << 2 << "1-2 2-1 3-4"
+                                              << ""
+                                              << "1-2 3-4"
+                                              << "" << QList<int>{0, 3, 3} << 0;
+    QTest::newRow("bad choices passed over") << 6 << 3 << "0-1 7-2 3-3 1-2 1-2"
+                                             << "1-9 4-4 5-6"
+                                             << "1-2"
+                                             << "5-6" << QList<int>{0, 1, 1} << 6;
+}
+
+void TestGroups::bestGrouping()
+{
+    QFETCH(int, size);
+    QFETCH(int, groups);
+    QFETCH(QString, positive);
+    QFETCH(QString, negative);
+    QFETCH(QString, together);
+    QFETCH(QString, apart);
+    QFETCH(QList<int>, scores);
+    QFETCH(int, ignored);
+    const Class c{size, choices(positive), choices(negative)};
+    for (const bool exhaustive : {true, false}) {
+        const Partition p = makeGroups(c, groups, {0, 5, exhaustive});
+        checkBalanced(p, size, groups);
+        QCOMPARE(p.proven, exhaustive);
+        QCOMPARE(p.ignoredChoices, ignored);
+        QCOMPARE(p.scores, (Scores{scores[0], scores[1], scores[2]}));
+        QCOMPARE(score(c, p.groupOf), p.scores);
+        for (const Choice& x : choices(together))
+            QCOMPARE(p.groupOf[x.chooser - 1], p.groupOf[x.chosen - 1]);
+        for (const Choice& x : choices(apart))
+            QVERIFY(p.groupOf[x.chooser - 1] != p.groupOf[x.chosen - 1]);
+    }
+}
+
+void TestGroups::rejectionsThatCannotBeAvoided()
+{
+    // Every pair is rejected; subject 1's choice decides which pairs stay.
+    const Class c{4, choices("1-2"), choices("1-2 2-1 1-3 1-4 2-3 2-4 4-3")};
+    const Partition p = makeGroups(c, 2);
+    QCOMPARE(p.scores.rejectionPairs, 2);
+    QCOMPARE(remainingRejections(c, p),
+             QStringList({"Group 1: subjects 1 and 2 (they rejected each other)",
+                          "Group 2: subjects 3 and 4 (4 rejected 3)"}));
+}
+
+void TestGroups::reportsForTheTeacher()
+{
+    const Class c{6, choices("1-2 2-1 3-1 5-1 5-6 6-5"), choices("3-4 5-2")};
+    const Partition p{2, {0, 0, 1, 1, 0, 1}, {}, false, 0, false};
+    const QList<SubjectReport> r = describe(c, p);
+    QCOMPARE(r.size(), 6);
+    QCOMPARE(r[0].chosenMates, QList<int>{2});
+    QCOMPARE(r[0].group, 1);
+    QVERIFY(!r[0].flagged);
+    QCOMPARE(r[2].why, QStringLiteral("Subject 3 sits with subject 4, whom they rejected; Subject "
+                                      "3 was chosen by nobody and chose 1 subject who is in "
+                                      "another group"));
+    QCOMPARE(r[3].why, QStringLiteral("Subject 4 sits with subject 3, who rejected them; Subject "
+                                      "4 chose nobody"));
+    QCOMPARE(r[4].rejectedMates, QList<int>{2});
+    QCOMPARE(r[4].chosenMates, QList<int>{1});
+    QCOMPARE(groupsCsv(c, p).split(u'\n'),
+             QStringList({"Subject,Group,Satisfied choices,Flags", "1,1,1,", "2,1,1,rejection",
+                          "3,2,0,no chosen mate; rejection", "4,2,0,chose nobody; rejection",
+                          "5,1,1,rejection", "6,2,0,no chosen mate", ""}));
+}
+
+void TestGroups::optimalOnSmallClasses_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("positive");
+    QTest::addColumn<int>("negative");
+    QTest::addColumn<unsigned>("seed");
+    for (int n = 6; n <= 10; ++n)
+        for (unsigned seed = 1; seed <= 3; ++seed) {
+            const int pos = n % 2 ? 0 : 1 + seed; // odd classes: negative only
+            const int neg = seed == 3 ? 0 : 1 + (n + seed) % 2;
+            QTest::addRow("n%d seed %u", n, seed) << n << pos << neg << seed;
+        }
+}
+
+void TestGroups::optimalOnSmallClasses()
+{
+    QFETCH(int, size);
+    QFETCH(int, positive);
+    QFETCH(int, negative);
+    QFETCH(unsigned, seed);
+    const Class c = randomClass(size, positive, negative, seed);
+    for (int groups = 2; groups <= size / 2; ++groups) {
+        QList<int> g;
+        Scores best;
+        bool have = false;
+        enumerate(c, groups, g, 0, best, have);
+        for (const bool exhaustive : {true, false}) {
+            const Partition p = makeGroups(c, groups, {0, seed, exhaustive});
+            checkBalanced(p, size, groups);
+            QCOMPARE(plainScore(c, p.groupOf), p.scores);
+            QCOMPARE(p.scores, best);
+        }
+    }
+}
+
+void TestGroups::sameGroupsEveryRun()
+{
+    const Class c = randomClass(30, 4, 3, 11);
+    const Partition a = makeGroups(c, 6), b = makeGroups(c, 6);
+    checkBalanced(a, 30, 6);
+    QVERIFY(!a.proven);
+    QCOMPARE(a.groupOf, b.groupOf);
+    QCOMPARE(plainScore(c, a.groupOf), a.scores);
+
+    const Partition even = makeGroups({7, {}, {}}, 3);
+    checkBalanced(even, 7, 3);
+    QVERIFY(even.nothingToGoBy);
+}
+
+void TestGroups::groupCounts_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("groups");
+    QTest::addColumn<bool>("fine");
+    QTest::newRow("one group") << 24 << 1 << false;
+    QTest::newRow("two") << 24 << 2 << true;
+    QTest::newRow("pairs") << 24 << 12 << true;
+    QTest::newRow("too many") << 24 << 13 << false;
+    QTest::newRow("odd class, pairs and a three") << 25 << 12 << true;
+    QTest::newRow("too small to split") << 3 << 2 << false;
+}
+
+void TestGroups::groupCounts()
+{
+    QFETCH(int, size);
+    QFETCH(int, groups);
+    QFETCH(bool, fine);
+    QCOMPARE(groupCountProblem(size, groups).isEmpty(), fine);
+    QCOMPARE(makeGroups({size, choices("1-2"), {}}, groups).groupCount, fine ? groups : 0);
+    QCOMPARE(groupsForSeats(24, 1), 12);
+    QCOMPARE(groupsForSeats(24, 30), 2);
+    QCOMPARE(groupsForSeats(25, 4), 7);
+}
+
+QTEST_APPLESS_MAIN(TestGroups)
+#include "tst_analysis_groups.moc"
