@@ -187,6 +187,7 @@ private:
         }
         if (pickS < 0)
             return false;
+        [[maybe_unused]] const long long before = seating.key();
         forbid(pickS, seating.group[pickS]);
         if (pickT < 0) {
             seating.move(pickS, pickTo);
@@ -194,6 +195,7 @@ private:
             forbid(pickT, seating.group[pickT]);
             seating.swap(pickS, pickT);
         }
+        Q_ASSERT(seating.key() == before + top); // the step was weighed as it was taken
         return true;
     }
 
