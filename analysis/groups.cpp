@@ -158,6 +158,7 @@ Partition makeGroups(const Class& c, int groupCount, const Effort& effort)
     }
     p.groupOf = QList<int>(found.groupOf.begin(), found.groupOf.end());
     p.scores = Detail::scoreOf(g, found.groupOf);
+    Q_ASSERT(p.scores == found.scores); // the searches' running scores went astray
     return p;
 }
 

@@ -40,7 +40,7 @@ struct Effort {
     unsigned seed = 20261207;
     bool exhaustive = true; // false: local search even where every grouping could be tried
 };
-constexpr int DefaultRounds = 12;
+constexpr int DefaultRounds = 60;
 
 struct Partition {
     int groupCount = 0; // 0 when the group count was refused (groupCountProblem)
