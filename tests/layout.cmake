@@ -1,3 +1,2 @@
-# The layouts as plain geometry.
+# The layouts as plain geometry, and Tidy Labels.
 sociogram_test(tst_layout SOURCES tst_layout.cpp LIBS layout)
-sociogram_test(tst_layout_tidy SOURCES tst_layout_tidy.cpp LIBS layout)

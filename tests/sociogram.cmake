@@ -1,3 +1,2 @@
-sociogram_test(tst_sociogram_drawform SOURCES tst_sociogram_drawform.cpp LIBS sociogram_ui)
-sociogram_test(tst_sociogram_export SOURCES tst_sociogram_export.cpp LIBS sociogram_ui)
-sociogram_test(tst_layout_saved SOURCES tst_layout_saved.cpp LIBS sociogram_core)
+# The sociogram window and its saved arrangements, offscreen.
+sociogram_test(tst_sociogram SOURCES tst_sociogram.cpp LIBS sociogram_ui)

@@ -1,14 +1,15 @@
 // The drawing as values: choice lines and markers, guide shapes, labels, the key, the
 // printed page and the exported picture. No database, grid or window.
+#include "emphasis.h"
 #include "keydrawing.h"
 #include "linedraw.h"
 #include "paint.h"
+#include "pdfpages.h"
 #include "pictureexport.h"
 #include "socioprint.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,15 +42,6 @@ PrimitiveList picture()
     return list;
 }
 
-int pdfPages(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
-    return int(QString::fromLatin1(file.readAll()).count(page));
-}
-
 bool isRed(QRgb c)
 {
     return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
@@ -68,9 +60,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("positive");
         QTest::addColumn<QPointF>("marker");
         QTest::newRow("right, disc") << 1 << 2 << true << QPointF(2080, 1180);
-        QTest::newRow("left: the mutual's other end") << 2 << 1 << true << QPointF(3880, 1180);
         QTest::newRow("up, square") << 3 << 1 << false << QPointF(1180, 4180);
-        QTest::newRow("down and right") << 1 << 3 << true << QPointF(1180, 2180);
         QTest::newRow("up and right") << 3 << 2 << true << QPointF(2080, 4180);
     }
     void markerSitsAQuarterFromTheChooser()
@@ -91,19 +81,11 @@ private Q_SLOTS:
         QCOMPARE(positive ? m.radius : m.p2.x() - m.p1.x(), positive ? 50.0 : 140.0);
     }
 
-    void subjectOutsideTheTableDrawsNothing_data()
-    {
-        QTest::addColumn<int>("chooser");
-        QTest::addColumn<int>("chosen");
-        QTest::newRow("chosen 41") << 1 << 41;
-        QTest::newRow("chooser -1") << -1 << 2;
-    }
     void subjectOutsideTheTableDrawsNothing()
     {
-        QFETCH(int, chooser);
-        QFETCH(int, chosen);
         PrimitiveList list;
-        QVERIFY(!appendChoice(list, {chooser, chosen, true}, places(), Label));
+        QVERIFY(!appendChoice(list, {1, 41, true}, places(), Label));
+        QVERIFY(!appendChoice(list, {-1, 2, true}, places(), Label));
         QVERIFY(list.empty());
         QVERIFY(appendChoice(list, {40, 0, true}, places(), Label)); // both ends of the table
     }
@@ -117,7 +99,6 @@ private Q_SLOTS:
         QTest::newRow("circle") << 0 << 5 << 1 << 2500.0;
         QTest::newRow("random: none") << 1 << 5 << 0 << 0.0;
         QTest::newRow("square frame") << 2 << 5 << 1 << 0.0;
-        QTest::newRow("target, nobody chosen: one ring") << 3 << 0 << 1 << 3057.5;
         QTest::newRow("target, 3 received: four rings") << 3 << 3 << 4 << 3057.5;
     }
     void guideShapes()
@@ -242,6 +223,45 @@ private Q_SLOTS:
         const ExportResult noFolder =
             exportPicture(dir.filePath(QStringLiteral("gone/x.png")), picture(), Drawing, {});
         QVERIFY(noFolder && noFolder->reason.contains(QStringLiteral("does not exist")));
+    }
+
+    // "Colour Choices": negatives red and dashed, a mutual pair one thicker line with a
+    // marker near each end, and a marker kept clear of a label in its way.
+    void emphasis()
+    {
+        LabelPositions p = places();
+        p[4] = {1900, 1000}; // over the spot of 1's marker on its line to 2
+        std::vector<QRectF> labels;
+        for (int i = 1; i <= 4; ++i)
+            labels.emplace_back(p[i][0], p[i][1], 360, 360);
+        const PrimitiveList list = emphasisedChoiceLines(
+            {{1, 2, true}, {2, 1, true}, {3, 1, false}, {1, 3, true}}, p, Label, labels);
+        std::vector<Primitive> lines, markers;
+        for (const Primitive& prim : list) {
+            QVERIFY2(markers.empty() || prim.kind != Primitive::Kind::Line, "line over a marker");
+            (prim.kind == Primitive::Kind::Line ? lines : markers).push_back(prim);
+        }
+        QCOMPARE(int(lines.size()), 3);
+        QCOMPARE(int(markers.size()), 4);
+        const Primitive& mutual = lines[0];
+        QCOMPARE(mutual.p1, QPointF(1180, 1180));
+        QCOMPARE(mutual.p2, QPointF(4780, 1180));
+        QVERIFY(mutual.width > lines[2].width && !mutual.dashed); // thicker than 1 -> 3
+        QCOMPARE(lines[1].pen, DrawColour::Negative);
+        QVERIFY(lines[1].dashed && !lines[2].dashed);
+        QCOMPARE(markers[2].pen, DrawColour::Negative);
+        QCOMPARE(markers[2].kind, Primitive::Kind::SquareOutline);
+        // 2's marker sits a quarter from 2; 1's moved along the line, just past label 4.
+        QCOMPARE(markers[1].p1, QPointF(3880, 1180));
+        const QPointF moved = markers[0].p1;
+        QCOMPARE(moved.y(), 1180.0);
+        QVERIFY2(moved.x() > 2260 + DrawSize::DiscRadius && moved.x() < 2260 + 150,
+                 qPrintable(QString::number(moved.x())));
+        // A way covered to the middle leaves the marker where it was.
+        const QPointF spot(2080, 1180);
+        QCOMPARE(
+            markerClearOfLabels({1180, 1180}, {4780, 1180}, spot, 70, {{1000, 900, 3000, 600}}),
+            spot);
     }
 
     void suffixIsAddedOnlyWhenMissing()

@@ -1,0 +1,753 @@
+// The analysis: sociometric figures of groups worked out by hand, the status groups of
+// both methods, chance limits, choices read from the grid, the store and CSV text, the
+// exports, and the analysis window with its import command (offscreen).
+#include "analysistable.h"
+#include "analysiswindow.h"
+#include "csv.h"
+#include "csvimport.h"
+#include "exports.h"
+#include "globals.h"
+#include "gridfill.h"
+#include "importchoices.h"
+#include "scriptedmessages.h"
+#include "sociometry.h"
+#include "store.h"
+#include "studychoices.h"
+#include "testdb.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(StatusGroup)
+
+namespace {
+
+// Choices given as chooser -> chosen lists in slot order.
+using Rows = std::vector<std::pair<int, std::vector<int>>>;
+
+std::vector<Choice> choicesOf(const Rows& rows)
+{
+    std::vector<Choice> out;
+    for (const auto& [chooser, chosen] : rows) {
+        int slot = 0;
+        for (int c : chosen)
+            out.push_back({chooser, ++slot, c});
+    }
+    return out;
+}
+
+void fillRows(ChoiceGrid& grid, int n, int k, const Rows& rows)
+{
+    std::vector<QStringList> cells(n);
+    for (const auto& [chooser, chosen] : rows)
+        for (int c : chosen)
+            cells[chooser - 1] << QString::number(c);
+    fillGrid(grid, n, k, cells);
+}
+
+// Ten subjects, three choices, both criteria. Received counts:
+//   subject      1  2  3  4  5  6  7  8  9 10
+//   positive LM  5  0  4  0  2  1  1  1  1  0
+//   negative LL  0  5  4  0  0  1  1  1  1  2
+// Worked out by hand (sample deviations): zLM of subject 1 is 2.040, SP 1.970;
+// the status groups by Coie-Dodge-Coppotelli are 1 popular, 2 rejected,
+// 3 controversial, 4 neglected, 5 and 10 unclassified (SP +-0.788), 6-9 average.
+// By Newcomb-Bukowski (p = 1/6 for each list over 9 choosers: high from 4; impact
+// p = 1/3: low up to 0) 1 popular, 2 rejected, 3 controversial, 4 neglected and the
+// rest average. Mutual: 6-7 positive; 7-8 and 9-10 negative.
+const Rows StatusPositive{{2, {1, 3}}, {4, {1, 3}}, {6, {1, 5, 7}}, {7, {3, 6}},
+                          {8, {1, 5}}, {9, {3, 8}}, {10, {1, 9}}};
+const Rows StatusNegative{{1, {2, 3, 10}}, {4, {2, 3}},  {5, {2, 3, 6}}, {7, {2, 8}},
+                          {8, {3, 7}},     {9, {2, 10}}, {10, {9}}};
+const Rows Ring{{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}};
+
+ChoiceSet statusStudy()
+{
+    ChoiceSet set = emptyChoiceSet(10, 3, CriterionTypes::Both);
+    set.positive = choicesOf(StatusPositive);
+    set.negative = choicesOf(StatusNegative);
+    return set;
+}
+
+bool near(std::optional<double> v, double expected)
+{
+    return v && std::fabs(*v - expected) < 0.0005;
+}
+
+QString fileText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : u"(unreadable)"_qs;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString figureValue(const QTableWidget* figures, const QString& name)
+{
+    for (int r = 0; r < figures->rowCount(); ++r)
+        if (figures->item(r, 0)->text() == name)
+            return figures->item(r, 1)->text();
+    return u"(missing)"_qs;
+}
+
+QString cell(const QTableView* view, int row, int column)
+{
+    return view->model()->index(row, column).data().toString();
+}
+
+} // namespace
+
+class AnalysisTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString savedPath;
+
+private Q_SLOTS:
+    void init()
+    {
+        resetProgram();
+        DataGrid().setShape(0, 0);
+        savedPath.clear();
+        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString&) {
+            return savedPath;
+        };
+    }
+    void cleanup() { delete openAnalysisWindow(); }
+
+    // --- Figures ---
+
+    void starMutualPairAndIsolates()
+    {
+        ChoiceSet set = emptyChoiceSet(6, 2, CriterionTypes::Positive);
+        set.positive = choicesOf({{2, {1}}, {3, {1}}, {4, {1}}, {5, {1}}, {6, {1}}, {1, {2}}});
+        const SociometricAnalysis a = analyseChoices(set);
+        QCOMPARE(a.subjects[0].positiveReceived, 5);
+        QCOMPARE(a.subjects[0].positiveGiven, 1);
+        QCOMPARE(a.subjects[1].mutualPositive, 1);
+        QCOMPARE(a.subjects[2].mutualPositive, 0);
+        QCOMPARE(a.group.isolates, 4); // 3, 4, 5 and 6
+        QVERIFY(a.subjects[2].isolate && !a.subjects[1].isolate && !a.subjects[2].rejectedOnly);
+        QCOMPARE(*a.group.positive.density, 6.0 / 30.0);
+        QCOMPARE(a.group.positive.mutualPairs, 1);
+        QCOMPARE(a.group.positive.linkedPairs, 5);
+        QCOMPARE(*a.group.positive.reciprocity, 0.2);
+        QVERIFY(!a.group.negative.present && !a.group.classified);
+        QCOMPARE(a.subjects[0].coieDodgeCoppotelli, StatusGroup::Undetermined);
+
+        ChoiceSet negative = emptyChoiceSet(6, 1, CriterionTypes::Negative);
+        negative.negative = choicesOf({{1, {2}}, {2, {1}}});
+        const SociometricAnalysis n = analyseChoices(negative);
+        QCOMPARE(n.group.isolates, 0); // no positive criterion: nobody is an isolate
+        QCOMPARE(n.group.negative.mutualPairs, 1);
+    }
+
+    void statusGroups_data()
+    {
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<StatusGroup>("coie");
+        QTest::addColumn<StatusGroup>("newcomb");
+        using G = StatusGroup;
+        QTest::newRow("1 well liked, never disliked") << 1 << G::Popular << G::Popular;
+        QTest::newRow("2 disliked, never liked") << 2 << G::Rejected << G::Rejected;
+        QTest::newRow("3 liked and disliked") << 3 << G::Controversial << G::Controversial;
+        QTest::newRow("4 never named") << 4 << G::Neglected << G::Neglected;
+        QTest::newRow("5 between thresholds") << 5 << G::Unclassified << G::Average;
+        QTest::newRow("6 ordinary") << 6 << G::Average << G::Average;
+    }
+    void statusGroups()
+    {
+        QFETCH(int, subject);
+        const SociometricAnalysis a = analyseChoices(statusStudy());
+        QVERIFY(a.group.classified);
+        const SubjectFigures& s = a.subjects[static_cast<std::size_t>(subject - 1)];
+        QTEST(s.status(StatusMethod::CoieDodgeCoppotelli), "coie");
+        QTEST(s.status(StatusMethod::NewcombBukowski), "newcomb");
+    }
+
+    void coieDodgeCoppotelliThresholds_data()
+    {
+        QTest::addColumn<double>("zLM");
+        QTest::addColumn<double>("zLL");
+        QTest::addColumn<double>("sp");
+        QTest::addColumn<double>("si");
+        QTest::addColumn<StatusGroup>("group");
+        using G = StatusGroup;
+        QTest::newRow("popular") << 1.2 << -0.3 << 1.01 << 0.6 << G::Popular;
+        QTest::newRow("SP of exactly 1 is not popular")
+            << 1.2 << -0.3 << 1.0 << 0.6 << G::Unclassified;
+        QTest::newRow("high SP, zLL of 0") << 1.2 << 0.0 << 1.2 << 0.9 << G::Unclassified;
+        QTest::newRow("rejected") << -0.4 << 1.3 << -1.5 << 0.7 << G::Rejected;
+        QTest::newRow("low SP, liked a little") << 0.1 << 1.9 << -1.5 << 1.6 << G::Controversial;
+        QTest::newRow("rejected before neglected") << -2.0 << 0.2 << -1.4 << -1.3 << G::Rejected;
+        QTest::newRow("neglected") << -0.8 << -0.6 << -0.1 << -1.2 << G::Neglected;
+        QTest::newRow("SI of exactly -1") << -0.8 << -0.6 << -0.1 << -1.0 << G::Unclassified;
+        QTest::newRow("controversial") << 0.9 << 0.8 << 0.1 << 1.5 << G::Controversial;
+        QTest::newRow("average") << 0.1 << 0.2 << -0.49 << 0.49 << G::Average;
+        QTest::newRow("SP of exactly 0.5") << 0.1 << 0.2 << 0.5 << 0.0 << G::Unclassified;
+    }
+    void coieDodgeCoppotelliThresholds()
+    {
+        QFETCH(double, zLM);
+        QFETCH(double, zLL);
+        QFETCH(double, sp);
+        QFETCH(double, si);
+        QTEST(coieDodgeCoppotelliGroup(zLM, zLL, sp, si), "group");
+    }
+
+    void newcombBukowskiRules_data()
+    {
+        // The status study's group: means 1.5 and 1.5, counts high from 4, impact low up to 0.
+        QTest::addColumn<int>("lm");
+        QTest::addColumn<int>("ll");
+        QTest::addColumn<StatusGroup>("group");
+        using G = StatusGroup;
+        QTest::newRow("liked, rarely disliked") << 4 << 1 << G::Popular;
+        QTest::newRow("liked, disliked above the mean") << 4 << 2 << G::Controversial;
+        QTest::newRow("disliked, rarely liked") << 1 << 4 << G::Rejected;
+        QTest::newRow("just below the high count") << 3 << 0 << G::Average;
+        QTest::newRow("never named") << 0 << 0 << G::Neglected;
+        QTest::newRow("named once") << 0 << 1 << G::Average;
+    }
+    void newcombBukowskiRules()
+    {
+        QFETCH(int, lm);
+        QFETCH(int, ll);
+        const GroupFigures g = analyseChoices(statusStudy()).group;
+        QTEST(newcombBukowskiGroup(lm, ll, g), "group");
+        // A count exactly at the mean is neither below nor above it.
+        GroupFigures even = g;
+        even.negative.meanReceived = 2.0;
+        QCOMPARE(newcombBukowskiGroup(4, 2, even), StatusGroup::Average);
+    }
+
+    void figuresOfTheStatusStudy()
+    {
+        const SociometricAnalysis a = analyseChoices(statusStudy());
+        QVERIFY(near(a.subjects[0].zLikedMost, 2.040));
+        QVERIFY(near(a.subjects[0].zLikedLeast, -0.874));
+        QVERIFY(near(a.subjects[0].socialPreference, 1.970));
+        QVERIFY(near(a.subjects[2].socialImpact, 2.165));
+        QVERIFY(near(a.subjects[9].socialPreference, -0.788));
+        QCOMPARE(a.count(StatusMethod::CoieDodgeCoppotelli, StatusGroup::Average), 4);
+        const GroupFigures& g = a.group;
+        QCOMPARE(g.negative.choices, 15);
+        QCOMPARE(g.negative.mutualPairs, 2);
+        QCOMPARE(g.negative.linkedPairs, 13);
+        QCOMPARE(*g.positive.meanReceived, 1.5);
+        QCOMPARE(g.isolates, 3);     // 2, 4 and 10
+        QCOMPARE(g.rejectedOnly, 2); // 2 and 10; 4 got no negative choice either
+        QCOMPARE(a.subjects[6].mutualNegative, 1);
+        QCOMPARE(a.subjects[0].negativeGiven, 3);
+        QCOMPARE(g.likedMostLimits.upper, std::optional<int>(4));
+        QCOMPARE(g.likedMostLimits.lower, std::optional<int>());
+        QCOMPARE(g.impactLimits.lower, std::optional<int>(0));
+    }
+
+    void noSpreadLeavesScoresUndefined_data()
+    {
+        QTest::addColumn<int>("positiveShape");
+        QTest::addColumn<int>("negativeShape");
+        QTest::addColumn<bool>("zLMDefined");
+        QTest::addColumn<bool>("zLLDefined");
+        QTest::addColumn<bool>("newcombDefined");
+        // Shapes: 0 a ring (everyone chosen once), 1 a few chosen, 2 no choice at all.
+        QTest::newRow("everyone liked once") << 0 << 1 << false << true << true;
+        QTest::newRow("nobody disliked") << 1 << 2 << true << false << false;
+        QTest::newRow("liked as often as disliked") << 1 << 1 << true << true << true;
+    }
+    void noSpreadLeavesScoresUndefined()
+    {
+        QFETCH(int, positiveShape);
+        QFETCH(int, negativeShape);
+        QFETCH(bool, zLMDefined);
+        QFETCH(bool, zLLDefined);
+        QFETCH(bool, newcombDefined);
+        const auto shape = [](int kind) {
+            return kind == 0   ? choicesOf(Ring)
+                   : kind == 1 ? choicesOf({{2, {1}}, {3, {1}}, {4, {2}}})
+                               : std::vector<Choice>();
+        };
+        ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Both);
+        set.positive = shape(positiveShape);
+        set.negative = shape(negativeShape);
+        const SociometricAnalysis a = analyseChoices(set);
+        for (const SubjectFigures& s : a.subjects) {
+            QCOMPARE(s.zLikedMost.has_value(), zLMDefined);
+            QCOMPARE(s.zLikedLeast.has_value(), zLLDefined);
+            QVERIFY(!s.socialPreference); // equal counts: preference has no spread here
+            QCOMPARE(s.coieDodgeCoppotelli, StatusGroup::Undetermined);
+            QCOMPARE(s.newcombBukowski != StatusGroup::Undetermined, newcombDefined);
+        }
+    }
+
+    void preferenceWithoutSpreadIsNotStandardized()
+    {
+        // Everyone is liked exactly once more than disliked, so zLM equals zLL and SP has
+        // no spread; in floating point the differences come out as tiny non-zero noise.
+        ChoiceSet set = emptyChoiceSet(7, 3, CriterionTypes::Both);
+        set.positive = choicesOf(
+            {{1, {2, 3}}, {2, {1}}, {3, {1, 2}}, {4, {1, 5}}, {5, {4}}, {6, {7}}, {7, {6}}});
+        set.negative = choicesOf({{5, {1}}, {6, {1}}, {7, {2}}});
+        for (const SubjectFigures& s : analyseChoices(set).subjects) {
+            QVERIFY(s.zLikedMost && s.zLikedLeast && s.socialImpact);
+            QVERIFY(!s.socialPreference);
+        }
+    }
+
+    void emptyGroupDividesByNothing()
+    {
+        const SociometricAnalysis empty =
+            analyseChoices(emptyChoiceSet(6, 3, CriterionTypes::Both));
+        QCOMPARE(*empty.group.positive.density, 0.0);
+        QVERIFY(!empty.group.positive.reciprocity);
+        QVERIFY(!empty.group.positive.sdReceived);
+        QVERIFY(!empty.group.likedMostLimits.probability);
+        QCOMPARE(empty.group.isolates, 6);
+        const SociometricAnalysis single =
+            analyseChoices(emptyChoiceSet(1, 1, CriterionTypes::Both));
+        QVERIFY(!single.group.positive.density);
+        QCOMPARE(single.subjects[0].newcombBukowski, StatusGroup::Undetermined);
+    }
+
+    void chanceLimits_data()
+    {
+        QTest::addColumn<int>("trials");
+        QTest::addColumn<double>("p");
+        QTest::addColumn<int>("upper"); // -1: none
+        QTest::addColumn<int>("lower"); // -1: none
+        // Bin(9, 1/3): P(X >= 6) = .0424, P(X >= 5) = .145, P(X = 0) = .026, P(X <= 1) = .143.
+        QTest::newRow("9 choosers, p 1/3") << 9 << 1.0 / 3 << 6 << 0;
+        // Bin(39, .25): P(X >= 14) = .0862, P(X >= 15) = .0439; P(X <= 4) = .0194,
+        // P(X <= 5) = .0512.
+        QTest::newRow("39 choosers, p .25") << 39 << 0.25 << 15 << 4;
+        QTest::newRow("nobody chooses") << 5 << 0.0 << 1 << -1;
+        QTest::newRow("everyone chooses everyone") << 5 << 1.0 << -1 << 4;
+    }
+    void chanceLimits()
+    {
+        QFETCH(int, trials);
+        QFETCH(double, p);
+        const ChanceLimits limits = ::chanceLimits(trials, p);
+        QTEST(limits.upper.value_or(-1), "upper");
+        QTEST(limits.lower.value_or(-1), "lower");
+        QVERIFY(std::fabs(binomialUpperTail(trials, p, 0) - 1) < 1e-12);
+        QVERIFY(!::chanceLimits(trials, std::nullopt).probability);
+    }
+
+    // --- Choices read from the grid, the store and CSV text ---
+
+    void gridCells_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("chosen");     // 0: no choice
+        QTest::addColumn<int>("skipReason"); // -1: not skipped
+        const int notASubject = static_cast<int>(SkipReason::NotASubject);
+        QTest::newRow("leading number, as saved") << u"3x"_qs << 3 << -1;
+        QTest::newRow("blank") << u"  "_qs << 0 << -1;
+        QTest::newRow("zero") << u"0"_qs << 0 << notASubject;
+        QTest::newRow("fraction") << u"2.5"_qs << 0 << notASubject;
+        QTest::newRow("outside the group") << u"7"_qs << 0 << notASubject;
+        QTest::newRow("himself") << u"1"_qs << 0 << static_cast<int>(SkipReason::SelfChoice);
+        QTest::newRow("named in slot 1 already")
+            << u"2"_qs << 0 << static_cast<int>(SkipReason::Repeated);
+    }
+    void gridCells()
+    {
+        QFETCH(QString, cell);
+        QFETCH(int, chosen);
+        QFETCH(int, skipReason);
+        ChoiceGrid grid;
+        fillGrid(grid, 6, 2, {{u"2"_qs, cell}, {}, {}, {}, {u"6"_qs}});
+        std::vector<SkippedEntry> skipped;
+        const std::vector<Choice> choices = choicesFromGrid(grid, Criterion::Negative, &skipped);
+        std::vector<Choice> expected{{1, 1, 2}};
+        if (chosen > 0)
+            expected.push_back({1, 2, chosen});
+        expected.push_back({5, 1, 6});
+        QCOMPARE(choices, expected);
+        QCOMPARE(static_cast<int>(skipped.size()), skipReason < 0 ? 0 : 1);
+        if (skipReason >= 0) {
+            QCOMPARE(static_cast<int>(skipped[0].reason), skipReason);
+            QCOMPARE(skipped[0].slot, 2);
+            QCOMPARE(skipped[0].text, cell);
+        }
+    }
+
+    void storedAnswers()
+    {
+        const auto row = [](QVariant type, QVariant individual, QVariant choice, QVariant answer) {
+            return AnswerRow{QVariant(7), type, individual, choice, answer};
+        };
+        const std::vector<AnswerRow> rows{row(2, 3, 1, 5.0),  // subject 2, slot 1
+                                          row(1, 2, 1, 3.0),  // positive: passed over
+                                          row(2, 2, 2, 4.0),  // subject 1, slot 2, stored first
+                                          row(2, 2, 1, 6.0),  // subject 1, slot 1
+                                          row(2, 8, 1, 2.0),  // a chooser 7 in a group of 6
+                                          row(2, 4, 4, 2.0),  // slot 4 of 3
+                                          row(2, 4, 1, 2.5),  // not a subject
+                                          row(2, 4, 2, 3.0)}; // subject 3 choosing himself
+        std::vector<SkippedEntry> skipped;
+        const std::vector<Choice> choices =
+            choicesFromAnswers(rows, Criterion::Negative, 6, 3, &skipped);
+        QCOMPARE(choices, (std::vector<Choice>{{1, 1, 6}, {1, 2, 4}, {2, 1, 5}}));
+        QCOMPARE(skipped.size(), std::size_t(4));
+        QCOMPARE(skipped[0].reason, SkipReason::OutsideGrid);
+        QCOMPARE(skipped[1].reason, SkipReason::OutsideGrid);
+        QCOMPARE(skipped[2].reason, SkipReason::NotASubject);
+        QCOMPARE(skipped[3].reason, SkipReason::SelfChoice);
+    }
+
+    // The grid holds the criterion in view; the other comes from the stored answers.
+    void currentStudyTakesTheOtherCriterionFromTheStore()
+    {
+        TestDatabase db;
+        const int record = db.addStudy("Class", 10, 3, "Who?", 3);
+        for (const Choice& c : choicesOf(StatusNegative))
+            QVERIFY(db.addAnswer(record, 2, c.chooser + 1, c.slot, double(c.chosen)));
+        QVERIFY(db.addAnswer(record, 1, 2, 1, 9)); // stale: the grid holds positive now
+        fillRows(DataGrid(), 10, 3, StatusPositive);
+        Global::CurrentRecord = record;
+        Global::CriterionType = 3;
+        Global::CurrentCriterion = 1;
+        const CurrentChoices current = currentStudyChoices();
+        QVERIFY(!current.storedUnread);
+        QCOMPARE(current.choices.positive, choicesOf(StatusPositive));
+        QCOMPARE(current.choices.negative, choicesOf(StatusNegative));
+        const ChoiceSet single =
+            studyChoices(DataGrid(), CriterionTypes::Positive, Criterion::Positive, {});
+        QVERIFY(single.negative.empty() && !single.has(Criterion::Negative));
+
+        // The file gone: what the grid holds, and the user is told.
+        Global::AppPath = dir.filePath(u"no-database/"_qs);
+        ScriptedMessages messages;
+        const CurrentChoices unread = currentStudyChoices();
+        QVERIFY(unread.storedUnread);
+        QVERIFY(messages.texts().first().contains(u"DataForm:Analysis"_qs));
+        QCOMPARE(unread.choices.positive, choicesOf(StatusPositive));
+        QVERIFY(unread.choices.negative.empty());
+        Global::CriterionType = 1; // one criterion: the file is never read
+        QVERIFY(!currentStudyChoices().storedUnread);
+        QCOMPARE(messages.count(), 1);
+    }
+
+    void csvProblems_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("sentence");
+        // Six subjects, two choices.
+        QTest::newRow("out of the group after a header")
+            << u"Chooser,Choice 1,Choice 2\n1,2,9\n"_qs << 2 << 3
+            << u"9 is not a subject number from 1 to 6."_qs;
+        QTest::newRow("self-choice")
+            << u"1,2\n2,2\n"_qs << 2 << 2 << u"Subject 2 cannot choose himself."_qs;
+        QTest::newRow("too many choices")
+            << u"1,2,3,4\n"_qs << 1 << 4 << u"More choices are given than the study allows (2)."_qs;
+        QTest::newRow("chooser given twice")
+            << u"1,2\n3,4\n1,5\n"_qs << 3 << 1
+            << u"Subject 1 is given a second time; the first row is line 1."_qs;
+        QTest::newRow("chosen twice in a row")
+            << u"1,2,2\n"_qs << 1 << 3 << u"Subject 2 is chosen twice in this row."_qs;
+        QTest::newRow("quote never closed")
+            << u"1,\"2\n"_qs << 1 << 2 << u"A quoted field is not closed."_qs;
+        QTest::newRow("header only")
+            << u"Chooser,Choice 1\n"_qs << 1 << 1 << u"The text holds no rows of choices."_qs;
+        QTest::newRow("a quoted line break moves the lines on")
+            << u"\r\n\"1\",\"3\n\"\n2,y\n"_qs << 4 << 2 << u"\"y\" is not a number."_qs;
+    }
+    void csvProblems()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(QString, sentence);
+        const ImportResult result = importChoicesCsv(text, 6, 2);
+        QVERIFY(!result.ok() && !result.choices);
+        QCOMPARE(result.problems.size(), std::size_t(1));
+        QCOMPARE(result.problems[0].text(),
+                 QStringLiteral("Line %1, column %2: %3").arg(line).arg(column).arg(sentence));
+        const ImportResult every = importChoicesCsv(u"1,1,9\n2,3\n2,q\n"_qs, 6, 2);
+        QCOMPARE(every.problems.size(), std::size_t(4)); // every problem, not the first
+    }
+
+    void csvCleanText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cells"); // subject:slot=chosen, every filled cell
+        QTest::newRow("semicolons, CRLF, no final break")
+            << u"1;2;3\r\n6;1"_qs << u"1:1=2 1:2=3 6:1=1"_qs;
+        QTest::newRow("tabs") << u"4\t5\n"_qs << u"4:1=5"_qs;
+        QTest::newRow("header with an empty corner")
+            << u",Choice 1,Choice 2\n3,,1\n"_qs << u"3:2=1"_qs;
+        QTest::newRow("quotes, blanks, trailing empty fields")
+            << u"\"1\" , \" 2 \",\"4\",,,\n"_qs << u"1:1=2 1:2=4"_qs;
+        QTest::newRow("byte-order mark and a quoted comma in the header")
+            << QString(QChar(0xFEFF)) + u"Who; \"First, best\"; Second\n5;6;1\n"_qs
+            << u"5:1=6 5:2=1"_qs;
+    }
+    void csvCleanText()
+    {
+        QFETCH(QString, text);
+        const ImportResult result = importChoicesCsv(text, 6, 2);
+        QVERIFY(result.ok());
+        QStringList found;
+        for (int s = 1; s <= 6; ++s)
+            for (int slot = 1; slot <= 2; ++slot)
+                if (const int c = result.choices->at(s, slot); c > 0)
+                    found << QStringLiteral("%1:%2=%3").arg(s).arg(slot).arg(c);
+        QTEST(found.join(u' '), "cells");
+        QCOMPARE(result.choices->filled(), static_cast<int>(found.size()));
+    }
+
+    // The survey export read back fills the same grid, replacing every choice cell;
+    // a grid of another shape is left alone.
+    void surveyExportReadsBackIntoTheSameGrid()
+    {
+        ChoiceGrid original;
+        fillRows(original, 10, 3, StatusPositive);
+        original.setTextMatrix(2, 3, u"10"_qs); // a gap before the last slot
+        ChoiceSet set = emptyChoiceSet(10, 3, CriterionTypes::Positive);
+        set.positive = choicesFromGrid(original, Criterion::Positive);
+        const ImportResult result =
+            importChoicesCsv(choicesSurveyCsv(set, Criterion::Positive), 10, 3);
+        QVERIFY(result.ok());
+        ChoiceGrid copy;
+        fillGrid(copy, 10, 3, {{}, {}, {u"1"_qs, u"x"_qs}}); // stale content to replace
+        QVERIFY(applyImportedChoices(*result.choices, copy));
+        for (int r = 0; r < original.Rows(); ++r)
+            for (int c = 0; c < original.Cols(); ++c)
+                QCOMPARE(copy.TextMatrix(r, c), original.TextMatrix(r, c));
+        ChoiceGrid other;
+        fillGrid(other, 10, 2, {{u"5"_qs}});
+        QVERIFY(!applyImportedChoices(*result.choices, other));
+        QCOMPARE(other.TextMatrix(2, 1), u"5"_qs);
+    }
+
+    void textFiles()
+    {
+        const QString utf8 = dir.filePath(u"utf8.csv"_qs), latin = dir.filePath(u"latin.csv"_qs);
+        QVERIFY(writeFile(utf8, "\xEF\xBB\xBFSch\xC3\xBCler,Wahl\n1,2\n"));
+        QVERIFY(writeFile(latin, "Sch\xFCler;Wahl\n1;2\n"));
+        QVERIFY(readTextFile(utf8)->contains(u"Sch\u00fcler"_qs));
+        QVERIFY(readTextFile(latin)->startsWith(u"Sch\u00fcler"_qs));
+        QString error;
+        QVERIFY(!readTextFile(dir.filePath(u"missing.csv"_qs), &error));
+        QVERIFY(!error.isEmpty());
+        const QString out = dir.filePath(u"table.csv"_qs);
+        QVERIFY(writeTextFile(out, u"Sch\u00fcler\n"_qs));
+        QCOMPARE(fileText(out), u"Sch\u00fcler\n"_qs);
+        QVERIFY(!writeTextFile(dir.filePath(u"no/such/folder/t.csv"_qs), u"x"_qs, &error));
+    }
+
+    // --- Exports ---
+
+    void edgeListAndCsvQuoting()
+    {
+        const Csv::Text csv = Csv::parse(choicesEdgeListCsv(statusStudy()), u',');
+        QCOMPARE(csv.records.size(), std::size_t(1 + 15 + 15));
+        QCOMPARE(csv.records[1].fields, QStringList({u"2"_qs, u"1"_qs, u"1"_qs, u"Positive"_qs}));
+        const auto has = [&](const QStringList& fields) {
+            return std::any_of(csv.records.begin(), csv.records.end(),
+                               [&](const Csv::Record& r) { return r.fields == fields; });
+        };
+        QVERIFY(has({u"6"_qs, u"7"_qs, u"3"_qs, u"Positive"_qs}));
+        QVERIFY(has({u"10"_qs, u"9"_qs, u"1"_qs, u"Negative"_qs}));
+        QCOMPARE(Csv::line({u"a"_qs, u"b,c"_qs, u"say \"hi\""_qs, u"two\nlines"_qs}),
+                 u"a,\"b,c\",\"say \"\"hi\"\"\",\"two\nlines\"\n"_qs);
+    }
+
+    void graphMl_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("nodes");
+        QTest::addColumn<QString>("edges"); // source>target:sign:slot, in file order
+        QTest::newRow("both criteria") << int(CriterionTypes::Both) << 10 << "30 6>7:1:3 1>10:-1:3";
+        QTest::newRow("negative only: positive choices not written")
+            << int(CriterionTypes::Negative) << 10 << "15 1>10:-1:3";
+    }
+    void graphMl()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, edges);
+        ChoiceSet set = statusStudy();
+        set.criterionType = type;
+        QXmlStreamReader xml(choicesGraphMl(set));
+        int nodes = 0;
+        QStringList found; // source>target, then :sign:slot
+        std::map<QString, QString> data;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isEndElement() && xml.name() == u"edge")
+                found.last() += u':' + data[u"sign"_qs] + u':' + data[u"slot"_qs];
+            if (!xml.isStartElement())
+                continue;
+            nodes += xml.name() == u"node";
+            if (xml.name() == u"edge")
+                found << xml.attributes().value(u"source"_qs).toString() + u'>' +
+                             xml.attributes().value(u"target"_qs).toString();
+            if (xml.name() == u"data") {
+                const QString key = xml.attributes().value(u"key"_qs).toString();
+                data[key] = xml.readElementText();
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QTEST(nodes, "nodes");
+        const QStringList want = edges.split(u' ');
+        QCOMPARE(found.size(), want[0].toInt());
+        for (const QString& e : want.mid(1))
+            QVERIFY2(found.contains(e), qPrintable(e));
+    }
+
+    void analysisTableWithUndefinedFigures()
+    {
+        const SociometricAnalysis a = analyseChoices(statusStudy());
+        const Csv::Text coie =
+            Csv::parse(analysisTableCsv(a, StatusMethod::CoieDodgeCoppotelli), u',');
+        QCOMPARE(coie.records.size(), std::size_t(11));
+        const QStringList header = coie.records[0].fields;
+        const QStringList first = coie.records[1].fields;
+        QCOMPARE(first[header.indexOf(u"Positive received"_qs)], u"5"_qs);
+        QCOMPARE(first[header.indexOf(u"SP"_qs)], u"1.970"_qs);
+        QCOMPARE(first.last(), u"Popular"_qs);
+        QCOMPARE(coie.records[2].fields[header.indexOf(u"Rejected only"_qs)], u"yes"_qs);
+        ChoiceSet ring = emptyChoiceSet(6, 1, CriterionTypes::Both);
+        ring.positive = choicesOf(Ring); // and no negative choice
+        const SociometricAnalysis r = analyseChoices(ring);
+        const TextTable table = subjectTable(r, StatusMethod::CoieDodgeCoppotelli);
+        QCOMPARE(table.rows[0][table.header.indexOf(u"zLM"_qs)], u"undefined"_qs);
+        QCOMPARE(table.rows[0].last(), u"undefined"_qs);
+        std::map<QString, QString> figures;
+        for (const auto& [name, value] : groupFigures(r, StatusMethod::NewcombBukowski))
+            figures[name] = value;
+        QCOMPARE(figures[u"Negative reciprocity"_qs], u"undefined"_qs);
+        QCOMPARE(figures[u"Positive reciprocity"_qs], u"0.000"_qs);
+        QCOMPARE(figures[u"Positive density"_qs], u"0.200"_qs);
+        QCOMPARE(figures[u"undefined"_qs], u"6"_qs); // every subject's status group
+    }
+
+    // --- The window ---
+
+    void windowShowsTheTableAndSwitchesMethod()
+    {
+        showAnalysis(statusStudy(), nullptr);
+        AnalysisWindow* w = openAnalysisWindow();
+        QVERIFY(w && w->isVisible() && w->methodBox()->isEnabled());
+        const QTableView* view = w->subjectView();
+        const int status = view->model()->columnCount() - 1;
+        QCOMPARE(view->model()->rowCount(), 10);
+        QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
+        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"2"_qs);
+        w->methodBox()->setCurrentIndex(1);
+        QCOMPARE(w->method(), StatusMethod::NewcombBukowski);
+        QCOMPARE(cell(view, 4, status), u"Average"_qs);
+        QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
+        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"(missing)"_qs);
+
+        // Exports write what is shown; a cancelled file dialog writes nothing.
+        const auto files = QDir(dir.path()).entryList(QDir::Files);
+        w->exportTableButton()->click();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+        savedPath = dir.filePath(u"table.csv"_qs);
+        w->exportTableButton()->click();
+        QCOMPARE(fileText(savedPath),
+                 analysisTableCsv(w->analysis(), StatusMethod::NewcombBukowski));
+        savedPath = dir.filePath(u"choices.csv"_qs);
+        w->exportChoicesButton()->click();
+        QCOMPARE(fileText(savedPath), choicesEdgeListCsv(statusStudy()));
+        savedPath = dir.filePath(u"graph.graphml"_qs);
+        w->exportGraphButton()->click();
+        QCOMPARE(fileText(savedPath), choicesGraphMl(statusStudy()));
+
+        // Shown again, the same window takes the new study.
+        ChoiceGrid grid;
+        fillGrid(grid, 6, 2, {{u"1"_qs, u"x"_qs}, {u"3"_qs}});
+        showAnalysis(studyChoices(grid, CriterionTypes::Positive, Criterion::Positive, {}),
+                     nullptr);
+        QCOMPARE(openAnalysisWindow(), w);
+        QVERIFY(!w->methodBox()->isEnabled());
+        const QTableWidget* figures = w->figureView();
+        QCOMPARE(figureValue(figures, u"Isolates"_qs), u"5"_qs);
+        QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
+        QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
+        QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),
+                 u"Positive, subject 1, choice 1: \"1\" (a subject choosing himself)\n"
+                 "Positive, subject 1, choice 2: \"x\" (not a subject number)"_qs);
+    }
+
+    void exportThatCannotBeWrittenSaysSo()
+    {
+        showAnalysis(statusStudy(), nullptr);
+        ScriptedMessages messages;
+        savedPath = dir.filePath(u"missing-folder/table.csv"_qs);
+        openAnalysisWindow()->exportTableButton()->click();
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts().first().startsWith(u"The file "_qs + savedPath));
+        QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
+    }
+
+    void importWithProblemsChangesNothing()
+    {
+        ChoiceGrid grid;
+        fillGrid(grid, 6, 2, {{u"4"_qs, u"x"_qs}});
+        const QString path = dir.filePath(u"bad.csv"_qs);
+        QVERIFY(writeFile(path,
+                          "Chooser,Choice 1,Choice 2\n1,2,9\n" + QByteArray("2,2\n").repeated(12)));
+        ScriptedMessages messages;
+        messages.answer({Answer::Yes});
+        QVERIFY(!ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(2, 2), u"x"_qs);
+        QCOMPARE(messages.count(), 1);
+        const QStringList text = messages.texts().first().split(u'\n');
+        QCOMPARE(text[1], u"Line 2, column 3: 9 is not a subject number from 1 to 6."_qs);
+        // 1 + 12 + 11 problems, ten listed.
+        QCOMPARE(text.size(), 1 + ProblemsListed + 1);
+        QCOMPARE(text.last(), u"... and 14 more."_qs);
+    }
+
+    void importAsksBeforeReplacingChoices()
+    {
+        const QString path = dir.filePath(u"good.csv"_qs);
+        QVERIFY(writeFile(path, "1;2;3\n6;5\n"));
+        ChoiceGrid empty;
+        fillGrid(empty, 6, 2);
+        int changes = 0;
+        empty.cellChanged = [&](int, int) { ++changes; };
+        importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
+        ScriptedMessages messages;
+        QVERIFY(ImportChoices(empty, nullptr)); // an empty grid: nothing to ask
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(changes, 3);
+
+        ChoiceGrid grid;
+        fillGrid(grid, 6, 2, {{}, {}, {u"1"_qs}});
+        messages.answer({Answer::No, Answer::Yes});
+        QVERIFY(!ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
+        QCOMPARE(messages.texts(),
+                 QStringList{u"The file does not name subject 3, whose choices in the grid will "
+                             "be emptied.\n\nReplace the choices in the grid with those of the "
+                             "file?"_qs});
+        QVERIFY(ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(4, 1), QString());
+        QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
+
+        importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
+        QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
+        QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
+        QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
+    }
+};
+
+QTEST_MAIN(AnalysisTest)
+#include "tst_analysis.moc"

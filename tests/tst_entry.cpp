@@ -1,0 +1,793 @@
+// Choice entry: the check of a typed choice, the data window's grid and what it
+// stores, the questions its commands ask, and the data and entry windows as a user
+// meets them (offscreen).
+#include "dataform.h"
+#include "datastate.h"
+#include "entrycheck.h"
+#include "entryform.h"
+#include "forms.h"
+#include "globals.h"
+#include "gridmodel.h"
+#include "scriptedmessages.h"
+#include "store.h"
+#include "testdb.h"
+#include "windows.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QString Saved = QStringLiteral("Changes Saved As Requested");
+const QString QuitQuestion = QStringLiteral("Save Changes?");
+const QString PlotQuestion = QStringLiteral("You Must First Save Changes: Save Now?");
+
+} // namespace
+
+class EntryTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    ChoiceGrid& grid = DataGrid();
+    int infoUnloads = 0;
+    int drawShows = 0;
+
+    int addStudy(int criterionType, int groupSize = 12, int choices = 3)
+    {
+        return db->addStudy("Stored", groupSize, choices, "Who?", criterionType);
+    }
+    void addAnswer(int record, int type, QVariant individual, QVariant choice, QVariant answer)
+    {
+        QVERIFY(db->addAnswer(record, type, individual, choice, answer));
+    }
+    // Stored answers of a study as "type:individual:choice=answer", in a fixed order.
+    QStringList answers(int record)
+    {
+        QStringList out;
+        for (const QVariantList& r :
+             db->rows("SELECT ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER FROM SOCIDATA "
+                      "WHERE HEADER = ? ORDER BY ANSWERTYPE, INDIVIDUAL, CHOICE",
+                      {record}))
+            out << QStringLiteral("%1:%2:%3=%4")
+                       .arg(r[0].toInt())
+                       .arg(r[1].toInt())
+                       .arg(r[2].toInt())
+                       .arg(r[3].toDouble());
+        return out;
+    }
+    // The grid's choice cells, row by row, empty cells as ".".
+    QStringList choiceCells() const
+    {
+        QStringList out;
+        for (int r = 2; r < grid.Rows(); ++r) {
+            QStringList row;
+            for (int c = 1; c < grid.Cols(); ++c)
+                row << (grid.TextMatrix(r, c).isEmpty() ? QStringLiteral(".")
+                                                        : grid.TextMatrix(r, c));
+            out << row.join(u' ');
+        }
+        return out;
+    }
+    void newStudy(int criterionType, int groupSize = 12, int choices = 3)
+    {
+        Global::NewProject = Global::True;
+        Global::CurrentRecord = 0;
+        Global::RefName = QStringLiteral("Year 7");
+        Global::Question = QStringLiteral("Who would you work with?");
+        Global::GroupSize = groupSize;
+        Global::MaxChoices = choices;
+        Global::CriterionType = criterionType;
+    }
+    std::unique_ptr<DataState> open(int record)
+    {
+        Global::CurrentRecord = record;
+        auto state = std::make_unique<DataState>(grid);
+        state->FormLayout();
+        return state;
+    }
+    std::unique_ptr<DataState> openNew(int criterionType)
+    {
+        newStudy(criterionType);
+        return open(0);
+    }
+    void key(int subject, int slot, const QString& text)
+    {
+        grid.setTextMatrix(subject + 1, slot, text);
+    }
+    DataForm* openDataForm()
+    {
+        showDataForm();
+        DataForm* form = SingleInstance<DataForm>::ifLoaded();
+        if (form)
+            (void)QTest::qWaitForWindowExposed(form);
+        return form;
+    }
+    QModelIndex cell(DataForm* form, int subject, int slot)
+    {
+        return form->Dgrid->model()->index(subject - 1, slot - 1);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetProgram();
+        grid.setShape(0, 0);
+        db = std::make_unique<TestDatabase>();
+        QVERIFY(db->isValid());
+        infoUnloads = drawShows = 0;
+        Forms::UnloadInfoForm = [this] { ++infoUnloads; };
+        Forms::ShowDrawForm = [this] { ++drawShows; };
+        DataForm::setEntryRunner(nullptr);
+    }
+    void cleanup()
+    {
+        SingleInstance<DataForm>::unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DataForm::setEntryRunner(nullptr);
+        db.reset();
+    }
+
+    // --- The grid and what it stores ---
+
+    void check_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("message"); // none: accepted
+        const QString tooLarge = QStringLiteral("Choice Cannot Be Greater Than 12");
+        const QString notNumber = QStringLiteral("Choice Must Be A Subject Number");
+        QTest::newRow("the last subject") << "12"
+                                          << "3"
+                                          << "";
+        QTest::newRow("above the group") << "13"
+                                         << "3" << tooLarge;
+        QTest::newRow("oneself") << "3"
+                                 << "3"
+                                 << "Subjects Cannot Choose Themselves ";
+        QTest::newRow("oneself written 03") << "03"
+                                            << "3"
+                                            << "";
+        QTest::newRow("zero, fraction and blanks pass") << "0"
+                                                        << "3"
+                                                        << "";
+        QTest::newRow("digits then letter") << "3x"
+                                            << "4" << notNumber;
+        QTest::newRow("range before self") << "13"
+                                           << "13" << tooLarge;
+    }
+    void check()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, subject);
+        QFETCH(QString, message);
+        ScriptedMessages messages;
+        QCOMPARE(ValidateChoice(typed, subject, 12), message.isEmpty());
+        QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    void shapeAndWidths_data()
+    {
+        QTest::addColumn<int>("groupSize");
+        QTest::addColumn<int>("choices");
+        QTest::addColumn<int>("width");
+        QTest::newRow("6 x 1: 3577.5 to the even 3578") << 6 << 1 << 3578;
+        QTest::newRow("12 x 5: 1172.5 to the even 1172") << 12 << 5 << 1172;
+        QTest::newRow("40 x 10: 625.9") << 40 << 10 << 626;
+    }
+    void shapeAndWidths()
+    {
+        QFETCH(int, groupSize);
+        QFETCH(int, choices);
+        newStudy(1, groupSize, choices);
+        DataState state(grid);
+        GridModel model(grid);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        state.SetGrid();
+        QCOMPARE(model.rowCount(), groupSize);
+        QCOMPARE(model.columnCount(), choices);
+        for (int c = 0; c < grid.Cols(); ++c)
+            QTEST(grid.ColWidth(c), "width");
+        QCOMPARE(grid.TextMatrix(groupSize + 1, 0), QString::number(groupSize));
+        QCOMPARE(choiceCells().join(u' ').count(u'.'), groupSize * choices);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        grid.setTextMatrix(3, 1, QStringLiteral("5"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("5"));
+        state.GridChanged = Global::True;
+        state.Clear_Click();
+        QCOMPARE(choiceCells().join(u' ').count(u'.'), groupSize * choices);
+        QCOMPARE(grid.TextMatrix(2, 0), QStringLiteral("1"));
+        QCOMPARE(state.GridChanged, Global::True);
+    }
+
+    void opensOnTheCriterionOfItsType_data()
+    {
+        QTest::addColumn<int>("criterionType");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("firstRow");
+        QTest::addColumn<bool>("negativeItem");
+        QTest::newRow("positive") << 1 << 1 << "Positive Criterion: Who?"
+                                  << "4 2.5 ." << false;
+        QTest::newRow("negative") << 2 << 2 << "Negative Criterion: Who?"
+                                  << ". . 6" << false;
+        QTest::newRow("both") << 3 << 1 << "Positive Criterion: Who?"
+                              << "4 2.5 ." << true;
+    }
+    void opensOnTheCriterionOfItsType()
+    {
+        QFETCH(int, criterionType);
+        QFETCH(int, current);
+        QFETCH(bool, negativeItem);
+        const int record = addStudy(criterionType);
+        addAnswer(record, 1, 2, 1, 4);
+        addAnswer(record, 1, 2, 2, 2.5);
+        addAnswer(record, 2, 2, 3, 6);
+        addAnswer(record + 1, 1, 3, 1, 9); // another study's answer
+        ScriptedMessages messages;
+        auto state = open(record);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(Global::GroupSize, 12);
+        QCOMPARE(state->title, QStringLiteral("Stored"));
+        QTEST(state->criterionLine, "line");
+        QCOMPARE(Global::CurrentCriterion, current);
+        QVERIFY(!state->critEnabled[0]);
+        QCOMPARE(state->critEnabled[1], negativeItem);
+        QCOMPARE(choiceCells().size(), 12);
+        QTEST(choiceCells()[0], "firstRow");
+        QCOMPARE(choiceCells()[1], QStringLiteral(". . ."));
+    }
+
+    // A damaged row is reported under the procedure's label and passed over; the
+    // rows after it still appear.
+    void badStoredRowsAreReportedAndPassedOver_data()
+    {
+        QTest::addColumn<QVariant>("individual");
+        QTest::addColumn<QVariant>("choice");
+        QTest::addColumn<QVariant>("answer");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("row below the grid") << QVariant(20) << QVariant(1) << QVariant(3) << "9";
+        QTest::newRow("a header row") << QVariant(1) << QVariant(1) << QVariant(3) << "9";
+        QTest::newRow("empty answer") << QVariant(3) << QVariant(1) << QVariant() << "94";
+        QTest::newRow("text answer") << QVariant(3) << QVariant(1) << QVariant("x") << "13";
+    }
+    void badStoredRowsAreReportedAndPassedOver()
+    {
+        QFETCH(QVariant, individual);
+        QFETCH(QVariant, choice);
+        QFETCH(QVariant, answer);
+        QFETCH(QString, number);
+        const int record = addStudy(1, 6);
+        addAnswer(record, 1, individual, choice, answer);
+        addAnswer(record, 1, 7, 3, 2);
+        ScriptedMessages messages;
+        open(record);
+        QCOMPARE(messages.count(), 1);
+        QVERIFY2(messages.texts()[0].startsWith(
+                     "Unexpected Error In - DataForm:LoadData, Error Number " + number),
+                 qPrintable(messages.texts()[0]));
+        QCOMPARE(grid.TextMatrix(7, 3), QStringLiteral("2"));
+        QCOMPARE(grid.TextMatrix(1, 1), QStringLiteral("1"));
+        QCOMPARE(grid.TextMatrix(3, 0), QStringLiteral("2"));
+    }
+
+    void headerWithImpossibleSizesIsRefused()
+    {
+        const int record = addStudy(1, 500);
+        Global::GroupSize = 10;
+        Global::MaxChoices = 2;
+        ScriptedMessages messages;
+        auto state = open(record);
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts()[0].contains(QStringLiteral("group size in the file (500)")));
+        QCOMPARE(Global::GroupSize, 10);
+        QCOMPARE(grid.Rows(), 12);
+        QCOMPARE(grid.Cols(), 4); // the number of choices was fine
+        // Sizes that are not the study's are never written over it.
+        const QByteArray before = db->bytes();
+        QVERIFY(!state->SaveChanges(1));
+        QCOMPARE(messages.count(), 2);
+        QCOMPARE(db->bytes(), before);
+    }
+
+    void missingDatabaseIsReported()
+    {
+        QVERIFY(QFile::remove(db->path()));
+        newStudy(1, 6, 1);
+        Global::CurrentRecord = 3;
+        ScriptedMessages messages;
+        DataState state(grid);
+        std::vector<bool> pointer;
+        state.setBusyPointer = [&](bool busy) { pointer.push_back(busy); };
+        state.FormLayout();
+        QVERIFY(messages.texts()[0].contains(QStringLiteral("DataForm:LoadGrid")));
+        QVERIFY(messages.texts().last().contains(QStringLiteral("DataForm:LoadData")));
+        QVERIFY(!QFile::exists(db->path()));
+        QCOMPARE(grid.Rows(), 8); // laid out from the globals all the same
+        QCOMPARE(std::count(pointer.begin(), pointer.end(), true),
+                 std::count(pointer.begin(), pointer.end(), false));
+    }
+
+    void firstSaveGivesTheStudyItsRecordAndStoresNumbersAboveZero()
+    {
+        addStudy(1); // record 1 belongs to another study
+        auto state = openNew(1);
+        key(1, 1, "0");
+        key(1, 2, "-1");
+        key(1, 3, "x");
+        key(2, 1, "2.5");
+        key(2, 2, "45"); // above the group size: stored as typed
+        key(3, 1, "3x");
+        key(12, 3, "1");
+        ScriptedMessages messages;
+        state->Save_Click();
+        QCOMPARE(messages.texts(), QStringList{Saved});
+        QCOMPARE(Global::CurrentRecord, 2);
+        QCOMPARE(db->rows("SELECT NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE "
+                          "FROM SOCIOMETRY WHERE RECORD = 2"),
+                 (std::vector<QVariantList>{{"Year 7", 12, 3, "Who would you work with?", 1}}));
+        // Subject 1 is stored as the grid row 2.
+        QCOMPARE(answers(2), (QStringList{"1:3:1=2.5", "1:3:2=45", "1:4:1=3", "1:13:3=1"}));
+        // A second save rewrites the same study.
+        key(2, 1, QString());
+        state->Save_Click();
+        QCOMPARE(Global::CurrentRecord, 2);
+        QCOMPARE(db->scalar("SELECT count(*) FROM SOCIOMETRY").toInt(), 2);
+        QCOMPARE(answers(2), (QStringList{"1:3:2=45", "1:4:1=3", "1:13:3=1"}));
+    }
+
+    void singleCriterionStudyReplacesAllAnswers()
+    {
+        const int record = addStudy(1);
+        addAnswer(record, 1, 2, 1, 5);
+        addAnswer(record, 2, 3, 1, 6); // of the other type: goes as well
+        const int other = addStudy(1);
+        addAnswer(other, 1, 2, 1, 9);
+        auto state = open(record);
+        key(4, 2, "8");
+        QVERIFY(state->SaveChanges(state->answerTypeInView()));
+        QCOMPARE(answers(record), (QStringList{"1:2:1=5", "1:5:2=8"}));
+        QCOMPARE(answers(other), QStringList{"1:2:1=9"});
+    }
+
+    void bothStudyReplacesOnlyTheCriterionInView()
+    {
+        const int record = addStudy(3);
+        addAnswer(record, 1, 2, 1, 4);
+        addAnswer(record, 2, 5, 3, 6);
+        auto state = open(record);
+        key(2, 2, "9");
+        state->GridChanged = Global::True;
+        ScriptedMessages messages;
+        messages.answer({Answer::Yes});
+        state->Crit_Click(1);
+        QCOMPARE(messages.texts(), QStringList{"Save Changes"});
+        // Saved as positive, then the grid shows the stored negative answers.
+        QCOMPARE(answers(record), (QStringList{"1:2:1=4", "1:3:2=9", "2:5:3=6"}));
+        QCOMPARE(state->answerTypeInView(), 2);
+        QCOMPARE(grid.TextMatrix(3, 2), QString());
+        QCOMPARE(grid.TextMatrix(5, 3), QStringLiteral("6"));
+        QCOMPARE(state->GridChanged, Global::False);
+        QVERIFY(state->critEnabled[0] && !state->critEnabled[1]);
+        // Saving the negative grid leaves the positive answers alone.
+        key(4, 3, QString());
+        key(6, 1, "2");
+        QVERIFY(state->SaveChanges(state->answerTypeInView()));
+        QCOMPARE(answers(record), (QStringList{"1:2:1=4", "1:3:2=9", "2:7:1=2"}));
+    }
+
+    void switchWithoutSaving_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("criterion");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("flag");
+        QTest::newRow("No drops the typed choices") << int(Answer::No) << 2 << "" << 0;
+        QTest::newRow("Cancel keeps grid and flag") << int(Answer::Cancel) << 1 << "9" << -1;
+    }
+    void switchWithoutSaving()
+    {
+        QFETCH(int, answer);
+        const int record = addStudy(3);
+        addAnswer(record, 1, 2, 1, 4);
+        auto state = open(record);
+        key(2, 2, "9");
+        state->GridChanged = Global::True;
+        ScriptedMessages messages;
+        messages.answer({Answer(answer)});
+        state->Crit_Click(1);
+        QTEST(int(Global::CurrentCriterion), "criterion");
+        QTEST(grid.TextMatrix(3, 2), "cell");
+        QTEST(int(state->GridChanged), "flag");
+        QCOMPARE(answers(record), QStringList{"1:2:1=4"});
+    }
+
+    void quitAsksOnlyAfterAGridClick()
+    {
+        auto state = openNew(1);
+        ScriptedMessages messages;
+        state->Clear_Click(); // clearing is not a click: Quit asks nothing
+        grid.setRow(0);
+        QVERIFY(!state->gridClicked()); // nor is a click on the header row
+        QVERIFY(state->Quit_Click());
+        QCOMPARE(messages.count(), 0);
+        grid.setRow(3);
+        grid.setCol(1);
+        QVERIFY(state->gridClicked()); // an entry opened, even one then cancelled
+        messages.answer({Answer::Cancel});
+        QVERIFY(!state->Quit_Click());
+        QCOMPARE(messages.texts(), QStringList{QuitQuestion});
+        // A save leaves the flag, so Quit still asks; Yes saves and lets events run.
+        key(1, 1, "3");
+        state->Save_Click();
+        int eventRuns = 0;
+        state->letEventsRun = [&] { ++eventRuns; };
+        messages.answer({Answer::Yes});
+        QVERIFY(state->Quit_Click());
+        QCOMPARE(messages.texts(), (QStringList{QuitQuestion, Saved, QuitQuestion}));
+        QCOMPARE(eventRuns, 1);
+        QCOMPARE(answers(Global::CurrentRecord), QStringList{"1:2:1=3"});
+    }
+
+    void plotAndAnalysisOfferToSave()
+    {
+        auto state = openNew(1);
+        ScriptedMessages messages;
+        messages.answer({Answer::No});
+        state->Plot_Click(); // never saved: asks even unchanged
+        QCOMPARE(messages.texts(), QStringList{PlotQuestion});
+        QCOMPARE(Global::CurrentRecord, 0);
+        messages.answer({Answer::Yes});
+        state->Plot_Click();
+        QVERIFY(Global::CurrentRecord > 0);
+        state->Plot_Click(); // saved and unchanged: nothing to ask
+        QCOMPARE(messages.count(), 2);
+        grid.setRow(2);
+        state->gridClicked();
+        key(1, 1, "4");
+        messages.answer({Answer::Yes});
+        state->offerSaveBeforeAnalysis();
+        QCOMPARE(answers(Global::CurrentRecord), QStringList{"1:2:1=4"});
+        QCOMPARE(state->GridChanged, Global::True); // the analysis keeps it marked
+        messages.answer({Answer::No});
+        state->Plot_Click();
+        QCOMPARE(messages.count(), 4);
+        QCOMPARE(state->GridChanged, Global::False); // Plot clears it
+    }
+
+    // Another program holds the file while the save runs: the save is abandoned as a
+    // whole, the user hears that it was not saved, and the grid keeps what was typed.
+    void saveThatCannotCommitKeepsFileAndGrid()
+    {
+        const int record = addStudy(1);
+        addAnswer(record, 1, 2, 1, 5);
+        auto state = open(record);
+        key(1, 1, "6");
+        key(2, 1, "7");
+        const QByteArray before = db->bytes();
+        QVERIFY(db->exec("BEGIN"));
+        QVERIFY(!db->rows("SELECT * FROM SOCIDATA").empty());
+        ScriptedMessages messages;
+        state->Save_Click();
+        QVERIFY(db->exec("COMMIT"));
+        QVERIFY(!messages.texts().contains(Saved));
+        QVERIFY(messages.texts().last().startsWith("The changes could not be saved"));
+        QCOMPARE(db->bytes(), before);
+        QCOMPARE(grid.TextMatrix(3, 1), QStringLiteral("7"));
+        messages.clear();
+        state->Save_Click(); // once the other program lets go, the same grid saves
+        QCOMPARE(messages.texts(), QStringList{Saved});
+        QCOMPARE(answers(record), (QStringList{"1:2:1=6", "1:3:1=7"}));
+    }
+
+    void failedSaveStopsQuitSwitchAndPlot()
+    {
+        const int record = addStudy(3);
+        auto state = open(record);
+        key(1, 1, "6");
+        state->GridChanged = Global::True;
+        QVERIFY(db->exec("CREATE TRIGGER refuse BEFORE INSERT ON SOCIDATA "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ScriptedMessages messages;
+        messages.answer({Answer::Yes});
+        QVERIFY(!state->Quit_Click());
+        messages.answer({Answer::Yes});
+        state->Crit_Click(1);
+        QCOMPARE(Global::CurrentCriterion, 1);
+        QCOMPARE(grid.TextMatrix(2, 1), QStringLiteral("6"));
+        messages.answer({Answer::Yes});
+        state->Plot_Click();
+        QCOMPARE(state->GridChanged, Global::True);
+        QVERIFY(messages.texts().filter("DataForm:SaveChanges").size() >= 3);
+        // A new study that fails to save keeps record 0.
+        auto fresh = openNew(1);
+        key(1, 1, "6");
+        QVERIFY(!fresh->SaveChanges(1));
+        QCOMPARE(Global::CurrentRecord, 0);
+    }
+
+    // The disk fills in the middle of writing the answers: the save is rolled back.
+    void diskFullDuringASave()
+    {
+        const int record = addStudy(1);
+        addAnswer(record, 1, 2, 1, 5);
+        Global::GroupSize = 40;
+        Global::MaxChoices = 10;
+        Global::CurrentRecord = record;
+        DataState state(grid);
+        state.SetGrid();
+        for (int r = 2; r < grid.Rows(); ++r)
+            for (int c = 1; c < grid.Cols(); ++c)
+                grid.setTextMatrix(r, c, QString::number(1 + (r + c) % 40));
+        const QByteArray before = db->bytes();
+        Store::setPageLimit(db->scalar("PRAGMA page_count").toInt());
+        ScriptedMessages messages;
+        const bool saved = state.SaveChanges(1);
+        Store::setPageLimit(0);
+        QVERIFY(!saved);
+        QCOMPARE(messages.texts().filter("DataForm:SaveChanges, Error Number 3026").size(), 1);
+        QCOMPARE(db->bytes(), before);
+        QVERIFY(state.SaveChanges(1)); // with room again the same grid goes in whole
+        QCOMPARE(answers(record).size(), 400);
+    }
+
+    // Another program holds the file for longer than the quiet retries: Retry, once
+    // the other program let go, completes the save.
+    void lockedFileRetriedByTheUser()
+    {
+        const int record = addStudy(1);
+        auto state = open(record);
+        key(1, 1, "6");
+        QVERIFY(db->exec("BEGIN EXCLUSIVE"));
+        ScriptedMessages messages;
+        bool released = false;
+        setMessageHandler([&](const Message& m) {
+            if (m.buttons == Buttons::RetryCancel && !released) {
+                released = db->exec("COMMIT");
+                return Answer::Retry;
+            }
+            return Answer::Ok;
+        });
+        state->Save_Click();
+        QVERIFY(released);
+        QCOMPARE(answers(record), QStringList{"1:2:1=6"});
+    }
+
+    // --- The windows ---
+
+    void criterionItemsFollowTheStudy_data()
+    {
+        QTest::addColumn<int>("criterionType");
+        QTest::addColumn<bool>("negativeItem");
+        QTest::newRow("both") << 3 << true;
+        QTest::newRow("negative only") << 2 << false;
+    }
+    void criterionItemsFollowTheStudy()
+    {
+        QFETCH(int, criterionType);
+        QFETCH(bool, negativeItem);
+        newStudy(criterionType);
+        Global::Question = QStringLiteral("Who would you pick for <team>?");
+        DataForm* form = openDataForm();
+        QVERIFY(form);
+        QCOMPARE(form->DLabel0->textFormat(), Qt::PlainText);
+        QVERIFY(!form->Crit[0]->isEnabled());
+        QCOMPARE(form->Crit[1]->isEnabled(), negativeItem);
+        if (!negativeItem)
+            return;
+        form->Crit_Click(1);
+        QCOMPARE(form->DLabel0->text(), "Negative Criterion: " + Global::Question);
+        QVERIFY(form->Crit[0]->isEnabled() && !form->Crit[1]->isEnabled());
+    }
+
+    void clickOpensTheEntryOnThatCell()
+    {
+        newStudy(1);
+        DataForm* form = openDataForm();
+        QStringList seen;
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            seen << entry.DText[0]->text() << entry.DText[1]->text() << entry.DText[2]->text();
+            QVERIFY(!entry.DText[0]->isEnabled() && entry.DText[2]->isEnabled());
+            entry.DText[2]->setText(QStringLiteral("7"));
+            entry.Action[0]->click();
+        });
+        QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
+                          form->Dgrid->visualRect(cell(form, 3, 2)).center());
+        QCOMPARE(seen, (QStringList{"3", "2", ""}));
+        QCOMPARE(grid.TextMatrix(4, 2), QStringLiteral("7"));
+        QCOMPARE(cell(form, 3, 2).data().toString(), QStringLiteral("7"));
+        QCOMPARE(form->state.GridChanged, Global::True);
+        // After OK the next slot of the same subject is the current cell.
+        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 3, 3));
+        // Enter on a cell opens the entry with its choice; Cancel leaves the cell current.
+        seen.clear();
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            seen << entry.DText[2]->text();
+            entry.Action[1]->click();
+        });
+        form->Dgrid->setFocus();
+        form->Dgrid->setCurrentIndex(cell(form, 3, 2));
+        QTest::keyClick(form->Dgrid, Qt::Key_Return);
+        QCOMPARE(seen, QStringList{"7"});
+        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 3, 2));
+        // Moving the current cell opens nothing.
+        DataForm::setEntryRunner([&](EntryForm&) { QFAIL("an entry opened"); });
+        QTest::keyClick(form->Dgrid, Qt::Key_Down);
+    }
+
+    // Keying a whole class from the keyboard: a number typed on a cell opens the entry
+    // with it, Enter stores it and the next cell (the next subject's first slot after
+    // the last slot) is ready for the next number.
+    void typingNumbersFillsCellAfterCell()
+    {
+        newStudy(1);
+        DataForm* form = openDataForm();
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            entry.show();
+            QTRY_COMPARE(QApplication::focusWidget(), entry.DText[2]);
+            QTest::qWait(20); // the focus handling is done
+            QTest::keyClicks(entry.DText[2], QStringLiteral("1"));
+            QTest::keyClick(entry.DText[2], Qt::Key_Return);
+        });
+        form->Dgrid->setFocus();
+        form->Dgrid->setCurrentIndex(cell(form, 1, 2));
+        for (const char first : {'0', '1', '1'})
+            QTest::keyClick(form->Dgrid, first);
+        QCOMPARE(grid.TextMatrix(2, 2), QStringLiteral("01"));
+        QCOMPARE(grid.TextMatrix(2, 3), QStringLiteral("11"));
+        QCOMPARE(grid.TextMatrix(3, 1), QStringLiteral("11"));
+        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 2, 2));
+    }
+
+    void entryWindowRefusesAndCancels()
+    {
+        newStudy(1);
+        DataForm* form = openDataForm();
+        grid.setTextMatrix(6, 1, QStringLiteral("9"));
+        grid.setRow(6);
+        grid.setCol(1);
+        EntryForm entry(grid, form);
+        entry.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&entry));
+        QCOMPARE(entry.DText[0]->text(), QStringLiteral("5"));
+        QTRY_COMPARE(entry.DText[2]->selectedText(), QStringLiteral("9"));
+        // Typing replaces the shown choice; a refused entry keeps the window open.
+        ScriptedMessages messages;
+        QTest::keyClicks(entry.DText[2], QStringLiteral("13"));
+        QTest::keyClick(entry.DText[2], Qt::Key_Return);
+        QCOMPARE(messages.texts(), QStringList{"Choice Cannot Be Greater Than 12"});
+        QVERIFY(entry.isVisible());
+        entry.DText[2]->setText(QStringLiteral("11"));
+        QTest::keyClick(entry.DText[2], Qt::Key_Escape);
+        QCOMPARE(entry.result(), int(QDialog::Rejected));
+        QCOMPARE(grid.TextMatrix(6, 1), QStringLiteral("9"));
+        EntryForm closed(grid, form);
+        closed.show();
+        closed.DText[2]->setText(QStringLiteral("8"));
+        closed.close(); // the close box
+        QCOMPARE(grid.TextMatrix(6, 1), QStringLiteral("9"));
+        EntryForm emptied(grid, form);
+        emptied.show();
+        emptied.DText[2]->clear();
+        QTest::keyClick(emptied.DText[2], Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(grid.TextMatrix(6, 1), QString()); // an empty box clears the cell
+    }
+
+    void closeBoxAsksLikeQuit()
+    {
+        newStudy(1);
+        DataForm* form = openDataForm();
+        ScriptedMessages messages;
+        form->close();
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(infoUnloads, 1);
+        form = openDataForm();
+        form->state.GridChanged = Global::True;
+        messages.answer({Answer::Cancel, Answer::Cancel, Answer::No});
+        form->close();
+        QCOMPARE(messages.texts(), QStringList{QuitQuestion});
+        QVERIFY(form->isVisible());
+        QVERIFY(!DataForm::mayEnd());
+        form->close();
+        QVERIFY(!SingleInstance<DataForm>::loaded());
+        QCOMPARE(infoUnloads, 2);
+        QVERIFY(DataForm::mayEnd()); // nothing open: nothing to ask
+    }
+
+    // Another study is about to take the globals while a data window holds changes:
+    // they go to their own study (or are dropped, or everything stays on Cancel).
+    void openStudySettlesBeforeAnotherTakesItsPlace_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("settled");
+        QTest::addColumn<int>("storedInA");
+        QTest::newRow("Yes saves into the open study") << int(Answer::Yes) << true << 1;
+        QTest::newRow("No drops the changes") << int(Answer::No) << true << 0;
+        QTest::newRow("Cancel keeps the window") << int(Answer::Cancel) << false << 0;
+    }
+    void openStudySettlesBeforeAnotherTakesItsPlace()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, settled);
+        addStudy(1, 8, 2);
+        addStudy(1, 8, 2);
+        Forms::SettleDataForm = &DataForm::settle;
+        Global::CurrentRecord = 1;
+        grid.setTextMatrix(5, 2, QStringLiteral("7")); // left from an earlier window
+        DataForm* a = openDataForm();
+        QCOMPARE(grid.TextMatrix(5, 2), QString()); // a window loads with an empty grid
+        grid.setTextMatrix(3, 1, QStringLiteral("5"));
+        a->state.GridChanged = Global::True;
+        ScriptedMessages messages;
+        messages.answer({Answer(answer)});
+        QCOMPARE(Forms::mayChangeStudy(), settled);
+        QCOMPARE(messages.texts(), QStringList{QuitQuestion});
+        QTEST(int(answers(1).size()), "storedInA");
+        QCOMPARE(answers(2), QStringList());
+        QCOMPARE(SingleInstance<DataForm>::loaded(), !settled);
+        QCOMPARE(infoUnloads, 0); // the study window stays for its own OK
+        Forms::SettleDataForm = nullptr;
+    }
+
+    // A fresh window for the next study keeps showing the grid, even after the old
+    // window (whose view watched the same grid) is finally deleted; its layout items
+    // open the sociogram.
+    void replacedWindowKeepsShowingTheGrid()
+    {
+        newStudy(1);
+        openDataForm();
+        showDataForm();
+        DataForm* second = SingleInstance<DataForm>::ifLoaded();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        grid.setTextMatrix(2, 1, QStringLiteral("4"));
+        QCOMPARE(second->Dgrid->model()->index(0, 0).data().toString(), QStringLiteral("4"));
+        second->Sociogram[3]->trigger();
+        QCOMPARE(Global::SociogramType, 3);
+        QCOMPARE(drawShows, 1);
+    }
+
+    // With the vertical scroll bar showing, moving to the last column must not slide
+    // the grid sideways and cut the first choice column in half.
+    void gridShowsEveryColumnWhole_data()
+    {
+        QTest::addColumn<int>("choices");
+        QTest::newRow("3 choices") << 3;
+        QTest::newRow("10 choices") << 10;
+    }
+    void gridShowsEveryColumnWhole()
+    {
+        QFETCH(int, choices);
+        newStudy(1, 24, choices);
+        DataForm* form = openDataForm();
+        QVERIFY(QTest::qWaitFor([&] { return form->Dgrid->verticalScrollBar()->isVisible(); }));
+        form->Dgrid->setCurrentIndex(cell(form, 1, choices));
+        form->Dgrid->scrollTo(form->Dgrid->currentIndex());
+        QCOMPARE(form->Dgrid->horizontalScrollBar()->value(), 0);
+        QVERIFY(form->Dgrid->horizontalHeader()->length() <= form->Dgrid->viewport()->width());
+        auto* corner = form->Dgrid->findChild<QLabel*>(QStringLiteral("GridCorner"));
+        QVERIFY(corner->width() >= corner->sizeHint().width()); // "Subject" whole
+    }
+
+    void longCriterionEndsInAnEllipsis()
+    {
+        newStudy(1);
+        Global::Question = QString(100, u'W');
+        DataForm* form = openDataForm();
+        const QString line = form->DLabel0->text();
+        QVERIFY(line.startsWith("Positive Criterion: WWW"));
+        QVERIFY(line.endsWith(QChar(0x2026)));
+        QVERIFY(form->DLabel0->fontMetrics().horizontalAdvance(line) <= form->DLabel0->width());
+        QCOMPARE(form->DLabel0->toolTip(), "Positive Criterion: " + Global::Question);
+    }
+};
+
+QTEST_MAIN(EntryTest)
+#include "tst_entry.moc"
