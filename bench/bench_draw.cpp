@@ -245,3 +245,24 @@ void BM_Draw_PaintFrameTwiceSize(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Draw_PaintFrameTwiceSize)->Unit(benchmark::kMillisecond);
+
+// What a frame of the window costs once the picture is drawn: the window keeps the
+// picture and copies it, with the drag outline on top, on every pointer move.
+void BM_Draw_FrameFromCacheTwiceSize(benchmark::State& state)
+{
+    if (skipWithoutStudy(state))
+        return;
+    const QSize size(qRound(DrawW * PixelsPerTwip * 2), qRound(DrawH * PixelsPerTwip * 2));
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QImage window(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&window);
+        painter.drawImage(0, 0, picture);
+        painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        painter.drawRect(QRectF(100, 100, 48, 48));
+        painter.end();
+        benchmark::DoNotOptimize(window.constBits());
+    }
+}
+BENCHMARK(BM_Draw_FrameFromCacheTwiceSize)->Unit(benchmark::kMillisecond);

@@ -77,8 +77,8 @@ DrawForm::DrawForm()
     setCentralWidget(area);
     buildMenus();
 
-    connect(&state, &SociogramState::drawingChanged, area, qOverload<>(&QWidget::update));
-    connect(&state.labels, &LabelSet::changed, area, qOverload<>(&QWidget::update));
+    connect(&state, &SociogramState::drawingChanged, area, &SocioCanvas::pictureChanged);
+    connect(&state.labels, &LabelSet::changed, area, &SocioCanvas::pictureChanged);
     connect(&state, &SociogramState::busyChanged, this,
             [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
 
@@ -334,7 +334,7 @@ int DrawForm::shownGroupCount() const
 void DrawForm::showGroups(const QList<int>& groups)
 {
     state.groups = groups;
-    area->update();
+    area->pictureChanged();
     if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded())
         key->setGroups(shownGroupCount());
 }

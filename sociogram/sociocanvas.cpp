@@ -103,10 +103,14 @@ void SocioCanvas::clearDragOutline()
     update();
 }
 
-void SocioCanvas::paintEvent(QPaintEvent*)
+void SocioCanvas::pictureChanged()
 {
-    QPainter p(this);
-    p.fillRect(rect(), palette().window());
+    pictureValid = false;
+    update();
+}
+
+void SocioCanvas::renderPicture(QPainter& p) const
+{
     p.translate(pictureOrigin());
     const qreal s = scale();
     if (zoom() > 1)
@@ -116,7 +120,28 @@ void SocioCanvas::paintEvent(QPaintEvent*)
     font.setPointSizeF(font.pointSizeF() * zoom());
     p.setFont(font);
     paintPrimitives(p, labelPrimitives(), s);
+}
+
+void SocioCanvas::paintEvent(QPaintEvent*)
+{
+    // The picture is drawn once per change and then copied: a drag repaints on every
+    // pointer move, and a smoothed picture of a large class in a large window costs
+    // about a frame to draw, but almost nothing to copy.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (!pictureValid || picture.size() != pixels) {
+        picture = QPixmap(pixels);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(palette().window().color());
+        QPainter painter(&picture);
+        renderPicture(painter);
+        pictureValid = true;
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture);
     if (!outline.isNull()) {
+        const qreal s = scale();
+        p.translate(pictureOrigin());
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(outline.topLeft() * s, outline.size() * s));

@@ -2,6 +2,7 @@
 #include "primitives.h"
 #include "sociogramstate.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 // The drawing area: the choice lines and guide shape with the labels on top, painted
@@ -34,10 +35,17 @@ public:
     void setDragOutline(const QRectF& twips);
     void clearDragOutline();
 
+    // The lines, the labels or their colours changed: the picture is drawn anew.
+    void pictureChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void renderPicture(QPainter& painter) const;
+
     const SociogramState& state;
     QRectF outline;
+    QPixmap picture; // the picture as last drawn, without the drag outline
+    bool pictureValid = false;
 };
