@@ -171,7 +171,12 @@ void GroupsWindow::countChanged()
 void GroupsWindow::MakeGroups_Click()
 {
     const int g = requestedGroups();
-    const QString problem = Groups::groupCountProblem(shownClass.size, g);
+    QString problem = Groups::groupCountProblem(shownClass.size, g);
+    const int n = shownClass.size;
+    if (!problem.isEmpty() && bySeats->isChecked() && Groups::maxGroups(n) >= Groups::MinGroups)
+        problem = QStringLiteral("Choose from 2 to %1 seats per table for %2 subjects.")
+                      .arg(Groups::seatsForGroups(n, Groups::MinGroups))
+                      .arg(n);
     if (!problem.isEmpty()) {
         MsgBox(problem, Buttons::Ok, Icon::Exclamation);
         return;

@@ -6,8 +6,10 @@
 #include "csv.h"
 #include "csvimport.h"
 #include "exports.h"
+#include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
+#include "groupswindow.h"
 #include "importchoices.h"
 #include "scriptedmessages.h"
 #include "sociometry.h"
@@ -17,9 +19,12 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -746,6 +751,74 @@ private Q_SLOTS:
         QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
         QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
         QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
+    }
+
+    // --- The Groups window ---
+
+    void groupsWindowRefusesCountsTheClassCannotTake_data()
+    {
+        QTest::addColumn<bool>("bySeats");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("one group") << false << 1 << "Choose from 2 to 5 groups for 10 subjects.";
+        QTest::newRow("six groups of ten")
+            << false << 6 << "Choose from 2 to 5 groups for 10 subjects.";
+        QTest::newRow("one seat a table")
+            << true << 1 << "Choose from 2 to 5 seats per table for 10 subjects.";
+        QTest::newRow("a table for all")
+            << true << 10 << "Choose from 2 to 5 seats per table for 10 subjects.";
+    }
+    void groupsWindowRefusesCountsTheClassCannotTake()
+    {
+        QFETCH(bool, bySeats);
+        QFETCH(int, count);
+        QFETCH(QString, sentence);
+        GroupsWindow window;
+        window.setChoices(statusStudy());
+        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
+        (bySeats ? window.seatCountBox() : window.groupCountBox())->setValue(count);
+        ScriptedMessages messages;
+        window.MakeGroups_Click();
+        QCOMPARE(messages.texts(), QStringList{sentence});
+        QVERIFY(!window.partition());
+        QVERIFY(!window.exportButton()->isEnabled());
+    }
+
+    void groupsWindowShowsExportsAndColoursTheSociogram()
+    {
+        GroupsWindow window;
+        window.setChoices(statusStudy());
+        window.bySeatsButton()->setChecked(true);
+        window.seatCountBox()->setValue(4);
+        QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
+        window.MakeGroups_Click();
+        QVERIFY(window.partition());
+        QCOMPARE(window.resultView()->topLevelItemCount(), 3);
+
+        QList<QList<int>> shown;
+        Forms::ShowGroupsOnSociogram = [&](const QList<int>& g) {
+            shown.append(g);
+            return true;
+        };
+        window.showButton()->setChecked(true);
+        window.close(); // the colours go with the window
+        QCOMPARE(shown, (QList<QList<int>>{window.partition()->groupOf, {}}));
+
+        Forms::ShowGroupsOnSociogram = [](const QList<int>&) { return false; };
+        ScriptedMessages messages;
+        window.showButton()->setChecked(true);
+        QCOMPARE(messages.count(), 1); // no sociogram open: said, and the button springs back
+        QVERIFY(!window.showButton()->isChecked());
+        Forms::ShowGroupsOnSociogram = nullptr;
+
+        const QString path = dir.filePath(u"groups.csv"_qs);
+        AnalysisWindow::saveFileName() = [&](QWidget*, const QString&, const QString&) {
+            return path;
+        };
+        window.ExportGroups_Click();
+        const QStringList lines = fileText(path).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 11);
+        QVERIFY(lines[0].startsWith(u"Subject,Group"_qs));
     }
 };
 
