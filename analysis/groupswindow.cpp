@@ -251,10 +251,11 @@ void GroupsWindow::showResult()
         if (p.proven)
             lines << QStringLiteral("Every grouping was tried: none is better.");
     }
-    if (skippedEntries > 0)
-        lines << QStringLiteral("%1 that name no subject of the group were passed over.")
-                     .arg(plural(skippedEntries, QStringLiteral("entry"),
-                                 QStringLiteral("entries")));
+    if (skippedEntries == 1)
+        lines << QStringLiteral("1 entry that names no subject of the group was passed over.");
+    else if (skippedEntries > 1)
+        lines << QStringLiteral("%1 entries that name no subject of the group were passed over.")
+                     .arg(skippedEntries);
     summary->setText(lines.join(u'\n'));
 }
 
