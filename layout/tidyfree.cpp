@@ -126,10 +126,7 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
             best = scene.positions();
         }
     }
-    const bool improved =
-        scorePicture(best, n, choices, label) < scorePicture(given, n, choices, label);
-    for (int s = 1; s <= n; ++s)
-        result[s] = improved ? best[s] : given[s];
+    keepBetter(result, best, given, n, choices, label);
     return result;
 }
 

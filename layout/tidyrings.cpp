@@ -239,10 +239,7 @@ std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
     }
 
     slideApart(byRadius, radius, geometry, label, best);
-    const bool improved =
-        scorePicture(best, n, choices, label) < scorePicture(given, n, choices, label);
-    for (int s = 1; s <= n; ++s)
-        result[s] = improved ? best[s] : given[s];
+    keepBetter(result, best, given, n, choices, label);
     return result;
 }
 

@@ -28,6 +28,16 @@ ChoiceGraph::ChoiceGraph(int subjects, const std::vector<TidyChoice>& choices)
     }
 }
 
+void keepBetter(std::vector<QPointF>& result, const std::vector<QPointF>& searched,
+                const std::vector<QPointF>& start, int n, const std::vector<TidyChoice>& choices,
+                QSizeF label)
+{
+    const bool improved =
+        scorePicture(searched, n, choices, label) < scorePicture(start, n, choices, label);
+    for (int s = 1; s <= n; ++s)
+        result[s] = improved ? searched[s] : start[s];
+}
+
 std::vector<int> chainOrder(const ChoiceGraph& graph)
 {
     const int n = graph.n;

@@ -151,13 +151,19 @@ void SociogramState::CircleDraw()
     if (n == 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
     const std::vector<Layout::Place> places = Layout::circlePlaces(n, area(), labelSize());
+    placeInOrder(trap, places);
+    Q_EMIT busyChanged(false);
+}
+
+// Circle and Square: label i goes to place i, loaded first where it is not yet.
+void SociogramState::placeInOrder(Trap& trap, const std::vector<Layout::Place>& places)
+{
     for (Long i = 1; i <= static_cast<Long>(places.size()); ++i) {
         if (!withinLabels(trap, i))
             break;
         trap.step([&] { return labels.load(i); });
         placeLabel(trap, i, places[static_cast<std::size_t>(i - 1)]);
     }
-    Q_EMIT busyChanged(false);
 }
 
 void SociogramState::SquareDraw()
@@ -171,12 +177,7 @@ void SociogramState::SquareDraw()
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
     const std::vector<Layout::Place> places =
         Layout::squarePlaces(n, area(), labelSize(), spacing.value_or(Layout::SquareSpacing{}));
-    for (Long i = 1; i <= static_cast<Long>(places.size()); ++i) {
-        if (!withinLabels(trap, i))
-            break;
-        trap.step([&] { return labels.load(i); });
-        placeLabel(trap, i, places[static_cast<std::size_t>(i - 1)]);
-    }
+    placeInOrder(trap, places);
     Q_EMIT busyChanged(false);
 }
 

@@ -86,6 +86,7 @@ Q_SIGNALS:
 private:
     void clearDrawing();
     void placeLabel(Trap& trap, Global::Long i, Layout::Place place);
+    void placeInOrder(Trap& trap, const std::vector<Layout::Place>& places);
     void countChoices(Trap& trap);
     bool lookUpGroupSize(Trap& trap, Global::Long& n);
     void recordDrop(float left, float top);
