@@ -1,5 +1,6 @@
 #include "scriptedmessages.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 ScriptedMessages::ScriptedMessages()
@@ -37,5 +38,17 @@ QStringList ScriptedMessages::texts() const
     QStringList out;
     for (const Message& m : messages)
         out << m.text;
+    return out;
+}
+
+QStringList ScriptedMessages::reports() const
+{
+    static const QRegularExpression report(
+        QStringLiteral("^Unexpected Error In - (.*), Error Number ?(-?\\d+), "));
+    QStringList out;
+    for (const Message& m : messages) {
+        const QRegularExpressionMatch found = report.match(m.text);
+        out << (found.hasMatch() ? found.captured(1) + u' ' + found.captured(2) : m.text);
+    }
     return out;
 }

@@ -16,6 +16,9 @@ public:
     void answer(std::initializer_list<Answer> answers);
     const std::vector<Message>& shown() const { return messages; }
     QStringList texts() const;
+    // Each message as a test expects it: an error report as "label number"
+    // ("LoadForm:DeleteRecord 3024"), anything else as its text.
+    QStringList reports() const;
     void clear() { messages.clear(); }
     int count() const { return static_cast<int>(messages.size()); }
 

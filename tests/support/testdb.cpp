@@ -5,6 +5,7 @@
 #include "store.h"
 
 #include <QFile>
+#include <QPoint>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -43,24 +44,26 @@ QString TestDatabase::schemaText()
     return QString::fromUtf8(f.readAll());
 }
 
-bool TestDatabase::create(const QString& path)
+bool TestDatabase::create(const QString& path, int pageSize)
 {
     const QString name = QStringLiteral("test-create-%1").arg(++counter);
     bool made = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        made = db.open() && runScript(db, schemaText());
+        made = db.open() &&
+               (pageSize == 0 || QSqlQuery(db).exec(u"PRAGMA page_size = %1"_qs.arg(pageSize))) &&
+               runScript(db, schemaText());
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
     return made;
 }
 
-TestDatabase::TestDatabase()
+TestDatabase::TestDatabase(int pageSize)
 {
     file = dir.filePath(QStringLiteral("KELVAROX.MDB"));
-    ok = dir.isValid() && create(file);
+    ok = dir.isValid() && create(file, pageSize);
     connection = QStringLiteral("test-db-%1").arg(++counter);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
     db.setDatabaseName(file);
@@ -145,6 +148,68 @@ bool TestDatabase::addAnswer(const QVariant& record, const QVariant& answerType,
     return exec(QStringLiteral("INSERT INTO SOCIDATA (HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, "
                                "ANSWER) VALUES (?, ?, ?, ?, ?)"),
                 {record, answerType, individual, choice, answer});
+}
+
+bool TestDatabase::addPosition(const QVariant& record, const QVariant& sociogram,
+                               const QVariant& label, const QVariant& x, const QVariant& y)
+{
+    return exec(QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
+                               "VALUES (?, ?, ?, ?, ?)"),
+                {record, sociogram, label, x, y});
+}
+
+QPoint samplePosition(int label)
+{
+    return {300 + 700 * (label - 1), 900 + 100 * label};
+}
+
+int TestDatabase::addStudy(const SampleStudy& s)
+{
+    // One transaction: a commit for each row would make the tests wait on the disk.
+    if (!exec(QStringLiteral("BEGIN")))
+        return 0;
+    if (!exec(QStringLiteral("INSERT INTO SOCIOMETRY (RECORD, NAME, GROUPSIZE, CHOICES, QUESTION, "
+                             "CRITERIONTYPE) VALUES (?, ?, ?, ?, 'Who would you sit with?', ?)"),
+              {s.record ? QVariant(s.record) : QVariant(), s.name, s.groupSize, s.choices,
+               s.criterionType})) {
+        exec(QStringLiteral("ROLLBACK"));
+        return 0;
+    }
+    const int record =
+        s.record ? s.record : scalar(QStringLiteral("SELECT max(RECORD) FROM SOCIOMETRY")).toInt();
+    bool ok = addAnswer(record, 1, 2, 1, 2) && addAnswer(record, 1, 2, 2, 3) &&
+              addAnswer(record, 1, 3, 1, 1) && addAnswer(record, 2, 5, 1, 6);
+    for (int layout : s.layouts)
+        for (int i = 1; i <= s.groupSize; ++i)
+            ok = ok && addPosition(record, layout, i, samplePosition(i).x(), samplePosition(i).y());
+    return exec(ok ? u"COMMIT"_qs : u"ROLLBACK"_qs) && ok ? record : 0;
+}
+
+QStringList TestDatabase::dump()
+{
+    QStringList out;
+    for (const QString& table : {u"SOCIOMETRY"_qs, u"SOCIDATA"_qs, u"POSITION"_qs})
+        for (const QVariantList& row : rows(u"SELECT * FROM %1 ORDER BY rowid"_qs.arg(table))) {
+            QStringList fields{table};
+            for (const QVariant& v : row)
+                fields << (v.isNull() ? u"NULL"_qs : v.toString());
+            out << fields.join(u'|');
+        }
+    return out;
+}
+
+bool TestDatabase::failOn(const QString& table, const QString& event)
+{
+    return exec(u"CREATE TRIGGER refuse_%1_%2 BEFORE %1 ON %2 "
+                "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"_qs.arg(event, table));
+}
+
+std::optional<Store> TestDatabase::open() const
+{
+    Result<Store> r = Store::open(file);
+    if (!r)
+        return std::nullopt;
+    return std::move(r.value());
 }
 
 void resetProgram()

@@ -2,15 +2,34 @@
 // A fresh study database in a temporary folder for each test, made from the
 // schema the program ships, with AppPath pointing at that folder.
 
+#include "store.h"
+
+#include <QList>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QVariantList>
+#include <optional>
 #include <vector>
+
+// A study as the program stores one. Answers of both types: subject 1 names 2 and 3,
+// subject 2 names 1 (positive), subject 4 names 6 (negative); each layout listed has a
+// saved arrangement with label i at samplePosition(i).
+struct SampleStudy {
+    QString name = QStringLiteral("Class 4b");
+    int record = 0; // 0: the next free one
+    int groupSize = 8;
+    int choices = 3;
+    int criterionType = 3;
+    QList<int> layouts = {0, 1, 2, 3};
+};
+QPoint samplePosition(int label);
 
 class TestDatabase {
 public:
-    TestDatabase();
+    explicit TestDatabase(int pageSize = 0); // 0: the engine's own page size
     ~TestDatabase();
 
     bool isValid() const { return ok; }
@@ -29,10 +48,24 @@ public:
                  const QVariant& question, const QVariant& criterionType);
     bool addAnswer(const QVariant& record, const QVariant& answerType, const QVariant& individual,
                    const QVariant& choice, const QVariant& answer);
+    bool addPosition(const QVariant& record, const QVariant& sociogram, const QVariant& label,
+                     const QVariant& x, const QVariant& y);
+    int addStudy(const SampleStudy& study = {});
+
+    // Everything the file holds, a text per row ("SOCIDATA|1|2|3|1|5.0": table, then
+    // the fields), to prove it unchanged or changed only where a test expects.
+    QStringList dump();
+    // From now on every `event` ("INSERT", "UPDATE", "DELETE") on `table` fails.
+    bool failOn(const QString& table, const QString& event = QStringLiteral("DELETE"));
+    // Holds the file's write lock as another program would, until unlock().
+    bool lock() { return exec(QStringLiteral("BEGIN EXCLUSIVE")); }
+    bool unlock() { return exec(QStringLiteral("ROLLBACK")); }
+    // The file opened by the program's own store; nothing when it cannot be.
+    std::optional<Store> open() const;
 
     static QString schemaText();
     // Makes a database with the schema at any path.
-    static bool create(const QString& path);
+    static bool create(const QString& path, int pageSize = 0);
 
 private:
     QTemporaryDir dir;

@@ -1,7 +1,0 @@
-# Damaged study data, one bad stored value at a time, through every reader: the data
-# window, the four layouts, the choice lines, the printed page, the project list and
-# the analysis. Build with -DSOCIOGRAM_SANITIZE=ON so that a read outside an array
-# stops the test instead of passing unnoticed.
-sociogram_test(tst_reliability_baddata SOURCES tst_reliability_baddata.cpp
-  LIBS entry_core sociogram_core study_core analysis
-  ENV "ASAN_OPTIONS=detect_leaks=0")

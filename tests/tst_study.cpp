@@ -1,0 +1,631 @@
+// The study: the checks of a new study's entries, the project list's reading and
+// all-or-nothing deleting, and the study and list windows offscreen.
+
+#include "forms.h"
+#include "globals.h"
+#include "infoform.h"
+#include "loadform.h"
+#include "projectlist.h"
+#include "scriptedmessages.h"
+#include "testdb.h"
+#include "validate.h"
+#include "windows.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+using namespace StudyMessages;
+const QString NotDeleted = ProjectMessages::NotDeleted;
+
+StudyEntries goodEntries()
+{
+    return {u"Who would you like to sit next to?"_qs, u"Class 4b"_qs, u"12"_qs, u"3"_qs, 1};
+}
+
+QList<int> recordsOf(const std::vector<ProjectEntry>& list)
+{
+    QList<int> out;
+    for (const ProjectEntry& e : list)
+        out << e.record;
+    return out;
+}
+
+QStringList without(const QStringList& rows, int record)
+{
+    QStringList out;
+    for (const QString& row : rows)
+        if (row.section(u'|', 1, 1).toInt() != record)
+            out << row;
+    return out;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(StudyEntries)
+Q_DECLARE_METATYPE(Answer)
+
+class TestStudy : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<ScriptedMessages> messages;
+    int dataFormShown = 0;
+
+    void storeName(const QVariant& name) { QVERIFY(db->addStudy(name, 12, 3, u"Who?"_qs, 1)); }
+
+    InfoForm* openInfo()
+    {
+        showInfoForm();
+        InfoForm* form = SingleInstance<InfoForm>::ifLoaded();
+        (void)QTest::qWaitForWindowActive(form);
+        return form;
+    }
+
+    LoadForm* openList()
+    {
+        showLoadForm();
+        LoadForm* form = SingleInstance<LoadForm>::ifLoaded();
+        (void)QTest::qWaitForWindowActive(form);
+        return form;
+    }
+
+    static void fill(InfoForm* form, const QString& criterion, int typeIndex, const QString& name,
+                     const QString& size, const QString& choices)
+    {
+        form->Criterion->setPlainText(criterion);
+        form->ICombo->setCurrentIndex(typeIndex);
+        form->IText[2]->setText(name);
+        form->IText[0]->setText(size);
+        form->IText[1]->setText(choices);
+    }
+
+    static QList<int> listRecords(const LoadForm* form)
+    {
+        QList<int> out;
+        for (int i = 0; i < form->LList->count(); ++i)
+            out << form->LList->item(i)->data(Qt::UserRole).toInt();
+        return out;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetProgram();
+        db = std::make_unique<TestDatabase>();
+        QVERIFY(db->isValid());
+        messages = std::make_unique<ScriptedMessages>();
+        dataFormShown = 0;
+        Forms::ShowDataForm = [this] { ++dataFormShown; };
+    }
+
+    void cleanup()
+    {
+        unloadInfoForm();
+        unloadLoadForm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Forms::ShowDataForm = {};
+        messages.reset();
+        db.reset();
+    }
+
+    // ---- Checking the entries ---------------------------------------------------
+
+    void messagesInOrder_data()
+    {
+        QTest::addColumn<StudyEntries>("entries");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QList<int>>("sizes"); // group size and choices the study takes
+        const auto row = [](const char* tag, const char* criterion, const char* name,
+                            const char* size, const char* choices, const QStringList& expected,
+                            const QList<int>& sizes = {20, 5}) {
+            QTest::newRow(tag) << StudyEntries{QString::fromUtf8(criterion),
+                                               QString::fromUtf8(name), QString::fromUtf8(size),
+                                               QString::fromUtf8(choices), 2}
+                               << expected << sizes;
+        };
+        row("all four empty", "", "", "", "",
+            {NoCriterion, NoReferenceName, BadGroupSize, BadChoices});
+        row("all entered", "Who?\nWhy?", "  Class 4b  ", "12", "3", {}, {12, 3});
+        row("stored name, sizes wrong", "Who?", "Stored", "5", "11",
+            {DuplicateName, BadGroupSize, BadChoices});
+        row("stored name and no criterion", "", "Stored", "12", "3", {NoCriterion, DuplicateName});
+        row("limits", "Who?", "Class", "6", "10", {}, {6, 10});
+        row("group size 41", "Who?", "Class", "41", "1", {BadGroupSize});
+        row("group size below 6 by a fraction", "Who?", "Class", "5.9", "3", {BadGroupSize});
+        row("digit and letter", "Who?", "Class", "7x", "2y", {}, {7, 2});
+        row("half to even, down", "Who?", "Class", "12.5", "2.5", {}, {12, 2});
+        row("half to even, up", "Who?", "Class", "13.5", "3.5", {}, {14, 4});
+        row("choices 0", "Who?", "Class", "40", "0", {BadChoices});
+        row("choices a letter", "Who?", "Class", "12", "x", {BadChoices});
+        row("name differs in case", "Who?", "stored", "12", "3", {}, {12, 3});
+        row("name with a trailing space", "Who?", "Stored ", "12", "3", {}, {12, 3});
+        row("criterion of blanks counts as entered", "   ", "Class", "12", "3", {}, {12, 3});
+    }
+
+    void messagesInOrder()
+    {
+        QFETCH(StudyEntries, entries);
+        QFETCH(QStringList, expected);
+        QFETCH(QList<int>, sizes);
+        storeName(u"Stored"_qs);
+        Global::RefName = u"Earlier"_qs; // as a previous study left it
+        Global::GroupSize = 20;
+        Global::MaxChoices = 5;
+        const bool accepted = Validate(entries, 0);
+        QCOMPARE(messages->texts(), expected);
+        QCOMPARE(accepted, expected.isEmpty());
+        for (const Message& m : messages->shown())
+            QCOMPARE(m.icon, m.text == NoCriterion ? Icon::Exclamation : Icon::Information);
+        // Only entries that pass every check reach the study, exactly as typed.
+        QCOMPARE(Global::RefName, accepted ? entries.referenceName : u"Earlier"_qs);
+        QCOMPARE(Global::Question, accepted ? entries.criterion : QString());
+        QCOMPARE(Global::CriterionType, accepted ? 2 : 0);
+        QCOMPARE((QList<int>{Global::GroupSize, Global::MaxChoices}), sizes);
+        QCOMPARE(Global::CurrentRecord, 0); // only the data window's save sets it
+    }
+
+    void nameLookUp()
+    {
+        // An empty field and a name stored as a number neither stop nor break the look-up.
+        storeName(QVariant());
+        storeName(42);
+        storeName(u"Class 4b"_qs);
+        QVERIFY(nameIsStored(u"Class 4b"_qs));
+        QVERIFY(nameIsStored(u"42"_qs));
+        QVERIFY(!nameIsStored(u"Class 4"_qs));
+        // An empty field is no empty name; an empty text is.
+        StudyEntries e = goodEntries();
+        e.referenceName.clear();
+        QVERIFY(!Validate(e, 0));
+        QCOMPARE(messages->texts(), QStringList{NoReferenceName});
+        storeName(u""_qs);
+        QVERIFY(!Validate(e, 0));
+        QCOMPARE(messages->texts(), (QStringList{NoReferenceName, DuplicateName, NoReferenceName}));
+    }
+
+    void unreadableFileIsPassedOver()
+    {
+        // A stored study does not touch the file at all.
+        QVERIFY(QFile::remove(db->path()));
+        QVERIFY(Validate(goodEntries(), 7));
+        QCOMPARE(messages->count(), 0);
+        // The look-up is reported under the window's label; the other checks still run.
+        StudyEntries e = goodEntries();
+        e.criterion.clear();
+        QVERIFY(!Validate(e, 0));
+        QCOMPARE(messages->reports(), (QStringList{NoCriterion, u"InfoForm:Validate 3024"_qs}));
+    }
+
+    void lockedFileIsRetriedThenPassedOver()
+    {
+        storeName(u"Class 4b"_qs);
+        QVERIFY(db->lock());
+        messages->answer({Answer::Cancel});
+        // Cancel on the persisting lock passes the look-up over: the name is not found.
+        QVERIFY(Validate(goodEntries(), 0));
+        QCOMPARE(messages->count(), 1);
+        QCOMPARE(messages->shown().front().buttons, Buttons::RetryCancel);
+        QVERIFY(db->unlock());
+    }
+
+    // ---- The project list -------------------------------------------------------
+
+    void listedByAscendingRecord()
+    {
+        QVERIFY(readProjectList().empty());
+        db->addStudy({.name = u"Class 4b"_qs, .record = 12, .layouts = {}});
+        db->addStudy({.name = u"Class 4b"_qs, .record = 3, .layouts = {}});
+        db->addStudy({.name = u"Gym"_qs, .record = 2147483647, .layouts = {}});
+        QVERIFY(db->exec(u"INSERT INTO SOCIOMETRY (RECORD, NAME) VALUES (7, NULL)"_qs));
+        const std::vector<ProjectEntry> list = readProjectList();
+        QCOMPARE(recordsOf(list), (QList<int>{3, 7, 12, 2147483647}));
+        QStringList names;
+        for (const ProjectEntry& e : list)
+            names << e.name;
+        QCOMPARE(names, (QStringList{u"Class 4b"_qs, QString(), u"Class 4b"_qs, u"Gym"_qs}));
+        QCOMPARE(messages->count(), 0);
+    }
+
+    void unusableRecordsAreReportedAndLeftOut_data()
+    {
+        QTest::addColumn<QVariant>("record");
+        QTest::addColumn<int>("number");
+        QTest::newRow("text") << QVariant(u"x"_qs) << 13;
+        QTest::newRow("digits as text") << QVariant(u"9"_qs) << 13;
+        QTest::newRow("fraction") << QVariant(2.5) << 13;
+        QTest::newRow("empty") << QVariant() << 94;
+        QTest::newRow("too large") << QVariant(qlonglong(1) << 40) << 6;
+    }
+
+    void unusableRecordsAreReportedAndLeftOut()
+    {
+        QFETCH(QVariant, record);
+        QFETCH(int, number);
+        // SOCIOMETRY as a file made by another program might have it: any RECORD value.
+        QVERIFY(db->exec(u"DROP TABLE SOCIOMETRY"_qs));
+        QVERIFY(db->exec(u"CREATE TABLE SOCIOMETRY (RECORD, NAME, GROUPSIZE, CHOICES, QUESTION, "
+                         "CRITERIONTYPE)"_qs));
+        QVERIFY(db->exec(u"CREATE INDEX \"PRIMARY\" ON SOCIOMETRY (RECORD)"_qs));
+        QVERIFY(db->exec(u"INSERT INTO SOCIOMETRY (RECORD, NAME) VALUES (1, 'First'), "
+                         "(?, 'Broken'), (4, 'Fourth')"_qs,
+                         {record}));
+        QCOMPARE(recordsOf(readProjectList()), (QList<int>{1, 4}));
+        QCOMPARE(messages->reports(), QStringList{u"LoadForm:LoadData %1"_qs.arg(number)});
+    }
+
+    void unreadableFileGivesEmptyList()
+    {
+        db->addStudy();
+        QVERIFY(db->exec(u"DROP TABLE SOCIOMETRY"_qs));
+        QVERIFY(readProjectList().empty());
+        QVERIFY(QFile::remove(db->path()));
+        QVERIFY(readProjectList().empty());
+        QCOMPARE(messages->reports(),
+                 (QStringList{u"LoadForm:LoadData 3078"_qs, u"LoadForm:LoadData 3024"_qs}));
+    }
+
+    void deleteRemovesExactlyTheStudy()
+    {
+        for (int record : {3, 12, 13})
+            db->addStudy({.record = record});
+        const QStringList before = db->dump();
+        QVERIFY(deleteProject(12));
+        QCOMPARE(db->dump(), without(before, 12));
+        QVERIFY(deleteProject(3));
+        QVERIFY(deleteProject(13));
+        QVERIFY(db->dump().isEmpty());
+        QCOMPARE(messages->count(), 0);
+    }
+
+    void failingDeleteLeavesTheStudyWhole_data()
+    {
+        QTest::addColumn<QString>("table");
+        // Each of the three deletes in turn refuses; the ones before it must be undone.
+        QTest::newRow("header refused") << u"SOCIOMETRY"_qs;
+        QTest::newRow("answers refused") << u"SOCIDATA"_qs;
+        QTest::newRow("positions refused") << u"POSITION"_qs;
+    }
+
+    void failingDeleteLeavesTheStudyWhole()
+    {
+        QFETCH(QString, table);
+        db->addStudy({.record = 12});
+        db->addStudy({.record = 13});
+        QVERIFY(db->failOn(table));
+        const QStringList before = db->dump();
+        QVERIFY(!deleteProject(12));
+        QCOMPARE(db->dump(), before);
+        QCOMPARE(messages->reports(), (QStringList{u"LoadForm:DeleteRecord 3022"_qs, NotDeleted}));
+        QCOMPARE(messages->shown().at(1).icon, Icon::Exclamation);
+        // No transaction was left open: the file takes the delete afterwards.
+        QVERIFY(db->exec(u"DROP TRIGGER refuse_DELETE_%1"_qs.arg(table)));
+        QVERIFY(deleteProject(12));
+        QCOMPARE(recordsOf(readProjectList()), QList<int>{13});
+    }
+
+    void deleteOfAMissingFile()
+    {
+        QVERIFY(QFile::remove(db->path()));
+        QVERIFY(!deleteProject(1));
+        QCOMPARE(messages->reports(), (QStringList{u"LoadForm:DeleteRecord 3024"_qs, NotDeleted}));
+        QVERIFY(!QFile::exists(db->path())); // never created by the attempt
+    }
+
+    void deleteUnderALock_data()
+    {
+        QTest::addColumn<bool>("released"); // the other program lets go while asked
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("released, Retry") << true;
+    }
+
+    void deleteUnderALock()
+    {
+        QFETCH(bool, released);
+        db->addStudy({.record = 5});
+        const QStringList before = db->dump();
+        QVERIFY(db->lock());
+        int asked = 0;
+        const MessageHandler previous = setMessageHandler([&](const Message& m) {
+            if (m.buttons != Buttons::RetryCancel)
+                return Answer::Ok;
+            ++asked;
+            if (released)
+                db->unlock();
+            return released ? Answer::Retry : Answer::Cancel;
+        });
+        const bool deleted = deleteProject(5);
+        setMessageHandler(previous);
+        if (!released)
+            QVERIFY(db->unlock());
+        QCOMPARE(deleted, released);
+        QCOMPARE(asked, 1);
+        QCOMPARE(db->dump(), released ? QStringList() : before);
+    }
+
+    // ---- The study window -------------------------------------------------------
+
+    void entryLimits()
+    {
+        InfoForm* form = openInfo();
+        QCOMPARE(QApplication::focusWidget(), form->Criterion);
+        // Tab leaves the multi-line box instead of typing a tab into it.
+        QTest::keyClick(form->Criterion, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->ICombo);
+        QVERIFY(form->Criterion->toPlainText().isEmpty());
+        for (const auto& [box, limit] :
+             std::initializer_list<std::pair<int, int>>{{2, 30}, {0, 2}, {1, 2}}) {
+            QTest::keyClicks(form->IText[box], QString(40, u'7'));
+            QCOMPARE(form->IText[box]->text(), QString(limit, u'7'));
+        }
+        // A paste into the criterion is cut to what fits; the text after it stays.
+        form->Criterion->setPlainText(QString(90, u'a'));
+        QTextCursor c = form->Criterion->textCursor();
+        c.setPosition(10);
+        form->Criterion->setTextCursor(c);
+        form->Criterion->insertPlainText(QString(20, u'b'));
+        QCOMPARE(form->Criterion->toPlainText(),
+                 QString(10, u'a') + QString(10, u'b') + QString(80, u'a'));
+        for (int i = 0; i < 3; ++i) // the stored criterion type codes
+            QCOMPARE(form->ICombo->itemData(i).toInt(), i + 1);
+    }
+
+    void focusSelectsTheWholeText()
+    {
+        InfoForm* form = openInfo();
+        fill(form, u"Who is your friend?"_qs, 0, u"Class 4b"_qs, u"12"_qs, u"3"_qs);
+        QTest::mouseClick(form->IText[0], Qt::LeftButton, {}, QPoint(4, 4));
+        QTRY_COMPARE(form->IText[0]->selectedText(), u"12"_qs);
+        form->Criterion->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(form->Criterion->textCursor().selectedText(), u"Who is your friend?"_qs);
+        QTest::keyClicks(form->Criterion, u"Whom?"_qs);
+        QCOMPARE(form->Criterion->toPlainText(), u"Whom?"_qs);
+    }
+
+    void clearEmptiesTheEntries()
+    {
+        InfoForm* form = openInfo();
+        fill(form, u"Who?"_qs, 2, u"Class"_qs, u"12"_qs, u"3"_qs);
+        form->IText[1]->setFocus();
+        QTest::mouseClick(form->Action[1], Qt::LeftButton);
+        QVERIFY(form->Criterion->toPlainText().isEmpty());
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(form->IText[i]->text().isEmpty());
+        QCOMPARE(form->ICombo->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), form->Criterion);
+        QCOMPARE(dataFormShown + messages->count(), 0);
+    }
+
+    void okChecksThenOpensTheDataWindow()
+    {
+        storeName(u"Class 4b"_qs);
+        InfoForm* form = openInfo();
+        fill(form, QString(), 0, u"Class 4b"_qs, u"41"_qs, u"3"_qs);
+        QTest::mouseClick(form->Action[0], Qt::LeftButton);
+        QCOMPARE(messages->texts(), (QStringList{NoCriterion, DuplicateName, BadGroupSize}));
+        QCOMPARE(dataFormShown, 0);
+        // Once the study is saved as record 1 its own name is no obstacle.
+        Global::CurrentRecord = 1;
+        fill(form, u"Who?"_qs, 2, u"Class 4b"_qs, u"7x"_qs, u"10"_qs);
+        QTest::mouseClick(form->Action[0], Qt::LeftButton);
+        QCOMPARE(messages->count(), 3);
+        QCOMPARE(dataFormShown, 1);
+        QCOMPARE(Global::GroupSize, 7);
+        QCOMPARE(Global::CriterionType, 3);
+        QVERIFY(form->isVisible()); // it stays open underneath the data window
+    }
+
+    void enterPressesOkEverywhere_data()
+    {
+        QTest::addColumn<int>("box"); // IText index; 3 is the criterion box
+        QTest::newRow("criterion") << 3;
+        QTest::newRow("group size") << 0;
+    }
+
+    void enterPressesOkEverywhere()
+    {
+        QFETCH(int, box);
+        InfoForm* form = openInfo();
+        fill(form, u"Who?"_qs, 0, u"Class"_qs, u"12"_qs, u"3"_qs);
+        QWidget* w = box == 3 ? static_cast<QWidget*>(form->Criterion) : form->IText[box];
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(dataFormShown, 1);
+        QCOMPARE(form->Criterion->toPlainText(), u"Who?"_qs); // no line break typed
+    }
+
+    void ctrlEnterBreaksTheCriterionLine()
+    {
+        InfoForm* form = openInfo();
+        QTest::keyClicks(form->Criterion, u"Who"_qs);
+        QTest::keyClick(form->Criterion, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(form->Criterion, u"Why"_qs);
+        QCOMPARE(form->Criterion->toPlainText(), u"Who\nWhy"_qs);
+        QCOMPARE(dataFormShown + messages->count(), 0);
+    }
+
+    void closingUnloadsTheWindow_data()
+    {
+        QTest::addColumn<int>("how"); // 0 Quit, 1 Esc, 2 close box
+        QTest::newRow("Quit") << 0;
+        QTest::newRow("Esc") << 1;
+        QTest::newRow("close box") << 2;
+    }
+
+    void closingUnloadsTheWindow()
+    {
+        QFETCH(int, how);
+        InfoForm* form = openInfo();
+        fill(form, u"Who?"_qs, 1, u"Class"_qs, u"15"_qs, u"3"_qs);
+        QCOMPARE(openInfo(), form); // showing it again brings the same window forward
+        QCOMPARE(infoGroupSizeText(), u"15"_qs);
+        if (how == 0)
+            QTest::mouseClick(form->Action[2], Qt::LeftButton);
+        else if (how == 1)
+            QTest::keyClick(form->IText[0], Qt::Key_Escape);
+        else
+            form->close();
+        QVERIFY(!SingleInstance<InfoForm>::loaded());
+        QVERIFY(infoGroupSizeText().isEmpty());
+        QVERIFY(Global::RefName.isEmpty()); // nothing was kept
+        QCOMPARE(dataFormShown + messages->count(), 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(openInfo()->IText[0]->text().isEmpty()); // the next use gets a fresh window
+    }
+
+    // ---- The project list window ------------------------------------------------
+
+    void listShowsStudiesByRecord()
+    {
+        for (int record : {12, 3, 7})
+            db->addStudy({.record = record, .layouts = {}});
+        LoadForm* form = openList();
+        QCOMPARE(listRecords(form), (QList<int>{3, 7, 12}));
+        QCOMPARE(form->LList->currentRow(), 0);
+        QVERIFY(form->LList->item(0)->isSelected());
+        QCOMPARE(QApplication::focusWidget(), form->LList);
+        QVERIFY(form->Action[0]->isEnabled() && form->Action[1]->isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr); // the hourglass has gone
+        // While open, showing it again only brings it forward; a fresh one reads again.
+        db->addStudy({.record = 20, .layouts = {}});
+        QCOMPARE(openList(), form);
+        QCOMPARE(listRecords(form).size(), 3);
+        unloadLoadForm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(listRecords(openList()), (QList<int>{3, 7, 12, 20}));
+    }
+
+    void okOpensTheChosenStudy_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("byEnter");
+        QTest::addColumn<int>("record");
+        // Two studies of one name: each entry opens its own record.
+        QTest::newRow("first namesake, OK") << 0 << false << 4;
+        QTest::newRow("second namesake, OK") << 1 << false << 9;
+        QTest::newRow("second namesake, Enter") << 1 << true << 9;
+    }
+
+    void okOpensTheChosenStudy()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, byEnter);
+        QFETCH(int, record);
+        db->addStudy({.record = 4});
+        db->addStudy({.record = 9});
+        Global::NewProject = Global::True; // as after "&New Project"
+        int recordWhenShown = -1;
+        Forms::ShowDataForm = [&] { recordWhenShown = Global::CurrentRecord; };
+        LoadForm* form = openList();
+        form->LList->setCurrentRow(row);
+        if (byEnter)
+            QTest::keyClick(form->LList, Qt::Key_Return);
+        else
+            QTest::mouseClick(form->Action[0], Qt::LeftButton);
+        QCOMPARE(recordWhenShown, record);
+        QCOMPARE(Global::NewProject, Global::False);
+        QVERIFY(!SingleInstance<LoadForm>::loaded());
+    }
+
+    void doubleClickOnlySelects()
+    {
+        db->addStudy({.record = 1});
+        db->addStudy({.record = 2});
+        LoadForm* form = openList();
+        const QRect second = form->LList->visualItemRect(form->LList->item(1));
+        QTest::mouseDClick(form->LList->viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(form->LList->currentRow(), 1);
+        QCOMPARE(dataFormShown, 0);
+        QVERIFY(SingleInstance<LoadForm>::loaded());
+    }
+
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("refused"); // the file refuses the delete
+        QTest::addColumn<QList<int>>("left");
+        QTest::addColumn<int>("current"); // a delete tried reads the list again
+        QTest::newRow("Yes") << Answer::Yes << false << QList<int>{3, 20} << 0;
+        QTest::newRow("No") << Answer::No << false << QList<int>{3, 12, 20} << 1;
+        QTest::newRow("Yes, refused") << Answer::Yes << true << QList<int>{3, 12, 20} << 0;
+    }
+
+    void deleteAsksFirst()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, refused);
+        QFETCH(QList<int>, left);
+        QFETCH(int, current);
+        for (int record : {3, 12, 20})
+            db->addStudy({.record = record});
+        if (refused)
+            QVERIFY(db->failOn(u"POSITION"_qs));
+        const QStringList before = db->dump();
+        Global::CurrentRecord = 12; // as if open in the data window: it is not touched
+        LoadForm* form = openList();
+        form->LList->setCurrentRow(1);
+        messages->answer({answer});
+        QTest::mouseClick(form->Action[1], Qt::LeftButton);
+        const Message& asked = messages->shown().front();
+        QCOMPARE(asked.text, ProjectMessages::DeleteQuestion);
+        QCOMPARE(asked.buttons, Buttons::YesNo);
+        QCOMPARE(messages->texts().last(), refused ? NotDeleted : asked.text);
+        QCOMPARE(listRecords(form), left);
+        QCOMPARE(form->LList->currentRow(), current);
+        QCOMPARE(db->dump(), left.size() == 2 ? without(before, 12) : before);
+        QCOMPARE(Global::CurrentRecord, 12);
+        QCOMPARE(dataFormShown, 0);
+    }
+
+    void deletingTheLastStudyLeavesOnlyCancel()
+    {
+        db->addStudy({.record = 5});
+        LoadForm* form = openList();
+        messages->answer({Answer::Yes});
+        QTest::mouseClick(form->Action[1], Qt::LeftButton);
+        QCOMPARE(form->LList->count(), 0);
+        QVERIFY(!form->Action[0]->isEnabled() && !form->Action[1]->isEnabled());
+        QVERIFY(db->dump().isEmpty());
+        QTest::keyClick(form->LList, Qt::Key_Return);
+        QCOMPARE(dataFormShown, 0);
+    }
+
+    void nothingSelectedDoesNothing()
+    {
+        db->addStudy({.record = 5});
+        LoadForm* form = openList();
+        form->LList->clearSelection();
+        QTest::mouseClick(form->Action[0], Qt::LeftButton);
+        QTest::mouseClick(form->Action[1], Qt::LeftButton);
+        QCOMPARE(dataFormShown + messages->count(), 0);
+        QVERIFY(SingleInstance<LoadForm>::loaded());
+    }
+
+    void closingTheList()
+    {
+        db->addStudy({.record = 5});
+        Global::CurrentRecord = 2;
+        for (int how : {0, 1, 2}) { // Cancel, Esc, the close box
+            LoadForm* form = openList();
+            if (how == 0)
+                QTest::mouseClick(form->Action[2], Qt::LeftButton);
+            else if (how == 1)
+                QTest::keyClick(form->LList, Qt::Key_Escape);
+            else
+                form->close();
+            QVERIFY(!SingleInstance<LoadForm>::loaded());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(Global::CurrentRecord, 2);
+        QCOMPARE(dataFormShown, 0);
+    }
+};
+
+QTEST_MAIN(TestStudy)
+#include "tst_study.moc"
