@@ -154,7 +154,8 @@ class RoadTest : public QObject {
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 
-    // What the screen shows: a red label at every LabelPos.
+    // What the screen shows: a red label at every LabelPos, and the green rings of the
+    // Target layout (labels may hide part of a ring).
     void checkScreenshot(DrawForm* draw)
     {
         QTest::qWait(200);
@@ -172,6 +173,28 @@ class RoadTest : public QObject {
                            qRound((Global::LabelPos[s][1] + 180) / per));
             QCOMPARE(shot.pixelColor(p), QColor(255, 0, 0));
         }
+        int rings = 0;
+        for (const Primitive& ring : draw->state.drawing()) {
+            if (ring.kind != Primitive::Kind::Circle)
+                continue;
+            int green = 0;
+            for (int k = 0; k < 16; ++k) {
+                const QPointF at = (ring.p1 + ring.radius * QPointF(std::cos(k * M_PI / 8),
+                                                                    std::sin(k * M_PI / 8))) /
+                                   per;
+                for (int d = 0; d < 9; ++d) { // the pixel or one beside it
+                    const QColor c = shot.pixelColor(at.toPoint() + QPoint(d % 3 - 1, d / 3 - 1));
+                    if (c.green() > 100 && c.red() < 60 && c.blue() < 60) {
+                        ++green;
+                        break;
+                    }
+                }
+            }
+            QVERIFY2(green >= 8,
+                     qPrintable(QStringLiteral("ring %1: %2 of 16").arg(ring.radius).arg(green)));
+            ++rings;
+        }
+        QVERIFY(rings >= 2);
     }
 
 private Q_SLOTS:

@@ -243,6 +243,7 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("y");
         QTest::addColumn<int>("error");
         QTest::newRow("label 41") << QVariant(41) << QVariant(1) << QVariant(1) << 9;
+        QTest::newRow("label 0, the template") << QVariant(0) << QVariant(1) << QVariant(1) << 9;
         QTest::newRow("X beyond 16 bits") << QVariant(2) << QVariant(40000) << QVariant(1) << 6;
         QTest::newRow("label as text") << QVariant("two") << QVariant(1) << QVariant(1) << 13;
     }
