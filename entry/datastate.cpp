@@ -27,20 +27,18 @@ const QString NotSavedText =
     QStringLiteral("The changes could not be saved, so the file keeps the answers it had before. "
                    "The grid still holds every answer you typed.");
 
-constexpr Long MinGroupSize = 6;
-constexpr Long MaxGroupSize = 40;
-constexpr Long MinChoices = 1;
-constexpr Long MaxChoices = 10;
+namespace CriterionType = Codes::CriterionType;
 
 // A stored header whose sizes cannot be a study's: the grid would be shaped from
 // them, so they are refused and the study keeps the sizes it had.
 Failure sizeOutOfRange(const QString& field, Long value, Long low, Long high)
 {
-    return {380, QStringLiteral("The study's %1 in the file (%2) is outside %3 to %4.")
-                     .arg(field)
-                     .arg(value)
-                     .arg(low)
-                     .arg(high)};
+    return {ErrorNumber::InvalidPropertyValue,
+            QStringLiteral("The study's %1 in the file (%2) is outside %3 to %4.")
+                .arg(field)
+                .arg(value)
+                .arg(low)
+                .arg(high)};
 }
 
 Step textField(const QVariant& field, QString& out)
@@ -115,7 +113,8 @@ bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
         });
         if (!headerWritten)
             return false;
-        const Statement remove = (Global::CriterionType == 1 || Global::CriterionType == 2)
+        const Statement remove = (Global::CriterionType == CriterionType::Positive ||
+                                  Global::CriterionType == CriterionType::Negative)
                                      ? Statements::deleteAllAnswers(record)
                                      : Statements::deleteAnswersOfType(record, answerType);
         if (!trap.step([&] { return store.execute(remove).failure(); }))
@@ -171,9 +170,10 @@ void DataState::FormLayout()
 {
     LoadGrid();
     SetGrid();
-    if (Global::CriterionType == 1 || Global::CriterionType == 3) {
+    if (Global::CriterionType == CriterionType::Positive ||
+        Global::CriterionType == CriterionType::Both) {
         LoadData(PositiveAnswer);
-        if (Global::CriterionType == 3)
+        if (Global::CriterionType == CriterionType::Both)
             critEnabled[1] = true;
         Global::CurrentCriterion = PositiveAnswer;
     } else {
@@ -204,12 +204,12 @@ void DataState::LoadGrid()
     if (row) {
         trap.step([&] { return textField(row->name, Global::RefName); });
         trap.step([&] {
-            return sizeField(row->groupSize, QStringLiteral("group size"), MinGroupSize,
-                             MaxGroupSize, Global::GroupSize);
+            return sizeField(row->groupSize, QStringLiteral("group size"), Codes::MinGroupSize,
+                             Codes::MaxGroupSize, Global::GroupSize);
         });
         trap.step([&] {
-            return sizeField(row->choices, QStringLiteral("number of choices"), MinChoices,
-                             MaxChoices, Global::MaxChoices);
+            return sizeField(row->choices, QStringLiteral("number of choices"), Codes::MinChoices,
+                             Codes::MaxChoices, Global::MaxChoices);
         });
         trap.step([&] { return textField(row->question, Global::Question); });
         trap.step([&] { return FieldValue::wholeLong(row->criterionType, Global::CriterionType); });
@@ -224,8 +224,8 @@ void DataState::SetGrid()
 {
     // Sizes that cannot be a study's would give a grid of no use (or of millions of
     // cells); the grid keeps its old shape instead.
-    if (Global::MaxChoices < 0 || Global::MaxChoices > MaxChoices || Global::GroupSize < 0 ||
-        Global::GroupSize > MaxGroupSize)
+    if (Global::MaxChoices < 0 || Global::MaxChoices > Codes::MaxChoices || Global::GroupSize < 0 ||
+        Global::GroupSize > Codes::MaxGroupSize)
         return;
     const int cols = Global::MaxChoices + 1;
     grid.setShape(Global::GroupSize + 2, cols);
@@ -277,10 +277,10 @@ bool DataState::SaveChanges(Long answerType)
 
 DataState::Long DataState::answerTypeInView() const
 {
-    if (Global::CriterionType == 1)
+    if (Global::CriterionType == CriterionType::Positive)
         return PositiveAnswer;
     // A Both study tells its criterion by the menu item that is left to switch to.
-    if (Global::CriterionType == 3)
+    if (Global::CriterionType == CriterionType::Both)
         return critEnabled[0] ? NegativeAnswer : PositiveAnswer;
     // Any other type (a damaged header) opens on the negative answers, as a Negative
     // study does; saved as positive ones they would replace the positive answers.

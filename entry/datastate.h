@@ -5,6 +5,7 @@
 // this state and passes the user's commands on.
 
 #include "choicegrid.h"
+#include "codes.h"
 #include "globals.h"
 
 #include <QString>
@@ -16,8 +17,8 @@ public:
     using Long = Global::Long;
 
     static constexpr int GridWidth = 7215; // twips
-    static constexpr Long PositiveAnswer = 1;
-    static constexpr Long NegativeAnswer = 2;
+    static constexpr Long PositiveAnswer = Codes::AnswerType::Positive;
+    static constexpr Long NegativeAnswer = Codes::AnswerType::Negative;
 
     explicit DataState(ChoiceGrid& grid = DataGrid());
 

@@ -29,7 +29,9 @@ struct CriterionTypeEntry {
     const char* caption;
     Global::Long code;
 };
-constexpr CriterionTypeEntry CriterionTypes[] = {{"Positive", 1}, {"Negative", 2}, {"Both", 3}};
+constexpr CriterionTypeEntry CriterionTypes[] = {{"Positive", Codes::CriterionType::Positive},
+                                                 {"Negative", Codes::CriterionType::Negative},
+                                                 {"Both", Codes::CriterionType::Both}};
 
 bool isEnter(const QKeyEvent* key)
 {

@@ -100,7 +100,7 @@ void TestAnalysisExports::graphMl()
 
 void TestAnalysisExports::graphMlOfAOneCriterionStudy()
 {
-    ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Negative);
+    ChoiceSet set = emptyChoiceSet(6, 1, Codes::CriterionType::Negative);
     set.negative = choicesOf({{1, {2}}});
     set.positive = choicesOf({{2, {1}}}); // not part of the study: never written
     QXmlStreamReader xml(choicesGraphMl(set));
@@ -138,7 +138,7 @@ void TestAnalysisExports::analysisTable()
     QCOMPARE(newcomb.records[0].fields.last(), u"Newcomb-Bukowski"_qs);
     QCOMPARE(newcomb.records[5].fields.last(), u"Average"_qs);
 
-    ChoiceSet positive = emptyChoiceSet(6, 1, CriterionTypes::Positive);
+    ChoiceSet positive = emptyChoiceSet(6, 1, Codes::CriterionType::Positive);
     positive.positive = choicesOf({{1, {2}}});
     const Csv::Text plain =
         Csv::parse(analysisTableCsv(analyseChoices(positive), StatusMethod::NewcombBukowski), u',');
@@ -148,7 +148,7 @@ void TestAnalysisExports::analysisTable()
 
 void TestAnalysisExports::undefinedFiguresAreWords()
 {
-    ChoiceSet ring = emptyChoiceSet(6, 1, CriterionTypes::Both);
+    ChoiceSet ring = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
     ring.positive = choicesOf({{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}});
     const SociometricAnalysis a = analyseChoices(ring); // no negative choice either
     const TextTable table = subjectTable(a, StatusMethod::CoieDodgeCoppotelli);

@@ -57,7 +57,7 @@ inline const Rows StatusNegative{{1, {2, 3, 10}}, {4, {2, 3}},  {5, {2, 3, 6}}, 
 
 inline ChoiceSet statusStudy()
 {
-    ChoiceSet set = emptyChoiceSet(10, 3, CriterionTypes::Both);
+    ChoiceSet set = emptyChoiceSet(10, 3, Codes::CriterionType::Both);
     set.positive = choicesOf(StatusPositive);
     set.negative = choicesOf(StatusNegative);
     return set;

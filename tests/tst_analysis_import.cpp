@@ -18,7 +18,6 @@ private Q_SLOTS:
     void cleanText();
     void applyingReplacesEveryChoiceCell();
     void applyingToAGridOfAnotherShapeChangesNothing();
-    void surveyExportReadsBackIntoTheSameGrid();
     void fileReading();
 };
 
@@ -150,32 +149,6 @@ void TestAnalysisImport::applyingToAGridOfAnotherShapeChangesNothing()
     QVERIFY(result.ok());
     QVERIFY(!applyImportedChoices(*result.choices, grid));
     QCOMPARE(grid.TextMatrix(2, 1), u"5"_qs);
-}
-
-void TestAnalysisImport::surveyExportReadsBackIntoTheSameGrid()
-{
-    ChoiceGrid original = shapedGrid(10, 3);
-    for (const auto& [chooser, chosen] : StatusPositive) {
-        QStringList cells;
-        for (int c : chosen)
-            cells << QString::number(c);
-        fillRow(original, chooser, cells);
-    }
-    fillRow(original, 1, {QString(), QString(), u"10"_qs}); // a gap before the last slot
-
-    ChoiceSet set = emptyChoiceSet(10, 3, CriterionTypes::Positive);
-    set.positive = choicesFromGrid(original, Criterion::Positive);
-    const QString text = choicesSurveyCsv(set, Criterion::Positive);
-    QVERIFY(text.startsWith(u"Chooser,Choice 1,Choice 2,Choice 3\n"_qs));
-
-    const ImportResult result = importChoicesCsv(text, 10, 3);
-    QVERIFY(result.ok());
-    ChoiceGrid copy = shapedGrid(10, 3);
-    fillRow(copy, 3, {u"1"_qs}); // stale content the import must replace
-    QVERIFY(applyImportedChoices(*result.choices, copy));
-    for (int r = 0; r < original.Rows(); ++r)
-        for (int c = 0; c < original.Cols(); ++c)
-            QCOMPARE(copy.TextMatrix(r, c), original.TextMatrix(r, c));
 }
 
 void TestAnalysisImport::fileReading()

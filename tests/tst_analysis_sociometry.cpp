@@ -38,7 +38,7 @@ private Q_SLOTS:
 
 void TestAnalysisSociometry::star()
 {
-    ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Positive);
+    ChoiceSet set = emptyChoiceSet(6, 1, Codes::CriterionType::Positive);
     set.positive = choicesOf({{2, {1}}, {3, {1}}, {4, {1}}, {5, {1}}, {6, {1}}});
     const SociometricAnalysis a = analyseChoices(set);
 
@@ -64,7 +64,7 @@ void TestAnalysisSociometry::star()
 
 void TestAnalysisSociometry::mutualPairAndIsolates()
 {
-    ChoiceSet set = emptyChoiceSet(6, 2, CriterionTypes::Positive);
+    ChoiceSet set = emptyChoiceSet(6, 2, Codes::CriterionType::Positive);
     set.positive = choicesOf({{1, {2}}, {2, {1}}, {3, {1}}});
     const SociometricAnalysis a = analyseChoices(set);
 
@@ -81,7 +81,7 @@ void TestAnalysisSociometry::mutualPairAndIsolates()
 
 void TestAnalysisSociometry::negativeOnlyStudyHasNoIsolates()
 {
-    ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Negative);
+    ChoiceSet set = emptyChoiceSet(6, 1, Codes::CriterionType::Negative);
     set.negative = choicesOf({{1, {2}}, {2, {1}}});
     const SociometricAnalysis a = analyseChoices(set);
     QCOMPARE(a.group.isolates, 0);
@@ -258,7 +258,7 @@ void TestAnalysisSociometry::noSpreadLeavesScoresUndefined()
             return choicesOf({{2, {1}}, {3, {1}}, {4, {2}}});
         return std::vector<Choice>();
     };
-    ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Both);
+    ChoiceSet set = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
     set.positive = shape(positiveShape);
     set.negative = shape(negativeShape);
     const SociometricAnalysis a = analyseChoices(set);
@@ -278,7 +278,7 @@ void TestAnalysisSociometry::preferenceWithoutSpreadIsNotStandardized()
 {
     // Everyone is liked exactly once more than disliked, so zLM equals zLL and SP has
     // no spread; in floating point the differences come out as tiny non-zero noise.
-    ChoiceSet set = emptyChoiceSet(7, 3, CriterionTypes::Both);
+    ChoiceSet set = emptyChoiceSet(7, 3, Codes::CriterionType::Both);
     set.positive =
         choicesOf({{1, {2, 3}}, {2, {1}}, {3, {1, 2}}, {4, {1, 5}}, {5, {4}}, {6, {7}}, {7, {6}}});
     set.negative = choicesOf({{5, {1}}, {6, {1}}, {7, {2}}});
@@ -296,7 +296,8 @@ void TestAnalysisSociometry::preferenceWithoutSpreadIsNotStandardized()
 
 void TestAnalysisSociometry::emptyGroupDividesByNothing()
 {
-    const SociometricAnalysis empty = analyseChoices(emptyChoiceSet(6, 3, CriterionTypes::Both));
+    const SociometricAnalysis empty =
+        analyseChoices(emptyChoiceSet(6, 3, Codes::CriterionType::Both));
     QCOMPARE(empty.group.positive.choices, 0);
     QCOMPARE(*empty.group.positive.density, 0.0);
     QVERIFY(!empty.group.positive.reciprocity);
@@ -305,7 +306,8 @@ void TestAnalysisSociometry::emptyGroupDividesByNothing()
     QCOMPARE(empty.group.isolates, 6);
     QCOMPARE(empty.group.rejectedOnly, 0);
 
-    const SociometricAnalysis single = analyseChoices(emptyChoiceSet(1, 1, CriterionTypes::Both));
+    const SociometricAnalysis single =
+        analyseChoices(emptyChoiceSet(1, 1, Codes::CriterionType::Both));
     QVERIFY(!single.group.positive.density);
     QCOMPARE(single.subjects.size(), std::size_t(1));
     QCOMPARE(single.subjects[0].newcombBukowski, StatusGroup::Undetermined);
@@ -346,7 +348,7 @@ void TestAnalysisSociometry::chanceLimits()
 
 void TestAnalysisSociometry::unsoundChoicesInAHandMadeSetAreIgnored()
 {
-    ChoiceSet set = emptyChoiceSet(6, 3, CriterionTypes::Positive);
+    ChoiceSet set = emptyChoiceSet(6, 3, Codes::CriterionType::Positive);
     set.positive = {{1, 1, 2}, {1, 2, 2}, {1, 3, 1}, {0, 1, 3}, {7, 1, 3}, {2, 1, 41}, {2, 2, -1}};
     const SociometricAnalysis a = analyseChoices(set);
     QCOMPARE(a.group.positive.choices, 1);
@@ -442,7 +444,8 @@ void TestAnalysisSociometry::studyChoicesTakeTheOtherCriterionFromTheStore()
     // Stored answers of the criterion in view are stale: the grid wins.
     stored.push_back({QVariant(1), QVariant(2), QVariant(2), QVariant(1), QVariant(5.0)});
 
-    const ChoiceSet both = studyChoices(grid, CriterionTypes::Both, Criterion::Negative, stored);
+    const ChoiceSet both =
+        studyChoices(grid, Codes::CriterionType::Both, Criterion::Negative, stored);
     QCOMPARE(both.groupSize, 10);
     QCOMPARE(both.maxChoices, 3);
     QCOMPARE(both.negative, choicesOf(StatusNegative));
@@ -450,7 +453,7 @@ void TestAnalysisSociometry::studyChoicesTakeTheOtherCriterionFromTheStore()
     QCOMPARE(analyseChoices(both).subjects[0].coieDodgeCoppotelli, StatusGroup::Popular);
 
     const ChoiceSet single =
-        studyChoices(grid, CriterionTypes::Negative, Criterion::Negative, stored);
+        studyChoices(grid, Codes::CriterionType::Negative, Criterion::Negative, stored);
     QVERIFY(single.positive.empty());
     QVERIFY(!single.has(Criterion::Positive));
 }

@@ -58,6 +58,15 @@ QStringList choiceCells(const ChoiceGrid& grid)
     return cells;
 }
 
+// The analysis window while it is open.
+AnalysisWindow* openAnalysisWindow()
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* window = qobject_cast<AnalysisWindow*>(w))
+            return window;
+    return nullptr;
+}
+
 } // namespace
 
 class TestAnalysisWindow : public QObject {
@@ -139,7 +148,7 @@ void TestAnalysisWindow::showsTheTableAndSwitchesMethod()
 
 void TestAnalysisWindow::oneCriterionStudyHasNoStatusGroups()
 {
-    ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Positive);
+    ChoiceSet set = emptyChoiceSet(6, 1, Codes::CriterionType::Positive);
     set.positive = choicesOf({{2, {1}}, {3, {1}}});
     showAnalysis(set, nullptr);
     AnalysisWindow* w = openAnalysisWindow();
@@ -152,7 +161,7 @@ void TestAnalysisWindow::oneCriterionStudyHasNoStatusGroups()
 
 void TestAnalysisWindow::undefinedFiguresShowAsAWord()
 {
-    ChoiceSet ring = emptyChoiceSet(6, 1, CriterionTypes::Both);
+    ChoiceSet ring = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
     ring.positive = choicesOf({{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}});
     ring.negative = choicesOf({{1, {3}}, {2, {3}}});
     showAnalysis(ring, nullptr);
@@ -172,7 +181,8 @@ void TestAnalysisWindow::entriesLeftOutAreCountedAndNamed()
     ChoiceGrid grid = shapedGrid(6, 2);
     fillRow(grid, 1, {u"1"_qs, u"x"_qs});
     fillRow(grid, 2, {u"3"_qs});
-    showAnalysis(studyChoices(grid, CriterionTypes::Positive, Criterion::Positive, {}), nullptr);
+    showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
+                 nullptr);
     const QTableWidget* figures = openAnalysisWindow()->figureView();
     QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
     QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),
@@ -186,7 +196,7 @@ void TestAnalysisWindow::showingAgainReusesTheWindow()
     showAnalysis(statusStudy(), nullptr);
     AnalysisWindow* first = openAnalysisWindow();
     first->setMethod(StatusMethod::NewcombBukowski);
-    ChoiceSet small = emptyChoiceSet(6, 1, CriterionTypes::Positive);
+    ChoiceSet small = emptyChoiceSet(6, 1, Codes::CriterionType::Positive);
     showAnalysis(small, nullptr);
     QCOMPARE(openAnalysisWindow(), first);
     QCOMPARE(first->subjectView()->model()->rowCount(), 6);

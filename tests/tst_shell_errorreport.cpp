@@ -54,7 +54,6 @@ private Q_SLOTS:
     void troubleMessageWords();
     void unexpectedMessageWords_data();
     void unexpectedMessageWords();
-    void engineGoesIdleOnTroubleOnly();
     void trappedStep_data();
     void trappedStep();
     void oversizedNumberIsReportedWhole();
@@ -63,7 +62,6 @@ private Q_SLOTS:
 private:
     double now = 0;
     int pauses = 0;
-    int idles = 0;
 };
 
 void TestErrorReport::init()
@@ -71,17 +69,14 @@ void TestErrorReport::init()
     errorReport().reset();
     now = 0;
     pauses = 0;
-    idles = 0;
     errorReport().setClock([this] { return now; });
     errorReport().setPause([this] { ++pauses; });
-    errorReport().setIdle([this] { ++idles; });
 }
 
 void TestErrorReport::cleanup()
 {
     errorReport().setClock({});
     errorReport().setPause({});
-    errorReport().setIdle({});
     errorReport().reset();
 }
 
@@ -264,16 +259,6 @@ void TestErrorReport::unexpectedMessageWords()
     QCOMPARE(m.title, u"Help"_qs);
     QCOMPARE(m.buttons, Buttons::Ok);
     QCOMPARE(m.icon, Icon::Information);
-}
-
-void TestErrorReport::engineGoesIdleOnTroubleOnly()
-{
-    ScriptedMessages messages;
-    errorReport().ErrorHandler(u"A:B"_qs, Busy, {});
-    errorReport().ErrorHandler(u"A:B"_qs, Busy, {});
-    errorReport().ErrorHandler(u"A:B"_qs, TypeMismatch, {});
-    errorReport().ErrorHandler(u"A:B"_qs, TableLocked, {});
-    QCOMPARE(idles, 3);
 }
 
 void TestErrorReport::trappedStep_data()

@@ -6,9 +6,7 @@
 
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -36,7 +34,6 @@ private Q_SLOTS:
     void centerForm_data();
     void centerForm();
     void selectAllInLineBox();
-    void multiLineBoxesKeepCaret();
     void singleInstance();
     void programIconIsSmallSixteenColour();
 };
@@ -145,27 +142,6 @@ void TestWindows::selectAllInLineBox()
     QLineEdit empty;
     SelectAllText(&empty);
     QVERIFY(!empty.hasSelectedText());
-}
-
-void TestWindows::multiLineBoxesKeepCaret()
-{
-    QTextEdit rich;
-    rich.setPlainText(u"one\ntwo"_qs);
-    QTextCursor c = rich.textCursor();
-    c.setPosition(2);
-    rich.setTextCursor(c);
-    SelectAllText(&rich);
-    QCOMPARE(rich.textCursor().position(), 2);
-    QVERIFY(!rich.textCursor().hasSelection());
-
-    QPlainTextEdit plain;
-    plain.setPlainText(u"one\ntwo"_qs);
-    QTextCursor p = plain.textCursor();
-    p.setPosition(5);
-    plain.setTextCursor(p);
-    SelectAllText(&plain);
-    QCOMPARE(plain.textCursor().position(), 5);
-    QVERIFY(!plain.textCursor().hasSelection());
 }
 
 void TestWindows::singleInstance()

@@ -414,7 +414,7 @@ void TestStoreFailures::diskFullInTransaction()
     Result<Store> opened = Store::open(db.path());
     QVERIFY(opened.ok());
     Store& store = opened.value();
-    QVERIFY(store.execute({QString(), u"PRAGMA max_page_count = %1"_qs.arg(pages), {}}).ok());
+    QVERIFY(store.execute({u"PRAGMA max_page_count = %1"_qs.arg(pages), {}}).ok());
     QVERIFY(store.begin().ok());
     QVERIFY(store.execute(Statements::deleteAllAnswers(1)).ok());
     std::optional<DbError> failure;
@@ -442,7 +442,7 @@ void TestStoreFailures::diskFullWithoutTransaction()
     Result<Store> opened = Store::open(db.path());
     QVERIFY(opened.ok());
     Store& store = opened.value();
-    QVERIFY(store.execute({QString(), u"PRAGMA max_page_count = %1"_qs.arg(pages), {}}).ok());
+    QVERIFY(store.execute({u"PRAGMA max_page_count = %1"_qs.arg(pages), {}}).ok());
     StudyHeader big = header();
     big.question = QString(200000, u'q');
     Result<std::int32_t> written = store.writeStudy(0, big);

@@ -55,8 +55,6 @@ class TestStoreRequests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { Store::setBusyTimeout(0); }
-    void statementText_data();
-    void statementText();
     void statementRemoves_data();
     void statementRemoves();
     void recordNumbersAreNeverReused();
@@ -73,41 +71,6 @@ private Q_SLOTS:
     void movedStoreKeepsItsConnection();
     void pathWithUnusualCharacters();
 };
-
-void TestStoreRequests::statementText_data()
-{
-    QTest::addColumn<Statement>("statement");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("1 all answers")
-        << Statements::deleteAllAnswers(17) << u"Delete * From SOCIDATA Where HEADER = 17"_qs;
-    QTest::newRow("2 one criterion")
-        << Statements::deleteAnswersOfType(17, 2)
-        << u"Delete * From SOCIDATA Where HEADER = 17 And ANSWERTYPE = 2"_qs;
-    QTest::newRow("3 saved positions")
-        << Statements::selectPositions(17, 3)
-        << u"Select * From POSITION where HEADER = 17 and SOCIOGRAM = 3"_qs;
-    QTest::newRow("4 study, number right after =")
-        << Statements::deleteStudy(17) << u"Delete * from SOCIOMETRY where RECORD =17"_qs;
-    QTest::newRow("5 its answers, number right after =")
-        << Statements::deleteStudyAnswers(17) << u"Delete * from SOCIDATA where HEADER =17"_qs;
-    QTest::newRow("6 its positions, number right after =")
-        << Statements::deleteStudyPositions(17) << u"Delete * from POSITION where HEADER =17"_qs;
-    QTest::newRow("7 one layout's positions")
-        << Statements::deletePositions(17, 0)
-        << u"Delete * From POSITION where HEADER = 17 and SOCIOGRAM = 0"_qs;
-    QTest::newRow("largest study number is plain decimal")
-        << Statements::deleteStudy(2147483647)
-        << u"Delete * from SOCIOMETRY where RECORD =2147483647"_qs;
-    QTest::newRow("unsaved study")
-        << Statements::deleteAllAnswers(0) << u"Delete * From SOCIDATA Where HEADER = 0"_qs;
-}
-
-void TestStoreRequests::statementText()
-{
-    QFETCH(Statement, statement);
-    QFETCH(QString, text);
-    QCOMPARE(statement.text, text);
-}
 
 void TestStoreRequests::statementRemoves_data()
 {
