@@ -40,13 +40,11 @@ ChoiceSet largestStudy()
     return set;
 }
 
-ChoiceGrid gridOf(const ChoiceSet& set)
+void fillGrid(ChoiceGrid& grid, const ChoiceSet& set)
 {
-    ChoiceGrid grid;
     grid.setShape(Subjects + 2, Slots + 1);
     for (const Choice& c : set.positive)
         grid.setTextMatrix(c.chooser + 1, c.slot, QString::number(c.chosen));
-    return grid;
 }
 
 void BM_Analysis_Baseline_CopyChoices(benchmark::State& state)
@@ -71,7 +69,8 @@ BENCHMARK(BM_Analysis_FullBothStudy40x10);
 
 void BM_Analysis_Baseline_ReadGridTexts(benchmark::State& state)
 {
-    const ChoiceGrid grid = gridOf(largestStudy());
+    ChoiceGrid grid;
+    fillGrid(grid, largestStudy());
     for (auto _ : state) {
         qsizetype length = 0;
         for (int r = 2; r < grid.Rows(); ++r)
@@ -84,7 +83,8 @@ BENCHMARK(BM_Analysis_Baseline_ReadGridTexts);
 
 void BM_Analysis_ChoicesFromGrid40x10(benchmark::State& state)
 {
-    const ChoiceGrid grid = gridOf(largestStudy());
+    ChoiceGrid grid;
+    fillGrid(grid, largestStudy());
     for (auto _ : state) {
         std::vector<Choice> choices = choicesFromGrid(grid, Criterion::Positive);
         benchmark::DoNotOptimize(choices.data());

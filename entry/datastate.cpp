@@ -144,14 +144,7 @@ DataState::DataState(ChoiceGrid& g) : grid(g) {}
 
 void DataState::busy(bool on)
 {
-    if (setBusyPointer)
-        setBusyPointer(on);
-}
-
-void DataState::notify()
-{
-    if (changed)
-        changed();
+    Q_EMIT busyChanged(on);
 }
 
 QString DataState::criterionText(Long criterion)
@@ -174,7 +167,7 @@ void DataState::FormLayout()
         Global::CriterionType == CriterionType::Both) {
         LoadData(PositiveAnswer);
         if (Global::CriterionType == CriterionType::Both)
-            critEnabled[1] = true;
+            critEnabled[int(CriterionItem::Negative)] = true;
         Global::CurrentCriterion = PositiveAnswer;
     } else {
         LoadData(NegativeAnswer);
@@ -182,7 +175,7 @@ void DataState::FormLayout()
     }
     showCriterion(Global::CurrentCriterion);
     title = Global::RefName;
-    notify();
+    Q_EMIT changed();
 }
 
 void DataState::LoadGrid()
@@ -281,7 +274,7 @@ DataState::Long DataState::answerTypeInView() const
         return PositiveAnswer;
     // A Both study tells its criterion by the menu item that is left to switch to.
     if (Global::CriterionType == CriterionType::Both)
-        return critEnabled[0] ? NegativeAnswer : PositiveAnswer;
+        return critEnabled[int(CriterionItem::Positive)] ? NegativeAnswer : PositiveAnswer;
     // Any other type (a damaged header) opens on the negative answers, as a Negative
     // study does; saved as positive ones they would replace the positive answers.
     return NegativeAnswer;
@@ -290,8 +283,8 @@ DataState::Long DataState::answerTypeInView() const
 bool DataState::saveInView()
 {
     const bool saved = SaveChanges(answerTypeInView());
-    if (saved && letEventsRun)
-        letEventsRun();
+    if (saved)
+        Q_EMIT savedOnRequest();
     return saved;
 }
 
@@ -309,7 +302,7 @@ void DataState::Clear_Click()
 
 bool DataState::Quit_Click()
 {
-    if (GridChanged == Global::False)
+    if (!GridChanged)
         return true;
     switch (MsgBox(QuitQuestion, Buttons::YesNoCancel, Icon::Question)) {
     case Answer::Yes:
@@ -322,18 +315,17 @@ bool DataState::Quit_Click()
     }
 }
 
-void DataState::Crit_Click(int index)
+void DataState::Crit_Click(CriterionItem item)
 {
-    if (index != 0 && index != 1)
-        return;
-    if (GridChanged != Global::False) {
+    const bool toNegative = item == CriterionItem::Negative;
+    if (GridChanged) {
         const Answer a = MsgBox(SwitchQuestion, Buttons::YesNoCancel, Icon::Question);
         if (a == Answer::Cancel)
             return;
         if (a == Answer::Yes) {
-            const Long held = index == 1 ? PositiveAnswer : NegativeAnswer;
+            const Long held = toNegative ? PositiveAnswer : NegativeAnswer;
             const Long before = Global::CurrentCriterion;
-            Global::CurrentCriterion = index == 1 ? NegativeAnswer : PositiveAnswer;
+            Global::CurrentCriterion = toNegative ? NegativeAnswer : PositiveAnswer;
             // Switching after a failed save would empty the grid of answers that are
             // nowhere else.
             if (!SaveChanges(held)) {
@@ -342,36 +334,37 @@ void DataState::Crit_Click(int index)
             }
         }
     }
-    switchCriterion(index);
+    switchCriterion(item);
 }
 
-void DataState::switchCriterion(int index)
+void DataState::switchCriterion(CriterionItem item)
 {
-    Global::CurrentCriterion = index == 1 ? NegativeAnswer : PositiveAnswer;
-    GridChanged = Global::False;
+    const int index = static_cast<int>(item);
+    Global::CurrentCriterion = item == CriterionItem::Negative ? NegativeAnswer : PositiveAnswer;
+    GridChanged = false;
     critEnabled[index] = false;
     critEnabled[1 - index] = true;
     ClearGrid();
     LoadData(Global::CurrentCriterion);
     showCriterion(Global::CurrentCriterion);
-    notify();
+    Q_EMIT changed();
 }
 
 void DataState::Plot_Click()
 {
     bool saved = true;
-    if (Global::CurrentRecord == 0 || GridChanged != Global::False) {
+    if (Global::CurrentRecord == 0 || GridChanged) {
         if (MsgBox(PlotQuestion, Buttons::YesNo, Icon::Question) == Answer::Yes)
             saved = saveInView();
     }
     // After a failed save the changes are still unsaved, and Quit must ask about them.
     if (saved)
-        GridChanged = Global::False;
+        GridChanged = false;
 }
 
 void DataState::offerSaveBeforeAnalysis()
 {
-    if (Global::CurrentRecord == 0 || GridChanged != Global::False) {
+    if (Global::CurrentRecord == 0 || GridChanged) {
         if (MsgBox(PlotQuestion, Buttons::YesNo, Icon::Question) == Answer::Yes)
             saveInView();
     }
@@ -382,6 +375,6 @@ bool DataState::gridClicked()
     if (grid.Row() == 0)
         return false;
     // Set before the entry opens: a cancelled entry still counts as a change.
-    GridChanged = Global::True;
+    GridChanged = true;
     return true;
 }

@@ -9,15 +9,14 @@
 #include <utility>
 #include <vector>
 
-// A grid of the data window's shape for n subjects and k choices, with the subject
-// numbers in column 0.
-inline ChoiceGrid shapedGrid(int n, int k)
+// Empties the grid and gives it the data window's shape for n subjects and k choices,
+// with the subject numbers in column 0.
+inline void shapeGrid(ChoiceGrid& grid, int n, int k)
 {
-    ChoiceGrid grid;
+    grid.setShape(0, 0);
     grid.setShape(n + 2, k + 1);
     for (int s = 1; s <= n; ++s)
         grid.setTextMatrix(s + 1, 0, QString::number(s));
-    return grid;
 }
 
 inline void fillRow(ChoiceGrid& grid, int subject, const QStringList& cells)

@@ -126,7 +126,8 @@ void TestAnalysisImport::cleanText()
 
 void TestAnalysisImport::applyingReplacesEveryChoiceCell()
 {
-    ChoiceGrid grid = shapedGrid(6, 2);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 2);
     grid.setTextMatrix(0, 1, u"Choice"_qs);
     fillRow(grid, 1, {u"5"_qs, u"6"_qs});
     fillRow(grid, 4, {u"x"_qs});
@@ -143,7 +144,8 @@ void TestAnalysisImport::applyingReplacesEveryChoiceCell()
 
 void TestAnalysisImport::applyingToAGridOfAnotherShapeChangesNothing()
 {
-    ChoiceGrid grid = shapedGrid(6, 3);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 3);
     fillRow(grid, 1, {u"5"_qs});
     const ImportResult result = importChoicesCsv(u"1,2\n"_qs, 6, 2);
     QVERIFY(result.ok());

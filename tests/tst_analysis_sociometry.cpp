@@ -382,7 +382,8 @@ void TestAnalysisSociometry::gridCells()
     QFETCH(QString, cell);
     QFETCH(int, chosen);
     QFETCH(int, skipReason);
-    ChoiceGrid grid = shapedGrid(6, 2);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 2);
     fillRow(grid, 1, {u"2"_qs, cell});
     fillRow(grid, 5, {u"6"_qs});
     std::vector<SkippedEntry> skipped;
@@ -430,7 +431,8 @@ void TestAnalysisSociometry::storedAnswers()
 
 void TestAnalysisSociometry::studyChoicesTakeTheOtherCriterionFromTheStore()
 {
-    ChoiceGrid grid = shapedGrid(10, 3);
+    ChoiceGrid grid;
+    shapeGrid(grid, 10, 3);
     for (const auto& [chooser, chosen] : StatusNegative) {
         QStringList cells;
         for (int c : chosen)

@@ -178,7 +178,8 @@ void TestAnalysisWindow::undefinedFiguresShowAsAWord()
 
 void TestAnalysisWindow::entriesLeftOutAreCountedAndNamed()
 {
-    ChoiceGrid grid = shapedGrid(6, 2);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 2);
     fillRow(grid, 1, {u"1"_qs, u"x"_qs});
     fillRow(grid, 2, {u"3"_qs});
     showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
@@ -252,7 +253,8 @@ void TestAnalysisWindow::exportThatCannotBeWrittenSaysSo()
 
 void TestAnalysisWindow::importWithProblemsChangesNothing()
 {
-    ChoiceGrid grid = shapedGrid(6, 2);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 2);
     fillRow(grid, 1, {u"4"_qs, u"x"_qs});
     const QStringList before = choiceCells(grid);
     const QString path = dir.filePath(u"bad.csv"_qs);
@@ -278,7 +280,8 @@ void TestAnalysisWindow::importWithProblemsChangesNothing()
 
 void TestAnalysisWindow::importAsksBeforeReplacingChoices()
 {
-    ChoiceGrid grid = shapedGrid(6, 2);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 2);
     fillRow(grid, 3, {u"1"_qs});
     const QString path = dir.filePath(u"good.csv"_qs);
     QVERIFY(writeFile(path, "1;2;3\n6;5\n"));
@@ -301,9 +304,10 @@ void TestAnalysisWindow::importAsksBeforeReplacingChoices()
 
 void TestAnalysisWindow::importIntoAnEmptyGridAsksNothing()
 {
-    ChoiceGrid grid = shapedGrid(6, 1);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 1);
     int changes = 0;
-    grid.cellChanged = [&](int, int) { ++changes; };
+    QObject::connect(&grid, &ChoiceGrid::cellChanged, [&](int, int) { ++changes; });
     const QString path = dir.filePath(u"good.csv"_qs);
     QVERIFY(writeFile(path, "2,1\n"));
     importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
@@ -316,7 +320,8 @@ void TestAnalysisWindow::importIntoAnEmptyGridAsksNothing()
 
 void TestAnalysisWindow::importOfAMissingFileOrCancelled()
 {
-    ChoiceGrid grid = shapedGrid(6, 1);
+    ChoiceGrid grid;
+    shapeGrid(grid, 6, 1);
     ScriptedMessages messages;
     importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
     QVERIFY(!ImportChoices(grid, nullptr));
@@ -341,7 +346,7 @@ void TestAnalysisWindow::currentStudyChoicesMixGridAndStore()
     QVERIFY(db.exec(u"INSERT INTO SOCIDATA VALUES (?, 1, 2, 1, 9)"_qs, {record}));
 
     ChoiceGrid& grid = DataGrid();
-    grid = shapedGrid(10, 3);
+    shapeGrid(grid, 10, 3);
     for (const auto& [chooser, chosen] : StatusPositive) {
         QStringList cells;
         for (int c : chosen)
@@ -363,7 +368,7 @@ void TestAnalysisWindow::currentStudyChoicesMixGridAndStore()
 void TestAnalysisWindow::currentStudyChoicesWhenTheStoreFails()
 {
     Global::AppPath = dir.filePath(u"no-database/"_qs);
-    DataGrid() = shapedGrid(6, 1);
+    shapeGrid(DataGrid(), 6, 1);
     fillRow(DataGrid(), 2, {u"1"_qs});
     Global::CurrentRecord = 4;
     Global::CriterionType = 3;

@@ -184,7 +184,7 @@ private Q_SLOTS:
         DataState state(grid);
         state.FormLayout();
         QCOMPARE(choiceCells().join(u' ').count(u'.'), 12);
-        state.Crit_Click(1);
+        state.Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(grid.TextMatrix(4, 1), QStringLiteral("5"));
         QCOMPARE(state.criterionLine,
                  QStringLiteral("Negative Criterion: Who would you sit with?"));
@@ -262,7 +262,8 @@ private Q_SLOTS:
         ScriptedMessages messages;
         DataState state(grid);
         std::vector<bool> pointer;
-        state.setBusyPointer = [&](bool busy) { pointer.push_back(busy); };
+        QObject::connect(&state, &DataState::busyChanged,
+                         [&](bool busy) { pointer.push_back(busy); });
         state.FormLayout();
         QVERIFY(messages.count() >= 2);
         QVERIFY(messages.texts()[0].contains(QStringLiteral("DataForm:LoadGrid")));
@@ -280,12 +281,12 @@ private Q_SLOTS:
         state.SetGrid();
         grid.setTextMatrix(2, 1, QStringLiteral("3"));
         grid.setTextMatrix(7, 2, QStringLiteral("x"));
-        state.GridChanged = Global::True;
+        state.GridChanged = true;
         state.Clear_Click();
         QCOMPARE(choiceCells().join(u' ').count(u'.'), 12);
         QCOMPARE(grid.TextMatrix(7, 0), QStringLiteral("6"));
         QCOMPARE(grid.TextMatrix(1, 2), QStringLiteral("2"));
-        QCOMPARE(state.GridChanged, Global::True);
+        QVERIFY(state.GridChanged);
     }
 };
 

@@ -150,10 +150,10 @@ private Q_SLOTS:
         auto state = openStored(record);
         QCOMPARE(state->answerTypeInView(), 1);
         key(2, 2, QStringLiteral("9"));
-        state->GridChanged = Global::True;
+        state->GridChanged = true;
         ScriptedMessages messages;
         messages.answer({Answer::Yes});
-        state->Crit_Click(1);
+        state->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(messages.texts(), QStringList{SwitchQuestion});
         QCOMPARE(messages.shown()[0].buttons, Buttons::YesNoCancel);
         QCOMPARE(messages.shown()[0].icon, Icon::Question);
@@ -163,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(state->answerTypeInView(), 2);
         QCOMPARE(grid.TextMatrix(3, 2), QString());
         QCOMPARE(grid.TextMatrix(5, 3), QStringLiteral("6"));
-        QCOMPARE(state->GridChanged, Global::False);
+        QVERIFY(!state->GridChanged);
         QVERIFY(state->critEnabled[0]);
         QVERIFY(!state->critEnabled[1]);
         QCOMPARE(state->criterionLine, QStringLiteral("Negative Criterion: Who?"));
@@ -193,14 +193,14 @@ private Q_SLOTS:
         addAnswer(record, 1, 2, 1, 4);
         auto state = openStored(record);
         key(2, 2, QStringLiteral("9"));
-        state->GridChanged = Global::True;
+        state->GridChanged = true;
         ScriptedMessages messages;
         messages.answer({Answer(answer)});
-        state->Crit_Click(1);
+        state->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(messages.texts(), QStringList{SwitchQuestion});
         QCOMPARE(Global::CurrentCriterion, criterion);
         QCOMPARE(grid.TextMatrix(3, 2), cell);
-        QCOMPARE(int(state->GridChanged), flag);
+        QCOMPARE(state->GridChanged, flag != 0);
         QCOMPARE(answers(record), QStringList{"1:2:1=4"});
     }
 
@@ -210,8 +210,8 @@ private Q_SLOTS:
         addAnswer(record, 2, 2, 1, 4);
         auto state = openStored(record);
         ScriptedMessages messages;
-        state->Crit_Click(1);
-        state->Crit_Click(0);
+        state->Crit_Click(DataState::CriterionItem::Negative);
+        state->Crit_Click(DataState::CriterionItem::Positive);
         QCOMPARE(messages.count(), 0);
         QCOMPARE(Global::CurrentCriterion, 1);
         QVERIFY(!state->critEnabled[0]);
@@ -250,9 +250,9 @@ private Q_SLOTS:
         key(1, 1, QStringLiteral("3"));
         ScriptedMessages messages;
         state->Save_Click();
-        QCOMPARE(state->GridChanged, Global::True);
+        QVERIFY(state->GridChanged);
         int eventRuns = 0;
-        state->letEventsRun = [&] { ++eventRuns; };
+        QObject::connect(state.get(), &DataState::savedOnRequest, [&] { ++eventRuns; });
         messages.answer({Answer::Yes});
         QVERIFY(state->Quit_Click());
         QCOMPARE(messages.texts(), (QStringList{Saved, QuitQuestion}));
@@ -265,7 +265,7 @@ private Q_SLOTS:
         auto state = openNew(1);
         grid.setRow(0);
         QVERIFY(!state->gridClicked());
-        QCOMPARE(state->GridChanged, Global::False);
+        QVERIFY(!state->GridChanged);
     }
 
     void plotAsksForANeverSavedStudy()
@@ -277,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(messages.texts(), QStringList{PlotQuestion});
         QCOMPARE(messages.shown()[0].buttons, Buttons::YesNo);
         QCOMPARE(Global::CurrentRecord, 0);
-        QCOMPARE(state->GridChanged, Global::False);
+        QVERIFY(!state->GridChanged);
         messages.answer({Answer::Yes});
         state->Plot_Click();
         QVERIFY(Global::CurrentRecord > 0);
@@ -296,7 +296,7 @@ private Q_SLOTS:
         messages.answer({Answer::No});
         state->offerSaveBeforeAnalysis();
         QCOMPARE(messages.texts(), QStringList{PlotQuestion});
-        QCOMPARE(state->GridChanged, Global::True);
+        QVERIFY(state->GridChanged);
         messages.answer({Answer::Cancel});
         QVERIFY(!state->Quit_Click()); // still asked: nothing was saved
         messages.answer({Answer::Yes});
@@ -316,7 +316,7 @@ private Q_SLOTS:
         messages.answer({Answer::No});
         state->Plot_Click();
         QCOMPARE(messages.texts(), QStringList{PlotQuestion});
-        QCOMPARE(state->GridChanged, Global::False);
+        QVERIFY(!state->GridChanged);
     }
 
     // Another program holds the file while the save runs: the save is abandoned as a
@@ -356,22 +356,22 @@ private Q_SLOTS:
         const int record = addStudy(3);
         auto state = openStored(record);
         key(1, 1, QStringLiteral("6"));
-        state->GridChanged = Global::True;
+        state->GridChanged = true;
         // A trigger stands for any failure of a step in the middle of the save.
         QVERIFY(db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON SOCIDATA "
                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         ScriptedMessages messages;
         messages.answer({Answer::Yes});
         QVERIFY(!state->Quit_Click());
-        QCOMPARE(state->GridChanged, Global::True);
+        QVERIFY(state->GridChanged);
         messages.answer({Answer::Yes});
-        state->Crit_Click(1);
+        state->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(Global::CurrentCriterion, 1);
         QCOMPARE(grid.TextMatrix(2, 1), QStringLiteral("6"));
         QVERIFY(!state->critEnabled[0]);
         messages.answer({Answer::Yes});
         state->Plot_Click();
-        QCOMPARE(state->GridChanged, Global::True);
+        QVERIFY(state->GridChanged);
         QCOMPARE(Global::CurrentRecord, record);
         QVERIFY(messages.texts().filter(QStringLiteral("DataForm:SaveChanges")).size() >= 3);
     }

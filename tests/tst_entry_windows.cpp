@@ -121,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(form->Crit[1]->isEnabled());
         for (QAction* a : form->File->actions())
             QVERIFY(a->shortcut().isEmpty());
-        form->Crit_Click(1);
+        form->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(form->DLabel0->text(),
                  QStringLiteral("Negative Criterion: Who would you sit with?"));
         QVERIFY(form->Crit[0]->isEnabled());
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {}, cellCentre(form, 3, 2));
         QCOMPARE(seen, (QStringList{"Data Entry", "3", "2", ""}));
         QCOMPARE(DataGrid().TextMatrix(4, 2), QStringLiteral("7"));
-        QCOMPARE(form->state.GridChanged, Global::True);
+        QVERIFY(form->state.GridChanged);
         // The cell now shows the choice, and the entry opens with it.
         QCOMPARE(form->Dgrid->model()->index(2, 1).data().toString(), QStringLiteral("7"));
         seen.clear();
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(DataGrid().TextMatrix(2, 3), QStringLiteral("11"));
         QCOMPARE(DataGrid().TextMatrix(3, 1), QStringLiteral("11"));
         QCOMPARE(form->Dgrid->currentIndex(), form->Dgrid->model()->index(1, 1));
-        QCOMPARE(form->state.GridChanged, Global::True);
+        QVERIFY(form->state.GridChanged);
     }
 
     void movingTheCurrentCellOpensNothing()
@@ -212,7 +212,7 @@ private Q_SLOTS:
         form->Dgrid->setCurrentIndex(form->Dgrid->model()->index(4, 1));
         QTest::keyClick(form->Dgrid, Qt::Key_Down);
         QCOMPARE(entries, 0);
-        QCOMPARE(form->state.GridChanged, Global::False);
+        QVERIFY(!form->state.GridChanged);
     }
 
     void entryWindow()
@@ -311,7 +311,7 @@ private Q_SLOTS:
         QCOMPARE(infoUnloads, 1);
 
         form = openDataForm();
-        form->state.GridChanged = Global::True;
+        form->state.GridChanged = true;
         messages.answer({Answer::Cancel});
         form->close();
         QCOMPARE(messages.texts(), QStringList{"Save Changes?"});
@@ -351,7 +351,7 @@ private Q_SLOTS:
         DataForm* a = openDataForm();
         QCOMPARE(DataGrid().TextMatrix(5, 2), QString()); // a window loads with an empty grid
         DataGrid().setTextMatrix(3, 1, QStringLiteral("5"));
-        a->state.GridChanged = Global::True;
+        a->state.GridChanged = true;
         ScriptedMessages messages;
         messages.answer({Answer(answer)});
         QCOMPARE(Forms::mayChangeStudy(), settled);
