@@ -76,6 +76,16 @@ void whenDialogOpens(const std::function<void(ExportDialog&)>& answer)
     poll->start();
 }
 
+// Options with no title.
+PictureOptions untitled(PictureFormat format, int dpi, bool key)
+{
+    PictureOptions o;
+    o.format = format;
+    o.dpi = dpi;
+    o.includeKey = key;
+    return o;
+}
+
 } // namespace
 
 class TestSociogramExport : public QObject {
@@ -134,7 +144,7 @@ private Q_SLOTS:
         QFETCH(PictureFormat, format);
         QFETCH(bool, key);
         DrawForm* form = openSociogram();
-        answerWith(PictureOptions{format, 96, key}, db->folder() + QStringLiteral("/picture"));
+        answerWith(untitled(format, 96, key), db->folder() + QStringLiteral("/picture"));
         form->ExportPicture->trigger();
 
         QCOMPARE(optionsAsked, 1);
@@ -200,7 +210,7 @@ private Q_SLOTS:
     void unwritableFileIsToldNamingIt()
     {
         DrawForm* form = openSociogram();
-        answerWith(PictureOptions{PictureFormat::Png, 96, false},
+        answerWith(untitled(PictureFormat::Png, 96, false),
                    QStringLiteral("/nonexistent-folder/x/picture"));
         form->ExportPicture_Click();
         QCOMPARE(messages->count(), 1);
@@ -246,7 +256,7 @@ private Q_SLOTS:
         dialog.Format[int(PictureFormat::Png)]->click();
         QVERIFY(dialog.Resolution->isEnabled());
 
-        dialog.setOptions({PictureFormat::Pdf, 300, true});
+        dialog.setOptions(untitled(PictureFormat::Pdf, 300, true));
         const PictureOptions set = dialog.options();
         QCOMPARE(set.format, PictureFormat::Pdf);
         QCOMPARE(set.dpi, 300);
