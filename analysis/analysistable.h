@@ -5,9 +5,9 @@
 
 #include "sociometry.h"
 
-#include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -18,27 +18,9 @@ struct TextTable {
 
 TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method);
 
+// How the analysis writes a figure: three decimals, or "undefined".
+QString figureText(const std::optional<double>& value, int decimals = 3);
+
 // Figure name and value, in the order a reader wants them.
 using FigureList = std::vector<std::pair<QString, QString>>;
 FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method);
-
-class AnalysisTableModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit AnalysisTableModel(QObject* parent = nullptr);
-
-    void setAnalysis(const SociometricAnalysis& analysis, StatusMethod method);
-    void setMethod(StatusMethod method);
-    StatusMethod method() const { return shownMethod; }
-    const TextTable& table() const { return shown; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    SociometricAnalysis analysis;
-    StatusMethod shownMethod = StatusMethod::CoieDodgeCoppotelli;
-    TextTable shown;
-};

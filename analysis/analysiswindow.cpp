@@ -1,6 +1,7 @@
 #include "analysiswindow.h"
 
 #include "analysistable.h"
+#include "analysistablemodel.h"
 #include "exports.h"
 #include "messages.h"
 #include "programicon.h"
@@ -203,9 +204,4 @@ void showAnalysis(const ChoiceSet& choices, QWidget* parent)
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-AnalysisWindow* openAnalysisWindow()
-{
-    return openWindow().data();
 }

@@ -63,5 +63,3 @@ private:
 
 // Shows the analysis of the choices, in the open analysis window when there is one.
 void showAnalysis(const ChoiceSet& choices, QWidget* parent);
-// The analysis window while it is open.
-AnalysisWindow* openAnalysisWindow();

@@ -10,7 +10,7 @@
 
 bool ChoiceSet::has(Criterion c) const
 {
-    if (criterionType == CriterionTypes::Both)
+    if (criterionType == Codes::CriterionType::Both)
         return true;
     return criterionType == static_cast<int>(c);
 }

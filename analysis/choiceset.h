@@ -5,6 +5,7 @@
 // chooser names one subject twice under one criterion. Entries that fail these rules
 // are kept apart as skipped entries so that a window can say what was left out.
 
+#include "codes.h"
 #include "store.h"
 
 #include <QString>
@@ -12,14 +13,11 @@
 
 class ChoiceGrid;
 
-enum class Criterion { Positive = 1, Negative = 2 };
-
-// Study criterion types as the study header stores them.
-namespace CriterionTypes {
-constexpr int Positive = 1;
-constexpr int Negative = 2;
-constexpr int Both = 3;
-} // namespace CriterionTypes
+// A criterion's value is the answer type its stored answers carry.
+enum class Criterion {
+    Positive = Codes::AnswerType::Positive,
+    Negative = Codes::AnswerType::Negative
+};
 
 struct Choice {
     int chooser = 0;
@@ -46,13 +44,13 @@ struct SkippedEntry {
 struct ChoiceSet {
     int groupSize = 0;
     int maxChoices = 0;
-    int criterionType = CriterionTypes::Positive;
+    int criterionType = Codes::CriterionType::Positive;
     std::vector<Choice> positive;
     std::vector<Choice> negative;
     std::vector<SkippedEntry> skipped;
 
     bool has(Criterion c) const;
-    bool isBoth() const { return criterionType == CriterionTypes::Both; }
+    bool isBoth() const { return criterionType == Codes::CriterionType::Both; }
     const std::vector<Choice>& of(Criterion c) const;
     std::vector<Choice>& of(Criterion c);
 };

@@ -33,13 +33,6 @@ void writeData(QXmlStreamWriter& xml, const QString& key, const QString& value)
 
 } // namespace
 
-QString figureText(const std::optional<double>& value, int decimals)
-{
-    if (!value)
-        return QStringLiteral("undefined");
-    return QString::number(*value, 'f', decimals);
-}
-
 QString choicesEdgeListCsv(const ChoiceSet& choices)
 {
     QString out = Csv::line({QStringLiteral("Chooser"), QStringLiteral("Chosen"),
@@ -51,30 +44,6 @@ QString choicesEdgeListCsv(const ChoiceSet& choices)
             out += Csv::line({number(choice.chooser), number(choice.chosen), number(choice.slot),
                               criterionName(c)});
     }
-    return out;
-}
-
-QString choicesSurveyCsv(const ChoiceSet& choices, Criterion criterion)
-{
-    const int slots = std::max(choices.maxChoices, 0);
-    QStringList header{QStringLiteral("Chooser")};
-    for (int slot = 1; slot <= slots; ++slot)
-        header.append(QStringLiteral("Choice %1").arg(slot));
-    QString out = Csv::line(header);
-
-    std::vector<QStringList> rows;
-    for (int s = 1; s <= choices.groupSize; ++s) {
-        QStringList row{number(s)};
-        for (int slot = 1; slot <= slots; ++slot)
-            row.append(QString());
-        rows.push_back(row);
-    }
-    for (const Choice& c : choices.of(criterion)) {
-        if (c.chooser >= 1 && c.chooser <= choices.groupSize && c.slot >= 1 && c.slot <= slots)
-            rows[static_cast<std::size_t>(c.chooser - 1)][c.slot] = number(c.chosen);
-    }
-    for (const QStringList& row : rows)
-        out += Csv::line(row);
     return out;
 }
 

@@ -33,9 +33,9 @@ void openLargestSociogram()
     Global::CurrentRecord = 0;
     Global::GroupSize = subjects;
     Global::MaxChoices = choices;
-    Global::CriterionType = 1;
-    Global::CurrentCriterion = 1;
-    Global::SociogramType = 3;
+    Global::CriterionType = Codes::CriterionType::Positive;
+    Global::CurrentCriterion = Codes::AnswerType::Positive;
+    Global::SociogramType = Codes::SociogramType::Target;
     ChoiceGrid& grid = DataGrid();
     grid.setShape(subjects + 2, choices + 1);
     for (int s = 1; s <= subjects; ++s) {

@@ -23,7 +23,7 @@ constexpr int Slots = 10;
 // from a fixed seed so that runs compare.
 ChoiceSet largestStudy()
 {
-    ChoiceSet set = emptyChoiceSet(Subjects, Slots, CriterionTypes::Both);
+    ChoiceSet set = emptyChoiceSet(Subjects, Slots, Codes::CriterionType::Both);
     std::mt19937 random(1982);
     std::vector<int> others(Subjects - 1);
     for (int chooser = 1; chooser <= Subjects; ++chooser) {
@@ -40,13 +40,11 @@ ChoiceSet largestStudy()
     return set;
 }
 
-ChoiceGrid gridOf(const ChoiceSet& set)
+void fillGrid(ChoiceGrid& grid, const ChoiceSet& set)
 {
-    ChoiceGrid grid;
     grid.setShape(Subjects + 2, Slots + 1);
     for (const Choice& c : set.positive)
         grid.setTextMatrix(c.chooser + 1, c.slot, QString::number(c.chosen));
-    return grid;
 }
 
 void BM_Analysis_Baseline_CopyChoices(benchmark::State& state)
@@ -71,7 +69,8 @@ BENCHMARK(BM_Analysis_FullBothStudy40x10);
 
 void BM_Analysis_Baseline_ReadGridTexts(benchmark::State& state)
 {
-    const ChoiceGrid grid = gridOf(largestStudy());
+    ChoiceGrid grid;
+    fillGrid(grid, largestStudy());
     for (auto _ : state) {
         qsizetype length = 0;
         for (int r = 2; r < grid.Rows(); ++r)
@@ -84,7 +83,8 @@ BENCHMARK(BM_Analysis_Baseline_ReadGridTexts);
 
 void BM_Analysis_ChoicesFromGrid40x10(benchmark::State& state)
 {
-    const ChoiceGrid grid = gridOf(largestStudy());
+    ChoiceGrid grid;
+    fillGrid(grid, largestStudy());
     for (auto _ : state) {
         std::vector<Choice> choices = choicesFromGrid(grid, Criterion::Positive);
         benchmark::DoNotOptimize(choices.data());
@@ -92,9 +92,28 @@ void BM_Analysis_ChoicesFromGrid40x10(benchmark::State& state)
 }
 BENCHMARK(BM_Analysis_ChoicesFromGrid40x10);
 
+// The positive choices in the survey shape the import reads: a header line, then per
+// subject the chooser and the chosen subject of each slot.
+QString surveyCsv(const ChoiceSet& set)
+{
+    std::vector<QStringList> rows(static_cast<std::size_t>(set.groupSize),
+                                  QStringList(Slots + 1, QString()));
+    for (std::size_t s = 0; s < rows.size(); ++s)
+        rows[s][0] = QString::number(s + 1);
+    for (const Choice& c : set.positive)
+        rows[static_cast<std::size_t>(c.chooser - 1)][c.slot] = QString::number(c.chosen);
+    QStringList header{QStringLiteral("Chooser")};
+    for (int slot = 1; slot <= Slots; ++slot)
+        header.append(QStringLiteral("Choice %1").arg(slot));
+    QString out = Csv::line(header);
+    for (const QStringList& row : rows)
+        out += Csv::line(row);
+    return out;
+}
+
 void BM_Analysis_Baseline_ParseCsv(benchmark::State& state)
 {
-    const QString text = choicesSurveyCsv(largestStudy(), Criterion::Positive);
+    const QString text = surveyCsv(largestStudy());
     for (auto _ : state) {
         Csv::Text csv = Csv::parse(text, u',');
         benchmark::DoNotOptimize(csv.records.data());
@@ -104,7 +123,7 @@ BENCHMARK(BM_Analysis_Baseline_ParseCsv);
 
 void BM_Analysis_ImportCsv40x10(benchmark::State& state)
 {
-    const QString text = choicesSurveyCsv(largestStudy(), Criterion::Positive);
+    const QString text = surveyCsv(largestStudy());
     for (auto _ : state) {
         ImportResult result = importChoicesCsv(text, Subjects, Slots);
         benchmark::DoNotOptimize(result.choices);

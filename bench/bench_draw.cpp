@@ -111,10 +111,10 @@ DrawingStudy& study()
         }
         Global::reset();
         Global::AppPath = made.db->folder() + u'/';
-        Global::CriterionType = 3;
-        Global::CurrentCriterion = 1;
+        Global::CriterionType = Codes::CriterionType::Both;
+        Global::CurrentCriterion = Codes::AnswerType::Positive;
         Global::CurrentRecord = StudyRecord;
-        Global::SociogramType = 0;
+        Global::SociogramType = Codes::SociogramType::Circle;
         placeLabelsOnACircle();
         fillGridAndFile(*made.db);
         const int lines = lineCount(drawLines());

@@ -31,7 +31,7 @@ void studyOfForty()
     Global::GroupSize = Subjects;
     Global::MaxChoices = Slots;
     Global::Question = QStringLiteral("Whom would you like to sit beside?");
-    Global::CriterionType = 1;
+    Global::CriterionType = Codes::CriterionType::Positive;
     Global::CurrentRecord = 0;
 }
 

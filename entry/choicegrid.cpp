@@ -18,8 +18,7 @@ void ChoiceGrid::setShape(int newRows, int newCols)
     fixedAlignments.resize(cols, 0);
     row = std::clamp(row, 0, std::max(rows - 1, 0));
     col = std::clamp(col, 0, std::max(cols - 1, 0));
-    if (shapeChanged)
-        shapeChanged();
+    Q_EMIT shapeChanged();
 }
 
 bool ChoiceGrid::contains(int r, int c) const
@@ -39,8 +38,7 @@ bool ChoiceGrid::setTextMatrix(int r, int c, const QString& text)
     QString& cell = cells[index(r, c)];
     if (cell != text) {
         cell = text;
-        if (cellChanged)
-            cellChanged(r, c);
+        Q_EMIT cellChanged(r, c);
     }
     return true;
 }

@@ -4,12 +4,15 @@
 // current cell that code can move. Row s + 1 is subject s; column c is choice slot c.
 // Layouts and the drawing read it without any window.
 
+#include <QObject>
 #include <QString>
-#include <functional>
 #include <vector>
 
-class ChoiceGrid {
+class ChoiceGrid : public QObject {
+    Q_OBJECT
 public:
+    using QObject::QObject;
+
     static constexpr int FixedRows = 2;
     static constexpr int FixedCols = 1;
     static constexpr int AlignLeftCenter = 1; // grid alignment code 1
@@ -41,11 +44,11 @@ public:
     // Empties every choice cell; header rows and the subject column stay.
     void clearChoices();
 
-    // Told after a cell's text changed, and after the shape changed.
-    std::function<void(int row, int col)> cellChanged;
-    std::function<void()> shapeChanged;
-    // Who set the two hooks: a view going away clears them only while they are its own.
-    const void* observer = nullptr;
+Q_SIGNALS:
+    // After a cell's text changed.
+    void cellChanged(int row, int col);
+    // After the shape changed.
+    void shapeChanged();
 
 private:
     int index(int r, int c) const { return r * cols + c; }

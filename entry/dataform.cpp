@@ -1,18 +1,15 @@
 #include "dataform.h"
 
-#include "analysiswindow.h"
+#include "busypointer.h"
 #include "choicegrid.h"
 #include "entryform.h"
 #include "forms.h"
 #include "gridmodel.h"
-#include "groupswindow.h"
-#include "importchoices.h"
 #include "programicon.h"
-#include "studychoices.h"
 #include "windows.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,22 +69,17 @@ DataForm::DataForm()
     placeTwips(Dgrid, 120, 600, 7215, 4815);
     buildMenus();
 
-    state.setBusyPointer = [](bool busy) {
+    connect(&state, &DataState::busyChanged, this, [this](bool busy) {
         if (busy)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            busyPointer.emplace();
         else
-            QApplication::restoreOverrideCursor();
-    };
-    state.letEventsRun = [] { QCoreApplication::processEvents(); };
-    state.changed = [this] { showState(); };
+            busyPointer.reset();
+    });
+    connect(&state, &DataState::savedOnRequest, this, [] { QCoreApplication::processEvents(); });
+    connect(&state, &DataState::changed, this, &DataForm::showState);
 
     makeFixedWindow(this, client, 7455, 5520);
     Form_Load();
-}
-
-DataForm::~DataForm()
-{
-    state.changed = nullptr;
 }
 
 void DataForm::Form_Load()
@@ -166,8 +158,10 @@ void DataForm::buildMenus()
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
 
     Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));
-    Crit[0] = Criterion->addAction(QStringLiteral("&Positive"), this, [this] { Crit_Click(0); });
-    Crit[1] = Criterion->addAction(QStringLiteral("&Negative"), this, [this] { Crit_Click(1); });
+    Crit[0] = Criterion->addAction(QStringLiteral("&Positive"), this,
+                                   [this] { Crit_Click(DataState::CriterionItem::Positive); });
+    Crit[1] = Criterion->addAction(QStringLiteral("&Negative"), this,
+                                   [this] { Crit_Click(DataState::CriterionItem::Negative); });
 
     Plot = menuBar()->addMenu(QStringLiteral("&Plot Sociogram"));
     connect(Plot, &QMenu::aboutToShow, this, &DataForm::Plot_Click);
@@ -210,12 +204,17 @@ void DataForm::Quit_Click()
         unloadWithStudyWindow();
 }
 
-void DataForm::unloadWithStudyWindow()
+void DataForm::unloadWithSociogram()
 {
-    unloading = true;
     // The sociogram draws from this grid: it cannot outlive it.
     Forms::call(Forms::UnloadDrawForm);
     SingleInstance<DataForm>::unload();
+}
+
+void DataForm::unloadWithStudyWindow()
+{
+    unloading = true;
+    unloadWithSociogram();
     Forms::call(Forms::UnloadInfoForm);
 }
 
@@ -230,9 +229,9 @@ void DataForm::closeEvent(QCloseEvent* event)
     Quit_Click();
 }
 
-void DataForm::Crit_Click(int index)
+void DataForm::Crit_Click(DataState::CriterionItem item)
 {
-    state.Crit_Click(index);
+    state.Crit_Click(item);
 }
 
 void DataForm::Plot_Click()
@@ -242,6 +241,7 @@ void DataForm::Plot_Click()
 
 void DataForm::Sociogram_Click(int index)
 {
+    // The Type menu lists the layouts in the order of their codes.
     Global::SociogramType = static_cast<Global::Integer>(index);
     Forms::call(Forms::ShowDrawForm);
 }
@@ -249,19 +249,21 @@ void DataForm::Sociogram_Click(int index)
 void DataForm::Analysis_Click()
 {
     state.offerSaveBeforeAnalysis();
-    showAnalysis(currentStudyChoices().choices, this);
+    if (Forms::ShowAnalysis)
+        Forms::ShowAnalysis(this);
 }
 
 void DataForm::Groups_Click()
 {
     state.offerSaveBeforeAnalysis();
-    showGroups(currentStudyChoices().choices, this);
+    if (Forms::ShowGroups)
+        Forms::ShowGroups(this);
 }
 
 void DataForm::Import_Click()
 {
-    if (ImportChoices(state.grid, this))
-        state.GridChanged = Global::True;
+    if (Forms::ImportChoices && Forms::ImportChoices(this))
+        state.GridChanged = true;
 }
 
 void DataForm::openEntryAt(const QModelIndex& index, const QString& typed)
@@ -337,8 +339,7 @@ bool DataForm::settle()
         open->activateWindow();
         return false;
     }
-    Forms::call(Forms::UnloadDrawForm);
-    SingleInstance<DataForm>::unload();
+    unloadWithSociogram();
     return true;
 }
 
@@ -346,10 +347,8 @@ void showDataForm()
 {
     // The grid holds one study at a time. Callers settle the open window before they
     // change the globals; one still open here is laid out afresh for the new study.
-    if (SingleInstance<DataForm>::loaded()) {
-        Forms::call(Forms::UnloadDrawForm);
-        SingleInstance<DataForm>::unload();
-    }
+    if (SingleInstance<DataForm>::loaded())
+        DataForm::unloadWithSociogram();
     DataForm* form = SingleInstance<DataForm>::instance();
     form->show();
     form->raise();

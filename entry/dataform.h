@@ -3,10 +3,12 @@
 // subjects by choice slot, with the commands that save them, switch criterion and
 // start a sociogram.
 
+#include "busypointer.h"
 #include "datastate.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class GridModel;
 class QAction;
@@ -18,7 +20,6 @@ class DataForm : public QMainWindow {
     Q_OBJECT
 public:
     DataForm();
-    ~DataForm() override;
 
     DataState state;
     QLabel* DLabel0 = nullptr;
@@ -40,7 +41,7 @@ public:
     void Save_Click();
     void Clear_Click();
     void Quit_Click();
-    void Crit_Click(int index);
+    void Crit_Click(DataState::CriterionItem item);
     void Plot_Click();
     void Sociogram_Click(int index);
     void Analysis_Click();
@@ -55,6 +56,9 @@ public:
     // Asks about unsaved changes and closes the window, leaving the study window; true
     // when no data window is open afterwards.
     static bool settle();
+    // Closes the sociogram window and then the open data window, without a question
+    // of its own.
+    static void unloadWithSociogram();
 
     // How the entry window is shown; tests answer it without a modal loop.
     using EntryRunner = std::function<void(class EntryForm& entry)>;
@@ -78,6 +82,7 @@ private:
     GridModel* model = nullptr;
     QLabel* corner = nullptr;
     bool unloading = false;
+    std::optional<BusyPointer> busyPointer;
 };
 
 // Shows the data window for the study in the globals. A data window already open

@@ -27,20 +27,18 @@ const QString NotSavedText =
     QStringLiteral("The changes could not be saved, so the file keeps the answers it had before. "
                    "The grid still holds every answer you typed.");
 
-constexpr Long MinGroupSize = 6;
-constexpr Long MaxGroupSize = 40;
-constexpr Long MinChoices = 1;
-constexpr Long MaxChoices = 10;
+namespace CriterionType = Codes::CriterionType;
 
 // A stored header whose sizes cannot be a study's: the grid would be shaped from
 // them, so they are refused and the study keeps the sizes it had.
 Failure sizeOutOfRange(const QString& field, Long value, Long low, Long high)
 {
-    return {380, QStringLiteral("The study's %1 in the file (%2) is outside %3 to %4.")
-                     .arg(field)
-                     .arg(value)
-                     .arg(low)
-                     .arg(high)};
+    return {ErrorNumber::InvalidPropertyValue,
+            QStringLiteral("The study's %1 in the file (%2) is outside %3 to %4.")
+                .arg(field)
+                .arg(value)
+                .arg(low)
+                .arg(high)};
 }
 
 Step textField(const QVariant& field, QString& out)
@@ -115,7 +113,8 @@ bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
         });
         if (!headerWritten)
             return false;
-        const Statement remove = (Global::CriterionType == 1 || Global::CriterionType == 2)
+        const Statement remove = (Global::CriterionType == CriterionType::Positive ||
+                                  Global::CriterionType == CriterionType::Negative)
                                      ? Statements::deleteAllAnswers(record)
                                      : Statements::deleteAnswersOfType(record, answerType);
         if (!trap.step([&] { return store.execute(remove).failure(); }))
@@ -145,14 +144,7 @@ DataState::DataState(ChoiceGrid& g) : grid(g) {}
 
 void DataState::busy(bool on)
 {
-    if (setBusyPointer)
-        setBusyPointer(on);
-}
-
-void DataState::notify()
-{
-    if (changed)
-        changed();
+    Q_EMIT busyChanged(on);
 }
 
 QString DataState::criterionText(Long criterion)
@@ -171,10 +163,11 @@ void DataState::FormLayout()
 {
     LoadGrid();
     SetGrid();
-    if (Global::CriterionType == 1 || Global::CriterionType == 3) {
+    if (Global::CriterionType == CriterionType::Positive ||
+        Global::CriterionType == CriterionType::Both) {
         LoadData(PositiveAnswer);
-        if (Global::CriterionType == 3)
-            critEnabled[1] = true;
+        if (Global::CriterionType == CriterionType::Both)
+            critEnabled[int(CriterionItem::Negative)] = true;
         Global::CurrentCriterion = PositiveAnswer;
     } else {
         LoadData(NegativeAnswer);
@@ -182,7 +175,7 @@ void DataState::FormLayout()
     }
     showCriterion(Global::CurrentCriterion);
     title = Global::RefName;
-    notify();
+    Q_EMIT changed();
 }
 
 void DataState::LoadGrid()
@@ -204,12 +197,12 @@ void DataState::LoadGrid()
     if (row) {
         trap.step([&] { return textField(row->name, Global::RefName); });
         trap.step([&] {
-            return sizeField(row->groupSize, QStringLiteral("group size"), MinGroupSize,
-                             MaxGroupSize, Global::GroupSize);
+            return sizeField(row->groupSize, QStringLiteral("group size"), Codes::MinGroupSize,
+                             Codes::MaxGroupSize, Global::GroupSize);
         });
         trap.step([&] {
-            return sizeField(row->choices, QStringLiteral("number of choices"), MinChoices,
-                             MaxChoices, Global::MaxChoices);
+            return sizeField(row->choices, QStringLiteral("number of choices"), Codes::MinChoices,
+                             Codes::MaxChoices, Global::MaxChoices);
         });
         trap.step([&] { return textField(row->question, Global::Question); });
         trap.step([&] { return FieldValue::wholeLong(row->criterionType, Global::CriterionType); });
@@ -224,8 +217,8 @@ void DataState::SetGrid()
 {
     // Sizes that cannot be a study's would give a grid of no use (or of millions of
     // cells); the grid keeps its old shape instead.
-    if (Global::MaxChoices < 0 || Global::MaxChoices > MaxChoices || Global::GroupSize < 0 ||
-        Global::GroupSize > MaxGroupSize)
+    if (Global::MaxChoices < 0 || Global::MaxChoices > Codes::MaxChoices || Global::GroupSize < 0 ||
+        Global::GroupSize > Codes::MaxGroupSize)
         return;
     const int cols = Global::MaxChoices + 1;
     grid.setShape(Global::GroupSize + 2, cols);
@@ -277,11 +270,11 @@ bool DataState::SaveChanges(Long answerType)
 
 DataState::Long DataState::answerTypeInView() const
 {
-    if (Global::CriterionType == 1)
+    if (Global::CriterionType == CriterionType::Positive)
         return PositiveAnswer;
     // A Both study tells its criterion by the menu item that is left to switch to.
-    if (Global::CriterionType == 3)
-        return critEnabled[0] ? NegativeAnswer : PositiveAnswer;
+    if (Global::CriterionType == CriterionType::Both)
+        return critEnabled[int(CriterionItem::Positive)] ? NegativeAnswer : PositiveAnswer;
     // Any other type (a damaged header) opens on the negative answers, as a Negative
     // study does; saved as positive ones they would replace the positive answers.
     return NegativeAnswer;
@@ -290,8 +283,8 @@ DataState::Long DataState::answerTypeInView() const
 bool DataState::saveInView()
 {
     const bool saved = SaveChanges(answerTypeInView());
-    if (saved && letEventsRun)
-        letEventsRun();
+    if (saved)
+        Q_EMIT savedOnRequest();
     return saved;
 }
 
@@ -309,7 +302,7 @@ void DataState::Clear_Click()
 
 bool DataState::Quit_Click()
 {
-    if (GridChanged == Global::False)
+    if (!GridChanged)
         return true;
     switch (MsgBox(QuitQuestion, Buttons::YesNoCancel, Icon::Question)) {
     case Answer::Yes:
@@ -322,18 +315,17 @@ bool DataState::Quit_Click()
     }
 }
 
-void DataState::Crit_Click(int index)
+void DataState::Crit_Click(CriterionItem item)
 {
-    if (index != 0 && index != 1)
-        return;
-    if (GridChanged != Global::False) {
+    const bool toNegative = item == CriterionItem::Negative;
+    if (GridChanged) {
         const Answer a = MsgBox(SwitchQuestion, Buttons::YesNoCancel, Icon::Question);
         if (a == Answer::Cancel)
             return;
         if (a == Answer::Yes) {
-            const Long held = index == 1 ? PositiveAnswer : NegativeAnswer;
+            const Long held = toNegative ? PositiveAnswer : NegativeAnswer;
             const Long before = Global::CurrentCriterion;
-            Global::CurrentCriterion = index == 1 ? NegativeAnswer : PositiveAnswer;
+            Global::CurrentCriterion = toNegative ? NegativeAnswer : PositiveAnswer;
             // Switching after a failed save would empty the grid of answers that are
             // nowhere else.
             if (!SaveChanges(held)) {
@@ -342,36 +334,37 @@ void DataState::Crit_Click(int index)
             }
         }
     }
-    switchCriterion(index);
+    switchCriterion(item);
 }
 
-void DataState::switchCriterion(int index)
+void DataState::switchCriterion(CriterionItem item)
 {
-    Global::CurrentCriterion = index == 1 ? NegativeAnswer : PositiveAnswer;
-    GridChanged = Global::False;
+    const int index = static_cast<int>(item);
+    Global::CurrentCriterion = item == CriterionItem::Negative ? NegativeAnswer : PositiveAnswer;
+    GridChanged = false;
     critEnabled[index] = false;
     critEnabled[1 - index] = true;
     ClearGrid();
     LoadData(Global::CurrentCriterion);
     showCriterion(Global::CurrentCriterion);
-    notify();
+    Q_EMIT changed();
 }
 
 void DataState::Plot_Click()
 {
     bool saved = true;
-    if (Global::CurrentRecord == 0 || GridChanged != Global::False) {
+    if (Global::CurrentRecord == 0 || GridChanged) {
         if (MsgBox(PlotQuestion, Buttons::YesNo, Icon::Question) == Answer::Yes)
             saved = saveInView();
     }
     // After a failed save the changes are still unsaved, and Quit must ask about them.
     if (saved)
-        GridChanged = Global::False;
+        GridChanged = false;
 }
 
 void DataState::offerSaveBeforeAnalysis()
 {
-    if (Global::CurrentRecord == 0 || GridChanged != Global::False) {
+    if (Global::CurrentRecord == 0 || GridChanged) {
         if (MsgBox(PlotQuestion, Buttons::YesNo, Icon::Question) == Answer::Yes)
             saveInView();
     }
@@ -382,6 +375,6 @@ bool DataState::gridClicked()
     if (grid.Row() == 0)
         return false;
     // Set before the entry opens: a cancelled entry still counts as a change.
-    GridChanged = Global::True;
+    GridChanged = true;
     return true;
 }

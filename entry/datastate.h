@@ -5,38 +5,38 @@
 // this state and passes the user's commands on.
 
 #include "choicegrid.h"
+#include "codes.h"
 #include "globals.h"
 
+#include <QObject>
 #include <QString>
-#include <functional>
 
-class DataState {
+class DataState : public QObject {
+    Q_OBJECT
 public:
     using Integer = Global::Integer;
     using Long = Global::Long;
 
     static constexpr int GridWidth = 7215; // twips
-    static constexpr Long PositiveAnswer = 1;
-    static constexpr Long NegativeAnswer = 2;
+    static constexpr Long PositiveAnswer = Codes::AnswerType::Positive;
+    static constexpr Long NegativeAnswer = Codes::AnswerType::Negative;
+
+    // The items of the Criterion Type menu, in its order.
+    enum class CriterionItem { Positive = 0, Negative = 1 };
 
     explicit DataState(ChoiceGrid& grid = DataGrid());
 
     ChoiceGrid& grid;
 
     // The grid may hold changes not yet saved.
-    Integer GridChanged = Global::False;
-    // Criterion Type > "&Positive" (0) and "&Negative" (1).
+    bool GridChanged = false;
+    // Criterion Type > "&Positive" and "&Negative", by CriterionItem.
     bool critEnabled[2] = {false, false};
     // The study's stored header could not be read whole: the grid's shape and the
     // globals may not be the study's, so it is never saved over the file.
     bool headerUnread = false;
     QString criterionLine; // the line above the grid
     QString title;         // the window title
-
-    // Filled in by the window.
-    std::function<void(bool busy)> setBusyPointer;
-    std::function<void()> letEventsRun; // lets pending window events run once
-    std::function<void()> changed;      // title, criterion line or menu items changed
 
     void FormLayout();
     void LoadGrid();
@@ -57,7 +57,7 @@ public:
     // True when the window may unload: nothing unsaved, or the user answered Yes
     // (and the save went through) or No.
     bool Quit_Click();
-    void Crit_Click(int index);
+    void Crit_Click(CriterionItem item);
     void Plot_Click();
     // Before the analysis, which reads the stored answers: the same offer to save as
     // Plot Sociogram, but the grid's changes stay marked, so that Quit still asks.
@@ -67,10 +67,18 @@ public:
 
     static QString criterionText(Long criterion);
 
+Q_SIGNALS:
+    // Work on the file begins (true) or ends (false).
+    void busyChanged(bool busy);
+    // A save asked for by a question went through; the window lets its pending events
+    // run before it goes on.
+    void savedOnRequest();
+    // The title, the criterion line or the menu items changed.
+    void changed();
+
 private:
     void busy(bool on);
-    void notify();
     void showCriterion(Long criterion);
-    void switchCriterion(int index);
+    void switchCriterion(CriterionItem item);
     bool saveInView();
 };

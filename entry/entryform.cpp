@@ -47,7 +47,8 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
     placeTwips(Action[1], 120, 1680, 855, 375);
     for (int i = 0; i < 2; ++i) {
         Action[i]->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
-        connect(Action[i], &QPushButton::clicked, this, [this, i] { Action_Click(i); });
+        connect(Action[i], &QPushButton::clicked, this,
+                [this, i] { Action_Click(static_cast<Command>(i)); });
     }
     Action[0]->setDefault(true);
     Action[0]->setAutoDefault(true);
@@ -90,9 +91,9 @@ void EntryForm::SaveData()
     grid.setTextMatrix(row, col, DText[2]->text());
 }
 
-void EntryForm::Action_Click(int index)
+void EntryForm::Action_Click(Command command)
 {
-    if (index == 0) {
+    if (command == Command::Ok) {
         if (!Validate()) {
             // Back to the typed text, selected, so the next try replaces it.
             activateWindow();

@@ -19,6 +19,8 @@ public:
 
     QLabel* DLabel[3] = {};
     QLineEdit* DText[3] = {};
+    // The buttons, by their index in Action.
+    enum class Command { Ok = 0, Cancel = 1 };
     QPushButton* Action[2] = {};
 
     void LoadData();
@@ -27,7 +29,7 @@ public:
     void beginWith(const QString& typed);
     bool Validate();
     void SaveData();
-    void Action_Click(int index);
+    void Action_Click(Command command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

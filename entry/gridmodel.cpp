@@ -8,34 +8,29 @@ GridModel::GridModel(ChoiceGrid& g, QObject* parent) : QAbstractTableModel(paren
 {
     shownRows = std::max(grid.Rows() - ChoiceGrid::FixedRows, 0);
     shownCols = std::max(grid.Cols() - ChoiceGrid::FixedCols, 0);
-    grid.observer = this;
-    grid.cellChanged = [this](int r, int c) {
-        if (r < ChoiceGrid::FixedRows || c < ChoiceGrid::FixedCols) {
-            if (r < ChoiceGrid::FixedRows && c >= ChoiceGrid::FixedCols)
-                Q_EMIT headerDataChanged(Qt::Horizontal, c - 1, c - 1);
-            else if (c < ChoiceGrid::FixedCols && r >= ChoiceGrid::FixedRows)
-                Q_EMIT headerDataChanged(Qt::Vertical, r - 2, r - 2);
-            return;
-        }
-        const QModelIndex i = index(r - 2, c - 1);
-        Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
-    };
-    grid.shapeChanged = [this] {
-        beginResetModel();
-        shownRows = std::max(grid.Rows() - ChoiceGrid::FixedRows, 0);
-        shownCols = std::max(grid.Cols() - ChoiceGrid::FixedCols, 0);
-        endResetModel();
-    };
+    connect(&grid, &ChoiceGrid::cellChanged, this, &GridModel::showCell);
+    connect(&grid, &ChoiceGrid::shapeChanged, this, &GridModel::showShape);
 }
 
-GridModel::~GridModel()
+void GridModel::showCell(int r, int c)
 {
-    // A newer window's model may have taken the grid over already.
-    if (grid.observer != this)
+    if (r < ChoiceGrid::FixedRows || c < ChoiceGrid::FixedCols) {
+        if (r < ChoiceGrid::FixedRows && c >= ChoiceGrid::FixedCols)
+            Q_EMIT headerDataChanged(Qt::Horizontal, c - 1, c - 1);
+        else if (c < ChoiceGrid::FixedCols && r >= ChoiceGrid::FixedRows)
+            Q_EMIT headerDataChanged(Qt::Vertical, r - 2, r - 2);
         return;
-    grid.cellChanged = nullptr;
-    grid.shapeChanged = nullptr;
-    grid.observer = nullptr;
+    }
+    const QModelIndex i = index(r - 2, c - 1);
+    Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
+}
+
+void GridModel::showShape()
+{
+    beginResetModel();
+    shownRows = std::max(grid.Rows() - ChoiceGrid::FixedRows, 0);
+    shownCols = std::max(grid.Cols() - ChoiceGrid::FixedCols, 0);
+    endResetModel();
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const

@@ -11,7 +11,6 @@ class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit GridModel(ChoiceGrid& grid, QObject* parent = nullptr);
-    ~GridModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,6 +27,8 @@ public:
 
 private:
     Qt::Alignment alignmentOf(int code) const;
+    void showCell(int row, int col);
+    void showShape();
 
     ChoiceGrid& grid;
     int shownRows = 0;

@@ -11,12 +11,6 @@
 
 namespace {
 
-// The database engine's numbers for a database, table or record that is locked,
-// in use by someone else, or changed under the program.
-constexpr int TroubleNumbers[] = {3000, 3006, 3008, 3009, 3046, 3050, 3051, 3158,
-                                  3164, 3186, 3187, 3188, 3189, 3196, 3197, 3202,
-                                  3211, 3212, 3218, 3260, 3261, 3262, 3624};
-
 // Calls further apart than this belong to separate episodes of trouble.
 constexpr double EpisodeGap = 2.0;
 
@@ -71,8 +65,8 @@ Failure runtimeFailure(int number)
 
 bool ErrorReport::isDatabaseTrouble(int number)
 {
-    return std::find(std::begin(TroubleNumbers), std::end(TroubleNumbers), number) !=
-           std::end(TroubleNumbers);
+    return std::find(std::begin(Codes::DbNumber::Trouble), std::end(Codes::DbNumber::Trouble),
+                     number) != std::end(Codes::DbNumber::Trouble);
 }
 
 bool ErrorReport::askAboutTrouble()
@@ -114,8 +108,6 @@ bool ErrorReport::ErrorHandler(const QString& label, std::int16_t number,
             if (troubleCalls > MixedTroubleLimit)
                 result = askAboutTrouble();
         }
-        if (idle)
-            idle();
     } else {
         retries = 0;
         troubleCalls = 0;
@@ -135,10 +127,6 @@ void ErrorReport::setClock(Clock c)
 void ErrorReport::setPause(Pause p)
 {
     pause = std::move(p);
-}
-void ErrorReport::setIdle(std::function<void()> i)
-{
-    idle = std::move(i);
 }
 
 void ErrorReport::reset()

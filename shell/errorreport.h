@@ -36,7 +36,6 @@ public:
 
     void setClock(Clock clock);
     void setPause(Pause pause);
-    void setIdle(std::function<void()> idle); // asks the database engine to go idle
     void reset();
 
     std::int16_t lastErrorNumber() const { return lastError; }
@@ -57,7 +56,6 @@ private:
     double troubleSince = 0;
     Clock clock;
     Pause pause;
-    std::function<void()> idle;
 };
 
 ErrorReport& errorReport();

@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace Forms {
 
 inline std::function<void()> ShowInfoForm;
@@ -20,6 +22,14 @@ inline std::function<void()> UnloadDrawForm;
 // changes (saving them to its own study) and closes. False when the user chose Cancel,
 // and everything stays as it was.
 inline std::function<bool()> SettleDataForm;
+// The data window's Analysis command: the analysis window shows the choices of the
+// study in the data window.
+inline std::function<void(QWidget* parent)> ShowAnalysis;
+// The data window's Groups command: the groups window works on the same choices.
+inline std::function<void(QWidget* parent)> ShowGroups;
+// The data window's Import Choices command: reads a file into the data window's grid;
+// true when the grid's choices were replaced.
+inline std::function<bool(QWidget* parent)> ImportChoices;
 
 inline bool mayChangeStudy()
 {

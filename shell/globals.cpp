@@ -13,7 +13,7 @@ void reset()
     MaxChoices = 0;
     CriterionType = 0;
     CurrentCriterion = 0;
-    SociogramType = 0;
+    SociogramType = Codes::SociogramType::Circle;
     LabelPos = {};
     ChoicesReceived = {};
     RingMembers = {};

@@ -34,8 +34,8 @@ inline Long GroupSize = 0;        // GROUPSIZE, 6 to 40
 inline Long MaxChoices = 0;       // CHOICES, 1 to 10
 inline Long CriterionType = 0;    // 1 Positive, 2 Negative, 3 Both
 inline Long CurrentCriterion = 0; // criterion in view: 1 positive, 2 negative
-inline Integer SociogramType = 0; // 0 Circle, 1 Random, 2 Square, 3 Target
-inline LabelTable LabelPos{};     // Left (0) and Top (1) of each label, in twips
+inline Integer SociogramType = Codes::SociogramType::Circle; // the layout in view
+inline LabelTable LabelPos{}; // Left (0) and Top (1) of each label, in twips
 inline std::array<Integer, MaxSubjects + 1> ChoicesReceived{};
 inline std::array<QString, MaxSubjects + 1> RingMembers{};
 inline Long MaxReceived = 0;

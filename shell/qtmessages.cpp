@@ -1,9 +1,11 @@
 #include "qtmessages.h"
 
+#include "busypointer.h"
 #include "programicon.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <optional>
 
 namespace {
 
@@ -63,11 +65,8 @@ Answer showMessageBox(const Message& m)
     QString text = m.text;
     box.setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // A question asked in the middle of long work is answered with the normal pointer.
-    const bool busy = QApplication::overrideCursor() != nullptr;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const Answer answer = answerOf(box.exec());
-    if (busy)
-        QApplication::restoreOverrideCursor();
-    return answer;
+    std::optional<PointerOverride> normalPointer;
+    if (QApplication::overrideCursor())
+        normalPointer.emplace(Qt::ArrowCursor);
+    return answerOf(box.exec());
 }

@@ -6,9 +6,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextEdit>
 #include <cmath>
 
 namespace Twips {
@@ -24,15 +22,15 @@ double dpi()
 
 int toPixels(double twips)
 {
-    return static_cast<int>(std::lround(twips * dpi() / PerInch));
+    return static_cast<int>(std::lround(twips * dpi() / Codes::TwipsPerInch));
 }
 double fromPixels(double pixels)
 {
-    return pixels * PerInch / dpi();
+    return pixels * Codes::TwipsPerInch / dpi();
 }
 double perPixel()
 {
-    return PerInch / dpi();
+    return Codes::TwipsPerInch / dpi();
 }
 
 } // namespace Twips
@@ -85,10 +83,3 @@ void SelectAllText(QLineEdit* box)
 {
     box->setSelection(0, box->text().size());
 }
-
-void SelectAllText(QTextEdit*)
-{
-    // A multi-line box keeps its caret where it was.
-}
-
-void SelectAllText(QPlainTextEdit*) {}

@@ -2,16 +2,15 @@
 // Helpers shared by every window: twips, fixed client areas, centring, the
 // one-instance rule and text selection.
 
+#include "codes.h"
+
 #include <QPointer>
 #include <QWidget>
 
 class QFont;
 class QLineEdit;
-class QPlainTextEdit;
-class QTextEdit;
 
 namespace Twips {
-constexpr double PerInch = 1440.0;
 // Pixels for a length in twips at the screen's logical resolution.
 int toPixels(double twips);
 double fromPixels(double pixels);
@@ -32,10 +31,8 @@ QFont namedFont(const QString& family, double points, bool bold = false);
 // Moves the window to the middle of its screen; its size is unchanged.
 void CenterForm(QWidget* window);
 
-// Selects the whole text so that typing replaces it; a multi-line box keeps its caret.
+// Selects the whole text so that typing replaces it.
 void SelectAllText(QLineEdit* box);
-void SelectAllText(QTextEdit* box);
-void SelectAllText(QPlainTextEdit* box);
 
 // One instance of a window: created on first reference, reused until it is unloaded,
 // fresh after that.

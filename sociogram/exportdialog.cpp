@@ -1,5 +1,6 @@
 #include "exportdialog.h"
 
+#include "busypointer.h"
 #include "messages.h"
 #include "programicon.h"
 #include "windows.h"
@@ -96,15 +97,6 @@ PictureExport::FileChooser& fileChooser()
     static PictureExport::FileChooser chooser = askWithFileDialog;
     return chooser;
 }
-
-// The wait pointer for as long as the file is being written, back on every way out.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 

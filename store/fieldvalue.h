@@ -20,5 +20,8 @@ Step number(const QVariant& field, double& out);
 Step wholeLong(const QVariant& field, std::int32_t& out);
 // A 16-bit whole number (a fraction is rounded half to even).
 Step wholeInteger(const QVariant& field, std::int16_t& out);
+// A key such as RECORD: a stored number without a fraction. A text or a fraction is
+// refused rather than read, since it would name another row.
+Step exactWholeLong(const QVariant& field, std::int32_t& out);
 
 } // namespace FieldValue

@@ -1,14 +1,12 @@
 #pragma once
-// The statements the program gives the study database. Each keeps the text it is
-// known by (what a reader of the program and its tests sees) beside the SQL that
-// carries it out with bound values.
+// The statements the program gives the study database: the SQL and the values
+// bound to it.
 
 #include <QString>
 #include <QVariantList>
 #include <cstdint>
 
 struct Statement {
-    QString text;       // the statement as the program knows it
     QString sql;        // what SQLite runs
     QVariantList binds; // values bound to the SQL's placeholders, in order
 };

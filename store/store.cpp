@@ -38,11 +38,6 @@ void Store::setPageLimit(int pages)
 {
     pageLimit = pages;
 }
-int Store::busyTimeout()
-{
-    return busyMilliseconds;
-}
-
 Store::Store(QString conn, QString path) : connection(std::move(conn)), file(std::move(path)) {}
 
 Store::Store(Store&& other) noexcept

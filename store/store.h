@@ -92,7 +92,6 @@ public:
     // How long one request waits for another program's lock before it reports the
     // lock (the error report then retries); tests set 0.
     static void setBusyTimeout(int milliseconds);
-    static int busyTimeout();
     // A ceiling on the file's size in pages for every connection opened from now on
     // (0: none). A full disk sets one too; tests use it to stand in for that disk.
     static void setPageLimit(int pages);

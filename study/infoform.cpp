@@ -29,7 +29,9 @@ struct CriterionTypeEntry {
     const char* caption;
     Global::Long code;
 };
-constexpr CriterionTypeEntry CriterionTypes[] = {{"Positive", 1}, {"Negative", 2}, {"Both", 3}};
+constexpr CriterionTypeEntry CriterionTypes[] = {{"Positive", Codes::CriterionType::Positive},
+                                                 {"Negative", Codes::CriterionType::Negative},
+                                                 {"Both", Codes::CriterionType::Both}};
 
 bool isEnter(const QKeyEvent* key)
 {
@@ -77,9 +79,9 @@ InfoForm::InfoForm()
     for (int i : {0, 1, 3, 4, 5})
         ILabel[i]->setObjectName(QStringLiteral("ILabel_%1").arg(i));
 
-    Action[0] = makeButton(QStringLiteral("&OK"), 2880, 0);
-    Action[1] = makeButton(QStringLiteral("&Clear"), 1680, 1);
-    Action[2] = makeButton(QStringLiteral("&Quit"), 120, 2);
+    Action[0] = makeButton(QStringLiteral("&OK"), 2880, Command::Ok);
+    Action[1] = makeButton(QStringLiteral("&Clear"), 1680, Command::Clear);
+    Action[2] = makeButton(QStringLiteral("&Quit"), 120, Command::Quit);
     Action[0]->setDefault(true);
 
     setTabOrder(Criterion, ICombo);
@@ -116,13 +118,13 @@ QLineEdit* InfoForm::makeBox(int maxLength, int left, int top, int width, int he
     return box;
 }
 
-QPushButton* InfoForm::makeButton(const QString& caption, int left, int index)
+QPushButton* InfoForm::makeButton(const QString& caption, int left, Command command)
 {
     auto* button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("Action_%1").arg(index));
+    button->setObjectName(QStringLiteral("Action_%1").arg(static_cast<int>(command)));
     button->setFont(namedFont(Sans, 9.75));
     placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
-    connect(button, &QPushButton::clicked, this, [this, index] { Action_Click(index); });
+    connect(button, &QPushButton::clicked, this, [this, command] { Action_Click(command); });
     return button;
 }
 
@@ -217,10 +219,10 @@ void InfoForm::ClearForm()
     Criterion->setFocus();
 }
 
-void InfoForm::Action_Click(int index)
+void InfoForm::Action_Click(Command command)
 {
-    switch (index) {
-    case 0:
+    switch (command) {
+    case Command::Ok:
         // The data window of another study settles its changes while the globals are
         // still its own.
         if (!Forms::mayChangeStudy())
@@ -228,20 +230,18 @@ void InfoForm::Action_Click(int index)
         if (Validate())
             Forms::call(Forms::ShowDataForm);
         break;
-    case 1:
+    case Command::Clear:
         ClearForm();
         break;
-    case 2:
+    case Command::Quit:
         unloadInfoForm();
-        break;
-    default:
         break;
     }
 }
 
 void InfoForm::reject()
 {
-    Action_Click(2);
+    Action_Click(Command::Quit);
 }
 
 void InfoForm::closeEvent(QCloseEvent* event)

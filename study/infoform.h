@@ -29,7 +29,9 @@ public:
     QComboBox* ICombo = nullptr;         // ICombo(0), the criterion type
     QPushButton* Action[3] = {};         // 0 OK, 1 Clear, 2 Quit
 
-    void Action_Click(int index);
+    // The buttons, by their index in Action.
+    enum class Command { Ok = 0, Clear = 1, Quit = 2 };
+    void Action_Click(Command command);
     void ClearForm();
     bool Validate();
     StudyEntries entries() const;
@@ -43,7 +45,7 @@ private:
     void Form_Load();
     QLabel* makeLabel(const QString& caption, int left, int top, int width, int height);
     QLineEdit* makeBox(int maxLength, int left, int top, int width, int height);
-    QPushButton* makeButton(const QString& caption, int left, int index);
+    QPushButton* makeButton(const QString& caption, int left, Command command);
     void keepCriterionShort();
     void IText_GotFocus(QObject* box);
 };

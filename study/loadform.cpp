@@ -1,5 +1,6 @@
 #include "loadform.h"
 
+#include "busypointer.h"
 #include "forms.h"
 #include "globals.h"
 #include "messages.h"
@@ -7,7 +8,6 @@
 #include "projectlist.h"
 #include "windows.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -23,15 +23,6 @@ QFont standardFont()
 {
     return namedFont(QStringLiteral("MS Sans Serif"), 8.25);
 }
-
-// The hourglass over the whole program, back to the default pointer on every way out.
-class ScreenBusy {
-public:
-    ScreenBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~ScreenBusy() { QApplication::restoreOverrideCursor(); }
-    ScreenBusy(const ScreenBusy&) = delete;
-    ScreenBusy& operator=(const ScreenBusy&) = delete;
-};
 
 } // namespace
 
@@ -55,9 +46,9 @@ LoadForm::LoadForm()
     LList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     placeTwips(LList, 120, 600, 3735, 1620);
 
-    Action[0] = makeButton(QStringLiteral("&OK"), 3000, 0);
-    Action[1] = makeButton(QStringLiteral("&Delete"), 1800, 1);
-    Action[2] = makeButton(QStringLiteral("&Cancel"), 120, 2);
+    Action[0] = makeButton(QStringLiteral("&OK"), 3000, Command::Ok);
+    Action[1] = makeButton(QStringLiteral("&Delete"), 1800, Command::Delete);
+    Action[2] = makeButton(QStringLiteral("&Cancel"), 120, Command::Cancel);
     Action[0]->setDefault(true);
 
     setTabOrder(LList, Action[0]);
@@ -69,13 +60,13 @@ LoadForm::LoadForm()
     LList->setFocus();
 }
 
-QPushButton* LoadForm::makeButton(const QString& caption, int left, int index)
+QPushButton* LoadForm::makeButton(const QString& caption, int left, Command command)
 {
     auto* button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("Action_%1").arg(index));
+    button->setObjectName(QStringLiteral("Action_%1").arg(static_cast<int>(command)));
     button->setFont(standardFont());
     placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
-    connect(button, &QPushButton::clicked, this, [this, index] { Action_Click(index); });
+    connect(button, &QPushButton::clicked, this, [this, command] { Action_Click(command); });
     return button;
 }
 
@@ -88,7 +79,7 @@ void LoadForm::Form_Load()
 
 void LoadForm::LoadData()
 {
-    ScreenBusy busy;
+    BusyPointer busy;
     LList->clear();
     for (const ProjectEntry& entry : readProjectList()) {
         auto* item = new QListWidgetItem(entry.name, LList);
@@ -121,10 +112,10 @@ void LoadForm::DeleteRecord()
     LoadData();
 }
 
-void LoadForm::Action_Click(int index)
+void LoadForm::Action_Click(Command command)
 {
-    switch (index) {
-    case 0: {
+    switch (command) {
+    case Command::Ok: {
         // Without a chosen study there is nothing to open.
         const std::optional<Global::Long> record = selectedRecord();
         if (!record)
@@ -141,24 +132,22 @@ void LoadForm::Action_Click(int index)
         unloadLoadForm();
         break;
     }
-    case 1:
+    case Command::Delete:
         if (!selectedRecord())
             return;
         if (MsgBox(ProjectMessages::DeleteQuestion, Buttons::YesNo, Icon::None, ProgramTitle) ==
             Answer::Yes)
             DeleteRecord();
         break;
-    case 2:
+    case Command::Cancel:
         unloadLoadForm();
-        break;
-    default:
         break;
     }
 }
 
 void LoadForm::reject()
 {
-    Action_Click(2);
+    Action_Click(Command::Cancel);
 }
 
 void LoadForm::closeEvent(QCloseEvent* event)

@@ -23,7 +23,9 @@ public:
 
     void LoadData();
     void DeleteRecord();
-    void Action_Click(int index);
+    // The buttons, by their index in Action.
+    enum class Command { Ok = 0, Delete = 1, Cancel = 2 };
+    void Action_Click(Command command);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -31,7 +33,7 @@ protected:
 
 private:
     void Form_Load();
-    QPushButton* makeButton(const QString& caption, int left, int index);
+    QPushButton* makeButton(const QString& caption, int left, Command command);
     // The RECORD of the selected entry, or nothing when no entry is selected.
     std::optional<Global::Long> selectedRecord() const;
 };

@@ -1,13 +1,12 @@
 #include "projectlist.h"
 
 #include "errorreport.h"
+#include "fieldvalue.h"
 #include "messages.h"
-#include "numbers.h"
 #include "statements.h"
 #include "store.h"
 #include "trappedopen.h"
 
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -19,19 +18,7 @@ using Step = std::optional<Failure>;
 // or a fraction would be taken for another study), so anything else is refused.
 Step recordFrom(const QVariant& field, Global::Long& out)
 {
-    if (!field.isValid() || field.isNull())
-        return runtimeFailure(ErrorNumber::InvalidUseOfNull);
-    bool number = false;
-    const double value = field.toDouble(&number);
-    const bool isText =
-        field.typeId() == QMetaType::QString || field.typeId() == QMetaType::QByteArray;
-    if (isText || !number || value != std::floor(value))
-        return runtimeFailure(ErrorNumber::TypeMismatch);
-    const std::optional<Global::Long> record = Numbers::toLong(value);
-    if (!record)
-        return runtimeFailure(ErrorNumber::Overflow);
-    out = *record;
-    return std::nullopt;
+    return FieldValue::exactWholeLong(field, out);
 }
 
 QString nameFrom(const QVariant& field)

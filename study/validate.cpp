@@ -12,11 +12,6 @@ namespace {
 
 using Step = std::optional<Failure>;
 
-constexpr double SmallestGroup = 6;
-constexpr double LargestGroup = 40;
-constexpr double FewestChoices = 1;
-constexpr double MostChoices = 10;
-
 bool within(double value, double low, double high)
 {
     return value >= low && value <= high;
@@ -80,9 +75,9 @@ bool Validate(const StudyEntries& entries, Global::Long currentRecord)
         refuse(accepted, StudyMessages::DuplicateName, Icon::Information);
     if (entries.referenceName.isEmpty())
         refuse(accepted, StudyMessages::NoReferenceName, Icon::Information);
-    if (!within(Numbers::leadingValue(entries.groupSize), SmallestGroup, LargestGroup))
+    if (!within(Numbers::leadingValue(entries.groupSize), Codes::MinGroupSize, Codes::MaxGroupSize))
         refuse(accepted, StudyMessages::BadGroupSize, Icon::Information);
-    if (!within(Numbers::leadingValue(entries.choices), FewestChoices, MostChoices))
+    if (!within(Numbers::leadingValue(entries.choices), Codes::MinChoices, Codes::MaxChoices))
         refuse(accepted, StudyMessages::BadChoices, Icon::Information);
     if (!accepted)
         return false;

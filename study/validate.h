@@ -9,11 +9,11 @@
 
 // What the study window's boxes hold when OK is pressed.
 struct StudyEntries {
-    QString criterion;              // IText(3)
-    QString referenceName;          // IText(2)
-    QString groupSize;              // IText(0)
-    QString choices;                // IText(1)
-    Global::Long criterionType = 1; // item data of the chosen ICombo(0) entry
+    QString criterion;                                           // IText(3)
+    QString referenceName;                                       // IText(2)
+    QString groupSize;                                           // IText(0)
+    QString choices;                                             // IText(1)
+    Global::Long criterionType = Codes::CriterionType::Positive; // item data of ICombo(0)
 };
 
 namespace StudyMessages {

@@ -3,6 +3,7 @@
 // exports, and the analysis window with its import command (offscreen).
 #include "analysistable.h"
 #include "analysiswindow.h"
+#include "codes.h"
 #include "csv.h"
 #include "csvimport.h"
 #include "exports.h"
@@ -17,6 +18,7 @@
 #include "studychoices.h"
 #include "testdb.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,7 +75,7 @@ const Rows Ring{{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}};
 
 ChoiceSet statusStudy()
 {
-    ChoiceSet set = emptyChoiceSet(10, 3, CriterionTypes::Both);
+    ChoiceSet set = emptyChoiceSet(10, 3, Codes::CriterionType::Both);
     set.positive = choicesOf(StatusPositive);
     set.negative = choicesOf(StatusNegative);
     return set;
@@ -109,6 +111,30 @@ QString cell(const QTableView* view, int row, int column)
     return view->model()->index(row, column).data().toString();
 }
 
+// The window the analysis command left open.
+AnalysisWindow* openAnalysisWindow()
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* window = qobject_cast<AnalysisWindow*>(w))
+            return window;
+    return nullptr;
+}
+
+// The positive choices in the shape of a survey sheet: a header line, then per subject
+// the chooser and the chosen subject of each slot.
+QString surveyCsv(const ChoiceSet& set)
+{
+    QStringList lines{u"Chooser,Choice 1,Choice 2,Choice 3"_qs};
+    for (int s = 1; s <= set.groupSize; ++s) {
+        QStringList row{QString::number(s), {}, {}, {}};
+        for (const Choice& c : set.positive)
+            if (c.chooser == s)
+                row[c.slot] = QString::number(c.chosen);
+        lines << row.join(u',');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
 } // namespace
 
 class AnalysisTest : public QObject {
@@ -133,7 +159,7 @@ private Q_SLOTS:
 
     void starMutualPairAndIsolates()
     {
-        ChoiceSet set = emptyChoiceSet(6, 2, CriterionTypes::Positive);
+        ChoiceSet set = emptyChoiceSet(6, 2, Codes::CriterionType::Positive);
         set.positive = choicesOf({{2, {1}}, {3, {1}}, {4, {1}}, {5, {1}}, {6, {1}}, {1, {2}}});
         const SociometricAnalysis a = analyseChoices(set);
         QCOMPARE(a.subjects[0].positiveReceived, 5);
@@ -149,7 +175,7 @@ private Q_SLOTS:
         QVERIFY(!a.group.negative.present && !a.group.classified);
         QCOMPARE(a.subjects[0].coieDodgeCoppotelli, StatusGroup::Undetermined);
 
-        ChoiceSet negative = emptyChoiceSet(6, 1, CriterionTypes::Negative);
+        ChoiceSet negative = emptyChoiceSet(6, 1, Codes::CriterionType::Negative);
         negative.negative = choicesOf({{1, {2}}, {2, {1}}});
         const SociometricAnalysis n = analyseChoices(negative);
         QCOMPARE(n.group.isolates, 0); // no positive criterion: nobody is an isolate
@@ -263,7 +289,7 @@ private Q_SLOTS:
                    : kind == 1 ? choicesOf({{2, {1}}, {3, {1}}, {4, {2}}})
                                : std::vector<Choice>();
         };
-        ChoiceSet set = emptyChoiceSet(6, 1, CriterionTypes::Both);
+        ChoiceSet set = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
         set.positive = shape(positiveShape);
         set.negative = shape(negativeShape);
         const SociometricAnalysis a = analyseChoices(set);
@@ -280,7 +306,7 @@ private Q_SLOTS:
     {
         // Everyone is liked exactly once more than disliked, so zLM equals zLL and SP has
         // no spread; in floating point the differences come out as tiny non-zero noise.
-        ChoiceSet set = emptyChoiceSet(7, 3, CriterionTypes::Both);
+        ChoiceSet set = emptyChoiceSet(7, 3, Codes::CriterionType::Both);
         set.positive = choicesOf(
             {{1, {2, 3}}, {2, {1}}, {3, {1, 2}}, {4, {1, 5}}, {5, {4}}, {6, {7}}, {7, {6}}});
         set.negative = choicesOf({{5, {1}}, {6, {1}}, {7, {2}}});
@@ -293,14 +319,14 @@ private Q_SLOTS:
     void emptyGroupDividesByNothing()
     {
         const SociometricAnalysis empty =
-            analyseChoices(emptyChoiceSet(6, 3, CriterionTypes::Both));
+            analyseChoices(emptyChoiceSet(6, 3, Codes::CriterionType::Both));
         QCOMPARE(*empty.group.positive.density, 0.0);
         QVERIFY(!empty.group.positive.reciprocity);
         QVERIFY(!empty.group.positive.sdReceived);
         QVERIFY(!empty.group.likedMostLimits.probability);
         QCOMPARE(empty.group.isolates, 6);
         const SociometricAnalysis single =
-            analyseChoices(emptyChoiceSet(1, 1, CriterionTypes::Both));
+            analyseChoices(emptyChoiceSet(1, 1, Codes::CriterionType::Both));
         QVERIFY(!single.group.positive.density);
         QCOMPARE(single.subjects[0].newcombBukowski, StatusGroup::Undetermined);
     }
@@ -410,7 +436,7 @@ private Q_SLOTS:
         QCOMPARE(current.choices.positive, choicesOf(StatusPositive));
         QCOMPARE(current.choices.negative, choicesOf(StatusNegative));
         const ChoiceSet single =
-            studyChoices(DataGrid(), CriterionTypes::Positive, Criterion::Positive, {});
+            studyChoices(DataGrid(), Codes::CriterionType::Positive, Criterion::Positive, {});
         QVERIFY(single.negative.empty() && !single.has(Criterion::Negative));
 
         // The file gone: what the grid holds, and the user is told.
@@ -500,10 +526,9 @@ private Q_SLOTS:
         ChoiceGrid original;
         fillRows(original, 10, 3, StatusPositive);
         original.setTextMatrix(2, 3, u"10"_qs); // a gap before the last slot
-        ChoiceSet set = emptyChoiceSet(10, 3, CriterionTypes::Positive);
+        ChoiceSet set = emptyChoiceSet(10, 3, Codes::CriterionType::Positive);
         set.positive = choicesFromGrid(original, Criterion::Positive);
-        const ImportResult result =
-            importChoicesCsv(choicesSurveyCsv(set, Criterion::Positive), 10, 3);
+        const ImportResult result = importChoicesCsv(surveyCsv(set), 10, 3);
         QVERIFY(result.ok());
         ChoiceGrid copy;
         fillGrid(copy, 10, 3, {{}, {}, {u"1"_qs, u"x"_qs}}); // stale content to replace
@@ -555,9 +580,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("nodes");
         QTest::addColumn<QString>("edges"); // source>target:sign:slot, in file order
-        QTest::newRow("both criteria") << int(CriterionTypes::Both) << 10 << "30 6>7:1:3 1>10:-1:3";
+        QTest::newRow("both criteria")
+            << int(Codes::CriterionType::Both) << 10 << "30 6>7:1:3 1>10:-1:3";
         QTest::newRow("negative only: positive choices not written")
-            << int(CriterionTypes::Negative) << 10 << "15 1>10:-1:3";
+            << int(Codes::CriterionType::Negative) << 10 << "15 1>10:-1:3";
     }
     void graphMl()
     {
@@ -604,7 +630,7 @@ private Q_SLOTS:
         QCOMPARE(first[header.indexOf(u"SP"_qs)], u"1.970"_qs);
         QCOMPARE(first.last(), u"Popular"_qs);
         QCOMPARE(coie.records[2].fields[header.indexOf(u"Rejected only"_qs)], u"yes"_qs);
-        ChoiceSet ring = emptyChoiceSet(6, 1, CriterionTypes::Both);
+        ChoiceSet ring = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
         ring.positive = choicesOf(Ring); // and no negative choice
         const SociometricAnalysis r = analyseChoices(ring);
         const TextTable table = subjectTable(r, StatusMethod::CoieDodgeCoppotelli);
@@ -655,7 +681,7 @@ private Q_SLOTS:
         // Shown again, the same window takes the new study.
         ChoiceGrid grid;
         fillGrid(grid, 6, 2, {{u"1"_qs, u"x"_qs}, {u"3"_qs}});
-        showAnalysis(studyChoices(grid, CriterionTypes::Positive, Criterion::Positive, {}),
+        showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
                      nullptr);
         QCOMPARE(openAnalysisWindow(), w);
         QVERIFY(!w->methodBox()->isEnabled());
@@ -705,7 +731,7 @@ private Q_SLOTS:
         ChoiceGrid empty;
         fillGrid(empty, 6, 2);
         int changes = 0;
-        empty.cellChanged = [&](int, int) { ++changes; };
+        QObject::connect(&empty, &ChoiceGrid::cellChanged, [&](int, int) { ++changes; });
         importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
         ScriptedMessages messages;
         QVERIFY(ImportChoices(empty, nullptr)); // an empty grid: nothing to ask

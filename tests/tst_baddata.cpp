@@ -358,7 +358,7 @@ private Q_SLOTS:
         // A Both study runs it all again with the negative criterion in view, so that
         // the damaged positive answer is now read from the file by the drawing.
         if (data.critEnabled[1]) {
-            data.Crit_Click(1);
+            data.Crit_Click(DataState::CriterionItem::Negative);
             QCOMPARE(Global::CurrentCriterion, 2);
             verifyGridIsSound();
             buildEverySociogram(laidOut);

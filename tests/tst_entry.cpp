@@ -188,11 +188,11 @@ private Q_SLOTS:
         grid.setTextMatrix(3, 1, QStringLiteral("5"));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("5"));
-        state.GridChanged = Global::True;
+        state.GridChanged = true;
         state.Clear_Click();
         QCOMPARE(choiceCells().join(u' ').count(u'.'), groupSize * choices);
         QCOMPARE(grid.TextMatrix(2, 0), QStringLiteral("1"));
-        QCOMPARE(state.GridChanged, Global::True);
+        QVERIFY(state.GridChanged);
     }
 
     void opensOnTheCriterionOfItsType_data()
@@ -282,7 +282,8 @@ private Q_SLOTS:
         ScriptedMessages messages;
         DataState state(grid);
         std::vector<bool> pointer;
-        state.setBusyPointer = [&](bool busy) { pointer.push_back(busy); };
+        QObject::connect(&state, &DataState::busyChanged,
+                         [&](bool busy) { pointer.push_back(busy); });
         state.FormLayout();
         QVERIFY(messages.texts()[0].contains(QStringLiteral("DataForm:LoadGrid")));
         QVERIFY(messages.texts().last().contains(QStringLiteral("DataForm:LoadData")));
@@ -343,7 +344,7 @@ private Q_SLOTS:
         auto state = open(record);
         ScriptedMessages messages;
         if (negativeInView)
-            state->Crit_Click(1);
+            state->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(messages.count(), 0);
         key(4, 2, "8");
         QVERIFY(state->SaveChanges(state->answerTypeInView()));
@@ -358,12 +359,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("criterion");
         QTest::addColumn<QString>("cell"); // subject 2, slot 2, where 9 was typed
-        QTest::addColumn<int>("flag");
+        QTest::addColumn<bool>("flag");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("Yes") << int(Answer::Yes) << 2 << u""_qs << 0
+        QTest::newRow("Yes") << int(Answer::Yes) << 2 << u""_qs << false
                              << u"1:2:1=4 1:3:2=9 2:5:3=6"_qs;
-        QTest::newRow("No") << int(Answer::No) << 2 << u""_qs << 0 << u"1:2:1=4 2:5:3=6"_qs;
-        QTest::newRow("Cancel") << int(Answer::Cancel) << 1 << u"9"_qs << -1
+        QTest::newRow("No") << int(Answer::No) << 2 << u""_qs << false << u"1:2:1=4 2:5:3=6"_qs;
+        QTest::newRow("Cancel") << int(Answer::Cancel) << 1 << u"9"_qs << true
                                 << u"1:2:1=4 2:5:3=6"_qs;
     }
     void switchCriterion()
@@ -375,15 +376,15 @@ private Q_SLOTS:
         addAnswer(record, 2, 5, 3, 6);
         auto state = open(record);
         key(2, 2, "9");
-        state->GridChanged = Global::True;
+        state->GridChanged = true;
         ScriptedMessages messages;
         messages.answer({Answer(answer)});
-        state->Crit_Click(1);
+        state->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(messages.texts(), QStringList{"Save Changes"});
         QCOMPARE(int(Global::CurrentCriterion), criterion);
         QTEST(grid.TextMatrix(3, 2), "cell");
         QCOMPARE(grid.TextMatrix(5, 3), criterion == 2 ? u"6"_qs : QString());
-        QTEST(int(state->GridChanged), "flag");
+        QTEST(state->GridChanged, "flag");
         QCOMPARE(state->critEnabled[0], criterion == 2);
         QTEST(answers(record), "stored");
     }
@@ -407,7 +408,7 @@ private Q_SLOTS:
         key(1, 1, "3");
         state->Save_Click();
         int eventRuns = 0;
-        state->letEventsRun = [&] { ++eventRuns; };
+        QObject::connect(state.get(), &DataState::savedOnRequest, [&] { ++eventRuns; });
         messages.answer({Answer::Yes});
         QVERIFY(state->Quit_Click());
         QCOMPARE(messages.texts(), (QStringList{QuitQuestion, Saved, QuitQuestion}));
@@ -434,11 +435,11 @@ private Q_SLOTS:
         messages.answer({Answer::Yes});
         state->offerSaveBeforeAnalysis();
         QCOMPARE(answers(Global::CurrentRecord), u"1:2:1=4"_qs);
-        QCOMPARE(state->GridChanged, Global::True); // the analysis keeps it marked
+        QVERIFY(state->GridChanged); // the analysis keeps it marked
         messages.answer({Answer::No});
         state->Plot_Click();
         QCOMPARE(messages.count(), 4);
-        QCOMPARE(state->GridChanged, Global::False); // Plot clears it
+        QVERIFY(!state->GridChanged); // Plot clears it
     }
 
     // A save failing at any statement is abandoned as a whole: nothing of it stays in
@@ -477,7 +478,7 @@ private Q_SLOTS:
         addAnswer(record, 1, 2, 1, 5);
         auto state = open(record);
         fill();
-        state->GridChanged = Global::True;
+        state->GridChanged = true;
         QVERIFY(block(true));
         const QByteArray before = db->bytes();
         ScriptedMessages messages;
@@ -485,7 +486,7 @@ private Q_SLOTS:
         messages.answer({Answer::Yes});
         QVERIFY(!state->Quit_Click());
         messages.answer({Answer::Yes});
-        state->Crit_Click(1);
+        state->Crit_Click(DataState::CriterionItem::Negative);
         messages.answer({Answer::Yes});
         state->Plot_Click();
         QCOMPARE(db->bytes(), before);
@@ -494,7 +495,7 @@ private Q_SLOTS:
         QCOMPARE(texts.filter("The changes could not be saved").size(), 4);
         QVERIFY(!texts.contains(Saved));
         QCOMPARE(Global::CurrentCriterion, 1);
-        QCOMPARE(state->GridChanged, Global::True);
+        QVERIFY(state->GridChanged);
         QCOMPARE(grid.TextMatrix(41, 10), u"12"_qs);
         QVERIFY(block(false));
         messages.clear();
@@ -521,7 +522,7 @@ private Q_SLOTS:
         QVERIFY(form);
         QCOMPARE(form->DLabel0->textFormat(), Qt::PlainText);
         QVERIFY(!form->Crit[0]->isEnabled() && form->Crit[1]->isEnabled());
-        form->Crit_Click(1);
+        form->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(form->DLabel0->text(), "Negative Criterion: " + Global::Question);
         QVERIFY(form->Crit[0]->isEnabled() && !form->Crit[1]->isEnabled());
     }
@@ -541,7 +542,7 @@ private Q_SLOTS:
                           form->Dgrid->visualRect(cell(form, 3, 2)).center());
         QCOMPARE(seen, (QStringList{"3", "2", ""}));
         QCOMPARE(cell(form, 3, 2).data().toString(), QStringLiteral("7"));
-        QCOMPARE(form->state.GridChanged, Global::True);
+        QVERIFY(form->state.GridChanged);
         // After OK the next slot of the same subject is the current cell.
         QCOMPARE(form->Dgrid->currentIndex(), cell(form, 3, 3));
         // Enter on a cell opens the entry with its choice; Cancel leaves the cell current.
@@ -624,7 +625,7 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 0);
         QCOMPARE(infoUnloads, 1);
         form = openDataForm();
-        form->state.GridChanged = Global::True;
+        form->state.GridChanged = true;
         messages.answer({Answer::Cancel, Answer::Cancel, Answer::No});
         form->close();
         QCOMPARE(messages.texts(), QStringList{QuitQuestion});
@@ -659,7 +660,7 @@ private Q_SLOTS:
         DataForm* a = openDataForm();
         QCOMPARE(grid.TextMatrix(5, 2), QString()); // a window loads with an empty grid
         grid.setTextMatrix(3, 1, QStringLiteral("5"));
-        a->state.GridChanged = Global::True;
+        a->state.GridChanged = true;
         ScriptedMessages messages;
         messages.answer({Answer(answer)});
         QCOMPARE(Forms::mayChangeStudy(), settled);

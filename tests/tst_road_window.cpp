@@ -275,7 +275,7 @@ private Q_SLOTS:
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->Plot);
         // Saving leaves the grid marked as changed, so opening the menu asks again.
         QCOMPARE(messages.texts(), QStringList{"You Must First Save Changes: Save Now?"});
-        QCOMPARE(data->state.GridChanged, Global::False);
+        QVERIFY(!data->state.GridChanged);
         messages.clear();
         QTest::keyClick(data->Plot, Qt::Key_T);
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->Type0);

@@ -304,14 +304,6 @@ void TestShell::selectAllText()
     SelectAllText(&box);
     QTest::keyClicks(&box, u"7"_qs); // typing replaces the whole contents
     QCOMPARE(box.text(), u"7"_qs);
-    // A multi-line box keeps its caret and selects nothing.
-    QPlainTextEdit plain(u"one\ntwo"_qs);
-    QTextCursor c = plain.textCursor();
-    c.setPosition(5);
-    plain.setTextCursor(c);
-    SelectAllText(&plain);
-    QCOMPARE(plain.textCursor().position(), 5);
-    QVERIFY(!plain.textCursor().hasSelection());
 }
 
 void TestShell::singleInstance()

@@ -488,7 +488,7 @@ private Q_SLOTS:
             return file;
         });
         form->ExportPicture_Click(); // options refused
-        options = PictureOptions{PictureFormat::Png, 96, true, false, {}};
+        options = PictureOptions{PictureFormat::Png, 96, true, false, 0, false, {}};
         form->ExportPicture_Click(); // file dialog cancelled
         QCOMPARE(filesAsked, 1);
         QCOMPARE(messages->count(), 0);
@@ -520,7 +520,7 @@ private Q_SLOTS:
         QVERIFY(dialog.Resolution->isEnabled());
         dialog.Format[int(PictureFormat::Svg)]->click();
         QVERIFY(!dialog.Resolution->isEnabled() && !dialog.ResolutionLabel->isEnabled());
-        dialog.setOptions({PictureFormat::Pdf, 300, true, false, {}});
+        dialog.setOptions({PictureFormat::Pdf, 300, true, false, 0, false, {}});
         const PictureOptions set = dialog.options();
         QVERIFY(set.format == PictureFormat::Pdf && set.dpi == 300 && set.includeKey);
 

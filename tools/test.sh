@@ -5,11 +5,11 @@
 set -e
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DSOCIOGRAM_WERROR=ON
 cmake --build build -j"$(nproc)"
 (cd build && ctest --output-on-failure -j2)
 if [ "$1" = "--sanitize" ]; then
-    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSOCIOGRAM_SANITIZE=ON -DSOCIOGRAM_BENCHMARKS=OFF
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSOCIOGRAM_WERROR=ON -DSOCIOGRAM_SANITIZE=ON -DSOCIOGRAM_BENCHMARKS=OFF
     cmake --build build-asan -j"$(nproc)"
     # Leak detection stays on; tools/lsan.supp holds the third-party leaks (the test
     # definitions pass it too).

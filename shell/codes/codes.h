@@ -76,4 +76,29 @@ constexpr int PrinterError = 482;
 constexpr int NoCurrentRecord = 3021;
 } // namespace ErrorNumber
 
+// Numbers of the database errors, in the numbering of the error report. Lock and
+// conflict trouble falls in the class that the report retries quietly.
+namespace DbNumber {
+constexpr int FileNotFound = 3024; // no file at the path
+constexpr int CannotOpen = 3051;   // the file cannot be opened for writing (trouble)
+constexpr int FileLocked = 3050;   // the locking protocol failed (trouble)
+constexpr int Busy = 3260;         // another program holds the write lock (trouble)
+constexpr int TableLocked = 3262;  // a table is locked by this process (trouble)
+constexpr int Corrupt = 3049;      // damaged file
+constexpr int NotADatabase = 3343; // not a database at all
+constexpr int DiskFull = 3026;     // the disk or the file's size limit is full
+constexpr int DiskError = 3043;    // a read or write of the file failed
+constexpr int NoSuchTable = 3078;
+constexpr int NoSuchField = 3265;
+constexpr int NoSuchIndex = 3015;
+constexpr int Constraint = 3022;
+constexpr int DataTooBig = 3163;
+constexpr int Other = 3001;
+
+// The database engine's numbers for a database, table or record that is locked,
+// in use by someone else, or changed under the program.
+constexpr int Trouble[] = {3000, 3006, 3008, 3009, 3046, 3050, 3051, 3158, 3164, 3186, 3187, 3188,
+                           3189, 3196, 3197, 3202, 3211, 3212, 3218, 3260, 3261, 3262, 3624};
+} // namespace DbNumber
+
 } // namespace Codes
