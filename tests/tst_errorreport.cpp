@@ -45,11 +45,10 @@ Q_DECLARE_METATYPE(Buttons)
 
 class TestErrorReport : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-
-private:
     double now = 0;
     int pauses = 0;
+
+private Q_SLOTS:
     void init()
     {
         errorReport().reset();
