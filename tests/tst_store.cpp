@@ -4,11 +4,9 @@
 // A failure always comes back as a numbered error and leaves the file as it was.
 
 #include "errorreport.h"
-#include "scriptedmessages.h"
 #include "store.h"
 #include "testdb.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QRegularExpression>
 #include <QtTest>
@@ -146,433 +144,378 @@ class TestStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() { resetProgram(); }
-    void statementRemoves_data();
-    void statementRemoves();
-    void recordNumbersAreNeverReused();
-    void rowsRoundTrip();
-    void transactions();
-    void cutOffWriteLeavesTheEarlierFile();
-    void secondWriterWaitsForTheFirst();
-    void movedStoreKeepsItsConnection();
-    void pathWithUnusualCharacters();
-    void missingFileIsNeverCreated_data();
-    void missingFileIsNeverCreated();
-    void damagedFile_data();
-    void damagedFile();
-    void readOnlyFile();
-    void vanishedFile();
-    void missingPiece_data();
-    void missingPiece();
-    void lockedByAnotherProgram();
-    void diskFull();
-};
-
-void TestStore::statementRemoves_data()
-{
-    QTest::addColumn<Statement>("statement");
-    QTest::addColumn<Counts>("left");
-    // Study 1 has positions of layouts 0 and 3, study 2 of layout 0; both 3 + 1 answers.
-    QTest::newRow("all answers") << Statements::deleteAllAnswers(1) << Counts{2, 4, 24};
-    QTest::newRow("negative answers") << Statements::deleteAnswersOfType(1, 2) << Counts{2, 7, 24};
-    QTest::newRow("positive answers") << Statements::deleteAnswersOfType(1, 1) << Counts{2, 5, 24};
-    QTest::newRow("header only") << Statements::deleteStudy(1) << Counts{1, 8, 24};
-    QTest::newRow("study's answers") << Statements::deleteStudyAnswers(1) << Counts{2, 4, 24};
-    QTest::newRow("every layout") << Statements::deleteStudyPositions(1) << Counts{2, 8, 8};
-    QTest::newRow("one layout") << Statements::deletePositions(1, 3) << Counts{2, 8, 16};
-    QTest::newRow("layout never saved") << Statements::deletePositions(1, 2) << Counts{2, 8, 24};
-    QTest::newRow("unknown study") << Statements::deleteStudy(99) << Counts{2, 8, 24};
-}
-
-void TestStore::statementRemoves()
-{
-    QFETCH(Statement, statement);
-    QFETCH(Counts, left);
-    TestDatabase db;
-    db.addStudy({.layouts = {0, 3}});
-    db.addStudy({.layouts = {0}});
-    const QStringList second = db.dump().filter(QRegularExpression(u"^\\w+\\|2\\|"_qs));
-    QVERIFY(db.open()->execute(statement).ok());
-    QCOMPARE(counts(db), left);
-    QCOMPARE(db.dump().filter(QRegularExpression(u"^\\w+\\|2\\|"_qs)), second);
-}
-
-void TestStore::recordNumbersAreNeverReused()
-{
-    TestDatabase db;
-    std::optional<Store> store = db.open();
-    QCOMPARE(store->writeStudy(0, header(u"A"_qs)).value(), 1);
-    QCOMPARE(store->writeStudy(0, header(u"B"_qs)).value(), 2);
-    QVERIFY(store->execute(Statements::deleteStudy(2)).ok());
-    QCOMPARE(store->writeStudy(0, header(u"C"_qs)).value(), 3);
-    QVERIFY(store->execute(Statements::deleteStudy(1)).ok());
-    QVERIFY(store->execute(Statements::deleteStudy(3)).ok());
-    QCOMPARE(store->writeStudy(0, header(u"D"_qs)).value(), 4); // not even in an empty table
-    // A study deleted while its window still shows it is saved as a new study.
-    QCOMPARE(store->writeStudy(3, header(u"C again"_qs)).value(), 5);
-    // A stored study keeps its number when it is written again.
-    QCOMPARE(store->writeStudy(4, {u"D, renamed"_qs, 40, 10, u"Whom?"_qs, 2}).value(), 4);
-    QCOMPARE(db.dump(),
-             (QStringList{u"SOCIOMETRY|4|D, renamed|40|10|Whom?|2"_qs,
-                          u"SOCIOMETRY|5|C again|12|3|Who would you sit next to?|3"_qs}));
-}
-
-void TestStore::rowsRoundTrip()
-{
-    TestDatabase db;
-    db.addStudy({.name = u"Same"_qs, .layouts = {}});
-    db.addStudy({.name = u"Same"_qs, .layouts = {3}});
-    std::optional<Store> store = db.open();
-    const StudyRow two = *store->seekStudy(2).value();
-    QCOMPARE((QVariantList{two.record, two.name, two.groupSize, two.choices, two.criterionType}),
-             (QVariantList{2, u"Same"_qs, 8, 3, 3}));
-    QVERIFY(!store->seekStudy(3).value().has_value());
-    QCOMPARE(store->studiesByRecord().value().back().record.toInt(), 2);
-    QCOMPARE(store->namesInTableOrder().value().size(), size_t(2));
-
-    QVERIFY(store->execute(Statements::deleteAllAnswers(2)).ok());
-    QVERIFY(store->appendAnswer(2, 3, 41, 2.5, 2).ok());
-    const AnswerRow a = store->answersOf(2).value().at(0);
-    QCOMPARE((QVariantList{a.header, a.answerType, a.individual, a.choice, a.answer}),
-             (QVariantList{2, 2, 41, 3, 2.5}));
-    QCOMPARE(store->answersOf(1).value().size(), size_t(4));
-    QVERIFY(store->answersOf(0).value().empty()); // a study never saved has none
-
-    QVERIFY(store->deletePositions(2, 3).ok());
-    QVERIFY(store->appendPosition(2, 3, 40, -32768, 32767).ok());
-    QVERIFY(store->appendPosition(2, 3, 1, 0, 15).ok());
-    const std::vector<PositionRow> p = store->savedPositions(2, 3).value();
-    QCOMPARE(p.size(), size_t(2)); // in the order they were written
-    QCOMPARE((QVariantList{p[0].header, p[0].sociogram, p[0].label, p[0].x, p[0].y}),
-             (QVariantList{2, 3, 40, -32768, 32767}));
-    QCOMPARE(p[1].label.toInt(), 1);
-}
-
-void TestStore::transactions()
-{
-    TestDatabase db;
-    db.addStudy();
-    const QByteArray before = db.bytes();
+    void statementRemoves_data()
     {
+        QTest::addColumn<Statement>("statement");
+        QTest::addColumn<Counts>("left");
+        // Study 1 has positions of layouts 0 and 3, study 2 of layout 0; both 3 + 1 answers.
+        QTest::newRow("all answers") << Statements::deleteAllAnswers(1) << Counts{2, 4, 24};
+        QTest::newRow("negative answers")
+            << Statements::deleteAnswersOfType(1, 2) << Counts{2, 7, 24};
+        QTest::newRow("positive answers")
+            << Statements::deleteAnswersOfType(1, 1) << Counts{2, 5, 24};
+        QTest::newRow("header only") << Statements::deleteStudy(1) << Counts{1, 8, 24};
+        QTest::newRow("study's answers") << Statements::deleteStudyAnswers(1) << Counts{2, 4, 24};
+        QTest::newRow("every layout") << Statements::deleteStudyPositions(1) << Counts{2, 8, 8};
+        QTest::newRow("one layout") << Statements::deletePositions(1, 3) << Counts{2, 8, 16};
+        QTest::newRow("layout never saved")
+            << Statements::deletePositions(1, 2) << Counts{2, 8, 24};
+        QTest::newRow("unknown study") << Statements::deleteStudy(99) << Counts{2, 8, 24};
+    }
+
+    void statementRemoves()
+    {
+        QFETCH(Statement, statement);
+        QFETCH(Counts, left);
+        TestDatabase db;
+        db.addStudy({.layouts = {0, 3}});
+        db.addStudy({.layouts = {0}});
+        const QStringList second = db.dump().filter(QRegularExpression(u"^\\w+\\|2\\|"_qs));
+        QVERIFY(db.open()->execute(statement).ok());
+        QCOMPARE(counts(db), left);
+        QCOMPARE(db.dump().filter(QRegularExpression(u"^\\w+\\|2\\|"_qs)), second);
+    }
+
+    void recordNumbersAreNeverReused()
+    {
+        TestDatabase db;
+        std::optional<Store> store = db.open();
+        QCOMPARE(store->writeStudy(0, header(u"A"_qs)).value(), 1);
+        QCOMPARE(store->writeStudy(0, header(u"B"_qs)).value(), 2);
+        QVERIFY(store->execute(Statements::deleteStudy(2)).ok());
+        QCOMPARE(store->writeStudy(0, header(u"C"_qs)).value(), 3);
+        QVERIFY(store->execute(Statements::deleteStudy(1)).ok());
+        QVERIFY(store->execute(Statements::deleteStudy(3)).ok());
+        QCOMPARE(store->writeStudy(0, header(u"D"_qs)).value(), 4); // not even in an empty table
+        // A study deleted while its window still shows it is saved as a new study.
+        QCOMPARE(store->writeStudy(3, header(u"C again"_qs)).value(), 5);
+        // A stored study keeps its number when it is written again.
+        QCOMPARE(store->writeStudy(4, {u"D, renamed"_qs, 40, 10, u"Whom?"_qs, 2}).value(), 4);
+        QCOMPARE(db.dump(),
+                 (QStringList{u"SOCIOMETRY|4|D, renamed|40|10|Whom?|2"_qs,
+                              u"SOCIOMETRY|5|C again|12|3|Who would you sit next to?|3"_qs}));
+    }
+
+    void rowsRoundTrip()
+    {
+        TestDatabase db;
+        db.addStudy({.name = u"Same"_qs, .layouts = {}});
+        db.addStudy({.name = u"Same"_qs, .layouts = {3}});
+        std::optional<Store> store = db.open();
+        const StudyRow two = *store->seekStudy(2).value();
+        QCOMPARE(
+            (QVariantList{two.record, two.name, two.groupSize, two.choices, two.criterionType}),
+            (QVariantList{2, u"Same"_qs, 8, 3, 3}));
+        QVERIFY(!store->seekStudy(3).value().has_value());
+
+        QVERIFY(store->execute(Statements::deleteAllAnswers(2)).ok());
+        QVERIFY(store->appendAnswer(2, 3, 41, 2.5, 2).ok());
+        const AnswerRow a = store->answersOf(2).value().at(0);
+        QCOMPARE((QVariantList{a.header, a.answerType, a.individual, a.choice, a.answer}),
+                 (QVariantList{2, 2, 41, 3, 2.5}));
+        QCOMPARE(store->answersOf(1).value().size(), size_t(4));
+        QVERIFY(store->answersOf(0).value().empty()); // a study never saved has none
+
+        QVERIFY(store->deletePositions(2, 3).ok());
+        QVERIFY(store->appendPosition(2, 3, 40, -32768, 32767).ok());
+        QVERIFY(store->appendPosition(2, 3, 1, 0, 15).ok());
+        const std::vector<PositionRow> p = store->savedPositions(2, 3).value();
+        QCOMPARE(p.size(), size_t(2)); // in the order they were written
+        QCOMPARE((QVariantList{p[0].header, p[0].sociogram, p[0].label, p[0].x, p[0].y}),
+                 (QVariantList{2, 3, 40, -32768, 32767}));
+        QCOMPARE(p[1].label.toInt(), 1);
+    }
+
+    void transactions()
+    {
+        TestDatabase db;
+        db.addStudy();
+        const QByteArray before = db.bytes();
+        {
+            std::optional<Store> store = db.open();
+            QVERIFY(store->begin().ok());
+            QVERIFY(store->execute(Statements::deleteAllAnswers(1)).ok());
+            QVERIFY(store->writeStudy(0, header()).ok());
+            QVERIFY(store->rollback().ok());
+            QVERIFY(store->rollback().ok()); // nothing left to undo is not an error
+            QVERIFY(store->begin().ok());
+            QVERIFY(store->execute(Statements::deleteStudyAnswers(1)).ok());
+        } // closed with the transaction open
+        QCOMPARE(db.bytes(), before);
         std::optional<Store> store = db.open();
         QVERIFY(store->begin().ok());
-        QVERIFY(store->execute(Statements::deleteAllAnswers(1)).ok());
-        QVERIFY(store->writeStudy(0, header()).ok());
-        QVERIFY(store->rollback().ok());
-        QVERIFY(store->rollback().ok()); // nothing left to undo is not an error
+        QVERIFY(store->execute(Statements::deleteStudyAnswers(1)).ok());
+        QVERIFY(store->commit().ok());
+        QVERIFY(!store->inTransaction());
+        QCOMPARE(counts(db), (Counts{1, 0, 32}));
+    }
+
+    void cutOffWriteLeavesTheEarlierFile()
+    {
+        // The file and its journal as a kill in the middle of a write leaves them, with
+        // changed pages already in the file: the next opening must find the study whole.
+        TestDatabase db;
+        db.addStudy();
+        const QByteArray before = db.bytes();
+        std::optional<Store> store = db.open();
+        QVERIFY(store->execute(pragma(u"cache_size = 10"_qs)).ok());
         QVERIFY(store->begin().ok());
         QVERIFY(store->execute(Statements::deleteStudyAnswers(1)).ok());
-    } // closed with the transaction open
-    QCOMPARE(db.bytes(), before);
-    std::optional<Store> store = db.open();
-    QVERIFY(store->begin().ok());
-    QVERIFY(store->execute(Statements::deleteStudyAnswers(1)).ok());
-    QVERIFY(store->commit().ok());
-    QVERIFY(!store->inTransaction());
-    QCOMPARE(counts(db), (Counts{1, 0, 32}));
-}
-
-void TestStore::cutOffWriteLeavesTheEarlierFile()
-{
-    // The file and its journal as a kill in the middle of a write leaves them, with
-    // changed pages already in the file: the next opening must find the study whole.
-    TestDatabase db;
-    db.addStudy();
-    const QByteArray before = db.bytes();
-    std::optional<Store> store = db.open();
-    QVERIFY(store->execute(pragma(u"cache_size = 10"_qs)).ok());
-    QVERIFY(store->begin().ok());
-    QVERIFY(store->execute(Statements::deleteStudyAnswers(1)).ok());
-    for (int i = 0; i < 2000; ++i)
-        QVERIFY(store->appendAnswer(1, 1, 2 + i % 40, i, 1).ok());
-    QTemporaryDir left;
-    for (const QString& name : listing(db.folder()))
-        QVERIFY(QFile::copy(db.folder() + u'/' + name, left.filePath(name)));
-    QVERIFY(QFile::exists(left.filePath(u"KELVAROX.MDB-journal"_qs)));
-    QVERIFY(readFile(left.filePath(u"KELVAROX.MDB"_qs)) != before); // the write reached it
-    QCOMPARE(Store::open(left.filePath(u"KELVAROX.MDB"_qs)).value().answersOf(1).value().size(),
-             size_t(4));
-}
-
-void TestStore::secondWriterWaitsForTheFirst()
-{
-    TestDatabase db;
-    std::optional<Store> first = db.open();
-    std::optional<Store> second = db.open();
-    QVERIFY(first->begin().ok());
-    QCOMPARE(first->writeStudy(0, header(u"first"_qs)).value(), 1);
-    QCOMPARE(second->writeStudy(0, header(u"second"_qs)).error().number, 3260);
-    QCOMPARE(second->begin().error().number, 3260);
-    QVERIFY(first->commit().ok());
-    QCOMPARE(second->writeStudy(0, header(u"second"_qs)).value(), 2);
-}
-
-void TestStore::movedStoreKeepsItsConnection()
-{
-    TestDatabase db;
-    Store a = std::move(*db.open());
-    Store b = std::move(a);
-    QVERIFY(b.writeStudy(0, header()).ok());
-    a.close(); // the moved-from store holds nothing to close
-    Store c = std::move(*db.open());
-    c = std::move(b);
-    QVERIFY(c.seekStudy(1).value().has_value());
-}
-
-void TestStore::pathWithUnusualCharacters()
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(u"Class 4b #2 ?100%25 ü"_qs);
-    QVERIFY(QDir().mkpath(folder));
-    const QString path = folder + u"/KELVAROX.MDB"_qs;
-    QVERIFY(TestDatabase::create(path));
-    QCOMPARE(Store::open(path).value().writeStudy(0, header(u"Written"_qs)).value(), 1);
-    // The study went into that very file, and no other file was made on the way.
-    QCOMPARE(listing(folder), QStringList{u"KELVAROX.MDB"_qs});
-    QCOMPARE(listing(dir.path()), QStringList{u"Class 4b #2 ?100%25 ü"_qs});
-    QCOMPARE(Store::open(path).value().seekStudy(1).value()->name.toString(), u"Written"_qs);
-}
-
-void TestStore::missingFileIsNeverCreated_data()
-{
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<bool>("makeFolder");
-    QTest::newRow("no file in the folder") << u"KELVAROX.MDB"_qs << false;
-    QTest::newRow("no such folder") << u"gone/KELVAROX.MDB"_qs << false;
-    QTest::newRow("a folder by that name") << u"KELVAROX.MDB"_qs << true;
-}
-
-void TestStore::missingFileIsNeverCreated()
-{
-    QFETCH(QString, relative);
-    QFETCH(bool, makeFolder);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(relative);
-    if (makeFolder)
-        QVERIFY(QDir(dir.path()).mkdir(relative));
-    const QStringList before = listing(dir.path());
-    Result<Store> store = Store::open(path);
-    QCOMPARE(store.error().number, 3024);
-    QCOMPARE(store.error().sentence, u"Could not find file '%1'."_qs.arg(path));
-    QCOMPARE(listing(dir.path()), before);
-}
-
-void TestStore::damagedFile_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("number"); // of every request; 0: each its own, or none
-    const QByteArray seed = seedDatabase();
-    QVERIFY(seed.size() == 4608);
-    // Bytes changed at offsets of the seed ("offset:hex offset:hex ...").
-    const auto patched = [&](const char* changes) {
-        QByteArray b = seed;
-        for (const QByteArray& change : QByteArray(changes).split(' ')) {
-            const QList<QByteArray> parts = change.split(':');
-            const QByteArray bytes = QByteArray::fromHex(parts[1]);
-            b.replace(parts[0].toInt(), bytes.size(), bytes);
-        }
-        return b;
-    };
-    QTest::newRow("zero bytes") << QByteArray() << 3078;
-    QTest::newRow("text") << QByteArray("A letter to the parents.\r\n").repeated(40) << 3343;
-    QTest::newRow("header only") << seed.left(100) << 3049;
-    QTest::newRow("half a database") << seed.left(seed.size() / 2) << 3049;
-    QTest::newRow("schema format 9") << patched("47:09") << 3343;
-    // Files that once found trouble in a randomised run.
-    QTest::newRow("random bytes")
-        << QByteArray::fromHex(
-               "125c3c625ad690178d8e3f4769dd45cdba08f299bb21f62f93cc9d43a776d797bfed32aec08939c8"
-               "88471812111be58a29284ebd0f168f0ce59c1675bdbb7f73e2957e1e89168e8c713d35817304a8f7"
-               "deda4a23a90fddfb88bf2ba4cfd349891ca6c10916e4915ec4a69d8ced8284c94d43407571c63d51"
-               "dd83ef3bc33047eb4f30f8a08c86c54f0de5c251ca298176623b59f0d10f7575174d996d99b14ae0"
-               "28c50ea8c96ad924ec820b62a79fa07b4a9145ab514237f383fbee9887f092d6e4d2eb03fa8c6f4b"
-               "a3ebfc5b986f0a0f66a6fead123d18a42d3db36fbedd0d9c3621c54f2150e6dfd095e8316100f882"
-               "e2fe9baf254b254ac5f2a3907fbea4349792f4f55253c2468d99be3f8d5fd6d94bbd")
-        << 3343;
-    QTest::newRow("last page cut short") << seed.left(4448) << 0;
-    QTest::newRow("header fields overwritten")
-        << patched("32:1747479ac9b35b79ab8d01af635314baedb545277bcd7c96f53b3200b2fcf6bd761d48d3"
-                   "64a79b688a2ccb324a3da0b6b81b8d121d2c34961010")
-        << 0;
-    QTest::newRow("flipped yet readable") << patched("1170:08 1804:40") << 0;
-    QTest::newRow("reads fail here and there")
-        << patched("454:08 481:20 523:a6 994:60 1269:04 1952:01 1985:08 2961:46 3703:04 3910:33")
-        << 0;
-    QTest::newRow("pages damaged")
-        << patched("378:08 724:01 1112:80 1117:40 1360:08 1924:08 2031:40 2039:0b 2711:0b "
-                   "2929:41 3095:02 3216:53 3367:61 3731:81")
-        << 0;
-    QTest::newRow("schema and pages damaged")
-        << patched("404:80 911:01 1379:01 1675:02 2474:6e 2543:4b 2764:19 3248:4a 3932:19 "
-                   "4151:80 4259:08 4349:20")
-        << 0;
-    QTest::newRow("schema field renamed")
-        << patched("428:01 1259:20 1537:80 1869:20 1896:20 2540:50 3059:82 3206:47 3633:fb "
-                   "3996:19 4054:03")
-        << 0;
-}
-
-void TestStore::damagedFile()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, number);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"KELVAROX.MDB"_qs);
-    QVERIFY(writeFile(path, bytes));
-    Result<Store> store = Store::open(path);
-    if (!store) {
-        QVERIFY(store.error().number != 0 && (number == 0 || store.error().number == number));
-    } else {
-        QStringList all = reads;
-        if (number != 0) // a transaction alone reads nothing of the file
-            all << writes << u"appendPosition"_qs << u"deleteAllAnswers"_qs;
-        QCOMPARE(expectFailures(store.value(), all, number), QString());
-        QCOMPARE(readFile(path), bytes); // reading never changes the file
-        QCOMPARE(listing(dir.path()), QStringList{u"KELVAROX.MDB"_qs});
-        // Writes into it, undone, fail with a number when they fail.
-        if (!store.value().begin())
-            return;
-        QCOMPARE(expectFailures(store.value(), writes + QStringList{u"appendPosition"_qs}, 0),
-                 QString());
-        store.value().rollback();
+        for (int i = 0; i < 2000; ++i)
+            QVERIFY(store->appendAnswer(1, 1, 2 + i % 40, i, 1).ok());
+        QTemporaryDir left;
+        for (const QString& name : listing(db.folder()))
+            QVERIFY(QFile::copy(db.folder() + u'/' + name, left.filePath(name)));
+        QVERIFY(QFile::exists(left.filePath(u"KELVAROX.MDB-journal"_qs)));
+        QVERIFY(readFile(left.filePath(u"KELVAROX.MDB"_qs)) != before); // the write reached it
+        QCOMPARE(Store::open(left.filePath(u"KELVAROX.MDB"_qs)).value().answersOf(1).value().size(),
+                 size_t(4));
     }
-}
 
-void TestStore::readOnlyFile()
-{
-    TestDatabase db;
-    db.addStudy();
-    const QByteArray before = db.bytes();
-    if (!makeReadOnly(db.folder(), db.path()))
-        QSKIP("no read-only view of the folder: the superuser needs a mount namespace");
-    Result<Store> store = Store::open(db.path());
-    QVERIFY(store.ok());
-    QCOMPARE(expectFailures(store.value(), reads, 0), QString());
-    QCOMPARE(expectFailures(store.value(), writes, 3051), QString());
-    store.value().close();
-    makeWritable(db.folder(), db.path());
-    QCOMPARE(db.bytes(), before);
-    QCOMPARE(listing(db.folder()), QStringList{u"KELVAROX.MDB"_qs});
-}
+    void secondWriterWaitsForTheFirst()
+    {
+        TestDatabase db;
+        std::optional<Store> first = db.open();
+        std::optional<Store> second = db.open();
+        QVERIFY(first->begin().ok());
+        QCOMPARE(first->writeStudy(0, header(u"first"_qs)).value(), 1);
+        QCOMPARE(second->writeStudy(0, header(u"second"_qs)).error().number, 3260);
+        QCOMPARE(second->begin().error().number, 3260);
+        QVERIFY(first->commit().ok());
+        QCOMPARE(second->writeStudy(0, header(u"second"_qs)).value(), 2);
+    }
 
-void TestStore::vanishedFile()
-{
-    TestDatabase db;
-    db.addStudy();
-    std::optional<Store> store = db.open();
-    QVERIFY(store->seekStudy(1).ok());
-    QVERIFY(QFile::remove(db.path()));
-    // A write must not be taken as done when it went nowhere, nor bring the file back.
-    QCOMPARE(expectFailures(*store, writes, 3024), QString());
-    store.reset();
-    QCOMPARE(Store::open(db.path()).error().number, 3024);
-    QVERIFY(listing(db.folder()).isEmpty());
-}
+    void movedStoreKeepsItsConnection()
+    {
+        TestDatabase db;
+        Store a = std::move(*db.open());
+        Store b = std::move(a);
+        QVERIFY(b.writeStudy(0, header()).ok());
+        a.close(); // the moved-from store holds nothing to close
+        Store c = std::move(*db.open());
+        c = std::move(b);
+        QVERIFY(c.seekStudy(1).value().has_value());
+    }
 
-void TestStore::missingPiece_data()
-{
-    QTest::addColumn<QString>("breakSql");
-    QTest::addColumn<QStringList>("failing");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("piece");
-    QTest::newRow("no SOCIOMETRY")
-        << u"DROP TABLE SOCIOMETRY"_qs
-        << QStringList{u"seekStudy"_qs, u"studiesByRecord"_qs, u"namesInTableOrder"_qs,
-                       u"writeStudy"_qs, u"deleteStudy"_qs}
-        << 3078 << u"SOCIOMETRY"_qs;
-    QTest::newRow("no SOCIDATA") << u"DROP TABLE SOCIDATA"_qs
-                                 << QStringList{u"answersOf"_qs, u"appendAnswer"_qs,
-                                                u"deleteAllAnswers"_qs}
-                                 << 3078 << u"SOCIDATA"_qs;
-    QTest::newRow("no POSITION") << u"DROP TABLE POSITION"_qs
-                                 << QStringList{u"positions"_qs, u"appendPosition"_qs,
-                                                u"deletePositions"_qs}
-                                 << 3078 << u"POSITION"_qs;
-    QTest::newRow("no index PRIMARY")
-        << u"DROP INDEX \"PRIMARY\""_qs
-        << QStringList{u"seekStudy"_qs, u"studiesByRecord"_qs, u"writeStudy"_qs} << 3015
-        << u"PRIMARY"_qs;
-    QTest::newRow("no index ALTERNATE")
-        << u"DROP INDEX ALTERNATE"_qs << QStringList{u"answersOf"_qs} << 3015 << u"ALTERNATE"_qs;
-    QTest::newRow("no field NAME")
-        << u"ALTER TABLE SOCIOMETRY DROP COLUMN NAME"_qs
-        << QStringList{u"seekStudy"_qs, u"namesInTableOrder"_qs, u"writeStudy"_qs} << 3265
-        << u"NAME"_qs;
-    QTest::newRow("no field ANSWER")
-        << u"ALTER TABLE SOCIDATA DROP COLUMN ANSWER"_qs
-        << QStringList{u"answersOf"_qs, u"appendAnswer"_qs} << 3265 << u"ANSWER"_qs;
-}
+    void pathWithUnusualCharacters()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(u"Class 4b #2 ?100%25 ü"_qs);
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + u"/KELVAROX.MDB"_qs;
+        QVERIFY(TestDatabase::create(path));
+        QCOMPARE(Store::open(path).value().writeStudy(0, header(u"Written"_qs)).value(), 1);
+        // The study went into that very file, and no other file was made on the way.
+        QCOMPARE(listing(folder), QStringList{u"KELVAROX.MDB"_qs});
+        QCOMPARE(listing(dir.path()), QStringList{u"Class 4b #2 ?100%25 ü"_qs});
+        QCOMPARE(Store::open(path).value().seekStudy(1).value()->name.toString(), u"Written"_qs);
+    }
 
-void TestStore::missingPiece()
-{
-    QFETCH(QString, breakSql);
-    QFETCH(QStringList, failing);
-    QFETCH(int, number);
-    QFETCH(QString, piece);
-    TestDatabase db;
-    db.addStudy();
-    QVERIFY(db.exec(breakSql));
-    const QByteArray before = db.bytes();
-    std::optional<Store> store = db.open();
-    QCOMPARE(expectFailures(*store, failing, number), QString());
-    const std::optional<DbError> e = requests.at(failing.front())(*store);
-    QVERIFY2(e->sentence.contains(u'\'' + piece + u'\''), qPrintable(e->sentence));
-    QVERIFY(!ErrorReport::isDatabaseTrouble(number)); // never retried quietly
-    store.reset();
-    QCOMPARE(db.bytes(), before);
-}
+    void missingFileIsNeverCreated_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("makeFolder");
+        QTest::newRow("no file in the folder") << u"KELVAROX.MDB"_qs << false;
+        QTest::newRow("no such folder") << u"gone/KELVAROX.MDB"_qs << false;
+        QTest::newRow("a folder by that name") << u"KELVAROX.MDB"_qs << true;
+    }
 
-void TestStore::lockedByAnotherProgram()
-{
-    TestDatabase db;
-    db.addStudy();
-    QVERIFY(db.lock());
-    const QByteArray before = db.bytes();
-    std::optional<Store> store = db.open();
-    QStringList all;
-    for (const auto& [name, request] : requests)
-        all << name;
-    QCOMPARE(expectFailures(*store, all, 3260), QString());
-    QVERIFY(ErrorReport::isDatabaseTrouble(3260)); // retried quietly
-    QCOMPARE(db.bytes(), before);
+    void missingFileIsNeverCreated()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, makeFolder);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(relative);
+        if (makeFolder)
+            QVERIFY(QDir(dir.path()).mkdir(relative));
+        const QStringList before = listing(dir.path());
+        Result<Store> store = Store::open(path);
+        QCOMPARE(store.error().number, 3024);
+        QCOMPARE(store.error().sentence, u"Could not find file '%1'."_qs.arg(path));
+        QCOMPARE(listing(dir.path()), before);
+    }
 
-    // A trapped step retries quietly until the other program lets go.
-    ScriptedMessages messages;
-    Trap trap(u"DataForm:SaveChanges"_qs);
-    int attempts = 0;
-    QVERIFY(trap.step([&]() -> std::optional<Failure> {
-        if (++attempts == 5)
-            db.unlock();
-        return store->writeStudy(0, header()).failure();
-    }));
-    QCOMPARE(attempts, 5);
-    QCOMPARE(messages.count(), 0);
-    QCOMPARE(counts(db), (Counts{2, 4, 32}));
-}
+    void damagedFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("number"); // of every request; 0: each its own, or none
+        const QByteArray seed = seedDatabase();
+        QVERIFY(seed.size() == 4608);
+        // Bytes changed at offsets of the seed ("offset:hex offset:hex ...").
+        const auto patched = [&](const char* changes) {
+            QByteArray b = seed;
+            for (const QByteArray& change : QByteArray(changes).split(' ')) {
+                const QList<QByteArray> parts = change.split(':');
+                const QByteArray bytes = QByteArray::fromHex(parts[1]);
+                b.replace(parts[0].toInt(), bytes.size(), bytes);
+            }
+            return b;
+        };
+        QTest::newRow("zero bytes") << QByteArray() << 3078;
+        QTest::newRow("text") << QByteArray("A letter to the parents.\r\n").repeated(40) << 3343;
+        QTest::newRow("header only") << seed.left(100) << 3049;
+        QTest::newRow("half a database") << seed.left(seed.size() / 2) << 3049;
+        QTest::newRow("schema format 9") << patched("47:09") << 3343;
+        QTest::newRow("last page cut short") << seed.left(4448) << 0;
+        // Files that once found trouble in a randomised run.
+        QTest::newRow("pages damaged")
+            << patched("378:08 724:01 1112:80 1117:40 1360:08 1924:08 2031:40 2039:0b 2711:0b "
+                       "2929:41 3095:02 3216:53 3367:61 3731:81")
+            << 0;
+        QTest::newRow("schema field renamed")
+            << patched("428:01 1259:20 1537:80 1869:20 1896:20 2540:50 3059:82 3206:47 3633:fb "
+                       "3996:19 4054:03")
+            << 0;
+    }
 
-void TestStore::diskFull()
-{
-    TestDatabase db;
-    db.addStudy();
-    const int pages = db.scalar(u"PRAGMA page_count"_qs).toInt();
-    const QByteArray before = db.bytes();
-    std::optional<Store> store = db.open();
-    QVERIFY(store->execute(pragma(u"max_page_count = %1"_qs.arg(pages))).ok());
-    // Without a transaction: a study too large to fit.
-    StudyHeader big = header();
-    big.question = QString(200000, u'q');
-    QCOMPARE(store->writeStudy(0, big).error().number, 3026);
-    QVERIFY(store->seekStudy(1).ok()); // the store stays usable for what still fits
-    // In a transaction: answers until the disk is full, then rolled back.
-    QVERIFY(store->begin().ok());
-    QVERIFY(store->execute(Statements::deleteAllAnswers(1)).ok());
-    std::optional<DbError> failure;
-    for (int i = 0; i < 100000 && !failure; ++i)
-        failure = errorOf(store->appendAnswer(1, 1 + i % 10, 2 + i % 40, i, 1));
-    QCOMPARE(failure->number, 3026);
-    QVERIFY(store->rollback().ok());
-    store.reset();
-    QCOMPARE(db.bytes(), before);
-}
+    void damagedFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, number);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"KELVAROX.MDB"_qs);
+        QVERIFY(writeFile(path, bytes));
+        Result<Store> store = Store::open(path);
+        if (!store) {
+            QVERIFY(store.error().number != 0 && (number == 0 || store.error().number == number));
+        } else {
+            QStringList all = reads;
+            if (number != 0) // a transaction alone reads nothing of the file
+                all << writes << u"appendPosition"_qs << u"deleteAllAnswers"_qs;
+            QCOMPARE(expectFailures(store.value(), all, number), QString());
+            QCOMPARE(readFile(path), bytes); // reading never changes the file
+            QCOMPARE(listing(dir.path()), QStringList{u"KELVAROX.MDB"_qs});
+            // Writes into it, undone, fail with a number when they fail.
+            if (!store.value().begin())
+                return;
+            QCOMPARE(expectFailures(store.value(), writes + QStringList{u"appendPosition"_qs}, 0),
+                     QString());
+            store.value().rollback();
+        }
+    }
+
+    void readOnlyFile()
+    {
+        TestDatabase db;
+        db.addStudy();
+        const QByteArray before = db.bytes();
+        if (!makeReadOnly(db.folder(), db.path()))
+            QSKIP("no read-only view of the folder: the superuser needs a mount namespace");
+        Result<Store> store = Store::open(db.path());
+        QVERIFY(store.ok());
+        QCOMPARE(expectFailures(store.value(), reads, 0), QString());
+        QCOMPARE(expectFailures(store.value(), writes, 3051), QString());
+        store.value().close();
+        makeWritable(db.folder(), db.path());
+        QCOMPARE(db.bytes(), before);
+        QCOMPARE(listing(db.folder()), QStringList{u"KELVAROX.MDB"_qs});
+    }
+
+    void vanishedFile()
+    {
+        TestDatabase db;
+        db.addStudy();
+        std::optional<Store> store = db.open();
+        QVERIFY(store->seekStudy(1).ok());
+        QVERIFY(QFile::remove(db.path()));
+        // A write must not be taken as done when it went nowhere, nor bring the file back.
+        QCOMPARE(expectFailures(*store, writes, 3024), QString());
+        store.reset();
+        QCOMPARE(Store::open(db.path()).error().number, 3024);
+        QVERIFY(listing(db.folder()).isEmpty());
+    }
+
+    void missingPiece_data()
+    {
+        QTest::addColumn<QString>("breakSql");
+        QTest::addColumn<QStringList>("failing");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("piece");
+        QTest::newRow("no SOCIOMETRY")
+            << u"DROP TABLE SOCIOMETRY"_qs
+            << QStringList{u"seekStudy"_qs, u"studiesByRecord"_qs, u"namesInTableOrder"_qs,
+                           u"writeStudy"_qs, u"deleteStudy"_qs}
+            << 3078 << u"SOCIOMETRY"_qs;
+        QTest::newRow("no index PRIMARY")
+            << u"DROP INDEX \"PRIMARY\""_qs
+            << QStringList{u"seekStudy"_qs, u"studiesByRecord"_qs, u"writeStudy"_qs} << 3015
+            << u"PRIMARY"_qs;
+        QTest::newRow("no index ALTERNATE")
+            << u"DROP INDEX ALTERNATE"_qs << QStringList{u"answersOf"_qs} << 3015
+            << u"ALTERNATE"_qs;
+        QTest::newRow("no field NAME")
+            << u"ALTER TABLE SOCIOMETRY DROP COLUMN NAME"_qs
+            << QStringList{u"seekStudy"_qs, u"namesInTableOrder"_qs, u"writeStudy"_qs} << 3265
+            << u"NAME"_qs;
+        QTest::newRow("no field ANSWER")
+            << u"ALTER TABLE SOCIDATA DROP COLUMN ANSWER"_qs
+            << QStringList{u"answersOf"_qs, u"appendAnswer"_qs} << 3265 << u"ANSWER"_qs;
+    }
+
+    void missingPiece()
+    {
+        QFETCH(QString, breakSql);
+        QFETCH(QStringList, failing);
+        QFETCH(int, number);
+        QFETCH(QString, piece);
+        TestDatabase db;
+        db.addStudy();
+        QVERIFY(db.exec(breakSql));
+        const QByteArray before = db.bytes();
+        std::optional<Store> store = db.open();
+        QCOMPARE(expectFailures(*store, failing, number), QString());
+        const std::optional<DbError> e = requests.at(failing.front())(*store);
+        QVERIFY2(e->sentence.contains(u'\'' + piece + u'\''), qPrintable(e->sentence));
+        QVERIFY(!ErrorReport::isDatabaseTrouble(number)); // never retried quietly
+        store.reset();
+        QCOMPARE(db.bytes(), before);
+    }
+
+    void lockedByAnotherProgram()
+    {
+        TestDatabase db;
+        db.addStudy();
+        QVERIFY(db.lock());
+        const QByteArray before = db.bytes();
+        std::optional<Store> store = db.open();
+        QStringList all;
+        for (const auto& [name, request] : requests)
+            all << name;
+        QCOMPARE(expectFailures(*store, all, 3260), QString());
+        QVERIFY(ErrorReport::isDatabaseTrouble(3260)); // retried quietly
+        QCOMPARE(db.bytes(), before);
+
+        // Once the other program lets go, the same store writes.
+        QVERIFY(db.unlock());
+        QVERIFY(store->writeStudy(0, header()).ok());
+        QCOMPARE(counts(db), (Counts{2, 4, 32}));
+    }
+
+    void diskFull()
+    {
+        TestDatabase db;
+        db.addStudy();
+        const int pages = db.scalar(u"PRAGMA page_count"_qs).toInt();
+        const QByteArray before = db.bytes();
+        std::optional<Store> store = db.open();
+        QVERIFY(store->execute(pragma(u"max_page_count = %1"_qs.arg(pages))).ok());
+        // Without a transaction: a study too large to fit.
+        StudyHeader big = header();
+        big.question = QString(200000, u'q');
+        QCOMPARE(store->writeStudy(0, big).error().number, 3026);
+        QVERIFY(store->seekStudy(1).ok()); // the store stays usable for what still fits
+        // In a transaction: answers until the disk is full, then rolled back.
+        QVERIFY(store->begin().ok());
+        QVERIFY(store->execute(Statements::deleteAllAnswers(1)).ok());
+        std::optional<DbError> failure;
+        for (int i = 0; i < 100000 && !failure; ++i)
+            failure = errorOf(store->appendAnswer(1, 1 + i % 10, 2 + i % 40, i, 1));
+        QCOMPARE(failure->number, 3026);
+        QVERIFY(store->rollback().ok());
+        store.reset();
+        QCOMPARE(db.bytes(), before);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestStore)
 #include "tst_store.moc"
