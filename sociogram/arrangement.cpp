@@ -19,11 +19,6 @@ namespace {
 
 using Step = std::optional<Failure>;
 
-bool isLabelIndex(Long i)
-{
-    return i >= 1 && i <= LabelSet::MaxIndex;
-}
-
 } // namespace
 
 void SociogramState::LineDraw()
@@ -39,7 +34,7 @@ void SociogramState::LineDraw()
 void SociogramState::AlignSquare()
 {
     std::optional<float> tagRadius;
-    if (const SubjectLabel* label = isLabelIndex(DragIndex) ? labels.get(DragIndex) : nullptr)
+    if (const SubjectLabel* label = LabelSet::isIndex(DragIndex) ? labels.get(DragIndex) : nullptr)
         tagRadius = static_cast<float>(Numbers::leadingValue(label->Tag));
     Layout::alignSquare(snap, DropX, DropY, area(), tagRadius);
 }
@@ -54,7 +49,7 @@ void SociogramState::beginDrag(int subject, Single grabX, Single grabY)
 void SociogramState::recordDrop(float left, float top)
 {
     // Row 0 is the template's and stays (0, 0); a position beyond 16 bits is left out.
-    if (!isLabelIndex(DragIndex))
+    if (!LabelSet::isIndex(DragIndex))
         return;
     auto& pos = Global::LabelPos[static_cast<std::size_t>(DragIndex)];
     if (const std::optional<Integer> x = Numbers::toInteger(left))
@@ -76,7 +71,7 @@ void SociogramState::dropOnBackground(Single x, Single y)
         left = snap.snapX - labelSize().width / 2;
         top = snap.snapY - labelSize().height / 2;
     }
-    if (isLabelIndex(DragIndex))
+    if (LabelSet::isIndex(DragIndex))
         labels.move(DragIndex, left, top);
     recordDrop(left, top);
     PositionsSaved = Global::False;
@@ -93,7 +88,7 @@ bool SociogramState::restoreRow(Trap& trap, const PositionRow& row)
         Integer x = 0, y = 0;
         if (Step f = FieldValue::wholeLong(row.label, i))
             return f;
-        if (!isLabelIndex(i))
+        if (!LabelSet::isIndex(i))
             return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
         if (Step f = FieldValue::wholeInteger(row.x, x))
             return f;
@@ -163,7 +158,7 @@ bool SociogramState::replaceArrangement(Trap& trap)
         const Long n = DataGrid().Rows() - ChoiceGrid::FixedRows;
         for (Long i = 1; i <= n; ++i) {
             const bool added = trap.step([&]() -> Step {
-                if (!isLabelIndex(i))
+                if (!LabelSet::isIndex(i))
                     return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
                 const auto& pos = Global::LabelPos[static_cast<std::size_t>(i)];
                 return store

@@ -26,6 +26,8 @@ class LabelSet : public QObject {
     Q_OBJECT
 public:
     static constexpr int MaxIndex = Codes::MaxSubjects;
+    // An index a label can have: 1..MaxIndex.
+    static constexpr bool isIndex(long long i) { return i >= 1 && i <= MaxIndex; }
 
     LabelSet();
 

@@ -20,11 +20,6 @@ namespace {
 
 using Step = std::optional<Failure>;
 
-bool isLabelIndex(Long i)
-{
-    return i >= 1 && i <= LabelSet::MaxIndex;
-}
-
 Failure missingLabel(Long i)
 {
     return {Codes::ErrorNumber::MissingLabel,
@@ -49,7 +44,7 @@ QString twoDigits(Long s)
 
 Step storeCoordinate(Long i, int axis, double value)
 {
-    if (!isLabelIndex(i))
+    if (!LabelSet::isIndex(i))
         return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
     const std::optional<Integer> v = Numbers::toInteger(value);
     if (!v)
@@ -247,7 +242,7 @@ void SociogramState::countChoices(Trap& trap)
                 continue;
             ++count;
             trap.step([&]() -> Step {
-                if (!isLabelIndex(s))
+                if (!LabelSet::isIndex(s))
                     return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
                 Global::ChoicesReceived[static_cast<std::size_t>(s)] = count;
                 return std::nullopt;
