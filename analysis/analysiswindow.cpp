@@ -20,7 +20,6 @@
 
 namespace {
 
-const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;All files (*)");
 const QString GraphFilter = QStringLiteral("GraphML files (*.graphml);;All files (*)");
 
 QPointer<AnalysisWindow>& openWindow()
@@ -167,9 +166,13 @@ void AnalysisWindow::refreshFigures()
         figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedText(current.skipped));
 }
 
-void AnalysisWindow::saveText(const QString& caption, const QString& filter, const QString& text)
+const QString AnalysisWindow::CsvFilter =
+    QStringLiteral("Comma-separated files (*.csv);;All files (*)");
+
+void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QString& filter,
+                              const QString& text)
 {
-    const QString path = saveFileName()(this, caption, filter);
+    const QString path = saveFileName()(parent, caption, filter);
     if (path.isEmpty())
         return;
     QString error;
@@ -180,17 +183,17 @@ void AnalysisWindow::saveText(const QString& caption, const QString& filter, con
 
 void AnalysisWindow::ExportTable_Click()
 {
-    saveText(QStringLiteral("Export Table"), CsvFilter, analysisTableCsv(current, method()));
+    saveText(this, QStringLiteral("Export Table"), CsvFilter, analysisTableCsv(current, method()));
 }
 
 void AnalysisWindow::ExportChoices_Click()
 {
-    saveText(QStringLiteral("Export Choices"), CsvFilter, choicesEdgeListCsv(shownChoices));
+    saveText(this, QStringLiteral("Export Choices"), CsvFilter, choicesEdgeListCsv(shownChoices));
 }
 
 void AnalysisWindow::ExportGraph_Click()
 {
-    saveText(QStringLiteral("Export GraphML"), GraphFilter, choicesGraphMl(shownChoices));
+    saveText(this, QStringLiteral("Export GraphML"), GraphFilter, choicesGraphMl(shownChoices));
 }
 
 void showAnalysis(const ChoiceSet& choices, QWidget* parent)

@@ -39,6 +39,11 @@ public:
     using SaveFileName =
         std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
     static SaveFileName& saveFileName();
+    // Asks where (through saveFileName) and writes the text there; a file that cannot be
+    // written is said in a message. The groups window saves its CSV the same way.
+    static void saveText(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& text);
+    static const QString CsvFilter;
 
 public Q_SLOTS:
     void ExportTable_Click();
@@ -47,7 +52,6 @@ public Q_SLOTS:
 
 private:
     void refreshFigures();
-    void saveText(const QString& caption, const QString& filter, const QString& text);
 
     ChoiceSet shownChoices;
     SociometricAnalysis current;

@@ -1,7 +1,7 @@
 #include "groupswindow.h"
 
 #include "analysiswindow.h"
-#include "exports.h"
+#include "busypointer.h"
 #include "forms.h"
 #include "groupcolours.h"
 #include "messages.h"
@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,8 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;All files (*)");
 
 QPointer<GroupsWindow>& openWindow()
 {
@@ -181,9 +178,10 @@ void GroupsWindow::MakeGroups_Click()
         MsgBox(problem, Buttons::Ok, Icon::Exclamation);
         return;
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    made = Groups::makeGroups(shownClass, g);
-    QGuiApplication::restoreOverrideCursor();
+    {
+        const BusyPointer busy;
+        made = Groups::makeGroups(shownClass, g);
+    }
     showResult();
     if (onSociogram->isChecked())
         showOnSociogram(true);
@@ -284,14 +282,8 @@ void GroupsWindow::ExportGroups_Click()
 {
     if (!made)
         return;
-    const QString path =
-        AnalysisWindow::saveFileName()(this, QStringLiteral("Export Groups"), CsvFilter);
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!writeTextFile(path, Groups::groupsCsv(shownClass, *made), &error))
-        MsgBox(QStringLiteral("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
-               Icon::Exclamation);
+    AnalysisWindow::saveText(this, QStringLiteral("Export Groups"), AnalysisWindow::CsvFilter,
+                             Groups::groupsCsv(shownClass, *made));
 }
 
 void GroupsWindow::closeEvent(QCloseEvent* event)

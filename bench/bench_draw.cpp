@@ -5,6 +5,7 @@
 // loop drawing the same 800 lines on the same image.
 
 #include "choicegrid.h"
+#include "codes.h"
 #include "forms.h"
 #include "globals.h"
 #include "linesteps.h"
@@ -26,9 +27,9 @@ namespace {
 constexpr int Subjects = 40;
 constexpr int Slots = 10;
 constexpr int StudyRecord = 1;
-constexpr qreal DrawW = 6915;
-constexpr qreal DrawH = 6630;
-constexpr qreal LabelSide = 360;
+constexpr qreal DrawW = Codes::Geometry::DesignWidth;
+constexpr qreal DrawH = Codes::Geometry::DesignHeight;
+constexpr qreal LabelSide = Codes::Geometry::LabelSide;
 constexpr qreal PixelsPerTwip = 1.0 / 15; // the window at 96 DPI
 constexpr int ExpectedLines = 2 * Subjects * Slots;
 
