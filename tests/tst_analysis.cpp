@@ -217,6 +217,7 @@ private Q_SLOTS:
                     : u"Popular Rejected Controversial Neglected Unclassified Average Average Average Average Unclassified"_qs);
         }
         QVERIFY(near(a.subjects[0].zLikedMost, 2.040));
+        QVERIFY(near(a.subjects[0].zLikedLeast, -0.874));
         QVERIFY(near(a.subjects[0].socialPreference, 1.970));
         QVERIFY(near(a.subjects[2].socialImpact, 2.165));
         QVERIFY(near(a.subjects[9].socialPreference, -0.788));
