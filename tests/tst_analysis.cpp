@@ -461,6 +461,8 @@ private Q_SLOTS:
         QVERIFY(writeFile(latin, "Sch\xFCler;Wahl\n1;2\n"));
         QVERIFY(readTextFile(utf8)->contains(u"Sch\u00fcler"_qs));
         QVERIFY(readTextFile(latin)->startsWith(u"Sch\u00fcler"_qs));
+        QString error;
+        QVERIFY(!readTextFile(dir.filePath(u"missing.csv"_qs), &error) && !error.isEmpty());
         const QString out = dir.filePath(u"table.csv"_qs);
         QVERIFY(writeTextFile(out, u"Sch\u00fcler\n"_qs));
         QCOMPARE(fileText(out), u"Sch\u00fcler\n"_qs);
