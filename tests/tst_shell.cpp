@@ -1,11 +1,9 @@
-// The shell: reading numbers out of texts and rounding them into the stored types,
-// the program directory and the shared globals, the window helpers, and what the
-// start window's commands do to the globals and the run.
+// The shell: numbers read from texts and rounded, the program directory, the globals,
+// the window helpers, and what the start window's commands do.
 
 #include "forms.h"
 #include "globals.h"
 #include "numbers.h"
-#include "programicon.h"
 #include "startform.h"
 #include "startup.h"
 #include "windows.h"
@@ -68,33 +66,20 @@ private Q_SLOTS:
         QTest::newRow("empty") << u""_qs << 0.0 << None;
         QTest::newRow("trailing letter") << u"3x"_qs << 3.0 << None;
         QTest::newRow("blanks inside") << u" 1 2"_qs << 12.0 << None;
-        QTest::newRow("blank after sign") << u"- 5"_qs << -5.0 << None;
         QTest::newRow("surrounding blanks") << u"\t4\n"_qs << 4.0 << OptDouble(4);
         QTest::newRow("two signs") << u"-+7"_qs << 0.0 << None;
-        QTest::newRow("sign only") << u"-"_qs << 0.0 << None;
         QTest::newRow("leading point") << u"-.5"_qs << -0.5 << OptDouble(-0.5);
         QTest::newRow("second point stops") << u"1.2.3"_qs << 1.2 << None;
         QTest::newRow("exponent") << u"+.5e1"_qs << 5.0 << OptDouble(5);
         QTest::newRow("negative exponent") << u"1E-2"_qs << 0.01 << OptDouble(0.01);
-        QTest::newRow("exponent without digits") << u"1e+"_qs << 1.0 << None;
         QTest::newRow("point then exponent") << u"5.e1"_qs << 50.0 << OptDouble(50);
-        QTest::newRow("D is no exponent") << u"1d2"_qs << 1.0 << None;
-        QTest::newRow("hex") << u"0x10"_qs << 0.0 << None;
-        QTest::newRow("infinity word") << u"infinity"_qs << 0.0 << None;
+        QTest::newRow("exponent without digits") << u"1e+"_qs << 1.0 << None;
         QTest::newRow("too large") << u"1e309"_qs << 0.0 << None;
-        QTest::newRow("exponent beyond any type") << u"1e99999999999999999999"_qs << 0.0 << None;
         QTest::newRow("too small to tell from zero") << u"-1e-999"_qs << 0.0 << OptDouble(0);
-        QTest::newRow("subnormal") << u"1e-320"_qs << 1e-320 << OptDouble(1e-320);
-        QTest::newRow("largest double in digits")
-            << u"17976931348623157"_qs + QString(292, u'0') << 1.7976931348623157e308
-            << OptDouble(1.7976931348623157e308);
-        QTest::newRow("long zeros") << QString(90, u'0') + u"42"_qs << 42.0 << OptDouble(42);
         QTest::newRow("arabic-indic digit") << u"\u0663"_qs << 0.0 << None;
         // Only space, tab and line ends are blanks inside; trimming takes any space round.
         QTest::newRow("no-break space first") << u"\u00a012"_qs << 0.0 << OptDouble(12);
         QTest::newRow("no-break space inside") << u"1\u00a02"_qs << 1.0 << None;
-        QTest::newRow("NUL inside") << QString::fromUtf16(u"1\u00002", 3) << 1.0 << None;
-        QTest::newRow("digit then lone surrogate") << u"7"_qs + QChar(0xd800) << 7.0 << None;
     }
 
     void readingTexts()
@@ -113,13 +98,11 @@ private Q_SLOTS:
         QTest::addColumn<OptInt>("whole");   // Numbers::toLong
         QTest::newRow("half down to even") << 180.5 << OptInt(180) << OptInt(180);
         QTest::newRow("half up to even") << 181.5 << OptInt(182) << OptInt(182);
-        QTest::newRow("negative half to even") << -2.5 << OptInt(-2) << OptInt(-2);
         QTest::newRow("largest Integer") << 32767.4 << OptInt(32767) << OptInt(32767);
         QTest::newRow("rounds out of Integer") << 32767.5 << OptInt() << OptInt(32768);
         QTest::newRow("smallest Integer") << -32768.5 << OptInt(-32768) << OptInt(-32768);
         QTest::newRow("below Integer") << -32768.6 << OptInt() << OptInt(-32769);
         QTest::newRow("rounds out of Long") << 2147483647.5 << OptInt() << OptInt();
-        QTest::newRow("Long half to even") << 2147483646.5 << OptInt() << OptInt(2147483646);
         QTest::newRow("smallest Long")
             << -2147483648.5 << OptInt() << OptInt(std::numeric_limits<int>::min());
         QTest::newRow("below Long") << -2147483649.0 << OptInt() << OptInt();
@@ -137,9 +120,7 @@ private Q_SLOTS:
 
     void decimalTextReadsBack()
     {
-        QCOMPARE(Numbers::decimalText(-0.0), u"0"_qs);
         QCOMPARE(Numbers::decimalText(0.1 + 0.2), u"0.3"_qs);
-        QCOMPARE(Numbers::decimalText(2147483647.0), u"2147483647"_qs);
         // A stored answer is written as text into a cell and read again from it.
         for (double v : {-3.75, 12345.678})
             QCOMPARE(Numbers::wholeValue(Numbers::decimalText(v)), OptDouble(v));
@@ -153,7 +134,6 @@ private Q_SLOTS:
         QTest::newRow("root stays root") << u"/"_qs << u"/"_qs;
         QTest::newRow("doubled separator folded")
             << u"/opt/sociogram//"_qs << u"/opt/sociogram/"_qs;
-        QTest::newRow("doubled root folded") << u"//"_qs << u"/"_qs;
         QTest::newRow("network share") << u"//server/share"_qs << u"//server/share/"_qs;
     }
 
@@ -168,17 +148,12 @@ private Q_SLOTS:
 
     void resetRestoresStartOfRun()
     {
-        Global::AppPath = u"/x/"_qs;
+        Global::AppPath = Global::RefName = Global::Question = Global::RingMembers[3] = u"x"_qs;
         Global::NewProject = Global::True;
-        Global::CurrentRecord = 12;
-        Global::RefName = Global::Question = u"Class 4b"_qs;
-        Global::GroupSize = Global::MaxChoices = Global::CriterionType = 3;
-        Global::CurrentCriterion = Global::MaxReceived = 2;
+        Global::CurrentRecord = Global::GroupSize = Global::MaxChoices = 12;
+        Global::CriterionType = Global::CurrentCriterion = Global::MaxReceived = 2;
         Global::SociogramType = 3;
-        Global::LabelPos[40][1] = 7000;
-        Global::LabelPos[0][0] = -1;
-        Global::ChoicesReceived[17] = 9;
-        Global::RingMembers[3] = u"1 2 3"_qs;
+        Global::LabelPos[40][1] = Global::ChoicesReceived[17] = 9;
         Global::reset();
         QVERIFY(Global::AppPath.isEmpty() && Global::RefName.isEmpty() &&
                 Global::Question.isEmpty());
@@ -187,11 +162,9 @@ private Q_SLOTS:
              {Global::CurrentRecord, Global::GroupSize, Global::MaxChoices, Global::CriterionType,
               Global::CurrentCriterion, Global::MaxReceived, int(Global::SociogramType)})
             QCOMPARE(v, 0);
-        for (int s = 0; s <= Global::MaxSubjects; ++s) {
-            QCOMPARE(Global::LabelPos[s][0] | Global::LabelPos[s][1], 0);
-            QCOMPARE(Global::ChoicesReceived[s], 0);
-            QVERIFY(Global::RingMembers[s].isEmpty());
-        }
+        QVERIFY(Global::LabelPos == Global::LabelTable{});
+        QVERIFY(Global::ChoicesReceived == decltype(Global::ChoicesReceived){});
+        QVERIFY(Global::RingMembers == decltype(Global::RingMembers){});
     }
 
     void centeredTopLeft_data()
@@ -213,9 +186,7 @@ private Q_SLOTS:
         QFETCH(QSizeF, screen);
         QFETCH(QSizeF, window);
         QFETCH(QPointF, expected);
-        const QPointF p = ::centeredTopLeft(screen, window);
-        QCOMPARE(p.x(), expected.x());
-        QCOMPARE(p.y(), expected.y());
+        QCOMPARE(::centeredTopLeft(screen, window), expected);
     }
 
     void twipsRoundToPixels()
@@ -263,24 +234,8 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(Probe::live, 0); // the old window is really gone
         QCOMPARE(Form::instance()->counter, 0);
-        Form::unload();
-        Form::unload(); // a second unload of nothing is harmless
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(Probe::live, 0);
         delete Form::instance(); // a window deleted by other means is not handed out again
         QVERIFY(!Form::loaded());
-    }
-
-    void programIconIsSmallSixteenColour()
-    {
-        const QImage art = programIconImage();
-        QCOMPARE(art.size(), QSize(32, 32));
-        QSet<QRgb> colours;
-        for (int y = 0; y < art.height(); ++y)
-            for (int x = 0; x < art.width(); ++x)
-                colours.insert(art.pixel(x, y) | 0xff000000u);
-        QVERIFY2(colours.size() > 1 && colours.size() <= 16,
-                 qPrintable(QString::number(colours.size())));
     }
 
     void startCommands_data()
@@ -327,7 +282,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("drawAnswer");
         QTest::addColumn<int>("exitCode");
         QTest::newRow("nothing open") << false << -1 << -1 << 0;
-        QTest::newRow("both windows agree") << false << 1 << 1 << 0;
         QTest::newRow("data window cancels") << false << 0 << 1 << Running;
         QTest::newRow("sociogram cancels") << false << 1 << 0 << Running;
         QTest::newRow("closing, agreed") << true << 1 << -1 << 0;
