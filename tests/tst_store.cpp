@@ -1,7 +1,5 @@
-// The study database layer: what each request reads, writes and removes, study
-// numbers, transactions between two programs and cut off half-way, and every way the
-// file can be wrong (missing, damaged, read-only, vanished, incomplete, locked, full).
-// A failure always comes back as a numbered error and leaves the file as it was.
+// The study database layer: what each request writes and removes, transactions, and
+// every way the file can be wrong. A failure is a numbered error and leaves the file as it was.
 
 #include "errorreport.h"
 #include "store.h"
@@ -95,22 +93,6 @@ QString expectFailures(Store& store, const QStringList& names, int number)
     return {};
 }
 
-// The database the kept damaged files below were made from: small pages, so that
-// each of them holds a piece of one table.
-QByteArray seedDatabase()
-{
-    TestDatabase db(512);
-    db.exec(u"INSERT INTO SOCIOMETRY (NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE) VALUES "
-            "('Class 4b', 12, 3, 'Who would you sit next to?', 3), "
-            "('Class 4b', 6, 1, 'Whom do you trust?', 1), ('Team', 40, 10, 'Q', 2)"_qs);
-    for (int s = 2; s <= 13; ++s)
-        for (int c = 1; c <= 3; ++c)
-            db.addAnswer(1, 1 + c % 2, s, c, (s + c) % 12 + 1);
-    for (int l = 1; l <= 12; ++l)
-        db.addPosition(1, 3, l, l * 300, l * 200);
-    return db.bytes();
-}
-
 // Binds `folder` over itself read-only in a mount namespace of this process's own, so
 // that even the superuser cannot write there; other users are stopped by permissions.
 bool makeReadOnly(const QString& folder, const QString& file)
@@ -152,15 +134,9 @@ private Q_SLOTS:
         QTest::newRow("all answers") << Statements::deleteAllAnswers(1) << Counts{2, 4, 24};
         QTest::newRow("negative answers")
             << Statements::deleteAnswersOfType(1, 2) << Counts{2, 7, 24};
-        QTest::newRow("positive answers")
-            << Statements::deleteAnswersOfType(1, 1) << Counts{2, 5, 24};
         QTest::newRow("header only") << Statements::deleteStudy(1) << Counts{1, 8, 24};
-        QTest::newRow("study's answers") << Statements::deleteStudyAnswers(1) << Counts{2, 4, 24};
         QTest::newRow("every layout") << Statements::deleteStudyPositions(1) << Counts{2, 8, 8};
         QTest::newRow("one layout") << Statements::deletePositions(1, 3) << Counts{2, 8, 16};
-        QTest::newRow("layout never saved")
-            << Statements::deletePositions(1, 2) << Counts{2, 8, 24};
-        QTest::newRow("unknown study") << Statements::deleteStudy(99) << Counts{2, 8, 24};
     }
 
     void statementRemoves()
@@ -181,49 +157,10 @@ private Q_SLOTS:
         TestDatabase db;
         std::optional<Store> store = db.open();
         QCOMPARE(store->writeStudy(0, header(u"A"_qs)).value(), 1);
-        QCOMPARE(store->writeStudy(0, header(u"B"_qs)).value(), 2);
-        QVERIFY(store->execute(Statements::deleteStudy(2)).ok());
-        QCOMPARE(store->writeStudy(0, header(u"C"_qs)).value(), 3);
         QVERIFY(store->execute(Statements::deleteStudy(1)).ok());
-        QVERIFY(store->execute(Statements::deleteStudy(3)).ok());
-        QCOMPARE(store->writeStudy(0, header(u"D"_qs)).value(), 4); // not even in an empty table
-        // A study deleted while its window still shows it is saved as a new study.
-        QCOMPARE(store->writeStudy(3, header(u"C again"_qs)).value(), 5);
-        // A stored study keeps its number when it is written again.
-        QCOMPARE(store->writeStudy(4, {u"D, renamed"_qs, 40, 10, u"Whom?"_qs, 2}).value(), 4);
-        QCOMPARE(db.dump(),
-                 (QStringList{u"SOCIOMETRY|4|D, renamed|40|10|Whom?|2"_qs,
-                              u"SOCIOMETRY|5|C again|12|3|Who would you sit next to?|3"_qs}));
-    }
-
-    void rowsRoundTrip()
-    {
-        TestDatabase db;
-        db.addStudy({.name = u"Same"_qs, .layouts = {}});
-        db.addStudy({.name = u"Same"_qs, .layouts = {3}});
-        std::optional<Store> store = db.open();
-        const StudyRow two = *store->seekStudy(2).value();
-        QCOMPARE(
-            (QVariantList{two.record, two.name, two.groupSize, two.choices, two.criterionType}),
-            (QVariantList{2, u"Same"_qs, 8, 3, 3}));
-        QVERIFY(!store->seekStudy(3).value().has_value());
-
-        QVERIFY(store->execute(Statements::deleteAllAnswers(2)).ok());
-        QVERIFY(store->appendAnswer(2, 3, 41, 2.5, 2).ok());
-        const AnswerRow a = store->answersOf(2).value().at(0);
-        QCOMPARE((QVariantList{a.header, a.answerType, a.individual, a.choice, a.answer}),
-                 (QVariantList{2, 2, 41, 3, 2.5}));
-        QCOMPARE(store->answersOf(1).value().size(), size_t(4));
-        QVERIFY(store->answersOf(0).value().empty()); // a study never saved has none
-
-        QVERIFY(store->deletePositions(2, 3).ok());
-        QVERIFY(store->appendPosition(2, 3, 40, -32768, 32767).ok());
-        QVERIFY(store->appendPosition(2, 3, 1, 0, 15).ok());
-        const std::vector<PositionRow> p = store->savedPositions(2, 3).value();
-        QCOMPARE(p.size(), size_t(2)); // in the order they were written
-        QCOMPARE((QVariantList{p[0].header, p[0].sociogram, p[0].label, p[0].x, p[0].y}),
-                 (QVariantList{2, 3, 40, -32768, 32767}));
-        QCOMPARE(p[1].label.toInt(), 1);
+        QCOMPARE(store->writeStudy(1, header(u"B"_qs)).value(), 2); // deleted: saved as new
+        QCOMPARE(store->writeStudy(2, {u"C"_qs, 40, 10, u"Whom?"_qs, 2}).value(), 2);
+        QCOMPARE(db.dump(), QStringList{u"SOCIOMETRY|2|C|40|10|Whom?|2"_qs});
     }
 
     void transactions()
@@ -234,7 +171,6 @@ private Q_SLOTS:
         {
             std::optional<Store> store = db.open();
             QVERIFY(store->begin().ok());
-            QVERIFY(store->execute(Statements::deleteAllAnswers(1)).ok());
             QVERIFY(store->writeStudy(0, header()).ok());
             QVERIFY(store->rollback().ok());
             QVERIFY(store->rollback().ok()); // nothing left to undo is not an error
@@ -246,14 +182,12 @@ private Q_SLOTS:
         QVERIFY(store->begin().ok());
         QVERIFY(store->execute(Statements::deleteStudyAnswers(1)).ok());
         QVERIFY(store->commit().ok());
-        QVERIFY(!store->inTransaction());
         QCOMPARE(counts(db), (Counts{1, 0, 32}));
     }
 
     void cutOffWriteLeavesTheEarlierFile()
     {
-        // The file and its journal as a kill in the middle of a write leaves them, with
-        // changed pages already in the file: the next opening must find the study whole.
+        // A copy of the file and journal taken mid-write, as a kill would leave them.
         TestDatabase db;
         db.addStudy();
         const QByteArray before = db.bytes();
@@ -270,31 +204,6 @@ private Q_SLOTS:
         QVERIFY(readFile(left.filePath(u"KELVAROX.MDB"_qs)) != before); // the write reached it
         QCOMPARE(Store::open(left.filePath(u"KELVAROX.MDB"_qs)).value().answersOf(1).value().size(),
                  size_t(4));
-    }
-
-    void secondWriterWaitsForTheFirst()
-    {
-        TestDatabase db;
-        std::optional<Store> first = db.open();
-        std::optional<Store> second = db.open();
-        QVERIFY(first->begin().ok());
-        QCOMPARE(first->writeStudy(0, header(u"first"_qs)).value(), 1);
-        QCOMPARE(second->writeStudy(0, header(u"second"_qs)).error().number, 3260);
-        QCOMPARE(second->begin().error().number, 3260);
-        QVERIFY(first->commit().ok());
-        QCOMPARE(second->writeStudy(0, header(u"second"_qs)).value(), 2);
-    }
-
-    void movedStoreKeepsItsConnection()
-    {
-        TestDatabase db;
-        Store a = std::move(*db.open());
-        Store b = std::move(a);
-        QVERIFY(b.writeStudy(0, header()).ok());
-        a.close(); // the moved-from store holds nothing to close
-        Store c = std::move(*db.open());
-        c = std::move(b);
-        QVERIFY(c.seekStudy(1).value().has_value());
     }
 
     void pathWithUnusualCharacters()
@@ -339,33 +248,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("number"); // of every request; 0: each its own, or none
-        const QByteArray seed = seedDatabase();
-        QVERIFY(seed.size() == 4608);
-        // Bytes changed at offsets of the seed ("offset:hex offset:hex ...").
-        const auto patched = [&](const char* changes) {
-            QByteArray b = seed;
-            for (const QByteArray& change : QByteArray(changes).split(' ')) {
-                const QList<QByteArray> parts = change.split(':');
-                const QByteArray bytes = QByteArray::fromHex(parts[1]);
-                b.replace(parts[0].toInt(), bytes.size(), bytes);
-            }
-            return b;
-        };
+        TestDatabase db(512); // small pages: a cut at any page boundary keeps some tables
+        db.addStudy();
+        db.addStudy();
+        const QByteArray seed = db.bytes();
         QTest::newRow("zero bytes") << QByteArray() << 3078;
         QTest::newRow("text") << QByteArray("A letter to the parents.\r\n").repeated(40) << 3343;
         QTest::newRow("header only") << seed.left(100) << 3049;
         QTest::newRow("half a database") << seed.left(seed.size() / 2) << 3049;
-        QTest::newRow("schema format 9") << patched("47:09") << 3343;
-        QTest::newRow("last page cut short") << seed.left(4448) << 0;
-        // Files that once found trouble in a randomised run.
-        QTest::newRow("pages damaged")
-            << patched("378:08 724:01 1112:80 1117:40 1360:08 1924:08 2031:40 2039:0b 2711:0b "
-                       "2929:41 3095:02 3216:53 3367:61 3731:81")
-            << 0;
-        QTest::newRow("schema field renamed")
-            << patched("428:01 1259:20 1537:80 1869:20 1896:20 2540:50 3059:82 3206:47 3633:fb "
-                       "3996:19 4054:03")
-            << 0;
+        QTest::newRow("schema format 9") << QByteArray(seed).replace(47, 1, "\x09") << 3343;
+        QTest::newRow("last page cut short") << seed.left(seed.size() - 160) << 0;
     }
 
     void damagedFile()
@@ -499,12 +391,6 @@ private Q_SLOTS:
         const QByteArray before = db.bytes();
         std::optional<Store> store = db.open();
         QVERIFY(store->execute(pragma(u"max_page_count = %1"_qs.arg(pages))).ok());
-        // Without a transaction: a study too large to fit.
-        StudyHeader big = header();
-        big.question = QString(200000, u'q');
-        QCOMPARE(store->writeStudy(0, big).error().number, 3026);
-        QVERIFY(store->seekStudy(1).ok()); // the store stays usable for what still fits
-        // In a transaction: answers until the disk is full, then rolled back.
         QVERIFY(store->begin().ok());
         QVERIFY(store->execute(Statements::deleteAllAnswers(1)).ok());
         std::optional<DbError> failure;
