@@ -1,5 +1,5 @@
-// The groups core: hand-built classes with a known best grouping, the reports on one
-// grouping, and small random classes against an enumerator of every grouping.
+// The groups core: hand-built classes, the reports, and small random classes against an
+// enumerator of every grouping.
 #include "groups.h"
 
 #include <QtTest>
@@ -92,188 +92,149 @@ Class randomClass(int n, int positive, int negative, unsigned seed)
 class TestGroups : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void bestGrouping_data();
-    void bestGrouping();
-    void rejectionsThatCannotBeAvoided();
-    void reportsForTheTeacher();
-    void optimalOnSmallClasses_data();
-    void optimalOnSmallClasses();
-    void sameGroupsEveryRun();
-    void groupCounts_data();
-    void groupCounts();
-};
+    void bestGrouping_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("groups");
+        QTest::addColumn<QString>("positive");
+        QTest::addColumn<QString>("negative");
+        QTest::addColumn<QString>("together"); // pairs that must share a group
+        QTest::addColumn<QString>("apart");    // pairs that must not
+        QTest::addColumn<QList<int>>("scores");
+        QTest::addColumn<int>("ignored");
 
-void TestGroups::bestGrouping_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("groups");
-    QTest::addColumn<QString>("positive");
-    QTest::addColumn<QString>("negative");
-    QTest::addColumn<QString>("together"); // pairs that must share a group
-    QTest::addColumn<QString>("apart");    // pairs that must not
-    QTest::addColumn<QList<int>>("scores");
-    QTest::addColumn<int>("ignored");
-
-    QTest::newRow("two cliques") << 8 << 2
-                                 << "1-2 1-3 1-4 2-1 2-3 2-4 3-1 3-2 3-4 4-1 4-2 4-3 "
-                                    "5-6 5-7 5-8 6-5 6-7 6-8 7-5 7-6 7-8 8-5 8-6 8-7 4-5"
-                                 << ""
-                                 << "1-2 2-3 3-4 5-6 6-7 7-8"
-                                 << "4-5" << QList<int>{0, 8, 24} << 0;
-    QTest::newRow("chooser rejects") << 6 << 2 << "1-3 2-3 3-1 3-2"
-                                     << "1-2"
-                                     << ""
-                                     << "1-2" << QList<int>{0, 2, 2} << 0;
-    QTest::newRow("chosen rejects") << 6 << 2 << "1-3 2-3 3-1 3-2"
-                                    << "2-1"
-                                    << ""
-                                    << "1-2" << QList<int>{0, 2, 2} << 0;
-    QTest::newRow("isolate with whom they chose")
-        << 6 << 2 << "1-2 1-3 2-1 2-3 3-1 3-2 3-4 4-5 5-4 6-2"
-        << ""
-        << "2-6"
-        << "" << QList<int>{0, 6, 6} << 0;
-    QTest::newRow("mutual pairs count twice") << 4 << 2 << "1-2 2-1 3-4"
-                                              << ""
-                                              << "1-2 3-4"
-                                              << "" << QList<int>{0, 3, 3} << 0;
-    QTest::newRow("bad choices passed over") << 6 << 3 << "0-1 7-2 3-3 1-2 1-2"
-                                             << "1-9 4-4 5-6"
-                                             << "1-2"
-                                             << "5-6" << QList<int>{0, 1, 1} << 6;
-}
-
-void TestGroups::bestGrouping()
-{
-    QFETCH(int, size);
-    QFETCH(int, groups);
-    QFETCH(QString, positive);
-    QFETCH(QString, negative);
-    QFETCH(QString, together);
-    QFETCH(QString, apart);
-    QFETCH(QList<int>, scores);
-    QFETCH(int, ignored);
-    const Class c{size, choices(positive), choices(negative)};
-    for (const bool exhaustive : {true, false}) {
-        const Partition p = makeGroups(c, groups, {0, 5, exhaustive});
-        QVERIFY(balanced(p.groupOf, size, groups));
-        QCOMPARE(p.proven, exhaustive);
-        QCOMPARE(p.ignoredChoices, ignored);
-        QCOMPARE(p.scores, (Scores{scores[0], scores[1], scores[2]}));
-        QCOMPARE(score(c, p.groupOf), p.scores);
-        for (const Choice& x : choices(together))
-            QCOMPARE(p.groupOf[x.chooser - 1], p.groupOf[x.chosen - 1]);
-        for (const Choice& x : choices(apart))
-            QVERIFY(p.groupOf[x.chooser - 1] != p.groupOf[x.chosen - 1]);
+        const auto row = [](const char* tag, int size, int groups, const char* positive,
+                            const char* negative, const char* together, const char* apart,
+                            QList<int> scores, int ignored) {
+            QTest::newRow(tag) << size << groups << QString(positive) << QString(negative)
+                               << QString(together) << QString(apart) << scores << ignored;
+        };
+        row("two cliques", 8, 2,
+            "1-2 1-3 1-4 2-1 2-3 2-4 3-1 3-2 3-4 4-1 4-2 4-3 "
+            "5-6 5-7 5-8 6-5 6-7 6-8 7-5 7-6 7-8 8-5 8-6 8-7 4-5",
+            "", "1-2 2-3 3-4 5-6 6-7 7-8", "4-5", {0, 8, 24}, 0);
+        row("bad choices passed over", 6, 3, "0-1 7-2 3-3 1-2 1-2", "1-9 4-4 5-6", "1-2", "5-6",
+            {0, 1, 1}, 6);
     }
-}
-
-void TestGroups::rejectionsThatCannotBeAvoided()
-{
-    // Every pair is rejected; subject 1's choice decides which pairs stay.
-    const Class c{4, choices("1-2"), choices("1-2 2-1 1-3 1-4 2-3 2-4 4-3")};
-    const Partition p = makeGroups(c, 2);
-    QCOMPARE(p.scores.rejectionPairs, 2);
-    QCOMPARE(remainingRejections(c, p),
-             QStringList({"Group 1: subjects 1 and 2 (they rejected each other)",
-                          "Group 2: subjects 3 and 4 (4 rejected 3)"}));
-}
-
-void TestGroups::reportsForTheTeacher()
-{
-    const Class c{6, choices("1-2 2-1 3-1 5-1 5-6 6-5"), choices("3-4 5-2")};
-    const Partition p{2, {0, 0, 1, 1, 0, 1}, {}, false, 0, false};
-    const QList<SubjectReport> r = describe(c, p);
-    QCOMPARE(r.size(), 6);
-    QCOMPARE(r[0].chosenMates, QList<int>{2});
-    QCOMPARE(r[0].group, 1);
-    QVERIFY(!r[0].flagged);
-    QCOMPARE(r[2].why, QStringLiteral("Subject 3 sits with subject 4, whom they rejected; Subject "
-                                      "3 was chosen by nobody and chose 1 subject who is in "
-                                      "another group"));
-    QCOMPARE(r[3].why, QStringLiteral("Subject 4 sits with subject 3, who rejected them; Subject "
-                                      "4 chose nobody"));
-    QCOMPARE(r[4].rejectedMates, QList<int>{2});
-    QCOMPARE(r[4].chosenMates, QList<int>{1});
-    QCOMPARE(groupsCsv(c, p).split(u'\n'),
-             QStringList({"Subject,Group,Satisfied choices,Flags", "1,1,1,", "2,1,1,rejection",
-                          "3,2,0,no chosen mate; rejection", "4,2,0,chose nobody; rejection",
-                          "5,1,1,rejection", "6,2,0,no chosen mate", ""}));
-}
-
-void TestGroups::optimalOnSmallClasses_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("positive");
-    QTest::addColumn<int>("negative");
-    QTest::addColumn<unsigned>("seed");
-    for (int n = 6; n <= 10; ++n)
-        for (unsigned seed = 1; seed <= 3; ++seed) {
-            const int pos = n % 2 ? 0 : 1 + seed; // odd classes: negative only
-            const int neg = seed == 3 ? 0 : 1 + (n + seed) % 2;
-            QTest::addRow("n%d seed %u", n, seed) << n << pos << neg << seed;
-        }
-}
-
-void TestGroups::optimalOnSmallClasses()
-{
-    QFETCH(int, size);
-    QFETCH(int, positive);
-    QFETCH(int, negative);
-    QFETCH(unsigned, seed);
-    const Class c = randomClass(size, positive, negative, seed);
-    for (int groups = 2; groups <= size / 2; ++groups) {
-        QList<int> g;
-        Scores best;
-        bool have = false;
-        enumerate(c, groups, g, 0, best, have);
+    void bestGrouping()
+    {
+        QFETCH(int, size);
+        QFETCH(int, groups);
+        QFETCH(QString, positive);
+        QFETCH(QString, negative);
+        QFETCH(QString, together);
+        QFETCH(QString, apart);
+        QFETCH(QList<int>, scores);
+        QFETCH(int, ignored);
+        const Class c{size, choices(positive), choices(negative)};
         for (const bool exhaustive : {true, false}) {
-            const Partition p = makeGroups(c, groups, {0, seed, exhaustive});
+            const Partition p = makeGroups(c, groups, {0, 5, exhaustive});
             QVERIFY(balanced(p.groupOf, size, groups));
-            QCOMPARE(plainScore(c, p.groupOf), p.scores);
-            QCOMPARE(p.scores, best);
+            QCOMPARE(p.proven, exhaustive);
+            QCOMPARE(p.ignoredChoices, ignored);
+            QCOMPARE(p.scores, (Scores{scores[0], scores[1], scores[2]}));
+            QCOMPARE(score(c, p.groupOf), p.scores);
+            for (const Choice& x : choices(together))
+                QCOMPARE(p.groupOf[x.chooser - 1], p.groupOf[x.chosen - 1]);
+            for (const Choice& x : choices(apart))
+                QVERIFY(p.groupOf[x.chooser - 1] != p.groupOf[x.chosen - 1]);
         }
     }
-}
 
-void TestGroups::sameGroupsEveryRun()
-{
-    const Class c = randomClass(30, 4, 3, 11);
-    const Partition a = makeGroups(c, 6), b = makeGroups(c, 6);
-    QVERIFY(balanced(a.groupOf, 30, 6));
-    QVERIFY(!a.proven);
-    QCOMPARE(a.groupOf, b.groupOf);
-    QCOMPARE(plainScore(c, a.groupOf), a.scores);
+    void reportsForTheTeacher()
+    {
+        const Class c{6, choices("1-2 2-1 3-1 5-1 5-6 6-5"), choices("3-4 5-2 2-5")};
+        const Partition p{2, {0, 0, 1, 1, 0, 1}, {}, false, 0, false};
+        const QList<SubjectReport> r = describe(c, p);
+        QCOMPARE(r.size(), 6);
+        QCOMPARE(r[0].chosenMates, QList<int>{2});
+        QVERIFY(!r[0].flagged);
+        QVERIFY(r[2].flagged && r[3].flagged);
+        QCOMPARE(r[4].rejectedMates, QList<int>{2});
+        QCOMPARE(r[4].chosenMates, QList<int>{1});
+        const QStringList csv = groupsCsv(c, p).split(u'\n');
+        QCOMPARE(csv.size(), 8);
+        QCOMPARE(csv[1], QStringLiteral("1,1,1,"));
+        QCOMPARE(csv[4], QStringLiteral("4,2,0,chose nobody; rejection"));
+        QCOMPARE(remainingRejections(c, p),
+                 QStringList({"Group 1: subjects 2 and 5 (they rejected each other)",
+                              "Group 2: subjects 3 and 4 (3 rejected 4)"}));
+    }
 
-    const Partition even = makeGroups({7, {}, {}}, 3);
-    QVERIFY(balanced(even.groupOf, 7, 3));
-    QVERIFY(even.nothingToGoBy);
-}
+    void optimalOnSmallClasses_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("positive");
+        QTest::addColumn<int>("negative");
+        QTest::addColumn<unsigned>("seed");
+        for (int n = 6; n <= 10; ++n)
+            for (unsigned seed = 1; seed <= 3; ++seed) {
+                const int pos = n % 2 ? 0 : 1 + seed; // odd classes: negative only
+                const int neg = seed == 3 ? 0 : 1 + (n + seed) % 2;
+                QTest::addRow("n%d seed %u", n, seed) << n << pos << neg << seed;
+            }
+    }
+    void optimalOnSmallClasses()
+    {
+        QFETCH(int, size);
+        QFETCH(int, positive);
+        QFETCH(int, negative);
+        QFETCH(unsigned, seed);
+        const Class c = randomClass(size, positive, negative, seed);
+        for (int groups = 2; groups <= size / 2; ++groups) {
+            QList<int> g;
+            Scores best;
+            bool have = false;
+            enumerate(c, groups, g, 0, best, have);
+            for (const bool exhaustive : {true, false}) {
+                const Partition p = makeGroups(c, groups, {0, seed, exhaustive});
+                QVERIFY(balanced(p.groupOf, size, groups));
+                QCOMPARE(plainScore(c, p.groupOf), p.scores);
+                QCOMPARE(p.scores, best);
+            }
+        }
+    }
 
-void TestGroups::groupCounts_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("groups");
-    QTest::addColumn<bool>("fine");
-    QTest::newRow("one group") << 24 << 1 << false;
-    QTest::newRow("two") << 24 << 2 << true;
-    QTest::newRow("pairs") << 24 << 12 << true;
-    QTest::newRow("too many") << 24 << 13 << false;
-    QTest::newRow("odd class, pairs and a three") << 25 << 12 << true;
-    QTest::newRow("too small to split") << 3 << 2 << false;
-}
+    void sameGroupsEveryRun()
+    {
+        const Class c = randomClass(30, 4, 3, 11);
+        const Partition a = makeGroups(c, 6), b = makeGroups(c, 6);
+        QVERIFY(balanced(a.groupOf, 30, 6));
+        QVERIFY(!a.proven);
+        QCOMPARE(a.groupOf, b.groupOf);
+        QCOMPARE(plainScore(c, a.groupOf), a.scores);
 
-void TestGroups::groupCounts()
-{
-    QFETCH(int, size);
-    QFETCH(int, groups);
-    QFETCH(bool, fine);
-    QCOMPARE(groupCountProblem(size, groups).isEmpty(), fine);
-    QCOMPARE(makeGroups({size, choices("1-2"), {}}, groups).groupCount, fine ? groups : 0);
-    QCOMPARE(groupsForSeats(24, 1), 12);
-    QCOMPARE(groupsForSeats(24, 30), 2);
-    QCOMPARE(groupsForSeats(25, 4), 7);
-}
+        const Partition even = makeGroups({7, {}, {}}, 3);
+        QVERIFY(balanced(even.groupOf, 7, 3));
+        QVERIFY(even.nothingToGoBy);
+    }
+
+    void groupCounts_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("groups");
+        QTest::addColumn<bool>("fine");
+        QTest::newRow("pairs") << 24 << 12 << true;
+        QTest::newRow("too many") << 24 << 13 << false;
+        QTest::newRow("odd class, pairs and a three") << 25 << 12 << true;
+        QTest::newRow("too small to split") << 3 << 2 << false;
+    }
+    void groupCounts()
+    {
+        QFETCH(int, size);
+        QFETCH(int, groups);
+        QFETCH(bool, fine);
+        QCOMPARE(groupCountProblem(size, groups).isEmpty(), fine);
+        QCOMPARE(makeGroups({size, choices("1-2"), {}}, groups).groupCount, fine ? groups : 0);
+    }
+
+    void groupsForSeats()
+    {
+        QCOMPARE(Groups::groupsForSeats(24, 1), 12);
+        QCOMPARE(Groups::groupsForSeats(24, 30), 2);
+        QCOMPARE(Groups::groupsForSeats(25, 4), 7);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestGroups)
 #include "tst_analysis_groups.moc"
