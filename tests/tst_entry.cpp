@@ -218,6 +218,25 @@ private Q_SLOTS:
         QCOMPARE(db->bytes(), before);
     }
 
+    void missingDatabaseIsReported()
+    {
+        QVERIFY(QFile::remove(db->path()));
+        newStudy(1, 6, 1);
+        Global::CurrentRecord = 3;
+        ScriptedMessages messages;
+        DataState state(grid);
+        std::vector<bool> pointer;
+        QObject::connect(&state, &DataState::busyChanged,
+                         [&](bool busy) { pointer.push_back(busy); });
+        state.FormLayout();
+        QVERIFY(messages.texts()[0].contains(QStringLiteral("DataForm:LoadGrid")));
+        QVERIFY(messages.texts().last().contains(QStringLiteral("DataForm:LoadData")));
+        QVERIFY(!QFile::exists(db->path()));
+        QCOMPARE(grid.Rows(), 8); // laid out from the globals all the same
+        QCOMPARE(std::count(pointer.begin(), pointer.end(), true),
+                 std::count(pointer.begin(), pointer.end(), false));
+    }
+
     void firstSaveGivesTheStudyItsRecordAndStoresNumbersAboveZero()
     {
         addStudy(1); // record 1 belongs to another study
