@@ -326,6 +326,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("event");
         QTest::newRow("header refused") << u"SOCIOMETRY"_qs << u"UPDATE"_qs;
         QTest::newRow("removal refused") << u"SOCIDATA"_qs << u"DELETE"_qs;
+        QTest::newRow("new answer refused") << u"SOCIDATA"_qs << u"INSERT"_qs;
     }
     void refusedWriteLeavesTheFileAsItWas()
     {

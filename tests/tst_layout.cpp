@@ -183,6 +183,16 @@ private Q_SLOTS:
         QVERIFY(std::fabs(w.snapY - snapY) < 0.1);
     }
 
+    void failedStepsKeepThePreviousSnap()
+    {
+        SnapWork w;
+        alignSquare(w, 4457.5f, 3315.0f, {}, 1000.0f); // 1000 right of the centre
+        alignSquare(w, 5457.5f, 3315.0f, {}, 0.0f);    // no ring: the last ratio serves
+        QCOMPARE(w.scaledDx, 2000.0f);
+        alignSquare(w, 3457.5f, 3315.0f, {}, 1000.0f); // on the centre: nothing to scale
+        QCOMPARE(w.snapX, 3457.5f - 2000.0f);          // and counts as a left drop
+    }
+
     void score_data()
     {
         QTest::addColumn<Points>("at");
