@@ -171,6 +171,11 @@ private Q_SLOTS:
         Global::CurrentRecord = 0;
         s->SavePositions();
         QVERIFY(stored(3, 0).empty());
+        QCOMPARE(messages->count(), 0);
+        Global::CurrentRecord = 77; // and a layout of a study not in the file says so
+        s->SquareDraw();
+        QCOMPARE(messages->count(), 1);
+        QVERIFY(messages->texts().first().contains("Error Number 3021"));
     }
 
     // A drop stores the same twips whatever size the window shows the picture at.
