@@ -123,7 +123,9 @@ private Q_SLOTS:
     {
         defineStudy(6, {}, 3);
         fillGrid(DataGrid(), 8, 1); // two more subjects in the grid than have labels
+        const int other = db->addStudy("Other", 6, 1, "Who?", 1);
         db->addPosition(Global::CurrentRecord, 0, 1, 11, 12);
+        db->addPosition(other, 3, 1, 31, 32);
         auto first = state();
         first->DoWork();
         QVERIFY(!busy.empty() && busy.front() && !busy.back());
@@ -140,6 +142,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(rows[i - 1], (QVariantList{i, saved[i][0], saved[i][1]}));
         QCOMPARE(stored(0), (Rows{{1, 11, 12}}));
+        QCOMPARE(stored(3, other), (Rows{{1, 31, 32}}));
 
         Global::LabelPos = {};
         auto s = state();
@@ -162,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(s->PositionsSaved, Global::True);
         QCOMPARE(Global::LabelPos, saved);
         // The rows gone meanwhile: the layout gives whole labels.
-        QVERIFY(db->exec("DELETE FROM POSITION"));
+        QVERIFY(db->exec("DELETE FROM POSITION WHERE HEADER = ?", {Global::CurrentRecord}));
         s->SavedDistribution();
         QVERIFY(s->labels.exists(1) && s->labels.exists(6));
 
@@ -171,6 +174,11 @@ private Q_SLOTS:
         Global::CurrentRecord = 0;
         s->SavePositions();
         QVERIFY(stored(3, 0).empty());
+        QCOMPARE(messages->count(), 0);
+        Global::CurrentRecord = 77; // and a layout of a study not in the file says so
+        s->SquareDraw();
+        QCOMPARE(messages->count(), 1);
+        QVERIFY(messages->texts().first().contains("Error Number 3021"));
     }
 
     // A drop stores the same twips whatever size the window shows the picture at.
