@@ -11,6 +11,11 @@ namespace {
 // Beyond this many groupings the exhaustive search would keep a teacher waiting.
 constexpr double ExhaustiveLimit = 1.2e6;
 
+int tablesFor(int size, int seats)
+{
+    return (std::max(0, size) + std::max(1, seats) - 1) / std::max(1, seats);
+}
+
 } // namespace
 
 namespace Detail {
@@ -105,8 +110,7 @@ int seatsForGroups(int size, int groups)
 
 int groupsForSeats(int size, int seats)
 {
-    const int wanted = (std::max(0, size) + std::max(1, seats) - 1) / std::max(1, seats);
-    return std::max(MinGroups, std::min(wanted, maxGroups(size)));
+    return std::max(MinGroups, std::min(tablesFor(size, seats), maxGroups(size)));
 }
 
 QString groupCountProblem(int size, int groups)
@@ -121,6 +125,18 @@ QString groupCountProblem(int size, int groups)
             .arg(maxGroups(size))
             .arg(size);
     return {};
+}
+
+// Seats that would put everyone at one table, or someone alone at one, are refused
+// rather than rounded to a count the teacher did not ask for.
+QString seatCountProblem(int size, int seats)
+{
+    QString problem = groupCountProblem(size, tablesFor(size, seats));
+    if (!problem.isEmpty() && maxGroups(size) >= MinGroups)
+        problem = QStringLiteral("Choose from 2 to %1 seats per table for %2 subjects.")
+                      .arg(seatsForGroups(size, MinGroups))
+                      .arg(size);
+    return problem;
 }
 
 Scores score(const Class& c, const QList<int>& groupOf)

@@ -57,6 +57,7 @@ int seatsForGroups(int size, int groups); // the largest group: ceil(size / grou
 int groupsForSeats(int size, int seats);  // ceil(size / seats), clamped to MinGroups..maxGroups
 // Empty when the count is fine, else a sentence for the user.
 QString groupCountProblem(int size, int groups);
+QString seatCountProblem(int size, int seats);
 
 // The scores of any grouping of the class (invalid choices passed over).
 Scores score(const Class& c, const QList<int>& groupOf);

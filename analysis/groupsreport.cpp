@@ -1,4 +1,5 @@
 // What the groups mean for each subject, in the words a teacher reads.
+#include "csv.h"
 #include "groups.h"
 #include "groupsearch.h"
 
@@ -47,16 +48,6 @@ QString mateSentence(const Graph& g, int s)
     if (g.in[s].empty())
         return QStringLiteral("Subject %1 was chosen by nobody and %2").arg(s + 1).arg(elsewhere);
     return QStringLiteral("Subject %1 %2").arg(s + 1).arg(elsewhere);
-}
-
-QString csvField(const QString& value)
-{
-    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') &&
-        !value.contains(u'\r'))
-        return value;
-    QString quoted = value;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
 }
 
 } // namespace
@@ -113,7 +104,8 @@ QStringList remainingRejections(const Class& c, const Partition& p)
 QString groupsCsv(const Class& c, const Partition& p)
 {
     const Graph g = Detail::buildGraph(c);
-    QString text = QStringLiteral("Subject,Group,Satisfied choices,Flags\n");
+    QString text = Csv::line({QStringLiteral("Subject"), QStringLiteral("Group"),
+                              QStringLiteral("Satisfied choices"), QStringLiteral("Flags")});
     for (const SubjectReport& r : describe(c, p)) {
         QStringList flags;
         const int s = r.subject - 1;
@@ -122,11 +114,9 @@ QString groupsCsv(const Class& c, const Partition& p)
                                           : QStringLiteral("no chosen mate"));
         if (!r.rejectedMates.isEmpty())
             flags.append(QStringLiteral("rejection"));
-        text += QStringLiteral("%1,%2,%3,%4\n")
-                    .arg(r.subject)
-                    .arg(r.group)
-                    .arg(r.chosenMates.size())
-                    .arg(csvField(flags.join(QStringLiteral("; "))));
+        text +=
+            Csv::line({QString::number(r.subject), QString::number(r.group),
+                       QString::number(r.chosenMates.size()), flags.join(QStringLiteral("; "))});
     }
     return text;
 }

@@ -144,11 +144,9 @@ void GroupsWindow::setChoices(const ChoiceSet& choices)
 
 int GroupsWindow::requestedGroups() const
 {
-    const int n = shownClass.size;
     if (byGroups->isChecked())
         return groupCount->value();
-    const int seats = std::max(1, seatCount->value());
-    return (n + seats - 1) / seats;
+    return Groups::groupsForSeats(shownClass.size, seatCount->value());
 }
 
 // The count the user did not pick follows the one they did.
@@ -159,8 +157,7 @@ void GroupsWindow::countChanged()
     seatCount->setEnabled(bySeats->isChecked());
     const QSignalBlocker blockGroups(groupCount), blockSeats(seatCount);
     if (byGroups->isChecked())
-        seatCount->setValue((n + std::max(1, groupCount->value()) - 1) /
-                            std::max(1, groupCount->value()));
+        seatCount->setValue(Groups::seatsForGroups(n, groupCount->value()));
     else
         groupCount->setValue(requestedGroups());
 }
@@ -168,12 +165,9 @@ void GroupsWindow::countChanged()
 void GroupsWindow::MakeGroups_Click()
 {
     const int g = requestedGroups();
-    QString problem = Groups::groupCountProblem(shownClass.size, g);
-    const int n = shownClass.size;
-    if (!problem.isEmpty() && bySeats->isChecked() && Groups::maxGroups(n) >= Groups::MinGroups)
-        problem = QStringLiteral("Choose from 2 to %1 seats per table for %2 subjects.")
-                      .arg(Groups::seatsForGroups(n, Groups::MinGroups))
-                      .arg(n);
+    const QString problem = bySeats->isChecked()
+                                ? Groups::seatCountProblem(shownClass.size, seatCount->value())
+                                : Groups::groupCountProblem(shownClass.size, g);
     if (!problem.isEmpty()) {
         MsgBox(problem, Buttons::Ok, Icon::Exclamation);
         return;
