@@ -128,12 +128,14 @@ QString groupCountProblem(int size, int groups)
 }
 
 // Seats that would put everyone at one table, or someone alone at one, are refused
-// rather than rounded to a count the teacher did not ask for.
+// rather than rounded to a count the teacher did not ask for. In an odd class two
+// seats a table leave someone alone, so the fewest seats offered are three.
 QString seatCountProblem(int size, int seats)
 {
     QString problem = groupCountProblem(size, tablesFor(size, seats));
     if (!problem.isEmpty() && maxGroups(size) >= MinGroups)
-        problem = QStringLiteral("Choose from 2 to %1 seats per table for %2 subjects.")
+        problem = QStringLiteral("Choose from %1 to %2 seats per table for %3 subjects.")
+                      .arg(seatsForGroups(size, maxGroups(size)))
                       .arg(seatsForGroups(size, MinGroups))
                       .arg(size);
     return problem;

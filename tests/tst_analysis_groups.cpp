@@ -233,6 +233,7 @@ private Q_SLOTS:
         QCOMPARE(Groups::groupsForSeats(24, 1), 12);
         QCOMPARE(Groups::groupsForSeats(24, 30), 2);
         QCOMPARE(Groups::groupsForSeats(25, 4), 7);
+        QCOMPARE(seatCountProblem(7, 2), "Choose from 3 to 4 seats per table for 7 subjects.");
     }
 };
 
