@@ -112,9 +112,9 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     connect(byGroups, &QRadioButton::toggled, this, [this] { countChanged(); });
     connect(groupCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
     connect(seatCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
-    connect(make, &QPushButton::clicked, this, &GroupsWindow::MakeGroups_Click);
-    connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::ShowOnSociogram_Click);
-    connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::ExportGroups_Click);
+    connect(make, &QPushButton::clicked, this, &GroupsWindow::makeGroups);
+    connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::showOnSociogram);
+    connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -162,7 +162,7 @@ void GroupsWindow::countChanged()
         groupCount->setValue(requestedGroups());
 }
 
-void GroupsWindow::MakeGroups_Click()
+void GroupsWindow::makeGroups()
 {
     const int g = requestedGroups();
     const QString problem = bySeats->isChecked()
@@ -251,11 +251,6 @@ void GroupsWindow::showResult()
     summary->setText(lines.join(u'\n'));
 }
 
-void GroupsWindow::ShowOnSociogram_Click(bool on)
-{
-    showOnSociogram(on);
-}
-
 void GroupsWindow::showOnSociogram(bool on)
 {
     if (!on) {
@@ -272,7 +267,7 @@ void GroupsWindow::showOnSociogram(bool on)
     onSociogram->setChecked(false);
 }
 
-void GroupsWindow::ExportGroups_Click()
+void GroupsWindow::exportGroups()
 {
     if (!made)
         return;
@@ -302,7 +297,7 @@ void showGroups(const ChoiceSet& choices, QWidget* parent)
     // The groups are there as the window opens: most teachers want the suggested count.
     if (Groups::groupCountProblem(window->groupClass().size, window->groupCountBox()->value())
             .isEmpty())
-        window->MakeGroups_Click();
+        window->makeGroups();
     window->show();
     window->raise();
     window->activateWindow();

@@ -675,7 +675,7 @@ private Q_SLOTS:
         (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
         (bySeats ? window.seatCountBox() : window.groupCountBox())->setValue(count);
         ScriptedMessages messages;
-        window.MakeGroups_Click();
+        window.makeGroups();
         QCOMPARE(messages.texts(), QStringList{sentence});
         QVERIFY(!window.partition() && !window.exportButton()->isEnabled());
     }
@@ -687,7 +687,7 @@ private Q_SLOTS:
         window.bySeatsButton()->setChecked(true);
         window.seatCountBox()->setValue(4);
         QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
-        window.MakeGroups_Click();
+        window.makeGroups();
         QVERIFY(window.partition());
         QCOMPARE(window.resultView()->topLevelItemCount(), 3);
 
@@ -708,7 +708,7 @@ private Q_SLOTS:
         Forms::ShowGroupsOnSociogram = nullptr;
 
         savedPath = dir.filePath(u"groups.csv"_qs);
-        window.ExportGroups_Click();
+        window.exportGroups();
         const QStringList lines = fileText(savedPath).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 11);
         QVERIFY(lines[0].startsWith(u"Subject,Group"_qs));
