@@ -243,21 +243,19 @@ void DataForm::Sociogram_Click(int index)
 {
     // The Type menu lists the layouts in the order of their codes.
     Global::SociogramType = static_cast<Global::Integer>(index);
-    Forms::call(Forms::ShowDrawForm);
+    Forms::show(Forms::Window::Draw);
 }
 
 void DataForm::openAnalysis()
 {
     state.offerSaveBeforeAnalysis();
-    if (Forms::ShowAnalysis)
-        Forms::ShowAnalysis(this);
+    Forms::show(Forms::Window::Analysis, this);
 }
 
 void DataForm::openGroups()
 {
     state.offerSaveBeforeAnalysis();
-    if (Forms::ShowGroups)
-        Forms::ShowGroups(this);
+    Forms::show(Forms::Window::Groups, this);
 }
 
 void DataForm::importChoices()
