@@ -11,11 +11,6 @@ namespace {
 // Beyond this many groupings the exhaustive search would keep a teacher waiting.
 constexpr double ExhaustiveLimit = 1.2e6;
 
-int tablesFor(int size, int seats)
-{
-    return (std::max(0, size) + std::max(1, seats) - 1) / std::max(1, seats);
-}
-
 } // namespace
 
 namespace Detail {
@@ -110,7 +105,7 @@ int seatsForGroups(int size, int groups)
 
 int groupsForSeats(int size, int seats)
 {
-    return std::max(MinGroups, std::min(tablesFor(size, seats), maxGroups(size)));
+    return (std::max(0, size) + std::max(1, seats) - 1) / std::max(1, seats);
 }
 
 QString groupCountProblem(int size, int groups)
@@ -132,7 +127,7 @@ QString groupCountProblem(int size, int groups)
 // seats a table leave someone alone, so the fewest seats offered are three.
 QString seatCountProblem(int size, int seats)
 {
-    QString problem = groupCountProblem(size, tablesFor(size, seats));
+    QString problem = groupCountProblem(size, groupsForSeats(size, seats));
     if (!problem.isEmpty() && maxGroups(size) >= MinGroups)
         problem = QStringLiteral("Choose from %1 to %2 seats per table for %3 subjects.")
                       .arg(seatsForGroups(size, maxGroups(size)))

@@ -54,7 +54,7 @@ struct Partition {
 constexpr int MinGroups = 2;
 int maxGroups(int size);                  // size / 2
 int seatsForGroups(int size, int groups); // the largest group: ceil(size / groups)
-int groupsForSeats(int size, int seats);  // ceil(size / seats), clamped to MinGroups..maxGroups
+int groupsForSeats(int size, int seats);  // ceil(size / seats), which seatCountProblem may refuse
 // Empty when the count is fine, else a sentence for the user.
 QString groupCountProblem(int size, int groups);
 QString seatCountProblem(int size, int seats);

@@ -228,11 +228,8 @@ private Q_SLOTS:
         QCOMPARE(makeGroups({size, choices("1-2"), {}}, groups).groupCount, fine ? groups : 0);
     }
 
-    void groupsForSeats()
+    void seatsInAnOddClass()
     {
-        QCOMPARE(Groups::groupsForSeats(24, 1), 12);
-        QCOMPARE(Groups::groupsForSeats(24, 30), 2);
-        QCOMPARE(Groups::groupsForSeats(25, 4), 7);
         QCOMPARE(seatCountProblem(7, 2), "Choose from 3 to 4 seats per table for 7 subjects.");
     }
 };
