@@ -90,13 +90,13 @@ class BadDataTest : public QObject {
     {
         QCOMPARE(Global::LabelPos[0][0], Global::Integer(0));
         QCOMPARE(Global::LabelPos[0][1], Global::Integer(0));
+        const Layout::Area area = state.layout().area();
         int count = 0;
         for (int i = 1; i <= LabelSet::MaxIndex; ++i) {
             const SubjectLabel* l = state.labels().get(i);
             if (!l)
                 continue;
             ++count;
-            const Layout::Area area = state.layout().area();
             QVERIFY(l->Left >= 0 && l->Top >= 0 && l->Left + l->Width <= area.W &&
                     l->Top + l->Height <= area.H);
         }
