@@ -1,6 +1,8 @@
 #pragma once
-// The sociogram window: the labels of one study under one layout, the choice lines
-// beneath them, dragging, saved arrangements, printing, exporting and the key.
+// The sociogram window: the canvas showing one study under one layout, and the menus
+// that save the arrangement, print, export, switch and tidy it and show the key. The
+// state holds everything the window shows; the window connects its signals to the
+// canvas, the key and the menus.
 
 #include "sociocanvas.h"
 #include "sociogramstate.h"

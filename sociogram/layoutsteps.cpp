@@ -1,6 +1,7 @@
 // The four layouts as steps of the sociogram window: each reads the group (the study
 // window's box, the stored header or the grid), asks the geometry where the labels
-// go, and creates, places and records them under its procedure's label.
+// go, and creates, places and records them under its procedure's label. A label the
+// user drags is placed here too, snapped to its ring in the Target layout.
 
 #include "layoutsteps.h"
 

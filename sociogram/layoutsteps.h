@@ -80,5 +80,5 @@ private:
 
     Global::Long DragIndex = 0;
     Global::Single GrabX = 0, GrabY = 0, DropX = 0, DropY = 0;
-    Layout::SnapWork snap; // the work values of the last snap; SnapX, SnapY among them
+    Layout::SnapWork snap; // the work values of the last snap; snapX, snapY among them
 };
