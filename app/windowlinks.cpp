@@ -39,7 +39,7 @@ void connectWindows()
     Forms::ShowGroupsOnSociogram = [](const QList<int>& groups) {
         DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
         if (form)
-            form->showGroups(groups);
+            form->setShownGroups(groups);
         return form != nullptr;
     };
     Forms::UnloadDrawForm = [] {

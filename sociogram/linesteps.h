@@ -14,18 +14,20 @@ class ChoiceGrid;
 class LabelSet;
 class QPaintDevice;
 
-// The lines and markers of every choice, then the guide shape, as LineDraw paints
-// them. Reads Global::LabelPos, the grid (moving its current cell: it is left on the
-// last cell visited), the stored answers when Global::CriterionType is Both,
-// Global::SociogramType and Global::MaxReceived. W x H is the drawing area in twips.
-// Failures go to the error report under "DataForm:LineDraw"; a choice that cannot be
-// drawn (a subject number outside 0 to 40, say) is reported and left out.
 // How the window is asked to draw the choices: as designed, or with kinds told apart
 // ("&Colour Choices"); with or without the other criterion of a Both study.
 struct LineStyle {
     bool colour = false;
     bool otherCriterion = true;
 };
+
+// The lines and markers of every choice, then the guide shape, as LineDraw paints
+// them. Reads Global::LabelPos, the grid (moving its current cell: it is left on the
+// last cell visited), the stored answers when Global::CriterionType is Both and the
+// style shows the other criterion, Global::SociogramType and Global::MaxReceived.
+// W x H is the drawing area in twips. Failures go to the error report under
+// "DataForm:LineDraw"; a choice that cannot be drawn (a subject number outside 0 to
+// 40, say) is reported and left out.
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
                               const LineStyle& style = {}, const LabelSet* labels = nullptr);
 

@@ -2,11 +2,13 @@
 // reads, keeping the layout's idea. Like a drag, it only moves labels: the lines are
 // drawn again and the arrangement is stored when the user saves it.
 
-#include "sociogramstate.h"
+#include "layoutsteps.h"
 
 #include "choicegrid.h"
+#include "linesteps.h"
 #include "numbers.h"
 #include "tidy.h"
+#include "viewoptions.h"
 
 using Global::Long;
 
@@ -22,7 +24,7 @@ std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
 
 } // namespace
 
-std::vector<Layout::TidyChoice> SociogramState::tidyChoices(Trap& trap)
+std::vector<Layout::TidyChoice> LayoutSteps::tidyChoices(Trap& trap)
 {
     std::vector<Layout::TidyChoice> choices;
     forEachChoice(
@@ -31,11 +33,11 @@ std::vector<Layout::TidyChoice> SociogramState::tidyChoices(Trap& trap)
             choices.push_back({int(c.chooser), int(c.chosen), c.positive});
             return std::nullopt;
         },
-        style.otherCriterion);
+        view.otherCriterion());
     return choices;
 }
 
-void SociogramState::TidyLabels()
+void LayoutSteps::TidyLabels()
 {
     Trap trap(QStringLiteral("DrawForm:TidyLabels"));
     Q_EMIT busyChanged(true);
@@ -86,7 +88,7 @@ void SociogramState::TidyLabels()
         pos = {*x, *y};
         labels.move(s, float(p.x()), float(p.y()));
     }
-    PositionsSaved = Global::False;
-    LineDraw();
+    arrangement.setPositionsSaved(Global::False);
+    Q_EMIT labelsMoved();
     Q_EMIT busyChanged(false);
 }
