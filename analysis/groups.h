@@ -5,17 +5,13 @@
 // their group, most positive choices kept together. Values in, values out: no
 // database, no window, no global.
 
+#include "choice.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace Groups {
-
-// Subjects are numbered 1..size.
-struct Choice {
-    int chooser = 0;
-    int chosen = 0;
-};
 
 struct Class {
     int size = 0;

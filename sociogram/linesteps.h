@@ -33,7 +33,7 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
 // column, then the other criterion's stored answers. A text that is no subject number
 // is reported to `trap` and passed over; so is a choice `use` refuses.
 void forEachChoice(Trap& trap, ChoiceGrid& grid,
-                   const std::function<std::optional<Failure>(const DrawnChoice&)>& use,
+                   const std::function<std::optional<Failure>(const Choice&)>& use,
                    bool otherCriterion = true);
 // The lines and markers of every choice, for the window and the printed page; in
 // colour the markers keep clear of `labels`.

@@ -92,7 +92,7 @@ private:
     void recordDrop(float left, float top);
     bool restoreRow(Trap& trap, const PositionRow& row);
     bool replaceArrangement(Trap& trap);
-    std::vector<Layout::TidyChoice> tidyChoices(Trap& trap);
+    std::vector<Choice> tidyChoices(Trap& trap);
 
     PrimitiveList lines;
 };

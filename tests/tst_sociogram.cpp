@@ -133,7 +133,7 @@ private Q_SLOTS:
         first->dropOnBackground(1010, 6010);
         QCOMPARE(first->PositionsSaved, Global::False);
         Global::LabelPos[7] = {-5, 40};
-        const Global::LabelTable saved = Global::LabelPos;
+        const PositionTable saved = Global::LabelPos;
         first->SavePositions();
         first->SavePositions(); // replaces, never adds
         QCOMPARE(first->PositionsSaved, Global::True);

@@ -6,8 +6,6 @@
 
 #include "codes.h"
 
-#include <vector>
-
 enum class ChoiceKind {
     Positive = Codes::AnswerType::Positive,
     Negative = Codes::AnswerType::Negative
@@ -17,13 +15,7 @@ struct Choice {
     int chooser = 0;
     int chosen = 0;
     ChoiceKind kind = ChoiceKind::Positive;
-    int slot = 0; // the chooser's answer it was, from 1; 0 when nobody asked
+    int slot = 0; // which of the chooser's answers, from 1; 0 where nobody kept it
     bool positive() const { return kind == ChoiceKind::Positive; }
     friend bool operator==(const Choice&, const Choice&) = default;
 };
-
-// An array with an entry for each of subjects 1..n, entry 0 unused.
-template <typename T> std::vector<T> perSubject(int n, const T& value = T())
-{
-    return std::vector<T>(static_cast<std::size_t>(n < 0 ? 0 : n) + 1, value);
-}
