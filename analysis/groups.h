@@ -40,7 +40,7 @@ constexpr int DefaultRounds = 60;
 
 struct Partition {
     int groupCount = 0; // 0 when the group count was refused (groupCountProblem)
-    QList<int> groupOf; // groupOf[subject - 1] = group 0..groupCount-1
+    QList<int> groupOf; // groupOf[subject] = group 0..groupCount-1; entry 0 is -1
     Scores scores;
     bool proven = false;        // found by exhaustive search: nothing better exists
     int ignoredChoices = 0;     // out-of-range, self or repeated choices passed over
@@ -54,7 +54,8 @@ int groupsForSeats(int size, int seats);  // ceil(size / seats), clamped to MinG
 // Empty when the count is fine, else a sentence for the user.
 QString groupCountProblem(int size, int groups);
 
-// The scores of any grouping of the class (invalid choices passed over).
+// The scores of any grouping of the class, given as Partition::groupOf is (invalid
+// choices passed over).
 Scores score(const Class& c, const QList<int>& groupOf);
 
 // The best grouping found; every grouping is tried when there are few enough, else a

@@ -42,7 +42,7 @@ inline std::function<bool()> DataFormMayEnd;
 inline std::function<bool()> DrawFormMayEnd;
 
 // Colours the open sociogram's labels by group (the group, from 0, of subject i at
-// i - 1; an empty list gives the labels their own colour back). False when no
+// i; an empty list gives the labels their own colour back). False when no
 // sociogram window is open.
 inline std::function<bool(const QList<int>& groups)> ShowGroupsOnSociogram;
 

@@ -176,8 +176,8 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
         if (!label)
             continue;
         list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
-        if (i - 1 < groups.size() && groups[i - 1] >= 0)
-            list.back().fill = groupColour(groups[i - 1]);
+        if (i < groups.size() && groups[i] >= 0)
+            list.back().fill = groupColour(groups[i]);
     }
     return list;
 }

@@ -43,7 +43,7 @@ PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
 PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order);
 
 // One label primitive per existing label from 1 to count, the side that of label 1.
-// With `groups` (group from 0 of subject i at i - 1), each label takes its group's colour.
+// With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
 // Prints onto any paint device (a printer, a PDF writer, an image): the grid's
