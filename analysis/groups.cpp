@@ -139,9 +139,9 @@ QString seatCountProblem(int size, int seats)
 Scores score(const Class& c, const QList<int>& groupOf)
 {
     const Detail::Graph g = Detail::buildGraph(c);
-    if (groupOf.size() != g.n)
+    if (groupOf.size() != g.n + 1)
         return {};
-    return Detail::scoreOf(g, std::vector<int>(groupOf.begin(), groupOf.end()));
+    return Detail::scoreOf(g, std::vector<int>(groupOf.begin() + 1, groupOf.end()));
 }
 
 Partition makeGroups(const Class& c, int groupCount, const Effort& effort)
@@ -169,7 +169,8 @@ Partition makeGroups(const Class& c, int groupCount, const Effort& effort)
         found = Detail::searchLocal(g, groupCount,
                                     effort.rounds > 0 ? effort.rounds : DefaultRounds, effort.seed);
     }
-    p.groupOf = QList<int>(found.groupOf.begin(), found.groupOf.end());
+    p.groupOf = {-1};
+    p.groupOf.append(QList<int>(found.groupOf.begin(), found.groupOf.end()));
     p.scores = Detail::scoreOf(g, found.groupOf);
     Q_ASSERT(p.scores == found.scores); // the searches' running scores went astray
     return p;

@@ -13,14 +13,19 @@ using Detail::Graph;
 
 bool fits(const Graph& g, const Partition& p)
 {
-    return p.groupCount > 0 && p.groupOf.size() == g.n;
+    return p.groupCount > 0 && p.groupOf.size() == g.n + 1;
+}
+
+int groupOf(const Partition& p, int vertex)
+{
+    return p.groupOf[vertex + 1];
 }
 
 QList<int> inGroup(const std::vector<int>& whom, int s, const Partition& p)
 {
     QList<int> mates;
     for (int b : whom)
-        if (p.groupOf[b] == p.groupOf[s])
+        if (groupOf(p, b) == groupOf(p, s))
             mates.append(b + 1);
     std::sort(mates.begin(), mates.end());
     return mates;
@@ -61,7 +66,7 @@ QList<SubjectReport> describe(const Class& c, const Partition& p)
     for (int s = 0; s < g.n; ++s) {
         SubjectReport r;
         r.subject = s + 1;
-        r.group = p.groupOf[s] + 1;
+        r.group = groupOf(p, s) + 1;
         r.chosenMates = inGroup(g.out[s], s, p);
         r.rejectedMates = inGroup(g.rej[s], s, p);
         QStringList why;
@@ -85,7 +90,7 @@ QStringList remainingRejections(const Class& c, const Partition& p)
     for (int grp = 0; grp < p.groupCount; ++grp)
         for (int a = 0; a < g.n; ++a)
             for (int b = a + 1; b < g.n; ++b) {
-                if (p.groupOf[a] != grp || p.groupOf[b] != grp || !g.rejectPair(a, b))
+                if (groupOf(p, a) != grp || groupOf(p, b) != grp || !g.rejectPair(a, b))
                     continue;
                 const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
                 const QString who = ab && ba ? QStringLiteral("they rejected each other")

@@ -49,10 +49,8 @@ Groups::Class groupsClass(const ChoiceSet& choices)
 {
     Groups::Class c;
     c.size = choices.groupSize;
-    for (const Choice& x : choices.positive)
-        c.positive.append({x.chooser, x.chosen});
-    for (const Choice& x : choices.negative)
-        c.negative.append({x.chooser, x.chosen});
+    c.positive = QList<Choice>(choices.positive.begin(), choices.positive.end());
+    c.negative = QList<Choice>(choices.negative.begin(), choices.negative.end());
     return c;
 }
 

@@ -41,7 +41,7 @@ inline std::function<bool(QWidget* parent)> ImportChoices;
 inline QList<std::function<bool()>> MayEnd;
 
 // Colours the open sociogram's labels by group (the group, from 0, of subject i at
-// i - 1; an empty list gives the labels their own colour back). False when no
+// i; an empty list gives the labels their own colour back). False when no
 // sociogram window is open.
 inline std::function<bool(const QList<int>& groups)> ShowGroupsOnSociogram;
 

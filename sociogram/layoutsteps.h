@@ -68,7 +68,7 @@ private:
     void countChoices(Trap& trap);
     bool lookUpGroupSize(Trap& trap, Global::Long& n);
     void recordDrop(float left, float top);
-    std::vector<Layout::TidyChoice> tidyChoices(Trap& trap);
+    std::vector<Choice> tidyChoices(Trap& trap);
 
     Arrangement& arrangement;
     LabelSet& labels;

@@ -35,7 +35,7 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
 // column, then the other criterion's stored answers. A text that is no subject number
 // is reported to `trap` and passed over; so is a choice `use` refuses.
 void forEachChoice(Trap& trap, ChoiceGrid& grid,
-                   const std::function<std::optional<Failure>(const DrawnChoice&)>& use,
+                   const std::function<std::optional<Failure>(const Choice&)>& use,
                    bool otherCriterion = true);
 // The lines and markers of every choice, for the window and the printed page; in
 // colour the markers keep clear of `labels`.
@@ -45,7 +45,7 @@ PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
 PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order);
 
 // One label primitive per existing label from 1 to count, the side that of label 1.
-// With `groups` (group from 0 of subject i at i - 1), each label takes its group's colour.
+// With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
 // Prints onto any paint device (a printer, a PDF writer, an image): the grid's

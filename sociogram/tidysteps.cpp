@@ -24,13 +24,13 @@ std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
 
 } // namespace
 
-std::vector<Layout::TidyChoice> LayoutSteps::tidyChoices(Trap& trap)
+std::vector<Choice> LayoutSteps::tidyChoices(Trap& trap)
 {
-    std::vector<Layout::TidyChoice> choices;
+    std::vector<Choice> choices;
     forEachChoice(
         trap, DataGrid(),
-        [&](const DrawnChoice& c) -> std::optional<Failure> {
-            choices.push_back({int(c.chooser), int(c.chosen), c.positive});
+        [&](const Choice& c) -> std::optional<Failure> {
+            choices.push_back(c);
             return std::nullopt;
         },
         view.otherCriterion());
@@ -42,7 +42,7 @@ void LayoutSteps::TidyLabels()
     Trap trap(QStringLiteral("DrawForm:TidyLabels"));
     Q_EMIT busyChanged(true);
     const int n = labels.highestIndex();
-    const std::vector<Layout::TidyChoice> choices = tidyChoices(trap);
+    const std::vector<Choice> choices = tidyChoices(trap);
     const QSizeF label(labelSize().width, labelSize().height);
     std::vector<QPointF> current(std::size_t(n) + 1);
     for (int s = 1; s <= n; ++s)

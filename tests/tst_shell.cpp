@@ -162,7 +162,7 @@ private Q_SLOTS:
              {Global::CurrentRecord, Global::GroupSize, Global::MaxChoices, Global::CriterionType,
               Global::CurrentCriterion, Global::MaxReceived, int(Global::SociogramType)})
             QCOMPARE(v, 0);
-        QVERIFY(Global::LabelPos == Global::LabelTable{});
+        QVERIFY(Global::LabelPos == PositionTable{});
         QVERIFY(Global::ChoicesReceived == decltype(Global::ChoicesReceived){});
         QVERIFY(Global::RingMembers == decltype(Global::RingMembers){});
     }

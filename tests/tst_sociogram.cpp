@@ -132,7 +132,7 @@ private Q_SLOTS:
         first->layout().dropLabel(2, {1010, 6010});
         QCOMPARE(first->arrangement().positionsSaved(), Global::False);
         Global::LabelPos[7] = {-5, 40};
-        const Global::LabelTable saved = Global::LabelPos;
+        const PositionTable saved = Global::LabelPos;
         first->arrangement().SavePositions();
         first->arrangement().SavePositions(); // replaces, never adds
         QCOMPARE(first->arrangement().positionsSaved(), Global::True);
