@@ -32,7 +32,10 @@ public:
     QAction* ColourChoices = nullptr;
     QAction* OtherCriterion = nullptr;
     QAction* Key = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Redo = nullptr;
     QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
     QMenu* ViewMenu = nullptr;
 
     // Window variables
@@ -69,6 +72,8 @@ protected:
 
 private:
     void buildMenus();
+    void buildEditMenu();
+    void keepViewChoices();
     void askToSavePositions();
     void Form_Unload();
     void connectState();

@@ -6,6 +6,7 @@
 
 #include "arrangement.h"
 #include "layoutsteps.h"
+#include "movehistory.h"
 #include "primitives.h"
 #include "viewoptions.h"
 
@@ -23,6 +24,8 @@ public:
     ViewOptions& view() { return options; }
     const ViewOptions& view() const { return options; }
     const LabelSet& labels() const { return placed.labels(); }
+    // The drops and Tidy runs the window's Undo and Redo go through.
+    QUndoStack& undoStack() { return history.stack(); }
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
@@ -36,6 +39,10 @@ public:
     void DefaultDistribution();
     void SavedDistribution();
 
+    // The user's moves, each kept for Undo: a label dropped on the background and Tidy.
+    void dropLabel(int subject, QPointF at);
+    void TidyLabels();
+
 Q_SIGNALS:
     void drawingChanged();
     // True while a long step runs: the window shows the busy pointer.
@@ -45,5 +52,6 @@ private:
     Arrangement placed;
     ViewOptions options;
     LayoutSteps steps{placed, options};
+    MoveHistory history{placed};
     PrimitiveList lines;
 };

@@ -7,6 +7,7 @@
 #include "keyform.h"
 #include "scriptedmessages.h"
 #include "testdb.h"
+#include "viewmemory.h"
 #include "windows.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -101,6 +103,7 @@ private Q_SLOTS:
     void init()
     {
         resetProgram();
+        ViewMemory::forgetAll();
         db = std::make_unique<TestDatabase>();
         messages = std::make_unique<ScriptedMessages>();
         lineDraws = 0;
@@ -296,8 +299,83 @@ private Q_SLOTS:
         form->Key_Click();
         QVERIFY(!SingleInstance<KeyForm>::loaded() ||
                 !SingleInstance<KeyForm>::ifLoaded()->isVisible());
+        // Beside a maximised sociogram there is no room: the key stays on its screen.
+        form->showMaximized();
+        QTRY_VERIFY(form->isMaximized());
         form->Key_Click();
-        QVERIFY(SingleInstance<KeyForm>::ifLoaded()->isVisible());
+        KeyForm* fresh = SingleInstance<KeyForm>::ifLoaded();
+        QVERIFY(fresh->isVisible());
+        QVERIFY(form->screen()->availableGeometry().contains(fresh->frameGeometry()));
+    }
+
+    // Undo and Redo take a drop or Tidy back and do it again, the labels and their
+    // lines exactly where the move left them (a Target drop snapped), and leave the
+    // arrangement unsaved; a layout run afresh leaves nothing to undo.
+    void undoAndRedoMoves_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("tidy");
+        QTest::newRow("Circle drop") << 0 << false;
+        QTest::newRow("Target drop") << 3 << false;
+        QTest::newRow("Circle Tidy") << 0 << true;
+    }
+    void undoAndRedoMoves()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, tidy);
+        defineStudy(8, {{"5"}, {"7"}, {"3"}, {"1"}});
+        DrawForm* form = openSociogram(type);
+        QVERIFY(!form->Undo->isEnabled() && !form->Redo->isEnabled());
+        const auto placed = [form] {
+            std::vector<QPointF> at{form->state().drawing().front().p1};
+            for (int s = 1; s <= 8; ++s)
+                at.emplace_back(form->state().labels().get(s)->Left,
+                                form->state().labels().get(s)->Top);
+            return std::make_pair(Global::LabelPos, at);
+        };
+        const auto before = placed();
+        tidy ? form->Tidy->trigger() : drag(form, 1, {3, 3}, {330, 200});
+        const auto after = placed();
+        QVERIFY(after != before);
+        for (QAction* go : {form->Undo, form->Redo, form->Undo, form->Redo}) {
+            form->Save_Click();
+            go->trigger();
+            QCOMPARE(form->state().arrangement().positionsSaved(), Global::False);
+            QVERIFY(placed() == (go == form->Undo ? before : after));
+        }
+        form->View_Click(0);
+        QVERIFY(!form->Undo->isEnabled() && !form->Redo->isEnabled());
+    }
+
+    // Colour Choices, Show Other Criterion and the groups stay as the user left them
+    // for the study, whatever layout is opened next; another study opens as designed.
+    void viewChoicesKeptForTheStudy_data()
+    {
+        QTest::addColumn<bool>("otherStudy");
+        QTest::addColumn<int>("type");
+        QTest::newRow("same study, Target") << false << 3;
+        QTest::newRow("another study") << true << 0;
+    }
+    void viewChoicesKeptForTheStudy()
+    {
+        QFETCH(bool, otherStudy);
+        QFETCH(int, type);
+        defineStudy(6);
+        DrawForm* form = openSociogram(0);
+        form->ColourChoices->trigger();
+        form->OtherCriterion->trigger();
+        const QList<int> groups{0, 1, 1, 0, 2, 2};
+        form->setShownGroups(groups);
+        form->close();
+        if (otherStudy)
+            defineStudy(6);
+        form = openSociogram(type);
+        const ViewOptions& view = form->state().view();
+        QVERIFY(form->ColourChoices->isChecked() != otherStudy &&
+                view.colourChoices() != otherStudy);
+        QVERIFY(form->OtherCriterion->isChecked() == otherStudy &&
+                view.otherCriterion() == otherStudy);
+        QCOMPARE(view.groups(), otherStudy ? QList<int>() : groups);
     }
 
     void printFailuresAreExplained()
