@@ -1,6 +1,6 @@
 #pragma once
 // The sociogram window: the canvas showing one study under one layout, and the menus
-// that save the arrangement, print, export, switch and tidy it and show the key. The
+// that save the arrangement, print, export, switch, tidy and undo it and show the key. The
 // state holds everything the window shows; the window connects its signals to the
 // canvas, the key and the menus.
 

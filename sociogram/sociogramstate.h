@@ -1,8 +1,9 @@
 #pragma once
 // Everything of one sociogram window except its widgets: where the labels stand and
 // whether that is stored (Arrangement), how it is shown (ViewOptions), the steps
-// that place labels (LayoutSteps) and the drawing of the choices under the labels.
-// The window owns one and shows what it holds.
+// that place labels (LayoutSteps), the user's moves kept for Undo (MoveHistory) and
+// the drawing of the choices under the labels. The window owns one and shows what it
+// holds.
 
 #include "arrangement.h"
 #include "layoutsteps.h"
