@@ -72,6 +72,7 @@ DrawForm::DrawForm()
     area->setMouseTracking(false);
     setCentralWidget(area);
     buildMenus();
+    buildEditMenu();
     connectState();
 
     // Opens at the designed size; it may grow and shrink back to it, never below.
@@ -97,7 +98,7 @@ void DrawForm::connectState()
     connect(&sociogram, &SociogramState::busyChanged, this,
             [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
     connect(area, &SocioCanvas::labelGrabbed, &sociogram.layout(), &LayoutSteps::beginDrag);
-    connect(area, &SocioCanvas::labelDropped, &sociogram.layout(), &LayoutSteps::dropLabel);
+    connect(area, &SocioCanvas::labelDropped, &sociogram, &SociogramState::dropLabel);
 }
 
 void DrawForm::buildMenus()
@@ -116,8 +117,8 @@ void DrawForm::buildMenus()
     View[1] =
         ViewMenu->addAction(QStringLiteral("&Saved Distribution"), this, [this] { View_Click(1); });
     ViewMenu->addSeparator();
-    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), &sociogram.layout(),
-                               &LayoutSteps::TidyLabels);
+    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), &sociogram,
+                               &SociogramState::TidyLabels);
     ColourChoices = ViewMenu->addAction(QStringLiteral("&Colour Choices"));
     ColourChoices->setCheckable(true);
     connect(ColourChoices, &QAction::toggled, &sociogram.view(), &ViewOptions::setColourChoices);
@@ -127,6 +128,19 @@ void DrawForm::buildMenus()
     connect(OtherCriterion, &QAction::toggled, &sociogram.view(), &ViewOptions::setOtherCriterion);
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
+}
+
+void DrawForm::buildEditMenu()
+{
+    // The commands name what they take back or do again ("&Undo Move of Label 7").
+    QUndoStack& stack = sociogram.undoStack();
+    Undo = stack.createUndoAction(this, QStringLiteral("&Undo"));
+    Undo->setShortcuts(QKeySequence::Undo);
+    Redo = stack.createRedoAction(this, QStringLiteral("&Redo"));
+    Redo->setShortcuts(QKeySequence::Redo);
+    EditMenu = new QMenu(QStringLiteral("&Edit"), this);
+    EditMenu->addActions({Undo, Redo});
+    menuBar()->insertMenu(ViewMenu->menuAction(), EditMenu);
 }
 
 void DrawForm::updateViewItems()
@@ -156,7 +170,17 @@ void DrawForm::Form_Activate()
     Activated = true;
     // Only a study of both criteria has another criterion to show.
     OtherCriterion->setVisible(Global::CriterionType == Codes::CriterionType::Both);
+    keepViewChoices();
     sociogram.DoWork();
+}
+
+void DrawForm::keepViewChoices()
+{
+    // The study's sociogram opens as the user last showed it in this run.
+    ViewOptions& view = sociogram.view();
+    view.keepFor(Global::CurrentRecord);
+    ColourChoices->setChecked(view.colourChoices());
+    OtherCriterion->setChecked(view.otherCriterion());
 }
 
 void DrawForm::View_Click(int index)
@@ -282,12 +306,9 @@ void DrawForm::Key_Click()
         key->setColour(sociogram.view().colourChoices());
         key->setGroups(sociogram.view().groupCount());
         const bool place = key->Tag.isEmpty();
-        // Shown first: a window has its outer frame only once it is shown, and the
-        // key goes exactly beside the sociogram, frame to frame.
         key->show();
         if (place) {
-            const QRect outer = frameGeometry();
-            key->move(outer.left() - key->frameGeometry().width(), outer.top());
+            key->placeBeside(*this);
             key->Tag = QStringLiteral("User");
         }
     }

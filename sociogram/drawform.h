@@ -1,6 +1,6 @@
 #pragma once
 // The sociogram window: the canvas showing one study under one layout, and the menus
-// that save the arrangement, print, export, switch and tidy it and show the key. The
+// that save the arrangement, print, export, switch, tidy and undo it and show the key. The
 // state holds everything the window shows; the window connects its signals to the
 // canvas, the key and the menus.
 
@@ -32,7 +32,10 @@ public:
     QAction* ColourChoices = nullptr;
     QAction* OtherCriterion = nullptr;
     QAction* Key = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Redo = nullptr;
     QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
     QMenu* ViewMenu = nullptr;
 
     // Window variables
@@ -69,6 +72,8 @@ protected:
 
 private:
     void buildMenus();
+    void buildEditMenu();
+    void keepViewChoices();
     void askToSavePositions();
     void Form_Unload();
     void connectState();

@@ -6,6 +6,8 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 
 KeyForm::KeyForm()
 {
@@ -23,6 +25,21 @@ void KeyForm::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
     paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups);
+}
+
+void KeyForm::placeBeside(const QWidget& window)
+{
+    // A window has its outer frame only once it is shown: the key is placed after.
+    const QRect outer = window.frameGeometry();
+    const QSize size = frameGeometry().size();
+    const QRect free = window.screen()->availableGeometry();
+    int x = outer.left() - size.width();
+    if (x < free.left())
+        x = outer.right() + 1;
+    x = std::clamp(x, free.left(), std::max(free.left(), free.right() + 1 - size.width()));
+    const int y = std::clamp(outer.top(), free.top(),
+                             std::max(free.top(), free.bottom() + 1 - size.height()));
+    move(x, y);
 }
 
 void KeyForm::setColour(bool on)

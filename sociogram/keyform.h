@@ -13,6 +13,10 @@ public:
     // that keeps its tag keeps the place the user gave it.
     QString Tag;
 
+    // Puts the shown key frame to frame beside `window`, on its left or else on its
+    // right, and where neither fits (a maximised window) inside the screen's free area.
+    void placeBeside(const QWidget& window);
+
     // Draws the samples as "&Colour Choices" draws the choices.
     void setColour(bool on);
     // Lists the colours of `groups` groups under the markers (0: none).

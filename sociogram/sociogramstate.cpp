@@ -14,6 +14,7 @@ SociogramState::SociogramState()
     connect(&steps, &LayoutSteps::labelsMoved, this, &SociogramState::LineDraw);
     connect(&steps, &LayoutSteps::busyChanged, this, &SociogramState::busyChanged);
     connect(&placed, &Arrangement::busyChanged, this, &SociogramState::busyChanged);
+    connect(&history, &MoveHistory::labelsMoved, this, &SociogramState::LineDraw);
 }
 
 void SociogramState::LineDraw()
@@ -26,6 +27,10 @@ void SociogramState::LineDraw()
 
 void SociogramState::DoWork()
 {
+    // The View commands swap between the layout and the stored arrangement as a
+    // history of their own, with labels made afresh: moves kept from before would
+    // take the labels back past it.
+    history.clear();
     placed.setPositionsSaved(Global::True);
     Q_EMIT busyChanged(true);
     Trap trap(QStringLiteral("DrawForm:DoWork"), {ErrorNumber::ObjectAlreadyLoaded});
@@ -46,6 +51,7 @@ void SociogramState::DoWork()
 
 void SociogramState::DefaultDistribution()
 {
+    history.clear();
     placed.labels().unloadAll();
     steps.setRingsOnly(false);
     steps.runLayout();
@@ -62,4 +68,15 @@ void SociogramState::SavedDistribution()
     DoWork();
     LineDraw();
     placed.setDistributionsEnabled(true, false);
+}
+
+void SociogramState::dropLabel(int subject, QPointF at)
+{
+    history.record(QStringLiteral("Move of Label %1").arg(subject),
+                   [&] { steps.dropLabel(subject, at); });
+}
+
+void SociogramState::TidyLabels()
+{
+    history.record(QStringLiteral("Tidy Labels"), [this] { steps.TidyLabels(); });
 }

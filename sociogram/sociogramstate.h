@@ -1,11 +1,13 @@
 #pragma once
 // Everything of one sociogram window except its widgets: where the labels stand and
 // whether that is stored (Arrangement), how it is shown (ViewOptions), the steps
-// that place labels (LayoutSteps) and the drawing of the choices under the labels.
-// The window owns one and shows what it holds.
+// that place labels (LayoutSteps), the user's moves kept for Undo (MoveHistory) and
+// the drawing of the choices under the labels. The window owns one and shows what it
+// holds.
 
 #include "arrangement.h"
 #include "layoutsteps.h"
+#include "movehistory.h"
 #include "primitives.h"
 #include "viewoptions.h"
 
@@ -23,6 +25,8 @@ public:
     ViewOptions& view() { return options; }
     const ViewOptions& view() const { return options; }
     const LabelSet& labels() const { return placed.labels(); }
+    // The drops and Tidy runs the window's Undo and Redo go through.
+    QUndoStack& undoStack() { return history.stack(); }
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
@@ -36,6 +40,10 @@ public:
     void DefaultDistribution();
     void SavedDistribution();
 
+    // The user's moves, each kept for Undo: a label dropped on the background and Tidy.
+    void dropLabel(int subject, QPointF at);
+    void TidyLabels();
+
 Q_SIGNALS:
     void drawingChanged();
     // True while a long step runs: the window shows the busy pointer.
@@ -45,5 +53,6 @@ private:
     Arrangement placed;
     ViewOptions options;
     LayoutSteps steps{placed, options};
+    MoveHistory history{placed};
     PrimitiveList lines;
 };

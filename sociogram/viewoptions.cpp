@@ -8,11 +8,27 @@ int ViewOptions::groupCount() const
                                  : *std::max_element(shownGroups.begin(), shownGroups.end()) + 1;
 }
 
+void ViewOptions::keepFor(std::int32_t study)
+{
+    keptFor = study;
+    const ViewChoices kept = ViewMemory::recall(study);
+    lineStyle.colour = kept.colourChoices;
+    lineStyle.otherCriterion = kept.otherCriterion;
+    shownGroups = kept.groups;
+}
+
+void ViewOptions::keep() const
+{
+    if (keptFor)
+        ViewMemory::keep(*keptFor, {lineStyle.colour, lineStyle.otherCriterion, shownGroups});
+}
+
 void ViewOptions::setColourChoices(bool on)
 {
     if (on == lineStyle.colour)
         return;
     lineStyle.colour = on;
+    keep();
     Q_EMIT styleChanged();
 }
 
@@ -21,6 +37,7 @@ void ViewOptions::setOtherCriterion(bool on)
     if (on == lineStyle.otherCriterion)
         return;
     lineStyle.otherCriterion = on;
+    keep();
     Q_EMIT styleChanged();
 }
 
@@ -29,5 +46,6 @@ void ViewOptions::setGroups(const QList<int>& groups)
     // Emitted even for the same groups: the Groups window sends them when it is asked
     // to show them again, and the key is then brought up to date.
     shownGroups = groups;
+    keep();
     Q_EMIT groupsChanged();
 }

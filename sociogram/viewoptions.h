@@ -1,11 +1,14 @@
 #pragma once
 // How the sociogram is shown, apart from where its labels stand: the style of the
-// choice lines and the groups coloured on the labels. Nothing of it is stored.
+// choice lines and the groups coloured on the labels. Nothing of it is stored in the
+// study; each change is kept for the run (viewmemory.h) once the study is known.
 
 #include "linesteps.h"
+#include "viewmemory.h"
 
 #include <QList>
 #include <QObject>
+#include <optional>
 
 class ViewOptions : public QObject {
     Q_OBJECT
@@ -17,6 +20,10 @@ public:
     const QList<int>& groups() const { return shownGroups; }
     // How many groups the key lists: 0 when none are shown.
     int groupCount() const;
+
+    // Takes up the choices kept for `study` and keeps every later change for it. Runs
+    // before the sociogram is built, so nothing is drawn again here.
+    void keepFor(std::int32_t study);
 
     // "&Colour Choices" and "Show &Other Criterion".
     void setColourChoices(bool on);
@@ -31,6 +38,9 @@ Q_SIGNALS:
     void groupsChanged();
 
 private:
+    void keep() const;
+
     LineStyle lineStyle;
     QList<int> shownGroups;
+    std::optional<std::int32_t> keptFor;
 };

@@ -7,6 +7,7 @@
 #include "keyform.h"
 #include "scriptedmessages.h"
 #include "testdb.h"
+#include "viewmemory.h"
 #include "windows.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -101,6 +103,7 @@ private Q_SLOTS:
     void init()
     {
         resetProgram();
+        ViewMemory::forgetAll();
         db = std::make_unique<TestDatabase>();
         messages = std::make_unique<ScriptedMessages>();
         lineDraws = 0;
@@ -296,8 +299,76 @@ private Q_SLOTS:
         form->Key_Click();
         QVERIFY(!SingleInstance<KeyForm>::loaded() ||
                 !SingleInstance<KeyForm>::ifLoaded()->isVisible());
+        form->showMaximized(); // no room beside it: the key stays on the screen
+        QTRY_VERIFY(form->isMaximized());
         form->Key_Click();
-        QVERIFY(SingleInstance<KeyForm>::ifLoaded()->isVisible());
+        key = SingleInstance<KeyForm>::ifLoaded();
+        QVERIFY(key->isVisible() &&
+                form->screen()->availableGeometry().contains(key->frameGeometry()));
+    }
+
+    // Undo and Redo take a drop (a Target one snapped) or Tidy back and do it again
+    // exactly, lines included, each leaving the arrangement unsaved; a layout run
+    // afresh leaves nothing to undo.
+    void undoAndRedoMoves_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("tidy");
+        QTest::newRow("Circle drop") << 0 << false;
+        QTest::newRow("Target drop") << 3 << false;
+        QTest::newRow("Circle Tidy") << 0 << true;
+    }
+    void undoAndRedoMoves()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, tidy);
+        defineStudy(8, {{"5"}, {"7"}, {"3"}, {"1"}});
+        DrawForm* form = openSociogram(type);
+        const auto placed = [form] {
+            return std::tuple(Global::LabelPos, form->canvas()->labelDesignRect(1),
+                              form->state().drawing().front().p1);
+        };
+        const auto before = placed();
+        tidy ? form->Tidy->trigger() : drag(form, 1, {3, 3}, {330, 200});
+        const auto after = placed();
+        QVERIFY(after != before);
+        for (QAction* go : {form->Undo, form->Redo, form->Undo, form->Redo}) {
+            form->Save_Click();
+            go->trigger();
+            QCOMPARE(form->state().arrangement().positionsSaved(), Global::False);
+            QVERIFY(placed() == (go == form->Undo ? before : after));
+        }
+        form->View_Click(0);
+        QVERIFY(!form->Undo->isEnabled() && !form->Redo->isEnabled());
+    }
+
+    // Colour Choices, Show Other Criterion and the groups stay as the user left them
+    // for the study, whatever layout is opened next; another study opens as designed.
+    void viewChoicesKeptForTheStudy_data()
+    {
+        QTest::addColumn<bool>("otherStudy");
+        QTest::newRow("same study") << false;
+        QTest::newRow("another study") << true;
+    }
+    void viewChoicesKeptForTheStudy()
+    {
+        QFETCH(bool, otherStudy);
+        defineStudy(6);
+        DrawForm* form = openSociogram(0);
+        form->ColourChoices->trigger();
+        form->OtherCriterion->trigger();
+        const QList<int> groups{0, 1, 1, 0, 2, 2};
+        form->setShownGroups(groups);
+        form->close();
+        if (otherStudy)
+            defineStudy(6);
+        form = openSociogram(3);
+        const ViewOptions& view = form->state().view();
+        QVERIFY(form->ColourChoices->isChecked() != otherStudy &&
+                view.colourChoices() != otherStudy);
+        QVERIFY(form->OtherCriterion->isChecked() == otherStudy &&
+                view.otherCriterion() == otherStudy);
+        QCOMPARE(view.groups(), otherStudy ? QList<int>() : groups);
     }
 
     void printFailuresAreExplained()

@@ -1,0 +1,25 @@
+#pragma once
+// The View choices of each study, kept from one opening of its sociogram to the next
+// until the program ends, whichever layout is opened. Nothing of it goes to a file:
+// they are choices of the moment, not part of the study. Keyed by the study's record
+// number, 0 for a study never stored.
+
+#include <QList>
+#include <cstdint>
+
+struct ViewChoices {
+    bool colourChoices = false;
+    bool otherCriterion = true;
+    // The group (from 0) of subject i at i - 1; empty when none are shown.
+    QList<int> groups;
+    // A further View command keeps its choice here, beside the others.
+};
+
+class ViewMemory {
+public:
+    // The choices last kept for `study`, or those a sociogram opens with.
+    static ViewChoices recall(std::int32_t study);
+    static void keep(std::int32_t study, const ViewChoices& choices);
+    // Back to the start of the run, for tests that need a clean program.
+    static void forgetAll();
+};
