@@ -7,6 +7,7 @@
 #include "arrangement.h"
 #include "layoutsteps.h"
 #include "primitives.h"
+#include "statusmarks.h"
 #include "viewoptions.h"
 
 #include <QObject>
@@ -26,6 +27,8 @@ public:
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
+    // The status mark of subject s at s - 1 while "Show Stat&us" is on; empty when off.
+    const std::vector<StatusMark>& statusMarks() const { return marks; }
 
     // Restores the stored arrangement of the study and type, or runs the layout.
     void DoWork();
@@ -40,10 +43,15 @@ Q_SIGNALS:
     void drawingChanged();
     // True while a long step runs: the window shows the busy pointer.
     void busyChanged(bool busy);
+    // The status marks were worked out again.
+    void statusMarksChanged();
 
 private:
     Arrangement placed;
     ViewOptions options;
     LayoutSteps steps{placed, options};
     PrimitiveList lines;
+    std::vector<StatusMark> marks;
+
+    void refreshStatus();
 };

@@ -31,3 +31,11 @@ void ViewOptions::setGroups(const QList<int>& groups)
     shownGroups = groups;
     Q_EMIT groupsChanged();
 }
+
+void ViewOptions::setShowStatus(bool on)
+{
+    if (on == statusShown)
+        return;
+    statusShown = on;
+    Q_EMIT statusChanged();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // How the sociogram is shown, apart from where its labels stand: the style of the
-// choice lines and the groups coloured on the labels. Nothing of it is stored.
+// choice lines, the groups coloured on the labels and whether the labels carry their
+// status. Nothing of it is stored.
 
 #include "linesteps.h"
 
@@ -17,20 +18,26 @@ public:
     const QList<int>& groups() const { return shownGroups; }
     // How many groups the key lists: 0 when none are shown.
     int groupCount() const;
+    bool showStatus() const { return statusShown; }
 
     // "&Colour Choices" and "Show &Other Criterion".
     void setColourChoices(bool on);
     void setOtherCriterion(bool on);
     // From the Groups window; an empty list puts the designed colour back.
     void setGroups(const QList<int>& groups);
+    // "Show Stat&us".
+    void setShowStatus(bool on);
 
 Q_SIGNALS:
     // The lines must be drawn again.
     void styleChanged();
     // The labels must be painted again, and the key list the groups.
     void groupsChanged();
+    // The status marks are to be shown or hidden.
+    void statusChanged();
 
 private:
     LineStyle lineStyle;
     QList<int> shownGroups;
+    bool statusShown = false;
 };
