@@ -7,8 +7,8 @@
 #include "keyform.h"
 #include "picturetitle.h"
 #include "printdialog.h"
-#include "statusmethod.h"
 #include "scriptedmessages.h"
+#include "statusmethod.h"
 #include "testdb.h"
 #include "windows.h"
 
@@ -343,10 +343,12 @@ private Q_SLOTS:
             StatusMethod method;
             std::vector<M> marks;
         } rows[] = {
-            {3, StatusMethod::CoieDodgeCoppotelli,
+            {3,
+             StatusMethod::CoieDodgeCoppotelli,
              {M::Rejected, M::None, M::Popular, M::None, M::None, M::Controversial}},
             {3, StatusMethod::NewcombBukowski, std::vector<M>(6, M::None)},
-            {1, StatusMethod::CoieDodgeCoppotelli,
+            {1,
+             StatusMethod::CoieDodgeCoppotelli,
              {M::Isolate, M::None, M::MostChosen, M::Isolate, M::None, M::MostChosen}},
         };
         defineStudy(6, positive);
