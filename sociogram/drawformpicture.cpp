@@ -71,8 +71,7 @@ void DrawForm::completeOptions(PictureOptions& options) const
     options.titleLines = pictureTitle(view.style(), status, QDate::currentDate());
     options.colourKey = view.colourChoices();
     options.keyGroups = options.groupColours ? view.groupCount() : 0;
-    options.keyStatus =
-        status ? statusLegend(int(Global::CriterionType)) : std::vector<StatusMark>{};
+    options.keyStatus = status ? statusKey() : std::vector<StatusMark>{};
 }
 
 void DrawForm::Print_Click()
