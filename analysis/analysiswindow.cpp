@@ -5,6 +5,7 @@
 #include "exports.h"
 #include "messages.h"
 #include "programicon.h"
+#include "statusmethod.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -61,6 +62,9 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     methods = new QComboBox(this);
     methods->addItem(statusMethodName(StatusMethod::CoieDodgeCoppotelli));
     methods->addItem(statusMethodName(StatusMethod::NewcombBukowski));
+    // A window opened again shows the method chosen last, which the sociogram marks.
+    methods->setCurrentIndex(
+        ChosenStatusMethod::instance().method() == StatusMethod::NewcombBukowski ? 1 : 0);
     methodLabel->setBuddy(methods);
 
     model = new AnalysisTableModel(this);
@@ -149,6 +153,7 @@ void AnalysisWindow::setMethod(StatusMethod m)
     }
     model->setMethod(m);
     refreshFigures();
+    ChosenStatusMethod::instance().setMethod(m);
 }
 
 void AnalysisWindow::refreshFigures()

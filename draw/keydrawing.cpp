@@ -174,6 +174,50 @@ void paintGroupLegend(QPainter& painter, QPointF origin, qreal scale, int groups
     painter.restore();
 }
 
+// The status marks shown on the labels, in a frame of their own: a sample label with
+// its mark and the status's name per row.
+constexpr qreal StatusCaptionSpace = 300; // the frame's caption above the first row
+constexpr qreal StatusRow = 520;
+constexpr qreal StatusSample = 240;   // the sample label, smaller than a real one
+constexpr qreal StatusMarkRoom = 105; // the widest mark reaches this far out of a label
+
+qreal statusLegendHeight(int marks)
+{
+    return marks <= 0 ? 0 : StatusCaptionSpace + StatusRow * marks + 2 * LegendMargin;
+}
+
+void paintStatusLegend(QPainter& painter, QPointF origin, qreal scale,
+                       const std::vector<StatusMark>& marks)
+{
+    if (marks.empty())
+        return;
+    const KeyFrame frame{QStringLiteral("Status"),
+                         {120, 0, 2295, statusLegendHeight(int(marks.size())) - LegendMargin}};
+    paintFrame(painter, frame, origin, scale);
+    PrimitiveList samples;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const QPointF row =
+            origin + QPointF(120 + 120 + StatusMarkRoom, StatusCaptionSpace + StatusRow * qreal(i) +
+                                                             (StatusRow - StatusSample) / 2);
+        const QRectF label(row, QSizeF(StatusSample, StatusSample));
+        samples.push_back(labelPrimitive(label.topLeft(), StatusSample, QString()));
+        for (const Primitive& p : statusMarkPrimitives(label, marks[i]))
+            samples.push_back(p);
+    }
+    painter.save();
+    paintPrimitives(painter, samples, scale);
+    painter.setFont(keyCaptionFont());
+    painter.setPen(Qt::black);
+    const qreal textLeft = 120 + 120 + 2 * StatusMarkRoom + StatusSample + 120;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + StatusRow * qreal(i)),
+                          QSizeF(2415 - textLeft, StatusRow));
+        painter.drawText(scaled(text, scale), Qt::AlignLeft | Qt::AlignVCenter,
+                         statusMarkName(marks[i]));
+    }
+    painter.restore();
+}
+
 } // namespace
 
 QFont sociogramLabelFont()
@@ -183,11 +227,12 @@ QFont sociogramLabelFont()
     return font;
 }
 
-QSizeF keySize(int groups)
+QSizeF keySize(int groups, int statusMarks)
 {
     const QSizeF markers(2535, 3735);
     const QSizeF legend = groupLegendSize(groups);
-    return {std::max(markers.width(), legend.width()), markers.height() + legend.height()};
+    return {std::max(markers.width(), legend.width()),
+            markers.height() + statusLegendHeight(statusMarks) + legend.height()};
 }
 
 PrimitiveList keyPrimitives(QPointF origin, bool colour)
@@ -216,7 +261,8 @@ PrimitiveList keyPrimitives(QPointF origin, bool colour)
     return list;
 }
 
-void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int groups)
+void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int groups,
+              const std::vector<StatusMark>& status)
 {
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
@@ -232,6 +278,8 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int g
     paintPrimitives(painter, keyPrimitives(origin, colour), scale);
     for (const KeyCaption& c : captions)
         paintKeyCaption(painter, c, origin, scale);
-    paintGroupLegend(painter, origin + QPointF(0, keySize().height()), scale, groups);
+    paintStatusLegend(painter, origin + QPointF(0, keySize().height()), scale, status);
+    paintGroupLegend(painter, origin + QPointF(0, keySize(0, int(status.size())).height()), scale,
+                     groups);
     painter.restore();
 }

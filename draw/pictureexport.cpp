@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTextLayout>
 #include <cmath>
 
 namespace {
@@ -55,6 +56,36 @@ QString openReason(const QString& path, const QSaveFile& file)
         return QStringLiteral("the folder \"%1\" does not exist")
             .arg(QDir::toNativeSeparators(info.absolutePath()));
     return QStringLiteral("the file could not be opened for writing (%1)").arg(file.errorString());
+}
+
+QFont titleFont(bool bold)
+{
+    QFont font = sociogramLabelFont();
+    font.setPointSizeF(10);
+    font.setBold(bold);
+    return font;
+}
+
+// An image of 1440 dots per inch: text measured on it is measured in twips.
+const QImage& twipsMeasure()
+{
+    static const QImage image = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(TwipsPerInch / MetresPerInch);
+        i.setDotsPerMeterX(dotsPerMetre);
+        i.setDotsPerMeterY(dotsPerMetre);
+        return i;
+    }();
+    return image;
+}
+
+// Glyphs are hinted a little differently on a screen, an image and a PDF: wrapping a
+// little short of the width keeps every line inside it on all of them.
+constexpr qreal WrapSlack = 0.95;
+
+qreal titleWidth(qreal drawingWidth)
+{
+    return drawingWidth - 2 * TitleMargin;
 }
 
 const QString CannotStartDrawing = QStringLiteral("the drawing could not be started");
@@ -192,19 +223,43 @@ PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList
     return picture;
 }
 
-qreal titleHeight(const PictureOptions& options)
+std::vector<TitleLine> wrappedTitle(const QStringList& lines, qreal width)
+{
+    std::vector<TitleLine> out;
+    for (int i = 0; i < lines.size(); ++i) {
+        QTextLayout layout(lines[i], titleFont(i == 0), &twipsMeasure());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width * WrapSlack);
+            out.push_back({lines[i].mid(line.textStart(), line.textLength()).trimmed(), i == 0});
+        }
+        layout.endLayout();
+    }
+    return out;
+}
+
+qreal titleLineWidth(const TitleLine& line)
+{
+    return QFontMetricsF(titleFont(line.bold), &twipsMeasure()).horizontalAdvance(line.text);
+}
+
+static qreal titleHeight(const PictureOptions& options, qreal drawingWidth)
 {
     if (!options.includeTitle || options.titleLines.isEmpty())
         return 0;
-    return TitleMargin * 2 + TitleLineHeight * options.titleLines.size();
+    const auto lines = wrappedTitle(options.titleLines, titleWidth(drawingWidth));
+    return TitleMargin * 2 + TitleLineHeight * qreal(lines.size());
 }
 
 QSizeF pictureSize(QSizeF drawing, const PictureOptions& options)
 {
-    const qreal title = titleHeight(options);
+    const qreal title = titleHeight(options, drawing.width());
     if (!options.includeKey)
         return {drawing.width(), drawing.height() + title};
-    const QSizeF key = keySize(options.keyGroups);
+    const QSizeF key = keySize(options.keyGroups, int(options.keyStatus.size()));
     return {drawing.width() + key.width(), std::max(drawing.height() + title, key.height())};
 }
 
@@ -214,18 +269,16 @@ void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawin
     painter.save();
     painter.fillRect(scaled(QRectF(QPointF(0, 0), pictureSize(drawing, options)), scale),
                      Qt::white);
-    const qreal title = titleHeight(options);
+    const qreal title = titleHeight(options, drawing.width());
     if (title > 0) {
-        QFont font = sociogramLabelFont();
-        font.setPointSizeF(10);
-        for (int i = 0; i < options.titleLines.size(); ++i) {
-            font.setBold(i == 0);
-            painter.setFont(font);
-            painter.setPen(Qt::black);
-            const QRectF line(TitleMargin, TitleMargin + i * TitleLineHeight,
-                              drawing.width() - 2 * TitleMargin, TitleLineHeight);
-            painter.drawText(scaled(line, scale), Qt::AlignLeft | Qt::AlignVCenter,
-                             options.titleLines[i]);
+        const auto lines = wrappedTitle(options.titleLines, titleWidth(drawing.width()));
+        painter.setPen(Qt::black);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            painter.setFont(titleFont(lines[i].bold));
+            const QRectF line(TitleMargin, TitleMargin + qreal(i) * TitleLineHeight,
+                              titleWidth(drawing.width()), TitleLineHeight);
+            painter.drawText(scaled(line, scale),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, lines[i].text);
         }
     }
     painter.translate(0, title * scale);
@@ -237,7 +290,28 @@ void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawin
     painter.setClipping(false);
     painter.translate(0, -title * scale);
     if (options.includeKey)
-        paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey, options.keyGroups);
+        paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey, options.keyGroups,
+                 options.keyStatus);
+    painter.restore();
+}
+
+void paintPictureOnPage(QPainter& painter, const QPaintDevice& device, const PrimitiveList& picture,
+                        QSizeF drawing, const PictureOptions& options)
+{
+    // As the designed page does: twips kept square, the top-left corner of the
+    // printable area, the largest scale at which the whole picture fits.
+    const qreal perTwipX = device.logicalDpiX() / TwipsPerInch;
+    const qreal perTwipY = device.logicalDpiY() / TwipsPerInch;
+    const QSizeF twips = pictureSize(drawing, options);
+    const qreal fit = std::min(device.width() / perTwipX / twips.width(),
+                               device.height() / perTwipY / twips.height());
+    if (!(fit > 0))
+        return;
+    // Scaled by the painter, not by the twips: the captions and the title shrink or
+    // grow with the picture and stay where they belong on any page.
+    painter.save();
+    painter.scale(fit, fit * perTwipY / perTwipX);
+    paintPicture(painter, picture, drawing, options, perTwipX);
     painter.restore();
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QPainter;
+class QPaintDevice;
 
 enum class PictureFormat { Png, Svg, Pdf };
 
@@ -27,11 +28,28 @@ struct PictureOptions {
     PictureFormat format = PictureFormat::Png;
     int dpi = PictureResolution::Default; // PNG only; SVG and PDF are drawn as vectors
     bool includeKey = false;
-    bool colourKey = false;    // the key drawn as "Colour Choices" draws the choices
-    int keyGroups = 0;         // groups coloured on the labels, listed under the key
     bool includeTitle = false; // titleLines above the drawing
-    QStringList titleLines;    // the first line in bold
+    // Whether the groups and the status shown on the window's labels are drawn; a
+    // print starts without them, an export with them.
+    bool groupColours = false;
+    bool statusMarks = false;
+
+    // What the window fills in once the choices above are made.
+    bool colourKey = false;            // the key drawn as "Colour Choices" draws the choices
+    int keyGroups = 0;                 // groups coloured on the labels, listed under the key
+    std::vector<StatusMark> keyStatus; // status marks on the labels, listed in the key
+    QStringList titleLines;            // the first line in bold
 };
+
+// The title as drawn: each line of titleLines wrapped into lines no wider than
+// `width` twips, never cut; the lines of the first one bold.
+struct TitleLine {
+    QString text;
+    bool bold = false;
+};
+std::vector<TitleLine> wrappedTitle(const QStringList& lines, qreal width);
+// The width of a title line in twips, as wrappedTitle measures it.
+qreal titleLineWidth(const TitleLine& line);
 
 // Why a picture was not written, with the file it was meant for.
 struct ExportFailure {
@@ -59,6 +77,11 @@ QSizeF pictureSize(QSizeF drawing, const PictureOptions& options);
 // title, the primitives with the labels' font, then the key when asked for.
 void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing,
                   const PictureOptions& options, qreal scale);
+
+// Paints the picture, title and key included, as large as it fits on the printable
+// area of `device`, from its top-left corner.
+void paintPictureOnPage(QPainter& painter, const QPaintDevice& device, const PrimitiveList& picture,
+                        QSizeF drawing, const PictureOptions& options);
 
 // Writes the picture of a drawing area of `drawing` twips to path. The file is
 // replaced only once the whole picture has been written; on failure any earlier

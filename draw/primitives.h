@@ -29,7 +29,10 @@ inline const QColor Marker = QColor(0, 0, 0);
 inline const QColor Guide = QColor(0, 128, 0);
 inline const QColor LabelBack = QColor(255, 0, 0);
 inline const QColor LabelOutline = QColor(0, 0, 0);
-inline const QColor Negative = QColor(204, 0, 0); // "Colour Choices": rejections
+// "Colour Choices": rejections. Dark blue, not red: a red line ran into the red labels
+// and was lost there; in greyscale it is near black, well apart from the labels' grey,
+// and its dashes tell it from a positive line.
+inline const QColor Negative = QColor(0, 0, 160);
 } // namespace DrawColour
 
 namespace DrawSize {

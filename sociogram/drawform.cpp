@@ -1,63 +1,20 @@
 #include "drawform.h"
 
 #include "choicegrid.h"
-#include "exportdialog.h"
 #include "forms.h"
-#include "keydrawing.h"
 #include "keyform.h"
-#include "linesteps.h"
 #include "messages.h"
-#include "paint.h"
 #include "programicon.h"
+#include "statussteps.h"
 #include "windows.h"
 
 #include <QCloseEvent>
-#include <QDate>
-#include <QFileDialog>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QStandardPaths>
 
 namespace {
 
 const QString SaveQuestion = QStringLiteral("Save Current Sociogram Settings?");
-
-bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, QString& why)
-{
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // Without an installed printer the page still goes somewhere useful: a PDF file.
-        const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                              QStringLiteral("/Sociogram.pdf");
-        const QString file =
-            QFileDialog::getSaveFileName(parent, QStringLiteral("Print Sociogram to PDF File"),
-                                         start, QStringLiteral("PDF files (*.pdf)"));
-        if (file.isEmpty()) {
-            why = QStringLiteral("No printer is installed and no PDF file was chosen, so the "
-                                 "sociogram was not printed.");
-            return false;
-        }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return true;
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Sociogram"));
-    if (dialog.exec() != QDialog::Accepted) {
-        why = QStringLiteral("Printing was cancelled; the sociogram was not printed.");
-        return false;
-    }
-    return true;
-}
-
-DrawForm::PrinterChooser& printerChooser()
-{
-    static DrawForm::PrinterChooser chooser = chooseDefaultPrinter;
-    return chooser;
-}
 
 } // namespace
 
@@ -95,6 +52,8 @@ void DrawForm::connectState()
     connect(&view, &ViewOptions::styleChanged, this, &DrawForm::updateKey);
     connect(&view, &ViewOptions::groupsChanged, area, &SocioCanvas::pictureChanged);
     connect(&view, &ViewOptions::groupsChanged, this, &DrawForm::updateKey);
+    connect(&sociogram, &SociogramState::statusMarksChanged, area, &SocioCanvas::pictureChanged);
+    connect(&sociogram, &SociogramState::statusMarksChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::busyChanged, this,
             [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
     connect(area, &SocioCanvas::labelGrabbed, &sociogram.layout(), &LayoutSteps::beginDrag);
@@ -126,6 +85,9 @@ void DrawForm::buildMenus()
     OtherCriterion->setCheckable(true);
     OtherCriterion->setChecked(true);
     connect(OtherCriterion, &QAction::toggled, &sociogram.view(), &ViewOptions::setOtherCriterion);
+    ShowStatus = ViewMenu->addAction(QStringLiteral("Show Stat&us"));
+    ShowStatus->setCheckable(true);
+    connect(ShowStatus, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowStatus);
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
 }
@@ -154,7 +116,14 @@ void DrawForm::updateKey()
     if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded()) {
         key->setColour(sociogram.view().colourChoices());
         key->setGroups(sociogram.view().groupCount());
+        key->setStatus(statusKey());
     }
+}
+
+std::vector<StatusMark> DrawForm::statusKey() const
+{
+    return sociogram.view().showStatus() ? statusLegend(int(Global::CriterionType))
+                                         : std::vector<StatusMark>{};
 }
 
 void DrawForm::showEvent(QShowEvent* event)
@@ -181,6 +150,7 @@ void DrawForm::keepViewChoices()
     view.keepFor(Global::CurrentRecord);
     ColourChoices->setChecked(view.colourChoices());
     OtherCriterion->setChecked(view.otherCriterion());
+    ShowStatus->setChecked(view.showStatus());
 }
 
 void DrawForm::View_Click(int index)
@@ -194,65 +164,6 @@ void DrawForm::View_Click(int index)
 void DrawForm::Save_Click()
 {
     sociogram.arrangement().SavePositions();
-}
-
-void DrawForm::setPrinterChooser(PrinterChooser chooser)
-{
-    printerChooser() = chooser ? std::move(chooser) : PrinterChooser(chooseDefaultPrinter);
-}
-
-void DrawForm::Print_Click()
-{
-    QPrinter printer(QPrinter::HighResolution);
-    QString why;
-    if (!printerChooser()(printer, this, why)) {
-        if (!why.isEmpty())
-            MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
-        return;
-    }
-    const Layout::Area page = sociogram.layout().area();
-    if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
-                    sociogram.view().style())) {
-        const QString where = printer.outputFileName().isEmpty()
-                                  ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
-                                  : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
-        MsgBox(QStringLiteral("The sociogram could not be printed to %1. Check that it is "
-                              "available and that you may write to it.")
-                   .arg(where),
-               Buttons::Ok, Icon::Exclamation, ProgramTitle);
-    }
-}
-
-void DrawForm::exportPicture()
-{
-    // The same primitives the canvas paints, with the label controls drawn on top.
-    const Layout::Area size = sociogram.layout().area();
-    const ViewOptions& view = sociogram.view();
-    PictureExport::run(this, sociogramPicture(sociogram.drawing(), area->labelPrimitives()),
-                       QSizeF(size.W, size.H),
-                       {pictureTitle(), view.colourChoices(), view.groupCount()});
-}
-
-QStringList DrawForm::pictureTitle() const
-{
-    static const QString types[] = {QString(), QStringLiteral("positive"),
-                                    QStringLiteral("negative"),
-                                    QStringLiteral("positive and negative")};
-    static const QString layouts[] = {QStringLiteral("Circle"), QStringLiteral("Random"),
-                                      QStringLiteral("Square"), QStringLiteral("Target")};
-    const int type =
-        Global::CriterionType >= 1 && Global::CriterionType <= 3 ? int(Global::CriterionType) : 0;
-    const int layout =
-        Global::SociogramType >= 0 && Global::SociogramType <= 3 ? int(Global::SociogramType) : 0;
-    QString criterion = Global::Question;
-    if (type != 0)
-        criterion += QStringLiteral(" (%1)").arg(types[type]);
-    if (Global::CriterionType == Codes::CriterionType::Both && sociogram.view().otherCriterion())
-        criterion += QStringLiteral(", both criteria shown");
-    return {
-        Global::RefName, criterion,
-        QStringLiteral("%1 layout, %2")
-            .arg(layouts[layout], QLocale().toString(QDate::currentDate(), QLocale::LongFormat))};
 }
 
 void DrawForm::askToSavePositions()
@@ -305,6 +216,7 @@ void DrawForm::Key_Click()
         KeyForm* key = SingleInstance<KeyForm>::instance();
         key->setColour(sociogram.view().colourChoices());
         key->setGroups(sociogram.view().groupCount());
+        key->setStatus(statusKey());
         const bool place = key->Tag.isEmpty();
         key->show();
         if (place) {

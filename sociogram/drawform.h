@@ -4,6 +4,7 @@
 // state holds everything the window shows; the window connects its signals to the
 // canvas, the key and the menus.
 
+#include "picturechoices.h"
 #include "sociocanvas.h"
 #include "sociogramstate.h"
 
@@ -31,6 +32,7 @@ public:
     QAction* Tidy = nullptr;
     QAction* ColourChoices = nullptr;
     QAction* OtherCriterion = nullptr;
+    QAction* ShowStatus = nullptr;
     QAction* Key = nullptr;
     QAction* Undo = nullptr;
     QAction* Redo = nullptr;
@@ -46,12 +48,13 @@ public:
     void Save_Click();
     void Print_Click();
     // Writes the picture the window shows to a PNG, SVG or PDF file (exportdialog.h
-    // holds the questions it asks and the hooks that answer them in tests).
+    // holds the questions it asks and the hooks that answer them in tests). It and
+    // the print live in drawformpicture.cpp.
     void exportPicture();
     void Quit_Click();
     void View_Click(int index);
     void Key_Click();
-    // Colours the labels by group (group from 0 of subject i at i - 1) and lists the
+    // Colours the labels by group (the group from 0 of each subject, by subject number) and lists the
     // groups in the key; an empty list puts the designed colour back.
     void setShownGroups(const QList<int>& groups);
 
@@ -79,7 +82,10 @@ private:
     void connectState();
     void updateViewItems();
     void updateKey();
-    QStringList pictureTitle() const;
+    std::vector<StatusMark> statusKey() const;
+    ShownOnWindow shownOnWindow() const;
+    // Fills in the title and the key's contents for the choices made.
+    void completeOptions(PictureOptions& options) const;
 
     SociogramState sociogram;
     SocioCanvas* area = nullptr;

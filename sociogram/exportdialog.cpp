@@ -50,7 +50,14 @@ QString fileFilter(PictureFormat format)
 // where the first one left off.
 PictureOptions& lastOptions()
 {
-    static PictureOptions options;
+    // A file shows what the window shows, groups and status included, unless the
+    // user leaves them out.
+    static PictureOptions options = [] {
+        PictureOptions o;
+        o.groupColours = true;
+        o.statusMarks = true;
+        return o;
+    }();
     return options;
 }
 
@@ -60,10 +67,11 @@ QString& lastFolder()
     return folder;
 }
 
-std::optional<PictureOptions> askWithDialog(QWidget* parent)
+std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown)
 {
     ExportDialog dialog(parent);
     dialog.setOptions(lastOptions());
+    dialog.Choices.setShown(shown);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     lastOptions() = dialog.options();
@@ -121,20 +129,17 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
     Resolution = placed(new QSpinBox(this), {2175, 540, 975, 315});
     Resolution->setRange(PictureResolution::Minimum, PictureResolution::Maximum);
     ResolutionLabel->setBuddy(Resolution);
-    IncludeKey =
-        placed(new QCheckBox(QStringLiteral("Include the key"), this), {2175, 1000, 2295, 255});
-    IncludeTitle =
-        placed(new QCheckBox(QStringLiteral("Include a title"), this), {2175, 1300, 2295, 255});
+    Choices.create(this, {2175, 1000, 2295, 255});
 
-    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {2175, 1680, 1095, 375});
-    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3375, 1680, 1095, 375});
+    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {2175, 2280, 1095, 375});
+    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3375, 2280, 1095, 375});
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setOptions(PictureOptions{});
     setWindowFlags(fixedWindowFlags());
-    setFixedSize(Twips::toPixels(4590), Twips::toPixels(2175));
+    setFixedSize(Twips::toPixels(4590), Twips::toPixels(2775));
     CenterForm(this);
 }
 
@@ -145,8 +150,7 @@ PictureOptions ExportDialog::options() const
         if (Format[i]->isChecked())
             o.format = PictureFormat(i);
     o.dpi = Resolution->value();
-    o.includeKey = IncludeKey->isChecked();
-    o.includeTitle = IncludeTitle->isChecked();
+    Choices.read(o);
     return o;
 }
 
@@ -154,8 +158,7 @@ void ExportDialog::setOptions(const PictureOptions& o)
 {
     Format[int(o.format)]->setChecked(true);
     Resolution->setValue(o.dpi);
-    IncludeKey->setChecked(o.includeKey);
-    IncludeTitle->setChecked(o.includeTitle);
+    Choices.write(o);
     formatChanged();
 }
 
@@ -179,14 +182,12 @@ void setFileChooser(FileChooser chooser)
     fileChooser() = chooser ? std::move(chooser) : FileChooser(askWithFileDialog);
 }
 
-bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing, const PictureExtras& extras)
+bool run(QWidget* parent, const PictureMaker& make, QSizeF drawing, ShownOnWindow shown)
 {
-    std::optional<PictureOptions> options = optionsChooser()(parent);
+    std::optional<PictureOptions> options = optionsChooser()(parent, shown);
     if (!options)
         return false;
-    options->titleLines = extras.titleLines;
-    options->colourKey = extras.colourKey;
-    options->keyGroups = extras.keyGroups;
+    const PrimitiveList picture = make(*options);
     const QString chosen = fileChooser()(parent, *options);
     if (chosen.isEmpty())
         return false;

@@ -3,7 +3,7 @@
 // resolution, whether the key goes beside the picture and a title above it, then the
 // file to write.
 
-#include "pictureexport.h"
+#include "picturechoices.h"
 
 #include <QDialog>
 #include <functional>
@@ -26,8 +26,9 @@ public:
     QRadioButton* Format[3] = {}; // PNG, SVG, PDF, in the order of PictureFormat
     QLabel* ResolutionLabel = nullptr;
     QSpinBox* Resolution = nullptr;
-    QCheckBox* IncludeKey = nullptr;
-    QCheckBox* IncludeTitle = nullptr;
+    PictureChoiceBoxes Choices; // shared with the print
+    QCheckBox*& IncludeKey = Choices.IncludeKey;
+    QCheckBox*& IncludeTitle = Choices.IncludeTitle;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -39,7 +40,7 @@ namespace PictureExport {
 
 // Asks for the options; nullopt when the user cancelled. The default shows the
 // dialog, starting from the options chosen last in this session.
-using OptionsChooser = std::function<std::optional<PictureOptions>(QWidget* parent)>;
+using OptionsChooser = PictureChoicesAsker;
 // Asks for the file to write; empty when the user cancelled. The default shows the
 // save file dialog for the chosen format.
 using FileChooser = std::function<QString(QWidget* parent, const PictureOptions& options)>;
@@ -48,18 +49,13 @@ using FileChooser = std::function<QString(QWidget* parent, const PictureOptions&
 void setOptionsChooser(OptionsChooser chooser);
 void setFileChooser(FileChooser chooser);
 
-// What the window adds: the title's lines, whether its key is in colour and how many
-// groups it lists.
-struct PictureExtras {
-    QStringList titleLines;
-    bool colourKey = false;
-    int keyGroups = 0; // groups shown on the labels, listed under the key
-};
+// The window's picture for the options chosen, with the title's lines and the key's
+// contents filled in.
+using PictureMaker = std::function<PrimitiveList(PictureOptions& options)>;
 // The whole command: asks for the options and the file (adding the format's ending
 // when the name has none), then writes the picture of a drawing area of `drawing`
 // twips. A failure is told in a message box that names the file. True when a file
 // was written; cancelling writes nothing and says nothing.
-bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing,
-         const PictureExtras& extras = {});
+bool run(QWidget* parent, const PictureMaker& make, QSizeF drawing, ShownOnWindow shown = {});
 
 } // namespace PictureExport

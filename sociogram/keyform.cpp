@@ -24,7 +24,7 @@ void KeyForm::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups);
+    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups, status);
 }
 
 void KeyForm::placeBeside(const QWidget& window)
@@ -53,7 +53,20 @@ void KeyForm::setGroups(int count)
     if (count == groups)
         return;
     groups = count;
-    const QSizeF twips = keySize(groups);
+    fitContents();
+}
+
+void KeyForm::setStatus(const std::vector<StatusMark>& marks)
+{
+    if (marks == status)
+        return;
+    status = marks;
+    fitContents();
+}
+
+void KeyForm::fitContents()
+{
+    const QSizeF twips = keySize(groups, int(status.size()));
     setFixedSize(Twips::toPixels(int(twips.width())), Twips::toPixels(int(twips.height())));
     update();
 }

@@ -2,7 +2,10 @@
 // The key of the sociogram: what a line, a disc and a square mean, and the colours of
 // the groups shown on the labels.
 
+#include "statusmarks.h"
+
 #include <QWidget>
+#include <vector>
 
 class KeyForm : public QWidget {
     Q_OBJECT
@@ -21,6 +24,8 @@ public:
     void setColour(bool on);
     // Lists the colours of `groups` groups under the markers (0: none).
     void setGroups(int groups);
+    // Lists the status marks shown on the labels (empty: none).
+    void setStatus(const std::vector<StatusMark>& marks);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,4 +34,7 @@ protected:
 private:
     bool colour = false;
     int groups = 0;
+    std::vector<StatusMark> status;
+
+    void fitContents();
 };

@@ -8,6 +8,7 @@
 #include "numbers.h"
 #include "paint.h"
 #include "socioprint.h"
+#include "statussteps.h"
 #include "studyanswers.h"
 
 #include <QPaintDevice>
@@ -192,7 +193,8 @@ Failure missingLabel(int i)
 
 // One red square per subject of the grid, at the labels' positions on the window; the
 // printed side of every label is that of label 1.
-PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& labels)
+PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& labels,
+                            const QList<int>& groups)
 {
     qreal side = labels.Template().Width;
     trap.step([&]() -> Step {
@@ -210,6 +212,8 @@ PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& 
             if (!label)
                 return missingLabel(i);
             list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
+            if (i < groups.size() && groups[i] >= 0)
+                list.back().fill = groupColour(groups[i]);
             return std::nullopt;
         });
     return list;
@@ -218,7 +222,7 @@ PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& 
 } // namespace
 
 bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style)
+                const LineStyle& style, const PrintExtras& extras)
 {
     Trap trap(QStringLiteral("DataForm:SocioPrint"));
     QPainter painter;
@@ -235,9 +239,14 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
         choicePrimitives(trap, grid, QSizeF(model.Width, model.Height), style, &labels);
     const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
     page.insert(page.end(), guide.begin(), guide.end());
-    const PrimitiveList shown = printedLabels(trap, grid, labels);
+    const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
     page.insert(page.end(), shown.begin(), shown.end());
-    paintPage(painter, device, page, W, H);
+    const PrimitiveList marks = statusPrimitives(labels, extras.marks);
+    page.insert(page.end(), marks.begin(), marks.end());
+    if (extras.page.includeTitle || extras.page.includeKey)
+        paintPictureOnPage(painter, device, page, QSizeF(W, H), extras.page);
+    else
+        paintPage(painter, device, page, W, H);
     painter.end();
     return true;
 }

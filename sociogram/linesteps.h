@@ -5,6 +5,7 @@
 
 #include "errorreport.h"
 #include "linedraw.h"
+#include "pictureexport.h"
 
 #include <QSizeF>
 #include <functional>
@@ -48,10 +49,17 @@ PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order);
 // With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
+// What the user may add to the designed page; none of it by default.
+struct PrintExtras {
+    PictureOptions page;           // a title above and the key beside, all fitted on the page
+    QList<int> groups;             // the group of each subject, by number, coloured on the labels
+    std::vector<StatusMark> marks; // the status of each subject, by number, marked on the labels
+};
+
 // Prints onto any paint device (a printer, a PDF writer, an image): the grid's
 // choices, the other criterion's, the guide shape unfilled, then one red label per
 // subject of the grid at the labels' positions. W x H is the window's drawing area in
 // twips; the page's printable area is taken from the device. Failures go to the error
 // report under "DataForm:SocioPrint". False when nothing could be printed.
 bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style = {});
+                const LineStyle& style = {}, const PrintExtras& extras = {});

@@ -4,6 +4,7 @@
 #include "keydrawing.h"
 #include "linesteps.h"
 #include "paint.h"
+#include "statussteps.h"
 #include "windows.h"
 
 #include <QMouseEvent>
@@ -59,7 +60,11 @@ bool SocioCanvas::insidePicture(QPoint designPixel) const
 
 PrimitiveList SocioCanvas::labelPrimitives() const
 {
-    return ::labelPrimitives(state.labels(), LabelSet::MaxIndex, state.view().groups());
+    PrimitiveList list =
+        ::labelPrimitives(state.labels(), LabelSet::MaxIndex, state.view().groups());
+    const PrimitiveList marks = statusPrimitives(state.labels(), state.statusMarks());
+    list.insert(list.end(), marks.begin(), marks.end());
+    return list;
 }
 
 int SocioCanvas::labelAt(QPointF twips) const

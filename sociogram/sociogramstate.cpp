@@ -6,6 +6,8 @@
 #include "choicegrid.h"
 #include "errorreport.h"
 #include "linesteps.h"
+#include "statusmethod.h"
+#include "statussteps.h"
 
 SociogramState::SociogramState()
 {
@@ -15,6 +17,21 @@ SociogramState::SociogramState()
     connect(&steps, &LayoutSteps::busyChanged, this, &SociogramState::busyChanged);
     connect(&placed, &Arrangement::busyChanged, this, &SociogramState::busyChanged);
     connect(&history, &MoveHistory::labelsMoved, this, &SociogramState::LineDraw);
+    // The status follows the choices, which LineDraw has just read again, and the
+    // method chosen in the analysis window.
+    connect(&options, &ViewOptions::statusChanged, this, &SociogramState::refreshStatus);
+    connect(&ChosenStatusMethod::instance(), &ChosenStatusMethod::changed, this,
+            &SociogramState::refreshStatus);
+    connect(this, &SociogramState::drawingChanged, this, [this] {
+        if (options.showStatus())
+            refreshStatus();
+    });
+}
+
+void SociogramState::refreshStatus()
+{
+    marks = options.showStatus() ? currentStatusMarks() : std::vector<StatusMark>{};
+    Q_EMIT statusMarksChanged();
 }
 
 void SociogramState::LineDraw()

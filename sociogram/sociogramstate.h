@@ -9,6 +9,7 @@
 #include "layoutsteps.h"
 #include "movehistory.h"
 #include "primitives.h"
+#include "statusmarks.h"
 #include "viewoptions.h"
 
 #include <QObject>
@@ -30,6 +31,8 @@ public:
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
+    // The status mark of subject s at s - 1 while "Show Stat&us" is on; empty when off.
+    const std::vector<StatusMark>& statusMarks() const { return marks; }
 
     // Restores the stored arrangement of the study and type, or runs the layout.
     void DoWork();
@@ -48,6 +51,8 @@ Q_SIGNALS:
     void drawingChanged();
     // True while a long step runs: the window shows the busy pointer.
     void busyChanged(bool busy);
+    // The status marks were worked out again.
+    void statusMarksChanged();
 
 private:
     Arrangement placed;
@@ -55,4 +60,7 @@ private:
     LayoutSteps steps{placed, options};
     MoveHistory history{placed};
     PrimitiveList lines;
+    std::vector<StatusMark> marks;
+
+    void refreshStatus();
 };

@@ -10,9 +10,9 @@
 struct ViewChoices {
     bool colourChoices = false;
     bool otherCriterion = true;
-    // The group (from 0) of subject i at i - 1; empty when none are shown.
+    // The group (from 0) of each subject, by subject number; empty when none are shown.
     QList<int> groups;
-    // A further View command keeps its choice here, beside the others.
+    bool showStatus = false;
 };
 
 class ViewMemory {

@@ -15,12 +15,14 @@ void ViewOptions::keepFor(std::int32_t study)
     lineStyle.colour = kept.colourChoices;
     lineStyle.otherCriterion = kept.otherCriterion;
     shownGroups = kept.groups;
+    statusShown = kept.showStatus;
 }
 
 void ViewOptions::keep() const
 {
     if (keptFor)
-        ViewMemory::keep(*keptFor, {lineStyle.colour, lineStyle.otherCriterion, shownGroups});
+        ViewMemory::keep(*keptFor,
+                         {lineStyle.colour, lineStyle.otherCriterion, shownGroups, statusShown});
 }
 
 void ViewOptions::setColourChoices(bool on)
@@ -48,4 +50,13 @@ void ViewOptions::setGroups(const QList<int>& groups)
     shownGroups = groups;
     keep();
     Q_EMIT groupsChanged();
+}
+
+void ViewOptions::setShowStatus(bool on)
+{
+    if (on == statusShown)
+        return;
+    statusShown = on;
+    keep();
+    Q_EMIT statusChanged();
 }

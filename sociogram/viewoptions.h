@@ -1,7 +1,8 @@
 #pragma once
 // How the sociogram is shown, apart from where its labels stand: the style of the
-// choice lines and the groups coloured on the labels. Nothing of it is stored in the
-// study; each change is kept for the run (viewmemory.h) once the study is known.
+// choice lines, the groups coloured on the labels and whether the labels carry their
+// status. Nothing of it is stored in the study; each change is kept for the run
+// (viewmemory.h) once the study is known.
 
 #include "linesteps.h"
 #include "viewmemory.h"
@@ -16,10 +17,11 @@ public:
     const LineStyle& style() const { return lineStyle; }
     bool colourChoices() const { return lineStyle.colour; }
     bool otherCriterion() const { return lineStyle.otherCriterion; }
-    // The group (from 0) of subject i at i - 1; empty when none are shown.
+    // The group (from 0) of each subject, by subject number (entry 0 unused); empty when none are shown.
     const QList<int>& groups() const { return shownGroups; }
     // How many groups the key lists: 0 when none are shown.
     int groupCount() const;
+    bool showStatus() const { return statusShown; }
 
     // Takes up the choices kept for `study` and keeps every later change for it. Runs
     // before the sociogram is built, so nothing is drawn again here.
@@ -30,12 +32,16 @@ public:
     void setOtherCriterion(bool on);
     // From the Groups window; an empty list puts the designed colour back.
     void setGroups(const QList<int>& groups);
+    // "Show Stat&us".
+    void setShowStatus(bool on);
 
 Q_SIGNALS:
     // The lines must be drawn again.
     void styleChanged();
     // The labels must be painted again, and the key list the groups.
     void groupsChanged();
+    // The status marks are to be shown or hidden.
+    void statusChanged();
 
 private:
     void keep() const;
@@ -43,4 +49,5 @@ private:
     LineStyle lineStyle;
     QList<int> shownGroups;
     std::optional<std::int32_t> keptFor;
+    bool statusShown = false;
 };

@@ -194,7 +194,32 @@ private Q_SLOTS:
         QCOMPARE(contents(), before);
     }
 
-    // "Colour Choices": negatives red and dashed, a mutual pair one thicker line with a
+    // A title is wrapped into the width, never cut: a long criterion takes more lines,
+    // every word kept and each line inside the area above the drawing.
+    void titleWraps()
+    {
+        const QString criterion =
+            QStringLiteral("Whom would you most like to sit next to at lunch and on trips? ")
+                .repeated(3);
+        PictureOptions options;
+        options.includeTitle = true;
+        for (qreal width : {6675.0, 2500.0}) {
+            const auto lines = wrappedTitle({QStringLiteral("Class 4b"), criterion}, width);
+            QVERIFY(lines.size() > 2);
+            QStringList words;
+            for (const TitleLine& line : lines) {
+                QVERIFY2(titleLineWidth(line) <= width, qPrintable(line.text));
+                words << line.text.split(u' ', Qt::SkipEmptyParts);
+            }
+            QCOMPARE(words.join(u' '), QStringLiteral("Class 4b ") + criterion.trimmed());
+        }
+        options.titleLines = QStringList{QStringLiteral("Class 4b"), QStringLiteral("Who?")};
+        const qreal short_ = pictureSize(Drawing, options).height();
+        options.titleLines[1] = criterion;
+        QVERIFY(pictureSize(Drawing, options).height() > short_);
+    }
+
+    // "Colour Choices": negatives dark blue and dashed, a mutual pair one thicker line with a
     // marker near each end, and a marker kept clear of a label in its way.
     void emphasis()
     {
@@ -217,6 +242,8 @@ private Q_SLOTS:
         QCOMPARE(mutual.p2, QPointF(4780, 1180));
         QVERIFY(mutual.width > lines[2].width && !mutual.dashed); // thicker than 1 -> 3
         QCOMPARE(lines[1].pen, DrawColour::Negative);
+        // A rejection must not run into its label unseen, in colour or in greyscale.
+        QVERIFY(qAbs(qGray(lines[1].pen.rgb()) - qGray(DrawColour::LabelBack.rgb())) > 50);
         QVERIFY(lines[1].dashed && !lines[2].dashed);
         QCOMPARE(markers[2].pen, DrawColour::Negative);
         QCOMPARE(markers[2].kind, Primitive::Kind::SquareOutline);

@@ -10,6 +10,7 @@
 #include "keyform.h"
 #include "loadform.h"
 #include "pdfpages.h"
+#include "printdialog.h"
 #include "scriptedmessages.h"
 #include "startform.h"
 #include "store.h"
@@ -17,6 +18,7 @@
 #include "windowlinks.h"
 #include "windows.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -239,6 +241,17 @@ private Q_SLOTS:
             printer.setOutputFileName(pdf);
             return true;
         });
+        // The print asks what the page carries first: the key, here.
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+            auto* choices = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
+            if (!choices || !choices->isVisible())
+                return;
+            poll->deleteLater();
+            choices->Choices.IncludeKey->click();
+            QTest::mouseClick(choices->OkButton, Qt::LeftButton);
+        });
+        poll->start(20);
         draw->Print->trigger();
         QCOMPARE(messages.count(), 0);
         QCOMPARE(pdfPages(pdf), 1);

@@ -5,7 +5,10 @@
 #include "globals.h"
 #include "gridfill.h"
 #include "keyform.h"
+#include "picturetitle.h"
+#include "printdialog.h"
 #include "scriptedmessages.h"
+#include "statusmethod.h"
 #include "testdb.h"
 #include "viewmemory.h"
 #include "windows.h"
@@ -14,6 +17,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -108,11 +112,15 @@ private Q_SLOTS:
         messages = std::make_unique<ScriptedMessages>();
         lineDraws = 0;
         busy.clear();
+        // The designed page unless a test asks for more.
+        PrintChoices::setAsker([](QWidget*, ShownOnWindow) { return PictureOptions{}; });
     }
     void cleanup()
     {
         PictureExport::setFileChooser(nullptr);
         DrawForm::setPrinterChooser(nullptr);
+        PrintChoices::setAsker(nullptr);
+        ChosenStatusMethod::instance().setMethod(StatusMethod::CoieDodgeCoppotelli);
         SingleInstance<DrawForm>::unload();
         SingleInstance<KeyForm>::unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -391,6 +399,103 @@ private Q_SLOTS:
         QCOMPARE(messages->count(), 2);
         QVERIFY(messages->texts().front().contains(QStringLiteral("DataForm:SocioPrint")));
         QVERIFY(messages->texts().back().contains(QStringLiteral("/nonexistent-folder/x")));
+    }
+
+    // Show Status marks the labels by the analysis: a Both study by the method chosen
+    // in the analysis window, which may change while the sociogram is open; a study of
+    // one criterion its most chosen and its isolates.
+    void statusMarksFollowTheAnalysis()
+    {
+        using M = StatusMark;
+        const std::vector<QStringList> positive{{"3"}, {"6"}, {"6"}, {"2"}, {"3"}, {"5"}};
+        const int negative[] = {5, 6, 1, 6, 1, 4};
+        const struct {
+            int type;
+            StatusMethod method;
+            std::vector<M> marks;
+        } rows[] = {
+            {3,
+             StatusMethod::CoieDodgeCoppotelli,
+             {M::None, M::Rejected, M::None, M::Popular, M::None, M::None, M::Controversial}},
+            {3, StatusMethod::NewcombBukowski, std::vector<M>(7, M::None)},
+            {1,
+             StatusMethod::CoieDodgeCoppotelli,
+             {M::None, M::Isolate, M::None, M::MostChosen, M::Isolate, M::None, M::MostChosen}},
+        };
+        defineStudy(6, positive);
+        for (int s = 1; s <= 6; ++s)
+            QVERIFY(db->addAnswer(Global::CurrentRecord, 2, s + 1, 1, negative[s - 1]));
+        DrawForm* form = nullptr;
+        for (const auto& row : rows) {
+            ChosenStatusMethod::instance().setMethod(row.method);
+            if (Global::CriterionType != row.type || !form) {
+                SingleInstance<DrawForm>::unload();
+                Global::CriterionType = row.type;
+                form = openSociogram(0);
+                form->ShowStatus->trigger();
+            }
+            QCOMPARE(form->state().statusMarks(), row.marks);
+            // The window paints each mark around its own label.
+            const PrimitiveList painted = form->canvas()->labelPrimitives();
+            for (int s = 1; s <= 6; ++s) {
+                const QRectF square(Global::LabelPos[s][0], Global::LabelPos[s][1], 360, 360);
+                for (const Primitive& p : statusMarkPrimitives(square, row.marks[s]))
+                    QVERIFY(std::any_of(painted.begin(), painted.end(), [&](const Primitive& q) {
+                        return q.kind == p.kind && QLineF(q.p1, p.p1).length() < 1 &&
+                               q.width == p.width;
+                    }));
+            }
+        }
+        form->ShowStatus->trigger();
+        QVERIFY(form->state().statusMarks().empty());
+    }
+
+    // The title names the kinds of choice drawn and no other.
+    void titleNamesWhatIsDrawn()
+    {
+        const struct {
+            int type, inView;
+            bool other;
+            QString kinds;
+        } rows[] = {{1, 1, true, "(positive)"},
+                    {3, 1, true, "(positive and negative)"},
+                    {3, 1, false, "(positive)"},
+                    {3, 2, false, "(negative)"}};
+        Global::Question = QStringLiteral("Who?");
+        for (const auto& row : rows) {
+            Global::CriterionType = row.type;
+            Global::CurrentCriterion = row.inView;
+            const QStringList title = pictureTitle({false, row.other}, false, QDate(2026, 5, 4));
+            QCOMPARE(title.value(1), QStringLiteral("Who? ") + row.kinds);
+        }
+    }
+
+    // Printing with the title, the key and the status puts their words on the page.
+    void printCarriesTitleKeyAndStatus()
+    {
+        defineStudy(6, {{"2"}, {"3"}, {"2"}});
+        Global::RefName = QStringLiteral("Class 4b");
+        Global::Question = QStringLiteral("Who sits with whom?");
+        DrawForm* form = openSociogram(0);
+        form->ShowStatus->trigger();
+        PictureOptions chosen;
+        chosen.includeTitle = chosen.includeKey = chosen.statusMarks = true;
+        PrintChoices::setAsker([&chosen](QWidget*, ShownOnWindow) { return chosen; });
+        const QString pdf = db->folder() + QStringLiteral("/page.pdf");
+        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        form->Print_Click();
+        QCOMPARE(messages->count(), 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (const char* words : {"Class 4b", "Who sits with whom? (positive)", "Circle layout",
+                                  "Positive Choice", "Mutual", "Status", "Most chosen", "Isolate"})
+            QVERIFY2(page.contains(QLatin1String(words)), qPrintable(page));
     }
 
     // Export Picture asks the options (starting from the last ones) and the file, then

@@ -1,0 +1,79 @@
+#include "statusmarks.h"
+
+namespace {
+
+const QColor Liked(0, 158, 115); // bluish green: far from the labels' red in every vision
+const QColor Rejected(0, 0, 0);
+const QColor LeftOut(90, 90, 90);
+const QColor Badge(230, 159, 0);
+
+constexpr qreal InnerRing = 45; // gaps between the label and its outlines, twips
+constexpr qreal OuterRing = 105;
+constexpr qreal ThinWidth = 20;
+constexpr qreal ThickWidth = 70;
+constexpr qreal DashedWidth = 25;
+constexpr qreal BadgeSide = 150;
+
+Primitive outline(const QRectF& label, qreal gap, const QColor& colour, qreal width,
+                  bool dashed = false)
+{
+    const QRectF box = label.adjusted(-gap, -gap, gap, gap);
+    Primitive p;
+    p.kind = Primitive::Kind::Rectangle;
+    p.p1 = box.topLeft();
+    p.p2 = box.bottomRight();
+    p.pen = colour;
+    p.width = width;
+    p.dashed = dashed;
+    return p;
+}
+
+} // namespace
+
+PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark)
+{
+    switch (mark) {
+    case StatusMark::None:
+        return {};
+    case StatusMark::Popular:
+    case StatusMark::MostChosen:
+        return {outline(label, InnerRing, Liked, ThinWidth),
+                outline(label, OuterRing, Liked, ThinWidth)};
+    case StatusMark::Rejected:
+        return {outline(label, (InnerRing + OuterRing) / 2, Rejected, ThickWidth)};
+    case StatusMark::Neglected:
+    case StatusMark::Isolate:
+        return {outline(label, (InnerRing + OuterRing) / 2, LeftOut, DashedWidth, true)};
+    case StatusMark::Controversial: {
+        Primitive p;
+        p.kind = Primitive::Kind::Rectangle;
+        p.p1 = label.topRight() + QPointF(-BadgeSide / 2, -BadgeSide / 2);
+        p.p2 = p.p1 + QPointF(BadgeSide, BadgeSide);
+        p.pen = Rejected;
+        p.fill = Badge;
+        return {p};
+    }
+    }
+    return {};
+}
+
+QString statusMarkName(StatusMark mark)
+{
+    switch (mark) {
+    case StatusMark::None:
+        return {};
+    case StatusMark::Popular:
+        return QStringLiteral("Popular");
+    case StatusMark::Rejected:
+        return QStringLiteral("Rejected");
+    case StatusMark::Neglected:
+        return QStringLiteral("Neglected");
+    case StatusMark::Controversial:
+        return QStringLiteral("Controversial");
+    case StatusMark::MostChosen:
+        return QStringLiteral("Most chosen");
+    case StatusMark::Isolate:
+        return QStringLiteral("Isolate");
+    }
+    return {};
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The status of a subject marked on its label. Each status has a shape of its own
+// around the square, so that a greyscale copy or a colour-blind reader tells them
+// apart without the colour, which only adds to it:
+// - liked (popular, or most chosen): two thin outlines, a double ring;
+// - rejected: one thick black outline, the heaviest mark, for the pupil a teacher
+//   must not overlook;
+// - left out (neglected, or an isolate): a dashed grey outline, as if fading;
+// - controversial: a filled orange badge on the top-right corner, liked and rejected
+//   at once, and the one mark that is not a ring.
+// None of them uses the labels' red or the colour of a choice line.
+
+#include "primitives.h"
+
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+enum class StatusMark { None, Popular, Rejected, Neglected, Controversial, MostChosen, Isolate };
+
+// The mark around a label's square (twips); nothing for None. Painted after the
+// labels, so that a badge lies on its label.
+PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark);
+// The key's words for a mark: "Popular", ..., "Most chosen", "Isolate".
+QString statusMarkName(StatusMark mark);

@@ -1,0 +1,128 @@
+// The sociogram window's picture on paper and in a file: "&Print Sociogram" and
+// "&Export Picture...", which offer the same choices and draw the same primitives.
+
+#include "choicegrid.h"
+#include "drawform.h"
+#include "exportdialog.h"
+#include "globals.h"
+#include "linesteps.h"
+#include "messages.h"
+#include "picturetitle.h"
+#include "printdialog.h"
+#include "statussteps.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace {
+
+bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, QString& why)
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // Without an installed printer the page still goes somewhere useful: a PDF file.
+        const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                              QStringLiteral("/Sociogram.pdf");
+        const QString file =
+            QFileDialog::getSaveFileName(parent, QStringLiteral("Print Sociogram to PDF File"),
+                                         start, QStringLiteral("PDF files (*.pdf)"));
+        if (file.isEmpty()) {
+            why = QStringLiteral("No printer is installed and no PDF file was chosen, so the "
+                                 "sociogram was not printed.");
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Sociogram"));
+    if (dialog.exec() != QDialog::Accepted) {
+        why = QStringLiteral("Printing was cancelled; the sociogram was not printed.");
+        return false;
+    }
+    return true;
+}
+
+DrawForm::PrinterChooser& printerChooser()
+{
+    static DrawForm::PrinterChooser chooser = chooseDefaultPrinter;
+    return chooser;
+}
+
+} // namespace
+
+void DrawForm::setPrinterChooser(PrinterChooser chooser)
+{
+    printerChooser() = chooser ? std::move(chooser) : PrinterChooser(chooseDefaultPrinter);
+}
+
+ShownOnWindow DrawForm::shownOnWindow() const
+{
+    return {sociogram.view().groupCount() > 0, sociogram.view().showStatus()};
+}
+
+void DrawForm::completeOptions(PictureOptions& options) const
+{
+    const ViewOptions& view = sociogram.view();
+    const bool status = options.statusMarks && view.showStatus();
+    options.titleLines = pictureTitle(view.style(), status, QDate::currentDate());
+    options.colourKey = view.colourChoices();
+    options.keyGroups = options.groupColours ? view.groupCount() : 0;
+    options.keyStatus = status ? statusKey() : std::vector<StatusMark>{};
+}
+
+void DrawForm::Print_Click()
+{
+    const std::optional<PictureOptions> chosen = PrintChoices::ask(this, shownOnWindow());
+    if (!chosen)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QString why;
+    if (!printerChooser()(printer, this, why)) {
+        if (!why.isEmpty())
+            MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
+        return;
+    }
+    PrintExtras extras{*chosen, {}, {}};
+    completeOptions(extras.page);
+    if (chosen->groupColours)
+        extras.groups = sociogram.view().groups();
+    if (chosen->statusMarks)
+        extras.marks = sociogram.statusMarks();
+    const Layout::Area page = sociogram.layout().area();
+    if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
+                    sociogram.view().style(), extras)) {
+        const QString where = printer.outputFileName().isEmpty()
+                                  ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
+                                  : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
+        MsgBox(QStringLiteral("The sociogram could not be printed to %1. Check that it is "
+                              "available and that you may write to it.")
+                   .arg(where),
+               Buttons::Ok, Icon::Exclamation, ProgramTitle);
+    }
+}
+
+void DrawForm::exportPicture()
+{
+    const Layout::Area size = sociogram.layout().area();
+    PictureExport::run(
+        this,
+        [this](PictureOptions& options) {
+            completeOptions(options);
+            // The labels as the canvas paints them, less what the user left out.
+            const ViewOptions& view = sociogram.view();
+            PrimitiveList labels =
+                labelPrimitives(sociogram.labels(), LabelSet::MaxIndex,
+                                options.groupColours ? view.groups() : QList<int>{});
+            if (options.statusMarks) {
+                const PrimitiveList marks =
+                    statusPrimitives(sociogram.labels(), sociogram.statusMarks());
+                labels.insert(labels.end(), marks.begin(), marks.end());
+            }
+            return sociogramPicture(sociogram.drawing(), labels);
+        },
+        QSizeF(size.W, size.H), shownOnWindow());
+}

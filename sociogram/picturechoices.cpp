@@ -1,0 +1,50 @@
+#include "picturechoices.h"
+
+#include "windows.h"
+
+#include <QCheckBox>
+
+namespace {
+
+constexpr int RowStep = 300; // twips between the boxes
+
+QCheckBox* box(const QString& caption, QWidget* parent, QRect twips)
+{
+    auto* check = new QCheckBox(caption, parent);
+    check->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    placeTwips(check, twips.left(), twips.top(), twips.width(), twips.height());
+    return check;
+}
+
+} // namespace
+
+void PictureChoiceBoxes::create(QWidget* parent, QRect first)
+{
+    IncludeKey = box(QStringLiteral("Include the key"), parent, first);
+    IncludeTitle = box(QStringLiteral("Include a title"), parent, first.translated(0, RowStep));
+    GroupColours =
+        box(QStringLiteral("Colour the groups"), parent, first.translated(0, 2 * RowStep));
+    StatusMarks = box(QStringLiteral("Mark the status"), parent, first.translated(0, 3 * RowStep));
+}
+
+void PictureChoiceBoxes::setShown(ShownOnWindow shown)
+{
+    GroupColours->setEnabled(shown.groups);
+    StatusMarks->setEnabled(shown.status);
+}
+
+void PictureChoiceBoxes::read(PictureOptions& options) const
+{
+    options.includeKey = IncludeKey->isChecked();
+    options.includeTitle = IncludeTitle->isChecked();
+    options.groupColours = GroupColours->isChecked();
+    options.statusMarks = StatusMarks->isChecked();
+}
+
+void PictureChoiceBoxes::write(const PictureOptions& options)
+{
+    IncludeKey->setChecked(options.includeKey);
+    IncludeTitle->setChecked(options.includeTitle);
+    GroupColours->setChecked(options.groupColours);
+    StatusMarks->setChecked(options.statusMarks);
+}

@@ -1,0 +1,67 @@
+#include "printdialog.h"
+
+#include "programicon.h"
+#include "windows.h"
+
+#include <QPushButton>
+
+namespace {
+
+PictureOptions& lastChoices()
+{
+    static PictureOptions options; // nothing added: the designed page
+    return options;
+}
+
+std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown)
+{
+    PrintDialog dialog(parent);
+    dialog.Choices.write(lastChoices());
+    dialog.Choices.setShown(shown);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    dialog.Choices.read(lastChoices());
+    return lastChoices();
+}
+
+PictureChoicesAsker& asker()
+{
+    static PictureChoicesAsker chosen = askWithDialog;
+    return chosen;
+}
+
+} // namespace
+
+PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Print Sociogram"));
+    setWindowIcon(programIcon());
+    setModal(true);
+    Choices.create(this, {240, 180, 2535, 255});
+    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    for (QPushButton* b : {OkButton, CancelButton})
+        b->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    placeTwips(OkButton, 240, 1500, 1095, 375);
+    placeTwips(CancelButton, 1455, 1500, 1095, 375);
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    setWindowFlags(fixedWindowFlags());
+    setFixedSize(Twips::toPixels(2790), Twips::toPixels(2055));
+    CenterForm(this);
+}
+
+namespace PrintChoices {
+
+std::optional<PictureOptions> ask(QWidget* parent, ShownOnWindow shown)
+{
+    return asker()(parent, shown);
+}
+
+void setAsker(PictureChoicesAsker chosen)
+{
+    asker() = chosen ? std::move(chosen) : PictureChoicesAsker(askWithDialog);
+}
+
+} // namespace PrintChoices

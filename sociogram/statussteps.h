@@ -1,0 +1,24 @@
+#pragma once
+// "Show Stat&us": the status of every subject, from the analysis of the study's
+// choices, as marks on the labels. A study of both criteria is classified by the
+// method chosen in the analysis window; a study of one criterion marks its isolates
+// and its most chosen subjects.
+
+#include "sociometry.h"
+#include "statusmarks.h"
+
+#include <vector>
+
+class LabelSet;
+
+// The mark of subject s at s - 1, by the status groups of `method` for a study of
+// both criteria, or else the isolates and the subjects who received the most choices
+// (none when nobody received any).
+std::vector<StatusMark> statusMarks(const SociometricAnalysis& analysis, StatusMethod method);
+// The marks a study of this criterion type can show, in the order the key lists them.
+std::vector<StatusMark> statusLegend(int criterionType);
+// The marks of the study the data window holds (the grid in view and, for a Both
+// study, the stored answers), by the method chosen last in the analysis window.
+std::vector<StatusMark> currentStatusMarks();
+// The marks around the shown labels, to be painted over them.
+PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<StatusMark>& marks);
