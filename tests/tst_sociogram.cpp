@@ -432,7 +432,7 @@ private Q_SLOTS:
                 SingleInstance<DrawForm>::unload();
                 Global::CriterionType = row.type;
                 form = openSociogram(0);
-                form->ShowStatus->trigger();
+                form->ShowStatus->setChecked(true); // kept from the last opening, or set now
             }
             QCOMPARE(form->state().statusMarks(), row.marks);
             // The window paints each mark around its own label.
