@@ -3,7 +3,7 @@
 #include "keydrawing.h"
 #include "linedraw.h"
 #include "paint.h"
-#include "pdfpages.h"
+#include "files.h"
 #include "pictureexport.h"
 #include "socioprint.h"
 
@@ -166,9 +166,7 @@ private Q_SLOTS:
             QCOMPARE(image.size(), QSize(qRound(twips.width() / 15), qRound(twips.height() / 15)));
             QVERIFY(isRed(image.pixel(1100 / 15, 1100 / 15)));
         } else if (options.format == PictureFormat::Svg) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString svg = QString::fromUtf8(file.readAll());
+            const QString svg = fileText(path);
             QVERIFY(svg.contains(QStringLiteral(">3<")) || svg.contains(QStringLiteral(">3 <")));
         } else {
             QCOMPARE(pdfPages(path), 1);
@@ -180,17 +178,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kept.png"));
         QVERIFY(!exportPicture(path, picture(), Drawing, {}));
-        const auto contents = [&] {
-            QFile f(path);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        const QByteArray before = contents();
+        const QByteArray before = fileBytes(path);
         QVERIFY(!before.isEmpty());
         PictureOptions tooFine;
         tooFine.dpi = PictureResolution::Maximum + 1;
         const ExportResult refused = exportPicture(path, picture(), Drawing, tooFine);
         QVERIFY(refused);
-        QCOMPARE(contents(), before);
+        QCOMPARE(fileBytes(path), before);
     }
 
     // "Colour Choices": negatives red and dashed, a mutual pair one thicker line with a

@@ -9,7 +9,7 @@
 #include "infoform.h"
 #include "keyform.h"
 #include "loadform.h"
-#include "pdfpages.h"
+#include "files.h"
 #include "scriptedmessages.h"
 #include "startform.h"
 #include "store.h"

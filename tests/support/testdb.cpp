@@ -1,6 +1,7 @@
 #include "testdb.h"
 
 #include "errorreport.h"
+#include "files.h"
 #include "globals.h"
 #include "store.h"
 
@@ -127,8 +128,7 @@ std::vector<QVariantList> TestDatabase::rows(const QString& sql, const QVariantL
 
 QByteArray TestDatabase::bytes() const
 {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return fileBytes(file);
 }
 
 int TestDatabase::addStudy(const QVariant& name, const QVariant& groupSize, const QVariant& choices,
@@ -198,10 +198,26 @@ QStringList TestDatabase::dump()
     return out;
 }
 
+QString TestDatabase::answers(int record)
+{
+    QStringList out;
+    for (const QVariantList& r : rows("SELECT ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER FROM SOCIDATA "
+                                      "WHERE HEADER = ? ORDER BY ANSWERTYPE, INDIVIDUAL, CHOICE",
+                                      {record}))
+        out << u"%1:%2:%3="_qs.arg(r[0].toInt()).arg(r[1].toInt()).arg(r[2].toInt()) +
+                   QString::number(r[3].toDouble());
+    return out.join(u' ');
+}
+
 bool TestDatabase::failOn(const QString& table, const QString& event)
 {
     return exec(u"CREATE TRIGGER refuse_%1_%2 BEFORE %1 ON %2 "
                 "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"_qs.arg(event, table));
+}
+
+bool TestDatabase::allow(const QString& table, const QString& event)
+{
+    return exec(u"DROP TRIGGER refuse_%1_%2"_qs.arg(event, table));
 }
 
 std::optional<Store> TestDatabase::open() const
