@@ -157,6 +157,7 @@ private Q_SLOTS:
         QVERIFY(ImportChoicesFrom(path, grid));
         QCOMPARE(grid.TextMatrix(4, 1), QString());
         QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
+        QCOMPARE(grid.TextMatrix(2, 2), u"3"_qs);
 
         importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
         QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
