@@ -170,7 +170,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QStringList>("reportedBy"); // procedures, some with the number
-        QTest::addColumn<int>("groupSize"); // as the grid shows it
+        QTest::addColumn<int>("groupSize");          // as the grid shows it
         QTest::addColumn<int>("choices");
         QTest::addColumn<int>("laidOut");  // labels of a computed Circle, Random or Square layout
         QTest::addColumn<QString>("cell"); // what grid cell (2, 3) shows, "-" for not checked

@@ -1,9 +1,9 @@
 // The drawing as values: choice lines, guide shapes, the printed page and the picture.
 #include "emphasis.h"
+#include "files.h"
 #include "keydrawing.h"
 #include "linedraw.h"
 #include "paint.h"
-#include "files.h"
 #include "pictureexport.h"
 #include "socioprint.h"
 

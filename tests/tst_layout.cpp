@@ -98,7 +98,8 @@ private Q_SLOTS:
         QTest::newRow("circle 6: 1 at the top") << Circle << 6 << QList<int>{} << 1 << 3278 << 635;
         QTest::newRow("circle 8: 7 at the left") << Circle << 8 << QList<int>{} << 7 << 778 << 3135;
         // The centre is a single-precision value: from a double, 3 would come to 5777.
-        QTest::newRow("circle 8: 3 at the right") << Circle << 8 << QList<int>{} << 3 << 5778 << 3135;
+        QTest::newRow("circle 8: 3 at the right")
+            << Circle << 8 << QList<int>{} << 3 << 5778 << 3135;
         QTest::newRow("square 6: 3 bottom") << Square << 6 << QList<int>{} << 3 << 4380 << 5607;
         QTest::newRow("square 6: 5 top, second slot")
             << Square << 6 << QList<int>{} << 5 << 4380 << 663;

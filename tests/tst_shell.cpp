@@ -28,7 +28,6 @@ template <class T> OptInt asInt(std::optional<T> v)
     return v ? OptInt(*v) : std::nullopt;
 }
 
-
 struct Call {
     int number = 0;
     double time = 0;

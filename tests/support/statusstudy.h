@@ -29,9 +29,9 @@ inline std::vector<Choice> choicesOf(const Rows& rows)
 // p = 1/3: low up to 0) 1 popular, 2 rejected, 3 controversial, 4 neglected and the
 // rest average. Mutual: 6-7 positive; 7-8 and 9-10 negative.
 inline const Rows StatusPositive{{2, {1, 3}}, {4, {1, 3}}, {6, {1, 5, 7}}, {7, {3, 6}},
-                          {8, {1, 5}}, {9, {3, 8}}, {10, {1, 9}}};
+                                 {8, {1, 5}}, {9, {3, 8}}, {10, {1, 9}}};
 inline const Rows StatusNegative{{1, {2, 3, 10}}, {4, {2, 3}},  {5, {2, 3, 6}}, {7, {2, 8}},
-                          {8, {3, 7}},     {9, {2, 10}}, {10, {9}}};
+                                 {8, {3, 7}},     {9, {2, 10}}, {10, {9}}};
 
 inline ChoiceSet statusStudy()
 {
