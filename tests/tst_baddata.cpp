@@ -209,6 +209,8 @@ private Q_SLOTS:
             u"-"_qs);
         row("GROUPSIZE 0", setHeader("GROUPSIZE"), 0, {loadGrid, loadData, layouts[0], print}, 0,
             BaseChoices, 0, u"-"_qs);
+        row("GROUPSIZE -4", setHeader("GROUPSIZE"), -4, {loadGrid, loadData, layouts[2], print}, 0,
+            BaseChoices, 0, u"-"_qs);
         row("GROUPSIZE text", setHeader("GROUPSIZE"), u"twelve"_qs,
             QStringList{loadGrid, loadData, print} + layouts, 0, BaseChoices, 0, u"-"_qs);
         row("CHOICES 11", setHeader("CHOICES"), 11, {loadGrid, loadData}, n, 0, n, u"-"_qs);
@@ -222,6 +224,7 @@ private Q_SLOTS:
         row("ANSWER text", answer, u"x"_qs, {loadData + u" 13"_qs});
         row("ANSWER infinity", answer, std::numeric_limits<double>::infinity(),
             {u"DrawForm:TargetDraw"_qs}, n, BaseChoices, n, u"inf"_qs, u"inf"_qs);
+        row("INDIVIDUAL 0", individual, 0, {loadData, lineDraw, print});
         row("INDIVIDUAL 1 (a header row)", individual, 1, {loadData});
         row("INDIVIDUAL 100", individual, 100, {loadData, lineDraw, print});
         row("CHOICE 0 (the subject column)", choice, 0, {loadData});

@@ -77,14 +77,6 @@ private Q_SLOTS:
         const Primitive& m = list[1];
         QCOMPARE(m.kind, positive ? Primitive::Kind::Disc : Primitive::Kind::SquareOutline);
         QCOMPARE(positive ? m.p1 : (m.p1 + m.p2) / 2, marker);
-    }
-
-    void subjectOutsideTheTableDrawsNothing()
-    {
-        PrimitiveList list;
-        QVERIFY(!appendChoice(list, {1, 41, true}, places(), Label));
-        QVERIFY(!appendChoice(list, {-1, 2, true}, places(), Label));
-        QVERIFY(list.empty());
         QVERIFY(appendChoice(list, {40, 0, true}, places(), Label)); // both ends of the table
     }
 

@@ -144,13 +144,6 @@ private Q_SLOTS:
         QTEST(kept(p.top), "top");
     }
 
-    void noSubjectsPlaceNothing()
-    {
-        QVERIFY(circlePlaces(0, {}, {}).empty());
-        QVERIFY(squarePlaces(0, {}, {}, *squareSpacing(0, {})).empty());
-        QVERIFY(!squareSpacing(-4, {})); // k + 1 would divide by zero
-    }
-
     void random()
     {
         PositionTable placed{};
