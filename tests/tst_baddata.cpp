@@ -237,8 +237,6 @@ private Q_SLOTS:
         QFETCH(QString, damage);
         QFETCH(QVariant, value);
         QFETCH(QStringList, reportedBy);
-        QFETCH(int, groupSize);
-        QFETCH(int, choices);
         QFETCH(int, laidOut);
         QFETCH(QString, cell);
         QFETCH(QString, skipped);
@@ -262,8 +260,8 @@ private Q_SLOTS:
         QCOMPARE(data.title, storedName.isNull() ? QString() : storedName.toString());
         QVERIFY(!data.critEnabled[0]);
         QCOMPARE(data.critEnabled[1], Global::CriterionType == BothCriteria);
-        QCOMPARE(model.rowCount(), groupSize);
-        QCOMPARE(model.columnCount(), choices);
+        QTEST(model.rowCount(), "groupSize");
+        QTEST(model.columnCount(), "choices");
         if (cell != u"-"_qs) {
             QCOMPARE(DataGrid().TextMatrix(2, 3), cell);
             QCOMPARE(DataGrid().TextMatrix(3, 1), u"1"_qs); // the answer read after it

@@ -90,10 +90,8 @@ private Q_SLOTS:
     void readingTexts()
     {
         QFETCH(QString, text);
-        QFETCH(double, leading);
-        QFETCH(OptDouble, whole);
-        QCOMPARE(Numbers::leadingValue(text), leading);
-        QCOMPARE(Numbers::wholeValue(text), whole);
+        QTEST(Numbers::leadingValue(text), "leading");
+        QTEST(Numbers::wholeValue(text), "whole");
     }
 
     void wholeNumbers_data()
@@ -117,10 +115,8 @@ private Q_SLOTS:
     void wholeNumbers()
     {
         QFETCH(double, value);
-        QFETCH(OptInt, integer);
-        QFETCH(OptInt, whole);
-        QCOMPARE(asInt(Numbers::toInteger(value)), integer);
-        QCOMPARE(asInt(Numbers::toLong(value)), whole);
+        QTEST(asInt(Numbers::toInteger(value)), "integer");
+        QTEST(asInt(Numbers::toLong(value)), "whole");
     }
 
     void decimalTextReadsBack()
@@ -190,8 +186,7 @@ private Q_SLOTS:
     {
         QFETCH(QSizeF, screen);
         QFETCH(QSizeF, window);
-        QFETCH(QPointF, expected);
-        QCOMPARE(::centeredTopLeft(screen, window), expected);
+        QTEST(::centeredTopLeft(screen, window), "expected");
     }
 
     void init()
@@ -261,10 +256,6 @@ private Q_SLOTS:
     {
         QFETCH(Calls, calls);
         QFETCH(Answers, answers);
-        QFETCH(Indices, asked);
-        QFETCH(int, retries);
-        QFETCH(int, start);
-        QFETCH(int, pausesTaken);
         ScriptedMessages messages;
         for (Answer a : answers)
             messages.answer({a});
@@ -281,10 +272,10 @@ private Q_SLOTS:
                                 answers.value(messages.count() - 1) == Answer::Retry);
             QCOMPARE(int(errorReport().lastErrorNumber()), calls[i].number);
         }
-        QCOMPARE(sawMessage, asked);
-        QCOMPARE(errorReport().retryCount(), retries);
-        QCOMPARE(errorReport().retryStart(), start);
-        QCOMPARE(pauses, pausesTaken);
+        QTEST(sawMessage, "asked");
+        QTEST(errorReport().retryCount(), "retries");
+        QTEST(errorReport().retryStart(), "start");
+        QTEST(pauses, "pausesTaken");
     }
 
     void messageWords_data()
@@ -307,14 +298,13 @@ private Q_SLOTS:
     {
         QFETCH(int, number);
         QFETCH(QString, description);
-        QFETCH(QString, expected);
         QFETCH(Buttons, buttons);
         ScriptedMessages messages;
         for (int i = 0; i < 200 && messages.count() == 0; ++i)
             errorReport().ErrorHandler(u"DataForm:LoadGrid"_qs, std::int16_t(number), description);
         QCOMPARE(messages.count(), 1);
         const Message& m = messages.shown().front();
-        QCOMPARE(m.text, expected);
+        QTEST(m.text, "expected");
         QCOMPARE(m.buttons, buttons);
     }
 
@@ -348,7 +338,6 @@ private Q_SLOTS:
         QFETCH(int, skipped);
         QFETCH(Indices, failures);
         QFETCH(Answers, answers);
-        QFETCH(int, attempts);
         QFETCH(int, messageCount);
         QFETCH(int, lastError);
         ScriptedMessages messages;
@@ -363,7 +352,7 @@ private Q_SLOTS:
                 return Failure{failures[k], u"Failed"_qs};
             return std::nullopt;
         });
-        QCOMPARE(tried, attempts);
+        QTEST(tried, "attempts");
         QCOMPARE(ok, tried == failures.size() + 1); // the last attempt went through
         QCOMPARE(messages.count(), messageCount);
         // A step is passed over when it was reported and never went through.

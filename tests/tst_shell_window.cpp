@@ -108,9 +108,6 @@ private Q_SLOTS:
     {
         QFETCH(bool, load);
         QFETCH(bool, dataWindowSettles);
-        QFETCH(int, newProject);
-        QFETCH(int, record);
-        QFETCH(QString, shown);
         Global::NewProject = Global::False;
         Global::CurrentRecord = 17;
         QString opened;
@@ -119,9 +116,9 @@ private Q_SLOTS:
         Forms::SettleDataForm = [&] { return dataWindowSettles; };
         StartForm* form = StartForm::instance();
         (load ? form->Load : form->New)->trigger();
-        QCOMPARE(int(Global::NewProject), newProject);
-        QCOMPARE(int(Global::CurrentRecord), record);
-        QCOMPARE(opened, shown);
+        QTEST(int(Global::NewProject), "newProject");
+        QTEST(int(Global::CurrentRecord), "record");
+        QTEST(opened, "shown");
     }
 
     void endingTheRun_data()

@@ -128,7 +128,6 @@ private Q_SLOTS:
     {
         QFETCH(bool, inCriterion);
         QFETCH(bool, ctrl);
-        QFETCH(QString, criterion);
         InfoForm* form = openInfo();
         fill(form, QString(), 0, u"Class"_qs, u"12"_qs, u"3"_qs);
         QTest::keyClicks(form->Criterion, u"Who?"_qs);
@@ -137,7 +136,7 @@ private Q_SLOTS:
         QTest::keyClick(w, Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
         if (ctrl)
             QTest::keyClicks(form->Criterion, u"Why"_qs);
-        QCOMPARE(form->Criterion->toPlainText(), criterion);
+        QTEST(form->Criterion->toPlainText(), "criterion");
         QCOMPARE(dataFormShown, ctrl ? 0 : 1);
     }
 
@@ -243,7 +242,6 @@ private Q_SLOTS:
         QFETCH(Answer, answer);
         QFETCH(bool, refused);
         QFETCH(QList<int>, left);
-        QFETCH(int, current);
         for (int record : {3, 12, 20})
             f.db().addStudy({.record = record});
         if (refused)
@@ -259,7 +257,7 @@ private Q_SLOTS:
         QCOMPARE(asked.buttons, Buttons::YesNo);
         QCOMPARE(messages->texts().last(), refused ? NotDeleted : asked.text);
         QCOMPARE(listRecords(form), left);
-        QCOMPARE(form->LList->currentRow(), current);
+        QTEST(form->LList->currentRow(), "current");
         QStringList after = before;
         if (left.size() == 2)
             after.removeIf([](const QString& row) { return row.section(u'|', 1, 1) == u"12"_qs; });
