@@ -4,18 +4,14 @@
 #include "dataform.h"
 #include "drawform.h"
 #include "entryform.h"
-#include "errorreport.h"
 #include "files.h"
 #include "globals.h"
 #include "infoform.h"
 #include "keyform.h"
 #include "loadform.h"
-#include "scriptedmessages.h"
 #include "startform.h"
-#include "store.h"
-#include "testdb.h"
+#include "windowfixture.h"
 #include "windowlinks.h"
-#include "windows.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -31,7 +27,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 // Checked after each step of the road.
 #define CHECK_NO_MODAL_LEFT                                                                        \
@@ -117,7 +112,7 @@ private:
 class RoadTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
+    WindowFixture f;
     QTemporaryDir out;
 
     void keyChoice(DataForm* form, int subject, int slot, int chosen)
@@ -160,11 +155,8 @@ class RoadTest : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
+        f.init();
         connectWindows();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
-        db = std::make_unique<TestDatabase>();
-        QVERIFY(db->isValid());
         StartForm::instance()->show();
         QVERIFY(QTest::qWaitForWindowExposed(StartForm::instance()));
     }
@@ -172,7 +164,7 @@ private Q_SLOTS:
     void wholeRoad()
     {
         ModalGuard guard;
-        ScriptedMessages messages;
+        ScriptedMessages& messages = f.messages;
         StartForm::instance()->New->trigger();
         InfoForm* info = nullptr;
         QTRY_VERIFY((info = qobject_cast<InfoForm*>(QApplication::activeWindow())));
@@ -245,8 +237,9 @@ private Q_SLOTS:
         CHECK_NO_MODAL_LEFT;
 
         draw->Save->trigger();
-        QCOMPARE(db->scalar(u"SELECT count(*) FROM POSITION WHERE HEADER = ?"_qs, {record}).toInt(),
-                 12);
+        QCOMPARE(
+            f.db().scalar(u"SELECT count(*) FROM POSITION WHERE HEADER = ?"_qs, {record}).toInt(),
+            12);
         draw->Quit->trigger();
         QTRY_VERIFY(!SingleInstance<DrawForm>::loaded());
 

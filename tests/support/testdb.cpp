@@ -35,6 +35,18 @@ bool runScript(QSqlDatabase& db, const QString& script)
     }
     return true;
 }
+
+bool run(QSqlQuery& q, const QString& sql, const QVariantList& binds)
+{
+    if (q.prepare(sql)) {
+        for (const QVariant& v : binds)
+            q.addBindValue(v);
+        if (q.exec())
+            return true;
+    }
+    qWarning() << sql << q.lastError().text();
+    return false;
+}
 } // namespace
 
 QString TestDatabase::schemaText()
@@ -84,17 +96,7 @@ TestDatabase::~TestDatabase()
 bool TestDatabase::exec(const QString& sql, const QVariantList& binds)
 {
     QSqlQuery q(QSqlDatabase::database(connection));
-    if (!q.prepare(sql)) {
-        qWarning() << sql << q.lastError().text();
-        return false;
-    }
-    for (const QVariant& v : binds)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        qWarning() << sql << q.lastError().text();
-        return false;
-    }
-    return true;
+    return run(q, sql, binds);
 }
 
 QVariant TestDatabase::scalar(const QString& sql, const QVariantList& binds)
@@ -107,16 +109,8 @@ std::vector<QVariantList> TestDatabase::rows(const QString& sql, const QVariantL
 {
     std::vector<QVariantList> out;
     QSqlQuery q(QSqlDatabase::database(connection));
-    if (!q.prepare(sql)) {
-        qWarning() << sql << q.lastError().text();
+    if (!run(q, sql, binds))
         return out;
-    }
-    for (const QVariant& v : binds)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        qWarning() << sql << q.lastError().text();
-        return out;
-    }
     while (q.next()) {
         QVariantList row;
         for (int i = 0; i < q.record().count(); ++i)
