@@ -126,18 +126,6 @@ private Q_SLOTS:
         QCOMPARE(choiceCells().size(), 12);
     }
 
-    // Sizes that are not the study's are never written over it.
-    void headerWithImpossibleSizesIsNotSavedOver()
-    {
-        const int record = addStudy(1, 500);
-        ScriptedMessages messages;
-        auto state = open(record);
-        QVERIFY(messages.texts()[0].contains(QStringLiteral("group size in the file (500)")));
-        const QByteArray before = db->bytes();
-        QVERIFY(!state->SaveChanges(1));
-        QCOMPARE(db->bytes(), before);
-    }
-
     void missingDatabaseIsReported()
     {
         QVERIFY(QFile::remove(db->path()));
