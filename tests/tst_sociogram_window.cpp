@@ -19,6 +19,7 @@
 namespace {
 
 using Pos = std::array<Global::Integer, 2>;
+
 // Answers the modal dialog that is about to open, from the event loop it runs.
 void whenDialogOpens(const std::function<void(ExportDialog&)>& answer)
 {
@@ -33,6 +34,7 @@ void whenDialogOpens(const std::function<void(ExportDialog&)>& answer)
 }
 
 } // namespace
+
 class SociogramWindowTest : public QObject {
     Q_OBJECT
 
