@@ -1,3 +1,7 @@
-# The analysis core and the analysis and groups windows; the groups core on its own.
-sociogram_test(tst_analysis SOURCES tst_analysis.cpp LIBS analysis_ui)
+# The analysis core: figures, status groups, choices from the grid, the store and CSV text,
+# and the exports, without a window.
+sociogram_test(tst_analysis SOURCES tst_analysis.cpp LIBS analysis)
+# The groups core on its own, against exhaustive search.
 sociogram_test(tst_analysis_groups SOURCES tst_analysis_groups.cpp LIBS groups)
+# The analysis and groups windows and the import command, offscreen.
+sociogram_test(tst_analysis_window SOURCES tst_analysis_window.cpp LIBS analysis_ui windowsupport)

@@ -1,2 +1,4 @@
-# The sociogram window and its saved arrangements, offscreen.
-sociogram_test(tst_sociogram SOURCES tst_sociogram.cpp LIBS sociogram_ui)
+# The sociogram's saved arrangements through its state, without a window.
+sociogram_test(tst_sociogram SOURCES tst_sociogram.cpp LIBS sociogram_core)
+# The sociogram window and the key, offscreen.
+sociogram_test(tst_sociogram_window SOURCES tst_sociogram_window.cpp LIBS sociogram_ui windowsupport)

@@ -1,52 +1,27 @@
 // The analysis: figures of groups worked out by hand, status groups, chance limits, choices
-// read from the grid, the store and CSV text, the exports, and the analysis and groups
-// windows with the import command (offscreen).
+// read from the grid, the store and CSV text, and the exports.
 #include "analysistable.h"
-#include "analysiswindow.h"
 #include "codes.h"
 #include "csv.h"
 #include "csvimport.h"
 #include "exports.h"
-#include "forms.h"
+#include "files.h"
 #include "globals.h"
 #include "gridfill.h"
-#include "groupswindow.h"
-#include "importchoices.h"
 #include "scriptedmessages.h"
 #include "sociometry.h"
+#include "statusstudy.h"
 #include "store.h"
 #include "studychoices.h"
 #include "testdb.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTableView>
-#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(StatusGroup)
 
 namespace {
-
-// Choices given as chooser -> chosen lists in slot order.
-using Rows = std::vector<std::pair<int, std::vector<int>>>;
-
-std::vector<Choice> choicesOf(const Rows& rows, ChoiceKind kind = ChoiceKind::Positive)
-{
-    std::vector<Choice> out;
-    for (const auto& [chooser, chosen] : rows) {
-        int slot = 0;
-        for (int c : chosen)
-            out.push_back({chooser, c, kind, ++slot});
-    }
-    return out;
-}
 
 void fillRows(ChoiceGrid& grid, int n, int k, const Rows& rows)
 {
@@ -57,67 +32,11 @@ void fillRows(ChoiceGrid& grid, int n, int k, const Rows& rows)
     fillGrid(grid, n, k, cells);
 }
 
-// Ten subjects, three choices, both criteria. Received counts:
-//   subject      1  2  3  4  5  6  7  8  9 10
-//   positive LM  5  0  4  0  2  1  1  1  1  0
-//   negative LL  0  5  4  0  0  1  1  1  1  2
-// Worked out by hand (sample deviations): zLM of subject 1 is 2.040, SP 1.970;
-// the status groups by Coie-Dodge-Coppotelli are 1 popular, 2 rejected,
-// 3 controversial, 4 neglected, 5 and 10 unclassified (SP +-0.788), 6-9 average.
-// By Newcomb-Bukowski (p = 1/6 for each list over 9 choosers: high from 4; impact
-// p = 1/3: low up to 0) 1 popular, 2 rejected, 3 controversial, 4 neglected and the
-// rest average. Mutual: 6-7 positive; 7-8 and 9-10 negative.
-const Rows StatusPositive{{2, {1, 3}}, {4, {1, 3}}, {6, {1, 5, 7}}, {7, {3, 6}},
-                          {8, {1, 5}}, {9, {3, 8}}, {10, {1, 9}}};
-const Rows StatusNegative{{1, {2, 3, 10}}, {4, {2, 3}},  {5, {2, 3, 6}}, {7, {2, 8}},
-                          {8, {3, 7}},     {9, {2, 10}}, {10, {9}}};
 const Rows Ring{{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}};
-
-ChoiceSet statusStudy()
-{
-    ChoiceSet set = emptyChoiceSet(10, 3, Codes::CriterionType::Both);
-    set.positive = choicesOf(StatusPositive);
-    set.negative = choicesOf(StatusNegative, ChoiceKind::Negative);
-    return set;
-}
 
 bool near(std::optional<double> v, double expected)
 {
     return v && std::fabs(*v - expected) < 0.0005;
-}
-
-QString fileText(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : u"(unreadable)"_qs;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QString figureValue(const QTableWidget* figures, const QString& name)
-{
-    for (int r = 0; r < figures->rowCount(); ++r)
-        if (figures->item(r, 0)->text() == name)
-            return figures->item(r, 1)->text();
-    return u"(missing)"_qs;
-}
-
-QString cell(const QTableView* view, int row, int column)
-{
-    return view->model()->index(row, column).data().toString();
-}
-
-// The window the analysis command left open.
-AnalysisWindow* openAnalysisWindow()
-{
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* window = qobject_cast<AnalysisWindow*>(w))
-            return window;
-    return nullptr;
 }
 
 } // namespace
@@ -126,19 +45,13 @@ class AnalysisTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString savedPath;
 
 private Q_SLOTS:
     void init()
     {
         resetProgram();
         DataGrid().setShape(0, 0);
-        savedPath.clear();
-        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString&) {
-            return savedPath;
-        };
     }
-    void cleanup() { delete openAnalysisWindow(); }
 
     void starMutualPairAndIsolates()
     {
@@ -438,22 +351,12 @@ private Q_SLOTS:
             QCOMPARE(result.choices->filled(), static_cast<int>(found.size()));
     }
 
-    // Read back, a file fills every choice cell of a grid of its shape, and no other grid.
-    void importedChoicesReplaceTheGrid()
+    // Read back, a file fills only a grid of its shape.
+    void importedChoicesFitTheirGridOnly()
     {
-        const ImportResult result = importChoicesCsv(u"1,2\n3,,1\n"_qs, 6, 2);
-        QVERIFY(result.ok());
-        ChoiceGrid grid;
-        fillGrid(grid, 6, 2, {{u"4"_qs, u"x"_qs}, {u"5"_qs}}); // stale content to replace
-        QVERIFY(applyImportedChoices(*result.choices, grid));
-        ChoiceGrid expected;
-        fillGrid(expected, 6, 2, {{u"2"_qs}, {}, {{}, u"1"_qs}});
-        for (int r = 0; r < expected.Rows(); ++r)
-            for (int c = 0; c < expected.Cols(); ++c)
-                QCOMPARE(grid.TextMatrix(r, c), expected.TextMatrix(r, c));
         ChoiceGrid other;
         fillGrid(other, 6, 3, {{u"5"_qs}});
-        QVERIFY(!applyImportedChoices(*result.choices, other));
+        QVERIFY(!applyImportedChoices(*importChoicesCsv(u"1,2\n"_qs, 6, 2).choices, other));
         QCOMPARE(other.TextMatrix(2, 1), u"5"_qs);
     }
 
@@ -553,170 +456,7 @@ private Q_SLOTS:
         QCOMPARE(figures[u"Positive density"_qs], u"0.200"_qs);
         QCOMPARE(figures[u"undefined"_qs], u"6"_qs); // every subject's status group
     }
-
-    void windowShowsTheTableAndSwitchesMethod()
-    {
-        showAnalysis(statusStudy(), nullptr);
-        AnalysisWindow* w = openAnalysisWindow();
-        QVERIFY(w && w->isVisible() && w->methodBox()->isEnabled());
-        const QTableView* view = w->subjectView();
-        const int status = view->model()->columnCount() - 1;
-        QCOMPARE(view->model()->rowCount(), 10);
-        QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
-        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"2"_qs);
-        w->methodBox()->setCurrentIndex(1);
-        QCOMPARE(cell(view, 4, status), u"Average"_qs);
-        QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
-        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"(missing)"_qs);
-
-        // Exports write what is shown; a cancelled file dialog writes nothing.
-        const auto files = QDir(dir.path()).entryList(QDir::Files);
-        w->exportTableButton()->click();
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
-        const std::vector<std::pair<QPushButton*, QString>> exports{
-            {w->exportTableButton(),
-             analysisTableCsv(w->analysis(), StatusMethod::NewcombBukowski)},
-            {w->exportChoicesButton(), choicesEdgeListCsv(statusStudy())},
-            {w->exportGraphButton(), choicesGraphMl(statusStudy())}};
-        for (const auto& [button, text] : exports) {
-            savedPath = dir.filePath(u"export.out"_qs);
-            button->click();
-            QCOMPARE(fileText(savedPath), text);
-        }
-        ScriptedMessages messages;
-        savedPath = dir.filePath(u"missing-folder/table.csv"_qs);
-        w->exportTableButton()->click();
-        QVERIFY(messages.texts().value(0).startsWith(u"The file "_qs + savedPath));
-        QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
-
-        // Shown again, the same window takes the new study.
-        ChoiceGrid grid;
-        fillGrid(grid, 6, 2, {{u"1"_qs, u"x"_qs}, {u"3"_qs}});
-        showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
-                     nullptr);
-        QCOMPARE(openAnalysisWindow(), w);
-        QVERIFY(!w->methodBox()->isEnabled());
-        const QTableWidget* figures = w->figureView();
-        QCOMPARE(figureValue(figures, u"Isolates"_qs), u"5"_qs);
-        QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
-        QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
-        QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),
-                 u"Positive, subject 1, choice 1: \"1\" (a subject choosing himself)\n"
-                 "Positive, subject 1, choice 2: \"x\" (not a subject number)"_qs);
-    }
-
-    void importWithProblemsChangesNothing()
-    {
-        ChoiceGrid grid;
-        fillGrid(grid, 6, 2, {{u"4"_qs, u"x"_qs}});
-        const QString path = dir.filePath(u"bad.csv"_qs);
-        QVERIFY(writeFile(path,
-                          "Chooser,Choice 1,Choice 2\n1,2,9\n" + QByteArray("2,2\n").repeated(12)));
-        ScriptedMessages messages;
-        messages.answer({Answer::Yes});
-        QVERIFY(!ImportChoicesFrom(path, grid));
-        QCOMPARE(grid.TextMatrix(2, 2), u"x"_qs);
-        QCOMPARE(messages.count(), 1);
-        const QStringList text = messages.texts().first().split(u'\n');
-        QCOMPARE(text[1], u"Line 2, column 3: 9 is not a subject number from 1 to 6."_qs);
-        QCOMPARE(text.size(), 1 + ProblemsListed + 1); // 1 + 12 + 11 problems, ten listed
-        QCOMPARE(text.last(), u"... and 14 more."_qs);
-    }
-
-    void importAsksBeforeReplacingChoices()
-    {
-        const QString path = dir.filePath(u"good.csv"_qs);
-        QVERIFY(writeFile(path, "1;2;3\n6;5\n"));
-        ChoiceGrid empty;
-        fillGrid(empty, 6, 2);
-        int changes = 0;
-        QObject::connect(&empty, &ChoiceGrid::cellChanged, [&](int, int) { ++changes; });
-        importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
-        ScriptedMessages messages;
-        QVERIFY(ImportChoices(empty, nullptr)); // an empty grid: nothing to ask
-        QCOMPARE(messages.count(), 0);
-        QCOMPARE(changes, 3);
-
-        ChoiceGrid grid;
-        fillGrid(grid, 6, 2, {{}, {}, {u"1"_qs}});
-        messages.answer({Answer::No, Answer::Yes});
-        QVERIFY(!ImportChoicesFrom(path, grid));
-        QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
-        QCOMPARE(messages.texts(),
-                 QStringList{u"The file does not name subject 3, whose choices in the grid will "
-                             "be emptied.\n\nReplace the choices in the grid with those of the "
-                             "file?"_qs});
-        QVERIFY(ImportChoicesFrom(path, grid));
-        QCOMPARE(grid.TextMatrix(4, 1), QString());
-        QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
-
-        importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
-        QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
-        QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
-        QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
-    }
-
-    void groupsWindowRefusesCountsTheClassCannotTake_data()
-    {
-        QTest::addColumn<bool>("bySeats");
-        QTest::addColumn<int>("count");
-        const QString groups = u"Choose from 2 to 5 groups for 10 subjects."_qs;
-        const QString seats = u"Choose from 2 to 5 seats per table for 10 subjects."_qs;
-        QTest::addColumn<QString>("sentence");
-        QTest::newRow("one group") << false << 1 << groups;
-        QTest::newRow("six groups of ten") << false << 6 << groups;
-        QTest::newRow("one seat a table") << true << 1 << seats;
-        QTest::newRow("a table for all") << true << 10 << seats;
-    }
-    void groupsWindowRefusesCountsTheClassCannotTake()
-    {
-        QFETCH(bool, bySeats);
-        QFETCH(int, count);
-        QFETCH(QString, sentence);
-        GroupsWindow window;
-        window.setChoices(statusStudy());
-        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
-        (bySeats ? window.seatCountBox() : window.groupCountBox())->setValue(count);
-        ScriptedMessages messages;
-        window.makeGroups();
-        QCOMPARE(messages.texts(), QStringList{sentence});
-        QVERIFY(!window.partition() && !window.exportButton()->isEnabled());
-    }
-
-    void groupsWindowShowsExportsAndColoursTheSociogram()
-    {
-        GroupsWindow window;
-        window.setChoices(statusStudy());
-        window.bySeatsButton()->setChecked(true);
-        window.seatCountBox()->setValue(4);
-        QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
-        window.makeGroups();
-        QVERIFY(window.partition());
-        QCOMPARE(window.resultView()->topLevelItemCount(), 3);
-
-        QList<QList<int>> shown;
-        Forms::ShowGroupsOnSociogram = [&](const QList<int>& g) {
-            shown.append(g);
-            return true;
-        };
-        window.showButton()->setChecked(true);
-        window.close(); // the colours go with the window
-        QCOMPARE(shown, (QList<QList<int>>{window.partition()->groupOf, {}}));
-
-        Forms::ShowGroupsOnSociogram = [](const QList<int>&) { return false; };
-        ScriptedMessages messages;
-        window.showButton()->setChecked(true);
-        QCOMPARE(messages.count(), 1); // no sociogram open: said, and the button springs back
-        QVERIFY(!window.showButton()->isChecked());
-        Forms::ShowGroupsOnSociogram = nullptr;
-
-        savedPath = dir.filePath(u"groups.csv"_qs);
-        window.exportGroups();
-        const QStringList lines = fileText(savedPath).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 11);
-        QVERIFY(lines[0].startsWith(u"Subject,Group"_qs));
-    }
 };
 
-QTEST_MAIN(AnalysisTest)
+QTEST_GUILESS_MAIN(AnalysisTest)
 #include "tst_analysis.moc"

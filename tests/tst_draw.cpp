@@ -1,9 +1,9 @@
 // The drawing as values: choice lines, guide shapes, the printed page and the picture.
 #include "emphasis.h"
+#include "files.h"
 #include "keydrawing.h"
 #include "linedraw.h"
 #include "paint.h"
-#include "pdfpages.h"
 #include "pictureexport.h"
 #include "socioprint.h"
 
@@ -78,14 +78,6 @@ private Q_SLOTS:
         const Primitive& m = list[1];
         QCOMPARE(m.kind, positive ? Primitive::Kind::Disc : Primitive::Kind::SquareOutline);
         QCOMPARE(positive ? m.p1 : (m.p1 + m.p2) / 2, marker);
-    }
-
-    void subjectOutsideTheTableDrawsNothing()
-    {
-        PrimitiveList list;
-        QVERIFY(!appendChoice(list, {1, 41}, places(), Label));
-        QVERIFY(!appendChoice(list, {-1, 2}, places(), Label));
-        QVERIFY(list.empty());
         QVERIFY(appendChoice(list, {40, 0}, places(), Label)); // both ends of the table
     }
 
@@ -167,9 +159,7 @@ private Q_SLOTS:
             QCOMPARE(image.size(), QSize(qRound(twips.width() / 15), qRound(twips.height() / 15)));
             QVERIFY(isRed(image.pixel(1100 / 15, 1100 / 15)));
         } else if (options.format == PictureFormat::Svg) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString svg = QString::fromUtf8(file.readAll());
+            const QString svg = fileText(path);
             QVERIFY(svg.contains(QStringLiteral(">3<")) || svg.contains(QStringLiteral(">3 <")));
         } else {
             QCOMPARE(pdfPages(path), 1);
@@ -181,17 +171,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kept.png"));
         QVERIFY(!exportPicture(path, picture(), Drawing, {}));
-        const auto contents = [&] {
-            QFile f(path);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        const QByteArray before = contents();
+        const QByteArray before = fileBytes(path);
         QVERIFY(!before.isEmpty());
         PictureOptions tooFine;
         tooFine.dpi = PictureResolution::Maximum + 1;
         const ExportResult refused = exportPicture(path, picture(), Drawing, tooFine);
         QVERIFY(refused);
-        QCOMPARE(contents(), before);
+        QCOMPARE(fileBytes(path), before);
     }
 
     // A title is wrapped into the width, never cut: a long criterion takes more lines,

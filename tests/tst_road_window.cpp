@@ -4,19 +4,15 @@
 #include "dataform.h"
 #include "drawform.h"
 #include "entryform.h"
-#include "errorreport.h"
+#include "files.h"
 #include "globals.h"
 #include "infoform.h"
 #include "keyform.h"
 #include "loadform.h"
-#include "pdfpages.h"
 #include "printdialog.h"
-#include "scriptedmessages.h"
 #include "startform.h"
-#include "store.h"
-#include "testdb.h"
+#include "windowfixture.h"
 #include "windowlinks.h"
-#include "windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,7 +29,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 // Checked after each step of the road.
 #define CHECK_NO_MODAL_LEFT                                                                        \
@@ -119,7 +114,7 @@ private:
 class RoadTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
+    WindowFixture f;
     QTemporaryDir out;
 
     void keyChoice(DataForm* form, int subject, int slot, int chosen)
@@ -162,11 +157,8 @@ class RoadTest : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
+        f.init();
         connectWindows();
-        errorReport().setPause([] {});
-        Store::setBusyTimeout(0);
-        db = std::make_unique<TestDatabase>();
-        QVERIFY(db->isValid());
         StartForm::instance()->show();
         QVERIFY(QTest::qWaitForWindowExposed(StartForm::instance()));
     }
@@ -174,7 +166,7 @@ private Q_SLOTS:
     void wholeRoad()
     {
         ModalGuard guard;
-        ScriptedMessages messages;
+        ScriptedMessages& messages = f.messages;
         StartForm::instance()->New->trigger();
         InfoForm* info = nullptr;
         QTRY_VERIFY((info = qobject_cast<InfoForm*>(QApplication::activeWindow())));
@@ -258,8 +250,9 @@ private Q_SLOTS:
         CHECK_NO_MODAL_LEFT;
 
         draw->Save->trigger();
-        QCOMPARE(db->scalar(u"SELECT count(*) FROM POSITION WHERE HEADER = ?"_qs, {record}).toInt(),
-                 12);
+        QCOMPARE(
+            f.db().scalar(u"SELECT count(*) FROM POSITION WHERE HEADER = ?"_qs, {record}).toInt(),
+            12);
         draw->Quit->trigger();
         QTRY_VERIFY(!SingleInstance<DrawForm>::loaded());
 

@@ -1,18 +1,14 @@
 // The shell: numbers read from texts and rounded, the program directory, the globals,
-// the window helpers, and what the start window's commands do.
+// where a window is centred, and the error report: database trouble, quiet retries, when
+// the user is asked, the messages, and how a trapped procedure repeats or passes over a
+// failed step.
 
-#include "forms.h"
+#include "errorreport.h"
 #include "globals.h"
 #include "numbers.h"
-#include "startform.h"
+#include "scriptedmessages.h"
 #include "startup.h"
-#include "windows.h"
 
-#include <QAction>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <QtTest>
 #include <limits>
 
@@ -32,31 +28,40 @@ template <class T> OptInt asInt(std::optional<T> v)
     return v ? OptInt(*v) : std::nullopt;
 }
 
-// Runs the program's event loop while `act` happens: 0 when the program was told to
-// end, Running when it kept going.
-constexpr int Running = 99;
-int exitCodeAfter(const std::function<void()>& act)
-{
-    QObject context;
-    QTimer::singleShot(0, &context, act);
-    QTimer::singleShot(300, &context, [] { QCoreApplication::exit(Running); });
-    return QCoreApplication::exec();
-}
-
-struct Probe : QWidget {
-    static inline int live = 0;
-    Probe() { ++live; }
-    ~Probe() override { --live; }
-    int counter = 0; // a form-level variable that must start again after an unload
+struct Call {
+    int number = 0;
+    double time = 0;
 };
+using Calls = QList<Call>;
+using Answers = QList<Answer>;
+using Indices = QList<int>;
+
+constexpr int Busy = 3260;        // locked by another program
+constexpr int TableLocked = 3262; // another trouble number
+constexpr int TypeMismatch = 13;  // an unexpected error
+
+// `count` calls `step` seconds apart; with `other`, every second call has that number.
+Calls repeat(int number, int count, double start, double step = 0, int other = 0)
+{
+    Calls calls;
+    for (int i = 0; i < count; ++i)
+        calls.append({other && i % 2 ? other : number, start + i * step});
+    return calls;
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(OptDouble)
 Q_DECLARE_METATYPE(OptInt)
+Q_DECLARE_METATYPE(Calls)
+Q_DECLARE_METATYPE(Answers)
+Q_DECLARE_METATYPE(Buttons)
 
 class TestShell : public QObject {
     Q_OBJECT
+    double now = 0;
+    int pauses = 0;
+
 private Q_SLOTS:
     void readingTexts_data()
     {
@@ -85,10 +90,8 @@ private Q_SLOTS:
     void readingTexts()
     {
         QFETCH(QString, text);
-        QFETCH(double, leading);
-        QFETCH(OptDouble, whole);
-        QCOMPARE(Numbers::leadingValue(text), leading);
-        QCOMPARE(Numbers::wholeValue(text), whole);
+        QTEST(Numbers::leadingValue(text), "leading");
+        QTEST(Numbers::wholeValue(text), "whole");
     }
 
     void wholeNumbers_data()
@@ -112,10 +115,8 @@ private Q_SLOTS:
     void wholeNumbers()
     {
         QFETCH(double, value);
-        QFETCH(OptInt, integer);
-        QFETCH(OptInt, whole);
-        QCOMPARE(asInt(Numbers::toInteger(value)), integer);
-        QCOMPARE(asInt(Numbers::toLong(value)), whole);
+        QTEST(asInt(Numbers::toInteger(value)), "integer");
+        QTEST(asInt(Numbers::toLong(value)), "whole");
     }
 
     void decimalTextReadsBack()
@@ -185,132 +186,187 @@ private Q_SLOTS:
     {
         QFETCH(QSizeF, screen);
         QFETCH(QSizeF, window);
-        QFETCH(QPointF, expected);
-        QCOMPARE(::centeredTopLeft(screen, window), expected);
+        QTEST(::centeredTopLeft(screen, window), "expected");
     }
 
-    void twipsRoundToPixels()
+    void init()
     {
-        if (!qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInchX(), 96.0))
-            QSKIP("the screen is not at 96 DPI");
-        QCOMPARE(Twips::toPixels(7), 0); // half a pixel
-        QCOMPARE(Twips::toPixels(8), 1);
-        QCOMPARE(Twips::toPixels(-4830), -322);
-        QCOMPARE(Twips::fromPixels(322), 4830.0);
+        errorReport().reset();
+        now = 0;
+        pauses = 0;
+        errorReport().setClock([this] { return now; });
+        errorReport().setPause([this] { ++pauses; });
     }
 
-    void fixedWindowKeepsItsClientAreaAndCentres()
+    void cleanup()
     {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto* client = new QWidget;
-        layout->addWidget(client);
-        makeFixedWindow(&window, client, 4830, 3750);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QSize expected(Twips::toPixels(4830), Twips::toPixels(3750));
-        QCOMPARE(client->size(), expected);
-        window.resize(expected * 2);
-        QCoreApplication::processEvents();
-        QCOMPARE(client->size(), expected);
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        // Centred by its frame on the screen, to the pixel.
-        CenterForm(&window);
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QRect frame = window.frameGeometry();
-        QVERIFY(qAbs(frame.left() - (screen.left() + (screen.width() - frame.width()) / 2.0)) <= 1);
-        QVERIFY(qAbs(frame.top() - (screen.top() + (screen.height() - frame.height()) / 2.0)) <= 1);
+        errorReport().setClock({});
+        errorReport().setPause({});
+        errorReport().reset();
     }
 
-    void singleInstance()
+    void troubleNumbers()
     {
-        using Form = SingleInstance<Probe>;
-        Probe* first = Form::instance();
-        QCOMPARE(Form::instance(), first); // every reference meets the same window
-        first->counter = 5;
-        Form::unload();
-        QVERIFY(!Form::loaded());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(Probe::live, 0); // the old window is really gone
-        QCOMPARE(Form::instance()->counter, 0);
-        delete Form::instance(); // a window deleted by other means is not handed out again
-        QVERIFY(!Form::loaded());
+        int count = 0;
+        for (int n = -32768; n <= 32767; ++n)
+            count += ErrorReport::isDatabaseTrouble(n) ? 1 : 0;
+        QCOMPARE(count, 23);
+        QVERIFY(ErrorReport::isDatabaseTrouble(3000) && ErrorReport::isDatabaseTrouble(3624));
     }
 
-    void startCommands_data()
+    void runs_data()
     {
-        QTest::addColumn<bool>("load"); // "&Load Existing Project", else "&New Project"
-        QTest::addColumn<bool>("dataWindowSettles");
-        QTest::addColumn<int>("newProject");
-        QTest::addColumn<int>("record");
-        QTest::addColumn<QString>("shown");
-        // A new project must create a new study row at its first save.
-        QTest::newRow("new") << false << true << -1 << 0 << u"info"_qs;
-        QTest::newRow("new, data window cancels") << false << false << 0 << 17 << u""_qs;
-        QTest::newRow("load keeps the record") << true << true << 0 << 17 << u"load"_qs;
+        QTest::addColumn<Calls>("calls");
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<Indices>("asked"); // 1-based calls that showed a message
+        QTest::addColumn<int>("retries");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("pausesTaken");
+        QTest::newRow("102nd asks; Cancel goes on")
+            << repeat(Busy, 102, 10) << Answers{Answer::Cancel} << Indices{102} << 0 << 10 << 100;
+        QTest::newRow("after Cancel the count starts again")
+            << repeat(Busy, 203, 10) << Answers{Answer::Cancel, Answer::Cancel} << Indices{102, 203}
+            << 0 << 10 << 200;
+        QTest::newRow("exactly 60 seconds stays silent")
+            << Calls{{Busy, 10}, {Busy, 70}} << Answers{} << Indices{} << 1 << 10 << 1;
+        QTest::newRow("past 60 seconds asks before the count")
+            << Calls{{Busy, 10}, {Busy, 70.25}} << Answers{Answer::Retry} << Indices{2} << 0 << 70
+            << 0;
+        QTest::newRow("run start is rounded half to even")
+            << Calls{{Busy, 10.5}, {Busy, 70.6}} << Answers{Answer::Cancel} << Indices{2} << 0 << 71
+            << 0;
+        QTest::newRow("the 60 seconds run from the start, not the last call")
+            << repeat(Busy, 4, 10, 20.1) << Answers{Answer::Cancel} << Indices{4} << 0 << 70 << 2;
+        // Time of day starts again at 0 after midnight: only the count can end the run.
+        QTest::newRow("after midnight only the count asks")
+            << Calls{{Busy, 86399.6}} + repeat(Busy, 101, 1, 50) << Answers{Answer::Cancel}
+            << Indices{102} << 0 << 5001 << 100;
+        QTest::newRow("another trouble number starts a new run")
+            << repeat(Busy, 50, 10) + Calls{{TableLocked, 10}} << Answers{} << Indices{} << 0 << 10
+            << 49;
+        QTest::newRow("alternating trouble is bounded")
+            << repeat(Busy, 301, 10, 0.01, TableLocked) << Answers{Answer::Cancel} << Indices{301}
+            << 0 << 13 << 0;
+        QTest::newRow("an unexpected error breaks the run")
+            << repeat(Busy, 100, 10) + Calls{{TypeMismatch, 10}} + repeat(Busy, 101, 10)
+            << Answers{} << Indices{101} << 100 << 10 << 199;
     }
 
-    void startCommands()
+    void runs()
     {
-        QFETCH(bool, load);
-        QFETCH(bool, dataWindowSettles);
-        QFETCH(int, newProject);
-        QFETCH(int, record);
-        QFETCH(QString, shown);
-        Global::reset();
-        Global::NewProject = Global::False;
-        Global::CurrentRecord = 17;
-        QString opened;
-        Forms::Show = [&](Forms::Window w, QWidget*) {
-            opened += w == Forms::Window::Info ? u"info"_qs : u"load"_qs;
-        };
-        Forms::SettleDataForm = [&] { return dataWindowSettles; };
-        StartForm* form = StartForm::instance();
-        (load ? form->Load : form->New)->trigger();
-        QCOMPARE(int(Global::NewProject), newProject);
-        QCOMPARE(int(Global::CurrentRecord), record);
-        QCOMPARE(opened, shown);
-        Forms::Show = {};
-        Forms::SettleDataForm = {};
-        StartForm::unload();
+        QFETCH(Calls, calls);
+        QFETCH(Answers, answers);
+        ScriptedMessages messages;
+        for (Answer a : answers)
+            messages.answer({a});
+        Indices sawMessage;
+        for (int i = 0; i < calls.size(); ++i) {
+            now = calls[i].time;
+            const int before = messages.count();
+            const bool again = errorReport().ErrorHandler(
+                u"DataForm:SaveChanges"_qs, std::int16_t(calls[i].number), u"Locked"_qs);
+            if (messages.count() != before)
+                sawMessage.append(i + 1);
+            // Silent calls retry; an answered one goes on unless the answer was Retry.
+            QCOMPARE(again, messages.count() == before ||
+                                answers.value(messages.count() - 1) == Answer::Retry);
+            QCOMPARE(int(errorReport().lastErrorNumber()), calls[i].number);
+        }
+        QTEST(sawMessage, "asked");
+        QTEST(errorReport().retryCount(), "retries");
+        QTEST(errorReport().retryStart(), "start");
+        QTEST(pauses, "pausesTaken");
     }
 
-    void endingTheRun_data()
+    void messageWords_data()
     {
-        QTest::addColumn<bool>("byClosing"); // the close box, else "&Exit"
-        QTest::addColumn<int>("dataAnswer"); // -1: no data window; 0: Cancel; 1: may end
-        QTest::addColumn<int>("drawAnswer");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("nothing open") << false << -1 << -1 << 0;
-        QTest::newRow("data window cancels") << false << 0 << 1 << Running;
-        QTest::newRow("sociogram cancels") << false << 1 << 0 << Running;
-        QTest::newRow("closing, agreed") << true << 1 << -1 << 0;
-        QTest::newRow("closing, cancelled") << true << 0 << -1 << Running;
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<Buttons>("buttons");
+        const QString prefix = u"Unexpected Error In - DataForm:LoadGrid, Error Number"_qs;
+        QTest::newRow("trouble, after the quiet retries")
+            << Busy << u"Locked"_qs
+            << u"The Program Is Having Trouble Accessing The Database\r\n"
+               "If You Choose Cancel, The Results Will Be Unpredictable"_qs
+            << Buttons::RetryCancel;
+        QTest::newRow("minus sign takes the space")
+            << -32768 << u"x"_qs << prefix + u"-32768, x"_qs << Buttons::Ok;
     }
 
-    void endingTheRun()
+    void messageWords()
     {
-        QFETCH(bool, byClosing);
-        QFETCH(int, dataAnswer);
-        QFETCH(int, drawAnswer);
-        QFETCH(int, exitCode);
-        if (dataAnswer >= 0)
-            Forms::MayEnd.append([dataAnswer] { return dataAnswer == 1; });
-        int drawAsked = 0;
-        if (drawAnswer >= 0)
-            Forms::MayEnd.append([&] { return ++drawAsked, drawAnswer == 1; });
-        StartForm* form = StartForm::instance();
-        form->show();
-        QCOMPARE(exitCodeAfter([&] { byClosing ? void(form->close()) : form->Quit->trigger(); }),
-                 exitCode);
-        QCOMPARE(form->isVisible(), !byClosing || exitCode == Running);
-        QCOMPARE(drawAsked, dataAnswer != 0 && drawAnswer >= 0 ? 1 : 0); // no question after Cancel
-        Forms::MayEnd.clear();
-        StartForm::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QFETCH(int, number);
+        QFETCH(QString, description);
+        QFETCH(Buttons, buttons);
+        ScriptedMessages messages;
+        for (int i = 0; i < 200 && messages.count() == 0; ++i)
+            errorReport().ErrorHandler(u"DataForm:LoadGrid"_qs, std::int16_t(number), description);
+        QCOMPARE(messages.count(), 1);
+        const Message& m = messages.shown().front();
+        QTEST(m.text, "expected");
+        QCOMPARE(m.buttons, buttons);
+    }
+
+    void trappedStep_data()
+    {
+        QTest::addColumn<int>("skipped");      // a number the step passes over unreported
+        QTest::addColumn<Indices>("failures"); // what each attempt fails with; then it succeeds
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("messageCount");
+        QTest::addColumn<int>("lastError");
+        const Indices longTrouble(110, Busy);
+        QTest::newRow("skipped 94 passes over without the report")
+            << 94 << Indices{94} << Answers{} << 1 << 0 << 0;
+        QTest::newRow("skipping one number does not hide others")
+            << 94 << Indices{TypeMismatch} << Answers{} << 1 << 1 << TypeMismatch;
+        QTest::newRow("94 is reported where it is not skipped")
+            << 0 << Indices{94} << Answers{} << 1 << 1 << 94;
+        QTest::newRow("trouble clears by itself")
+            << 0 << Indices{Busy, Busy} << Answers{} << 3 << 0 << Busy;
+        QTest::newRow("persistent trouble: Retry, then it clears")
+            << 0 << longTrouble << Answers{Answer::Retry} << 111 << 1 << Busy;
+        QTest::newRow("number beyond an Integer is an overflow")
+            << 0 << Indices{70000} << Answers{} << 1 << 1 << 6;
+        QTest::newRow("skip list sees the whole number, not its low bits")
+            << 94 << Indices{65536 + 94} << Answers{} << 1 << 1 << 6;
+    }
+
+    void trappedStep()
+    {
+        QFETCH(int, skipped);
+        QFETCH(Indices, failures);
+        QFETCH(Answers, answers);
+        QFETCH(int, messageCount);
+        QFETCH(int, lastError);
+        ScriptedMessages messages;
+        for (Answer a : answers)
+            messages.answer({a});
+        Trap trap =
+            skipped ? Trap(u"DataForm:LoadData"_qs, {skipped}) : Trap(u"DataForm:LoadData"_qs);
+        int tried = 0;
+        const bool ok = trap.step([&]() -> std::optional<Failure> {
+            const int k = tried++;
+            if (k < failures.size())
+                return Failure{failures[k], u"Failed"_qs};
+            return std::nullopt;
+        });
+        QTEST(tried, "attempts");
+        QCOMPARE(ok, tried == failures.size() + 1); // the last attempt went through
+        QCOMPARE(messages.count(), messageCount);
+        // A step is passed over when it was reported and never went through.
+        const bool passedOver = messageCount > 0 && !ok;
+        QCOMPARE(trap.anyFailed(), passedOver);
+        QCOMPARE(int(errorReport().lastErrorNumber()), lastError);
+        // The procedure goes on after a step passed over; a number beyond an Integer
+        // survives in the words, though the report carries the overflow.
+        QVERIFY(trap.step([] { return std::optional<Failure>(); }));
+        QCOMPARE(trap.anyFailed(), passedOver);
+        if (lastError == 6)
+            QVERIFY(messages.texts().front().contains(QString::number(failures.front())));
     }
 };
 
-QTEST_MAIN(TestShell)
+QTEST_GUILESS_MAIN(TestShell)
 #include "tst_shell.moc"

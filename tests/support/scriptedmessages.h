@@ -19,7 +19,12 @@ public:
     // Each message as a test expects it: an error report as "label number"
     // ("LoadForm:DeleteRecord 3024"), anything else as its text.
     QStringList reports() const;
-    void clear() { messages.clear(); }
+    // Forgets what was shown and any answer left in the script.
+    void clear()
+    {
+        messages.clear();
+        script.clear();
+    }
     int count() const { return static_cast<int>(messages.size()); }
 
 private:

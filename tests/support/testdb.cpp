@@ -1,6 +1,7 @@
 #include "testdb.h"
 
 #include "errorreport.h"
+#include "files.h"
 #include "globals.h"
 #include "store.h"
 
@@ -33,6 +34,18 @@ bool runScript(QSqlDatabase& db, const QString& script)
         }
     }
     return true;
+}
+
+bool run(QSqlQuery& q, const QString& sql, const QVariantList& binds)
+{
+    if (q.prepare(sql)) {
+        for (const QVariant& v : binds)
+            q.addBindValue(v);
+        if (q.exec())
+            return true;
+    }
+    qWarning() << sql << q.lastError().text();
+    return false;
 }
 } // namespace
 
@@ -83,17 +96,7 @@ TestDatabase::~TestDatabase()
 bool TestDatabase::exec(const QString& sql, const QVariantList& binds)
 {
     QSqlQuery q(QSqlDatabase::database(connection));
-    if (!q.prepare(sql)) {
-        qWarning() << sql << q.lastError().text();
-        return false;
-    }
-    for (const QVariant& v : binds)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        qWarning() << sql << q.lastError().text();
-        return false;
-    }
-    return true;
+    return run(q, sql, binds);
 }
 
 QVariant TestDatabase::scalar(const QString& sql, const QVariantList& binds)
@@ -106,16 +109,8 @@ std::vector<QVariantList> TestDatabase::rows(const QString& sql, const QVariantL
 {
     std::vector<QVariantList> out;
     QSqlQuery q(QSqlDatabase::database(connection));
-    if (!q.prepare(sql)) {
-        qWarning() << sql << q.lastError().text();
+    if (!run(q, sql, binds))
         return out;
-    }
-    for (const QVariant& v : binds)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        qWarning() << sql << q.lastError().text();
-        return out;
-    }
     while (q.next()) {
         QVariantList row;
         for (int i = 0; i < q.record().count(); ++i)
@@ -127,8 +122,7 @@ std::vector<QVariantList> TestDatabase::rows(const QString& sql, const QVariantL
 
 QByteArray TestDatabase::bytes() const
 {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return fileBytes(file);
 }
 
 int TestDatabase::addStudy(const QVariant& name, const QVariant& groupSize, const QVariant& choices,
@@ -198,10 +192,26 @@ QStringList TestDatabase::dump()
     return out;
 }
 
+QString TestDatabase::answers(int record)
+{
+    QStringList out;
+    for (const QVariantList& r : rows("SELECT ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER FROM SOCIDATA "
+                                      "WHERE HEADER = ? ORDER BY ANSWERTYPE, INDIVIDUAL, CHOICE",
+                                      {record}))
+        out << u"%1:%2:%3="_qs.arg(r[0].toInt()).arg(r[1].toInt()).arg(r[2].toInt()) +
+                   QString::number(r[3].toDouble());
+    return out.join(u' ');
+}
+
 bool TestDatabase::failOn(const QString& table, const QString& event)
 {
     return exec(u"CREATE TRIGGER refuse_%1_%2 BEFORE %1 ON %2 "
                 "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"_qs.arg(event, table));
+}
+
+bool TestDatabase::allow(const QString& table, const QString& event)
+{
+    return exec(u"DROP TRIGGER refuse_%1_%2"_qs.arg(event, table));
 }
 
 std::optional<Store> TestDatabase::open() const

@@ -55,8 +55,12 @@ public:
     // Everything the file holds, a text per row ("SOCIDATA|1|2|3|1|5.0": table, then
     // the fields), to prove it unchanged or changed only where a test expects.
     QStringList dump();
-    // From now on every `event` ("INSERT", "UPDATE", "DELETE") on `table` fails.
+    // A study's stored answers as "type:individual:choice=answer", in the order of the index.
+    QString answers(int record);
+    // From now on every `event` ("INSERT", "UPDATE", "DELETE") on `table` fails, until
+    // allow() takes the refusal away.
     bool failOn(const QString& table, const QString& event = QStringLiteral("DELETE"));
+    bool allow(const QString& table, const QString& event = QStringLiteral("DELETE"));
     // Holds the file's write lock as another program would, until unlock().
     bool lock() { return exec(QStringLiteral("BEGIN EXCLUSIVE")); }
     bool unlock() { return exec(QStringLiteral("ROLLBACK")); }

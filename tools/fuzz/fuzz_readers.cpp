@@ -35,7 +35,7 @@ QString escaped(const QString& s)
     for (QChar c : s)
         out += c.unicode() >= 0x20 && c.unicode() < 0x7f
                    ? QString(c)
-                   : u"\\u%1"_qs.arg(c.unicode(), 4, 16, u'0');
+                   : u"\\u%1"_qs.arg(int(c.unicode()), 4, 16, QChar(u'0'));
     return out;
 }
 

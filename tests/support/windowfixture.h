@@ -1,0 +1,38 @@
+#pragma once
+// What every window test starts from: the program as at start-up with a fresh study
+// database, message boxes answered from a script, no window left from the test before
+// and no link between windows set. A test calls init() and cleanup() from its own.
+
+#include "scriptedmessages.h"
+#include "testdb.h"
+#include "windows.h"
+
+#include <QtTest>
+#include <memory>
+
+class WindowFixture {
+public:
+    void init();
+    void cleanup();
+
+    TestDatabase& db() { return *database; }
+    // Answers every box of the test that brings no script of its own.
+    ScriptedMessages messages;
+
+    // Makes a study the program's current one: stored as the study window's OK and a
+    // save leave it (its record back), or new and not yet saved (0).
+    int openStudy(int groupSize, int choices, int criterionType = 1, bool stored = true);
+
+    // Shows a window through its command and waits until it has the focus.
+    template <class Form, class Show> static Form* openWindow(Show show)
+    {
+        show();
+        Form* form = SingleInstance<Form>::ifLoaded();
+        if (form)
+            (void)QTest::qWaitForWindowActive(form);
+        return form;
+    }
+
+private:
+    std::unique_ptr<TestDatabase> database;
+};

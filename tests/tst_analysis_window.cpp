@@ -1,0 +1,229 @@
+// The analysis window with its exports, the import command and the groups window,
+// offscreen.
+#include "analysiswindow.h"
+#include "exports.h"
+#include "files.h"
+#include "forms.h"
+#include "gridfill.h"
+#include "groupswindow.h"
+#include "importchoices.h"
+#include "statusstudy.h"
+#include "studychoices.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace {
+
+QString figureValue(const QTableWidget* figures, const QString& name)
+{
+    for (int r = 0; r < figures->rowCount(); ++r)
+        if (figures->item(r, 0)->text() == name)
+            return figures->item(r, 1)->text();
+    return u"(missing)"_qs;
+}
+
+QString cell(const QTableView* view, int row, int column)
+{
+    return view->model()->index(row, column).data().toString();
+}
+
+// The window the analysis command left open.
+AnalysisWindow* openAnalysisWindow()
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* window = qobject_cast<AnalysisWindow*>(w))
+            return window;
+    return nullptr;
+}
+
+} // namespace
+
+class AnalysisWindowTest : public QObject {
+    Q_OBJECT
+
+    WindowFixture f;
+    ScriptedMessages& messages = f.messages;
+    QTemporaryDir dir;
+    QString savedPath;
+
+private Q_SLOTS:
+    void init()
+    {
+        f.init();
+        savedPath.clear();
+        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString&) {
+            return savedPath;
+        };
+    }
+    void cleanup() { f.cleanup(); }
+
+    void windowShowsTheTableAndSwitchesMethod()
+    {
+        showAnalysis(statusStudy(), nullptr);
+        AnalysisWindow* w = openAnalysisWindow();
+        QVERIFY(w && w->isVisible() && w->methodBox()->isEnabled());
+        const QTableView* view = w->subjectView();
+        const int status = view->model()->columnCount() - 1;
+        QCOMPARE(view->model()->rowCount(), 10);
+        QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
+        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"2"_qs);
+        w->methodBox()->setCurrentIndex(1);
+        QCOMPARE(cell(view, 4, status), u"Average"_qs);
+        QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
+        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"(missing)"_qs);
+
+        // Exports write what is shown; a cancelled file dialog writes nothing.
+        const auto files = QDir(dir.path()).entryList(QDir::Files);
+        w->exportTableButton()->click();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+        const std::vector<std::pair<QPushButton*, QString>> exports{
+            {w->exportTableButton(),
+             analysisTableCsv(w->analysis(), StatusMethod::NewcombBukowski)},
+            {w->exportChoicesButton(), choicesEdgeListCsv(statusStudy())},
+            {w->exportGraphButton(), choicesGraphMl(statusStudy())}};
+        for (const auto& [button, text] : exports) {
+            savedPath = dir.filePath(u"export.out"_qs);
+            button->click();
+            QCOMPARE(fileText(savedPath), text);
+        }
+        savedPath = dir.filePath(u"missing-folder/table.csv"_qs);
+        w->exportTableButton()->click();
+        QVERIFY(messages.texts().value(0).startsWith(u"The file "_qs + savedPath));
+        QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
+
+        // Shown again, the same window takes the new study.
+        ChoiceGrid grid;
+        fillGrid(grid, 6, 2, {{u"1"_qs, u"x"_qs}, {u"3"_qs}});
+        showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
+                     nullptr);
+        QCOMPARE(openAnalysisWindow(), w);
+        QVERIFY(!w->methodBox()->isEnabled());
+        const QTableWidget* figures = w->figureView();
+        QCOMPARE(figureValue(figures, u"Isolates"_qs), u"5"_qs);
+        QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
+        QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
+        QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),
+                 u"Positive, subject 1, choice 1: \"1\" (a subject choosing himself)\n"
+                 "Positive, subject 1, choice 2: \"x\" (not a subject number)"_qs);
+    }
+
+    void importWithProblemsChangesNothing()
+    {
+        ChoiceGrid grid;
+        fillGrid(grid, 6, 2, {{u"4"_qs, u"x"_qs}});
+        const QString path = dir.filePath(u"bad.csv"_qs);
+        QVERIFY(writeFile(path,
+                          "Chooser,Choice 1,Choice 2\n1,2,9\n" + QByteArray("2,2\n").repeated(12)));
+        messages.answer({Answer::Yes});
+        QVERIFY(!ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(2, 2), u"x"_qs);
+        QCOMPARE(messages.count(), 1);
+        const QStringList text = messages.texts().first().split(u'\n');
+        QCOMPARE(text[1], u"Line 2, column 3: 9 is not a subject number from 1 to 6."_qs);
+        QCOMPARE(text.size(), 1 + ProblemsListed + 1); // 1 + 12 + 11 problems, ten listed
+        QCOMPARE(text.last(), u"... and 14 more."_qs);
+    }
+
+    void importAsksBeforeReplacingChoices()
+    {
+        const QString path = dir.filePath(u"good.csv"_qs);
+        QVERIFY(writeFile(path, "1;2;3\n6;5\n"));
+        ChoiceGrid empty;
+        fillGrid(empty, 6, 2);
+        int changes = 0;
+        QObject::connect(&empty, &ChoiceGrid::cellChanged, [&](int, int) { ++changes; });
+        importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
+        QVERIFY(ImportChoices(empty, nullptr)); // an empty grid: nothing to ask
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(changes, 3);
+
+        ChoiceGrid grid;
+        fillGrid(grid, 6, 2, {{}, {}, {u"1"_qs}});
+        messages.answer({Answer::No, Answer::Yes});
+        QVERIFY(!ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
+        QCOMPARE(messages.texts(),
+                 QStringList{u"The file does not name subject 3, whose choices in the grid will "
+                             "be emptied.\n\nReplace the choices in the grid with those of the "
+                             "file?"_qs});
+        QVERIFY(ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(4, 1), QString());
+        QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
+        QCOMPARE(grid.TextMatrix(2, 2), u"3"_qs);
+
+        importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
+        QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
+        QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
+        QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
+    }
+
+    void groupsWindowRefusesCountsTheClassCannotTake_data()
+    {
+        QTest::addColumn<bool>("bySeats");
+        QTest::addColumn<int>("count");
+        const QString groups = u"Choose from 2 to 5 groups for 10 subjects."_qs;
+        const QString seats = u"Choose from 2 to 5 seats per table for 10 subjects."_qs;
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("one group") << false << 1 << groups;
+        QTest::newRow("six groups of ten") << false << 6 << groups;
+        QTest::newRow("one seat a table") << true << 1 << seats;
+        QTest::newRow("a table for all") << true << 10 << seats;
+    }
+    void groupsWindowRefusesCountsTheClassCannotTake()
+    {
+        QFETCH(bool, bySeats);
+        QFETCH(int, count);
+        QFETCH(QString, sentence);
+        GroupsWindow window;
+        window.setChoices(statusStudy());
+        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
+        (bySeats ? window.seatCountBox() : window.groupCountBox())->setValue(count);
+        window.makeGroups();
+        QCOMPARE(messages.texts(), QStringList{sentence});
+        QVERIFY(!window.partition() && !window.exportButton()->isEnabled());
+    }
+
+    void groupsWindowShowsExportsAndColoursTheSociogram()
+    {
+        GroupsWindow window;
+        window.setChoices(statusStudy());
+        window.bySeatsButton()->setChecked(true);
+        window.seatCountBox()->setValue(4);
+        QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
+        window.makeGroups();
+        QVERIFY(window.partition());
+        QCOMPARE(window.resultView()->topLevelItemCount(), 3);
+
+        QList<QList<int>> shown;
+        Forms::ShowGroupsOnSociogram = [&](const QList<int>& g) {
+            shown.append(g);
+            return true;
+        };
+        window.showButton()->setChecked(true);
+        window.close(); // the colours go with the window
+        QCOMPARE(shown, (QList<QList<int>>{window.partition()->groupOf, {}}));
+
+        Forms::ShowGroupsOnSociogram = [](const QList<int>&) { return false; };
+        window.showButton()->setChecked(true);
+        QCOMPARE(messages.count(), 1); // no sociogram open: said, and the button springs back
+        QVERIFY(!window.showButton()->isChecked());
+        Forms::ShowGroupsOnSociogram = nullptr;
+
+        savedPath = dir.filePath(u"groups.csv"_qs);
+        window.exportGroups();
+        const QStringList lines = fileText(savedPath).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 11);
+        QVERIFY(lines[0].startsWith(u"Subject,Group"_qs));
+    }
+};
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "tst_analysis_window.moc"

@@ -1,0 +1,228 @@
+// The data and entry windows offscreen: the criterion line, the entry opened by a click,
+// Enter or typing, closing, another study taking the window's place, and the grid's columns.
+#include "dataform.h"
+#include "entryform.h"
+#include "forms.h"
+#include "globals.h"
+#include "gridfill.h"
+#include "windowfixture.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
+class EntryWindowTest : public QObject {
+    Q_OBJECT
+
+    WindowFixture f;
+    ScriptedMessages& messages = f.messages;
+    ChoiceGrid& grid = DataGrid();
+    int infoUnloads = 0;
+    int drawShows = 0;
+
+    DataForm* openDataForm() { return WindowFixture::openWindow<DataForm>(showDataForm); }
+    QModelIndex cell(DataForm* form, int subject, int slot)
+    {
+        return form->Dgrid->model()->index(subject - 1, slot - 1);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.init();
+        grid.setShape(0, 0);
+        infoUnloads = drawShows = 0;
+        Forms::UnloadInfoForm = [this] { ++infoUnloads; };
+        Forms::Show = [this](Forms::Window w, QWidget*) { drawShows += w == Forms::Window::Draw; };
+    }
+    void cleanup()
+    {
+        f.cleanup();
+        DataForm::setEntryRunner(nullptr);
+    }
+
+    // The criterion items follow the study; a criterion too long for its line ends in
+    // an ellipsis, whole in the tooltip.
+    void criterionLineAndItemsFollowTheStudy()
+    {
+        f.openStudy(12, 3, 3, false);
+        Global::Question = QString(100, u'W');
+        DataForm* form = openDataForm();
+        QVERIFY(!form->Crit[0]->isEnabled() && form->Crit[1]->isEnabled());
+        QVERIFY(form->DLabel0->text().endsWith(QChar(0x2026)));
+        QVERIFY(form->DLabel0->fontMetrics().horizontalAdvance(form->DLabel0->text()) <=
+                form->DLabel0->width());
+        form->Crit_Click(DataState::CriterionItem::Negative);
+        QCOMPARE(form->DLabel0->toolTip(), "Negative Criterion: " + Global::Question);
+        QVERIFY(form->Crit[0]->isEnabled() && !form->Crit[1]->isEnabled());
+    }
+
+    void entryOpensOnClickKeyAndTyping()
+    {
+        f.openStudy(12, 3, 1, false);
+        DataForm* form = openDataForm();
+        QStringList seen;
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            seen << entry.DText[0]->text() << entry.DText[1]->text() << entry.DText[2]->text();
+            entry.DText[2]->setText(QStringLiteral("7"));
+            entry.Action[0]->click();
+        });
+        QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
+                          form->Dgrid->visualRect(cell(form, 3, 2)).center());
+        QCOMPARE(seen, (QStringList{"3", "2", ""}));
+        QCOMPARE(cell(form, 3, 2).data().toString(), QStringLiteral("7"));
+        QVERIFY(form->state.GridChanged);
+        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 3, 3)); // after OK the next slot
+        // Enter on a cell opens the entry with its choice; Cancel leaves the cell current.
+        seen.clear();
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            seen << entry.DText[2]->text();
+            entry.Action[1]->click();
+        });
+        form->Dgrid->setFocus();
+        form->Dgrid->setCurrentIndex(cell(form, 3, 2));
+        QTest::keyClick(form->Dgrid, Qt::Key_Return);
+        QCOMPARE(seen, QStringList{"7"});
+        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 3, 2));
+        DataForm::setEntryRunner([&](EntryForm&) { QFAIL("an entry opened"); });
+        QTest::keyClick(form->Dgrid, Qt::Key_Down); // moving the current cell opens nothing
+        // A number typed on a cell opens the entry with it; Enter stores it and the next
+        // cell (after the last slot the next subject's first) is ready.
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            entry.show();
+            QTRY_COMPARE(QApplication::focusWidget(), entry.DText[2]);
+            QTest::qWait(20); // the focus handling is done
+            QTest::keyClicks(entry.DText[2], QStringLiteral("1"));
+            QTest::keyClick(entry.DText[2], Qt::Key_Return);
+        });
+        form->Dgrid->setCurrentIndex(cell(form, 1, 2));
+        for (const char first : {'0', '1', '1'})
+            QTest::keyClick(form->Dgrid, first);
+        QCOMPARE(choiceCells(grid).mid(0, 3), (QStringList{". 01 11", "11 . .", ". 7 ."}));
+        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 2, 2));
+    }
+
+    void entryWindowRefusesAndCancels()
+    {
+        f.openStudy(12, 3, 1, false);
+        DataForm* form = openDataForm();
+        grid.setTextMatrix(6, 1, QStringLiteral("9"));
+        grid.setRow(6);
+        grid.setCol(1);
+        EntryForm entry(grid, form);
+        entry.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&entry));
+        QTRY_COMPARE(entry.DText[2]->selectedText(), QStringLiteral("9"));
+        // Typing replaces the shown choice; a refused entry keeps the window open.
+        QTest::keyClicks(entry.DText[2], QStringLiteral("13"));
+        QTest::keyClick(entry.DText[2], Qt::Key_Return);
+        QCOMPARE(messages.texts(), QStringList{"Choice Cannot Be Greater Than 12"});
+        QVERIFY(entry.isVisible());
+        entry.DText[2]->setText(QStringLiteral("11"));
+        QTest::keyClick(entry.DText[2], Qt::Key_Escape);
+        QCOMPARE(entry.result(), int(QDialog::Rejected));
+        QCOMPARE(grid.TextMatrix(6, 1), QStringLiteral("9"));
+        EntryForm emptied(grid, form);
+        emptied.show();
+        emptied.DText[2]->clear();
+        QTest::keyClick(emptied.DText[2], Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(grid.TextMatrix(6, 1), QString()); // an empty box clears the cell
+    }
+
+    void closeBoxAsksLikeQuit()
+    {
+        f.openStudy(12, 3, 1, false);
+        DataForm* form = openDataForm();
+        form->close();
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(infoUnloads, 1);
+        form = openDataForm();
+        form->state.GridChanged = true;
+        messages.answer({Answer::Cancel, Answer::Cancel, Answer::No});
+        form->close();
+        QCOMPARE(messages.texts(), QStringList{u"Save Changes?"_qs});
+        QVERIFY(form->isVisible());
+        QVERIFY(!DataForm::mayEnd());
+        form->close();
+        QVERIFY(!SingleInstance<DataForm>::loaded());
+        QCOMPARE(infoUnloads, 2);
+        QVERIFY(DataForm::mayEnd()); // nothing open: nothing to ask
+    }
+
+    // Another study is about to take the globals while a data window holds changes:
+    // they go to their own study (or are dropped, or everything stays on Cancel).
+    void openStudySettlesBeforeAnotherTakesItsPlace_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("settled");
+        QTest::addColumn<QString>("storedInA");
+        QTest::newRow("Yes saves into the open study") << int(Answer::Yes) << true << "1:3:1=5";
+        QTest::newRow("No drops the changes") << int(Answer::No) << true << "";
+        QTest::newRow("Cancel keeps the window") << int(Answer::Cancel) << false << "";
+    }
+    void openStudySettlesBeforeAnotherTakesItsPlace()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, settled);
+        f.openStudy(8, 2);
+        f.openStudy(8, 2);
+        Forms::SettleDataForm = &DataForm::settle;
+        Global::CurrentRecord = 1;
+        grid.setTextMatrix(5, 2, QStringLiteral("7")); // left from an earlier window
+        DataForm* a = openDataForm();
+        QCOMPARE(grid.TextMatrix(5, 2), QString()); // a window loads with an empty grid
+        grid.setTextMatrix(3, 1, QStringLiteral("5"));
+        a->state.GridChanged = true;
+        messages.answer({Answer(answer)});
+        QCOMPARE(Forms::mayChangeStudy(), settled);
+        QCOMPARE(messages.texts(), QStringList{u"Save Changes?"_qs});
+        QTEST(f.db().answers(1), "storedInA");
+        QCOMPARE(f.db().answers(2), QString());
+        QCOMPARE(SingleInstance<DataForm>::loaded(), !settled);
+        QCOMPARE(infoUnloads, 0); // the study window stays for its own OK
+    }
+
+    // A fresh window for the next study keeps showing the grid after the old window
+    // (whose view watched the same grid) is deleted; its layout items open the sociogram.
+    void replacedWindowKeepsShowingTheGrid()
+    {
+        f.openStudy(12, 3, 1, false);
+        openDataForm();
+        showDataForm();
+        DataForm* second = SingleInstance<DataForm>::ifLoaded();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        grid.setTextMatrix(2, 1, QStringLiteral("4"));
+        QCOMPARE(second->Dgrid->model()->index(0, 0).data().toString(), QStringLiteral("4"));
+        second->Sociogram[3]->trigger();
+        QCOMPARE(Global::SociogramType, 3);
+        QCOMPARE(drawShows, 1);
+    }
+
+    // With the vertical scroll bar showing, moving to the last column must not slide
+    // the grid sideways and cut the first choice column in half.
+    void gridShowsEveryColumnWhole_data()
+    {
+        QTest::addColumn<int>("choices");
+        QTest::newRow("3 choices") << 3;
+        QTest::newRow("10 choices") << 10;
+    }
+    void gridShowsEveryColumnWhole()
+    {
+        QFETCH(int, choices);
+        f.openStudy(24, choices, 1, false);
+        QTableView* view = openDataForm()->Dgrid;
+        QVERIFY(QTest::qWaitFor([&] { return view->verticalScrollBar()->isVisible(); }));
+        view->setCurrentIndex(view->model()->index(0, choices - 1));
+        view->scrollTo(view->currentIndex());
+        QCOMPARE(view->horizontalScrollBar()->value(), 0);
+        QVERIFY(view->horizontalHeader()->length() <= view->viewport()->width());
+        auto* corner = view->findChild<QLabel*>(QStringLiteral("GridCorner"));
+        QVERIFY(corner->width() >= corner->sizeHint().width()); // "Subject" whole
+    }
+};
+
+QTEST_MAIN(EntryWindowTest)
+#include "tst_entry_window.moc"

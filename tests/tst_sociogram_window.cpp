@@ -1,0 +1,462 @@
+// The sociogram window driven through its menus and the mouse, offscreen: drops at any
+// size, the Target's snap, the questions on leaving, the key, printing and the picture.
+#include "drawform.h"
+#include "exportdialog.h"
+#include "globals.h"
+#include "gridfill.h"
+#include "keyform.h"
+#include "picturetitle.h"
+#include "printdialog.h"
+#include "statusmethod.h"
+#include "viewmemory.h"
+#include "windowfixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+
+using Pos = std::array<Global::Integer, 2>;
+
+// Answers the modal dialog that is about to open, from the event loop it runs.
+void whenDialogOpens(const std::function<void(ExportDialog&)>& answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (auto* dialog = qobject_cast<ExportDialog*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            answer(*dialog);
+        }
+    });
+    poll->start(10);
+}
+
+} // namespace
+
+class SociogramWindowTest : public QObject {
+    Q_OBJECT
+
+    using Rows = std::vector<QVariantList>;
+    WindowFixture f;
+    ScriptedMessages* messages = &f.messages;
+
+    // A stored study of `size` subjects, one choice slot, the given choices in the grid.
+    void defineStudy(int size, const std::vector<QStringList>& choices = {})
+    {
+        f.openStudy(size, 1);
+        fillGrid(DataGrid(), size, 1, choices);
+    }
+    Rows stored(int type)
+    {
+        return f.db().rows("SELECT LABEL, X, Y FROM POSITION WHERE HEADER = ? AND SOCIOGRAM = ? "
+                           "ORDER BY rowid",
+                           {Global::CurrentRecord, type});
+    }
+    static DrawForm* openSociogram(int type)
+    {
+        Global::SociogramType = Global::Integer(type);
+        return WindowFixture::openWindow<DrawForm>([] { showDrawForm(QString()); });
+    }
+    // Drags a label by a point inside it to a point of the picture, both in pixels of
+    // the picture at its designed size, at whatever size the window shows it.
+    static void drag(DrawForm* form, int subject, QPoint grab, QPoint drop)
+    {
+        SocioCanvas* area = form->canvas();
+        const auto at = [area](QPointF design) {
+            return (area->pictureOrigin() + (design + QPointF(0.25, 0.25)) * area->zoom())
+                .toPoint();
+        };
+        const QPoint from = at(area->labelDesignRect(subject).topLeft() + grab);
+        QTest::mousePress(area, Qt::LeftButton, {}, from);
+        QTest::mouseMove(area, from + QPoint(3, 3));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, at(drop));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.init();
+        ViewMemory::forgetAll();
+        // The designed page unless a test asks for more.
+        PrintChoices::setAsker([](QWidget*, ShownOnWindow) { return PictureOptions{}; });
+    }
+    void cleanup()
+    {
+        f.cleanup();
+        PictureExport::setFileChooser(nullptr);
+        DrawForm::setPrinterChooser(nullptr);
+        PrintChoices::setAsker(nullptr);
+        ChosenStatusMethod::instance().setMethod(StatusMethod::CoieDodgeCoppotelli);
+    }
+
+    // A drop stores the same twips whatever size the window shows the picture at.
+    void dropStoresTheSamePositionAtAnySize()
+    {
+        defineStudy(6, {{"2"}});
+        DrawForm* form = openSociogram(0);
+        QVERIFY(form);
+        for (int s = 1; s <= 6; ++s)
+            QVERIFY(!form->canvas()->labelRect(s).isEmpty());
+        QVERIFY(form->canvas()->labelRect(7).isEmpty());
+        QVERIFY(!form->View[0]->isEnabled() && !form->View[1]->isEnabled());
+        const QPoint grab(5, 7), drop(200, 150);
+        drag(form, 1, grab, drop);
+        QCOMPARE(form->state().arrangement().positionsSaved(), Global::False);
+        const double per = Twips::perPixel();
+        QCOMPARE(Global::LabelPos[1], (Pos{Global::Integer(qRound((drop.x() - grab.x()) * per)),
+                                           Global::Integer(qRound((drop.y() - grab.y()) * per))}));
+        // The line of subject 1's choice now starts at the label's new centre.
+        QCOMPARE(form->state().drawing().front().p1,
+                 QPointF(Global::LabelPos[1][0] + 180, Global::LabelPos[1][1] + 180));
+        form->Save_Click();
+        const Rows designed = stored(0);
+        QCOMPARE(int(designed.size()), 6);
+
+        form->View_Click(0); // back to the layout
+        QVERIFY(form->View[1]->isEnabled());
+        form->resize(form->size() * 2);
+        QTRY_VERIFY(form->canvas()->zoom() > 1.5);
+        drag(form, 1, grab, drop);
+        QCOMPARE(form->canvas()->labelRect(1).topLeft(),
+                 (form->canvas()->pictureOrigin() + QPointF(drop - grab) * form->canvas()->zoom())
+                     .toPoint());
+        form->Save_Click();
+        QCOMPARE(stored(0), designed);
+    }
+
+    void targetDropSnapsToTheRing()
+    {
+        // Nobody chosen: one ring of radius (6915 / 2 - 400) / 2 = 1528.75 about the
+        // centre (3457.5, 3315); a drop right of the centre puts the label's centre on it.
+        defineStudy(12);
+        DrawForm* form = openSociogram(3);
+        const double per = Twips::perPixel();
+        drag(form, 5, QPoint(2, 2), QPoint(qRound(5800 / per), qRound(3315 / per)));
+        QCOMPARE(Global::LabelPos[5], (Pos{Global::Integer(qRound(3457.5 + 1528.75 - 180)),
+                                           Global::Integer(3315 - 180)}));
+    }
+
+    // Quit and the close box ask about a moved label; a drop on another label moves
+    // nothing, so nothing is asked.
+    void quitAndCloseBoxAsk_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::addColumn<bool>("ontoLabel");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("Quit, No") << false << false << int(Answer::No) << 0;
+        QTest::newRow("close box, Yes") << true << false << int(Answer::Yes) << 6;
+        QTest::newRow("dropped on a label") << false << true << int(Answer::Yes) << 0;
+    }
+    void quitAndCloseBoxAsk()
+    {
+        QFETCH(bool, closeBox);
+        QFETCH(bool, ontoLabel);
+        QFETCH(int, answer);
+        defineStudy(6);
+        DrawForm* form = openSociogram(0);
+        const auto before = Global::LabelPos;
+        drag(form, 2, QPoint(4, 4),
+             ontoLabel ? form->canvas()->labelDesignRect(1).center() : QPoint(60, 400));
+        QCOMPARE(Global::LabelPos == before, ontoLabel);
+        messages->answer({Answer(answer)});
+        closeBox ? (void)form->close() : form->Quit_Click();
+        QCOMPARE(messages->count(), ontoLabel ? 0 : 1);
+        QTEST(int(stored(0).size()), "rows");
+        QVERIFY(!SingleInstance<DrawForm>::loaded());
+    }
+
+    void endingTheProgramAsksAboutAChangedArrangement()
+    {
+        QVERIFY(DrawForm::mayEnd()); // no window: nothing to ask
+        defineStudy(6);
+        DrawForm* form = openSociogram(0);
+        QVERIFY(DrawForm::mayEnd());
+        drag(form, 2, QPoint(4, 4), QPoint(60, 400));
+        // Yes, and the arrangement cannot be stored: the program keeps running with it.
+        QVERIFY(f.db().exec("CREATE TRIGGER refuse BEFORE INSERT ON POSITION "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        messages->answer({Answer::Yes});
+        QVERIFY(!DrawForm::mayEnd());
+        QVERIFY(SingleInstance<DrawForm>::loaded());
+        QVERIFY(f.db().exec("DROP TRIGGER refuse"));
+        messages->answer({Answer::Yes});
+        QVERIFY(DrawForm::mayEnd());
+        QCOMPARE(int(stored(0).size()), 6);
+    }
+
+    void keyFlagRules()
+    {
+        defineStudy(6);
+        DrawForm* form = openSociogram(0);
+        form->Key_Click();
+        KeyForm* key = SingleInstance<KeyForm>::ifLoaded();
+        QVERIFY(key && key->isVisible());
+        key->move(key->pos() + QPoint(40, 30)); // placed once, it keeps the user's place
+        const QPoint userPlace = key->pos();
+        form->Key_Click();
+        QVERIFY(!key->isVisible());
+        form->Key_Click();
+        QCOMPARE(key->pos(), userPlace);
+        // Its own close box unloads it while the flag stays set: the next Key only
+        // flips the flag, the one after shows a fresh key.
+        key->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        form->Key_Click();
+        QVERIFY(!SingleInstance<KeyForm>::loaded() ||
+                !SingleInstance<KeyForm>::ifLoaded()->isVisible());
+        form->showMaximized(); // no room beside it: the key stays on the screen
+        QTRY_VERIFY(form->isMaximized());
+        form->Key_Click();
+        key = SingleInstance<KeyForm>::ifLoaded();
+        QVERIFY(key->isVisible() &&
+                form->screen()->availableGeometry().contains(key->frameGeometry()));
+    }
+
+    // Undo and Redo take a drop (a Target one snapped) or Tidy back and do it again
+    // exactly, lines included, each leaving the arrangement unsaved; a layout run
+    // afresh leaves nothing to undo.
+    void undoAndRedoMoves_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("tidy");
+        QTest::newRow("Circle drop") << 0 << false;
+        QTest::newRow("Target drop") << 3 << false;
+        QTest::newRow("Circle Tidy") << 0 << true;
+    }
+    void undoAndRedoMoves()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, tidy);
+        defineStudy(8, {{"5"}, {"7"}, {"3"}, {"1"}});
+        DrawForm* form = openSociogram(type);
+        const auto placed = [form] {
+            return std::tuple(Global::LabelPos, form->canvas()->labelDesignRect(1),
+                              form->state().drawing().front().p1);
+        };
+        const auto before = placed();
+        tidy ? form->Tidy->trigger() : drag(form, 1, {3, 3}, {330, 200});
+        const auto after = placed();
+        QVERIFY(after != before);
+        for (QAction* go : {form->Undo, form->Redo, form->Undo, form->Redo}) {
+            form->Save_Click();
+            go->trigger();
+            QCOMPARE(form->state().arrangement().positionsSaved(), Global::False);
+            QVERIFY(placed() == (go == form->Undo ? before : after));
+        }
+        form->View_Click(0);
+        QVERIFY(!form->Undo->isEnabled() && !form->Redo->isEnabled());
+    }
+
+    // Colour Choices, Show Other Criterion and the groups stay as the user left them
+    // for the study, whatever layout is opened next; another study opens as designed.
+    void viewChoicesKeptForTheStudy_data()
+    {
+        QTest::addColumn<bool>("otherStudy");
+        QTest::newRow("same study") << false;
+        QTest::newRow("another study") << true;
+    }
+    void viewChoicesKeptForTheStudy()
+    {
+        QFETCH(bool, otherStudy);
+        defineStudy(6);
+        DrawForm* form = openSociogram(0);
+        form->ColourChoices->trigger();
+        form->OtherCriterion->trigger();
+        const QList<int> groups{0, 1, 1, 0, 2, 2};
+        form->setShownGroups(groups);
+        form->close();
+        if (otherStudy)
+            defineStudy(6);
+        form = openSociogram(3);
+        const ViewOptions& view = form->state().view();
+        QVERIFY(form->ColourChoices->isChecked() != otherStudy &&
+                view.colourChoices() != otherStudy);
+        QVERIFY(form->OtherCriterion->isChecked() == otherStudy &&
+                view.otherCriterion() == otherStudy);
+        QCOMPARE(view.groups(), otherStudy ? QList<int>() : groups);
+    }
+
+    void printFailuresAreExplained()
+    {
+        defineStudy(6);
+        DrawForm* form = openSociogram(0);
+        QString why = QStringLiteral("cancelled"); // the print dialog tells why
+        DrawForm::setPrinterChooser([&why](QPrinter& printer, QWidget*, QString& reason) {
+            reason = why;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x/page.pdf"));
+            return why.isEmpty();
+        });
+        form->Print_Click();
+        QCOMPARE(messages->texts(), QStringList{"cancelled"});
+        messages->clear();
+        why.clear();
+        form->Print_Click();
+        // The error report names the procedure; the window then says where it failed.
+        QCOMPARE(messages->count(), 2);
+        QVERIFY(messages->texts().front().contains(QStringLiteral("DataForm:SocioPrint")));
+        QVERIFY(messages->texts().back().contains(QStringLiteral("/nonexistent-folder/x")));
+    }
+
+    // Show Status marks the labels by the analysis: a Both study by the method chosen
+    // in the analysis window, which may change while the sociogram is open; a study of
+    // one criterion its most chosen and its isolates.
+    void statusMarksFollowTheAnalysis()
+    {
+        using M = StatusMark;
+        const std::vector<QStringList> positive{{"3"}, {"6"}, {"6"}, {"2"}, {"3"}, {"5"}};
+        const int negative[] = {5, 6, 1, 6, 1, 4};
+        const struct {
+            int type;
+            StatusMethod method;
+            std::vector<M> marks;
+        } rows[] = {
+            {3,
+             StatusMethod::CoieDodgeCoppotelli,
+             {M::None, M::Rejected, M::None, M::Popular, M::None, M::None, M::Controversial}},
+            {3, StatusMethod::NewcombBukowski, std::vector<M>(7, M::None)},
+            {1,
+             StatusMethod::CoieDodgeCoppotelli,
+             {M::None, M::Isolate, M::None, M::MostChosen, M::Isolate, M::None, M::MostChosen}},
+        };
+        defineStudy(6, positive);
+        for (int s = 1; s <= 6; ++s)
+            QVERIFY(f.db().addAnswer(Global::CurrentRecord, 2, s + 1, 1, negative[s - 1]));
+        DrawForm* form = nullptr;
+        for (const auto& row : rows) {
+            ChosenStatusMethod::instance().setMethod(row.method);
+            if (Global::CriterionType != row.type || !form) {
+                SingleInstance<DrawForm>::unload();
+                Global::CriterionType = row.type;
+                form = openSociogram(0);
+                form->ShowStatus->setChecked(true); // kept from the last opening, or set now
+            }
+            QCOMPARE(form->state().statusMarks(), row.marks);
+            // The window paints each mark around its own label.
+            const PrimitiveList painted = form->canvas()->labelPrimitives();
+            for (int s = 1; s <= 6; ++s) {
+                const QRectF square(Global::LabelPos[s][0], Global::LabelPos[s][1], 360, 360);
+                for (const Primitive& p : statusMarkPrimitives(square, row.marks[s]))
+                    QVERIFY(std::any_of(painted.begin(), painted.end(), [&](const Primitive& q) {
+                        return q.kind == p.kind && QLineF(q.p1, p.p1).length() < 1 &&
+                               q.width == p.width;
+                    }));
+            }
+        }
+        form->ShowStatus->trigger();
+        QVERIFY(form->state().statusMarks().empty());
+    }
+
+    // The title names the kinds of choice drawn and no other.
+    void titleNamesWhatIsDrawn()
+    {
+        const struct {
+            int type, inView;
+            bool other;
+            QString kinds;
+        } rows[] = {{1, 1, true, "(positive)"},
+                    {3, 1, true, "(positive and negative)"},
+                    {3, 1, false, "(positive)"},
+                    {3, 2, false, "(negative)"}};
+        Global::Question = QStringLiteral("Who?");
+        for (const auto& row : rows) {
+            Global::CriterionType = row.type;
+            Global::CurrentCriterion = row.inView;
+            const QStringList title = pictureTitle({false, row.other}, false, QDate(2026, 5, 4));
+            QCOMPARE(title.value(1), QStringLiteral("Who? ") + row.kinds);
+        }
+    }
+
+    // Printing with the title, the key and the status puts their words on the page.
+    void printCarriesTitleKeyAndStatus()
+    {
+        defineStudy(6, {{"2"}, {"3"}, {"2"}});
+        Global::RefName = QStringLiteral("Class 4b");
+        Global::Question = QStringLiteral("Who sits with whom?");
+        DrawForm* form = openSociogram(0);
+        form->ShowStatus->trigger();
+        PictureOptions chosen;
+        chosen.includeTitle = chosen.includeKey = chosen.statusMarks = true;
+        PrintChoices::setAsker([&chosen](QWidget*, ShownOnWindow) { return chosen; });
+        const QString pdf = f.db().folder() + QStringLiteral("/page.pdf");
+        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        form->Print_Click();
+        QCOMPARE(messages->count(), 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (const char* words : {"Class 4b", "Who sits with whom? (positive)", "Circle layout",
+                                  "Positive Choice", "Mutual", "Status", "Most chosen", "Isolate"})
+            QVERIFY2(page.contains(QLatin1String(words)), qPrintable(page));
+    }
+
+    // Export Picture asks the options (starting from the last ones) and the file, then
+    // writes what the window shows; a file it cannot write is named.
+    void exportPicture()
+    {
+        ExportDialog dialog;
+        QVERIFY(dialog.Resolution->isEnabled());
+        dialog.Format[int(PictureFormat::Svg)]->click();
+        QVERIFY(!dialog.Resolution->isEnabled()); // only PNG has a resolution
+
+        defineStudy(6, {{"2"}, {"1"}});
+        DrawForm* form = openSociogram(0);
+        QString file;
+        int filesAsked = 0;
+        PictureExport::setFileChooser([&](QWidget*, const PictureOptions&) {
+            ++filesAsked;
+            return file;
+        });
+        whenDialogOpens([](ExportDialog& d) { d.CancelButton->click(); });
+        form->exportPicture();
+        whenDialogOpens([](ExportDialog& d) {
+            d.Format[int(PictureFormat::Png)]->click();
+            d.Resolution->setValue(96);
+            d.IncludeKey->setChecked(true);
+            d.OkButton->click();
+        });
+        form->exportPicture(); // file dialog cancelled
+        QCOMPARE(filesAsked, 1);
+        QCOMPARE(QDir(f.db().folder()).entryList({"*.png"}, QDir::Files), QStringList());
+
+        file = f.db().folder() + QStringLiteral("/picture");
+        bool startedFromLast = false;
+        whenDialogOpens([&startedFromLast](ExportDialog& d) {
+            startedFromLast = d.Format[int(PictureFormat::Png)]->isChecked() &&
+                              d.Resolution->value() == 96 && d.IncludeKey->isChecked();
+            d.OkButton->click();
+        });
+        form->ExportPicture->trigger();
+        QVERIFY(startedFromLast);
+        const QImage image(file + QStringLiteral(".png")); // the format's ending added
+        QVERIFY(image.width() > image.height());           // the key stands beside the drawing
+        for (int s = 1; s <= 6; ++s) {
+            const QColor c = image.pixelColor((Global::LabelPos[s][0] + 60) / 15,
+                                              (Global::LabelPos[s][1] + 60) / 15);
+            QVERIFY2(c.red() > 200 && c.green() < 60, qPrintable(QString::number(s)));
+        }
+        QCOMPARE(messages->count(), 0);
+        file = QStringLiteral("/nonexistent-folder/x/picture");
+        whenDialogOpens([](ExportDialog& d) { d.OkButton->click(); });
+        form->exportPicture();
+        QCOMPARE(messages->count(), 1);
+        QVERIFY(messages->texts().first().contains("\"/nonexistent-folder/x/picture.png\""));
+    }
+};
+
+QTEST_MAIN(SociogramWindowTest)
+#include "tst_sociogram_window.moc"
