@@ -17,14 +17,14 @@ constexpr int Subjects = 40;
 constexpr int Each = 10;
 const QSizeF Area(6915, 6630);
 const QSizeF Label(360, 360);
-constexpr double Pi = 3.14159265358979323846;
+using Codes::Geometry::Pi;
 
 // Every subject names 10 others under each criterion, from a fixed seed so that runs
 // compare.
-std::vector<TidyChoice> busyClass()
+std::vector<Choice> busyClass()
 {
     std::mt19937 random(1982);
-    std::vector<TidyChoice> choices;
+    std::vector<Choice> choices;
     for (int s = 1; s <= Subjects; ++s) {
         std::vector<int> others;
         for (int t = 1; t <= Subjects; ++t)
@@ -33,7 +33,8 @@ std::vector<TidyChoice> busyClass()
         for (size_t i = others.size() - 1; i > 0; --i)
             std::swap(others[i], others[random() % (i + 1)]);
         for (int k = 0; k < 2 * Each; ++k)
-            choices.push_back({s, others[k], k < Each});
+            choices.push_back(
+                {s, others[k], k < Each ? ChoiceKind::Positive : ChoiceKind::Negative});
     }
     return choices;
 }
@@ -72,11 +73,11 @@ std::vector<QPointF> squareSlots()
 
 // The Target rings from the positive choices received, each spread from twelve o'clock
 // and every other ring turned by an eighth, as the layout draws them.
-std::vector<float> targetRings(const std::vector<TidyChoice>& choices, std::vector<QPointF>& drawn)
+std::vector<float> targetRings(const std::vector<Choice>& choices, std::vector<QPointF>& drawn)
 {
     std::vector<int> received(Subjects + 1, 0);
-    for (const TidyChoice& c : choices)
-        received[c.chosen] += c.positive;
+    for (const Choice& c : choices)
+        received[c.chosen] += c.positive();
     const int most = *std::max_element(received.begin(), received.end());
     std::vector<float> radius(Subjects + 1, 0);
     drawn.assign(Subjects + 1, {});
@@ -85,7 +86,8 @@ std::vector<float> targetRings(const std::vector<TidyChoice>& choices, std::vect
         for (int s = 1; s <= Subjects; ++s)
             if (received[s] == count)
                 ring.push_back(s);
-        const double r = (Area.width() / 2 - 400) / (most + 1) * (most - count + 0.5);
+        const double r = Codes::Geometry::labelRingRadius(static_cast<float>(Area.width()),
+                                                          most + 1, most - count + 1);
         for (size_t j = 0; j < ring.size(); ++j) {
             radius[ring[j]] = static_cast<float>(r);
             drawn[ring[j]] = around(r, (count % 2 ? Pi / 4 : 0) + 2 * Pi * j / ring.size());
@@ -104,7 +106,7 @@ std::vector<QPointF> randomPicture()
 }
 
 void report(benchmark::State& state, const std::vector<QPointF>& before,
-            const std::vector<QPointF>& after, const std::vector<TidyChoice>& choices)
+            const std::vector<QPointF>& after, const std::vector<Choice>& choices)
 {
     const PictureScore b = scorePicture(before, Subjects, choices, Label);
     const PictureScore a = scorePicture(after, Subjects, choices, Label);
@@ -120,7 +122,7 @@ void report(benchmark::State& state, const std::vector<QPointF>& before,
 
 void BM_Tidy_Baseline_ScorePicture(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = circleSlots();
     for (auto _ : state)
         benchmark::DoNotOptimize(scorePicture(slots, Subjects, choices, Label));
@@ -129,7 +131,7 @@ BENCHMARK(BM_Tidy_Baseline_ScorePicture)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Circle40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = circleSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
@@ -140,7 +142,7 @@ BENCHMARK(BM_Tidy_Circle40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Square40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = squareSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
@@ -151,7 +153,7 @@ BENCHMARK(BM_Tidy_Square40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Target40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     std::vector<QPointF> drawn;
     const std::vector<float> radius = targetRings(choices, drawn);
     std::vector<QPointF> tidy;
@@ -163,7 +165,7 @@ BENCHMARK(BM_Tidy_Target40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Random40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> start = randomPicture();
     std::vector<QPointF> tidy;
     for (auto _ : state)

@@ -17,7 +17,7 @@ namespace Layout {
 // Circle and Square: every label goes to one of the given slots, each slot used once.
 // Label s starts on slot s. Fewer than n slots tidies only the first ones.
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
-                                 const std::vector<TidyChoice>& choices, QSizeF label);
+                                 const std::vector<Choice>& choices, QSizeF label);
 
 // Target: label s keeps its centre at distance ringRadius[s] from the centre of the
 // area; only the angles change. Labels of one ring stay evenly spread, and the search
@@ -25,11 +25,11 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
 // label, give the starting order around each ring and the picture to beat.
 std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
                                  const std::vector<QPointF>& current, int n,
-                                 const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label);
+                                 const std::vector<Choice>& choices, QSizeF area, QSizeF label);
 
 // Random: labels anywhere with the whole label inside the area. Starts from the current
 // positions, brought inside the area first; labels missing from it start on a circle.
 std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
-                              const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label);
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label);
 
 } // namespace Layout

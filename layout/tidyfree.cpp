@@ -6,6 +6,8 @@
 #include "tidy.h"
 #include "tidyscene.h"
 
+#include "annealing.h"
+
 #include <cmath>
 
 namespace Layout {
@@ -14,7 +16,7 @@ using namespace TidySupport;
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
+using Codes::Geometry::Pi;
 
 struct Area {
     double right, bottom; // the furthest Left and Top that keep a label inside
@@ -56,7 +58,7 @@ QPointF nearestFree(QPointF from, const std::vector<QPointF>& others, const Area
 } // namespace
 
 std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
-                              const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label)
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label)
 {
     n = std::max(n, 0);
     std::vector<QPointF> result(n + 1);
@@ -90,42 +92,36 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
     TidyScene scene(graph, label, start);
     Random random(0x5eed0003u + static_cast<unsigned>(n));
     std::vector<QPointF> best = scene.positions();
-    PictureScore bestScore = scene.score();
-    const int rounds = searchRounds(graph, 110000, 50, 400);
-    const double hot = 2.0, cold = 0.05;
     const double reach = 2 * label.width();
-    for (int round = 0; round < rounds; ++round) {
-        const double temperature = hot * std::pow(cold / hot, static_cast<double>(round) / rounds);
+    const auto move = [&](double temperature) {
         const int s = 1 + random.below(n);
         const QPointF at = scene.position(s);
         const int kind = random.below(10);
         if (kind < 2 && n >= 2) {
             const int t = 1 + (s + random.below(n - 1)) % n;
-            scene.tryMove({s, t}, {scene.position(t), at}, temperature, true, random);
-        } else {
-            QPointF to;
-            if (kind < 4) {
-                to = {random.unit() * bounds.right, random.unit() * bounds.bottom};
-            } else if (kind < 6 && !graph.linesOf[s].empty()) {
-                // Part of the way towards the middle of the labels it is tied to.
-                QPointF middle;
-                for (int line : graph.linesOf[s]) {
-                    const ChoiceGraph::Line& l = graph.lines[line];
-                    middle += scene.position(l.a == s ? l.b : l.a);
-                }
-                middle /= static_cast<double>(graph.linesOf[s].size());
-                to = at + (middle - at) * (0.3 + 0.6 * random.unit());
-            } else {
-                to = at + QPointF((2 * random.unit() - 1) * reach, (2 * random.unit() - 1) * reach);
+            return scene.tryMove({s, t}, {scene.position(t), at}, temperature, true, random);
+        }
+        QPointF to;
+        if (kind < 4) {
+            to = {random.unit() * bounds.right, random.unit() * bounds.bottom};
+        } else if (kind < 6 && !graph.linesOf[s].empty()) {
+            // Part of the way towards the middle of the labels it is tied to.
+            QPointF middle;
+            for (int line : graph.linesOf[s]) {
+                const ChoiceGraph::Line& l = graph.lines[line];
+                middle += scene.position(l.a == s ? l.b : l.a);
             }
-            // A jump anywhere must earn its place; a short step may drift sideways.
-            scene.tryMove({s}, {bounds.inside(to)}, temperature, kind >= 4, random);
+            middle /= static_cast<double>(graph.linesOf[s].size());
+            to = at + (middle - at) * (0.3 + 0.6 * random.unit());
+        } else {
+            to = at + QPointF((2 * random.unit() - 1) * reach, (2 * random.unit() - 1) * reach);
         }
-        if (scene.score() < bestScore) {
-            bestScore = scene.score();
-            best = scene.positions();
-        }
-    }
+        // A jump anywhere must earn its place; a short step may drift sideways.
+        return scene.tryMove({s}, {bounds.inside(to)}, temperature, kind >= 4, random);
+    };
+    Shared::anneal(
+        searchRounds(graph, 110000, 50, 400), move, [&] { return scene.score(); },
+        [&] { best = scene.positions(); });
     keepBetter(result, best, given, n, choices, label);
     return result;
 }

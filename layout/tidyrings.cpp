@@ -5,6 +5,8 @@
 #include "tidy.h"
 #include "tidyscene.h"
 
+#include "annealing.h"
+
 #include <cmath>
 #include <numeric>
 
@@ -14,7 +16,7 @@ using namespace TidySupport;
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
+using Codes::Geometry::Pi;
 
 struct Ring {
     double radius = 0;
@@ -135,7 +137,7 @@ void slideApart(const std::vector<int>& order, const std::vector<double>& radius
 
 std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
                                  const std::vector<QPointF>& current, int n,
-                                 const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label)
+                                 const std::vector<Choice>& choices, QSizeF area, QSizeF label)
 {
     n = std::clamp(n, 0, std::max(0, static_cast<int>(ringRadius.size()) - 1));
     std::vector<QPointF> result(n + 1);
@@ -208,11 +210,7 @@ std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
     // Swaps within a ring and small turns of a ring; a lone label turns anywhere.
     Random random(0x5eed0002u + static_cast<unsigned>(n));
     std::vector<QPointF> best = scene.positions();
-    PictureScore bestScore = scene.score();
-    const int rounds = searchRounds(graph, 110000, 50, 400);
-    const double hot = 2.0, cold = 0.05;
-    for (int round = 0; round < rounds; ++round) {
-        const double temperature = hot * std::pow(cold / hot, static_cast<double>(round) / rounds);
+    const auto move = [&](double temperature) {
         const int s = 1 + random.below(n);
         Ring& ring = rings[ringOf[s]];
         const int m = static_cast<int>(ring.members.size());
@@ -221,22 +219,23 @@ std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
         if (m >= 2 && random.below(m + 2) >= 2) {
             const int k = (place[s] + 1 + random.below(m - 1)) % m;
             const int t = ring.members[k];
-            if (scene.tryMove({s, t}, {scene.position(t), scene.position(s)}, temperature, true,
-                              random)) {
-                std::swap(ring.members[place[s]], ring.members[k]);
-                std::swap(place[s], place[t]);
-            }
-        } else {
-            const double turn =
-                ring.turn + (m == 1 ? 2 * Pi * random.unit() : (2 * random.unit() - 1) * Pi / m);
-            if (scene.tryMove(ring.members, geometry.spread(ring, turn), temperature, true, random))
-                ring.turn = turn;
+            if (!scene.tryMove({s, t}, {scene.position(t), scene.position(s)}, temperature, true,
+                               random))
+                return false;
+            std::swap(ring.members[place[s]], ring.members[k]);
+            std::swap(place[s], place[t]);
+            return true;
         }
-        if (scene.score() < bestScore) {
-            bestScore = scene.score();
-            best = scene.positions();
-        }
-    }
+        const double turn =
+            ring.turn + (m == 1 ? 2 * Pi * random.unit() : (2 * random.unit() - 1) * Pi / m);
+        if (!scene.tryMove(ring.members, geometry.spread(ring, turn), temperature, true, random))
+            return false;
+        ring.turn = turn;
+        return true;
+    };
+    Shared::anneal(
+        searchRounds(graph, 110000, 50, 400), move, [&] { return scene.score(); },
+        [&] { best = scene.positions(); });
 
     slideApart(byRadius, radius, geometry, label, best);
     keepBetter(result, best, given, n, choices, label);

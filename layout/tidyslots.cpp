@@ -6,6 +6,8 @@
 #include "tidy.h"
 #include "tidysupport.h"
 
+#include "annealing.h"
+
 #include <cmath>
 #include <cstdint>
 #include <numeric>
@@ -72,8 +74,8 @@ SlotTables::SlotTables(const std::vector<QPointF>& slots, int count, QSizeF labe
         for (int to = 1; to <= n; ++to) {
             if (from == to)
                 continue;
-            const double px = x(from) + w / 2 + (x(to) - x(from)) / 4;
-            const double py = y(from) + h / 2 + (y(to) - y(from)) / 4;
+            const double px = Shared::markerAt(x(from) + w / 2, x(to) + w / 2);
+            const double py = Shared::markerAt(y(from) + h / 2, y(to) + h / 2);
             for (int k = 1; k <= n; ++k)
                 markerCover[from * (n + 1) + to] += insideSquare(px, py, x(k), y(k), w, h);
         }
@@ -140,7 +142,7 @@ public:
         std::swap(slotOf[a], slotOf[b]);
         crossings += moveLines(a, b, true);
         if (lines == 0 && markers == 0 && crossings > 0 &&
-            !(temperature > 0 && random.unit() < std::exp(-crossings / temperature))) {
+            crossings > Shared::allowance(temperature, random)) {
             used.swap(saved);
             std::swap(slotOf[a], slotOf[b]);
             return false;
@@ -235,7 +237,7 @@ std::vector<int> slotsAround(const std::vector<QPointF>& slots, int n)
 } // namespace
 
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
-                                 const std::vector<TidyChoice>& choices, QSizeF label)
+                                 const std::vector<Choice>& choices, QSizeF label)
 {
     n = std::clamp(n, 0, std::max(0, static_cast<int>(slots.size()) - 1));
     std::vector<QPointF> result(slots.begin(),
@@ -269,20 +271,15 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
 
     search.assign(start);
     std::vector<int> best = start;
-    PictureScore bestScore = search.score;
     Random random(0x5eed0001u + static_cast<unsigned>(n));
-    const int rounds = searchRounds(graph, 600000, 300, 1500);
-    const double hot = 2.0, cold = 0.05;
-    for (int round = 0; round < rounds; ++round) {
-        const double temperature = hot * std::pow(cold / hot, static_cast<double>(round) / rounds);
-        const int a = 1 + random.below(n);
-        const int b = 1 + random.below(n - 1);
-        if (search.trySwap(a, b >= a ? b + 1 : b, temperature, random) &&
-            search.score < bestScore) {
-            bestScore = search.score;
-            best = search.slotOf;
-        }
-    }
+    Shared::anneal(
+        searchRounds(graph, 600000, 300, 1500),
+        [&](double temperature) {
+            const int a = 1 + random.below(n);
+            const int b = 1 + random.below(n - 1);
+            return search.trySwap(a, b >= a ? b + 1 : b, temperature, random);
+        },
+        [&] { return search.score; }, [&] { best = search.slotOf; });
     for (int s = 1; s <= n; ++s)
         result[s] = slots[best[s]];
     return result;

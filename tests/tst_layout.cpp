@@ -16,7 +16,8 @@ namespace {
 const QSizeF Label(360, 360);
 const QSizeF Design(6915, 6630);
 using Points = std::vector<QPointF>;
-using Choices = std::vector<TidyChoice>;
+using Choices = std::vector<Choice>;
+constexpr ChoiceKind Negative = ChoiceKind::Negative;
 
 int kept(float v)
 {
@@ -53,7 +54,7 @@ Choices generatedClass(int n, int each, unsigned seed)
                 others.push_back(t);
         std::shuffle(others.begin(), others.end(), random);
         for (int k = 0; k < std::min<int>(2 * each, n - 1); ++k)
-            choices.push_back({s, others[k], k < each});
+            choices.push_back({s, others[k], k < each ? ChoiceKind::Positive : Negative});
     }
     return choices;
 }
@@ -61,7 +62,7 @@ Choices generatedClass(int n, int each, unsigned seed)
 // Choices the picture never draws: they must change nothing.
 Choices withStrayChoices(Choices choices, int n)
 {
-    choices.insert(choices.end(), {{0, 1, true}, {1, n + 1, true}, {2, 2, false}});
+    choices.insert(choices.end(), {{0, 1}, {1, n + 1}, {2, 2, Negative}});
     return choices;
 }
 
@@ -154,8 +155,7 @@ private Q_SLOTS:
         const auto place = randomPlace(sequence({0.01f, 0.01f, 0.5f, 0.5f}), placed, 1, {});
         QVERIFY(place);
         QCOMPARE(place->left, 0.5f * (6915 - 360));
-        placed[1] = {Position::value_type(kept(place->left)),
-                     Position::value_type(kept(place->top))};
+        placed[1] = {std::int16_t(kept(place->left)), std::int16_t(kept(place->top))};
         QVERIFY(!collidesWithEarlier(placed, 2, placed[1][0] + 360.0f, placed[1][1]));
         QVERIFY(collidesWithEarlier(placed, 2, placed[1][0] + 359.0f, placed[1][1]));
         QVERIFY(!randomPlace(sequence({}), placed, 1, {361, 361}));
@@ -203,15 +203,20 @@ private Q_SLOTS:
         };
         const Points corners{{}, {0, 0}, {2000, 0}, {2000, 2000}, {0, 2000}};
         row("a mutual pair is one line, diagonals cross", corners,
-            {{1, 3, true}, {3, 1, true}, {2, 4, true}, {2, 4, false}}, {0, 0, 0, 1});
-        row("line behind the label between", {{}, {0, 0}, {1000, 0}, {2000, 0}}, {{1, 3, true}},
+            {{1, 3}, {3, 1}, {2, 4}, {2, 4, Negative}}, {0, 0, 0, 1});
+        row("line behind the label between", {{}, {0, 0}, {1000, 0}, {2000, 0}}, {{1, 3}},
             {0, 1, 0, 0});
-        row("line along a label's edge is clear", {{}, {0, 0}, {1000, 180}, {2000, 0}},
-            {{1, 3, true}}, {0, 0, 0, 0});
-        row("line just inside a label's edge", {{}, {0, 0}, {1000, 179}, {2000, 0}}, {{1, 3, true}},
+        row("line along a label's edge is clear", {{}, {0, 0}, {1000, 180}, {2000, 0}}, {{1, 3}},
+            {0, 0, 0, 0});
+        row("line just inside a label's edge", {{}, {0, 0}, {1000, 179}, {2000, 0}}, {{1, 3}},
             {0, 1, 0, 0});
         row("marker of each criterion under the chooser's label", {{}, {0, 0}, {0, 400}},
-            {{2, 1, true}, {2, 1, false}}, {0, 0, 2, 0});
+            {{2, 1}, {2, 1, Negative}}, {0, 0, 2, 0});
+        // Tidy must judge a marker where the drawing puts it, a quarter from the chooser.
+        row("label over the drawn marker", {{}, {0, 0}, {2000, 0}, {400, 0}}, {{1, 2}},
+            {0, 1, 1, 0});
+        row("label a third along, clear of it", {{}, {0, 0}, {2000, 0}, {700, 0}}, {{1, 2}},
+            {0, 1, 0, 0});
         row("labels one on another", {{}, {0, 0}, {359, 300}, {718, 0}}, {}, {2, 0, 0, 0});
         row("labels edge to edge, stray choices", {{}, {0, 0}, {360, 0}}, withStrayChoices({}, 2),
             {0, 0, 0, 0});
@@ -263,7 +268,7 @@ private Q_SLOTS:
         for (int s = 1; s <= n; ++s)
             for (int t = s % 2 ? 1 : 2; t <= n; t += 2)
                 if (t != s)
-                    choices.push_back({s, t, true});
+                    choices.push_back({s, t});
         const Points given = points(circlePlaces(n, {}, {}));
         const Points tidy = tidyOnSlots(given, n, choices, Label);
         std::vector<int> cliqueAtSlot(n);
@@ -292,8 +297,8 @@ private Q_SLOTS:
         QFETCH(bool, room);
         const Choices choices = generatedClass(n, each, 11u * n);
         std::vector<long> received(n + 1, 0);
-        for (const TidyChoice& c : choices)
-            received[c.chosen] += c.positive;
+        for (const Choice& c : choices)
+            received[c.chosen] += c.positive();
         const long most = *std::max_element(received.begin(), received.end());
         std::vector<float> radius(n + 1, 0);
         Points drawn(n + 1);
@@ -323,7 +328,7 @@ private Q_SLOTS:
         Points drawn(n + 1);
         for (int s = 1; s <= n; ++s) {
             const int k = s < 2 ? 0 : (s - 2) % 4;
-            const double a = 2 * M_PI * k / 4;
+            const double a = 2 * Codes::Geometry::Pi * k / 4;
             drawn[s] = QPointF(Design.width() / 2 + radius[s] * std::sin(a) - Label.width() / 2,
                                Design.height() / 2 - radius[s] * std::cos(a) - Label.height() / 2);
         }
