@@ -54,8 +54,8 @@ public:
     void Quit_Click();
     void View_Click(int index);
     void Key_Click();
-    // Colours the labels by group (the group from 0 of each subject, by subject number) and lists the
-    // groups in the key; an empty list puts the designed colour back.
+    // Colours the labels by group (the group from 0 of each subject, by subject number) and lists
+    // the groups in the key; an empty list puts the designed colour back.
     void setShownGroups(const QList<int>& groups);
 
     // Asks the save question when the arrangement changed; used before the program

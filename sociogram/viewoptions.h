@@ -17,7 +17,8 @@ public:
     const LineStyle& style() const { return lineStyle; }
     bool colourChoices() const { return lineStyle.colour; }
     bool otherCriterion() const { return lineStyle.otherCriterion; }
-    // The group (from 0) of each subject, by subject number (entry 0 unused); empty when none are shown.
+    // The group (from 0) of each subject, by subject number (entry 0 unused); empty when none are
+    // shown.
     const QList<int>& groups() const { return shownGroups; }
     // How many groups the key lists: 0 when none are shown.
     int groupCount() const;

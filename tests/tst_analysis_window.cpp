@@ -139,7 +139,7 @@ private Q_SLOTS:
         ChoiceGrid empty;
         fillGrid(empty, 6, 2);
         int changes = 0;
-        QObject::connect(&empty, &ChoiceGrid::cellChanged, [&](int, int) { ++changes; });
+        QObject::connect(&empty, &ChoiceGrid::cellChanged, &empty, [&](int, int) { ++changes; });
         importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
         QVERIFY(ImportChoices(empty, nullptr)); // an empty grid: nothing to ask
         QCOMPARE(messages.count(), 0);

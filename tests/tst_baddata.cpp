@@ -115,7 +115,7 @@ class BadDataTest : public QObject {
             const Layout::Area area = state.layout().area();
             PrimitiveList lines;
             int lineDraws = 0;
-            QObject::connect(&state, &SociogramState::drawingChanged, [&] {
+            QObject::connect(&state, &SociogramState::drawingChanged, &state, [&] {
                 ++lineDraws;
                 lines = state.drawing();
             });

@@ -134,7 +134,7 @@ private Q_SLOTS:
         ScriptedMessages messages;
         DataState state(grid);
         std::vector<bool> pointer;
-        QObject::connect(&state, &DataState::busyChanged,
+        QObject::connect(&state, &DataState::busyChanged, &state,
                          [&](bool busy) { pointer.push_back(busy); });
         state.FormLayout();
         QVERIFY(messages.texts()[0].contains(QStringLiteral("DataForm:LoadGrid")));
@@ -257,7 +257,8 @@ private Q_SLOTS:
         key(1, 1, "3");
         state->Save_Click();
         int eventRuns = 0;
-        QObject::connect(state.get(), &DataState::savedOnRequest, [&] { ++eventRuns; });
+        QObject::connect(state.get(), &DataState::savedOnRequest, state.get(),
+                         [&] { ++eventRuns; });
         messages.answer({Answer::Yes});
         QVERIFY(state->Quit_Click());
         QCOMPARE(messages.texts(), (QStringList{QuitQuestion, Saved, QuitQuestion}));

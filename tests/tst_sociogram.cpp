@@ -38,7 +38,8 @@ class SociogramTest : public QObject {
     std::unique_ptr<SociogramState> state()
     {
         auto s = std::make_unique<SociogramState>();
-        QObject::connect(s.get(), &SociogramState::drawingChanged, s.get(), [this] { ++lineDraws; });
+        QObject::connect(s.get(), &SociogramState::drawingChanged, s.get(),
+                         [this] { ++lineDraws; });
         QObject::connect(s.get(), &SociogramState::busyChanged, s.get(),
                          [this](bool b) { busy.push_back(b); });
         return s;

@@ -183,7 +183,7 @@ private Q_SLOTS:
         drag(form, 2, QPoint(4, 4), QPoint(60, 400));
         // Yes, and the arrangement cannot be stored: the program keeps running with it.
         QVERIFY(f.db().exec("CREATE TRIGGER refuse BEFORE INSERT ON POSITION "
-                         "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         messages->answer({Answer::Yes});
         QVERIFY(!DrawForm::mayEnd());
         QVERIFY(SingleInstance<DrawForm>::loaded());

@@ -2,7 +2,8 @@
 # Installs what building, running and testing need on Debian 12 (run as root).
 set -e
 packages="cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6sql6-sqlite libgl-dev sqlite3
-  fonts-liberation libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils"
+  fonts-liberation libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils
+  clang-format python3"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
