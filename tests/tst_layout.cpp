@@ -1,4 +1,5 @@
 // The layouts as plain geometry and Tidy Labels with its picture score.
+#include "cliques.h"
 #include "geometry.h"
 #include "picturescore.h"
 #include "tidy.h"
@@ -65,12 +66,17 @@ Choices withStrayChoices(Choices choices, int n)
     return choices;
 }
 
-bool onTheirRings(const Points& at, const std::vector<float>& radius)
+// Each label on the radius Tidy gave its ring, the rings in their designed order.
+bool onTheirRings(const RingsTidied& tidy, const std::vector<float>& radius)
 {
+    for (std::size_t r = 1; r < tidy.rings.size(); ++r)
+        if (!(tidy.rings[r - 1].used < tidy.rings[r].used))
+            return false;
+    const Points& at = tidy.leftTop;
     for (std::size_t s = 1; s < at.size(); ++s)
         if (std::abs(std::hypot(at[s].x() + 180 - Design.width() / 2,
                                 at[s].y() + 180 - Design.height() / 2) -
-                     radius[s]) > 0.5)
+                     tidy.usedRadius(radius[s])) > 0.5)
             return false;
     return true;
 }
@@ -206,10 +212,16 @@ private Q_SLOTS:
             {{1, 3, true}, {3, 1, true}, {2, 4, true}, {2, 4, false}}, {0, 0, 0, 1});
         row("line behind the label between", {{}, {0, 0}, {1000, 0}, {2000, 0}}, {{1, 3, true}},
             {0, 1, 0, 0});
-        row("line along a label's edge is clear", {{}, {0, 0}, {1000, 180}, {2000, 0}},
+        row("line grazing a label's edge is clear", {{}, {0, 0}, {1000, 140}, {2000, 0}},
             {{1, 3, true}}, {0, 0, 0, 0});
-        row("line just inside a label's edge", {{}, {0, 0}, {1000, 179}, {2000, 0}}, {{1, 3, true}},
+        row("line just past the graze", {{}, {0, 0}, {1000, 139}, {2000, 0}}, {{1, 3, true}},
             {0, 1, 0, 0});
+        const Choices triangle{{1, 2, true}, {2, 1, true}, {1, 3, true},
+                               {3, 1, true}, {2, 3, true}, {3, 2, true}};
+        row("line behind a clique mate of both ends", {{}, {0, 0}, {1000, 0}, {2000, 0}}, triangle,
+            {0, 0, 0, 0});
+        row("line behind a pupil who chose both ends one way", {{}, {0, 0}, {1000, 0}, {2000, 0}},
+            {{1, 3, true}, {3, 1, true}, {2, 1, true}, {2, 3, true}}, {0, 1, 0, 0});
         row("marker of each criterion under the chooser's label", {{}, {0, 0}, {0, 400}},
             {{2, 1, true}, {2, 1, false}}, {0, 0, 2, 0});
         row("labels one on another", {{}, {0, 0}, {359, 300}, {718, 0}}, {}, {2, 0, 0, 0});
@@ -246,34 +258,99 @@ private Q_SLOTS:
         const Points tidy = tidyOnSlots(given, n, choices, Label);
         QVERIFY(tidyOnSlots(given, n, withStrayChoices(choices, n), Label) == tidy);
         QVERIFY(scorePicture(tidy, n, choices, Label) <= scorePicture(given, n, choices, Label));
-        const auto order = [](QPointF a, QPointF b) {
-            return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
-        };
-        Points slots(given.begin() + 1, given.end()), used(tidy.begin() + 1, tidy.end());
-        std::sort(slots.begin(), slots.end(), order);
-        std::sort(used.begin(), used.end(), order);
-        QCOMPARE(used, slots);
+        std::vector<int> nearest;
+        for (int s = 1; s <= n; ++s) {
+            const auto far = [&](QPointF slot) { return QLineF(slot, tidy[s]).length(); };
+            nearest.push_back(int(std::min_element(given.begin() + 1, given.end(),
+                                                   [&](QPointF a, QPointF b) { return far(a) < far(b); }) -
+                                  given.begin()));
+        }
+        std::sort(nearest.begin(), nearest.end());
+        QVERIFY(std::adjacent_find(nearest.begin(), nearest.end()) == nearest.end());
     }
 
-    // Two cliques dealt alternately round the circle come out as two unbroken arcs.
-    void cliquesBecomeArcs()
+    // A clique planted in a random class, its members dealt apart, ends on neighbouring
+    // places: consecutive round the frame, within a third of the Target, or each nearer a
+    // mate than anyone else in the Random layout.
+    void plantedCliqueKeptTogether_data()
     {
-        const int n = 12;
-        Choices choices;
-        for (int s = 1; s <= n; ++s)
-            for (int t = s % 2 ? 1 : 2; t <= n; t += 2)
-                if (t != s)
-                    choices.push_back({s, t, true});
-        const Points given = points(circlePlaces(n, {}, {}));
-        const Points tidy = tidyOnSlots(given, n, choices, Label);
-        std::vector<int> cliqueAtSlot(n);
-        for (int s = 1; s <= n; ++s)
-            cliqueAtSlot[std::find(given.begin() + 1, given.end(), tidy[s]) - given.begin() - 1] =
-                s % 2;
-        int changes = 0;
-        for (int k = 0; k < n; ++k)
-            changes += cliqueAtSlot[k] != cliqueAtSlot[(k + 1) % n];
-        QCOMPARE(changes, 2);
+        QTest::addColumn<int>("layout");
+        QTest::newRow("circle") << 0;
+        QTest::newRow("square") << 1;
+        QTest::newRow("target") << 2;
+        QTest::newRow("random") << 3;
+    }
+    void plantedCliqueKeptTogether()
+    {
+        QFETCH(int, layout);
+        const int n = 24;
+        const std::vector<int> clique{3, 9, 15, 21};
+        Choices choices = generatedClass(n, 3, 5);
+        for (int a : clique)
+            for (int b : clique)
+                if (a != b)
+                    choices.push_back({a, b, true});
+        Points given = points(layout == 1 ? squarePlaces(n, {}, {}, *squareSpacing(n, {}))
+                                          : circlePlaces(n, {}, {}));
+        const QPointF centre(Design.width() / 2 - 180, Design.height() / 2 - 180);
+        Points tidy;
+        if (layout < 2) {
+            tidy = tidyOnSlots(given, n, choices, Label);
+        } else if (layout == 2) {
+            std::vector<float> radius(n + 1, 2500);
+            for (int s = 1; s <= n; s += 4)
+                radius[s] = 1200;
+            tidy = tidyOnRings(radius, given, n, choices, Design, Label).leftTop;
+        } else {
+            tidy = tidyFree(given, n, choices, Design, Label);
+        }
+        std::vector<double> angle;
+        for (int m : clique) {
+            if (layout == 3) {
+                const auto nearest = [&](bool mates) {
+                    double d = 1e9;
+                    for (int t = 1; t <= n; ++t)
+                        if (t != m && (std::find(clique.begin(), clique.end(), t) != clique.end()) == mates)
+                            d = std::min(d, QLineF(tidy[t], tidy[m]).length());
+                    return d;
+                };
+                QVERIFY(nearest(true) < nearest(false));
+            }
+            angle.push_back(std::atan2(tidy[m].x() - centre.x(), centre.y() - tidy[m].y()));
+        }
+        std::sort(angle.begin(), angle.end());
+        double gap = angle.front() + 2 * M_PI - angle.back();
+        for (std::size_t k = 1; k < angle.size(); ++k)
+            gap = std::max(gap, angle[k] - angle[k - 1]);
+        // Four neighbours of 24 round the frame span three steps of about 15 degrees.
+        QVERIFY(2 * M_PI - gap <= (layout < 2 ? 3.5 * 2 * M_PI / n : 2 * M_PI / 3));
+    }
+
+    void cliques_data()
+    {
+        QTest::addColumn<Choices>("choices");
+        QTest::addColumn<QList<QList<int>>>("expected");
+        Choices mutual;
+        for (const auto& [a, b] : {std::pair(1, 2), {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}, {4, 5},
+                                  {4, 6}, {5, 6}, {6, 7}})
+            mutual.insert(mutual.end(), {{a, b, true}, {b, a, true}});
+        QTest::newRow("four and three sharing one, a pair left out")
+            << mutual << QList<QList<int>>{{1, 2, 3, 4}, {4, 5, 6}};
+        Choices oneWay = mutual;
+        oneWay.erase(oneWay.begin() + 1); // 2 no longer chose 1
+        oneWay.push_back({7, 5, false});
+        oneWay.push_back({5, 7, false});
+        QTest::newRow("a choice one way, a mutual rejection")
+            << oneWay << QList<QList<int>>{{1, 3, 4}, {2, 3, 4}, {4, 5, 6}};
+    }
+    void cliques()
+    {
+        QFETCH(Choices, choices);
+        QFETCH(QList<QList<int>>, expected);
+        QList<QList<int>> found;
+        for (const std::vector<int>& clique : maximalCliques(7, choices))
+            found.append(QList<int>(clique.begin(), clique.end()));
+        QCOMPARE(found, expected);
     }
 
     void rings_data()
@@ -303,33 +380,44 @@ private Q_SLOTS:
                 radius[ring.members[e]] = ring.radius;
                 drawn[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
             }
-        const Points tidy = tidyOnRings(radius, drawn, n, choices, Design, Label);
-        QVERIFY(tidyOnRings(radius, drawn, n, withStrayChoices(choices, n), Design, Label) == tidy);
+        const RingsTidied tidied = tidyOnRings(radius, drawn, n, choices, Design, Label);
+        const Points& tidy = tidied.leftTop;
+        QVERIFY(tidyOnRings(radius, drawn, n, withStrayChoices(choices, n), Design, Label).leftTop ==
+                tidy);
         const PictureScore after = scorePicture(tidy, n, choices, Label);
         QVERIFY(after <= scorePicture(drawn, n, choices, Label));
         if (room)
             QCOMPARE(after.overlaps, 0);
-        QVERIFY(onTheirRings(tidy, radius));
+        QVERIFY(onTheirRings(tidied, radius));
     }
 
     // Rings of four closer than a label is high: however the rings turn, an even
-    // spread leaves labels on each other, so some must slide along their ring.
+    // spread leaves labels on each other, so some must slide along their ring; an
+    // innermost ring smaller than a label must widen.
+    void ringsCloserThanALabel_data()
+    {
+        QTest::addColumn<int>("inner"); // members of the innermost ring
+        QTest::addColumn<float>("innerRadius");
+        QTest::newRow("one in the centre") << 1 << 0.0f;
+        QTest::newRow("the two most chosen share a ring smaller than a label") << 2 << 120.0f;
+    }
     void ringsCloserThanALabel()
     {
+        QFETCH(int, inner);
+        QFETCH(float, innerRadius);
         const int n = 24;
-        std::vector<float> radius{0, 0};
-        for (int s = 2; s <= n; ++s)
-            radius.push_back(float(1300 + 95 * ((s - 2) / 4)));
+        std::vector<float> radius(inner + 1, innerRadius);
+        for (int s = inner + 1; s <= n; ++s)
+            radius.push_back(float(1300 + 95 * ((s - inner - 1) / 4)));
         Points drawn(n + 1);
         for (int s = 1; s <= n; ++s) {
-            const int k = s < 2 ? 0 : (s - 2) % 4;
-            const double a = 2 * M_PI * k / 4;
+            const double a = s <= inner ? M_PI / 2 * s : M_PI / 2 * ((s - inner - 1) % 4);
             drawn[s] = QPointF(Design.width() / 2 + radius[s] * std::sin(a) - Label.width() / 2,
                                Design.height() / 2 - radius[s] * std::cos(a) - Label.height() / 2);
         }
         const Choices choices = generatedClass(n, 3, 7);
-        const Points tidy = tidyOnRings(radius, drawn, n, choices, Design, Label);
-        QCOMPARE(scorePicture(tidy, n, choices, Label).overlaps, 0);
+        const RingsTidied tidy = tidyOnRings(radius, drawn, n, choices, Design, Label);
+        QCOMPARE(scorePicture(tidy.leftTop, n, choices, Label).overlaps, 0);
         QVERIFY(onTheirRings(tidy, radius));
     }
 
