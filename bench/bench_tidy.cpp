@@ -8,9 +8,9 @@
 #include "tidyclasses.h"
 
 #include <benchmark/benchmark.h>
-#include <ctime>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <random>
 
 namespace {
@@ -185,8 +185,7 @@ struct Picture {
     QPointF centre;
 };
 
-Picture designedAndTidied(int layout, int n, const std::vector<TidyChoice>& choices,
-                          unsigned seed)
+Picture designedAndTidied(int layout, int n, const std::vector<TidyChoice>& choices, unsigned seed)
 {
     const Layout::Area area{float(Area.width()), float(Area.height())};
     const QPointF middle(Area.width() / 2 - Label.width() / 2,
@@ -238,10 +237,9 @@ void BM_TidyReadability_Table(benchmark::State& state)
 {
     using namespace TidyClasses;
     const char* names[] = {"Circle", "Square", "Target", "Random"};
-    std::string table =
-        "| Layout | Class | Overlapping labels | Lines under a label | Crossings | "
-        "Cliques of 3 to 5 kept together | Labels outside | Tidy 40 x 10 |\n"
-        "|---|---|---|---|---|---|---|---|\n";
+    std::string table = "| Layout | Class | Overlapping labels | Lines under a label | Crossings | "
+                        "Cliques of 3 to 5 kept together | Labels outside | Tidy 40 x 10 |\n"
+                        "|---|---|---|---|---|---|---|---|\n";
     for (auto _ : state) {
         for (int layout = 0; layout < 4; ++layout) {
             for (const auto& [n, each] : {std::pair(24, 3), std::pair(40, 5)}) {
@@ -251,7 +249,7 @@ void BM_TidyReadability_Table(benchmark::State& state)
                     const Picture p = designedAndTidied(layout, n, choices, seed);
                     const auto add = [&](Measures& sum, const std::vector<QPointF>& at) {
                         const Measures m = measure(at, n, choices, p.shape, p.centre, Area, Label);
-                        sum = {sum.overlaps + m.overlaps, sum.linesUnder + m.linesUnder,
+                        sum = {sum.overlaps + m.overlaps,   sum.linesUnder + m.linesUnder,
                                sum.crossings + m.crossings, sum.cliques + m.cliques,
                                sum.kept + m.kept,           sum.outside + m.outside};
                     };

@@ -147,9 +147,9 @@ inline Measures measure(const std::vector<QPointF>& at, int n,
         m.kept += keptTogether(clique, at, n, shape, centre);
     }
     for (int s = 1; s <= n; ++s)
-        m.outside += !(at[s].x() >= 0 && at[s].y() >= 0 &&
-                       at[s].x() + label.width() <= area.width() &&
-                       at[s].y() + label.height() <= area.height());
+        m.outside +=
+            !(at[s].x() >= 0 && at[s].y() >= 0 && at[s].x() + label.width() <= area.width() &&
+              at[s].y() + label.height() <= area.height());
     return m;
 }
 

@@ -32,8 +32,8 @@ public:
         const int m = n + 1;
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j)
-                below[(i + 1) * m + j + 1] =
-                    ends[i * n + j] + below[i * m + j + 1] + below[(i + 1) * m + j] - below[i * m + j];
+                below[(i + 1) * m + j + 1] = ends[i * n + j] + below[i * m + j + 1] +
+                                             below[(i + 1) * m + j] - below[i * m + j];
         int total = 0;
         for (const ChoiceGraph::Line& line : g.lines) {
             const int p = std::min(at[line.a], at[line.b]), q = std::max(at[line.a], at[line.b]);
@@ -94,8 +94,7 @@ int circularCrossings(const ChoiceGraph& graph, const std::vector<int>& order)
     return CrossingCounter(graph).count(order);
 }
 
-std::vector<int> cyclicOrder(const ChoiceGraph& graph,
-                             const std::vector<std::vector<int>>& cliques)
+std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques)
 {
     const int n = graph.n;
     if (n < 4)
@@ -169,7 +168,8 @@ std::vector<int> cyclicOrder(const ChoiceGraph& graph,
         if (!moved)
             break;
     }
-    // Inside a unit of one small clique every order keeps it whole: take the one that crosses least.
+    // Inside a unit of one small clique every order keeps it whole: take the one that crosses
+    // least.
     for (std::vector<int>& unit : cycle) {
         std::vector<int> members = unit, bestMembers = unit;
         std::sort(members.begin(), members.end());

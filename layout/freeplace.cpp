@@ -40,8 +40,8 @@ std::vector<double> wantedDistances(const ChoiceGraph& g,
     for (int s = 1; s <= n; ++s)
         d[s * m + s] = 0;
     for (const ChoiceGraph::Line& line : g.lines) {
-        const bool positive = g.mutual(line.a, line.b) ||
-                              g.ties(line.a, line.b) > (line.ab > 0) + (line.ba > 0);
+        const bool positive =
+            g.mutual(line.a, line.b) || g.ties(line.a, line.b) > (line.ab > 0) + (line.ba > 0);
         const double length = g.mutual(line.a, line.b) ? 1.0 : positive ? 1.5 : 2.5;
         d[line.a * m + line.b] = d[line.b * m + line.a] = length;
     }
@@ -102,8 +102,9 @@ void pushApart(std::vector<QPointF>& at, const Bounds& bounds, QSizeF label)
                     continue;
                 moved = true;
                 const double ox = w - std::abs(dx) + 1, oy = h - std::abs(dy) + 1;
-                const QPointF push = ox < oy ? QPointF((dx < 0 || (dx == 0 && i > j) ? -ox : ox) / 2, 0)
-                                             : QPointF(0, (dy < 0 ? -oy : oy) / 2);
+                const QPointF push = ox < oy
+                                         ? QPointF((dx < 0 || (dx == 0 && i > j) ? -ox : ox) / 2, 0)
+                                         : QPointF(0, (dy < 0 ? -oy : oy) / 2);
                 at[i] = bounds.inside(at[i] - push);
                 at[j] = bounds.inside(at[j] + push);
             }
@@ -122,7 +123,8 @@ bool keptTogether(const std::vector<int>& clique, const std::vector<QPointF>& at
             if (t == a)
                 continue;
             const double d = std::hypot(at[t].x() - at[a].x(), at[t].y() - at[a].y());
-            double& nearest = std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
+            double& nearest =
+                std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
             nearest = std::min(nearest, d);
         }
         if (!(mate < other))
@@ -178,10 +180,6 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         at[s] = bounds.inside(margin + (at[s] - QPointF(left, top)) * scale);
     pushApart(at, bounds, label);
 
-    std::vector<std::vector<int>> cliquesOf(n + 1);
-    for (size_t c = 0; c < cliques.size(); ++c)
-        for (int s : cliques[c])
-            cliquesOf[s].push_back(static_cast<int>(c));
     std::vector<QPointF> now;
     const Steps aside = [&](int s, const TidyScene& scene, std::vector<QPointF>& out) {
         now = scene.positions();
@@ -191,7 +189,8 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         const QPointF from = now[s];
         for (double reach : {90.0, 180.0}) {
             for (int k = 0; k < 8; ++k) {
-                now[s] = bounds.inside(from + QPointF(std::sin(Pi * k / 4), std::cos(Pi * k / 4)) * reach);
+                now[s] = bounds.inside(from +
+                                       QPointF(std::sin(Pi * k / 4), std::cos(Pi * k / 4)) * reach);
                 bool keeps = true;
                 for (size_t c = 0; c < cliques.size() && keeps; ++c)
                     keeps = !held[c] || keptTogether(cliques[c], now);

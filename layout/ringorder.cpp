@@ -119,7 +119,7 @@ void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF lab
                                               label.height());
         return count;
     };
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < 4; ++pass) {
         for (const Ring& ring : rings) {
             for (int s : ring.members) {
                 int fewest = overlapsAt(s, at[s]);
@@ -202,8 +202,9 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     for (const Ring& ring : rings)
         for (size_t j = 0; j < ring.members.size(); ++j) {
             const int s = ring.members[j];
-            given[s] = fromCurrent ? centre.leftTop(ring.designed, centre.angleOf(current[s]))
-                                   : centre.leftTop(ring.designed, 2 * Pi * j / ring.members.size());
+            given[s] = fromCurrent
+                           ? centre.leftTop(ring.designed, centre.angleOf(current[s]))
+                           : centre.leftTop(ring.designed, 2 * Pi * j / ring.members.size());
         }
 
     // A ring holds its members apart when neighbours on it are a label's diagonal apart;
@@ -215,7 +216,8 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         const double m = static_cast<double>(rings[r].members.size());
         double least = m < 2 ? 0 : diagonal / 2 / std::sin(Pi / m);
         if (r > 0)
-            least = std::max(least, rings[r - 1].radius + rings[r].designed - rings[r - 1].designed);
+            least =
+                std::max(least, rings[r - 1].radius + rings[r].designed - rings[r - 1].designed);
         rings[r].radius = std::max(rings[r].designed, std::min(least, outermost));
     }
     for (size_t r = rings.size(); r-- > 1;) // the order holds even where the room ran out
@@ -234,7 +236,8 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         std::vector<double> wanted;
         for (int s : ring.members)
             wanted.push_back(angle[s]);
-        const double apart = ring.radius > 0 ? 2 * std::asin(std::min(1.0, diagonal / 2 / ring.radius)) : 2 * Pi;
+        const double apart =
+            ring.radius > 0 ? 2 * std::asin(std::min(1.0, diagonal / 2 / ring.radius)) : 2 * Pi;
         const std::vector<double> spread = spreadNear(wanted, apart);
         for (size_t j = 0; j < ring.members.size(); ++j)
             at[ring.members[j]] = centre.leftTop(ring.radius, spread[j]);
@@ -262,7 +265,8 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         }
     };
     const std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 4);
-    const bool better = scorePicture(tidied, n, choices, label) < scorePicture(given, n, choices, label);
+    const bool better =
+        scorePicture(tidied, n, choices, label) < scorePicture(given, n, choices, label);
     for (int s = 1; s <= n; ++s)
         result.leftTop[s] = better ? tidied[s] : given[s];
     for (const Ring& ring : rings)

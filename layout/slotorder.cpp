@@ -36,8 +36,8 @@ std::vector<int> slotsAround(const std::vector<QPointF>& slots, int n, QPointF c
 
 // Lines under labels of the short lines only: a long line crosses the empty middle,
 // and the turn of the order changes little else.
-int shortLinesUnder(const ChoiceGraph& g, const std::vector<QPointF>& at, const std::vector<int>& placeOf,
-                    QSizeF label)
+int shortLinesUnder(const ChoiceGraph& g, const std::vector<QPointF>& at,
+                    const std::vector<int>& placeOf, QSizeF label)
 {
     const int n = g.n;
     const double w = label.width(), h = label.height();
@@ -98,10 +98,11 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
         const double length = std::hypot(outward.x(), outward.y());
         if (!(length > 0))
             return;
-        for (double step : {60.0, -60.0, 120.0, -120.0, 180.0, -180.0, 240.0, -240.0, 300.0, -300.0})
+        for (double step :
+             {60.0, -60.0, 120.0, -120.0, 180.0, -180.0, 240.0, -240.0, 300.0, -300.0})
             out.push_back(slot + outward * (step / length));
     };
-    keepBetter(result, polish(graph, label, best, inOrOut, 6), slots, n, choices, label);
+    keepBetter(result, polish(graph, label, best, inOrOut, 4), slots, n, choices, label);
     return result;
 }
 

@@ -122,9 +122,8 @@ int TidyScene::linesUnderAfter(int limit) const
         const int a = endA[line], b = endB[line];
         const double ax = x0[line], ay = y0[line], bx = x1[line], by = y1[line];
         for (int k = 1; k <= n; ++k)
-            count +=
-                (k != a) & (k != b) & !g.excused(a, b, k) &
-                lineUnderLabel(ax, ay, bx, by, left[k], top[k], w, h);
+            count += (k != a) & (k != b) & !g.excused(a, b, k) &
+                     lineUnderLabel(ax, ay, bx, by, left[k], top[k], w, h);
         if (count > limit)
             return count;
     }

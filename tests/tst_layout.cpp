@@ -261,9 +261,10 @@ private Q_SLOTS:
         std::vector<int> nearest;
         for (int s = 1; s <= n; ++s) {
             const auto far = [&](QPointF slot) { return QLineF(slot, tidy[s]).length(); };
-            nearest.push_back(int(std::min_element(given.begin() + 1, given.end(),
-                                                   [&](QPointF a, QPointF b) { return far(a) < far(b); }) -
-                                  given.begin()));
+            nearest.push_back(
+                int(std::min_element(given.begin() + 1, given.end(),
+                                     [&](QPointF a, QPointF b) { return far(a) < far(b); }) -
+                    given.begin()));
         }
         std::sort(nearest.begin(), nearest.end());
         QVERIFY(std::adjacent_find(nearest.begin(), nearest.end()) == nearest.end());
@@ -310,7 +311,8 @@ private Q_SLOTS:
                 const auto nearest = [&](bool mates) {
                     double d = 1e9;
                     for (int t = 1; t <= n; ++t)
-                        if (t != m && (std::find(clique.begin(), clique.end(), t) != clique.end()) == mates)
+                        if (t != m &&
+                            (std::find(clique.begin(), clique.end(), t) != clique.end()) == mates)
                             d = std::min(d, QLineF(tidy[t], tidy[m]).length());
                     return d;
                 };
@@ -331,8 +333,16 @@ private Q_SLOTS:
         QTest::addColumn<Choices>("choices");
         QTest::addColumn<QList<QList<int>>>("expected");
         Choices mutual;
-        for (const auto& [a, b] : {std::pair(1, 2), {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}, {4, 5},
-                                  {4, 6}, {5, 6}, {6, 7}})
+        for (const auto& [a, b] : {std::pair(1, 2),
+                                   {1, 3},
+                                   {1, 4},
+                                   {2, 3},
+                                   {2, 4},
+                                   {3, 4},
+                                   {4, 5},
+                                   {4, 6},
+                                   {5, 6},
+                                   {6, 7}})
             mutual.insert(mutual.end(), {{a, b, true}, {b, a, true}});
         QTest::newRow("four and three sharing one, a pair left out")
             << mutual << QList<QList<int>>{{1, 2, 3, 4}, {4, 5, 6}};
@@ -382,8 +392,9 @@ private Q_SLOTS:
             }
         const RingsTidied tidied = tidyOnRings(radius, drawn, n, choices, Design, Label);
         const Points& tidy = tidied.leftTop;
-        QVERIFY(tidyOnRings(radius, drawn, n, withStrayChoices(choices, n), Design, Label).leftTop ==
-                tidy);
+        QVERIFY(
+            tidyOnRings(radius, drawn, n, withStrayChoices(choices, n), Design, Label).leftTop ==
+            tidy);
         const PictureScore after = scorePicture(tidy, n, choices, Label);
         QVERIFY(after <= scorePicture(drawn, n, choices, Label));
         if (room)
