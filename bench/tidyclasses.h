@@ -1,6 +1,6 @@
 #pragma once
-// Generated classes that hold what real classes hold, and the readability measures of
-// /work/shared/readability.md counted on a picture: what the Tidy figures are judged by.
+// Generated classes that hold what real classes hold, and the readability measures Tidy
+// is judged by, counted on a picture.
 
 #include "cliques.h"
 #include "picturescore.h"
