@@ -115,9 +115,9 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     connect(methods, &QComboBox::currentIndexChanged, this, [this](int i) {
         setMethod(i == 1 ? StatusMethod::NewcombBukowski : StatusMethod::CoieDodgeCoppotelli);
     });
-    connect(exportTable, &QPushButton::clicked, this, &AnalysisWindow::ExportTable_Click);
-    connect(exportChoices, &QPushButton::clicked, this, &AnalysisWindow::ExportChoices_Click);
-    connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::ExportGraph_Click);
+    connect(exportTable, &QPushButton::clicked, this, &AnalysisWindow::exportTableCsv);
+    connect(exportChoices, &QPushButton::clicked, this, &AnalysisWindow::exportChoicesCsv);
+    connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::exportGraphMl);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -181,17 +181,17 @@ void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QSt
                Icon::Exclamation);
 }
 
-void AnalysisWindow::ExportTable_Click()
+void AnalysisWindow::exportTableCsv()
 {
     saveText(this, QStringLiteral("Export Table"), CsvFilter, analysisTableCsv(current, method()));
 }
 
-void AnalysisWindow::ExportChoices_Click()
+void AnalysisWindow::exportChoicesCsv()
 {
     saveText(this, QStringLiteral("Export Choices"), CsvFilter, choicesEdgeListCsv(shownChoices));
 }
 
-void AnalysisWindow::ExportGraph_Click()
+void AnalysisWindow::exportGraphMl()
 {
     saveText(this, QStringLiteral("Export GraphML"), GraphFilter, choicesGraphMl(shownChoices));
 }

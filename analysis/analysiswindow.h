@@ -46,9 +46,9 @@ public:
     static const QString CsvFilter;
 
 public Q_SLOTS:
-    void ExportTable_Click();
-    void ExportChoices_Click();
-    void ExportGraph_Click();
+    void exportTableCsv();
+    void exportChoicesCsv();
+    void exportGraphMl();
 
 private:
     void refreshFigures();

@@ -78,7 +78,7 @@ public:
             return;
         }
         seen = true;
-        choices.push_back({chooser, slot, *chosen});
+        choices.push_back({chooser, *chosen, criterion, slot});
     }
 
     void skip(int chooser, int slot, const QString& text, SkipReason reason)

@@ -5,6 +5,7 @@
 // chooser names one subject twice under one criterion. Entries that fail these rules
 // are kept apart as skipped entries so that a window can say what was left out.
 
+#include "choice.h"
 #include "codes.h"
 #include "store.h"
 
@@ -13,18 +14,9 @@
 
 class ChoiceGrid;
 
-// A criterion's value is the answer type its stored answers carry.
-enum class Criterion {
-    Positive = Codes::AnswerType::Positive,
-    Negative = Codes::AnswerType::Negative
-};
-
-struct Choice {
-    int chooser = 0;
-    int slot = 0;
-    int chosen = 0;
-    friend bool operator==(const Choice&, const Choice&) = default;
-};
+// A criterion's value is the answer type its stored answers carry, and the kind of
+// the choices made under it.
+using Criterion = ChoiceKind;
 
 enum class SkipReason {
     NotASubject, // not a whole number from 1 to the group size

@@ -105,8 +105,7 @@ int seatsForGroups(int size, int groups)
 
 int groupsForSeats(int size, int seats)
 {
-    const int wanted = (std::max(0, size) + std::max(1, seats) - 1) / std::max(1, seats);
-    return std::max(MinGroups, std::min(wanted, maxGroups(size)));
+    return (std::max(0, size) + std::max(1, seats) - 1) / std::max(1, seats);
 }
 
 QString groupCountProblem(int size, int groups)
@@ -123,12 +122,26 @@ QString groupCountProblem(int size, int groups)
     return {};
 }
 
+// Seats that would put everyone at one table, or someone alone at one, are refused
+// rather than rounded to a count the teacher did not ask for. In an odd class two
+// seats a table leave someone alone, so the fewest seats offered are three.
+QString seatCountProblem(int size, int seats)
+{
+    QString problem = groupCountProblem(size, groupsForSeats(size, seats));
+    if (!problem.isEmpty() && maxGroups(size) >= MinGroups)
+        problem = QStringLiteral("Choose from %1 to %2 seats per table for %3 subjects.")
+                      .arg(seatsForGroups(size, maxGroups(size)))
+                      .arg(seatsForGroups(size, MinGroups))
+                      .arg(size);
+    return problem;
+}
+
 Scores score(const Class& c, const QList<int>& groupOf)
 {
     const Detail::Graph g = Detail::buildGraph(c);
-    if (groupOf.size() != g.n)
+    if (groupOf.size() != g.n + 1)
         return {};
-    return Detail::scoreOf(g, std::vector<int>(groupOf.begin(), groupOf.end()));
+    return Detail::scoreOf(g, std::vector<int>(groupOf.begin() + 1, groupOf.end()));
 }
 
 Partition makeGroups(const Class& c, int groupCount, const Effort& effort)
@@ -156,7 +169,8 @@ Partition makeGroups(const Class& c, int groupCount, const Effort& effort)
         found = Detail::searchLocal(g, groupCount,
                                     effort.rounds > 0 ? effort.rounds : DefaultRounds, effort.seed);
     }
-    p.groupOf = QList<int>(found.groupOf.begin(), found.groupOf.end());
+    p.groupOf = {-1};
+    p.groupOf.append(QList<int>(found.groupOf.begin(), found.groupOf.end()));
     p.scores = Detail::scoreOf(g, found.groupOf);
     Q_ASSERT(p.scores == found.scores); // the searches' running scores went astray
     return p;

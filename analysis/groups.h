@@ -5,17 +5,13 @@
 // their group, most positive choices kept together. Values in, values out: no
 // database, no window, no global.
 
+#include "choice.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace Groups {
-
-// Subjects are numbered 1..size.
-struct Choice {
-    int chooser = 0;
-    int chosen = 0;
-};
 
 struct Class {
     int size = 0;
@@ -44,7 +40,7 @@ constexpr int DefaultRounds = 60;
 
 struct Partition {
     int groupCount = 0; // 0 when the group count was refused (groupCountProblem)
-    QList<int> groupOf; // groupOf[subject - 1] = group 0..groupCount-1
+    QList<int> groupOf; // groupOf[subject] = group 0..groupCount-1; entry 0 is -1
     Scores scores;
     bool proven = false;        // found by exhaustive search: nothing better exists
     int ignoredChoices = 0;     // out-of-range, self or repeated choices passed over
@@ -54,11 +50,13 @@ struct Partition {
 constexpr int MinGroups = 2;
 int maxGroups(int size);                  // size / 2
 int seatsForGroups(int size, int groups); // the largest group: ceil(size / groups)
-int groupsForSeats(int size, int seats);  // ceil(size / seats), clamped to MinGroups..maxGroups
+int groupsForSeats(int size, int seats);  // ceil(size / seats), which seatCountProblem may refuse
 // Empty when the count is fine, else a sentence for the user.
 QString groupCountProblem(int size, int groups);
+QString seatCountProblem(int size, int seats);
 
-// The scores of any grouping of the class (invalid choices passed over).
+// The scores of any grouping of the class, given as Partition::groupOf is (invalid
+// choices passed over).
 Scores score(const Class& c, const QList<int>& groupOf);
 
 // The best grouping found; every grouping is tried when there are few enough, else a

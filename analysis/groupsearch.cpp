@@ -1,8 +1,9 @@
 #include "groupsearch.h"
 #include "groupseating.h"
 
+#include "random.h"
+
 #include <climits>
-#include <random>
 
 namespace Groups::Detail {
 
@@ -51,13 +52,6 @@ private:
     bool have = false;
 };
 
-// The same numbers on every platform: the standard shuffles and distributions are
-// not specified to the bit.
-int below(std::mt19937& random, int bound)
-{
-    return bound <= 1 ? 0 : static_cast<int>(random() % static_cast<unsigned>(bound));
-}
-
 constexpr int IterationsPerSubject = 4;
 constexpr int TenureBase = 2;
 
@@ -93,7 +87,7 @@ private:
         for (int s = 0; s < g.n; ++s)
             order[s] = s;
         for (int i = g.n - 1; i > 0; --i)
-            std::swap(order[i], order[below(random, i + 1)]);
+            std::swap(order[i], order[random.below(i + 1)]);
         for (int s : order) {
             int pick = -1;
             long long pickKey = LLONG_MIN;
@@ -131,10 +125,10 @@ private:
     {
         const int swaps = 2 + g.n / 10;
         for (int k = 0; k < swaps; ++k) {
-            const int s = below(random, g.n);
-            int t = below(random, g.n);
+            const int s = random.below(g.n);
+            int t = random.below(g.n);
             while (seating.group[t] == seating.group[s])
-                t = below(random, g.n);
+                t = random.below(g.n);
             seating.swap(s, t);
         }
     }
@@ -157,7 +151,7 @@ private:
                 top = gain;
                 ties = 0;
             }
-            if (below(random, ++ties) == 0) {
+            if (random.below(++ties) == 0) {
                 pickS = s;
                 pickT = t;
                 pickTo = to;
@@ -201,12 +195,12 @@ private:
 
     void forbid(int s, int back)
     {
-        tabuUntil[size_t(s) * G + back] = iteration + TenureBase + below(random, G + 4);
+        tabuUntil[size_t(s) * G + back] = iteration + TenureBase + random.below(G + 4);
     }
 
     const Graph& g;
     const int G;
-    std::mt19937 random;
+    Shared::Random random;
     Seating seating;
     std::vector<long long> tabuUntil; // [s, grp]: s may not go back to grp before then
     long long iteration = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Inside the groups core: the class as a graph of sound choices, and the two searches.
-// Subjects are 0-based here.
+// The graph numbers subject s as vertex s - 1, so that its n x n tables have no gap;
+// what leaves the core is by subject number again.
 
 #include "groups.h"
 

@@ -1,4 +1,5 @@
 // What the groups mean for each subject, in the words a teacher reads.
+#include "csv.h"
 #include "groups.h"
 #include "groupsearch.h"
 
@@ -12,14 +13,19 @@ using Detail::Graph;
 
 bool fits(const Graph& g, const Partition& p)
 {
-    return p.groupCount > 0 && p.groupOf.size() == g.n;
+    return p.groupCount > 0 && p.groupOf.size() == g.n + 1;
+}
+
+int groupOf(const Partition& p, int vertex)
+{
+    return p.groupOf[vertex + 1];
 }
 
 QList<int> inGroup(const std::vector<int>& whom, int s, const Partition& p)
 {
     QList<int> mates;
     for (int b : whom)
-        if (p.groupOf[b] == p.groupOf[s])
+        if (groupOf(p, b) == groupOf(p, s))
             mates.append(b + 1);
     std::sort(mates.begin(), mates.end());
     return mates;
@@ -49,16 +55,6 @@ QString mateSentence(const Graph& g, int s)
     return QStringLiteral("Subject %1 %2").arg(s + 1).arg(elsewhere);
 }
 
-QString csvField(const QString& value)
-{
-    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') &&
-        !value.contains(u'\r'))
-        return value;
-    QString quoted = value;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 } // namespace
 
 QList<SubjectReport> describe(const Class& c, const Partition& p)
@@ -70,7 +66,7 @@ QList<SubjectReport> describe(const Class& c, const Partition& p)
     for (int s = 0; s < g.n; ++s) {
         SubjectReport r;
         r.subject = s + 1;
-        r.group = p.groupOf[s] + 1;
+        r.group = groupOf(p, s) + 1;
         r.chosenMates = inGroup(g.out[s], s, p);
         r.rejectedMates = inGroup(g.rej[s], s, p);
         QStringList why;
@@ -94,7 +90,7 @@ QStringList remainingRejections(const Class& c, const Partition& p)
     for (int grp = 0; grp < p.groupCount; ++grp)
         for (int a = 0; a < g.n; ++a)
             for (int b = a + 1; b < g.n; ++b) {
-                if (p.groupOf[a] != grp || p.groupOf[b] != grp || !g.rejectPair(a, b))
+                if (groupOf(p, a) != grp || groupOf(p, b) != grp || !g.rejectPair(a, b))
                     continue;
                 const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
                 const QString who = ab && ba ? QStringLiteral("they rejected each other")
@@ -113,7 +109,8 @@ QStringList remainingRejections(const Class& c, const Partition& p)
 QString groupsCsv(const Class& c, const Partition& p)
 {
     const Graph g = Detail::buildGraph(c);
-    QString text = QStringLiteral("Subject,Group,Satisfied choices,Flags\n");
+    QString text = Csv::line({QStringLiteral("Subject"), QStringLiteral("Group"),
+                              QStringLiteral("Satisfied choices"), QStringLiteral("Flags")});
     for (const SubjectReport& r : describe(c, p)) {
         QStringList flags;
         const int s = r.subject - 1;
@@ -122,11 +119,9 @@ QString groupsCsv(const Class& c, const Partition& p)
                                           : QStringLiteral("no chosen mate"));
         if (!r.rejectedMates.isEmpty())
             flags.append(QStringLiteral("rejection"));
-        text += QStringLiteral("%1,%2,%3,%4\n")
-                    .arg(r.subject)
-                    .arg(r.group)
-                    .arg(r.chosenMates.size())
-                    .arg(csvField(flags.join(QStringLiteral("; "))));
+        text +=
+            Csv::line({QString::number(r.subject), QString::number(r.group),
+                       QString::number(r.chosenMates.size()), flags.join(QStringLiteral("; "))});
     }
     return text;
 }

@@ -49,10 +49,8 @@ Groups::Class groupsClass(const ChoiceSet& choices)
 {
     Groups::Class c;
     c.size = choices.groupSize;
-    for (const Choice& x : choices.positive)
-        c.positive.append({x.chooser, x.chosen});
-    for (const Choice& x : choices.negative)
-        c.negative.append({x.chooser, x.chosen});
+    c.positive = QList<Choice>(choices.positive.begin(), choices.positive.end());
+    c.negative = QList<Choice>(choices.negative.begin(), choices.negative.end());
     return c;
 }
 
@@ -112,9 +110,9 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     connect(byGroups, &QRadioButton::toggled, this, [this] { countChanged(); });
     connect(groupCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
     connect(seatCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
-    connect(make, &QPushButton::clicked, this, &GroupsWindow::MakeGroups_Click);
-    connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::ShowOnSociogram_Click);
-    connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::ExportGroups_Click);
+    connect(make, &QPushButton::clicked, this, &GroupsWindow::makeGroups);
+    connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::showOnSociogram);
+    connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -144,11 +142,9 @@ void GroupsWindow::setChoices(const ChoiceSet& choices)
 
 int GroupsWindow::requestedGroups() const
 {
-    const int n = shownClass.size;
     if (byGroups->isChecked())
         return groupCount->value();
-    const int seats = std::max(1, seatCount->value());
-    return (n + seats - 1) / seats;
+    return Groups::groupsForSeats(shownClass.size, seatCount->value());
 }
 
 // The count the user did not pick follows the one they did.
@@ -159,21 +155,17 @@ void GroupsWindow::countChanged()
     seatCount->setEnabled(bySeats->isChecked());
     const QSignalBlocker blockGroups(groupCount), blockSeats(seatCount);
     if (byGroups->isChecked())
-        seatCount->setValue((n + std::max(1, groupCount->value()) - 1) /
-                            std::max(1, groupCount->value()));
+        seatCount->setValue(Groups::seatsForGroups(n, groupCount->value()));
     else
         groupCount->setValue(requestedGroups());
 }
 
-void GroupsWindow::MakeGroups_Click()
+void GroupsWindow::makeGroups()
 {
     const int g = requestedGroups();
-    QString problem = Groups::groupCountProblem(shownClass.size, g);
-    const int n = shownClass.size;
-    if (!problem.isEmpty() && bySeats->isChecked() && Groups::maxGroups(n) >= Groups::MinGroups)
-        problem = QStringLiteral("Choose from 2 to %1 seats per table for %2 subjects.")
-                      .arg(Groups::seatsForGroups(n, Groups::MinGroups))
-                      .arg(n);
+    const QString problem = bySeats->isChecked()
+                                ? Groups::seatCountProblem(shownClass.size, seatCount->value())
+                                : Groups::groupCountProblem(shownClass.size, g);
     if (!problem.isEmpty()) {
         MsgBox(problem, Buttons::Ok, Icon::Exclamation);
         return;
@@ -257,11 +249,6 @@ void GroupsWindow::showResult()
     summary->setText(lines.join(u'\n'));
 }
 
-void GroupsWindow::ShowOnSociogram_Click(bool on)
-{
-    showOnSociogram(on);
-}
-
 void GroupsWindow::showOnSociogram(bool on)
 {
     if (!on) {
@@ -278,7 +265,7 @@ void GroupsWindow::showOnSociogram(bool on)
     onSociogram->setChecked(false);
 }
 
-void GroupsWindow::ExportGroups_Click()
+void GroupsWindow::exportGroups()
 {
     if (!made)
         return;
@@ -308,7 +295,7 @@ void showGroups(const ChoiceSet& choices, QWidget* parent)
     // The groups are there as the window opens: most teachers want the suggested count.
     if (Groups::groupCountProblem(window->groupClass().size, window->groupCountBox()->value())
             .isEmpty())
-        window->MakeGroups_Click();
+        window->makeGroups();
     window->show();
     window->raise();
     window->activateWindow();

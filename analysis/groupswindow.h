@@ -38,9 +38,10 @@ public:
     QLabel* summaryLabel() const { return summary; }
 
 public Q_SLOTS:
-    void MakeGroups_Click();
-    void ShowOnSociogram_Click(bool on);
-    void ExportGroups_Click();
+    void makeGroups();
+    // With no sociogram open it says so and the button springs back.
+    void showOnSociogram(bool on);
+    void exportGroups();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,7 +50,6 @@ private:
     void countChanged();
     int requestedGroups() const;
     void showResult();
-    void showOnSociogram(bool on);
 
     Groups::Class shownClass;
     int skippedEntries = 0;

@@ -14,24 +14,32 @@
 
 void connectWindows()
 {
-    Forms::ShowInfoForm = showInfoForm;
-    Forms::UnloadInfoForm = unloadInfoForm;
-    Forms::ShowLoadForm = showLoadForm;
-    Forms::ShowDataForm = showDataForm;
-    Forms::DataFormMayEnd = &DataForm::mayEnd;
-    Forms::SettleDataForm = &DataForm::settle;
-    Forms::ShowAnalysis = [](QWidget* parent) {
-        showAnalysis(currentStudyChoices().choices, parent);
+    Forms::Show = [](Forms::Window window, QWidget* parent) {
+        switch (window) {
+        case Forms::Window::Info:
+            return showInfoForm();
+        case Forms::Window::Load:
+            return showLoadForm();
+        case Forms::Window::Data:
+            return showDataForm();
+        case Forms::Window::Draw:
+            // The layouts of a study being set up take its group size from the study window.
+            return showDrawForm(infoGroupSizeText());
+        case Forms::Window::Analysis:
+            return showAnalysis(currentStudyChoices().choices, parent);
+        case Forms::Window::Groups:
+            return showGroups(currentStudyChoices().choices, parent);
+        }
     };
-    Forms::ShowGroups = [](QWidget* parent) { showGroups(currentStudyChoices().choices, parent); };
+    Forms::UnloadInfoForm = unloadInfoForm;
+    Forms::SettleDataForm = &DataForm::settle;
     Forms::ImportChoices = [](QWidget* parent) { return ImportChoices(DataGrid(), parent); };
-    // The layouts of a study being set up take its group size from the study window.
-    Forms::ShowDrawForm = [] { showDrawForm(infoGroupSizeText()); };
-    Forms::DrawFormMayEnd = &DrawForm::mayEnd;
+    // The data window asks first, as the sociogram draws from its grid.
+    Forms::MayEnd = {&DataForm::mayEnd, &DrawForm::mayEnd};
     Forms::ShowGroupsOnSociogram = [](const QList<int>& groups) {
         DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
         if (form)
-            form->showGroups(groups);
+            form->setShownGroups(groups);
         return form != nullptr;
     };
     Forms::UnloadDrawForm = [] {

@@ -32,9 +32,10 @@ ChoiceSet largestStudy()
                        [chooser](int s) { return s >= chooser ? s + 1 : s; });
         std::shuffle(others.begin(), others.end(), random);
         for (int slot = 1; slot <= Slots; ++slot) {
-            set.positive.push_back({chooser, slot, others[static_cast<std::size_t>(slot - 1)]});
-            set.negative.push_back(
-                {chooser, slot, others[static_cast<std::size_t>(Slots + slot - 1)]});
+            set.positive.push_back(
+                {chooser, others[static_cast<std::size_t>(slot - 1)], ChoiceKind::Positive, slot});
+            set.negative.push_back({chooser, others[static_cast<std::size_t>(Slots + slot - 1)],
+                                    ChoiceKind::Negative, slot});
         }
     }
     return set;

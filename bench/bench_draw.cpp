@@ -63,7 +63,7 @@ int otherSubject(std::mt19937& random, int s)
 void placeLabelsOnACircle()
 {
     for (int s = 1; s <= Subjects; ++s) {
-        const double angle = 2 * 3.14159 * s / Subjects;
+        const double angle = 2 * Codes::Geometry::Pi * s / Subjects;
         Global::LabelPos[s] = {
             Global::Integer(std::lround(DrawW / 2 + 2500 * std::cos(angle) - 180)),
             Global::Integer(std::lround(DrawH / 2 + 2500 * std::sin(angle) - 180))};
@@ -230,7 +230,7 @@ void BM_Draw_PaintFrameTwiceSize(benchmark::State& state)
         drawChoiceLines(DataGrid(), QSizeF(LabelSide, LabelSide), DrawW, DrawH, {true, true});
     PrimitiveList labels;
     for (int s = 1; s <= 40; ++s) {
-        const qreal angle = 2 * M_PI * (s - 1) / 40;
+        const qreal angle = 2 * Codes::Geometry::Pi * (s - 1) / 40;
         labels.push_back(labelPrimitive(QPointF(DrawW / 2 + 2500 * std::cos(angle) - 180,
                                                 DrawH / 2 + 2500 * std::sin(angle) - 180),
                                         LabelSide, QString::number(s)));

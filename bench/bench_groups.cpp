@@ -87,9 +87,9 @@ void report(benchmark::State& state, const Partition& p)
 
 void BM_Groups_Baseline_Score(benchmark::State& state)
 {
-    QList<int> groupOf;
-    for (int s = 0; s < Subjects; ++s)
-        groupOf.append(s % 8);
+    QList<int> groupOf{-1};
+    for (int s = 1; s <= Subjects; ++s)
+        groupOf.append((s - 1) % 8);
     for (auto _ : state)
         benchmark::DoNotOptimize(score(theClass(), groupOf));
 }

@@ -37,51 +37,51 @@ void fillFullGrid()
     }
 }
 
-template <void (SociogramState::*Layout)()> void runLayout(benchmark::State& state)
+template <void (LayoutSteps::*Layout)()> void runLayout(benchmark::State& state)
 {
     newStudyOfForty();
     fillFullGrid();
     SociogramState sociogram;
-    sociogram.newStudyGroupSize = QStringLiteral("40");
+    sociogram.layout().setNewStudyGroupSize(QStringLiteral("40"));
     for (auto _ : state) {
-        sociogram.labels.unloadAll();
-        (sociogram.*Layout)();
+        sociogram.arrangement().labels().unloadAll();
+        (sociogram.layout().*Layout)();
         benchmark::DoNotOptimize(Global::LabelPos.data());
     }
 }
 
 void BM_Layout_Baseline_CreateFortyLabels(benchmark::State& state)
 {
-    SociogramState sociogram;
+    Arrangement sociogram;
     for (auto _ : state) {
-        sociogram.labels.unloadAll();
+        sociogram.labels().unloadAll();
         for (int i = 1; i <= Subjects; ++i)
-            benchmark::DoNotOptimize(sociogram.labels.load(i));
+            benchmark::DoNotOptimize(sociogram.labels().load(i));
     }
 }
 BENCHMARK(BM_Layout_Baseline_CreateFortyLabels);
 
 void BM_Layout_Circle40(benchmark::State& state)
 {
-    runLayout<&SociogramState::CircleDraw>(state);
+    runLayout<&LayoutSteps::CircleDraw>(state);
 }
 BENCHMARK(BM_Layout_Circle40);
 
 void BM_Layout_Square40(benchmark::State& state)
 {
-    runLayout<&SociogramState::SquareDraw>(state);
+    runLayout<&LayoutSteps::SquareDraw>(state);
 }
 BENCHMARK(BM_Layout_Square40);
 
 void BM_Layout_Random40(benchmark::State& state)
 {
-    runLayout<&SociogramState::RandomDraw>(state);
+    runLayout<&LayoutSteps::RandomDraw>(state);
 }
 BENCHMARK(BM_Layout_Random40);
 
 void BM_Layout_Target40x10(benchmark::State& state)
 {
-    runLayout<&SociogramState::TargetDraw>(state);
+    runLayout<&LayoutSteps::TargetDraw>(state);
 }
 BENCHMARK(BM_Layout_Target40x10);
 

@@ -21,14 +21,14 @@ constexpr int Subjects = 40;
 constexpr int Each = 10;
 const QSizeF Area(6915, 6630);
 const QSizeF Label(360, 360);
-constexpr double Pi = 3.14159265358979323846;
+using Codes::Geometry::Pi;
 
 // Every subject names 10 others under each criterion, from a fixed seed so that runs
 // compare.
-std::vector<TidyChoice> busyClass()
+std::vector<Choice> busyClass()
 {
     std::mt19937 random(1982);
-    std::vector<TidyChoice> choices;
+    std::vector<Choice> choices;
     for (int s = 1; s <= Subjects; ++s) {
         std::vector<int> others;
         for (int t = 1; t <= Subjects; ++t)
@@ -37,7 +37,8 @@ std::vector<TidyChoice> busyClass()
         for (size_t i = others.size() - 1; i > 0; --i)
             std::swap(others[i], others[random() % (i + 1)]);
         for (int k = 0; k < 2 * Each; ++k)
-            choices.push_back({s, others[k], k < Each});
+            choices.push_back(
+                {s, others[k], k < Each ? ChoiceKind::Positive : ChoiceKind::Negative});
     }
     return choices;
 }
@@ -76,11 +77,11 @@ std::vector<QPointF> squareSlots()
 
 // The Target rings from the positive choices received, each spread from twelve o'clock
 // and every other ring turned by an eighth, as the layout draws them.
-std::vector<float> targetRings(const std::vector<TidyChoice>& choices, std::vector<QPointF>& drawn)
+std::vector<float> targetRings(const std::vector<Choice>& choices, std::vector<QPointF>& drawn)
 {
     std::vector<int> received(Subjects + 1, 0);
-    for (const TidyChoice& c : choices)
-        received[c.chosen] += c.positive;
+    for (const Choice& c : choices)
+        received[c.chosen] += c.positive();
     const int most = *std::max_element(received.begin(), received.end());
     std::vector<float> radius(Subjects + 1, 0);
     drawn.assign(Subjects + 1, {});
@@ -89,7 +90,8 @@ std::vector<float> targetRings(const std::vector<TidyChoice>& choices, std::vect
         for (int s = 1; s <= Subjects; ++s)
             if (received[s] == count)
                 ring.push_back(s);
-        const double r = (Area.width() / 2 - 400) / (most + 1) * (most - count + 0.5);
+        const double r = Codes::Geometry::labelRingRadius(static_cast<float>(Area.width()),
+                                                          most + 1, most - count + 1);
         for (size_t j = 0; j < ring.size(); ++j) {
             radius[ring[j]] = static_cast<float>(r);
             drawn[ring[j]] = around(r, (count % 2 ? Pi / 4 : 0) + 2 * Pi * j / ring.size());
@@ -108,7 +110,7 @@ std::vector<QPointF> randomPicture()
 }
 
 void report(benchmark::State& state, const std::vector<QPointF>& before,
-            const std::vector<QPointF>& after, const std::vector<TidyChoice>& choices)
+            const std::vector<QPointF>& after, const std::vector<Choice>& choices)
 {
     const PictureScore b = scorePicture(before, Subjects, choices, Label);
     const PictureScore a = scorePicture(after, Subjects, choices, Label);
@@ -124,7 +126,7 @@ void report(benchmark::State& state, const std::vector<QPointF>& before,
 
 void BM_Tidy_Baseline_ScorePicture(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = circleSlots();
     for (auto _ : state)
         benchmark::DoNotOptimize(scorePicture(slots, Subjects, choices, Label));
@@ -133,7 +135,7 @@ BENCHMARK(BM_Tidy_Baseline_ScorePicture)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Circle40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = circleSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
@@ -144,7 +146,7 @@ BENCHMARK(BM_Tidy_Circle40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Square40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = squareSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
@@ -155,7 +157,7 @@ BENCHMARK(BM_Tidy_Square40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Target40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     std::vector<QPointF> drawn;
     const std::vector<float> radius = targetRings(choices, drawn);
     std::vector<QPointF> tidy;
@@ -168,7 +170,7 @@ BENCHMARK(BM_Tidy_Target40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Random40(benchmark::State& state)
 {
-    const std::vector<TidyChoice> choices = busyClass();
+    const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> start = randomPicture();
     std::vector<QPointF> tidy;
     for (auto _ : state)
@@ -185,7 +187,7 @@ struct Picture {
     QPointF centre;
 };
 
-Picture designedAndTidied(int layout, int n, const std::vector<TidyChoice>& choices, unsigned seed)
+Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices, unsigned seed)
 {
     const Layout::Area area{float(Area.width()), float(Area.height())};
     const QPointF middle(Area.width() / 2 - Label.width() / 2,
@@ -204,8 +206,8 @@ Picture designedAndTidied(int layout, int n, const std::vector<TidyChoice>& choi
         p.tidied = tidyOnSlots(p.designed, n, choices, Label);
     } else if (layout == 2) {
         std::vector<long> received(n + 1, 0);
-        for (const TidyChoice& c : choices)
-            received[c.chosen] += c.positive;
+        for (const Choice& c : choices)
+            received[c.chosen] += c.positive();
         const long most = *std::max_element(received.begin(), received.end());
         std::vector<float> radius(n + 1, 0);
         p.designed.resize(n + 1);
@@ -245,7 +247,7 @@ void BM_TidyReadability_Table(benchmark::State& state)
             for (const auto& [n, each] : {std::pair(24, 3), std::pair(40, 5)}) {
                 Measures b, a;
                 for (unsigned seed = 1; seed <= 5; ++seed) {
-                    const std::vector<TidyChoice> choices = generatedClass(n, each, seed);
+                    const std::vector<Choice> choices = generatedClass(n, each, seed);
                     const Picture p = designedAndTidied(layout, n, choices, seed);
                     const auto add = [&](Measures& sum, const std::vector<QPointF>& at) {
                         const Measures m = measure(at, n, choices, p.shape, p.centre, Area, Label);
@@ -258,7 +260,7 @@ void BM_TidyReadability_Table(benchmark::State& state)
                 }
                 std::string time;
                 if (n == 40) {
-                    const std::vector<TidyChoice> busy = busyClass();
+                    const std::vector<Choice> busy = busyClass();
                     // Processor time, as others share the machine.
                     const std::clock_t start = std::clock();
                     for (int k = 0; k < 5; ++k)

@@ -13,13 +13,11 @@
 
 namespace TidyClasses {
 
-using Layout::TidyChoice;
-
 // `each` positive and `each` negative choices per pupil: cliques of two to five (as
 // large as the choices allow) choosing each other, three popular pupils drawing more of
 // the other choices, one or two isolates nobody chooses, one pupil most reject, and the
 // rest chosen at random.
-inline std::vector<TidyChoice> generatedClass(int n, int each, unsigned seed)
+inline std::vector<Choice> generatedClass(int n, int each, unsigned seed)
 {
     std::mt19937 random(seed);
     std::vector<int> pupils(n);
@@ -49,11 +47,11 @@ inline std::vector<TidyChoice> generatedClass(int n, int each, unsigned seed)
                 }
         next += size;
     }
-    std::vector<TidyChoice> choices;
+    std::vector<Choice> choices;
     for (int s = 1; s <= n; ++s) {
         for (int t = 1; t <= n; ++t)
             if (chose[s][t])
-                choices.push_back({s, t, true});
+                choices.push_back({s, t});
         while (given[s] < std::min(each, n - 1 - isolates)) {
             std::vector<int> pool;
             for (int t = 1; t <= n; ++t)
@@ -64,7 +62,7 @@ inline std::vector<TidyChoice> generatedClass(int n, int each, unsigned seed)
             const int t = pool[random() % pool.size()];
             chose[s][t] = 1;
             ++given[s];
-            choices.push_back({s, t, true});
+            choices.push_back({s, t});
         }
         std::vector<int> others;
         for (int t = 1; t <= n; ++t)
@@ -74,7 +72,7 @@ inline std::vector<TidyChoice> generatedClass(int n, int each, unsigned seed)
         if (s != rejected && random() % 10 < 7)
             others.insert(others.begin(), rejected);
         for (int k = 0; k < each && k < static_cast<int>(others.size()); ++k)
-            choices.push_back({s, others[k], false});
+            choices.push_back({s, others[k], ChoiceKind::Negative});
     }
     return choices;
 }
@@ -123,20 +121,19 @@ inline bool keptTogether(const std::vector<int>& clique, const std::vector<QPoin
                 sorted.push_back(k);
     }
     std::sort(sorted.begin(), sorted.end());
-    const double full = shape == Shape::Target ? 2 * M_PI : n;
+    const double full = shape == Shape::Target ? 2 * Codes::Geometry::Pi : n;
     double gap = sorted.front() + full - sorted.back();
     for (size_t k = 1; k < sorted.size(); ++k)
         gap = std::max(gap, sorted[k] - sorted[k - 1]);
     const double span = full - gap;
     if (shape == Shape::Target)
-        return span <= 2 * M_PI / 3 + 1e-9;
+        return span <= 2 * Codes::Geometry::Pi / 3 + 1e-9;
     const int places = static_cast<int>(clique.size()) + (clique.size() == 5 ? 1 : 0);
     return span + 1 <= places;
 }
 
-inline Measures measure(const std::vector<QPointF>& at, int n,
-                        const std::vector<TidyChoice>& choices, Shape shape, QPointF centre,
-                        QSizeF area, QSizeF label)
+inline Measures measure(const std::vector<QPointF>& at, int n, const std::vector<Choice>& choices,
+                        Shape shape, QPointF centre, QSizeF area, QSizeF label)
 {
     const Layout::PictureScore score = Layout::scorePicture(at, n, choices, label);
     Measures m{score.overlaps, score.linesUnderLabels, score.crossings, 0, 0, 0};

@@ -6,7 +6,7 @@
 
 namespace {
 
-QPointF centreOf(const LabelPositions& positions, long long subject, QSizeF labelSize)
+QPointF centreOf(const PositionTable& positions, int subject, QSizeF labelSize)
 {
     const auto& p = positions[static_cast<std::size_t>(subject)];
     return {p[0] + labelSize.width() / 2, p[1] + labelSize.height() / 2};
@@ -78,37 +78,37 @@ QPointF markerClearOfLabels(QPointF from, QPointF to, QPointF spot, qreal half,
     return spot;
 }
 
-PrimitiveList emphasisedChoiceLines(const std::vector<DrawnChoice>& choices,
-                                    const LabelPositions& positions, QSizeF labelSize,
+PrimitiveList emphasisedChoiceLines(const std::vector<Choice>& choices,
+                                    const PositionTable& positions, QSizeF labelSize,
                                     const std::vector<QRectF>& labels)
 {
     // A positive choice returned is drawn once, as the pair.
-    std::map<std::pair<long long, long long>, int> positiveCount;
-    for (const DrawnChoice& c : choices)
-        if (c.positive && c.chooser != c.chosen)
+    std::map<std::pair<int, int>, int> positiveCount;
+    for (const Choice& c : choices)
+        if (c.positive() && c.chooser != c.chosen)
             ++positiveCount[{c.chooser, c.chosen}];
-    const auto mutual = [&](const DrawnChoice& c) {
-        return c.positive && c.chooser != c.chosen &&
+    const auto mutual = [&](const Choice& c) {
+        return c.positive() && c.chooser != c.chosen &&
                positiveCount.count({c.chosen, c.chooser}) != 0;
     };
 
     PrimitiveList lines, markers;
-    for (const DrawnChoice& c : choices) {
+    for (const Choice& c : choices) {
         const QPointF from = centreOf(positions, c.chooser, labelSize);
         const QPointF to = centreOf(positions, c.chosen, labelSize);
         const bool isMutual = mutual(c);
         if (!isMutual || c.chooser < c.chosen) {
-            if (!c.positive)
+            if (!c.positive())
                 lines.push_back(
                     line(from, to, DrawColour::Negative, DrawSize::ColourLineWidth, true));
             else
                 lines.push_back(line(from, to, DrawColour::Line,
                                      isMutual ? DrawSize::MutualLineWidth : 0, false));
         }
-        const QPointF spot = from + (to - from) / 4;
-        const QPointF at = markerClearOfLabels(from, to, spot, markerHalf(c.positive), labels);
+        const QPointF spot = SpotDraw(from, to);
+        const QPointF at = markerClearOfLabels(from, to, spot, markerHalf(c.positive()), labels);
         markers.push_back(
-            marker(at, c.positive, c.positive ? DrawColour::Marker : DrawColour::Negative));
+            marker(at, c.positive(), c.positive() ? DrawColour::Marker : DrawColour::Negative));
     }
     // Markers go over every line, so that no line hides one.
     lines.insert(lines.end(), markers.begin(), markers.end());

@@ -11,8 +11,8 @@
 
 // The choices must all lie within the position table (the caller has refused the
 // others). `labels` are the squares of the labels shown, which markers keep clear of.
-PrimitiveList emphasisedChoiceLines(const std::vector<DrawnChoice>& choices,
-                                    const LabelPositions& positions, QSizeF labelSize,
+PrimitiveList emphasisedChoiceLines(const std::vector<Choice>& choices,
+                                    const PositionTable& positions, QSizeF labelSize,
                                     const std::vector<QRectF>& labels);
 
 // Where a marker of half-size `half` goes on the line from `from` to `to`, starting at

@@ -2,17 +2,8 @@
 // Groups shown on the sociogram: each group's labels take the group's colour, and the
 // key lists the colours under its markers.
 
-#include "primitives.h"
-
 #include <QColor>
-#include <QSizeF>
-
-class QPainter;
 
 // The colour of group g (from 0): light enough for a black caption, and neighbouring
 // groups far apart in hue. Twenty groups (a class of forty in pairs) stay distinct.
 QColor groupColour(int group);
-
-// The legend of `groups` groups: a swatch and "Group 1", "Group 2", ... (twips).
-QSizeF groupLegendSize(int groups);
-void paintGroupLegend(QPainter& painter, QPointF origin, qreal scale, int groups);

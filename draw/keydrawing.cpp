@@ -116,6 +116,64 @@ void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qre
     painter.drawText(scaled(box, scale), align | Qt::TextDontClip, c.text);
 }
 
+// The legend of the groups shown on the sociogram: a swatch and "Group 1", "Group 2", ...
+constexpr qreal LegendMargin = 120;
+constexpr qreal RowHeight = 255;
+constexpr qreal Swatch = 180;
+constexpr qreal ColumnWidth = 1200;
+constexpr int RowsInOneColumn = 8; // more groups than this take two columns
+
+int columnsFor(int groups)
+{
+    return groups > RowsInOneColumn ? 2 : 1;
+}
+
+int rowsFor(int groups)
+{
+    const int columns = columnsFor(groups);
+    return (groups + columns - 1) / columns;
+}
+
+QSizeF groupLegendSize(int groups)
+{
+    if (groups <= 0)
+        return {0, 0};
+    return {LegendMargin * 2 + ColumnWidth * columnsFor(groups),
+            LegendMargin * 2 + RowHeight * rowsFor(groups)};
+}
+
+void paintGroupLegend(QPainter& painter, QPointF origin, qreal scale, int groups)
+{
+    if (groups <= 0)
+        return;
+    const int rows = rowsFor(groups);
+    PrimitiveList swatches;
+    for (int g = 0; g < groups; ++g) {
+        const QPointF cell = origin + QPointF(LegendMargin + ColumnWidth * (g / rows),
+                                              LegendMargin + RowHeight * (g % rows));
+        Primitive p;
+        p.kind = Primitive::Kind::Rectangle;
+        p.p1 = cell + QPointF(0, (RowHeight - Swatch) / 2);
+        p.p2 = p.p1 + QPointF(Swatch, Swatch);
+        p.pen = DrawColour::LabelOutline;
+        p.fill = groupColour(g);
+        swatches.push_back(p);
+    }
+    painter.save();
+    paintPrimitives(painter, swatches, scale);
+    painter.setFont(keyCaptionFont());
+    painter.setPen(Qt::black);
+    for (int g = 0; g < groups; ++g) {
+        const QPointF cell = origin + QPointF(LegendMargin + ColumnWidth * (g / rows),
+                                              LegendMargin + RowHeight * (g % rows));
+        const QRectF text(cell + QPointF(Swatch + 90, 0),
+                          QSizeF(ColumnWidth - Swatch - 90, RowHeight));
+        painter.drawText(QRectF(text.topLeft() * scale, text.size() * scale),
+                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Group %1").arg(g + 1));
+    }
+    painter.restore();
+}
+
 } // namespace
 
 QFont sociogramLabelFont()

@@ -5,18 +5,18 @@
 
 namespace {
 
-bool isSubject(long long n)
+bool isSubject(int n)
 {
     return n >= 0 && n <= Codes::MaxSubjects;
 }
 
-QPoint leftTopOf(const LabelPositions& positions, long long subject)
+QPoint leftTopOf(const PositionTable& positions, int subject)
 {
     const auto& pos = positions[static_cast<std::size_t>(subject)];
     return {pos[0], pos[1]};
 }
 
-QPointF centreOf(const LabelPositions& positions, long long subject, QSizeF labelSize)
+QPointF centreOf(const PositionTable& positions, int subject, QSizeF labelSize)
 {
     const QPoint lt = leftTopOf(positions, subject);
     return {lt.x() + labelSize.width() / 2, lt.y() + labelSize.height() / 2};
@@ -34,25 +34,13 @@ Primitive circle(QPointF centre, qreal radius, const QColor& colour)
 
 } // namespace
 
-QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre, QPoint leftTopA, QPoint leftTopB)
+QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre)
 {
-    const qreal x1 = chooserCentre.x();
-    const qreal y1 = chooserCentre.y();
-    const qreal dx = std::abs(x1 - chosenCentre.x());
-    const qreal dy = std::abs(y1 - chosenCentre.y());
-    qreal mx = 0;
-    qreal my = 0;
-    if (leftTopB.x() <= leftTopA.x()) {
-        mx = x1 - dx / 4;
-        my = leftTopB.y() <= leftTopA.y() ? y1 - dy / 4 : y1 + dy / 4;
-    } else {
-        mx = x1 + dx / 4;
-        my = leftTopB.y() >= leftTopA.y() ? y1 + dy / 4 : y1 - dy / 4;
-    }
-    return {mx, my};
+    return {Shared::markerAt(chooserCentre.x(), chosenCentre.x()),
+            Shared::markerAt(chooserCentre.y(), chosenCentre.y())};
 }
 
-bool appendChoice(PrimitiveList& list, const DrawnChoice& choice, const LabelPositions& positions,
+bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable& positions,
                   QSizeF labelSize)
 {
     if (!isSubject(choice.chooser) || !isSubject(choice.chosen))
@@ -67,11 +55,10 @@ bool appendChoice(PrimitiveList& list, const DrawnChoice& choice, const LabelPos
     line.pen = DrawColour::Line;
     list.push_back(line);
 
-    const QPointF spot = SpotDraw(from, to, leftTopOf(positions, choice.chooser),
-                                  leftTopOf(positions, choice.chosen));
+    const QPointF spot = SpotDraw(from, to);
     Primitive marker;
     marker.pen = DrawColour::Marker;
-    if (choice.positive) {
+    if (choice.positive()) {
         marker.kind = Primitive::Kind::Disc;
         marker.p1 = spot;
         marker.radius = DrawSize::DiscRadius;

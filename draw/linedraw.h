@@ -4,7 +4,9 @@
 // on the chooser's side (disc for a positive choice, hollow square for a negative
 // one), and the layout's green guide shape. Values in, primitives out.
 
+#include "choice.h"
 #include "codes.h"
+#include "picture.h"
 #include "primitives.h"
 
 #include <QPoint>
@@ -13,23 +15,12 @@
 #include <array>
 #include <cstdint>
 
-// One choice to draw, by subject numbers.
-struct DrawnChoice {
-    long long chooser = 0;
-    long long chosen = 0;
-    bool positive = true;
-};
-
-// Whole-twip Left and Top of labels 0 to 40, as the layouts leave them.
-using LabelPositions = std::array<std::array<std::int16_t, 2>, Codes::MaxSubjects + 1>;
-
-// The marker point of the line from chooser A to chosen B, given the two label
-// centres and the two labels' stored Left/Top.
-QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre, QPoint leftTopA, QPoint leftTopB);
+// The marker point of the line from the chooser's label centre to the chosen's.
+QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre);
 
 // Appends the line of one choice and its marker. False, appending nothing, when a
 // subject number lies outside the position table.
-bool appendChoice(PrimitiveList& list, const DrawnChoice& choice, const LabelPositions& positions,
+bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable& positions,
                   QSizeF labelSize);
 
 // The guide shape of a layout: the circle, the frame, or the Target's rings

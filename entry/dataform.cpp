@@ -154,7 +154,7 @@ void DataForm::buildMenus()
     Save = File->addAction(QStringLiteral("&Save Data"), this, &DataForm::Save_Click);
     Clear = File->addAction(QStringLiteral("&Clear Data from Current Grid"), this,
                             &DataForm::Clear_Click);
-    Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::Import_Click);
+    Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
 
     Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));
@@ -171,8 +171,8 @@ void DataForm::buildMenus()
     for (int i = 0; i < 4; ++i)
         Sociogram[i] = Type0->addAction(types[i], this, [this, i] { Sociogram_Click(i); });
 
-    Analysis = menuBar()->addAction(QStringLiteral("&Analysis"), this, &DataForm::Analysis_Click);
-    GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::Groups_Click);
+    Analysis = menuBar()->addAction(QStringLiteral("&Analysis"), this, &DataForm::openAnalysis);
+    GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::openGroups);
 }
 
 void DataForm::showState()
@@ -243,24 +243,22 @@ void DataForm::Sociogram_Click(int index)
 {
     // The Type menu lists the layouts in the order of their codes.
     Global::SociogramType = static_cast<Global::Integer>(index);
-    Forms::call(Forms::ShowDrawForm);
+    Forms::show(Forms::Window::Draw);
 }
 
-void DataForm::Analysis_Click()
+void DataForm::openAnalysis()
 {
     state.offerSaveBeforeAnalysis();
-    if (Forms::ShowAnalysis)
-        Forms::ShowAnalysis(this);
+    Forms::show(Forms::Window::Analysis, this);
 }
 
-void DataForm::Groups_Click()
+void DataForm::openGroups()
 {
     state.offerSaveBeforeAnalysis();
-    if (Forms::ShowGroups)
-        Forms::ShowGroups(this);
+    Forms::show(Forms::Window::Groups, this);
 }
 
-void DataForm::Import_Click()
+void DataForm::importChoices()
 {
     if (Forms::ImportChoices && Forms::ImportChoices(this))
         state.GridChanged = true;

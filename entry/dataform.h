@@ -44,9 +44,9 @@ public:
     void Crit_Click(DataState::CriterionItem item);
     void Plot_Click();
     void Sociogram_Click(int index);
-    void Analysis_Click();
-    void Groups_Click();
-    void Import_Click();
+    void openAnalysis();
+    void openGroups();
+    void importChoices();
     // A user's click on a choice cell: opens the entry window on it.
     void Dgrid_Click();
 

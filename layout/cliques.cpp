@@ -63,12 +63,12 @@ private:
 
 } // namespace
 
-std::vector<std::vector<int>> maximalCliques(int n, const std::vector<TidyChoice>& choices)
+std::vector<std::vector<int>> maximalCliques(int n, const std::vector<Choice>& choices)
 {
     n = std::max(n, 0);
     std::vector<std::vector<char>> chose(n + 1, std::vector<char>(n + 1, 0));
-    for (const TidyChoice& c : choices)
-        if (c.positive && c.chooser >= 1 && c.chooser <= n && c.chosen >= 1 && c.chosen <= n &&
+    for (const Choice& c : choices)
+        if (c.positive() && c.chooser >= 1 && c.chooser <= n && c.chosen >= 1 && c.chosen <= n &&
             c.chooser != c.chosen)
             chose[c.chooser][c.chosen] = 1;
     std::vector<std::vector<char>> mutual(n + 1, std::vector<char>(n + 1, 0));

@@ -12,6 +12,6 @@ namespace Layout {
 // other under the positive criterion. Each clique lists its members in ascending order
 // and the cliques come largest first, then in the order of their members. Choices naming
 // someone outside 1..n, or the chooser himself, are ignored.
-std::vector<std::vector<int>> maximalCliques(int n, const std::vector<TidyChoice>& choices);
+std::vector<std::vector<int>> maximalCliques(int n, const std::vector<Choice>& choices);
 
 } // namespace Layout

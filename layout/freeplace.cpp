@@ -136,7 +136,7 @@ bool keptTogether(const std::vector<int>& clique, const std::vector<QPointF>& at
 } // namespace
 
 std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
-                              const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label)
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label)
 {
     n = std::max(n, 0);
     std::vector<QPointF> result(n + 1);

@@ -6,10 +6,11 @@
 // needs and writes the places where it wants them.
 //
 // The arithmetic is that of the arrangements users have stored: single precision
-// where the positions were kept as Singles, pi as 3.14159, angles accumulated step by
-// step rather than recomputed. Changing any of it moves saved labels.
+// where the positions were kept as Singles, pi as Codes::Geometry has it, angles accumulated step
+// by step rather than recomputed. Changing any of it moves saved labels.
 
 #include "codes.h"
+#include "picture.h"
 
 #include <array>
 #include <cstdint>
@@ -18,10 +19,6 @@
 #include <vector>
 
 namespace Layout {
-
-// Whole-twip Left and Top of labels 0 to 40 (0 is the template and stays (0, 0)).
-using Position = std::array<std::int16_t, 2>;
-using PositionTable = std::array<Position, Codes::MaxSubjects + 1>;
 
 struct Area {
     float W = Codes::Geometry::DesignWidth;

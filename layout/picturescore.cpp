@@ -7,7 +7,7 @@ namespace Layout {
 using namespace TidySupport;
 
 PictureScore scorePicture(const std::vector<QPointF>& leftTop, int n,
-                          const std::vector<TidyChoice>& choices, QSizeF label)
+                          const std::vector<Choice>& choices, QSizeF label)
 {
     n = std::clamp(n, 0, std::max(0, static_cast<int>(leftTop.size()) - 1));
     const ChoiceGraph graph(n, choices);
@@ -38,8 +38,8 @@ PictureScore scorePicture(const std::vector<QPointF>& leftTop, int n,
             score.linesUnderLabels += (k != a[e]) & (k != b[e]) & !graph.excused(a[e], b[e], k) &
                                       lineUnderLabel(x0[e], y0[e], x1[e], y1[e], x[k], y[k], w, h);
     for (const ChoiceGraph::Marker& marker : graph.markers) {
-        const double px = x[marker.chooser] + w / 2 + (x[marker.chosen] - x[marker.chooser]) / 4;
-        const double py = y[marker.chooser] + h / 2 + (y[marker.chosen] - y[marker.chooser]) / 4;
+        const double px = Shared::markerAt(x[marker.chooser] + w / 2, x[marker.chosen] + w / 2);
+        const double py = Shared::markerAt(y[marker.chooser] + h / 2, y[marker.chosen] + h / 2);
         for (int k = 1; k <= n; ++k)
             score.markersUnderLabels += insideSquare(px, py, x[k], y[k], w, h);
     }

@@ -4,18 +4,14 @@
 // are label Left/Top in twips, index 1..n (index 0 unused); a line runs between label
 // centres and its marker sits a quarter of the way from the chooser.
 
+#include "choice.h"
+
 #include <QPointF>
 #include <QSizeF>
 #include <compare>
 #include <vector>
 
 namespace Layout {
-
-struct TidyChoice {
-    int chooser = 0;
-    int chosen = 0;
-    bool positive = true;
-};
 
 // Members are in order of importance, so that the default comparison ranks two
 // pictures the way Tidy does: fewer overlaps first, then the choices themselves (fewer
@@ -34,6 +30,6 @@ struct PictureScore {
 // counts once for lines and crossings; every choice has its own marker. Choices naming
 // someone outside 1..n, or the chooser himself, are not drawn and not counted.
 PictureScore scorePicture(const std::vector<QPointF>& leftTop, int n,
-                          const std::vector<TidyChoice>& choices, QSizeF label);
+                          const std::vector<Choice>& choices, QSizeF label);
 
 } // namespace Layout

@@ -170,7 +170,7 @@ float RingsTidied::usedRadius(float designed) const
 }
 
 RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<QPointF>& current,
-                        int n, const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label)
+                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label)
 {
     n = std::clamp(n, 0, std::max(0, static_cast<int>(ringRadius.size()) - 1));
     RingsTidied result;

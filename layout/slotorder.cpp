@@ -58,7 +58,7 @@ int shortLinesUnder(const ChoiceGraph& g, const std::vector<QPointF>& at,
 } // namespace
 
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
-                                 const std::vector<TidyChoice>& choices, QSizeF label)
+                                 const std::vector<Choice>& choices, QSizeF label)
 {
     n = std::clamp(n, 0, std::max(0, static_cast<int>(slots.size()) - 1));
     std::vector<QPointF> result(slots.begin(),

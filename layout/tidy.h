@@ -18,7 +18,7 @@ namespace Layout {
 // Circle and Square: every label goes to one of the given slots, each slot used once.
 // Label s starts on slot s. Fewer than n slots tidies only the first ones.
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
-                                 const std::vector<TidyChoice>& choices, QSizeF label);
+                                 const std::vector<Choice>& choices, QSizeF label);
 
 // Target: label s stays on its ring, the ring of the labels with the same ringRadius[s]
 // (the distance of its centre from the centre of the area); its angle changes, and a ring
@@ -35,11 +35,11 @@ struct RingsTidied {
     float usedRadius(float designed) const;
 };
 RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<QPointF>& current,
-                        int n, const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label);
+                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label);
 
 // Random: labels anywhere with the whole label inside the area. Starts from the current
 // positions, brought inside the area first; labels missing from it start on a circle.
 std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
-                              const std::vector<TidyChoice>& choices, QSizeF area, QSizeF label);
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label);
 
 } // namespace Layout

@@ -1,5 +1,7 @@
 #include "tidyscene.h"
 
+#include "annealing.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -84,8 +86,8 @@ void TidyScene::place(const std::vector<int>& labels, const std::vector<QPointF>
     // The same sums as the picture score, so that the counts agree to the last bit.
     for (int marker : markers) {
         const ChoiceGraph::Marker& m = g.markers[marker];
-        mx[marker] = left[m.chooser] + w / 2 + (left[m.chosen] - left[m.chooser]) / 4;
-        my[marker] = top[m.chooser] + h / 2 + (top[m.chosen] - top[m.chooser]) / 4;
+        mx[marker] = Shared::markerAt(left[m.chooser] + w / 2, left[m.chosen] + w / 2);
+        my[marker] = Shared::markerAt(top[m.chooser] + h / 2, top[m.chosen] + h / 2);
     }
 }
 
@@ -240,8 +242,7 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
     // Crossings only choose between pictures even on every higher aim. The chance of
     // taking a few more is drawn first, so that the count can stop once past it.
     if (!refused && !better) {
-        const double slack = temperature > 0 ? -temperature * std::log(1 - random.unit()) : 0;
-        const int allowed = static_cast<int>(std::min(slack, 1e9));
+        const int allowed = Shared::allowance(temperature, random);
         const int before = crossingsNear(INT_MAX);
         place(labels, to);
         delta.crossings = crossingsNear(before + allowed) - before;

@@ -2,13 +2,13 @@
 
 namespace Layout::TidySupport {
 
-ChoiceGraph::ChoiceGraph(int subjects, const std::vector<TidyChoice>& choices)
+ChoiceGraph::ChoiceGraph(int subjects, const std::vector<Choice>& choices)
     : n(std::max(subjects, 0)), linesOf(n + 1), markersOf(n + 1), tieCount((n + 1) * (n + 1)),
       mutualPositive((n + 1) * (n + 1), 0)
 {
     std::vector<char> chose((n + 1) * (n + 1), 0);
     std::vector<int> lineAt((n + 1) * (n + 1), -1);
-    for (const TidyChoice& choice : choices) {
+    for (const Choice& choice : choices) {
         const int from = choice.chooser, to = choice.chosen;
         if (from < 1 || from > n || to < 1 || to > n || from == to)
             continue;
@@ -27,7 +27,7 @@ ChoiceGraph::ChoiceGraph(int subjects, const std::vector<TidyChoice>& choices)
         markersOf[to].push_back(marker);
         ++tieCount[a * (n + 1) + b];
         ++tieCount[b * (n + 1) + a];
-        chose[from * (n + 1) + to] |= static_cast<char>(choice.positive);
+        chose[from * (n + 1) + to] |= static_cast<char>(choice.positive());
     }
     for (int a = 1; a <= n; ++a)
         for (int b = 1; b <= n; ++b)
@@ -35,7 +35,7 @@ ChoiceGraph::ChoiceGraph(int subjects, const std::vector<TidyChoice>& choices)
 }
 
 void keepBetter(std::vector<QPointF>& result, const std::vector<QPointF>& searched,
-                const std::vector<QPointF>& start, int n, const std::vector<TidyChoice>& choices,
+                const std::vector<QPointF>& start, int n, const std::vector<Choice>& choices,
                 QSizeF label)
 {
     const bool improved =

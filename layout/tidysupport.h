@@ -1,9 +1,11 @@
 #pragma once
 // The pieces shared by the picture score and the Tidy searches: the geometric tests,
-// the choice graph as drawn, and a small seeded generator. Internal to the layout
+// the choice graph as drawn. Internal to the layout
 // library.
 
+#include "picture.h"
 #include "picturescore.h"
+#include "random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,7 +91,7 @@ struct ChoiceGraph {
     std::vector<std::vector<int>> linesOf;   // per subject, the lines ending at it
     std::vector<std::vector<int>> markersOf; // per subject, the markers of its lines
 
-    ChoiceGraph(int subjects, const std::vector<TidyChoice>& choices);
+    ChoiceGraph(int subjects, const std::vector<Choice>& choices);
     // Choices between the two, either way and under either criterion.
     int ties(int a, int b) const { return tieCount[a * (n + 1) + b]; }
     bool mutual(int a, int b) const { return mutualPositive[a * (n + 1) + b] != 0; }
@@ -102,24 +104,7 @@ private:
     std::vector<char> mutualPositive;
 };
 
-// SplitMix64: the same sequence on every platform and library, unlike the standard
-// distributions, so that Tidy gives the same picture everywhere.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state(seed) {}
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    int below(int bound) { return static_cast<int>(next() % static_cast<std::uint64_t>(bound)); }
-    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-
-private:
-    std::uint64_t state;
-};
+using Shared::Random;
 
 // How many moves a search tries: a class with few choices is quick to score and gets
 // more, so that every class takes about the same time.
@@ -136,7 +121,7 @@ std::vector<int> chainOrder(const ChoiceGraph& graph);
 // Labels 1..n of `result` from the searched picture when it ranks above the one the
 // search started from, else from that one: Tidy never leaves a picture worse.
 void keepBetter(std::vector<QPointF>& result, const std::vector<QPointF>& searched,
-                const std::vector<QPointF>& start, int n, const std::vector<TidyChoice>& choices,
+                const std::vector<QPointF>& start, int n, const std::vector<Choice>& choices,
                 QSizeF label);
 
 } // namespace Layout::TidySupport

@@ -11,10 +11,20 @@ class QWidget;
 
 namespace Forms {
 
-inline std::function<void()> ShowInfoForm;
-inline std::function<void()> ShowLoadForm;
-inline std::function<void()> ShowDataForm;
-inline std::function<void()> ShowDrawForm;
+enum class Window {
+    Info,
+    Load,
+    Data,
+    Draw,
+    // The data window's Analysis and Groups commands: these work on the choices of the
+    // study in the data window.
+    Analysis,
+    Groups,
+};
+// Opens the window, or brings it forward when it is open; `parent` is the window that
+// asked, where it matters.
+inline std::function<void(Window window, QWidget* parent)> Show;
+
 inline std::function<void()> UnloadInfoForm;
 // Closes the sociogram window, which asks its own question about its arrangement.
 inline std::function<void()> UnloadDrawForm;
@@ -22,34 +32,43 @@ inline std::function<void()> UnloadDrawForm;
 // changes (saving them to its own study) and closes. False when the user chose Cancel,
 // and everything stays as it was.
 inline std::function<bool()> SettleDataForm;
-// The data window's Analysis command: the analysis window shows the choices of the
-// study in the data window.
-inline std::function<void(QWidget* parent)> ShowAnalysis;
-// The data window's Groups command: the groups window works on the same choices.
-inline std::function<void(QWidget* parent)> ShowGroups;
 // The data window's Import Choices command: reads a file into the data window's grid;
 // true when the grid's choices were replaced.
 inline std::function<bool(QWidget* parent)> ImportChoices;
+
+// Before the program ends each window, in turn, asks its save question when something
+// is unsaved; false means the user chose Cancel and the program keeps running.
+inline QList<std::function<bool()>> MayEnd;
+
+// Colours the open sociogram's labels by group (the group, from 0, of subject i at
+// i; an empty list gives the labels their own colour back). False when no
+// sociogram window is open.
+inline std::function<bool(const QList<int>& groups)> ShowGroupsOnSociogram;
+
+inline void show(Window window, QWidget* parent = nullptr)
+{
+    if (Show)
+        Show(window, parent);
+}
+
+inline void call(const std::function<void()>& f)
+{
+    if (f)
+        f();
+}
 
 inline bool mayChangeStudy()
 {
     return !SettleDataForm || SettleDataForm();
 }
 
-// Before the program ends: each asks its window's save question when something is
-// unsaved; false means the user chose Cancel and the program keeps running.
-inline std::function<bool()> DataFormMayEnd;
-inline std::function<bool()> DrawFormMayEnd;
-
-// Colours the open sociogram's labels by group (the group, from 0, of subject i at
-// i - 1; an empty list gives the labels their own colour back). False when no
-// sociogram window is open.
-inline std::function<bool(const QList<int>& groups)> ShowGroupsOnSociogram;
-
-inline void call(const std::function<void()>& f)
+// Cancel on one question leaves the later ones unasked.
+inline bool mayEnd()
 {
-    if (f)
-        f();
+    for (const std::function<bool()>& ask : MayEnd)
+        if (!ask())
+            return false;
+    return true;
 }
 
 } // namespace Forms

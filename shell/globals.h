@@ -3,6 +3,7 @@
 // zero, empty or False, and are the only way windows pass a study to each other.
 
 #include "codes.h"
+#include "picture.h"
 
 #include <QString>
 #include <array>
@@ -23,7 +24,6 @@ constexpr Integer flag(bool b)
 }
 
 constexpr int MaxSubjects = Codes::MaxSubjects;
-using LabelTable = std::array<std::array<Integer, 2>, MaxSubjects + 1>; // (0 To 40, 0 To 1)
 
 inline QString AppPath;           // program directory, always ending in one separator
 inline Integer NewProject = 0;    // True while the study was begun with "&New Project"
@@ -35,7 +35,7 @@ inline Long MaxChoices = 0;       // CHOICES, 1 to 10
 inline Long CriterionType = 0;    // 1 Positive, 2 Negative, 3 Both
 inline Long CurrentCriterion = 0; // criterion in view: 1 positive, 2 negative
 inline Integer SociogramType = Codes::SociogramType::Circle; // the layout in view
-inline LabelTable LabelPos{}; // Left (0) and Top (1) of each label, in twips
+inline PositionTable LabelPos{}; // Left (0) and Top (1) of each label, in twips
 inline std::array<Integer, MaxSubjects + 1> ChoicesReceived{};
 inline std::array<QString, MaxSubjects + 1> RingMembers{};
 inline Long MaxReceived = 0;

@@ -43,24 +43,20 @@ void StartForm::New_Click()
         return;
     Global::NewProject = Global::True;
     Global::CurrentRecord = 0;
-    Forms::call(Forms::ShowInfoForm);
+    Forms::show(Forms::Window::Info);
 }
 
 void StartForm::Load_Click()
 {
     Global::NewProject = Global::False;
-    Forms::call(Forms::ShowLoadForm);
+    Forms::show(Forms::Window::Load);
 }
 
 bool StartForm::mayEnd()
 {
     // Unsaved answers and arrangements are offered for saving before the end;
     // Cancel on either keeps the program running.
-    if (Forms::DataFormMayEnd && !Forms::DataFormMayEnd())
-        return false;
-    if (Forms::DrawFormMayEnd && !Forms::DrawFormMayEnd())
-        return false;
-    return true;
+    return Forms::mayEnd();
 }
 
 void StartForm::Quit_Click()

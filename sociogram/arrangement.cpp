@@ -1,19 +1,16 @@
-// Arrangements of the sociogram window: dragging and snapping a label, restoring and
-// storing the arrangement of a study and layout, the View commands and redrawing.
+// Stored arrangements: a study's labels restored as they were saved for a layout, and
+// the arrangement in view stored in place of the old one.
 
-#include "sociogramstate.h"
+#include "arrangement.h"
 
 #include "choicegrid.h"
 #include "fieldvalue.h"
-#include "linesteps.h"
-#include "numbers.h"
 #include "statements.h"
 #include "store.h"
 #include "trappedopen.h"
 
 using Global::Integer;
 using Global::Long;
-using Global::Single;
 
 namespace {
 
@@ -21,67 +18,29 @@ using Step = std::optional<Failure>;
 
 } // namespace
 
-void SociogramState::LineDraw()
+Arrangement::Arrangement()
 {
-    lines = drawChoiceLines(DataGrid(), QSizeF(labels.Template().Width, labels.Template().Height),
-                            W, H, style, &labels);
-    Q_EMIT drawingChanged();
+    connect(&labelSet, &LabelSet::changed, this, &Arrangement::changed);
 }
 
-// ---------------------------------------------------------------------------------
-// Dragging
-
-void SociogramState::AlignSquare()
+void Arrangement::setPositionsSaved(Integer saved)
 {
-    std::optional<float> tagRadius;
-    if (const SubjectLabel* label = LabelSet::isIndex(DragIndex) ? labels.get(DragIndex) : nullptr)
-        tagRadius = static_cast<float>(Numbers::leadingValue(label->Tag));
-    Layout::alignSquare(snap, DropX, DropY, area(), tagRadius);
-}
-
-void SociogramState::beginDrag(int subject, Single grabX, Single grabY)
-{
-    DragIndex = subject;
-    GrabX = grabX;
-    GrabY = grabY;
-}
-
-void SociogramState::recordDrop(float left, float top)
-{
-    // Row 0 is the template's and stays (0, 0); a position beyond 16 bits is left out.
-    if (!LabelSet::isIndex(DragIndex))
+    if (saved == PositionsSaved)
         return;
-    auto& pos = Global::LabelPos[static_cast<std::size_t>(DragIndex)];
-    if (const std::optional<Integer> x = Numbers::toInteger(left))
-        pos[0] = *x;
-    if (const std::optional<Integer> y = Numbers::toInteger(top))
-        pos[1] = *y;
+    PositionsSaved = saved;
+    Q_EMIT savedChanged();
 }
 
-void SociogramState::dropOnBackground(Single x, Single y)
+void Arrangement::setDistributionsEnabled(bool defaultDistribution, bool savedDistribution)
 {
-    float left = 0, top = 0;
-    if (Global::SociogramType != Codes::SociogramType::Target) {
-        left = x - GrabX;
-        top = y - GrabY;
-    } else {
-        DropX = x;
-        DropY = y;
-        AlignSquare();
-        left = snap.snapX - labelSize().width / 2;
-        top = snap.snapY - labelSize().height / 2;
-    }
-    if (LabelSet::isIndex(DragIndex))
-        labels.move(DragIndex, left, top);
-    recordDrop(left, top);
-    PositionsSaved = Global::False;
-    LineDraw();
+    if (defaultDistribution == defaultEnabled && savedDistribution == savedEnabled)
+        return;
+    defaultEnabled = defaultDistribution;
+    savedEnabled = savedDistribution;
+    Q_EMIT distributionsChanged();
 }
 
-// ---------------------------------------------------------------------------------
-// Saved arrangements
-
-bool SociogramState::restoreRow(Trap& trap, const PositionRow& row)
+bool Arrangement::restoreRow(Trap& trap, const PositionRow& row)
 {
     Long i = 0;
     const bool valid = trap.step([&]() -> Step {
@@ -99,17 +58,14 @@ bool SociogramState::restoreRow(Trap& trap, const PositionRow& row)
     });
     if (!valid)
         return false;
-    trap.step([&] { return labels.load(i); });
+    trap.step([&] { return labelSet.load(i); });
     const auto& pos = Global::LabelPos[static_cast<std::size_t>(i)];
-    labels.move(i, pos[0], pos[1]);
+    labelSet.move(i, pos[0], pos[1]);
     return true;
 }
 
-void SociogramState::DoWork()
+bool Arrangement::restoreSaved(Trap& trap)
 {
-    PositionsSaved = Global::True;
-    Q_EMIT busyChanged(true);
-    Trap trap(QStringLiteral("DrawForm:DoWork"), {ErrorNumber::ObjectAlreadyLoaded});
     std::vector<PositionRow> rows;
     // An arrangement that cannot be read is treated as none: the layout is computed.
     trap.step([&]() -> Step {
@@ -124,26 +80,14 @@ void SociogramState::DoWork()
         rows = std::move(found.value());
         return std::nullopt;
     });
-    if (rows.empty()) {
-        viewDefaultEnabled = false;
-        viewSavedEnabled = false;
-        runLayout();
-    } else {
-        viewDefaultEnabled = true;
-        viewSavedEnabled = false;
-        for (const PositionRow& row : rows)
-            restoreRow(trap, row);
-    }
-    if (Global::SociogramType == Codes::SociogramType::Target) {
-        // The tags must give the current rings, wherever the labels stand.
-        RingsOnly = true;
-        TargetDraw();
-    }
-    LineDraw();
-    Q_EMIT busyChanged(false);
+    if (rows.empty())
+        return false;
+    for (const PositionRow& row : rows)
+        restoreRow(trap, row);
+    return true;
 }
 
-bool SociogramState::replaceArrangement(Trap& trap)
+bool Arrangement::replaceArrangement(Trap& trap)
 {
     // The old rows go only together with the new ones being in: any step passed over
     // after a failure leaves the stored arrangement as it was.
@@ -172,38 +116,13 @@ bool SociogramState::replaceArrangement(Trap& trap)
     });
 }
 
-void SociogramState::SavePositions()
+void Arrangement::SavePositions()
 {
     Q_EMIT busyChanged(true);
     Trap trap(QStringLiteral("DrawForm:SavePositions"));
     // Marked saved only when it was: otherwise Quit would not ask and the
     // arrangement would be lost.
     if (replaceArrangement(trap))
-        PositionsSaved = Global::True;
+        setPositionsSaved(Global::True);
     Q_EMIT busyChanged(false);
-}
-
-// ---------------------------------------------------------------------------------
-// View commands
-
-void SociogramState::DefaultDistribution()
-{
-    labels.unloadAll();
-    RingsOnly = false;
-    runLayout();
-    LineDraw();
-    viewDefaultEnabled = false;
-    viewSavedEnabled = true;
-}
-
-void SociogramState::SavedDistribution()
-{
-    labels.unloadAll();
-    // Without this a Target arrangement that has gone from the file would be computed
-    // with rings only, and no label would appear.
-    RingsOnly = false;
-    DoWork();
-    LineDraw();
-    viewDefaultEnabled = true;
-    viewSavedEnabled = false;
 }

@@ -16,14 +16,11 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -70,17 +67,12 @@ DrawForm::DrawForm()
     setWindowIcon(programIcon());
     setCursor(Qt::SizeAllCursor);
 
-    area = new SocioCanvas(this, state);
+    area = new SocioCanvas(this, sociogram);
     area->setObjectName(QStringLiteral("DrawingArea"));
     area->setMouseTracking(false);
-    area->installEventFilter(this);
     setCentralWidget(area);
     buildMenus();
-
-    connect(&state, &SociogramState::drawingChanged, area, &SocioCanvas::pictureChanged);
-    connect(&state.labels, &LabelSet::changed, area, &SocioCanvas::pictureChanged);
-    connect(&state, &SociogramState::busyChanged, this,
-            [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
+    connectState();
 
     // Opens at the designed size; it may grow and shrink back to it, never below.
     area->setMinimumSize(Twips::toPixels(int(Codes::Geometry::DesignWidth)),
@@ -91,14 +83,31 @@ DrawForm::DrawForm()
 
 DrawForm::~DrawForm() = default;
 
+void DrawForm::connectState()
+{
+    const Arrangement& placed = sociogram.arrangement();
+    const ViewOptions& view = sociogram.view();
+    connect(&sociogram, &SociogramState::drawingChanged, area, &SocioCanvas::pictureChanged);
+    connect(&placed, &Arrangement::changed, area, &SocioCanvas::pictureChanged);
+    connect(&placed, &Arrangement::distributionsChanged, this, &DrawForm::updateViewItems);
+    connect(&view, &ViewOptions::styleChanged, &sociogram, &SociogramState::LineDraw);
+    connect(&view, &ViewOptions::styleChanged, this, &DrawForm::updateKey);
+    connect(&view, &ViewOptions::groupsChanged, area, &SocioCanvas::pictureChanged);
+    connect(&view, &ViewOptions::groupsChanged, this, &DrawForm::updateKey);
+    connect(&sociogram, &SociogramState::busyChanged, this,
+            [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
+    connect(area, &SocioCanvas::labelGrabbed, &sociogram.layout(), &LayoutSteps::beginDrag);
+    connect(area, &SocioCanvas::labelDropped, &sociogram.layout(), &LayoutSteps::dropLabel);
+}
+
 void DrawForm::buildMenus()
 {
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     Save =
         FileMenu->addAction(QStringLiteral("&Save Current Sociogram"), this, &DrawForm::Save_Click);
     Print = FileMenu->addAction(QStringLiteral("&Print Sociogram"), this, &DrawForm::Print_Click);
-    ExportPicture = FileMenu->addAction(QStringLiteral("&Export Picture..."), this,
-                                        &DrawForm::ExportPicture_Click);
+    ExportPicture =
+        FileMenu->addAction(QStringLiteral("&Export Picture..."), this, &DrawForm::exportPicture);
     Quit = FileMenu->addAction(QStringLiteral("&Quit"), this, &DrawForm::Quit_Click);
 
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
@@ -107,24 +116,31 @@ void DrawForm::buildMenus()
     View[1] =
         ViewMenu->addAction(QStringLiteral("&Saved Distribution"), this, [this] { View_Click(1); });
     ViewMenu->addSeparator();
-    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), this, &DrawForm::Tidy_Click);
+    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), &sociogram.layout(),
+                               &LayoutSteps::TidyLabels);
     ColourChoices = ViewMenu->addAction(QStringLiteral("&Colour Choices"));
     ColourChoices->setCheckable(true);
-    connect(ColourChoices, &QAction::toggled, this, &DrawForm::ColourChoices_Click);
+    connect(ColourChoices, &QAction::toggled, &sociogram.view(), &ViewOptions::setColourChoices);
     OtherCriterion = ViewMenu->addAction(QStringLiteral("Show &Other Criterion"));
     OtherCriterion->setCheckable(true);
     OtherCriterion->setChecked(true);
-    connect(OtherCriterion, &QAction::toggled, this, &DrawForm::OtherCriterion_Click);
+    connect(OtherCriterion, &QAction::toggled, &sociogram.view(), &ViewOptions::setOtherCriterion);
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
 }
 
 void DrawForm::updateViewItems()
 {
-    View[0]->setEnabled(state.viewDefaultEnabled);
-    View[1]->setEnabled(state.viewSavedEnabled);
-    // Only a study of both criteria has another criterion to show.
-    OtherCriterion->setVisible(Global::CriterionType == Codes::CriterionType::Both);
+    View[0]->setEnabled(sociogram.arrangement().defaultDistributionEnabled());
+    View[1]->setEnabled(sociogram.arrangement().savedDistributionEnabled());
+}
+
+void DrawForm::updateKey()
+{
+    if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded()) {
+        key->setColour(sociogram.view().colourChoices());
+        key->setGroups(sociogram.view().groupCount());
+    }
 }
 
 void DrawForm::showEvent(QShowEvent* event)
@@ -138,97 +154,22 @@ void DrawForm::Form_Activate()
     if (Activated)
         return;
     Activated = true;
-    state.DoWork();
-    updateViewItems();
-}
-
-bool DrawForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != area)
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        return labelMouseDown(static_cast<QMouseEvent*>(event));
-    case QEvent::MouseMove:
-        return labelMouseMove(static_cast<QMouseEvent*>(event));
-    case QEvent::MouseButtonRelease:
-        return labelMouseUp(static_cast<QMouseEvent*>(event));
-    default:
-        return QMainWindow::eventFilter(watched, event);
-    }
-}
-
-bool DrawForm::labelMouseDown(QMouseEvent* event)
-{
-    const double per = Twips::perPixel();
-    const QPoint at = area->designPixel(event->position());
-    const int subject = area->labelAt(QPointF(at) * per);
-    if (subject == 0)
-        return false;
-    // The grab point is kept in the label's own coordinates, as the label shows it.
-    const QPoint grab = at - area->labelDesignRect(subject).topLeft();
-    state.beginDrag(subject, Global::Single(grab.x() * per), Global::Single(grab.y() * per));
-    dragging = true;
-    return true;
-}
-
-bool DrawForm::labelMouseMove(QMouseEvent* event)
-{
-    if (!dragging)
-        return false;
-    const QPointF at = QPointF(area->designPixel(event->position())) * Twips::perPixel();
-    const SubjectLabel& t = state.labels.Template();
-    area->setDragOutline(QRectF(at.x() - state.GrabX, at.y() - state.GrabY, t.Width, t.Height));
-    return true;
-}
-
-bool DrawForm::labelMouseUp(QMouseEvent* event)
-{
-    if (!dragging)
-        return false;
-    dragging = false;
-    area->clearDragOutline();
-    const QPoint at = area->designPixel(event->position());
-    const QPointF twips = QPointF(at) * Twips::perPixel();
-    // Only a drop on the picture's background moves the label; a drop on a label or
-    // outside the picture has nowhere to go.
-    if (!area->insidePicture(at) || area->labelAt(twips) != 0)
-        return true;
-    state.dropOnBackground(Global::Single(twips.x()), Global::Single(twips.y()));
-    return true;
+    // Only a study of both criteria has another criterion to show.
+    OtherCriterion->setVisible(Global::CriterionType == Codes::CriterionType::Both);
+    sociogram.DoWork();
 }
 
 void DrawForm::View_Click(int index)
 {
     if (index == 0)
-        state.DefaultDistribution();
+        sociogram.DefaultDistribution();
     else
-        state.SavedDistribution();
-    updateViewItems();
-}
-
-void DrawForm::Tidy_Click()
-{
-    state.TidyLabels();
-}
-
-void DrawForm::ColourChoices_Click(bool on)
-{
-    state.style.colour = on;
-    state.LineDraw();
-    if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded())
-        key->setColour(on);
-}
-
-void DrawForm::OtherCriterion_Click(bool on)
-{
-    state.style.otherCriterion = on;
-    state.LineDraw();
+        sociogram.SavedDistribution();
 }
 
 void DrawForm::Save_Click()
 {
-    state.SavePositions();
+    sociogram.arrangement().SavePositions();
 }
 
 void DrawForm::setPrinterChooser(PrinterChooser chooser)
@@ -245,7 +186,9 @@ void DrawForm::Print_Click()
             MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
         return;
     }
-    if (!SocioPrint(printer, DataGrid(), state.labels, state.W, state.H, state.style)) {
+    const Layout::Area page = sociogram.layout().area();
+    if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
+                    sociogram.view().style())) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
                                   : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
@@ -256,12 +199,14 @@ void DrawForm::Print_Click()
     }
 }
 
-void DrawForm::ExportPicture_Click()
+void DrawForm::exportPicture()
 {
     // The same primitives the canvas paints, with the label controls drawn on top.
-    PictureExport::run(this, sociogramPicture(state.drawing(), area->labelPrimitives()),
-                       QSizeF(state.W, state.H),
-                       {pictureTitle(), state.style.colour, shownGroupCount()});
+    const Layout::Area size = sociogram.layout().area();
+    const ViewOptions& view = sociogram.view();
+    PictureExport::run(this, sociogramPicture(sociogram.drawing(), area->labelPrimitives()),
+                       QSizeF(size.W, size.H),
+                       {pictureTitle(), view.colourChoices(), view.groupCount()});
 }
 
 QStringList DrawForm::pictureTitle() const
@@ -278,7 +223,7 @@ QStringList DrawForm::pictureTitle() const
     QString criterion = Global::Question;
     if (type != 0)
         criterion += QStringLiteral(" (%1)").arg(types[type]);
-    if (Global::CriterionType == Codes::CriterionType::Both && state.style.otherCriterion)
+    if (Global::CriterionType == Codes::CriterionType::Both && sociogram.view().otherCriterion())
         criterion += QStringLiteral(", both criteria shown");
     return {
         Global::RefName, criterion,
@@ -289,18 +234,17 @@ QStringList DrawForm::pictureTitle() const
 void DrawForm::askToSavePositions()
 {
     askedAndAgreed = false;
-    if (state.PositionsSaved == Global::True)
+    if (sociogram.arrangement().positionsSaved() == Global::True)
         return;
     if (MsgBox(SaveQuestion, Buttons::YesNo, Icon::None, ProgramTitle) == Answer::Yes) {
         askedAndAgreed = true;
-        state.SavePositions();
+        sociogram.arrangement().SavePositions();
     }
 }
 
 void DrawForm::Quit_Click()
 {
     askToSavePositions();
-    state.RingsOnly = false;
     closingByQuit = true;
     close();
 }
@@ -309,10 +253,8 @@ void DrawForm::closeEvent(QCloseEvent* event)
 {
     // The close box asks the same question as Quit, so an arrangement is never
     // dropped without a word.
-    if (!closingByQuit) {
+    if (!closingByQuit)
         askToSavePositions();
-        state.RingsOnly = false;
-    }
     Form_Unload();
     event->accept();
     SingleInstance<DrawForm>::unload();
@@ -325,18 +267,9 @@ void DrawForm::Form_Unload()
     KeyShown = false;
 }
 
-int DrawForm::shownGroupCount() const
+void DrawForm::setShownGroups(const QList<int>& groups)
 {
-    return state.groups.isEmpty() ? 0
-                                  : *std::max_element(state.groups.begin(), state.groups.end()) + 1;
-}
-
-void DrawForm::showGroups(const QList<int>& groups)
-{
-    state.groups = groups;
-    area->pictureChanged();
-    if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded())
-        key->setGroups(shownGroupCount());
+    sociogram.view().setGroups(groups);
 }
 
 void DrawForm::Key_Click()
@@ -346,8 +279,8 @@ void DrawForm::Key_Click()
             key->hide();
     } else {
         KeyForm* key = SingleInstance<KeyForm>::instance();
-        key->setColour(state.style.colour);
-        key->setGroups(shownGroupCount());
+        key->setColour(sociogram.view().colourChoices());
+        key->setGroups(sociogram.view().groupCount());
         const bool place = key->Tag.isEmpty();
         // Shown first: a window has its outer frame only once it is shown, and the
         // key goes exactly beside the sociogram, frame to frame.
@@ -369,13 +302,13 @@ bool DrawForm::mayEnd()
     form->askToSavePositions();
     // Yes with a save that failed (the user has been told): the program keeps running
     // rather than drop the arrangement. No lets it end.
-    return form->state.PositionsSaved == Global::True || !form->askedAndAgreed;
+    return form->sociogram.arrangement().positionsSaved() == Global::True || !form->askedAndAgreed;
 }
 
 void showDrawForm(const QString& newStudyGroupSize)
 {
     DrawForm* form = SingleInstance<DrawForm>::instance();
-    form->state.newStudyGroupSize = newStudyGroupSize;
+    form->state().layout().setNewStudyGroupSize(newStudyGroupSize);
     form->show();
     form->raise();
     form->activateWindow();

@@ -1,6 +1,8 @@
 #pragma once
-// The sociogram window: the labels of one study under one layout, the choice lines
-// beneath them, dragging, saved arrangements, printing, exporting and the key.
+// The sociogram window: the canvas showing one study under one layout, and the menus
+// that save the arrangement, print, export, switch and tidy it and show the key. The
+// state holds everything the window shows; the window connects its signals to the
+// canvas, the key and the menus.
 
 #include "sociocanvas.h"
 #include "sociogramstate.h"
@@ -18,7 +20,7 @@ public:
     DrawForm();
     ~DrawForm() override;
 
-    SociogramState state;
+    SociogramState& state() { return sociogram; }
     SocioCanvas* canvas() const { return area; }
 
     QAction* Save = nullptr;
@@ -42,16 +44,13 @@ public:
     void Print_Click();
     // Writes the picture the window shows to a PNG, SVG or PDF file (exportdialog.h
     // holds the questions it asks and the hooks that answer them in tests).
-    void ExportPicture_Click();
+    void exportPicture();
     void Quit_Click();
     void View_Click(int index);
-    void Tidy_Click();
-    void ColourChoices_Click(bool on);
-    void OtherCriterion_Click(bool on);
     void Key_Click();
     // Colours the labels by group (group from 0 of subject i at i - 1) and lists the
     // groups in the key; an empty list puts the designed colour back.
-    void showGroups(const QList<int>& groups);
+    void setShownGroups(const QList<int>& groups);
 
     // Asks the save question when the arrangement changed; used before the program
     // ends. False only when the user answered Yes and the arrangement could not be
@@ -67,22 +66,18 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void askToSavePositions();
     void Form_Unload();
+    void connectState();
     void updateViewItems();
+    void updateKey();
     QStringList pictureTitle() const;
-    int shownGroupCount() const;
 
-    bool labelMouseDown(QMouseEvent* event);
-    bool labelMouseMove(QMouseEvent* event);
-    bool labelMouseUp(QMouseEvent* event);
-
+    SociogramState sociogram;
     SocioCanvas* area = nullptr;
-    bool dragging = false;
     bool closingByQuit = false;
     bool askedAndAgreed = false; // the last save question was answered Yes
 };

@@ -48,16 +48,17 @@ using FileChooser = std::function<QString(QWidget* parent, const PictureOptions&
 void setOptionsChooser(OptionsChooser chooser);
 void setFileChooser(FileChooser chooser);
 
-// The whole command: asks for the options and the file (adding the format's ending
-// when the name has none), then writes the picture of a drawing area of `drawing`
-// twips. A failure is told in a message box that names the file. True when a file
-// was written; cancelling writes nothing and says nothing.
-// What the window adds: the title's lines, and whether its key is in colour.
+// What the window adds: the title's lines, whether its key is in colour and how many
+// groups it lists.
 struct PictureExtras {
     QStringList titleLines;
     bool colourKey = false;
     int keyGroups = 0; // groups shown on the labels, listed under the key
 };
+// The whole command: asks for the options and the file (adding the format's ending
+// when the name has none), then writes the picture of a drawing area of `drawing`
+// twips. A failure is told in a message box that names the file. True when a file
+// was written; cancelling writes nothing and says nothing.
 bool run(QWidget* parent, const PrimitiveList& picture, QSizeF drawing,
          const PictureExtras& extras = {});
 

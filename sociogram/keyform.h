@@ -1,5 +1,6 @@
 #pragma once
-// The key of the sociogram: what a line, a disc and a square mean.
+// The key of the sociogram: what a line, a disc and a square mean, and the colours of
+// the groups shown on the labels.
 
 #include <QWidget>
 

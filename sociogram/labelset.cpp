@@ -24,11 +24,6 @@ bool LabelSet::exists(int i) const
     return i >= 0 && i <= MaxIndex && labels[i].has_value();
 }
 
-SubjectLabel* LabelSet::get(int i)
-{
-    return exists(i) ? &*labels[i] : nullptr;
-}
-
 const SubjectLabel* LabelSet::get(int i) const
 {
     return exists(i) ? &*labels[i] : nullptr;
@@ -40,6 +35,15 @@ bool LabelSet::move(int i, float left, float top)
         return false;
     labels[i]->Left = left;
     labels[i]->Top = top;
+    Q_EMIT changed();
+    return true;
+}
+
+bool LabelSet::setTag(int i, const QString& tag)
+{
+    if (i < 1 || !exists(i))
+        return false;
+    labels[i]->Tag = tag;
     Q_EMIT changed();
     return true;
 }

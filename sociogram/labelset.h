@@ -38,17 +38,18 @@ public:
     // 360 when the label exists already and with 9 when i is outside 1 to 40.
     std::optional<Failure> load(int i);
     bool exists(int i) const;
-    SubjectLabel* get(int i);
     const SubjectLabel* get(int i) const;
     // Moves label i; false when it does not exist.
     bool move(int i, float left, float top);
+    // Sets label i's tag; false when it does not exist.
+    bool setTag(int i, const QString& tag);
     // Removes every run-time label; the template stays.
     void unloadAll();
     // Highest index in use (0 when only the template exists).
     int highestIndex() const;
 
 Q_SIGNALS:
-    // Labels were created, moved or removed.
+    // Labels were created, moved, tagged or removed.
     void changed();
 
 private:

@@ -1,8 +1,9 @@
 // The four layouts as steps of the sociogram window: each reads the group (the study
 // window's box, the stored header or the grid), asks the geometry where the labels
-// go, and creates, places and records them under its procedure's label.
+// go, and creates, places and records them under its procedure's label. A label the
+// user drags is placed here too, snapped to its ring in the Target layout.
 
-#include "sociogramstate.h"
+#include "layoutsteps.h"
 
 #include "choicegrid.h"
 #include "fieldvalue.h"
@@ -73,18 +74,17 @@ bool countsAreKept()
 
 } // namespace
 
-Layout::LabelSize SociogramState::labelSize() const
+LayoutSteps::LayoutSteps(Arrangement& arrangement, const ViewOptions& view)
+    : arrangement(arrangement), labels(arrangement.labels()), view(view)
+{
+}
+
+Layout::LabelSize LayoutSteps::labelSize() const
 {
     return {labels.Template().Width, labels.Template().Height};
 }
 
-void SociogramState::clearDrawing()
-{
-    // Every layout run is followed by LineDraw, which tells the window.
-    lines.clear();
-}
-
-void SociogramState::placeLabel(Trap& trap, Long i, Layout::Place place)
+void LayoutSteps::placeLabel(Trap& trap, Long i, Layout::Place place)
 {
     trap.step([&] { return storeCoordinate(i, 0, place.left); });
     trap.step([&] { return storeCoordinate(i, 1, place.top); });
@@ -93,7 +93,7 @@ void SociogramState::placeLabel(Trap& trap, Long i, Layout::Place place)
 
 // N of the Circle, Random and Square layouts: the study window's box for a study
 // being set up, otherwise the stored header.
-bool SociogramState::lookUpGroupSize(Trap& trap, Long& n)
+bool LayoutSteps::lookUpGroupSize(Trap& trap, Long& n)
 {
     return trap.step([&]() -> Step {
         if (Global::NewProject != Global::False) {
@@ -117,7 +117,7 @@ bool SociogramState::lookUpGroupSize(Trap& trap, Long& n)
     });
 }
 
-void SociogramState::runLayout()
+void LayoutSteps::runLayout()
 {
     switch (Global::SociogramType) {
     case Codes::SociogramType::Circle:
@@ -137,12 +137,12 @@ void SociogramState::runLayout()
     }
 }
 
-void SociogramState::CircleDraw()
+void LayoutSteps::CircleDraw()
 {
     Trap trap(QStringLiteral("DrawForm:CircleDraw"));
     Long n = 0;
     lookUpGroupSize(trap, n);
-    clearDrawing();
+    Q_EMIT layoutStarted();
     if (n == 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
     const std::vector<Layout::Place> places = Layout::circlePlaces(n, area(), labelSize());
@@ -151,7 +151,7 @@ void SociogramState::CircleDraw()
 }
 
 // Circle and Square: label i goes to place i, loaded first where it is not yet.
-void SociogramState::placeInOrder(Trap& trap, const std::vector<Layout::Place>& places)
+void LayoutSteps::placeInOrder(Trap& trap, const std::vector<Layout::Place>& places)
 {
     for (Long i = 1; i <= static_cast<Long>(places.size()); ++i) {
         if (!withinLabels(trap, i))
@@ -161,12 +161,12 @@ void SociogramState::placeInOrder(Trap& trap, const std::vector<Layout::Place>& 
     }
 }
 
-void SociogramState::SquareDraw()
+void LayoutSteps::SquareDraw()
 {
     Trap trap(QStringLiteral("DrawForm:SquareDraw"));
     Long n = 0;
     lookUpGroupSize(trap, n);
-    clearDrawing();
+    Q_EMIT layoutStarted();
     const std::optional<Layout::SquareSpacing> spacing = Layout::squareSpacing(n, area());
     if (!spacing)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
@@ -176,12 +176,12 @@ void SociogramState::SquareDraw()
     Q_EMIT busyChanged(false);
 }
 
-void SociogramState::RandomDraw()
+void LayoutSteps::RandomDraw()
 {
     Trap trap(QStringLiteral("DrawForm:RandomDraw"), {ErrorNumber::ObjectAlreadyLoaded});
     Long n = 0;
     lookUpGroupSize(trap, n);
-    clearDrawing();
+    Q_EMIT layoutStarted();
     Layout::seedFromClock();
     for (Long i = 1; i <= n; ++i) {
         if (!withinLabels(trap, i))
@@ -201,7 +201,7 @@ void SociogramState::RandomDraw()
     Q_EMIT busyChanged(false);
 }
 
-void SociogramState::countChoices(Trap& trap)
+void LayoutSteps::countChoices(Trap& trap)
 {
     Global::ChoicesReceived.fill(0);
     Global::MaxReceived = 0;
@@ -258,11 +258,11 @@ void SociogramState::countChoices(Trap& trap)
     }
 }
 
-void SociogramState::TargetDraw()
+void LayoutSteps::TargetDraw()
 {
     Trap trap(QStringLiteral("DrawForm:TargetDraw"));
     Global::RingMembers.fill(QString());
-    clearDrawing();
+    Q_EMIT layoutStarted();
     if (!countsAreKept())
         countChoices(trap);
     Long subjects = DataGrid().Rows() - ChoiceGrid::FixedRows;
@@ -297,10 +297,8 @@ void SociogramState::TargetDraw()
             if (!RingsOnly)
                 trap.step([&] { return labels.load(s); });
             trap.step([&]() -> Step {
-                SubjectLabel* label = labels.get(s);
-                if (!label)
+                if (!labels.setTag(s, tag))
                     return missingLabel(s);
-                label->Tag = tag;
                 return std::nullopt;
             });
             if (!RingsOnly)
@@ -308,4 +306,56 @@ void SociogramState::TargetDraw()
         }
     }
     Q_EMIT busyChanged(false);
+}
+
+// ---------------------------------------------------------------------------------
+// Dragging
+
+void LayoutSteps::beginDrag(int subject, QPointF grab)
+{
+    DragIndex = subject;
+    GrabX = Global::Single(grab.x());
+    GrabY = Global::Single(grab.y());
+}
+
+void LayoutSteps::AlignSquare()
+{
+    std::optional<float> tagRadius;
+    if (const SubjectLabel* label = LabelSet::isIndex(DragIndex) ? labels.get(DragIndex) : nullptr)
+        tagRadius = static_cast<float>(Numbers::leadingValue(label->Tag));
+    Layout::alignSquare(snap, DropX, DropY, area(), tagRadius);
+}
+
+void LayoutSteps::recordDrop(float left, float top)
+{
+    // Row 0 is the template's and stays (0, 0); a position beyond 16 bits is left out.
+    if (!LabelSet::isIndex(DragIndex))
+        return;
+    auto& pos = Global::LabelPos[static_cast<std::size_t>(DragIndex)];
+    if (const std::optional<Integer> x = Numbers::toInteger(left))
+        pos[0] = *x;
+    if (const std::optional<Integer> y = Numbers::toInteger(top))
+        pos[1] = *y;
+}
+
+void LayoutSteps::dropLabel(int subject, QPointF at)
+{
+    DragIndex = subject;
+    const Global::Single x = Global::Single(at.x()), y = Global::Single(at.y());
+    float left = 0, top = 0;
+    if (Global::SociogramType != Codes::SociogramType::Target) {
+        left = x - GrabX;
+        top = y - GrabY;
+    } else {
+        DropX = x;
+        DropY = y;
+        AlignSquare();
+        left = snap.snapX - labelSize().width / 2;
+        top = snap.snapY - labelSize().height / 2;
+    }
+    if (LabelSet::isIndex(DragIndex))
+        labels.move(DragIndex, left, top);
+    recordDrop(left, top);
+    arrangement.setPositionsSaved(Global::False);
+    Q_EMIT labelsMoved();
 }

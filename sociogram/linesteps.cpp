@@ -12,6 +12,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <climits>
 
 namespace {
 
@@ -37,45 +38,50 @@ Step readField(const QVariant& field, long long& value)
 
 // Only the criterion not in view is drawn from the file: the grid holds the other.
 // Gives whether a stored answer of this type is drawn, and with which marker.
-std::optional<bool> storedMarkerIsPositive(long long answerType)
+std::optional<ChoiceKind> storedMarkerKind(long long answerType)
 {
     if (Global::CurrentCriterion == Codes::AnswerType::Positive &&
         answerType == Codes::AnswerType::Negative)
-        return false;
+        return ChoiceKind::Negative;
     if (Global::CurrentCriterion == Codes::AnswerType::Negative &&
         answerType == Codes::AnswerType::Positive)
-        return true;
+        return ChoiceKind::Positive;
     return std::nullopt;
 }
 
-Step storedChoice(const AnswerRow& row, std::optional<DrawnChoice>& choice)
+Step storedChoice(const AnswerRow& row, std::optional<Choice>& choice)
 {
     long long type = 0;
     if (Step f = readField(row.answerType, type))
         return f;
-    const std::optional<bool> positive = storedMarkerIsPositive(type);
-    if (!positive)
+    const std::optional<ChoiceKind> kind = storedMarkerKind(type);
+    if (!kind)
         return std::nullopt;
     long long individual = 0, chosen = 0;
     if (Step f = readField(row.individual, individual))
         return f;
     if (Step f = readField(row.answer, chosen))
         return f;
-    choice = DrawnChoice{individual - 1, chosen, *positive};
+    // INDIVIDUAL is the grid row; the least Long has no row above it and stays outside
+    // the table.
+    const long long chooser = std::max<long long>(individual - 1, INT_MIN);
+    choice = Choice{int(chooser), int(chosen), *kind};
     return std::nullopt;
 }
 
-const LabelPositions& positions()
+const PositionTable& positions()
 {
     return Global::LabelPos;
 }
 
 } // namespace
 
-void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const DrawnChoice&)>& use,
+void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const Choice&)>& use,
                    bool otherCriterion)
 {
-    const bool positive = Global::CurrentCriterion == Codes::AnswerType::Positive;
+    const ChoiceKind kind = Global::CurrentCriterion == Codes::AnswerType::Positive
+                                ? ChoiceKind::Positive
+                                : ChoiceKind::Negative;
     for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
         grid.setCol(0);
         grid.setRow(r);
@@ -91,7 +97,7 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const 
                 long long chosen = 0;
                 if (Step f = readSubject(cell, chosen))
                     return f;
-                return use(DrawnChoice{chooser, chosen, positive});
+                return use(Choice{int(chooser), int(chosen), kind, c});
             });
         }
     }
@@ -100,7 +106,7 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const 
     const OtherCriterion other = readOtherCriterion(trap, UnsavedStudy::ReadFile);
     for (const AnswerRow& row : other.stored)
         trap.step([&]() -> Step {
-            std::optional<DrawnChoice> choice;
+            std::optional<Choice> choice;
             if (Step f = storedChoice(row, choice))
                 return f;
             return choice ? use(*choice) : std::nullopt;
@@ -114,7 +120,7 @@ PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
     if (!style.colour) {
         forEachChoice(
             trap, grid,
-            [&](const DrawnChoice& choice) -> Step {
+            [&](const Choice& choice) -> Step {
                 if (!appendChoice(list, choice, positions(), labelSize))
                     return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
                 return std::nullopt;
@@ -123,10 +129,10 @@ PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
         return list;
     }
     // Mutual pairs are known only once every choice has been read.
-    std::vector<DrawnChoice> choices;
+    std::vector<Choice> choices;
     forEachChoice(
         trap, grid,
-        [&](const DrawnChoice& choice) -> Step {
+        [&](const Choice& choice) -> Step {
             PrimitiveList probe;
             if (!appendChoice(probe, choice, positions(), labelSize))
                 return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
@@ -170,8 +176,8 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
         if (!label)
             continue;
         list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
-        if (i - 1 < groups.size() && groups[i - 1] >= 0)
-            list.back().fill = groupColour(groups[i - 1]);
+        if (i < groups.size() && groups[i] >= 0)
+            list.back().fill = groupColour(groups[i]);
     }
     return list;
 }

@@ -14,18 +14,20 @@ class ChoiceGrid;
 class LabelSet;
 class QPaintDevice;
 
-// The lines and markers of every choice, then the guide shape, as LineDraw paints
-// them. Reads Global::LabelPos, the grid (moving its current cell: it is left on the
-// last cell visited), the stored answers when Global::CriterionType is Both,
-// Global::SociogramType and Global::MaxReceived. W x H is the drawing area in twips.
-// Failures go to the error report under "DataForm:LineDraw"; a choice that cannot be
-// drawn (a subject number outside 0 to 40, say) is reported and left out.
 // How the window is asked to draw the choices: as designed, or with kinds told apart
 // ("&Colour Choices"); with or without the other criterion of a Both study.
 struct LineStyle {
     bool colour = false;
     bool otherCriterion = true;
 };
+
+// The lines and markers of every choice, then the guide shape, as LineDraw paints
+// them. Reads Global::LabelPos, the grid (moving its current cell: it is left on the
+// last cell visited), the stored answers when Global::CriterionType is Both and the
+// style shows the other criterion, Global::SociogramType and Global::MaxReceived.
+// W x H is the drawing area in twips. Failures go to the error report under
+// "DataForm:LineDraw"; a choice that cannot be drawn (a subject number outside 0 to
+// 40, say) is reported and left out.
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
                               const LineStyle& style = {}, const LabelSet* labels = nullptr);
 
@@ -33,7 +35,7 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
 // column, then the other criterion's stored answers. A text that is no subject number
 // is reported to `trap` and passed over; so is a choice `use` refuses.
 void forEachChoice(Trap& trap, ChoiceGrid& grid,
-                   const std::function<std::optional<Failure>(const DrawnChoice&)>& use,
+                   const std::function<std::optional<Failure>(const Choice&)>& use,
                    bool otherCriterion = true);
 // The lines and markers of every choice, for the window and the printed page; in
 // colour the markers keep clear of `labels`.
@@ -43,7 +45,7 @@ PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
 PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order);
 
 // One label primitive per existing label from 1 to count, the side that of label 1.
-// With `groups` (group from 0 of subject i at i - 1), each label takes its group's colour.
+// With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
 // Prints onto any paint device (a printer, a PDF writer, an image): the grid's

@@ -1,18 +1,19 @@
 #include "randomsource.h"
 
+#include "random.h"
+
 #include <QTime>
-#include <random>
 
 namespace {
 
-struct BuiltInGenerator {
-    std::mt19937 engine{
-        static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay())};
-};
-
-BuiltInGenerator& builtIn()
+std::uint64_t clockSeed()
 {
-    static BuiltInGenerator generator;
+    return static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay());
+}
+
+Shared::Random& builtIn()
+{
+    static Shared::Random generator(clockSeed());
     return generator;
 }
 
@@ -20,13 +21,6 @@ Layout::RandomSource& injected()
 {
     static Layout::RandomSource source;
     return source;
-}
-
-// 24 random bits scaled down: every value is exact in a float and strictly below 1,
-// which a double rounded to float would not guarantee.
-float uniformFloat(std::mt19937& engine)
-{
-    return static_cast<float>(engine() >> 8) * (1.0f / 16777216.0f);
 }
 
 } // namespace
@@ -42,7 +36,7 @@ float nextRandom()
 {
     if (injected())
         return injected()();
-    return uniformFloat(builtIn().engine);
+    return builtIn().unitFloat();
 }
 
 void seedFromClock()
@@ -51,10 +45,8 @@ void seedFromClock()
         return;
     // The clock is mixed with the generator's own state, so that two runs within the
     // same clock tick still give different arrangements.
-    std::mt19937& engine = builtIn().engine;
-    const auto clock =
-        static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay());
-    engine.seed(clock ^ engine());
+    Shared::Random& generator = builtIn();
+    generator = Shared::Random(clockSeed() ^ generator.next());
 }
 
 } // namespace Layout

@@ -1,6 +1,6 @@
 #pragma once
-// The pseudo-random numbers of the Random layout. A test injects its own sequence;
-// otherwise a generator seeded from the time of day is used.
+// The pseudo-random numbers of the Random layout: a generator seeded from the time of
+// day, unless a source of its own has been installed for a run that must repeat.
 
 #include "geometry.h"
 

@@ -6,8 +6,10 @@
 #include "paint.h"
 #include "windows.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 SocioCanvas::SocioCanvas(QWidget* parent, const SociogramState& state)
     : QWidget(parent), state(state)
@@ -57,14 +59,14 @@ bool SocioCanvas::insidePicture(QPoint designPixel) const
 
 PrimitiveList SocioCanvas::labelPrimitives() const
 {
-    return ::labelPrimitives(state.labels, LabelSet::MaxIndex, state.groups);
+    return ::labelPrimitives(state.labels(), LabelSet::MaxIndex, state.view().groups());
 }
 
 int SocioCanvas::labelAt(QPointF twips) const
 {
     // Labels are painted in subject order, so the highest number is on top.
     for (int i = LabelSet::MaxIndex; i >= 1; --i) {
-        const SubjectLabel* l = state.labels.get(i);
+        const SubjectLabel* l = state.labels().get(i);
         if (l && l->Visible && QRectF(l->Left, l->Top, l->Width, l->Height).contains(twips))
             return i;
     }
@@ -73,7 +75,7 @@ int SocioCanvas::labelAt(QPointF twips) const
 
 QRect SocioCanvas::labelDesignRect(int i) const
 {
-    const SubjectLabel* l = state.labels.get(i);
+    const SubjectLabel* l = state.labels().get(i);
     if (!l || !l->Visible)
         return {};
     const double per = Twips::perPixel();
@@ -91,16 +93,43 @@ QRect SocioCanvas::labelRect(int i) const
     return QRectF(o + QPointF(design.topLeft()) * z, QSizeF(design.size()) * z).toRect();
 }
 
-void SocioCanvas::setDragOutline(const QRectF& twips)
+QPointF SocioCanvas::designTwips(QPointF pixels) const
 {
-    outline = twips;
+    return QPointF(designPixel(pixels)) * Twips::perPixel();
+}
+
+void SocioCanvas::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = designPixel(event->position());
+    const int subject = labelAt(QPointF(at) * Twips::perPixel());
+    if (subject == 0)
+        return QWidget::mousePressEvent(event);
+    // The grab point is kept in the label's own coordinates, as the label shows it.
+    grab = QPointF(at - labelDesignRect(subject).topLeft()) * Twips::perPixel();
+    dragged = subject;
+    Q_EMIT labelGrabbed(subject, grab);
+}
+
+void SocioCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragged == 0)
+        return QWidget::mouseMoveEvent(event);
+    const SubjectLabel& t = state.labels().Template();
+    outline = QRectF(designTwips(event->position()) - grab, QSizeF(t.Width, t.Height));
     update(); // coalesced by Qt: at most one repaint per frame however fast the pointer moves
 }
 
-void SocioCanvas::clearDragOutline()
+void SocioCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (dragged == 0)
+        return QWidget::mouseReleaseEvent(event);
+    const int subject = std::exchange(dragged, 0);
     outline = QRectF();
     update();
+    const QPoint at = designPixel(event->position());
+    const QPointF twips = QPointF(at) * Twips::perPixel();
+    if (insidePicture(at) && labelAt(twips) == 0)
+        Q_EMIT labelDropped(subject, twips);
 }
 
 void SocioCanvas::pictureChanged()

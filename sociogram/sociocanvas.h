@@ -7,7 +7,8 @@
 
 // The drawing area: the choice lines and guide shape with the labels on top, painted
 // from the state's primitives. Positions are twips of the design area; the canvas
-// alone converts them to pixels.
+// alone converts them to pixels. A label is dragged here: the canvas draws the
+// outline that follows the pointer and tells what the user did with the label.
 class SocioCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -31,21 +32,30 @@ public:
     // The labels as they are painted, in painting order.
     PrimitiveList labelPrimitives() const;
 
-    // The outline that follows the pointer while a label is dragged (twips).
-    void setDragOutline(const QRectF& twips);
-    void clearDragOutline();
-
     // The lines, the labels or their colours changed: the picture is drawn anew.
     void pictureChanged();
 
+Q_SIGNALS:
+    // The mouse went down on label `subject`, `grab` twips inside it.
+    void labelGrabbed(int subject, QPointF grab);
+    // The label grabbed was let go on the picture's background at `at` (twips). A drop
+    // on a label or outside the picture has nowhere to go and is not told.
+    void labelDropped(int subject, QPointF at);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void renderPicture(QPainter& painter) const;
+    QPointF designTwips(QPointF pixels) const;
 
     const SociogramState& state;
-    QRectF outline;
+    int dragged = 0; // the label held, 0 for none
+    QPointF grab;    // where it is held, twips inside it
+    QRectF outline;  // the outline that follows the pointer (twips)
     QPixmap picture; // the picture as last drawn, without the drag outline
     bool pictureValid = false;
 };

@@ -2,11 +2,13 @@
 // reads, keeping the layout's idea. Like a drag, it only moves labels: the lines are
 // drawn again and the arrangement is stored when the user saves it.
 
-#include "sociogramstate.h"
+#include "layoutsteps.h"
 
 #include "choicegrid.h"
+#include "linesteps.h"
 #include "numbers.h"
 #include "tidy.h"
+#include "viewoptions.h"
 
 using Global::Long;
 
@@ -22,25 +24,25 @@ std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
 
 } // namespace
 
-std::vector<Layout::TidyChoice> SociogramState::tidyChoices(Trap& trap)
+std::vector<Choice> LayoutSteps::tidyChoices(Trap& trap)
 {
-    std::vector<Layout::TidyChoice> choices;
+    std::vector<Choice> choices;
     forEachChoice(
         trap, DataGrid(),
-        [&](const DrawnChoice& c) -> std::optional<Failure> {
-            choices.push_back({int(c.chooser), int(c.chosen), c.positive});
+        [&](const Choice& c) -> std::optional<Failure> {
+            choices.push_back(c);
             return std::nullopt;
         },
-        style.otherCriterion);
+        view.otherCriterion());
     return choices;
 }
 
-void SociogramState::TidyLabels()
+void LayoutSteps::TidyLabels()
 {
     Trap trap(QStringLiteral("DrawForm:TidyLabels"));
     Q_EMIT busyChanged(true);
     const int n = labels.highestIndex();
-    const std::vector<Layout::TidyChoice> choices = tidyChoices(trap);
+    const std::vector<Choice> choices = tidyChoices(trap);
     const QSizeF label(labelSize().width, labelSize().height);
     std::vector<QPointF> current(std::size_t(n) + 1);
     for (int s = 1; s <= n; ++s)
@@ -86,7 +88,7 @@ void SociogramState::TidyLabels()
         pos = {*x, *y};
         labels.move(s, float(p.x()), float(p.y()));
     }
-    PositionsSaved = Global::False;
-    LineDraw();
+    arrangement.setPositionsSaved(Global::False);
+    Q_EMIT labelsMoved();
     Q_EMIT busyChanged(false);
 }

@@ -228,7 +228,7 @@ void InfoForm::Action_Click(Command command)
         if (!Forms::mayChangeStudy())
             return;
         if (Validate())
-            Forms::call(Forms::ShowDataForm);
+            Forms::show(Forms::Window::Data);
         break;
     case Command::Clear:
         ClearForm();

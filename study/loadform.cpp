@@ -128,7 +128,7 @@ void LoadForm::Action_Click(Command command)
         // The study comes from the file now, even when "&New Project" was chosen while
         // this list stood open: the layouts must read its stored group size.
         Global::NewProject = Global::False;
-        Forms::call(Forms::ShowDataForm);
+        Forms::show(Forms::Window::Data);
         unloadLoadForm();
         break;
     }

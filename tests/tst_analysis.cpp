@@ -37,13 +37,13 @@ namespace {
 // Choices given as chooser -> chosen lists in slot order.
 using Rows = std::vector<std::pair<int, std::vector<int>>>;
 
-std::vector<Choice> choicesOf(const Rows& rows)
+std::vector<Choice> choicesOf(const Rows& rows, ChoiceKind kind = ChoiceKind::Positive)
 {
     std::vector<Choice> out;
     for (const auto& [chooser, chosen] : rows) {
         int slot = 0;
         for (int c : chosen)
-            out.push_back({chooser, ++slot, c});
+            out.push_back({chooser, c, kind, ++slot});
     }
     return out;
 }
@@ -77,7 +77,7 @@ ChoiceSet statusStudy()
 {
     ChoiceSet set = emptyChoiceSet(10, 3, Codes::CriterionType::Both);
     set.positive = choicesOf(StatusPositive);
-    set.negative = choicesOf(StatusNegative);
+    set.negative = choicesOf(StatusNegative, ChoiceKind::Negative);
     return set;
 }
 
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(*a.group.positive.reciprocity, 0.2); // one mutual pair of five linked
         QVERIFY(!a.group.negative.present && !a.group.classified);
         ChoiceSet negative = emptyChoiceSet(6, 1, Codes::CriterionType::Negative);
-        negative.negative = choicesOf({{1, {2}}, {2, {1}}});
+        negative.negative = choicesOf({{1, {2}}, {2, {1}}}, ChoiceKind::Negative);
         QCOMPARE(analyseChoices(negative).group.isolates, 0); // no positive criterion
     }
 
@@ -239,7 +239,7 @@ private Q_SLOTS:
         // Everyone liked once (zLM has no spread), then nobody disliked (zLL has none).
         ChoiceSet set = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
         set.positive = choicesOf(Ring);
-        set.negative = choicesOf({{2, {1}}, {3, {1}}, {4, {2}}});
+        set.negative = choicesOf({{2, {1}}, {3, {1}}, {4, {2}}}, ChoiceKind::Negative);
         for (const bool disliked : {true, false}) {
             for (const SubjectFigures& s : analyseChoices(set).subjects) {
                 QVERIFY(s.zLikedMost.has_value() != disliked &&
@@ -254,7 +254,7 @@ private Q_SLOTS:
         set = emptyChoiceSet(7, 3, Codes::CriterionType::Both);
         set.positive = choicesOf(
             {{1, {2, 3}}, {2, {1}}, {3, {1, 2}}, {4, {1, 5}}, {5, {4}}, {6, {7}}, {7, {6}}});
-        set.negative = choicesOf({{5, {1}}, {6, {1}}, {7, {2}}});
+        set.negative = choicesOf({{5, {1}}, {6, {1}}, {7, {2}}}, ChoiceKind::Negative);
         for (const SubjectFigures& s : analyseChoices(set).subjects)
             QVERIFY(s.zLikedMost && s.zLikedLeast && s.socialImpact && !s.socialPreference);
     }
@@ -320,10 +320,11 @@ private Q_SLOTS:
         ChoiceGrid grid;
         fillGrid(grid, 6, 2, {{u"2"_qs, cell}, {}, {}, {}, {u"6"_qs}});
         std::vector<SkippedEntry> skipped;
-        std::vector<Choice> expected{{1, 1, 2}};
+        constexpr ChoiceKind N = ChoiceKind::Negative;
+        std::vector<Choice> expected{{1, 2, N, 1}};
         if (chosen > 0)
-            expected.push_back({1, 2, chosen});
-        expected.push_back({5, 1, 6});
+            expected.push_back({1, chosen, N, 2});
+        expected.push_back({5, 6, N, 1});
         QCOMPARE(choicesFromGrid(grid, Criterion::Negative, &skipped), expected);
         QCOMPARE(static_cast<int>(skipped.size()), skipReason < 0 ? 0 : 1);
         if (skipReason >= 0) {
@@ -348,7 +349,9 @@ private Q_SLOTS:
                                           row(2, 4, 2, 3.0)}; // subject 3 choosing himself
         std::vector<SkippedEntry> skipped;
         QCOMPARE(choicesFromAnswers(rows, Criterion::Negative, 6, 3, &skipped),
-                 (std::vector<Choice>{{1, 1, 6}, {1, 2, 4}, {2, 1, 5}}));
+                 (std::vector<Choice>{{1, 6, Criterion::Negative, 1},
+                                      {1, 4, Criterion::Negative, 2},
+                                      {2, 5, Criterion::Negative, 1}}));
         std::vector<SkipReason> reasons;
         for (const SkippedEntry& e : skipped)
             reasons.push_back(e.reason);
@@ -362,7 +365,7 @@ private Q_SLOTS:
     {
         TestDatabase db;
         const int record = db.addStudy("Class", 10, 3, "Who?", 3);
-        for (const Choice& c : choicesOf(StatusNegative))
+        for (const Choice& c : choicesOf(StatusNegative, ChoiceKind::Negative))
             QVERIFY(db.addAnswer(record, 2, c.chooser + 1, c.slot, double(c.chosen)));
         QVERIFY(db.addAnswer(record, 1, 2, 1, 9)); // stale: the grid holds positive now
         fillRows(DataGrid(), 10, 3, StatusPositive);
@@ -372,7 +375,7 @@ private Q_SLOTS:
         const CurrentChoices current = currentStudyChoices();
         QVERIFY(!current.storedUnread);
         QCOMPARE(current.choices.positive, choicesOf(StatusPositive));
-        QCOMPARE(current.choices.negative, choicesOf(StatusNegative));
+        QCOMPARE(current.choices.negative, choicesOf(StatusNegative, ChoiceKind::Negative));
 
         // The file gone: what the grid holds, and the user is told.
         Global::AppPath = dir.filePath(u"no-database/"_qs);
@@ -675,7 +678,7 @@ private Q_SLOTS:
         (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
         (bySeats ? window.seatCountBox() : window.groupCountBox())->setValue(count);
         ScriptedMessages messages;
-        window.MakeGroups_Click();
+        window.makeGroups();
         QCOMPARE(messages.texts(), QStringList{sentence});
         QVERIFY(!window.partition() && !window.exportButton()->isEnabled());
     }
@@ -687,7 +690,7 @@ private Q_SLOTS:
         window.bySeatsButton()->setChecked(true);
         window.seatCountBox()->setValue(4);
         QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
-        window.MakeGroups_Click();
+        window.makeGroups();
         QVERIFY(window.partition());
         QCOMPARE(window.resultView()->topLevelItemCount(), 3);
 
@@ -708,7 +711,7 @@ private Q_SLOTS:
         Forms::ShowGroupsOnSociogram = nullptr;
 
         savedPath = dir.filePath(u"groups.csv"_qs);
-        window.ExportGroups_Click();
+        window.exportGroups();
         const QStringList lines = fileText(savedPath).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 11);
         QVERIFY(lines[0].startsWith(u"Subject,Group"_qs));

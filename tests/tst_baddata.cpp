@@ -90,14 +90,15 @@ class BadDataTest : public QObject {
     {
         QCOMPARE(Global::LabelPos[0][0], Global::Integer(0));
         QCOMPARE(Global::LabelPos[0][1], Global::Integer(0));
+        const Layout::Area area = state.layout().area();
         int count = 0;
         for (int i = 1; i <= LabelSet::MaxIndex; ++i) {
-            const SubjectLabel* l = state.labels.get(i);
+            const SubjectLabel* l = state.labels().get(i);
             if (!l)
                 continue;
             ++count;
-            QVERIFY(l->Left >= 0 && l->Top >= 0 && l->Left + l->Width <= state.W &&
-                    l->Top + l->Height <= state.H);
+            QVERIFY(l->Left >= 0 && l->Top >= 0 && l->Left + l->Width <= area.W &&
+                    l->Top + l->Height <= area.H);
         }
         if (expectedLabels >= 0)
             QCOMPARE(count, expectedLabels);
@@ -111,6 +112,7 @@ class BadDataTest : public QObject {
         for (Global::Integer type = 0; type <= 3; ++type) {
             Global::SociogramType = type;
             SociogramState state;
+            const Layout::Area area = state.layout().area();
             PrimitiveList lines;
             int lineDraws = 0;
             QObject::connect(&state, &SociogramState::drawingChanged, [&] {
@@ -122,14 +124,14 @@ class BadDataTest : public QObject {
             verifyLines(lines);
             if (QTest::currentTestFailed())
                 return;
-            QVERIFY(SocioPrint(page, DataGrid(), state.labels, state.W, state.H));
+            QVERIFY(SocioPrint(page, DataGrid(), state.labels(), area.W, area.H));
 
             state.DefaultDistribution();
             verifyLines(lines);
             verifyLayout(state, type == 3 ? -1 : layoutLabels);
             if (QTest::currentTestFailed())
                 return;
-            QVERIFY(SocioPrint(page, DataGrid(), state.labels, state.W, state.H));
+            QVERIFY(SocioPrint(page, DataGrid(), state.labels(), area.W, area.H));
         }
     }
 

@@ -18,9 +18,9 @@ const QSizeF Label(360, 360);
 const QSizeF Drawing(6915, 6630);
 
 // Subjects 1 and 2 side by side (centres (1180, 1180) and (4780, 1180)), 3 low left.
-LabelPositions places()
+PositionTable places()
 {
-    LabelPositions p{};
+    PositionTable p{};
     p[1] = {1000, 1000};
     p[2] = {4600, 1000};
     p[3] = {1000, 5000};
@@ -30,8 +30,7 @@ LabelPositions places()
 PrimitiveList picture()
 {
     PrimitiveList list;
-    for (const DrawnChoice& c :
-         {DrawnChoice{1, 2, true}, DrawnChoice{2, 1, true}, DrawnChoice{3, 1, false}})
+    for (const Choice& c : {Choice{1, 2}, Choice{2, 1}, Choice{3, 1, ChoiceKind::Negative}})
         appendChoice(list, c, places(), Label);
     const GuideShape guide = guideShape(Codes::SociogramType::Circle, 0, 6915, 6630);
     list.insert(list.end(), guide.shapes.begin(), guide.shapes.end());
@@ -69,9 +68,11 @@ private Q_SLOTS:
         QFETCH(bool, positive);
         QFETCH(QPointF, marker);
         PrimitiveList list;
-        QVERIFY(appendChoice(list, {chooser, chosen, positive}, places(), Label));
+        QVERIFY(appendChoice(
+            list, {chooser, chosen, positive ? ChoiceKind::Positive : ChoiceKind::Negative},
+            places(), Label));
         QCOMPARE(int(list.size()), 2);
-        const LabelPositions p = places();
+        const PositionTable p = places();
         QCOMPARE(list[0].p1, QPointF(p[chooser][0] + 180, p[chooser][1] + 180));
         QCOMPARE(list[0].p2, QPointF(p[chosen][0] + 180, p[chosen][1] + 180));
         const Primitive& m = list[1];
@@ -82,10 +83,10 @@ private Q_SLOTS:
     void subjectOutsideTheTableDrawsNothing()
     {
         PrimitiveList list;
-        QVERIFY(!appendChoice(list, {1, 41, true}, places(), Label));
-        QVERIFY(!appendChoice(list, {-1, 2, true}, places(), Label));
+        QVERIFY(!appendChoice(list, {1, 41}, places(), Label));
+        QVERIFY(!appendChoice(list, {-1, 2}, places(), Label));
         QVERIFY(list.empty());
-        QVERIFY(appendChoice(list, {40, 0, true}, places(), Label)); // both ends of the table
+        QVERIFY(appendChoice(list, {40, 0}, places(), Label)); // both ends of the table
     }
 
     void guideShapes_data()
@@ -197,13 +198,13 @@ private Q_SLOTS:
     // marker near each end, and a marker kept clear of a label in its way.
     void emphasis()
     {
-        LabelPositions p = places();
+        PositionTable p = places();
         p[4] = {1900, 1000}; // over the spot of 1's marker on its line to 2
         std::vector<QRectF> labels;
         for (int i = 1; i <= 4; ++i)
             labels.emplace_back(p[i][0], p[i][1], 360, 360);
         const PrimitiveList list = emphasisedChoiceLines(
-            {{1, 2, true}, {2, 1, true}, {3, 1, false}, {1, 3, true}}, p, Label, labels);
+            {{1, 2}, {2, 1}, {3, 1, ChoiceKind::Negative}, {1, 3}}, p, Label, labels);
         std::vector<Primitive> lines, markers;
         for (const Primitive& prim : list) {
             QVERIFY2(markers.empty() || prim.kind != Primitive::Kind::Line, "line over a marker");

@@ -115,7 +115,7 @@ private Q_SLOTS:
         QVERIFY(db->isValid());
         infoUnloads = drawShows = 0;
         Forms::UnloadInfoForm = [this] { ++infoUnloads; };
-        Forms::ShowDrawForm = [this] { ++drawShows; };
+        Forms::Show = [this](Forms::Window w, QWidget*) { drawShows += w == Forms::Window::Draw; };
         DataForm::setEntryRunner(nullptr);
     }
     void cleanup()

@@ -17,7 +17,8 @@ namespace {
 const QSizeF Label(360, 360);
 const QSizeF Design(6915, 6630);
 using Points = std::vector<QPointF>;
-using Choices = std::vector<TidyChoice>;
+using Choices = std::vector<Choice>;
+constexpr ChoiceKind Negative = ChoiceKind::Negative;
 
 int kept(float v)
 {
@@ -54,7 +55,7 @@ Choices generatedClass(int n, int each, unsigned seed)
                 others.push_back(t);
         std::shuffle(others.begin(), others.end(), random);
         for (int k = 0; k < std::min<int>(2 * each, n - 1); ++k)
-            choices.push_back({s, others[k], k < each});
+            choices.push_back({s, others[k], k < each ? ChoiceKind::Positive : Negative});
     }
     return choices;
 }
@@ -62,7 +63,7 @@ Choices generatedClass(int n, int each, unsigned seed)
 // Choices the picture never draws: they must change nothing.
 Choices withStrayChoices(Choices choices, int n)
 {
-    choices.insert(choices.end(), {{0, 1, true}, {1, n + 1, true}, {2, 2, false}});
+    choices.insert(choices.end(), {{0, 1}, {1, n + 1}, {2, 2, Negative}});
     return choices;
 }
 
@@ -160,8 +161,7 @@ private Q_SLOTS:
         const auto place = randomPlace(sequence({0.01f, 0.01f, 0.5f, 0.5f}), placed, 1, {});
         QVERIFY(place);
         QCOMPARE(place->left, 0.5f * (6915 - 360));
-        placed[1] = {Position::value_type(kept(place->left)),
-                     Position::value_type(kept(place->top))};
+        placed[1] = {std::int16_t(kept(place->left)), std::int16_t(kept(place->top))};
         QVERIFY(!collidesWithEarlier(placed, 2, placed[1][0] + 360.0f, placed[1][1]));
         QVERIFY(collidesWithEarlier(placed, 2, placed[1][0] + 359.0f, placed[1][1]));
         QVERIFY(!randomPlace(sequence({}), placed, 1, {361, 361}));
@@ -209,21 +209,25 @@ private Q_SLOTS:
         };
         const Points corners{{}, {0, 0}, {2000, 0}, {2000, 2000}, {0, 2000}};
         row("a mutual pair is one line, diagonals cross", corners,
-            {{1, 3, true}, {3, 1, true}, {2, 4, true}, {2, 4, false}}, {0, 0, 0, 1});
-        row("line behind the label between", {{}, {0, 0}, {1000, 0}, {2000, 0}}, {{1, 3, true}},
+            {{1, 3}, {3, 1}, {2, 4}, {2, 4, Negative}}, {0, 0, 0, 1});
+        row("line behind the label between", {{}, {0, 0}, {1000, 0}, {2000, 0}}, {{1, 3}},
             {0, 1, 0, 0});
-        row("line grazing a label's edge is clear", {{}, {0, 0}, {1000, 140}, {2000, 0}},
-            {{1, 3, true}}, {0, 0, 0, 0});
-        row("line just past the graze", {{}, {0, 0}, {1000, 139}, {2000, 0}}, {{1, 3, true}},
+        row("line grazing a label's edge is clear", {{}, {0, 0}, {1000, 140}, {2000, 0}}, {{1, 3}},
+            {0, 0, 0, 0});
+        row("line just past the graze", {{}, {0, 0}, {1000, 139}, {2000, 0}}, {{1, 3}},
             {0, 1, 0, 0});
-        const Choices triangle{{1, 2, true}, {2, 1, true}, {1, 3, true},
-                               {3, 1, true}, {2, 3, true}, {3, 2, true}};
+        const Choices triangle{{1, 2}, {2, 1}, {1, 3}, {3, 1}, {2, 3}, {3, 2}};
         row("line behind a clique mate of both ends", {{}, {0, 0}, {1000, 0}, {2000, 0}}, triangle,
             {0, 0, 0, 0});
         row("line behind a pupil who chose both ends one way", {{}, {0, 0}, {1000, 0}, {2000, 0}},
-            {{1, 3, true}, {3, 1, true}, {2, 1, true}, {2, 3, true}}, {0, 1, 0, 0});
+            {{1, 3}, {3, 1}, {2, 1}, {2, 3}}, {0, 1, 0, 0});
         row("marker of each criterion under the chooser's label", {{}, {0, 0}, {0, 400}},
-            {{2, 1, true}, {2, 1, false}}, {0, 0, 2, 0});
+            {{2, 1}, {2, 1, Negative}}, {0, 0, 2, 0});
+        // Tidy must judge a marker where the drawing puts it, a quarter from the chooser.
+        row("label over the drawn marker", {{}, {0, 0}, {2000, 0}, {400, 0}}, {{1, 2}},
+            {0, 1, 1, 0});
+        row("label a third along, clear of it", {{}, {0, 0}, {2000, 0}, {700, 0}}, {{1, 2}},
+            {0, 1, 0, 0});
         row("labels one on another", {{}, {0, 0}, {359, 300}, {718, 0}}, {}, {2, 0, 0, 0});
         row("labels edge to edge, stray choices", {{}, {0, 0}, {360, 0}}, withStrayChoices({}, 2),
             {0, 0, 0, 0});
@@ -290,7 +294,7 @@ private Q_SLOTS:
         for (int a : clique)
             for (int b : clique)
                 if (a != b)
-                    choices.push_back({a, b, true});
+                    choices.push_back({a, b});
         Points given = points(layout == 1 ? squarePlaces(n, {}, {}, *squareSpacing(n, {}))
                                           : circlePlaces(n, {}, {}));
         const QPointF centre(Design.width() / 2 - 180, Design.height() / 2 - 180);
@@ -321,11 +325,12 @@ private Q_SLOTS:
             angle.push_back(std::atan2(tidy[m].x() - centre.x(), centre.y() - tidy[m].y()));
         }
         std::sort(angle.begin(), angle.end());
-        double gap = angle.front() + 2 * M_PI - angle.back();
+        double gap = angle.front() + 2 * Codes::Geometry::Pi - angle.back();
         for (std::size_t k = 1; k < angle.size(); ++k)
             gap = std::max(gap, angle[k] - angle[k - 1]);
         // Four neighbours of 24 round the frame span three steps of about 15 degrees.
-        QVERIFY(2 * M_PI - gap <= (layout < 2 ? 3.5 * 2 * M_PI / n : 2 * M_PI / 3));
+        QVERIFY(2 * Codes::Geometry::Pi - gap <=
+                (layout < 2 ? 3.5 * 2 * Codes::Geometry::Pi / n : 2 * Codes::Geometry::Pi / 3));
     }
 
     void cliques_data()
@@ -343,13 +348,13 @@ private Q_SLOTS:
                                    {4, 6},
                                    {5, 6},
                                    {6, 7}})
-            mutual.insert(mutual.end(), {{a, b, true}, {b, a, true}});
+            mutual.insert(mutual.end(), {{a, b}, {b, a}});
         QTest::newRow("four and three sharing one, a pair left out")
             << mutual << QList<QList<int>>{{1, 2, 3, 4}, {4, 5, 6}};
         Choices oneWay = mutual;
         oneWay.erase(oneWay.begin() + 1); // 2 no longer chose 1
-        oneWay.push_back({7, 5, false});
-        oneWay.push_back({5, 7, false});
+        oneWay.push_back({7, 5, Negative});
+        oneWay.push_back({5, 7, Negative});
         QTest::newRow("a choice one way, a mutual rejection")
             << oneWay << QList<QList<int>>{{1, 3, 4}, {2, 3, 4}, {4, 5, 6}};
     }
@@ -379,8 +384,8 @@ private Q_SLOTS:
         QFETCH(bool, room);
         const Choices choices = generatedClass(n, each, 11u * n);
         std::vector<long> received(n + 1, 0);
-        for (const TidyChoice& c : choices)
-            received[c.chosen] += c.positive;
+        for (const Choice& c : choices)
+            received[c.chosen] += c.positive();
         const long most = *std::max_element(received.begin(), received.end());
         std::vector<float> radius(n + 1, 0);
         Points drawn(n + 1);
@@ -422,7 +427,8 @@ private Q_SLOTS:
             radius.push_back(float(1300 + 95 * ((s - inner - 1) / 4)));
         Points drawn(n + 1);
         for (int s = 1; s <= n; ++s) {
-            const double a = s <= inner ? M_PI / 2 * s : M_PI / 2 * ((s - inner - 1) % 4);
+            const double a = s <= inner ? Codes::Geometry::Pi / 2 * s
+                                        : Codes::Geometry::Pi / 2 * ((s - inner - 1) % 4);
             drawn[s] = QPointF(Design.width() / 2 + radius[s] * std::sin(a) - Label.width() / 2,
                                Design.height() / 2 - radius[s] * std::cos(a) - Label.height() / 2);
         }

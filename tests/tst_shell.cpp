@@ -162,7 +162,7 @@ private Q_SLOTS:
              {Global::CurrentRecord, Global::GroupSize, Global::MaxChoices, Global::CriterionType,
               Global::CurrentCriterion, Global::MaxReceived, int(Global::SociogramType)})
             QCOMPARE(v, 0);
-        QVERIFY(Global::LabelPos == Global::LabelTable{});
+        QVERIFY(Global::LabelPos == PositionTable{});
         QVERIFY(Global::ChoicesReceived == decltype(Global::ChoicesReceived){});
         QVERIFY(Global::RingMembers == decltype(Global::RingMembers){});
     }
@@ -262,15 +262,16 @@ private Q_SLOTS:
         Global::NewProject = Global::False;
         Global::CurrentRecord = 17;
         QString opened;
-        Forms::ShowInfoForm = [&] { opened += u"info"_qs; };
-        Forms::ShowLoadForm = [&] { opened += u"load"_qs; };
+        Forms::Show = [&](Forms::Window w, QWidget*) {
+            opened += w == Forms::Window::Info ? u"info"_qs : u"load"_qs;
+        };
         Forms::SettleDataForm = [&] { return dataWindowSettles; };
         StartForm* form = StartForm::instance();
         (load ? form->Load : form->New)->trigger();
         QCOMPARE(int(Global::NewProject), newProject);
         QCOMPARE(int(Global::CurrentRecord), record);
         QCOMPARE(opened, shown);
-        Forms::ShowInfoForm = Forms::ShowLoadForm = {};
+        Forms::Show = {};
         Forms::SettleDataForm = {};
         StartForm::unload();
     }
@@ -295,17 +296,17 @@ private Q_SLOTS:
         QFETCH(int, drawAnswer);
         QFETCH(int, exitCode);
         if (dataAnswer >= 0)
-            Forms::DataFormMayEnd = [dataAnswer] { return dataAnswer == 1; };
+            Forms::MayEnd.append([dataAnswer] { return dataAnswer == 1; });
         int drawAsked = 0;
         if (drawAnswer >= 0)
-            Forms::DrawFormMayEnd = [&] { return ++drawAsked, drawAnswer == 1; };
+            Forms::MayEnd.append([&] { return ++drawAsked, drawAnswer == 1; });
         StartForm* form = StartForm::instance();
         form->show();
         QCOMPARE(exitCodeAfter([&] { byClosing ? void(form->close()) : form->Quit->trigger(); }),
                  exitCode);
         QCOMPARE(form->isVisible(), !byClosing || exitCode == Running);
         QCOMPARE(drawAsked, dataAnswer != 0 && drawAnswer >= 0 ? 1 : 0); // no question after Cancel
-        Forms::DataFormMayEnd = Forms::DrawFormMayEnd = {};
+        Forms::MayEnd.clear();
         StartForm::unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

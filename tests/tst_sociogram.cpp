@@ -129,14 +129,13 @@ private Q_SLOTS:
         auto first = state();
         first->DoWork();
         QVERIFY(!busy.empty() && busy.front() && !busy.back());
-        first->beginDrag(2, 10, 10);
-        first->dropOnBackground(1010, 6010);
-        QCOMPARE(first->PositionsSaved, Global::False);
+        first->layout().dropLabel(2, {1010, 6010});
+        QCOMPARE(first->arrangement().positionsSaved(), Global::False);
         Global::LabelPos[7] = {-5, 40};
-        const Global::LabelTable saved = Global::LabelPos;
-        first->SavePositions();
-        first->SavePositions(); // replaces, never adds
-        QCOMPARE(first->PositionsSaved, Global::True);
+        const PositionTable saved = Global::LabelPos;
+        first->arrangement().SavePositions();
+        first->arrangement().SavePositions(); // replaces, never adds
+        QCOMPARE(first->arrangement().positionsSaved(), Global::True);
         const Rows rows = stored(3);
         QCOMPARE(int(rows.size()), 8);
         for (int i = 1; i <= 8; ++i)
@@ -148,35 +147,35 @@ private Q_SLOTS:
         auto s = state();
         s->DoWork();
         QCOMPARE(Global::LabelPos, saved);
-        QVERIFY(s->viewDefaultEnabled && !s->viewSavedEnabled);
+        const Arrangement& placed = s->arrangement();
+        QVERIFY(placed.defaultDistributionEnabled() && !placed.savedDistributionEnabled());
         // Restored where it was saved, yet its tag names its ring.
-        QCOMPARE(s->labels.get(2)->Tag, first->labels.get(2)->Tag);
+        QCOMPARE(s->labels().get(2)->Tag, first->labels().get(2)->Tag);
 
-        s->beginDrag(1, 0, 0);
-        s->dropOnBackground(10, 10);
+        s->layout().dropLabel(1, {10, 10});
         lineDraws = 0;
         s->DefaultDistribution();
-        QCOMPARE(s->PositionsSaved, Global::False); // left alone
-        QVERIFY(!s->viewDefaultEnabled && s->viewSavedEnabled && !s->RingsOnly);
+        QCOMPARE(placed.positionsSaved(), Global::False); // left alone
+        QVERIFY(!placed.defaultDistributionEnabled() && placed.savedDistributionEnabled());
         QVERIFY(Global::LabelPos[2] != saved[2]);
         QCOMPARE(lineDraws, 1);
         s->SavedDistribution();
-        QVERIFY(s->viewDefaultEnabled && !s->viewSavedEnabled);
-        QCOMPARE(s->PositionsSaved, Global::True);
+        QVERIFY(placed.defaultDistributionEnabled() && !placed.savedDistributionEnabled());
+        QCOMPARE(placed.positionsSaved(), Global::True);
         QCOMPARE(Global::LabelPos, saved);
         // The rows gone meanwhile: the layout gives whole labels.
         QVERIFY(db->exec("DELETE FROM POSITION WHERE HEADER = ?", {Global::CurrentRecord}));
         s->SavedDistribution();
-        QVERIFY(s->labels.exists(1) && s->labels.exists(6));
+        QVERIFY(s->labels().exists(1) && s->labels().exists(6));
 
         // A study never stored saves nothing (rows left under record 0 go).
         db->addPosition(0, 3, 1, 5, 5);
         Global::CurrentRecord = 0;
-        s->SavePositions();
+        s->arrangement().SavePositions();
         QVERIFY(stored(3, 0).empty());
         QCOMPARE(messages->count(), 0);
         Global::CurrentRecord = 77; // and a layout of a study not in the file says so
-        s->SquareDraw();
+        s->layout().SquareDraw();
         QCOMPARE(messages->count(), 1);
         QVERIFY(messages->texts().first().contains("Error Number 3021"));
     }
@@ -193,12 +192,12 @@ private Q_SLOTS:
         QVERIFY(!form->View[0]->isEnabled() && !form->View[1]->isEnabled());
         const QPoint grab(5, 7), drop(200, 150);
         drag(form, 1, grab, drop);
-        QCOMPARE(form->state.PositionsSaved, Global::False);
+        QCOMPARE(form->state().arrangement().positionsSaved(), Global::False);
         const double per = Twips::perPixel();
         QCOMPARE(Global::LabelPos[1], (Pos{Global::Integer(qRound((drop.x() - grab.x()) * per)),
                                            Global::Integer(qRound((drop.y() - grab.y()) * per))}));
         // The line of subject 1's choice now starts at the label's new centre.
-        QCOMPARE(form->state.drawing().front().p1,
+        QCOMPARE(form->state().drawing().front().p1,
                  QPointF(Global::LabelPos[1][0] + 180, Global::LabelPos[1][1] + 180));
         form->Save_Click();
         const Rows designed = stored(0);
@@ -341,14 +340,14 @@ private Q_SLOTS:
             return file;
         });
         whenDialogOpens([](ExportDialog& d) { d.CancelButton->click(); });
-        form->ExportPicture_Click();
+        form->exportPicture();
         whenDialogOpens([](ExportDialog& d) {
             d.Format[int(PictureFormat::Png)]->click();
             d.Resolution->setValue(96);
             d.IncludeKey->setChecked(true);
             d.OkButton->click();
         });
-        form->ExportPicture_Click(); // file dialog cancelled
+        form->exportPicture(); // file dialog cancelled
         QCOMPARE(filesAsked, 1);
         QCOMPARE(QDir(db->folder()).entryList({"*.png"}, QDir::Files), QStringList());
 
@@ -371,7 +370,7 @@ private Q_SLOTS:
         QCOMPARE(messages->count(), 0);
         file = QStringLiteral("/nonexistent-folder/x/picture");
         whenDialogOpens([](ExportDialog& d) { d.OkButton->click(); });
-        form->ExportPicture_Click();
+        form->exportPicture();
         QCOMPARE(messages->count(), 1);
         QVERIFY(messages->texts().first().contains("\"/nonexistent-folder/x/picture.png\""));
     }

@@ -86,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(db->isValid());
         messages = std::make_unique<ScriptedMessages>();
         dataFormShown = 0;
-        Forms::ShowDataForm = [this] { ++dataFormShown; };
+        Forms::Show = [this](Forms::Window, QWidget*) { ++dataFormShown; };
     }
 
     void cleanup()
@@ -94,7 +94,7 @@ private Q_SLOTS:
         unloadInfoForm();
         unloadLoadForm();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Forms::ShowDataForm = {};
+        Forms::Show = {};
         messages.reset();
         db.reset();
     }
@@ -415,7 +415,7 @@ private Q_SLOTS:
         db->addStudy({.record = 9});
         Global::NewProject = Global::True; // as after "&New Project"
         int recordWhenShown = -1;
-        Forms::ShowDataForm = [&] { recordWhenShown = Global::CurrentRecord; };
+        Forms::Show = [&](Forms::Window, QWidget*) { recordWhenShown = Global::CurrentRecord; };
         LoadForm* form = openList();
         form->LList->setCurrentRow(row);
         if (byEnter)

@@ -1,0 +1,52 @@
+#pragma once
+// Where the labels of one sociogram stand and whether that is stored: the labels,
+// LabelPos (a global: the drawing and the printed page read it), the saved flag the
+// Quit question reads, and which of the View commands can go back to something.
+
+#include "globals.h"
+#include "labelset.h"
+
+#include <QObject>
+
+class Trap;
+struct PositionRow;
+
+class Arrangement : public QObject {
+    Q_OBJECT
+public:
+    Arrangement();
+
+    LabelSet& labels() { return labelSet; }
+    const LabelSet& labels() const { return labelSet; }
+
+    // -1 once the arrangement in view is the stored one, 0 after a label moved.
+    Global::Integer positionsSaved() const { return PositionsSaved; }
+    void setPositionsSaved(Global::Integer saved);
+
+    // View(0) and View(1): only an arrangement other than the one in view can be
+    // gone back to.
+    bool defaultDistributionEnabled() const { return defaultEnabled; }
+    bool savedDistributionEnabled() const { return savedEnabled; }
+    void setDistributionsEnabled(bool defaultDistribution, bool savedDistribution);
+
+    // Places the labels as stored for the study and type, reporting to DoWork's trap;
+    // false when nothing is stored (or nothing can be read).
+    bool restoreSaved(Trap& trap);
+    // Replaces the stored arrangement of the study and type with LabelPos.
+    void SavePositions();
+
+Q_SIGNALS:
+    // Labels were created, moved or removed.
+    void changed();
+    void savedChanged();
+    void distributionsChanged();
+    void busyChanged(bool busy);
+
+private:
+    bool restoreRow(Trap& trap, const PositionRow& row);
+    bool replaceArrangement(Trap& trap);
+
+    LabelSet labelSet; // DLabel(0..40)
+    Global::Integer PositionsSaved = Global::False;
+    bool defaultEnabled = true, savedEnabled = true;
+};

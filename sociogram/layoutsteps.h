@@ -1,0 +1,84 @@
+#pragma once
+// Labels placed by the program or by the user: the four layouts run on the study, a
+// dragged label dropped (and snapped to its ring in the Target layout), and Tidy.
+// Each step reads the program's globals, the data window's grid and the study file,
+// asks the geometry (layout/) where the labels go and records them in LabelPos and
+// the arrangement's labels, reporting failures under its procedure's label.
+
+#include "arrangement.h"
+#include "geometry.h"
+#include "globals.h"
+#include "picturescore.h"
+
+#include <QObject>
+#include <QPointF>
+
+class Trap;
+class ViewOptions;
+
+class LayoutSteps : public QObject {
+    Q_OBJECT
+public:
+    LayoutSteps(Arrangement& arrangement, const ViewOptions& view);
+
+    // The drawing area in twips, whatever the window's size.
+    Layout::Area area() const { return {W, H}; }
+    Layout::LabelSize labelSize() const;
+
+    // The group-size box of the study window, which the layouts read for a study
+    // being set up.
+    void setNewStudyGroupSize(const QString& text) { newStudyGroupSize = text; }
+    // Target: refresh the ring tags without moving any label.
+    bool ringsOnly() const { return RingsOnly; }
+    void setRingsOnly(bool on) { RingsOnly = on; }
+
+    // The four layouts (sociogram types 0 to 3).
+    void CircleDraw();
+    void RandomDraw();
+    void SquareDraw();
+    void TargetDraw();
+    // Runs the layout of Global::SociogramType; any other value runs none. Target
+    // keeps RingsOnly as it stands.
+    void runLayout();
+
+    // The mouse went down on label `subject`, `grab` twips inside it.
+    void beginDrag(int subject, QPointF grab);
+    // Snaps the drop point (DropX, DropY) to the ring of label DragIndex.
+    void AlignSquare();
+    // Label `subject`, the one grabbed, let go on the background at `at` (twips).
+    void dropLabel(int subject, QPointF at);
+
+    // Rearranges the labels so that the picture reads, keeping the layout's idea:
+    // Circle and Square labels change slots, Target labels move along their rings,
+    // Random labels anywhere inside the area. Like a drop, it leaves the arrangement
+    // unsaved.
+    void TidyLabels();
+
+Q_SIGNALS:
+    // A layout begins: the lines drawn for the old places no longer fit.
+    void layoutStarted();
+    // The user moved labels (a drop or Tidy): the lines must follow them.
+    void labelsMoved();
+    // True while a long step runs: the window shows the busy pointer.
+    void busyChanged(bool busy);
+
+private:
+    void placeLabel(Trap& trap, Global::Long i, Layout::Place place);
+    void placeInOrder(Trap& trap, const std::vector<Layout::Place>& places);
+    void countChoices(Trap& trap);
+    bool lookUpGroupSize(Trap& trap, Global::Long& n);
+    void recordDrop(float left, float top);
+    std::vector<Choice> tidyChoices(Trap& trap);
+
+    Arrangement& arrangement;
+    LabelSet& labels;
+    const ViewOptions& view;
+    const Global::Single W = Codes::Geometry::DesignWidth;
+    const Global::Single H = Codes::Geometry::DesignHeight;
+    QString newStudyGroupSize;
+    bool RingsOnly = false;
+
+    Global::Long DragIndex = 0;
+    Global::Single GrabX = 0, GrabY = 0, DropX = 0, DropY = 0;
+    Layout::SnapWork snap; // the work values of the last snap; snapX, snapY among them
+};
