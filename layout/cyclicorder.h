@@ -9,8 +9,18 @@
 
 namespace Layout::TidySupport {
 
-// Lines of the graph that cross when the subjects sit round a circle in `order`.
-int circularCrossings(const ChoiceGraph& graph, const std::vector<int>& order);
+// Lines of the graph that cross when the subjects sit round a circle in an order, counted
+// from the order alone (chords cross when their ends alternate).
+class CrossingCounter {
+public:
+    explicit CrossingCounter(const ChoiceGraph& graph);
+    int count(const std::vector<int>& order); // subjects 1..n, each once
+
+private:
+    const ChoiceGraph& g;
+    int n;
+    std::vector<int> at, ends, below;
+};
 
 // Subjects 1..n in a cyclic order with few crossings, the members of each clique next to
 // each other (cliques that share members as one run).

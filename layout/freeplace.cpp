@@ -200,7 +200,8 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         }
         now[s] = from;
     };
-    keepBetter(result, polish(graph, label, at, aside, 4), given, n, choices, label);
+    Random random(0x5eed0003u + static_cast<unsigned>(n));
+    keepBetter(result, polish(graph, label, at, aside, 4 * n, random), given, n, choices, label);
     return result;
 }
 

@@ -13,10 +13,13 @@ namespace Layout::TidySupport {
 // keeps its shape (a label stays on its ring, a clique stays together).
 using Steps = std::function<void(int s, const TidyScene& scene, std::vector<QPointF>& out)>;
 
-// Tries the steps of every label that a line runs under, that ends a line running under
-// another, or that overlaps another, and takes each step that ranks the picture higher,
-// until nothing improves or `passes` run out.
+// Tries the steps of labels that a line runs under, that end a line running under another,
+// or that overlap another, one label a round in random order, and takes each step that
+// leaves the picture no worse (a few more crossings now and then while the search is
+// young), until a whole round of such labels changes nothing or `rounds` run out. Ends
+// on the best picture seen.
 std::vector<QPointF> polish(const ChoiceGraph& graph, QSizeF label,
-                            const std::vector<QPointF>& start, const Steps& steps, int passes);
+                            const std::vector<QPointF>& start, const Steps& steps, int rounds,
+                            Random& random);
 
 } // namespace Layout::TidySupport

@@ -264,7 +264,8 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
                 out.push_back(centre.leftTop(used[s], a));
         }
     };
-    const std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 4);
+    Random random(0x5eed0002u + static_cast<unsigned>(n));
+    const std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 4 * n, random);
     const bool better =
         scorePicture(tidied, n, choices, label) < scorePicture(given, n, choices, label);
     for (int s = 1; s <= n; ++s)

@@ -3,7 +3,7 @@
 // well while the layout keeps its shape. Every call takes and returns label Left/Top
 // positions in twips, index 1..n (index 0 unused and returned unchanged). After labels
 // clear of each other, the aims are the choices themselves: friends and cliques on
-// neighbouring places, few crossings, then no line under a label. The result is never
+// neighbouring places, no line under a label, then few crossings. The result is never
 // ranked below the picture it started from by PictureScore, and the same input always
 // gives the same picture.
 

@@ -31,9 +31,9 @@ TidyScene::TidyScene(const ChoiceGraph& graph, QSizeF label, const std::vector<Q
     place(everyone, at);
     keepLinesUnder();
     total = {.overlaps = overlapsNear(),
-             .crossings = 0,
              .linesUnderLabels = linesUnderBefore(),
-             .markersUnderLabels = markersUnderNear()};
+             .markersUnderLabels = markersUnderNear(),
+             .crossings = 0};
     mark(everyone, false);
     moved.clear();
 }
