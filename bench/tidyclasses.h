@@ -137,7 +137,7 @@ inline Measures measure(const std::vector<QPointF>& at, int n, const std::vector
 {
     const Layout::PictureScore score = Layout::scorePicture(at, n, choices, label);
     Measures m{score.overlaps, score.linesUnderLabels, score.crossings, 0, 0, 0};
-    for (const std::vector<int>& clique : Layout::maximalCliques(n, choices)) {
+    for (const std::vector<int>& clique : Shared::maximalCliques(n, choices)) {
         if (clique.size() > 5)
             continue;
         ++m.cliques;

@@ -162,7 +162,7 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
     }
 
     const ChoiceGraph graph(n, choices);
-    const std::vector<std::vector<int>> cliques = maximalCliques(n, choices);
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
     std::vector<QPointF> at =
         stressPlaces(graph, wantedDistances(graph, cliques), cyclicOrder(graph, cliques));
     double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;

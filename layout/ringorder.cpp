@@ -224,7 +224,7 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         rings[r - 1].radius = std::min(rings[r - 1].radius, rings[r].radius - 1);
 
     const ChoiceGraph graph(n, choices);
-    const std::vector<std::vector<int>> cliques = maximalCliques(n, choices);
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
     const std::vector<int> order = cyclicOrder(graph, cliques);
     std::vector<double> angle(n + 1, 0);
     for (int k = 0; k < n; ++k)

@@ -185,7 +185,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     if (n < 3 || n > 64) // the search keeps a place set in one word
         return result;
     const ChoiceGraph graph(n, choices);
-    const std::vector<std::vector<int>> cliques = maximalCliques(n, choices);
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
     const std::vector<int> order = cyclicOrder(graph, cliques);
     QPointF centre;
     for (int s = 1; s <= n; ++s)

@@ -363,7 +363,7 @@ private Q_SLOTS:
         QFETCH(Choices, choices);
         QFETCH(QList<QList<int>>, expected);
         QList<QList<int>> found;
-        for (const std::vector<int>& clique : maximalCliques(7, choices))
+        for (const std::vector<int>& clique : Shared::maximalCliques(7, choices))
             found.append(QList<int>(clique.begin(), clique.end()));
         QCOMPARE(found, expected);
     }

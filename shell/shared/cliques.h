@@ -1,12 +1,12 @@
 #pragma once
 // Cliques of a class: the sets of pupils who all chose one another. Values in and out,
-// so that the layouts and the analysis count the same cliques.
+// so that Tidy and the analysis window count the same cliques.
 
-#include "picturescore.h"
+#include "choice.h"
 
 #include <vector>
 
-namespace Layout {
+namespace Shared {
 
 // Every maximal set of three or more of the subjects 1..n in which each pair chose each
 // other under the positive criterion. Each clique lists its members in ascending order
@@ -14,4 +14,4 @@ namespace Layout {
 // someone outside 1..n, or the chooser himself, are ignored.
 std::vector<std::vector<int>> maximalCliques(int n, const std::vector<Choice>& choices);
 
-} // namespace Layout
+} // namespace Shared

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace Layout {
+namespace Shared {
 
 namespace {
 
@@ -90,4 +90,4 @@ std::vector<std::vector<int>> maximalCliques(int n, const std::vector<Choice>& c
     return cliques;
 }
 
-} // namespace Layout
+} // namespace Shared
