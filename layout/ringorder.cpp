@@ -10,6 +10,8 @@
 #include "polish.h"
 #include "tidy.h"
 
+#include "annealing.h"
+
 #include "codes.h"
 
 #include <cmath>
@@ -265,7 +267,45 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         }
     };
     Random random(0x5eed0002u + static_cast<unsigned>(n));
-    const std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 4 * n, random);
+    std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 4 * n, random);
+
+    // A whole ring then moves out a little, or back towards its designed radius, where
+    // that leaves fewer lines under labels; its members keep their angles and the rings
+    // their order.
+    TidyScene scene(graph, label, tidied);
+    std::vector<double> radiusNow, bestRadius;
+    for (const Ring& ring : rings)
+        radiusNow.push_back(ring.radius);
+    bestRadius = radiusNow;
+    constexpr double Nudges[] = {40, -40, 80, -80, 120, -120};
+    const int tries = static_cast<int>(rings.size() * std::size(Nudges));
+    int next = 0;
+    std::vector<QPointF> to;
+    Shared::anneal(
+        2 * tries,
+        [&](double temperature) {
+            const size_t r = static_cast<size_t>(next / std::size(Nudges)) % rings.size();
+            const double moved = radiusNow[r] + Nudges[next++ % std::size(Nudges)];
+            const double inside = r > 0 ? radiusNow[r - 1] + 1 : 0;
+            const double outside = r + 1 < rings.size() ? radiusNow[r + 1] - 1 : outermost;
+            if (radiusNow[r] <= 0 || moved < rings[r].designed || moved <= inside ||
+                moved >= outside)
+                return false;
+            to.clear();
+            for (int s : rings[r].members)
+                to.push_back(centre.leftTop(moved, centre.angleOf(scene.position(s))));
+            if (!scene.tryMove(rings[r].members, to, temperature, false, random))
+                return false;
+            radiusNow[r] = moved;
+            return true;
+        },
+        [&] { return scene.score(); },
+        [&] {
+            tidied = scene.positions();
+            bestRadius = radiusNow;
+        });
+    for (size_t r = 0; r < rings.size(); ++r)
+        rings[r].radius = bestRadius[r];
     const bool better =
         scorePicture(tidied, n, choices, label) < scorePicture(given, n, choices, label);
     for (int s = 1; s <= n; ++s)

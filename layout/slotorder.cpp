@@ -219,7 +219,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     search.assign(start);
     Random random(0x5eed0001u + static_cast<unsigned>(n));
     const std::vector<int> searched = searchOrder(search, start, std::max(most, search.crossings()),
-                                                  searchRounds(graph, 60000, 30, 200), random);
+                                                  searchRounds(graph, 30000, 15, 200), random);
     std::vector<QPointF> best(n + 1);
     std::vector<int> bestHome(n + 1);
     for (int k = 0; k < n; ++k) {
