@@ -117,7 +117,7 @@ std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::ve
     };
     int best = flatten(cycle);
     const int units_ = static_cast<int>(cycle.size());
-    for (int pass = 0; pass < 3 && units_ > 2; ++pass) {
+    for (int pass = 0; pass < 4 && units_ > 2; ++pass) {
         bool moved = false;
         for (int k = 0; k < units_; ++k) {
             // Take the unit at place k out and try it at every other place, both ways.
