@@ -112,6 +112,10 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(splitter, 1);
+    cliques = new QLabel(this);
+    cliques->setWordWrap(true);
+    cliques->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(cliques);
     layout->addLayout(buttons);
     resize(1240, 600);
     splitter->setSizes({840, 380});
@@ -136,6 +140,7 @@ void AnalysisWindow::setChoices(const ChoiceSet& choices)
     methodLabel->setEnabled(current.group.classified);
     subjects->resizeColumnsToContents();
     refreshFigures();
+    cliques->setText(cliquesText(choices));
 }
 
 StatusMethod AnalysisWindow::method() const

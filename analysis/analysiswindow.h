@@ -30,6 +30,7 @@ public:
     QTableView* subjectView() const { return subjects; }
     QTableWidget* figureView() const { return figures; }
     QComboBox* methodBox() const { return methods; }
+    QLabel* cliquesLine() const { return cliques; }
     QPushButton* exportTableButton() const { return exportTable; }
     QPushButton* exportChoicesButton() const { return exportChoices; }
     QPushButton* exportGraphButton() const { return exportGraph; }
@@ -60,6 +61,7 @@ private:
     QTableWidget* figures = nullptr;
     QComboBox* methods = nullptr;
     QLabel* methodLabel = nullptr;
+    QLabel* cliques = nullptr; // under the table: who all chose one another
     QPushButton* exportTable = nullptr;
     QPushButton* exportChoices = nullptr;
     QPushButton* exportGraph = nullptr;

@@ -37,8 +37,11 @@ void SociogramState::refreshStatus()
 void SociogramState::LineDraw()
 {
     const SubjectLabel& model = labels().Template();
+    std::vector<MovedRing> moved;
+    for (const Layout::RingRadius& ring : steps.widenedRings())
+        moved.push_back({ring.designed, ring.used});
     lines = drawChoiceLines(DataGrid(), QSizeF(model.Width, model.Height), steps.area().W,
-                            steps.area().H, options.style(), &labels());
+                            steps.area().H, options.style(), &labels(), moved);
     Q_EMIT drawingChanged();
 }
 

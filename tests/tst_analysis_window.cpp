@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -75,6 +76,7 @@ private Q_SLOTS:
         QCOMPARE(view->model()->rowCount(), 10);
         QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
         QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"2"_qs);
+        QCOMPARE(w->cliquesLine()->text(), u"No cliques"_qs);
         w->methodBox()->setCurrentIndex(1);
         QCOMPARE(cell(view, 4, status), u"Average"_qs);
         QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
@@ -99,15 +101,22 @@ private Q_SLOTS:
         QVERIFY(messages.texts().value(0).startsWith(u"The file "_qs + savedPath));
         QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
 
-        // Shown again, the same window takes the new study.
+        // Shown again, the same window takes the new study, 4, 5 and 6 choosing each other.
         ChoiceGrid grid;
-        fillGrid(grid, 6, 2, {{u"1"_qs, u"x"_qs}, {u"3"_qs}});
+        fillGrid(grid, 6, 2,
+                 {{u"1"_qs, u"x"_qs},
+                  {u"3"_qs},
+                  {},
+                  {u"5"_qs, u"6"_qs},
+                  {u"4"_qs, u"6"_qs},
+                  {u"4"_qs, u"5"_qs}});
         showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
                      nullptr);
         QCOMPARE(openAnalysisWindow(), w);
         QVERIFY(!w->methodBox()->isEnabled());
         const QTableWidget* figures = w->figureView();
-        QCOMPARE(figureValue(figures, u"Isolates"_qs), u"5"_qs);
+        QCOMPARE(figureValue(figures, u"Isolates"_qs), u"2"_qs);
+        QCOMPARE(w->cliquesLine()->text(), u"Cliques (every pair chose each other): 4, 5, 6"_qs);
         QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
         QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
         QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),

@@ -122,6 +122,42 @@ private Q_SLOTS:
         QCOMPARE(messages->count(), 1);
         QVERIFY(messages->texts().first().contains("Error Number 3021"));
     }
+
+    // Tidy widens a ring too small for its two labels (11 and 12, chosen by six each) and
+    // moves the ring outside out as far: until a layout runs again, the outer guide circle
+    // keeps its distance from its labels and a drop snaps where they now stand.
+    void tidiedTargetSnapsToTheWidenedRing()
+    {
+        std::vector<QStringList> choices(12, {"12"});
+        for (int s : {1, 2, 3, 4, 5, 12})
+            choices[s - 1] = {"11"};
+        defineStudy(12, choices, 3);
+        auto s = state();
+        s->DoWork();
+        const QPointF centre(3457.5, 3315);
+        const auto distance = [&](int subject) {
+            const auto& at = Global::LabelPos[subject];
+            return QLineF(centre, QPointF(at[0] + 180, at[1] + 180)).length();
+        };
+        const auto guideGap = [&] {
+            qreal outer = 0;
+            for (const Primitive& p : s->drawing())
+                outer = std::max(outer, p.kind == Primitive::Kind::Circle ? p.radius : 0);
+            return outer - distance(6);
+        };
+        const double designed = distance(6), gap = guideGap();
+        const auto& mate = Global::LabelPos[11]; // 12 dropped on its ring mate, for Tidy to mend
+        s->layout().dropLabel(12, QPointF(mate[0] + 180, mate[1] + 180));
+        s->layout().TidyLabels();
+        const double used = distance(6);
+        QVERIFY(used > designed + 10 && qAbs(guideGap() - gap) <= 1);
+        for (const bool laidOutAgain : {false, true}) {
+            if (laidOutAgain)
+                s->DefaultDistribution();
+            s->layout().dropLabel(5, centre + QPointF(2000, 0));
+            QVERIFY(qAbs(distance(5) - (laidOutAgain ? designed : used)) <= 1);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(SociogramTest)
