@@ -27,6 +27,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
 struct RingRadius {
     float designed = 0; // as given in ringRadius
     float used = 0;     // where Tidy put the ring's labels
+    friend bool operator==(const RingRadius&, const RingRadius&) = default;
 };
 struct RingsTidied {
     std::vector<QPointF> leftTop;  // index 1..n, index 0 as given

@@ -58,6 +58,11 @@ public:
     // its guide circles there and a dropped label snaps to them. Not stored, so a
     // restored arrangement snaps by the designed rings.
     const std::vector<Layout::RingRadius>& widenedRings() const { return tidiedRings.rings; }
+    // Undo and Redo of a Tidy put the rings back with the labels; the caller redraws.
+    void setWidenedRings(const std::vector<Layout::RingRadius>& rings)
+    {
+        tidiedRings.rings = rings;
+    }
 
 Q_SIGNALS:
     // A layout begins: the lines drawn for the old places no longer fit.

@@ -17,6 +17,8 @@ SociogramState::SociogramState()
     connect(&steps, &LayoutSteps::busyChanged, this, &SociogramState::busyChanged);
     connect(&placed, &Arrangement::busyChanged, this, &SociogramState::busyChanged);
     connect(&history, &MoveHistory::labelsMoved, this, &SociogramState::LineDraw);
+    history.trackRings([this] { return steps.widenedRings(); },
+                       [this](const MoveHistory::Rings& rings) { steps.setWidenedRings(rings); });
     // The status follows the choices, which LineDraw has just read again, and the
     // method chosen in the analysis window.
     connect(&options, &ViewOptions::statusChanged, this, &SociogramState::refreshStatus);

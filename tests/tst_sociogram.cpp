@@ -148,9 +148,12 @@ private Q_SLOTS:
         const double designed = distance(6), gap = guideGap();
         const auto& mate = Global::LabelPos[11]; // 12 dropped on its ring mate, for Tidy to mend
         s->layout().dropLabel(12, QPointF(mate[0] + 180, mate[1] + 180));
-        s->layout().TidyLabels();
+        s->TidyLabels();
         const double used = distance(6);
         QVERIFY(used > designed + 10 && qAbs(guideGap() - gap) <= 1);
+        s->undoStack().undo(); // the rings go back with the labels, and come again
+        QVERIFY(qAbs(distance(6) - designed) <= 1 && qAbs(guideGap() - gap) <= 1);
+        s->undoStack().redo();
         for (const bool laidOutAgain : {false, true}) {
             if (laidOutAgain)
                 s->DefaultDistribution();
