@@ -2,6 +2,7 @@
 // commands switching between the layout and the saved arrangement.
 #include "globals.h"
 #include "gridfill.h"
+#include "picturetitle.h"
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
 #include "testdb.h"
@@ -121,6 +122,26 @@ private Q_SLOTS:
         s->layout().SquareDraw();
         QCOMPARE(messages->count(), 1);
         QVERIFY(messages->texts().first().contains("Error Number 3021"));
+    }
+
+    // The title names the kinds of choice drawn and no other.
+    void titleNamesWhatIsDrawn()
+    {
+        const struct {
+            int type, inView;
+            bool other;
+            QString kinds;
+        } rows[] = {{1, 1, true, "(positive)"},
+                    {3, 1, true, "(positive and negative)"},
+                    {3, 1, false, "(positive)"},
+                    {3, 2, false, "(negative)"}};
+        Global::Question = QStringLiteral("Who?");
+        for (const auto& row : rows) {
+            Global::CriterionType = row.type;
+            Global::CurrentCriterion = row.inView;
+            const QStringList title = pictureTitle({false, row.other}, false, QDate(2026, 5, 4));
+            QCOMPARE(title.value(1), QStringLiteral("Who? ") + row.kinds);
+        }
     }
 };
 

@@ -7,7 +7,10 @@
 #include "testdb.h"
 #include "windows.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 class WindowFixture {
@@ -36,3 +39,17 @@ public:
 private:
     std::unique_ptr<TestDatabase> database;
 };
+
+// Answers the modal window of type Form that is about to open, from the event loop it runs.
+template <class Form> void whenModalOpens(const std::function<void(Form&)>& answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto* form = qobject_cast<Form*>(QApplication::activeModalWidget());
+        if (!form || !form->isVisible())
+            return;
+        poll->deleteLater();
+        answer(*form);
+    });
+    poll->start(10);
+}
