@@ -321,6 +321,9 @@ private Q_SLOTS:
             << u"ALTER TABLE SOCIOMETRY DROP COLUMN NAME"_qs
             << QStringList{u"seekStudy"_qs, u"namesInTableOrder"_qs, u"writeStudy"_qs} << 3265
             << u"NAME"_qs;
+        QTest::newRow("no field ANSWER")
+            << u"ALTER TABLE SOCIDATA DROP COLUMN ANSWER"_qs
+            << QStringList{u"answersOf"_qs, u"appendAnswer"_qs} << 3265 << u"ANSWER"_qs;
     }
 
     void missingPiece()
