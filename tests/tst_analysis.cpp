@@ -20,15 +20,6 @@ Q_DECLARE_METATYPE(StatusGroup)
 
 namespace {
 
-void fillRows(ChoiceGrid& grid, int n, int k, const Rows& rows)
-{
-    std::vector<QStringList> cells(n);
-    for (const auto& [chooser, chosen] : rows)
-        for (int c : chosen)
-            cells[chooser - 1] << QString::number(c);
-    fillGrid(grid, n, k, cells);
-}
-
 bool near(std::optional<double> v, double expected)
 {
     return v && std::fabs(*v - expected) < 0.0005;
@@ -266,7 +257,10 @@ private Q_SLOTS:
         for (const Choice& c : choicesOf(StatusNegative, ChoiceKind::Negative))
             QVERIFY(db.addAnswer(record, 2, c.chooser + 1, c.slot, double(c.chosen)));
         QVERIFY(db.addAnswer(record, 1, 2, 1, 9)); // stale: the grid holds positive now
-        fillRows(DataGrid(), 10, 3, StatusPositive);
+        std::vector<QStringList> cells(10);
+        for (const Choice& c : choicesOf(StatusPositive))
+            cells[c.chooser - 1] << QString::number(c.chosen);
+        fillGrid(DataGrid(), 10, 3, cells);
         Global::CurrentRecord = record;
         Global::CriterionType = 3;
         Global::CurrentCriterion = 1;

@@ -47,18 +47,15 @@ private Q_SLOTS:
         std::map<QString, QString> data;
         while (!xml.atEnd()) {
             xml.readNext();
+            const QXmlStreamAttributes at = xml.attributes();
+            nodes += xml.isStartElement() && xml.name() == u"node";
             if (xml.isEndElement() && xml.name() == u"edge")
                 found.last() += u':' + data[u"sign"_qs] + u':' + data[u"slot"_qs];
-            if (!xml.isStartElement())
-                continue;
-            nodes += xml.name() == u"node";
-            if (xml.name() == u"edge")
-                found << xml.attributes().value(u"source"_qs).toString() + u'>' +
-                             xml.attributes().value(u"target"_qs).toString();
-            if (xml.name() == u"data") {
-                const QString key = xml.attributes().value(u"key"_qs).toString();
-                data[key] = xml.readElementText();
-            }
+            else if (xml.isStartElement() && xml.name() == u"edge")
+                found << at.value(u"source"_qs).toString() + u'>' +
+                             at.value(u"target"_qs).toString();
+            else if (xml.isStartElement() && xml.name() == u"data")
+                data[at.value(u"key"_qs).toString()] = xml.readElementText();
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(nodes, 10);

@@ -32,16 +32,6 @@ class EntryTest : public QObject {
     {
         QVERIFY(db->addAnswer(record, type, individual, choice, answer));
     }
-    void newStudy(int criterionType, int groupSize = 12, int choices = 3)
-    {
-        Global::NewProject = Global::True;
-        Global::CurrentRecord = 0;
-        Global::RefName = QStringLiteral("Year 7");
-        Global::Question = QStringLiteral("Who would you work with?");
-        Global::GroupSize = groupSize;
-        Global::MaxChoices = choices;
-        Global::CriterionType = criterionType;
-    }
     std::unique_ptr<DataState> open(int record)
     {
         Global::CurrentRecord = record;
@@ -51,7 +41,7 @@ class EntryTest : public QObject {
     }
     std::unique_ptr<DataState> openNew(int criterionType)
     {
-        newStudy(criterionType);
+        openStudy(*db, 12, 3, criterionType, false);
         return open(0);
     }
     void key(int subject, int slot, const QString& text)
@@ -126,7 +116,7 @@ private Q_SLOTS:
     void missingDatabaseIsReported()
     {
         QVERIFY(QFile::remove(db->path()));
-        newStudy(1, 6, 1);
+        openStudy(*db, 6, 1, 1, false);
         Global::CurrentRecord = 3;
         ScriptedMessages messages;
         DataState state(grid);
@@ -159,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(Global::CurrentRecord, 2);
         QCOMPARE(db->rows("SELECT NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE "
                           "FROM SOCIOMETRY WHERE RECORD = 2"),
-                 (std::vector<QVariantList>{{"Year 7", 12, 3, "Who would you work with?", 1}}));
+                 (std::vector<QVariantList>{{"Class", 12, 3, "Who?", 1}}));
         QCOMPARE(db->answers(2), u"1:3:1=2.5 1:3:2=45 1:4:1=3 1:13:3=1"_qs); // subject 1 is row 2
         key(2, 1, QString());
         state->Save_Click(); // a second save rewrites the same study

@@ -19,17 +19,6 @@ class SociogramTest : public QObject {
     int lineDraws = 0;
     std::vector<bool> busy; // the busy pointer, on and off
 
-    // A stored study of `size` subjects, one choice slot, the given choices in the grid.
-    void defineStudy(int size, const std::vector<QStringList>& choices = {}, int type = 0)
-    {
-        Global::CurrentRecord = db->addStudy(QStringLiteral("Class"), size, 1, "Who?", 1);
-        Global::GroupSize = size;
-        Global::MaxChoices = 1;
-        Global::CriterionType = 1;
-        Global::CurrentCriterion = 1;
-        Global::SociogramType = Global::Integer(type);
-        fillGrid(DataGrid(), size, 1, choices);
-    }
     Rows stored(int type, int record = Global::CurrentRecord)
     {
         return db->rows("SELECT LABEL, X, Y FROM POSITION WHERE HEADER = ? AND SOCIOGRAM = ? "
@@ -65,7 +54,8 @@ private Q_SLOTS:
     // and the View commands switching between the layout and the saved arrangement.
     void saveRestoreAndView()
     {
-        defineStudy(6, {}, 3);
+        openStudy(*db, 6, 1);
+        Global::SociogramType = 3;
         fillGrid(DataGrid(), 8, 1); // two more subjects in the grid than have labels
         const int other = db->addStudy("Other", 6, 1, "Who?", 1);
         db->addPosition(Global::CurrentRecord, 0, 1, 11, 12);

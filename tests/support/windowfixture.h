@@ -22,9 +22,10 @@ public:
     // Answers every box of the test that brings no script of its own.
     ScriptedMessages messages;
 
-    // Makes a study the program's current one: stored as the study window's OK and a
-    // save leave it (its record back), or new and not yet saved (0).
-    int openStudy(int groupSize, int choices, int criterionType = 1, bool stored = true);
+    int openStudy(int groupSize, int choices, int criterionType = 1, bool stored = true)
+    {
+        return ::openStudy(*database, groupSize, choices, criterionType, stored);
+    }
 
     // Shows a window through its command and waits until it has the focus.
     template <class Form, class Show> static Form* openWindow(Show show)
