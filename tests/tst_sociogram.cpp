@@ -2,6 +2,7 @@
 // commands switching between the layout and the saved arrangement.
 #include "globals.h"
 #include "gridfill.h"
+#include "picturetitle.h"
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
 #include "testdb.h"
@@ -18,17 +19,6 @@ class SociogramTest : public QObject {
     int lineDraws = 0;
     std::vector<bool> busy; // the busy pointer, on and off
 
-    // A stored study of `size` subjects, one choice slot, the given choices in the grid.
-    void defineStudy(int size, const std::vector<QStringList>& choices = {}, int type = 0)
-    {
-        Global::CurrentRecord = db->addStudy(QStringLiteral("Class"), size, 1, "Who?", 1);
-        Global::GroupSize = size;
-        Global::MaxChoices = 1;
-        Global::CriterionType = 1;
-        Global::CurrentCriterion = 1;
-        Global::SociogramType = Global::Integer(type);
-        fillGrid(DataGrid(), size, 1, choices);
-    }
     Rows stored(int type, int record = Global::CurrentRecord)
     {
         return db->rows("SELECT LABEL, X, Y FROM POSITION WHERE HEADER = ? AND SOCIOGRAM = ? "
@@ -64,7 +54,8 @@ private Q_SLOTS:
     // and the View commands switching between the layout and the saved arrangement.
     void saveRestoreAndView()
     {
-        defineStudy(6, {}, 3);
+        openStudy(*db, 6, 1);
+        Global::SociogramType = 3;
         fillGrid(DataGrid(), 8, 1); // two more subjects in the grid than have labels
         const int other = db->addStudy("Other", 6, 1, "Who?", 1);
         db->addPosition(Global::CurrentRecord, 0, 1, 11, 12);
@@ -131,7 +122,9 @@ private Q_SLOTS:
         std::vector<QStringList> choices(12, {"12"});
         for (int s : {1, 2, 3, 4, 5, 12})
             choices[s - 1] = {"11"};
-        defineStudy(12, choices, 3);
+        openStudy(*db, 12, 1);
+        Global::SociogramType = 3;
+        fillGrid(DataGrid(), 12, 1, choices);
         auto s = state();
         s->DoWork();
         const QPointF centre(3457.5, 3315);
@@ -159,6 +152,26 @@ private Q_SLOTS:
                 s->DefaultDistribution();
             s->layout().dropLabel(5, centre + QPointF(2000, 0));
             QVERIFY(qAbs(distance(5) - (laidOutAgain ? designed : used)) <= 1);
+        }
+    }
+
+    // The title names the kinds of choice drawn and no other.
+    void titleNamesWhatIsDrawn()
+    {
+        const struct {
+            int type, inView;
+            bool other;
+            QString kinds;
+        } rows[] = {{1, 1, true, "(positive)"},
+                    {3, 1, true, "(positive and negative)"},
+                    {3, 1, false, "(positive)"},
+                    {3, 2, false, "(negative)"}};
+        Global::Question = QStringLiteral("Who?");
+        for (const auto& row : rows) {
+            Global::CriterionType = row.type;
+            Global::CurrentCriterion = row.inView;
+            const QStringList title = pictureTitle({false, row.other}, false, QDate(2026, 5, 4));
+            QCOMPARE(title.value(1), QStringLiteral("Who? ") + row.kinds);
         }
     }
 };

@@ -229,3 +229,17 @@ void resetProgram()
     errorReport().setPause([] {});
     Store::setBusyTimeout(0);
 }
+
+int openStudy(TestDatabase& db, int groupSize, int choices, int criterionType, bool stored)
+{
+    Global::NewProject = stored ? Global::False : Global::True;
+    Global::CurrentRecord =
+        stored ? db.addStudy(u"Class"_qs, groupSize, choices, u"Who?"_qs, criterionType) : 0;
+    Global::RefName = u"Class"_qs;
+    Global::Question = u"Who?"_qs;
+    Global::GroupSize = groupSize;
+    Global::MaxChoices = choices;
+    Global::CriterionType = criterionType;
+    Global::CurrentCriterion = criterionType == 2 ? 2 : 1;
+    return Global::CurrentRecord;
+}
