@@ -3,12 +3,12 @@
 #include "analysistable.h"
 #include "analysistablemodel.h"
 #include "exports.h"
+#include "filedialogs.h"
 #include "messages.h"
 #include "programicon.h"
 #include "statusmethod.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -44,11 +44,9 @@ QString skippedText(const std::vector<SkippedEntry>& skipped)
 
 } // namespace
 
-AnalysisWindow::SaveFileName& AnalysisWindow::saveFileName()
+FileNameAsker& AnalysisWindow::saveFileName()
 {
-    static SaveFileName ask = [](QWidget* parent, const QString& caption, const QString& filter) {
-        return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
-    };
+    static FileNameAsker ask;
     return ask;
 }
 
@@ -178,11 +176,12 @@ void AnalysisWindow::refreshFigures()
 
 const QString AnalysisWindow::CsvFilter =
     QStringLiteral("Comma-separated files (*.csv);;All files (*)");
+const QString AnalysisWindow::CsvSuffix = QStringLiteral("csv");
 
-void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QString& filter,
-                              const QString& text)
+void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QString& what,
+                              const QString& suffix, const QString& filter, const QString& text)
 {
-    const QString path = saveFileName()(parent, caption, filter);
+    const QString path = askSaveFile(parent, caption, what, suffix, filter, saveFileName());
     if (path.isEmpty())
         return;
     QString error;
@@ -193,17 +192,21 @@ void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QSt
 
 void AnalysisWindow::exportTableCsv()
 {
-    saveText(this, QStringLiteral("Export Table"), CsvFilter, analysisTableCsv(current, method()));
+    saveText(this, QStringLiteral("Export Table"), QStringLiteral("analysis"), CsvSuffix, CsvFilter,
+             analysisTableCsv(current, method()));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
-    saveText(this, QStringLiteral("Export Choices"), CsvFilter, choicesEdgeListCsv(shownChoices));
+    saveText(this, QStringLiteral("Export Choices"), QStringLiteral("choices"), CsvSuffix,
+             CsvFilter, choicesEdgeListCsv(shownChoices));
 }
 
 void AnalysisWindow::exportGraphMl()
 {
-    saveText(this, QStringLiteral("Export GraphML"), GraphFilter, choicesGraphMl(shownChoices));
+    // The graph holds the whole study, so it carries the study's name alone.
+    saveText(this, QStringLiteral("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
+             choicesGraphMl(shownChoices));
 }
 
 void showAnalysis(const ChoiceSet& choices, QWidget* parent)

@@ -4,10 +4,10 @@
 // table, the choices and the graph to files.
 
 #include "choiceset.h"
+#include "filedialogs.h"
 #include "sociometry.h"
 
 #include <QDialog>
-#include <functional>
 
 class AnalysisTableModel;
 class QComboBox;
@@ -35,16 +35,15 @@ public:
     QPushButton* exportChoicesButton() const { return exportChoices; }
     QPushButton* exportGraphButton() const { return exportGraph; }
 
-    // Asks where to save; tests put their own answer here. An empty name means the
-    // user cancelled.
-    using SaveFileName =
-        std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
-    static SaveFileName& saveFileName();
-    // Asks where (through saveFileName) and writes the text there; a file that cannot be
-    // written is said in a message. The groups window saves its CSV the same way.
-    static void saveText(QWidget* parent, const QString& caption, const QString& filter,
-                         const QString& text);
+    // Tests answer the question of where to save here; empty shows the dialog.
+    static FileNameAsker& saveFileName();
+    // Asks where (askSaveFile, suggesting `what` and `suffix`, through saveFileName) and
+    // writes the text there; a file that cannot be written is said in a message. The
+    // groups window saves its CSV the same way.
+    static void saveText(QWidget* parent, const QString& caption, const QString& what,
+                         const QString& suffix, const QString& filter, const QString& text);
     static const QString CsvFilter;
+    static const QString CsvSuffix;
 
 public Q_SLOTS:
     void exportTableCsv();

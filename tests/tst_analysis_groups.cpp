@@ -156,6 +156,18 @@ private Q_SLOTS:
                               "Group 2: subjects 3 and 4 (3 rejected 4)"}));
     }
 
+    // A subject kept from every mate they chose is told the real reason: when the ones
+    // they chose rejected them, the first aim kept them apart.
+    void whyMarked()
+    {
+        const Class c{6, choices("1-2 1-3 4-1 5-2 5-6"), choices("2-1 3-1 2-5")};
+        const QList<SubjectReport> r =
+            describe(c, {2, {-1, 0, 1, 1, 0, 0, 1}, {}, false, 0, false});
+        QCOMPARE(r.value(0).why, "Subject 1 was rejected by every subject they chose");
+        QCOMPARE(r.value(4).why, "Subject 5 was chosen by nobody and chose 2 subjects: 1 rejected "
+                                 "them and 1 is in another group");
+    }
+
     void optimalOnSmallClasses_data()
     {
         QTest::addColumn<int>("size");

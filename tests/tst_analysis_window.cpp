@@ -4,6 +4,7 @@
 #include "exports.h"
 #include "files.h"
 #include "forms.h"
+#include "globals.h"
 #include "gridfill.h"
 #include "groupswindow.h"
 #include "importchoices.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -54,13 +56,17 @@ class AnalysisWindowTest : public QObject {
     ScriptedMessages& messages = f.messages;
     QTemporaryDir dir;
     QString savedPath;
+    QStringList starts; // where the save dialogs would have started
 
 private Q_SLOTS:
     void init()
     {
         f.init();
         savedPath.clear();
-        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString&) {
+        starts.clear();
+        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString& start,
+                                                const QString&) {
+            starts.append(start);
             return savedPath;
         };
     }
@@ -149,7 +155,9 @@ private Q_SLOTS:
         fillGrid(empty, 6, 2);
         int changes = 0;
         QObject::connect(&empty, &ChoiceGrid::cellChanged, &empty, [&](int, int) { ++changes; });
-        importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
+        importFileName() = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return path;
+        };
         QVERIFY(ImportChoices(empty, nullptr)); // an empty grid: nothing to ask
         QCOMPARE(messages.count(), 0);
         QCOMPARE(changes, 3);
@@ -168,36 +176,72 @@ private Q_SLOTS:
         QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
         QCOMPARE(grid.TextMatrix(2, 2), u"3"_qs);
 
-        importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
+        importFileName() = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
         QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
         QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
         QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
     }
 
+    // Each dialog suggests the study's name, made safe for a file, and what the file
+    // holds, in the folder where the dialog before ended, whichever window asked; a
+    // cancelled dialog changes nothing.
+    void fileDialogsSuggestANameWhereTheLastEnded()
+    {
+        Global::RefName = u" Class 4/b?"_qs;
+        showAnalysis(statusStudy(), nullptr);
+        AnalysisWindow* w = openAnalysisWindow();
+        QString importStart;
+        importFileName() = [&](QWidget*, const QString&, const QString& start, const QString&) {
+            importStart = start;
+            return QString();
+        };
+        ChoiceGrid grid;
+        savedPath = dir.filePath(u"x.out"_qs);
+        w->exportChoicesButton()->click();
+        savedPath.clear();
+        w->exportTableButton()->click();
+        w->exportGraphButton()->click();
+        ImportChoices(grid, nullptr);
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(starts, QStringList({documents.filePath(u"Class 4-b - choices.csv"_qs),
+                                      dir.filePath(u"Class 4-b - analysis.csv"_qs),
+                                      dir.filePath(u"Class 4-b.graphml"_qs)}));
+        QCOMPARE(importStart, dir.path());
+    }
+
+    // A count typed in is refused as it was typed, never clamped by the box into one
+    // the class can take, and the groups shown stay. In a class of 20, 9 groups would do.
     void groupsWindowRefusesCountsTheClassCannotTake_data()
     {
         QTest::addColumn<bool>("bySeats");
-        QTest::addColumn<int>("count");
-        const QString groups = u"Choose from 2 to 5 groups for 10 subjects."_qs;
-        const QString seats = u"Choose from 2 to 5 seats per table for 10 subjects."_qs;
+        QTest::addColumn<QString>("typed");
+        const QString groups = u"Choose from 2 to 10 groups for 20 subjects."_qs;
+        const QString seats = u"Choose from 2 to 10 seats per table for 20 subjects."_qs;
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("one group") << false << 1 << groups;
-        QTest::newRow("six groups of ten") << false << 6 << groups;
-        QTest::newRow("one seat a table") << true << 1 << seats;
-        QTest::newRow("a table for all") << true << 10 << seats;
+        QTest::newRow("no group") << false << u"0"_qs << groups;
+        QTest::newRow("one group") << false << u"1"_qs << groups;
+        QTest::newRow("ninety-nine groups") << false << u"99"_qs << groups;
+        QTest::newRow("one seat a table") << true << u"1"_qs << seats;
+        QTest::newRow("a table for all") << true << u"20"_qs << seats;
     }
     void groupsWindowRefusesCountsTheClassCannotTake()
     {
         QFETCH(bool, bySeats);
-        QFETCH(int, count);
+        QFETCH(QString, typed);
         QFETCH(QString, sentence);
         GroupsWindow window;
-        window.setChoices(statusStudy());
-        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
-        (bySeats ? window.seatCountBox() : window.groupCountBox())->setValue(count);
+        window.setChoices(emptyChoiceSet(20, 3, Codes::CriterionType::Positive));
         window.makeGroups();
+        const Groups::Partition before = window.partition().value();
+        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
+        QSpinBox* box = bySeats ? window.seatCountBox() : window.groupCountBox();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        window.makeButton()->click();
         QCOMPARE(messages.texts(), QStringList{sentence});
-        QVERIFY(!window.partition() && !window.exportButton()->isEnabled());
+        QVERIFY(window.partition() && window.partition()->groupOf == before.groupOf);
     }
 
     void groupsWindowShowsExportsAndColoursTheSociogram()
@@ -228,6 +272,8 @@ private Q_SLOTS:
 
         savedPath = dir.filePath(u"groups.csv"_qs);
         window.exportGroups();
+        QCOMPARE(QFileInfo(starts.value(0)).fileName(),
+                 u"Sociogram - groups.csv"_qs); // no study named
         const QStringList lines = fileText(savedPath).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 11);
         QVERIFY(lines[0].startsWith(u"Subject,Group"_qs));

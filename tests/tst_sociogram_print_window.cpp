@@ -100,11 +100,12 @@ private Q_SLOTS:
 
         DrawForm* form = openSociogram(6, {{"2"}, {"1"}});
         QString file;
-        int filesAsked = 0;
-        PictureExport::setFileChooser([&](QWidget*, const PictureOptions&) {
-            ++filesAsked;
-            return file;
-        });
+        QStringList starts;
+        PictureExport::setFileChooser(
+            [&](QWidget*, const QString&, const QString& start, const QString&) {
+                starts.append(start);
+                return file;
+            });
         whenModalOpens<ExportDialog>([](ExportDialog& d) { d.CancelButton->click(); });
         form->exportPicture();
         whenModalOpens<ExportDialog>([](ExportDialog& d) {
@@ -114,7 +115,7 @@ private Q_SLOTS:
             d.OkButton->click();
         });
         form->exportPicture(); // file dialog cancelled
-        QCOMPARE(filesAsked, 1);
+        QCOMPARE(starts.size(), 1);
         QCOMPARE(QDir(f.db().folder()).entryList({"*.png"}, QDir::Files), QStringList());
 
         file = f.db().folder() + QStringLiteral("/picture");
@@ -139,6 +140,8 @@ private Q_SLOTS:
         form->exportPicture();
         QCOMPARE(messages->count(), 1);
         QVERIFY(messages->texts().first().contains("\"/nonexistent-folder/x/picture.png\""));
+        // The study and the layout name the file; the folder is the one chosen before.
+        QCOMPARE(starts.value(2), QDir(f.db().folder()).filePath("Class - Circle.png"));
     }
 };
 

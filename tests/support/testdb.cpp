@@ -1,6 +1,7 @@
 #include "testdb.h"
 
 #include "errorreport.h"
+#include "filefolder.h"
 #include "files.h"
 #include "globals.h"
 #include "store.h"
@@ -225,6 +226,7 @@ std::optional<Store> TestDatabase::open() const
 void resetProgram()
 {
     Global::reset();
+    FileFolder::forget();
     errorReport().reset();
     errorReport().setPause([] {});
     Store::setBusyTimeout(0);
