@@ -10,6 +10,7 @@
 #include <functional>
 
 class AnalysisTableModel;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -33,6 +34,7 @@ public:
     QPushButton* exportTableButton() const { return exportTable; }
     QPushButton* exportChoicesButton() const { return exportChoices; }
     QPushButton* exportGraphButton() const { return exportGraph; }
+    QCheckBox* withNamesBox() const { return withNames; }
 
     // Asks where to save; tests put their own answer here. An empty name means the
     // user cancelled.
@@ -44,6 +46,11 @@ public:
     static void saveText(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& text);
     static const QString CsvFilter;
+    // "With names" beside an export: off at first and after every export, and open only
+    // while the study has a class list, so that a file carries names only when asked.
+    static QCheckBox* makeNamesBox(QWidget* parent);
+    // The names the box asks for (none when it is off); the box is off again afterwards.
+    static QStringList takeNames(QCheckBox* box);
 
 public Q_SLOTS:
     void exportTableCsv();
@@ -52,6 +59,7 @@ public Q_SLOTS:
 
 private:
     void refreshFigures();
+    void showNames();
 
     ChoiceSet shownChoices;
     SociometricAnalysis current;
@@ -63,6 +71,7 @@ private:
     QPushButton* exportTable = nullptr;
     QPushButton* exportChoices = nullptr;
     QPushButton* exportGraph = nullptr;
+    QCheckBox* withNames = nullptr;
 };
 
 // Shows the analysis of the choices, in the open analysis window when there is one.

@@ -1,6 +1,8 @@
 #pragma once
 // "&Import Choices...": reads a file of choices into the grid of the criterion in view.
 
+#include "csvimport.h"
+
 #include <QString>
 #include <functional>
 
@@ -19,6 +21,3 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid);
 using OpenFileName =
     std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
 OpenFileName& importFileName();
-
-// How many problems one message lists before it only counts the rest.
-constexpr int ProblemsListed = 10;

@@ -1,5 +1,6 @@
 #include "testdb.h"
 
+#include "classlist.h"
 #include "errorreport.h"
 #include "files.h"
 #include "globals.h"
@@ -224,6 +225,7 @@ std::optional<Store> TestDatabase::open() const
 
 void resetProgram()
 {
+    ClassList::instance().forgetAll();
     Global::reset();
     errorReport().reset();
     errorReport().setPause([] {});
