@@ -141,9 +141,16 @@ void DataForm::applyColumnWidths()
     const int cornerText = corner->sizeHint().width() + 2;
     const int minChoice =
         Dgrid->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Choice "));
-    if (g.Cols() > 0)
-        Dgrid->verticalHeader()->setFixedWidth(
-            std::max({Twips::toPixels(g.ColWidth(0)), cornerText, namesWidth(minChoice)}));
+    if (g.Cols() > 0) {
+        model->setElide({});
+        const int width =
+            std::max({Twips::toPixels(g.ColWidth(0)), cornerText, namesWidth(minChoice)});
+        Dgrid->verticalHeader()->setFixedWidth(width);
+        model->setElide(
+            [metrics = Dgrid->verticalHeader()->fontMetrics(), width](const QString& t) {
+                return metrics.elidedText(t, Qt::ElideRight, width - 8);
+            });
+    }
     Dgrid->horizontalHeader()->setMinimumSectionSize(minChoice);
     const int headerHeight = Dgrid->horizontalHeader()->sizeHint().height();
     corner->setGeometry(Dgrid->frameWidth(), Dgrid->frameWidth(), Dgrid->verticalHeader()->width(),

@@ -89,9 +89,12 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (section < 0 || section >= shownRows)
         return {};
     const QString name = ClassList::instance().nameOf(section + 1);
+    if (role == Qt::DisplayRole && !name.isEmpty()) {
+        const QString text = grid.TextMatrix(section + 2, 0) + QStringLiteral("  ") + name;
+        return elide ? elide(text) : text;
+    }
     if (role == Qt::DisplayRole)
-        return name.isEmpty() ? grid.TextMatrix(section + 2, 0)
-                              : grid.TextMatrix(section + 2, 0) + QStringLiteral("  ") + name;
+        return grid.TextMatrix(section + 2, 0);
     if (role == Qt::ToolTipRole && !name.isEmpty())
         return name;
     if (role == Qt::TextAlignmentRole)
@@ -102,6 +105,13 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 QModelIndex GridModel::indexOfCell(int r, int c) const
 {
     return index(r - 2, c - 1);
+}
+
+void GridModel::setElide(Elide e)
+{
+    elide = std::move(e);
+    if (shownRows > 0)
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, shownRows - 1);
 }
 
 QString GridModel::cornerText() const
