@@ -1,6 +1,7 @@
 // A user's whole road in real windows: define a study, key choices through the entry
 // window, save, plot a Target sociogram and print it, and open the study again from
 // the project list. A modal window left open fails the step at once.
+#include "classlist.h"
 #include "dataform.h"
 #include "drawform.h"
 #include "entryform.h"
@@ -244,6 +245,7 @@ private Q_SLOTS:
         QCOMPARE(messages.texts(), QStringList{"Changes Saved As Requested"});
         const int record = Global::CurrentRecord;
         QVERIFY(record > 0);
+        QCOMPARE(ClassList::instance().nameOf(1), names[0]); // the study's number took them
 
         // Plot Sociogram > Type > Target, with the keyboard through the real menus.
         messages.clear();
@@ -332,6 +334,7 @@ private Q_SLOTS:
         messages.answer({Answer::Yes});
         QTest::mouseClick(list->Action[1], Qt::LeftButton);
         QCOMPARE(list->LList->count(), 0);
+        QVERIFY(ClassList::instance().names(record).isEmpty());
         QCOMPARE(nameInStore(names), QString());
     }
 };

@@ -1,5 +1,6 @@
 // The sociogram window driven through its menus and the mouse, offscreen: drops at any
 // size, the Target's snap, the questions on leaving, the key, printing and the picture.
+#include "classlist.h"
 #include "drawform.h"
 #include "exportdialog.h"
 #include "globals.h"
@@ -416,28 +417,37 @@ private Q_SLOTS:
         defineStudy(6, {{"2"}, {"1"}});
         DrawForm* form = openSociogram(0);
         QString file;
-        int filesAsked = 0;
-        PictureExport::setFileChooser([&](QWidget*, const PictureOptions&) {
-            ++filesAsked;
+        QList<bool> namesAsked; // by each file asked for
+        PictureExport::setFileChooser([&](QWidget*, const PictureOptions& o) {
+            namesAsked << o.withNames;
             return file;
         });
-        whenDialogOpens([](ExportDialog& d) { d.CancelButton->click(); });
+        bool namesOpen = true;
+        whenDialogOpens([&namesOpen](ExportDialog& d) {
+            namesOpen = d.Choices.WithNames->isEnabled();
+            d.CancelButton->click();
+        });
         form->exportPicture();
+        QVERIFY(!namesOpen); // no class list
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs});
         whenDialogOpens([](ExportDialog& d) {
             d.Format[int(PictureFormat::Png)]->click();
             d.Resolution->setValue(96);
             d.IncludeKey->setChecked(true);
+            d.Choices.WithNames->setChecked(true);
             d.OkButton->click();
         });
         form->exportPicture(); // file dialog cancelled
-        QCOMPARE(filesAsked, 1);
+        QCOMPARE(namesAsked, QList<bool>{true});
         QCOMPARE(QDir(f.db().folder()).entryList({"*.png"}, QDir::Files), QStringList());
 
         file = f.db().folder() + QStringLiteral("/picture");
         bool startedFromLast = false;
         whenDialogOpens([&startedFromLast](ExportDialog& d) {
+            // ... but for the names, asked afresh each time
             startedFromLast = d.Format[int(PictureFormat::Png)]->isChecked() &&
-                              d.Resolution->value() == 96 && d.IncludeKey->isChecked();
+                              d.Resolution->value() == 96 && d.IncludeKey->isChecked() &&
+                              d.Choices.WithNames->isEnabled() && !d.Choices.WithNames->isChecked();
             d.OkButton->click();
         });
         form->ExportPicture->trigger();
