@@ -1,5 +1,7 @@
 #include "analysistable.h"
 
+#include "cliques.h"
+
 namespace {
 
 QString number(int v)
@@ -124,4 +126,20 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
         out.emplace_back(QStringLiteral("Entries left out"),
                          number(static_cast<int>(analysis.skipped.size())));
     return out;
+}
+
+QString cliquesText(const ChoiceSet& choices)
+{
+    QStringList cliques;
+    for (const std::vector<int>& clique :
+         Shared::maximalCliques(choices.groupSize, choices.positive)) {
+        QStringList members;
+        for (int s : clique)
+            members << QString::number(s);
+        cliques << members.join(QStringLiteral(", "));
+    }
+    if (cliques.isEmpty())
+        return QStringLiteral("No cliques");
+    return QStringLiteral("Cliques (every pair chose each other): ") +
+           cliques.join(QStringLiteral("; "));
 }

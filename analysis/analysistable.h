@@ -27,3 +27,8 @@ QString figureText(const std::optional<double>& value, int decimals = 3);
 // Figure name and value, in the order a reader wants them.
 using FigureList = std::vector<std::pair<QString, QString>>;
 FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method);
+
+// The line under the analysis table: every maximal set of three or more subjects whose
+// every pair chose each other under the positive criterion, such as "Cliques (every pair
+// chose each other): 5, 9, 14, 20; 3, 7, 12", or "No cliques".
+QString cliquesText(const ChoiceSet& choices);

@@ -4,13 +4,13 @@
 #include "analysistablemodel.h"
 #include "classlist.h"
 #include "exports.h"
+#include "filedialogs.h"
 #include "messages.h"
 #include "programicon.h"
 #include "statusmethod.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -48,11 +48,9 @@ QString skippedText(const std::vector<SkippedEntry>& skipped)
 
 } // namespace
 
-AnalysisWindow::SaveFileName& AnalysisWindow::saveFileName()
+FileNameAsker& AnalysisWindow::saveFileName()
 {
-    static SaveFileName ask = [](QWidget* parent, const QString& caption, const QString& filter) {
-        return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
-    };
+    static FileNameAsker ask;
     return ask;
 }
 
@@ -118,6 +116,10 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(splitter, 1);
+    cliques = new QLabel(this);
+    cliques->setWordWrap(true);
+    cliques->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(cliques);
     layout->addLayout(buttons);
     resize(1240, 600);
     splitter->setSizes({840, 380});
@@ -174,6 +176,7 @@ void AnalysisWindow::setChoices(const ChoiceSet& choices)
     methodLabel->setEnabled(current.group.classified);
     showNames();
     refreshFigures();
+    cliques->setText(cliquesText(choices));
 }
 
 StatusMethod AnalysisWindow::method() const
@@ -211,11 +214,12 @@ void AnalysisWindow::refreshFigures()
 
 const QString AnalysisWindow::CsvFilter =
     QStringLiteral("Comma-separated files (*.csv);;All files (*)");
+const QString AnalysisWindow::CsvSuffix = QStringLiteral("csv");
 
-void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QString& filter,
-                              const QString& text)
+void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QString& what,
+                              const QString& suffix, const QString& filter, const QString& text)
 {
-    const QString path = saveFileName()(parent, caption, filter);
+    const QString path = askSaveFile(parent, caption, what, suffix, filter, saveFileName());
     if (path.isEmpty())
         return;
     QString error;
@@ -226,19 +230,20 @@ void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QSt
 
 void AnalysisWindow::exportTableCsv()
 {
-    saveText(this, QStringLiteral("Export Table"), CsvFilter,
+    saveText(this, QStringLiteral("Export Table"), QStringLiteral("analysis"), CsvSuffix, CsvFilter,
              analysisTableCsv(current, method(), takeNames(withNames)));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
-    saveText(this, QStringLiteral("Export Choices"), CsvFilter,
-             choicesEdgeListCsv(shownChoices, takeNames(withNames)));
+    saveText(this, QStringLiteral("Export Choices"), QStringLiteral("choices"), CsvSuffix,
+             CsvFilter, choicesEdgeListCsv(shownChoices, takeNames(withNames)));
 }
 
 void AnalysisWindow::exportGraphMl()
 {
-    saveText(this, QStringLiteral("Export GraphML"), GraphFilter,
+    // The graph holds the whole study, so it carries the study's name alone.
+    saveText(this, QStringLiteral("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
              choicesGraphMl(shownChoices, takeNames(withNames)));
 }
 

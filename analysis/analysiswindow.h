@@ -4,10 +4,10 @@
 // table, the choices and the graph to files.
 
 #include "choiceset.h"
+#include "filedialogs.h"
 #include "sociometry.h"
 
 #include <QDialog>
-#include <functional>
 
 class AnalysisTableModel;
 class QCheckBox;
@@ -31,21 +31,21 @@ public:
     QTableView* subjectView() const { return subjects; }
     QTableWidget* figureView() const { return figures; }
     QComboBox* methodBox() const { return methods; }
+    QLabel* cliquesLine() const { return cliques; }
     QPushButton* exportTableButton() const { return exportTable; }
     QPushButton* exportChoicesButton() const { return exportChoices; }
     QPushButton* exportGraphButton() const { return exportGraph; }
     QCheckBox* withNamesBox() const { return withNames; }
 
-    // Asks where to save; tests put their own answer here. An empty name means the
-    // user cancelled.
-    using SaveFileName =
-        std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
-    static SaveFileName& saveFileName();
-    // Asks where (through saveFileName) and writes the text there; a file that cannot be
-    // written is said in a message. The groups window saves its CSV the same way.
-    static void saveText(QWidget* parent, const QString& caption, const QString& filter,
-                         const QString& text);
+    // Tests answer the question of where to save here; empty shows the dialog.
+    static FileNameAsker& saveFileName();
+    // Asks where (askSaveFile, suggesting `what` and `suffix`, through saveFileName) and
+    // writes the text there; a file that cannot be written is said in a message. The
+    // groups window saves its CSV the same way.
+    static void saveText(QWidget* parent, const QString& caption, const QString& what,
+                         const QString& suffix, const QString& filter, const QString& text);
     static const QString CsvFilter;
+    static const QString CsvSuffix;
     // "With names" beside an export: off at first and after every export, and open only
     // while the study has a class list, so that a file carries names only when asked.
     static QCheckBox* makeNamesBox(QWidget* parent);
@@ -68,6 +68,7 @@ private:
     QTableWidget* figures = nullptr;
     QComboBox* methods = nullptr;
     QLabel* methodLabel = nullptr;
+    QLabel* cliques = nullptr; // under the table: who all chose one another
     QPushButton* exportTable = nullptr;
     QPushButton* exportChoices = nullptr;
     QPushButton* exportGraph = nullptr;

@@ -3,12 +3,12 @@
 #include "classlist.h"
 #include "classlistfile.h"
 #include "exports.h"
+#include "filedialogs.h"
 #include "globals.h"
 #include "messages.h"
 #include "programicon.h"
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -23,25 +23,17 @@ const QString ListFilter = QStringLiteral("Class lists (*.csv *.txt);;All files 
 
 constexpr int NameColumn = 1;
 
-ClassListWindow::FileName askFile(bool save)
-{
-    return [save](QWidget* parent, const QString& caption, const QString& filter) {
-        return save ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
-                    : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
-    };
-}
-
 } // namespace
 
-ClassListWindow::FileName& ClassListWindow::openFileName()
+FileNameAsker& ClassListWindow::openFileName()
 {
-    static FileName ask = askFile(false);
+    static FileNameAsker ask;
     return ask;
 }
 
-ClassListWindow::FileName& ClassListWindow::saveFileName()
+FileNameAsker& ClassListWindow::saveFileName()
 {
-    static FileName ask = askFile(true);
+    static FileNameAsker ask;
     return ask;
 }
 
@@ -158,7 +150,8 @@ bool ClassListWindow::loadFrom(const QString& path)
 
 void ClassListWindow::load()
 {
-    const QString path = openFileName()(this, QStringLiteral("Load Class List"), ListFilter);
+    const QString path =
+        askOpenFile(this, QStringLiteral("Load Class List"), ListFilter, openFileName());
     if (!path.isEmpty())
         loadFrom(path);
 }
@@ -168,7 +161,9 @@ void ClassListWindow::save()
     const std::optional<QStringList> names = typedNames();
     if (!names)
         return;
-    const QString path = saveFileName()(this, QStringLiteral("Save Class List"), ListFilter);
+    const QString path =
+        askSaveFile(this, QStringLiteral("Save Class List"), QStringLiteral("class list"),
+                    QStringLiteral("csv"), ListFilter, saveFileName());
     if (path.isEmpty())
         return;
     QString error;

@@ -3,10 +3,11 @@
 // typed in or loaded from the teacher's own file and saved back to one. OK gives them to
 // the run's ClassList; nothing of them goes to the study file.
 
+#include "filedialogs.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QPushButton;
@@ -27,12 +28,10 @@ public:
     // Reads a class-list file into the rows; a file with any problem changes nothing.
     bool loadFrom(const QString& path);
 
-    // Asks which file to read or write; tests put their own answer here. Empty means
-    // cancelled.
-    using FileName =
-        std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
-    static FileName& openFileName();
-    static FileName& saveFileName();
+    // Tests answer the questions of which file to read or write here; empty shows the
+    // dialog.
+    static FileNameAsker& openFileName();
+    static FileNameAsker& saveFileName();
 
 public Q_SLOTS:
     void load();

@@ -41,18 +41,38 @@ QString rejectionSentence(const Graph& g, int a, int b)
            (ba ? QStringLiteral(", who rejected them") : QStringLiteral(", whom they rejected"));
 }
 
-// Flags apply to the positive aims only where somebody chose anybody.
+// Why a subject who chose somebody sits with none of them. A chosen subject who
+// rejected them could only join them by breaking the first aim, which outranks the
+// second, so that is said rather than "in another group", which reads as the
+// search's whim.
 QString mateSentence(const Graph& g, int s)
 {
     const int chose = static_cast<int>(g.out[s].size());
     if (chose == 0)
         return QStringLiteral("Subject %1 chose nobody").arg(s + 1);
-    const QString elsewhere =
-        chose == 1 ? QStringLiteral("chose 1 subject who is in another group")
-                   : QStringLiteral("chose %1 subjects who are in other groups").arg(chose);
+    int rejectedBy = 0;
+    for (int b : g.out[s])
+        rejectedBy += g.rejects[b * g.n + s];
+    const int elsewhere = chose - rejectedBy;
+    QString why;
+    if (elsewhere == 0)
+        why = chose == 1 ? QStringLiteral("rejected by the only subject they chose")
+                         : QStringLiteral("rejected by every subject they chose");
+    else if (rejectedBy > 0)
+        why = QStringLiteral("chose %1 subjects: %2 rejected them and %3 %4")
+                  .arg(chose)
+                  .arg(rejectedBy)
+                  .arg(elsewhere)
+                  .arg(elsewhere == 1 ? QStringLiteral("is in another group")
+                                      : QStringLiteral("are in other groups"));
+    else
+        why = chose == 1 ? QStringLiteral("chose 1 subject who is in another group")
+                         : QStringLiteral("chose %1 subjects who are in other groups").arg(chose);
     if (g.in[s].empty())
-        return QStringLiteral("Subject %1 was chosen by nobody and %2").arg(s + 1).arg(elsewhere);
-    return QStringLiteral("Subject %1 %2").arg(s + 1).arg(elsewhere);
+        return QStringLiteral("Subject %1 was chosen by nobody and %2").arg(s + 1).arg(why);
+    if (elsewhere == 0)
+        return QStringLiteral("Subject %1 was %2").arg(s + 1).arg(why);
+    return QStringLiteral("Subject %1 %2").arg(s + 1).arg(why);
 }
 
 } // namespace
@@ -72,6 +92,7 @@ QList<SubjectReport> describe(const Class& c, const Partition& p)
         QStringList why;
         for (int b : r.rejectedMates)
             why.append(rejectionSentence(g, s, b - 1));
+        // Flags apply to the positive aims only where somebody chose anybody.
         if (g.positiveCount > 0 && r.chosenMates.isEmpty())
             why.append(mateSentence(g, s));
         r.flagged = !why.isEmpty();

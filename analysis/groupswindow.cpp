@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -68,6 +67,11 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     byGroups->setChecked(true);
     groupCount = new QSpinBox;
     seatCount = new QSpinBox;
+    // Wide ranges on purpose: a count the class cannot be split into, 0 or 99 typed
+    // in included, is refused with a sentence that says which counts can, rather than
+    // silently clamped by the box.
+    for (QSpinBox* box : {groupCount, seatCount})
+        box->setRange(0, 999);
     make = new QPushButton(QStringLiteral("&Make Groups"));
     make->setDefault(true);
     auto* counts = new QGridLayout;
@@ -135,10 +139,6 @@ void GroupsWindow::setChoices(const ChoiceSet& choices)
     skippedEntries = int(choices.skipped.size());
     const int n = shownClass.size;
     const QSignalBlocker blockGroups(groupCount), blockSeats(seatCount);
-    // Wide ranges on purpose: a count the class cannot be split into is refused with
-    // a sentence that says which counts can, rather than silently clamped.
-    groupCount->setRange(1, std::max(1, n));
-    seatCount->setRange(1, std::max(1, n));
     if (!made)
         groupCount->setValue(std::clamp((n + 2) / 4, Groups::MinGroups,
                                         std::max(Groups::MinGroups, Groups::maxGroups(n))));
@@ -284,7 +284,8 @@ void GroupsWindow::exportGroups()
     if (!made)
         return;
     AnalysisWindow::saveText(
-        this, QStringLiteral("Export Groups"), AnalysisWindow::CsvFilter,
+        this, QStringLiteral("Export Groups"), QStringLiteral("groups"), AnalysisWindow::CsvSuffix,
+        AnalysisWindow::CsvFilter,
         Groups::groupsCsv(shownClass, *made, AnalysisWindow::takeNames(withNames)));
 }
 

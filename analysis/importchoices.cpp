@@ -2,9 +2,8 @@
 
 #include "choicegrid.h"
 #include "csvimport.h"
+#include "filedialogs.h"
 #include "messages.h"
-
-#include <QFileDialog>
 
 namespace {
 
@@ -58,19 +57,17 @@ bool mayReplace(const ChoiceGrid& grid, const ImportedChoices& choices)
 
 } // namespace
 
-OpenFileName& importFileName()
+FileNameAsker& importFileName()
 {
-    static OpenFileName ask = [](QWidget* parent, const QString& caption, const QString& filter) {
-        return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
-    };
+    static FileNameAsker ask;
     return ask;
 }
 
 bool ImportChoices(ChoiceGrid& grid, QWidget* parent)
 {
-    const QString path =
-        importFileName()(parent, QStringLiteral("Import Choices"),
-                         QStringLiteral("Comma-separated files (*.csv *.txt);;All files (*)"));
+    const QString path = askOpenFile(
+        parent, QStringLiteral("Import Choices"),
+        QStringLiteral("Comma-separated files (*.csv *.txt);;All files (*)"), importFileName());
     if (path.isEmpty())
         return false;
     return ImportChoicesFrom(path, grid);

@@ -2,9 +2,9 @@
 // "&Import Choices...": reads a file of choices into the grid of the criterion in view.
 
 #include "csvimport.h"
+#include "filedialogs.h"
 
 #include <QString>
-#include <functional>
 
 class ChoiceGrid;
 class QWidget;
@@ -17,7 +17,5 @@ bool ImportChoices(ChoiceGrid& grid, QWidget* parent);
 // The same with a file already chosen.
 bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid);
 
-// Asks which file to read; tests put their own answer here. Empty means cancelled.
-using OpenFileName =
-    std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
-OpenFileName& importFileName();
+// Tests answer the question of which file to read here; empty shows the dialog.
+FileNameAsker& importFileName();

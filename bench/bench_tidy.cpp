@@ -2,11 +2,15 @@
 // naming 10 others under each criterion), beside a baseline that only scores the
 // picture once. The counters give the picture's faults before and after.
 
+#include "geometry.h"
 #include "picturescore.h"
 #include "tidy.h"
+#include "tidyclasses.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 #include <random>
 
 namespace {
@@ -158,7 +162,8 @@ void BM_Tidy_Target40(benchmark::State& state)
     const std::vector<float> radius = targetRings(choices, drawn);
     std::vector<QPointF> tidy;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyOnRings(radius, drawn, Subjects, choices, Area, Label));
+        benchmark::DoNotOptimize(
+            tidy = tidyOnRings(radius, drawn, Subjects, choices, Area, Label).leftTop);
     report(state, drawn, tidy, choices);
 }
 BENCHMARK(BM_Tidy_Target40)->Unit(benchmark::kMillisecond);
@@ -173,5 +178,110 @@ void BM_Tidy_Random40(benchmark::State& state)
     report(state, start, tidy, choices);
 }
 BENCHMARK(BM_Tidy_Random40)->Unit(benchmark::kMillisecond);
+
+// The readability measures before (the layout as designed) and after Tidy, summed over
+// five generated classes of each size, printed as the README's table.
+struct Picture {
+    std::vector<QPointF> designed, tidied;
+    TidyClasses::Shape shape;
+    QPointF centre;
+};
+
+Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices, unsigned seed)
+{
+    const Layout::Area area{float(Area.width()), float(Area.height())};
+    const QPointF middle(Area.width() / 2 - Label.width() / 2,
+                         Area.height() / 2 - Label.height() / 2);
+    Picture p{std::vector<QPointF>(1), {}, TidyClasses::Shape::Cycle, middle};
+    const auto take = [&](const std::vector<Place>& places) {
+        for (const Place& at : places)
+            p.designed.emplace_back(at.left, at.top);
+    };
+    if (layout == 0 || layout == 1) {
+        take(layout == 0 ? circlePlaces(n, area, {})
+                         : squarePlaces(n, area, {}, *squareSpacing(n, area)));
+        p.centre = {};
+        for (int s = 1; s <= n; ++s)
+            p.centre += p.designed[s] / n;
+        p.tidied = tidyOnSlots(p.designed, n, choices, Label);
+    } else if (layout == 2) {
+        std::vector<long> received(n + 1, 0);
+        for (const Choice& c : choices)
+            received[c.chosen] += c.positive();
+        const long most = *std::max_element(received.begin(), received.end());
+        std::vector<float> radius(n + 1, 0);
+        p.designed.resize(n + 1);
+        const auto rings = Layout::targetRings(received, n, most, area, {});
+        for (const Ring& ring : *rings)
+            for (size_t e = 0; e < ring.members.size(); ++e) {
+                radius[ring.members[e]] = ring.radius;
+                p.designed[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
+            }
+        p.shape = TidyClasses::Shape::Target;
+        p.tidied = tidyOnRings(radius, p.designed, n, choices, Area, Label).leftTop;
+    } else {
+        std::mt19937 random(seed);
+        const RandomSource source = [&] { return float(random() % 100000) / 100000.0f; };
+        PositionTable placed{};
+        p.designed.resize(n + 1);
+        for (int s = 1; s <= n; ++s) {
+            const Place at = randomPlace(source, placed, s, area).value_or(Place{});
+            placed[s] = {std::int16_t(at.left), std::int16_t(at.top)};
+            p.designed[s] = {double(placed[s][0]), double(placed[s][1])};
+        }
+        p.shape = TidyClasses::Shape::Free;
+        p.tidied = tidyFree(p.designed, n, choices, Area, Label);
+    }
+    return p;
+}
+
+void BM_TidyReadability_Table(benchmark::State& state)
+{
+    using namespace TidyClasses;
+    const char* names[] = {"Circle", "Square", "Target", "Random"};
+    std::string table = "| Layout | Class | Overlapping labels | Lines under a label | Crossings | "
+                        "Cliques of 3 to 5 kept together | Labels outside | Tidy 40 x 10 |\n"
+                        "|---|---|---|---|---|---|---|---|\n";
+    for (auto _ : state) {
+        for (int layout = 0; layout < 4; ++layout) {
+            for (const auto& [n, each] : {std::pair(24, 3), std::pair(40, 5)}) {
+                Measures b, a;
+                for (unsigned seed = 1; seed <= 5; ++seed) {
+                    const std::vector<Choice> choices = generatedClass(n, each, seed);
+                    const Picture p = designedAndTidied(layout, n, choices, seed);
+                    const auto add = [&](Measures& sum, const std::vector<QPointF>& at) {
+                        const Measures m = measure(at, n, choices, p.shape, p.centre, Area, Label);
+                        sum = {sum.overlaps + m.overlaps,   sum.linesUnder + m.linesUnder,
+                               sum.crossings + m.crossings, sum.cliques + m.cliques,
+                               sum.kept + m.kept,           sum.outside + m.outside};
+                    };
+                    add(b, p.designed);
+                    add(a, p.tidied);
+                }
+                std::string time;
+                if (n == 40) {
+                    const std::vector<Choice> busy = busyClass();
+                    // Processor time, as others share the machine.
+                    const std::clock_t start = std::clock();
+                    for (int k = 0; k < 5; ++k)
+                        benchmark::DoNotOptimize(designedAndTidied(layout, 40, busy, 1));
+                    const double ms = 1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC / 5;
+                    time = std::to_string(int(ms + 0.5)) + " ms";
+                }
+                char row[400];
+                std::snprintf(row, sizeof row,
+                              "| %s | %d x %d | %d → %d | %d → %d | %d → %d (%d %%) | %d → %d of "
+                              "%d | %d → %d | %s |\n",
+                              names[layout], n, each, b.overlaps, a.overlaps, b.linesUnder,
+                              a.linesUnder, b.crossings, a.crossings,
+                              b.crossings ? 100 * a.crossings / b.crossings : 0, b.kept, a.kept,
+                              b.cliques, b.outside, a.outside, time.c_str());
+                table += row;
+            }
+        }
+    }
+    std::fputs(table.c_str(), stderr);
+}
+BENCHMARK(BM_TidyReadability_Table)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

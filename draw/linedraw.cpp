@@ -73,7 +73,8 @@ bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable
     return true;
 }
 
-GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H, RingOrder order)
+GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H, RingOrder order,
+                      const std::vector<MovedRing>& moved)
 {
     GuideShape guide;
     const QPointF centre(W / 2, H / 2);
@@ -100,11 +101,15 @@ GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H
             guide.errorNumber = Codes::ErrorNumber::Overflow;
             break;
         }
+        const double step = Codes::Geometry::ringStep(static_cast<float>(W), rings);
         for (long long i = 1; i <= rings; ++i) {
             const long long k = order == RingOrder::Outward ? i : rings + 1 - i;
-            guide.shapes.push_back(
-                circle(centre, Codes::Geometry::ringRadius(static_cast<float>(W), rings, k),
-                       DrawColour::Guide));
+            const double radius = Codes::Geometry::ringRadius(static_cast<float>(W), rings, k);
+            double shift = 0; // that of the outermost moved ring of labels inside the circle
+            for (const MovedRing& ring : moved)
+                if (ring.designed < radius - step / 4)
+                    shift = ring.used - ring.designed;
+            guide.shapes.push_back(circle(centre, radius + shift, DrawColour::Guide));
         }
         break;
     }

@@ -14,6 +14,7 @@
 #include <QSizeF>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // The marker point of the line from the chooser's label centre to the chosen's.
 QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre);
@@ -30,5 +31,12 @@ struct GuideShape {
     PrimitiveList shapes;
     int errorNumber = 0; // the rings could not be counted (none, or too many)
 };
+// A Target ring that Tidy widened: the radius its labels were designed on and the one
+// they stand on now, in twips. A guide circle moves out as far as the ring of labels
+// inside it, so that the labels keep half a step inside their circle.
+struct MovedRing {
+    qreal designed = 0, used = 0;
+};
 GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H,
-                      RingOrder order = RingOrder::Outward);
+                      RingOrder order = RingOrder::Outward,
+                      const std::vector<MovedRing>& moved = {});

@@ -35,9 +35,8 @@ PictureScore scorePicture(const std::vector<QPointF>& leftTop, int n,
     }
     for (int e = 0; e < count; ++e)
         for (int k = 1; k <= n; ++k)
-            score.linesUnderLabels +=
-                (k != a[e]) & (k != b[e]) &
-                segmentUnderSquare(x0[e], y0[e], x1[e], y1[e], x[k], y[k], w, h);
+            score.linesUnderLabels += (k != a[e]) & (k != b[e]) & !graph.excused(a[e], b[e], k) &
+                                      lineUnderLabel(x0[e], y0[e], x1[e], y1[e], x[k], y[k], w, h);
     for (const ChoiceGraph::Marker& marker : graph.markers) {
         const double px = Shared::markerAt(x[marker.chooser] + w / 2, x[marker.chosen] + w / 2);
         const double py = Shared::markerAt(y[marker.chooser] + h / 2, y[marker.chosen] + h / 2);

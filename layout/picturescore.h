@@ -14,10 +14,12 @@
 namespace Layout {
 
 // Members are in order of importance, so that the default comparison ranks two
-// pictures the way Tidy does: fewer overlaps first, crossings last.
+// pictures the way Tidy does: fewer overlaps first, then the lines and markers that
+// labels hide (a line under a label reads as a link to that pupil), then crossings.
 struct PictureScore {
     int overlaps = 0;           // label pairs whose squares intersect
-    int linesUnderLabels = 0;   // (line, third label) pairs where the line runs under it
+    int linesUnderLabels = 0;   // (line, third label) pairs where the line runs under it,
+                                // but for a third label in a clique with both ends
     int markersUnderLabels = 0; // (marker, label) pairs where a label hides the marker
     int crossings = 0;          // line pairs that cross away from their labels
 

@@ -1,10 +1,11 @@
 #pragma once
 // Tidy Labels: rearranges the labels of the layout in view so that the picture reads
 // well while the layout keeps its shape. Every call takes and returns label Left/Top
-// positions in twips, index 1..n (index 0 unused and returned unchanged), and ranks
-// pictures by PictureScore: overlaps first, then lines under labels, then markers
-// under labels, then crossings. The result is never ranked below the picture it
-// started from, and the same input always gives the same picture.
+// positions in twips, index 1..n (index 0 unused and returned unchanged). After labels
+// clear of each other, the aims are the choices themselves: friends and cliques on
+// neighbouring places, no line under a label, then few crossings. The result is never
+// ranked below the picture it started from by PictureScore, and the same input always
+// gives the same picture.
 
 #include "picturescore.h"
 
@@ -19,13 +20,23 @@ namespace Layout {
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                                  const std::vector<Choice>& choices, QSizeF label);
 
-// Target: label s keeps its centre at distance ringRadius[s] from the centre of the
-// area; only the angles change. Labels of one ring stay evenly spread, and the search
-// turns each ring and reorders its members. The current positions, when given for every
-// label, give the starting order around each ring and the picture to beat.
-std::vector<QPointF> tidyOnRings(const std::vector<float>& ringRadius,
-                                 const std::vector<QPointF>& current, int n,
-                                 const std::vector<Choice>& choices, QSizeF area, QSizeF label);
+// Target: label s stays on its ring, the ring of the labels with the same ringRadius[s]
+// (the distance of its centre from the centre of the area); its angle changes, and a ring
+// too small for its members widens, the rings keeping their order. The current
+// positions, when given for every label, are the picture to beat.
+struct RingRadius {
+    float designed = 0; // as given in ringRadius
+    float used = 0;     // where Tidy put the ring's labels
+    friend bool operator==(const RingRadius&, const RingRadius&) = default;
+};
+struct RingsTidied {
+    std::vector<QPointF> leftTop;  // index 1..n, index 0 as given
+    std::vector<RingRadius> rings; // innermost first
+    // The radius Tidy used for the ring designed at `designed`; `designed` when none.
+    float usedRadius(float designed) const;
+};
+RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<QPointF>& current,
+                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label);
 
 // Random: labels anywhere with the whole label inside the area. Starts from the current
 // positions, brought inside the area first; labels missing from it start on a circle.

@@ -30,7 +30,10 @@ TidyScene::TidyScene(const ChoiceGraph& graph, QSizeF label, const std::vector<Q
     mark(everyone, true);
     place(everyone, at);
     keepLinesUnder();
-    total = {overlapsNear(), linesUnderBefore(), markersUnderNear(), 0};
+    total = {.overlaps = overlapsNear(),
+             .linesUnderLabels = linesUnderBefore(),
+             .markersUnderLabels = markersUnderNear(),
+             .crossings = 0};
     mark(everyone, false);
     moved.clear();
 }
@@ -121,16 +124,16 @@ int TidyScene::linesUnderAfter(int limit) const
         const int a = endA[line], b = endB[line];
         const double ax = x0[line], ay = y0[line], bx = x1[line], by = y1[line];
         for (int k = 1; k <= n; ++k)
-            count +=
-                (k != a) & (k != b) & segmentUnderSquare(ax, ay, bx, by, left[k], top[k], w, h);
+            count += (k != a) & (k != b) & !g.excused(a, b, k) &
+                     lineUnderLabel(ax, ay, bx, by, left[k], top[k], w, h);
         if (count > limit)
             return count;
     }
     for (int s : moved) {
         const double sx = left[s], sy = top[s];
         for (size_t line = 0; line < g.lines.size(); ++line)
-            count += (rank[line] == Untouched) &
-                     segmentUnderSquare(x0[line], y0[line], x1[line], y1[line], sx, sy, w, h);
+            count += (rank[line] == Untouched) & !g.excused(endA[line], endB[line], s) &
+                     lineUnderLabel(x0[line], y0[line], x1[line], y1[line], sx, sy, w, h);
         if (count > limit)
             return count;
     }
@@ -147,14 +150,14 @@ void TidyScene::keepLinesUnder()
     for (int line : lines)
         for (int k = 1; k <= n; ++k)
             set(line, k,
-                k != endA[line] && k != endB[line] &&
-                    segmentUnderSquare(x0[line], y0[line], x1[line], y1[line], left[k], top[k], w,
-                                       h));
+                k != endA[line] && k != endB[line] && !g.excused(endA[line], endB[line], k) &&
+                    lineUnderLabel(x0[line], y0[line], x1[line], y1[line], left[k], top[k], w, h));
     for (int s : moved)
         for (size_t line = 0; line < g.lines.size(); ++line)
             if (rank[line] == Untouched)
                 set(line, s,
-                    segmentUnderSquare(x0[line], y0[line], x1[line], y1[line], left[s], top[s], w,
+                    !g.excused(endA[line], endB[line], s) &&
+                        lineUnderLabel(x0[line], y0[line], x1[line], y1[line], left[s], top[s], w,
                                        h));
     std::fill(cover.begin(), cover.end(), 0);
     for (size_t line = 0; line < g.lines.size(); ++line)

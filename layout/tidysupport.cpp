@@ -3,8 +3,10 @@
 namespace Layout::TidySupport {
 
 ChoiceGraph::ChoiceGraph(int subjects, const std::vector<Choice>& choices)
-    : n(std::max(subjects, 0)), linesOf(n + 1), markersOf(n + 1), tieCount((n + 1) * (n + 1))
+    : n(std::max(subjects, 0)), linesOf(n + 1), markersOf(n + 1), tieCount((n + 1) * (n + 1)),
+      mutualPositive((n + 1) * (n + 1), 0)
 {
+    std::vector<char> chose((n + 1) * (n + 1), 0);
     std::vector<int> lineAt((n + 1) * (n + 1), -1);
     for (const Choice& choice : choices) {
         const int from = choice.chooser, to = choice.chosen;
@@ -25,7 +27,11 @@ ChoiceGraph::ChoiceGraph(int subjects, const std::vector<Choice>& choices)
         markersOf[to].push_back(marker);
         ++tieCount[a * (n + 1) + b];
         ++tieCount[b * (n + 1) + a];
+        chose[from * (n + 1) + to] |= static_cast<char>(choice.positive());
     }
+    for (int a = 1; a <= n; ++a)
+        for (int b = 1; b <= n; ++b)
+            mutualPositive[a * (n + 1) + b] = chose[a * (n + 1) + b] & chose[b * (n + 1) + a];
 }
 
 void keepBetter(std::vector<QPointF>& result, const std::vector<QPointF>& searched,

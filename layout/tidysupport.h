@@ -41,6 +41,17 @@ inline bool segmentUnderSquare(double x0, double y0, double x1, double y1, doubl
     return !apartX & !apartY & (std::abs(offset) < reach);
 }
 
+// A line grazing a label's edge or corner is not read as running under it: the label
+// counts only where the line crosses its square shrunk by this much on every side.
+constexpr double UnderMargin = 40;
+
+inline bool lineUnderLabel(double x0, double y0, double x1, double y1, double left, double top,
+                           double w, double h)
+{
+    return segmentUnderSquare(x0, y0, x1, y1, left + UnderMargin, top + UnderMargin,
+                              w - 2 * UnderMargin, h - 2 * UnderMargin);
+}
+
 inline double orientation(double ax, double ay, double bx, double by, double cx, double cy)
 {
     return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
@@ -83,9 +94,14 @@ struct ChoiceGraph {
     ChoiceGraph(int subjects, const std::vector<Choice>& choices);
     // Choices between the two, either way and under either criterion.
     int ties(int a, int b) const { return tieCount[a * (n + 1) + b]; }
+    bool mutual(int a, int b) const { return mutualPositive[a * (n + 1) + b] != 0; }
+    // A line between clique mates may run under a third mate: the clique sits together
+    // and its lines read as one bundle.
+    bool excused(int a, int b, int k) const { return mutual(a, b) & mutual(a, k) & mutual(b, k); }
 
 private:
     std::vector<int> tieCount;
+    std::vector<char> mutualPositive;
 };
 
 using Shared::Random;

@@ -5,6 +5,7 @@
 #include "classlist.h"
 #include "drawform.h"
 #include "exportdialog.h"
+#include "filedialogs.h"
 #include "globals.h"
 #include "linesteps.h"
 #include "messages.h"
@@ -12,11 +13,9 @@
 #include "printdialog.h"
 #include "statussteps.h"
 
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -24,11 +23,9 @@ bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, QString& why)
 {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Without an installed printer the page still goes somewhere useful: a PDF file.
-        const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                              QStringLiteral("/Sociogram.pdf");
-        const QString file =
-            QFileDialog::getSaveFileName(parent, QStringLiteral("Print Sociogram to PDF File"),
-                                         start, QStringLiteral("PDF files (*.pdf)"));
+        const QString file = askSaveFile(parent, QStringLiteral("Print Sociogram to PDF File"),
+                                         QStringLiteral("sociogram"), QStringLiteral("pdf"),
+                                         QStringLiteral("PDF files (*.pdf)"));
         if (file.isEmpty()) {
             why = QStringLiteral("No printer is installed and no PDF file was chosen, so the "
                                  "sociogram was not printed.");
@@ -111,7 +108,7 @@ void DrawForm::exportPicture()
 {
     const Layout::Area size = sociogram.layout().area();
     PictureExport::run(
-        this,
+        this, layoutName(),
         [this](PictureOptions& options) {
             completeOptions(options);
             // The labels as the canvas paints them, less what the user left out.

@@ -1,21 +1,19 @@
 #include "exportdialog.h"
 
 #include "busypointer.h"
+#include "filedialogs.h"
 #include "messages.h"
 #include "programicon.h"
 #include "windows.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 
 namespace {
 
@@ -61,12 +59,6 @@ PictureOptions& lastOptions()
     return options;
 }
 
-QString& lastFolder()
-{
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return folder;
-}
-
 std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown)
 {
     ExportDialog dialog(parent);
@@ -79,31 +71,15 @@ std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown
     return dialog.options();
 }
 
-QString askWithFileDialog(QWidget* parent, const PictureOptions& options)
-{
-    const QString suffix = pictureSuffix(options.format);
-    QFileDialog dialog(parent, ExportTitle, lastFolder(), fileFilter(options.format));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The dialog adds the ending itself, so that its question about replacing a
-    // file is asked about the name that will really be written.
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(QStringLiteral("Sociogram.") + suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString file = dialog.selectedFiles().front();
-    lastFolder() = QFileInfo(file).absolutePath();
-    return file;
-}
-
 PictureExport::OptionsChooser& optionsChooser()
 {
     static PictureExport::OptionsChooser chooser = askWithDialog;
     return chooser;
 }
 
-PictureExport::FileChooser& fileChooser()
+FileNameAsker& fileChooser()
 {
-    static PictureExport::FileChooser chooser = askWithFileDialog;
+    static FileNameAsker chooser;
     return chooser;
 }
 
@@ -178,18 +154,20 @@ void setOptionsChooser(OptionsChooser chooser)
     optionsChooser() = chooser ? std::move(chooser) : OptionsChooser(askWithDialog);
 }
 
-void setFileChooser(FileChooser chooser)
+void setFileChooser(FileNameAsker chooser)
 {
-    fileChooser() = chooser ? std::move(chooser) : FileChooser(askWithFileDialog);
+    fileChooser() = std::move(chooser);
 }
 
-bool run(QWidget* parent, const PictureMaker& make, QSizeF drawing, ShownOnWindow shown)
+bool run(QWidget* parent, const QString& what, const PictureMaker& make, QSizeF drawing,
+         ShownOnWindow shown)
 {
     std::optional<PictureOptions> options = optionsChooser()(parent, shown);
     if (!options)
         return false;
     const PrimitiveList picture = make(*options);
-    const QString chosen = fileChooser()(parent, *options);
+    const QString chosen = askSaveFile(parent, ExportTitle, what, pictureSuffix(options->format),
+                                       fileFilter(options->format), fileChooser());
     if (chosen.isEmpty())
         return false;
     ExportResult failed;

@@ -3,6 +3,7 @@
 // resolution, whether the key goes beside the picture and a title above it, then the
 // file to write.
 
+#include "filedialogs.h"
 #include "picturechoices.h"
 
 #include <QDialog>
@@ -41,21 +42,21 @@ namespace PictureExport {
 // Asks for the options; nullopt when the user cancelled. The default shows the
 // dialog, starting from the options chosen last in this session.
 using OptionsChooser = PictureChoicesAsker;
-// Asks for the file to write; empty when the user cancelled. The default shows the
-// save file dialog for the chosen format.
-using FileChooser = std::function<QString(QWidget* parent, const PictureOptions& options)>;
 
-// Tests answer the two questions here; nullptr puts the dialogs back.
+// Tests answer the two questions here; nullptr puts the dialogs back. The file is
+// asked as every window asks (askSaveFile), suggesting the study's name and the layout.
 void setOptionsChooser(OptionsChooser chooser);
-void setFileChooser(FileChooser chooser);
+void setFileChooser(FileNameAsker chooser);
 
 // The window's picture for the options chosen, with the title's lines and the key's
 // contents filled in.
 using PictureMaker = std::function<PrimitiveList(PictureOptions& options)>;
 // The whole command: asks for the options and the file (adding the format's ending
 // when the name has none), then writes the picture of a drawing area of `drawing`
-// twips. A failure is told in a message box that names the file. True when a file
-// was written; cancelling writes nothing and says nothing.
-bool run(QWidget* parent, const PictureMaker& make, QSizeF drawing, ShownOnWindow shown = {});
+// twips. `what` (the layout) goes into the suggested name. A failure is told in a
+// message box that names the file. True when a file was written; cancelling writes
+// nothing and says nothing.
+bool run(QWidget* parent, const QString& what, const PictureMaker& make, QSizeF drawing,
+         ShownOnWindow shown = {});
 
 } // namespace PictureExport

@@ -77,6 +77,8 @@ bool countsAreKept()
 LayoutSteps::LayoutSteps(Arrangement& arrangement, const ViewOptions& view)
     : arrangement(arrangement), labels(arrangement.labels()), view(view)
 {
+    // Widened rings last until the labels are laid out again.
+    connect(this, &LayoutSteps::layoutStarted, this, [this] { tidiedRings = {}; });
 }
 
 Layout::LabelSize LayoutSteps::labelSize() const
@@ -322,7 +324,7 @@ void LayoutSteps::AlignSquare()
 {
     std::optional<float> tagRadius;
     if (const SubjectLabel* label = LabelSet::isIndex(DragIndex) ? labels.get(DragIndex) : nullptr)
-        tagRadius = static_cast<float>(Numbers::leadingValue(label->Tag));
+        tagRadius = tidiedRings.usedRadius(static_cast<float>(Numbers::leadingValue(label->Tag)));
     Layout::alignSquare(snap, DropX, DropY, area(), tagRadius);
 }
 

@@ -9,6 +9,7 @@
 #include "geometry.h"
 #include "globals.h"
 #include "picturescore.h"
+#include "tidy.h"
 
 #include <QObject>
 #include <QPointF>
@@ -53,6 +54,15 @@ public:
     // Random labels anywhere inside the area. Like a drop, it leaves the arrangement
     // unsaved.
     void TidyLabels();
+    // The Target rings the last Tidy widened, until a layout runs again: the window draws
+    // its guide circles there and a dropped label snaps to them. Not stored, so a
+    // restored arrangement snaps by the designed rings.
+    const std::vector<Layout::RingRadius>& widenedRings() const { return tidiedRings.rings; }
+    // Undo and Redo of a Tidy put the rings back with the labels; the caller redraws.
+    void setWidenedRings(const std::vector<Layout::RingRadius>& rings)
+    {
+        tidiedRings.rings = rings;
+    }
 
 Q_SIGNALS:
     // A layout begins: the lines drawn for the old places no longer fit.
@@ -81,4 +91,5 @@ private:
     Global::Long DragIndex = 0;
     Global::Single GrabX = 0, GrabY = 0, DropX = 0, DropY = 0;
     Layout::SnapWork snap; // the work values of the last snap; snapX, snapY among them
+    Layout::RingsTidied tidiedRings;
 };

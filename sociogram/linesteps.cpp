@@ -149,20 +149,22 @@ PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
     return emphasisedChoiceLines(choices, positions(), labelSize, squares);
 }
 
-PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order)
+PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
+                              const std::vector<MovedRing>& moved)
 {
-    GuideShape guide = guideShape(Global::SociogramType, Global::MaxReceived, W, H, order);
+    GuideShape guide = guideShape(Global::SociogramType, Global::MaxReceived, W, H, order, moved);
     if (guide.errorNumber != 0)
         trap.step([&] { return Step(runtimeFailure(guide.errorNumber)); });
     return std::move(guide.shapes);
 }
 
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
-                              const LineStyle& style, const LabelSet* labels)
+                              const LineStyle& style, const LabelSet* labels,
+                              const std::vector<MovedRing>& moved)
 {
     Trap trap(QStringLiteral("DataForm:LineDraw"));
     PrimitiveList list = choicePrimitives(trap, grid, labelSize, style, labels);
-    PrimitiveList shape = guidePrimitives(trap, W, H, RingOrder::Outward);
+    PrimitiveList shape = guidePrimitives(trap, W, H, RingOrder::Outward, moved);
     list.insert(list.end(), shape.begin(), shape.end());
     return list;
 }

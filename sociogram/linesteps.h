@@ -29,8 +29,10 @@ struct LineStyle {
 // W x H is the drawing area in twips. Failures go to the error report under
 // "DataForm:LineDraw"; a choice that cannot be drawn (a subject number outside 0 to
 // 40, say) is reported and left out.
+// `moved` holds the Target rings the last Tidy widened.
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
-                              const LineStyle& style = {}, const LabelSet* labels = nullptr);
+                              const LineStyle& style = {}, const LabelSet* labels = nullptr,
+                              const std::vector<MovedRing>& moved = {});
 
 // Hands every choice to `use` in drawing order: the grid row by row and column by
 // column, then the other criterion's stored answers. A text that is no subject number
@@ -43,7 +45,8 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid,
 PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
                                const LineStyle& style = {}, const LabelSet* labels = nullptr);
 // The guide of the layout in force; a failure to count the rings is reported.
-PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order);
+PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
+                              const std::vector<MovedRing>& moved = {});
 
 // One label primitive per existing label from 1 to count, the side that of label 1.
 // With `groups` (group from 0 of subject i at i), each label takes its group's colour.

@@ -7,13 +7,14 @@ public:
     Step(MoveHistory& history, const QString& text) : history(history) { setText(text); }
 
     std::vector<std::pair<int, Place>> before, after;
+    Rings ringsBefore, ringsAfter;
 
-    void undo() override { history.put(before); }
+    void undo() override { history.put(before, ringsBefore); }
     void redo() override
     {
         // The first redo comes from the push, after the move itself has run.
         if (done)
-            history.put(after);
+            history.put(after, ringsAfter);
         done = true;
     }
 
@@ -36,9 +37,12 @@ MoveHistory::Places MoveHistory::places() const
 void MoveHistory::record(const QString& text, const std::function<void()>& move)
 {
     const Places was = places();
+    const Rings ringsWere = readRings ? readRings() : Rings{};
     move();
     const Places is = places();
     auto step = std::make_unique<Step>(*this, text);
+    step->ringsBefore = ringsWere;
+    step->ringsAfter = readRings ? readRings() : Rings{};
     for (int i = 1; i <= LabelSet::MaxIndex; ++i) {
         const auto& a = was[std::size_t(i)];
         const auto& b = is[std::size_t(i)];
@@ -48,12 +52,14 @@ void MoveHistory::record(const QString& text, const std::function<void()>& move)
             step->after.emplace_back(i, *b);
         }
     }
-    if (!step->after.empty())
+    if (!step->after.empty() || step->ringsBefore != step->ringsAfter)
         undo.push(step.release());
 }
 
-void MoveHistory::put(const std::vector<std::pair<int, Place>>& changes)
+void MoveHistory::put(const std::vector<std::pair<int, Place>>& changes, const Rings& rings)
 {
+    if (writeRings)
+        writeRings(rings);
     for (const auto& [i, place] : changes) {
         Global::LabelPos[std::size_t(i)] = place.pos;
         arrangement.labels().move(i, place.left, place.top);

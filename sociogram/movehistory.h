@@ -4,6 +4,7 @@
 // stood (a Target drop keeps its snapped place without snapping again).
 
 #include "arrangement.h"
+#include "tidy.h"
 
 #include <QUndoStack>
 #include <functional>
@@ -22,6 +23,14 @@ public:
     void record(const QString& text, const std::function<void()>& move);
     // A layout run afresh replaces every place: the moves kept no longer apply.
     void clear() { undo.clear(); }
+    // Where the Target's rings stand, which a Tidy may widen: kept with each step, so
+    // that an undone Tidy draws its guide circles and snaps drops where they were.
+    using Rings = std::vector<Layout::RingRadius>;
+    void trackRings(std::function<Rings()> read, std::function<void(const Rings&)> write)
+    {
+        readRings = std::move(read);
+        writeRings = std::move(write);
+    }
 
 Q_SIGNALS:
     // Undo or Redo put labels back: the lines must follow them.
@@ -37,8 +46,10 @@ private:
     class Step;
 
     Places places() const;
-    void put(const std::vector<std::pair<int, Place>>& changes);
+    void put(const std::vector<std::pair<int, Place>>& changes, const Rings& rings);
 
     Arrangement& arrangement;
+    std::function<Rings()> readRings;
+    std::function<void(const Rings&)> writeRings;
     QUndoStack undo;
 };

@@ -29,16 +29,21 @@ QString kindsDrawn(const LineStyle& style)
 
 } // namespace
 
-QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date)
+QString layoutName()
 {
     static const QString layouts[] = {QStringLiteral("Circle"), QStringLiteral("Random"),
                                       QStringLiteral("Square"), QStringLiteral("Target")};
     const int layout =
         Global::SociogramType >= 0 && Global::SociogramType <= 3 ? int(Global::SociogramType) : 0;
+    return layouts[layout];
+}
+
+QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date)
+{
     QString criterion = Global::Question;
     if (const QString kinds = kindsDrawn(style); !kinds.isEmpty())
         criterion += QStringLiteral(" (%1)").arg(kinds);
-    QString last = QStringLiteral("%1 layout").arg(layouts[layout]);
+    QString last = QStringLiteral("%1 layout").arg(layoutName());
     if (statusDrawn && Global::CriterionType == Codes::CriterionType::Both)
         last += QStringLiteral(", status by ") +
                 statusMethodName(ChosenStatusMethod::instance().method());

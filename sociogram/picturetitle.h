@@ -9,3 +9,6 @@
 #include <QStringList>
 
 QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date);
+
+// "Circle", "Random", "Square" or "Target": the layout in force.
+QString layoutName();

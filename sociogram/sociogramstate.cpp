@@ -17,6 +17,8 @@ SociogramState::SociogramState()
     connect(&steps, &LayoutSteps::busyChanged, this, &SociogramState::busyChanged);
     connect(&placed, &Arrangement::busyChanged, this, &SociogramState::busyChanged);
     connect(&history, &MoveHistory::labelsMoved, this, &SociogramState::LineDraw);
+    history.trackRings([this] { return steps.widenedRings(); },
+                       [this](const MoveHistory::Rings& rings) { steps.setWidenedRings(rings); });
     // The status follows the choices, which LineDraw has just read again, and the
     // method chosen in the analysis window.
     connect(&options, &ViewOptions::statusChanged, this, &SociogramState::refreshStatus);
@@ -37,8 +39,11 @@ void SociogramState::refreshStatus()
 void SociogramState::LineDraw()
 {
     const SubjectLabel& model = labels().Template();
+    std::vector<MovedRing> moved;
+    for (const Layout::RingRadius& ring : steps.widenedRings())
+        moved.push_back({ring.designed, ring.used});
     lines = drawChoiceLines(DataGrid(), QSizeF(model.Width, model.Height), steps.area().W,
-                            steps.area().H, options.style(), &labels());
+                            steps.area().H, options.style(), &labels(), moved);
     Q_EMIT drawingChanged();
 }
 

@@ -31,7 +31,8 @@ public:
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
-    // The status mark of subject s at s - 1 while "Show Stat&us" is on; empty when off.
+    // The status mark of each subject, by subject number (entry 0 unused), while "Show
+    // Stat&us" is on; empty when off.
     const std::vector<StatusMark>& statusMarks() const { return marks; }
 
     // Restores the stored arrangement of the study and type, or runs the layout.

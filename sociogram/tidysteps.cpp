@@ -67,7 +67,8 @@ void LayoutSteps::TidyLabels()
         for (int s = 1; s <= n; ++s)
             if (const SubjectLabel* l = labels.get(s))
                 radius[std::size_t(s)] = float(Numbers::leadingValue(l->Tag));
-        tidied = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label);
+        tidiedRings = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label);
+        tidied = std::move(tidiedRings.leftTop);
         break;
     }
     case Codes::SociogramType::Random:

@@ -2,3 +2,5 @@
 sociogram_test(tst_sociogram SOURCES tst_sociogram.cpp LIBS sociogram_core)
 # The sociogram window and the key, offscreen.
 sociogram_test(tst_sociogram_window SOURCES tst_sociogram_window.cpp LIBS sociogram_ui windowsupport)
+# Printing and exporting the sociogram's picture, offscreen.
+sociogram_test(tst_sociogram_print_window SOURCES tst_sociogram_print_window.cpp LIBS sociogram_ui windowsupport)

@@ -1,9 +1,6 @@
-// The analysis: figures of groups worked out by hand, status groups, chance limits, choices
-// read from the grid, the store and CSV text, and the exports.
-#include "analysistable.h"
-#include "classlistfile.h"
+// The analysis: figures of groups worked out by hand, status groups, chance limits, and
+// choices read from the grid, the store and CSV text.
 #include "codes.h"
-#include "csv.h"
 #include "csvimport.h"
 #include "exports.h"
 #include "files.h"
@@ -17,23 +14,11 @@
 #include "testdb.h"
 
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(StatusGroup)
 
 namespace {
-
-void fillRows(ChoiceGrid& grid, int n, int k, const Rows& rows)
-{
-    std::vector<QStringList> cells(n);
-    for (const auto& [chooser, chosen] : rows)
-        for (int c : chosen)
-            cells[chooser - 1] << QString::number(c);
-    fillGrid(grid, n, k, cells);
-}
-
-const Rows Ring{{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}};
 
 bool near(std::optional<double> v, double expected)
 {
@@ -52,22 +37,6 @@ private Q_SLOTS:
     {
         resetProgram();
         DataGrid().setShape(0, 0);
-    }
-
-    void starMutualPairAndIsolates()
-    {
-        ChoiceSet set = emptyChoiceSet(6, 2, Codes::CriterionType::Positive);
-        set.positive = choicesOf({{2, {1}}, {3, {1}}, {4, {1}}, {5, {1}}, {6, {1}}, {1, {2}}});
-        const SociometricAnalysis a = analyseChoices(set);
-        QCOMPARE(a.subjects[0].positiveReceived, 5);
-        QCOMPARE(a.subjects[1].mutualPositive, 1);
-        QCOMPARE(a.group.isolates, 4); // 3, 4, 5 and 6
-        QVERIFY(a.subjects[2].isolate && !a.subjects[1].isolate && !a.subjects[2].rejectedOnly);
-        QCOMPARE(*a.group.positive.reciprocity, 0.2); // one mutual pair of five linked
-        QVERIFY(!a.group.negative.present && !a.group.classified);
-        ChoiceSet negative = emptyChoiceSet(6, 1, Codes::CriterionType::Negative);
-        negative.negative = choicesOf({{1, {2}}, {2, {1}}}, ChoiceKind::Negative);
-        QCOMPARE(analyseChoices(negative).group.isolates, 0); // no positive criterion
     }
 
     void coieDodgeCoppotelliThresholds_data()
@@ -142,6 +111,9 @@ private Q_SLOTS:
         QCOMPARE(g.isolates, 3);     // 2, 4 and 10
         QCOMPARE(g.rejectedOnly, 2); // 2 and 10; 4 got no negative choice either
         QCOMPARE(a.subjects[6].mutualNegative, 1);
+        QCOMPARE(a.subjects[5].mutualPositive, 1);
+        QCOMPARE(*g.positive.reciprocity, 1.0 / 14); // one mutual pair of 14 linked
+        QVERIFY(a.subjects[3].isolate && !a.subjects[3].rejectedOnly && !a.subjects[0].isolate);
         QCOMPARE(a.subjects[0].negativeGiven, 3);
         QCOMPARE(g.likedMostLimits.upper, std::optional<int>(4));
         QCOMPARE(g.likedMostLimits.lower, std::optional<int>());
@@ -185,6 +157,12 @@ private Q_SLOTS:
             analyseChoices(emptyChoiceSet(1, 1, Codes::CriterionType::Both));
         QVERIFY(!single.group.positive.density);
         QCOMPARE(single.subjects[0].newcombBukowski, StatusGroup::Undetermined);
+        const GroupFigures positive =
+            analyseChoices(emptyChoiceSet(6, 1, Codes::CriterionType::Positive)).group;
+        QVERIFY(!positive.negative.present && !positive.classified);
+        const GroupFigures negative =
+            analyseChoices(emptyChoiceSet(6, 1, Codes::CriterionType::Negative)).group;
+        QCOMPARE(negative.isolates, 0); // no positive criterion
     }
 
     void chanceLimits_data()
@@ -193,8 +171,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("p");
         QTest::addColumn<int>("upper"); // -1: none
         QTest::addColumn<int>("lower"); // -1: none
-        // Bin(9, 1/3): P(X >= 6) = .0424, P(X >= 5) = .145, P(X = 0) = .026, P(X <= 1) = .143.
-        QTest::newRow("9 choosers, p 1/3") << 9 << 1.0 / 3 << 6 << 0;
         // Bin(39, .25): P(X >= 14) = .0862, P(X >= 15) = .0439; P(X <= 4) = .0194,
         // P(X <= 5) = .0512.
         QTest::newRow("39 choosers, p .25") << 39 << 0.25 << 15 << 4;
@@ -223,7 +199,6 @@ private Q_SLOTS:
         QTest::newRow("zero") << u"0"_qs << 0 << notASubject;
         QTest::newRow("fraction") << u"2.5"_qs << 0 << notASubject;
         QTest::newRow("outside the group") << u"7"_qs << 0 << notASubject;
-        QTest::newRow("himself") << u"1"_qs << 0 << static_cast<int>(SkipReason::SelfChoice);
         QTest::newRow("named in slot 1") << u"2"_qs << 0 << static_cast<int>(SkipReason::Repeated);
     }
     void gridCells()
@@ -282,7 +257,10 @@ private Q_SLOTS:
         for (const Choice& c : choicesOf(StatusNegative, ChoiceKind::Negative))
             QVERIFY(db.addAnswer(record, 2, c.chooser + 1, c.slot, double(c.chosen)));
         QVERIFY(db.addAnswer(record, 1, 2, 1, 9)); // stale: the grid holds positive now
-        fillRows(DataGrid(), 10, 3, StatusPositive);
+        std::vector<QStringList> cells(10);
+        for (const Choice& c : choicesOf(StatusPositive))
+            cells[c.chooser - 1] << QString::number(c.chosen);
+        fillGrid(DataGrid(), 10, 3, cells);
         Global::CurrentRecord = record;
         Global::CriterionType = 3;
         Global::CurrentCriterion = 1;
@@ -352,51 +330,6 @@ private Q_SLOTS:
             QCOMPARE(result.choices->filled(), static_cast<int>(found.size()));
     }
 
-    void classListText_data()
-    {
-        // Six subjects: subject=name of every name read, or the problems.
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("numbers in any order, a header")
-            << u"Number;Name\n5; Zo\u00eb  Ng \n1;\"Smith, Anna\"\n"_qs
-            << u"1=Smith, Anna 5=Zo\u00eb Ng"_qs;
-        QTest::newRow("a name a line, CRLF, empty lines at the end")
-            << u"Anna\r\nO\u2019Brien, Ben\r\n\r\n \r\n"_qs << u"1=Anna 2=O\u2019Brien, Ben"_qs;
-        QTest::newRow("number outside the group")
-            << u"7,Gus\n"_qs << u"Line 1, column 1: 7 is not a subject number from 1 to 6."_qs;
-        QTest::newRow("number twice")
-            << u"1,Al\n1,Bo\n"_qs
-            << u"Line 2, column 1: Subject 1 is given a second time; the first row is line 1."_qs;
-        QTest::newRow("a name of blanks")
-            << u"1,Al\n2,  \n"_qs << u"Line 2, column 2: The name is empty."_qs;
-        QTest::newRow("an empty line among names")
-            << u"Al\n \nCy\n"_qs
-            << u"Line 2, column 1: The line holds no name: without numbers, each line is the "
-               "name of the next subject."_qs;
-        QTest::newRow("more names than subjects")
-            << u"A\nB\nC\nD\nE\nF\nG\nH\n"_qs
-            << u"Line 7, column 1: The list holds 8 names for the 6 subjects of the study."_qs;
-        QTest::newRow("not text") << u"Al\nB;\u0001;x\n"_qs
-                                  << u"Line 2, column 2: The file is not text: it holds control "
-                                     "characters."_qs;
-        QTest::newRow("a header only")
-            << u"Number,Name\n"_qs << u"Line 1, column 1: The file holds no names."_qs;
-    }
-    void classListText()
-    {
-        QFETCH(QString, text);
-        const ClassListRead read = readClassList(text, 6);
-        QStringList found;
-        for (const ImportProblem& p : read.problems)
-            found << p.text();
-        for (int s = 1; read.names && s <= 6; ++s)
-            if (!read.names->at(s - 1).isEmpty())
-                found << QStringLiteral("%1=%2").arg(s).arg(read.names->at(s - 1));
-        QTEST(found.join(u' '), "result");
-        if (read.names) // what the program writes, it reads back unchanged
-            QCOMPARE(readClassList(classListCsv(*read.names), 6).names, read.names);
-    }
-
     // Read back, a file fills only a grid of its shape.
     void importedChoicesFitTheirGridOnly()
     {
@@ -413,94 +346,9 @@ private Q_SLOTS:
         QVERIFY(writeFile(latin, "Sch\xFCler;Wahl\n1;2\n"));
         QVERIFY(readTextFile(utf8)->contains(u"Sch\u00fcler"_qs));
         QVERIFY(readTextFile(latin)->startsWith(u"Sch\u00fcler"_qs));
-        QString error;
-        QVERIFY(!readTextFile(dir.filePath(u"missing.csv"_qs), &error) && !error.isEmpty());
         const QString out = dir.filePath(u"table.csv"_qs);
         QVERIFY(writeTextFile(out, u"Sch\u00fcler\n"_qs));
         QCOMPARE(fileText(out), u"Sch\u00fcler\n"_qs);
-        QVERIFY(!writeTextFile(dir.filePath(u"no/such/folder/t.csv"_qs), u"x"_qs));
-    }
-
-    void edgeListAndCsvQuoting()
-    {
-        const Csv::Text csv = Csv::parse(choicesEdgeListCsv(statusStudy()), u',');
-        QCOMPARE(csv.records.size(), std::size_t(1 + 15 + 15));
-        QCOMPARE(csv.records[1].fields, QStringList({u"2"_qs, u"1"_qs, u"1"_qs, u"Positive"_qs}));
-        const auto has = [&](const QStringList& fields) {
-            return std::any_of(csv.records.begin(), csv.records.end(),
-                               [&](const Csv::Record& r) { return r.fields == fields; });
-        };
-        QVERIFY(has({u"6"_qs, u"7"_qs, u"3"_qs, u"Positive"_qs}));
-        QVERIFY(has({u"10"_qs, u"9"_qs, u"1"_qs, u"Negative"_qs}));
-        QCOMPARE(Csv::line({u"a"_qs, u"b,c"_qs, u"say \"hi\""_qs, u"two\nlines"_qs}),
-                 u"a,\"b,c\",\"say \"\"hi\"\"\",\"two\nlines\"\n"_qs);
-    }
-
-    void graphMl_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("edges"); // count, then source>target:sign:slot
-        QTest::newRow("both criteria") << int(Codes::CriterionType::Both) << "30 6>7:1:3 1>10:-1:3";
-        QTest::newRow("negative only") << int(Codes::CriterionType::Negative) << "15 1>10:-1:3";
-    }
-    void graphMl()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, edges);
-        ChoiceSet set = statusStudy();
-        set.criterionType = type;
-        QXmlStreamReader xml(choicesGraphMl(set));
-        int nodes = 0;
-        QStringList found;
-        std::map<QString, QString> data;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (xml.isEndElement() && xml.name() == u"edge")
-                found.last() += u':' + data[u"sign"_qs] + u':' + data[u"slot"_qs];
-            if (!xml.isStartElement())
-                continue;
-            nodes += xml.name() == u"node";
-            if (xml.name() == u"edge")
-                found << xml.attributes().value(u"source"_qs).toString() + u'>' +
-                             xml.attributes().value(u"target"_qs).toString();
-            if (xml.name() == u"data") {
-                const QString key = xml.attributes().value(u"key"_qs).toString();
-                data[key] = xml.readElementText();
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(nodes, 10);
-        const QStringList want = edges.split(u' ');
-        QCOMPARE(found.size(), want[0].toInt());
-        for (const QString& e : want.mid(1))
-            QVERIFY2(found.contains(e), qPrintable(e));
-    }
-
-    void analysisTableWithUndefinedFigures()
-    {
-        const Csv::Text coie = Csv::parse(
-            analysisTableCsv(analyseChoices(statusStudy()), StatusMethod::CoieDodgeCoppotelli),
-            u',');
-        QCOMPARE(coie.records.size(), std::size_t(11));
-        const QStringList header = coie.records[0].fields;
-        const QStringList first = coie.records[1].fields;
-        QCOMPARE(first[header.indexOf(u"Positive received"_qs)], u"5"_qs);
-        QCOMPARE(first[header.indexOf(u"SP"_qs)], u"1.970"_qs);
-        QCOMPARE(first.last(), u"Popular"_qs);
-        QCOMPARE(coie.records[2].fields[header.indexOf(u"Rejected only"_qs)], u"yes"_qs);
-        ChoiceSet ring = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
-        ring.positive = choicesOf(Ring); // and no negative choice
-        const SociometricAnalysis r = analyseChoices(ring);
-        const TextTable table = subjectTable(r, StatusMethod::CoieDodgeCoppotelli);
-        QCOMPARE(table.rows[0][table.header.indexOf(u"zLM"_qs)], u"undefined"_qs);
-        QCOMPARE(table.rows[0].last(), u"undefined"_qs);
-        std::map<QString, QString> figures;
-        for (const auto& [name, value] : groupFigures(r, StatusMethod::NewcombBukowski))
-            figures[name] = value;
-        QCOMPARE(figures[u"Negative reciprocity"_qs], u"undefined"_qs);
-        QCOMPARE(figures[u"Positive reciprocity"_qs], u"0.000"_qs);
-        QCOMPARE(figures[u"Positive density"_qs], u"0.200"_qs);
-        QCOMPARE(figures[u"undefined"_qs], u"6"_qs); // every subject's status group
     }
 };
 

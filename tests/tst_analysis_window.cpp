@@ -6,6 +6,7 @@
 #include "exports.h"
 #include "files.h"
 #include "forms.h"
+#include "globals.h"
 #include "gridfill.h"
 #include "groupswindow.h"
 #include "importchoices.h"
@@ -16,9 +17,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -56,13 +59,17 @@ class AnalysisWindowTest : public QObject {
     ScriptedMessages& messages = f.messages;
     QTemporaryDir dir;
     QString savedPath;
+    QStringList starts; // where the save dialogs would have started
 
 private Q_SLOTS:
     void init()
     {
         f.init();
         savedPath.clear();
-        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString&) {
+        starts.clear();
+        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString& start,
+                                                const QString&) {
+            starts.append(start);
             return savedPath;
         };
     }
@@ -78,6 +85,7 @@ private Q_SLOTS:
         QCOMPARE(view->model()->rowCount(), 10);
         QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
         QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"2"_qs);
+        QCOMPARE(w->cliquesLine()->text(), u"No cliques"_qs);
         w->methodBox()->setCurrentIndex(1);
         QCOMPARE(cell(view, 4, status), u"Average"_qs);
         QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
@@ -102,15 +110,22 @@ private Q_SLOTS:
         QVERIFY(messages.texts().value(0).startsWith(u"The file "_qs + savedPath));
         QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
 
-        // Shown again, the same window takes the new study.
+        // Shown again, the same window takes the new study, 4, 5 and 6 choosing each other.
         ChoiceGrid grid;
-        fillGrid(grid, 6, 2, {{u"1"_qs, u"x"_qs}, {u"3"_qs}});
+        fillGrid(grid, 6, 2,
+                 {{u"1"_qs, u"x"_qs},
+                  {u"3"_qs},
+                  {},
+                  {u"5"_qs, u"6"_qs},
+                  {u"4"_qs, u"6"_qs},
+                  {u"4"_qs, u"5"_qs}});
         showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
                      nullptr);
         QCOMPARE(openAnalysisWindow(), w);
         QVERIFY(!w->methodBox()->isEnabled());
         const QTableWidget* figures = w->figureView();
-        QCOMPARE(figureValue(figures, u"Isolates"_qs), u"5"_qs);
+        QCOMPARE(figureValue(figures, u"Isolates"_qs), u"2"_qs);
+        QCOMPARE(w->cliquesLine()->text(), u"Cliques (every pair chose each other): 4, 5, 6"_qs);
         QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
         QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
         QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),
@@ -143,7 +158,9 @@ private Q_SLOTS:
         fillGrid(empty, 6, 2);
         int changes = 0;
         QObject::connect(&empty, &ChoiceGrid::cellChanged, &empty, [&](int, int) { ++changes; });
-        importFileName() = [&](QWidget*, const QString&, const QString&) { return path; };
+        importFileName() = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return path;
+        };
         QVERIFY(ImportChoices(empty, nullptr)); // an empty grid: nothing to ask
         QCOMPARE(messages.count(), 0);
         QCOMPARE(changes, 3);
@@ -162,10 +179,39 @@ private Q_SLOTS:
         QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
         QCOMPARE(grid.TextMatrix(2, 2), u"3"_qs);
 
-        importFileName() = [](QWidget*, const QString&, const QString&) { return QString(); };
+        importFileName() = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
         QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
         QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
         QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
+    }
+
+    // Each dialog suggests the study's name, made safe for a file, and what the file
+    // holds, in the folder where the dialog before ended, whichever window asked; a
+    // cancelled dialog changes nothing.
+    void fileDialogsSuggestANameWhereTheLastEnded()
+    {
+        Global::RefName = u" Class 4/b?"_qs;
+        showAnalysis(statusStudy(), nullptr);
+        AnalysisWindow* w = openAnalysisWindow();
+        QString importStart;
+        importFileName() = [&](QWidget*, const QString&, const QString& start, const QString&) {
+            importStart = start;
+            return QString();
+        };
+        ChoiceGrid grid;
+        savedPath = dir.filePath(u"x.out"_qs);
+        w->exportChoicesButton()->click();
+        savedPath.clear();
+        w->exportTableButton()->click();
+        w->exportGraphButton()->click();
+        ImportChoices(grid, nullptr);
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(starts, QStringList({documents.filePath(u"Class 4-b - choices.csv"_qs),
+                                      dir.filePath(u"Class 4-b - analysis.csv"_qs),
+                                      dir.filePath(u"Class 4-b.graphml"_qs)}));
+        QCOMPARE(importStart, dir.path());
     }
 
     // A file is taken only when it is clean; a name of blanks is refused; OK gives the
@@ -176,9 +222,8 @@ private Q_SLOTS:
         const QString thirty = dir.filePath(u"thirty.txt"_qs), good = dir.filePath(u"good.csv"_qs);
         QVERIFY(writeFile(thirty, QByteArray("Al\n").repeated(30)));
         QVERIFY(writeFile(good, "2,Bo\n1,\"Smith, Al\"\n3,Cy\n"));
-        ClassListWindow::openFileName() = [&](QWidget*, const QString&, const QString&) {
-            return thirty;
-        };
+        ClassListWindow::openFileName() = [&](QWidget*, const QString&, const QString&,
+                                              const QString&) { return thirty; };
         window.loadButton()->click();
         QVERIFY(!window.loadFrom(dir.filePath(u"nowhere.csv"_qs)));
         QCOMPARE(messages.texts(),
@@ -228,30 +273,37 @@ private Q_SLOTS:
             }
     }
 
+    // A count typed in is refused as it was typed, never clamped by the box into one
+    // the class can take, and the groups shown stay. In a class of 20, 9 groups would do.
     void groupsWindowRefusesCountsTheClassCannotTake_data()
     {
         QTest::addColumn<bool>("bySeats");
-        QTest::addColumn<int>("count");
-        const QString groups = u"Choose from 2 to 5 groups for 10 subjects."_qs;
-        const QString seats = u"Choose from 2 to 5 seats per table for 10 subjects."_qs;
+        QTest::addColumn<QString>("typed");
+        const QString groups = u"Choose from 2 to 10 groups for 20 subjects."_qs;
+        const QString seats = u"Choose from 2 to 10 seats per table for 20 subjects."_qs;
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("one group") << false << 1 << groups;
-        QTest::newRow("six groups of ten") << false << 6 << groups;
-        QTest::newRow("one seat a table") << true << 1 << seats;
-        QTest::newRow("a table for all") << true << 10 << seats;
+        QTest::newRow("no group") << false << u"0"_qs << groups;
+        QTest::newRow("one group") << false << u"1"_qs << groups;
+        QTest::newRow("ninety-nine groups") << false << u"99"_qs << groups;
+        QTest::newRow("one seat a table") << true << u"1"_qs << seats;
+        QTest::newRow("a table for all") << true << u"20"_qs << seats;
     }
     void groupsWindowRefusesCountsTheClassCannotTake()
     {
         QFETCH(bool, bySeats);
-        QFETCH(int, count);
+        QFETCH(QString, typed);
         QFETCH(QString, sentence);
         GroupsWindow window;
-        window.setChoices(statusStudy());
-        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
-        (bySeats ? window.seatCountBox() : window.groupCountBox())->setValue(count);
+        window.setChoices(emptyChoiceSet(20, 3, Codes::CriterionType::Positive));
         window.makeGroups();
+        const Groups::Partition before = window.partition().value();
+        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
+        QSpinBox* box = bySeats ? window.seatCountBox() : window.groupCountBox();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        window.makeButton()->click();
         QCOMPARE(messages.texts(), QStringList{sentence});
-        QVERIFY(!window.partition() && !window.exportButton()->isEnabled());
+        QVERIFY(window.partition() && window.partition()->groupOf == before.groupOf);
     }
 
     void groupsWindowShowsExportsAndColoursTheSociogram()
@@ -282,6 +334,8 @@ private Q_SLOTS:
 
         savedPath = dir.filePath(u"groups.csv"_qs);
         window.exportGroups();
+        QCOMPARE(QFileInfo(starts.value(0)).fileName(),
+                 u"Sociogram - groups.csv"_qs); // no study named
         const QStringList lines = fileText(savedPath).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 11);
         QVERIFY(lines[0].startsWith(u"Subject,Group"_qs));

@@ -66,7 +66,6 @@ private Q_SLOTS:
         QFETCH(int, chooser);
         QFETCH(int, chosen);
         QFETCH(bool, positive);
-        QFETCH(QPointF, marker);
         PrimitiveList list;
         QVERIFY(appendChoice(
             list, {chooser, chosen, positive ? ChoiceKind::Positive : ChoiceKind::Negative},
@@ -77,7 +76,7 @@ private Q_SLOTS:
         QCOMPARE(list[0].p2, QPointF(p[chosen][0] + 180, p[chosen][1] + 180));
         const Primitive& m = list[1];
         QCOMPARE(m.kind, positive ? Primitive::Kind::Disc : Primitive::Kind::SquareOutline);
-        QCOMPARE(positive ? m.p1 : (m.p1 + m.p2) / 2, marker);
+        QTEST(positive ? m.p1 : (m.p1 + m.p2) / 2, "marker");
         QVERIFY(appendChoice(list, {40, 0}, places(), Label)); // both ends of the table
     }
 
@@ -88,25 +87,41 @@ private Q_SLOTS:
         QTest::addColumn<int>("shapes");
         QTest::addColumn<double>("outerRadius");
         QTest::addColumn<int>("error");
-        QTest::newRow("circle") << 0 << 5 << 1 << 2500.0 << 0;
-        QTest::newRow("random: none") << 1 << 5 << 0 << 0.0 << 0;
-        QTest::newRow("target, 3 received: four rings") << 3 << 3 << 4 << 3057.5 << 0;
+        QTest::addColumn<QList<double>>("moved"); // designed and used radius of each ring
+        QTest::addColumn<double>("innerRadius");
+        QTest::newRow("circle") << 0 << 5 << 1 << 2500.0 << 0 << QList<double>{} << 2500.0;
+        QTest::newRow("random: none") << 1 << 5 << 0 << 0.0 << 0 << QList<double>{} << 0.0;
+        QTest::newRow("target, 3 received: four rings")
+            << 3 << 3 << 4 << 3057.5 << 0 << QList<double>{} << 764.375;
+        // Tidy widened the inner ring by 100; its circle and the empty one outside it move
+        // out as far, the circles outside the next ring of labels stay.
+        QTest::newRow("target, inner ring widened")
+            << 3 << 3 << 4 << 3057.5 << 0 << QList<double>{382.1875, 482.1875, 1910.9375, 1910.9375}
+            << 864.375;
         QTest::newRow("target without rings")
-            << 3 << -1 << 0 << 0.0 << int(Codes::ErrorNumber::DivisionByZero);
+            << 3 << -1 << 0 << 0.0 << int(Codes::ErrorNumber::DivisionByZero) << QList<double>{}
+            << 0.0;
     }
     void guideShapes()
     {
         QFETCH(int, type);
         QFETCH(int, maxReceived);
         QFETCH(double, outerRadius);
-        const GuideShape outward = guideShape(type, maxReceived, 6915, 6630, RingOrder::Outward);
-        const GuideShape inward = guideShape(type, maxReceived, 6915, 6630, RingOrder::Inward);
+        QFETCH(QList<double>, moved);
+        std::vector<MovedRing> rings;
+        for (qsizetype k = 0; k + 1 < moved.size(); k += 2)
+            rings.push_back({moved[k], moved[k + 1]});
+        const GuideShape outward =
+            guideShape(type, maxReceived, 6915, 6630, RingOrder::Outward, rings);
+        const GuideShape inward =
+            guideShape(type, maxReceived, 6915, 6630, RingOrder::Inward, rings);
         QTEST(outward.errorNumber, "error");
         QTEST(int(outward.shapes.size()), "shapes");
         if (outward.shapes.empty())
             return;
         QCOMPARE(outward.shapes.back().radius, outerRadius);
         QCOMPARE(inward.shapes.front().radius, outerRadius);
+        QTEST(outward.shapes.front().radius, "innerRadius");
         QCOMPARE(outward.shapes.front().p1, QPointF(3457.5, 3315));
     }
 

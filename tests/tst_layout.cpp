@@ -1,4 +1,5 @@
 // The layouts as plain geometry and Tidy Labels with its picture score.
+#include "cliques.h"
 #include "geometry.h"
 #include "picturescore.h"
 #include "tidy.h"
@@ -67,14 +68,18 @@ Choices withStrayChoices(Choices choices, int n)
     return choices;
 }
 
-bool onTheirRings(const Points& at, const std::vector<float>& radius)
+constexpr int Circle = Codes::SociogramType::Circle, Square = Codes::SociogramType::Square,
+              Target = Codes::SociogramType::Target, Random = Codes::SociogramType::Random;
+
+// Tidy as the window calls it for the layout; the Target's rings from `radius`.
+RingsTidied tidyAs(int layout, const Points& given, const std::vector<float>& radius, int n,
+                   const Choices& choices, QSizeF area)
 {
-    for (std::size_t s = 1; s < at.size(); ++s)
-        if (std::abs(std::hypot(at[s].x() + 180 - Design.width() / 2,
-                                at[s].y() + 180 - Design.height() / 2) -
-                     radius[s]) > 0.5)
-            return false;
-    return true;
+    if (layout == Target)
+        return tidyOnRings(radius, given, n, choices, area, Label);
+    return {layout == Random ? tidyFree(given, n, choices, area, Label)
+                             : tidyOnSlots(given, n, choices, Label),
+            {}};
 }
 
 } // namespace
@@ -94,8 +99,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("subject");
         QTest::addColumn<int>("left");
         QTest::addColumn<int>("top");
-        const int Circle = Codes::SociogramType::Circle, Square = Codes::SociogramType::Square,
-                  Target = Codes::SociogramType::Target;
         QTest::newRow("circle 6: 1 at the top") << Circle << 6 << QList<int>{} << 1 << 3278 << 635;
         QTest::newRow("circle 8: 7 at the left") << Circle << 8 << QList<int>{} << 7 << 778 << 3135;
         // The centre is a single-precision value: from a double, 3 would come to 5777.
@@ -158,36 +161,34 @@ private Q_SLOTS:
         QVERIFY(!randomPlace(sequence({}), placed, 1, {361, 361}));
     }
 
+    // A drop snaps to its ring (radius 1000 here) after one right of the centre; a step
+    // that cannot be done (no ring, a drop on the centre) keeps what that one left.
     void snapping_data()
     {
         QTest::addColumn<float>("dropX");
         QTest::addColumn<float>("dropY");
+        QTest::addColumn<float>("radius");
         QTest::addColumn<double>("snapX");
         QTest::addColumn<double>("snapY");
-        QTest::newRow("far above") << 3457.5f << 315.0f << 3457.5 << 2315.0;
-        QTest::newRow("left, inside the ring") << 3157.5f << 3315.0f << 2457.5 << 3315.0;
-        QTest::newRow("right and below") << 4457.5f << 4315.0f << 4164.6 << 4022.1;
+        QTest::newRow("far above") << 3457.5f << 315.0f << 1000.f << 3457.5 << 2315.0;
+        QTest::newRow("left, inside the ring") << 3157.5f << 3315.0f << 1000.f << 2457.5 << 3315.0;
+        QTest::newRow("right and below") << 4457.5f << 4315.0f << 1000.f << 4164.6 << 4022.1;
+        QTest::newRow("no ring: the last ratio") << 5457.5f << 3315.0f << 0.f << 5457.5 << 3315.0;
+        QTest::newRow("on the centre: a left drop")
+            << 3457.5f << 3315.0f << 1000.f << 2457.5 << 3315.0;
     }
     void snapping()
     {
         QFETCH(float, dropX);
         QFETCH(float, dropY);
+        QFETCH(float, radius);
         QFETCH(double, snapX);
         QFETCH(double, snapY);
         SnapWork w;
-        alignSquare(w, dropX, dropY, {}, 1000.0f);
+        alignSquare(w, 4457.5f, 3315.0f, {}, 1000.0f);
+        alignSquare(w, dropX, dropY, {}, radius);
         QVERIFY(std::fabs(w.snapX - snapX) < 0.1);
         QVERIFY(std::fabs(w.snapY - snapY) < 0.1);
-    }
-
-    void failedStepsKeepThePreviousSnap()
-    {
-        SnapWork w;
-        alignSquare(w, 4457.5f, 3315.0f, {}, 1000.0f); // 1000 right of the centre
-        alignSquare(w, 5457.5f, 3315.0f, {}, 0.0f);    // no ring: the last ratio serves
-        QCOMPARE(w.scaledDx, 2000.0f);
-        alignSquare(w, 3457.5f, 3315.0f, {}, 1000.0f); // on the centre: nothing to scale
-        QCOMPARE(w.snapX, 3457.5f - 2000.0f);          // and counts as a left drop
     }
 
     void score_data()
@@ -199,14 +200,18 @@ private Q_SLOTS:
             QTest::newRow(tag) << at << c << e;
         };
         const Points corners{{}, {0, 0}, {2000, 0}, {2000, 2000}, {0, 2000}};
+        const Points inRow{{}, {0, 0}, {1000, 0}, {2000, 0}};
         row("a mutual pair is one line, diagonals cross", corners,
             {{1, 3}, {3, 1}, {2, 4}, {2, 4, Negative}}, {0, 0, 0, 1});
-        row("line behind the label between", {{}, {0, 0}, {1000, 0}, {2000, 0}}, {{1, 3}},
-            {0, 1, 0, 0});
-        row("line along a label's edge is clear", {{}, {0, 0}, {1000, 180}, {2000, 0}}, {{1, 3}},
+        row("line behind the label between", inRow, {{1, 3}}, {0, 1, 0, 0});
+        row("line grazing a label's edge is clear", {{}, {0, 0}, {1000, 140}, {2000, 0}}, {{1, 3}},
             {0, 0, 0, 0});
-        row("line just inside a label's edge", {{}, {0, 0}, {1000, 179}, {2000, 0}}, {{1, 3}},
+        row("line just past the graze", {{}, {0, 0}, {1000, 139}, {2000, 0}}, {{1, 3}},
             {0, 1, 0, 0});
+        const Choices triangle{{1, 2}, {2, 1}, {1, 3}, {3, 1}, {2, 3}, {3, 2}};
+        row("line behind a clique mate of both ends", inRow, triangle, {0, 0, 0, 0});
+        row("line behind a pupil who chose both ends one way", inRow,
+            {{1, 3}, {3, 1}, {2, 1}, {2, 3}}, {0, 1, 0, 0});
         row("marker of each criterion under the chooser's label", {{}, {0, 0}, {0, 400}},
             {{2, 1}, {2, 1, Negative}}, {0, 0, 2, 0});
         // Tidy must judge a marker where the drawing puts it, a quarter from the chooser.
@@ -228,148 +233,167 @@ private Q_SLOTS:
                  expected);
     }
 
-    // Circle and Square: each slot taken once, the picture no worse than the layout's.
-    void onSlots_data()
+    // Every Tidy keeps its layout's idea (a slot each, each label on its ring, every label
+    // inside the area) and a planted clique together, passes over choices it does not
+    // draw, never leaves a picture worse and, where there is room, no label on another. Target rows
+    // with an inner ring made by hand have rings of four closer than a label is high, so that some
+    // labels must slide along their ring, and an innermost ring that must widen.
+    void tidyKeepsTheLayout_data()
     {
-        QTest::addColumn<bool>("square");
+        QTest::addColumn<int>("layout");
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("each");
-        QTest::newRow("circle 40, 10 + 10 each") << false << 40 << 10;
-        QTest::newRow("square 23") << true << 23 << 3;
-    }
-    void onSlots()
-    {
-        QFETCH(bool, square);
-        QFETCH(int, n);
-        QFETCH(int, each);
-        const Choices choices = generatedClass(n, each, 7u * n);
-        const Points given = points(square ? squarePlaces(n, {}, {}, *squareSpacing(n, {}))
-                                           : circlePlaces(n, {}, {}));
-        const Points tidy = tidyOnSlots(given, n, choices, Label);
-        QVERIFY(tidyOnSlots(given, n, withStrayChoices(choices, n), Label) == tidy);
-        QVERIFY(scorePicture(tidy, n, choices, Label) <= scorePicture(given, n, choices, Label));
-        const auto order = [](QPointF a, QPointF b) {
-            return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
-        };
-        Points slots(given.begin() + 1, given.end()), used(tidy.begin() + 1, tidy.end());
-        std::sort(slots.begin(), slots.end(), order);
-        std::sort(used.begin(), used.end(), order);
-        QCOMPARE(used, slots);
-    }
-
-    // Two cliques dealt alternately round the circle come out as two unbroken arcs.
-    void cliquesBecomeArcs()
-    {
-        const int n = 12;
-        Choices choices;
-        for (int s = 1; s <= n; ++s)
-            for (int t = s % 2 ? 1 : 2; t <= n; t += 2)
-                if (t != s)
-                    choices.push_back({s, t});
-        const Points given = points(circlePlaces(n, {}, {}));
-        const Points tidy = tidyOnSlots(given, n, choices, Label);
-        std::vector<int> cliqueAtSlot(n);
-        for (int s = 1; s <= n; ++s)
-            cliqueAtSlot[std::find(given.begin() + 1, given.end(), tidy[s]) - given.begin() - 1] =
-                s % 2;
-        int changes = 0;
-        for (int k = 0; k < n; ++k)
-            changes += cliqueAtSlot[k] != cliqueAtSlot[(k + 1) % n];
-        QCOMPARE(changes, 2);
-    }
-
-    void rings_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("each");
-        QTest::addColumn<bool>("room");
-        QTest::newRow("6") << 6 << 1 << true;
-        QTest::newRow("40 with no choices, one crowded ring") << 40 << 0 << false;
-        QTest::newRow("40, 10 + 10 each") << 40 << 10 << false;
-    }
-    void rings()
-    {
-        QFETCH(int, n);
-        QFETCH(int, each);
-        QFETCH(bool, room);
-        const Choices choices = generatedClass(n, each, 11u * n);
-        std::vector<long> received(n + 1, 0);
-        for (const Choice& c : choices)
-            received[c.chosen] += c.positive();
-        const long most = *std::max_element(received.begin(), received.end());
-        std::vector<float> radius(n + 1, 0);
-        Points drawn(n + 1);
-        const auto rings = targetRings(received, n, most, {}, {});
-        for (const Ring& ring : *rings)
-            for (std::size_t e = 0; e < ring.members.size(); ++e) {
-                radius[ring.members[e]] = ring.radius;
-                drawn[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
-            }
-        const Points tidy = tidyOnRings(radius, drawn, n, choices, Design, Label);
-        QVERIFY(tidyOnRings(radius, drawn, n, withStrayChoices(choices, n), Design, Label) == tidy);
-        const PictureScore after = scorePicture(tidy, n, choices, Label);
-        QVERIFY(after <= scorePicture(drawn, n, choices, Label));
-        if (room)
-            QCOMPARE(after.overlaps, 0);
-        QVERIFY(onTheirRings(tidy, radius));
-    }
-
-    // Rings of four closer than a label is high: however the rings turn, an even
-    // spread leaves labels on each other, so some must slide along their ring.
-    void ringsCloserThanALabel()
-    {
-        const int n = 24;
-        std::vector<float> radius{0, 0};
-        for (int s = 2; s <= n; ++s)
-            radius.push_back(float(1300 + 95 * ((s - 2) / 4)));
-        Points drawn(n + 1);
-        for (int s = 1; s <= n; ++s) {
-            const int k = s < 2 ? 0 : (s - 2) % 4;
-            const double a = 2 * Codes::Geometry::Pi * k / 4;
-            drawn[s] = QPointF(Design.width() / 2 + radius[s] * std::sin(a) - Label.width() / 2,
-                               Design.height() / 2 - radius[s] * std::cos(a) - Label.height() / 2);
-        }
-        const Choices choices = generatedClass(n, 3, 7);
-        const Points tidy = tidyOnRings(radius, drawn, n, choices, Design, Label);
-        QCOMPARE(scorePicture(tidy, n, choices, Label).overlaps, 0);
-        QVERIFY(onTheirRings(tidy, radius));
-    }
-
-    // Random: every label inside the area and none on another.
-    void anywhere_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("each");
+        QTest::addColumn<int>("inner");         // Target: members of the hand-made ring
+        QTest::addColumn<float>("innerRadius"); // and its radius
         QTest::addColumn<QSizeF>("area");
-        QTest::addColumn<QPointF>("shift");
-        QTest::newRow("24 spilling out right and below")
-            << 24 << 3 << Design << QPointF(3000, 2500);
-        QTest::newRow("40, 10 + 10 each") << 40 << 10 << Design << QPointF();
-        QTest::newRow("12 in an area too small") << 12 << 2 << QSizeF(1000, 900) << QPointF();
+        QTest::addColumn<QPointF>("shift"); // Random: labels start this far off
+        QTest::addColumn<bool>("room");
+        const auto row = [](const char* tag, int layout, int n, int each, bool room, int inner = 0,
+                            float innerRadius = 0, QSizeF area = Design, QPointF shift = {}) {
+            QTest::newRow(tag) << layout << n << each << inner << innerRadius << area << shift
+                               << room;
+        };
+        row("circle 40, 10 + 10 each", Circle, 40, 10, false);
+        row("square 23", Square, 23, 3, false);
+        row("square 24", Square, 24, 3, false);
+        row("target 6", Target, 6, 1, true);
+        row("target 40 with no choices, one crowded ring", Target, 40, 0, false);
+        row("target 40, 10 + 10 each", Target, 40, 10, false);
+        row("target: one in the centre", Target, 24, 3, true, 1);
+        row("target: the two most chosen share a ring smaller than a label", Target, 24, 3, true, 2,
+            120);
+        row("random 24 spilling out right and below", Random, 24, 3, true, 0, 0, Design,
+            {3000, 2500});
+        row("random 40, 10 + 10 each", Random, 40, 10, true);
+        row("random 12 in an area too small", Random, 12, 2, false, 0, 0, {1000, 900});
     }
-    void anywhere()
+    void tidyKeepsTheLayout()
     {
+        QFETCH(int, layout);
         QFETCH(int, n);
         QFETCH(int, each);
+        QFETCH(int, inner);
+        QFETCH(float, innerRadius);
         QFETCH(QSizeF, area);
         QFETCH(QPointF, shift);
-        const Choices choices = generatedClass(n, each, 3u * n);
-        std::mt19937 random(n);
+        QFETCH(bool, room);
+        Choices choices = generatedClass(n, each, 7u * n + inner);
+        const std::vector<int> clique{3, 9, 15, 21}; // planted in a class of choices, dealt apart
+        const bool planted = n > 21 && each > 0;
+        for (int a : clique)
+            for (int b : clique)
+                if (planted && a != b)
+                    choices.push_back({a, b});
+        std::vector<float> radius(n + 1, 0);
         Points given(n + 1);
-        for (int s = 1; s <= n; ++s)
-            given[s] = shift + QPointF(random() % int(area.width() - 360),
-                                       random() % int(area.height() - 360));
-        const Points tidy = tidyFree(given, n, choices, area, Label);
-        QVERIFY(tidyFree(given, n, withStrayChoices(choices, n), area, Label) == tidy);
-        for (int s = 1; s <= n; ++s) {
+        if (layout == Circle || layout == Square) {
+            given = points(layout == Square ? squarePlaces(n, {}, {}, *squareSpacing(n, {}))
+                                            : circlePlaces(n, {}, {}));
+        } else if (layout == Target && inner == 0) {
+            std::vector<long> received(n + 1, 0);
+            for (const Choice& c : choices)
+                received[c.chosen] += c.positive();
+            const long most = *std::max_element(received.begin(), received.end());
+            const auto rings = targetRings(received, n, most, {}, {});
+            for (const Ring& ring : *rings)
+                for (std::size_t e = 0; e < ring.members.size(); ++e) {
+                    radius[ring.members[e]] = ring.radius;
+                    given[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
+                }
+        } else if (layout == Target) {
+            for (int s = 1; s <= n; ++s) {
+                radius[s] = s <= inner ? innerRadius : float(1300 + 95 * ((s - inner - 1) / 4));
+                const double a = Codes::Geometry::Pi / 2 * (s <= inner ? s : (s - inner - 1) % 4);
+                given[s] = QPointF(Design.width() / 2 + radius[s] * std::sin(a) - 180,
+                                   Design.height() / 2 - radius[s] * std::cos(a) - 180);
+            }
+        } else {
+            std::mt19937 random(n);
+            for (int s = 1; s <= n; ++s)
+                given[s] = shift + QPointF(random() % int(area.width() - 360),
+                                           random() % int(area.height() - 360));
+        }
+        const RingsTidied tidied = tidyAs(layout, given, radius, n, choices, area);
+        const Points& tidy = tidied.leftTop;
+        QVERIFY(tidyAs(layout, given, radius, n, withStrayChoices(choices, n), area).leftTop ==
+                tidy);
+        const PictureScore after = scorePicture(tidy, n, choices, Label);
+        if (shift.isNull())
+            QVERIFY(after <= scorePicture(given, n, choices, Label));
+        if (room)
+            QCOMPARE(after.overlaps, 0);
+        // Each Target label on the radius Tidy gave its ring, the rings in their order.
+        const QPointF centre(Design.width() / 2 - 180, Design.height() / 2 - 180);
+        for (std::size_t r = 1; layout == Target && r < tidied.rings.size(); ++r)
+            QVERIFY(tidied.rings[r - 1].used < tidied.rings[r].used);
+        for (int s = 1; s <= n && layout == Target; ++s)
+            QVERIFY(std::abs(QLineF(centre, tidy[s]).length() - tidied.usedRadius(radius[s])) <=
+                    0.5);
+        for (int s = 1; s <= n && layout == Random; ++s) {
             QVERIFY(tidy[s].x() >= 0 && tidy[s].x() + 360 <= std::max(area.width(), 360.0));
             QVERIFY(tidy[s].y() >= 0 && tidy[s].y() + 360 <= std::max(area.height(), 360.0));
         }
-        const PictureScore after = scorePicture(tidy, n, choices, Label);
-        if (area == Design)
-            QCOMPARE(after.overlaps, 0);
-        if (shift.isNull())
-            QVERIFY(after <= scorePicture(given, n, choices, Label));
+        // The clique ends on neighbouring places: consecutive round the frame (four of 24
+        // span three steps of about 15 degrees), within a third of the Target, or each
+        // nearer a mate than anyone else in the Random layout.
+        const bool frame = layout == Circle || layout == Square;
+        std::vector<double> angle;
+        for (int m = 1; m <= n && planted; ++m) {
+            double mate = 1e9, other = 1e9;
+            const bool member = std::find(clique.begin(), clique.end(), m) != clique.end();
+            for (int t = 1; t <= n && member; ++t) {
+                double& d =
+                    std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
+                d = t == m ? d : std::min(d, QLineF(tidy[t], tidy[m]).length());
+            }
+            QVERIFY(!member || layout != Random || mate < other);
+            if (member)
+                angle.push_back(std::atan2(tidy[m].x() - centre.x(), centre.y() - tidy[m].y()));
+        }
+        std::sort(angle.begin(), angle.end());
+        const double Pi = Codes::Geometry::Pi;
+        double gap = angle.empty() ? 2 * Pi : angle.front() + 2 * Pi - angle.back();
+        for (std::size_t k = 1; k < angle.size(); ++k)
+            gap = std::max(gap, angle[k] - angle[k - 1]);
+        QVERIFY(2 * Pi - gap <= (frame ? 3.5 * 2 * Pi / n : 2 * Pi / 3));
+        if (!frame)
+            return;
+        std::vector<int> nearest; // the slot nearest each label: each slot once
+        for (int s = 1; s <= n; ++s) {
+            const auto far = [&](QPointF slot) { return QLineF(slot, tidy[s]).length(); };
+            nearest.push_back(
+                int(std::min_element(given.begin() + 1, given.end(),
+                                     [&](QPointF a, QPointF b) { return far(a) < far(b); }) -
+                    given.begin()));
+        }
+        std::sort(nearest.begin(), nearest.end());
+        QVERIFY(std::adjacent_find(nearest.begin(), nearest.end()) == nearest.end());
+    }
+
+    void cliques_data()
+    {
+        QTest::addColumn<Choices>("choices");
+        QTest::addColumn<QList<QList<int>>>("expected");
+        Choices mutual;
+        for (const QString& pair : QStringLiteral("12 13 14 23 24 34 45 46 56 67").split(u' '))
+            mutual.insert(mutual.end(), {{pair[0].digitValue(), pair[1].digitValue()},
+                                         {pair[1].digitValue(), pair[0].digitValue()}});
+        QTest::newRow("four and three sharing one, a pair left out")
+            << mutual << QList<QList<int>>{{1, 2, 3, 4}, {4, 5, 6}};
+        Choices oneWay = mutual;
+        oneWay.erase(oneWay.begin() + 1); // 2 no longer chose 1
+        oneWay.insert(oneWay.end(), {{7, 5, Negative}, {5, 7, Negative}});
+        QTest::newRow("a choice one way, a mutual rejection")
+            << oneWay << QList<QList<int>>{{1, 3, 4}, {2, 3, 4}, {4, 5, 6}};
+    }
+    void cliques()
+    {
+        QFETCH(Choices, choices);
+        QFETCH(QList<QList<int>>, expected);
+        QList<QList<int>> found;
+        for (const std::vector<int>& clique : Shared::maximalCliques(7, choices))
+            found.append(QList<int>(clique.begin(), clique.end()));
+        QCOMPARE(found, expected);
     }
 };
 

@@ -40,22 +40,6 @@
 
 namespace {
 
-// Waits for the modal entry window the next click opens, types the choice into it
-// and presses Enter there, as a user would.
-void typeIntoNextEntry(const QString& choice)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, choice] {
-        auto* entry = qobject_cast<EntryForm*>(QApplication::activeModalWidget());
-        if (!entry || !entry->isVisible())
-            return;
-        poll->deleteLater();
-        QTest::keyClicks(entry->DText[2], choice);
-        QTest::keyClick(entry->DText[2], Qt::Key_Return);
-    });
-    poll->start(20);
-}
-
 // No caption of a window loses letters: every label and button is at least as wide
 // as its text needs (a wrapped label and the elided criterion line aside).
 void verifyCaptionsFit(QWidget* window)
@@ -142,7 +126,11 @@ class RoadTest : public QObject {
     {
         const QModelIndex i = form->Dgrid->model()->index(subject - 1, slot - 1);
         form->Dgrid->scrollTo(i);
-        typeIntoNextEntry(QString::number(chosen));
+        // Types the choice into the entry window the click opens and presses Enter there.
+        whenModalOpens<EntryForm>([chosen](EntryForm& entry) {
+            QTest::keyClicks(entry.DText[2], QString::number(chosen));
+            QTest::keyClick(entry.DText[2], Qt::Key_Return);
+        });
         QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
                           form->Dgrid->visualRect(i).center());
         QTRY_VERIFY(!QApplication::activeModalWidget());
@@ -279,16 +267,10 @@ private Q_SLOTS:
             return true;
         });
         // The print asks what the page carries first: the key, here.
-        auto* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-            auto* choices = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
-            if (!choices || !choices->isVisible())
-                return;
-            poll->deleteLater();
-            choices->Choices.IncludeKey->click();
-            QTest::mouseClick(choices->OkButton, Qt::LeftButton);
+        whenModalOpens<PrintDialog>([](PrintDialog& choices) {
+            choices.Choices.IncludeKey->click();
+            QTest::mouseClick(choices.OkButton, Qt::LeftButton);
         });
-        poll->start(20);
         draw->Print->trigger();
         QCOMPARE(messages.count(), 0);
         QCOMPARE(pdfPages(pdf), 1);

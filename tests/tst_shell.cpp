@@ -222,8 +222,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("retries");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("pausesTaken");
-        QTest::newRow("102nd asks; Cancel goes on")
-            << repeat(Busy, 102, 10) << Answers{Answer::Cancel} << Indices{102} << 0 << 10 << 100;
         QTest::newRow("after Cancel the count starts again")
             << repeat(Busy, 203, 10) << Answers{Answer::Cancel, Answer::Cancel} << Indices{102, 203}
             << 0 << 10 << 200;

@@ -2,6 +2,7 @@
 // commands switching between the layout and the saved arrangement.
 #include "globals.h"
 #include "gridfill.h"
+#include "picturetitle.h"
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
 #include "testdb.h"
@@ -18,17 +19,6 @@ class SociogramTest : public QObject {
     int lineDraws = 0;
     std::vector<bool> busy; // the busy pointer, on and off
 
-    // A stored study of `size` subjects, one choice slot, the given choices in the grid.
-    void defineStudy(int size, const std::vector<QStringList>& choices = {}, int type = 0)
-    {
-        Global::CurrentRecord = db->addStudy(QStringLiteral("Class"), size, 1, "Who?", 1);
-        Global::GroupSize = size;
-        Global::MaxChoices = 1;
-        Global::CriterionType = 1;
-        Global::CurrentCriterion = 1;
-        Global::SociogramType = Global::Integer(type);
-        fillGrid(DataGrid(), size, 1, choices);
-    }
     Rows stored(int type, int record = Global::CurrentRecord)
     {
         return db->rows("SELECT LABEL, X, Y FROM POSITION WHERE HEADER = ? AND SOCIOGRAM = ? "
@@ -64,7 +54,8 @@ private Q_SLOTS:
     // and the View commands switching between the layout and the saved arrangement.
     void saveRestoreAndView()
     {
-        defineStudy(6, {}, 3);
+        openStudy(*db, 6, 1);
+        Global::SociogramType = 3;
         fillGrid(DataGrid(), 8, 1); // two more subjects in the grid than have labels
         const int other = db->addStudy("Other", 6, 1, "Who?", 1);
         db->addPosition(Global::CurrentRecord, 0, 1, 11, 12);
@@ -121,6 +112,67 @@ private Q_SLOTS:
         s->layout().SquareDraw();
         QCOMPARE(messages->count(), 1);
         QVERIFY(messages->texts().first().contains("Error Number 3021"));
+    }
+
+    // Tidy widens a ring too small for its two labels (11 and 12, chosen by six each) and
+    // moves the ring outside out as far: until a layout runs again, the outer guide circle
+    // keeps its distance from its labels and a drop snaps where they now stand.
+    void tidiedTargetSnapsToTheWidenedRing()
+    {
+        std::vector<QStringList> choices(12, {"12"});
+        for (int s : {1, 2, 3, 4, 5, 12})
+            choices[s - 1] = {"11"};
+        openStudy(*db, 12, 1);
+        Global::SociogramType = 3;
+        fillGrid(DataGrid(), 12, 1, choices);
+        auto s = state();
+        s->DoWork();
+        const QPointF centre(3457.5, 3315);
+        const auto distance = [&](int subject) {
+            const auto& at = Global::LabelPos[subject];
+            return QLineF(centre, QPointF(at[0] + 180, at[1] + 180)).length();
+        };
+        const auto guideGap = [&] {
+            qreal outer = 0;
+            for (const Primitive& p : s->drawing())
+                outer = std::max(outer, p.kind == Primitive::Kind::Circle ? p.radius : 0);
+            return outer - distance(6);
+        };
+        const double designed = distance(6), gap = guideGap();
+        const auto& mate = Global::LabelPos[11]; // 12 dropped on its ring mate, for Tidy to mend
+        s->layout().dropLabel(12, QPointF(mate[0] + 180, mate[1] + 180));
+        s->TidyLabels();
+        const double used = distance(6);
+        QVERIFY(used > designed + 10 && qAbs(guideGap() - gap) <= 1);
+        s->undoStack().undo(); // the rings go back with the labels, and come again
+        QVERIFY(qAbs(distance(6) - designed) <= 1 && qAbs(guideGap() - gap) <= 1);
+        s->undoStack().redo();
+        for (const bool laidOutAgain : {false, true}) {
+            if (laidOutAgain)
+                s->DefaultDistribution();
+            s->layout().dropLabel(5, centre + QPointF(2000, 0));
+            QVERIFY(qAbs(distance(5) - (laidOutAgain ? designed : used)) <= 1);
+        }
+    }
+
+    // The title names the kinds of choice drawn and no other.
+    void titleNamesWhatIsDrawn()
+    {
+        const struct {
+            int type, inView;
+            bool other;
+            QString kinds;
+        } rows[] = {{1, 1, true, "(positive)"},
+                    {3, 1, true, "(positive and negative)"},
+                    {3, 1, false, "(positive)"},
+                    {3, 2, false, "(negative)"}};
+        Global::Question = QStringLiteral("Who?");
+        for (const auto& row : rows) {
+            Global::CriterionType = row.type;
+            Global::CurrentCriterion = row.inView;
+            const QStringList title = pictureTitle({false, row.other}, false, QDate(2026, 5, 4));
+            QCOMPARE(title.value(1), QStringLiteral("Who? ") + row.kinds);
+        }
     }
 };
 

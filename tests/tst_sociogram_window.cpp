@@ -1,12 +1,9 @@
 // The sociogram window driven through its menus and the mouse, offscreen: drops at any
-// size, the Target's snap, the questions on leaving, the key, printing and the picture.
-#include "classlist.h"
+// size, the Target's snap, the questions on leaving, the key, undo and the view choices.
 #include "drawform.h"
-#include "exportdialog.h"
 #include "globals.h"
 #include "gridfill.h"
 #include "keyform.h"
-#include "picturetitle.h"
 #include "printdialog.h"
 #include "statusmethod.h"
 #include "viewmemory.h"
@@ -14,31 +11,11 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QImage>
-#include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSpinBox>
-#include <QTimer>
 
 namespace {
 
 using Pos = std::array<Global::Integer, 2>;
-
-// Answers the modal dialog that is about to open, from the event loop it runs.
-void whenDialogOpens(const std::function<void(ExportDialog&)>& answer)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        if (auto* dialog = qobject_cast<ExportDialog*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            answer(*dialog);
-        }
-    });
-    poll->start(10);
-}
 
 } // namespace
 
@@ -92,8 +69,6 @@ private Q_SLOTS:
     void cleanup()
     {
         f.cleanup();
-        PictureExport::setFileChooser(nullptr);
-        DrawForm::setPrinterChooser(nullptr);
         PrintChoices::setAsker(nullptr);
         ChosenStatusMethod::instance().setMethod(StatusMethod::CoieDodgeCoppotelli);
     }
@@ -110,7 +85,6 @@ private Q_SLOTS:
         QVERIFY(!form->View[0]->isEnabled() && !form->View[1]->isEnabled());
         const QPoint grab(5, 7), drop(200, 150);
         drag(form, 1, grab, drop);
-        QCOMPARE(form->state().arrangement().positionsSaved(), Global::False);
         const double per = Twips::perPixel();
         QCOMPARE(Global::LabelPos[1], (Pos{Global::Integer(qRound((drop.x() - grab.x()) * per)),
                                            Global::Integer(qRound((drop.y() - grab.y()) * per))}));
@@ -286,28 +260,6 @@ private Q_SLOTS:
         QCOMPARE(view.groups(), otherStudy ? QList<int>() : groups);
     }
 
-    void printFailuresAreExplained()
-    {
-        defineStudy(6);
-        DrawForm* form = openSociogram(0);
-        QString why = QStringLiteral("cancelled"); // the print dialog tells why
-        DrawForm::setPrinterChooser([&why](QPrinter& printer, QWidget*, QString& reason) {
-            reason = why;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x/page.pdf"));
-            return why.isEmpty();
-        });
-        form->Print_Click();
-        QCOMPARE(messages->texts(), QStringList{"cancelled"});
-        messages->clear();
-        why.clear();
-        form->Print_Click();
-        // The error report names the procedure; the window then says where it failed.
-        QCOMPARE(messages->count(), 2);
-        QVERIFY(messages->texts().front().contains(QStringLiteral("DataForm:SocioPrint")));
-        QVERIFY(messages->texts().back().contains(QStringLiteral("/nonexistent-folder/x")));
-    }
-
     // Show Status marks the labels by the analysis: a Both study by the method chosen
     // in the analysis window, which may change while the sociogram is open; a study of
     // one criterion its most chosen and its isolates.
@@ -355,116 +307,6 @@ private Q_SLOTS:
         }
         form->ShowStatus->trigger();
         QVERIFY(form->state().statusMarks().empty());
-    }
-
-    // The title names the kinds of choice drawn and no other.
-    void titleNamesWhatIsDrawn()
-    {
-        const struct {
-            int type, inView;
-            bool other;
-            QString kinds;
-        } rows[] = {{1, 1, true, "(positive)"},
-                    {3, 1, true, "(positive and negative)"},
-                    {3, 1, false, "(positive)"},
-                    {3, 2, false, "(negative)"}};
-        Global::Question = QStringLiteral("Who?");
-        for (const auto& row : rows) {
-            Global::CriterionType = row.type;
-            Global::CurrentCriterion = row.inView;
-            const QStringList title = pictureTitle({false, row.other}, false, QDate(2026, 5, 4));
-            QCOMPARE(title.value(1), QStringLiteral("Who? ") + row.kinds);
-        }
-    }
-
-    // Printing with the title, the key and the status puts their words on the page.
-    void printCarriesTitleKeyAndStatus()
-    {
-        defineStudy(6, {{"2"}, {"3"}, {"2"}});
-        Global::RefName = QStringLiteral("Class 4b");
-        Global::Question = QStringLiteral("Who sits with whom?");
-        DrawForm* form = openSociogram(0);
-        form->ShowStatus->trigger();
-        PictureOptions chosen;
-        chosen.includeTitle = chosen.includeKey = chosen.statusMarks = true;
-        PrintChoices::setAsker([&chosen](QWidget*, ShownOnWindow) { return chosen; });
-        const QString pdf = f.db().folder() + QStringLiteral("/page.pdf");
-        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        });
-        form->Print_Click();
-        QCOMPARE(messages->count(), 0);
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished());
-        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-        for (const char* words : {"Class 4b", "Who sits with whom? (positive)", "Circle layout",
-                                  "Positive Choice", "Mutual", "Status", "Most chosen", "Isolate"})
-            QVERIFY2(page.contains(QLatin1String(words)), qPrintable(page));
-    }
-
-    // Export Picture asks the options (starting from the last ones) and the file, then
-    // writes what the window shows; a file it cannot write is named.
-    void exportPicture()
-    {
-        ExportDialog dialog;
-        QVERIFY(dialog.Resolution->isEnabled());
-        dialog.Format[int(PictureFormat::Svg)]->click();
-        QVERIFY(!dialog.Resolution->isEnabled()); // only PNG has a resolution
-
-        defineStudy(6, {{"2"}, {"1"}});
-        DrawForm* form = openSociogram(0);
-        QString file;
-        QList<bool> namesAsked; // by each file asked for
-        PictureExport::setFileChooser([&](QWidget*, const PictureOptions& o) {
-            namesAsked << o.withNames;
-            return file;
-        });
-        bool namesOpen = true;
-        whenDialogOpens([&namesOpen](ExportDialog& d) {
-            namesOpen = d.Choices.WithNames->isEnabled();
-            d.CancelButton->click();
-        });
-        form->exportPicture();
-        QVERIFY(!namesOpen); // no class list
-        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs});
-        whenDialogOpens([](ExportDialog& d) {
-            d.Format[int(PictureFormat::Png)]->click();
-            d.Resolution->setValue(96);
-            d.IncludeKey->setChecked(true);
-            d.Choices.WithNames->setChecked(true);
-            d.OkButton->click();
-        });
-        form->exportPicture(); // file dialog cancelled
-        QCOMPARE(namesAsked, QList<bool>{true});
-        QCOMPARE(QDir(f.db().folder()).entryList({"*.png"}, QDir::Files), QStringList());
-
-        file = f.db().folder() + QStringLiteral("/picture");
-        bool startedFromLast = false;
-        whenDialogOpens([&startedFromLast](ExportDialog& d) {
-            // ... but for the names, asked afresh each time
-            startedFromLast = d.Format[int(PictureFormat::Png)]->isChecked() &&
-                              d.Resolution->value() == 96 && d.IncludeKey->isChecked() &&
-                              d.Choices.WithNames->isEnabled() && !d.Choices.WithNames->isChecked();
-            d.OkButton->click();
-        });
-        form->ExportPicture->trigger();
-        QVERIFY(startedFromLast);
-        const QImage image(file + QStringLiteral(".png")); // the format's ending added
-        QVERIFY(image.width() > image.height());           // the key stands beside the drawing
-        for (int s = 1; s <= 6; ++s) {
-            const QColor c = image.pixelColor((Global::LabelPos[s][0] + 60) / 15,
-                                              (Global::LabelPos[s][1] + 60) / 15);
-            QVERIFY2(c.red() > 200 && c.green() < 60, qPrintable(QString::number(s)));
-        }
-        QCOMPARE(messages->count(), 0);
-        file = QStringLiteral("/nonexistent-folder/x/picture");
-        whenDialogOpens([](ExportDialog& d) { d.OkButton->click(); });
-        form->exportPicture();
-        QCOMPARE(messages->count(), 1);
-        QVERIFY(messages->texts().first().contains("\"/nonexistent-folder/x/picture.png\""));
     }
 };
 

@@ -18,6 +18,9 @@ inline std::vector<Choice> choicesOf(const Rows& rows, ChoiceKind kind = ChoiceK
     return out;
 }
 
+// Six subjects, each choosing the next and subject 6 choosing 1.
+inline const Rows Ring{{1, {2}}, {2, {3}}, {3, {4}}, {4, {5}}, {5, {6}}, {6, {1}}};
+
 // Ten subjects, three choices, both criteria. Received counts:
 //   subject      1  2  3  4  5  6  7  8  9 10
 //   positive LM  5  0  4  0  2  1  1  1  1  0

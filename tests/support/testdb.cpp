@@ -2,6 +2,7 @@
 
 #include "classlist.h"
 #include "errorreport.h"
+#include "filefolder.h"
 #include "files.h"
 #include "globals.h"
 #include "store.h"
@@ -227,7 +228,22 @@ void resetProgram()
 {
     ClassList::instance().forgetAll();
     Global::reset();
+    FileFolder::forget();
     errorReport().reset();
     errorReport().setPause([] {});
     Store::setBusyTimeout(0);
+}
+
+int openStudy(TestDatabase& db, int groupSize, int choices, int criterionType, bool stored)
+{
+    Global::NewProject = stored ? Global::False : Global::True;
+    Global::CurrentRecord =
+        stored ? db.addStudy(u"Class"_qs, groupSize, choices, u"Who?"_qs, criterionType) : 0;
+    Global::RefName = u"Class"_qs;
+    Global::Question = u"Who?"_qs;
+    Global::GroupSize = groupSize;
+    Global::MaxChoices = choices;
+    Global::CriterionType = criterionType;
+    Global::CurrentCriterion = criterionType == 2 ? 2 : 1;
+    return Global::CurrentRecord;
 }

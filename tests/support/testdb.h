@@ -78,6 +78,11 @@ private:
     bool ok = false;
 };
 
+// Makes a study the program's current one: stored as the study window's OK and a save
+// leave it (its record back), or new and not yet saved (0).
+int openStudy(TestDatabase& db, int groupSize, int choices, int criterionType = 1,
+              bool stored = true);
+
 // The program's state as at start-up, with the error report's pause and the store's
 // lock wait cut to nothing, so that a test never waits on a retry.
 void resetProgram();

@@ -1,7 +1,6 @@
 #include "windowfixture.h"
 
 #include "forms.h"
-#include "globals.h"
 
 #include <QApplication>
 
@@ -30,18 +29,4 @@ void WindowFixture::cleanup()
     Forms::ShowGroupsOnSociogram = {};
     messages.clear();
     database.reset();
-}
-
-int WindowFixture::openStudy(int groupSize, int choices, int criterionType, bool stored)
-{
-    Global::NewProject = stored ? Global::False : Global::True;
-    Global::CurrentRecord =
-        stored ? database->addStudy(u"Class"_qs, groupSize, choices, u"Who?"_qs, criterionType) : 0;
-    Global::RefName = u"Class"_qs;
-    Global::Question = u"Who?"_qs;
-    Global::GroupSize = groupSize;
-    Global::MaxChoices = choices;
-    Global::CriterionType = criterionType;
-    Global::CurrentCriterion = criterionType == 2 ? 2 : 1;
-    return Global::CurrentRecord;
 }

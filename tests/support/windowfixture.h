@@ -7,7 +7,10 @@
 #include "testdb.h"
 #include "windows.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 class WindowFixture {
@@ -19,9 +22,10 @@ public:
     // Answers every box of the test that brings no script of its own.
     ScriptedMessages messages;
 
-    // Makes a study the program's current one: stored as the study window's OK and a
-    // save leave it (its record back), or new and not yet saved (0).
-    int openStudy(int groupSize, int choices, int criterionType = 1, bool stored = true);
+    int openStudy(int groupSize, int choices, int criterionType = 1, bool stored = true)
+    {
+        return ::openStudy(*database, groupSize, choices, criterionType, stored);
+    }
 
     // Shows a window through its command and waits until it has the focus.
     template <class Form, class Show> static Form* openWindow(Show show)
@@ -36,3 +40,17 @@ public:
 private:
     std::unique_ptr<TestDatabase> database;
 };
+
+// Answers the modal window of type Form that is about to open, from the event loop it runs.
+template <class Form> void whenModalOpens(const std::function<void(Form&)>& answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto* form = qobject_cast<Form*>(QApplication::activeModalWidget());
+        if (!form || !form->isVisible())
+            return;
+        poll->deleteLater();
+        answer(*form);
+    });
+    poll->start(10);
+}

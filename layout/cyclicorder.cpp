@@ -1,0 +1,180 @@
+// Crossing reduction in a circular drawing by sifting (Baur and Brandes, 2004): each
+// unit in turn is tried at every place of the cycle, both ways round, and left where the
+// fewest lines cross. Crossings round a circle depend on the order alone, so they are
+// counted from it exactly and cheaply. A clique moves as one unit, so it never breaks.
+
+#include "cyclicorder.h"
+
+#include <numeric>
+
+namespace Layout::TidySupport {
+
+namespace {
+
+// Cliques that share members become one unit, laid out clique after clique so that as
+// many as possible stay unbroken.
+std::vector<std::vector<int>> cliqueUnits(int n, const std::vector<std::vector<int>>& cliques)
+{
+    std::vector<int> unitOf(n + 1, -1);
+    std::vector<std::vector<int>> units;
+    for (const std::vector<int>& clique : cliques) {
+        int unit = -1;
+        for (int s : clique)
+            if (unitOf[s] >= 0)
+                unit = unit < 0 ? unitOf[s] : unit;
+        if (unit < 0) {
+            unit = static_cast<int>(units.size());
+            units.emplace_back();
+        }
+        for (int s : clique) {
+            if (unitOf[s] == unit)
+                continue;
+            if (unitOf[s] >= 0) { // a third clique joins two runs: the second follows
+                for (int t : units[unitOf[s]])
+                    if (unitOf[t] != unit)
+                        units[unit].push_back(t);
+                const int old = unitOf[s];
+                for (int t : units[old])
+                    unitOf[t] = unit;
+                units[old].clear();
+                continue;
+            }
+            unitOf[s] = unit;
+            units[unit].push_back(s);
+        }
+    }
+    std::erase_if(units, [](const std::vector<int>& u) { return u.empty(); });
+    return units;
+}
+
+} // namespace
+
+CrossingCounter::CrossingCounter(const ChoiceGraph& graph)
+    : g(graph), n(graph.n), at(n + 1), ends(n * n), below((n + 1) * (n + 1))
+{
+}
+
+// Two chords cross when their ends alternate: for each chord p..q the chords with one
+// end strictly inside and the other strictly after q, from a table of prefix sums.
+int CrossingCounter::count(const std::vector<int>& order)
+{
+    for (int k = 0; k < n; ++k)
+        at[order[k]] = k;
+    std::fill(ends.begin(), ends.end(), 0);
+    for (const ChoiceGraph::Line& line : g.lines) {
+        const int p = std::min(at[line.a], at[line.b]), q = std::max(at[line.a], at[line.b]);
+        ++ends[p * n + q];
+    }
+    const int m = n + 1;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            below[(i + 1) * m + j + 1] =
+                ends[i * n + j] + below[i * m + j + 1] + below[(i + 1) * m + j] - below[i * m + j];
+    int total = 0;
+    for (const ChoiceGraph::Line& line : g.lines) {
+        const int p = std::min(at[line.a], at[line.b]), q = std::max(at[line.a], at[line.b]);
+        if (q - p < 2 || q + 1 >= n)
+            continue;
+        total += below[q * m + n] - below[(p + 1) * m + n] - below[q * m + q + 1] +
+                 below[(p + 1) * m + q + 1];
+    }
+    return total;
+}
+
+std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques)
+{
+    const int n = graph.n;
+    if (n < 4)
+        return chainOrder(graph);
+    std::vector<std::vector<int>> units = cliqueUnits(n, cliques);
+    std::vector<bool> inUnit(n + 1, false);
+    for (const std::vector<int>& unit : units)
+        for (int s : unit)
+            inUnit[s] = true;
+    // Start from the chain of friends, each unit where its first member comes.
+    std::vector<std::vector<int>> cycle;
+    std::vector<bool> placed(units.size(), false);
+    for (int s : chainOrder(graph)) {
+        if (!inUnit[s]) {
+            cycle.push_back({s});
+            continue;
+        }
+        for (size_t u = 0; u < units.size(); ++u) {
+            if (!placed[u] && std::find(units[u].begin(), units[u].end(), s) != units[u].end()) {
+                placed[u] = true;
+                cycle.push_back(units[u]);
+            }
+        }
+    }
+
+    CrossingCounter counter(graph);
+    std::vector<int> order;
+    const auto flatten = [&](const std::vector<std::vector<int>>& c) {
+        order.clear();
+        for (const std::vector<int>& unit : c)
+            order.insert(order.end(), unit.begin(), unit.end());
+        return counter.count(order);
+    };
+    int best = flatten(cycle);
+    const int units_ = static_cast<int>(cycle.size());
+    for (int pass = 0; pass < 4 && units_ > 2; ++pass) {
+        bool moved = false;
+        for (int k = 0; k < units_; ++k) {
+            // Take the unit at place k out and try it at every other place, both ways.
+            std::vector<std::vector<int>> rest = cycle;
+            std::vector<int> unit = rest[k];
+            rest.erase(rest.begin() + k);
+            std::vector<std::vector<int>> trial;
+            int bestPlace = -1;
+            bool bestReversed = false;
+            for (int place = 0; place < units_ - 1; ++place) {
+                for (bool reversed : {false, true}) {
+                    if (reversed && unit.size() < 2)
+                        continue;
+                    trial = rest;
+                    std::vector<int> u = unit;
+                    if (reversed)
+                        std::reverse(u.begin(), u.end());
+                    trial.insert(trial.begin() + place + 1, u);
+                    const int crossings = flatten(trial);
+                    if (crossings < best) {
+                        best = crossings;
+                        bestPlace = place;
+                        bestReversed = reversed;
+                    }
+                }
+            }
+            if (bestPlace >= 0) {
+                if (bestReversed)
+                    std::reverse(unit.begin(), unit.end());
+                rest.insert(rest.begin() + bestPlace + 1, unit);
+                cycle.swap(rest);
+                moved = true;
+            }
+        }
+        if (!moved)
+            break;
+    }
+    // Inside a unit of one small clique every order keeps it whole: take the one that crosses
+    // least.
+    for (std::vector<int>& unit : cycle) {
+        std::vector<int> members = unit, bestMembers = unit;
+        std::sort(members.begin(), members.end());
+        if (members.size() < 3 || members.size() > 5 ||
+            std::find(cliques.begin(), cliques.end(), members) == cliques.end())
+            continue;
+        do {
+            unit = members;
+            const int crossings = flatten(cycle);
+            if (crossings < best) {
+                best = crossings;
+                bestMembers = members;
+            }
+        } while (std::next_permutation(members.begin(), members.end()));
+        unit = bestMembers;
+    }
+    flatten(cycle);
+    return order;
+}
+
+} // namespace Layout::TidySupport

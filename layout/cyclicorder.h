@@ -1,0 +1,30 @@
+#pragma once
+// The order round a circle that keeps friends together: few crossing lines, and every
+// clique on consecutive places. Internal to the layout library; Circle and Square put
+// the order on their slots, the Target takes its angles from it.
+
+#include "tidysupport.h"
+
+#include <vector>
+
+namespace Layout::TidySupport {
+
+// Lines of the graph that cross when the subjects sit round a circle in an order, counted
+// from the order alone (chords cross when their ends alternate).
+class CrossingCounter {
+public:
+    explicit CrossingCounter(const ChoiceGraph& graph);
+    int count(const std::vector<int>& order); // subjects 1..n, each once
+
+private:
+    const ChoiceGraph& g;
+    int n;
+    std::vector<int> at, ends, below;
+};
+
+// Subjects 1..n in a cyclic order with few crossings, the members of each clique next to
+// each other (cliques that share members as one run).
+std::vector<int> cyclicOrder(const ChoiceGraph& graph,
+                             const std::vector<std::vector<int>>& cliques);
+
+} // namespace Layout::TidySupport

@@ -1,0 +1,208 @@
+// Tidy for the Random layout: labels may go anywhere inside the area, so the picture is
+// drawn afresh from the choices. Stress majorization (Gansner, Koren and North, 2004)
+// puts each pair of pupils as far apart as the choices between them say: clique mates
+// closest, mutual pairs next, a one-way choice further, and everyone else by the chain
+// of choices between them. The picture is then fitted to the area, labels are pushed
+// off one another, and they step aside until no line runs under a label.
+
+#include "cliques.h"
+#include "cyclicorder.h"
+#include "polish.h"
+#include "tidy.h"
+
+#include "codes.h"
+
+#include <cmath>
+
+namespace Layout {
+
+using namespace TidySupport;
+using Codes::Geometry::Pi;
+
+namespace {
+
+struct Bounds {
+    double right, bottom; // the furthest Left and Top that keep a label inside
+
+    QPointF inside(QPointF p) const
+    {
+        return {std::clamp(p.x(), 0.0, right), std::clamp(p.y(), 0.0, bottom)};
+    }
+};
+
+// How far apart the choices say two pupils should be, in steps of a mutual choice.
+std::vector<double> wantedDistances(const ChoiceGraph& g,
+                                    const std::vector<std::vector<int>>& cliques)
+{
+    const int n = g.n, m = n + 1;
+    constexpr double Far = 1e9;
+    std::vector<double> d(m * m, Far);
+    for (int s = 1; s <= n; ++s)
+        d[s * m + s] = 0;
+    for (const ChoiceGraph::Line& line : g.lines) {
+        const bool positive =
+            g.mutual(line.a, line.b) || g.ties(line.a, line.b) > (line.ab > 0) + (line.ba > 0);
+        const double length = g.mutual(line.a, line.b) ? 1.0 : positive ? 1.5 : 2.5;
+        d[line.a * m + line.b] = d[line.b * m + line.a] = length;
+    }
+    for (const std::vector<int>& clique : cliques)
+        for (int a : clique)
+            for (int b : clique)
+                if (a != b)
+                    d[a * m + b] = std::min(d[a * m + b], 0.7);
+    for (int k = 1; k <= n; ++k)
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j)
+                d[i * m + j] = std::min(d[i * m + j], d[i * m + k] + d[k * m + j]);
+    double longest = 1;
+    for (double v : d)
+        longest = v < Far ? std::max(longest, v) : longest;
+    for (double& v : d)
+        v = v < Far ? v : longest + 1;
+    return d;
+}
+
+std::vector<QPointF> stressPlaces(const ChoiceGraph& g, const std::vector<double>& d,
+                                  const std::vector<int>& order)
+{
+    const int n = g.n, m = n + 1;
+    std::vector<QPointF> at(m);
+    for (int k = 0; k < n; ++k) // friends start next to each other, round a circle
+        at[order[k]] = QPointF(std::sin(2 * Pi * k / n), -std::cos(2 * Pi * k / n)) * (n / Pi);
+    for (int round = 0; round < 150; ++round) {
+        for (int i = 1; i <= n; ++i) {
+            QPointF sum;
+            double weights = 0;
+            for (int j = 1; j <= n; ++j) {
+                if (j == i)
+                    continue;
+                const double want = d[i * m + j], weight = 1 / (want * want);
+                const QPointF apart = at[i] - at[j];
+                const double now = std::hypot(apart.x(), apart.y());
+                sum += weight * (at[j] + (now > 1e-9 ? apart * (want / now) : QPointF(want, 0)));
+                weights += weight;
+            }
+            at[i] = sum / weights;
+        }
+    }
+    return at;
+}
+
+// Pushes overlapping labels apart along the shorter way out, a half each, inside the area.
+void pushApart(std::vector<QPointF>& at, const Bounds& bounds, QSizeF label)
+{
+    const int n = static_cast<int>(at.size()) - 1;
+    const double w = label.width(), h = label.height();
+    for (int round = 0; round < 400; ++round) {
+        bool moved = false;
+        for (int i = 1; i <= n; ++i) {
+            for (int j = i + 1; j <= n; ++j) {
+                const double dx = at[j].x() - at[i].x(), dy = at[j].y() - at[i].y();
+                if (!squaresOverlap(at[i].x(), at[i].y(), at[j].x(), at[j].y(), w, h))
+                    continue;
+                moved = true;
+                const double ox = w - std::abs(dx) + 1, oy = h - std::abs(dy) + 1;
+                const QPointF push = ox < oy
+                                         ? QPointF((dx < 0 || (dx == 0 && i > j) ? -ox : ox) / 2, 0)
+                                         : QPointF(0, (dy < 0 ? -oy : oy) / 2);
+                at[i] = bounds.inside(at[i] - push);
+                at[j] = bounds.inside(at[j] + push);
+            }
+        }
+        if (!moved)
+            return;
+    }
+}
+
+bool keptTogether(const std::vector<int>& clique, const std::vector<QPointF>& at)
+{
+    const int n = static_cast<int>(at.size()) - 1;
+    for (int a : clique) {
+        double mate = 1e300, other = 1e300;
+        for (int t = 1; t <= n; ++t) {
+            if (t == a)
+                continue;
+            const double d = std::hypot(at[t].x() - at[a].x(), at[t].y() - at[a].y());
+            double& nearest =
+                std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
+            nearest = std::min(nearest, d);
+        }
+        if (!(mate < other))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+{
+    n = std::max(n, 0);
+    std::vector<QPointF> result(n + 1);
+    if (!current.empty())
+        result[0] = current[0];
+    if (n < 1)
+        return result;
+    const Bounds bounds{std::max(0.0, area.width() - label.width()),
+                        std::max(0.0, area.height() - label.height())};
+
+    // The picture to beat is the present one brought inside the area; a label with no
+    // present position starts on a circle about the centre.
+    std::vector<QPointF> given(n + 1);
+    const double radius = std::min(bounds.right, bounds.bottom) / 2;
+    for (int s = 1; s <= n; ++s) {
+        const double angle = 2 * Pi * (s - 1) / n;
+        const QPointF start = s < static_cast<int>(current.size())
+                                  ? current[s]
+                                  : QPointF(bounds.right / 2 + radius * std::sin(angle),
+                                            bounds.bottom / 2 - radius * std::cos(angle));
+        given[s] =
+            bounds.inside(std::isfinite(start.x()) && std::isfinite(start.y()) ? start : QPointF());
+    }
+
+    const ChoiceGraph graph(n, choices);
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+    std::vector<QPointF> at =
+        stressPlaces(graph, wantedDistances(graph, cliques), cyclicOrder(graph, cliques));
+    double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+    for (int s = 1; s <= n; ++s) {
+        left = std::min(left, at[s].x());
+        top = std::min(top, at[s].y());
+        right = std::max(right, at[s].x());
+        bottom = std::max(bottom, at[s].y());
+    }
+    const double scale = std::min(bounds.right / std::max(right - left, 1e-9),
+                                  bounds.bottom / std::max(bottom - top, 1e-9));
+    const QPointF margin((bounds.right - (right - left) * scale) / 2,
+                         (bounds.bottom - (bottom - top) * scale) / 2);
+    for (int s = 1; s <= n; ++s)
+        at[s] = bounds.inside(margin + (at[s] - QPointF(left, top)) * scale);
+    pushApart(at, bounds, label);
+
+    std::vector<QPointF> now;
+    const Steps aside = [&](int s, const TidyScene& scene, std::vector<QPointF>& out) {
+        now = scene.positions();
+        std::vector<bool> held(cliques.size());
+        for (size_t c = 0; c < cliques.size(); ++c)
+            held[c] = keptTogether(cliques[c], now);
+        const QPointF from = now[s];
+        for (double reach : {90.0, 180.0}) {
+            for (int k = 0; k < 8; ++k) {
+                now[s] = bounds.inside(from +
+                                       QPointF(std::sin(Pi * k / 4), std::cos(Pi * k / 4)) * reach);
+                bool keeps = true;
+                for (size_t c = 0; c < cliques.size() && keeps; ++c)
+                    keeps = !held[c] || keptTogether(cliques[c], now);
+                if (keeps)
+                    out.push_back(now[s]);
+            }
+        }
+        now[s] = from;
+    };
+    Random random(0x5eed0003u + static_cast<unsigned>(n));
+    keepBetter(result, polish(graph, label, at, aside, 4 * n, random), given, n, choices, label);
+    return result;
+}
+
+} // namespace Layout

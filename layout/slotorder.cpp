@@ -1,0 +1,245 @@
+// Tidy on fixed slots (Circle, Square). The order of the pupils round the frame decides
+// nearly all: friends on neighbouring slots draw short lines that cross nothing, so the
+// order starts from the circular crossing reduction with each clique on consecutive
+// slots. A line that spans a few slots runs under the labels between (on a circle of
+// forty, up to ten places apart), so tied pupils belong side by side or well apart:
+// the order is then searched with lines under labels first and crossings next, cliques
+// kept together, and the labels step in or out from the middle, which keeps the order,
+// until no line runs under a label.
+
+#include "cliques.h"
+#include "cyclicorder.h"
+#include "polish.h"
+#include "tidy.h"
+
+#include "annealing.h"
+
+#include <bit>
+#include <cmath>
+#include <numeric>
+
+namespace Layout {
+
+using namespace TidySupport;
+
+namespace {
+
+// The slots in their order around the picture, as the eye follows the frame.
+std::vector<int> slotsAround(const std::vector<QPointF>& slots, int n, QPointF centre)
+{
+    std::vector<double> angle(n + 1, 0);
+    for (int s = 1; s <= n; ++s) {
+        angle[s] = std::atan2(slots[s].x() - centre.x(), centre.y() - slots[s].y());
+        if (!std::isfinite(angle[s]))
+            angle[s] = 0;
+    }
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return angle[a] < angle[b]; });
+    return order;
+}
+
+// The order round the frame as the search sees it: which places a line between two
+// places runs under is worked out once from the slots, so that a picture is counted from
+// the order alone.
+class SlotSearch {
+public:
+    SlotSearch(const ChoiceGraph& graph, const std::vector<QPointF>& placeAt, QSizeF label,
+               const std::vector<std::vector<int>>& cliques)
+        : g(graph), n(graph.n), under(n * n, 0), counter(graph), labelAt(n), placeOf(n + 1)
+    {
+        const double w = label.width(), h = label.height();
+        for (int p = 0; p < n; ++p)
+            for (int q = 0; q < n; ++q)
+                for (int k = 0; k < n && p != q; ++k)
+                    if (k != p && k != q &&
+                        lineUnderLabel(placeAt[p].x() + w / 2, placeAt[p].y() + h / 2,
+                                       placeAt[q].x() + w / 2, placeAt[q].y() + h / 2,
+                                       placeAt[k].x(), placeAt[k].y(), w, h))
+                        under[p * n + q] |= std::uint64_t{1} << k;
+        for (const std::vector<int>& clique : cliques)
+            if (clique.size() >= 3 && clique.size() <= 5)
+                this->cliques.push_back(clique);
+    }
+
+    // Subjects by place round the frame.
+    void assign(const std::vector<int>& order)
+    {
+        labelAt = order;
+        for (int k = 0; k < n; ++k)
+            placeOf[labelAt[k]] = k;
+    }
+    const std::vector<int>& order() const { return labelAt; }
+
+    int linesUnder() const
+    {
+        int count = 0;
+        for (const ChoiceGraph::Line& line : g.lines)
+            for (std::uint64_t m = under[placeOf[line.a] * n + placeOf[line.b]]; m != 0; m &= m - 1)
+                count += !g.excused(line.a, line.b, labelAt[std::countr_zero(m)]);
+        return count;
+    }
+    int crossings() { return counter.count(labelAt); }
+
+    // Members on consecutive places, one other allowed in a clique of five.
+    bool cliquesKept() const
+    {
+        for (const std::vector<int>& clique : cliques) {
+            std::uint64_t taken = 0;
+            for (int s : clique)
+                taken |= std::uint64_t{1} << placeOf[s];
+            int widest = 0, gap = 0;
+            for (int k = 0; k < 2 * n; ++k) {
+                gap = (taken >> (k % n)) & 1 ? 0 : gap + 1;
+                widest = std::max(widest, gap);
+            }
+            const int allowed = static_cast<int>(clique.size()) + (clique.size() == 5);
+            if (n - std::min(widest, n) > allowed)
+                return false;
+        }
+        return true;
+    }
+
+    // A swap, a run of up to five carried elsewhere, or a run turned round.
+    void shake(Random& random)
+    {
+        const int kind = random.below(10);
+        if (kind < 3) {
+            const int p = random.below(n), q = random.below(n - 1);
+            std::swap(labelAt[p], labelAt[q >= p ? q + 1 : q]);
+        } else if (kind < 8) {
+            const int length = 1 + random.below(std::min(5, n - 1));
+            const int p = random.below(n - length + 1), q = random.below(n - length + 1);
+            auto b = labelAt.begin();
+            if (q > p)
+                std::rotate(b + p, b + p + length, b + q + length);
+            else
+                std::rotate(b + q, b + p, b + p + length);
+        } else {
+            const int length = 2 + random.below(std::min(7, n - 1));
+            const int p = random.below(n - length + 1);
+            std::reverse(labelAt.begin() + p, labelAt.begin() + p + length);
+        }
+        for (int k = 0; k < n; ++k)
+            placeOf[labelAt[k]] = k;
+    }
+
+private:
+    const ChoiceGraph& g;
+    int n;
+    std::vector<std::uint64_t> under; // per pair of places, the places it runs under
+    CrossingCounter counter;
+    std::vector<int> labelAt, placeOf;
+    std::vector<std::vector<int>> cliques;
+};
+
+// The order searched for fewer lines under labels, crossings next and never above
+// `most`; a loss is weighed as one line under a label or `Weight` crossings.
+std::vector<int> searchOrder(SlotSearch& search, const std::vector<int>& start, int most,
+                             int rounds, Random& random)
+{
+    constexpr int Weight = 1000;
+    search.assign(start);
+    struct Score {
+        int under, crossings;
+        auto operator<=>(const Score&) const = default;
+    };
+    Score now{search.linesUnder(), search.crossings()};
+    std::vector<int> best = start, before;
+    Shared::anneal(
+        rounds,
+        [&](double temperature) {
+            before = search.order();
+            search.shake(random);
+            const int allowed = Shared::allowance(temperature, random);
+            Score next{0, 0};
+            bool take = search.cliquesKept();
+            if (take) {
+                next.under = search.linesUnder();
+                take = next.under - now.under <= allowed;
+            }
+            if (take) {
+                next.crossings = search.crossings();
+                take = next.crossings <= most &&
+                       (next.under - now.under) * Weight + next.crossings - now.crossings <=
+                           allowed * Weight;
+            }
+            if (take)
+                now = next;
+            else
+                search.assign(before);
+            return take;
+        },
+        [&] { return now; }, [&] { best = search.order(); });
+    return best;
+}
+
+} // namespace
+
+std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
+                                 const std::vector<Choice>& choices, QSizeF label)
+{
+    n = std::clamp(n, 0, std::max(0, static_cast<int>(slots.size()) - 1));
+    std::vector<QPointF> result(slots.begin(),
+                                slots.begin() + std::min<size_t>(slots.size(), n + 1));
+    if (n < 3 || n > 64) // the search keeps a place set in one word
+        return result;
+    const ChoiceGraph graph(n, choices);
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+    const std::vector<int> order = cyclicOrder(graph, cliques);
+    QPointF centre;
+    for (int s = 1; s <= n; ++s)
+        centre += slots[s] / n;
+    const std::vector<int> around = slotsAround(slots, n, centre);
+
+    // Places round the frame; the order is first turned and mirrored to where the fewest
+    // lines run under labels, then searched. The designed order sets the crossings to beat.
+    std::vector<QPointF> placeAt(n);
+    for (int k = 0; k < n; ++k)
+        placeAt[k] = slots[around[k]];
+    SlotSearch search(graph, placeAt, label, cliques);
+    std::vector<int> turned(n), start, designed(n);
+    int fewest = -1;
+    for (int direction : {1, -1}) {
+        for (int shift = 0; shift < n; ++shift) {
+            for (int k = 0; k < n; ++k)
+                turned[((direction * k + shift) % n + n) % n] = order[k];
+            search.assign(turned);
+            const int under = search.linesUnder();
+            if (fewest < 0 || under < fewest) {
+                fewest = under;
+                start = turned;
+            }
+        }
+    }
+    for (int k = 0; k < n; ++k)
+        designed[k] = around[k];
+    search.assign(designed);
+    const int most = search.crossings() * 7 / 10;
+    search.assign(start);
+    Random random(0x5eed0001u + static_cast<unsigned>(n));
+    const std::vector<int> searched = searchOrder(search, start, std::max(most, search.crossings()),
+                                                  searchRounds(graph, 30000, 15, 200), random);
+    std::vector<QPointF> best(n + 1);
+    std::vector<int> bestHome(n + 1);
+    for (int k = 0; k < n; ++k) {
+        bestHome[searched[k]] = around[k];
+        best[searched[k]] = slots[around[k]];
+    }
+
+    const Steps inOrOut = [&](int s, const TidyScene&, std::vector<QPointF>& out) {
+        const QPointF slot = slots[bestHome[s]];
+        const QPointF outward = slot - centre;
+        const double length = std::hypot(outward.x(), outward.y());
+        if (!(length > 0))
+            return;
+        for (double step :
+             {60.0, -60.0, 120.0, -120.0, 180.0, -180.0, 240.0, -240.0, 300.0, -300.0})
+            out.push_back(slot + outward * (step / length));
+    };
+    keepBetter(result, polish(graph, label, best, inOrOut, 3 * n, random), slots, n, choices,
+               label);
+    return result;
+}
+
+} // namespace Layout
