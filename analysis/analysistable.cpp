@@ -83,6 +83,16 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
     return t;
 }
 
+TextTable withNames(TextTable table, const QStringList& names)
+{
+    if (names.isEmpty())
+        return table;
+    table.header.insert(1, QStringLiteral("Name"));
+    for (QStringList& row : table.rows)
+        row.insert(1, names.value(row.first().toInt() - 1));
+    return table;
+}
+
 FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method)
 {
     const GroupFigures& g = analysis.group;

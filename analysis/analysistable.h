@@ -17,6 +17,9 @@ struct TextTable {
 };
 
 TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method);
+// The table with a "Name" column after the subject's number, from names (subject s at
+// s - 1); no names leave it as it is.
+TextTable withNames(TextTable table, const QStringList& names);
 
 // How the analysis writes a figure: three decimals, or "undefined".
 QString figureText(const std::optional<double>& value, int decimals = 3);

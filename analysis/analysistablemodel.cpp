@@ -7,7 +7,15 @@ void AnalysisTableModel::setAnalysis(const SociometricAnalysis& a, StatusMethod 
     beginResetModel();
     analysis = a;
     shownMethod = m;
-    shown = subjectTable(analysis, shownMethod);
+    shown = withNames(subjectTable(analysis, shownMethod), names);
+    endResetModel();
+}
+
+void AnalysisTableModel::setNames(const QStringList& list)
+{
+    beginResetModel();
+    names = list;
+    shown = withNames(subjectTable(analysis, shownMethod), names);
     endResetModel();
 }
 
@@ -16,7 +24,7 @@ void AnalysisTableModel::setMethod(StatusMethod m)
     if (m == shownMethod)
         return;
     shownMethod = m;
-    shown = subjectTable(analysis, shownMethod);
+    shown = withNames(subjectTable(analysis, shownMethod), names);
     if (!shown.header.isEmpty()) {
         const int last = static_cast<int>(shown.header.size()) - 1;
         Q_EMIT headerDataChanged(Qt::Horizontal, last, last);
@@ -41,6 +49,9 @@ QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const
         return {};
     const QString& text = shown.rows[static_cast<std::size_t>(index.row())][index.column()];
     if (role == Qt::DisplayRole)
+        return text;
+    // A long name is cut short in its column.
+    if (role == Qt::ToolTipRole && !names.isEmpty() && index.column() == 1 && !text.isEmpty())
         return text;
     if (role == Qt::TextAlignmentRole) {
         bool numeric = false;

@@ -12,6 +12,8 @@ public:
 
     void setAnalysis(const SociometricAnalysis& analysis, StatusMethod method);
     void setMethod(StatusMethod method);
+    // The pupils' names in a column after the subject's number; none hides the column.
+    void setNames(const QStringList& names);
     StatusMethod method() const { return shownMethod; }
     const TextTable& table() const { return shown; }
 
@@ -23,5 +25,6 @@ public:
 private:
     SociometricAnalysis analysis;
     StatusMethod shownMethod = StatusMethod::CoieDodgeCoppotelli;
+    QStringList names;
     TextTable shown;
 };

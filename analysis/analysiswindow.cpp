@@ -2,12 +2,14 @@
 
 #include "analysistable.h"
 #include "analysistablemodel.h"
+#include "classlist.h"
 #include "exports.h"
 #include "filedialogs.h"
 #include "messages.h"
 #include "programicon.h"
 #include "statusmethod.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,6 +22,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int NameColumnWidth = 180; // pixels
 
 const QString GraphFilter = QStringLiteral("GraphML files (*.graphml);;All files (*)");
 
@@ -87,6 +91,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     exportTable = new QPushButton(QStringLiteral("Export &Table..."), this);
     exportChoices = new QPushButton(QStringLiteral("Export &Choices..."), this);
     exportGraph = new QPushButton(QStringLiteral("Export &GraphML..."), this);
+    withNames = makeNamesBox(this);
     auto* close = new QPushButton(QStringLiteral("C&lose"), this);
 
     auto* top = new QHBoxLayout;
@@ -104,6 +109,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     buttons->addWidget(exportTable);
     buttons->addWidget(exportChoices);
     buttons->addWidget(exportGraph);
+    buttons->addWidget(withNames);
     buttons->addStretch();
     buttons->addWidget(close);
 
@@ -125,6 +131,38 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     connect(exportChoices, &QPushButton::clicked, this, &AnalysisWindow::exportChoicesCsv);
     connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::exportGraphMl);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(&ClassList::instance(), &ClassList::changed, this, &AnalysisWindow::showNames);
+    showNames();
+}
+
+QCheckBox* AnalysisWindow::makeNamesBox(QWidget* parent)
+{
+    auto* box = new QCheckBox(QStringLiteral("With &names"), parent);
+    const auto follow = [box] {
+        const bool loaded = ClassList::instance().loaded();
+        box->setEnabled(loaded);
+        if (!loaded)
+            box->setChecked(false);
+    };
+    QObject::connect(&ClassList::instance(), &ClassList::changed, box, follow);
+    follow();
+    return box;
+}
+
+QStringList AnalysisWindow::takeNames(QCheckBox* box)
+{
+    const bool asked = box->isChecked();
+    box->setChecked(false);
+    return asked ? ClassList::instance().currentNames() : QStringList();
+}
+
+void AnalysisWindow::showNames()
+{
+    model->setNames(ClassList::instance().currentNames());
+    subjects->resizeColumnsToContents();
+    // The names take no more room than a long name needs; the rest is a tooltip.
+    if (ClassList::instance().loaded())
+        subjects->setColumnWidth(1, std::min(subjects->columnWidth(1), NameColumnWidth));
 }
 
 void AnalysisWindow::setChoices(const ChoiceSet& choices)
@@ -136,7 +174,7 @@ void AnalysisWindow::setChoices(const ChoiceSet& choices)
     // nothing to choose between.
     methods->setEnabled(current.group.classified);
     methodLabel->setEnabled(current.group.classified);
-    subjects->resizeColumnsToContents();
+    showNames();
     refreshFigures();
     cliques->setText(cliquesText(choices));
 }
@@ -193,20 +231,20 @@ void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QSt
 void AnalysisWindow::exportTableCsv()
 {
     saveText(this, QStringLiteral("Export Table"), QStringLiteral("analysis"), CsvSuffix, CsvFilter,
-             analysisTableCsv(current, method()));
+             analysisTableCsv(current, method(), takeNames(withNames)));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
     saveText(this, QStringLiteral("Export Choices"), QStringLiteral("choices"), CsvSuffix,
-             CsvFilter, choicesEdgeListCsv(shownChoices));
+             CsvFilter, choicesEdgeListCsv(shownChoices, takeNames(withNames)));
 }
 
 void AnalysisWindow::exportGraphMl()
 {
     // The graph holds the whole study, so it carries the study's name alone.
     saveText(this, QStringLiteral("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
-             choicesGraphMl(shownChoices));
+             choicesGraphMl(shownChoices, takeNames(withNames)));
 }
 
 void showAnalysis(const ChoiceSet& choices, QWidget* parent)

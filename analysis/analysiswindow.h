@@ -10,6 +10,7 @@
 #include <QDialog>
 
 class AnalysisTableModel;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -34,6 +35,7 @@ public:
     QPushButton* exportTableButton() const { return exportTable; }
     QPushButton* exportChoicesButton() const { return exportChoices; }
     QPushButton* exportGraphButton() const { return exportGraph; }
+    QCheckBox* withNamesBox() const { return withNames; }
 
     // Tests answer the question of where to save here; empty shows the dialog.
     static FileNameAsker& saveFileName();
@@ -44,6 +46,11 @@ public:
                          const QString& suffix, const QString& filter, const QString& text);
     static const QString CsvFilter;
     static const QString CsvSuffix;
+    // "With names" beside an export: off at first and after every export, and open only
+    // while the study has a class list, so that a file carries names only when asked.
+    static QCheckBox* makeNamesBox(QWidget* parent);
+    // The names the box asks for (none when it is off); the box is off again afterwards.
+    static QStringList takeNames(QCheckBox* box);
 
 public Q_SLOTS:
     void exportTableCsv();
@@ -52,6 +59,7 @@ public Q_SLOTS:
 
 private:
     void refreshFigures();
+    void showNames();
 
     ChoiceSet shownChoices;
     SociometricAnalysis current;
@@ -64,6 +72,7 @@ private:
     QPushButton* exportTable = nullptr;
     QPushButton* exportChoices = nullptr;
     QPushButton* exportGraph = nullptr;
+    QCheckBox* withNames = nullptr;
 };
 
 // Shows the analysis of the choices, in the open analysis window when there is one.

@@ -60,18 +60,11 @@ private:
     // The subject a field names, or nothing after reporting why it names none.
     std::optional<int> subjectIn(const QString& field, int line, int column)
     {
-        const QString text = field.trimmed();
-        const std::optional<double> value = Numbers::wholeValue(text);
-        if (!value) {
-            problem(line, column, QStringLiteral("\"%1\" is not a number.").arg(text));
-            return std::nullopt;
-        }
-        if (*value != std::floor(*value) || *value < 1 || *value > size) {
-            problem(line, column,
-                    QStringLiteral("%1 is not a subject number from 1 to %2.").arg(text).arg(size));
-            return std::nullopt;
-        }
-        return static_cast<int>(*value);
+        QString why;
+        const std::optional<int> subject = subjectField(field, size, why);
+        if (!subject)
+            problem(line, column, why);
+        return subject;
     }
 
     void readRow(const Csv::Record& record)
@@ -135,6 +128,21 @@ private:
 
 } // namespace
 
+std::optional<int> subjectField(const QString& field, int groupSize, QString& why)
+{
+    const QString text = field.trimmed();
+    const std::optional<double> value = Numbers::wholeValue(text);
+    if (!value) {
+        why = QStringLiteral("\"%1\" is not a number.").arg(text);
+        return std::nullopt;
+    }
+    if (*value != std::floor(*value) || *value < 1 || *value > groupSize) {
+        why = QStringLiteral("%1 is not a subject number from 1 to %2.").arg(text).arg(groupSize);
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
 QString ImportProblem::text() const
 {
     return QStringLiteral("Line %1, column %2: %3").arg(line).arg(column).arg(sentence);
@@ -180,6 +188,17 @@ int ImportedChoices::filled() const
 ImportResult importChoicesCsv(const QString& text, int groupSize, int maxChoices)
 {
     return ImportReader(groupSize, maxChoices).read(text);
+}
+
+QString problemListing(const QString& heading, const std::vector<ImportProblem>& problems)
+{
+    QStringList lines{heading};
+    const int listed = std::min<int>(static_cast<int>(problems.size()), ProblemsListed);
+    for (int i = 0; i < listed; ++i)
+        lines.append(problems[static_cast<std::size_t>(i)].text());
+    if (static_cast<int>(problems.size()) > listed)
+        lines.append(QStringLiteral("... and %1 more.").arg(problems.size() - listed));
+    return lines.join(u'\n');
 }
 
 bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid)

@@ -43,11 +43,20 @@ struct ImportResult {
     bool ok() const { return choices.has_value(); }
 };
 
+// The subject number a field holds, from 1 to groupSize; otherwise nothing, and `why`
+// holds the sentence that says what is wrong.
+std::optional<int> subjectField(const QString& field, int groupSize, QString& why);
+
 ImportResult importChoicesCsv(const QString& text, int groupSize, int maxChoices);
 
 // Replaces every choice cell of the grid with the imported ones (rows not in the file
 // become empty). False, and the grid untouched, when its shape is not the study's.
 bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid);
+
+// How many problems one message lists before it only counts the rest.
+constexpr int ProblemsListed = 10;
+// The heading, then a line for each problem up to ProblemsListed, then how many more.
+QString problemListing(const QString& heading, const std::vector<ImportProblem>& problems);
 
 // The text of a file, UTF-8 or with a byte-order mark; nothing when it cannot be read.
 std::optional<QString> readTextFile(const QString& path, QString* error = nullptr);

@@ -33,21 +33,28 @@ void writeData(QXmlStreamWriter& xml, const QString& key, const QString& value)
 
 } // namespace
 
-QString choicesEdgeListCsv(const ChoiceSet& choices)
+QString choicesEdgeListCsv(const ChoiceSet& choices, const QStringList& names)
 {
-    QString out = Csv::line({QStringLiteral("Chooser"), QStringLiteral("Chosen"),
-                             QStringLiteral("Slot"), QStringLiteral("Criterion")});
+    QStringList header{QStringLiteral("Chooser"), QStringLiteral("Chosen"), QStringLiteral("Slot"),
+                       QStringLiteral("Criterion")};
+    if (!names.isEmpty())
+        header << QStringLiteral("Chooser name") << QStringLiteral("Chosen name");
+    QString out = Csv::line(header);
     for (Criterion c : {Criterion::Positive, Criterion::Negative}) {
         if (!choices.has(c))
             continue;
-        for (const Choice& choice : choices.of(c))
-            out += Csv::line({number(choice.chooser), number(choice.chosen), number(choice.slot),
-                              criterionName(c)});
+        for (const Choice& choice : choices.of(c)) {
+            QStringList row{number(choice.chooser), number(choice.chosen), number(choice.slot),
+                            criterionName(c)};
+            if (!names.isEmpty())
+                row << names.value(choice.chooser - 1) << names.value(choice.chosen - 1);
+            out += Csv::line(row);
+        }
     }
     return out;
 }
 
-QString choicesGraphMl(const ChoiceSet& choices)
+QString choicesGraphMl(const ChoiceSet& choices, const QStringList& names)
 {
     QString out;
     QXmlStreamWriter xml(&out);
@@ -57,12 +64,16 @@ QString choicesGraphMl(const ChoiceSet& choices)
     xml.writeDefaultNamespace(QStringLiteral("http://graphml.graphdrawing.org/xmlns"));
     writeKey(xml, QStringLiteral("sign"), QStringLiteral("edge"), QStringLiteral("int"));
     writeKey(xml, QStringLiteral("slot"), QStringLiteral("edge"), QStringLiteral("int"));
+    if (!names.isEmpty())
+        writeKey(xml, QStringLiteral("name"), QStringLiteral("node"), QStringLiteral("string"));
     xml.writeStartElement(QStringLiteral("graph"));
     xml.writeAttribute(QStringLiteral("id"), QStringLiteral("sociogram"));
     xml.writeAttribute(QStringLiteral("edgedefault"), QStringLiteral("directed"));
     for (int s = 1; s <= choices.groupSize; ++s) {
         xml.writeStartElement(QStringLiteral("node"));
         xml.writeAttribute(QStringLiteral("id"), number(s));
+        if (!names.value(s - 1).isEmpty())
+            writeData(xml, QStringLiteral("name"), names.value(s - 1));
         xml.writeEndElement();
     }
     int edge = 0;
@@ -86,9 +97,10 @@ QString choicesGraphMl(const ChoiceSet& choices)
     return out;
 }
 
-QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method)
+QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method,
+                         const QStringList& names)
 {
-    const TextTable table = subjectTable(analysis, method);
+    const TextTable table = withNames(subjectTable(analysis, method), names);
     QString out = Csv::line(table.header);
     for (const QStringList& row : table.rows)
         out += Csv::line(row);

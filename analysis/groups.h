@@ -77,7 +77,8 @@ QList<SubjectReport> describe(const Class& c, const Partition& p); // in subject
 // One line per rejection pair left in a group, by group and then by subject.
 QStringList remainingRejections(const Class& c, const Partition& p);
 
-// "Subject,Group,Satisfied choices,Flags", one line per subject, groups from 1.
-QString groupsCsv(const Class& c, const Partition& p);
+// "Subject,Group,Satisfied choices,Flags", one line per subject, groups from 1; with
+// names (subject s at s - 1) a "Name" column follows the subject's number.
+QString groupsCsv(const Class& c, const Partition& p, const QStringList& names = {});
 
 } // namespace Groups

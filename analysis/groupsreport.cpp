@@ -127,11 +127,14 @@ QStringList remainingRejections(const Class& c, const Partition& p)
     return lines;
 }
 
-QString groupsCsv(const Class& c, const Partition& p)
+QString groupsCsv(const Class& c, const Partition& p, const QStringList& names)
 {
     const Graph g = Detail::buildGraph(c);
-    QString text = Csv::line({QStringLiteral("Subject"), QStringLiteral("Group"),
-                              QStringLiteral("Satisfied choices"), QStringLiteral("Flags")});
+    QStringList header{QStringLiteral("Subject"), QStringLiteral("Group"),
+                       QStringLiteral("Satisfied choices"), QStringLiteral("Flags")};
+    if (!names.isEmpty())
+        header.insert(1, QStringLiteral("Name"));
+    QString text = Csv::line(header);
     for (const SubjectReport& r : describe(c, p)) {
         QStringList flags;
         const int s = r.subject - 1;
@@ -140,9 +143,11 @@ QString groupsCsv(const Class& c, const Partition& p)
                                           : QStringLiteral("no chosen mate"));
         if (!r.rejectedMates.isEmpty())
             flags.append(QStringLiteral("rejection"));
-        text +=
-            Csv::line({QString::number(r.subject), QString::number(r.group),
-                       QString::number(r.chosenMates.size()), flags.join(QStringLiteral("; "))});
+        QStringList row{QString::number(r.subject), QString::number(r.group),
+                        QString::number(r.chosenMates.size()), flags.join(QStringLiteral("; "))};
+        if (!names.isEmpty())
+            row.insert(1, names.value(s));
+        text += Csv::line(row);
     }
     return text;
 }

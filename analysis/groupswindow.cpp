@@ -2,11 +2,13 @@
 
 #include "analysiswindow.h"
 #include "busypointer.h"
+#include "classlist.h"
 #include "forms.h"
 #include "groupcolours.h"
 #include "messages.h"
 #include "programicon.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,11 +31,13 @@ QPointer<GroupsWindow>& openWindow()
     return window;
 }
 
+constexpr int NameWidth = 160; // pixels
+
 QString numberList(const QList<int>& subjects)
 {
     QStringList numbers;
     for (int s : subjects)
-        numbers.append(QString::number(s));
+        numbers.append(ClassList::instance().numberAndName(s));
     return numbers.join(QStringLiteral(", "));
 }
 
@@ -97,10 +101,12 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     onSociogram = new QPushButton(QStringLiteral("Show on S&ociogram"));
     onSociogram->setCheckable(true);
     exportCsv = new QPushButton(QStringLiteral("&Export CSV..."));
+    withNames = AnalysisWindow::makeNamesBox(this);
     auto* close = new QPushButton(QStringLiteral("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(onSociogram);
     buttons->addWidget(exportCsv);
+    buttons->addWidget(withNames);
     buttons->addStretch(1);
     buttons->addWidget(close);
 
@@ -118,6 +124,7 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::showOnSociogram);
     connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(&ClassList::instance(), &ClassList::changed, this, &GroupsWindow::showResult);
 }
 
 GroupsWindow::~GroupsWindow()
@@ -198,6 +205,13 @@ void GroupsWindow::showResult()
     for (const Groups::SubjectReport& r : reports) {
         auto* item = new QTreeWidgetItem(groups[r.group - 1]);
         item->setText(0, QStringLiteral("Subject %1").arg(r.subject));
+        const QString name = ClassList::instance().nameOf(r.subject);
+        if (!name.isEmpty()) {
+            // A long name would push the mates out of view; the whole name is a tooltip.
+            item->setText(0, item->text(0) + QStringLiteral("  ") +
+                                 fontMetrics().elidedText(name, Qt::ElideRight, NameWidth));
+            item->setToolTip(0, name);
+        }
         item->setText(1, numberList(r.chosenMates));
         item->setText(2, r.why);
         if (r.flagged) {
@@ -269,9 +283,10 @@ void GroupsWindow::exportGroups()
 {
     if (!made)
         return;
-    AnalysisWindow::saveText(this, QStringLiteral("Export Groups"), QStringLiteral("groups"),
-                             AnalysisWindow::CsvSuffix, AnalysisWindow::CsvFilter,
-                             Groups::groupsCsv(shownClass, *made));
+    AnalysisWindow::saveText(
+        this, QStringLiteral("Export Groups"), QStringLiteral("groups"), AnalysisWindow::CsvSuffix,
+        AnalysisWindow::CsvFilter,
+        Groups::groupsCsv(shownClass, *made, AnalysisWindow::takeNames(withNames)));
 }
 
 void GroupsWindow::closeEvent(QCloseEvent* event)

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,7 @@ public:
     QPushButton* makeButton() const { return make; }
     QPushButton* showButton() const { return onSociogram; }
     QPushButton* exportButton() const { return exportCsv; }
+    QCheckBox* withNamesBox() const { return withNames; }
     QTreeWidget* resultView() const { return result; }
     QLabel* summaryLabel() const { return summary; }
 
@@ -63,6 +65,7 @@ private:
     QTreeWidget* result = nullptr;
     QPushButton* onSociogram = nullptr;
     QPushButton* exportCsv = nullptr;
+    QCheckBox* withNames = nullptr;
 };
 
 // The class of a study as the groups see it: every sound choice of both criteria.

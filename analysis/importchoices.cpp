@@ -55,17 +55,6 @@ bool mayReplace(const ChoiceGrid& grid, const ImportedChoices& choices)
     return MsgBox(question, Buttons::YesNo, Icon::Question) == Answer::Yes;
 }
 
-QString problemMessage(const std::vector<ImportProblem>& problems)
-{
-    QStringList lines{QStringLiteral("The choices were not imported:")};
-    const int listed = std::min<int>(static_cast<int>(problems.size()), ProblemsListed);
-    for (int i = 0; i < listed; ++i)
-        lines.append(problems[static_cast<std::size_t>(i)].text());
-    if (static_cast<int>(problems.size()) > listed)
-        lines.append(QStringLiteral("... and %1 more.").arg(problems.size() - listed));
-    return lines.join(u'\n');
-}
-
 } // namespace
 
 FileNameAsker& importFileName()
@@ -97,7 +86,8 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid)
     const int maxChoices = grid.Cols() - ChoiceGrid::FixedCols;
     const ImportResult result = importChoicesCsv(*text, groupSize, maxChoices);
     if (!result.ok()) {
-        MsgBox(problemMessage(result.problems), Buttons::Ok, Icon::Exclamation);
+        MsgBox(problemListing(QStringLiteral("The choices were not imported:"), result.problems),
+               Buttons::Ok, Icon::Exclamation);
         return false;
     }
     if (!mayReplace(grid, *result.choices))

@@ -1,6 +1,7 @@
 #pragma once
 // "&Import Choices...": reads a file of choices into the grid of the criterion in view.
 
+#include "csvimport.h"
 #include "filedialogs.h"
 
 #include <QString>
@@ -18,6 +19,3 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid);
 
 // Tests answer the question of which file to read here; empty shows the dialog.
 FileNameAsker& importFileName();
-
-// How many problems one message lists before it only counts the rest.
-constexpr int ProblemsListed = 10;

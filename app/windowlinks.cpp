@@ -2,6 +2,7 @@
 
 #include "analysiswindow.h"
 #include "choicegrid.h"
+#include "classlistwindow.h"
 #include "dataform.h"
 #include "drawform.h"
 #include "forms.h"
@@ -29,6 +30,8 @@ void connectWindows()
             return showAnalysis(currentStudyChoices().choices, parent);
         case Forms::Window::Groups:
             return showGroups(currentStudyChoices().choices, parent);
+        case Forms::Window::ClassList:
+            return showClassList(parent);
         }
     };
     Forms::UnloadInfoForm = unloadInfoForm;

@@ -33,6 +33,9 @@ struct PictureOptions {
     // print starts without them, an export with them.
     bool groupColours = false;
     bool statusMarks = false;
+    // The pupils' names beside the numbers; off unless asked for at each export or print,
+    // so that a shared picture shows no name by default.
+    bool withNames = false;
 
     // What the window fills in once the choices above are made.
     bool colourKey = false;            // the key drawn as "Colour Choices" draws the choices

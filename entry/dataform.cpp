@@ -2,6 +2,7 @@
 
 #include "busypointer.h"
 #include "choicegrid.h"
+#include "classlist.h"
 #include "entryform.h"
 #include "forms.h"
 #include "gridmodel.h"
@@ -66,7 +67,7 @@ DataForm::DataForm()
 
     buildGrid();
     Dgrid->setParent(client);
-    placeTwips(Dgrid, 120, 600, 7215, 4815);
+    placeTwips(Dgrid, 120, 600, DataState::GridWidth, 4815);
     buildMenus();
 
     connect(&state, &DataState::busyChanged, this, [this](bool busy) {
@@ -128,6 +129,7 @@ void DataForm::buildGrid()
     connect(Dgrid, &QTableView::clicked, this,
             [this](const QModelIndex& index) { openEntryAt(index); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
+    connect(&ClassList::instance(), &ClassList::changed, this, [this] { applyColumnWidths(); });
 }
 
 void DataForm::applyColumnWidths()
@@ -137,15 +139,40 @@ void DataForm::applyColumnWidths()
     // The subject column is as wide as the grid sets it, and never narrower than its
     // two header words: with ten choices the even share would cut "Subject" short.
     const int cornerText = corner->sizeHint().width() + 2;
-    if (g.Cols() > 0)
-        Dgrid->verticalHeader()->setFixedWidth(
-            std::max(Twips::toPixels(g.ColWidth(0)), cornerText));
-    Dgrid->horizontalHeader()->setMinimumSectionSize(
-        Dgrid->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Choice ")));
+    const int minChoice =
+        Dgrid->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Choice "));
+    if (g.Cols() > 0) {
+        model->setElide({});
+        const int width =
+            std::max({Twips::toPixels(g.ColWidth(0)), cornerText, namesWidth(minChoice)});
+        Dgrid->verticalHeader()->setFixedWidth(width);
+        model->setElide(
+            [metrics = Dgrid->verticalHeader()->fontMetrics(), width](const QString& t) {
+                return metrics.elidedText(t, Qt::ElideRight, width - 8);
+            });
+    }
+    Dgrid->horizontalHeader()->setMinimumSectionSize(minChoice);
     const int headerHeight = Dgrid->horizontalHeader()->sizeHint().height();
     corner->setGeometry(Dgrid->frameWidth(), Dgrid->frameWidth(), Dgrid->verticalHeader()->width(),
                         headerHeight);
     corner->raise();
+}
+
+int DataForm::namesWidth(int minChoice) const
+{
+    if (!ClassList::instance().loaded())
+        return 0;
+    const QFontMetrics metrics = Dgrid->verticalHeader()->fontMetrics();
+    int widest = 0;
+    for (int s = 1; s <= model->rowCount(); ++s)
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(
+                              model->headerData(s - 1, Qt::Vertical, Qt::DisplayRole).toString()));
+    // The names take room from the choice columns only down to their captions' width, and
+    // never more than a third of the grid; a longer name ends in an ellipsis.
+    const int grid = Twips::toPixels(DataState::GridWidth);
+    const int spare = grid - model->columnCount() * minChoice - 24;
+    return std::min({widest + 12, grid / 3, spare});
 }
 
 void DataForm::buildMenus()
@@ -155,6 +182,8 @@ void DataForm::buildMenus()
     Clear = File->addAction(QStringLiteral("&Clear Data from Current Grid"), this,
                             &DataForm::Clear_Click);
     Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
+    ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
+                                    [this] { Forms::show(Forms::Window::ClassList, this); });
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
 
     Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));

@@ -29,6 +29,7 @@ public:
     QAction* Save = nullptr;
     QAction* Clear = nullptr;
     QAction* Import = nullptr;
+    QAction* ClassListItem = nullptr;
     QAction* Quit = nullptr;
     QMenu* Criterion = nullptr;
     QAction* Crit[2] = {};
@@ -74,6 +75,8 @@ private:
     void buildGrid();
     void showState();
     void applyColumnWidths();
+    // How wide the subject column must be for its names; 0 without a class list.
+    int namesWidth(int minChoice) const;
     // `typed` is what the user began to type on the cell; the entry starts with it.
     void openEntryAt(const QModelIndex& index, const QString& typed = {});
     void moveToNextCell();

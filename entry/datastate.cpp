@@ -1,5 +1,6 @@
 #include "datastate.h"
 
+#include "classlist.h"
 #include "errorreport.h"
 #include "fieldvalue.h"
 #include "messages.h"
@@ -133,8 +134,12 @@ bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
         return true;
     });
     // A new study takes its number only once its row is really in the file.
-    if (written)
+    if (written) {
+        // The names typed for the study before it had a number stay with it.
+        if (Global::CurrentRecord == 0)
+            ClassList::instance().moveTo(0, record);
         Global::CurrentRecord = record;
+    }
     return written;
 }
 

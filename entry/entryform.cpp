@@ -1,7 +1,9 @@
 #include "entryform.h"
 
 #include "choicegrid.h"
+#include "classlist.h"
 #include "entrycheck.h"
+#include "numbers.h"
 #include "programicon.h"
 #include "windows.h"
 
@@ -12,6 +14,8 @@
 #include <QTimer>
 
 namespace {
+
+constexpr int NamesWidth = 2400; // twips
 
 QFont boxFont()
 {
@@ -59,8 +63,20 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
     setTabOrder(DText[2], Action[0]);
     setTabOrder(Action[0], Action[1]);
 
+    // The names stand to the right of the boxes, in a window widened for them.
+    const bool names = ClassList::instance().loaded();
+    SubjectName = new QLabel(this);
+    ChosenName = new QLabel(this);
+    for (auto [label, top] : {std::pair{SubjectName, 120}, std::pair{ChosenName, 1080}}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setVisible(names);
+        placeTwips(label, 3495, top, NamesWidth, 375);
+    }
+    connect(DText[2], &QLineEdit::textChanged, this,
+            [this](const QString& typed) { showName(ChosenName, typed); });
+
     setWindowFlags(fixedWindowFlags() | Qt::Dialog); // stays above the data window
-    setFixedSize(Twips::toPixels(3495), Twips::toPixels(2175));
+    setFixedSize(Twips::toPixels(3495 + (names ? NamesWidth + 120 : 0)), Twips::toPixels(2175));
     CenterForm(this);
     LoadData();
     DText[2]->setFocus();
@@ -73,6 +89,19 @@ void EntryForm::LoadData()
     DText[0]->setText(grid.TextMatrix(row, 0));
     DText[1]->setText(grid.TextMatrix(1, col));
     DText[2]->setText(grid.TextMatrix(row, col));
+    showName(SubjectName, DText[0]->text());
+    showName(ChosenName, DText[2]->text());
+}
+
+void EntryForm::showName(QLabel* label, const QString& number)
+{
+    const std::optional<double> n = Numbers::wholeValue(number);
+    const QString name = n && *n >= 1 && *n <= Global::GroupSize
+                             ? ClassList::instance().nameOf(static_cast<int>(*n))
+                             : QString();
+    const QString shown = label->fontMetrics().elidedText(name, Qt::ElideRight, label->width());
+    label->setText(shown);
+    label->setToolTip(shown == name ? QString() : name);
 }
 
 void EntryForm::beginWith(const QString& typed)

@@ -22,6 +22,10 @@ public:
     // The buttons, by their index in Action.
     enum class Command { Ok = 0, Cancel = 1 };
     QPushButton* Action[2] = {};
+    // With a class list: the name of the subject keyed and of the subject whose number is
+    // being typed, so that a slip shows before OK.
+    QLabel* SubjectName = nullptr;
+    QLabel* ChosenName = nullptr;
 
     void LoadData();
     // Starts the choice with text the user already typed on the grid; the caret goes
@@ -35,6 +39,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showName(QLabel* label, const QString& number);
+
     ChoiceGrid& grid;
     bool keepTyped = false;
     int row = 0;

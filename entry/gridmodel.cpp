@@ -1,6 +1,7 @@
 #include "gridmodel.h"
 
 #include "choicegrid.h"
+#include "classlist.h"
 
 #include <algorithm>
 
@@ -10,6 +11,10 @@ GridModel::GridModel(ChoiceGrid& g, QObject* parent) : QAbstractTableModel(paren
     shownCols = std::max(grid.Cols() - ChoiceGrid::FixedCols, 0);
     connect(&grid, &ChoiceGrid::cellChanged, this, &GridModel::showCell);
     connect(&grid, &ChoiceGrid::shapeChanged, this, &GridModel::showShape);
+    connect(&ClassList::instance(), &ClassList::changed, this, [this] {
+        if (shownRows > 0)
+            Q_EMIT headerDataChanged(Qt::Vertical, 0, shownRows - 1);
+    });
 }
 
 void GridModel::showCell(int r, int c)
@@ -83,8 +88,15 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     }
     if (section < 0 || section >= shownRows)
         return {};
+    const QString name = ClassList::instance().nameOf(section + 1);
+    if (role == Qt::DisplayRole && !name.isEmpty()) {
+        const QString text = grid.TextMatrix(section + 2, 0) + QStringLiteral("  ") + name;
+        return elide ? elide(text) : text;
+    }
     if (role == Qt::DisplayRole)
         return grid.TextMatrix(section + 2, 0);
+    if (role == Qt::ToolTipRole && !name.isEmpty())
+        return name;
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(alignmentOf(grid.FixedAlignment(0)));
     return {};
@@ -93,6 +105,13 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 QModelIndex GridModel::indexOfCell(int r, int c) const
 {
     return index(r - 2, c - 1);
+}
+
+void GridModel::setElide(Elide e)
+{
+    elide = std::move(e);
+    if (shownRows > 0)
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, shownRows - 1);
 }
 
 QString GridModel::cornerText() const

@@ -4,6 +4,7 @@
 // fixed subject column the row headers.
 
 #include <QAbstractTableModel>
+#include <functional>
 
 class ChoiceGrid;
 
@@ -25,12 +26,18 @@ public:
     // Text of the top-left fixed cells, shown in the view's corner.
     QString cornerText() const;
 
+    // Shortens a subject's number and name to the room the view has for it; the whole
+    // name is the tooltip.
+    using Elide = std::function<QString(const QString& text)>;
+    void setElide(Elide elide);
+
 private:
     Qt::Alignment alignmentOf(int code) const;
     void showCell(int row, int col);
     void showShape();
 
     ChoiceGrid& grid;
+    Elide elide;
     int shownRows = 0;
     int shownCols = 0;
 };

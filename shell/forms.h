@@ -20,6 +20,8 @@ enum class Window {
     // study in the data window.
     Analysis,
     Groups,
+    // The data window's Class List command: the pupils' names of its study.
+    ClassList,
 };
 // Opens the window, or brings it forward when it is open; `parent` is the window that
 // asked, where it matters.

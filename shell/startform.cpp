@@ -1,5 +1,6 @@
 #include "startform.h"
 
+#include "classlist.h"
 #include "forms.h"
 #include "globals.h"
 #include "programicon.h"
@@ -43,6 +44,8 @@ void StartForm::New_Click()
         return;
     Global::NewProject = Global::True;
     Global::CurrentRecord = 0;
+    // The names of a new study given up before it was stored are not this one's.
+    ClassList::instance().forget(0);
     Forms::show(Forms::Window::Info);
 }
 

@@ -2,6 +2,7 @@
 // "&Export Picture...", which offer the same choices and draw the same primitives.
 
 #include "choicegrid.h"
+#include "classlist.h"
 #include "drawform.h"
 #include "exportdialog.h"
 #include "filedialogs.h"
@@ -58,7 +59,8 @@ void DrawForm::setPrinterChooser(PrinterChooser chooser)
 
 ShownOnWindow DrawForm::shownOnWindow() const
 {
-    return {sociogram.view().groupCount() > 0, sociogram.view().showStatus()};
+    return {sociogram.view().groupCount() > 0, sociogram.view().showStatus(),
+            ClassList::instance().loaded()};
 }
 
 void DrawForm::completeOptions(PictureOptions& options) const

@@ -67,6 +67,7 @@ std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     lastOptions() = dialog.options();
+    lastOptions().withNames = false; // asked afresh each time
     return dialog.options();
 }
 
@@ -107,15 +108,15 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
     ResolutionLabel->setBuddy(Resolution);
     Choices.create(this, {2175, 1000, 2295, 255});
 
-    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {2175, 2280, 1095, 375});
-    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3375, 2280, 1095, 375});
+    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {2175, 2580, 1095, 375});
+    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3375, 2580, 1095, 375});
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setOptions(PictureOptions{});
     setWindowFlags(fixedWindowFlags());
-    setFixedSize(Twips::toPixels(4590), Twips::toPixels(2775));
+    setFixedSize(Twips::toPixels(4590), Twips::toPixels(3075));
     CenterForm(this);
 }
 

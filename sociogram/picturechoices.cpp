@@ -25,12 +25,16 @@ void PictureChoiceBoxes::create(QWidget* parent, QRect first)
     GroupColours =
         box(QStringLiteral("Colour the groups"), parent, first.translated(0, 2 * RowStep));
     StatusMarks = box(QStringLiteral("Mark the status"), parent, first.translated(0, 3 * RowStep));
+    WithNames = box(QStringLiteral("With &names"), parent, first.translated(0, 4 * RowStep));
 }
 
 void PictureChoiceBoxes::setShown(ShownOnWindow shown)
 {
     GroupColours->setEnabled(shown.groups);
     StatusMarks->setEnabled(shown.status);
+    WithNames->setEnabled(shown.names);
+    if (!shown.names)
+        WithNames->setChecked(false);
 }
 
 void PictureChoiceBoxes::read(PictureOptions& options) const
@@ -39,6 +43,7 @@ void PictureChoiceBoxes::read(PictureOptions& options) const
     options.includeTitle = IncludeTitle->isChecked();
     options.groupColours = GroupColours->isChecked();
     options.statusMarks = StatusMarks->isChecked();
+    options.withNames = WithNames->isChecked();
 }
 
 void PictureChoiceBoxes::write(const PictureOptions& options)
@@ -47,4 +52,5 @@ void PictureChoiceBoxes::write(const PictureOptions& options)
     IncludeTitle->setChecked(options.includeTitle);
     GroupColours->setChecked(options.groupColours);
     StatusMarks->setChecked(options.statusMarks);
+    WithNames->setChecked(options.withNames);
 }

@@ -16,6 +16,7 @@ class QWidget;
 struct ShownOnWindow {
     bool groups = false;
     bool status = false;
+    bool names = false; // the study has a class list
 };
 
 struct PictureChoiceBoxes {
@@ -23,8 +24,9 @@ struct PictureChoiceBoxes {
     QCheckBox* IncludeTitle = nullptr;
     QCheckBox* GroupColours = nullptr;
     QCheckBox* StatusMarks = nullptr;
+    QCheckBox* WithNames = nullptr;
 
-    // The four boxes one under the other, the first at `first` (twips).
+    // The five boxes one under the other, the first at `first` (twips).
     void create(QWidget* parent, QRect first);
     void setShown(ShownOnWindow shown);
     void read(PictureOptions& options) const;

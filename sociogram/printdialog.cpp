@@ -21,7 +21,9 @@ std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     dialog.Choices.read(lastChoices());
-    return lastChoices();
+    PictureOptions chosen = lastChoices();
+    lastChoices().withNames = false; // asked afresh each time
+    return chosen;
 }
 
 PictureChoicesAsker& asker()
@@ -42,13 +44,13 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent)
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     for (QPushButton* b : {OkButton, CancelButton})
         b->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
-    placeTwips(OkButton, 240, 1500, 1095, 375);
-    placeTwips(CancelButton, 1455, 1500, 1095, 375);
+    placeTwips(OkButton, 240, 1800, 1095, 375);
+    placeTwips(CancelButton, 1455, 1800, 1095, 375);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     setWindowFlags(fixedWindowFlags());
-    setFixedSize(Twips::toPixels(2790), Twips::toPixels(2055));
+    setFixedSize(Twips::toPixels(2790), Twips::toPixels(2355));
     CenterForm(this);
 }
 

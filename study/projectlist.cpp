@@ -1,5 +1,6 @@
 #include "projectlist.h"
 
+#include "classlist.h"
 #include "errorreport.h"
 #include "fieldvalue.h"
 #include "messages.h"
@@ -74,5 +75,7 @@ bool deleteProject(Global::Long record)
     });
     if (!deleted)
         MsgBox(ProjectMessages::NotDeleted, Buttons::Ok, Icon::Exclamation);
+    else // a later study may be given the number again
+        ClassList::instance().forget(record);
     return deleted;
 }

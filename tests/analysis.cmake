@@ -3,6 +3,8 @@
 sociogram_test(tst_analysis SOURCES tst_analysis.cpp LIBS analysis)
 # The exports of the analysis: edge list, GraphML and the table of figures.
 sociogram_test(tst_analysis_exports SOURCES tst_analysis_exports.cpp LIBS analysis)
+# Class-list files of pupils' names, read and written.
+sociogram_test(tst_classlist SOURCES tst_classlist.cpp LIBS analysis)
 # The groups core on its own, against exhaustive search.
 sociogram_test(tst_analysis_groups SOURCES tst_analysis_groups.cpp LIBS groups)
 # The analysis and groups windows and the import command, offscreen.

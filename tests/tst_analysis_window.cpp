@@ -1,6 +1,8 @@
 // The analysis window with its exports, the import command and the groups window,
 // offscreen.
 #include "analysiswindow.h"
+#include "classlist.h"
+#include "classlistwindow.h"
 #include "exports.h"
 #include "files.h"
 #include "forms.h"
@@ -13,6 +15,7 @@
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -209,6 +212,65 @@ private Q_SLOTS:
                                       dir.filePath(u"Class 4-b - analysis.csv"_qs),
                                       dir.filePath(u"Class 4-b.graphml"_qs)}));
         QCOMPARE(importStart, dir.path());
+    }
+
+    // A file is taken only when it is clean; a name of blanks is refused; OK gives the
+    // names to the study.
+    void classListWindowTakesCleanNamesOnly()
+    {
+        ClassListWindow window(26, f.openStudy(26, 2));
+        const QString thirty = dir.filePath(u"thirty.txt"_qs), good = dir.filePath(u"good.csv"_qs);
+        QVERIFY(writeFile(thirty, QByteArray("Al\n").repeated(30)));
+        QVERIFY(writeFile(good, "2,Bo\n1,\"Smith, Al\"\n3,Cy\n"));
+        ClassListWindow::openFileName() = [&](QWidget*, const QString&, const QString&,
+                                              const QString&) { return thirty; };
+        window.loadButton()->click();
+        QVERIFY(!window.loadFrom(dir.filePath(u"nowhere.csv"_qs)));
+        QCOMPARE(messages.texts(),
+                 (QStringList{u"The class list was not loaded:\nLine 27, column 1: The list holds "
+                              "30 names for the 26 subjects of the study."_qs,
+                              u"The file "_qs + dir.filePath(u"nowhere.csv"_qs) +
+                                  u" could not be read: No such file or directory"_qs}));
+        QCOMPARE(window.table()->item(0, 1)->text(), QString());
+        QVERIFY(window.loadFrom(good));
+        window.table()->item(2, 1)->setText(u"  "_qs);
+        window.accept();
+        QVERIFY(messages.texts().last().startsWith(u"The name of subject 3 is only blanks."_qs));
+        QVERIFY(!ClassList::instance().loaded());
+        window.table()->item(2, 1)->setText(u"Cy"_qs);
+        window.accept();
+        QCOMPARE(ClassList::instance().nameOf(1), u"Smith, Al"_qs);
+        QCOMPARE(ClassList::instance().currentNames().size(), 26);
+    }
+
+    // Every text file the windows write holds numbers only until "With names" is ticked
+    // for it, and the tick lasts for that one file.
+    void exportsCarryNamesOnlyWhenAsked()
+    {
+        showAnalysis(statusStudy(), nullptr);
+        AnalysisWindow* analysis = openAnalysisWindow();
+        GroupsWindow groups;
+        groups.setChoices(statusStudy());
+        groups.makeGroups();
+        QVERIFY(!analysis->withNamesBox()->isEnabled());
+        QStringList names;
+        for (int s = 1; s <= 10; ++s)
+            names << u"P\u00fcpil %1"_qs.arg(s);
+        ClassList::instance().setNames(0, names);
+        QCOMPARE(cell(analysis->subjectView(), 9, 1), names[9]);
+        const std::vector<std::pair<QCheckBox*, std::function<void()>>> exports{
+            {analysis->withNamesBox(), [&] { analysis->exportTableCsv(); }},
+            {analysis->withNamesBox(), [&] { analysis->exportChoicesCsv(); }},
+            {analysis->withNamesBox(), [&] { analysis->exportGraphMl(); }},
+            {groups.withNamesBox(), [&] { groups.exportGroups(); }}};
+        for (bool withNames : {false, true})
+            for (std::size_t i = 0; i < exports.size(); ++i) {
+                savedPath = dir.filePath(u"%1-%2"_qs.arg(i).arg(withNames));
+                exports[i].first->setChecked(withNames);
+                exports[i].second();
+                QCOMPARE(fileText(savedPath).contains(u"P\u00fcpil"_qs), withNames);
+                QVERIFY(!exports[i].first->isChecked());
+            }
     }
 
     // A count typed in is refused as it was typed, never clamped by the box into one

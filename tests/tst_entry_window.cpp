@@ -1,5 +1,6 @@
 // The data and entry windows offscreen: the criterion line, the entry opened by a click,
 // Enter or typing, closing, another study taking the window's place, and the grid's columns.
+#include "classlist.h"
 #include "dataform.h"
 #include "entryform.h"
 #include "forms.h"
@@ -201,19 +202,52 @@ private Q_SLOTS:
         QCOMPARE(drawShows, 1);
     }
 
+    // The entry names the subject keyed and the number as it is typed.
+    void entryNamesTheSubjectAndTheTypedChoice()
+    {
+        f.openStudy(6, 2, 1, false);
+        ClassList::instance().setNames(0, {u"Al"_qs, u"Bo"_qs, {}, u"Di"_qs});
+        DataForm* form = openDataForm();
+        QStringList seen;
+        DataForm::setEntryRunner([&](EntryForm& entry) {
+            for (const QString& typed : {u"4"_qs, u"3"_qs, u"9"_qs, u"x"_qs}) {
+                entry.DText[2]->setText(typed);
+                seen << entry.ChosenName->text();
+            }
+            seen << entry.SubjectName->text();
+            entry.Action[1]->click();
+        });
+        form->Dgrid->setCurrentIndex(cell(form, 2, 1));
+        form->Dgrid_Click();
+        QCOMPARE(seen, (QStringList{"Di", "", "", "", "Bo"}));
+    }
+
     // With the vertical scroll bar showing, moving to the last column must not slide
-    // the grid sideways and cut the first choice column in half.
+    // the grid sideways and cut the first choice column in half; long names leave the
+    // choices their room and end in an ellipsis.
     void gridShowsEveryColumnWhole_data()
     {
         QTest::addColumn<int>("choices");
-        QTest::newRow("3 choices") << 3;
-        QTest::newRow("10 choices") << 10;
+        QTest::addColumn<bool>("names");
+        QTest::newRow("3 choices") << 3 << false;
+        QTest::newRow("10 choices") << 10 << false;
+        QTest::newRow("3 choices, long names") << 3 << true;
+        QTest::newRow("10 choices, long names") << 10 << true;
     }
     void gridShowsEveryColumnWhole()
     {
         QFETCH(int, choices);
+        QFETCH(bool, names);
         f.openStudy(24, choices, 1, false);
+        const QString longName = u"Isabella Fern\u00e1ndez-Castellanos de la Vega y Ortiz"_qs;
+        if (names)
+            ClassList::instance().setNames(0, QStringList(24, longName));
         QTableView* view = openDataForm()->Dgrid;
+        if (names) {
+            const QString shown = view->model()->headerData(0, Qt::Vertical).toString();
+            QVERIFY(shown.startsWith(u"1  Isa"_qs) && shown.endsWith(QChar(0x2026)));
+            QCOMPARE(view->model()->headerData(0, Qt::Vertical, Qt::ToolTipRole), longName);
+        }
         QVERIFY(QTest::qWaitFor([&] { return view->verticalScrollBar()->isVisible(); }));
         view->setCurrentIndex(view->model()->index(0, choices - 1));
         view->scrollTo(view->currentIndex());

@@ -1,6 +1,7 @@
 // A user's whole road in real windows: define a study, key choices through the entry
 // window, save, plot a Target sociogram and print it, and open the study again from
 // the project list. A modal window left open fails the step at once.
+#include "classlist.h"
 #include "dataform.h"
 #include "drawform.h"
 #include "entryform.h"
@@ -13,6 +14,8 @@
 #include "startform.h"
 #include "windowfixture.h"
 #include "windowlinks.h"
+
+#include <QDir>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -92,6 +96,23 @@ private:
     QPointer<QWidget> seen;
     QElapsedTimer since;
 };
+
+// The first of the names found in the study file or its journal, with the file; empty
+// when there is none, in UTF-8, Latin-1 or UTF-16.
+QString nameInStore(const QStringList& names)
+{
+    const QDir folder = QFileInfo(Global::databasePath()).dir();
+    for (const QString& file : folder.entryList({u"KELVAROX.MDB*"_qs}, QDir::Files)) {
+        const QByteArray bytes = fileBytes(folder.filePath(file));
+        for (const QString& name : names)
+            for (const QByteArray& form :
+                 {name.toUtf8(), name.toLatin1(),
+                  QByteArray(reinterpret_cast<const char*>(name.utf16()), name.size() * 2)})
+                if (bytes.contains(form))
+                    return file + u": "_qs + name;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -185,10 +206,34 @@ private Q_SLOTS:
             CHECK_NO_MODAL_LEFT;
         }
 
+        // File > Class List with the keyboard only: a name typed on each of three rows,
+        // then Tab to OK.
+        const QStringList names{u"Zo\u00eb Quill"_qs, u"\u00ddmir \u00d8rn"_qs, u"Kwame Adjei"_qs};
+        data->activateWindow();
+        QTRY_VERIFY(data->isActiveWindow());
+        QTest::keyClick(data, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->File);
+        QTest::keyClick(data->File, Qt::Key_L);
+        QTRY_VERIFY(qobject_cast<QTableWidget*>(QApplication::focusWidget()));
+        for (const QString& name : names) {
+            for (QChar c : name) // as a keyboard layout of the pupils' letters types them
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, c,
+                                    Qt::NoModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTRY_VERIFY(qobject_cast<QTableWidget*>(QApplication::focusWidget()));
+        }
+        for (int tab = 0; tab < 3; ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(data->Dgrid->model()->headerData(1, Qt::Vertical).toString(), "2  " + names[1]);
+        CHECK_NO_MODAL_LEFT;
+
         data->Save->trigger();
         QCOMPARE(messages.texts(), QStringList{"Changes Saved As Requested"});
         const int record = Global::CurrentRecord;
         QVERIFY(record > 0);
+        QCOMPARE(ClassList::instance().nameOf(1), names[0]); // the study's number took them
 
         // Plot Sociogram > Type > Target, with the keyboard through the real menus.
         messages.clear();
@@ -235,6 +280,7 @@ private Q_SLOTS:
         QCOMPARE(
             f.db().scalar(u"SELECT count(*) FROM POSITION WHERE HEADER = ?"_qs, {record}).toInt(),
             12);
+        QCOMPARE(nameInStore(names), QString());
         draw->Quit->trigger();
         QTRY_VERIFY(!SingleInstance<DrawForm>::loaded());
 
@@ -262,6 +308,16 @@ private Q_SLOTS:
         data->Quit->trigger();
         QCOMPARE(messages.count(), 0);
         CHECK_NO_MODAL_LEFT;
+
+        // Deleted, the study leaves no name in the file nor in its journal.
+        StartForm::instance()->Load->trigger();
+        QTRY_VERIFY((list = SingleInstance<LoadForm>::ifLoaded()));
+        list->LList->setCurrentRow(0);
+        messages.answer({Answer::Yes});
+        QTest::mouseClick(list->Action[1], Qt::LeftButton);
+        QCOMPARE(list->LList->count(), 0);
+        QVERIFY(ClassList::instance().names(record).isEmpty());
+        QCOMPARE(nameInStore(names), QString());
     }
 };
 

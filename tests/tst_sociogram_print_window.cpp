@@ -1,5 +1,6 @@
 // The sociogram's picture on paper and in a file, offscreen: what a failed print says,
 // what a printed page carries, and Export Picture with its dialog.
+#include "classlist.h"
 #include "drawform.h"
 #include "exportdialog.h"
 #include "globals.h"
@@ -106,23 +107,35 @@ private Q_SLOTS:
                 starts.append(start);
                 return file;
             });
-        whenModalOpens<ExportDialog>([](ExportDialog& d) { d.CancelButton->click(); });
+        bool namesOpen = true;
+        whenModalOpens<ExportDialog>([&namesOpen](ExportDialog& d) {
+            namesOpen = d.Choices.WithNames->isEnabled();
+            d.CancelButton->click();
+        });
         form->exportPicture();
-        whenModalOpens<ExportDialog>([](ExportDialog& d) {
+        QVERIFY(!namesOpen); // no class list
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs});
+        bool namesChosen = false;
+        whenModalOpens<ExportDialog>([&namesChosen](ExportDialog& d) {
             d.Format[int(PictureFormat::Png)]->click();
             d.Resolution->setValue(96);
             d.IncludeKey->setChecked(true);
+            d.Choices.WithNames->setChecked(true);
+            namesChosen = d.options().withNames;
             d.OkButton->click();
         });
         form->exportPicture(); // file dialog cancelled
         QCOMPARE(starts.size(), 1);
+        QVERIFY(namesChosen);
         QCOMPARE(QDir(f.db().folder()).entryList({"*.png"}, QDir::Files), QStringList());
 
         file = f.db().folder() + QStringLiteral("/picture");
         bool startedFromLast = false;
         whenModalOpens<ExportDialog>([&startedFromLast](ExportDialog& d) {
+            // ... but for the names, asked afresh each time
             startedFromLast = d.Format[int(PictureFormat::Png)]->isChecked() &&
-                              d.Resolution->value() == 96 && d.IncludeKey->isChecked();
+                              d.Resolution->value() == 96 && d.IncludeKey->isChecked() &&
+                              d.Choices.WithNames->isEnabled() && !d.Choices.WithNames->isChecked();
             d.OkButton->click();
         });
         form->ExportPicture->trigger();

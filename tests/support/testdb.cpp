@@ -1,5 +1,6 @@
 #include "testdb.h"
 
+#include "classlist.h"
 #include "errorreport.h"
 #include "filefolder.h"
 #include "files.h"
@@ -225,6 +226,7 @@ std::optional<Store> TestDatabase::open() const
 
 void resetProgram()
 {
+    ClassList::instance().forgetAll();
     Global::reset();
     FileFolder::forget();
     errorReport().reset();

@@ -1,0 +1,209 @@
+#include "classlistwindow.h"
+
+#include "classlist.h"
+#include "classlistfile.h"
+#include "exports.h"
+#include "filedialogs.h"
+#include "globals.h"
+#include "messages.h"
+#include "programicon.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ListFilter = QStringLiteral("Class lists (*.csv *.txt);;All files (*)");
+
+constexpr int NameColumn = 1;
+
+} // namespace
+
+FileNameAsker& ClassListWindow::openFileName()
+{
+    static FileNameAsker ask;
+    return ask;
+}
+
+FileNameAsker& ClassListWindow::saveFileName()
+{
+    static FileNameAsker ask;
+    return ask;
+}
+
+ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* parent)
+    : QDialog(parent), size(std::max(groupSize, 0)), study(record)
+{
+    setWindowTitle(QStringLiteral("Class List"));
+    setWindowIcon(programIcon());
+
+    rows = new QTableWidget(size, 2, this);
+    rows->setHorizontalHeaderLabels({QStringLiteral("Number"), QStringLiteral("Name")});
+    rows->verticalHeader()->hide();
+    rows->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    rows->horizontalHeader()->setStretchLastSection(true);
+    rows->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Typing on a row starts its name; Tab leaves the list for the buttons.
+    rows->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::DoubleClicked);
+    rows->setTabKeyNavigation(false);
+    rows->setTextElideMode(Qt::ElideRight);
+    for (int s = 1; s <= size; ++s) {
+        auto* number = new QTableWidgetItem(QString::number(s));
+        number->setFlags(Qt::ItemIsEnabled);
+        rows->setItem(s - 1, 0, number);
+        rows->setItem(s - 1, NameColumn, new QTableWidgetItem);
+    }
+    rows->installEventFilter(this);
+    auto* caption = new QLabel(QStringLiteral("&Names of the subjects:"), this);
+    caption->setBuddy(rows);
+
+    loadFile = new QPushButton(QStringLiteral("&Load..."), this);
+    saveFile = new QPushButton(QStringLiteral("&Save..."), this);
+    auto* answer = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    for (QPushButton* b : {loadFile, saveFile})
+        b->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(loadFile);
+    buttons->addWidget(saveFile);
+    buttons->addStretch(1);
+    buttons->addWidget(answer);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(rows, 1);
+    layout->addLayout(buttons);
+    resize(420, 520);
+
+    connect(rows, &QTableWidget::itemChanged, this, [](QTableWidgetItem* item) {
+        // Long names are cut short in the row; the whole name is a tooltip away.
+        if (item->column() == NameColumn)
+            item->setToolTip(item->text());
+    });
+    // Enter on a typed name goes on to the next subject, as keying choices does.
+    connect(rows->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::SubmitModelCache &&
+                    rows->currentRow() + 1 < rows->rowCount())
+                    rows->setCurrentCell(rows->currentRow() + 1, NameColumn);
+            });
+    connect(loadFile, &QPushButton::clicked, this, &ClassListWindow::load);
+    connect(saveFile, &QPushButton::clicked, this, &ClassListWindow::save);
+    connect(answer, &QDialogButtonBox::accepted, this, &ClassListWindow::accept);
+    connect(answer, &QDialogButtonBox::rejected, this, &ClassListWindow::reject);
+
+    showNames(ClassList::instance().names(study));
+    if (size > 0)
+        rows->setCurrentCell(0, NameColumn);
+    rows->setFocus();
+}
+
+void ClassListWindow::showNames(const QStringList& names)
+{
+    for (int s = 1; s <= size; ++s)
+        rows->item(s - 1, NameColumn)->setText(s <= names.size() ? names[s - 1] : QString());
+}
+
+std::optional<QStringList> ClassListWindow::typedNames()
+{
+    QStringList names;
+    for (int s = 1; s <= size; ++s) {
+        const QString typed = rows->item(s - 1, NameColumn)->text();
+        const QString name = cleanName(typed);
+        if (name.isEmpty() && !typed.isEmpty()) {
+            rows->setCurrentCell(s - 1, NameColumn);
+            MsgBox(QStringLiteral("The name of subject %1 is only blanks. Type a name, or empty "
+                                  "the row with Delete.")
+                       .arg(s),
+                   Buttons::Ok, Icon::Exclamation);
+            rows->setFocus();
+            return std::nullopt;
+        }
+        names.append(name);
+    }
+    return names;
+}
+
+bool ClassListWindow::loadFrom(const QString& path)
+{
+    QString error;
+    const std::optional<QString> text = readTextFile(path, &error);
+    if (!text) {
+        MsgBox(QStringLiteral("The file %1 could not be read: %2").arg(path, error), Buttons::Ok,
+               Icon::Exclamation);
+        return false;
+    }
+    const ClassListRead read = readClassList(*text, size);
+    if (!read.ok()) {
+        MsgBox(problemListing(QStringLiteral("The class list was not loaded:"), read.problems),
+               Buttons::Ok, Icon::Exclamation);
+        return false;
+    }
+    showNames(*read.names);
+    return true;
+}
+
+void ClassListWindow::load()
+{
+    const QString path =
+        askOpenFile(this, QStringLiteral("Load Class List"), ListFilter, openFileName());
+    if (!path.isEmpty())
+        loadFrom(path);
+}
+
+void ClassListWindow::save()
+{
+    const std::optional<QStringList> names = typedNames();
+    if (!names)
+        return;
+    const QString path =
+        askSaveFile(this, QStringLiteral("Save Class List"), QStringLiteral("class list"),
+                    QStringLiteral("csv"), ListFilter, saveFileName());
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeTextFile(path, classListCsv(*names), &error))
+        MsgBox(QStringLiteral("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
+               Icon::Exclamation);
+}
+
+void ClassListWindow::accept()
+{
+    const std::optional<QStringList> names = typedNames();
+    if (!names)
+        return;
+    ClassList::instance().setNames(study, *names);
+    QDialog::accept();
+}
+
+bool ClassListWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Keys the list itself gets; while a name is typed its editor has them.
+    if (watched == rows && event->type() == QEvent::KeyPress && rows->hasFocus()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QTableWidgetItem* name = rows->item(rows->currentRow(), NameColumn);
+        if (name && (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace)) {
+            name->setText(QString());
+            return true;
+        }
+        // Enter on a row moves on rather than closing the window half done.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (rows->currentRow() + 1 < rows->rowCount())
+                rows->setCurrentCell(rows->currentRow() + 1, NameColumn);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void showClassList(QWidget* parent)
+{
+    auto* window = new ClassListWindow(int(Global::GroupSize), Global::CurrentRecord, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+}

@@ -1,0 +1,94 @@
+#include "classlist.h"
+
+#include "globals.h"
+
+#include <QHash>
+
+namespace {
+
+// The one table of the run; only ClassList reaches it.
+QHash<std::int32_t, QStringList>& lists()
+{
+    static QHash<std::int32_t, QStringList> table;
+    return table;
+}
+
+bool allEmpty(const QStringList& names)
+{
+    for (const QString& name : names)
+        if (!name.isEmpty())
+            return false;
+    return true;
+}
+
+} // namespace
+
+ClassList& ClassList::instance()
+{
+    static ClassList one;
+    return one;
+}
+
+QStringList ClassList::names(std::int32_t study) const
+{
+    return lists().value(study);
+}
+
+void ClassList::setNames(std::int32_t study, const QStringList& names)
+{
+    if (allEmpty(names)) {
+        forget(study);
+        return;
+    }
+    if (lists().value(study) == names)
+        return;
+    lists().insert(study, names);
+    Q_EMIT changed();
+}
+
+void ClassList::forget(std::int32_t study)
+{
+    if (lists().remove(study) > 0)
+        Q_EMIT changed();
+}
+
+void ClassList::moveTo(std::int32_t from, std::int32_t to)
+{
+    if (from == to || !lists().contains(from))
+        return;
+    lists().insert(to, lists().take(from));
+    Q_EMIT changed();
+}
+
+bool ClassList::loaded() const
+{
+    return lists().contains(Global::CurrentRecord);
+}
+
+QStringList ClassList::currentNames() const
+{
+    return names(Global::CurrentRecord);
+}
+
+QString ClassList::nameOf(int subject) const
+{
+    const auto found = lists().constFind(Global::CurrentRecord);
+    if (found == lists().constEnd() || subject < 1 || subject > found->size())
+        return {};
+    return found->at(subject - 1);
+}
+
+QString ClassList::numberAndName(int subject) const
+{
+    const QString name = nameOf(subject);
+    // Appended, not formatted: a name may hold "%1".
+    return name.isEmpty() ? QString::number(subject) : QString::number(subject) + u' ' + name;
+}
+
+void ClassList::forgetAll()
+{
+    if (lists().isEmpty())
+        return;
+    lists().clear();
+    Q_EMIT changed();
+}
