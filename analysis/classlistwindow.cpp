@@ -5,6 +5,7 @@
 #include "exports.h"
 #include "filedialogs.h"
 #include "globals.h"
+#include "importchoices.h"
 #include "messages.h"
 #include "programicon.h"
 
@@ -131,13 +132,9 @@ std::optional<QStringList> ClassListWindow::typedNames()
 
 bool ClassListWindow::loadFrom(const QString& path)
 {
-    QString error;
-    const std::optional<QString> text = readTextFile(path, &error);
-    if (!text) {
-        MsgBox(QStringLiteral("The file %1 could not be read: %2").arg(path, error), Buttons::Ok,
-               Icon::Exclamation);
+    const std::optional<QString> text = readPickedFile(path);
+    if (!text)
         return false;
-    }
     const ClassListRead read = readClassList(*text, size);
     if (!read.ok()) {
         MsgBox(problemListing(QStringLiteral("The class list was not loaded:"), read.problems),

@@ -73,15 +73,21 @@ bool ImportChoices(ChoiceGrid& grid, QWidget* parent)
     return ImportChoicesFrom(path, grid);
 }
 
-bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid)
+std::optional<QString> readPickedFile(const QString& path)
 {
     QString error;
-    const std::optional<QString> text = readTextFile(path, &error);
-    if (!text) {
+    std::optional<QString> text = readTextFile(path, &error);
+    if (!text)
         MsgBox(QStringLiteral("The file %1 could not be read: %2").arg(path, error), Buttons::Ok,
                Icon::Exclamation);
+    return text;
+}
+
+bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid)
+{
+    const std::optional<QString> text = readPickedFile(path);
+    if (!text)
         return false;
-    }
     const int groupSize = grid.Rows() - ChoiceGrid::FixedRows;
     const int maxChoices = grid.Cols() - ChoiceGrid::FixedCols;
     const ImportResult result = importChoicesCsv(*text, groupSize, maxChoices);

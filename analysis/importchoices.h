@@ -5,6 +5,7 @@
 #include "filedialogs.h"
 
 #include <QString>
+#include <optional>
 
 class ChoiceGrid;
 class QWidget;
@@ -16,6 +17,10 @@ class QWidget;
 bool ImportChoices(ChoiceGrid& grid, QWidget* parent);
 // The same with a file already chosen.
 bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid);
+
+// The text of a file a teacher picked, or nothing after a message saying why it could
+// not be read.
+std::optional<QString> readPickedFile(const QString& path);
 
 // Tests answer the question of which file to read here; empty shows the dialog.
 FileNameAsker& importFileName();
