@@ -270,16 +270,21 @@ private Q_SLOTS:
     {
         QFETCH(bool, otherStudy);
         defineStudy(6);
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs});
         DrawForm* form = openSociogram(0);
+        form->ShowNames->trigger();
         form->ColourChoices->trigger();
         form->OtherCriterion->trigger();
         const QList<int> groups{0, 1, 1, 0, 2, 2};
         form->setShownGroups(groups);
         form->close();
-        if (otherStudy)
+        if (otherStudy) {
             defineStudy(6);
+            ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs});
+        }
         form = openSociogram(3);
         const ViewOptions& view = form->state().view();
+        QVERIFY(form->ShowNames->isChecked() == otherStudy && view.showNames() == otherStudy);
         QVERIFY(form->ColourChoices->isChecked() != otherStudy &&
                 view.colourChoices() != otherStudy);
         QVERIFY(form->OtherCriterion->isChecked() == otherStudy &&
@@ -319,7 +324,8 @@ private Q_SLOTS:
         QCOMPARE(names, drawn);
     }
 
-    // An exported picture carries names only when its box is ticked, whatever the window shows.
+    // An exported or printed picture carries names only when its box is ticked, whatever the
+    // window shows.
     void exportedNamesOnlyWhenAsked()
     {
         defineStudy(3, {{"2"}, {"1"}});
@@ -344,6 +350,24 @@ private Q_SLOTS:
         const QByteArray named = exported(true);
         QVERIFY(named.contains("Anna") && named.contains("Ben"));
         PictureExport::setOptionsChooser(nullptr);
+        const QString pdf = folder + u"/page.pdf"_qs;
+        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        for (bool withNames : {false, true}) {
+            PrintChoices::setAsker([withNames](QWidget*, ShownOnWindow) {
+                PictureOptions chosen;
+                chosen.withNames = withNames;
+                return chosen;
+            });
+            form->Print_Click();
+            QProcess text;
+            text.start(u"pdftotext"_qs, {pdf, u"-"_qs});
+            QVERIFY(text.waitForFinished());
+            QCOMPARE(text.readAllStandardOutput().contains("Anna"), withNames);
+        }
     }
 
     void printFailuresAreExplained()
