@@ -324,6 +324,38 @@ private Q_SLOTS:
         QCOMPARE(names, drawn);
     }
 
+    // Tidy on the free layout leaves each label's name band clear of the other labels (on
+    // rings and fixed slots there may be no room to).
+    void tidyKeepsNamesClear_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("n");
+        QTest::newRow("Random, 16") << 1 << 16;
+        QTest::newRow("Random, 40") << 1 << 40;
+    }
+    void tidyKeepsNamesClear()
+    {
+        QFETCH(int, type);
+        QFETCH(int, n);
+        std::vector<QStringList> choices;
+        for (int s = 1; s <= n; ++s)
+            choices.push_back({QString::number(s % n + 1)});
+        defineStudy(n, choices);
+        ClassList::instance().setNames(Global::CurrentRecord, QStringList(n, u"Name"_qs));
+        DrawForm* form = openSociogram(type);
+        form->Tidy->trigger();
+        const LabelSet& labels = form->state().labels();
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                const SubjectLabel* a = labels.get(i);
+                const SubjectLabel* b = labels.get(j);
+                const QRectF band(a->Left, a->Top + a->Height, a->Width,
+                                  DrawSize::NameGap + DrawSize::NameHeight);
+                QVERIFY2(i == j || !band.intersects(QRectF(b->Left, b->Top, b->Width, b->Height)),
+                         qPrintable(u"%1 under %2"_qs.arg(j).arg(i)));
+            }
+    }
+
     // An exported or printed picture carries names only when its box is ticked, whatever the
     // window shows.
     void exportedNamesOnlyWhenAsked()
