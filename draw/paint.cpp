@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,6 +31,25 @@ void paintCaption(QPainter& painter, const Primitive& p, qreal scale)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(hairline(p.pen.isValid() ? p.pen : QColor(Qt::black)));
     painter.drawText(scaledRect(p, scale), Qt::AlignCenter | Qt::TextDontClip, p.text);
+}
+
+void paintName(QPainter& painter, const Primitive& p, qreal scale)
+{
+    // Smaller than the number so that the label stays the thing the eye finds first.
+    painter.save();
+    QFont font = painter.font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * 4 / 5));
+    else
+        font.setPointSizeF(font.pointSizeF() * 0.8);
+    painter.setFont(font);
+    painter.setPen(hairline(p.pen.isValid() ? p.pen : QColor(Qt::black)));
+    const QRectF band = scaledRect(p, scale);
+    // The band's width is cut at paint time too, as the font's width depends on the device.
+    const QString shown =
+        painter.fontMetrics().elidedText(p.text, Qt::ElideRight, int(std::ceil(band.width())));
+    painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, shown);
+    painter.restore();
 }
 
 // Pen and brush of the primitive painted last: most neighbours share them (all the
@@ -82,6 +102,10 @@ void paintOne(QPainter& painter, const Primitive& p, qreal scale, PaintState& la
         paintCaption(painter, p, scale);
         last.started = false; // the caption changed pen and brush
         break;
+    case Primitive::Kind::Name:
+        paintName(painter, p, scale);
+        last.started = false;
+        break;
     }
 }
 
@@ -106,5 +130,21 @@ Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption)
     p.pen = DrawColour::LabelOutline;
     p.fill = DrawColour::LabelBack;
     p.text = caption;
+    return p;
+}
+
+Primitive namePrimitive(QPointF labelLeftTop, qreal side, const QString& name)
+{
+    Primitive p;
+    p.kind = Primitive::Kind::Name;
+    const qreal top = labelLeftTop.y() + side + DrawSize::NameGap;
+    const qreal left = labelLeftTop.x() + (side - DrawSize::NameWidth) / 2;
+    p.p1 = QPointF(left, top);
+    p.p2 = QPointF(left + DrawSize::NameWidth, top + DrawSize::NameHeight);
+    p.pen = DrawColour::LabelOutline;
+    const QString trimmed = name.simplified();
+    p.text = trimmed.size() > DrawSize::NameMaxChars
+                 ? trimmed.left(DrawSize::NameMaxChars - 1) + QChar(0x2026)
+                 : trimmed;
     return p;
 }

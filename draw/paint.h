@@ -17,3 +17,7 @@ void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale =
 // outline and the caption centred. The window, the print and every export draw a
 // label this way and no other.
 Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption);
+
+// The subject's name in a small font, in a band centred under the label at leftTop, cut
+// with an ellipsis when long. Every picture draws a name this way and no other.
+Primitive namePrimitive(QPointF labelLeftTop, qreal side, const QString& name);

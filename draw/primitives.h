@@ -8,15 +8,15 @@
 #include <vector>
 
 struct Primitive {
-    enum class Kind { Line, Disc, SquareOutline, Circle, Rectangle, Label };
+    enum class Kind { Line, Disc, SquareOutline, Circle, Rectangle, Label, Name };
     Kind kind = Kind::Line;
     // Line: its two ends. Disc and Circle: p1 is the centre.
-    // SquareOutline, Rectangle and Label: p1 top-left, p2 bottom-right.
+    // SquareOutline, Rectangle, Label and Name: p1 top-left, p2 bottom-right.
     QPointF p1, p2;
     qreal radius = 0; // Disc, Circle
     QColor pen;       // outline colour
     QColor fill;      // an invalid colour leaves the shape unfilled
-    QString text;     // Label caption, centred on the square
+    QString text;     // Label caption, centred on the square; Name: the name, centred
     qreal width = 0;  // outline width in twips; 0 is one device pixel at any scale
     bool dashed = false;
 };
@@ -41,4 +41,12 @@ constexpr qreal SquareHalfSide = 70;  // negative-choice marker
 constexpr qreal MutualLineWidth = 40; // "Colour Choices": a mutual positive pair
 constexpr qreal ColourLineWidth = 15; // "Colour Choices": one pixel at the designed size
 constexpr qreal MarkerClearance = 20; // a moved marker's gap to the label it left
+// A name under its label: a band wide enough for a short name at the small size, just
+// under the square so it is read as belonging to it.
+constexpr qreal NameGap = 15;
+constexpr qreal NameHeight = 195;
+constexpr qreal NameWidth = 1200;
+// Longer names are cut with an ellipsis: the picture needs only enough to recognise the
+// pupil, and a shorter band crosses fewer neighbours.
+constexpr int NameMaxChars = 14;
 } // namespace DrawSize

@@ -1,6 +1,7 @@
 #include "drawform.h"
 
 #include "choicegrid.h"
+#include "classlist.h"
 #include "forms.h"
 #include "keyform.h"
 #include "messages.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -53,6 +55,10 @@ void DrawForm::connectState()
     connect(&view, &ViewOptions::groupsChanged, area, &SocioCanvas::pictureChanged);
     connect(&view, &ViewOptions::groupsChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::statusMarksChanged, area, &SocioCanvas::pictureChanged);
+    connect(&view, &ViewOptions::namesChanged, area, &SocioCanvas::pictureChanged);
+    // A list loaded, typed or taken away while the window is open shows at once.
+    connect(&ClassList::instance(), &ClassList::changed, area, &SocioCanvas::pictureChanged);
+    connect(&ClassList::instance(), &ClassList::changed, this, &DrawForm::updateNamesItem);
     connect(&sociogram, &SociogramState::statusMarksChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::busyChanged, this,
             [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
@@ -88,6 +94,10 @@ void DrawForm::buildMenus()
     ShowStatus = ViewMenu->addAction(QStringLiteral("Show Stat&us"));
     ShowStatus->setCheckable(true);
     connect(ShowStatus, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowStatus);
+    ShowNames = ViewMenu->addAction(QStringLiteral("Show &Names"));
+    ShowNames->setCheckable(true);
+    connect(ShowNames, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowNames);
+    updateNamesItem();
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
 }
@@ -109,6 +119,16 @@ void DrawForm::updateViewItems()
 {
     View[0]->setEnabled(sociogram.arrangement().defaultDistributionEnabled());
     View[1]->setEnabled(sociogram.arrangement().savedDistributionEnabled());
+}
+
+void DrawForm::updateNamesItem()
+{
+    // Without a list there is nothing to show: the item is off and greyed, and the
+    // choice kept for the study is left as it was for when a list comes.
+    const bool loaded = ClassList::instance().loaded();
+    const QSignalBlocker quiet(ShowNames);
+    ShowNames->setEnabled(loaded);
+    ShowNames->setChecked(loaded && sociogram.view().showNames());
 }
 
 void DrawForm::updateKey()
@@ -151,6 +171,7 @@ void DrawForm::keepViewChoices()
     ColourChoices->setChecked(view.colourChoices());
     OtherCriterion->setChecked(view.otherCriterion());
     ShowStatus->setChecked(view.showStatus());
+    updateNamesItem();
 }
 
 void DrawForm::View_Click(int index)

@@ -33,6 +33,7 @@ public:
     QAction* ColourChoices = nullptr;
     QAction* OtherCriterion = nullptr;
     QAction* ShowStatus = nullptr;
+    QAction* ShowNames = nullptr;
     QAction* Key = nullptr;
     QAction* Undo = nullptr;
     QAction* Redo = nullptr;
@@ -81,6 +82,7 @@ private:
     void Form_Unload();
     void connectState();
     void updateViewItems();
+    void updateNamesItem();
     void updateKey();
     std::vector<StatusMark> statusKey() const;
     ShownOnWindow shownOnWindow() const;

@@ -85,12 +85,14 @@ void DrawForm::Print_Click()
             MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
         return;
     }
-    PrintExtras extras{*chosen, {}, {}};
+    PrintExtras extras{*chosen, {}, {}, {}};
     completeOptions(extras.page);
     if (chosen->groupColours)
         extras.groups = sociogram.view().groups();
     if (chosen->statusMarks)
         extras.marks = sociogram.statusMarks();
+    if (chosen->withNames)
+        extras.names = ClassList::instance().currentNames();
     const Layout::Area page = sociogram.layout().area();
     if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
                     sociogram.view().style(), extras)) {
@@ -120,6 +122,13 @@ void DrawForm::exportPicture()
                 const PrimitiveList marks =
                     statusPrimitives(sociogram.labels(), sociogram.statusMarks());
                 labels.insert(labels.end(), marks.begin(), marks.end());
+            }
+            // Only when ticked for this export, whatever the window shows: a shared
+            // picture carries no name unless the user asked for one.
+            if (options.withNames) {
+                const PrimitiveList names = namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
+                                                           ClassList::instance().currentNames());
+                labels.insert(labels.end(), names.begin(), names.end());
             }
             return sociogramPicture(sociogram.drawing(), labels);
         },

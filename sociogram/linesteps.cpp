@@ -185,6 +185,19 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
     return list;
 }
 
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names)
+{
+    PrimitiveList list;
+    const SubjectLabel* first = labels.get(1);
+    const qreal side = first ? first->Width : labels.Template().Width;
+    for (int i = 1; i <= count && i <= names.size(); ++i) {
+        const SubjectLabel* label = labels.get(i);
+        if (label && !names[i - 1].trimmed().isEmpty())
+            list.push_back(namePrimitive(QPointF(label->Left, label->Top), side, names[i - 1]));
+    }
+    return list;
+}
+
 namespace {
 
 Failure missingLabel(int i)
@@ -245,6 +258,9 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
     page.insert(page.end(), shown.begin(), shown.end());
     const PrimitiveList marks = statusPrimitives(labels, extras.marks);
     page.insert(page.end(), marks.begin(), marks.end());
+    const PrimitiveList names =
+        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names);
+    page.insert(page.end(), names.begin(), names.end());
     if (extras.page.includeTitle || extras.page.includeKey)
         paintPictureOnPage(painter, device, page, QSizeF(W, H), extras.page);
     else

@@ -8,6 +8,7 @@
 #include "pictureexport.h"
 
 #include <QSizeF>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -52,11 +53,16 @@ PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
 // With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
+// The name of each existing label from 1 to count, under it: subject s's at names[s - 1]; a
+// subject without a name has none. The window, the print and the export add names this way.
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names);
+
 // What the user may add to the designed page; none of it by default.
 struct PrintExtras {
     PictureOptions page;           // a title above and the key beside, all fitted on the page
     QList<int> groups;             // the group of each subject, by number, coloured on the labels
     std::vector<StatusMark> marks; // the status of each subject, by number, marked on the labels
+    QStringList names;             // the class list's names, subject s at s - 1, under the labels
 };
 
 // Prints onto any paint device (a printer, a PDF writer, an image): the grid's

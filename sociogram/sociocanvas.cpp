@@ -1,5 +1,6 @@
 #include "sociocanvas.h"
 
+#include "classlist.h"
 #include "codes.h"
 #include "keydrawing.h"
 #include "linesteps.h"
@@ -64,6 +65,12 @@ PrimitiveList SocioCanvas::labelPrimitives() const
         ::labelPrimitives(state.labels(), LabelSet::MaxIndex, state.view().groups());
     const PrimitiveList marks = statusPrimitives(state.labels(), state.statusMarks());
     list.insert(list.end(), marks.begin(), marks.end());
+    const ClassList& names = ClassList::instance();
+    if (state.view().showNames() && names.loaded()) {
+        const PrimitiveList shown =
+            namePrimitives(state.labels(), LabelSet::MaxIndex, names.currentNames());
+        list.insert(list.end(), shown.begin(), shown.end());
+    }
     return list;
 }
 

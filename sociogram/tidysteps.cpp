@@ -5,8 +5,10 @@
 #include "layoutsteps.h"
 
 #include "choicegrid.h"
+#include "classlist.h"
 #include "linesteps.h"
 #include "numbers.h"
+#include "primitives.h"
 #include "tidy.h"
 #include "viewoptions.h"
 
@@ -43,7 +45,11 @@ void LayoutSteps::TidyLabels()
     Q_EMIT busyChanged(true);
     const int n = labels.highestIndex();
     const std::vector<Choice> choices = tidyChoices(trap);
-    const QSizeF label(labelSize().width, labelSize().height);
+    QSizeF label(labelSize().width, labelSize().height);
+    // A name under its label takes room too: tidied as one taller box, no label is
+    // placed where a name would cover it.
+    if (view.showNames() && ClassList::instance().loaded())
+        label.rheight() += DrawSize::NameGap + DrawSize::NameHeight;
     std::vector<QPointF> current(std::size_t(n) + 1);
     for (int s = 1; s <= n; ++s)
         if (const SubjectLabel* l = labels.get(s))

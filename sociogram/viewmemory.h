@@ -13,6 +13,8 @@ struct ViewChoices {
     // The group (from 0) of each subject, by subject number; empty when none are shown.
     QList<int> groups;
     bool showStatus = false;
+    // Names under the labels; shown only while a class list is loaded for the study.
+    bool showNames = true;
 };
 
 class ViewMemory {

@@ -16,13 +16,14 @@ void ViewOptions::keepFor(std::int32_t study)
     lineStyle.otherCriterion = kept.otherCriterion;
     shownGroups = kept.groups;
     statusShown = kept.showStatus;
+    namesShown = kept.showNames;
 }
 
 void ViewOptions::keep() const
 {
     if (keptFor)
-        ViewMemory::keep(*keptFor,
-                         {lineStyle.colour, lineStyle.otherCriterion, shownGroups, statusShown});
+        ViewMemory::keep(*keptFor, {lineStyle.colour, lineStyle.otherCriterion, shownGroups,
+                                    statusShown, namesShown});
 }
 
 void ViewOptions::setColourChoices(bool on)
@@ -59,4 +60,13 @@ void ViewOptions::setShowStatus(bool on)
     statusShown = on;
     keep();
     Q_EMIT statusChanged();
+}
+
+void ViewOptions::setShowNames(bool on)
+{
+    if (on == namesShown)
+        return;
+    namesShown = on;
+    keep();
+    Q_EMIT namesChanged();
 }

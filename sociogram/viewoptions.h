@@ -23,6 +23,8 @@ public:
     // How many groups the key lists: 0 when none are shown.
     int groupCount() const;
     bool showStatus() const { return statusShown; }
+    // "Show &Names": the choice alone; the names are drawn only while a class list is loaded.
+    bool showNames() const { return namesShown; }
 
     // Takes up the choices kept for `study` and keeps every later change for it. Runs
     // before the sociogram is built, so nothing is drawn again here.
@@ -35,6 +37,7 @@ public:
     void setGroups(const QList<int>& groups);
     // "Show Stat&us".
     void setShowStatus(bool on);
+    void setShowNames(bool on);
 
 Q_SIGNALS:
     // The lines must be drawn again.
@@ -43,6 +46,8 @@ Q_SIGNALS:
     void groupsChanged();
     // The status marks are to be shown or hidden.
     void statusChanged();
+    // The names are to be shown or hidden.
+    void namesChanged();
 
 private:
     void keep() const;
@@ -51,4 +56,5 @@ private:
     QList<int> shownGroups;
     std::optional<std::int32_t> keptFor;
     bool statusShown = false;
+    bool namesShown = true;
 };

@@ -4,3 +4,5 @@ sociogram_test(tst_sociogram SOURCES tst_sociogram.cpp LIBS sociogram_core)
 sociogram_test(tst_sociogram_window SOURCES tst_sociogram_window.cpp LIBS sociogram_ui windowsupport)
 # Printing and exporting the sociogram's picture, offscreen.
 sociogram_test(tst_sociogram_print_window SOURCES tst_sociogram_print_window.cpp LIBS sociogram_ui windowsupport)
+# The class list's names on the sociogram, its prints and its exports, offscreen.
+sociogram_test(tst_sociogram_names SOURCES tst_sociogram_names.cpp LIBS sociogram_ui windowsupport)

@@ -1,5 +1,6 @@
 // The sociogram window driven through its menus and the mouse, offscreen: drops at any
 // size, the Target's snap, the questions on leaving, the key, undo and the view choices.
+#include "classlist.h"
 #include "drawform.h"
 #include "globals.h"
 #include "gridfill.h"
@@ -243,16 +244,21 @@ private Q_SLOTS:
     {
         QFETCH(bool, otherStudy);
         defineStudy(6);
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs});
         DrawForm* form = openSociogram(0);
+        form->ShowNames->trigger();
         form->ColourChoices->trigger();
         form->OtherCriterion->trigger();
         const QList<int> groups{0, 1, 1, 0, 2, 2};
         form->setShownGroups(groups);
         form->close();
-        if (otherStudy)
+        if (otherStudy) {
             defineStudy(6);
+            ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs});
+        }
         form = openSociogram(3);
         const ViewOptions& view = form->state().view();
+        QVERIFY(form->ShowNames->isChecked() == otherStudy && view.showNames() == otherStudy);
         QVERIFY(form->ColourChoices->isChecked() != otherStudy &&
                 view.colourChoices() != otherStudy);
         QVERIFY(form->OtherCriterion->isChecked() == otherStudy &&
