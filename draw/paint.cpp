@@ -48,6 +48,12 @@ void paintName(QPainter& painter, const Primitive& p, qreal scale)
     // The band's width is cut at paint time too, as the font's width depends on the device.
     const QString shown =
         painter.fontMetrics().elidedText(p.text, Qt::ElideRight, int(std::ceil(band.width())));
+    // A pale ground under the name keeps it readable where choice lines cross it.
+    const QRectF ground =
+        painter.fontMetrics()
+            .boundingRect(band.toAlignedRect(), Qt::AlignHCenter | Qt::AlignTop, shown)
+            .adjusted(-1, 0, 1, 0);
+    painter.fillRect(ground, QColor(255, 255, 255, 210));
     painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, shown);
     painter.restore();
 }

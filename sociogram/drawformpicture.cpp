@@ -128,7 +128,7 @@ void DrawForm::exportPicture()
             if (options.withNames) {
                 const PrimitiveList names = namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
                                                            ClassList::instance().currentNames());
-                labels.insert(labels.end(), names.begin(), names.end());
+                labels.insert(labels.begin(), names.begin(), names.end()); // under the labels
             }
             return sociogramPicture(sociogram.drawing(), labels);
         },

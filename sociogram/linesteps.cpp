@@ -254,13 +254,14 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
         choicePrimitives(trap, grid, QSizeF(model.Width, model.Height), style, &labels);
     const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
     page.insert(page.end(), guide.begin(), guide.end());
+    // Names under the labels, as on the window.
+    const PrimitiveList names =
+        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names);
+    page.insert(page.end(), names.begin(), names.end());
     const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
     page.insert(page.end(), shown.begin(), shown.end());
     const PrimitiveList marks = statusPrimitives(labels, extras.marks);
     page.insert(page.end(), marks.begin(), marks.end());
-    const PrimitiveList names =
-        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names);
-    page.insert(page.end(), names.begin(), names.end());
     if (extras.page.includeTitle || extras.page.includeKey)
         paintPictureOnPage(painter, device, page, QSizeF(W, H), extras.page);
     else

@@ -69,7 +69,8 @@ PrimitiveList SocioCanvas::labelPrimitives() const
     if (state.view().showNames() && names.loaded()) {
         const PrimitiveList shown =
             namePrimitives(state.labels(), LabelSet::MaxIndex, names.currentNames());
-        list.insert(list.end(), shown.begin(), shown.end());
+        // Under the labels: a long name never hides a neighbour's number.
+        list.insert(list.begin(), shown.begin(), shown.end());
     }
     return list;
 }
