@@ -1,0 +1,17 @@
+#pragma once
+// Painting text needs the application's fonts and the database driver is a plugin: both
+// need an application object, which benchmarks that draw or store create once here.
+
+#include <QGuiApplication>
+
+inline void ensureBenchApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "sociogram_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
