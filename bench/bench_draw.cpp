@@ -4,6 +4,7 @@
 // paintPrimitives paints them onto a window-sized image. Beside it, a bare QPainter
 // loop drawing the same 800 lines on the same image.
 
+#include "benchapp.h"
 #include "choicegrid.h"
 #include "codes.h"
 #include "forms.h"
@@ -38,20 +39,6 @@ struct DrawingStudy {
     std::unique_ptr<TestDatabase> db;
     QString problem; // why the study could not be set up, empty when it could
 };
-
-// Painting needs no window, but the database driver is a plugin, which Qt loads
-// only inside an application object.
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "sociogram_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 // Another subject than s, from a fixed seed so that runs compare.
 int otherSubject(std::mt19937& random, int s)
@@ -103,7 +90,7 @@ int lineCount(const PrimitiveList& list)
 DrawingStudy& study()
 {
     static DrawingStudy s = [] {
-        ensureApplication();
+        ensureBenchApplication();
         DrawingStudy made;
         made.db = std::make_unique<TestDatabase>();
         if (!made.db->isValid()) {

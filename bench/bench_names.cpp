@@ -2,6 +2,7 @@
 // with their names painted onto a window-sized image. Beside it, the same labels without
 // names, so that the cost of the names alone can be read off.
 
+#include "benchapp.h"
 #include "classlist.h"
 #include "classlistfile.h"
 #include "codes.h"
@@ -19,19 +20,6 @@ namespace {
 
 constexpr int Subjects = 40;
 constexpr qreal PixelsPerTwip = 1.0 / 15; // the window at 96 DPI
-
-// Text is painted with the application's fonts, which need an application object.
-void ensureGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "sociogram_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 QString fortyNames()
 {
@@ -68,7 +56,7 @@ BENCHMARK(BM_LoadFortyNames);
 
 void redraw(benchmark::State& state, bool withNames)
 {
-    ensureGuiApplication();
+    ensureBenchApplication();
     const LabelSet& labels = circleOfLabels();
     const QStringList names = readClassList(fortyNames(), Subjects).names.value_or(QStringList{});
     QImage image(700, 500, QImage::Format_ARGB32_Premultiplied);
