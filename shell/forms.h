@@ -3,6 +3,8 @@
 // program's entry point connects them here, so that no library depends on a
 // window that opens it.
 
+#include "tiechange.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -46,6 +48,13 @@ inline QList<std::function<bool()>> MayEnd;
 // i; an empty list gives the labels their own colour back). False when no
 // sociogram window is open.
 inline std::function<bool(const QList<int>& groups)> ShowGroupsOnSociogram;
+
+// Draws two surveys' ties on the sociogram of the study in the data window, kept, new and
+// gone told apart, the labels where they stand; `comparedWith` names the other survey for
+// the key and the title. Opens the sociogram when none is open. Empty ties put the study's
+// own choices back. False when no sociogram could be shown.
+inline std::function<bool(const TieChanges& ties, const QString& comparedWith)>
+    ShowChangesOnSociogram;
 
 inline void show(Window window, QWidget* parent = nullptr)
 {
