@@ -45,6 +45,22 @@ void connectWindows()
             form->setShownGroups(groups);
         return form != nullptr;
     };
+    Forms::ShowChangesOnSociogram = [](const TieChanges& ties, const QString& comparedWith) {
+        // The sociogram draws the study in the data window: without one there is none.
+        if (!SingleInstance<DataForm>::loaded())
+            return false;
+        DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
+        if (!form && ties.empty())
+            return true; // the study's own choices are what a sociogram opens with
+        if (!form) {
+            // In the layout the data window's Plot Sociogram showed last (Circle at first).
+            Forms::show(Forms::Window::Draw);
+            form = SingleInstance<DrawForm>::ifLoaded();
+        }
+        if (form)
+            form->showChanges(ties, comparedWith);
+        return form != nullptr;
+    };
     Forms::UnloadDrawForm = [] {
         if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())
             form->close();

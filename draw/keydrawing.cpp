@@ -1,5 +1,6 @@
 #include "keydrawing.h"
 
+#include "changedraw.h"
 #include "groupcolours.h"
 #include "paint.h"
 
@@ -218,6 +219,55 @@ void paintStatusLegend(QPainter& painter, QPointF origin, qreal scale,
     painter.restore();
 }
 
+// The ties of two surveys: a sample of each look and what it means, in a frame of its
+// own. The other survey's name is cut short here; the title carries it whole.
+constexpr qreal ChangeRow = 540; // room for a caption of two lines
+constexpr qreal ChangeSample = 600;
+constexpr int SinceMaxChars = 24;
+
+qreal changeLegendHeight(bool shown)
+{
+    return shown ? StatusCaptionSpace + ChangeRow * 3 + 2 * LegendMargin : 0;
+}
+
+void paintChangeLegend(QPainter& painter, QPointF origin, qreal scale, const QString& since)
+{
+    if (since.isEmpty())
+        return;
+    const KeyFrame frame{QStringLiteral("Changes"),
+                         {120, 0, 2295, changeLegendHeight(true) - LegendMargin}};
+    paintFrame(painter, frame, origin, scale);
+    const QString name =
+        since.size() > SinceMaxChars ? since.left(SinceMaxChars - 1) + QChar(0x2026) : since;
+    const struct {
+        TieChange change;
+        QString caption;
+    } rows[] = {
+        {TieChange::Kept, QStringLiteral("Kept in both surveys")},
+        {TieChange::New, QStringLiteral("New since \"%1\"").arg(name)},
+        {TieChange::Gone, QStringLiteral("Gone since \"%1\"").arg(name)},
+    };
+    constexpr qreal left = 120 + 120;
+    constexpr qreal textLeft = left + ChangeSample + 120;
+    PrimitiveList samples;
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const qreal middle = StatusCaptionSpace + ChangeRow * (qreal(i) + 0.5);
+        samples.push_back(changeSample(rows[i].change, origin + QPointF(left, middle),
+                                       origin + QPointF(left + ChangeSample, middle)));
+    }
+    painter.save();
+    paintPrimitives(painter, samples, scale);
+    painter.setFont(keyCaptionFont());
+    painter.setPen(Qt::black);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + ChangeRow * qreal(i)),
+                          QSizeF(2415 - textLeft, ChangeRow));
+        painter.drawText(scaled(text, scale), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                         rows[i].caption);
+    }
+    painter.restore();
+}
+
 } // namespace
 
 QFont sociogramLabelFont()
@@ -227,12 +277,13 @@ QFont sociogramLabelFont()
     return font;
 }
 
-QSizeF keySize(int groups, int statusMarks)
+QSizeF keySize(int groups, int statusMarks, bool changes)
 {
     const QSizeF markers(2535, 3735);
     const QSizeF legend = groupLegendSize(groups);
     return {std::max(markers.width(), legend.width()),
-            markers.height() + statusLegendHeight(statusMarks) + legend.height()};
+            markers.height() + changeLegendHeight(changes) + statusLegendHeight(statusMarks) +
+                legend.height()};
 }
 
 PrimitiveList keyPrimitives(QPointF origin, bool colour)
@@ -262,7 +313,7 @@ PrimitiveList keyPrimitives(QPointF origin, bool colour)
 }
 
 void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int groups,
-              const std::vector<StatusMark>& status)
+              const std::vector<StatusMark>& status, const QString& changesSince)
 {
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
@@ -278,8 +329,10 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int g
     paintPrimitives(painter, keyPrimitives(origin, colour), scale);
     for (const KeyCaption& c : captions)
         paintKeyCaption(painter, c, origin, scale);
-    paintStatusLegend(painter, origin + QPointF(0, keySize().height()), scale, status);
-    paintGroupLegend(painter, origin + QPointF(0, keySize(0, int(status.size())).height()), scale,
-                     groups);
+    const bool changes = !changesSince.isEmpty();
+    paintChangeLegend(painter, origin + QPointF(0, keySize().height()), scale, changesSince);
+    paintStatusLegend(painter, origin + QPointF(0, keySize(0, 0, changes).height()), scale, status);
+    paintGroupLegend(painter, origin + QPointF(0, keySize(0, int(status.size()), changes).height()),
+                     scale, groups);
     painter.restore();
 }

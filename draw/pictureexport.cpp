@@ -259,7 +259,8 @@ QSizeF pictureSize(QSizeF drawing, const PictureOptions& options)
     const qreal title = titleHeight(options, drawing.width());
     if (!options.includeKey)
         return {drawing.width(), drawing.height() + title};
-    const QSizeF key = keySize(options.keyGroups, int(options.keyStatus.size()));
+    const QSizeF key =
+        keySize(options.keyGroups, int(options.keyStatus.size()), !options.keyChanges.isEmpty());
     return {drawing.width() + key.width(), std::max(drawing.height() + title, key.height())};
 }
 
@@ -291,7 +292,7 @@ void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawin
     painter.translate(0, -title * scale);
     if (options.includeKey)
         paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey, options.keyGroups,
-                 options.keyStatus);
+                 options.keyStatus, options.keyChanges);
     painter.restore();
 }
 

@@ -52,6 +52,8 @@ void DrawForm::connectState()
     connect(&placed, &Arrangement::distributionsChanged, this, &DrawForm::updateViewItems);
     connect(&view, &ViewOptions::styleChanged, &sociogram, &SociogramState::LineDraw);
     connect(&view, &ViewOptions::styleChanged, this, &DrawForm::updateKey);
+    connect(&sociogram.changes(), &SurveyChanges::changed, this, &DrawForm::updateChangesItem);
+    connect(&sociogram.changes(), &SurveyChanges::changed, this, &DrawForm::updateKey);
     connect(&view, &ViewOptions::groupsChanged, area, &SocioCanvas::pictureChanged);
     connect(&view, &ViewOptions::groupsChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::statusMarksChanged, area, &SocioCanvas::pictureChanged);
@@ -98,6 +100,11 @@ void DrawForm::buildMenus()
     ShowNames->setCheckable(true);
     connect(ShowNames, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowNames);
     updateNamesItem();
+    // Offered only while the comparison of two surveys has handed its ties over.
+    ShowChanges = ViewMenu->addAction(QStringLiteral("Show C&hanges"));
+    ShowChanges->setCheckable(true);
+    connect(ShowChanges, &QAction::toggled, &sociogram.changes(), &SurveyChanges::setShown);
+    updateChangesItem();
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
 }
@@ -131,13 +138,32 @@ void DrawForm::updateNamesItem()
     ShowNames->setChecked(loaded && sociogram.view().showNames());
 }
 
+void DrawForm::updateChangesItem()
+{
+    const SurveyChanges& changes = sociogram.changes();
+    const QSignalBlocker quiet(ShowChanges);
+    ShowChanges->setEnabled(changes.available());
+    ShowChanges->setChecked(changes.shown());
+}
+
+QString DrawForm::changesShown() const
+{
+    return sociogram.changes().shown() ? sociogram.changes().comparedWith() : QString();
+}
+
 void DrawForm::updateKey()
 {
-    if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded()) {
-        key->setColour(sociogram.view().colourChoices());
-        key->setGroups(sociogram.view().groupCount());
-        key->setStatus(statusKey());
-    }
+    if (KeyForm* key = SingleInstance<KeyForm>::ifLoaded())
+        fillKey(*key);
+}
+
+void DrawForm::fillKey(KeyForm& key) const
+{
+    // The ties' own looks replace "Colour Choices" while two surveys are drawn.
+    key.setColour(sociogram.view().colourChoices() && changesShown().isEmpty());
+    key.setGroups(sociogram.view().groupCount());
+    key.setStatus(statusKey());
+    key.setChanges(changesShown());
 }
 
 std::vector<StatusMark> DrawForm::statusKey() const
@@ -228,6 +254,11 @@ void DrawForm::setShownGroups(const QList<int>& groups)
     sociogram.view().setGroups(groups);
 }
 
+void DrawForm::showChanges(const TieChanges& ties, const QString& comparedWith)
+{
+    sociogram.changes().setChanges(ties, comparedWith);
+}
+
 void DrawForm::Key_Click()
 {
     if (KeyShown) {
@@ -235,9 +266,7 @@ void DrawForm::Key_Click()
             key->hide();
     } else {
         KeyForm* key = SingleInstance<KeyForm>::instance();
-        key->setColour(sociogram.view().colourChoices());
-        key->setGroups(sociogram.view().groupCount());
-        key->setStatus(statusKey());
+        fillKey(*key);
         const bool place = key->Tag.isEmpty();
         key->show();
         if (place) {

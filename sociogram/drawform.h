@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class KeyForm;
 class QAction;
 class QPagedPaintDevice;
 class QPrinter;
@@ -34,6 +35,7 @@ public:
     QAction* OtherCriterion = nullptr;
     QAction* ShowStatus = nullptr;
     QAction* ShowNames = nullptr;
+    QAction* ShowChanges = nullptr;
     QAction* Key = nullptr;
     QAction* Undo = nullptr;
     QAction* Redo = nullptr;
@@ -58,6 +60,9 @@ public:
     // Colours the labels by group (the group from 0 of each subject, by subject number) and lists
     // the groups in the key; an empty list puts the designed colour back.
     void setShownGroups(const QList<int>& groups);
+    // Draws the ties of two surveys, kept, new and gone, in place of the study's choices,
+    // the labels where they stand; empty ties put the study's own choices back.
+    void showChanges(const TieChanges& ties, const QString& comparedWith);
 
     // Asks the save question when the arrangement changed; used before the program
     // ends. False only when the user answered Yes and the arrangement could not be
@@ -83,7 +88,11 @@ private:
     void connectState();
     void updateViewItems();
     void updateNamesItem();
+    void updateChangesItem();
     void updateKey();
+    void fillKey(KeyForm& key) const;
+    // The survey the ties drawn are compared with; empty while the choices are drawn.
+    QString changesShown() const;
     std::vector<StatusMark> statusKey() const;
     ShownOnWindow shownOnWindow() const;
     // Fills in the title and the key's contents for the choices made.

@@ -67,8 +67,9 @@ void DrawForm::completeOptions(PictureOptions& options) const
 {
     const ViewOptions& view = sociogram.view();
     const bool status = options.statusMarks && view.showStatus();
-    options.titleLines = pictureTitle(view.style(), status, QDate::currentDate());
-    options.colourKey = view.colourChoices();
+    options.titleLines = pictureTitle(view.style(), status, QDate::currentDate(), changesShown());
+    options.colourKey = view.colourChoices() && changesShown().isEmpty();
+    options.keyChanges = changesShown();
     options.keyGroups = options.groupColours ? view.groupCount() : 0;
     options.keyStatus = status ? statusKey() : std::vector<StatusMark>{};
 }
@@ -85,7 +86,7 @@ void DrawForm::Print_Click()
             MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
         return;
     }
-    PrintExtras extras{*chosen, {}, {}, {}};
+    PrintExtras extras{*chosen, {}, {}, {}, {}};
     completeOptions(extras.page);
     if (chosen->groupColours)
         extras.groups = sociogram.view().groups();
@@ -93,6 +94,8 @@ void DrawForm::Print_Click()
         extras.marks = sociogram.statusMarks();
     if (chosen->withNames)
         extras.names = ClassList::instance().currentNames();
+    if (sociogram.changes().shown())
+        extras.changes = sociogram.changes().ties();
     const Layout::Area page = sociogram.layout().area();
     if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
                     sociogram.view().style(), extras)) {

@@ -24,7 +24,7 @@ void KeyForm::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups, status);
+    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups, status, changesSince);
 }
 
 void KeyForm::placeBeside(const QWidget& window)
@@ -64,9 +64,17 @@ void KeyForm::setStatus(const std::vector<StatusMark>& marks)
     fitContents();
 }
 
+void KeyForm::setChanges(const QString& comparedWith)
+{
+    if (comparedWith == changesSince)
+        return;
+    changesSince = comparedWith;
+    fitContents();
+}
+
 void KeyForm::fitContents()
 {
-    const QSizeF twips = keySize(groups, int(status.size()));
+    const QSizeF twips = keySize(groups, int(status.size()), !changesSince.isEmpty());
     setFixedSize(Twips::toPixels(int(twips.width())), Twips::toPixels(int(twips.height())));
     update();
 }

@@ -26,6 +26,8 @@ public:
     void setGroups(int groups);
     // Lists the status marks shown on the labels (empty: none).
     void setStatus(const std::vector<StatusMark>& marks);
+    // Shows the looks of kept, new and gone ties since the survey named (empty: none).
+    void setChanges(const QString& comparedWith);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +37,7 @@ private:
     bool colour = false;
     int groups = 0;
     std::vector<StatusMark> status;
+    QString changesSince;
 
     void fitContents();
 };

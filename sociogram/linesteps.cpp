@@ -1,5 +1,6 @@
 #include "linesteps.h"
 
+#include "changedraw.h"
 #include "choicegrid.h"
 #include "emphasis.h"
 #include "globals.h"
@@ -13,7 +14,9 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace {
 
@@ -149,6 +152,32 @@ PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
     return emphasisedChoiceLines(choices, positions(), labelSize, squares);
 }
 
+PrimitiveList changePrimitives(Trap& trap, const TieChanges& ties, QSizeF labelSize,
+                               const LineStyle& style)
+{
+    const ChoiceKind inView = Global::CurrentCriterion == Codes::AnswerType::Negative
+                                  ? ChoiceKind::Negative
+                                  : ChoiceKind::Positive;
+    const bool both = Global::CriterionType == Codes::CriterionType::Both && style.otherCriterion;
+    TieChanges shown;
+    std::copy_if(ties.begin(), ties.end(), std::back_inserter(shown),
+                 [&](const ChangedTie& tie) { return both || tie.choice.kind == inView; });
+    ChangePicture picture = changedTiePrimitives(shown, positions(), labelSize);
+    if (picture.refused > 0)
+        trap.step([] { return Step(runtimeFailure(ErrorNumber::SubscriptOutOfRange)); });
+    return std::move(picture.shapes);
+}
+
+PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
+                              const LineStyle& style, const std::vector<MovedRing>& moved)
+{
+    Trap trap(QStringLiteral("DataForm:LineDraw"));
+    PrimitiveList list = changePrimitives(trap, ties, labelSize, style);
+    PrimitiveList shape = guidePrimitives(trap, W, H, RingOrder::Outward, moved);
+    list.insert(list.end(), shape.begin(), shape.end());
+    return list;
+}
+
 PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
                               const std::vector<MovedRing>& moved)
 {
@@ -250,8 +279,10 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
     if (W <= 0 || H <= 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
     const SubjectLabel& model = labels.Template();
-    PrimitiveList page =
-        choicePrimitives(trap, grid, QSizeF(model.Width, model.Height), style, &labels);
+    const QSizeF labelSize(model.Width, model.Height);
+    PrimitiveList page = extras.changes.empty()
+                             ? choicePrimitives(trap, grid, labelSize, style, &labels)
+                             : changePrimitives(trap, extras.changes, labelSize, style);
     const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
     page.insert(page.end(), guide.begin(), guide.end());
     // Names under the labels, as on the window.

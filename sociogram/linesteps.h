@@ -6,6 +6,7 @@
 #include "errorreport.h"
 #include "linedraw.h"
 #include "pictureexport.h"
+#include "tiechange.h"
 
 #include <QSizeF>
 #include <QStringList>
@@ -45,6 +46,14 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid,
 // colour the markers keep clear of `labels`.
 PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
                                const LineStyle& style = {}, const LabelSet* labels = nullptr);
+// The ties of two surveys in place of the choices: those of the criteria the style shows
+// (the criterion in view, and the other of a Both study when shown), each in the look
+// of its change. A tie that cannot be drawn is reported and left out.
+PrimitiveList changePrimitives(Trap& trap, const TieChanges& ties, QSizeF labelSize,
+                               const LineStyle& style);
+// As drawChoiceLines, with the ties of two surveys in place of the grid's choices.
+PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
+                              const LineStyle& style, const std::vector<MovedRing>& moved = {});
 // The guide of the layout in force; a failure to count the rings is reported.
 PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
                               const std::vector<MovedRing>& moved = {});
@@ -63,6 +72,7 @@ struct PrintExtras {
     QList<int> groups;             // the group of each subject, by number, coloured on the labels
     std::vector<StatusMark> marks; // the status of each subject, by number, marked on the labels
     QStringList names;             // the class list's names, subject s at s - 1, under the labels
+    TieChanges changes;            // two surveys' ties, drawn in place of the grid's choices
 };
 
 // Prints onto any paint device (a printer, a PDF writer, an image): the grid's

@@ -38,7 +38,8 @@ QString layoutName()
     return layouts[layout];
 }
 
-QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date)
+QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date,
+                         const QString& comparedWith)
 {
     QString criterion = Global::Question;
     if (const QString kinds = kindsDrawn(style); !kinds.isEmpty())
@@ -52,5 +53,9 @@ QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date)
                     ? QStringLiteral(", most chosen and isolates marked")
                     : QStringLiteral(", most chosen marked");
     last += QStringLiteral(", ") + QLocale().toString(date, QLocale::LongFormat);
-    return {Global::RefName, criterion, last};
+    QStringList title{Global::RefName, criterion};
+    if (!comparedWith.isEmpty())
+        title << QStringLiteral("Ties kept, new and gone since \"%1\"").arg(comparedWith);
+    title << last;
+    return title;
 }

@@ -1,14 +1,16 @@
 #pragma once
 // The title a printed or exported sociogram may carry: the study's name; its
 // criterion with the kinds of choice drawn, and no other; the layout, the status
-// method when the labels carry their status, and the date.
+// method when the labels carry their status, and the date; when the ties of two surveys
+// are drawn, a line naming the survey they are compared with.
 
 #include "linesteps.h"
 
 #include <QDate>
 #include <QStringList>
 
-QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date);
+QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date,
+                         const QString& comparedWith = {});
 
 // "Circle", "Random", "Square" or "Target": the layout in force.
 QString layoutName();

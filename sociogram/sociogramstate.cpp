@@ -17,6 +17,8 @@ SociogramState::SociogramState()
     connect(&steps, &LayoutSteps::busyChanged, this, &SociogramState::busyChanged);
     connect(&placed, &Arrangement::busyChanged, this, &SociogramState::busyChanged);
     connect(&history, &MoveHistory::labelsMoved, this, &SociogramState::LineDraw);
+    // The labels stay where they stand: only the lines under them change.
+    connect(&surveys, &SurveyChanges::changed, this, &SociogramState::LineDraw);
     history.trackRings([this] { return steps.widenedRings(); },
                        [this](const MoveHistory::Rings& rings) { steps.setWidenedRings(rings); });
     // The status follows the choices, which LineDraw has just read again, and the
@@ -42,8 +44,12 @@ void SociogramState::LineDraw()
     std::vector<MovedRing> moved;
     for (const Layout::RingRadius& ring : steps.widenedRings())
         moved.push_back({ring.designed, ring.used});
-    lines = drawChoiceLines(DataGrid(), QSizeF(model.Width, model.Height), steps.area().W,
-                            steps.area().H, options.style(), &labels(), moved);
+    const QSizeF labelSize(model.Width, model.Height);
+    const Layout::Area area = steps.area();
+    lines = surveys.shown()
+                ? drawChangeLines(surveys.ties(), labelSize, area.W, area.H, options.style(), moved)
+                : drawChoiceLines(DataGrid(), labelSize, area.W, area.H, options.style(), &labels(),
+                                  moved);
     Q_EMIT drawingChanged();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Everything of one sociogram window except its widgets: where the labels stand and
 // whether that is stored (Arrangement), how it is shown (ViewOptions), the steps
-// that place labels (LayoutSteps), the user's moves kept for Undo (MoveHistory) and
-// the drawing of the choices under the labels. The window owns one and shows what it
+// that place labels (LayoutSteps), the user's moves kept for Undo (MoveHistory), the
+// ties of two surveys when compared (SurveyChanges) and the drawing of the choices or
+// those ties under the labels. The window owns one and shows what it
 // holds.
 
 #include "arrangement.h"
@@ -10,6 +11,7 @@
 #include "movehistory.h"
 #include "primitives.h"
 #include "statusmarks.h"
+#include "surveychanges.h"
 #include "viewoptions.h"
 
 #include <QObject>
@@ -25,6 +27,8 @@ public:
     const LayoutSteps& layout() const { return steps; }
     ViewOptions& view() { return options; }
     const ViewOptions& view() const { return options; }
+    SurveyChanges& changes() { return surveys; }
+    const SurveyChanges& changes() const { return surveys; }
     const LabelSet& labels() const { return placed.labels(); }
     // The drops and Tidy runs the window's Undo and Redo go through.
     QUndoStack& undoStack() { return history.stack(); }
@@ -37,7 +41,8 @@ public:
 
     // Restores the stored arrangement of the study and type, or runs the layout.
     void DoWork();
-    // Draws the choice lines again from LabelPos and the choices.
+    // Draws the choice lines again from LabelPos and the choices, or the ties of two
+    // surveys while they are shown.
     void LineDraw();
 
     // The "&View" commands.
@@ -58,6 +63,7 @@ Q_SIGNALS:
 private:
     Arrangement placed;
     ViewOptions options;
+    SurveyChanges surveys;
     LayoutSteps steps{placed, options};
     MoveHistory history{placed};
     PrimitiveList lines;

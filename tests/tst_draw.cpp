@@ -1,4 +1,5 @@
 // The drawing as values: choice lines, guide shapes, the printed page and the picture.
+#include "changedraw.h"
 #include "emphasis.h"
 #include "files.h"
 #include "keydrawing.h"
@@ -259,6 +260,49 @@ private Q_SLOTS:
         QCOMPARE(
             markerClearOfLabels({1180, 1180}, {4780, 1180}, spot, 70, {{1000, 900, 3000, 600}}),
             spot);
+    }
+
+    // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
+    // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
+    // over every line; a tie beside its reverse changed otherwise; the key shows the looks.
+    void changedTiesReadApart()
+    {
+        using T = TieChange;
+        const ChangePicture drawn = changedTiePrimitives({{{1, 2}, T::Kept},
+                                                          {{2, 1}, T::New},
+                                                          {{3, 1, ChoiceKind::Negative}, T::Gone},
+                                                          {{1, 41}, T::New}},
+                                                         places(), Label);
+        QCOMPARE(drawn.refused, 1);
+        const PrimitiveList& s = drawn.shapes; // kept, gone, new, then their markers
+        QCOMPARE(int(s.size()), 6);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(s[i].kind, Primitive::Kind::Line);
+            QCOMPARE(s[i + 3].kind,
+                     i == 1 ? Primitive::Kind::SquareOutline : Primitive::Kind::Disc);
+            const QPointF marker = i == 1 ? (s[i + 3].p1 + s[i + 3].p2) / 2 : s[i + 3].p1;
+            QVERIFY(QLineF(marker, SpotDraw(s[i].p1, s[i].p2)).length() < 0.01);
+            QVERIFY(qGray(s[i].pen.rgb()) < 200); // each stands out on the white page
+            const Primitive& o = s[(i + 1) % 3];
+            QVERIFY2(s[i].width != o.width || s[i].dashed != o.dashed, "same width and dash");
+            QVERIFY2(qAbs(qGray(s[i].pen.rgb()) - qGray(o.pen.rgb())) >= 30, "alike in grey");
+        }
+        QVERIFY(qAbs(s[0].p1.y() - s[2].p1.y()) > (s[0].width + s[2].width) / 2);
+        for (bool changes : {false, true}) {
+            const QSizeF twips = keySize(0, 0, changes);
+            QImage key(int(twips.width() / 15), int(twips.height() / 15), QImage::Format_RGB32);
+            key.fill(Qt::white);
+            QPainter painter(&key);
+            paintKey(painter, {}, 1.0 / 15, false, 0, {}, changes ? u"Autumn"_qs : QString());
+            painter.end();
+            for (int i = 1; i < 3; ++i) { // the kept grey is also in the captions' edges
+                bool found = false;
+                for (int y = 0; y < key.height() && !found; ++y)
+                    for (int x = 0; x < key.width() && !found; ++x)
+                        found = key.pixelColor(x, y) == s[i].pen;
+                QCOMPARE(found, changes);
+            }
+        }
     }
 };
 
