@@ -6,3 +6,5 @@ sociogram_test(tst_sociogram_window SOURCES tst_sociogram_window.cpp LIBS sociog
 sociogram_test(tst_sociogram_print_window SOURCES tst_sociogram_print_window.cpp LIBS sociogram_ui windowsupport)
 # The class list's names on the sociogram, its prints and its exports, offscreen.
 sociogram_test(tst_sociogram_names SOURCES tst_sociogram_names.cpp LIBS sociogram_ui windowsupport)
+# Two surveys' ties through the hook between the windows, on the window and its print.
+sociogram_test(tst_sociogram_changes SOURCES tst_sociogram_changes.cpp LIBS window_links windowsupport)
