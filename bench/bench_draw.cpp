@@ -2,7 +2,8 @@
 // whose grid holds 400 positive choices and whose file holds 400 negative ones, so
 // that LineDraw builds 800 choice lines with their markers and the circle guide and
 // paintPrimitives paints them onto a window-sized image. Beside it, a bare QPainter
-// loop drawing the same 800 lines on the same image.
+// loop drawing the same 800 lines on the same image, and the picture of the ties of two
+// surveys of that class, kept, new and gone.
 
 #include "benchapp.h"
 #include "choicegrid.h"
@@ -201,6 +202,64 @@ void BM_Draw_PaintFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Draw_PaintFrame);
+
+// Ten distinct others of s, the first `keep` of them taken from `earlier`.
+std::vector<int> answers(std::mt19937& random, int s, const std::vector<int>& earlier, int keep)
+{
+    std::vector<int> chosen(earlier.begin(),
+                            earlier.begin() + std::min<long>(keep, long(earlier.size())));
+    while (int(chosen.size()) < Slots) {
+        const int other = otherSubject(random, s);
+        if (std::find(chosen.begin(), chosen.end(), other) == chosen.end())
+            chosen.push_back(other);
+    }
+    return chosen;
+}
+
+// Two surveys of the 40 x 10 Both class, the later keeping about half of each pupil's
+// earlier choices: every tie kept, new or gone, as the comparison hands them over.
+TieChanges surveyChanges()
+{
+    std::mt19937 random(2026);
+    TieChanges ties;
+    for (ChoiceKind kind : {ChoiceKind::Positive, ChoiceKind::Negative})
+        for (int s = 1; s <= Subjects; ++s) {
+            const std::vector<int> autumn = answers(random, s, {}, 0);
+            const std::vector<int> spring = answers(random, s, autumn, Slots / 2);
+            const auto in = [](const std::vector<int>& v, int x) {
+                return std::find(v.begin(), v.end(), x) != v.end();
+            };
+            for (int chosen : spring)
+                ties.push_back(
+                    {{s, chosen, kind}, in(autumn, chosen) ? TieChange::Kept : TieChange::New});
+            for (int chosen : autumn)
+                if (!in(spring, chosen))
+                    ties.push_back({{s, chosen, kind}, TieChange::Gone});
+        }
+    return ties;
+}
+
+// The picture of the changes between two surveys of the largest study: the primitives of
+// some 1,200 ties in their three looks with their markers and the guide, painted on a
+// window-sized image. The comparison's own work is not included.
+void BM_Draw_ChangesAndPaint(benchmark::State& state)
+{
+    if (skipWithoutStudy(state))
+        return;
+    const TieChanges ties = surveyChanges();
+    QImage image = windowImage();
+    for (auto _ : state) {
+        const PrimitiveList list =
+            drawChangeLines(ties, QSizeF(LabelSide, LabelSide), DrawW, DrawH, {});
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintPrimitives(painter, list, PixelsPerTwip);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * qint64(ties.size()));
+}
+BENCHMARK(BM_Draw_ChangesAndPaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,19 +3,43 @@
 #include <QLineF>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
 // How far a tie runs beside its reverse: clear of it even when both are drawn thick.
 constexpr qreal BesideGap = 40;
 
-bool reversedOtherwise(const ChangedTie& tie, const TieChanges& ties)
-{
-    return std::any_of(ties.begin(), ties.end(), [&tie](const ChangedTie& other) {
-        return other.choice.chooser == tie.choice.chosen &&
-               other.choice.chosen == tie.choice.chooser && other.change != tie.change;
-    });
-}
+// Which changes each ordered pair of subjects has, one bit a change: a class of forty
+// with ten choices each way brings over a thousand ties, too many to pair by search.
+class PairChanges {
+public:
+    explicit PairChanges(const TieChanges& ties) : bits(Side * Side, 0)
+    {
+        for (const ChangedTie& tie : ties)
+            if (const int at = index(tie.choice.chooser, tie.choice.chosen); at >= 0)
+                bits[std::size_t(at)] |= bit(tie.change);
+    }
+    // The reverse of `tie` is drawn too, in another look.
+    bool reversedOtherwise(const ChangedTie& tie) const
+    {
+        const int at = index(tie.choice.chosen, tie.choice.chooser);
+        return at >= 0 && (bits[std::size_t(at)] & ~bit(tie.change)) != 0;
+    }
+
+private:
+    static constexpr int Side = Codes::MaxSubjects + 1;
+    static unsigned char bit(TieChange change)
+    {
+        return static_cast<unsigned char>(1u << int(change));
+    }
+    static int index(int chooser, int chosen)
+    {
+        const bool inside = chooser >= 0 && chooser < Side && chosen >= 0 && chosen < Side;
+        return inside ? chooser * Side + chosen : -1;
+    }
+    std::vector<unsigned char> bits;
+};
 
 // To the chooser's right as it looks at the chosen: the reverse goes to the other side.
 QPointF besideShift(const Primitive& line)
@@ -62,6 +86,7 @@ ChangePicture changedTiePrimitives(const TieChanges& ties, const PositionTable& 
 {
     ChangePicture picture;
     PrimitiveList markers;
+    const PairChanges pairs(ties);
     constexpr std::array<TieChange, 3> order = {TieChange::Kept, TieChange::Gone, TieChange::New};
     for (TieChange change : order)
         for (const ChangedTie& tie : ties) {
@@ -73,7 +98,7 @@ ChangePicture changedTiePrimitives(const TieChanges& ties, const PositionTable& 
                 continue;
             }
             const QPointF shift =
-                reversedOtherwise(tie, ties) ? besideShift(drawn[0]) : QPointF(0, 0);
+                pairs.reversedOtherwise(tie) ? besideShift(drawn[0]) : QPointF(0, 0);
             Primitive line = changeSample(change, drawn[0].p1 + shift, drawn[0].p2 + shift);
             picture.shapes.push_back(line);
             Primitive marker = drawn[1];
