@@ -52,18 +52,18 @@ QPointF besideShift(const Primitive& line)
 
 LineLook changeLook(TieChange change)
 {
-    // Kept ties are the class's steady frame: thin and quiet. New ties are what a teacher
-    // looks for first: the thickest, in a blue that colour-blind readers see as blue.
-    // Gone ties are dashed, as a line no longer there, in vermillion, which stays apart
-    // from the blue for every common colour blindness; in greyscale the three are
-    // dark, middle and light as well as thin, thick and broken.
+    // Kept ties are the class's steady frame: thin and light, so that the changes stand out.
+    // New ties are what a teacher looks for first: the thickest, in a deep blue. Gone ties
+    // are broken, as a line no longer there, in vermillion, which every common colour
+    // blindness still tells from the blue. On a greyscale copy the three are light, middle
+    // and dark as well as thin, broken and thick.
     switch (change) {
     case TieChange::Kept:
-        return {QColor(0x33, 0x33, 0x33), DrawSize::ColourLineWidth, false};
+        return {QColor(0x99, 0x99, 0x99), DrawSize::ColourLineWidth, false};
     case TieChange::New:
-        return {QColor(0x00, 0x72, 0xB2), 3 * DrawSize::ColourLineWidth, false};
+        return {QColor(0x00, 0x4C, 0x8C), 35, false};
     case TieChange::Gone:
-        return {QColor(0xD5, 0x5E, 0x00), 2 * DrawSize::ColourLineWidth, true};
+        return {QColor(0xD5, 0x5E, 0x00), 25, true};
     }
     return {};
 }
