@@ -281,11 +281,10 @@ private Q_SLOTS:
         };
         QCOMPARE(int(s.size()), 6);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(s[i].kind, Primitive::Kind::Line);
-            QCOMPARE(s[i + 3].kind,
-                     i == 1 ? Primitive::Kind::SquareOutline : Primitive::Kind::Disc);
-            const QPointF marker = i == 1 ? (s[i + 3].p1 + s[i + 3].p2) / 2 : s[i + 3].p1;
-            QVERIFY(QLineF(marker, SpotDraw(s[i].p1, s[i].p2)).length() < 0.01);
+            const auto marker = i == 1 ? Primitive::Kind::SquareOutline : Primitive::Kind::Disc;
+            QVERIFY(s[i].kind == Primitive::Kind::Line && s[i + 3].kind == marker);
+            const QPointF spot = i == 1 ? (s[i + 3].p1 + s[i + 3].p2) / 2 : s[i + 3].p1;
+            QVERIFY(QLineF(spot, SpotDraw(s[i].p1, s[i].p2)).length() < 0.01);
             QVERIFY(grey(s[i].pen) < 200); // each stands out on the white page
             const Primitive& o = s[(i + 1) % 3];
             QVERIFY2(s[i].width != o.width, "same weight");
@@ -293,8 +292,8 @@ private Q_SLOTS:
         }
         QCOMPARE(int(std::count_if(s.begin(), s.begin() + 3, [](auto& p) { return p.dashed; })), 1);
         QVERIFY(qAbs(s[0].p1.y() - s[2].p1.y()) > (s[0].width + s[2].width) / 2);
+        const QSizeF twips = keySize(0, 0, true);
         for (bool changes : {false, true}) { // the key shows the new and the gone look
-            const QSizeF twips = keySize(0, 0, changes);
             QImage key(int(twips.width() / 15), int(twips.height() / 15), QImage::Format_RGB32);
             key.fill(Qt::white);
             QPainter painter(&key);

@@ -1,17 +1,25 @@
 // The sociogram window driven through its menus and the mouse, offscreen: drops at any
-// size, the Target's snap, the questions on leaving, the key, undo and the view choices.
+// size, the Target's snap, the questions on leaving, the key, undo, the view choices and two
+// surveys' ties through the hook between the windows.
+#include "changedraw.h"
 #include "classlist.h"
+#include "dataform.h"
 #include "drawform.h"
+#include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
 #include "keyform.h"
+#include "pictures.h"
 #include "printdialog.h"
 #include "statusmethod.h"
 #include "viewmemory.h"
 #include "windowfixture.h"
+#include "windowlinks.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 
 namespace {
@@ -71,6 +79,7 @@ private Q_SLOTS:
     {
         f.cleanup();
         PrintChoices::setAsker(nullptr);
+        DrawForm::setPrinterChooser(nullptr);
         ChosenStatusMethod::instance().setMethod(StatusMethod::CoieDodgeCoppotelli);
     }
 
@@ -313,6 +322,69 @@ private Q_SLOTS:
         }
         form->ShowStatus->trigger();
         QVERIFY(form->state().statusMarks().empty());
+    }
+
+    // The comparison's ties through the hook: the sociogram opened in the layout last shown
+    // or filled where its labels stand, "Show Changes", the key and the print following.
+    void hookShowsTheChanges()
+    {
+        using T = TieChange;
+        const TieChanges ties = {{{1, 2}, T::Kept},
+                                 {{2, 1}, T::New},
+                                 {{3, 4, ChoiceKind::Negative}, T::Gone},
+                                 {{4, 6}, T::Gone}};
+        const auto show = [&ties] { return Forms::ShowChangesOnSociogram(ties, u"Autumn 4b"_qs); };
+        connectWindows();
+        QVERIFY(!show()); // no study in a data window to draw
+        f.openStudy(6, 1, Codes::CriterionType::Both);
+        for (int s = 1; s <= 6; ++s)
+            QVERIFY(f.db().addAnswer(Global::CurrentRecord, 1, s + 1, 1, s % 6 + 1));
+        QVERIFY(WindowFixture::openWindow<DataForm>(showDataForm));
+        Global::SociogramType = Codes::SociogramType::Target; // as the Type menu left it
+        QVERIFY(show());
+        DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
+        QVERIFY(form && form->ShowChanges->isChecked());
+        QVERIFY(Global::SociogramType == Codes::SociogramType::Target);
+        const auto lines = [form](bool changed) { // the study's own choices are hairlines
+            const PrimitiveList& drawn = form->state().drawing();
+            return std::count_if(drawn.begin(), drawn.end(), [changed](const Primitive& p) {
+                return p.kind == Primitive::Kind::Line && (p.width > 0) == changed;
+            });
+        };
+        QCOMPARE(lines(true), 4);
+        // Given again to the open window: its labels stay, the criteria it shows are drawn.
+        form->OtherCriterion->setChecked(false);
+        form->state().dropLabel(3, {300, 300});
+        const auto placed = Global::LabelPos;
+        QVERIFY(show() && Global::LabelPos == placed && lines(true) == 3);
+        form->Key_Click();
+        const int keyHeight = SingleInstance<KeyForm>::ifLoaded()->height();
+        form->ShowChanges->trigger(); // back to the study's choices, and the key with them
+        QVERIFY(lines(true) == 0 && lines(false) > 0);
+        QVERIFY(SingleInstance<KeyForm>::ifLoaded()->height() < keyHeight);
+        form->ShowChanges->trigger();
+        QVERIFY(lines(true) == 3 && SingleInstance<KeyForm>::ifLoaded()->height() == keyHeight);
+
+        // The printed page draws the ties in their looks, its title naming the other survey.
+        const QString pdf = f.db().folder() + u"/page.pdf"_qs;
+        PictureOptions withTitle;
+        withTitle.includeTitle = true;
+        PrintChoices::setAsker([withTitle](QWidget*, ShownOnWindow) { return withTitle; });
+        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        form->Print_Click();
+        QProcess text;
+        text.start(u"pdftotext"_qs, {pdf, u"-"_qs});
+        QVERIFY(text.waitForFinished() && text.readAllStandardOutput().contains("Autumn 4b"));
+        const QStringList render = {u"-r"_qs, u"72"_qs, u"-png"_qs, u"-singlefile"_qs, pdf, pdf};
+        QCOMPARE(QProcess::execute(u"pdftoppm"_qs, render), 0);
+        const QImage page(pdf + u".png"_qs);
+        QVERIFY(hasColour(page, changeLook(T::New).colour, 40));
+        QVERIFY(hasColour(page, changeLook(T::Gone).colour, 40));
+        QVERIFY(Forms::ShowChangesOnSociogram({}, {})); // the study's own choices back
+        QVERIFY(lines(true) == 0 && !form->ShowChanges->isEnabled());
     }
 };
 
