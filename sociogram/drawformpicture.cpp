@@ -95,7 +95,7 @@ void DrawForm::Print_Click()
         extras.names = ClassList::instance().currentNames();
     const Layout::Area page = sociogram.layout().area();
     if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
-                    sociogram.view().style(), extras)) {
+                    sociogram.view().style(), extras, sociogram.movedRings())) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
                                   : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());

@@ -236,8 +236,29 @@ PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& 
 
 } // namespace
 
+PrimitiveList printedPage(Trap& trap, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
+                          const LineStyle& style, const PrintExtras& extras,
+                          const std::vector<MovedRing>& moved)
+{
+    const SubjectLabel& model = labels.Template();
+    PrimitiveList page =
+        choicePrimitives(trap, grid, QSizeF(model.Width, model.Height), style, &labels);
+    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward, moved);
+    page.insert(page.end(), guide.begin(), guide.end());
+    // Names under the labels, as on the window.
+    const PrimitiveList names =
+        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names);
+    page.insert(page.end(), names.begin(), names.end());
+    const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
+    page.insert(page.end(), shown.begin(), shown.end());
+    const PrimitiveList marks = statusPrimitives(labels, extras.marks);
+    page.insert(page.end(), marks.begin(), marks.end());
+    return page;
+}
+
 bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style, const PrintExtras& extras)
+                const LineStyle& style, const PrintExtras& extras,
+                const std::vector<MovedRing>& moved)
 {
     Trap trap(QStringLiteral("DataForm:SocioPrint"));
     QPainter painter;
@@ -249,19 +270,7 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
         return false;
     if (W <= 0 || H <= 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
-    const SubjectLabel& model = labels.Template();
-    PrimitiveList page =
-        choicePrimitives(trap, grid, QSizeF(model.Width, model.Height), style, &labels);
-    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
-    page.insert(page.end(), guide.begin(), guide.end());
-    // Names under the labels, as on the window.
-    const PrimitiveList names =
-        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names);
-    page.insert(page.end(), names.begin(), names.end());
-    const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
-    page.insert(page.end(), shown.begin(), shown.end());
-    const PrimitiveList marks = statusPrimitives(labels, extras.marks);
-    page.insert(page.end(), marks.begin(), marks.end());
+    const PrimitiveList page = printedPage(trap, grid, labels, W, H, style, extras, moved);
     if (extras.page.includeTitle || extras.page.includeKey)
         paintPictureOnPage(painter, device, page, QSizeF(W, H), extras.page);
     else

@@ -65,10 +65,18 @@ struct PrintExtras {
     QStringList names;             // the class list's names, subject s at s - 1, under the labels
 };
 
-// Prints onto any paint device (a printer, a PDF writer, an image): the grid's
-// choices, the other criterion's, the guide shape unfilled, then one red label per
-// subject of the grid at the labels' positions. W x H is the window's drawing area in
-// twips; the page's printable area is taken from the device. Failures go to the error
-// report under "DataForm:SocioPrint". False when nothing could be printed.
+// What the printed page holds, in twips of the W x H window: the grid's choices, the other
+// criterion's, the guide shape unfilled (its Target rings where the window draws them,
+// `moved` being the rings the last Tidy widened), then one red label per subject of the
+// grid at the labels' positions.
+PrimitiveList printedPage(Trap& trap, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
+                          const LineStyle& style = {}, const PrintExtras& extras = {},
+                          const std::vector<MovedRing>& moved = {});
+
+// Prints the printed page onto any paint device (a printer, a PDF writer, an image). W x H
+// is the window's drawing area in twips; the page's printable area is taken from the
+// device. Failures go to the error report under "DataForm:SocioPrint". False when nothing
+// could be printed.
 bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style = {}, const PrintExtras& extras = {});
+                const LineStyle& style = {}, const PrintExtras& extras = {},
+                const std::vector<MovedRing>& moved = {});

@@ -36,14 +36,19 @@ void SociogramState::refreshStatus()
     Q_EMIT statusMarksChanged();
 }
 
-void SociogramState::LineDraw()
+std::vector<MovedRing> SociogramState::movedRings() const
 {
-    const SubjectLabel& model = labels().Template();
     std::vector<MovedRing> moved;
     for (const Layout::RingRadius& ring : steps.widenedRings())
         moved.push_back({ring.designed, ring.used});
+    return moved;
+}
+
+void SociogramState::LineDraw()
+{
+    const SubjectLabel& model = labels().Template();
     lines = drawChoiceLines(DataGrid(), QSizeF(model.Width, model.Height), steps.area().W,
-                            steps.area().H, options.style(), &labels(), moved);
+                            steps.area().H, options.style(), &labels(), movedRings());
     Q_EMIT drawingChanged();
 }
 
