@@ -63,7 +63,9 @@ void redraw(benchmark::State& state, bool withNames)
     for (auto _ : state) {
         PrimitiveList list = labelPrimitives(labels, Subjects);
         if (withNames) {
-            const PrimitiveList shown = namePrimitives(labels, Subjects, names);
+            const PrimitiveList shown =
+                namePrimitives(labels, Subjects, names,
+                               QSizeF(Codes::Geometry::DesignWidth, Codes::Geometry::DesignHeight));
             list.insert(list.end(), shown.begin(), shown.end());
         }
         image.fill(Qt::white);

@@ -111,7 +111,7 @@ void DrawForm::exportPicture()
     const Layout::Area size = sociogram.layout().area();
     PictureExport::run(
         this, layoutName(),
-        [this](PictureOptions& options) {
+        [this, size](PictureOptions& options) {
             completeOptions(options);
             // The labels as the canvas paints them, less what the user left out.
             const ViewOptions& view = sociogram.view();
@@ -126,8 +126,9 @@ void DrawForm::exportPicture()
             // Only when ticked for this export, whatever the window shows: a shared
             // picture carries no name unless the user asked for one.
             if (options.withNames) {
-                const PrimitiveList names = namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
-                                                           ClassList::instance().currentNames());
+                const PrimitiveList names =
+                    namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
+                                   ClassList::instance().currentNames(), QSizeF(size.W, size.H));
                 labels.insert(labels.begin(), names.begin(), names.end()); // under the labels
             }
             return sociogramPicture(sociogram.drawing(), labels);

@@ -5,6 +5,7 @@
 #include "globals.h"
 #include "groupcolours.h"
 #include "labelset.h"
+#include "namebands.h"
 #include "numbers.h"
 #include "paint.h"
 #include "socioprint.h"
@@ -185,17 +186,19 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
     return list;
 }
 
-PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names)
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
+                             QSizeF area)
 {
-    PrimitiveList list;
     const SubjectLabel* first = labels.get(1);
     const qreal side = first ? first->Width : labels.Template().Width;
+    std::vector<NameSpot> spots;
     for (int i = 1; i <= count && i <= names.size(); ++i) {
         const SubjectLabel* label = labels.get(i);
-        if (label && !names[i - 1].trimmed().isEmpty())
-            list.push_back(namePrimitive(QPointF(label->Left, label->Top), side, names[i - 1]));
+        const QString name = names[i - 1].simplified();
+        if (label && !name.isEmpty())
+            spots.push_back({QRectF(label->Left, label->Top, side, side), name, nameWidth(name)});
     }
-    return list;
+    return placedNames(spots, area);
 }
 
 namespace {
@@ -247,7 +250,7 @@ PrimitiveList printedPage(Trap& trap, ChoiceGrid& grid, const LabelSet& labels, 
     page.insert(page.end(), guide.begin(), guide.end());
     // Names under the labels, as on the window.
     const PrimitiveList names =
-        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names);
+        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names, QSizeF(W, H));
     page.insert(page.end(), names.begin(), names.end());
     const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
     page.insert(page.end(), shown.begin(), shown.end());

@@ -53,9 +53,11 @@ PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
 // With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
-// The name of each existing label from 1 to count, under it: subject s's at names[s - 1]; a
-// subject without a name has none. The window, the print and the export add names this way.
-PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names);
+// The name of each existing label from 1 to count, beside it where its neighbours leave room
+// (placedNames) in the W x H area: subject s's at names[s - 1]; a subject without a name has
+// none. The window, the print and the export add names this way.
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
+                             QSizeF area);
 
 // What the user may add to the designed page; none of it by default.
 struct PrintExtras {
