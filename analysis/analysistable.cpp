@@ -1,6 +1,7 @@
 #include "analysistable.h"
 
 #include "cliques.h"
+#include "groups.h"
 
 namespace {
 
@@ -128,14 +129,14 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
     return out;
 }
 
-QString cliquesText(const ChoiceSet& choices)
+QString cliquesText(const ChoiceSet& choices, const QStringList& names)
 {
     QStringList cliques;
     for (const std::vector<int>& clique :
          Shared::maximalCliques(choices.groupSize, choices.positive)) {
         QStringList members;
         for (int s : clique)
-            members << QString::number(s);
+            members << Groups::numberAndName(s, names);
         cliques << members.join(QStringLiteral(", "));
     }
     if (cliques.isEmpty())

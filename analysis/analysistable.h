@@ -30,5 +30,7 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
 
 // The line under the analysis table: every maximal set of three or more subjects whose
 // every pair chose each other under the positive criterion, such as "Cliques (every pair
-// chose each other): 5, 9, 14, 20; 3, 7, 12", or "No cliques".
-QString cliquesText(const ChoiceSet& choices);
+// chose each other): 5, 9, 14, 20; 3, 7, 12", or "No cliques". With names (subject s at
+// s - 1) each number is followed by its subject's name, as the table shows them: "5 Anna,
+// 9 Ben, 14 Chloé".
+QString cliquesText(const ChoiceSet& choices, const QStringList& names = {});

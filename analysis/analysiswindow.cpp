@@ -40,9 +40,8 @@ QString skippedText(const std::vector<SkippedEntry>& skipped)
     for (const SkippedEntry& e : skipped)
         lines << QStringLiteral("%1, subject %2, choice %3: \"%4\" (%5)")
                      .arg(criterionName(e.criterion))
-                     .arg(e.chooser)
-                     .arg(e.slot)
-                     .arg(e.text, skipReasonText(e.reason));
+                     .arg(ClassList::instance().numberAndName(e.chooser), QString::number(e.slot),
+                          e.text, skipReasonText(e.reason));
     return lines.join(u'\n');
 }
 
@@ -163,6 +162,8 @@ void AnalysisWindow::showNames()
     // The names take no more room than a long name needs; the rest is a tooltip.
     if (ClassList::instance().loaded())
         subjects->setColumnWidth(1, std::min(subjects->columnWidth(1), NameColumnWidth));
+    cliques->setText(cliquesText(shownChoices, ClassList::instance().currentNames()));
+    refreshFigures(); // the entries left out name their choosers
 }
 
 void AnalysisWindow::setChoices(const ChoiceSet& choices)
@@ -175,8 +176,6 @@ void AnalysisWindow::setChoices(const ChoiceSet& choices)
     methods->setEnabled(current.group.classified);
     methodLabel->setEnabled(current.group.classified);
     showNames();
-    refreshFigures();
-    cliques->setText(cliquesText(choices));
 }
 
 StatusMethod AnalysisWindow::method() const

@@ -72,10 +72,16 @@ struct SubjectReport {
     bool flagged = false;
     QString why; // plain sentences, "; " between them; empty when not flagged
 };
-QList<SubjectReport> describe(const Class& c, const Partition& p); // in subject order
+// In subject order. With names (subject s at s - 1) the sentences name the mates they
+// mention beside their numbers, as the tables do.
+QList<SubjectReport> describe(const Class& c, const Partition& p, const QStringList& names = {});
 
-// One line per rejection pair left in a group, by group and then by subject.
-QStringList remainingRejections(const Class& c, const Partition& p);
+// One line per rejection pair left in a group, by group and then by subject; with names,
+// each subject's name beside its number.
+QStringList remainingRejections(const Class& c, const Partition& p, const QStringList& names = {});
+
+// "7 Anna" when the subject has a name (subject s at s - 1), "7" without one.
+QString numberAndName(int subject, const QStringList& names);
 
 // "Subject,Group,Satisfied choices,Flags", one line per subject, groups from 1; with
 // names (subject s at s - 1) a "Name" column follows the subject's number.

@@ -31,9 +31,11 @@ QList<int> inGroup(const std::vector<int>& whom, int s, const Partition& p)
     return mates;
 }
 
-QString rejectionSentence(const Graph& g, int a, int b)
+QString rejectionSentence(const Graph& g, int a, int b, const QStringList& names)
 {
-    const QString start = QStringLiteral("Subject %1 sits with subject %2").arg(a + 1).arg(b + 1);
+    // The subject's own name stands beside it in its row; the mate's is said here.
+    const QString start = QStringLiteral("Subject %1 sits with subject %2")
+                              .arg(QString::number(a + 1), numberAndName(b + 1, names));
     const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
     if (ab && ba)
         return start + QStringLiteral(", and they rejected each other");
@@ -47,9 +49,10 @@ QString rejectionSentence(const Graph& g, int a, int b)
 // search's whim.
 QString mateSentence(const Graph& g, int s)
 {
+    const QString who = QString::number(s + 1);
     const int chose = static_cast<int>(g.out[s].size());
     if (chose == 0)
-        return QStringLiteral("Subject %1 chose nobody").arg(s + 1);
+        return QStringLiteral("Subject %1 chose nobody").arg(who);
     int rejectedBy = 0;
     for (int b : g.out[s])
         rejectedBy += g.rejects[b * g.n + s];
@@ -69,15 +72,22 @@ QString mateSentence(const Graph& g, int s)
         why = chose == 1 ? QStringLiteral("chose 1 subject who is in another group")
                          : QStringLiteral("chose %1 subjects who are in other groups").arg(chose);
     if (g.in[s].empty())
-        return QStringLiteral("Subject %1 was chosen by nobody and %2").arg(s + 1).arg(why);
+        return QStringLiteral("Subject %1 was chosen by nobody and %2").arg(who, why);
     if (elsewhere == 0)
-        return QStringLiteral("Subject %1 was %2").arg(s + 1).arg(why);
-    return QStringLiteral("Subject %1 %2").arg(s + 1).arg(why);
+        return QStringLiteral("Subject %1 was %2").arg(who, why);
+    return QStringLiteral("Subject %1 %2").arg(who, why);
 }
 
 } // namespace
 
-QList<SubjectReport> describe(const Class& c, const Partition& p)
+QString numberAndName(int subject, const QStringList& names)
+{
+    // Appended, not formatted: a name may hold "%1".
+    const QString name = names.value(subject - 1).trimmed();
+    return name.isEmpty() ? QString::number(subject) : QString::number(subject) + u' ' + name;
+}
+
+QList<SubjectReport> describe(const Class& c, const Partition& p, const QStringList& names)
 {
     const Graph g = Detail::buildGraph(c);
     QList<SubjectReport> reports;
@@ -91,7 +101,7 @@ QList<SubjectReport> describe(const Class& c, const Partition& p)
         r.rejectedMates = inGroup(g.rej[s], s, p);
         QStringList why;
         for (int b : r.rejectedMates)
-            why.append(rejectionSentence(g, s, b - 1));
+            why.append(rejectionSentence(g, s, b - 1, names));
         // Flags apply to the positive aims only where somebody chose anybody.
         if (g.positiveCount > 0 && r.chosenMates.isEmpty())
             why.append(mateSentence(g, s));
@@ -102,7 +112,7 @@ QList<SubjectReport> describe(const Class& c, const Partition& p)
     return reports;
 }
 
-QStringList remainingRejections(const Class& c, const Partition& p)
+QStringList remainingRejections(const Class& c, const Partition& p, const QStringList& names)
 {
     const Graph g = Detail::buildGraph(c);
     QStringList lines;
@@ -114,15 +124,13 @@ QStringList remainingRejections(const Class& c, const Partition& p)
                 if (groupOf(p, a) != grp || groupOf(p, b) != grp || !g.rejectPair(a, b))
                     continue;
                 const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
+                const QString first = numberAndName(a + 1, names);
+                const QString second = numberAndName(b + 1, names);
                 const QString who = ab && ba ? QStringLiteral("they rejected each other")
                                              : QStringLiteral("%1 rejected %2")
-                                                   .arg(ab ? a + 1 : b + 1)
-                                                   .arg(ab ? b + 1 : a + 1);
+                                                   .arg(ab ? first : second, ab ? second : first);
                 lines.append(QStringLiteral("Group %1: subjects %2 and %3 (%4)")
-                                 .arg(grp + 1)
-                                 .arg(a + 1)
-                                 .arg(b + 1)
-                                 .arg(who));
+                                 .arg(QString::number(grp + 1), first, second, who));
             }
     return lines;
 }

@@ -197,7 +197,8 @@ void GroupsWindow::showResult()
         return;
     }
     const Groups::Partition& p = *made;
-    const QList<Groups::SubjectReport> reports = Groups::describe(shownClass, p);
+    const QStringList names = ClassList::instance().currentNames();
+    const QList<Groups::SubjectReport> reports = Groups::describe(shownClass, p, names);
     QList<QTreeWidgetItem*> groups;
     for (int g = 1; g <= p.groupCount; ++g)
         groups.append(new QTreeWidgetItem(result));
@@ -238,10 +239,10 @@ void GroupsWindow::showResult()
     } else {
         if (p.scores.rejectionPairs > 0) {
             lines << QStringLiteral("%1 could not be kept apart: %2.")
-                         .arg(
-                             plural(p.scores.rejectionPairs, QStringLiteral("rejection pair"),
-                                    QStringLiteral("rejection pairs")),
-                             Groups::remainingRejections(shownClass, p).join(QStringLiteral("; ")));
+                         .arg(plural(p.scores.rejectionPairs, QStringLiteral("rejection pair"),
+                                     QStringLiteral("rejection pairs")),
+                              Groups::remainingRejections(shownClass, p, names)
+                                  .join(QStringLiteral("; ")));
         } else if (!shownClass.negative.isEmpty()) {
             lines << QStringLiteral("Nobody sits with someone they rejected or who rejected them.");
         }

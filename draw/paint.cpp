@@ -35,24 +35,19 @@ void paintCaption(QPainter& painter, const Primitive& p, qreal scale)
 
 void paintName(QPainter& painter, const Primitive& p, qreal scale)
 {
-    // Smaller than the number so that the label stays the thing the eye finds first.
     painter.save();
-    QFont font = painter.font();
-    if (font.pixelSize() > 0)
-        font.setPixelSize(std::max(1, font.pixelSize() * 4 / 5));
-    else
-        font.setPointSizeF(font.pointSizeF() * 0.8);
-    painter.setFont(font);
+    painter.setFont(nameFont(painter.font()));
     painter.setPen(hairline(p.pen.isValid() ? p.pen : QColor(Qt::black)));
     const QRectF band = scaledRect(p, scale);
-    // The band's width is cut at paint time too, as the font's width depends on the device.
+    // Cut to the band here, as the type's width depends on the device.
     const QString shown =
-        painter.fontMetrics().elidedText(p.text, Qt::ElideRight, int(std::ceil(band.width())));
-    // A pale ground under the name keeps it readable where choice lines cross it.
-    const QRectF ground =
-        painter.fontMetrics()
-            .boundingRect(band.toAlignedRect(), Qt::AlignHCenter | Qt::AlignTop, shown)
-            .adjusted(-1, 0, 1, 0);
+        painter.fontMetrics().elidedText(p.text, Qt::ElideRight, int(std::floor(band.width())));
+    // A pale ground under the name keeps it readable where choice lines cross it; it stays
+    // in the band, which no other name or label enters.
+    const QRectF ground = QRectF(painter.fontMetrics().boundingRect(
+                                     band.toAlignedRect(), Qt::AlignHCenter | Qt::AlignTop, shown))
+                              .adjusted(-1, 0, 1, 0) &
+                          band;
     painter.fillRect(ground, QColor(255, 255, 255, 210));
     painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, shown);
     painter.restore();
@@ -139,18 +134,24 @@ Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption)
     return p;
 }
 
-Primitive namePrimitive(QPointF labelLeftTop, qreal side, const QString& name)
+Primitive namePrimitive(const QRectF& band, const QString& name)
 {
     Primitive p;
     p.kind = Primitive::Kind::Name;
-    const qreal top = labelLeftTop.y() + side + DrawSize::NameGap;
-    const qreal left = labelLeftTop.x() + (side - DrawSize::NameWidth) / 2;
-    p.p1 = QPointF(left, top);
-    p.p2 = QPointF(left + DrawSize::NameWidth, top + DrawSize::NameHeight);
+    p.p1 = band.topLeft();
+    p.p2 = band.bottomRight();
     p.pen = DrawColour::LabelOutline;
-    const QString trimmed = name.simplified();
-    p.text = trimmed.size() > DrawSize::NameMaxChars
-                 ? trimmed.left(DrawSize::NameMaxChars - 1) + QChar(0x2026)
-                 : trimmed;
+    p.text = name.simplified();
     return p;
+}
+
+QFont nameFont(const QFont& labelFont)
+{
+    // Smaller than the number so that the label stays the thing the eye finds first.
+    QFont font = labelFont;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * 4 / 5));
+    else
+        font.setPointSizeF(font.pointSizeF() * 0.8);
+    return font;
 }

@@ -3,6 +3,8 @@
 
 #include "primitives.h"
 
+#include <QFont>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -18,6 +20,9 @@ void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale =
 // label this way and no other.
 Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption);
 
-// The subject's name in a small font, in a band centred under the label at leftTop, cut
-// with an ellipsis when long. Every picture draws a name this way and no other.
-Primitive namePrimitive(QPointF labelLeftTop, qreal side, const QString& name);
+// The subject's name in the small type of names, in its band (twips); the painter cuts it
+// with an ellipsis to the band's width. Every picture draws a name this way and no other
+// (placedNames in namebands.h finds the bands).
+Primitive namePrimitive(const QRectF& band, const QString& name);
+// The small type of names beside labels captioned in `labelFont`.
+QFont nameFont(const QFont& labelFont);

@@ -41,12 +41,13 @@ constexpr qreal SquareHalfSide = 70;  // negative-choice marker
 constexpr qreal MutualLineWidth = 40; // "Colour Choices": a mutual positive pair
 constexpr qreal ColourLineWidth = 15; // "Colour Choices": one pixel at the designed size
 constexpr qreal MarkerClearance = 20; // a moved marker's gap to the label it left
-// A name under its label: a band wide enough for a short name at the small size, just
-// under the square so it is read as belonging to it.
+// A name beside its label: a band of the small type's height, just clear of the square so
+// it is read as belonging to it.
 constexpr qreal NameGap = 15;
 constexpr qreal NameHeight = 195;
-constexpr qreal NameWidth = 1200;
 // Longer names are cut with an ellipsis: the picture needs only enough to recognise the
 // pupil, and a shorter band crosses fewer neighbours.
-constexpr int NameMaxChars = 14;
+constexpr qreal NameWidth = 1200;
+// Less room than this shows no more than an ellipsis: such a name is left out.
+constexpr qreal NameMinWidth = 240;
 } // namespace DrawSize

@@ -98,7 +98,7 @@ void DrawForm::Print_Click()
         extras.changes = sociogram.changes().ties();
     const Layout::Area page = sociogram.layout().area();
     if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
-                    sociogram.view().style(), extras)) {
+                    sociogram.view().style(), extras, sociogram.movedRings())) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
                                   : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
@@ -114,7 +114,7 @@ void DrawForm::exportPicture()
     const Layout::Area size = sociogram.layout().area();
     PictureExport::run(
         this, layoutName(),
-        [this](PictureOptions& options) {
+        [this, size](PictureOptions& options) {
             completeOptions(options);
             // The labels as the canvas paints them, less what the user left out.
             const ViewOptions& view = sociogram.view();
@@ -129,8 +129,9 @@ void DrawForm::exportPicture()
             // Only when ticked for this export, whatever the window shows: a shared
             // picture carries no name unless the user asked for one.
             if (options.withNames) {
-                const PrimitiveList names = namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
-                                                           ClassList::instance().currentNames());
+                const PrimitiveList names =
+                    namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
+                                   ClassList::instance().currentNames(), QSizeF(size.W, size.H));
                 labels.insert(labels.begin(), names.begin(), names.end()); // under the labels
             }
             return sociogramPicture(sociogram.drawing(), labels);

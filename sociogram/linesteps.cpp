@@ -6,6 +6,7 @@
 #include "globals.h"
 #include "groupcolours.h"
 #include "labelset.h"
+#include "namebands.h"
 #include "numbers.h"
 #include "paint.h"
 #include "socioprint.h"
@@ -214,17 +215,19 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
     return list;
 }
 
-PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names)
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
+                             QSizeF area)
 {
-    PrimitiveList list;
     const SubjectLabel* first = labels.get(1);
     const qreal side = first ? first->Width : labels.Template().Width;
+    std::vector<NameSpot> spots;
     for (int i = 1; i <= count && i <= names.size(); ++i) {
         const SubjectLabel* label = labels.get(i);
-        if (label && !names[i - 1].trimmed().isEmpty())
-            list.push_back(namePrimitive(QPointF(label->Left, label->Top), side, names[i - 1]));
+        const QString name = names[i - 1].simplified();
+        if (label && !name.isEmpty())
+            spots.push_back({QRectF(label->Left, label->Top, side, side), name, nameWidth(name)});
     }
-    return list;
+    return placedNames(spots, area);
 }
 
 namespace {
@@ -265,8 +268,31 @@ PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& 
 
 } // namespace
 
+PrimitiveList printedPage(Trap& trap, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
+                          const LineStyle& style, const PrintExtras& extras,
+                          const std::vector<MovedRing>& moved)
+{
+    const SubjectLabel& model = labels.Template();
+    const QSizeF labelSize(model.Width, model.Height);
+    PrimitiveList page = extras.changes.empty()
+                             ? choicePrimitives(trap, grid, labelSize, style, &labels)
+                             : changePrimitives(trap, extras.changes, labelSize, style);
+    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward, moved);
+    page.insert(page.end(), guide.begin(), guide.end());
+    // Names under the labels, as on the window.
+    const PrimitiveList names =
+        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names, QSizeF(W, H));
+    page.insert(page.end(), names.begin(), names.end());
+    const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
+    page.insert(page.end(), shown.begin(), shown.end());
+    const PrimitiveList marks = statusPrimitives(labels, extras.marks);
+    page.insert(page.end(), marks.begin(), marks.end());
+    return page;
+}
+
 bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style, const PrintExtras& extras)
+                const LineStyle& style, const PrintExtras& extras,
+                const std::vector<MovedRing>& moved)
 {
     Trap trap(QStringLiteral("DataForm:SocioPrint"));
     QPainter painter;
@@ -278,21 +304,7 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
         return false;
     if (W <= 0 || H <= 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
-    const SubjectLabel& model = labels.Template();
-    const QSizeF labelSize(model.Width, model.Height);
-    PrimitiveList page = extras.changes.empty()
-                             ? choicePrimitives(trap, grid, labelSize, style, &labels)
-                             : changePrimitives(trap, extras.changes, labelSize, style);
-    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
-    page.insert(page.end(), guide.begin(), guide.end());
-    // Names under the labels, as on the window.
-    const PrimitiveList names =
-        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names);
-    page.insert(page.end(), names.begin(), names.end());
-    const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
-    page.insert(page.end(), shown.begin(), shown.end());
-    const PrimitiveList marks = statusPrimitives(labels, extras.marks);
-    page.insert(page.end(), marks.begin(), marks.end());
+    const PrimitiveList page = printedPage(trap, grid, labels, W, H, style, extras, moved);
     if (extras.page.includeTitle || extras.page.includeKey)
         paintPictureOnPage(painter, device, page, QSizeF(W, H), extras.page);
     else

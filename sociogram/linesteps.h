@@ -62,9 +62,11 @@ PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
 // With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
-// The name of each existing label from 1 to count, under it: subject s's at names[s - 1]; a
-// subject without a name has none. The window, the print and the export add names this way.
-PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names);
+// The name of each existing label from 1 to count, beside it where its neighbours leave room
+// (placedNames) in the W x H area: subject s's at names[s - 1]; a subject without a name has
+// none. The window, the print and the export add names this way.
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
+                             QSizeF area);
 
 // What the user may add to the designed page; none of it by default.
 struct PrintExtras {
@@ -75,10 +77,18 @@ struct PrintExtras {
     TieChanges changes;            // two surveys' ties, drawn in place of the grid's choices
 };
 
-// Prints onto any paint device (a printer, a PDF writer, an image): the grid's
-// choices, the other criterion's, the guide shape unfilled, then one red label per
-// subject of the grid at the labels' positions. W x H is the window's drawing area in
-// twips; the page's printable area is taken from the device. Failures go to the error
-// report under "DataForm:SocioPrint". False when nothing could be printed.
+// What the printed page holds, in twips of the W x H window: the grid's choices, the other
+// criterion's, the guide shape unfilled (its Target rings where the window draws them,
+// `moved` being the rings the last Tidy widened), then one red label per subject of the
+// grid at the labels' positions.
+PrimitiveList printedPage(Trap& trap, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
+                          const LineStyle& style = {}, const PrintExtras& extras = {},
+                          const std::vector<MovedRing>& moved = {});
+
+// Prints the printed page onto any paint device (a printer, a PDF writer, an image). W x H
+// is the window's drawing area in twips; the page's printable area is taken from the
+// device. Failures go to the error report under "DataForm:SocioPrint". False when nothing
+// could be printed.
 bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style = {}, const PrintExtras& extras = {});
+                const LineStyle& style = {}, const PrintExtras& extras = {},
+                const std::vector<MovedRing>& moved = {});

@@ -10,6 +10,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 #include <utility>
 
@@ -67,8 +68,9 @@ PrimitiveList SocioCanvas::labelPrimitives() const
     list.insert(list.end(), marks.begin(), marks.end());
     const ClassList& names = ClassList::instance();
     if (state.view().showNames() && names.loaded()) {
-        const PrimitiveList shown =
-            namePrimitives(state.labels(), LabelSet::MaxIndex, names.currentNames());
+        const Layout::Area area = state.layout().area();
+        const PrimitiveList shown = namePrimitives(state.labels(), LabelSet::MaxIndex,
+                                                   names.currentNames(), QSizeF(area.W, area.H));
         // Under the labels: a long name never hides a neighbour's number.
         list.insert(list.begin(), shown.begin(), shown.end());
     }
@@ -109,6 +111,30 @@ QRect SocioCanvas::labelRect(int i) const
 QPointF SocioCanvas::designTwips(QPointF pixels) const
 {
     return QPointF(designPixel(pixels)) * Twips::perPixel();
+}
+
+bool SocioCanvas::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPointF twips = QPointF(designPixel(help->pos())) * Twips::perPixel();
+    QString whole;
+    if (state.view().showNames()) {
+        if (const int subject = labelAt(twips)) {
+            if (!ClassList::instance().nameOf(subject).isEmpty())
+                whole = ClassList::instance().numberAndName(subject);
+        } else {
+            for (const Primitive& p : labelPrimitives())
+                if (p.kind == Primitive::Kind::Name && QRectF(p.p1, p.p2).contains(twips))
+                    whole = p.text;
+        }
+    }
+    if (whole.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), whole, this);
+    return true;
 }
 
 void SocioCanvas::mousePressEvent(QMouseEvent* event)

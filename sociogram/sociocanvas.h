@@ -43,6 +43,8 @@ Q_SIGNALS:
     void labelDropped(int subject, QPointF at);
 
 protected:
+    // The tooltip of a label or a name gives the whole name, however much of it is drawn.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -38,18 +38,23 @@ void SociogramState::refreshStatus()
     Q_EMIT statusMarksChanged();
 }
 
-void SociogramState::LineDraw()
+std::vector<MovedRing> SociogramState::movedRings() const
 {
-    const SubjectLabel& model = labels().Template();
     std::vector<MovedRing> moved;
     for (const Layout::RingRadius& ring : steps.widenedRings())
         moved.push_back({ring.designed, ring.used});
+    return moved;
+}
+
+void SociogramState::LineDraw()
+{
+    const SubjectLabel& model = labels().Template();
     const QSizeF labelSize(model.Width, model.Height);
     const Layout::Area area = steps.area();
-    lines = surveys.shown()
-                ? drawChangeLines(surveys.ties(), labelSize, area.W, area.H, options.style(), moved)
-                : drawChoiceLines(DataGrid(), labelSize, area.W, area.H, options.style(), &labels(),
-                                  moved);
+    lines = surveys.shown() ? drawChangeLines(surveys.ties(), labelSize, area.W, area.H,
+                                              options.style(), movedRings())
+                            : drawChoiceLines(DataGrid(), labelSize, area.W, area.H,
+                                              options.style(), &labels(), movedRings());
     Q_EMIT drawingChanged();
 }
 

@@ -8,6 +8,7 @@
 
 #include "arrangement.h"
 #include "layoutsteps.h"
+#include "linedraw.h"
 #include "movehistory.h"
 #include "primitives.h"
 #include "statusmarks.h"
@@ -35,6 +36,9 @@ public:
 
     // What LineDraw made last: the lines, markers and guide shape under the labels.
     const PrimitiveList& drawing() const { return lines; }
+    // The Target rings the last Tidy widened, as the guide circles are drawn: the page
+    // printed draws them where the window does.
+    std::vector<MovedRing> movedRings() const;
     // The status mark of each subject, by subject number (entry 0 unused), while "Show
     // Stat&us" is on; empty when off.
     const std::vector<StatusMark>& statusMarks() const { return marks; }

@@ -126,11 +126,14 @@ private Q_SLOTS:
         const QTableWidget* figures = w->figureView();
         QCOMPARE(figureValue(figures, u"Isolates"_qs), u"2"_qs);
         QCOMPARE(w->cliquesLine()->text(), u"Cliques (every pair chose each other): 4, 5, 6"_qs);
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs, {}, {}, {}, u"Eve"_qs});
+        QCOMPARE(w->cliquesLine()->text(),
+                 u"Cliques (every pair chose each other): 4, 5 Eve, 6"_qs);
         QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
         QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
         QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),
-                 u"Positive, subject 1, choice 1: \"1\" (a subject choosing himself)\n"
-                 "Positive, subject 1, choice 2: \"x\" (not a subject number)"_qs);
+                 u"Positive, subject 1 Al, choice 1: \"1\" (a subject choosing himself)\n"
+                 "Positive, subject 1 Al, choice 2: \"x\" (not a subject number)"_qs);
     }
 
     void importWithProblemsChangesNothing()

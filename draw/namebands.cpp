@@ -1,0 +1,189 @@
+#include "namebands.h"
+
+#include "codes.h"
+#include "keydrawing.h"
+#include "paint.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using DrawSize::NameGap;
+using DrawSize::NameHeight;
+
+// Below first, as Tidy keeps room there; then above; then beside, on the side away from
+// the picture's middle first, where a name crosses fewer lines.
+enum class Side { Below, Above, Right, Left, None };
+
+// A band's rows and the point it grows from: centred on it under or over the label, or
+// starting at it beside the label. `before` and `after` are what the whole name wants on
+// either side of the anchor.
+struct Reach {
+    qreal top = 0, bottom = 0, anchor = 0, before = 0, after = 0;
+};
+
+Reach reachOf(const QRectF& label, Side side, qreal need)
+{
+    const qreal middle = label.center().y() - NameHeight / 2;
+    switch (side) {
+    case Side::Below:
+        return {label.bottom() + NameGap, label.bottom() + NameGap + NameHeight, label.center().x(),
+                need / 2, need / 2};
+    case Side::Above:
+        return {label.top() - NameGap - NameHeight, label.top() - NameGap, label.center().x(),
+                need / 2, need / 2};
+    case Side::Right:
+        return {middle, middle + NameHeight, label.right() + NameGap, 0, need};
+    case Side::Left:
+        return {middle, middle + NameHeight, label.left() - NameGap, need, 0};
+    case Side::None:
+        break;
+    }
+    return {};
+}
+
+bool rowsMeet(qreal top1, qreal bottom1, qreal top2, qreal bottom2)
+{
+    return top1 < bottom2 && top2 < bottom1;
+}
+
+// Where two names in the same rows part, the first anchored left of the second: each gets
+// what it wants when both fit, otherwise at least half the gap unless it wants less. Both
+// names work it out alike, so their bands can only touch.
+qreal parting(const Reach& left, const Reach& right)
+{
+    const qreal gap = right.anchor - left.anchor;
+    return left.anchor + std::min(left.after, std::max(gap / 2, gap - right.before));
+}
+
+struct Placer {
+    const std::vector<NameSpot>& spots;
+    QSizeF area;
+    std::vector<Side> sides;
+    std::vector<qreal> needs;
+
+    // The band of spot i on `side`, the other spots on theirs; empty when there is no room.
+    QRectF band(std::size_t i, Side side) const
+    {
+        const qreal need = needs[i];
+        const Reach r = reachOf(spots[i].label, side, need);
+        if (side == Side::None || r.top < 0 || r.bottom > area.height())
+            return {};
+        qreal from = side == Side::Right ? r.anchor : 0;
+        qreal to = side == Side::Left ? r.anchor : area.width();
+        for (const NameSpot& other : spots) {
+            if (!rowsMeet(r.top, r.bottom, other.label.top(), other.label.bottom()))
+                continue;
+            if (other.label.right() <= r.anchor)
+                from = std::max(from, other.label.right());
+            else if (other.label.left() >= r.anchor)
+                to = std::min(to, other.label.left());
+            else
+                return {};
+        }
+        for (std::size_t j = 0; j < spots.size(); ++j) {
+            if (j == i || sides[j] == Side::None)
+                continue;
+            const Reach o = reachOf(spots[j].label, sides[j], needs[j]);
+            if (!rowsMeet(r.top, r.bottom, o.top, o.bottom))
+                continue;
+            if (o.anchor > r.anchor || (o.anchor == r.anchor && j > i))
+                to = std::min(to, parting(r, o));
+            else
+                from = std::max(from, parting(o, r));
+        }
+        const qreal width = std::min(need, to - from);
+        if (width < std::min(need, DrawSize::NameMinWidth))
+            return {};
+        const qreal start = need > 0 ? r.anchor - width * r.before / need : r.anchor;
+        const qreal left = std::clamp(start, from, to - width);
+        return QRectF(left, r.top, width, NameHeight);
+    }
+
+    std::array<Side, 4> preference(std::size_t i) const
+    {
+        if (spots[i].label.center().x() < area.width() / 2)
+            return {Side::Below, Side::Above, Side::Left, Side::Right};
+        return {Side::Below, Side::Above, Side::Right, Side::Left};
+    }
+
+    // The whole name on the first side that holds it, else the side that shows most, unless
+    // a side preferred shows nearly as much.
+    Side bestSide(std::size_t i) const
+    {
+        Side best = Side::None;
+        qreal shown = 0;
+        for (Side side : preference(i)) {
+            const qreal width = band(i, side).width();
+            if (width >= needs[i])
+                return side;
+            if (width > shown * 1.25) {
+                shown = width;
+                best = side;
+            }
+        }
+        return best;
+    }
+};
+
+// Glyphs are hinted a little wider on a screen than on the image they are measured on; a
+// pixel at each end leaves room for the name's pale ground.
+constexpr qreal WidthSlack = 1.06;
+constexpr qreal GroundMargin = 30;
+
+// An image of 1440 dots per inch: text measured on it is measured in twips.
+const QImage& twipsMeasure()
+{
+    static const QImage image = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(Codes::TwipsPerInch / 0.0254);
+        i.setDotsPerMeterX(dotsPerMetre);
+        i.setDotsPerMeterY(dotsPerMetre);
+        return i;
+    }();
+    return image;
+}
+
+} // namespace
+
+std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area)
+{
+    Placer placer{spots, area, std::vector<Side>(spots.size(), Side::Below), {}};
+    for (const NameSpot& spot : spots)
+        placer.needs.push_back(std::min(spot.width, DrawSize::NameWidth));
+    // A name moved elsewhere frees room for its neighbours, which may then stay below:
+    // a few rounds settle nearly every picture, and any sides left give bands that never meet.
+    for (int round = 0; round < 4; ++round) {
+        bool changed = false;
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            const Side side = placer.bestSide(i);
+            changed |= side != placer.sides[i];
+            placer.sides[i] = side;
+        }
+        if (!changed)
+            break;
+    }
+    std::vector<QRectF> bands;
+    for (std::size_t i = 0; i < spots.size(); ++i)
+        bands.push_back(placer.band(i, placer.sides[i]));
+    return bands;
+}
+
+qreal nameWidth(const QString& name)
+{
+    const QFontMetricsF metrics(nameFont(sociogramLabelFont()), &twipsMeasure());
+    return metrics.horizontalAdvance(name) * WidthSlack + GroundMargin;
+}
+
+PrimitiveList placedNames(const std::vector<NameSpot>& spots, QSizeF area)
+{
+    PrimitiveList list;
+    const std::vector<QRectF> bands = nameBands(spots, area);
+    for (std::size_t i = 0; i < spots.size(); ++i)
+        if (!bands[i].isEmpty())
+            list.push_back(namePrimitive(bands[i], spots[i].name));
+    return list;
+}
