@@ -19,8 +19,11 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -28,6 +31,7 @@
 namespace {
 
 constexpr int NameColumnWidth = 180; // pixels, as in the analysis window
+constexpr int MinFiguresWidth = 260;
 
 const QString TrapLabel = QStringLiteral("DataForm:Compare");
 
@@ -75,15 +79,21 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     subjects->verticalHeader()->hide();
     subjects->setSelectionBehavior(QAbstractItemView::SelectRows);
     subjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    subjects->horizontalHeader()->setMinimumSectionSize(24);
     subjects->setSortingEnabled(true);
     subjects->sortByColumn(0, Qt::AscendingOrder);
+    connect(subjects->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &CompareWindow::fitColumns);
 
     figures = new QTableWidget(0, 3, this);
     figures->setHorizontalHeaderLabels(
         {QStringLiteral("Figure"), QStringLiteral("Earlier"), QStringLiteral("Later")});
     figures->verticalHeader()->hide();
     figures->horizontalHeader()->setStretchLastSection(false);
+    // The names wrap rather than take the subjects' room.
     figures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    figures->setWordWrap(true);
+    figures->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     figures->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     figures->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -109,7 +119,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     sideLayout->addWidget(figures, 1);
     sideLayout->addWidget(stability);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(subjects);
     splitter->addWidget(side);
     splitter->setStretchFactor(0, 3);
@@ -122,14 +132,16 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     buttons->addStretch();
     buttons->addWidget(close);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(studies);
-    layout->addWidget(note);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(skipped);
-    layout->addLayout(buttons);
-    resize(1340, 640);
-    splitter->setSizes({900, 440});
+    auto* rows = new QVBoxLayout(this);
+    rows->addWidget(studies);
+    rows->addWidget(note);
+    rows->addWidget(splitter, 1);
+    rows->addWidget(skipped);
+    rows->addLayout(buttons);
+    // Wide enough for every column of two surveys of both criteria, where the screen allows.
+    const QSize wanted(1440, 700);
+    const QRect screen = this->screen()->availableGeometry();
+    resize(wanted.boundedTo(screen.size() - QSize(40, 60)));
 
     connect(sociogram, &QPushButton::clicked, this, &CompareWindow::showOnSociogram);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -176,10 +188,40 @@ void CompareWindow::showTable()
 {
     model->setTable(comparisonTable(current, ChosenStatusMethod::instance().method()),
                     ClassList::instance().currentNames());
-    subjects->resizeColumnsToContents();
-    // The names take no more room than a long name needs; the rest is a tooltip.
-    if (model->hasNames())
-        subjects->setColumnWidth(1, std::min(subjects->columnWidth(1), NameColumnWidth));
+    fitColumns();
+}
+
+void CompareWindow::fitColumns()
+{
+    // A column is as wide as its cells or its longest caption word, not its whole
+    // caption: with both criteria the table has sixteen columns. Only the sorted column
+    // makes room for the arrow, which the style sizes by the header's height.
+    QHeaderView* header = subjects->horizontalHeader();
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const QFontMetrics captions = header->fontMetrics();
+    const QFontMetrics cells = subjects->fontMetrics();
+    const TextTable& table = model->table();
+    int needed = subjects->frameWidth() * 2 + subjects->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const int room = 4 * margin + (c == header->sortIndicatorSection()
+                                           ? header->sizeHint().height() / 2 + 2 * margin
+                                           : 0);
+        int width = 0;
+        for (const QString& w : table.header[c].split(u' '))
+            width = std::max(width, captions.horizontalAdvance(w) + room);
+        for (const QStringList& row : table.rows)
+            width = std::max(width, cells.horizontalAdvance(row.value(c)) + 4 * margin + 4);
+        // The names take no more room than a long name needs; the rest is a tooltip.
+        if (c == 1 && model->hasNames())
+            width = std::min(width, NameColumnWidth);
+        subjects->setColumnWidth(c, width);
+        needed += width;
+    }
+    // The table takes what its columns need; the figures keep the rest, at least enough
+    // for their numbers and wrapped names.
+    layout()->activate(); // before the window is first shown, the splitter has no width yet
+    const int figuresWidth = std::max(MinFiguresWidth, splitter->width() - needed);
+    splitter->setSizes({splitter->width() - figuresWidth, figuresWidth});
 }
 
 void CompareWindow::showFigures()

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSplitter;
 class QTableView;
 class QTableWidget;
 class TextTableModel;
@@ -46,6 +47,7 @@ public Q_SLOTS:
 
 private:
     void showTable();
+    void fitColumns();
     void showFigures();
 
     StoredStudy earlier;
@@ -54,6 +56,7 @@ private:
     TextTableModel* model = nullptr;
     QTableView* subjects = nullptr;
     QTableWidget* figures = nullptr;
+    QSplitter* splitter = nullptr;
     QLabel* studies = nullptr;
     QLabel* stability = nullptr;
     QLabel* skipped = nullptr;

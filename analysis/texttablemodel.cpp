@@ -49,12 +49,9 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= columnCount())
         return {};
-    // Two short lines keep the table narrow: "Positive" over "earlier".
+    // A word a line keeps the many columns narrow: "Mutual", "positive", "kept".
     QString caption = shown.header[section];
-    const qsizetype space = caption.lastIndexOf(u' ');
-    if (space > 0)
-        caption[space] = u'\n';
-    return caption;
+    return caption.replace(u' ', u'\n');
 }
 
 QSortFilterProxyModel* TextTableModel::sorted(TextTableModel* model)
