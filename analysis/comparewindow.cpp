@@ -19,8 +19,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
@@ -159,9 +159,9 @@ void CompareWindow::setSurveys(const StoredStudy& study, const ChoiceSet& earlie
     earlier = study;
     laterName = name;
     current = compareSurveys(earlierChoices, laterChoices);
-    const QString later = laterName.isEmpty()
-                              ? QStringLiteral("the study in the data window")
-                              : QStringLiteral("%1, the study in the data window").arg(quoted(name));
+    const QString later =
+        laterName.isEmpty() ? QStringLiteral("the study in the data window")
+                            : QStringLiteral("%1, the study in the data window").arg(quoted(name));
     studies->setText(QStringLiteral("Earlier survey: %1 (record %2). Later survey: %3.")
                          .arg(quoted(earlier.name))
                          .arg(earlier.record)
@@ -272,8 +272,7 @@ bool CompareWindow::refresh()
                    Buttons::Ok, Icon::Exclamation);
         return false;
     }
-    setSurveys(other.study, other.choices, Global::RefName,
-               currentStudyChoices(TrapLabel).choices);
+    setSurveys(other.study, other.choices, Global::RefName, currentStudyChoices(TrapLabel).choices);
     return true;
 }
 

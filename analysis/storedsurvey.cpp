@@ -117,8 +117,7 @@ StoredSurvey readStoredSurvey(Trap& trap, std::int32_t record)
     set = emptyChoiceSet(study->groupSize, study->maxChoices, study->criterionType);
     for (Criterion c : {Criterion::Positive, Criterion::Negative})
         if (set.has(c))
-            set.of(c) =
-                choicesFromAnswers(answers, c, set.groupSize, set.maxChoices, &set.skipped);
+            set.of(c) = choicesFromAnswers(answers, c, set.groupSize, set.maxChoices, &set.skipped);
     return survey;
 }
 

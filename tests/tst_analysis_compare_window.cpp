@@ -20,8 +20,8 @@ class CompareWindowTest : public QObject {
     // A stored study with its choices as the data window saves them.
     int store(const QString& name, const ChoiceSet& set)
     {
-        const int record = f.db().addStudy(name, set.groupSize, set.maxChoices, u"Who?"_qs,
-                                           set.criterionType);
+        const int record =
+            f.db().addStudy(name, set.groupSize, set.maxChoices, u"Who?"_qs, set.criterionType);
         for (Criterion c : {Criterion::Positive, Criterion::Negative})
             for (const Choice& ch : set.of(c))
                 f.db().addAnswer(record, int(c), ch.chooser + 1, ch.slot, ch.chosen);
@@ -67,8 +67,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("stored");
         QTest::addColumn<QStringList>("offered");
         const QStringList none;
-        QTest::newRow("positive") << 6 << 1 << true << QStringList{u"P (record 1)"_qs, u"B (record 3)"_qs};
-        QTest::newRow("negative") << 6 << 2 << true << QStringList{u"N (record 2)"_qs, u"B (record 3)"_qs};
+        QTest::newRow("positive") << 6 << 1 << true
+                                  << QStringList{u"P (record 1)"_qs, u"B (record 3)"_qs};
+        QTest::newRow("negative") << 6 << 2 << true
+                                  << QStringList{u"N (record 2)"_qs, u"B (record 3)"_qs};
         QTest::newRow("both, never saved")
             << 6 << 3 << false
             << QStringList{u"P (record 1)"_qs, u"N (record 2)"_qs, u"B (record 3)"_qs};

@@ -8,8 +8,7 @@
 #include "statusstudy.h"
 
 inline const Rows EarlierPositive{{1, {2, 3}}, {2, {1}}, {3, {4}}, {4, {3}}, {5, {1}}};
-inline const Rows LaterPositive{{1, {2, 4}}, {2, {1}}, {3, {5}},
-                                {4, {3}},    {5, {1, 6}}, {6, {5}}};
+inline const Rows LaterPositive{{1, {2, 4}}, {2, {1}}, {3, {5}}, {4, {3}}, {5, {1, 6}}, {6, {5}}};
 inline const Rows EarlierNegative{{2, {6}}, {3, {6}}};
 inline const Rows LaterNegative{{3, {6}}, {4, {2}}};
 
