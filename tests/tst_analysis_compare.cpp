@@ -37,48 +37,32 @@ private Q_SLOTS:
         QTest::addColumn<int>("subject");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("value");
-        QTest::newRow("received, earlier") << "six" << 3 << "Positive earlier"
-                                           << "2";
-        QTest::newRow("received, later") << "six" << 5 << "Positive later"
-                                         << "2";
-        QTest::newRow("received more") << "six" << 5 << "Positive change"
-                                       << "+2";
-        QTest::newRow("received fewer") << "six" << 3 << "Positive change"
-                                        << "-1";
-        QTest::newRow("received as many") << "six" << 1 << "Positive change"
-                                          << "0";
-        QTest::newRow("rejected less") << "six" << 6 << "Negative change"
-                                       << "-1";
-        QTest::newRow("rejected anew") << "six" << 2 << "Negative change"
-                                       << "+1";
-        QTest::newRow("mutual kept") << "six" << 2 << "Mutual positive kept"
-                                     << "1";
-        QTest::newRow("mutual lost") << "six" << 4 << "Mutual positive lost"
-                                     << "1";
-        QTest::newRow("mutual gained") << "six" << 6 << "Mutual positive gained"
-                                       << "1";
-        QTest::newRow("no mutual gained") << "six" << 1 << "Mutual positive gained"
-                                          << "0";
-        QTest::newRow("status before") << "status" << 1 << "Status earlier"
-                                       << "Rejected";
-        QTest::newRow("status after") << "status" << 1 << "Status later"
-                                      << "Popular";
-        QTest::newRow("status changed") << "status" << 2 << "Status changed"
-                                        << "changed";
-        QTest::newRow("status kept") << "status" << 3 << "Status changed"
-                                     << "";
-        QTest::newRow("one criterion: no status") << "one criterion" << 1 << "Status later"
-                                                  << "";
-        QTest::newRow("one criterion: no mark") << "one criterion" << 2 << "Status changed"
-                                                << "";
-        QTest::newRow("the other survey's status") << "one criterion" << 2 << "Status earlier"
-                                                   << "Popular";
-        QTest::newRow("criterion of one survey only") << "one criterion" << 1 << "Negative earlier"
-                                                      << "(missing)";
-        QTest::newRow("one survey's criterion compared")
-            << "one criterion" << 1 << "Positive change"
-            << "+5";
+        const auto row = [](const char* name, const char* pair, int subject, const char* column,
+                            const char* value) {
+            QTest::newRow(name) << QString(pair) << subject << QString(column) << QString(value);
+        };
+        row("received, earlier", "six", 3, "Positive earlier", "2");
+        row("received, later", "six", 5, "Positive later", "2");
+        row("received more", "six", 5, "Positive change", "+2");
+        row("received fewer", "six", 3, "Positive change", "-1");
+        row("received as many", "six", 1, "Positive change", "0");
+        row("rejected less", "six", 6, "Negative change", "-1");
+        row("rejected anew", "six", 2, "Negative change", "+1");
+        row("mutual kept", "six", 2, "Mutual positive kept", "1");
+        row("mutual lost", "six", 4, "Mutual positive lost", "1");
+        row("mutual gained", "six", 6, "Mutual positive gained", "1");
+        row("no mutual gained", "six", 1, "Mutual positive gained", "0");
+        row("status before", "status", 1, "Status earlier", "Rejected");
+        row("status after", "status", 1, "Status later", "Popular");
+        row("status changed", "status", 2, "Status changed", "changed");
+        row("status kept", "status", 3, "Status changed", "");
+        row("one criterion: no status", "one criterion", 1, "Status later", "");
+        row("one criterion: no mark", "one criterion", 2, "Status changed", "");
+        row("the other survey's status", "one criterion", 2, "Status earlier", "Popular");
+        row("criterion of one survey only", "one criterion", 1, "Negative earlier", "(missing)");
+        row("one survey's criterion compared", "one criterion", 1, "Positive change", "+5");
     }
+
     void subjectTable()
     {
         QFETCH(QString, pair);
