@@ -179,7 +179,6 @@ void CompareWindow::setSurveys(const StoredStudy& study, const ChoiceSet& earlie
     if (after > 0)
         details << QStringLiteral("Later survey:") << skippedEntriesText(current.later.skipped);
     skipped->setToolTip(details.join(u'\n'));
-    stability->setText(stabilityText(current));
     showTable();
     showFigures();
 }
@@ -226,8 +225,13 @@ void CompareWindow::fitColumns()
 
 void CompareWindow::showFigures()
 {
-    const std::vector<FigurePair> list =
-        comparisonFigures(current, ChosenStatusMethod::instance().method());
+    const StatusMethod method = ChosenStatusMethod::instance().method();
+    QString summary = stabilityText(current);
+    if (current.earlier.group.classified || current.later.group.classified)
+        summary += QStringLiteral("\nStatus groups by %1, the method of the analysis window.")
+                       .arg(statusMethodName(method));
+    stability->setText(summary);
+    const std::vector<FigurePair> list = comparisonFigures(current, method);
     figures->setRowCount(static_cast<int>(list.size()));
     for (int row = 0; row < figures->rowCount(); ++row) {
         const FigurePair& pair = list[static_cast<std::size_t>(row)];
