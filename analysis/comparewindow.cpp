@@ -82,8 +82,9 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     subjects->horizontalHeader()->setMinimumSectionSize(24);
     subjects->setSortingEnabled(true);
     subjects->sortByColumn(0, Qt::AscendingOrder);
+    // The sorted column makes room for its arrow; the splitter stays where the user left it.
     connect(subjects->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-            &CompareWindow::fitColumns);
+            [this] { fitColumns(); });
 
     figures = new QTableWidget(0, 3, this);
     figures->setHorizontalHeaderLabels(
@@ -157,11 +158,10 @@ void CompareWindow::setSurveys(const StoredStudy& study, const ChoiceSet& earlie
                                const QString& name, const ChoiceSet& laterChoices)
 {
     earlier = study;
-    laterName = name;
     current = compareSurveys(earlierChoices, laterChoices);
     const QString later =
-        laterName.isEmpty() ? QStringLiteral("the study in the data window")
-                            : QStringLiteral("%1, the study in the data window").arg(quoted(name));
+        name.isEmpty() ? QStringLiteral("the study in the data window")
+                       : QStringLiteral("%1, the study in the data window").arg(quoted(name));
     studies->setText(QStringLiteral("Earlier survey: %1 (record %2). Later survey: %3.")
                          .arg(quoted(earlier.name))
                          .arg(earlier.record)
@@ -187,10 +187,15 @@ void CompareWindow::showTable()
 {
     model->setTable(comparisonTable(current, ChosenStatusMethod::instance().method()),
                     ClassList::instance().currentNames());
-    fitColumns();
+    const int needed = fitColumns();
+    // The table takes what its columns need; the figures keep the rest, at least enough
+    // for their numbers and wrapped names.
+    layout()->activate(); // before the window is first shown, the splitter has no width yet
+    const int figuresWidth = std::max(MinFiguresWidth, splitter->width() - needed);
+    splitter->setSizes({splitter->width() - figuresWidth, figuresWidth});
 }
 
-void CompareWindow::fitColumns()
+int CompareWindow::fitColumns()
 {
     // A column is as wide as its cells or its longest caption word, not its whole
     // caption: with both criteria the table has sixteen columns. Only the sorted column
@@ -216,11 +221,7 @@ void CompareWindow::fitColumns()
         subjects->setColumnWidth(c, width);
         needed += width;
     }
-    // The table takes what its columns need; the figures keep the rest, at least enough
-    // for their numbers and wrapped names.
-    layout()->activate(); // before the window is first shown, the splitter has no width yet
-    const int figuresWidth = std::max(MinFiguresWidth, splitter->width() - needed);
-    splitter->setSizes({splitter->width() - figuresWidth, figuresWidth});
+    return needed;
 }
 
 void CompareWindow::showFigures()

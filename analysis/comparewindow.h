@@ -47,11 +47,11 @@ public Q_SLOTS:
 
 private:
     void showTable();
-    void fitColumns();
+    // Sizes the columns to their words; gives back the width the table needs.
+    int fitColumns();
     void showFigures();
 
     StoredStudy earlier;
-    QString laterName;
     SurveyComparison current;
     TextTableModel* model = nullptr;
     QTableView* subjects = nullptr;
