@@ -14,7 +14,7 @@ class CompareWindowTest : public QObject {
     Q_OBJECT
 
     WindowFixture f;
-    QStringList offered; // what the picker listed
+    QStringList listed; // what the picker offered
     int sociogramCalls = 0;
 
     // A stored study with its choices as the data window saves them.
@@ -28,18 +28,26 @@ class CompareWindowTest : public QObject {
         return record;
     }
 
-    // Runs Compare With on the open study; the picker, when it opens, is read and then
-    // answered with `keys`.
-    CompareWindow* compare(const QList<Qt::Key>& keys = {Qt::Key_Escape})
+    // Runs Compare With on the open study; the picker is read and then answered with
+    // `keys`. No keys: no picker is expected, and none is waited for.
+    CompareWindow* compare(const QList<Qt::Key>& keys)
     {
-        offered.clear();
-        whenModalOpens<StudyPicker>([this, keys](StudyPicker& picker) {
-            for (int i = 0; i < picker.list()->count(); ++i)
-                offered << picker.list()->item(i)->text();
-            for (Qt::Key key : keys)
-                QTest::keyClick(picker.list(), key);
-        });
-        DataForm* form = WindowFixture::openWindow<DataForm>(showDataForm);
+        listed.clear();
+        DataForm* form = SingleInstance<DataForm>::ifLoaded();
+        if (!form) // showing it again would load it afresh, closing what it holds
+            form = WindowFixture::openWindow<DataForm>(showDataForm);
+        if (keys.isEmpty()) // a picker opened all the same is listed and closed, not waited on
+            QTimer::singleShot(0, this, [this] {
+                if (auto* picker = qobject_cast<StudyPicker*>(QApplication::activeModalWidget()))
+                    listed << u"(a picker)"_qs, picker->reject();
+            });
+        else
+            whenModalOpens<StudyPicker>([this, keys](StudyPicker& picker) {
+                for (int i = 0; i < picker.list()->count(); ++i)
+                    listed << picker.list()->item(i)->text();
+                for (Qt::Key key : keys)
+                    QTest::keyClick(picker.list(), key);
+            });
         form->CompareItem->trigger();
         return form->findChild<CompareWindow*>();
     }
@@ -88,8 +96,9 @@ private Q_SLOTS:
         const int open = f.openStudy(groupSize, 3, criterionType, stored);
         if (open)
             f.db().addAnswer(open, 1, 2, 1, 2);
-        QVERIFY(!compare());
-        QTEST(offered, "offered");
+        QFETCH(QStringList, offered);
+        QVERIFY(!compare(offered.isEmpty() ? QList<Qt::Key>() : QList{Qt::Key_Escape}));
+        QCOMPARE(listed, offered);
         QCOMPARE(f.messages.texts(),
                  offered.isEmpty()
                      ? QStringList{u"No other study has 7 subjects, a criterion in common with "
