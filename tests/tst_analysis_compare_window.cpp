@@ -74,7 +74,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("criterionType");
         QTest::addColumn<bool>("stored");
         QTest::addColumn<QStringList>("offered");
-        const QStringList none;
         QTest::newRow("positive") << 6 << 1 << true
                                   << QStringList{u"P (record 1)"_qs, u"B (record 3)"_qs};
         QTest::newRow("negative") << 6 << 2 << true
@@ -82,7 +81,7 @@ private Q_SLOTS:
         QTest::newRow("both, never saved")
             << 6 << 3 << false
             << QStringList{u"P (record 1)"_qs, u"N (record 2)"_qs, u"B (record 3)"_qs};
-        QTest::newRow("no study of the size") << 7 << 3 << true << none;
+        QTest::newRow("no study of the size") << 7 << 3 << true << QStringList();
     }
     void menuListsComparableStudies()
     {
