@@ -3,6 +3,7 @@
 #include "analysistable.h"
 #include "analysistablemodel.h"
 #include "classlist.h"
+#include "comparison.h"
 #include "exports.h"
 #include "filedialogs.h"
 #include "messages.h"
@@ -31,18 +32,6 @@ QPointer<AnalysisWindow>& openWindow()
 {
     static QPointer<AnalysisWindow> window;
     return window;
-}
-
-// One line per entry the analysis left out, so that the user can find it in the grid.
-QString skippedText(const std::vector<SkippedEntry>& skipped)
-{
-    QStringList lines;
-    for (const SkippedEntry& e : skipped)
-        lines << QStringLiteral("%1, subject %2, choice %3: \"%4\" (%5)")
-                     .arg(criterionName(e.criterion))
-                     .arg(ClassList::instance().numberAndName(e.chooser), QString::number(e.slot),
-                          e.text, skipReasonText(e.reason));
-    return lines.join(u'\n');
 }
 
 } // namespace
@@ -208,7 +197,7 @@ void AnalysisWindow::refreshFigures()
         figures->setItem(row, 1, valueItem);
     }
     if (!current.skipped.empty() && figures->rowCount() > 0)
-        figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedText(current.skipped));
+        figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedEntriesText(current.skipped));
 }
 
 const QString AnalysisWindow::CsvFilter =

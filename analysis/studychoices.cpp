@@ -5,12 +5,12 @@
 #include "globals.h"
 #include "studyanswers.h"
 
-CurrentChoices currentStudyChoices()
+CurrentChoices currentStudyChoices(const QString& label)
 {
     const Criterion inView = Global::CurrentCriterion == Codes::AnswerType::Negative
                                  ? Criterion::Negative
                                  : Criterion::Positive;
-    Trap trap(QStringLiteral("DataForm:Analysis"));
+    Trap trap(label);
     OtherCriterion other = readOtherCriterion(trap, UnsavedStudy::SkipFile);
     CurrentChoices current;
     current.storedUnread = other.unread;

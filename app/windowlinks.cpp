@@ -3,6 +3,7 @@
 #include "analysiswindow.h"
 #include "choicegrid.h"
 #include "classlistwindow.h"
+#include "comparewindow.h"
 #include "dataform.h"
 #include "drawform.h"
 #include "forms.h"
@@ -32,6 +33,8 @@ void connectWindows()
             return showGroups(currentStudyChoices().choices, parent);
         case Forms::Window::ClassList:
             return showClassList(parent);
+        case Forms::Window::Compare:
+            return compareWithStoredStudy(parent);
         }
     };
     Forms::UnloadInfoForm = unloadInfoForm;

@@ -200,7 +200,11 @@ void DataForm::buildMenus()
     for (int i = 0; i < 4; ++i)
         Sociogram[i] = Type0->addAction(types[i], this, [this, i] { Sociogram_Click(i); });
 
-    Analysis = menuBar()->addAction(QStringLiteral("&Analysis"), this, &DataForm::openAnalysis);
+    AnalysisMenu = menuBar()->addMenu(QStringLiteral("&Analysis"));
+    Analysis = AnalysisMenu->addAction(QStringLiteral("&Study Analysis..."), this,
+                                       &DataForm::openAnalysis);
+    CompareItem =
+        AnalysisMenu->addAction(QStringLiteral("&Compare With..."), this, &DataForm::compareWith);
     GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::openGroups);
 }
 
@@ -279,6 +283,12 @@ void DataForm::openAnalysis()
 {
     state.offerSaveBeforeAnalysis();
     Forms::show(Forms::Window::Analysis, this);
+}
+
+void DataForm::compareWith()
+{
+    // No offer to save: comparing writes nothing, and the grid is compared as it stands.
+    Forms::show(Forms::Window::Compare, this);
 }
 
 void DataForm::openGroups()

@@ -36,7 +36,9 @@ public:
     QMenu* Plot = nullptr;
     QMenu* Type0 = nullptr;
     QAction* Sociogram[4] = {};
-    QAction* Analysis = nullptr;
+    QMenu* AnalysisMenu = nullptr;
+    QAction* Analysis = nullptr; // "Study Analysis..."
+    QAction* CompareItem = nullptr;
     QAction* GroupsItem = nullptr;
 
     void Save_Click();
@@ -46,6 +48,7 @@ public:
     void Plot_Click();
     void Sociogram_Click(int index);
     void openAnalysis();
+    void compareWith();
     void openGroups();
     void importChoices();
     // A user's click on a choice cell: opens the entry window on it.

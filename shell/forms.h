@@ -24,6 +24,9 @@ enum class Window {
     Groups,
     // The data window's Class List command: the pupils' names of its study.
     ClassList,
+    // The data window's Compare With command: picks another stored survey of the class
+    // and compares the study in the data window with it.
+    Compare,
 };
 // Opens the window, or brings it forward when it is open; `parent` is the window that
 // asked, where it matters.

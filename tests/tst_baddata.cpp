@@ -2,6 +2,7 @@
 // project list and the analysis. Nothing may crash or write to the file; every report
 // names the procedure that met it.
 #include "choicegrid.h"
+#include "comparison.h"
 #include "datastate.h"
 #include "errorreport.h"
 #include "globals.h"
@@ -13,6 +14,7 @@
 #include "sociogramstate.h"
 #include "socioprint.h"
 #include "store.h"
+#include "storedsurvey.h"
 #include "studychoices.h"
 #include "testdb.h"
 
@@ -156,6 +158,22 @@ class BadDataTest : public QObject {
         QVERIFY2(told, qPrintable(QStringLiteral("the analysis does not tell of ") + skippedText));
     }
 
+    // Read as the earlier survey of a comparison: only sound choices, the bad one told.
+    void verifyComparison(int record, const QString& skippedText)
+    {
+        Trap trap(u"DataForm:Compare"_qs);
+        (void)comparableStudies(trap, BaseGroupSize, BothCriteria, 0);
+        const StoredSurvey other = readStoredSurvey(trap, record);
+        if (other.state != SurveyRead::Read)
+            return;
+        const int size = other.study.groupSize;
+        for (const ChangedTie& t : tieChanges(other.choices, other.choices))
+            QVERIFY(t.choice.chooser >= 1 && t.choice.chosen <= size && t.choice.chosen >= 1);
+        QVERIFY(skippedText.isEmpty() ||
+                std::any_of(other.choices.skipped.begin(), other.choices.skipped.end(),
+                            [&](const SkippedEntry& e) { return e.text == skippedText; }));
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -279,6 +297,7 @@ private Q_SLOTS:
         if (QTest::currentTestFailed())
             return;
         verifyAnalysis(skipped);
+        verifyComparison(record, skipped);
 
         QCOMPARE(readProjectList().size(), std::size_t(1));
 
