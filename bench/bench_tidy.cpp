@@ -139,7 +139,7 @@ void BM_Tidy_Circle40(benchmark::State& state)
     const std::vector<QPointF> slots = circleSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Label));
+        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Area, Label));
     report(state, slots, tidy, choices);
 }
 BENCHMARK(BM_Tidy_Circle40)->Unit(benchmark::kMillisecond);
@@ -150,7 +150,7 @@ void BM_Tidy_Square40(benchmark::State& state)
     const std::vector<QPointF> slots = squareSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Label));
+        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Area, Label));
     report(state, slots, tidy, choices);
 }
 BENCHMARK(BM_Tidy_Square40)->Unit(benchmark::kMillisecond);
@@ -203,7 +203,7 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
         p.centre = {};
         for (int s = 1; s <= n; ++s)
             p.centre += p.designed[s] / n;
-        p.tidied = tidyOnSlots(p.designed, n, choices, Label);
+        p.tidied = tidyOnSlots(p.designed, n, choices, Area, Label);
     } else if (layout == 2) {
         std::vector<long> received(n + 1, 0);
         for (const Choice& c : choices)

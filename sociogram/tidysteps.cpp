@@ -59,13 +59,13 @@ void LayoutSteps::TidyLabels()
     switch (Global::SociogramType) {
     case Codes::SociogramType::Circle:
         tidied = Layout::tidyOnSlots(asPoints(Layout::circlePlaces(n, area(), labelSize())), n,
-                                     choices, label);
+                                     choices, QSizeF(W, H), label);
         break;
     case Codes::SociogramType::Square:
         if (const auto spacing = Layout::squareSpacing(n, area()))
             tidied = Layout::tidyOnSlots(
                 asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing)), n, choices,
-                label);
+                QSizeF(W, H), label);
         break;
     case Codes::SociogramType::Target: {
         // Each label keeps the ring snapping uses: the radius in its tag.

@@ -78,7 +78,7 @@ RingsTidied tidyAs(int layout, const Points& given, const std::vector<float>& ra
     if (layout == Target)
         return tidyOnRings(radius, given, n, choices, area, Label);
     return {layout == Random ? tidyFree(given, n, choices, area, Label)
-                             : tidyOnSlots(given, n, choices, Label),
+                             : tidyOnSlots(given, n, choices, area, Label),
             {}};
 }
 
