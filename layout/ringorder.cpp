@@ -214,9 +214,20 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     // their spacing, as long as the area has room.
     const double diagonal = std::hypot(label.width(), label.height());
     const double outermost = std::min(area.width(), area.height()) / 2 - diagonal / 2;
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
     for (size_t r = 0; r < rings.size(); ++r) {
         const double m = static_cast<double>(rings[r].members.size());
         double least = m < 2 ? 0 : diagonal / 2 / std::sin(Pi / m);
+        // Clique mates on one ring must find room side by side within a quarter of the
+        // circle, or the clique falls apart round the centre.
+        for (const std::vector<int>& clique : cliques) {
+            const auto mates = std::count_if(clique.begin(), clique.end(), [&](int s) {
+                return std::abs(radius[s] - rings[r].designed) <= 0.01;
+            });
+            if (mates >= 2 && clique.size() <= 5)
+                least = std::max(least,
+                                 diagonal / 2 / std::sin(Pi / 4 / static_cast<double>(mates - 1)));
+        }
         if (r > 0)
             least =
                 std::max(least, rings[r - 1].radius + rings[r].designed - rings[r - 1].designed);
@@ -226,7 +237,6 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         rings[r - 1].radius = std::min(rings[r - 1].radius, rings[r].radius - 1);
 
     const ChoiceGraph graph(n, choices);
-    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
     const std::vector<int> order = cyclicOrder(graph, cliques);
     std::vector<double> angle(n + 1, 0);
     for (int k = 0; k < n; ++k)
