@@ -133,6 +133,77 @@ bool keptTogether(const std::vector<int>& clique, const std::vector<QPointF>& at
     return true;
 }
 
+// How far the clique is from each member being nearer a mate than anyone else: 0 once it
+// is kept together.
+double apartBy(const std::vector<int>& clique, const std::vector<QPointF>& at)
+{
+    const int n = static_cast<int>(at.size()) - 1;
+    double sum = 0;
+    for (int a : clique) {
+        double mate = 1e300, other = 1e300;
+        for (int t = 1; t <= n; ++t) {
+            if (t == a)
+                continue;
+            const double d = std::hypot(at[t].x() - at[a].x(), at[t].y() - at[a].y());
+            double& nearest =
+                std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
+            nearest = std::min(nearest, d);
+        }
+        sum += std::max(0.0, mate - other + 1);
+    }
+    return sum;
+}
+
+// A clique the drawing left apart (a member nearer an outsider than any mate) is gathered:
+// a member at a time moves to the free place beside a mate that brings the clique most
+// together, as long as no clique that was together falls apart.
+void gatherCliques(const std::vector<std::vector<int>>& cliques, std::vector<QPointF>& at,
+                   const Bounds& bounds, QSizeF label)
+{
+    const int n = static_cast<int>(at.size()) - 1;
+    const double w = label.width(), h = label.height(), beside = std::hypot(w, h) * 0.8;
+    const auto free = [&](int s, QPointF p) {
+        for (int t = 1; t <= n; ++t)
+            if (t != s && squaresOverlap(p.x(), p.y(), at[t].x(), at[t].y(), w, h))
+                return false;
+        return true;
+    };
+    for (const std::vector<int>& clique : cliques) {
+        if (clique.size() < 3 || clique.size() > 5)
+            continue;
+        for (int pass = 0; pass < 3 && apartBy(clique, at) > 0; ++pass) {
+            for (int m : clique) {
+                std::vector<bool> held(cliques.size());
+                for (size_t c = 0; c < cliques.size(); ++c)
+                    held[c] = &cliques[c] != &clique && keptTogether(cliques[c], at);
+                double fewest = apartBy(clique, at);
+                const QPointF from = at[m];
+                QPointF bestAt = from;
+                for (int mate : clique) {
+                    for (int k = 0; k < 16 && mate != m; ++k) {
+                        const QPointF p = bounds.inside(
+                            at[mate] +
+                            QPointF(std::sin(Pi * k / 8), std::cos(Pi * k / 8)) * beside);
+                        if (!free(m, p))
+                            continue;
+                        at[m] = p;
+                        const double apart = apartBy(clique, at);
+                        bool keeps = true;
+                        for (size_t c = 0; c < cliques.size() && keeps; ++c)
+                            keeps = !held[c] || keptTogether(cliques[c], at);
+                        if (keeps && apart < fewest) {
+                            fewest = apart;
+                            bestAt = p;
+                        }
+                        at[m] = from;
+                    }
+                }
+                at[m] = bestAt;
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
@@ -179,6 +250,7 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
     for (int s = 1; s <= n; ++s)
         at[s] = bounds.inside(margin + (at[s] - QPointF(left, top)) * scale);
     pushApart(at, bounds, label);
+    gatherCliques(cliques, at, bounds, label);
 
     std::vector<QPointF> now;
     const Steps aside = [&](int s, const TidyScene& scene, std::vector<QPointF>& out) {
