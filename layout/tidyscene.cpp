@@ -204,6 +204,19 @@ int TidyScene::crossingsNear(int limit) const
     return count;
 }
 
+void TidyScene::limitCrossings(int most)
+{
+    std::vector<int> everyone(n);
+    std::iota(everyone.begin(), everyone.end(), 1);
+    moved = everyone;
+    mark(everyone, true);
+    // Every line is among those marked, each pair counted once by its ranks.
+    total.crossings = crossingsNear(INT_MAX);
+    mark(everyone, false);
+    moved.clear();
+    crossingLimit = std::max(most, total.crossings);
+}
+
 bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPointF>& to,
                         double temperature, bool sideways, Random& random)
 {
@@ -239,13 +252,17 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
         delta.markersUnderLabels = judge(markersUnderNear() - before);
         place(labels, from);
     }
-    // Crossings only choose between pictures even on every higher aim. The chance of
-    // taking a few more is drawn first, so that the count can stop once past it.
-    if (!refused && !better) {
-        const int allowed = Shared::allowance(temperature, random);
+    // Crossings only choose between pictures even on every higher aim, or hold a move to
+    // the limit. The chance of taking a few more is drawn first, so that the count can
+    // stop once past it.
+    const bool limited = crossingLimit >= 0;
+    if (!refused && (!better || limited)) {
+        int allowed = better ? INT_MAX / 2 : Shared::allowance(temperature, random);
+        if (limited)
+            allowed = std::min(allowed, crossingLimit - total.crossings);
         const int before = crossingsNear(INT_MAX);
         place(labels, to);
-        delta.crossings = crossingsNear(before + allowed) - before;
+        delta.crossings = crossingsNear(before + std::max(allowed, 0)) - before;
         place(labels, from);
         refused = delta.crossings > allowed;
     }
@@ -256,7 +273,7 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
         total.overlaps += delta.overlaps;
         total.linesUnderLabels += delta.linesUnderLabels;
         total.markersUnderLabels += delta.markersUnderLabels;
-        total.crossings = better ? 0 : total.crossings + delta.crossings;
+        total.crossings = better && !limited ? 0 : total.crossings + delta.crossings;
     }
     mark(labels, false);
     moved.clear();
