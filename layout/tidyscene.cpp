@@ -142,9 +142,12 @@ int TidyScene::linesUnderAfter(int limit) const
 
 void TidyScene::keepLinesUnder()
 {
+    // The count per label follows the bits that change, so that a move costs only what
+    // it touches.
     const auto set = [&](size_t line, int k, bool on) {
         std::uint64_t& word = under[line * words + static_cast<size_t>(k / 64)];
         const std::uint64_t bit = std::uint64_t{1} << (k % 64);
+        cover[k] += static_cast<int>(on) - static_cast<int>((word & bit) != 0);
         word = on ? word | bit : word & ~bit;
     };
     for (int line : lines)
@@ -159,11 +162,6 @@ void TidyScene::keepLinesUnder()
                     !g.excused(endA[line], endB[line], s) &&
                         lineUnderLabel(x0[line], y0[line], x1[line], y1[line], left[s], top[s], w,
                                        h));
-    std::fill(cover.begin(), cover.end(), 0);
-    for (size_t line = 0; line < g.lines.size(); ++line)
-        for (int k = 1; k <= n; ++k)
-            cover[k] += static_cast<int>(
-                (under[line * words + static_cast<size_t>(k / 64)] >> (k % 64)) & 1);
 }
 
 int TidyScene::markersUnderNear() const
