@@ -272,8 +272,40 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
             if (onAnother && inside.contains(scene.position(s) + along * step))
                 out.push_back(scene.position(s) + along * step);
     };
-    keepBetter(result, polish(graph, label, best, inOrOut, 3 * n, random), slots, n, choices,
-               label);
+    std::vector<QPointF> tidied = polish(graph, label, best, inOrOut, 3 * n, random);
+
+    // The steps stop where no single step helps; a long search then trades the places of
+    // two labels or moves one in or out at once, the cliques on consecutive places and
+    // the crossings held to the same limit.
+    TidyScene scene(graph, label, tidied);
+    scene.limitCrossings(most);
+    std::vector<int> labelAt = searched, placeOf(n + 1);
+    for (int k = 0; k < n; ++k)
+        placeOf[labelAt[k]] = k;
+    Shared::anneal(
+        longSearchRounds(graph, 12e6, 4, 400),
+        [&](double temperature) {
+            const int s = 1 + random.below(n), t = 1 + random.below(n);
+            if (random.below(10) < 4) {
+                std::swap(labelAt[placeOf[s]], labelAt[placeOf[t]]);
+                search.assign(labelAt);
+                if (s != t && search.cliquesKept() &&
+                    scene.tryMove({s, t}, {scene.position(t), scene.position(s)}, temperature, true,
+                                  random)) {
+                    std::swap(placeOf[s], placeOf[t]);
+                    return true;
+                }
+                std::swap(labelAt[placeOf[s]], labelAt[placeOf[t]]);
+                return false;
+            }
+            const QPointF home = placeAt[placeOf[s]], outward = home - centre;
+            const double length = std::hypot(outward.x(), outward.y());
+            const QPointF to = home + outward * ((random.unit() - 0.5) * 600 / length);
+            return length > 0 && inside.contains(to) &&
+                   scene.tryMove({s}, {to}, temperature, true, random);
+        },
+        [&] { return scene.score(); }, [&] { tidied = scene.positions(); });
+    keepBetter(result, tidied, slots, n, choices, label);
     return result;
 }
 
