@@ -5,6 +5,7 @@
 // of choices between them. The picture is then fitted to the area, labels are pushed
 // off one another, and they step aside until no line runs under a label.
 
+#include "annealing.h"
 #include "cliques.h"
 #include "cyclicorder.h"
 #include "polish.h"
@@ -122,10 +123,10 @@ bool keptTogether(const std::vector<int>& clique, const std::vector<QPointF>& at
         for (int t = 1; t <= n; ++t) {
             if (t == a)
                 continue;
-            const double d = std::hypot(at[t].x() - at[a].x(), at[t].y() - at[a].y());
+            const double dx = at[t].x() - at[a].x(), dy = at[t].y() - at[a].y();
             double& nearest =
                 std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
-            nearest = std::min(nearest, d);
+            nearest = std::min(nearest, dx * dx + dy * dy); // squared: only compared
         }
         if (!(mate < other))
             return false;
@@ -273,7 +274,45 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         now[s] = from;
     };
     Random random(0x5eed0003u + static_cast<unsigned>(n));
-    keepBetter(result, polish(graph, label, at, aside, 4 * n, random), given, n, choices, label);
+    std::vector<QPointF> tidied = polish(graph, label, at, aside, 2 * n, random);
+
+    // The steps stop where no small step helps: a long search lets a label jump further,
+    // anywhere in the area now and then, or trade places with another, the cliques that
+    // are together staying so and the crossings held under three quarters of the given
+    // picture's.
+    const PictureScore givenScore = scorePicture(given, n, choices, label);
+    TidyScene scene(graph, label, tidied);
+    scene.limitCrossings(givenScore.crossings * 3 / 4);
+    std::vector<bool> held(cliques.size());
+    Shared::anneal(
+        longSearchRounds(graph, 24e6, 4, 400),
+        [&](double temperature) {
+            now = scene.positions();
+            for (size_t c = 0; c < cliques.size(); ++c)
+                held[c] = keptTogether(cliques[c], now);
+            const int s = 1 + random.below(n), t = 1 + random.below(n), kind = random.below(10);
+            std::vector<int> labels{s};
+            if (kind < 3 && s != t) {
+                labels.push_back(t);
+                std::swap(now[s], now[t]);
+            } else {
+                const QPointF jump((random.unit() - 0.5) * 1600, (random.unit() - 0.5) * 1600);
+                now[s] = bounds.inside(kind < 8 ? now[s] + jump
+                                                : QPointF(random.unit() * bounds.right,
+                                                          random.unit() * bounds.bottom));
+            }
+            for (size_t c = 0; c < cliques.size(); ++c)
+                if (held[c] && !keptTogether(cliques[c], now))
+                    return false;
+            std::vector<QPointF> to;
+            for (int m : labels)
+                to.push_back(now[m]);
+            return scene.tryMove(labels, to, temperature, true, random);
+        },
+        [&] { return scene.score(); }, [&] { tidied = scene.positions(); });
+    const bool better = scorePicture(tidied, n, choices, label) < givenScore;
+    for (int s = 1; s <= n; ++s)
+        result[s] = better ? tidied[s] : given[s];
     return result;
 }
 
