@@ -139,7 +139,7 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         }
     };
     Random random(0x5eed0002u + static_cast<unsigned>(n));
-    std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 4 * n, random);
+    std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 2 * n, random);
 
     // The steps leave labels where no small step helps: a long search lets them jump round
     // their rings and trade places, fewer lines under labels first, the crossings held
@@ -152,7 +152,7 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         std::vector<int> labels;
         std::vector<QPointF> to;
         Shared::anneal(
-            searchRounds(graph, 60000, 10, 250),
+            longSearchRounds(graph, 100e6, 4, 400),
             [&](double temperature) {
                 return moves.draw(scene, random, labels, to) &&
                        scene.tryMove(labels, to, temperature, true, random);

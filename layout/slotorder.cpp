@@ -272,7 +272,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
             if (onAnother && inside.contains(scene.position(s) + along * step))
                 out.push_back(scene.position(s) + along * step);
     };
-    std::vector<QPointF> tidied = polish(graph, label, best, inOrOut, 3 * n, random);
+    std::vector<QPointF> tidied = polish(graph, label, best, inOrOut, n, random);
 
     // The steps stop where no single step helps; a long search then trades the places of
     // two labels or moves one in or out at once, the cliques on consecutive places and
@@ -283,7 +283,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     for (int k = 0; k < n; ++k)
         placeOf[labelAt[k]] = k;
     Shared::anneal(
-        longSearchRounds(graph, 12e6, 4, 400),
+        longSearchRounds(graph, 24e6, 4, 400),
         [&](double temperature) {
             const int s = 1 + random.below(n), t = 1 + random.below(n);
             if (random.below(10) < 4) {
