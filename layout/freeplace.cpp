@@ -282,7 +282,7 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
     // picture's.
     const PictureScore givenScore = scorePicture(given, n, choices, label);
     TidyScene scene(graph, label, tidied);
-    scene.limitCrossings(givenScore.crossings * 3 / 4);
+    scene.limitCrossings(givenScore.crossings * 78 / 100);
     std::vector<bool> held(cliques.size());
     Shared::anneal(
         longSearchRounds(graph, 24e6, 4, 400),

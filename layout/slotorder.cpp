@@ -239,7 +239,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     // gives up crossings for fewer lines under labels down to a little under four fifths
     // of the designed picture's. The order's count is that of a convex frame, never below
     // the picture's (labels in a row on a side of the Square do not cross).
-    const int most = scorePicture(slots, n, choices, label).crossings * 3 / 4;
+    const int most = scorePicture(slots, n, choices, label).crossings * 78 / 100;
     search.assign(start);
     Random random(0x5eed0001u + static_cast<unsigned>(n));
     const std::vector<int> searched = searchOrder(search, start, std::max(most, search.crossings()),
