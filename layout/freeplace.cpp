@@ -285,7 +285,7 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
     scene.limitCrossings(givenScore.crossings * 78 / 100);
     std::vector<bool> held(cliques.size());
     Shared::anneal(
-        longSearchRounds(graph, 24e6, 4, 400),
+        longSearchRounds(graph, 36e6, 4, 600),
         [&](double temperature) {
             now = scene.positions();
             for (size_t c = 0; c < cliques.size(); ++c)
