@@ -91,6 +91,12 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         if (r > 0)
             least =
                 std::max(least, rings[r - 1].radius + rings[r].designed - rings[r - 1].designed);
+        // Rings closer than a label is high hold their labels only side by side, turn about:
+        // where the inner ring is too short for both rings' labels, the outer moves a
+        // label's height out.
+        if (r > 0 && (m + static_cast<double>(rings[r - 1].members.size())) * diagonal >
+                         2 * Pi * rings[r - 1].radius)
+            least = std::max(least, rings[r - 1].radius + label.height());
         rings[r].radius = std::max(rings[r].designed, std::min(least, outermost));
     }
     for (size_t r = rings.size(); r-- > 1;) // the order holds even where the room ran out

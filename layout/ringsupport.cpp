@@ -166,6 +166,37 @@ void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF 
                 }
             }
         }
+        // A crowded ring may have no free place near the others: a member then trades
+        // places with the label of its ring that brings the clique closest, if that one's
+        // own cliques do not spread for it.
+        for (const Ring& ring : rings) {
+            for (int m : ring.members) {
+                if (std::find(clique.begin(), clique.end(), m) == clique.end())
+                    continue;
+                double narrowest = span(clique, angle);
+                int partner = 0;
+                for (int t : ring.members) {
+                    if (std::find(clique.begin(), clique.end(), t) != clique.end())
+                        continue;
+                    const std::vector<double> before = angle;
+                    std::swap(angle[m], angle[t]);
+                    bool keeps = true;
+                    for (const std::vector<int>& other : cliques)
+                        keeps = keeps && (std::find(other.begin(), other.end(), t) == other.end() ||
+                                          span(other, angle) <=
+                                              std::max(2 * Pi / 3, span(other, before)) + 1e-9);
+                    if (keeps && span(clique, angle) < narrowest - 1e-9) {
+                        narrowest = span(clique, angle);
+                        partner = t;
+                    }
+                    angle = before;
+                }
+                if (partner != 0) {
+                    std::swap(angle[m], angle[partner]);
+                    std::swap(at[m], at[partner]);
+                }
+            }
+        }
     }
 }
 
