@@ -198,8 +198,11 @@ double roomToGrow(const std::vector<QPointF>& slots, int n, QPointF centre, QSiz
 } // namespace
 
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
-                                 const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+                                 const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                                 double* grownBy)
 {
+    if (grownBy)
+        *grownBy = 1;
     n = std::clamp(n, 0, std::max(0, static_cast<int>(slots.size()) - 1));
     std::vector<QPointF> result(slots.begin(),
                                 slots.begin() + std::min<size_t>(slots.size(), n + 1));
@@ -305,7 +308,12 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                    scene.tryMove({s}, {to}, temperature, true, random);
         },
         [&] { return scene.score(); }, [&] { tidied = scene.positions(); });
-    keepBetter(result, tidied, slots, n, choices, label);
+    const bool better =
+        scorePicture(tidied, n, choices, label) < scorePicture(slots, n, choices, label);
+    for (int s = 1; s <= n; ++s)
+        result[s] = better ? tidied[s] : slots[s];
+    if (grownBy && better)
+        *grownBy = grow;
     return result;
 }
 

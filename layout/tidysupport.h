@@ -126,10 +126,4 @@ inline int longSearchRounds(const ChoiceGraph& graph, double work, int fewest, i
 // to the last few placed, so a clique comes out as a run.
 std::vector<int> chainOrder(const ChoiceGraph& graph);
 
-// Labels 1..n of `result` from the searched picture when it ranks above the one the
-// search started from, else from that one: Tidy never leaves a picture worse.
-void keepBetter(std::vector<QPointF>& result, const std::vector<QPointF>& searched,
-                const std::vector<QPointF>& start, int n, const std::vector<Choice>& choices,
-                QSizeF label);
-
 } // namespace Layout::TidySupport
