@@ -240,8 +240,14 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
     }
     if (!refused) {
         const int before = linesUnderBefore();
+        const int slack = sideways && !better && linesUnderHeat > 0
+                              ? Shared::allowance(temperature * linesUnderHeat, random)
+                              : 0;
         place(labels, to);
-        delta.linesUnderLabels = judge(linesUnderAfter(better ? INT_MAX : before) - before);
+        const int change = linesUnderAfter(better ? INT_MAX : before + slack) - before;
+        // A loss within the slack is taken like an even move, so that the lower aims still
+        // choose.
+        delta.linesUnderLabels = change > 0 && change <= slack ? change : judge(change);
         place(labels, from);
     }
     if (!refused) {

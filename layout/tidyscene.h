@@ -21,6 +21,11 @@ public:
     bool tryMove(const std::vector<int>& labels, const std::vector<QPointF>& to, double temperature,
                  bool sideways, Random& random);
 
+    // From here on a move no worse in overlaps may also add lines under labels now and then,
+    // as it may add crossings, while the temperature is up (`heat` times as often): a long
+    // search climbs out of a dip of that aim too, and ends on the best picture it saw.
+    void warmLinesUnder(double heat) { linesUnderHeat = heat; }
+
     // From here on no move may leave more than `most` crossings (or than there are now,
     // if more): every move is then counted for them, and the score's crossings are the
     // picture's own.
@@ -62,6 +67,7 @@ private:
     std::vector<int> cover;
     PictureScore total;
     int crossingLimit = -1; // none
+    double linesUnderHeat = 0;
 };
 
 } // namespace Layout::TidySupport
