@@ -85,8 +85,10 @@ void DrawForm::Print_Click()
             MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
         return;
     }
-    PrintExtras extras{*chosen, {}, {}, {}};
+    PrintExtras extras{*chosen, {}, {}, {}, {}};
     completeOptions(extras.page);
+    for (const Layout::RingRadius& ring : sociogram.layout().widenedRings())
+        extras.moved.push_back({ring.designed, ring.used});
     if (chosen->groupColours)
         extras.groups = sociogram.view().groups();
     if (chosen->statusMarks)

@@ -252,7 +252,7 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
     const SubjectLabel& model = labels.Template();
     PrimitiveList page =
         choicePrimitives(trap, grid, QSizeF(model.Width, model.Height), style, &labels);
-    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward);
+    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward, extras.moved);
     page.insert(page.end(), guide.begin(), guide.end());
     // Names under the labels, as on the window.
     const PrimitiveList names =

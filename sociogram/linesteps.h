@@ -63,6 +63,7 @@ struct PrintExtras {
     QList<int> groups;             // the group of each subject, by number, coloured on the labels
     std::vector<StatusMark> marks; // the status of each subject, by number, marked on the labels
     QStringList names;             // the class list's names, subject s at s - 1, under the labels
+    std::vector<MovedRing> moved;  // the rings Tidy widened or the frame it grew, as on the window
 };
 
 // Prints onto any paint device (a printer, a PDF writer, an image): the grid's
