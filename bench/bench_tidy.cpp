@@ -140,7 +140,7 @@ void BM_Tidy_Circle40(benchmark::State& state)
     const std::vector<QPointF> slots = circleSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Label));
+        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Area, Label));
     report(state, slots, tidy, choices);
 }
 BENCHMARK(BM_Tidy_Circle40)->Unit(benchmark::kMillisecond);
@@ -151,7 +151,7 @@ void BM_Tidy_Square40(benchmark::State& state)
     const std::vector<QPointF> slots = squareSlots();
     std::vector<QPointF> tidy;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Label));
+        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Area, Label));
     report(state, slots, tidy, choices);
 }
 BENCHMARK(BM_Tidy_Square40)->Unit(benchmark::kMillisecond);
@@ -189,7 +189,7 @@ void BM_Tidy_Circle40Names(benchmark::State& state)
     const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = circleSlots();
     for (auto _ : state)
-        benchmark::DoNotOptimize(tidyOnSlots(slots, Subjects, choices, Named));
+        benchmark::DoNotOptimize(tidyOnSlots(slots, Subjects, choices, Area, Named));
 }
 BENCHMARK(BM_Tidy_Circle40Names)->Unit(benchmark::kMillisecond);
 
@@ -198,7 +198,7 @@ void BM_Tidy_Square40Names(benchmark::State& state)
     const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = squareSlots();
     for (auto _ : state)
-        benchmark::DoNotOptimize(tidyOnSlots(slots, Subjects, choices, Named));
+        benchmark::DoNotOptimize(tidyOnSlots(slots, Subjects, choices, Area, Named));
 }
 BENCHMARK(BM_Tidy_Square40Names)->Unit(benchmark::kMillisecond);
 
@@ -246,7 +246,7 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
         p.centre = {};
         for (int s = 1; s <= n; ++s)
             p.centre += p.designed[s] / n;
-        p.tidied = tidyOnSlots(p.designed, n, choices, Label);
+        p.tidied = tidyOnSlots(p.designed, n, choices, Area, Label);
     } else if (layout == 2) {
         std::vector<long> received(n + 1, 0);
         for (const Choice& c : choices)

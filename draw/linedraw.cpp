@@ -73,6 +73,16 @@ bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable
     return true;
 }
 
+namespace {
+
+// How far Tidy grew the frame of the Circle or the Square: its one moved "ring".
+qreal grown(const std::vector<MovedRing>& moved)
+{
+    return moved.size() == 1 && moved[0].designed > 0 ? moved[0].used / moved[0].designed : 1;
+}
+
+} // namespace
+
 GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H, RingOrder order,
                       const std::vector<MovedRing>& moved)
 {
@@ -80,13 +90,14 @@ GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H
     const QPointF centre(W / 2, H / 2);
     switch (sociogramType) {
     case Codes::SociogramType::Circle:
-        guide.shapes.push_back(circle(centre, Codes::Geometry::CircleRadius, DrawColour::Guide));
+        guide.shapes.push_back(
+            circle(centre, Codes::Geometry::CircleRadius * grown(moved), DrawColour::Guide));
         break;
     case Codes::SociogramType::Square: {
         Primitive box;
         box.kind = Primitive::Kind::Rectangle;
-        box.p1 = QPointF(W / 10, H / 10);
-        box.p2 = QPointF(W * 9 / 10, H * 9 / 10);
+        box.p1 = centre + (QPointF(W / 10, H / 10) - centre) * grown(moved);
+        box.p2 = centre + (QPointF(W * 9 / 10, H * 9 / 10) - centre) * grown(moved);
         box.pen = DrawColour::Guide;
         guide.shapes.push_back(box);
         break;

@@ -33,7 +33,8 @@ struct GuideShape {
 };
 // A Target ring that Tidy widened: the radius its labels were designed on and the one
 // they stand on now, in twips. A guide circle moves out as far as the ring of labels
-// inside it, so that the labels keep half a step inside their circle.
+// inside it, so that the labels keep half a step inside their circle. On the Circle and
+// the Square the one entry is the frame Tidy grew: its guide grows by the same ratio.
 struct MovedRing {
     qreal designed = 0, used = 0;
 };

@@ -1,7 +1,8 @@
 // Crossing reduction in a circular drawing by sifting (Baur and Brandes, 2004): each
 // unit in turn is tried at every place of the cycle, both ways round, and left where the
 // fewest lines cross. Crossings round a circle depend on the order alone, so they are
-// counted from it exactly and cheaply. A clique moves as one unit, so it never breaks.
+// counted from it exactly, once per unit, and then carried along as the unit passes its
+// neighbours one by one. A clique moves as one unit, so it never breaks.
 
 #include "cyclicorder.h"
 
@@ -45,6 +46,39 @@ std::vector<std::vector<int>> cliqueUnits(int n, const std::vector<std::vector<i
     }
     std::erase_if(units, [](const std::vector<int>& u) { return u.empty(); });
     return units;
+}
+
+// The change in crossings when a and b, side by side with a just before b, trade places:
+// only a line of a and a line of b can change, and every such pair with four different
+// ends does. The pair crosses before the trade when, going on round from b, a's other end
+// comes first. `after` is work space of n + 1 counts.
+int tradeChange(const ChoiceGraph& g, const std::vector<int>& place, int a, int b,
+                std::vector<int>& after)
+{
+    const int n = g.n;
+    const auto rank = [&](int v) {
+        const int d = place[v] - place[b];
+        return d < 0 ? d + n : d;
+    };
+    std::fill(after.begin(), after.end(), 0);
+    int ends = 0;
+    for (int line : g.linesOf[b]) {
+        const int y = g.lines[line].a + g.lines[line].b - b;
+        ends += y != a;
+        after[rank(y)] += y != a;
+    }
+    for (int r = n - 1; r >= 0; --r) // now the ends of b's lines at rank r or later
+        after[r] += after[r + 1];
+    int pairs = 0, crossing = 0;
+    for (int line : g.linesOf[a]) {
+        const int x = g.lines[line].a + g.lines[line].b - a;
+        if (x == b)
+            continue;
+        const int r = rank(x);
+        pairs += ends - (after[r] - after[r + 1]); // less a line of b to x itself
+        crossing += after[r + 1];
+    }
+    return pairs - 2 * crossing;
 }
 
 } // namespace
@@ -117,29 +151,38 @@ std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::ve
     };
     int best = flatten(cycle);
     const int units_ = static_cast<int>(cycle.size());
+    std::vector<int> place(n + 1), after(n + 1);
     for (int pass = 0; pass < 4 && units_ > 2; ++pass) {
         bool moved = false;
         for (int k = 0; k < units_; ++k) {
-            // Take the unit at place k out and try it at every other place, both ways.
+            // Take the unit at place k out and carry it round, both ways, a place at a
+            // time: each step changes the count by the trades of neighbours alone.
             std::vector<std::vector<int>> rest = cycle;
             std::vector<int> unit = rest[k];
             rest.erase(rest.begin() + k);
-            std::vector<std::vector<int>> trial;
             int bestPlace = -1;
             bool bestReversed = false;
-            for (int place = 0; place < units_ - 1; ++place) {
-                for (bool reversed : {false, true}) {
-                    if (reversed && unit.size() < 2)
-                        continue;
-                    trial = rest;
-                    std::vector<int> u = unit;
-                    if (reversed)
-                        std::reverse(u.begin(), u.end());
-                    trial.insert(trial.begin() + place + 1, u);
-                    const int crossings = flatten(trial);
+            for (bool reversed : {false, true}) {
+                if (reversed && unit.size() < 2)
+                    continue;
+                std::vector<int> u = unit;
+                if (reversed)
+                    std::reverse(u.begin(), u.end());
+                std::vector<std::vector<int>> trial = rest;
+                trial.insert(trial.begin(), u);
+                int crossings = flatten(trial);
+                for (int at = 0; at < n; ++at)
+                    place[order[at]] = at;
+                for (int r = 0; r < static_cast<int>(rest.size()); ++r) {
+                    for (int w : rest[r]) {
+                        for (auto m = u.rbegin(); m != u.rend(); ++m) {
+                            crossings += tradeChange(graph, place, *m, w, after);
+                            std::swap(place[*m], place[w]);
+                        }
+                    }
                     if (crossings < best) {
                         best = crossings;
-                        bestPlace = place;
+                        bestPlace = r;
                         bestReversed = reversed;
                     }
                 }

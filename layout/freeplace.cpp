@@ -5,6 +5,7 @@
 // of choices between them. The picture is then fitted to the area, labels are pushed
 // off one another, and they step aside until no line runs under a label.
 
+#include "annealing.h"
 #include "cliques.h"
 #include "cyclicorder.h"
 #include "polish.h"
@@ -122,15 +123,86 @@ bool keptTogether(const std::vector<int>& clique, const std::vector<QPointF>& at
         for (int t = 1; t <= n; ++t) {
             if (t == a)
                 continue;
-            const double d = std::hypot(at[t].x() - at[a].x(), at[t].y() - at[a].y());
+            const double dx = at[t].x() - at[a].x(), dy = at[t].y() - at[a].y();
             double& nearest =
                 std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
-            nearest = std::min(nearest, d);
+            nearest = std::min(nearest, dx * dx + dy * dy); // squared: only compared
         }
         if (!(mate < other))
             return false;
     }
     return true;
+}
+
+// How far the clique is from each member being nearer a mate than anyone else: 0 once it
+// is kept together.
+double apartBy(const std::vector<int>& clique, const std::vector<QPointF>& at)
+{
+    const int n = static_cast<int>(at.size()) - 1;
+    double sum = 0;
+    for (int a : clique) {
+        double mate = 1e300, other = 1e300;
+        for (int t = 1; t <= n; ++t) {
+            if (t == a)
+                continue;
+            const double d = std::hypot(at[t].x() - at[a].x(), at[t].y() - at[a].y());
+            double& nearest =
+                std::find(clique.begin(), clique.end(), t) != clique.end() ? mate : other;
+            nearest = std::min(nearest, d);
+        }
+        sum += std::max(0.0, mate - other + 1);
+    }
+    return sum;
+}
+
+// A clique the drawing left apart (a member nearer an outsider than any mate) is gathered:
+// a member at a time moves to the free place beside a mate that brings the clique most
+// together, as long as no clique that was together falls apart.
+void gatherCliques(const std::vector<std::vector<int>>& cliques, std::vector<QPointF>& at,
+                   const Bounds& bounds, QSizeF label)
+{
+    const int n = static_cast<int>(at.size()) - 1;
+    const double w = label.width(), h = label.height(), beside = std::hypot(w, h) * 0.8;
+    const auto free = [&](int s, QPointF p) {
+        for (int t = 1; t <= n; ++t)
+            if (t != s && squaresOverlap(p.x(), p.y(), at[t].x(), at[t].y(), w, h))
+                return false;
+        return true;
+    };
+    for (const std::vector<int>& clique : cliques) {
+        if (clique.size() < 3 || clique.size() > 5)
+            continue;
+        for (int pass = 0; pass < 3 && apartBy(clique, at) > 0; ++pass) {
+            for (int m : clique) {
+                std::vector<bool> held(cliques.size());
+                for (size_t c = 0; c < cliques.size(); ++c)
+                    held[c] = &cliques[c] != &clique && keptTogether(cliques[c], at);
+                double fewest = apartBy(clique, at);
+                const QPointF from = at[m];
+                QPointF bestAt = from;
+                for (int mate : clique) {
+                    for (int k = 0; k < 16 && mate != m; ++k) {
+                        const QPointF p = bounds.inside(
+                            at[mate] +
+                            QPointF(std::sin(Pi * k / 8), std::cos(Pi * k / 8)) * beside);
+                        if (!free(m, p))
+                            continue;
+                        at[m] = p;
+                        const double apart = apartBy(clique, at);
+                        bool keeps = true;
+                        for (size_t c = 0; c < cliques.size() && keeps; ++c)
+                            keeps = !held[c] || keptTogether(cliques[c], at);
+                        if (keeps && apart < fewest) {
+                            fewest = apart;
+                            bestAt = p;
+                        }
+                        at[m] = from;
+                    }
+                }
+                at[m] = bestAt;
+            }
+        }
+    }
 }
 
 } // namespace
@@ -179,6 +251,7 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
     for (int s = 1; s <= n; ++s)
         at[s] = bounds.inside(margin + (at[s] - QPointF(left, top)) * scale);
     pushApart(at, bounds, label);
+    gatherCliques(cliques, at, bounds, label);
 
     std::vector<QPointF> now;
     const Steps aside = [&](int s, const TidyScene& scene, std::vector<QPointF>& out) {
@@ -201,7 +274,45 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         now[s] = from;
     };
     Random random(0x5eed0003u + static_cast<unsigned>(n));
-    keepBetter(result, polish(graph, label, at, aside, 4 * n, random), given, n, choices, label);
+    std::vector<QPointF> tidied = polish(graph, label, at, aside, 2 * n, random);
+
+    // The steps stop where no small step helps: a long search lets a label jump further,
+    // anywhere in the area now and then, or trade places with another, the cliques that
+    // are together staying so and the crossings held under three quarters of the given
+    // picture's.
+    const PictureScore givenScore = scorePicture(given, n, choices, label);
+    TidyScene scene(graph, label, tidied);
+    scene.limitCrossings(givenScore.crossings * 78 / 100);
+    std::vector<bool> held(cliques.size());
+    Shared::anneal(
+        longSearchRounds(graph, 36e6, 4, 600),
+        [&](double temperature) {
+            now = scene.positions();
+            for (size_t c = 0; c < cliques.size(); ++c)
+                held[c] = keptTogether(cliques[c], now);
+            const int s = 1 + random.below(n), t = 1 + random.below(n), kind = random.below(10);
+            std::vector<int> labels{s};
+            if (kind < 3 && s != t) {
+                labels.push_back(t);
+                std::swap(now[s], now[t]);
+            } else {
+                const QPointF jump((random.unit() - 0.5) * 1600, (random.unit() - 0.5) * 1600);
+                now[s] = bounds.inside(kind < 8 ? now[s] + jump
+                                                : QPointF(random.unit() * bounds.right,
+                                                          random.unit() * bounds.bottom));
+            }
+            for (size_t c = 0; c < cliques.size(); ++c)
+                if (held[c] && !keptTogether(cliques[c], now))
+                    return false;
+            std::vector<QPointF> to;
+            for (int m : labels)
+                to.push_back(now[m]);
+            return scene.tryMove(labels, to, temperature, true, random);
+        },
+        [&] { return scene.score(); }, [&] { tidied = scene.positions(); });
+    const bool better = scorePicture(tidied, n, choices, label) < givenScore;
+    for (int s = 1; s <= n; ++s)
+        result[s] = better ? tidied[s] : given[s];
     return result;
 }
 

@@ -15,10 +15,14 @@
 
 namespace Layout {
 
-// Circle and Square: every label goes to one of the given slots, each slot used once.
-// Label s starts on slot s. Fewer than n slots tidies only the first ones.
+// Circle and Square: every label takes one of the given slots, each slot used once, and
+// may stand out from it away from the centre (the frame grown by up to a fifth) or step
+// in or out, inside the area. Label s starts on slot s. Fewer than n slots tidies only
+// the first ones. `grownBy`, when given, receives how far the frame grew about its
+// centre (1 where the labels kept their slots), so that its guide can follow.
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
-                                 const std::vector<Choice>& choices, QSizeF label);
+                                 const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                                 double* grownBy = nullptr);
 
 // Target: label s stays on its ring, the ring of the labels with the same ringRadius[s]
 // (the distance of its centre from the centre of the area); its angle changes, and a ring

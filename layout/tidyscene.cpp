@@ -142,9 +142,12 @@ int TidyScene::linesUnderAfter(int limit) const
 
 void TidyScene::keepLinesUnder()
 {
+    // The count per label follows the bits that change, so that a move costs only what
+    // it touches.
     const auto set = [&](size_t line, int k, bool on) {
         std::uint64_t& word = under[line * words + static_cast<size_t>(k / 64)];
         const std::uint64_t bit = std::uint64_t{1} << (k % 64);
+        cover[k] += static_cast<int>(on) - static_cast<int>((word & bit) != 0);
         word = on ? word | bit : word & ~bit;
     };
     for (int line : lines)
@@ -159,11 +162,6 @@ void TidyScene::keepLinesUnder()
                     !g.excused(endA[line], endB[line], s) &&
                         lineUnderLabel(x0[line], y0[line], x1[line], y1[line], left[s], top[s], w,
                                        h));
-    std::fill(cover.begin(), cover.end(), 0);
-    for (size_t line = 0; line < g.lines.size(); ++line)
-        for (int k = 1; k <= n; ++k)
-            cover[k] += static_cast<int>(
-                (under[line * words + static_cast<size_t>(k / 64)] >> (k % 64)) & 1);
 }
 
 int TidyScene::markersUnderNear() const
@@ -204,6 +202,19 @@ int TidyScene::crossingsNear(int limit) const
     return count;
 }
 
+void TidyScene::limitCrossings(int most)
+{
+    std::vector<int> everyone(n);
+    std::iota(everyone.begin(), everyone.end(), 1);
+    moved = everyone;
+    mark(everyone, true);
+    // Every line is among those marked, each pair counted once by its ranks.
+    total.crossings = crossingsNear(INT_MAX);
+    mark(everyone, false);
+    moved.clear();
+    crossingLimit = std::max(most, total.crossings);
+}
+
 bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPointF>& to,
                         double temperature, bool sideways, Random& random)
 {
@@ -229,8 +240,14 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
     }
     if (!refused) {
         const int before = linesUnderBefore();
+        const int slack = sideways && !better && linesUnderHeat > 0
+                              ? Shared::allowance(temperature * linesUnderHeat, random)
+                              : 0;
         place(labels, to);
-        delta.linesUnderLabels = judge(linesUnderAfter(better ? INT_MAX : before) - before);
+        const int change = linesUnderAfter(better ? INT_MAX : before + slack) - before;
+        // A loss within the slack is taken like an even move, so that the lower aims still
+        // choose.
+        delta.linesUnderLabels = change > 0 && change <= slack ? change : judge(change);
         place(labels, from);
     }
     if (!refused) {
@@ -239,13 +256,17 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
         delta.markersUnderLabels = judge(markersUnderNear() - before);
         place(labels, from);
     }
-    // Crossings only choose between pictures even on every higher aim. The chance of
-    // taking a few more is drawn first, so that the count can stop once past it.
-    if (!refused && !better) {
-        const int allowed = Shared::allowance(temperature, random);
+    // Crossings only choose between pictures even on every higher aim, or hold a move to
+    // the limit. The chance of taking a few more is drawn first, so that the count can
+    // stop once past it.
+    const bool limited = crossingLimit >= 0;
+    if (!refused && (!better || limited)) {
+        int allowed = better ? INT_MAX / 2 : Shared::allowance(temperature, random);
+        if (limited)
+            allowed = std::min(allowed, crossingLimit - total.crossings);
         const int before = crossingsNear(INT_MAX);
         place(labels, to);
-        delta.crossings = crossingsNear(before + allowed) - before;
+        delta.crossings = crossingsNear(before + std::max(allowed, 0)) - before;
         place(labels, from);
         refused = delta.crossings > allowed;
     }
@@ -256,7 +277,7 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
         total.overlaps += delta.overlaps;
         total.linesUnderLabels += delta.linesUnderLabels;
         total.markersUnderLabels += delta.markersUnderLabels;
-        total.crossings = better ? 0 : total.crossings + delta.crossings;
+        total.crossings = better && !limited ? 0 : total.crossings + delta.crossings;
     }
     mark(labels, false);
     moved.clear();

@@ -21,8 +21,18 @@ public:
     bool tryMove(const std::vector<int>& labels, const std::vector<QPointF>& to, double temperature,
                  bool sideways, Random& random);
 
-    // The crossings are counted from the last move that bettered a higher aim: no
-    // picture before it can compete, and the search needs no more to rank the rest.
+    // From here on a move no worse in overlaps may also add lines under labels now and then,
+    // as it may add crossings, while the temperature is up (`heat` times as often): a long
+    // search climbs out of a dip of that aim too, and ends on the best picture it saw.
+    void warmLinesUnder(double heat) { linesUnderHeat = heat; }
+
+    // From here on no move may leave more than `most` crossings (or than there are now,
+    // if more): every move is then counted for them, and the score's crossings are the
+    // picture's own.
+    void limitCrossings(int most);
+
+    // Unless limited, the crossings are counted from the last move that bettered a higher
+    // aim: no picture before it can compete, and the search needs no more to rank the rest.
     const PictureScore& score() const { return total; }
     QPointF position(int s) const { return {left[s], top[s]}; }
     std::vector<QPointF> positions() const;
@@ -56,6 +66,8 @@ private:
     std::vector<std::uint64_t> under;
     std::vector<int> cover;
     PictureScore total;
+    int crossingLimit = -1; // none
+    double linesUnderHeat = 0;
 };
 
 } // namespace Layout::TidySupport

@@ -34,16 +34,6 @@ ChoiceGraph::ChoiceGraph(int subjects, const std::vector<Choice>& choices)
             mutualPositive[a * (n + 1) + b] = chose[a * (n + 1) + b] & chose[b * (n + 1) + a];
 }
 
-void keepBetter(std::vector<QPointF>& result, const std::vector<QPointF>& searched,
-                const std::vector<QPointF>& start, int n, const std::vector<Choice>& choices,
-                QSizeF label)
-{
-    const bool improved =
-        scorePicture(searched, n, choices, label) < scorePicture(start, n, choices, label);
-    for (int s = 1; s <= n; ++s)
-        result[s] = improved ? searched[s] : start[s];
-}
-
 std::vector<int> chainOrder(const ChoiceGraph& graph)
 {
     const int n = graph.n;

@@ -114,14 +114,16 @@ inline int searchRounds(const ChoiceGraph& graph, int work, int fewest, int most
     return graph.n * std::clamp(work / std::max(size, 1), fewest, most);
 }
 
+// The same for a search whose every move counts a moved label's lines against every
+// line, so that a move costs as the square of the class's size.
+inline int longSearchRounds(const ChoiceGraph& graph, double work, int fewest, int most)
+{
+    const double size = static_cast<double>(graph.lines.size() + graph.markers.size()) + graph.n;
+    return graph.n * std::clamp(static_cast<int>(work / std::max(size * size, 1.0)), fewest, most);
+}
+
 // The label order that keeps friends together: each next label is the one most tied
 // to the last few placed, so a clique comes out as a run.
 std::vector<int> chainOrder(const ChoiceGraph& graph);
-
-// Labels 1..n of `result` from the searched picture when it ranks above the one the
-// search started from, else from that one: Tidy never leaves a picture worse.
-void keepBetter(std::vector<QPointF>& result, const std::vector<QPointF>& searched,
-                const std::vector<QPointF>& start, int n, const std::vector<Choice>& choices,
-                QSizeF label);
 
 } // namespace Layout::TidySupport

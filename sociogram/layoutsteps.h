@@ -54,9 +54,10 @@ public:
     // Random labels anywhere inside the area. Like a drop, it leaves the arrangement
     // unsaved.
     void TidyLabels();
-    // The Target rings the last Tidy widened, until a layout runs again: the window draws
-    // its guide circles there and a dropped label snaps to them. Not stored, so a
-    // restored arrangement snaps by the designed rings.
+    // The Target rings the last Tidy widened (on the Circle and the Square, the frame it
+    // grew), until a layout runs again: the window draws its guides there and a dropped
+    // Target label snaps to them. Not stored, so a restored arrangement snaps by the
+    // designed rings.
     const std::vector<Layout::RingRadius>& widenedRings() const { return tidiedRings.rings; }
     // Undo and Redo of a Tidy put the rings back with the labels; the caller redraws.
     void setWidenedRings(const std::vector<Layout::RingRadius>& rings)

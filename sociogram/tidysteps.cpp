@@ -56,16 +56,24 @@ void LayoutSteps::TidyLabels()
             current[std::size_t(s)] = QPointF(l->Left, l->Top);
 
     std::vector<QPointF> tidied;
+    // The frame the Circle and the Square grew, kept as their one moved ring so that the
+    // guide follows the labels (and Undo takes it back with them).
+    double grown = 1;
+    const auto frameGrown = [&](float designed) {
+        tidiedRings.rings = {{designed, static_cast<float>(designed * grown)}};
+    };
     switch (Global::SociogramType) {
     case Codes::SociogramType::Circle:
         tidied = Layout::tidyOnSlots(asPoints(Layout::circlePlaces(n, area(), labelSize())), n,
-                                     choices, label);
+                                     choices, QSizeF(W, H), label, &grown);
+        frameGrown(static_cast<float>(Codes::Geometry::CircleRadius));
         break;
     case Codes::SociogramType::Square:
         if (const auto spacing = Layout::squareSpacing(n, area()))
             tidied = Layout::tidyOnSlots(
                 asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing)), n, choices,
-                label);
+                QSizeF(W, H), label, &grown);
+        frameGrown(static_cast<float>(W * 4 / 10));
         break;
     case Codes::SociogramType::Target: {
         // Each label keeps the ring snapping uses: the radius in its tag.

@@ -93,6 +93,8 @@ private Q_SLOTS:
         QTest::addColumn<QList<double>>("moved"); // designed and used radius of each ring
         QTest::addColumn<double>("innerRadius");
         QTest::newRow("circle") << 0 << 5 << 1 << 2500.0 << 0 << QList<double>{} << 2500.0;
+        QTest::newRow("circle grown by Tidy")
+            << 0 << 5 << 1 << 3000.0 << 0 << QList<double>{2500, 3000} << 3000.0;
         QTest::newRow("random: none") << 1 << 5 << 0 << 0.0 << 0 << QList<double>{} << 0.0;
         QTest::newRow("target, 3 received: four rings")
             << 3 << 3 << 4 << 3057.5 << 0 << QList<double>{} << 764.375;

@@ -78,7 +78,7 @@ RingsTidied tidyAs(int layout, const Points& given, const std::vector<float>& ra
     if (layout == Target)
         return tidyOnRings(radius, given, n, choices, area, Label);
     return {layout == Random ? tidyFree(given, n, choices, area, Label)
-                             : tidyOnSlots(given, n, choices, Label),
+                             : tidyOnSlots(given, n, choices, area, Label),
             {}};
 }
 
@@ -258,7 +258,7 @@ private Q_SLOTS:
         row("square 24", Square, 24, 3, false);
         row("target 6", Target, 6, 1, true);
         row("target 40 with no choices, one crowded ring", Target, 40, 0, false);
-        row("target 40, 10 + 10 each", Target, 40, 10, false);
+        row("target 40, 10 + 10 each", Target, 40, 10, true);
         row("target: one in the centre", Target, 24, 3, true, 1);
         row("target: the two most chosen share a ring smaller than a label", Target, 24, 3, true, 2,
             120);

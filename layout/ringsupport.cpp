@@ -1,0 +1,245 @@
+#include "ringsupport.h"
+
+#include <algorithm>
+
+namespace Layout::TidySupport {
+
+using Codes::Geometry::Pi;
+
+// Angles as near `wanted` (ascending) as keeps neighbours `apart`: the circle is cut at
+// the widest gap, and the least-squares fit under the spacing is the isotonic fit of the
+// wanted angles less their share of spacing (pool adjacent violators). Where the ring has
+// no room for that, the members spread evenly in the same order.
+std::vector<double> spreadNear(const std::vector<double>& wanted, double apart)
+{
+    const int m = static_cast<int>(wanted.size());
+    if (m < 2)
+        return wanted;
+    int cut = 0;
+    double widest = -1;
+    for (int j = 0; j < m; ++j) {
+        const double gap = j == 0 ? wanted[0] + 2 * Pi - wanted[m - 1] : wanted[j] - wanted[j - 1];
+        if (gap > widest) {
+            widest = gap;
+            cut = j;
+        }
+    }
+    std::vector<double> x(m);
+    for (int j = 0; j < m; ++j)
+        x[j] = wanted[(cut + j) % m] + (cut + j >= m ? 2 * Pi : 0) - j * apart;
+    std::vector<double> sum, value;
+    std::vector<int> count;
+    for (int j = 0; j < m; ++j) {
+        sum.push_back(x[j]);
+        count.push_back(1);
+        value.push_back(x[j]);
+        while (value.size() > 1 && value[value.size() - 2] > value.back()) {
+            sum[sum.size() - 2] += sum.back();
+            count[count.size() - 2] += count.back();
+            sum.pop_back();
+            count.pop_back();
+            value.pop_back();
+            value.back() = sum.back() / count.back();
+        }
+    }
+    std::vector<double> y;
+    for (size_t b = 0; b < value.size(); ++b)
+        y.insert(y.end(), count[b], value[b]);
+    for (int j = 0; j < m; ++j)
+        y[j] += j * apart;
+    if (m * apart > 2 * Pi || y[m - 1] - y[0] > 2 * Pi - apart) {
+        double sx = 0, cx = 0;
+        for (int j = 0; j < m; ++j) {
+            sx += std::sin(x[j] + j * apart - 2 * Pi * j / m);
+            cx += std::cos(x[j] + j * apart - 2 * Pi * j / m);
+        }
+        const double turn = std::atan2(sx, cx);
+        for (int j = 0; j < m; ++j)
+            y[j] = turn + 2 * Pi * j / m;
+    }
+    std::vector<double> result(m);
+    for (int j = 0; j < m; ++j)
+        result[(cut + j) % m] = y[j];
+    return result;
+}
+
+// Rings closer than a label is high can leave labels of neighbouring rings on each
+// other: such a label slides along its ring to the nearest place clear of every other
+// label, or where it overlaps the fewest.
+void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
+                std::vector<QPointF>& at)
+{
+    constexpr int Steps = 360; // half a degree apart
+    const int n = static_cast<int>(at.size()) - 1;
+    const auto overlapsAt = [&](int s, QPointF p) {
+        int count = 0;
+        for (int t = 1; t <= n; ++t)
+            count += t != s && squaresOverlap(p.x(), p.y(), at[t].x(), at[t].y(), label.width(),
+                                              label.height());
+        return count;
+    };
+    for (int pass = 0; pass < 4; ++pass) {
+        for (const Ring& ring : rings) {
+            for (int s : ring.members) {
+                int fewest = overlapsAt(s, at[s]);
+                const double from = centre.angleOf(at[s]);
+                for (int k = 1; k <= Steps && fewest > 0 && ring.radius > 0; ++k) {
+                    for (const int side : {1, -1}) {
+                        const QPointF p = centre.leftTop(ring.radius, from + side * Pi * k / Steps);
+                        const int count = overlapsAt(s, p);
+                        if (count < fewest) {
+                            fewest = count;
+                            at[s] = p;
+                            if (count == 0)
+                                break;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+namespace {
+
+// The widest angle round the centre between members of the clique.
+double span(const std::vector<int>& clique, const std::vector<double>& angleOf)
+{
+    std::vector<double> a;
+    for (int m : clique)
+        a.push_back(std::remainder(angleOf[m], 2 * Pi) + Pi);
+    std::sort(a.begin(), a.end());
+    double gap = a.front() + 2 * Pi - a.back();
+    for (size_t k = 1; k < a.size(); ++k)
+        gap = std::max(gap, a[k] - a[k - 1]);
+    return 2 * Pi - gap;
+}
+
+} // namespace
+
+bool cliquesHold(int s, const std::vector<double>& after, const std::vector<double>& before,
+                 const std::vector<std::vector<int>>& cliquesOf,
+                 const std::vector<std::vector<int>>& cliques)
+{
+    for (int c : cliquesOf[s])
+        if (span(cliques[c], after) > std::max(2 * Pi / 3, span(cliques[c], before)) + 1e-9)
+            return false;
+    return true;
+}
+
+void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
+                   const std::vector<std::vector<int>>& cliques, std::vector<QPointF>& at)
+{
+    constexpr int Steps = 360; // half a degree apart
+    const int n = static_cast<int>(at.size()) - 1;
+    std::vector<double> radius(n + 1, 0), angle(n + 1, 0);
+    for (const Ring& ring : rings)
+        for (int s : ring.members)
+            radius[s] = ring.radius;
+    for (int s = 1; s <= n; ++s)
+        angle[s] = centre.angleOf(at[s]);
+    const auto clear = [&](int s, QPointF p) {
+        for (int t = 1; t <= n; ++t)
+            if (t != s &&
+                squaresOverlap(p.x(), p.y(), at[t].x(), at[t].y(), label.width(), label.height()))
+                return false;
+        return true;
+    };
+    for (const std::vector<int>& clique : cliques) {
+        if (clique.size() > 5 || span(clique, angle) <= 2 * Pi / 3)
+            continue;
+        // Each member to the free place of its ring nearest the clique's mean direction.
+        double x = 0, y = 0;
+        for (int m : clique) {
+            x += std::sin(angle[m]);
+            y += std::cos(angle[m]);
+        }
+        const double towards = std::atan2(x, y);
+        for (int m : clique) {
+            for (int k = 0; k <= Steps && radius[m] > 0; ++k) {
+                const double a = towards + (k % 2 ? -1 : 1) * Pi * ((k + 1) / 2) / Steps;
+                const QPointF p = centre.leftTop(radius[m], a);
+                if (clear(m, p)) {
+                    at[m] = p;
+                    angle[m] = a;
+                    break;
+                }
+            }
+        }
+        // A crowded ring may have no free place near the others: a member then trades
+        // places with the label of its ring that brings the clique closest, if that one's
+        // own cliques do not spread for it.
+        for (const Ring& ring : rings) {
+            for (int m : ring.members) {
+                if (std::find(clique.begin(), clique.end(), m) == clique.end())
+                    continue;
+                double narrowest = span(clique, angle);
+                int partner = 0;
+                for (int t : ring.members) {
+                    if (std::find(clique.begin(), clique.end(), t) != clique.end())
+                        continue;
+                    const std::vector<double> before = angle;
+                    std::swap(angle[m], angle[t]);
+                    bool keeps = true;
+                    for (const std::vector<int>& other : cliques)
+                        keeps = keeps && (std::find(other.begin(), other.end(), t) == other.end() ||
+                                          span(other, angle) <=
+                                              std::max(2 * Pi / 3, span(other, before)) + 1e-9);
+                    if (keeps && span(clique, angle) < narrowest - 1e-9) {
+                        narrowest = span(clique, angle);
+                        partner = t;
+                    }
+                    angle = before;
+                }
+                if (partner != 0) {
+                    std::swap(angle[m], angle[partner]);
+                    std::swap(at[m], at[partner]);
+                }
+            }
+        }
+    }
+}
+
+RingMoves::RingMoves(const std::vector<Ring>& onRings, const Centre& c,
+                     const std::vector<std::vector<int>>& cl, int n)
+    : rings(onRings), centre(c), cliques(cl), cliquesOf(n + 1), ringOf(n + 1, 0), angle(n + 1, 0)
+{
+    for (size_t k = 0; k < cliques.size(); ++k)
+        for (int s : cliques[k])
+            cliquesOf[s].push_back(static_cast<int>(k));
+    for (size_t r = 0; r < rings.size(); ++r)
+        for (int s : rings[r].members)
+            ringOf[s] = static_cast<int>(r);
+}
+
+bool RingMoves::draw(const TidyScene& scene, Random& random, std::vector<int>& labels,
+                     std::vector<QPointF>& to)
+{
+    const int n = scene.size();
+    for (int t = 1; t <= n; ++t)
+        angle[t] = centre.angleOf(scene.position(t));
+    before = angle;
+    const int s = 1 + random.below(n);
+    const Ring& ring = rings[ringOf[s]];
+    const int kind = random.below(10);
+    labels = {s};
+    double a = kind < 4 ? angle[s] + (random.unit() - 0.5) : random.unit() * 2 * Pi;
+    if (kind >= 7 && ring.members.size() > 1) {
+        const int t = ring.members[random.below(static_cast<int>(ring.members.size()))];
+        if (t == s)
+            return false;
+        labels.push_back(t);
+        a = angle[t];
+        angle[t] = angle[s];
+    }
+    angle[s] = a;
+    to.clear();
+    for (int m : labels) {
+        if (!(ring.radius > 0) || !cliquesHold(m, angle, before, cliquesOf, cliques))
+            return false;
+        to.push_back(centre.leftTop(ring.radius, angle[m]));
+    }
+    return true;
+}
+
+} // namespace Layout::TidySupport
