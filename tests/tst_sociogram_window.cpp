@@ -142,18 +142,6 @@ private Q_SLOTS:
         QCOMPARE(stored(0), designed);
     }
 
-    void targetDropSnapsToTheRing()
-    {
-        // Nobody chosen: one ring of radius (6915 / 2 - 400) / 2 = 1528.75 about the
-        // centre (3457.5, 3315); a drop right of the centre puts the label's centre on it.
-        defineStudy(12);
-        DrawForm* form = openSociogram(3);
-        const double per = Twips::perPixel();
-        drag(form, 5, QPoint(2, 2), QPoint(qRound(5800 / per), qRound(3315 / per)));
-        QCOMPARE(Global::LabelPos[5], (Pos{Global::Integer(qRound(3457.5 + 1528.75 - 180)),
-                                           Global::Integer(3315 - 180)}));
-    }
-
     // Quit and the close box ask about a moved label; a drop on another label moves
     // nothing, so nothing is asked.
     void quitAndCloseBoxAsk_data()
