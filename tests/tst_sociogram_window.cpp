@@ -180,12 +180,11 @@ private Q_SLOTS:
         QVERIFY(DrawForm::mayEnd());
         drag(form, 2, QPoint(4, 4), QPoint(60, 400));
         // Yes, and the arrangement cannot be stored: the program keeps running with it.
-        QVERIFY(f.db().exec("CREATE TRIGGER refuse BEFORE INSERT ON POSITION "
-                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        QVERIFY(f.db().failOn(u"POSITION"_qs, u"INSERT"_qs));
         messages->answer({Answer::Yes});
         QVERIFY(!DrawForm::mayEnd());
         QVERIFY(SingleInstance<DrawForm>::loaded());
-        QVERIFY(f.db().exec("DROP TRIGGER refuse"));
+        QVERIFY(f.db().allow(u"POSITION"_qs, u"INSERT"_qs));
         messages->answer({Answer::Yes});
         QVERIFY(DrawForm::mayEnd());
         QCOMPARE(int(stored(0).size()), 6);
