@@ -29,16 +29,11 @@
 #include <QScreen>
 #include <QSpinBox>
 
-namespace {
-
-using Pos = std::array<Global::Integer, 2>;
-
-} // namespace
-
 class SociogramWindowTest : public QObject {
     Q_OBJECT
 
     using Rows = std::vector<QVariantList>;
+    using Pos = std::array<Global::Integer, 2>;
     WindowFixture f;
     ScriptedMessages* messages = &f.messages;
 
