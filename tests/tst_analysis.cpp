@@ -1,6 +1,11 @@
-// The analysis: figures of groups worked out by hand, status groups, chance limits, and
-// choices read from the grid, the store and CSV text.
+// The analysis core: figures of groups worked out by hand, status groups, chance limits,
+// choices read from the grid, the store and CSV text, the exports, class-list files and
+// two surveys of one class compared.
+#include "analysistable.h"
+#include "classlistfile.h"
 #include "codes.h"
+#include "comparison.h"
+#include "csv.h"
 #include "csvimport.h"
 #include "exports.h"
 #include "files.h"
@@ -11,9 +16,11 @@
 #include "statusstudy.h"
 #include "store.h"
 #include "studychoices.h"
+#include "surveypair.h"
 #include "testdb.h"
 
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(StatusGroup)
@@ -23,6 +30,24 @@ namespace {
 bool near(std::optional<double> v, double expected)
 {
     return v && std::fabs(*v - expected) < 0.0005;
+}
+
+// The cell of a subject's row under a column, or "(missing)" without such a column.
+QString cell(const TextTable& table, int subject, const QString& column)
+{
+    const qsizetype c = table.header.indexOf(column);
+    return c < 0 ? u"(missing)"_qs : table.rows.at(std::size_t(subject - 1)).at(c);
+}
+
+SurveyComparison pair(const QString& name)
+{
+    if (name == u"status")
+        return compareSurveys(swappedStatusStudy(), statusStudy());
+    if (name == u"one criterion") // the later survey asked the positive criterion alone
+        return compareSurveys(swappedStatusStudy(),
+                              survey(StatusPositive, {}, Codes::CriterionType::Positive, 10));
+    return compareSurveys(survey(EarlierPositive, EarlierNegative),
+                          survey(LaterPositive, LaterNegative));
 }
 
 } // namespace
@@ -349,6 +374,207 @@ private Q_SLOTS:
         const QString out = dir.filePath(u"table.csv"_qs);
         QVERIFY(writeTextFile(out, u"Sch\u00fcler\n"_qs));
         QCOMPARE(fileText(out), u"Sch\u00fcler\n"_qs);
+    }
+    void edgeListAndCsvQuoting()
+    {
+        const Csv::Text csv = Csv::parse(choicesEdgeListCsv(statusStudy()), u',');
+        QCOMPARE(csv.records.size(), std::size_t(1 + 15 + 15));
+        QCOMPARE(csv.records[1].fields, QStringList({u"2"_qs, u"1"_qs, u"1"_qs, u"Positive"_qs}));
+        const auto has = [&](const QStringList& fields) {
+            return std::any_of(csv.records.begin(), csv.records.end(),
+                               [&](const Csv::Record& r) { return r.fields == fields; });
+        };
+        QVERIFY(has({u"6"_qs, u"7"_qs, u"3"_qs, u"Positive"_qs}));
+        QVERIFY(has({u"10"_qs, u"9"_qs, u"1"_qs, u"Negative"_qs}));
+        QCOMPARE(Csv::line({u"a"_qs, u"b,c"_qs, u"say \"hi\""_qs, u"two\nlines"_qs}),
+                 u"a,\"b,c\",\"say \"\"hi\"\"\",\"two\nlines\"\n"_qs);
+    }
+
+    void graphMl_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("edges"); // count, then source>target:sign:slot
+        QTest::newRow("both criteria") << int(Codes::CriterionType::Both) << "30 6>7:1:3 1>10:-1:3";
+        QTest::newRow("negative only") << int(Codes::CriterionType::Negative) << "15 1>10:-1:3";
+    }
+    void graphMl()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, edges);
+        ChoiceSet set = statusStudy();
+        set.criterionType = type;
+        QXmlStreamReader xml(choicesGraphMl(set));
+        int nodes = 0;
+        QStringList found;
+        std::map<QString, QString> data;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            const QXmlStreamAttributes at = xml.attributes();
+            nodes += xml.isStartElement() && xml.name() == u"node";
+            if (xml.isEndElement() && xml.name() == u"edge")
+                found.last() += u':' + data[u"sign"_qs] + u':' + data[u"slot"_qs];
+            else if (xml.isStartElement() && xml.name() == u"edge")
+                found << at.value(u"source"_qs).toString() + u'>' +
+                             at.value(u"target"_qs).toString();
+            else if (xml.isStartElement() && xml.name() == u"data")
+                data[at.value(u"key"_qs).toString()] = xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(nodes, 10);
+        const QStringList want = edges.split(u' ');
+        QCOMPARE(found.size(), want[0].toInt());
+        for (const QString& e : want.mid(1))
+            QVERIFY2(found.contains(e), qPrintable(e));
+    }
+
+    void analysisTableWithUndefinedFigures()
+    {
+        const Csv::Text coie = Csv::parse(
+            analysisTableCsv(analyseChoices(statusStudy()), StatusMethod::CoieDodgeCoppotelli),
+            u',');
+        QCOMPARE(coie.records.size(), std::size_t(11));
+        const QStringList header = coie.records[0].fields;
+        const QStringList first = coie.records[1].fields;
+        QCOMPARE(first[header.indexOf(u"Positive received"_qs)], u"5"_qs);
+        QCOMPARE(first[header.indexOf(u"SP"_qs)], u"1.970"_qs);
+        QCOMPARE(first.last(), u"Popular"_qs);
+        QCOMPARE(coie.records[2].fields[header.indexOf(u"Rejected only"_qs)], u"yes"_qs);
+        ChoiceSet ring = emptyChoiceSet(6, 1, Codes::CriterionType::Both);
+        ring.positive = choicesOf(Ring); // and no negative choice
+        const SociometricAnalysis r = analyseChoices(ring);
+        const TextTable table = ::subjectTable(r, StatusMethod::CoieDodgeCoppotelli);
+        QCOMPARE(table.rows[0][table.header.indexOf(u"zLM"_qs)], u"undefined"_qs);
+        QCOMPARE(table.rows[0].last(), u"undefined"_qs);
+        std::map<QString, QString> figures;
+        for (const auto& [name, value] : groupFigures(r, StatusMethod::NewcombBukowski))
+            figures[name] = value;
+        QCOMPARE(figures[u"Negative reciprocity"_qs], u"undefined"_qs);
+        QCOMPARE(figures[u"Positive reciprocity"_qs], u"0.000"_qs);
+        QCOMPARE(figures[u"Positive density"_qs], u"0.200"_qs);
+        QCOMPARE(figures[u"undefined"_qs], u"6"_qs); // every subject's status group
+    }
+    void classListText_data()
+    {
+        // Six subjects: subject=name of every name read, or the problems.
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("numbers in any order, a header")
+            << u"Number;Name\n5; Zo\u00eb  Ng \n1;\"Smith, Anna\"\n"_qs
+            << u"1=Smith, Anna 5=Zo\u00eb Ng"_qs;
+        QTest::newRow("a name a line, CRLF, empty lines at the end")
+            << u"Anna\r\nO\u2019Brien, Ben\r\n\r\n \r\n"_qs << u"1=Anna 2=O\u2019Brien, Ben"_qs;
+        QTest::newRow("number outside the group")
+            << u"7,Gus\n"_qs << u"Line 1, column 1: 7 is not a subject number from 1 to 6."_qs;
+        QTest::newRow("number twice")
+            << u"1,Al\n1,Bo\n"_qs
+            << u"Line 2, column 1: Subject 1 is given a second time; the first row is line 1."_qs;
+        QTest::newRow("a name of blanks")
+            << u"1,Al\n2,  \n"_qs << u"Line 2, column 2: The name is empty."_qs;
+        QTest::newRow("an empty line among names")
+            << u"Al\n \nCy\n"_qs
+            << u"Line 2, column 1: The line holds no name: without numbers, each line is the "
+               "name of the next subject."_qs;
+        QTest::newRow("more names than subjects")
+            << u"A\nB\nC\nD\nE\nF\nG\nH\n"_qs
+            << u"Line 7, column 1: The list holds 8 names for the 6 subjects of the study."_qs;
+        QTest::newRow("not text") << u"Al\nB;\u0001;x\n"_qs
+                                  << u"Line 2, column 2: The file is not text: it holds control "
+                                     "characters."_qs;
+        QTest::newRow("a header only")
+            << u"Number,Name\n"_qs << u"Line 1, column 1: The file holds no names."_qs;
+    }
+    void classListText()
+    {
+        QFETCH(QString, text);
+        const ClassListRead read = readClassList(text, 6);
+        QStringList found;
+        for (const ImportProblem& p : read.problems)
+            found << p.text();
+        for (int s = 1; read.names && s <= 6; ++s)
+            if (!read.names->at(s - 1).isEmpty())
+                found << QStringLiteral("%1=%2").arg(s).arg(read.names->at(s - 1));
+        QTEST(found.join(u' '), "result");
+        if (read.names) // what the program writes, it reads back unchanged
+            QCOMPARE(readClassList(classListCsv(*read.names), 6).names, read.names);
+    }
+    void subjectTable_data()
+    {
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("value");
+        const auto row = [](const char* name, const char* pair, int subject, const char* column,
+                            const char* value) {
+            QTest::newRow(name) << QString(pair) << subject << QString(column) << QString(value);
+        };
+        row("received, earlier", "six", 3, "Positive earlier", "2");
+        row("received, later", "six", 5, "Positive later", "2");
+        row("received more", "six", 5, "Positive change", "+2");
+        row("received fewer", "six", 3, "Positive change", "-1");
+        row("received as many", "six", 1, "Positive change", "0");
+        row("rejected less", "six", 6, "Negative change", "-1");
+        row("rejected anew", "six", 2, "Negative change", "+1");
+        row("mutual kept", "six", 2, "Mutual positive kept", "1");
+        row("mutual lost", "six", 4, "Mutual positive lost", "1");
+        row("mutual gained", "six", 6, "Mutual positive gained", "1");
+        row("no mutual gained", "six", 1, "Mutual positive gained", "0");
+        row("status before", "status", 1, "Status earlier", "Rejected");
+        row("status after", "status", 1, "Status later", "Popular");
+        row("status changed", "status", 2, "Status changed", "changed");
+        row("status kept", "status", 3, "Status changed", "");
+        row("one criterion: no status", "one criterion", 1, "Status later", "");
+        row("one criterion: no mark", "one criterion", 2, "Status changed", "");
+        row("the other survey's status", "one criterion", 2, "Status earlier", "Popular");
+        row("criterion of one survey only", "one criterion", 1, "Negative earlier", "(missing)");
+        row("one survey's criterion compared", "one criterion", 1, "Positive change", "+5");
+    }
+
+    void subjectTable()
+    {
+        QFETCH(QString, pair);
+        QFETCH(int, subject);
+        QFETCH(QString, column);
+        const TextTable table = comparisonTable(::pair(pair), StatusMethod::CoieDodgeCoppotelli);
+        QTEST(cell(table, subject, column), "value");
+    }
+
+    void tiesAndStability()
+    {
+        const SurveyComparison c = pair(u"six"_qs);
+        QCOMPARE(tieChangesCsv(c.ties),
+                 u"Chooser,Chosen,Criterion,Change\n"
+                 "1,2,Positive,kept\n1,3,Positive,gone\n1,4,Positive,new\n2,1,Positive,kept\n"
+                 "3,4,Positive,gone\n3,5,Positive,new\n4,3,Positive,kept\n5,1,Positive,kept\n"
+                 "5,6,Positive,new\n6,5,Positive,new\n"
+                 "2,6,Negative,gone\n3,6,Negative,kept\n4,2,Negative,new\n"_qs);
+        QCOMPARE(c.stability.size(), 2u);
+        QCOMPARE(c.stability[0].share(), std::optional<double>(0.4));
+        QCOMPARE(c.stability[1].share(), std::optional<double>(1.0 / 3));
+        // Only the criterion both surveys asked is compared, tie by tie.
+        const SurveyComparison one = pair(u"one criterion"_qs);
+        QCOMPARE(one.stability.size(), 1u);
+        QVERIFY(std::all_of(one.ties.begin(), one.ties.end(),
+                            [](const ChangedTie& t) { return t.choice.positive(); }));
+        QCOMPARE(TieStability{}.share(), std::optional<double>());
+
+        // Each survey's figures stand beside the other's, as the analysis gives them.
+        for (const FigurePair& f : comparisonFigures(c, StatusMethod::CoieDodgeCoppotelli))
+            if (f.name == u"Positive choices")
+                QCOMPARE(f.earlier + u'/' + f.later, u"6/8"_qs);
+    }
+
+    void csvWithNames()
+    {
+        const QStringList names{u"Anna"_qs, u"Ben, Jr."_qs};
+        const SurveyComparison c = pair(u"six"_qs);
+        QCOMPARE(tieChangesCsv({c.ties[3]}, names).section(u'\n', 1, 1),
+                 u"2,1,Positive,kept,\"Ben, Jr.\",Anna"_qs);
+        const QStringList lines =
+            comparisonTableCsv(c, StatusMethod::CoieDodgeCoppotelli, names).split(u'\n');
+        QCOMPARE(lines.size(), 8); // header, six subjects, the last line's end
+        QVERIFY(lines[0].startsWith(u"Subject,Name,Positive earlier,"_qs));
+        QVERIFY(lines[2].startsWith(u"2,\"Ben, Jr.\",1,1,0,"_qs));
+        QVERIFY(!comparisonTableCsv(c, StatusMethod::CoieDodgeCoppotelli).contains(u"Anna"_qs));
     }
 };
 

@@ -54,35 +54,6 @@ class DrawTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void markerSitsAQuarterFromTheChooser_data()
-    {
-        QTest::addColumn<int>("chooser");
-        QTest::addColumn<int>("chosen");
-        QTest::addColumn<bool>("positive");
-        QTest::addColumn<QPointF>("marker");
-        QTest::newRow("right, disc") << 1 << 2 << true << QPointF(2080, 1180);
-        QTest::newRow("up, square") << 3 << 1 << false << QPointF(1180, 4180);
-        QTest::newRow("up and right") << 3 << 2 << true << QPointF(2080, 4180);
-    }
-    void markerSitsAQuarterFromTheChooser()
-    {
-        QFETCH(int, chooser);
-        QFETCH(int, chosen);
-        QFETCH(bool, positive);
-        PrimitiveList list;
-        QVERIFY(appendChoice(
-            list, {chooser, chosen, positive ? ChoiceKind::Positive : ChoiceKind::Negative},
-            places(), Label));
-        QCOMPARE(int(list.size()), 2);
-        const PositionTable p = places();
-        QCOMPARE(list[0].p1, QPointF(p[chooser][0] + 180, p[chooser][1] + 180));
-        QCOMPARE(list[0].p2, QPointF(p[chosen][0] + 180, p[chosen][1] + 180));
-        const Primitive& m = list[1];
-        QCOMPARE(m.kind, positive ? Primitive::Kind::Disc : Primitive::Kind::SquareOutline);
-        QTEST(positive ? m.p1 : (m.p1 + m.p2) / 2, "marker");
-        QVERIFY(appendChoice(list, {40, 0}, places(), Label)); // both ends of the table
-    }
-
     void guideShapes_data()
     {
         QTest::addColumn<int>("type");
@@ -317,6 +288,8 @@ private Q_SLOTS:
                                                           {{1, 41}, T::New}},
                                                          places(), Label);
         QCOMPARE(drawn.refused, 1);
+        PrimitiveList ends; // both ends of the table are drawn, one past them is refused
+        QVERIFY(appendChoice(ends, {40, 0}, places(), Label));
         const PrimitiveList& s = drawn.shapes;  // kept, gone, new, then their markers
         const auto grey = [](const QColor& c) { // as a greyscale copy has it (Rec. 709)
             return 0.2126 * c.red() + 0.7152 * c.green() + 0.0722 * c.blue();

@@ -1,10 +1,13 @@
 // The sociogram window driven through its menus and the mouse, offscreen: drops at any
-// size, the Target's snap, the questions on leaving, the key, undo, the view choices and two
-// surveys' ties through the hook between the windows.
+// size, the questions on leaving, the key, undo, the view choices, two surveys' ties through
+// the hook between the windows, the class list's names, and the picture on paper and in a
+// file.
 #include "changedraw.h"
 #include "classlist.h"
 #include "dataform.h"
 #include "drawform.h"
+#include "exportdialog.h"
+#include "files.h"
 #include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
@@ -18,20 +21,19 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
-
-namespace {
-
-using Pos = std::array<Global::Integer, 2>;
-
-} // namespace
+#include <QSpinBox>
 
 class SociogramWindowTest : public QObject {
     Q_OBJECT
 
     using Rows = std::vector<QVariantList>;
+    using Pos = std::array<Global::Integer, 2>;
     WindowFixture f;
     ScriptedMessages* messages = &f.messages;
 
@@ -51,6 +53,22 @@ class SociogramWindowTest : public QObject {
     {
         Global::SociogramType = Global::Integer(type);
         return WindowFixture::openWindow<DrawForm>([] { showDrawForm(QString()); });
+    }
+    // Prints the open sociogram with the options `choose` ticks into a PDF file of the test's
+    // folder, named back.
+    QString printed(DrawForm* form, const std::function<void(PictureOptions&)>& choose)
+    {
+        const QString pdf = f.db().folder() + u"/page.pdf"_qs;
+        PictureOptions options;
+        choose(options);
+        PrintChoices::setAsker([options](QWidget*, ShownOnWindow) { return options; });
+        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        form->Print_Click();
+        return pdf;
     }
     // Drags a label by a point inside it to a point of the picture, both in pixels of
     // the picture at its designed size, at whatever size the window shows it.
@@ -80,6 +98,8 @@ private Q_SLOTS:
         f.cleanup();
         PrintChoices::setAsker(nullptr);
         DrawForm::setPrinterChooser(nullptr);
+        PictureExport::setFileChooser(nullptr);
+        PictureExport::setOptionsChooser(nullptr);
         ChosenStatusMethod::instance().setMethod(StatusMethod::CoieDodgeCoppotelli);
     }
 
@@ -115,18 +135,6 @@ private Q_SLOTS:
                      .toPoint());
         form->Save_Click();
         QCOMPARE(stored(0), designed);
-    }
-
-    void targetDropSnapsToTheRing()
-    {
-        // Nobody chosen: one ring of radius (6915 / 2 - 400) / 2 = 1528.75 about the
-        // centre (3457.5, 3315); a drop right of the centre puts the label's centre on it.
-        defineStudy(12);
-        DrawForm* form = openSociogram(3);
-        const double per = Twips::perPixel();
-        drag(form, 5, QPoint(2, 2), QPoint(qRound(5800 / per), qRound(3315 / per)));
-        QCOMPARE(Global::LabelPos[5], (Pos{Global::Integer(qRound(3457.5 + 1528.75 - 180)),
-                                           Global::Integer(3315 - 180)}));
     }
 
     // Quit and the close box ask about a moved label; a drop on another label moves
@@ -167,12 +175,11 @@ private Q_SLOTS:
         QVERIFY(DrawForm::mayEnd());
         drag(form, 2, QPoint(4, 4), QPoint(60, 400));
         // Yes, and the arrangement cannot be stored: the program keeps running with it.
-        QVERIFY(f.db().exec("CREATE TRIGGER refuse BEFORE INSERT ON POSITION "
-                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        QVERIFY(f.db().failOn(u"POSITION"_qs, u"INSERT"_qs));
         messages->answer({Answer::Yes});
         QVERIFY(!DrawForm::mayEnd());
         QVERIFY(SingleInstance<DrawForm>::loaded());
-        QVERIFY(f.db().exec("DROP TRIGGER refuse"));
+        QVERIFY(f.db().allow(u"POSITION"_qs, u"INSERT"_qs));
         messages->answer({Answer::Yes});
         QVERIFY(DrawForm::mayEnd());
         QCOMPARE(int(stored(0).size()), 6);
@@ -366,18 +373,8 @@ private Q_SLOTS:
         QVERIFY(lines(true) == 3 && SingleInstance<KeyForm>::ifLoaded()->height() == keyHeight);
 
         // The printed page draws the ties in their looks, its title naming the other survey.
-        const QString pdf = f.db().folder() + u"/page.pdf"_qs;
-        PictureOptions withTitle;
-        withTitle.includeTitle = true;
-        PrintChoices::setAsker([withTitle](QWidget*, ShownOnWindow) { return withTitle; });
-        DrawForm::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
-            printer.setOutputFileName(pdf);
-            return true;
-        });
-        form->Print_Click();
-        QProcess text;
-        text.start(u"pdftotext"_qs, {pdf, u"-"_qs});
-        QVERIFY(text.waitForFinished() && text.readAllStandardOutput().contains("Autumn 4b"));
+        const QString pdf = printed(form, [](PictureOptions& o) { o.includeTitle = true; });
+        QVERIFY(pdfText(pdf).contains(u"Autumn 4b"_qs));
         const QStringList render = {u"-r"_qs, u"72"_qs, u"-png"_qs, u"-singlefile"_qs, pdf, pdf};
         QCOMPARE(QProcess::execute(u"pdftoppm"_qs, render), 0);
         const QImage page(pdf + u".png"_qs);
@@ -385,6 +382,193 @@ private Q_SLOTS:
         QVERIFY(hasColour(page, changeLook(T::Gone).colour, 40));
         QVERIFY(Forms::ShowChangesOnSociogram({}, {})); // the study's own choices back
         QVERIFY(lines(true) == 0 && !form->ShowChanges->isEnabled());
+    }
+
+    // The names of the list go under their labels while Show Names is on.
+    void namesUnderTheLabels_data()
+    {
+        QTest::addColumn<bool>("list");
+        QTest::addColumn<bool>("turnOff");
+        QTest::addColumn<QStringList>("drawn");
+        QTest::newRow("list, on") << true << false << QStringList{u"Anna"_qs, u"Ben"_qs};
+        QTest::newRow("list, turned off") << true << true << QStringList{};
+        QTest::newRow("no list") << false << false << QStringList{};
+    }
+    void namesUnderTheLabels()
+    {
+        QFETCH(bool, list);
+        QFETCH(bool, turnOff);
+        QFETCH(QStringList, drawn);
+        defineStudy(3, {{"2"}, {"1"}});
+        if (list)
+            ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs, u"Ben"_qs, {}});
+        DrawForm* form = openSociogram(0);
+        QCOMPARE(form->ShowNames->isEnabled(), list);
+        if (turnOff)
+            form->ShowNames->trigger();
+        QStringList names;
+        for (const Primitive& p : form->canvas()->labelPrimitives())
+            if (p.kind == Primitive::Kind::Name) {
+                names << p.text;
+                const QRect label = form->canvas()->labelDesignRect(names.size());
+                QVERIFY(p.p1.y() >= (label.bottom() + 1) * 15); // under its own label
+            }
+        QCOMPARE(names, drawn);
+    }
+
+    // Tidy on the free layout leaves each label's name band clear of the other labels (on
+    // rings and fixed slots there may be no room to).
+    void tidyKeepsNamesClear()
+    {
+        std::vector<QStringList> choices;
+        for (int s = 1; s <= 40; ++s)
+            choices.push_back({QString::number(s % 40 + 1)});
+        defineStudy(40, choices);
+        ClassList::instance().setNames(Global::CurrentRecord, QStringList(40, u"Name"_qs));
+        openSociogram(Codes::SociogramType::Random)->Tidy->trigger();
+        for (int i = 1; i <= 40; ++i)
+            for (int j = 1; j <= 40; ++j) {
+                const auto [x, y] = Global::LabelPos[i];
+                const QRectF band(x, y + 360, 360, DrawSize::NameGap + DrawSize::NameHeight);
+                QVERIFY(i == j || !band.intersects({Global::LabelPos[j][0] * 1.0,
+                                                    Global::LabelPos[j][1] * 1.0, 360, 360}));
+            }
+    }
+
+    // An exported or printed picture carries names only when its box is ticked, whatever the
+    // window shows.
+    void exportedNamesOnlyWhenAsked()
+    {
+        defineStudy(3, {{"2"}, {"1"}});
+        DrawForm* form = openSociogram(0);
+        const QString folder = f.db().folder();
+        const auto exported = [&](bool withNames) {
+            PictureOptions chosen;
+            chosen.format = PictureFormat::Svg;
+            chosen.withNames = withNames;
+            PictureExport::setOptionsChooser([chosen](QWidget*, ShownOnWindow) { return chosen; });
+            const QString file = folder + u"/p%1.svg"_qs.arg(withNames);
+            PictureExport::setFileChooser(
+                [file](QWidget*, const QString&, const QString&, const QString&) { return file; });
+            form->exportPicture();
+            return fileBytes(file);
+        };
+        const QByteArray noList = exported(false);
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs, u"Ben"_qs, {}});
+        QVERIFY(form->ShowNames->isChecked());
+        QVERIFY(!noList.isEmpty());
+        QCOMPARE(exported(false), noList);
+        const QByteArray named = exported(true);
+        QVERIFY(named.contains("Anna") && named.contains("Ben"));
+        for (bool withNames : {false, true})
+            QCOMPARE(
+                pdfText(printed(form, [withNames](PictureOptions& o) { o.withNames = withNames; }))
+                    .contains(u"Anna"_qs),
+                withNames);
+    }
+
+    // A cancelled print says why the print dialog gave; a page that cannot be written
+    // is reported under the procedure and named. Printed with the title, the key and the
+    // status, the page carries their words.
+    void printing()
+    {
+        defineStudy(6, {{"2"}, {"3"}, {"2"}});
+        DrawForm* form = openSociogram(0);
+        Global::RefName = QStringLiteral("Class 4b");
+        Global::Question = QStringLiteral("Who sits with whom?");
+        QString why = QStringLiteral("cancelled");
+        QString pdf = QStringLiteral("/nonexistent-folder/x/page.pdf");
+        DrawForm::setPrinterChooser([&](QPrinter& printer, QWidget*, QString& reason) {
+            reason = why;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return why.isEmpty();
+        });
+        form->Print_Click();
+        QCOMPARE(messages->texts(), QStringList{"cancelled"});
+        messages->clear();
+        why.clear();
+        form->Print_Click();
+        QCOMPARE(messages->count(), 2);
+        QVERIFY(messages->texts().front().contains(QStringLiteral("DataForm:SocioPrint")));
+        QVERIFY(messages->texts().back().contains(QStringLiteral("/nonexistent-folder/x")));
+        messages->clear();
+        form->ShowStatus->trigger();
+        const QString page = pdfText(printed(form, [](PictureOptions& o) {
+                                 o.includeKey = o.includeTitle = o.statusMarks = true;
+                             })).simplified();
+        QCOMPARE(messages->count(), 0);
+        for (const char* words : {"Class 4b", "Who sits with whom? (positive)", "Circle layout",
+                                  "Positive Choice", "Mutual", "Status", "Most chosen", "Isolate"})
+            QVERIFY2(page.contains(QLatin1String(words)), qPrintable(page));
+    }
+
+    // Export Picture asks the options (starting from the last ones) and the file, then
+    // writes what the window shows; a file it cannot write is named.
+    void exportPicture()
+    {
+        ExportDialog dialog;
+        QVERIFY(dialog.Resolution->isEnabled());
+        dialog.Format[int(PictureFormat::Svg)]->click();
+        QVERIFY(!dialog.Resolution->isEnabled()); // only PNG has a resolution
+
+        defineStudy(6, {{"2"}, {"1"}});
+        DrawForm* form = openSociogram(0);
+        QString file;
+        QStringList starts;
+        PictureExport::setFileChooser(
+            [&](QWidget*, const QString&, const QString& start, const QString&) {
+                starts.append(start);
+                return file;
+            });
+        bool namesOpen = true;
+        whenModalOpens<ExportDialog>([&namesOpen](ExportDialog& d) {
+            namesOpen = d.Choices.WithNames->isEnabled();
+            d.CancelButton->click();
+        });
+        form->exportPicture();
+        QVERIFY(!namesOpen); // no class list
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs});
+        bool namesChosen = false;
+        whenModalOpens<ExportDialog>([&namesChosen](ExportDialog& d) {
+            d.Format[int(PictureFormat::Png)]->click();
+            d.Resolution->setValue(96);
+            d.IncludeKey->setChecked(true);
+            d.Choices.WithNames->setChecked(true);
+            namesChosen = d.options().withNames;
+            d.OkButton->click();
+        });
+        form->exportPicture(); // file dialog cancelled
+        QCOMPARE(starts.size(), 1);
+        QVERIFY(namesChosen);
+        QCOMPARE(QDir(f.db().folder()).entryList({"*.png"}, QDir::Files), QStringList());
+
+        file = f.db().folder() + QStringLiteral("/picture");
+        bool startedFromLast = false;
+        whenModalOpens<ExportDialog>([&startedFromLast](ExportDialog& d) {
+            // ... but for the names, asked afresh each time
+            startedFromLast = d.Format[int(PictureFormat::Png)]->isChecked() &&
+                              d.Resolution->value() == 96 && d.IncludeKey->isChecked() &&
+                              d.Choices.WithNames->isEnabled() && !d.Choices.WithNames->isChecked();
+            d.OkButton->click();
+        });
+        form->ExportPicture->trigger();
+        QVERIFY(startedFromLast);
+        const QImage image(file + QStringLiteral(".png")); // the format's ending added
+        QVERIFY(image.width() > image.height());           // the key stands beside the drawing
+        for (int s = 1; s <= 6; ++s) {
+            const QColor c = image.pixelColor((Global::LabelPos[s][0] + 60) / 15,
+                                              (Global::LabelPos[s][1] + 60) / 15);
+            QVERIFY2(c.red() > 200 && c.green() < 60, qPrintable(QString::number(s)));
+        }
+        QCOMPARE(messages->count(), 0);
+        file = QStringLiteral("/nonexistent-folder/x/picture");
+        whenModalOpens<ExportDialog>([](ExportDialog& d) { d.OkButton->click(); });
+        form->exportPicture();
+        QCOMPARE(messages->count(), 1);
+        QVERIFY(messages->texts().first().contains("\"/nonexistent-folder/x/picture.png\""));
+        // The study and the layout name the file; the folder is the one chosen before.
+        QCOMPARE(starts.value(2), QDir(f.db().folder()).filePath("Class - Circle.png"));
     }
 };
 

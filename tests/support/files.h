@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 
 inline QByteArray fileBytes(const QString& path)
@@ -33,4 +34,12 @@ inline int pdfPages(const QString& path)
 {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
     return int(QString::fromLatin1(fileBytes(path)).count(page));
+}
+
+// The words of a PDF file the program wrote, as pdftotext reads them (empty when it cannot).
+inline QString pdfText(const QString& path)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    return text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
 }
