@@ -290,7 +290,7 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
             now = scene.positions();
             for (size_t c = 0; c < cliques.size(); ++c)
                 held[c] = keptTogether(cliques[c], now);
-            const int s = 1 + random.below(n), t = 1 + random.below(n), kind = random.below(10);
+            const int s = scene.pick(random), t = 1 + random.below(n), kind = random.below(10);
             std::vector<int> labels{s};
             if (kind < 3 && s != t) {
                 labels.push_back(t);

@@ -219,7 +219,7 @@ bool RingMoves::draw(const TidyScene& scene, Random& random, std::vector<int>& l
     for (int t = 1; t <= n; ++t)
         angle[t] = centre.angleOf(scene.position(t));
     before = angle;
-    const int s = 1 + random.below(n);
+    const int s = scene.pick(random);
     const Ring& ring = rings[ringOf[s]];
     const int kind = random.below(10);
     labels = {s};

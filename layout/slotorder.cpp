@@ -288,7 +288,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     Shared::anneal(
         longSearchRounds(graph, 24e6, 4, 400),
         [&](double temperature) {
-            const int s = 1 + random.below(n), t = 1 + random.below(n);
+            const int s = scene.pick(random), t = 1 + random.below(n);
             if (random.below(10) < 4) {
                 std::swap(labelAt[placeOf[s]], labelAt[placeOf[t]]);
                 search.assign(labelAt);
@@ -303,7 +303,10 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
             }
             const QPointF home = placeAt[placeOf[s]], outward = home - centre;
             const double length = std::hypot(outward.x(), outward.y());
-            const QPointF to = home + outward * ((random.unit() - 0.5) * 600 / length);
+            // A small class may step further in or out, its few lines under labels being
+            // those no short step clears.
+            const double reach = n > SmallClass ? 600 : 900;
+            const QPointF to = home + outward * ((random.unit() - 0.5) * reach / length);
             return length > 0 && inside.contains(to) &&
                    scene.tryMove({s}, {to}, temperature, true, random);
         },

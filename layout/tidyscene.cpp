@@ -202,6 +202,25 @@ int TidyScene::crossingsNear(int limit) const
     return count;
 }
 
+int TidyScene::pick(Random& random) const
+{
+    const int any = 1 + random.below(n);
+    if (n > SmallClass || total.linesUnderLabels == 0 || random.below(4) == 0)
+        return any;
+    std::vector<int> troubled;
+    for (int s = 1; s <= n; ++s)
+        if (cover[s] > 0)
+            troubled.push_back(s);
+    for (size_t line = 0; line < g.lines.size(); ++line)
+        for (int k = 0; k < words; ++k)
+            if (under[line * words + static_cast<size_t>(k)] != 0) {
+                troubled.push_back(endA[line]);
+                troubled.push_back(endB[line]);
+                break;
+            }
+    return troubled.empty() ? any : troubled[random.below(static_cast<int>(troubled.size()))];
+}
+
 void TidyScene::limitCrossings(int most)
 {
     std::vector<int> everyone(n);

@@ -34,6 +34,9 @@ public:
     // Unless limited, the crossings are counted from the last move that bettered a higher
     // aim: no picture before it can compete, and the search needs no more to rank the rest.
     const PictureScore& score() const { return total; }
+    // A label for the long search to move: in a small class most often one that a line
+    // runs under or that ends such a line.
+    int pick(Random& random) const;
     QPointF position(int s) const { return {left[s], top[s]}; }
     std::vector<QPointF> positions() const;
     int size() const { return n; }

@@ -106,6 +106,11 @@ private:
 
 using Shared::Random;
 
+// A class of at most this many pupils is cheap to search: its long search runs twice as
+// long (up to the same cap) and aims most moves at the labels in a line under a label, as
+// only a few such lines remain there and blind moves rarely meet them.
+constexpr int SmallClass = 30;
+
 // How many moves a search tries: a class with few choices is quick to score and gets
 // more, so that every class takes about the same time.
 inline int searchRounds(const ChoiceGraph& graph, int work, int fewest, int most)
@@ -118,6 +123,8 @@ inline int searchRounds(const ChoiceGraph& graph, int work, int fewest, int most
 // line, so that a move costs as the square of the class's size.
 inline int longSearchRounds(const ChoiceGraph& graph, double work, int fewest, int most)
 {
+    if (graph.n <= SmallClass)
+        work *= 2;
     const double size = static_cast<double>(graph.lines.size() + graph.markers.size()) + graph.n;
     return graph.n * std::clamp(static_cast<int>(work / std::max(size * size, 1.0)), fewest, most);
 }
