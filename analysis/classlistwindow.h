@@ -20,7 +20,6 @@ public:
 
     QTableWidget* table() const { return rows; }
     QPushButton* loadButton() const { return loadFile; }
-    QPushButton* saveButton() const { return saveFile; }
 
     // The names as typed, cleaned; nothing after a message when one is only blanks.
     std::optional<QStringList> typedNames();

@@ -2,7 +2,6 @@
 
 #include "analysiswindow.h"
 #include "classlist.h"
-#include "exports.h"
 #include "forms.h"
 #include "globals.h"
 #include "messages.h"

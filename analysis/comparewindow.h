@@ -26,13 +26,10 @@ public:
     void setSurveys(const StoredStudy& earlier, const ChoiceSet& earlierChoices,
                     const QString& laterName, const ChoiceSet& laterChoices);
 
-    const SurveyComparison& comparison() const { return current; }
     const StoredStudy& earlierStudy() const { return earlier; }
     QTableView* subjectView() const { return subjects; }
     QTableWidget* figureView() const { return figures; }
-    QLabel* studiesLine() const { return studies; }
     QLabel* skippedLine() const { return skipped; }
-    QPushButton* exportButton() const { return exportCsv; }
     QPushButton* sociogramButton() const { return sociogram; }
     QCheckBox* withNamesBox() const { return withNames; }
 
