@@ -1,8 +1,8 @@
 #include "classlistwindow.h"
 
+#include "analysiswindow.h"
 #include "classlist.h"
 #include "classlistfile.h"
-#include "exports.h"
 #include "filedialogs.h"
 #include "globals.h"
 #include "importchoices.h"
@@ -27,12 +27,6 @@ constexpr int NameColumn = 1;
 } // namespace
 
 FileNameAsker& ClassListWindow::openFileName()
-{
-    static FileNameAsker ask;
-    return ask;
-}
-
-FileNameAsker& ClassListWindow::saveFileName()
 {
     static FileNameAsker ask;
     return ask;
@@ -158,15 +152,8 @@ void ClassListWindow::save()
     const std::optional<QStringList> names = typedNames();
     if (!names)
         return;
-    const QString path =
-        askSaveFile(this, QStringLiteral("Save Class List"), QStringLiteral("class list"),
-                    QStringLiteral("csv"), ListFilter, saveFileName());
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!writeTextFile(path, classListCsv(*names), &error))
-        MsgBox(QStringLiteral("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
-               Icon::Exclamation);
+    AnalysisWindow::saveText(this, QStringLiteral("Save Class List"), QStringLiteral("class list"),
+                             AnalysisWindow::CsvSuffix, ListFilter, classListCsv(*names));
 }
 
 void ClassListWindow::accept()

@@ -27,10 +27,9 @@ public:
     // Reads a class-list file into the rows; a file with any problem changes nothing.
     bool loadFrom(const QString& path);
 
-    // Tests answer the questions of which file to read or write here; empty shows the
-    // dialog.
+    // Tests answer the question of which file to read here; empty shows the dialog. The
+    // list is saved through AnalysisWindow::saveText, as every export is.
     static FileNameAsker& openFileName();
-    static FileNameAsker& saveFileName();
 
 public Q_SLOTS:
     void load();
