@@ -1,6 +1,7 @@
 #include "analysistable.h"
 
 #include "cliques.h"
+#include "csv.h"
 #include "groups.h"
 
 namespace {
@@ -92,6 +93,14 @@ TextTable withNames(TextTable table, const QStringList& names)
     for (QStringList& row : table.rows)
         row.insert(1, names.value(row.first().toInt() - 1));
     return table;
+}
+
+QString tableCsv(const TextTable& table)
+{
+    QString out = Csv::line(table.header);
+    for (const QStringList& row : table.rows)
+        out += Csv::line(row);
+    return out;
 }
 
 FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method)

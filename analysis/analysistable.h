@@ -20,6 +20,8 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
 // The table with a "Name" column after the subject's number, from names (subject s at
 // s - 1); no names leave it as it is.
 TextTable withNames(TextTable table, const QStringList& names);
+// The table as comma-separated text: the header line, then a line per row.
+QString tableCsv(const TextTable& table);
 
 // How the analysis writes a figure: three decimals, or "undefined".
 QString figureText(const std::optional<double>& value, int decimals = 3);

@@ -3,11 +3,7 @@
 
 QString comparisonTableCsv(const SurveyComparison& c, StatusMethod method, const QStringList& names)
 {
-    const TextTable table = withNames(comparisonTable(c, method), names);
-    QString out = Csv::line(table.header);
-    for (const QStringList& row : table.rows)
-        out += Csv::line(row);
-    return out;
+    return tableCsv(withNames(comparisonTable(c, method), names));
 }
 
 QString tieChangesCsv(const TieChanges& ties, const QStringList& names)

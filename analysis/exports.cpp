@@ -100,11 +100,7 @@ QString choicesGraphMl(const ChoiceSet& choices, const QStringList& names)
 QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method,
                          const QStringList& names)
 {
-    const TextTable table = withNames(subjectTable(analysis, method), names);
-    QString out = Csv::line(table.header);
-    for (const QStringList& row : table.rows)
-        out += Csv::line(row);
-    return out;
+    return tableCsv(withNames(subjectTable(analysis, method), names));
 }
 
 bool writeTextFile(const QString& path, const QString& text, QString* error)
