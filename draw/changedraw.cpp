@@ -1,7 +1,6 @@
 #include "changedraw.h"
 
 #include <QLineF>
-#include <algorithm>
 #include <array>
 #include <vector>
 

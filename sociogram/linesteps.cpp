@@ -199,11 +199,21 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
     return list;
 }
 
+namespace {
+
+// Every label is drawn the side of label 1, as the window shows them.
+qreal labelSide(const LabelSet& labels)
+{
+    const SubjectLabel* first = labels.get(1);
+    return first ? first->Width : labels.Template().Width;
+}
+
+} // namespace
+
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups)
 {
     PrimitiveList list;
-    const SubjectLabel* first = labels.get(1);
-    const qreal side = first ? first->Width : labels.Template().Width;
+    const qreal side = labelSide(labels);
     for (int i = 1; i <= count; ++i) {
         const SubjectLabel* label = labels.get(i);
         if (!label)
@@ -218,8 +228,7 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
 PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
                              QSizeF area)
 {
-    const SubjectLabel* first = labels.get(1);
-    const qreal side = first ? first->Width : labels.Template().Width;
+    const qreal side = labelSide(labels);
     std::vector<NameSpot> spots;
     for (int i = 1; i <= count && i <= names.size(); ++i) {
         const SubjectLabel* label = labels.get(i);

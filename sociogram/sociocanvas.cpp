@@ -66,15 +66,20 @@ PrimitiveList SocioCanvas::labelPrimitives() const
         ::labelPrimitives(state.labels(), LabelSet::MaxIndex, state.view().groups());
     const PrimitiveList marks = statusPrimitives(state.labels(), state.statusMarks());
     list.insert(list.end(), marks.begin(), marks.end());
-    const ClassList& names = ClassList::instance();
-    if (state.view().showNames() && names.loaded()) {
-        const Layout::Area area = state.layout().area();
-        const PrimitiveList shown = namePrimitives(state.labels(), LabelSet::MaxIndex,
-                                                   names.currentNames(), QSizeF(area.W, area.H));
-        // Under the labels: a long name never hides a neighbour's number.
-        list.insert(list.begin(), shown.begin(), shown.end());
-    }
+    // Under the labels: a long name never hides a neighbour's number.
+    const PrimitiveList names = namePrimitives();
+    list.insert(list.begin(), names.begin(), names.end());
     return list;
+}
+
+PrimitiveList SocioCanvas::namePrimitives() const
+{
+    const ClassList& names = ClassList::instance();
+    if (!state.view().showNames() || !names.loaded())
+        return {};
+    const Layout::Area area = state.layout().area();
+    return ::namePrimitives(state.labels(), LabelSet::MaxIndex, names.currentNames(),
+                            QSizeF(area.W, area.H));
 }
 
 int SocioCanvas::labelAt(QPointF twips) const
@@ -125,8 +130,8 @@ bool SocioCanvas::event(QEvent* event)
             if (!ClassList::instance().nameOf(subject).isEmpty())
                 whole = ClassList::instance().numberAndName(subject);
         } else {
-            for (const Primitive& p : labelPrimitives())
-                if (p.kind == Primitive::Kind::Name && QRectF(p.p1, p.p2).contains(twips))
+            for (const Primitive& p : namePrimitives())
+                if (QRectF(p.p1, p.p2).contains(twips))
                     whole = p.text;
         }
     }

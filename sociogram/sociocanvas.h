@@ -31,6 +31,8 @@ public:
     QRect labelRect(int i) const;
     // The labels as they are painted, in painting order.
     PrimitiveList labelPrimitives() const;
+    // The names placed under the labels while they are shown; none otherwise.
+    PrimitiveList namePrimitives() const;
 
     // The lines, the labels or their colours changed: the picture is drawn anew.
     void pictureChanged();
