@@ -134,91 +134,101 @@ void BM_Tidy_Baseline_ScorePicture(benchmark::State& state)
 }
 BENCHMARK(BM_Tidy_Baseline_ScorePicture)->Unit(benchmark::kMillisecond);
 
-void BM_Tidy_Circle40(benchmark::State& state)
+// Tidy with "Show Names" on and a class list loaded: each label is tidied as one box with its
+// name's band under it, as the window asks, so that no label stands where a name goes.
+const QSizeF Named(Label.width(), Label.height() + DrawSize::NameGap + DrawSize::NameHeight);
+
+// Times one layout's Tidy from its designed picture `start`. On plain labels the counters
+// give the picture's faults before and after; with names only the time is compared.
+template <typename Tidy>
+void timeTidy(benchmark::State& state, const std::vector<Choice>& choices,
+              const std::vector<QPointF>& start, QSizeF label, Tidy tidy)
+{
+    std::vector<QPointF> tidied;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tidied = tidy());
+    if (label == Label)
+        report(state, start, tidied, choices);
+}
+
+void tidyCircle(benchmark::State& state, QSizeF label)
 {
     const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> slots = circleSlots();
-    std::vector<QPointF> tidy;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Area, Label));
-    report(state, slots, tidy, choices);
+    timeTidy(state, choices, slots, label,
+             [&] { return tidyOnSlots(slots, Subjects, choices, Area, label); });
+}
+
+void tidySquare(benchmark::State& state, QSizeF label)
+{
+    const std::vector<Choice> choices = busyClass();
+    const std::vector<QPointF> slots = squareSlots();
+    timeTidy(state, choices, slots, label,
+             [&] { return tidyOnSlots(slots, Subjects, choices, Area, label); });
+}
+
+void tidyTarget(benchmark::State& state, QSizeF label)
+{
+    const std::vector<Choice> choices = busyClass();
+    std::vector<QPointF> drawn;
+    const std::vector<float> radius = targetRings(choices, drawn);
+    timeTidy(state, choices, drawn, label,
+             [&] { return tidyOnRings(radius, drawn, Subjects, choices, Area, label).leftTop; });
+}
+
+void tidyRandom(benchmark::State& state, QSizeF label)
+{
+    const std::vector<Choice> choices = busyClass();
+    const std::vector<QPointF> start = randomPicture();
+    timeTidy(state, choices, start, label,
+             [&] { return tidyFree(start, Subjects, choices, Area, label); });
+}
+
+void BM_Tidy_Circle40(benchmark::State& state)
+{
+    tidyCircle(state, Label);
 }
 BENCHMARK(BM_Tidy_Circle40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Square40(benchmark::State& state)
 {
-    const std::vector<Choice> choices = busyClass();
-    const std::vector<QPointF> slots = squareSlots();
-    std::vector<QPointF> tidy;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyOnSlots(slots, Subjects, choices, Area, Label));
-    report(state, slots, tidy, choices);
+    tidySquare(state, Label);
 }
 BENCHMARK(BM_Tidy_Square40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Target40(benchmark::State& state)
 {
-    const std::vector<Choice> choices = busyClass();
-    std::vector<QPointF> drawn;
-    const std::vector<float> radius = targetRings(choices, drawn);
-    std::vector<QPointF> tidy;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(
-            tidy = tidyOnRings(radius, drawn, Subjects, choices, Area, Label).leftTop);
-    report(state, drawn, tidy, choices);
+    tidyTarget(state, Label);
 }
 BENCHMARK(BM_Tidy_Target40)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Random40(benchmark::State& state)
 {
-    const std::vector<Choice> choices = busyClass();
-    const std::vector<QPointF> start = randomPicture();
-    std::vector<QPointF> tidy;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tidy = tidyFree(start, Subjects, choices, Area, Label));
-    report(state, start, tidy, choices);
+    tidyRandom(state, Label);
 }
 BENCHMARK(BM_Tidy_Random40)->Unit(benchmark::kMillisecond);
 
-// Tidy with "Show Names" on and a class list loaded: each label is tidied as one box with its
-// name's band under it, as the window asks, so that no label stands where a name goes.
-const QSizeF Named(Label.width(), Label.height() + DrawSize::NameGap + DrawSize::NameHeight);
-
 void BM_Tidy_Circle40Names(benchmark::State& state)
 {
-    const std::vector<Choice> choices = busyClass();
-    const std::vector<QPointF> slots = circleSlots();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tidyOnSlots(slots, Subjects, choices, Area, Named));
+    tidyCircle(state, Named);
 }
 BENCHMARK(BM_Tidy_Circle40Names)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Square40Names(benchmark::State& state)
 {
-    const std::vector<Choice> choices = busyClass();
-    const std::vector<QPointF> slots = squareSlots();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tidyOnSlots(slots, Subjects, choices, Area, Named));
+    tidySquare(state, Named);
 }
 BENCHMARK(BM_Tidy_Square40Names)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Target40Names(benchmark::State& state)
 {
-    const std::vector<Choice> choices = busyClass();
-    std::vector<QPointF> drawn;
-    const std::vector<float> radius = targetRings(choices, drawn);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(
-            tidyOnRings(radius, drawn, Subjects, choices, Area, Named).leftTop);
+    tidyTarget(state, Named);
 }
 BENCHMARK(BM_Tidy_Target40Names)->Unit(benchmark::kMillisecond);
 
 void BM_Tidy_Random40Names(benchmark::State& state)
 {
-    const std::vector<Choice> choices = busyClass();
-    const std::vector<QPointF> start = randomPicture();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tidyFree(start, Subjects, choices, Area, Named));
+    tidyRandom(state, Named);
 }
 BENCHMARK(BM_Tidy_Random40Names)->Unit(benchmark::kMillisecond);
 

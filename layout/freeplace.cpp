@@ -161,14 +161,7 @@ double apartBy(const std::vector<int>& clique, const std::vector<QPointF>& at)
 void gatherCliques(const std::vector<std::vector<int>>& cliques, std::vector<QPointF>& at,
                    const Bounds& bounds, QSizeF label)
 {
-    const int n = static_cast<int>(at.size()) - 1;
-    const double w = label.width(), h = label.height(), beside = std::hypot(w, h) * 0.8;
-    const auto free = [&](int s, QPointF p) {
-        for (int t = 1; t <= n; ++t)
-            if (t != s && squaresOverlap(p.x(), p.y(), at[t].x(), at[t].y(), w, h))
-                return false;
-        return true;
-    };
+    const double beside = std::hypot(label.width(), label.height()) * 0.8;
     for (const std::vector<int>& clique : cliques) {
         if (clique.size() < 3 || clique.size() > 5)
             continue;
@@ -185,7 +178,7 @@ void gatherCliques(const std::vector<std::vector<int>>& cliques, std::vector<QPo
                         const QPointF p = bounds.inside(
                             at[mate] +
                             QPointF(std::sin(Pi * k / 8), std::cos(Pi * k / 8)) * beside);
-                        if (!free(m, p))
+                        if (!clearOfOthers(at, m, p, label))
                             continue;
                         at[m] = p;
                         const double apart = apartBy(clique, at);

@@ -123,25 +123,19 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     slideApart(rings, centre, label, at);
     gatherCliques(rings, centre, label, cliques, at);
 
-    std::vector<std::vector<int>> cliquesOf(n + 1);
-    for (size_t c = 0; c < cliques.size(); ++c)
-        for (int s : cliques[c])
-            cliquesOf[s].push_back(static_cast<int>(c));
-    std::vector<double> used(n + 1);
-    for (const Ring& ring : rings)
-        for (int s : ring.members)
-            used[s] = ring.radius;
+    RingMoves moves(rings, centre, cliques, n);
     std::vector<double> angleNow(n + 1), angleAfter;
     const Steps alongRing = [&](int s, const TidyScene& scene, std::vector<QPointF>& out) {
         for (int t = 1; t <= n; ++t)
             angleNow[t] = centre.angleOf(scene.position(t));
         angleAfter = angleNow;
         // Steps of about a label's width at most, so the order round the ring stays.
-        const double unit = used[s] > 0 ? std::min(0.2, 90 / used[s]) : 0;
+        const double used = rings[moves.ringOf[s]].radius;
+        const double unit = used > 0 ? std::min(0.2, 90 / used) : 0;
         for (double k : {1.0, -1.0, 2.0, -2.0, 3.0, -3.0, 4.0, -4.0}) {
             angleAfter[s] = angleNow[s] + k * unit;
-            if (unit > 0 && cliquesHold(s, angleAfter, angleNow, cliquesOf, cliques))
-                out.push_back(centre.leftTop(used[s], angleAfter[s]));
+            if (unit > 0 && cliquesHold(s, angleAfter, angleNow, moves.cliquesOf, cliques))
+                out.push_back(centre.leftTop(used, angleAfter[s]));
         }
     };
     Random random(0x5eed0002u + static_cast<unsigned>(n));
@@ -159,7 +153,6 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     // search may give some back now and then on its way (on the generated classes it left
     // fewer at 24 pupils and no more at 40).
     scene.warmLinesUnder(1);
-    RingMoves moves(rings, centre, cliques, n);
     std::vector<double> bestRadius;
     for (const Ring& ring : rings)
         bestRadius.push_back(ring.radius);

@@ -138,13 +138,6 @@ void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF 
             radius[s] = ring.radius;
     for (int s = 1; s <= n; ++s)
         angle[s] = centre.angleOf(at[s]);
-    const auto clear = [&](int s, QPointF p) {
-        for (int t = 1; t <= n; ++t)
-            if (t != s &&
-                squaresOverlap(p.x(), p.y(), at[t].x(), at[t].y(), label.width(), label.height()))
-                return false;
-        return true;
-    };
     for (const std::vector<int>& clique : cliques) {
         if (clique.size() > 5 || span(clique, angle) <= 2 * Pi / 3)
             continue;
@@ -159,7 +152,7 @@ void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF 
             for (int k = 0; k <= Steps && radius[m] > 0; ++k) {
                 const double a = towards + (k % 2 ? -1 : 1) * Pi * ((k + 1) / 2) / Steps;
                 const QPointF p = centre.leftTop(radius[m], a);
-                if (clear(m, p)) {
+                if (clearOfOthers(at, m, p, label)) {
                     at[m] = p;
                     angle[m] = a;
                     break;

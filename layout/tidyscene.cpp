@@ -221,6 +221,26 @@ int TidyScene::pick(Random& random) const
     return troubled.empty() ? any : troubled[random.below(static_cast<int>(troubled.size()))];
 }
 
+std::vector<int> TidyScene::troubled() const
+{
+    std::vector<char> mark(n + 1, 0);
+    for (int s = 1; s <= n; ++s)
+        mark[s] = cover[s] > 0;
+    for (size_t line = 0; line < g.lines.size(); ++line)
+        for (int k = 0; k < words; ++k)
+            if (under[line * words + static_cast<size_t>(k)] != 0)
+                mark[endA[line]] = mark[endB[line]] = 1;
+    for (int i = 1; i <= n; ++i)
+        for (int j = i + 1; j <= n; ++j)
+            if (squaresOverlap(left[i], top[i], left[j], top[j], w, h))
+                mark[i] = mark[j] = 1;
+    std::vector<int> labels;
+    for (int s = 1; s <= n; ++s)
+        if (mark[s])
+            labels.push_back(s);
+    return labels;
+}
+
 void TidyScene::limitCrossings(int most)
 {
     std::vector<int> everyone(n);

@@ -37,6 +37,9 @@ public:
     // A label for the long search to move: in a small class most often one that a line
     // runs under or that ends such a line.
     int pick(Random& random) const;
+    // Labels in a fault a small step can mend, in ascending order: a line runs under them,
+    // they end a line that runs under another, or they overlap another.
+    std::vector<int> troubled() const;
     QPointF position(int s) const { return {left[s], top[s]}; }
     std::vector<QPointF> positions() const;
     int size() const { return n; }

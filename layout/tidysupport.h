@@ -52,6 +52,16 @@ inline bool lineUnderLabel(double x0, double y0, double x1, double y1, double le
                               w - 2 * UnderMargin, h - 2 * UnderMargin);
 }
 
+// Whether label s, put at `p`, stands clear of every other label in `at`.
+inline bool clearOfOthers(const std::vector<QPointF>& at, int s, QPointF p, QSizeF label)
+{
+    for (int t = 1; t < static_cast<int>(at.size()); ++t)
+        if (t != s &&
+            squaresOverlap(p.x(), p.y(), at[t].x(), at[t].y(), label.width(), label.height()))
+            return false;
+    return true;
+}
+
 inline double orientation(double ax, double ay, double bx, double by, double cx, double cy)
 {
     return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
