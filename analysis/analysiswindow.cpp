@@ -1,7 +1,6 @@
 #include "analysiswindow.h"
 
 #include "analysistable.h"
-#include "analysistablemodel.h"
 #include "classlist.h"
 #include "comparison.h"
 #include "exports.h"
@@ -9,6 +8,7 @@
 #include "messages.h"
 #include "programicon.h"
 #include "statusmethod.h"
+#include "texttablemodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,8 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int NameColumnWidth = 180; // pixels
 
 const QString GraphFilter = QStringLiteral("GraphML files (*.graphml);;All files (*)");
 
@@ -57,7 +55,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
         ChosenStatusMethod::instance().method() == StatusMethod::NewcombBukowski ? 1 : 0);
     methodLabel->setBuddy(methods);
 
-    model = new AnalysisTableModel(this);
+    model = new TextTableModel(this);
     subjects = new QTableView(this);
     subjects->setModel(model);
     subjects->verticalHeader()->hide();
@@ -144,13 +142,18 @@ QStringList AnalysisWindow::takeNames(QCheckBox* box)
     return asked ? ClassList::instance().currentNames() : QStringList();
 }
 
+void AnalysisWindow::showTable()
+{
+    model->setTable(subjectTable(current, method()), ClassList::instance().currentNames());
+}
+
 void AnalysisWindow::showNames()
 {
-    model->setNames(ClassList::instance().currentNames());
+    showTable();
     subjects->resizeColumnsToContents();
-    // The names take no more room than a long name needs; the rest is a tooltip.
-    if (ClassList::instance().loaded())
-        subjects->setColumnWidth(1, std::min(subjects->columnWidth(1), NameColumnWidth));
+    if (model->hasNames())
+        subjects->setColumnWidth(
+            1, std::min(subjects->columnWidth(1), TextTableModel::NameColumnWidth));
     cliques->setText(cliquesText(shownChoices, ClassList::instance().currentNames()));
     refreshFigures(); // the entries left out name their choosers
 }
@@ -159,7 +162,6 @@ void AnalysisWindow::setChoices(const ChoiceSet& choices)
 {
     shownChoices = choices;
     current = analyseChoices(choices);
-    model->setAnalysis(current, method());
     // The status groups need both criteria; for a one-criterion study there is
     // nothing to choose between.
     methods->setEnabled(current.group.classified);
@@ -180,7 +182,7 @@ void AnalysisWindow::setMethod(StatusMethod m)
         methods->setCurrentIndex(index); // comes back here through the signal
         return;
     }
-    model->setMethod(m);
+    showTable(); // the status column alone changes: the columns keep their widths
     refreshFigures();
     ChosenStatusMethod::instance().setMethod(m);
 }

@@ -9,13 +9,13 @@
 
 #include <QDialog>
 
-class AnalysisTableModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class TextTableModel;
 
 class AnalysisWindow : public QDialog {
     Q_OBJECT
@@ -58,12 +58,13 @@ public Q_SLOTS:
     void exportGraphMl();
 
 private:
+    void showTable();
     void refreshFigures();
     void showNames();
 
     ChoiceSet shownChoices;
     SociometricAnalysis current;
-    AnalysisTableModel* model = nullptr;
+    TextTableModel* model = nullptr;
     QTableView* subjects = nullptr;
     QTableWidget* figures = nullptr;
     QComboBox* methods = nullptr;

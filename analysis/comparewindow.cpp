@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr int NameColumnWidth = 180; // pixels, as in the analysis window
 constexpr int MinFiguresWidth = 260;
 
 const QString TrapLabel = QStringLiteral("DataForm:Compare");
@@ -216,7 +215,7 @@ int CompareWindow::fitColumns()
             width = std::max(width, cells.horizontalAdvance(row.value(c)) + 4 * margin + 4);
         // The names take no more room than a long name needs; the rest is a tooltip.
         if (c == 1 && model->hasNames())
-            width = std::min(width, NameColumnWidth);
+            width = std::min(width, TextTableModel::NameColumnWidth);
         subjects->setColumnWidth(c, width);
         needed += width;
     }

@@ -6,8 +6,19 @@ TextTableModel::TextTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void TextTableModel::setTable(const TextTable& table, const QStringList& names)
 {
+    TextTable next = withNames(table, names);
+    if (next.header.size() == shown.header.size() && next.rows.size() == shown.rows.size()) {
+        shown = std::move(next);
+        named = !names.isEmpty();
+        if (columnCount() > 0) {
+            Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+            if (rowCount() > 0)
+                Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        }
+        return;
+    }
     beginResetModel();
-    shown = withNames(table, names);
+    shown = std::move(next);
     named = !names.isEmpty();
     endResetModel();
 }
