@@ -131,53 +131,54 @@ Done Store::run(const QString& sql, const QVariantList& binds)
     return done();
 }
 
-Result<std::optional<StudyRow>> Store::seekStudy(std::int32_t record)
+template <class Row, class Make>
+Result<std::vector<Row>> Store::select(const QString& sql, const QVariantList& binds, Make make)
 {
     QSqlQuery q(QSqlDatabase::database(connection, false));
     q.setForwardOnly(true);
-    if (!q.prepare(
-            QStringLiteral("SELECT RECORD, NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE "
-                           "FROM SOCIOMETRY INDEXED BY \"PRIMARY\" WHERE RECORD = ?")))
+    if (!q.prepare(sql))
         return errorFrom(q.lastError());
-    q.addBindValue(record);
+    for (const QVariant& v : binds)
+        q.addBindValue(v);
     if (!q.exec())
         return errorFrom(q.lastError());
-    if (!q.next()) {
-        if (q.lastError().isValid())
-            return errorFrom(q.lastError());
-        return std::optional<StudyRow>();
-    }
-    return std::optional<StudyRow>(
-        StudyRow{q.value(0), q.value(1), q.value(2), q.value(3), q.value(4), q.value(5)});
-}
-
-Result<std::vector<StudyEntry>> Store::studiesByRecord()
-{
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT RECORD, NAME FROM SOCIOMETRY INDEXED BY \"PRIMARY\" "
-                               "ORDER BY RECORD")))
-        return errorFrom(q.lastError());
-    std::vector<StudyEntry> rows;
+    std::vector<Row> rows;
     while (q.next())
-        rows.push_back({q.value(0), q.value(1)});
+        rows.push_back(make(q));
     if (q.lastError().isValid())
         return errorFrom(q.lastError());
     return rows;
 }
 
+Result<std::optional<StudyRow>> Store::seekStudy(std::int32_t record)
+{
+    Result<std::vector<StudyRow>> rows = select<StudyRow>(
+        QStringLiteral("SELECT RECORD, NAME, GROUPSIZE, CHOICES, QUESTION, CRITERIONTYPE "
+                       "FROM SOCIOMETRY INDEXED BY \"PRIMARY\" WHERE RECORD = ?"),
+        {record}, [](const QSqlQuery& q) {
+            return StudyRow{q.value(0), q.value(1), q.value(2), q.value(3), q.value(4), q.value(5)};
+        });
+    if (!rows)
+        return rows.error();
+    if (rows.value().empty())
+        return std::optional<StudyRow>();
+    return std::optional<StudyRow>(std::move(rows.value().front()));
+}
+
+Result<std::vector<StudyEntry>> Store::studiesByRecord()
+{
+    return select<StudyEntry>(
+        QStringLiteral("SELECT RECORD, NAME FROM SOCIOMETRY INDEXED BY \"PRIMARY\" "
+                       "ORDER BY RECORD"),
+        {}, [](const QSqlQuery& q) {
+            return StudyEntry{q.value(0), q.value(1)};
+        });
+}
+
 Result<std::vector<QVariant>> Store::namesInTableOrder()
 {
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT NAME FROM SOCIOMETRY ORDER BY rowid")))
-        return errorFrom(q.lastError());
-    std::vector<QVariant> names;
-    while (q.next())
-        names.push_back(q.value(0));
-    if (q.lastError().isValid())
-        return errorFrom(q.lastError());
-    return names;
+    return select<QVariant>(QStringLiteral("SELECT NAME FROM SOCIOMETRY ORDER BY rowid"), {},
+                            [](const QSqlQuery& q) { return q.value(0); });
 }
 
 Result<std::int32_t> Store::writeStudy(std::int32_t record, const StudyHeader& h)
@@ -211,20 +212,12 @@ Result<std::int32_t> Store::writeStudy(std::int32_t record, const StudyHeader& h
 
 Result<std::vector<AnswerRow>> Store::answersOf(std::int32_t record)
 {
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER "
-                                  "FROM SOCIDATA INDEXED BY \"ALTERNATE\" WHERE HEADER = ?")))
-        return errorFrom(q.lastError());
-    q.addBindValue(record);
-    if (!q.exec())
-        return errorFrom(q.lastError());
-    std::vector<AnswerRow> rows;
-    while (q.next())
-        rows.push_back({q.value(0), q.value(1), q.value(2), q.value(3), q.value(4)});
-    if (q.lastError().isValid())
-        return errorFrom(q.lastError());
-    return rows;
+    return select<AnswerRow>(
+        QStringLiteral("SELECT HEADER, ANSWERTYPE, INDIVIDUAL, CHOICE, ANSWER "
+                       "FROM SOCIDATA INDEXED BY \"ALTERNATE\" WHERE HEADER = ?"),
+        {record}, [](const QSqlQuery& q) {
+            return AnswerRow{q.value(0), q.value(1), q.value(2), q.value(3), q.value(4)};
+        });
 }
 
 Done Store::appendAnswer(std::int32_t header, std::int32_t choice, std::int32_t individual,
@@ -261,22 +254,11 @@ Done Store::deletePositions(std::int32_t record, int sociogramType)
     return execute(Statements::deletePositions(record, sociogramType));
 }
 
-Result<std::vector<PositionRow>> Store::positions(const Statement& select)
+Result<std::vector<PositionRow>> Store::positions(const Statement& statement)
 {
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    q.setForwardOnly(true);
-    if (!q.prepare(select.sql))
-        return errorFrom(q.lastError());
-    for (const QVariant& v : select.binds)
-        q.addBindValue(v);
-    if (!q.exec())
-        return errorFrom(q.lastError());
-    std::vector<PositionRow> rows;
-    while (q.next())
-        rows.push_back({q.value(0), q.value(1), q.value(2), q.value(3), q.value(4)});
-    if (q.lastError().isValid())
-        return errorFrom(q.lastError());
-    return rows;
+    return select<PositionRow>(statement.sql, statement.binds, [](const QSqlQuery& q) {
+        return PositionRow{q.value(0), q.value(1), q.value(2), q.value(3), q.value(4)};
+    });
 }
 
 Done Store::appendPosition(std::int32_t header, std::int16_t sociogram, std::int32_t label,

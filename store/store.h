@@ -72,7 +72,7 @@ public:
                       double answer, std::int32_t answerType);
 
     // POSITION rows selected by a statement (the saved positions of one layout).
-    Result<std::vector<PositionRow>> positions(const Statement& select);
+    Result<std::vector<PositionRow>> positions(const Statement& statement);
     // The saved arrangement of one study and layout, and its removal before it is
     // written again.
     Result<std::vector<PositionRow>> savedPositions(std::int32_t record, int sociogramType);
@@ -100,6 +100,9 @@ private:
     explicit Store(QString connection, QString path);
     DbError errorFrom(const class QSqlError& e) const;
     Done run(const QString& sql, const QVariantList& binds);
+    // Runs a SELECT with its binds; make(query) gives each row's value.
+    template <class Row, class Make>
+    Result<std::vector<Row>> select(const QString& sql, const QVariantList& binds, Make make);
 
     QString connection;
     QString file;
