@@ -106,6 +106,12 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     cliques->setWordWrap(true);
     cliques->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(cliques);
+    leftOut = new QLabel(this);
+    leftOut->setObjectName(QStringLiteral("leftOut"));
+    leftOut->setWordWrap(true);
+    leftOut->setTextFormat(Qt::PlainText);
+    leftOut->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(leftOut);
     layout->addLayout(buttons);
     resize(1240, 600);
     splitter->setSizes({840, 380});
@@ -198,8 +204,11 @@ void AnalysisWindow::refreshFigures()
         valueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         figures->setItem(row, 1, valueItem);
     }
-    if (!current.skipped.empty() && figures->rowCount() > 0)
-        figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedEntriesText(current.skipped));
+    // Said under the figures, not only counted: a teacher must see which answers
+    // the figures do not include.
+    leftOut->setText(leftOutText(current.skipped));
+    leftOut->setToolTip(skippedEntriesText(current.skipped));
+    leftOut->setVisible(!current.skipped.empty());
 }
 
 const QString AnalysisWindow::CsvFilter =

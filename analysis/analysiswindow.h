@@ -70,6 +70,7 @@ private:
     QComboBox* methods = nullptr;
     QLabel* methodLabel = nullptr;
     QLabel* cliques = nullptr; // under the table: who all chose one another
+    QLabel* leftOut = nullptr; // the entries the figures leave out
     QPushButton* exportTable = nullptr;
     QPushButton* exportChoices = nullptr;
     QPushButton* exportGraph = nullptr;

@@ -167,7 +167,7 @@ QString skipReasonText(SkipReason reason)
     case SkipReason::NotASubject:
         return QStringLiteral("not a subject number");
     case SkipReason::SelfChoice:
-        return QStringLiteral("a subject choosing himself");
+        return QStringLiteral("a subject choosing themselves");
     case SkipReason::Repeated:
         return QStringLiteral("the same subject named twice");
     case SkipReason::OutsideGrid:

@@ -1,7 +1,7 @@
 #pragma once
 // The choices of one study as plain data, whatever they were read from: the grid of
 // the data window, the stored answers, or an imported file. Every choice in a set is
-// sound: chooser and chosen are subjects of the group, nobody chooses himself and no
+// sound: chooser and chosen are subjects of the group, nobody chooses themselves and no
 // chooser names one subject twice under one criterion. Entries that fail these rules
 // are kept apart as skipped entries so that a window can say what was left out.
 
@@ -20,7 +20,7 @@ using Criterion = ChoiceKind;
 
 enum class SkipReason {
     NotASubject, // not a whole number from 1 to the group size
-    SelfChoice,  // the chooser named himself
+    SelfChoice,  // the chooser named themselves
     Repeated,    // the chooser named this subject already under the criterion
     OutsideGrid  // a stored answer whose chooser or slot has no cell
 };

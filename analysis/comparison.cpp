@@ -1,5 +1,7 @@
 #include "comparison.h"
 
+#include <QCoreApplication>
+
 #include "classlist.h"
 
 #include <algorithm>
@@ -262,4 +264,19 @@ QString skippedEntriesText(const std::vector<SkippedEntry>& skipped)
                           ClassList::instance().numberAndName(e.chooser), QString::number(e.slot),
                           e.text, skipReasonText(e.reason));
     return lines.join(u'\n');
+}
+
+QString leftOutText(const std::vector<SkippedEntry>& skipped, int shown)
+{
+    if (skipped.empty())
+        return {};
+    const int count = static_cast<int>(skipped.size());
+    const auto first = skipped.begin() + std::min(count, shown);
+    QString text =
+        QCoreApplication::translate("Analysis", "Entries left out, not counted as choices:") +
+        u'\n' + skippedEntriesText({skipped.begin(), first});
+    if (count > shown)
+        text +=
+            u'\n' + QCoreApplication::translate("Analysis", "and %n more.", nullptr, count - shown);
+    return text;
 }

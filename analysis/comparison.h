@@ -88,3 +88,8 @@ QString tieChangesCsv(const TieChanges& ties, const QStringList& names = {});
 
 // One line per entry a survey left out, as the analysis window lists them.
 QString skippedEntriesText(const std::vector<SkippedEntry>& skipped);
+
+// What a window says under its figures about the entries it left out: nothing when
+// there are none, else a heading and the first `shown` of them by subject, slot and
+// value (the rest counted).
+QString leftOutText(const std::vector<SkippedEntry>& skipped, int shown = 8);

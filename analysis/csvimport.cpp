@@ -105,7 +105,7 @@ private:
                 continue;
             if (chooser && *chosen == *chooser) {
                 problem(line, column,
-                        QStringLiteral("Subject %1 cannot choose himself.").arg(*chosen));
+                        QStringLiteral("Subject %1 cannot choose themselves.").arg(*chosen));
                 continue;
             }
             if (!named.insert(*chosen).second) {

@@ -1,5 +1,7 @@
 #include "groupswindow.h"
 
+#include "comparison.h"
+
 #include "analysiswindow.h"
 #include "busypointer.h"
 #include "classlist.h"
@@ -136,7 +138,7 @@ GroupsWindow::~GroupsWindow()
 void GroupsWindow::setChoices(const ChoiceSet& choices)
 {
     shownClass = groupsClass(choices);
-    skippedEntries = int(choices.skipped.size());
+    skippedEntries = choices.skipped;
     const int n = shownClass.size;
     const QSignalBlocker blockGroups(groupCount), blockSeats(seatCount);
     if (!made)
@@ -256,12 +258,10 @@ void GroupsWindow::showResult()
         if (p.proven)
             lines << QStringLiteral("Every grouping was tried: none is better.");
     }
-    if (skippedEntries == 1)
-        lines << QStringLiteral("1 entry that names no subject of the group was passed over.");
-    else if (skippedEntries > 1)
-        lines << QStringLiteral("%1 entries that name no subject of the group were passed over.")
-                     .arg(skippedEntries);
+    if (!skippedEntries.empty())
+        lines << leftOutText(skippedEntries);
     summary->setText(lines.join(u'\n'));
+    summary->setToolTip(skippedEntriesText(skippedEntries));
 }
 
 void GroupsWindow::showOnSociogram(bool on)

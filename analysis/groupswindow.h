@@ -54,7 +54,7 @@ private:
     void showResult();
 
     Groups::Class shownClass;
-    int skippedEntries = 0;
+    std::vector<SkippedEntry> skippedEntries;
     std::optional<Groups::Partition> made;
     QRadioButton* byGroups = nullptr;
     QRadioButton* bySeats = nullptr;

@@ -7,6 +7,7 @@
 #include "dataform.h"
 #include "drawform.h"
 #include "forms.h"
+#include "globals.h"
 #include "groupswindow.h"
 #include "importchoices.h"
 #include "infoform.h"
@@ -39,6 +40,13 @@ void connectWindows()
     };
     Forms::UnloadInfoForm = unloadInfoForm;
     Forms::SettleDataForm = &DataForm::settle;
+    Forms::CloseDeletedStudy = [](long record) {
+        if (!SingleInstance<DataForm>::loaded() || record != Global::CurrentRecord)
+            return;
+        if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())
+            form->closeWithoutAsking();
+        DataForm::discard();
+    };
     Forms::ImportChoices = [](QWidget* parent) { return ImportChoices(DataGrid(), parent); };
     // The data window asks first, as the sociogram draws from its grid.
     Forms::MayEnd = {&DataForm::mayEnd, &DrawForm::mayEnd};
@@ -65,7 +73,9 @@ void connectWindows()
         return form != nullptr;
     };
     Forms::UnloadDrawForm = [] {
+        // The study's window is going: the question is Quit's, as it cannot be
+        // cancelled from here.
         if (DrawForm* form = SingleInstance<DrawForm>::ifLoaded())
-            form->close();
+            form->Quit_Click();
     };
 }

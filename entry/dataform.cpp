@@ -244,6 +244,12 @@ void DataForm::unloadWithSociogram()
     SingleInstance<DataForm>::unload();
 }
 
+void DataForm::discard()
+{
+    if (DataForm* open = SingleInstance<DataForm>::ifLoaded())
+        open->unloadWithStudyWindow();
+}
+
 void DataForm::unloadWithStudyWindow()
 {
     unloading = true;

@@ -63,6 +63,9 @@ public:
     // Closes the sociogram window and then the open data window, without a question
     // of its own.
     static void unloadWithSociogram();
+    // Closes the window without a question, its changes with it: its study is being
+    // deleted. The sociogram must have gone first.
+    static void discard();
 
     // How the entry window is shown; tests answer it without a modal loop.
     using EntryRunner = std::function<void(class EntryForm& entry)>;

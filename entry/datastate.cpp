@@ -270,6 +270,10 @@ bool DataState::SaveChanges(Long answerType)
     busy(false);
     if (!saved)
         MsgBox(NotSavedText, Buttons::Ok, Icon::Exclamation);
+    // Once the file holds the grid there is nothing left to ask about, until the next
+    // click on a cell.
+    if (saved)
+        GridChanged = false;
     return saved;
 }
 

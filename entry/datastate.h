@@ -28,7 +28,8 @@ public:
 
     ChoiceGrid& grid;
 
-    // The grid may hold changes not yet saved.
+    // The grid may hold changes not yet saved: set by a click on a cell, cleared by a
+    // save that went through.
     bool GridChanged = false;
     // Criterion Type > "&Positive" and "&Negative", by CriterionItem.
     bool critEnabled[2] = {false, false};
@@ -59,8 +60,9 @@ public:
     bool Quit_Click();
     void Crit_Click(CriterionItem item);
     void Plot_Click();
-    // Before the analysis, which reads the stored answers: the same offer to save as
-    // Plot Sociogram, but the grid's changes stay marked, so that Quit still asks.
+    // Before the analysis and the groups, which read the stored answers: the same offer
+    // to save as Plot Sociogram, made only while something may be unsaved. Changes
+    // the user chose not to save stay marked, so that Quit still asks about them.
     void offerSaveBeforeAnalysis();
     // A user's click on the grid's current cell; true when the entry window opens.
     bool gridClicked();

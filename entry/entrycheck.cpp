@@ -3,27 +3,79 @@
 #include "messages.h"
 #include "numbers.h"
 
-bool ValidateChoice(const QString& choice, const QString& subject, Global::Long groupSize)
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString tr(const char* text)
 {
-    if (choice.trimmed().isEmpty())
+    return QCoreApplication::translate("EntryCheck", text);
+}
+
+bool digitsOnly(const QString& text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The subject a cell of the row already names, read as the entry reads it; cells of
+// an earlier program that hold no whole number name nobody.
+std::optional<double> namedSubject(const QString& cell)
+{
+    const std::optional<double> v = Numbers::wholeValue(cell);
+    if (!v || *v != std::floor(*v))
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+QString choiceRefusal(const QString& typed, Global::Long subject, int slot, const RowChoices& row,
+                      Global::Long groupSize)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {};
+    const std::optional<double> value = Numbers::wholeValue(text);
+    // Such a text would sit in the grid looking like an answer, and the save would
+    // drop it without a word.
+    if (!value || !std::isfinite(*value))
+        return tr("Choice Must Be A Subject Number");
+    if (*value < 1)
+        return tr("Choice Cannot Be Less Than 1");
+    if (*value > groupSize)
+        return QStringLiteral("Choice Cannot Be Greater Than ") + QString::number(groupSize);
+    // 3.5 would be stored as a fraction, 1e1 as 10: what is stored is what was typed.
+    if (*value != std::floor(*value))
+        return tr("Choice Must Be A Whole Number");
+    if (!digitsOnly(text))
+        return tr("Choice Must Be Written In Digits Only");
+    // Numbers, not texts: "03" is subject 3 too.
+    if (*value == double(subject))
+        return QStringLiteral("Subjects Cannot Choose Themselves ");
+    for (int other = 1; other < int(row.size()); ++other) {
+        if (other != slot && namedSubject(row[std::size_t(other)]) == value)
+            return tr("Subject %1 Is Already Chosen As Choice %2")
+                .arg(Numbers::decimalText(*value))
+                .arg(other);
+    }
+    return {};
+}
+
+QString choiceText(const QString& typed)
+{
+    const std::optional<double> value = Numbers::wholeValue(typed);
+    return value ? Numbers::decimalText(*value) : QString();
+}
+
+bool ValidateChoice(const QString& typed, Global::Long subject, int slot, const RowChoices& row,
+                    Global::Long groupSize)
+{
+    const QString refusal = choiceRefusal(typed, subject, slot, row, groupSize);
+    if (refusal.isEmpty())
         return true;
-    const std::optional<double> value = Numbers::wholeValue(choice);
-    if (!value) {
-        // Such a text would sit in the grid looking like an answer, and the save would
-        // drop it without a word.
-        MsgBox(QStringLiteral("Choice Must Be A Subject Number"), Buttons::Ok, Icon::Information);
-        return false;
-    }
-    if (*value > groupSize) {
-        MsgBox(QStringLiteral("Choice Cannot Be Greater Than ") + QString::number(groupSize),
-               Buttons::Ok, Icon::Information);
-        return false;
-    }
-    // Texts, not numbers: "05" for subject 5 passes.
-    if (choice == subject) {
-        MsgBox(QStringLiteral("Subjects Cannot Choose Themselves "), Buttons::Ok,
-               Icon::Information);
-        return false;
-    }
-    return true;
+    MsgBox(refusal, Buttons::Ok, Icon::Information);
+    return false;
 }

@@ -112,12 +112,17 @@ void EntryForm::beginWith(const QString& typed)
 
 bool EntryForm::Validate()
 {
-    return ValidateChoice(DText[2]->text(), DText[0]->text(), Global::GroupSize);
+    RowChoices others(std::size_t(grid.Cols()));
+    for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c)
+        others[std::size_t(c)] = grid.TextMatrix(row, c);
+    const Global::Long subject = row - 1; // row s + 1 is subject s
+    return ValidateChoice(DText[2]->text(), subject, col, others, Global::GroupSize);
 }
 
 void EntryForm::SaveData()
 {
-    grid.setTextMatrix(row, col, DText[2]->text());
+    // The number as the grid shows every other: "03" goes in as "3".
+    grid.setTextMatrix(row, col, choiceText(DText[2]->text()));
 }
 
 void EntryForm::Action_Click(Command command)

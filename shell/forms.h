@@ -39,6 +39,9 @@ inline std::function<void()> UnloadDrawForm;
 // changes (saving them to its own study) and closes. False when the user chose Cancel,
 // and everything stays as it was.
 inline std::function<bool()> SettleDataForm;
+// A study is about to be deleted: when it is the one in the data window, that window
+// and its sociogram close first, asking nothing, so no later save writes it back.
+inline std::function<void(long record)> CloseDeletedStudy;
 // The data window's Import Choices command: reads a file into the data window's grid;
 // true when the grid's choices were replaced.
 inline std::function<bool(QWidget* parent)> ImportChoices;

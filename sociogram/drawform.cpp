@@ -227,16 +227,42 @@ void DrawForm::askToSavePositions()
 void DrawForm::Quit_Click()
 {
     askToSavePositions();
-    closingByQuit = true;
+    closingAsked = true;
     close();
+}
+
+void DrawForm::closeWithoutAsking()
+{
+    closingAsked = true;
+    close();
+}
+
+bool DrawForm::mayCloseByBox()
+{
+    if (sociogram.arrangement().positionsSaved() == Global::True)
+        return true;
+    // Escape on a box of Yes and No would mean No, and throw the arrangement away:
+    // here it means Cancel, and the window stays.
+    switch (MsgBox(SaveQuestion, Buttons::YesNoCancel, Icon::None, ProgramTitle)) {
+    case Answer::Yes:
+        sociogram.arrangement().SavePositions();
+        // A save that failed (the user has been told) keeps the window and its labels.
+        return sociogram.arrangement().positionsSaved() == Global::True;
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void DrawForm::closeEvent(QCloseEvent* event)
 {
-    // The close box asks the same question as Quit, so an arrangement is never
-    // dropped without a word.
-    if (!closingByQuit)
-        askToSavePositions();
+    // The close box asks as Quit does, so an arrangement is never dropped without a
+    // word, and may be cancelled.
+    if (!closingAsked && !mayCloseByBox()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
     SingleInstance<DrawForm>::unload();

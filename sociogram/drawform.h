@@ -55,6 +55,8 @@ public:
     // the print live in drawformpicture.cpp.
     void exportPicture();
     void Quit_Click();
+    // Closes the window asking nothing: its study is being deleted.
+    void closeWithoutAsking();
     void View_Click(int index);
     void Key_Click();
     // Colours the labels by group (the group from 0 of each subject, by subject number) and lists
@@ -84,6 +86,8 @@ private:
     void buildEditMenu();
     void keepViewChoices();
     void askToSavePositions();
+    // The close box's question, with Cancel: true when the window may close.
+    bool mayCloseByBox();
     void Form_Unload();
     void connectState();
     void updateViewItems();
@@ -100,7 +104,7 @@ private:
 
     SociogramState sociogram;
     SocioCanvas* area = nullptr;
-    bool closingByQuit = false;
+    bool closingAsked = false;   // the question before closing was asked, or is not needed
     bool askedAndAgreed = false; // the last save question was answered Yes
 };
 

@@ -253,6 +253,9 @@ void InfoForm::closeEvent(QCloseEvent* event)
 void showInfoForm()
 {
     InfoForm* form = SingleInstance<InfoForm>::instance();
+    // A window shown again starts in its first field, as a new one does, so that the
+    // criterion typed first goes where it belongs.
+    form->Criterion->setFocus();
     form->show();
     form->raise();
     form->activateWindow();

@@ -105,6 +105,9 @@ void LoadForm::DeleteRecord()
     const std::optional<Global::Long> record = selectedRecord();
     if (!record)
         return;
+    // A data window left open on the study would store it again at its next save.
+    if (Forms::CloseDeletedStudy)
+        Forms::CloseDeletedStudy(*record);
     setCursor(Qt::WaitCursor);
     deleteProject(*record);
     LList->clear();
@@ -135,8 +138,10 @@ void LoadForm::Action_Click(Command command)
     case Command::Delete:
         if (!selectedRecord())
             return;
-        if (MsgBox(ProjectMessages::DeleteQuestion, Buttons::YesNo, Icon::None, ProgramTitle) ==
-            Answer::Yes)
+        // The name first, so that the user sees which study goes.
+        if (MsgBox(QStringLiteral("\"%1\"\n\n").arg(LList->selectedItems().front()->text()) +
+                       ProjectMessages::DeleteQuestion,
+                   Buttons::YesNo, Icon::None, ProgramTitle) == Answer::Yes)
             DeleteRecord();
         break;
     case Command::Cancel:

@@ -323,7 +323,7 @@ private Q_SLOTS:
             << QString(QChar(0xFEFF)) + u"Who; \"First, best\"; Second\n5;6;1\n"_qs
             << u"5:1=6 5:2=1"_qs;
         QTest::newRow("self-choice")
-            << u"1,2\n2,2\n"_qs << u"Line 2, column 2: Subject 2 cannot choose himself."_qs;
+            << u"1,2\n2,2\n"_qs << u"Line 2, column 2: Subject 2 cannot choose themselves."_qs;
         QTest::newRow("too many choices")
             << u"1,2,3,4\n"_qs
             << u"Line 1, column 4: More choices are given than the study allows (2)."_qs;

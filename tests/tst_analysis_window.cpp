@@ -184,8 +184,12 @@ private Q_SLOTS:
                  u"Cliques (every pair chose each other): 4, 5 Eve, 6"_qs);
         QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
         QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
-        QCOMPARE(figures->item(figures->rowCount() - 1, 1)->toolTip(),
-                 u"Positive, subject 1 Al, choice 1: \"1\" (a subject choosing himself)\n"
+        // Said under the table, by subject, slot and value, not only counted.
+        const auto* leftOut = w->findChild<QLabel*>(u"leftOut"_qs);
+        QVERIFY(leftOut && !leftOut->isHidden());
+        QCOMPARE(leftOut->text(),
+                 u"Entries left out, not counted as choices:\n"
+                 "Positive, subject 1 Al, choice 1: \"1\" (a subject choosing themselves)\n"
                  "Positive, subject 1 Al, choice 2: \"x\" (not a subject number)"_qs);
     }
 
@@ -365,12 +369,16 @@ private Q_SLOTS:
     void groupsWindowShowsExportsAndColoursTheSociogram()
     {
         GroupsWindow window;
-        window.setChoices(statusStudy());
+        ChoiceSet choices = statusStudy();
+        choices.skipped.push_back({Criterion::Positive, 2, 3, u"45"_qs, SkipReason::NotASubject});
+        window.setChoices(choices);
         window.bySeatsButton()->setChecked(true);
         window.seatCountBox()->setValue(4);
         QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
         window.makeGroups();
         QVERIFY(window.partition());
+        QVERIFY(window.summaryLabel()->text().endsWith(
+            u"Positive, subject 2, choice 3: \"45\" (not a subject number)"_qs));
         QCOMPARE(window.resultView()->topLevelItemCount(), 3);
 
         QList<QList<int>> shown;

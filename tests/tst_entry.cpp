@@ -59,27 +59,44 @@ private Q_SLOTS:
     }
     void cleanup() { db.reset(); }
 
+    // Subject 3's row holds 5 in slot 1 and 2.5, left by an earlier program, in slot 3;
+    // the choice is typed in slot 2.
     void check_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("subject");
         QTest::addColumn<QString>("message"); // none: accepted
+        QTest::addColumn<QString>("written");
         const QString tooLarge = QStringLiteral("Choice Cannot Be Greater Than 12");
-        QTest::newRow("the last subject") << u"12"_qs << 3 << QString();
-        QTest::newRow("oneself") << u"3"_qs << 3 << u"Subjects Cannot Choose Themselves "_qs;
-        QTest::newRow("oneself written 03") << u"03"_qs << 3 << QString();
+        const QString tooSmall = QStringLiteral("Choice Cannot Be Less Than 1");
+        const QString self = QStringLiteral("Subjects Cannot Choose Themselves ");
+        QTest::newRow("the last subject") << u"12"_qs << QString() << u"12"_qs;
+        QTest::newRow("a leading zero") << u"07"_qs << QString() << u"7"_qs;
+        QTest::newRow("empty clears") << u" "_qs << QString() << QString();
+        QTest::newRow("the cell's own choice again") << u"9"_qs << QString() << u"9"_qs;
+        QTest::newRow("a fraction left in the row is nobody") << u"2"_qs << QString() << u"2"_qs;
+        QTest::newRow("above the group") << u"13"_qs << tooLarge << QString();
+        QTest::newRow("zero") << u"0"_qs << tooSmall << QString();
+        QTest::newRow("negative") << u"-3"_qs << tooSmall << QString();
+        QTest::newRow("fraction") << u"3.5"_qs << u"Choice Must Be A Whole Number"_qs << QString();
+        QTest::newRow("exponent") << u"1e1"_qs << u"Choice Must Be Written In Digits Only"_qs
+                                  << QString();
+        QTest::newRow("oneself") << u"3"_qs << self << QString();
+        QTest::newRow("oneself written 03") << u"03"_qs << self << QString();
+        QTest::newRow("chosen in another slot")
+            << u"05"_qs << u"Subject 5 Is Already Chosen As Choice 1"_qs << QString();
         QTest::newRow("digits then letter")
-            << u"3x"_qs << 4 << u"Choice Must Be A Subject Number"_qs;
-        QTest::newRow("range before self") << u"13"_qs << 13 << tooLarge;
+            << u"3x"_qs << u"Choice Must Be A Subject Number"_qs << QString();
     }
     void check()
     {
         QFETCH(QString, typed);
-        QFETCH(int, subject);
         QFETCH(QString, message);
+        const RowChoices row{QString(), u"5"_qs, u"9"_qs, u"2.5"_qs};
         ScriptedMessages messages;
-        QCOMPARE(ValidateChoice(typed, QString::number(subject), 12), message.isEmpty());
+        QCOMPARE(ValidateChoice(typed, 3, 2, row, 12), message.isEmpty());
         QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (message.isEmpty())
+            QTEST(choiceText(typed), "written");
     }
 
     void opensOnTheCriterionOfItsType_data()
@@ -240,9 +257,14 @@ private Q_SLOTS:
         QVERIFY(state->gridClicked()); // an entry opened, even one then cancelled
         messages.answer({Answer::Cancel});
         QVERIFY(!state->Quit_Click());
-        // A save leaves the flag, so Quit still asks; Yes saves and lets events run.
+        // A save clears the flag, so Quit asks nothing; after the next click Yes saves
+        // and lets events run.
         key(1, 1, "3");
         state->Save_Click();
+        QVERIFY(state->Quit_Click());
+        key(1, 1, "2");
+        QVERIFY(state->gridClicked());
+        key(1, 1, "3");
         int eventRuns = 0;
         QObject::connect(state.get(), &DataState::savedOnRequest, state.get(),
                          [&] { ++eventRuns; });
@@ -272,10 +294,15 @@ private Q_SLOTS:
         messages.answer({Answer::Yes});
         state->offerSaveBeforeAnalysis();
         QCOMPARE(db->answers(Global::CurrentRecord), u"1:2:1=4"_qs);
-        QVERIFY(state->GridChanged); // the analysis keeps it marked
+        state->offerSaveBeforeAnalysis(); // saved: the next opening asks nothing
+        QCOMPARE(messages.count(), 3);
+        state->gridClicked();
+        messages.answer({Answer::No});
+        state->offerSaveBeforeAnalysis();
+        QVERIFY(state->GridChanged); // not saved: Quit must still ask
         messages.answer({Answer::No});
         state->Plot_Click();
-        QCOMPARE(messages.count(), 4);
+        QCOMPARE(messages.count(), 5);
         QVERIFY(!state->GridChanged); // Plot clears it
     }
 

@@ -145,9 +145,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ontoLabel");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("rows");
-        QTest::newRow("Quit, No") << false << false << int(Answer::No) << 0;
-        QTest::newRow("close box, Yes") << true << false << int(Answer::Yes) << 6;
-        QTest::newRow("dropped on a label") << false << true << int(Answer::Yes) << 0;
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("Quit, No") << false << false << int(Answer::No) << 0 << false;
+        QTest::newRow("close box, Yes") << true << false << int(Answer::Yes) << 6 << false;
+        QTest::newRow("close box, Cancel") << true << false << int(Answer::Cancel) << 0 << true;
+        QTest::newRow("dropped on a label") << false << true << int(Answer::Yes) << 0 << false;
     }
     void quitAndCloseBoxAsk()
     {
@@ -164,7 +166,7 @@ private Q_SLOTS:
         closeBox ? (void)form->close() : form->Quit_Click();
         QCOMPARE(messages->count(), ontoLabel ? 0 : 1);
         QTEST(int(stored(0).size()), "rows");
-        QVERIFY(!SingleInstance<DrawForm>::loaded());
+        QTEST(SingleInstance<DrawForm>::loaded(), "stays");
     }
 
     void endingTheProgramAsksAboutAChangedArrangement()

@@ -78,6 +78,11 @@ private Q_SLOTS:
         QTRY_COMPARE(form->Criterion->textCursor().selectedText(), cut);
         QTest::keyClicks(form->Criterion, u"Whom?"_qs);
         QCOMPARE(form->Criterion->toPlainText(), u"Whom?"_qs);
+        // Shown again with the focus left in another box, it starts in the first one.
+        form->IText[2]->setFocus();
+        form->hide();
+        QCOMPARE(openInfo(), form);
+        QCOMPARE(form->focusWidget(), form->Criterion);
     }
 
     void clearEmptiesTheEntries()
@@ -239,15 +244,22 @@ private Q_SLOTS:
         QFETCH(Answer, answer);
         QFETCH(QList<int>, left);
         for (int record : {3, 12, 20})
-            f.db().addStudy({.record = record});
+            f.db().addStudy({.name = u"Class %1"_qs.arg(record), .record = record});
         const QStringList before = f.db().dump();
         Global::CurrentRecord = 12; // as if open in the data window: it is not touched
+        // The data window of the study goes before the study does.
+        QStringList closed;
+        Forms::CloseDeletedStudy = [&](long record) {
+            closed << QString::number(record) << QString::number(f.db().dump().size());
+        };
         LoadForm* form = openList();
         form->LList->setCurrentRow(1);
         messages->answer({answer});
         QTest::mouseClick(form->Action[1], Qt::LeftButton);
         const Message& asked = messages->shown().front();
-        QCOMPARE(asked.text, ProjectMessages::DeleteQuestion);
+        QCOMPARE(asked.text, "\"Class 12\"\n\n" + ProjectMessages::DeleteQuestion);
+        const QStringList expected{u"12"_qs, QString::number(before.size())};
+        QCOMPARE(closed, answer == Answer::Yes ? expected : QStringList());
         QCOMPARE(asked.buttons, Buttons::YesNo);
         QCOMPARE(messages->count(), 1);
         QCOMPARE(listRecords(form), left);

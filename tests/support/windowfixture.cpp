@@ -24,6 +24,7 @@ void WindowFixture::cleanup()
     Forms::Show = {};
     Forms::UnloadInfoForm = Forms::UnloadDrawForm = {};
     Forms::SettleDataForm = {};
+    Forms::CloseDeletedStudy = {};
     Forms::MayEnd.clear();
     Forms::ImportChoices = {};
     Forms::ShowGroupsOnSociogram = {};
