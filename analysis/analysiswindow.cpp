@@ -99,8 +99,14 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     buttons->addStretch();
     buttons->addWidget(close);
 
+    methodNote = new QLabel(this);
+    methodNote->setObjectName(QStringLiteral("methodNote"));
+    methodNote->setWordWrap(true);
+    methodNote->setText(statusMethodNote(method()));
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(methodNote);
     layout->addWidget(splitter, 1);
     cliques = new QLabel(this);
     cliques->setWordWrap(true);
@@ -172,6 +178,7 @@ void AnalysisWindow::setChoices(const ChoiceSet& choices)
     // nothing to choose between.
     methods->setEnabled(current.group.classified);
     methodLabel->setEnabled(current.group.classified);
+    methodNote->setVisible(current.group.classified);
     showNames();
 }
 
@@ -190,6 +197,7 @@ void AnalysisWindow::setMethod(StatusMethod m)
     }
     showTable(); // the status column alone changes: the columns keep their widths
     refreshFigures();
+    methodNote->setText(statusMethodNote(m));
     ChosenStatusMethod::instance().setMethod(m);
 }
 

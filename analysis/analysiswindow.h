@@ -71,6 +71,7 @@ private:
     QLabel* methodLabel = nullptr;
     QLabel* cliques = nullptr; // under the table: who all chose one another
     QLabel* leftOut = nullptr; // the entries the figures leave out
+    QLabel* methodNote = nullptr; // how the method's results may surprise a reader
     QPushButton* exportTable = nullptr;
     QPushButton* exportChoices = nullptr;
     QPushButton* exportGraph = nullptr;

@@ -1,5 +1,7 @@
 #include "sociometry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -251,6 +253,22 @@ QString statusMethodName(StatusMethod method)
 {
     return method == StatusMethod::CoieDodgeCoppotelli ? QStringLiteral("Coie-Dodge-Coppotelli")
                                                        : QStringLiteral("Newcomb-Bukowski");
+}
+
+QString statusMethodNote(StatusMethod method)
+{
+    if (method == StatusMethod::CoieDodgeCoppotelli)
+        return QCoreApplication::translate(
+            "Analysis",
+            "The z-scores use the sample standard deviation (n \u2212 1). A spreadsheet's "
+            "population formula (STDEV.P) gives slightly larger z-scores, so a pupil near a "
+            "limit, such as \"Popular\", may be classed differently there.");
+    return QCoreApplication::translate(
+        "Analysis",
+        "A count is high or low only when chance would give it less than 5 times in 100. A "
+        "pupil is \"Neglected\" only when the choices and rejections received together are "
+        "that low, so an isolate who is rejected a few times, or one in a small group with "
+        "few choices, may come out \"Average\".");
 }
 
 double binomialUpperTail(int trials, double p, int atLeast)

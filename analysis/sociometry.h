@@ -24,6 +24,9 @@ enum class StatusGroup {
 
 QString statusGroupName(StatusGroup group); // "Popular", ..., "Unclassified", "undefined"
 QString statusMethodName(StatusMethod method);
+// What a reader of the figures should know of the method: how a result that differs
+// from a spreadsheet's, or an isolate called "Average", comes about.
+QString statusMethodNote(StatusMethod method);
 
 struct SubjectFigures {
     int subject = 0;

@@ -44,6 +44,16 @@ bool opensEntry(const QKeyEvent* key)
     }
 }
 
+// The designed window, in twips.
+constexpr int ClientWidth = 7455;
+constexpr int ClientHeight = 5520;
+constexpr int LabelWidth = 7095;
+constexpr int GridLeft = 120;
+constexpr int GridTop = 600;
+constexpr int GridHeight = 4815;
+constexpr int GridRight = GridLeft + DataState::GridWidth;
+constexpr int GridBottom = GridTop + GridHeight;
+
 bool startsAChoice(const QKeyEvent* key)
 {
     const QString t = key->text();
@@ -63,11 +73,11 @@ DataForm::DataForm()
     DLabel0->setObjectName(QStringLiteral("DLabel_0"));
     DLabel0->setFont(namedFont(QStringLiteral("Times New Roman"), 12, true));
     DLabel0->setTextFormat(Qt::PlainText); // a criterion such as "<team>" is shown as typed
-    placeTwips(DLabel0, 120, 120, 7095, 255);
+    placeTwips(DLabel0, 120, 120, LabelWidth, 255);
 
     buildGrid();
     Dgrid->setParent(client);
-    placeTwips(Dgrid, 120, 600, DataState::GridWidth, 4815);
+    placeTwips(Dgrid, GridLeft, GridTop, DataState::GridWidth, GridHeight);
     buildMenus();
 
     connect(&state, &DataState::busyChanged, this, [this](bool busy) {
@@ -79,8 +89,26 @@ DataForm::DataForm()
     connect(&state, &DataState::savedOnRequest, this, [] { QCoreApplication::processEvents(); });
     connect(&state, &DataState::changed, this, &DataForm::showState);
 
-    makeFixedWindow(this, client, 7455, 5520);
+    // The designed size is the least; a larger window gives the grid the room, so
+    // that a class of forty is seen whole.
+    setWindowFlags(Qt::Window);
+    client->setMinimumSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
     Form_Load();
+}
+
+void DataForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const QWidget* client = centralWidget();
+    const int left = Twips::toPixels(GridLeft);
+    const int top = Twips::toPixels(GridTop);
+    Dgrid->setGeometry(left, top,
+                       std::max(Twips::toPixels(DataState::GridWidth),
+                                client->width() - left - Twips::toPixels(ClientWidth - GridRight)),
+                       std::max(Twips::toPixels(GridHeight),
+                                client->height() - top - Twips::toPixels(ClientHeight - GridBottom)));
+    DLabel0->resize(std::max(Twips::toPixels(LabelWidth), Dgrid->width() - Twips::toPixels(120)),
+                    DLabel0->height());
 }
 
 void DataForm::Form_Load()

@@ -137,9 +137,12 @@ private Q_SLOTS:
         QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
         QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"2"_qs);
         QCOMPARE(w->cliquesLine()->text(), u"No cliques"_qs);
+        const auto* note = w->findChild<QLabel*>(u"methodNote"_qs);
+        QVERIFY(note->text().contains(u"sample standard deviation (n \u2212 1)"_qs));
         w->subjectView()->selectRow(4);
         w->methodBox()->setCurrentIndex(1);
         QCOMPARE(cell(view, 4, status), u"Average"_qs);
+        QVERIFY(note->text().contains(u"may come out \"Average\""_qs)); // the note follows
         QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 4); // kept
         QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
         QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"(missing)"_qs);

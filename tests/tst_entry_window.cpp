@@ -45,6 +45,19 @@ private Q_SLOTS:
         DataForm::setEntryRunner(nullptr);
     }
 
+    // A larger window gives the grid the room: a class of thirty is seen whole.
+    void gridGrowsWithTheWindow()
+    {
+        f.openStudy(30, 3, 1, false);
+        DataForm* form = openDataForm();
+        const QSize designed = form->Dgrid->size();
+        QVERIFY(form->Dgrid->rowViewportPosition(29) > form->Dgrid->viewport()->height());
+        form->resize(form->width() + 200, form->height() + 400);
+        QTRY_COMPARE(form->Dgrid->size(), designed + QSize(200, 400));
+        QVERIFY(form->Dgrid->rowViewportPosition(29) + form->Dgrid->rowHeight(29) <=
+                form->Dgrid->viewport()->height());
+    }
+
     // The criterion items follow the study; a criterion too long for its line ends in
     // an ellipsis, whole in the tooltip.
     void criterionLineAndItemsFollowTheStudy()
