@@ -69,8 +69,8 @@ private:
     QTableWidget* figures = nullptr;
     QComboBox* methods = nullptr;
     QLabel* methodLabel = nullptr;
-    QLabel* cliques = nullptr; // under the table: who all chose one another
-    QLabel* leftOut = nullptr; // the entries the figures leave out
+    QLabel* cliques = nullptr;    // under the table: who all chose one another
+    QLabel* leftOut = nullptr;    // the entries the figures leave out
     QLabel* methodNote = nullptr; // how the method's results may surprise a reader
     QPushButton* exportTable = nullptr;
     QPushButton* exportChoices = nullptr;

@@ -4,6 +4,7 @@
 #include "globals.h"
 #include "probe.h"
 #include "programicon.h"
+#include "projectlist.h"
 #include "qtmessages.h"
 #include "startform.h"
 #include "startup.h"
@@ -20,7 +21,9 @@ void Main()
         Global::AppPath = appPathFrom(QCoreApplication::applicationDirPath());
         return std::optional<Failure>();
     });
-    StartForm::instance()->show();
+    StartForm* start = StartForm::instance();
+    start->offerExample(studyFileIsEmpty());
+    start->show();
 }
 
 } // namespace

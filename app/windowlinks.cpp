@@ -6,6 +6,7 @@
 #include "comparewindow.h"
 #include "dataform.h"
 #include "drawform.h"
+#include "example.h"
 #include "forms.h"
 #include "globals.h"
 #include "groupswindow.h"
@@ -40,6 +41,7 @@ void connectWindows()
     };
     Forms::UnloadInfoForm = unloadInfoForm;
     Forms::SettleDataForm = &DataForm::settle;
+    Forms::OpenExample = openExampleClass;
     Forms::CloseDeletedStudy = [](long record) {
         if (!SingleInstance<DataForm>::loaded() || record != Global::CurrentRecord)
             return;

@@ -102,11 +102,12 @@ void DataForm::resizeEvent(QResizeEvent* event)
     const QWidget* client = centralWidget();
     const int left = Twips::toPixels(GridLeft);
     const int top = Twips::toPixels(GridTop);
-    Dgrid->setGeometry(left, top,
-                       std::max(Twips::toPixels(DataState::GridWidth),
-                                client->width() - left - Twips::toPixels(ClientWidth - GridRight)),
-                       std::max(Twips::toPixels(GridHeight),
-                                client->height() - top - Twips::toPixels(ClientHeight - GridBottom)));
+    Dgrid->setGeometry(
+        left, top,
+        std::max(Twips::toPixels(DataState::GridWidth),
+                 client->width() - left - Twips::toPixels(ClientWidth - GridRight)),
+        std::max(Twips::toPixels(GridHeight),
+                 client->height() - top - Twips::toPixels(ClientHeight - GridBottom)));
     DLabel0->resize(std::max(Twips::toPixels(LabelWidth), Dgrid->width() - Twips::toPixels(120)),
                     DLabel0->height());
 }

@@ -42,6 +42,9 @@ inline std::function<bool()> SettleDataForm;
 // A study is about to be deleted: when it is the one in the data window, that window
 // and its sociogram close first, asking nothing, so no later save writes it back.
 inline std::function<void(long record)> CloseDeletedStudy;
+// Help > Open Example Class: stores the example's two surveys when the file lacks
+// them and opens the spring one in the data window; true when it is open.
+inline std::function<bool()> OpenExample;
 // The data window's Import Choices command: reads a file into the data window's grid;
 // true when the grid's choices were replaced.
 inline std::function<bool(QWidget* parent)> ImportChoices;

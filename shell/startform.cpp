@@ -3,6 +3,7 @@
 #include "classlist.h"
 #include "forms.h"
 #include "globals.h"
+#include "helpwindows.h"
 #include "programicon.h"
 
 #include <QCloseEvent>
@@ -26,9 +27,41 @@ StartForm::StartForm()
     New = file->addAction(QStringLiteral("&New Project"), this, &StartForm::New_Click);
     Load = file->addAction(QStringLiteral("&Load Existing Project"), this, &StartForm::Load_Click);
     Quit = file->addAction(QStringLiteral("&Exit"), this, &StartForm::Quit_Click);
+    buildHelpMenu();
+
+    exampleOffer = new QLabel(client);
+    exampleOffer->setObjectName(QStringLiteral("exampleOffer"));
+    exampleOffer->setWordWrap(true);
+    exampleOffer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    exampleOffer->setText(tr("No study yet? <a href=\"example\">Open the example class</a> "
+                             "to see a class of 24 at work, or start with File &gt; New "
+                             "Project."));
+    exampleOffer->hide();
+    placeTwips(exampleOffer, 240, 2040, 4350, 1560);
+    connect(exampleOffer, &QLabel::linkActivated, this, &StartForm::openExample);
 
     makeFixedWindow(this, client, 4830, 3750);
     Form_Load();
+}
+
+void StartForm::buildHelpMenu()
+{
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Open &Example Class"), this, &StartForm::openExample);
+    help->addAction(tr("User &Guide"), this, [this] { showUserGuide(this); });
+    help->addAction(tr("&About"), this, [] { showAbout(); });
+}
+
+void StartForm::offerExample(bool offered)
+{
+    exampleOffer->setVisible(offered);
+}
+
+void StartForm::openExample()
+{
+    // Offered once: after the example is there, the list of studies has it.
+    if (Forms::OpenExample && Forms::OpenExample())
+        offerExample(false);
 }
 
 void StartForm::Form_Load()

@@ -18,6 +18,10 @@ public:
     QAction* Load = nullptr;
     QAction* Quit = nullptr;
 
+    // Says, under the title, how to open the example class: while the study file holds
+    // no study.
+    void offerExample(bool offered);
+
     void New_Click();
     void Load_Click();
     void Quit_Click();
@@ -27,5 +31,9 @@ protected:
 
 private:
     void Form_Load();
+    void buildHelpMenu();
+    void openExample();
+
+    QLabel* exampleOffer = nullptr;
     bool mayEnd();
 };

@@ -59,6 +59,16 @@ std::vector<ProjectEntry> readProjectList()
     return list;
 }
 
+bool studyFileIsEmpty()
+{
+    Result<Store> store = Store::open(Global::databasePath());
+    if (!store)
+        return false;
+    Result<std::vector<StudyEntry>> rows = store.value().studiesByRecord();
+    store.value().close();
+    return rows && rows.value().empty();
+}
+
 bool deleteProject(Global::Long record)
 {
     Trap trap(QStringLiteral("LoadForm:DeleteRecord"));

@@ -23,6 +23,10 @@ inline const QString NotDeleted =
 // neither opened nor deleted.
 std::vector<ProjectEntry> readProjectList();
 
+// True when the study file opens and holds no study. Nothing is reported: a file that
+// cannot be read is reported when the user first works with it.
+bool studyFileIsEmpty();
+
 // Removes the study's header, answers and saved positions of every layout, all or
 // nothing: a step that fails and is passed over undoes the others and the user is
 // told that the study was left as it was. Failures are reported under

@@ -2,3 +2,5 @@
 # sociogram with its key, printing, the saved arrangement and the study opened again from
 # the project list.
 sociogram_window_test(tst_road_window SOURCES tst_road_window.cpp LIBS window_links windowsupport)
+target_compile_definitions(tst_road_window PRIVATE
+  SOCIOGRAM_EXAMPLE_NAMES="${PROJECT_SOURCE_DIR}/app/example-class.csv")

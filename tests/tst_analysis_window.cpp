@@ -142,7 +142,7 @@ private Q_SLOTS:
         w->subjectView()->selectRow(4);
         w->methodBox()->setCurrentIndex(1);
         QCOMPARE(cell(view, 4, status), u"Average"_qs);
-        QVERIFY(note->text().contains(u"may come out \"Average\""_qs)); // the note follows
+        QVERIFY(note->text().contains(u"may come out \"Average\""_qs));     // the note follows
         QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 4); // kept
         QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
         QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"(missing)"_qs);

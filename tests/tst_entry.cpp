@@ -2,6 +2,7 @@
 // stores, and the questions its commands ask.
 #include "datastate.h"
 #include "entrycheck.h"
+#include "exampleclass.h"
 #include "globals.h"
 #include "gridfill.h"
 #include "scriptedmessages.h"
@@ -97,6 +98,35 @@ private Q_SLOTS:
         QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (message.isEmpty())
             QTEST(choiceText(typed), "written");
+    }
+
+    // The example's answers are ones the entry window would take, and are stored as
+    // two ordinary studies of both criteria.
+    void exampleClassIsSoundAndStoredAsStudies()
+    {
+        ScriptedMessages messages;
+        for (const ExampleSurvey& survey : ExampleClass::surveys()) {
+            for (const auto* criterion : {&survey.positive, &survey.negative}) {
+                QCOMPARE(int(criterion->size()), ExampleClass::GroupSize + 1);
+                for (int s = 1; s <= ExampleClass::GroupSize; ++s) {
+                    const auto& row = (*criterion)[std::size_t(s)];
+                    RowChoices cells{QString()};
+                    for (int chosen : row)
+                        cells.push_back(chosen ? QString::number(chosen) : QString());
+                    for (int slot = 1; slot <= ExampleClass::Choices; ++slot)
+                        QVERIFY2(
+                            choiceRefusal(cells[std::size_t(slot)], s, slot, cells, 24).isEmpty(),
+                            qPrintable(u"%1 subject %2"_qs.arg(survey.name).arg(s)));
+                }
+            }
+            const long record = storeExampleSurvey(survey);
+            QVERIFY(record > 0);
+            const QStringList stored = db->answers(int(record)).split(u' ');
+            QCOMPARE(stored.filter(QRegularExpression(u"^1:"_qs)).size(), 72); // every slot
+            QVERIFY(stored.filter(QRegularExpression(u"^2:"_qs)).size() > 24);
+        }
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(db->scalar("SELECT count(*) FROM SOCIOMETRY WHERE CRITERIONTYPE = 3").toInt(), 2);
     }
 
     void opensOnTheCriterionOfItsType_data()

@@ -11,6 +11,7 @@
 #include "keyform.h"
 #include "loadform.h"
 #include "printdialog.h"
+#include "projectlist.h"
 #include "startform.h"
 #include "windowfixture.h"
 #include "windowlinks.h"
@@ -31,6 +32,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -316,6 +318,55 @@ private Q_SLOTS:
         QCOMPARE(list->LList->count(), 0);
         QVERIFY(ClassList::instance().names(record).isEmpty());
         QCOMPARE(nameInStore(names), QString());
+    }
+
+    // The Help menu of a first start: the example class is stored once and opens with
+    // its names; the guide shows its pictures; About says where the file lies.
+    void exampleClassAndHelp()
+    {
+        ScriptedMessages& messages = f.messages;
+        messages.clear();
+        QVERIFY(studyFileIsEmpty());
+        QVERIFY(QFile::copy(QStringLiteral(SOCIOGRAM_EXAMPLE_NAMES),
+                            Global::AppPath + u"example-class.csv"_qs));
+        const auto help = [](const QString& caption) {
+            for (QAction* a : StartForm::instance()->findChildren<QAction*>())
+                if (a->text() == caption)
+                    return a;
+            return static_cast<QAction*>(nullptr);
+        };
+        for (int use = 0; use < 2; ++use) {
+            help(u"Open &Example Class"_qs)->trigger();
+            DataForm* data = nullptr;
+            QTRY_VERIFY((data = SingleInstance<DataForm>::ifLoaded()));
+            QCOMPARE(data->windowTitle(), u"Example class - spring"_qs);
+            QCOMPARE(ClassList::instance().nameOf(1), u"Amira Haddad"_qs);
+            data->Quit->trigger();
+        }
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(f.db().scalar(u"SELECT count(*) FROM SOCIOMETRY"_qs).toInt(), 2);
+        QCOMPARE(f.db().scalar(u"SELECT count(DISTINCT ANSWERTYPE) FROM SOCIDATA"_qs).toInt(), 2);
+        QVERIFY(!studyFileIsEmpty());
+
+        help(u"User &Guide"_qs)->trigger();
+        QTextBrowser* guide = nullptr;
+        const auto openGuide = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->windowTitle() == u"User Guide"_qs)
+                    return w->findChild<QTextBrowser*>();
+            return static_cast<QTextBrowser*>(nullptr);
+        };
+        QTRY_VERIFY((guide = openGuide()));
+        QVERIFY(guide->toPlainText().startsWith(u"Using it"_qs));
+        const QVariant picture = guide->document()->resource(QTextDocument::ImageResource,
+                                                             QUrl(u"docs/target-sociogram.png"_qs));
+        QVERIFY(!picture.value<QImage>().isNull());
+        guide->window()->close();
+
+        help(u"&About"_qs)->trigger();
+        QVERIFY(
+            messages.texts().value(0).contains(QDir::toNativeSeparators(Global::databasePath())));
+        QVERIFY(messages.texts().value(0).contains(QString::fromLatin1(qVersion())));
     }
 };
 

@@ -25,6 +25,7 @@ void WindowFixture::cleanup()
     Forms::UnloadInfoForm = Forms::UnloadDrawForm = {};
     Forms::SettleDataForm = {};
     Forms::CloseDeletedStudy = {};
+    Forms::OpenExample = {};
     Forms::MayEnd.clear();
     Forms::ImportChoices = {};
     Forms::ShowGroupsOnSociogram = {};
