@@ -285,6 +285,11 @@ void CompareWindow::showOnSociogram()
         Forms::ShowChangesOnSociogram(current.ties, earlier.name);
 }
 
+CompareWindow* openCompareWindow()
+{
+    return openWindow().data();
+}
+
 CompareWindow* showComparison(const StoredSurvey& earlier, const QString& laterName,
                               const ChoiceSet& later, QWidget* parent)
 {

@@ -27,6 +27,7 @@ public:
                     const QString& laterName, const ChoiceSet& laterChoices);
 
     const StoredStudy& earlierStudy() const { return earlier; }
+    const SurveyComparison& comparison() const { return current; }
     QTableView* subjectView() const { return subjects; }
     QTableWidget* figureView() const { return figures; }
     QLabel* skippedLine() const { return skipped; }
@@ -63,6 +64,9 @@ private:
 };
 
 // Shows the comparison, in the open comparison window when there is one.
+// The open comparison window, or none.
+CompareWindow* openCompareWindow();
+
 CompareWindow* showComparison(const StoredSurvey& earlier, const QString& laterName,
                               const ChoiceSet& later, QWidget* parent);
 

@@ -301,6 +301,11 @@ void GroupsWindow::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
+GroupsWindow* openGroupsWindow()
+{
+    return openWindow().data();
+}
+
 void showGroups(const ChoiceSet& choices, QWidget* parent)
 {
     QPointer<GroupsWindow>& window = openWindow();

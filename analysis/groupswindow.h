@@ -73,3 +73,5 @@ Groups::Class groupsClass(const ChoiceSet& choices);
 
 // Shows the Groups window for the choices, the open one when there is one.
 void showGroups(const ChoiceSet& choices, QWidget* parent);
+// The open Groups window, or none.
+GroupsWindow* openGroupsWindow();

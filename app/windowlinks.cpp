@@ -3,6 +3,7 @@
 #include "analysiswindow.h"
 #include "choicegrid.h"
 #include "classlistwindow.h"
+#include "classreportprint.h"
 #include "comparewindow.h"
 #include "dataform.h"
 #include "drawform.h"
@@ -42,6 +43,7 @@ void connectWindows()
     Forms::UnloadInfoForm = unloadInfoForm;
     Forms::SettleDataForm = &DataForm::settle;
     Forms::OpenExample = openExampleClass;
+    Forms::PrintClassReport = ClassReportPrint::run;
     Forms::CloseDeletedStudy = [](long record) {
         if (!SingleInstance<DataForm>::loaded() || record != Global::CurrentRecord)
             return;

@@ -213,6 +213,7 @@ void DataForm::buildMenus()
     Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
     ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
                                     [this] { Forms::show(Forms::Window::ClassList, this); });
+    File->addAction(tr("Class &Report..."), this, &DataForm::printClassReport);
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
 
     Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));
@@ -330,6 +331,14 @@ void DataForm::openGroups()
 {
     state.offerSaveBeforeAnalysis();
     Forms::show(Forms::Window::Groups, this);
+}
+
+void DataForm::printClassReport()
+{
+    // The report reads the stored answers, as the analysis does.
+    state.offerSaveBeforeAnalysis();
+    if (Forms::PrintClassReport)
+        Forms::PrintClassReport(this);
 }
 
 void DataForm::importChoices()

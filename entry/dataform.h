@@ -51,6 +51,7 @@ public:
     void compareWith();
     void openGroups();
     void importChoices();
+    void printClassReport();
     // A user's click on a choice cell: opens the entry window on it.
     void Dgrid_Click();
 

@@ -45,6 +45,9 @@ inline std::function<void(long record)> CloseDeletedStudy;
 // Help > Open Example Class: stores the example's two surveys when the file lacks
 // them and opens the spring one in the data window; true when it is open.
 inline std::function<bool()> OpenExample;
+// The data window's Class Report command: prints the report of the study in the data
+// window, after asking what it carries.
+inline std::function<void(QWidget* parent)> PrintClassReport;
 // The data window's Import Choices command: reads a file into the data window's grid;
 // true when the grid's choices were replaced.
 inline std::function<bool(QWidget* parent)> ImportChoices;

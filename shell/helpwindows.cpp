@@ -93,7 +93,6 @@ void showAbout()
         tr("Sociogram %1\n\nBuilt with Qt %2, running on Qt %3. Qt is used under the GNU "
            "Lesser General Public License, version 3.\n\nThe study file:\n%4")
             .arg(QStringLiteral(SOCIOGRAM_VERSION), QStringLiteral(QT_VERSION_STR),
-                 QString::fromLatin1(qVersion()),
-                 QDir::toNativeSeparators(Global::databasePath()));
+                 QString::fromLatin1(qVersion()), QDir::toNativeSeparators(Global::databasePath()));
     MsgBox(text, Buttons::Ok, Icon::Information, tr("About Sociogram"));
 }

@@ -178,11 +178,25 @@ void DrawForm::showEvent(QShowEvent* event)
     Form_Activate();
 }
 
+namespace {
+bool& shownFlag()
+{
+    static bool shown = false;
+    return shown;
+}
+} // namespace
+
+bool DrawForm::shownThisRun()
+{
+    return shownFlag();
+}
+
 void DrawForm::Form_Activate()
 {
     if (Activated)
         return;
     Activated = true;
+    shownFlag() = true;
     // Only a study of both criteria has another criterion to show.
     OtherCriterion->setVisible(Global::CriterionType == Codes::CriterionType::Both);
     keepViewChoices();

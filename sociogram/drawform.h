@@ -4,6 +4,7 @@
 // state holds everything the window shows; the window connects its signals to the
 // canvas, the key and the menus.
 
+#include "classreport.h"
 #include "picturechoices.h"
 #include "sociocanvas.h"
 #include "sociogramstate.h"
@@ -54,6 +55,10 @@ public:
     // holds the questions it asks and the hooks that answer them in tests). It and
     // the print live in drawformpicture.cpp.
     void exportPicture();
+    // The picture as the window shows it, for the class report; names only when asked.
+    ReportPicture reportPicture(bool withNames) const;
+    // Whether a sociogram was shown in this run, and so its layout is the one last shown.
+    static bool shownThisRun();
     void Quit_Click();
     // Closes the window asking nothing: its study is being deleted.
     void closeWithoutAsking();
@@ -101,6 +106,8 @@ private:
     ShownOnWindow shownOnWindow() const;
     // Fills in the title and the key's contents for the choices made.
     void completeOptions(PictureOptions& options) const;
+    // The drawing and the labels as the options ask, for a file, the print or a report.
+    PrimitiveList picturePrimitives(const PictureOptions& options) const;
 
     SociogramState sociogram;
     SocioCanvas* area = nullptr;

@@ -11,42 +11,27 @@
 #include "messages.h"
 #include "picturetitle.h"
 #include "printdialog.h"
+#include "printerchoice.h"
 #include "statussteps.h"
 
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 
-bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, QString& why)
+bool choosePrinterForSociogram(QPrinter& printer, QWidget* parent, QString& why)
 {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // Without an installed printer the page still goes somewhere useful: a PDF file.
-        const QString file = askSaveFile(parent, QStringLiteral("Print Sociogram to PDF File"),
-                                         QStringLiteral("sociogram"), QStringLiteral("pdf"),
-                                         QStringLiteral("PDF files (*.pdf)"));
-        if (file.isEmpty()) {
-            why = QStringLiteral("No printer is installed and no PDF file was chosen, so the "
-                                 "sociogram was not printed.");
-            return false;
-        }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return true;
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Sociogram"));
-    if (dialog.exec() != QDialog::Accepted) {
-        why = QStringLiteral("Printing was cancelled; the sociogram was not printed.");
-        return false;
-    }
-    return true;
+    return chooseDefaultPrinter(
+        printer, parent,
+        {QStringLiteral("Print Sociogram"), QStringLiteral("sociogram"),
+         QStringLiteral("No printer is installed and no PDF file was chosen, so the sociogram "
+                        "was not printed."),
+         QStringLiteral("Printing was cancelled; the sociogram was not printed.")},
+        why);
 }
 
 DrawForm::PrinterChooser& printerChooser()
 {
-    static DrawForm::PrinterChooser chooser = chooseDefaultPrinter;
+    static DrawForm::PrinterChooser chooser = choosePrinterForSociogram;
     return chooser;
 }
 
@@ -54,7 +39,7 @@ DrawForm::PrinterChooser& printerChooser()
 
 void DrawForm::setPrinterChooser(PrinterChooser chooser)
 {
-    printerChooser() = chooser ? std::move(chooser) : PrinterChooser(chooseDefaultPrinter);
+    printerChooser() = chooser ? std::move(chooser) : PrinterChooser(choosePrinterForSociogram);
 }
 
 ShownOnWindow DrawForm::shownOnWindow() const
@@ -109,32 +94,52 @@ void DrawForm::Print_Click()
     }
 }
 
+PrimitiveList DrawForm::picturePrimitives(const PictureOptions& options) const
+{
+    // The labels as the canvas paints them, less what the user left out.
+    const ViewOptions& view = sociogram.view();
+    const Layout::Area size = sociogram.layout().area();
+    PrimitiveList labels = labelPrimitives(sociogram.labels(), LabelSet::MaxIndex,
+                                           options.groupColours ? view.groups() : QList<int>{});
+    if (options.statusMarks) {
+        const PrimitiveList marks = statusPrimitives(sociogram.labels(), sociogram.statusMarks());
+        labels.insert(labels.end(), marks.begin(), marks.end());
+    }
+    // Only when ticked for this export, whatever the window shows: a shared picture
+    // carries no name unless the user asked for one.
+    if (options.withNames) {
+        const PrimitiveList names =
+            namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
+                           ClassList::instance().currentNames(), QSizeF(size.W, size.H));
+        labels.insert(labels.begin(), names.begin(), names.end()); // under the labels
+    }
+    return sociogramPicture(sociogram.drawing(), labels);
+}
+
 void DrawForm::exportPicture()
 {
     const Layout::Area size = sociogram.layout().area();
     PictureExport::run(
         this, layoutName(),
-        [this, size](PictureOptions& options) {
+        [this](PictureOptions& options) {
             completeOptions(options);
-            // The labels as the canvas paints them, less what the user left out.
-            const ViewOptions& view = sociogram.view();
-            PrimitiveList labels =
-                labelPrimitives(sociogram.labels(), LabelSet::MaxIndex,
-                                options.groupColours ? view.groups() : QList<int>{});
-            if (options.statusMarks) {
-                const PrimitiveList marks =
-                    statusPrimitives(sociogram.labels(), sociogram.statusMarks());
-                labels.insert(labels.end(), marks.begin(), marks.end());
-            }
-            // Only when ticked for this export, whatever the window shows: a shared
-            // picture carries no name unless the user asked for one.
-            if (options.withNames) {
-                const PrimitiveList names =
-                    namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
-                                   ClassList::instance().currentNames(), QSizeF(size.W, size.H));
-                labels.insert(labels.begin(), names.begin(), names.end()); // under the labels
-            }
-            return sociogramPicture(sociogram.drawing(), labels);
+            return picturePrimitives(options);
         },
         QSizeF(size.W, size.H), shownOnWindow());
+}
+
+ReportPicture DrawForm::reportPicture(bool withNames) const
+{
+    // What the window shows, with its key: the marks and the groups as they stand.
+    ReportPicture picture;
+    picture.options.includeKey = true;
+    picture.options.groupColours = sociogram.view().groupCount() > 0;
+    picture.options.statusMarks = sociogram.view().showStatus();
+    picture.options.withNames = withNames && ClassList::instance().loaded();
+    completeOptions(picture.options);
+    picture.options.titleLines.clear(); // the report has its own header
+    picture.primitives = picturePrimitives(picture.options);
+    const Layout::Area size = sociogram.layout().area();
+    picture.drawing = QSizeF(size.W, size.H);
+    return picture;
 }

@@ -4,6 +4,7 @@
 // file.
 #include "changedraw.h"
 #include "classlist.h"
+#include "classreportprint.h"
 #include "dataform.h"
 #include "drawform.h"
 #include "exportdialog.h"
@@ -387,6 +388,60 @@ private Q_SLOTS:
     }
 
     // The names of the list go under their labels while Show Names is on.
+    // The class report of forty pupils of both criteria: every row, every heading,
+    // nothing under 7 pt or off the page, names only when asked; a second page only
+    // for rows the first cannot hold.
+    void classReportCarriesEverythingUncut_data()
+    {
+        QTest::addColumn<bool>("withNames");
+        QTest::newRow("numbers only") << false;
+        QTest::newRow("with names") << true;
+    }
+    void classReportCarriesEverythingUncut()
+    {
+        QFETCH(bool, withNames);
+        connectWindows();
+        f.openStudy(40, 10, Codes::CriterionType::Both);
+        for (int s = 1; s <= 40; ++s)
+            for (int slot = 1; slot <= 10; ++slot) {
+                QVERIFY(
+                    f.db().addAnswer(Global::CurrentRecord, 1, s + 1, slot, (s + slot) % 40 + 1));
+                if (slot <= 3)
+                    QVERIFY(f.db().addAnswer(Global::CurrentRecord, 2, s + 1, slot,
+                                             (s + 20 + slot) % 40 + 1));
+            }
+        QStringList names;
+        for (int s = 1; s <= 40; ++s)
+            names << u"Pupil%1name"_qs.arg(s);
+        ClassList::instance().setNames(Global::CurrentRecord, names);
+        QVERIFY(WindowFixture::openWindow<DataForm>(showDataForm));
+        const QString pdf = f.db().folder() + u"/report.pdf"_qs;
+        ClassReportPrint::setNamesAsker([withNames](QWidget*) { return withNames; });
+        ClassReportPrint::setPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        Forms::PrintClassReport(nullptr);
+        ClassReportPrint::setNamesAsker(nullptr);
+        ClassReportPrint::setPrinterChooser(nullptr);
+        QVERIFY(SingleInstance<DrawForm>::loaded()); // the picture is the window's
+        QVERIFY(pdfPages(pdf) >= 1 && pdfPages(pdf) <= 2);
+        const PdfWords words = pdfWords(pdf);
+        QVERIFY(!words.empty());
+        QStringList text;
+        for (const PdfWord& w : words) {
+            text << w.text;
+            QVERIFY2(w.box.height() >= 7.0, qPrintable(w.text));
+            QVERIFY2(QRectF(0, 0, 595.3, 841.9).contains(w.box), qPrintable(w.text));
+        }
+        const QString all = text.join(u' ');
+        for (const QString& piece : {u"Coie,"_qs, u"density:"_qs, u"cliques"_qs, u"Popular"_qs})
+            QVERIFY2(all.contains(piece), qPrintable(piece));
+        for (int s = 1; s <= 40; ++s)
+            QCOMPARE(all.contains(names[s - 1]), withNames);
+    }
+
     void namesUnderTheLabels_data()
     {
         QTest::addColumn<bool>("list");

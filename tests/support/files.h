@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
+#include <vector>
 
 inline QByteArray fileBytes(const QString& path)
 {
@@ -42,4 +44,32 @@ inline QString pdfText(const QString& path)
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     return text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+}
+
+// A word of a PDF file with its box in points, as pdftotext lays it out.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+using PdfWords = std::vector<PdfWord>;
+
+// Every word of every page of a PDF file (empty when it cannot be read).
+inline PdfWords pdfWords(const QString& path)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!text.waitForFinished())
+        return {};
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+        "([^<]*)</word>"));
+    PdfWords words;
+    const QString xml = QString::fromUtf8(text.readAllStandardOutput());
+    for (auto it = word.globalMatch(xml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.push_back(
+            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
 }

@@ -26,6 +26,7 @@ void WindowFixture::cleanup()
     Forms::SettleDataForm = {};
     Forms::CloseDeletedStudy = {};
     Forms::OpenExample = {};
+    Forms::PrintClassReport = {};
     Forms::MayEnd.clear();
     Forms::ImportChoices = {};
     Forms::ShowGroupsOnSociogram = {};

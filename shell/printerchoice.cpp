@@ -1,0 +1,32 @@
+#include "printerchoice.h"
+
+#include "filedialogs.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, const PrintWords& words,
+                          QString& why)
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // Without an installed printer the page still goes somewhere useful: a PDF file.
+        const QString file =
+            askSaveFile(parent, words.dialogTitle + QStringLiteral(" to PDF File"), words.fileStem,
+                        QStringLiteral("pdf"), QStringLiteral("PDF files (*.pdf)"));
+        if (file.isEmpty()) {
+            why = words.noFile;
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(words.dialogTitle);
+    if (dialog.exec() != QDialog::Accepted) {
+        why = words.cancelled;
+        return false;
+    }
+    return true;
+}
