@@ -4,10 +4,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ClassReport", text);
-}
+// The context of this file's texts in the catalogues.
+struct ClassReport {
+    Q_DECLARE_TR_FUNCTIONS(ClassReport)
+};
 
 // The technical figures (chance levels, spreads) are for the analysis window.
 bool forTheMeeting(const QString& name)
@@ -72,7 +72,7 @@ QStringList groups(const Groups::Partition& partition, const QStringList& names)
     }
     QStringList lines;
     for (std::size_t g = 0; g < members.size(); ++g)
-        lines << tr("Group %1: %2").arg(g + 1).arg(members[g].join(QStringLiteral(", ")));
+        lines << ClassReport::tr("Group %1: %2").arg(g + 1).arg(members[g].join(QStringLiteral(", ")));
     return lines;
 }
 
@@ -92,13 +92,13 @@ QStringList changes(const SurveyComparison& comparison, StatusMethod method,
                               statusGroupName(is));
     }
     if (!moves.isEmpty())
-        lines << tr("Status changed: %1").arg(moves.join(QStringLiteral("; ")));
+        lines << ClassReport::tr("Status changed: %1").arg(moves.join(QStringLiteral("; ")));
     return lines;
 }
 
 QStringList methodNotes(StatusMethod method)
 {
-    return {tr("Status groups by the %1 method: %2")
+    return {ClassReport::tr("Status groups by the %1 method: %2")
                 .arg(statusMethodName(method), statusMethodCitation(method)),
             statusMethodNote(method)};
 }

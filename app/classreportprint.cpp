@@ -24,21 +24,21 @@
 
 namespace {
 
-QString tr(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("ClassReport", text, nullptr, n);
-}
+// The context of this file's texts in the catalogues.
+struct ClassReportText {
+    Q_DECLARE_TR_FUNCTIONS(ClassReportText)
+};
 
 std::optional<bool> askWithNames(QWidget* parent)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(tr("Class Report"));
-    auto* text = new QLabel(tr("One page with the sociogram as it stands, the table of pupils, "
+    dialog.setWindowTitle(ClassReportText::tr("Class Report"));
+    auto* text = new QLabel(ClassReportText::tr("One page with the sociogram as it stands, the table of pupils, "
                                "the group's figures, and the groups and the changes when their "
                                "windows are open."),
                             &dialog);
     text->setWordWrap(true);
-    auto* names = new QCheckBox(tr("With &names"), &dialog);
+    auto* names = new QCheckBox(ClassReportText::tr("With &names"), &dialog);
     names->setEnabled(ClassList::instance().loaded());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -57,9 +57,9 @@ bool chooseReportPrinter(QPrinter& printer, QWidget* parent, QString& why)
 {
     return chooseDefaultPrinter(
         printer, parent,
-        {tr("Print Class Report"), tr("class report"),
-         tr("No printer is installed and no PDF file was chosen, so the report was not printed."),
-         tr("Printing was cancelled; the report was not printed.")},
+        {ClassReportText::tr("Print Class Report"), ClassReportText::tr("Print Class Report to PDF File"), ClassReportText::tr("class report"),
+         ClassReportText::tr("No printer is installed and no PDF file was chosen, so the report was not printed."),
+         ClassReportText::tr("Printing was cancelled; the report was not printed.")},
         why);
 }
 
@@ -78,13 +78,13 @@ DrawForm::PrinterChooser& printerChooser()
 QStringList headerLines()
 {
     const QString kinds = Global::CriterionType == Codes::CriterionType::Both
-                              ? tr("Positive and negative choices")
+                              ? ClassReportText::tr("Positive and negative choices")
                           : Global::CriterionType == Codes::CriterionType::Negative
-                              ? tr("Negative choices")
-                              : tr("Positive choices");
+                              ? ClassReportText::tr("Negative choices")
+                              : ClassReportText::tr("Positive choices");
     return {Global::RefName, kinds + QStringLiteral(": ") + Global::Question,
-            tr("%n pupils", Global::GroupSize) + QStringLiteral(", ") +
-                tr("%n choices each", Global::MaxChoices),
+            ClassReportText::tr("%n pupils", nullptr, Global::GroupSize) + QStringLiteral(", ") +
+                ClassReportText::tr("%n choices each", nullptr, Global::MaxChoices),
             QLocale().toString(QDate::currentDate(), QLocale::LongFormat)};
 }
 
@@ -131,7 +131,7 @@ ClassReport gather(bool withNames)
     if (const GroupsWindow* groups = openGroupsWindow(); groups && groups->partition())
         report.groups = ReportLines::groups(*groups->partition(), names);
     if (const CompareWindow* compare = openCompareWindow()) {
-        report.changes << tr("Compared with \"%1\".").arg(compare->earlierStudy().name);
+        report.changes << ClassReportText::tr("Compared with \"%1\".").arg(compare->earlierStudy().name);
         report.changes << ReportLines::changes(compare->comparison(), method, names);
     }
     if (analysis.group.classified)
@@ -157,7 +157,7 @@ void run(QWidget* parent)
     }
     const ClassReport report = gather(*withNames);
     if (paintClassReport(printer, report) == 0)
-        MsgBox(tr("The report could not be printed to \"%1\". Check that it is available and "
+        MsgBox(ClassReportText::tr("The report could not be printed to \"%1\". Check that it is available and "
                   "that you may write to it.")
                    .arg(printer.outputFileName().isEmpty() ? printer.printerName()
                                                            : printer.outputFileName()),

@@ -2,6 +2,7 @@
 
 #include "errorreport.h"
 #include "globals.h"
+#include "language.h"
 #include "probe.h"
 #include "programicon.h"
 #include "projectlist.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setWindowIcon(programIcon());
     setMessageHandler(showMessageBox);
+    Language::apply(Language::forLocale(QLocale::system()));
     connectWindows();
     Main();
     runProbe(probeFromArguments(QCoreApplication::arguments()));

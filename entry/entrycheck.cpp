@@ -9,10 +9,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("EntryCheck", text);
-}
+// The context of this file's texts in the catalogues.
+struct EntryCheck {
+    Q_DECLARE_TR_FUNCTIONS(EntryCheck)
+};
 
 bool digitsOnly(const QString& text)
 {
@@ -42,22 +42,22 @@ QString choiceRefusal(const QString& typed, Global::Long subject, int slot, cons
     // Such a text would sit in the grid looking like an answer, and the save would
     // drop it without a word.
     if (!value || !std::isfinite(*value))
-        return tr("Choice Must Be A Subject Number");
+        return EntryCheck::tr("Choice Must Be A Subject Number");
     if (*value < 1)
-        return tr("Choice Cannot Be Less Than 1");
+        return EntryCheck::tr("Choice Cannot Be Less Than 1");
     if (*value > groupSize)
-        return QStringLiteral("Choice Cannot Be Greater Than ") + QString::number(groupSize);
+        return EntryCheck::tr("Choice Cannot Be Greater Than %1").arg(groupSize);
     // 3.5 would be stored as a fraction, 1e1 as 10: what is stored is what was typed.
     if (*value != std::floor(*value))
-        return tr("Choice Must Be A Whole Number");
+        return EntryCheck::tr("Choice Must Be A Whole Number");
     if (!digitsOnly(text))
-        return tr("Choice Must Be Written In Digits Only");
+        return EntryCheck::tr("Choice Must Be Written In Digits Only");
     // Numbers, not texts: "03" is subject 3 too.
     if (*value == double(subject))
-        return QStringLiteral("Subjects Cannot Choose Themselves ");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Subjects Cannot Choose Themselves "));
     for (int other = 1; other < int(row.size()); ++other) {
         if (other != slot && namedSubject(row[std::size_t(other)]) == value)
-            return tr("Subject %1 Is Already Chosen As Choice %2")
+            return EntryCheck::tr("Subject %1 Is Already Chosen As Choice %2")
                 .arg(Numbers::decimalText(*value))
                 .arg(other);
     }

@@ -26,12 +26,11 @@ QFont boxFont()
 
 EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
 {
-    setWindowTitle(QStringLiteral("Data Entry"));
+    setWindowTitle(tr("Data Entry"));
     setWindowIcon(programIcon());
     setModal(true);
 
-    const QString captions[3] = {QStringLiteral("Subject Number:"),
-                                 QStringLiteral("Choice Number:"), QStringLiteral("Choice Made:")};
+    const QString captions[3] = {tr("Subject Number:"), tr("Choice Number:"), tr("Choice Made:")};
     for (int i = 0; i < 3; ++i) {
         const int top = 120 + 480 * i;
         DLabel[i] = new QLabel(captions[i], this);
@@ -45,8 +44,8 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
         DText[i]->installEventFilter(this);
         placeTwips(DText[i], 2520, top, 855, 375);
     }
-    Action[0] = new QPushButton(QStringLiteral("&OK"), this);
-    Action[1] = new QPushButton(QStringLiteral("&Cancel"), this);
+    Action[0] = new QPushButton(tr("&OK"), this);
+    Action[1] = new QPushButton(tr("&Cancel"), this);
     placeTwips(Action[0], 2520, 1680, 855, 375);
     placeTwips(Action[1], 120, 1680, 855, 375);
     for (int i = 0; i < 2; ++i) {
@@ -77,6 +76,7 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
 
     setWindowFlags(fixedWindowFlags() | Qt::Dialog); // stays above the data window
     setFixedSize(Twips::toPixels(3495 + (names ? NamesWidth + 120 : 0)), Twips::toPixels(2175));
+    fitFormToTexts(this);
     CenterForm(this);
     LoadData();
     DText[2]->setFocus();

@@ -3,6 +3,7 @@
 #include "messages.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QTime>
 #include <algorithm>
@@ -47,19 +48,19 @@ Failure runtimeFailure(int number)
 {
     switch (number) {
     case ErrorNumber::Overflow:
-        return {number, QStringLiteral("Overflow")};
+        return {number, QCoreApplication::translate("ErrorReport", "Overflow")};
     case ErrorNumber::SubscriptOutOfRange:
-        return {number, QStringLiteral("Subscript out of range")};
+        return {number, QCoreApplication::translate("ErrorReport", "Subscript out of range")};
     case ErrorNumber::DivisionByZero:
-        return {number, QStringLiteral("Division by zero")};
+        return {number, QCoreApplication::translate("ErrorReport", "Division by zero")};
     case ErrorNumber::TypeMismatch:
-        return {number, QStringLiteral("Type mismatch")};
+        return {number, QCoreApplication::translate("ErrorReport", "Type mismatch")};
     case ErrorNumber::InvalidUseOfNull:
-        return {number, QStringLiteral("Invalid use of Null")};
+        return {number, QCoreApplication::translate("ErrorReport", "Invalid use of Null")};
     case ErrorNumber::ObjectAlreadyLoaded:
-        return {number, QStringLiteral("Object already loaded")};
+        return {number, QCoreApplication::translate("ErrorReport", "Object already loaded")};
     default:
-        return {number, QStringLiteral("Application-defined or object-defined error")};
+        return {number, QCoreApplication::translate("ErrorReport", "Application-defined or object-defined error")};
     }
 }
 
@@ -72,7 +73,7 @@ bool ErrorReport::isDatabaseTrouble(int number)
 bool ErrorReport::askAboutTrouble()
 {
     const Answer a =
-        MsgBox(QStringLiteral("The Program Is Having Trouble Accessing The Database\r\n"
+        MsgBox(QCoreApplication::translate("ErrorReport", "The Program Is Having Trouble Accessing The Database\r\n"
                               "If You Choose Cancel, The Results Will Be Unpredictable"),
                Buttons::RetryCancel, Icon::Information);
     troubleCalls = 0;
@@ -111,8 +112,9 @@ bool ErrorReport::ErrorHandler(const QString& label, std::int16_t number,
     } else {
         retries = 0;
         troubleCalls = 0;
-        MsgBox(QStringLiteral("Unexpected Error In - ") + label + QStringLiteral(", Error Number") +
-                   signedNumberText(number) + QStringLiteral(", ") + description,
+        // One sentence for a translator; the number keeps its leading blank or sign.
+        MsgBox(QCoreApplication::translate("ErrorReport", "Unexpected Error In - %1, Error Number%2, %3")
+                   .arg(label, signedNumberText(number), description),
                Buttons::Ok, Icon::Information);
         result = false;
     }
@@ -163,7 +165,7 @@ bool Trap::step(const std::function<std::optional<Failure>()>& attempt)
             f->number > std::numeric_limits<std::int16_t>::max()) {
             // Too large for the report's number: say so and keep the original.
             number = ErrorNumber::Overflow;
-            description = QStringLiteral("Error %1: %2").arg(f->number).arg(f->description);
+            description = QCoreApplication::translate("ErrorReport", "Error %1: %2").arg(f->number).arg(f->description);
         } else {
             number = static_cast<std::int16_t>(f->number);
         }

@@ -18,18 +18,18 @@
 
 namespace {
 
-constexpr int PictureWidth = 640; // pixels: the README's screenshots are wider
+// The context of this file's texts in the catalogues.
+struct Help {
+    Q_DECLARE_TR_FUNCTIONS(Help)
+};
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Help", text);
-}
+constexpr int PictureWidth = 640; // pixels: the README's screenshots are wider
 
 QString readmeText()
 {
     QFile file(QStringLiteral(":/guide/README.md"));
     if (!file.open(QIODevice::ReadOnly))
-        return tr("The guide is not part of this build.");
+        return Help::tr("The guide is not part of this build.");
     return QString::fromUtf8(file.readAll());
 }
 
@@ -59,7 +59,7 @@ QDialog* makeGuide(QWidget* parent)
 {
     auto* window = new QDialog(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(tr("User Guide"));
+    window->setWindowTitle(Help::tr("User Guide"));
     window->setWindowIcon(programIcon());
     window->setSizeGripEnabled(true);
     auto* browser = new QTextBrowser(window);
@@ -90,9 +90,9 @@ void showUserGuide(QWidget* parent)
 void showAbout()
 {
     const QString text =
-        tr("Sociogram %1\n\nBuilt with Qt %2, running on Qt %3. Qt is used under the GNU "
+        Help::tr("Sociogram %1\n\nBuilt with Qt %2, running on Qt %3. Qt is used under the GNU "
            "Lesser General Public License, version 3.\n\nThe study file:\n%4")
             .arg(QStringLiteral(SOCIOGRAM_VERSION), QStringLiteral(QT_VERSION_STR),
                  QString::fromLatin1(qVersion()), QDir::toNativeSeparators(Global::databasePath()));
-    MsgBox(text, Buttons::Ok, Icon::Information, tr("About Sociogram"));
+    MsgBox(text, Buttons::Ok, Icon::Information, Help::tr("About Sociogram"));
 }

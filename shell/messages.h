@@ -2,6 +2,7 @@
 // Every message box of the program goes through MsgBox, so that a test can answer
 // it and read its words. The program installs the real dialog at start-up.
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -18,9 +19,10 @@ struct Message {
 
 using MessageHandler = std::function<Answer(const Message&)>;
 
-// Title of the message boxes that have no title of their own.
-inline const QString ProgramTitle = QStringLiteral("Sociogram");
-inline const QString HelpTitle = QStringLiteral("Help");
+// Title of the message boxes that have no title of their own. The box shows them in the
+// language in use; a message keeps the English, which tests compare.
+inline const QString ProgramTitle = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Sociogram"));
+inline const QString HelpTitle = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Help"));
 
 Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& title = HelpTitle);
 

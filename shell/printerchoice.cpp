@@ -2,6 +2,7 @@
 
 #include "filedialogs.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,8 +13,8 @@ bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, const PrintWords& 
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Without an installed printer the page still goes somewhere useful: a PDF file.
         const QString file =
-            askSaveFile(parent, words.dialogTitle + QStringLiteral(" to PDF File"), words.fileStem,
-                        QStringLiteral("pdf"), QStringLiteral("PDF files (*.pdf)"));
+            askSaveFile(parent, words.pdfTitle, words.fileStem, QStringLiteral("pdf"),
+                        QCoreApplication::translate("Print", "PDF files (*.pdf)"));
         if (file.isEmpty()) {
             why = words.noFile;
             return false;

@@ -59,10 +59,13 @@ Answer answerOf(int button)
 
 Answer showMessageBox(const Message& m)
 {
-    QMessageBox box(boxIcon(m.icon), m.title, m.text, boxButtons(m.buttons),
-                    QApplication::activeWindow());
+    QMessageBox box(boxIcon(m.icon),
+                    QCoreApplication::translate("Messages", m.title.toUtf8().constData()), m.text,
+                    boxButtons(m.buttons), QApplication::activeWindow());
     box.setWindowIcon(programIcon());
-    QString text = m.text;
+    // A fixed message is translated here, so that every caller and test deals in the
+    // English source; a message made up of values was translated where it was made.
+    QString text = QCoreApplication::translate("Messages", m.text.toUtf8().constData());
     box.setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // A question asked in the middle of long work is answered with the normal pointer.
     std::optional<PointerOverride> normalPointer;

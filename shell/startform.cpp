@@ -4,8 +4,10 @@
 #include "forms.h"
 #include "globals.h"
 #include "helpwindows.h"
+#include "language.h"
 #include "programicon.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -23,33 +25,71 @@ StartForm::StartForm()
     Slabel->setFont(namedFont(QStringLiteral("Times New Roman"), 48));
     placeTwips(Slabel, 360, 840, 4140, 1095);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    New = file->addAction(QStringLiteral("&New Project"), this, &StartForm::New_Click);
-    Load = file->addAction(QStringLiteral("&Load Existing Project"), this, &StartForm::Load_Click);
-    Quit = file->addAction(QStringLiteral("&Exit"), this, &StartForm::Quit_Click);
+    fileMenu = menuBar()->addMenu(QString());
+    New = fileMenu->addAction(QString(), this, &StartForm::New_Click);
+    Load = fileMenu->addAction(QString(), this, &StartForm::Load_Click);
+    Quit = fileMenu->addAction(QString(), this, &StartForm::Quit_Click);
     buildHelpMenu();
+    buildLanguageMenu();
 
     exampleOffer = new QLabel(client);
     exampleOffer->setObjectName(QStringLiteral("exampleOffer"));
     exampleOffer->setWordWrap(true);
     exampleOffer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    exampleOffer->setText(tr("No study yet? <a href=\"example\">Open the example class</a> "
-                             "to see a class of 24 at work, or start with File &gt; New "
-                             "Project."));
     exampleOffer->hide();
     placeTwips(exampleOffer, 240, 2040, 4350, 1560);
     connect(exampleOffer, &QLabel::linkActivated, this, &StartForm::openExample);
 
     makeFixedWindow(this, client, 4830, 3750);
+    retranslate();
     Form_Load();
+}
+
+void StartForm::retranslate()
+{
+    fileMenu->setTitle(tr("&File"));
+    New->setText(tr("&New Project"));
+    Load->setText(tr("&Load Existing Project"));
+    Quit->setText(tr("&Exit"));
+    helpMenu->setTitle(tr("&Help"));
+    openExampleItem->setText(tr("Open &Example Class"));
+    guideItem->setText(tr("User &Guide"));
+    aboutItem->setText(tr("&About"));
+    languageMenu->setTitle(tr("&Language"));
+    exampleOffer->setText(tr("No study yet? <a href=\"example\">Open the example class</a> "
+                             "to see a class of 24 at work, or start with File &gt; New "
+                             "Project."));
+    fitFormToTexts(this);
+}
+
+void StartForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void StartForm::buildHelpMenu()
 {
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("Open &Example Class"), this, &StartForm::openExample);
-    help->addAction(tr("User &Guide"), this, [this] { showUserGuide(this); });
-    help->addAction(tr("&About"), this, [] { showAbout(); });
+    helpMenu = menuBar()->addMenu(QString());
+    openExampleItem = helpMenu->addAction(QString(), this, &StartForm::openExample);
+    guideItem = helpMenu->addAction(QString(), this, [this] { showUserGuide(this); });
+    aboutItem = helpMenu->addAction(QString(), this, [] { showAbout(); });
+}
+
+void StartForm::buildLanguageMenu()
+{
+    languageMenu = menuBar()->addMenu(QString());
+    auto* group = new QActionGroup(languageMenu);
+    for (const Language::Choice& choice : Language::available()) {
+        // Each language under its own name, so that a reader finds theirs in any.
+        QAction* item = languageMenu->addAction(choice.nativeName);
+        item->setCheckable(true);
+        item->setChecked(choice.code == Language::current());
+        item->setData(choice.code);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [code = choice.code] { Language::apply(code); });
+    }
 }
 
 void StartForm::offerExample(bool offered)

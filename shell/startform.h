@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QMenu;
 class QLabel;
 
 // The start window. It stays open underneath everything; closing it or choosing
@@ -28,12 +29,21 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
     void buildHelpMenu();
+    void buildLanguageMenu();
+    void retranslate();
     void openExample();
 
     QLabel* exampleOffer = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+    QMenu* languageMenu = nullptr;
+    QAction* openExampleItem = nullptr;
+    QAction* guideItem = nullptr;
+    QAction* aboutItem = nullptr;
     bool mayEnd();
 };

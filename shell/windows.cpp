@@ -1,5 +1,11 @@
 #include "windows.h"
 
+#include <QAbstractButton>
+
+#include <QLabel>
+
+#include <QMainWindow>
+
 #include "startup.h"
 
 #include <QFont>
@@ -82,4 +88,67 @@ void CenterForm(QWidget* window)
 void SelectAllText(QLineEdit* box)
 {
     box->setSelection(0, box->text().size());
+}
+
+namespace {
+
+const char* const DesignedGeometry = "designedGeometry";
+
+QWidget* clientOf(QWidget* window)
+{
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        return main->centralWidget();
+    return window;
+}
+
+// How much wider (first) and taller (second) a caption wants to be than it is.
+std::pair<qreal, qreal> captionStretch(const QWidget* w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        if (label->text().isEmpty() || !label->isVisibleTo(label->window()))
+            return {1, 1};
+        if (label->wordWrap())
+            return {1, qreal(label->heightForWidth(label->width())) / std::max(1, label->height())};
+        return {qreal(label->sizeHint().width()) / std::max(1, label->width()), 1};
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        const int text = button->fontMetrics().horizontalAdvance(
+                             QString(button->text()).remove(u'&')) +
+                         6;
+        return {qreal(text) / std::max(1, button->width()), 1};
+    }
+    return {1, 1};
+}
+
+} // namespace
+
+void fitFormToTexts(QWidget* window)
+{
+    QWidget* client = clientOf(window);
+    if (!client)
+        return;
+    if (!client->property(DesignedGeometry).isValid())
+        client->setProperty(DesignedGeometry, QRect(QPoint(), client->size()));
+    const QList<QWidget*> children = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        if (!child->property(DesignedGeometry).isValid())
+            child->setProperty(DesignedGeometry, child->geometry());
+        child->setGeometry(child->property(DesignedGeometry).toRect());
+    }
+    qreal across = 1, down = 1;
+    for (const QWidget* child : children) {
+        const auto [x, y] = captionStretch(child);
+        across = std::max(across, x);
+        down = std::max(down, y);
+    }
+    const QSize designed = client->property(DesignedGeometry).toRect().size();
+    const auto stretch = [across, down](QRect r) {
+        return QRect(qRound(r.x() * across), qRound(r.y() * down), qRound(r.width() * across),
+                     qRound(r.height() * down));
+    };
+    for (QWidget* child : children)
+        child->setGeometry(stretch(child->property(DesignedGeometry).toRect()));
+    client->setFixedSize(stretch(QRect(QPoint(), designed)).size());
+    if (window != client)
+        window->setFixedSize(window->sizeHint());
 }

@@ -23,6 +23,12 @@ void placeTwips(QWidget* w, int left, int top, int width, int height);
 // A fixed-size window whose client area (below any menu bar) has the given size.
 void makeFixedWindow(QWidget* window, QWidget* clientArea, int widthTwips, int heightTwips);
 
+// A fixed window whose captions need more room than designed (a language with longer
+// words) is stretched as a whole, across and down as far as its captions need, so that
+// no caption is cut and the controls keep their places relative to each other. In
+// English it keeps its designed size.
+void fitFormToTexts(QWidget* window);
+
 // Window flags of a fixed dialog-like window without minimise or maximise button.
 Qt::WindowFlags fixedWindowFlags();
 

@@ -22,7 +22,8 @@ bool choosePrinterForSociogram(QPrinter& printer, QWidget* parent, QString& why)
 {
     return chooseDefaultPrinter(
         printer, parent,
-        {QStringLiteral("Print Sociogram"), QStringLiteral("sociogram"),
+        {QStringLiteral("Print Sociogram"), QStringLiteral("Print Sociogram to PDF File"),
+         QStringLiteral("sociogram"),
          QStringLiteral("No printer is installed and no PDF file was chosen, so the sociogram "
                         "was not printed."),
          QStringLiteral("Printing was cancelled; the sociogram was not printed.")},

@@ -4,6 +4,7 @@
 #include "statements.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -70,7 +71,7 @@ Result<Store> Store::open(const QString& path)
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return DbError{DbNumber::FileNotFound,
-                       QStringLiteral("Could not find file '%1'.").arg(path),
+                       QCoreApplication::translate("Store", "Could not find file '%1'.").arg(path),
                        QStringLiteral("no file at this path"), 14};
     const QString name = nextConnectionName();
     {

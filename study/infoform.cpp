@@ -29,9 +29,10 @@ struct CriterionTypeEntry {
     const char* caption;
     Global::Long code;
 };
-constexpr CriterionTypeEntry CriterionTypes[] = {{"Positive", Codes::CriterionType::Positive},
-                                                 {"Negative", Codes::CriterionType::Negative},
-                                                 {"Both", Codes::CriterionType::Both}};
+constexpr CriterionTypeEntry CriterionTypes[] = {
+    {QT_TRANSLATE_NOOP("InfoForm", "Positive"), Codes::CriterionType::Positive},
+    {QT_TRANSLATE_NOOP("InfoForm", "Negative"), Codes::CriterionType::Negative},
+    {QT_TRANSLATE_NOOP("InfoForm", "Both"), Codes::CriterionType::Both}};
 
 bool isEnter(const QKeyEvent* key)
 {
@@ -42,36 +43,34 @@ bool isEnter(const QKeyEvent* key)
 
 InfoForm::InfoForm()
 {
-    setWindowTitle(QStringLiteral("Study Information"));
+    setWindowTitle(tr("Study Information"));
     setWindowIcon(programIcon());
     setModal(false);
 
-    ILabel[4] = makeLabel(QStringLiteral("Criterion:"), 120, 120, 2655, 375);
+    ILabel[4] = makeLabel(QString(), 120, 120, 2655, 375);
     Criterion = new QPlainTextEdit(this);
     Criterion->setObjectName(QStringLiteral("IText_3"));
     Criterion->setFont(namedFont(Serif, 12));
-    Criterion->setToolTip(QStringLiteral("This is used to store a description of the data set."));
     // Tab moves on to the next entry, as in every other box of the window.
     Criterion->setTabChangesFocus(true);
     placeTwips(Criterion, 3000, 120, 4335, 855);
     connect(Criterion, &QPlainTextEdit::textChanged, this, &InfoForm::keepCriterionShort);
     Criterion->installEventFilter(this);
 
-    ILabel[5] = makeLabel(QStringLiteral("Criterion Type:"), 120, 1080, 2775, 375);
+    ILabel[5] = makeLabel(QString(), 120, 1080, 2775, 375);
     ICombo = new QComboBox(this);
     ICombo->setObjectName(QStringLiteral("ICombo_0"));
     ICombo->setEditable(false);
     ICombo->setFont(namedFont(Serif, 12));
     placeTwips(ICombo, 3000, 1080, 1815, 405);
 
-    ILabel[3] = makeLabel(QStringLiteral("Reference Name:"), 120, 1560, 2775, 375);
+    ILabel[3] = makeLabel(QString(), 120, 1560, 2775, 375);
     IText[2] = makeBox(ReferenceNameLength, 3000, 1560, 1695, 495);
-    IText[2]->setToolTip(QStringLiteral("This is used to identify the data set in the database"));
 
-    ILabel[0] = makeLabel(QStringLiteral("Group Size (6-40):"), 120, 2160, 2775, 375);
+    ILabel[0] = makeLabel(QString(), 120, 2160, 2775, 375);
     IText[0] = makeBox(CountLength, 3000, 2160, 855, 495);
 
-    ILabel[1] = makeLabel(QStringLiteral("Maximum Number of Choices Allowed (1-10):"), 120, 2760,
+    ILabel[1] = makeLabel(QString(), 120, 2760,
                           2655, 615);
     IText[1] = makeBox(CountLength, 3000, 2760, 855, 525);
     for (int i = 0; i < 3; ++i)
@@ -79,9 +78,9 @@ InfoForm::InfoForm()
     for (int i : {0, 1, 3, 4, 5})
         ILabel[i]->setObjectName(QStringLiteral("ILabel_%1").arg(i));
 
-    Action[0] = makeButton(QStringLiteral("&OK"), 2880, Command::Ok);
-    Action[1] = makeButton(QStringLiteral("&Clear"), 1680, Command::Clear);
-    Action[2] = makeButton(QStringLiteral("&Quit"), 120, Command::Quit);
+    Action[0] = makeButton(QString(), 2880, Command::Ok);
+    Action[1] = makeButton(QString(), 1680, Command::Clear);
+    Action[2] = makeButton(QString(), 120, Command::Quit);
     Action[0]->setDefault(true);
 
     setTabOrder(Criterion, ICombo);
@@ -94,6 +93,7 @@ InfoForm::InfoForm()
 
     makeFixedWindow(this, this, 7455, 4110);
     Form_Load();
+    retranslate();
     Criterion->setFocus();
 }
 
@@ -133,8 +133,33 @@ void InfoForm::Form_Load()
     adjustSize();
     CenterForm(this);
     for (const CriterionTypeEntry& entry : CriterionTypes)
-        ICombo->addItem(QString::fromLatin1(entry.caption), entry.code);
+        ICombo->addItem(QString(), entry.code);
     ICombo->setCurrentIndex(0);
+}
+
+void InfoForm::retranslate()
+{
+    setWindowTitle(tr("Study Information"));
+    ILabel[4]->setText(tr("Criterion:"));
+    ILabel[5]->setText(tr("Criterion Type:"));
+    ILabel[3]->setText(tr("Reference Name:"));
+    ILabel[0]->setText(tr("Group Size (6-40):"));
+    ILabel[1]->setText(tr("Maximum Number of Choices Allowed (1-10):"));
+    Criterion->setToolTip(tr("This is used to store a description of the data set."));
+    IText[2]->setToolTip(tr("This is used to identify the data set in the database"));
+    for (int i = 0; i < ICombo->count(); ++i)
+        ICombo->setItemText(i, tr(CriterionTypes[i].caption));
+    Action[0]->setText(tr("&OK"));
+    Action[1]->setText(tr("&Clear"));
+    Action[2]->setText(tr("&Quit"));
+    fitFormToTexts(this);
+}
+
+void InfoForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void InfoForm::keepCriterionShort()

@@ -38,10 +38,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void reject() override; // Esc
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Every caption in the language in use; the window grows where one needs the room.
+    void retranslate();
     void Form_Load();
     QLabel* makeLabel(const QString& caption, int left, int top, int width, int height);
     QLineEdit* makeBox(int maxLength, int left, int top, int width, int height);

@@ -28,11 +28,11 @@ QFont standardFont()
 
 LoadForm::LoadForm()
 {
-    setWindowTitle(QStringLiteral("Load File"));
+    setWindowTitle(tr("Load File"));
     setWindowIcon(programIcon());
     setModal(false);
 
-    Lload = new QLabel(QStringLiteral("Select Project"), this);
+    Lload = new QLabel(this);
     Lload->setObjectName(QStringLiteral("Lload"));
     Lload->setTextFormat(Qt::PlainText);
     Lload->setFont(namedFont(QStringLiteral("Times New Roman"), 14.25));
@@ -46,9 +46,9 @@ LoadForm::LoadForm()
     LList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     placeTwips(LList, 120, 600, 3735, 1620);
 
-    Action[0] = makeButton(QStringLiteral("&OK"), 3000, Command::Ok);
-    Action[1] = makeButton(QStringLiteral("&Delete"), 1800, Command::Delete);
-    Action[2] = makeButton(QStringLiteral("&Cancel"), 120, Command::Cancel);
+    Action[0] = makeButton(QString(), 3000, Command::Ok);
+    Action[1] = makeButton(QString(), 1800, Command::Delete);
+    Action[2] = makeButton(QString(), 120, Command::Cancel);
     Action[0]->setDefault(true);
 
     setTabOrder(LList, Action[0]);
@@ -57,6 +57,7 @@ LoadForm::LoadForm()
 
     makeFixedWindow(this, this, 3990, 2895);
     Form_Load();
+    retranslate();
     LList->setFocus();
 }
 
@@ -68,6 +69,23 @@ QPushButton* LoadForm::makeButton(const QString& caption, int left, Command comm
     placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
     connect(button, &QPushButton::clicked, this, [this, command] { Action_Click(command); });
     return button;
+}
+
+void LoadForm::retranslate()
+{
+    setWindowTitle(tr("Load File"));
+    Lload->setText(tr("Select Project"));
+    Action[0]->setText(tr("&OK"));
+    Action[1]->setText(tr("&Delete"));
+    Action[2]->setText(tr("&Cancel"));
+    fitFormToTexts(this);
+}
+
+void LoadForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void LoadForm::Form_Load()

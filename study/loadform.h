@@ -29,9 +29,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void reject() override; // Esc
 
 private:
+    // Every caption in the language in use; the window grows where one needs the room.
+    void retranslate();
     void Form_Load();
     QPushButton* makeButton(const QString& caption, int left, Command command);
     // The RECORD of the selected entry, or nothing when no entry is selected.

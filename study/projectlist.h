@@ -4,6 +4,7 @@
 
 #include "globals.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
@@ -13,9 +14,9 @@ struct ProjectEntry {
 };
 
 namespace ProjectMessages {
-inline const QString DeleteQuestion = QStringLiteral("Delete the Current Record?");
+inline const QString DeleteQuestion = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Delete the Current Record?"));
 inline const QString NotDeleted =
-    QStringLiteral("The Project Could Not Be Deleted - It Has Been Left As It Was");
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The Project Could Not Be Deleted - It Has Been Left As It Was"));
 } // namespace ProjectMessages
 
 // Every study by ascending RECORD. Failures are reported under "LoadForm:LoadData";

@@ -5,6 +5,7 @@
 
 #include "globals.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the study window's boxes hold when OK is pressed.
@@ -17,11 +18,11 @@ struct StudyEntries {
 };
 
 namespace StudyMessages {
-inline const QString NoCriterion = QStringLiteral("You Must Enter the Relevant Criterion");
-inline const QString DuplicateName = QStringLiteral("Duplicate Reference Names Are Not Advisable");
-inline const QString NoReferenceName = QStringLiteral("You Must Enter a Reference Name");
-inline const QString BadGroupSize = QStringLiteral("Invalid Group Size - Please Try Again");
-inline const QString BadChoices = QStringLiteral("Invalid Number of Choices - Please Try Again");
+inline const QString NoCriterion = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must Enter the Relevant Criterion"));
+inline const QString DuplicateName = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Duplicate Reference Names Are Not Advisable"));
+inline const QString NoReferenceName = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must Enter a Reference Name"));
+inline const QString BadGroupSize = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid Group Size - Please Try Again"));
+inline const QString BadChoices = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid Number of Choices - Please Try Again"));
 } // namespace StudyMessages
 
 // Runs every check in order, showing each failure's message. A study that is not yet
