@@ -77,11 +77,10 @@ DrawForm::PrinterChooser& printerChooser()
 
 QStringList headerLines()
 {
-    const QString kinds = Global::CriterionType == Codes::CriterionType::Both
-                              ? tr("Positive and negative choices")
-                          : Global::CriterionType == Codes::CriterionType::Negative
-                              ? tr("Negative choices")
-                              : tr("Positive choices");
+    const QString kinds =
+        Global::CriterionType == Codes::CriterionType::Both ? tr("Positive and negative choices")
+        : Global::CriterionType == Codes::CriterionType::Negative ? tr("Negative choices")
+                                                                  : tr("Positive choices");
     return {Global::RefName, kinds + QStringLiteral(": ") + Global::Question,
             tr("%n pupils", Global::GroupSize) + QStringLiteral(", ") +
                 tr("%n choices each", Global::MaxChoices),
