@@ -77,11 +77,18 @@ DrawForm::PrinterChooser& printerChooser()
 
 QStringList headerLines()
 {
+<<<<<<< HEAD
     const QString kinds = Global::CriterionType == Codes::CriterionType::Both
                               ? ClassReportText::tr("Positive and negative choices")
                           : Global::CriterionType == Codes::CriterionType::Negative
                               ? ClassReportText::tr("Negative choices")
                               : ClassReportText::tr("Positive choices");
+=======
+    const QString kinds =
+        Global::CriterionType == Codes::CriterionType::Both ? tr("Positive and negative choices")
+        : Global::CriterionType == Codes::CriterionType::Negative ? tr("Negative choices")
+                                                                  : tr("Positive choices");
+>>>>>>> main
     return {Global::RefName, kinds + QStringLiteral(": ") + Global::Question,
             ClassReportText::tr("%n pupils", nullptr, Global::GroupSize) + QStringLiteral(", ") +
                 ClassReportText::tr("%n choices each", nullptr, Global::MaxChoices),

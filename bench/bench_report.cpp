@@ -33,9 +33,8 @@ ChoiceSet bothClass()
                 continue;
             auto& list = slot <= 7 ? set.positive : set.negative;
             const Criterion kind = slot <= 7 ? Criterion::Positive : Criterion::Negative;
-            if (std::none_of(list.begin(), list.end(), [&](const Choice& c) {
-                    return c.chooser == s && c.chosen == chosen;
-                }))
+            if (std::none_of(list.begin(), list.end(),
+                             [&](const Choice& c) { return c.chooser == s && c.chosen == chosen; }))
                 list.push_back({s, chosen, kind, slot});
         }
     return set;
@@ -54,9 +53,9 @@ ReportPicture circlePicture(const ChoiceSet& set)
         for (const Choice& c : *list)
             appendChoice(picture.primitives, c, positions, QSizeF(360, 360));
     for (int s = 1; s <= Subjects; ++s)
-        picture.primitives.push_back(labelPrimitive(
-            QPointF(positions[std::size_t(s)][0], positions[std::size_t(s)][1]), 360,
-            QString::number(s)));
+        picture.primitives.push_back(
+            labelPrimitive(QPointF(positions[std::size_t(s)][0], positions[std::size_t(s)][1]), 360,
+                           QString::number(s)));
     picture.drawing = QSizeF(Codes::Geometry::DesignWidth, Codes::Geometry::DesignHeight);
     picture.options.includeKey = true;
     return picture;

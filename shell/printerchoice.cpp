@@ -7,8 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, const PrintWords& words,
-                          QString& why)
+bool chooseDefaultPrinter(QPrinter& printer, QWidget* parent, const PrintWords& words, QString& why)
 {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Without an installed printer the page still goes somewhere useful: a PDF file.

@@ -17,7 +17,7 @@ namespace {
 constexpr qreal HeaderPoints = 12;
 constexpr qreal TextPoints = 8;
 constexpr qreal TablePoints = ClassReportLook::SmallestPoints;
-constexpr qreal PictureShare = 0.6;      // of the page's width
+constexpr qreal PictureShare = 0.6;        // of the page's width
 constexpr qreal PictureHeightShare = 0.37; // of the page's height, at most
 constexpr qreal SideColumnPoints = 110;    // the narrowest column of figures beside it
 
@@ -66,9 +66,9 @@ qreal paintHeader(PageWriter& page, const QStringList& header, qreal left, qreal
 {
     qreal y = top;
     for (int i = 0; i < header.size(); ++i)
-        y += page.paragraph(header[i], i == 0 ? reportFont(HeaderPoints, true)
-                                              : reportFont(TextPoints),
-                            left, page.width() - left, y);
+        y += page.paragraph(header[i],
+                            i == 0 ? reportFont(HeaderPoints, true) : reportFont(TextPoints), left,
+                            page.width() - left, y);
     return y - top + page.points(6);
 }
 

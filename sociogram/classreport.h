@@ -20,14 +20,14 @@ struct ReportPicture {
 };
 
 struct ClassReport {
-    QStringList header;    // the study's name first (bold), then a line each
-    ReportPicture picture; // empty primitives: no sociogram
-    TextTable table;       // one row per pupil
+    QStringList header;       // the study's name first (bold), then a line each
+    ReportPicture picture;    // empty primitives: no sociogram
+    TextTable table;          // one row per pupil
     int shortenedColumn = -1; // the column (the names) that gives up room first, if any
-    QStringList figures;   // "Name: value" lines beside the picture
-    QStringList groups;    // one line per group; empty when none were made
-    QStringList changes;   // the comparison with an earlier survey; empty when none
-    QStringList notes;     // under the table: the method, its citation, its caveats
+    QStringList figures;      // "Name: value" lines beside the picture
+    QStringList groups;       // one line per group; empty when none were made
+    QStringList changes;      // the comparison with an earlier survey; empty when none
+    QStringList notes;        // under the table: the method, its citation, its caveats
 };
 
 namespace ClassReportLook {
