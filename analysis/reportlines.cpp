@@ -72,7 +72,9 @@ QStringList groups(const Groups::Partition& partition, const QStringList& names)
     }
     QStringList lines;
     for (std::size_t g = 0; g < members.size(); ++g)
-        lines << ClassReport::tr("Group %1: %2").arg(g + 1).arg(members[g].join(QStringLiteral(", ")));
+        lines << ClassReport::tr("Group %1: %2")
+                     .arg(g + 1)
+                     .arg(members[g].join(QStringLiteral(", ")));
     return lines;
 }
 

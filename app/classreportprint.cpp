@@ -33,10 +33,11 @@ std::optional<bool> askWithNames(QWidget* parent)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(ClassReportText::tr("Class Report"));
-    auto* text = new QLabel(ClassReportText::tr("One page with the sociogram as it stands, the table of pupils, "
-                               "the group's figures, and the groups and the changes when their "
-                               "windows are open."),
-                            &dialog);
+    auto* text = new QLabel(
+        ClassReportText::tr("One page with the sociogram as it stands, the table of pupils, "
+                            "the group's figures, and the groups and the changes when their "
+                            "windows are open."),
+        &dialog);
     text->setWordWrap(true);
     auto* names = new QCheckBox(ClassReportText::tr("With &names"), &dialog);
     names->setEnabled(ClassList::instance().loaded());
@@ -57,8 +58,10 @@ bool chooseReportPrinter(QPrinter& printer, QWidget* parent, QString& why)
 {
     return chooseDefaultPrinter(
         printer, parent,
-        {ClassReportText::tr("Print Class Report"), ClassReportText::tr("Print Class Report to PDF File"), ClassReportText::tr("class report"),
-         ClassReportText::tr("No printer is installed and no PDF file was chosen, so the report was not printed."),
+        {ClassReportText::tr("Print Class Report"),
+         ClassReportText::tr("Print Class Report to PDF File"), ClassReportText::tr("class report"),
+         ClassReportText::tr(
+             "No printer is installed and no PDF file was chosen, so the report was not printed."),
          ClassReportText::tr("Printing was cancelled; the report was not printed.")},
         why);
 }
@@ -77,18 +80,11 @@ DrawForm::PrinterChooser& printerChooser()
 
 QStringList headerLines()
 {
-<<<<<<< HEAD
     const QString kinds = Global::CriterionType == Codes::CriterionType::Both
                               ? ClassReportText::tr("Positive and negative choices")
                           : Global::CriterionType == Codes::CriterionType::Negative
                               ? ClassReportText::tr("Negative choices")
                               : ClassReportText::tr("Positive choices");
-=======
-    const QString kinds =
-        Global::CriterionType == Codes::CriterionType::Both ? tr("Positive and negative choices")
-        : Global::CriterionType == Codes::CriterionType::Negative ? tr("Negative choices")
-                                                                  : tr("Positive choices");
->>>>>>> main
     return {Global::RefName, kinds + QStringLiteral(": ") + Global::Question,
             ClassReportText::tr("%n pupils", nullptr, Global::GroupSize) + QStringLiteral(", ") +
                 ClassReportText::tr("%n choices each", nullptr, Global::MaxChoices),
@@ -138,7 +134,8 @@ ClassReport gather(bool withNames)
     if (const GroupsWindow* groups = openGroupsWindow(); groups && groups->partition())
         report.groups = ReportLines::groups(*groups->partition(), names);
     if (const CompareWindow* compare = openCompareWindow()) {
-        report.changes << ClassReportText::tr("Compared with \"%1\".").arg(compare->earlierStudy().name);
+        report.changes
+            << ClassReportText::tr("Compared with \"%1\".").arg(compare->earlierStudy().name);
         report.changes << ReportLines::changes(compare->comparison(), method, names);
     }
     if (analysis.group.classified)
@@ -164,8 +161,9 @@ void run(QWidget* parent)
     }
     const ClassReport report = gather(*withNames);
     if (paintClassReport(printer, report) == 0)
-        MsgBox(ClassReportText::tr("The report could not be printed to \"%1\". Check that it is available and "
-                  "that you may write to it.")
+        MsgBox(ClassReportText::tr(
+                   "The report could not be printed to \"%1\". Check that it is available and "
+                   "that you may write to it.")
                    .arg(printer.outputFileName().isEmpty() ? printer.printerName()
                                                            : printer.outputFileName()),
                Buttons::Ok, Icon::Exclamation, ProgramTitle);

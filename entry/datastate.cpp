@@ -18,16 +18,18 @@ namespace {
 using Global::Long;
 using Step = std::optional<Failure>;
 
-const QString SavedText = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Changes Saved As Requested"));
+const QString SavedText =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Changes Saved As Requested"));
 const QString QuitQuestion = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Save Changes?"));
 const QString SwitchQuestion = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Save Changes"));
-const QString PlotQuestion = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must First Save Changes: Save Now?"));
+const QString PlotQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must First Save Changes: Save Now?"));
 const QString HeaderUnreadText = QStringLiteral(
     "This study's details could not be read from the file, so the grid is not saved over it. "
     "The file keeps the answers it had.");
-const QString NotSavedText =
-    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The changes could not be saved, so the file keeps the answers it had before. "
-                   "The grid still holds every answer you typed."));
+const QString NotSavedText = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Messages", "The changes could not be saved, so the file keeps the answers it had before. "
+                "The grid still holds every answer you typed."));
 
 namespace CriterionType = Codes::CriterionType;
 
@@ -36,7 +38,8 @@ namespace CriterionType = Codes::CriterionType;
 Failure sizeOutOfRange(const QString& field, Long value, Long low, Long high)
 {
     return {ErrorNumber::InvalidPropertyValue,
-            QCoreApplication::translate("DataState", "The study's %1 in the file (%2) is outside %3 to %4.")
+            QCoreApplication::translate("DataState",
+                                        "The study's %1 in the file (%2) is outside %3 to %4.")
                 .arg(field)
                 .arg(value)
                 .arg(low)
@@ -204,12 +207,13 @@ void DataState::LoadGrid()
     if (row) {
         trap.step([&] { return textField(row->name, Global::RefName); });
         trap.step([&] {
-            return sizeField(row->groupSize, QCoreApplication::translate("DataState", "group size"), Codes::MinGroupSize,
-                             Codes::MaxGroupSize, Global::GroupSize);
+            return sizeField(row->groupSize, QCoreApplication::translate("DataState", "group size"),
+                             Codes::MinGroupSize, Codes::MaxGroupSize, Global::GroupSize);
         });
         trap.step([&] {
-            return sizeField(row->choices, QCoreApplication::translate("DataState", "number of choices"), Codes::MinChoices,
-                             Codes::MaxChoices, Global::MaxChoices);
+            return sizeField(row->choices,
+                             QCoreApplication::translate("DataState", "number of choices"),
+                             Codes::MinChoices, Codes::MaxChoices, Global::MaxChoices);
         });
         trap.step([&] { return textField(row->question, Global::Question); });
         trap.step([&] { return FieldValue::wholeLong(row->criterionType, Global::CriterionType); });

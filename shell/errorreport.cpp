@@ -60,7 +60,8 @@ Failure runtimeFailure(int number)
     case ErrorNumber::ObjectAlreadyLoaded:
         return {number, QCoreApplication::translate("ErrorReport", "Object already loaded")};
     default:
-        return {number, QCoreApplication::translate("ErrorReport", "Application-defined or object-defined error")};
+        return {number, QCoreApplication::translate("ErrorReport",
+                                                    "Application-defined or object-defined error")};
     }
 }
 
@@ -73,8 +74,9 @@ bool ErrorReport::isDatabaseTrouble(int number)
 bool ErrorReport::askAboutTrouble()
 {
     const Answer a =
-        MsgBox(QCoreApplication::translate("ErrorReport", "The Program Is Having Trouble Accessing The Database\r\n"
-                              "If You Choose Cancel, The Results Will Be Unpredictable"),
+        MsgBox(QCoreApplication::translate(
+                   "ErrorReport", "The Program Is Having Trouble Accessing The Database\r\n"
+                                  "If You Choose Cancel, The Results Will Be Unpredictable"),
                Buttons::RetryCancel, Icon::Information);
     troubleCalls = 0;
     return a == Answer::Retry;
@@ -113,7 +115,8 @@ bool ErrorReport::ErrorHandler(const QString& label, std::int16_t number,
         retries = 0;
         troubleCalls = 0;
         // One sentence for a translator; the number keeps its leading blank or sign.
-        MsgBox(QCoreApplication::translate("ErrorReport", "Unexpected Error In - %1, Error Number%2, %3")
+        MsgBox(QCoreApplication::translate("ErrorReport",
+                                           "Unexpected Error In - %1, Error Number%2, %3")
                    .arg(label, signedNumberText(number), description),
                Buttons::Ok, Icon::Information);
         result = false;
@@ -165,7 +168,9 @@ bool Trap::step(const std::function<std::optional<Failure>()>& attempt)
             f->number > std::numeric_limits<std::int16_t>::max()) {
             // Too large for the report's number: say so and keep the original.
             number = ErrorNumber::Overflow;
-            description = QCoreApplication::translate("ErrorReport", "Error %1: %2").arg(f->number).arg(f->description);
+            description = QCoreApplication::translate("ErrorReport", "Error %1: %2")
+                              .arg(f->number)
+                              .arg(f->description);
         } else {
             number = static_cast<std::int16_t>(f->number);
         }

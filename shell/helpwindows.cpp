@@ -91,7 +91,7 @@ void showAbout()
 {
     const QString text =
         Help::tr("Sociogram %1\n\nBuilt with Qt %2, running on Qt %3. Qt is used under the GNU "
-           "Lesser General Public License, version 3.\n\nThe study file:\n%4")
+                 "Lesser General Public License, version 3.\n\nThe study file:\n%4")
             .arg(QStringLiteral(SOCIOGRAM_VERSION), QStringLiteral(QT_VERSION_STR),
                  QString::fromLatin1(qVersion()), QDir::toNativeSeparators(Global::databasePath()));
     MsgBox(text, Buttons::Ok, Icon::Information, Help::tr("About Sociogram"));

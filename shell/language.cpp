@@ -32,12 +32,11 @@ namespace Language {
 
 const std::vector<Choice>& available()
 {
-    static const std::vector<Choice> list{
-        {QStringLiteral("en"), QStringLiteral("English")},
-        {QStringLiteral("de"), QStringLiteral("Deutsch")},
-        {QStringLiteral("es"), QStringLiteral("Español")},
-        {QStringLiteral("fr"), QStringLiteral("Français")},
-        {QStringLiteral("nl"), QStringLiteral("Nederlands")}};
+    static const std::vector<Choice> list{{QStringLiteral("en"), QStringLiteral("English")},
+                                          {QStringLiteral("de"), QStringLiteral("Deutsch")},
+                                          {QStringLiteral("es"), QStringLiteral("Español")},
+                                          {QStringLiteral("fr"), QStringLiteral("Français")},
+                                          {QStringLiteral("nl"), QStringLiteral("Nederlands")}};
     return list;
 }
 

@@ -112,9 +112,8 @@ std::pair<qreal, qreal> captionStretch(const QWidget* w)
         return {qreal(label->sizeHint().width()) / std::max(1, label->width()), 1};
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        const int text = button->fontMetrics().horizontalAdvance(
-                             QString(button->text()).remove(u'&')) +
-                         6;
+        const int text =
+            button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + 6;
         return {qreal(text) / std::max(1, button->width()), 1};
     }
     return {1, 1};

@@ -48,7 +48,8 @@ std::optional<DbError> missingPiece(const QString& message, const QString& path)
     if (what == u"table")
         return DbError{
             DbNumber::NoSuchTable,
-            QCoreApplication::translate("Store", "The database %1 has no table %2; it is not a complete study database.")
+            QCoreApplication::translate(
+                "Store", "The database %1 has no table %2; it is not a complete study database.")
                 .arg(quoted(path), quoted(name)),
             message, Error};
     if (what == u"column")
@@ -60,7 +61,8 @@ std::optional<DbError> missingPiece(const QString& message, const QString& path)
             message, Error};
     return DbError{
         DbNumber::NoSuchIndex,
-        QCoreApplication::translate("Store", "The database %1 lacks the index %2; it is not a complete study database.")
+        QCoreApplication::translate(
+            "Store", "The database %1 lacks the index %2; it is not a complete study database.")
             .arg(quoted(path), quoted(name)),
         message, Error};
 }
@@ -74,58 +76,74 @@ DbError mapEngineError(int sqliteCode, const QString& message, const QString& pa
     // A file removed while it was open still reads from what the system keeps of
     // it, but cannot be written; retrying would never help.
     if ((code == ReadOnly || code == IoErr) && !QFileInfo::exists(path))
-        return {DbNumber::FileNotFound, QCoreApplication::translate("Store", "Could not find file %1.").arg(file),
-                message, sqliteCode};
+        return {DbNumber::FileNotFound,
+                QCoreApplication::translate("Store", "Could not find file %1.").arg(file), message,
+                sqliteCode};
     switch (code) {
     case Busy:
         return {DbNumber::Busy,
-                QCoreApplication::translate("Store", "Couldn't update %1; it is currently locked by another program.")
+                QCoreApplication::translate(
+                    "Store", "Couldn't update %1; it is currently locked by another program.")
                     .arg(file),
                 message, sqliteCode};
     case Locked:
         return {DbNumber::TableLocked,
-                QCoreApplication::translate("Store", "Couldn't lock a table of %1; it is currently in use.").arg(file),
+                QCoreApplication::translate("Store",
+                                            "Couldn't lock a table of %1; it is currently in use.")
+                    .arg(file),
                 message, sqliteCode};
     case ReadOnly:
         return {DbNumber::CannotOpen,
-                QCoreApplication::translate("Store", "The database %1 is read-only; changes cannot be written to it.")
+                QCoreApplication::translate(
+                    "Store", "The database %1 is read-only; changes cannot be written to it.")
                     .arg(file),
                 message, sqliteCode};
     case Protocol:
-        return {DbNumber::FileLocked, QCoreApplication::translate("Store", "Could not lock the file %1.").arg(file),
+        return {DbNumber::FileLocked,
+                QCoreApplication::translate("Store", "Could not lock the file %1.").arg(file),
                 message, sqliteCode};
     case CantOpen:
         if (!QFileInfo::exists(path))
-            return {DbNumber::FileNotFound, QCoreApplication::translate("Store", "Could not find file %1.").arg(file),
+            return {DbNumber::FileNotFound,
+                    QCoreApplication::translate("Store", "Could not find file %1.").arg(file),
                     message, sqliteCode};
-        return {DbNumber::CannotOpen, QCoreApplication::translate("Store", "The database %1 cannot be opened.").arg(file),
+        return {DbNumber::CannotOpen,
+                QCoreApplication::translate("Store", "The database %1 cannot be opened.").arg(file),
                 message, sqliteCode};
     case NotADb:
         return {DbNumber::NotADatabase,
-                QCoreApplication::translate("Store", "Unrecognized database format %1: the file is not a study database.")
+                QCoreApplication::translate(
+                    "Store", "Unrecognized database format %1: the file is not a study database.")
                     .arg(file),
                 message, sqliteCode};
     case Corrupt:
         return {DbNumber::Corrupt,
-                QCoreApplication::translate("Store", "Cannot open database %1. The file may be damaged.").arg(file),
+                QCoreApplication::translate("Store",
+                                            "Cannot open database %1. The file may be damaged.")
+                    .arg(file),
                 message, sqliteCode};
     case Full:
         return {DbNumber::DiskFull,
-                QCoreApplication::translate("Store", "Not enough space on disk for %1; nothing was written.").arg(file),
+                QCoreApplication::translate("Store",
+                                            "Not enough space on disk for %1; nothing was written.")
+                    .arg(file),
                 message, sqliteCode};
     case IoErr:
         return {DbNumber::DiskError,
-                QCoreApplication::translate("Store", "Disk error while reading or writing %1.").arg(file), message,
-                sqliteCode};
+                QCoreApplication::translate("Store", "Disk error while reading or writing %1.")
+                    .arg(file),
+                message, sqliteCode};
     case Constraint:
         return {DbNumber::Constraint,
-                QCoreApplication::translate("Store", "The change to %1 was refused: %2").arg(file, message), message,
-                sqliteCode};
+                QCoreApplication::translate("Store", "The change to %1 was refused: %2")
+                    .arg(file, message),
+                message, sqliteCode};
     case TooBig:
     case Mismatch:
-        return {DbNumber::DataTooBig,
-                QCoreApplication::translate("Store", "A value does not fit its field in %1.").arg(file), message,
-                sqliteCode};
+        return {
+            DbNumber::DataTooBig,
+            QCoreApplication::translate("Store", "A value does not fit its field in %1.").arg(file),
+            message, sqliteCode};
     default:
         break;
     }
@@ -134,9 +152,11 @@ DbError mapEngineError(int sqliteCode, const QString& message, const QString& pa
     // A damaged header can claim a file format the engine does not know.
     if (message.contains(QStringLiteral("unsupported file format")))
         return {DbNumber::NotADatabase,
-                QCoreApplication::translate("Store", "Unrecognized database format %1: the file is not a study database.")
+                QCoreApplication::translate(
+                    "Store", "Unrecognized database format %1: the file is not a study database.")
                     .arg(file),
                 message, sqliteCode};
-    return {DbNumber::Other, QCoreApplication::translate("Store", "The database %1 reported: %2").arg(file, message),
+    return {DbNumber::Other,
+            QCoreApplication::translate("Store", "The database %1 reported: %2").arg(file, message),
             message, sqliteCode};
 }

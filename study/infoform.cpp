@@ -70,8 +70,7 @@ InfoForm::InfoForm()
     ILabel[0] = makeLabel(QString(), 120, 2160, 2775, 375);
     IText[0] = makeBox(CountLength, 3000, 2160, 855, 495);
 
-    ILabel[1] = makeLabel(QString(), 120, 2760,
-                          2655, 615);
+    ILabel[1] = makeLabel(QString(), 120, 2760, 2655, 615);
     IText[1] = makeBox(CountLength, 3000, 2760, 855, 525);
     for (int i = 0; i < 3; ++i)
         IText[i]->setObjectName(QStringLiteral("IText_%1").arg(i));

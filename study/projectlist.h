@@ -14,9 +14,10 @@ struct ProjectEntry {
 };
 
 namespace ProjectMessages {
-inline const QString DeleteQuestion = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Delete the Current Record?"));
-inline const QString NotDeleted =
-    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The Project Could Not Be Deleted - It Has Been Left As It Was"));
+inline const QString DeleteQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Delete the Current Record?"));
+inline const QString NotDeleted = QStringLiteral(
+    QT_TRANSLATE_NOOP("Messages", "The Project Could Not Be Deleted - It Has Been Left As It Was"));
 } // namespace ProjectMessages
 
 // Every study by ascending RECORD. Failures are reported under "LoadForm:LoadData";

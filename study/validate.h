@@ -18,11 +18,16 @@ struct StudyEntries {
 };
 
 namespace StudyMessages {
-inline const QString NoCriterion = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must Enter the Relevant Criterion"));
-inline const QString DuplicateName = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Duplicate Reference Names Are Not Advisable"));
-inline const QString NoReferenceName = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must Enter a Reference Name"));
-inline const QString BadGroupSize = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid Group Size - Please Try Again"));
-inline const QString BadChoices = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid Number of Choices - Please Try Again"));
+inline const QString NoCriterion =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must Enter the Relevant Criterion"));
+inline const QString DuplicateName =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Duplicate Reference Names Are Not Advisable"));
+inline const QString NoReferenceName =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "You Must Enter a Reference Name"));
+inline const QString BadGroupSize =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid Group Size - Please Try Again"));
+inline const QString BadChoices =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid Number of Choices - Please Try Again"));
 } // namespace StudyMessages
 
 // Runs every check in order, showing each failure's message. A study that is not yet
