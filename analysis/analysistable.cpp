@@ -4,48 +4,78 @@
 #include "csv.h"
 #include "groups.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// The figures are read on screen and in the report only: they speak the language in use.
+struct Figures {
+    Q_DECLARE_TR_FUNCTIONS(Figures)
+};
 
 QString number(int v)
 {
     return QString::number(v);
 }
+// The table is also written to CSV files, which stay in English: its words are
+// translated where they are shown.
 QString yesNo(bool v)
 {
-    return v ? QStringLiteral("yes") : QStringLiteral("no");
+    return v ? QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "yes"))
+             : QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "no"));
 }
 
-QString limitText(const std::optional<int>& limit, const QString& relation)
+QString limitText(const std::optional<int>& limit)
 {
-    if (!limit)
-        return QStringLiteral("none");
-    return relation.arg(*limit);
+    return limit ? QString::number(*limit) : Figures::tr("none");
 }
 
-void addCriterion(FigureList& out, const QString& name, const CriterionFigures& f)
+void addCriterion(FigureList& out, bool positive, const CriterionFigures& f)
 {
     if (!f.present)
         return;
-    out.emplace_back(QStringLiteral("%1 choices").arg(name), number(f.choices));
-    out.emplace_back(QStringLiteral("%1 density").arg(name), figureText(f.density));
-    out.emplace_back(QStringLiteral("Mutual %1 pairs").arg(name.toLower()), number(f.mutualPairs));
-    out.emplace_back(QStringLiteral("%1 reciprocity").arg(name), figureText(f.reciprocity));
-    out.emplace_back(QStringLiteral("%1 choices received, mean").arg(name),
+    out.emplace_back(positive ? Figures::tr("Positive choices") : Figures::tr("Negative choices"),
+                     number(f.choices));
+    out.emplace_back(positive ? Figures::tr("Positive density") : Figures::tr("Negative density"),
+                     figureText(f.density));
+    out.emplace_back(positive ? Figures::tr("Mutual positive pairs")
+                              : Figures::tr("Mutual negative pairs"),
+                     number(f.mutualPairs));
+    out.emplace_back(positive ? Figures::tr("Positive reciprocity")
+                              : Figures::tr("Negative reciprocity"),
+                     figureText(f.reciprocity));
+    out.emplace_back(positive ? Figures::tr("Positive choices received, mean")
+                              : Figures::tr("Negative choices received, mean"),
                      figureText(f.meanReceived));
-    out.emplace_back(QStringLiteral("%1 choices received, standard deviation").arg(name),
+    out.emplace_back(positive ? Figures::tr("Positive choices received, standard deviation")
+                              : Figures::tr("Negative choices received, standard deviation"),
                      figureText(f.sdReceived));
 }
 
-void addChanceLimits(FigureList& out, const QString& name, const ChanceLimits& limits)
+// The chance limits of a count: of choices received (positive, negative) or of impact.
+enum class Count { Positive, Negative, Impact };
+
+void addChanceLimits(FigureList& out, Count count, const ChanceLimits& limits)
 {
-    out.emplace_back(QStringLiteral("%1 chance per chooser").arg(name),
+    const auto pick = [count](const char* positive, const char* negative, const char* impact) {
+        return Figures::tr(count == Count::Positive   ? positive
+                           : count == Count::Negative ? negative
+                                                      : impact);
+    };
+    out.emplace_back(pick(QT_TRANSLATE_NOOP("Figures", "Positive received chance per chooser"),
+                          QT_TRANSLATE_NOOP("Figures", "Negative received chance per chooser"),
+                          QT_TRANSLATE_NOOP("Figures", "Impact chance per chooser")),
                      figureText(limits.probability));
     if (!limits.probability)
         return;
-    out.emplace_back(QStringLiteral("%1 high from").arg(name),
-                     limitText(limits.upper, QStringLiteral("%1")));
-    out.emplace_back(QStringLiteral("%1 low up to").arg(name),
-                     limitText(limits.lower, QStringLiteral("%1")));
+    out.emplace_back(pick(QT_TRANSLATE_NOOP("Figures", "Positive received high from"),
+                          QT_TRANSLATE_NOOP("Figures", "Negative received high from"),
+                          QT_TRANSLATE_NOOP("Figures", "Impact high from")),
+                     limitText(limits.upper));
+    out.emplace_back(pick(QT_TRANSLATE_NOOP("Figures", "Positive received low up to"),
+                          QT_TRANSLATE_NOOP("Figures", "Negative received low up to"),
+                          QT_TRANSLATE_NOOP("Figures", "Impact low up to")),
+                     limitText(limits.lower));
 }
 
 } // namespace
@@ -53,7 +83,7 @@ void addChanceLimits(FigureList& out, const QString& name, const ChanceLimits& l
 QString figureText(const std::optional<double>& value, int decimals)
 {
     if (!value)
-        return QStringLiteral("undefined");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "undefined"));
     return QString::number(*value, 'f', decimals);
 }
 
@@ -61,11 +91,15 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
 {
     TextTable t;
     const bool classified = analysis.group.classified;
-    t.header = {QStringLiteral("Subject"),           QStringLiteral("Positive given"),
-                QStringLiteral("Negative given"),    QStringLiteral("Positive received"),
-                QStringLiteral("Negative received"), QStringLiteral("Mutual positive"),
-                QStringLiteral("Mutual negative"),   QStringLiteral("Isolate"),
-                QStringLiteral("Rejected only")};
+    t.header = {QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Subject")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Positive given")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Negative given")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Positive received")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Negative received")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Mutual positive")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Mutual negative")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Isolate")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Rejected only"))};
     if (classified) {
         t.header << QStringLiteral("zLM") << QStringLiteral("zLL") << QStringLiteral("SP")
                  << QStringLiteral("SI") << statusMethodName(method);
@@ -89,7 +123,7 @@ TextTable withNames(TextTable table, const QStringList& names)
 {
     if (names.isEmpty())
         return table;
-    table.header.insert(1, QStringLiteral("Name"));
+    table.header.insert(1, QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Name")));
     for (QStringList& row : table.rows)
         row.insert(1, names.value(row.first().toInt() - 1));
     return table;
@@ -107,13 +141,13 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
 {
     const GroupFigures& g = analysis.group;
     FigureList out;
-    out.emplace_back(QStringLiteral("Group size"), number(g.groupSize));
-    addCriterion(out, QStringLiteral("Positive"), g.positive);
-    addCriterion(out, QStringLiteral("Negative"), g.negative);
+    out.emplace_back(Figures::tr("Group size"), number(g.groupSize));
+    addCriterion(out, true, g.positive);
+    addCriterion(out, false, g.negative);
     if (g.positive.present)
-        out.emplace_back(QStringLiteral("Isolates"), number(g.isolates));
+        out.emplace_back(Figures::tr("Isolates"), number(g.isolates));
     if (g.classified) {
-        out.emplace_back(QStringLiteral("Rejected only"), number(g.rejectedOnly));
+        out.emplace_back(Figures::tr("Rejected only"), number(g.rejectedOnly));
         for (StatusGroup group :
              {StatusGroup::Popular, StatusGroup::Rejected, StatusGroup::Neglected,
               StatusGroup::Controversial, StatusGroup::Average, StatusGroup::Unclassified,
@@ -124,16 +158,18 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
             if (n == 0 &&
                 (group == StatusGroup::Unclassified || group == StatusGroup::Undetermined))
                 continue;
-            out.emplace_back(statusGroupName(group), number(n));
+            out.emplace_back(
+                QCoreApplication::translate("Analysis", qPrintable(statusGroupName(group))),
+                number(n));
         }
         if (method == StatusMethod::NewcombBukowski) {
-            addChanceLimits(out, QStringLiteral("Positive received"), g.likedMostLimits);
-            addChanceLimits(out, QStringLiteral("Negative received"), g.likedLeastLimits);
-            addChanceLimits(out, QStringLiteral("Impact"), g.impactLimits);
+            addChanceLimits(out, Count::Positive, g.likedMostLimits);
+            addChanceLimits(out, Count::Negative, g.likedLeastLimits);
+            addChanceLimits(out, Count::Impact, g.impactLimits);
         }
     }
     if (!analysis.skipped.empty())
-        out.emplace_back(QStringLiteral("Entries left out"),
+        out.emplace_back(Figures::tr("Entries left out"),
                          number(static_cast<int>(analysis.skipped.size())));
     return out;
 }
@@ -149,7 +185,7 @@ QString cliquesText(const ChoiceSet& choices, const QStringList& names)
         cliques << members.join(QStringLiteral(", "));
     }
     if (cliques.isEmpty())
-        return QStringLiteral("No cliques");
-    return QStringLiteral("Cliques (every pair chose each other): ") +
-           cliques.join(QStringLiteral("; "));
+        return Figures::tr("No cliques");
+    return Figures::tr("Cliques (every pair chose each other): %1")
+        .arg(cliques.join(QStringLiteral("; ")));
 }

@@ -42,11 +42,11 @@ FileNameAsker& AnalysisWindow::saveFileName()
 
 AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Sociometric Analysis"));
+    setWindowTitle(tr("Sociometric Analysis"));
     setWindowIcon(programIcon());
     setSizeGripEnabled(true);
 
-    methodLabel = new QLabel(QStringLiteral("&Method:"), this);
+    methodLabel = new QLabel(tr("&Method:"), this);
     methods = new QComboBox(this);
     methods->addItem(statusMethodName(StatusMethod::CoieDodgeCoppotelli));
     methods->addItem(statusMethodName(StatusMethod::NewcombBukowski));
@@ -63,7 +63,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     subjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     figures = new QTableWidget(0, 2, this);
-    figures->setHorizontalHeaderLabels({QStringLiteral("Figure"), QStringLiteral("Value")});
+    figures->setHorizontalHeaderLabels({tr("Figure"), tr("Value")});
     figures->verticalHeader()->hide();
     // The names take what room is left; the values are never cut off.
     figures->horizontalHeader()->setStretchLastSection(false);
@@ -74,11 +74,11 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     subjects->verticalHeader()->setDefaultSectionSize(rowHeight);
     figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    exportTable = new QPushButton(QStringLiteral("Export &Table..."), this);
-    exportChoices = new QPushButton(QStringLiteral("Export &Choices..."), this);
-    exportGraph = new QPushButton(QStringLiteral("Export &GraphML..."), this);
+    exportTable = new QPushButton(tr("Export &Table..."), this);
+    exportChoices = new QPushButton(tr("Export &Choices..."), this);
+    exportGraph = new QPushButton(tr("Export &GraphML..."), this);
     withNames = makeNamesBox(this);
-    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+    auto* close = new QPushButton(tr("C&lose"), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(methodLabel);
@@ -135,7 +135,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
 
 QCheckBox* AnalysisWindow::makeNamesBox(QWidget* parent)
 {
-    auto* box = new QCheckBox(QStringLiteral("With &names"), parent);
+    auto* box = new QCheckBox(tr("With &names"), parent);
     const auto follow = [box] {
         const bool loaded = ClassList::instance().loaded();
         box->setEnabled(loaded);
@@ -231,7 +231,7 @@ void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QSt
         return;
     QString error;
     if (!writeTextFile(path, text, &error))
-        MsgBox(QStringLiteral("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
+        MsgBox(tr("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
                Icon::Exclamation);
 }
 
@@ -250,7 +250,7 @@ void AnalysisWindow::exportChoicesCsv()
 void AnalysisWindow::exportGraphMl()
 {
     // The graph holds the whole study, so it carries the study's name alone.
-    saveText(this, QStringLiteral("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
+    saveText(this, tr("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
              choicesGraphMl(shownChoices, takeNames(withNames)));
 }
 

@@ -1,5 +1,7 @@
 #include "choiceset.h"
 
+#include <QCoreApplication>
+
 #include "choicegrid.h"
 #include "numbers.h"
 #include "store.h"
@@ -165,18 +167,19 @@ QString skipReasonText(SkipReason reason)
 {
     switch (reason) {
     case SkipReason::NotASubject:
-        return QStringLiteral("not a subject number");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "not a subject number"));
     case SkipReason::SelfChoice:
-        return QStringLiteral("a subject choosing themselves");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "a subject choosing themselves"));
     case SkipReason::Repeated:
-        return QStringLiteral("the same subject named twice");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "the same subject named twice"));
     case SkipReason::OutsideGrid:
-        return QStringLiteral("outside the grid");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "outside the grid"));
     }
     return {};
 }
 
 QString criterionName(Criterion c)
 {
-    return c == Criterion::Positive ? QStringLiteral("Positive") : QStringLiteral("Negative");
+    return c == Criterion::Positive ? QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Positive"))
+                                    : QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Negative"));
 }

@@ -46,7 +46,7 @@ QString quoted(const QString& name)
 
 QString leftOut(std::size_t n)
 {
-    return n == 0 ? QStringLiteral("none") : QString::number(n);
+    return n == 0 ? CompareWindow::tr("none") : QString::number(n);
 }
 
 QLabel* wrappedLabel(QWidget* parent)
@@ -62,14 +62,14 @@ QLabel* wrappedLabel(QWidget* parent)
 
 CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Compare Surveys"));
+    setWindowTitle(tr("Compare Surveys"));
     setWindowIcon(programIcon());
     setSizeGripEnabled(true);
 
     studies = wrappedLabel(this);
     auto* note = wrappedLabel(this);
-    note->setText(QStringLiteral("Subject numbers are taken to name the same pupils in both "
-                                 "surveys."));
+    note->setText(tr("Subject numbers are taken to name the same pupils in both "
+                     "surveys."));
 
     model = new TextTableModel(this);
     subjects = new QTableView(this);
@@ -85,8 +85,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
             [this] { fitColumns(); });
 
     figures = new QTableWidget(0, 3, this);
-    figures->setHorizontalHeaderLabels(
-        {QStringLiteral("Figure"), QStringLiteral("Earlier"), QStringLiteral("Later")});
+    figures->setHorizontalHeaderLabels({tr("Figure"), tr("Earlier"), tr("Later")});
     figures->verticalHeader()->hide();
     figures->horizontalHeader()->setStretchLastSection(false);
     // The names wrap rather than take the subjects' room.
@@ -105,12 +104,11 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     exportCsv = new QPushButton(QStringLiteral("&Export CSV..."), this);
     auto* exports = new QMenu(exportCsv);
     exports->addAction(QStringLiteral("&Subjects..."), this, &CompareWindow::exportSubjectsCsv);
-    exports->addAction(QStringLiteral("&Tie Changes..."), this,
-                       &CompareWindow::exportTieChangesCsv);
+    exports->addAction(tr("&Tie Changes..."), this, &CompareWindow::exportTieChangesCsv);
     exportCsv->setMenu(exports);
     withNames = AnalysisWindow::makeNamesBox(this);
-    sociogram = new QPushButton(QStringLiteral("Show on &Sociogram"), this);
-    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+    sociogram = new QPushButton(tr("Show on &Sociogram"), this);
+    auto* close = new QPushButton(tr("C&lose"), this);
 
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
@@ -157,25 +155,23 @@ void CompareWindow::setSurveys(const StoredStudy& study, const ChoiceSet& earlie
 {
     earlier = study;
     current = compareSurveys(earlierChoices, laterChoices);
-    const QString later =
-        name.isEmpty() ? QStringLiteral("the study in the data window")
-                       : QStringLiteral("%1, the study in the data window").arg(quoted(name));
-    studies->setText(QStringLiteral("Earlier survey: %1 (record %2). Later survey: %3.")
+    const QString later = name.isEmpty() ? tr("the study in the data window")
+                                         : tr("%1, the study in the data window").arg(quoted(name));
+    studies->setText(tr("Earlier survey: %1 (record %2). Later survey: %3.")
                          .arg(quoted(earlier.name))
                          .arg(earlier.record)
                          .arg(later));
     const std::size_t before = current.earlier.skipped.size();
     const std::size_t after = current.later.skipped.size();
-    skipped->setText(before + after == 0
-                         ? QStringLiteral("No entries were left out.")
-                         : QStringLiteral("Entries left out, not choices: %1 in the earlier "
-                                          "survey, %2 in the later.")
-                               .arg(leftOut(before), leftOut(after)));
+    skipped->setText(before + after == 0 ? tr("No entries were left out.")
+                                         : tr("Entries left out, not choices: %1 in the earlier "
+                                              "survey, %2 in the later.")
+                                               .arg(leftOut(before), leftOut(after)));
     QStringList details;
     if (before > 0)
-        details << QStringLiteral("Earlier survey:") << skippedEntriesText(current.earlier.skipped);
+        details << tr("Earlier survey:") << skippedEntriesText(current.earlier.skipped);
     if (after > 0)
-        details << QStringLiteral("Later survey:") << skippedEntriesText(current.later.skipped);
+        details << tr("Later survey:") << skippedEntriesText(current.later.skipped);
     skipped->setToolTip(details.join(u'\n'));
     showTable();
     showFigures();
@@ -227,7 +223,7 @@ void CompareWindow::showFigures()
     const StatusMethod method = ChosenStatusMethod::instance().method();
     QString summary = stabilityText(current);
     if (current.earlier.group.classified || current.later.group.classified)
-        summary += QStringLiteral("\nStatus groups by %1, the method of the analysis window.")
+        summary += tr("\nStatus groups by %1, the method of the analysis window.")
                        .arg(statusMethodName(method));
     stability->setText(summary);
     const std::vector<FigurePair> list = comparisonFigures(current, method);
@@ -246,7 +242,7 @@ void CompareWindow::showFigures()
 
 void CompareWindow::exportSubjectsCsv()
 {
-    AnalysisWindow::saveText(this, QStringLiteral("Export Subjects"), QStringLiteral("comparison"),
+    AnalysisWindow::saveText(this, tr("Export Subjects"), QStringLiteral("comparison"),
                              AnalysisWindow::CsvSuffix, AnalysisWindow::CsvFilter,
                              comparisonTableCsv(current, ChosenStatusMethod::instance().method(),
                                                 AnalysisWindow::takeNames(withNames)));
@@ -254,9 +250,8 @@ void CompareWindow::exportSubjectsCsv()
 
 void CompareWindow::exportTieChangesCsv()
 {
-    AnalysisWindow::saveText(this, QStringLiteral("Export Tie Changes"),
-                             QStringLiteral("tie changes"), AnalysisWindow::CsvSuffix,
-                             AnalysisWindow::CsvFilter,
+    AnalysisWindow::saveText(this, tr("Export Tie Changes"), QStringLiteral("tie changes"),
+                             AnalysisWindow::CsvSuffix, AnalysisWindow::CsvFilter,
                              tieChangesCsv(current.ties, AnalysisWindow::takeNames(withNames)));
 }
 
@@ -270,8 +265,7 @@ bool CompareWindow::refresh()
     }
     if (other.state != SurveyRead::Read) {
         if (!trap.anyFailed()) // the error report has spoken otherwise
-            MsgBox(QStringLiteral("The study %1 can no longer be read as a study.")
-                       .arg(quoted(earlier.name)),
+            MsgBox(tr("The study %1 can no longer be read as a study.").arg(quoted(earlier.name)),
                    Buttons::Ok, Icon::Exclamation);
         return false;
     }
@@ -315,8 +309,8 @@ void compareWithStoredStudy(QWidget* parent)
     if (trap.anyFailed())
         return;
     if (studies.empty()) {
-        MsgBox(QStringLiteral("No other study has %1 subjects, a criterion in common with this "
-                              "one and stored answers.")
+        MsgBox(CompareWindow::tr("No other study has %1 subjects, a criterion in common with this "
+                                 "one and stored answers.")
                    .arg(Global::GroupSize),
                Buttons::Ok, Icon::Information);
         return;

@@ -57,12 +57,6 @@ QString statusText(const SociometricAnalysis& a, int subject, StatusMethod metho
     return a.group.classified && s ? statusGroupName(s->status(method)) : QString();
 }
 
-// "Positive" for the positive criterion, "Negative" for the other.
-QString word(Criterion c)
-{
-    return criterionName(c);
-}
-
 } // namespace
 
 std::optional<double> TieStability::share() const
@@ -98,6 +92,12 @@ TieChanges tieChanges(const ChoiceSet& earlier, const ChoiceSet& later)
         }
     }
     return out;
+}
+
+// A criterion's name as a window shows it.
+QString shownWord(Criterion c)
+{
+    return QCoreApplication::translate("Analysis", criterionName(c).toUtf8().constData());
 }
 
 QString tieChangeName(TieChange change)
@@ -180,24 +180,35 @@ std::vector<MutualChange> mutualChanges(const SurveyComparison& c, Criterion cri
 TextTable comparisonTable(const SurveyComparison& c, StatusMethod method)
 {
     TextTable t;
-    t.header << QStringLiteral("Subject");
+    // The headers are the CSV file's, in English; the window translates them.
+    const auto pick = [](Criterion k, const char* positive, const char* negative) {
+        return QString::fromLatin1(k == Criterion::Positive ? positive : negative);
+    };
+    t.header << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Subject"));
     std::vector<std::vector<ReceivedChange>> received;
     for (Criterion k : c.shared) {
-        t.header << QStringLiteral("%1 earlier").arg(word(k))
-                 << QStringLiteral("%1 later").arg(word(k))
-                 << QStringLiteral("%1 change").arg(word(k));
+        t.header << pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive earlier"),
+                         QT_TRANSLATE_NOOP("Analysis", "Negative earlier"))
+                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive later"),
+                         QT_TRANSLATE_NOOP("Analysis", "Negative later"))
+                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive change"),
+                         QT_TRANSLATE_NOOP("Analysis", "Negative change"));
         received.push_back(receivedChanges(c, k));
     }
     const bool status = c.earlier.group.classified || c.later.group.classified;
     const bool both = c.earlier.group.classified && c.later.group.classified;
     if (status)
-        t.header << QStringLiteral("Status earlier") << QStringLiteral("Status later")
-                 << QStringLiteral("Status changed");
+        t.header << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status earlier"))
+                 << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status later"))
+                 << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status changed"));
     std::vector<std::vector<MutualChange>> mutual;
     for (Criterion k : c.shared) {
-        const QString m = QStringLiteral("Mutual %1").arg(word(k).toLower());
-        t.header << m + QStringLiteral(" kept") << m + QStringLiteral(" gained")
-                 << m + QStringLiteral(" lost");
+        t.header << pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive kept"),
+                         QT_TRANSLATE_NOOP("Analysis", "Mutual negative kept"))
+                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive gained"),
+                         QT_TRANSLATE_NOOP("Analysis", "Mutual negative gained"))
+                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive lost"),
+                         QT_TRANSLATE_NOOP("Analysis", "Mutual negative lost"));
         mutual.push_back(mutualChanges(c, k));
     }
     for (int s = 1; s <= c.groupSize; ++s) {
@@ -210,7 +221,9 @@ TextTable comparisonTable(const SurveyComparison& c, StatusMethod method)
             const QString before = statusText(c.earlier, s, method);
             const QString after = statusText(c.later, s, method);
             row << before << after
-                << (both && before != after ? QStringLiteral("changed") : QString());
+                << (both && before != after
+                        ? QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "changed"))
+                        : QString());
         }
         for (const auto& m : mutual)
             row << QString::number(m[i].kept) << QString::number(m[i].gained)
@@ -243,15 +256,17 @@ QString stabilityText(const SurveyComparison& c)
 {
     QStringList lines;
     for (const TieStability& s : c.stability)
-        lines << QStringLiteral("%1 tie stability %2: %3 of the %4 ties of either survey are in "
-                                "both (%5 new, %6 gone).")
-                     .arg(word(s.criterion), figureText(s.share()))
+        lines << QCoreApplication::translate("Analysis",
+                                             "%1 tie stability %2: %3 of the %4 ties of either "
+                                             "survey are in both (%5 new, %6 gone).")
+                     .arg(shownWord(s.criterion), figureText(s.share()))
                      .arg(s.kept)
                      .arg(s.kept + s.added + s.gone)
                      .arg(s.added)
                      .arg(s.gone);
     if (lines.isEmpty())
-        return QStringLiteral("The surveys share no criterion: no ties are compared.");
+        return QCoreApplication::translate("Analysis",
+                                           "The surveys share no criterion: no ties are compared.");
     return lines.join(u'\n');
 }
 
@@ -259,10 +274,11 @@ QString skippedEntriesText(const std::vector<SkippedEntry>& skipped)
 {
     QStringList lines;
     for (const SkippedEntry& e : skipped)
-        lines << QStringLiteral("%1, subject %2, choice %3: \"%4\" (%5)")
-                     .arg(criterionName(e.criterion),
-                          ClassList::instance().numberAndName(e.chooser), QString::number(e.slot),
-                          e.text, skipReasonText(e.reason));
+        lines << QCoreApplication::translate("Analysis", "%1, subject %2, choice %3: \"%4\" (%5)")
+                     .arg(shownWord(e.criterion), ClassList::instance().numberAndName(e.chooser),
+                          QString::number(e.slot), e.text,
+                          QCoreApplication::translate(
+                              "Analysis", skipReasonText(e.reason).toUtf8().constData()));
     return lines.join(u'\n');
 }
 

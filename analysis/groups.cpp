@@ -1,5 +1,7 @@
 #include "groups.h"
+
 #include "groupsearch.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -111,11 +113,12 @@ int groupsForSeats(int size, int seats)
 QString groupCountProblem(int size, int groups)
 {
     if (maxGroups(size) < MinGroups)
-        return QStringLiteral("A class of %1 subjects is too small to split: it takes at "
-                              "least 4 subjects to form groups.")
+        return QCoreApplication::translate(
+                   "Groups", "A class of %1 subjects is too small to split: it takes at "
+                             "least 4 subjects to form groups.")
             .arg(std::max(0, size));
     if (groups < MinGroups || groups > maxGroups(size))
-        return QStringLiteral("Choose from %1 to %2 groups for %3 subjects.")
+        return QCoreApplication::translate("Groups", "Choose from %1 to %2 groups for %3 subjects.")
             .arg(MinGroups)
             .arg(maxGroups(size))
             .arg(size);
@@ -129,7 +132,8 @@ QString seatCountProblem(int size, int seats)
 {
     QString problem = groupCountProblem(size, groupsForSeats(size, seats));
     if (!problem.isEmpty() && maxGroups(size) >= MinGroups)
-        problem = QStringLiteral("Choose from %1 to %2 seats per table for %3 subjects.")
+        problem = QCoreApplication::translate(
+                      "Groups", "Choose from %1 to %2 seats per table for %3 subjects.")
                       .arg(seatsForGroups(size, maxGroups(size)))
                       .arg(seatsForGroups(size, MinGroups))
                       .arg(size);

@@ -1,7 +1,9 @@
 // What the groups mean for each subject, in the words a teacher reads.
 #include "csv.h"
+
 #include "groups.h"
 #include "groupsearch.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -34,13 +36,13 @@ QList<int> inGroup(const std::vector<int>& whom, int s, const Partition& p)
 QString rejectionSentence(const Graph& g, int a, int b, const QStringList& names)
 {
     // The subject's own name stands beside it in its row; the mate's is said here.
-    const QString start = QStringLiteral("Subject %1 sits with subject %2")
+    const QString start = QCoreApplication::translate("Groups", "Subject %1 sits with subject %2")
                               .arg(QString::number(a + 1), numberAndName(b + 1, names));
     const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
     if (ab && ba)
-        return start + QStringLiteral(", and they rejected each other");
-    return start +
-           (ba ? QStringLiteral(", who rejected them") : QStringLiteral(", whom they rejected"));
+        return start + QCoreApplication::translate("Groups", ", and they rejected each other");
+    return start + (ba ? QCoreApplication::translate("Groups", ", who rejected them")
+                       : QCoreApplication::translate("Groups", ", whom they rejected"));
 }
 
 // Why a subject who chose somebody sits with none of them. A chosen subject who
@@ -52,30 +54,36 @@ QString mateSentence(const Graph& g, int s)
     const QString who = QString::number(s + 1);
     const int chose = static_cast<int>(g.out[s].size());
     if (chose == 0)
-        return QStringLiteral("Subject %1 chose nobody").arg(who);
+        return QCoreApplication::translate("Groups", "Subject %1 chose nobody").arg(who);
     int rejectedBy = 0;
     for (int b : g.out[s])
         rejectedBy += g.rejects[b * g.n + s];
     const int elsewhere = chose - rejectedBy;
     QString why;
     if (elsewhere == 0)
-        why = chose == 1 ? QStringLiteral("rejected by the only subject they chose")
-                         : QStringLiteral("rejected by every subject they chose");
+        why = chose == 1
+                  ? QCoreApplication::translate("Groups", "rejected by the only subject they chose")
+                  : QCoreApplication::translate("Groups", "rejected by every subject they chose");
     else if (rejectedBy > 0)
-        why = QStringLiteral("chose %1 subjects: %2 rejected them and %3 %4")
-                  .arg(chose)
-                  .arg(rejectedBy)
-                  .arg(elsewhere)
-                  .arg(elsewhere == 1 ? QStringLiteral("is in another group")
-                                      : QStringLiteral("are in other groups"));
+        why =
+            QCoreApplication::translate("Groups", "chose %1 subjects: %2 rejected them and %3 %4")
+                .arg(chose)
+                .arg(rejectedBy)
+                .arg(elsewhere)
+                .arg(elsewhere == 1 ? QCoreApplication::translate("Groups", "is in another group")
+                                    : QCoreApplication::translate("Groups", "are in other groups"));
     else
-        why = chose == 1 ? QStringLiteral("chose 1 subject who is in another group")
-                         : QStringLiteral("chose %1 subjects who are in other groups").arg(chose);
+        why =
+            chose == 1
+                ? QCoreApplication::translate("Groups", "chose 1 subject who is in another group")
+                : QCoreApplication::translate("Groups", "chose %1 subjects who are in other groups")
+                      .arg(chose);
     if (g.in[s].empty())
-        return QStringLiteral("Subject %1 was chosen by nobody and %2").arg(who, why);
+        return QCoreApplication::translate("Groups", "Subject %1 was chosen by nobody and %2")
+            .arg(who, why);
     if (elsewhere == 0)
-        return QStringLiteral("Subject %1 was %2").arg(who, why);
-    return QStringLiteral("Subject %1 %2").arg(who, why);
+        return QCoreApplication::translate("Groups", "Subject %1 was %2").arg(who, why);
+    return QCoreApplication::translate("Groups", "Subject %1 %2").arg(who, why);
 }
 
 } // namespace
@@ -126,11 +134,13 @@ QStringList remainingRejections(const Class& c, const Partition& p, const QStrin
                 const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
                 const QString first = numberAndName(a + 1, names);
                 const QString second = numberAndName(b + 1, names);
-                const QString who = ab && ba ? QStringLiteral("they rejected each other")
-                                             : QStringLiteral("%1 rejected %2")
-                                                   .arg(ab ? first : second, ab ? second : first);
-                lines.append(QStringLiteral("Group %1: subjects %2 and %3 (%4)")
-                                 .arg(QString::number(grp + 1), first, second, who));
+                const QString who =
+                    ab && ba ? QCoreApplication::translate("Groups", "they rejected each other")
+                             : QCoreApplication::translate("Groups", "%1 rejected %2")
+                                   .arg(ab ? first : second, ab ? second : first);
+                lines.append(
+                    QCoreApplication::translate("Groups", "Group %1: subjects %2 and %3 (%4)")
+                        .arg(QString::number(grp + 1), first, second, who));
             }
     return lines;
 }

@@ -61,11 +61,11 @@ Groups::Class groupsClass(const ChoiceSet& choices)
 
 GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Groups"));
+    setWindowTitle(tr("Groups"));
     setWindowIcon(programIcon());
 
-    byGroups = new QRadioButton(QStringLiteral("Number of &groups:"));
-    bySeats = new QRadioButton(QStringLiteral("&Seats per table:"));
+    byGroups = new QRadioButton(tr("Number of &groups:"));
+    bySeats = new QRadioButton(tr("&Seats per table:"));
     byGroups->setChecked(true);
     groupCount = new QSpinBox;
     seatCount = new QSpinBox;
@@ -74,7 +74,7 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     // silently clamped by the box.
     for (QSpinBox* box : {groupCount, seatCount})
         box->setRange(0, 999);
-    make = new QPushButton(QStringLiteral("&Make Groups"));
+    make = new QPushButton(tr("&Make Groups"));
     make->setDefault(true);
     auto* counts = new QGridLayout;
     counts->addWidget(byGroups, 0, 0);
@@ -91,8 +91,7 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
 
     result = new QTreeWidget;
     result->setColumnCount(3);
-    result->setHeaderLabels({QStringLiteral("Subject"), QStringLiteral("Chosen mates in the group"),
-                             QStringLiteral("Why marked")});
+    result->setHeaderLabels({tr("Subject"), tr("Chosen mates in the group"), tr("Why marked")});
     result->setRootIsDecorated(true);
     result->setUniformRowHeights(false);
     result->setWordWrap(true);
@@ -100,11 +99,11 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     result->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     result->header()->setStretchLastSection(true);
 
-    onSociogram = new QPushButton(QStringLiteral("Show on S&ociogram"));
+    onSociogram = new QPushButton(tr("Show on S&ociogram"));
     onSociogram->setCheckable(true);
     exportCsv = new QPushButton(QStringLiteral("&Export CSV..."));
     withNames = AnalysisWindow::makeNamesBox(this);
-    auto* close = new QPushButton(QStringLiteral("&Close"));
+    auto* close = new QPushButton(tr("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(onSociogram);
     buttons->addWidget(exportCsv);
@@ -194,8 +193,8 @@ void GroupsWindow::showResult()
     onSociogram->setEnabled(made.has_value());
     exportCsv->setEnabled(made.has_value());
     if (!made) {
-        summary->setText(QStringLiteral("Choose the number of groups, or the seats per table, "
-                                        "and press Make Groups."));
+        summary->setText(tr("Choose the number of groups, or the seats per table, "
+                            "and press Make Groups."));
         return;
     }
     const Groups::Partition& p = *made;
@@ -207,7 +206,7 @@ void GroupsWindow::showResult()
     QList<int> sizes(p.groupCount, 0);
     for (const Groups::SubjectReport& r : reports) {
         auto* item = new QTreeWidgetItem(groups[r.group - 1]);
-        item->setText(0, QStringLiteral("Subject %1").arg(r.subject));
+        item->setText(0, tr("Subject %1").arg(r.subject));
         const QString name = ClassList::instance().nameOf(r.subject);
         if (!name.isEmpty()) {
             // A long name would push the mates out of view; the whole name is a tooltip.
@@ -224,9 +223,8 @@ void GroupsWindow::showResult()
         ++sizes[r.group - 1];
     }
     for (int g = 1; g <= p.groupCount; ++g) {
-        groups[g - 1]->setText(0, QStringLiteral("Group %1").arg(g));
-        groups[g - 1]->setText(
-            1, plural(sizes[g - 1], QStringLiteral("subject"), QStringLiteral("subjects")));
+        groups[g - 1]->setText(0, tr("Group %1").arg(g));
+        groups[g - 1]->setText(1, plural(sizes[g - 1], tr("subject"), tr("subjects")));
         // The swatch matches the group's colour on the sociogram and in its key.
         QPixmap swatch(12, 12);
         swatch.fill(groupColour(g - 1));
@@ -240,23 +238,23 @@ void GroupsWindow::showResult()
             "There were no choices to go by: the groups are only even in size.");
     } else {
         if (p.scores.rejectionPairs > 0) {
-            lines << QStringLiteral("%1 could not be kept apart: %2.")
-                         .arg(plural(p.scores.rejectionPairs, QStringLiteral("rejection pair"),
-                                     QStringLiteral("rejection pairs")),
+            lines << tr("%1 could not be kept apart: %2.")
+                         .arg(plural(p.scores.rejectionPairs, tr("rejection pair"),
+                                     tr("rejection pairs")),
                               Groups::remainingRejections(shownClass, p, names)
                                   .join(QStringLiteral("; ")));
         } else if (!shownClass.negative.isEmpty()) {
-            lines << QStringLiteral("Nobody sits with someone they rejected or who rejected them.");
+            lines << tr("Nobody sits with someone they rejected or who rejected them.");
         }
         if (!shownClass.positive.isEmpty())
-            lines << QStringLiteral("%1 of %2 subjects sit with someone they chose; %3 of %4 "
-                                    "positive choices are kept within a group.")
+            lines << tr("%1 of %2 subjects sit with someone they chose; %3 of %4 "
+                        "positive choices are kept within a group.")
                          .arg(p.scores.subjectsWithMate)
                          .arg(shownClass.size)
                          .arg(p.scores.satisfiedChoices)
                          .arg(shownClass.positive.size());
         if (p.proven)
-            lines << QStringLiteral("Every grouping was tried: none is better.");
+            lines << tr("Every grouping was tried: none is better.");
     }
     if (!skippedEntries.empty())
         lines << leftOutText(skippedEntries);
@@ -273,8 +271,8 @@ void GroupsWindow::showOnSociogram(bool on)
     }
     if (made && Forms::ShowGroupsOnSociogram && Forms::ShowGroupsOnSociogram(made->groupOf))
         return;
-    MsgBox(QStringLiteral("No sociogram is open. Draw one from the data window's Plot Sociogram "
-                          "menu, then show the groups on it."),
+    MsgBox(tr("No sociogram is open. Draw one from the data window's Plot Sociogram "
+              "menu, then show the groups on it."),
            Buttons::Ok, Icon::Information);
     const QSignalBlocker block(onSociogram);
     onSociogram->setChecked(false);

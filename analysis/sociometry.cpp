@@ -228,23 +228,24 @@ int SociometricAnalysis::count(StatusMethod method, StatusGroup g) const
                       [&](const SubjectFigures& s) { return s.status(method) == g; }));
 }
 
+// The English names: the CSV files keep them; a window shows them translated.
 QString statusGroupName(StatusGroup group)
 {
     switch (group) {
     case StatusGroup::Popular:
-        return QStringLiteral("Popular");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Popular"));
     case StatusGroup::Rejected:
-        return QStringLiteral("Rejected");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Rejected"));
     case StatusGroup::Neglected:
-        return QStringLiteral("Neglected");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Neglected"));
     case StatusGroup::Controversial:
-        return QStringLiteral("Controversial");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Controversial"));
     case StatusGroup::Average:
-        return QStringLiteral("Average");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Average"));
     case StatusGroup::Unclassified:
-        return QStringLiteral("Unclassified");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Unclassified"));
     case StatusGroup::Undetermined:
-        return QStringLiteral("undefined");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "undefined"));
     }
     return {};
 }

@@ -11,9 +11,9 @@
 StudyPicker::StudyPicker(std::vector<StoredStudy> list, QWidget* parent)
     : QDialog(parent), studies(std::move(list))
 {
-    setWindowTitle(QStringLiteral("Compare With"));
+    setWindowTitle(tr("Compare With"));
     setWindowIcon(programIcon());
-    auto* caption = new QLabel(QStringLiteral("&Earlier survey of this class:"), this);
+    auto* caption = new QLabel(tr("&Earlier survey of this class:"), this);
     shown = new QListWidget(this);
     caption->setBuddy(shown);
     for (const StoredStudy& s : studies)
@@ -46,6 +46,6 @@ std::optional<StoredStudy> StudyPicker::chosen() const
 
 QString StudyPicker::itemText(const StoredStudy& study)
 {
-    const QString name = study.name.trimmed().isEmpty() ? QStringLiteral("(no name)") : study.name;
-    return QStringLiteral("%1 (record %2)").arg(name).arg(study.record);
+    const QString name = study.name.trimmed().isEmpty() ? tr("(no name)") : study.name;
+    return tr("%1 (record %2)").arg(name).arg(study.record);
 }

@@ -1,5 +1,7 @@
 #include "texttablemodel.h"
 
+#include <QCoreApplication>
+
 #include <QSortFilterProxyModel>
 
 TextTableModel::TextTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -42,7 +44,11 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const
     const double value = text.toDouble(&numeric);
     switch (role) {
     case Qt::DisplayRole:
-        return text;
+        // The words of a table (yes, no, the status groups) are its English source, as
+        // the CSV files keep them; a name is shown as it is (it is in no catalogue).
+        return named && index.column() == 1
+                   ? text
+                   : QCoreApplication::translate("Analysis", text.toUtf8().constData());
     case SortRole:
         return numeric ? QVariant(value) : QVariant(text);
     case Qt::ToolTipRole: // a long name is cut short in its column
@@ -61,7 +67,8 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
         section >= columnCount())
         return {};
     // A word a line keeps the many columns narrow: "Mutual", "positive", "kept".
-    QString caption = shown.header[section];
+    QString caption =
+        QCoreApplication::translate("Analysis", shown.header[section].toUtf8().constData());
     return caption.replace(u' ', u'\n');
 }
 

@@ -203,8 +203,10 @@ void paintRow(PageWriter& page, const QStringList& cells, const Columns& c, qrea
     for (int col = 0; col < int(c.widths.size()); ++col) {
         const qreal w = c.widths[std::size_t(col)];
         const QRectF cell(x + pad, page.y + (header ? pad : pad / 4), w - 2 * pad, h);
-        const QString text = header ? cells.value(col)
-                                    : m.elidedText(cells.value(col), Qt::ElideRight, cell.width());
+        // The table's words are its English source, as the CSV files keep them.
+        const QString word =
+            QCoreApplication::translate("Analysis", cells.value(col).toUtf8().constData());
+        const QString text = header ? word : m.elidedText(word, Qt::ElideRight, cell.width());
         page.painter.drawText(cell, (header ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop,
                               text);
         x += w;

@@ -22,6 +22,229 @@
         <source>A count is high or low only when chance would give it less than 5 times in 100. A pupil is &quot;Neglected&quot; only when the choices and rejections received together are that low, so an isolate who is rejected a few times, or one in a small group with few choices, may come out &quot;Average&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isolate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rejected only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a subject number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a subject choosing themselves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same subject named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outside the grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual positive kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual negative kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual positive gained</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual negative gained</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual positive lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual negative lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tie stability %2: %3 of the %4 ties of either survey are in both (%5 new, %6 gone).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The surveys share no criterion: no ties are compared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, subject %2, choice %3: &quot;%4&quot; (%5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Popular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neglected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controversial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unclassified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Sociometric Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Table...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Choices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;GraphML...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &amp;names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export GraphML</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -116,6 +339,94 @@
     </message>
     <message>
         <source>The report could not be printed to &quot;%1&quot;. Check that it is available and that you may write to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare Surveys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject numbers are taken to name the same pupils in both surveys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tie Changes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show on &amp;Sociogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the study in the data window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the study in the data window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier survey: %1 (record %2). Later survey: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No entries were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries left out, not choices: %1 in the earlier survey, %2 in the later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier survey:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later survey:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Status groups by %1, the method of the analysis window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Tie Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study %1 can no longer be read as a study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No other study has %1 subjects, a criterion in common with this one and stored answers.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -251,6 +562,295 @@ If You Choose Cancel, The Results Will Be Unpredictable</source>
     <name>ExampleClass</name>
     <message>
         <source>Sitting next to each other in class</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual positive pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutual negative pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive reciprocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative reciprocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive choices received, mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative choices received, mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive choices received, standard deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative choices received, standard deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive received chance per chooser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative received chance per chooser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impact chance per chooser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive received high from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative received high from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impact high from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive received low up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative received low up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impact low up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isolates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rejected only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cliques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cliques (every pair chose each other): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Groups</name>
+    <message>
+        <source>A class of %1 subjects is too small to split: it takes at least 4 subjects to form groups.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose from %1 to %2 groups for %3 subjects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose from %1 to %2 seats per table for %3 subjects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 sits with subject %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, and they rejected each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, who rejected them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, whom they rejected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 chose nobody</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejected by the only subject they chose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejected by every subject they chose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chose %1 subjects: %2 rejected them and %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is in another group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>are in other groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chose 1 subject who is in another group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chose %1 subjects who are in other groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 was chosen by nobody and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 was %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>they rejected each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rejected %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group %1: subjects %2 and %3 (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GroupsWindow</name>
+    <message>
+        <source>Groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of &amp;groups:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Seats per table:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Make Groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen mates in the group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show on S&amp;ociogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the number of groups, or the seats per table, and press Make Groups.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be kept apart: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejection pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejection pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody sits with someone they rejected or who rejected them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 subjects sit with someone they chose; %3 of %4 positive choices are kept within a group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every grouping was tried: none is better.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sociogram is open. Draw one from the data window&apos;s Plot Sociogram menu, then show the groups on it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -537,6 +1137,25 @@ The study file:
     </message>
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyPicker</name>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Earlier survey of this class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (record %2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
