@@ -78,7 +78,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     exportChoices = new QPushButton(tr("Export &Choices..."), this);
     exportGraph = new QPushButton(tr("Export &GraphML..."), this);
     withNames = makeNamesBox(this);
-    auto* close = new QPushButton(tr("C&lose"), this);
+    closeButton = new QPushButton(tr("C&lose"), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(methodLabel);
@@ -97,7 +97,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     buttons->addWidget(exportGraph);
     buttons->addWidget(withNames);
     buttons->addStretch();
-    buttons->addWidget(close);
+    buttons->addWidget(closeButton);
 
     methodNote = new QLabel(this);
     methodNote->setObjectName(QStringLiteral("methodNote"));
@@ -128,9 +128,26 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     connect(exportTable, &QPushButton::clicked, this, &AnalysisWindow::exportTableCsv);
     connect(exportChoices, &QPushButton::clicked, this, &AnalysisWindow::exportChoicesCsv);
     connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::exportGraphMl);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, &AnalysisWindow::showNames);
     showNames();
+}
+
+void AnalysisWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("Sociometric Analysis"));
+        methodLabel->setText(tr("&Method:"));
+        figures->setHorizontalHeaderLabels({tr("Figure"), tr("Value")});
+        exportTable->setText(tr("Export &Table..."));
+        exportChoices->setText(tr("Export &Choices..."));
+        exportGraph->setText(tr("Export &GraphML..."));
+        withNames->setText(tr("With &names"));
+        closeButton->setText(tr("C&lose"));
+        methodNote->setText(statusMethodNote(method()));
+        showNames(); // the table's words, the figures and the cliques
+    }
+    QDialog::changeEvent(event);
 }
 
 QCheckBox* AnalysisWindow::makeNamesBox(QWidget* parent)

@@ -57,6 +57,9 @@ public Q_SLOTS:
     void exportChoicesCsv();
     void exportGraphMl();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void showTable();
     void refreshFigures();
@@ -76,6 +79,7 @@ private:
     QPushButton* exportChoices = nullptr;
     QPushButton* exportGraph = nullptr;
     QCheckBox* withNames = nullptr;
+    QPushButton* closeButton = nullptr;
 };
 
 // Shows the analysis of the choices, in the open analysis window when there is one.

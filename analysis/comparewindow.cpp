@@ -67,9 +67,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     setSizeGripEnabled(true);
 
     studies = wrappedLabel(this);
-    auto* note = wrappedLabel(this);
-    note->setText(tr("Subject numbers are taken to name the same pupils in both "
-                     "surveys."));
+    note = wrappedLabel(this);
 
     model = new TextTableModel(this);
     subjects = new QTableView(this);
@@ -101,14 +99,14 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     stability = wrappedLabel(this);
 
     skipped = wrappedLabel(this);
-    exportCsv = new QPushButton(QStringLiteral("&Export CSV..."), this);
+    exportCsv = new QPushButton(tr("&Export CSV..."), this);
     auto* exports = new QMenu(exportCsv);
-    exports->addAction(QStringLiteral("&Subjects..."), this, &CompareWindow::exportSubjectsCsv);
-    exports->addAction(tr("&Tie Changes..."), this, &CompareWindow::exportTieChangesCsv);
+    subjectsItem = exports->addAction(QString(), this, &CompareWindow::exportSubjectsCsv);
+    tiesItem = exports->addAction(QString(), this, &CompareWindow::exportTieChangesCsv);
     exportCsv->setMenu(exports);
     withNames = AnalysisWindow::makeNamesBox(this);
     sociogram = new QPushButton(tr("Show on &Sociogram"), this);
-    auto* close = new QPushButton(tr("C&lose"), this);
+    closeButton = new QPushButton(this);
 
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
@@ -127,7 +125,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     buttons->addWidget(withNames);
     buttons->addWidget(sociogram);
     buttons->addStretch();
-    buttons->addWidget(close);
+    buttons->addWidget(closeButton);
 
     auto* rows = new QVBoxLayout(this);
     rows->addWidget(studies);
@@ -139,9 +137,10 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     const QSize wanted(1440, 700);
     const QRect screen = this->screen()->availableGeometry();
     resize(wanted.boundedTo(screen.size() - QSize(40, 60)));
+    retranslate();
 
     connect(sociogram, &QPushButton::clicked, this, &CompareWindow::showOnSociogram);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, &CompareWindow::showTable);
     // The status groups are those of the method the analysis window shows.
     connect(&ChosenStatusMethod::instance(), &ChosenStatusMethod::changed, this, [this] {
@@ -150,11 +149,40 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     });
 }
 
+void CompareWindow::retranslate()
+{
+    setWindowTitle(tr("Compare Surveys"));
+    note->setText(tr("Subject numbers are taken to name the same pupils in both surveys."));
+    figures->setHorizontalHeaderLabels({tr("Figure"), tr("Earlier"), tr("Later")});
+    exportCsv->setText(tr("&Export CSV..."));
+    subjectsItem->setText(tr("&Subjects..."));
+    tiesItem->setText(tr("&Tie Changes..."));
+    withNames->setText(AnalysisWindow::tr("With &names"));
+    sociogram->setText(tr("Show on &Sociogram"));
+    closeButton->setText(tr("C&lose"));
+}
+
+void CompareWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        showSurveys();
+    }
+    QDialog::changeEvent(event);
+}
+
 void CompareWindow::setSurveys(const StoredStudy& study, const ChoiceSet& earlierChoices,
                                const QString& name, const ChoiceSet& laterChoices)
 {
     earlier = study;
+    laterName = name;
     current = compareSurveys(earlierChoices, laterChoices);
+    showSurveys();
+}
+
+void CompareWindow::showSurveys()
+{
+    const QString& name = laterName;
     const QString later = name.isEmpty() ? tr("the study in the data window")
                                          : tr("%1, the study in the data window").arg(quoted(name));
     studies->setText(tr("Earlier survey: %1 (record %2). Later survey: %3.")

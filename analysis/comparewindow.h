@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -43,7 +44,13 @@ public Q_SLOTS:
     // again; false (after saying why) when the earlier one is gone or cannot be read.
     bool refresh();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+    // The names of the surveys, the entries left out, the table and the figures.
+    void showSurveys();
     void showTable();
     // Sizes the columns to their words; gives back the width the table needs.
     int fitColumns();
@@ -61,6 +68,11 @@ private:
     QPushButton* exportCsv = nullptr;
     QPushButton* sociogram = nullptr;
     QCheckBox* withNames = nullptr;
+    QLabel* note = nullptr;
+    QAction* subjectsItem = nullptr;
+    QAction* tiesItem = nullptr;
+    QPushButton* closeButton = nullptr;
+    QString laterName;
 };
 
 // Shows the comparison, in the open comparison window when there is one.

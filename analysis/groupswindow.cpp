@@ -101,15 +101,15 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
 
     onSociogram = new QPushButton(tr("Show on S&ociogram"));
     onSociogram->setCheckable(true);
-    exportCsv = new QPushButton(QStringLiteral("&Export CSV..."));
+    exportCsv = new QPushButton(tr("&Export CSV..."));
     withNames = AnalysisWindow::makeNamesBox(this);
-    auto* close = new QPushButton(tr("&Close"));
+    closeButton = new QPushButton(tr("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(onSociogram);
     buttons->addWidget(exportCsv);
     buttons->addWidget(withNames);
     buttons->addStretch(1);
-    buttons->addWidget(close);
+    buttons->addWidget(closeButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(counts);
@@ -124,8 +124,25 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     connect(make, &QPushButton::clicked, this, &GroupsWindow::makeGroups);
     connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::showOnSociogram);
     connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, &GroupsWindow::showResult);
+}
+
+void GroupsWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("Groups"));
+        byGroups->setText(tr("Number of &groups:"));
+        bySeats->setText(tr("&Seats per table:"));
+        make->setText(tr("&Make Groups"));
+        result->setHeaderLabels({tr("Subject"), tr("Chosen mates in the group"), tr("Why marked")});
+        onSociogram->setText(tr("Show on S&ociogram"));
+        exportCsv->setText(tr("&Export CSV..."));
+        withNames->setText(AnalysisWindow::tr("With &names"));
+        closeButton->setText(tr("&Close"));
+        showResult();
+    }
+    QDialog::changeEvent(event);
 }
 
 GroupsWindow::~GroupsWindow()

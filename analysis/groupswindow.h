@@ -47,6 +47,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void countChanged();
@@ -66,6 +67,7 @@ private:
     QPushButton* onSociogram = nullptr;
     QPushButton* exportCsv = nullptr;
     QCheckBox* withNames = nullptr;
+    QPushButton* closeButton = nullptr;
 };
 
 // The class of a study as the groups see it: every sound choice of both criteria.

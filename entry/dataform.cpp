@@ -79,6 +79,7 @@ DataForm::DataForm()
     Dgrid->setParent(client);
     placeTwips(Dgrid, GridLeft, GridTop, DataState::GridWidth, GridHeight);
     buildMenus();
+    retranslate();
 
     connect(&state, &DataState::busyChanged, this, [this](bool busy) {
         if (busy)
@@ -213,7 +214,7 @@ void DataForm::buildMenus()
     Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
     ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
                                     [this] { Forms::show(Forms::Window::ClassList, this); });
-    File->addAction(tr("Class &Report..."), this, &DataForm::printClassReport);
+    ReportItem = File->addAction(tr("Class &Report..."), this, &DataForm::printClassReport);
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
 
     Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));
@@ -236,6 +237,39 @@ void DataForm::buildMenus()
     CompareItem =
         AnalysisMenu->addAction(QStringLiteral("&Compare With..."), this, &DataForm::compareWith);
     GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::openGroups);
+}
+
+void DataForm::retranslate()
+{
+    File->setTitle(tr("&File"));
+    Save->setText(tr("&Save Data"));
+    Clear->setText(tr("&Clear Data from Current Grid"));
+    Import->setText(tr("&Import Choices..."));
+    ClassListItem->setText(tr("Class &List..."));
+    ReportItem->setText(tr("Class &Report..."));
+    Quit->setText(tr("&Quit"));
+    Criterion->setTitle(tr("&Criterion Type"));
+    Crit[0]->setText(tr("&Positive"));
+    Crit[1]->setText(tr("&Negative"));
+    Plot->setTitle(tr("&Plot Sociogram"));
+    Type0->setTitle(tr("&Type"));
+    const QString types[4] = {tr("&Circle"), tr("&Random"), tr("&Square"), tr("&Target")};
+    for (int i = 0; i < 4; ++i)
+        Sociogram[i]->setText(types[i]);
+    AnalysisMenu->setTitle(tr("&Analysis"));
+    Analysis->setText(tr("&Study Analysis..."));
+    CompareItem->setText(tr("&Compare With..."));
+    GroupsItem->setText(tr("&Groups"));
+    model->retranslate();
+    applyColumnWidths();
+    state.retranslate();
+}
+
+void DataForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void DataForm::showState()

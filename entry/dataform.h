@@ -40,6 +40,7 @@ public:
     QAction* Analysis = nullptr; // "Study Analysis..."
     QAction* CompareItem = nullptr;
     QAction* GroupsItem = nullptr;
+    QAction* ReportItem = nullptr;
 
     void Save_Click();
     void Clear_Click();
@@ -75,11 +76,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
     void buildMenus();
+    // Every caption in the language in use.
+    void retranslate();
     void buildGrid();
     void showState();
     void applyColumnWidths();

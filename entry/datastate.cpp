@@ -169,6 +169,12 @@ void DataState::showCriterion(Long criterion)
     criterionLine = criterionText(criterion);
 }
 
+void DataState::retranslate()
+{
+    showCriterion(Global::CurrentCriterion);
+    Q_EMIT changed();
+}
+
 void DataState::FormLayout()
 {
     LoadGrid();
@@ -243,10 +249,10 @@ void DataState::SetGrid()
         grid.setTextMatrix(s + 1, 0, QString::number(s));
     for (Long c = 1; c <= Global::MaxChoices; ++c) {
         grid.setTextMatrix(1, c, QString::number(c));
-        grid.setTextMatrix(0, c, QStringLiteral("Choice"));
+        grid.setTextMatrix(0, c, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Choice")));
     }
-    grid.setTextMatrix(0, 0, QStringLiteral("Subject"));
-    grid.setTextMatrix(1, 0, QStringLiteral("Number"));
+    grid.setTextMatrix(0, 0, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Subject")));
+    grid.setTextMatrix(1, 0, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Number")));
 }
 
 void DataState::ClearGrid()

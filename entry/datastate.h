@@ -40,6 +40,8 @@ public:
     QString title;         // the window title
 
     void FormLayout();
+    // The criterion line in the language now in use.
+    void retranslate();
     void LoadGrid();
     void SetGrid();
     void ClearGrid();

@@ -1,5 +1,7 @@
 #include "gridmodel.h"
 
+#include <QCoreApplication>
+
 #include "choicegrid.h"
 #include "classlist.h"
 
@@ -74,6 +76,18 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     }
 }
 
+QString GridModel::shownHeader(const QString& text)
+{
+    // The grid holds its header words in English, as every other cell holds digits.
+    return QCoreApplication::translate("DataState", text.toUtf8().constData());
+}
+
+void GridModel::retranslate()
+{
+    if (shownCols > 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, shownCols - 1);
+}
+
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal) {
@@ -81,7 +95,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
             return {};
         const int c = section + 1;
         if (role == Qt::DisplayRole)
-            return grid.TextMatrix(0, c) + u'\n' + grid.TextMatrix(1, c);
+            return shownHeader(grid.TextMatrix(0, c)) + u'\n' + grid.TextMatrix(1, c);
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(alignmentOf(grid.FixedAlignment(c)));
         return {};
@@ -116,5 +130,5 @@ void GridModel::setElide(Elide e)
 
 QString GridModel::cornerText() const
 {
-    return grid.TextMatrix(0, 0) + u'\n' + grid.TextMatrix(1, 0);
+    return shownHeader(grid.TextMatrix(0, 0)) + u'\n' + shownHeader(grid.TextMatrix(1, 0));
 }

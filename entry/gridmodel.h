@@ -25,6 +25,9 @@ public:
 
     // Text of the top-left fixed cells, shown in the view's corner.
     QString cornerText() const;
+    // The header words in the language in use; after a switch the headers are shown anew.
+    static QString shownHeader(const QString& text);
+    void retranslate();
 
     // Shortens a subject's number and name to the room the view has for it; the whole
     // name is the tooltip.

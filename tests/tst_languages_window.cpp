@@ -1,0 +1,207 @@
+// Every window in every language the program speaks, and in a made-up language whose texts
+// are 40 % longer: no caption cut off or outside its window, no placeholder left unfilled,
+// no two items of one menu on one access key, and (in the made-up language) no text that
+// never went through a catalogue.
+#include "analysiswindow.h"
+#include "dataform.h"
+#include "entryform.h"
+#include "globals.h"
+#include "groupswindow.h"
+#include "infoform.h"
+#include "language.h"
+#include "loadform.h"
+#include "pseudolanguage.h"
+#include "startform.h"
+#include "statusstudy.h"
+#include "windowfixture.h"
+#include "windowlinks.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+
+namespace {
+
+// What a reader sees of a widget: its text, its title.
+QStringList shownTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->window() == window && l->isVisibleTo(window))
+            texts << l->text();
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->window() == window && b->isVisibleTo(window))
+            texts << b->text();
+    for (QMenu* m : window->findChildren<QMenu*>()) {
+        texts << m->title();
+        for (QAction* a : m->actions())
+            texts << a->text();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The access keys of a list of captions that clash, as "File: &Save / &Settings".
+QStringList keyClashes(const QString& where, const QList<QAction*>& actions)
+{
+    QMap<QChar, QString> seen;
+    QStringList clashes;
+    for (QAction* a : actions) {
+        const QString text = a->text();
+        const qsizetype amp = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        if (a->isSeparator() || amp < 0)
+            continue;
+        const QChar key = text[amp + 1].toLower();
+        if (seen.contains(key))
+            clashes << QStringLiteral("%1: %2 / %3").arg(where, seen[key], text);
+        seen[key] = text;
+    }
+    return clashes;
+}
+
+QStringList problemsOf(QWidget* window, bool pseudo)
+{
+    QStringList problems;
+    const QRect inside = window->rect();
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        if (l->window() != window || !l->isVisibleTo(window) || l->text().isEmpty() ||
+            !l->toolTip().isEmpty())
+            continue;
+        const bool cut = l->wordWrap() ? l->height() < l->heightForWidth(l->width())
+                                       : l->width() < l->sizeHint().width();
+        if (cut)
+            problems << u"cut: "_qs + l->text();
+        if (!inside.contains(QRect(l->mapTo(window, QPoint()), l->size())))
+            problems << u"outside: "_qs + l->text();
+    }
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (b->window() != window || !b->isVisibleTo(window) || b->text().isEmpty())
+            continue;
+        const int needed = b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&'));
+        if (b->width() < needed + 6)
+            problems << u"cut: "_qs + b->text();
+    }
+    static const QRegularExpression unfilled(QStringLiteral("%[0-9n]"));
+    static const QRegularExpression words(QStringLiteral("[A-Za-z]{3,}"));
+    // Names that are the same in every language: the program's, the start window's
+    // caption, and each language under its own name.
+    QStringList names{u"Sociogram"_qs, u"StartForm"_qs};
+    for (const Language::Choice& c : Language::available())
+        names << c.nativeName;
+    for (const QString& text : shownTexts(window)) {
+        if (names.contains(text))
+            continue;
+        if (text.contains(unfilled))
+            problems << u"placeholder: "_qs + text;
+        // A made-up translation always carries a letter beyond ASCII.
+        if (pseudo && text.contains(words) &&
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+            problems << u"not translated: "_qs + text;
+    }
+    if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        QList<QAction*> bar;
+        for (QAction* a : main->menuBar()->actions())
+            bar << a;
+        problems << keyClashes(u"menu bar"_qs, bar);
+    }
+    for (QMenu* m : window->findChildren<QMenu*>())
+        problems << keyClashes(m->title(), m->actions());
+    return problems;
+}
+
+template <class Window> QWidget* shown()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<Window*>(w) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+    WindowFixture f;
+    PseudoTranslator pseudo;
+
+    // The windows a teacher may have open at once, the entry window among them.
+    std::vector<QWidget*> openEveryWindow(EntryForm& entry)
+    {
+        DataForm* data = WindowFixture::openWindow<DataForm>(showDataForm);
+        showAnalysis(statusStudy(), data);
+        showGroups(statusStudy(), data);
+        entry.show();
+        return {StartForm::instance(),
+                WindowFixture::openWindow<InfoForm>(showInfoForm),
+                WindowFixture::openWindow<LoadForm>(showLoadForm),
+                data,
+                &entry,
+                shown<AnalysisWindow>(),
+                shown<GroupsWindow>()};
+    }
+    static void check(const std::vector<QWidget*>& windows, bool isPseudo)
+    {
+        QApplication::processEvents();
+        for (QWidget* window : windows) {
+            QVERIFY(window);
+            const QStringList problems = problemsOf(window, isPseudo);
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        }
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.init();
+        connectWindows();
+        // A study whose own texts are not English words: they are not the program's.
+        f.openStudy(10, 3, 3);
+        QVERIFY(f.db().exec(u"UPDATE SOCIOMETRY SET NAME = 'Klasse 4ä', QUESTION = 'Wér?'"_qs));
+        Global::RefName = u"Klasse 4ä"_qs;
+        Global::Question = u"Wér?"_qs;
+        StartForm::instance()->show();
+    }
+    void cleanup()
+    {
+        QCoreApplication::removeTranslator(&pseudo);
+        Language::apply(u"en"_qs);
+        f.cleanup();
+    }
+
+    void everyWindowInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const Language::Choice& c : Language::available())
+            QTest::newRow(qPrintable(c.code)) << c.code;
+        QTest::newRow("longer, accented") << QString();
+    }
+    void everyWindowInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        if (language.isEmpty())
+            QCoreApplication::installTranslator(&pseudo);
+        else
+            QVERIFY(Language::apply(language));
+        DataGrid().setRow(3);
+        DataGrid().setCol(1);
+        EntryForm entry(DataGrid());
+        check(openEveryWindow(entry), language.isEmpty());
+    }
+
+    // A switch with every window open: each speaks the new language at once.
+    void openWindowsRetranslate()
+    {
+        DataGrid().setRow(3);
+        DataGrid().setCol(1);
+        EntryForm entry(DataGrid());
+        const std::vector<QWidget*> windows = openEveryWindow(entry);
+        QCoreApplication::installTranslator(&pseudo);
+        check({windows.begin(), windows.begin() + 4}, true); // the entry window is modal
+        check({windows.begin() + 5, windows.end()}, true);
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages_window.moc"
