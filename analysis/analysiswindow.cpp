@@ -254,13 +254,13 @@ void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QSt
 
 void AnalysisWindow::exportTableCsv()
 {
-    saveText(this, QStringLiteral("Export Table"), QStringLiteral("analysis"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Table"), QStringLiteral("analysis"), CsvSuffix, CsvFilter,
              analysisTableCsv(current, method(), takeNames(withNames)));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
-    saveText(this, QStringLiteral("Export Choices"), QStringLiteral("choices"), CsvSuffix,
+    saveText(this, tr("Export Choices"), QStringLiteral("choices"), CsvSuffix,
              CsvFilter, choicesEdgeListCsv(shownChoices, takeNames(withNames)));
 }
 

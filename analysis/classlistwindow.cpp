@@ -20,7 +20,8 @@
 
 namespace {
 
-const QString ListFilter = QStringLiteral("Class lists (*.csv *.txt);;All files (*)");
+const char* const ListFilter =
+    QT_TRANSLATE_NOOP("ClassListWindow", "Class lists (*.csv *.txt);;All files (*)");
 
 constexpr int NameColumn = 1;
 
@@ -35,11 +36,11 @@ FileNameAsker& ClassListWindow::openFileName()
 ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* parent)
     : QDialog(parent), size(std::max(groupSize, 0)), study(record)
 {
-    setWindowTitle(QStringLiteral("Class List"));
+    setWindowTitle(tr("Class List"));
     setWindowIcon(programIcon());
 
     rows = new QTableWidget(size, 2, this);
-    rows->setHorizontalHeaderLabels({QStringLiteral("Number"), QStringLiteral("Name")});
+    rows->setHorizontalHeaderLabels({tr("Number"), tr("Name")});
     rows->verticalHeader()->hide();
     rows->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     rows->horizontalHeader()->setStretchLastSection(true);
@@ -56,11 +57,11 @@ ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* pa
         rows->setItem(s - 1, NameColumn, new QTableWidgetItem);
     }
     rows->installEventFilter(this);
-    auto* caption = new QLabel(QStringLiteral("&Names of the subjects:"), this);
+    auto* caption = new QLabel(tr("&Names of the subjects:"), this);
     caption->setBuddy(rows);
 
-    loadFile = new QPushButton(QStringLiteral("&Load..."), this);
-    saveFile = new QPushButton(QStringLiteral("&Save..."), this);
+    loadFile = new QPushButton(tr("&Load..."), this);
+    saveFile = new QPushButton(tr("&Save..."), this);
     auto* answer = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     for (QPushButton* b : {loadFile, saveFile})
         b->setAutoDefault(false);
@@ -112,8 +113,8 @@ std::optional<QStringList> ClassListWindow::typedNames()
         const QString name = cleanName(typed);
         if (name.isEmpty() && !typed.isEmpty()) {
             rows->setCurrentCell(s - 1, NameColumn);
-            MsgBox(QStringLiteral("The name of subject %1 is only blanks. Type a name, or empty "
-                                  "the row with Delete.")
+            MsgBox(tr("The name of subject %1 is only blanks. Type a name, or empty "
+                      "the row with Delete.")
                        .arg(s),
                    Buttons::Ok, Icon::Exclamation);
             rows->setFocus();
@@ -131,8 +132,8 @@ bool ClassListWindow::loadFrom(const QString& path)
         return false;
     const ClassListRead read = readClassList(*text, size);
     if (!read.ok()) {
-        MsgBox(problemListing(QStringLiteral("The class list was not loaded:"), read.problems),
-               Buttons::Ok, Icon::Exclamation);
+        MsgBox(problemListing(tr("The class list was not loaded:"), read.problems), Buttons::Ok,
+               Icon::Exclamation);
         return false;
     }
     showNames(*read.names);
@@ -141,8 +142,7 @@ bool ClassListWindow::loadFrom(const QString& path)
 
 void ClassListWindow::load()
 {
-    const QString path =
-        askOpenFile(this, QStringLiteral("Load Class List"), ListFilter, openFileName());
+    const QString path = askOpenFile(this, tr("Load Class List"), tr(ListFilter), openFileName());
     if (!path.isEmpty())
         loadFrom(path);
 }
@@ -152,8 +152,8 @@ void ClassListWindow::save()
     const std::optional<QStringList> names = typedNames();
     if (!names)
         return;
-    AnalysisWindow::saveText(this, QStringLiteral("Save Class List"), QStringLiteral("class list"),
-                             AnalysisWindow::CsvSuffix, ListFilter, classListCsv(*names));
+    AnalysisWindow::saveText(this, tr("Save Class List"), tr("class list"),
+                             AnalysisWindow::CsvSuffix, tr(ListFilter), classListCsv(*names));
 }
 
 void ClassListWindow::accept()

@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString ExportTitle = QStringLiteral("Export Picture");
+const char* const ExportTitle = QT_TRANSLATE_NOOP("ExportDialog", "Export Picture");
 
 QFont dialogFont()
 {
@@ -35,11 +35,11 @@ QString fileFilter(PictureFormat format)
 {
     switch (format) {
     case PictureFormat::Png:
-        return QStringLiteral("PNG images (*.png)");
+        return ExportDialog::tr("PNG images (*.png)");
     case PictureFormat::Svg:
-        return QStringLiteral("SVG drawings (*.svg)");
+        return ExportDialog::tr("SVG drawings (*.svg)");
     case PictureFormat::Pdf:
-        return QStringLiteral("PDF documents (*.pdf)");
+        return ExportDialog::tr("PDF documents (*.pdf)");
     }
     return {};
 }
@@ -87,13 +87,12 @@ FileNameAsker& fileChooser()
 
 ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(ExportTitle);
+    setWindowTitle(tr(ExportTitle));
     setWindowIcon(programIcon());
     setModal(true);
 
-    auto* frame = placed(new QGroupBox(QStringLiteral("Format"), this), {120, 120, 1935, 1335});
-    const QString captions[3] = {QStringLiteral("&PNG image"), QStringLiteral("S&VG drawing"),
-                                 QStringLiteral("P&DF document")};
+    auto* frame = placed(new QGroupBox(tr("Format"), this), {120, 120, 1935, 1335});
+    const QString captions[3] = {tr("&PNG image"), tr("S&VG drawing"), tr("P&DF document")};
     auto* formats = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         Format[i] = placed(new QRadioButton(captions[i], frame), {120, 360 + 300 * i, 1695, 255});
@@ -101,15 +100,15 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
     }
     connect(formats, &QButtonGroup::idToggled, this, [this] { formatChanged(); });
 
-    ResolutionLabel = placed(new QLabel(QStringLiteral("&Resolution (dots per inch):"), this),
-                             {2175, 240, 2295, 255});
+    ResolutionLabel =
+        placed(new QLabel(tr("&Resolution (dots per inch):"), this), {2175, 240, 2295, 255});
     Resolution = placed(new QSpinBox(this), {2175, 540, 975, 315});
     Resolution->setRange(PictureResolution::Minimum, PictureResolution::Maximum);
     ResolutionLabel->setBuddy(Resolution);
     Choices.create(this, {2175, 1000, 2295, 255});
 
-    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), {2175, 2580, 1095, 375});
-    CancelButton = placed(new QPushButton(QStringLiteral("Cancel"), this), {3375, 2580, 1095, 375});
+    OkButton = placed(new QPushButton(tr("OK"), this), {2175, 2580, 1095, 375});
+    CancelButton = placed(new QPushButton(tr("Cancel"), this), {3375, 2580, 1095, 375});
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -117,6 +116,7 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
     setOptions(PictureOptions{});
     setWindowFlags(fixedWindowFlags());
     setFixedSize(Twips::toPixels(4590), Twips::toPixels(3075));
+    fitFormToTexts(this);
     CenterForm(this);
 }
 
@@ -166,8 +166,9 @@ bool run(QWidget* parent, const QString& what, const PictureMaker& make, QSizeF 
     if (!options)
         return false;
     const PrimitiveList picture = make(*options);
-    const QString chosen = askSaveFile(parent, ExportTitle, what, pictureSuffix(options->format),
-                                       fileFilter(options->format), fileChooser());
+    const QString chosen =
+        askSaveFile(parent, ExportDialog::tr(ExportTitle), what, pictureSuffix(options->format),
+                    fileFilter(options->format), fileChooser());
     if (chosen.isEmpty())
         return false;
     ExportResult failed;

@@ -193,7 +193,8 @@ void LayoutSteps::RandomDraw()
         if (!place) {
             // On a real window the retries end quickly; only an area too small for the
             // labels gets here, and retrying for ever would hang the program.
-            MsgBox(QStringLiteral("The Sociogram Window Is Too Small To Place All The Labels"),
+            MsgBox(QCoreApplication::translate(
+                       "Messages", "The Sociogram Window Is Too Small To Place All The Labels"),
                    Buttons::Ok, Icon::Exclamation);
             break;
         }

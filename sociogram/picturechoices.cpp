@@ -1,5 +1,7 @@
 #include "picturechoices.h"
 
+#include <QCoreApplication>
+
 #include "windows.h"
 
 #include <QCheckBox>
@@ -20,12 +22,16 @@ QCheckBox* box(const QString& caption, QWidget* parent, QRect twips)
 
 void PictureChoiceBoxes::create(QWidget* parent, QRect first)
 {
-    IncludeKey = box(QStringLiteral("Include the key"), parent, first);
-    IncludeTitle = box(QStringLiteral("Include a title"), parent, first.translated(0, RowStep));
-    GroupColours =
-        box(QStringLiteral("Colour the groups"), parent, first.translated(0, 2 * RowStep));
-    StatusMarks = box(QStringLiteral("Mark the status"), parent, first.translated(0, 3 * RowStep));
-    WithNames = box(QStringLiteral("With &names"), parent, first.translated(0, 4 * RowStep));
+    IncludeKey =
+        box(QCoreApplication::translate("PictureChoices", "Include the key"), parent, first);
+    IncludeTitle = box(QCoreApplication::translate("PictureChoices", "Include a title"), parent,
+                       first.translated(0, RowStep));
+    GroupColours = box(QCoreApplication::translate("PictureChoices", "Colour the groups"), parent,
+                       first.translated(0, 2 * RowStep));
+    StatusMarks = box(QCoreApplication::translate("PictureChoices", "Mark the status"), parent,
+                      first.translated(0, 3 * RowStep));
+    WithNames = box(QCoreApplication::translate("PictureChoices", "With &names"), parent,
+                    first.translated(0, 4 * RowStep));
 }
 
 void PictureChoiceBoxes::setShown(ShownOnWindow shown)

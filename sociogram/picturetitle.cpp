@@ -1,5 +1,7 @@
 #include "picturetitle.h"
 
+#include <QCoreApplication>
+
 #include "globals.h"
 #include "sociometry.h"
 #include "statusmethod.h"
@@ -8,11 +10,15 @@
 
 namespace {
 
+struct PictureTitle {
+    Q_DECLARE_TR_FUNCTIONS(PictureTitle)
+};
+
 // The kinds of choice the picture shows: for a Both study with the other criterion
 // hidden, only the one in view.
 QString kindsDrawn(const LineStyle& style)
 {
-    const QString positive = QStringLiteral("positive"), negative = QStringLiteral("negative");
+    const QString positive = PictureTitle::tr("positive"), negative = PictureTitle::tr("negative");
     switch (Global::CriterionType) {
     case Codes::CriterionType::Positive:
         return positive;
@@ -20,7 +26,7 @@ QString kindsDrawn(const LineStyle& style)
         return negative;
     case Codes::CriterionType::Both:
         if (style.otherCriterion)
-            return QStringLiteral("positive and negative");
+            return PictureTitle::tr("positive and negative");
         return Global::CurrentCriterion == Codes::AnswerType::Negative ? negative : positive;
     default:
         return {};
@@ -31,8 +37,8 @@ QString kindsDrawn(const LineStyle& style)
 
 QString layoutName()
 {
-    static const QString layouts[] = {QStringLiteral("Circle"), QStringLiteral("Random"),
-                                      QStringLiteral("Square"), QStringLiteral("Target")};
+    const QString layouts[] = {PictureTitle::tr("Circle"), PictureTitle::tr("Random"),
+                               PictureTitle::tr("Square"), PictureTitle::tr("Target")};
     const int layout =
         Global::SociogramType >= 0 && Global::SociogramType <= 3 ? int(Global::SociogramType) : 0;
     return layouts[layout];
@@ -44,18 +50,18 @@ QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date,
     QString criterion = Global::Question;
     if (const QString kinds = kindsDrawn(style); !kinds.isEmpty())
         criterion += QStringLiteral(" (%1)").arg(kinds);
-    QString last = QStringLiteral("%1 layout").arg(layoutName());
+    QString last = PictureTitle::tr("%1 layout").arg(layoutName());
     if (statusDrawn && Global::CriterionType == Codes::CriterionType::Both)
-        last += QStringLiteral(", status by ") +
-                statusMethodName(ChosenStatusMethod::instance().method());
+        last += PictureTitle::tr(", status by %1")
+                    .arg(statusMethodName(ChosenStatusMethod::instance().method()));
     else if (statusDrawn)
         last += Global::CriterionType == Codes::CriterionType::Positive
-                    ? QStringLiteral(", most chosen and isolates marked")
-                    : QStringLiteral(", most chosen marked");
+                    ? PictureTitle::tr(", most chosen and isolates marked")
+                    : PictureTitle::tr(", most chosen marked");
     last += QStringLiteral(", ") + QLocale().toString(date, QLocale::LongFormat);
     QStringList title{Global::RefName, criterion};
     if (!comparedWith.isEmpty())
-        title << QStringLiteral("Ties kept, new and gone since \"%1\"").arg(comparedWith);
+        title << PictureTitle::tr("Ties kept, new and gone since \"%1\"").arg(comparedWith);
     title << last;
     return title;
 }

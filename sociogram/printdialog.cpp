@@ -36,12 +36,12 @@ PictureChoicesAsker& asker()
 
 PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Print Sociogram"));
+    setWindowTitle(tr("Print Sociogram"));
     setWindowIcon(programIcon());
     setModal(true);
     Choices.create(this, {240, 180, 2535, 255});
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    OkButton = new QPushButton(tr("OK"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     for (QPushButton* b : {OkButton, CancelButton})
         b->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
     placeTwips(OkButton, 240, 1800, 1095, 375);
@@ -51,6 +51,7 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     setWindowFlags(fixedWindowFlags());
     setFixedSize(Twips::toPixels(2790), Twips::toPixels(2355));
+    fitFormToTexts(this);
     CenterForm(this);
 }
 
