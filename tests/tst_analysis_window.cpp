@@ -223,13 +223,17 @@ private Q_SLOTS:
 
         ChoiceGrid grid;
         fillGrid(grid, 6, 2, {{}, {}, {u"1"_qs}});
-        messages.answer({Answer::No, Answer::Yes});
+        // Cancel, then keep the rows the file does not name, then empty them.
+        messages.answer({Answer::Cancel, Answer::Yes, Answer::No});
         QVERIFY(!ImportChoicesFrom(path, grid));
         QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
         QCOMPARE(messages.texts(),
-                 QStringList{u"The file does not name subject 3, whose choices in the grid will "
-                             "be emptied.\n\nReplace the choices in the grid with those of the "
-                             "file?"_qs});
+                 QStringList{u"The file does not name subject 3, whose choices are in the grid."
+                             "\n\nKeep their choices? Yes keeps them and takes the rows of the "
+                             "file, No empties them, Cancel imports nothing."_qs});
+        QVERIFY(ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
+        QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
         QVERIFY(ImportChoicesFrom(path, grid));
         QCOMPARE(grid.TextMatrix(4, 1), QString());
         QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
