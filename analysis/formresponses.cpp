@@ -37,8 +37,8 @@ bool isIgnoredHeading(const QString& heading)
 bool isRespondentHeading(const QString& heading)
 {
     const QString h = heading.trimmed().toLower();
-    return headingHas(h, {"your", "respondent", "who are you"}) || h == u"name" ||
-           h == u"number" || h == u"pupil" || h == u"student" || h == u"subject";
+    return headingHas(h, {"your", "respondent", "who are you"}) || h == u"name" || h == u"number" ||
+           h == u"pupil" || h == u"student" || h == u"subject";
 }
 
 bool isNegativeHeading(const QString& heading)
@@ -189,9 +189,9 @@ private:
             else if (!seen.insert(p.subject).second)
                 problem(line, p.column, tr("%1 is chosen twice.").arg(shown(p.subject)));
             else if (++counted == study.maxChoices + 1)
-                problem(line, p.column,
-                        tr("More choices are given than the study allows (%1).")
-                            .arg(study.maxChoices));
+                problem(
+                    line, p.column,
+                    tr("More choices are given than the study allows (%1).").arg(study.maxChoices));
         }
     }
 

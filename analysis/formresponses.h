@@ -16,9 +16,9 @@
 enum class FormRole { Ignored, Respondent, Positive, Negative };
 
 struct FormSheet {
-    QStringList header;            // the first row that holds anything
-    std::vector<Csv::Record> rows; // the rows after it
-    int columns = 0;               // of the widest row
+    QStringList header;                  // the first row that holds anything
+    std::vector<Csv::Record> rows;       // the rows after it
+    int columns = 0;                     // of the widest row
     std::vector<ImportProblem> problems; // a file with no responses or that is not text
 };
 

@@ -24,7 +24,7 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid);
 std::optional<QString> readPickedFile(const QString& path);
 
 struct ImportTarget {
-    const ChoiceGrid* grid;
+    ChoiceGrid* grid;
     const ImportedChoices* choices;
 };
 // Before an import changes grids that hold choices: true when the rows the file does

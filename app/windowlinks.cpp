@@ -6,6 +6,7 @@
 #include "comparewindow.h"
 #include "dataform.h"
 #include "drawform.h"
+#include "formimport.h"
 #include "forms.h"
 #include "groupswindow.h"
 #include "importchoices.h"
@@ -40,6 +41,10 @@ void connectWindows()
     Forms::UnloadInfoForm = unloadInfoForm;
     Forms::SettleDataForm = &DataForm::settle;
     Forms::ImportChoices = [](QWidget* parent) { return ImportChoices(DataGrid(), parent); };
+    Forms::ImportFormResponses = [](QWidget* parent) {
+        DataForm* form = SingleInstance<DataForm>::ifLoaded();
+        return form && ImportFormResponses(form->state, parent);
+    };
     // The data window asks first, as the sociogram draws from its grid.
     Forms::MayEnd = {&DataForm::mayEnd, &DrawForm::mayEnd};
     Forms::ShowGroupsOnSociogram = [](const QList<int>& groups) {

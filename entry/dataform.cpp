@@ -182,6 +182,8 @@ void DataForm::buildMenus()
     Clear = File->addAction(QStringLiteral("&Clear Data from Current Grid"), this,
                             &DataForm::Clear_Click);
     Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
+    ImportForm =
+        File->addAction(tr("Import &Form Responses..."), this, &DataForm::importFormResponses);
     ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
                                     [this] { Forms::show(Forms::Window::ClassList, this); });
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
@@ -300,6 +302,12 @@ void DataForm::openGroups()
 void DataForm::importChoices()
 {
     if (Forms::ImportChoices && Forms::ImportChoices(this))
+        state.GridChanged = true;
+}
+
+void DataForm::importFormResponses()
+{
+    if (Forms::ImportFormResponses && Forms::ImportFormResponses(this))
         state.GridChanged = true;
 }
 

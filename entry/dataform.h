@@ -29,6 +29,7 @@ public:
     QAction* Save = nullptr;
     QAction* Clear = nullptr;
     QAction* Import = nullptr;
+    QAction* ImportForm = nullptr;
     QAction* ClassListItem = nullptr;
     QAction* Quit = nullptr;
     QMenu* Criterion = nullptr;
@@ -51,6 +52,7 @@ public:
     void compareWith();
     void openGroups();
     void importChoices();
+    void importFormResponses();
     // A user's click on a choice cell: opens the entry window on it.
     void Dgrid_Click();
 

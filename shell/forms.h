@@ -42,6 +42,9 @@ inline std::function<bool()> SettleDataForm;
 // The data window's Import Choices command: reads a file into the data window's grid;
 // true when the grid's choices were replaced.
 inline std::function<bool(QWidget* parent)> ImportChoices;
+// The data window's Import Form Responses command: fills the grids of the study's criteria
+// from a form's responses; true when a grid took any.
+inline std::function<bool(QWidget* parent)> ImportFormResponses;
 
 // Before the program ends each window, in turn, asks its save question when something
 // is unsaved; false means the user chose Cancel and the program keeps running.

@@ -7,6 +7,7 @@
 #include "dataform.h"
 #include "exports.h"
 #include "files.h"
+#include "formimport.h"
 #include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
@@ -245,6 +246,60 @@ private Q_SLOTS:
         QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
         QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
         QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
+    }
+
+    // A form's rows with names fill both criteria of a Both study, after the problems are
+    // listed, keeping the rows the file does not name; the save stores both, and no name.
+    void formResponsesFillBothCriteria()
+    {
+        const int record = f.openStudy(8, 2, 3);
+        f.db().addAnswer(record, 2, 6, 1, 1); // subject 5's negative choice
+        f.db().addAnswer(record, 1, 7, 1, 2); // subject 6's positive choice
+        ClassList::instance().setNames(
+            record, {u"Anna Kowalska"_qs, u"Ben Okafor"_qs, u"Chlo\u00e9 Martin"_qs});
+        const QString path = dir.filePath(u"form.csv"_qs);
+        QVERIFY(writeFile(path, "Timestamp,Email,Your name,Who would you like to sit with?,Who "
+                                "would you rather not sit with?\n"
+                                "t,a@b,Anna Kowalska,Ben Okafor;Chloe Martin,Nobody\n"
+                                "t,,ben okafor.,Zed,\nt,,Chlo\xC3\xA9 Martin,1,2\n"));
+        DataForm* form = WindowFixture::openWindow<DataForm>(showDataForm);
+        Forms::ImportFormResponses = [form](QWidget* p) {
+            return ImportFormResponses(form->state, p);
+        };
+        formFileName() = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return path;
+        };
+        QString guessed;
+        setFormColumnsRunner([&](FormColumnsDialog& d) {
+            for (int c = 0; d.roleBox(c); ++c)
+                guessed += d.roleBox(c)->currentText().left(1);
+            return true;
+        });
+        messages.answer({Answer::Yes, Answer::Yes, Answer::Ok});
+        form->ImportForm->trigger();
+        QCOMPARE(guessed, u"NNWPN"_qs); // not read, not read, who, positive, negative
+        const QStringList texts = messages.texts();
+        QVERIFY2(texts.value(0).contains(
+                     u"Line 3, column 4: \"Zed\" is not a name of the class list."_qs) &&
+                     texts.value(0).contains(u"Take the 2 rows without a problem"_qs),
+                 qPrintable(texts.value(0)));
+        QVERIFY2(texts.value(1).startsWith(u"The file does not name subjects 5 and 6,"_qs),
+                 qPrintable(texts.value(1)));
+        QCOMPARE(choiceCells(form->state.grid).mid(0, 6),
+                 QStringList({u"2 3"_qs, u". ."_qs, u"1 ."_qs, u". ."_qs, u". ."_qs, u"2 ."_qs}));
+        QVERIFY(form->state.GridChanged);
+        form->Save_Click();
+        QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
+        QVERIFY(!f.db().dump().join(u' ').contains(u"Anna"_qs));
+
+        // Without a class list, only numbers; the listing says how to give the names.
+        ClassList::instance().forgetAll();
+        messages.clear();
+        messages.answer({Answer::Ok});
+        form->ImportForm->trigger();
+        QVERIFY(messages.texts().value(0).contains(u"File > Class List..."_qs));
+        QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
+        setFormColumnsRunner({});
     }
 
     // Each dialog suggests the study's name, made safe for a file, and what the file

@@ -26,6 +26,7 @@ void WindowFixture::cleanup()
     Forms::SettleDataForm = {};
     Forms::MayEnd.clear();
     Forms::ImportChoices = {};
+    Forms::ImportFormResponses = {};
     Forms::ShowGroupsOnSociogram = {};
     Forms::ShowChangesOnSociogram = {};
     messages.clear();
