@@ -53,7 +53,8 @@ std::vector<std::pair<FormRole, QString>> rolesFor(int criterionType)
 
 QTableWidget* preview(const FormSheet& sheet, QWidget* parent)
 {
-    const int rows = std::min<int>(static_cast<int>(sheet.rows.size()), FormColumnsDialog::RowsShown);
+    const int rows =
+        std::min<int>(static_cast<int>(sheet.rows.size()), FormColumnsDialog::RowsShown);
     auto* table = new QTableWidget(rows, sheet.columns, parent);
     table->setObjectName(QStringLiteral("FormPreview"));
     QStringList header = sheet.header;
@@ -109,7 +110,8 @@ FormColumnsDialog::FormColumnsDialog(const FormSheet& sheet, const std::vector<F
     setWindowTitle(tr("Import Form Responses"));
     setWindowIcon(programIcon());
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Say what each column holds. The first rows of the file:"), this));
+    layout->addWidget(
+        new QLabel(tr("Say what each column holds. The first rows of the file:"), this));
     layout->addWidget(preview(sheet, this));
     auto* form = new QFormLayout;
     const auto roles = rolesFor(criterionType);
@@ -117,13 +119,15 @@ FormColumnsDialog::FormColumnsDialog(const FormSheet& sheet, const std::vector<F
         auto* box = new QComboBox(this);
         for (const auto& [role, caption] : roles)
             box->addItem(caption, static_cast<int>(role));
-        const FormRole guess =
-            c < static_cast<int>(guessed.size()) ? guessed[static_cast<std::size_t>(c)] : FormRole::Ignored;
+        const FormRole guess = c < static_cast<int>(guessed.size())
+                                   ? guessed[static_cast<std::size_t>(c)]
+                                   : FormRole::Ignored;
         box->setCurrentIndex(std::max(0, box->findData(static_cast<int>(guess))));
         const QString heading = c < sheet.header.size() ? sheet.header[c] : QString();
-        auto* label = new QLabel(fontMetrics().elidedText(
-                                     tr("Column %1: %2").arg(c + 1).arg(heading), Qt::ElideRight, 360),
-                                 this);
+        auto* label =
+            new QLabel(fontMetrics().elidedText(tr("Column %1: %2").arg(c + 1).arg(heading),
+                                                Qt::ElideRight, 360),
+                       this);
         label->setToolTip(heading);
         label->setTextFormat(Qt::PlainText);
         form->addRow(label, box);
@@ -134,6 +138,7 @@ FormColumnsDialog::FormColumnsDialog(const FormSheet& sheet, const std::vector<F
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    setMinimumWidth(640);
 }
 
 std::vector<FormRole> FormColumnsDialog::roles() const

@@ -1,6 +1,7 @@
 #include "windowlinks.h"
 
 #include "analysiswindow.h"
+#include "ballotsprint.h"
 #include "choicegrid.h"
 #include "classlistwindow.h"
 #include "comparewindow.h"
@@ -41,6 +42,7 @@ void connectWindows()
     Forms::UnloadInfoForm = unloadInfoForm;
     Forms::SettleDataForm = &DataForm::settle;
     Forms::ImportChoices = [](QWidget* parent) { return ImportChoices(DataGrid(), parent); };
+    Forms::PrintBallots = PrintBallots;
     Forms::ImportFormResponses = [](QWidget* parent) {
         DataForm* form = SingleInstance<DataForm>::ifLoaded();
         return form && ImportFormResponses(form->state, parent);

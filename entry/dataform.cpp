@@ -184,6 +184,10 @@ void DataForm::buildMenus()
     Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
     ImportForm =
         File->addAction(tr("Import &Form Responses..."), this, &DataForm::importFormResponses);
+    PrintBallotsItem = File->addAction(tr("Print &Ballots..."), this, [this] {
+        if (Forms::PrintBallots)
+            Forms::PrintBallots(this);
+    });
     ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
                                     [this] { Forms::show(Forms::Window::ClassList, this); });
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);

@@ -30,6 +30,7 @@ public:
     QAction* Clear = nullptr;
     QAction* Import = nullptr;
     QAction* ImportForm = nullptr;
+    QAction* PrintBallotsItem = nullptr;
     QAction* ClassListItem = nullptr;
     QAction* Quit = nullptr;
     QMenu* Criterion = nullptr;

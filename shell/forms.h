@@ -45,6 +45,8 @@ inline std::function<bool(QWidget* parent)> ImportChoices;
 // The data window's Import Form Responses command: fills the grids of the study's criteria
 // from a form's responses; true when a grid took any.
 inline std::function<bool(QWidget* parent)> ImportFormResponses;
+// The data window's Print Ballots command: slips for the study in the globals.
+inline std::function<bool(QWidget* parent)> PrintBallots;
 
 // Before the program ends each window, in turn, asks its save question when something
 // is unsaved; false means the user chose Cancel and the program keeps running.

@@ -1,6 +1,7 @@
 // The analysis window with its exports, the import command, the groups window, and the
 // data window's Compare With command with the comparison window, offscreen.
 #include "analysiswindow.h"
+#include "ballotsprint.h"
 #include "classlist.h"
 #include "classlistwindow.h"
 #include "comparewindow.h"
@@ -24,6 +25,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -300,6 +302,35 @@ private Q_SLOTS:
         QVERIFY(messages.texts().value(0).contains(u"File > Class List..."_qs));
         QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
         setFormColumnsRunner({});
+    }
+
+    // The ballots carry the names only when "With names" is ticked for that print.
+    void ballotsCarryNamesOnlyWhenTicked()
+    {
+        const int record = f.openStudy(8, 2, 3);
+        const QString pdf = dir.filePath(u"ballots.pdf"_qs);
+        setBallotPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        QList<bool> offered;
+        bool tick = true;
+        setBallotNamesAsker([&](bool available, bool& withNames) {
+            offered << available;
+            withNames = tick && available;
+            return true;
+        });
+        QVERIFY(PrintBallots(nullptr));
+        ClassList::instance().setNames(record, {u"Anna Kowalska"_qs});
+        QVERIFY(PrintBallots(nullptr));
+        QVERIFY(pdfText(pdf).contains(u"1 Anna Kowalska"_qs));
+        tick = false;
+        QVERIFY(PrintBallots(nullptr));
+        QVERIFY(!pdfText(pdf).contains(u"Anna"_qs));
+        QCOMPARE(offered, QList<bool>({false, true, true}));
+        setBallotPrinterChooser({});
+        setBallotNamesAsker({});
     }
 
     // Each dialog suggests the study's name, made safe for a file, and what the file

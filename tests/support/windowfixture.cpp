@@ -27,6 +27,7 @@ void WindowFixture::cleanup()
     Forms::MayEnd.clear();
     Forms::ImportChoices = {};
     Forms::ImportFormResponses = {};
+    Forms::PrintBallots = {};
     Forms::ShowGroupsOnSociogram = {};
     Forms::ShowChangesOnSociogram = {};
     messages.clear();
