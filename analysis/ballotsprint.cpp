@@ -28,9 +28,9 @@ bool choosePrinter(QPrinter& printer, QWidget* parent, QString& why)
 {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Without an installed printer the slips still go somewhere useful: a PDF file.
-        const QString file = askSaveFile(parent, tr("Print Ballots to PDF File"),
-                                         QStringLiteral("ballots"), QStringLiteral("pdf"),
-                                         tr("PDF files (*.pdf)"));
+        const QString file =
+            askSaveFile(parent, tr("Print Ballots to PDF File"), QStringLiteral("ballots"),
+                        QStringLiteral("pdf"), tr("PDF files (*.pdf)"));
         if (file.isEmpty()) {
             why = tr("No printer is installed and no PDF file was chosen, so no ballot was "
                      "printed.");
@@ -87,8 +87,11 @@ BallotNamesAsker& namesAsker()
 
 BallotStudy studyInGlobals(bool withNames)
 {
-    BallotStudy study{Global::RefName, Global::Question, static_cast<int>(Global::CriterionType),
-                      static_cast<int>(Global::GroupSize), static_cast<int>(Global::MaxChoices),
+    BallotStudy study{Global::RefName,
+                      Global::Question,
+                      static_cast<int>(Global::CriterionType),
+                      static_cast<int>(Global::GroupSize),
+                      static_cast<int>(Global::MaxChoices),
                       {}};
     if (withNames) {
         const QStringList names = ClassList::instance().currentNames();

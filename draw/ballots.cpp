@@ -56,8 +56,8 @@ private:
 
 void addCriterion(SlipWriter& w, const BallotStudy& study, bool negative)
 {
-    const QString line = (negative ? tr("Negative Criterion: ") : tr("Positive Criterion: ")) +
-                         study.question;
+    const QString line =
+        (negative ? tr("Negative Criterion: ") : tr("Positive Criterion: ")) + study.question;
     w.add(BallotText::Kind::Text, line, TextHeight);
     w.add(BallotText::Kind::Text,
           negative ? tr("Write up to %1 numbers, or \"nobody\".").arg(study.maxChoices)
@@ -102,7 +102,9 @@ void addClass(SlipWriter& w, const BallotStudy& study, int width)
 QFont fontFor(BallotText::Kind kind)
 {
     QFont font(QStringLiteral("Arial"));
-    const int points = kind == BallotText::Kind::Title ? 13 : kind == BallotText::Kind::Pupil ? 9 : 10;
+    const int points = kind == BallotText::Kind::Title   ? 13
+                       : kind == BallotText::Kind::Pupil ? 9
+                                                         : 10;
     font.setPixelSize(points * 20);
     font.setBold(kind == BallotText::Kind::Title);
     return font;
@@ -117,16 +119,17 @@ void paintSlip(QPainter& painter, const BallotSlip& slip)
         const QFont font = fontFor(t.kind);
         painter.setFont(font);
         const QFontMetricsF metrics(font);
-        const double height = t.kind == BallotText::Kind::Title ? TitleHeight
-                              : t.kind == BallotText::Kind::Pupil ? PupilHeight
+        const double height = t.kind == BallotText::Kind::Title       ? TitleHeight
+                              : t.kind == BallotText::Kind::Pupil     ? PupilHeight
                               : t.kind == BallotText::Kind::WriteLine ? WriteHeight
-                                                                  : TextHeight;
+                                                                      : TextHeight;
         const QRectF box(t.x, t.y, t.width, height);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignBottom,
                          metrics.elidedText(t.text, Qt::ElideRight, t.width));
         if (t.kind == BallotText::Kind::WriteLine) {
             const double from = t.x + metrics.horizontalAdvance(t.text) + 80;
-            painter.drawLine(QPointF(from, t.y + height - 40), QPointF(t.x + t.width, t.y + height - 40));
+            painter.drawLine(QPointF(from, t.y + height - 40),
+                             QPointF(t.x + t.width, t.y + height - 40));
         }
     }
 }

@@ -6,6 +6,8 @@
 #include "entryform.h"
 #include "forms.h"
 #include "gridmodel.h"
+#include "kioskwindow.h"
+#include "messages.h"
 #include "programicon.h"
 #include "windows.h"
 
@@ -188,6 +190,8 @@ void DataForm::buildMenus()
         if (Forms::PrintBallots)
             Forms::PrintBallots(this);
     });
+    PupilsAnswer =
+        File->addAction(tr("Pupils &Answer Here..."), this, [this] { pupilsAnswerHere(); });
     ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
                                     [this] { Forms::show(Forms::Window::ClassList, this); });
     Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
@@ -313,6 +317,22 @@ void DataForm::importFormResponses()
 {
     if (Forms::ImportFormResponses && Forms::ImportFormResponses(this))
         state.GridChanged = true;
+}
+
+KioskWindow* DataForm::pupilsAnswerHere()
+{
+    // The answers go straight to the file, beside what it holds: the grid is stored
+    // first, so that nothing keyed is lost or mixed in.
+    if (Global::CurrentRecord == 0 || state.GridChanged) {
+        if (MsgBox(tr("The grid is saved before the pupils answer. Save it now?"), Buttons::YesNo,
+                   Icon::Question) != Answer::Yes)
+            return nullptr;
+        if (!state.SaveChanges(state.answerTypeInView()))
+            return nullptr;
+    }
+    auto* kiosk = new KioskWindow(state.grid);
+    kiosk->start();
+    return kiosk;
 }
 
 void DataForm::openEntryAt(const QModelIndex& index, const QString& typed)

@@ -31,6 +31,7 @@ public:
     QAction* Import = nullptr;
     QAction* ImportForm = nullptr;
     QAction* PrintBallotsItem = nullptr;
+    QAction* PupilsAnswer = nullptr;
     QAction* ClassListItem = nullptr;
     QAction* Quit = nullptr;
     QMenu* Criterion = nullptr;
@@ -54,6 +55,9 @@ public:
     void openGroups();
     void importChoices();
     void importFormResponses();
+    // Starts a round at the shared computer; the study is saved first. The window of
+    // the round, or nothing when none started.
+    class KioskWindow* pupilsAnswerHere();
     // A user's click on a choice cell: opens the entry window on it.
     void Dgrid_Click();
 
