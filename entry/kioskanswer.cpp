@@ -92,9 +92,8 @@ bool storeKioskAnswer(const KioskAnswer& answer, ChoiceGrid& grid)
             continue;
         for (int col = ChoiceGrid::FixedCols; col < grid.Cols(); ++col) {
             const auto slot = static_cast<std::size_t>(col - ChoiceGrid::FixedCols);
-            grid.setTextMatrix(row, col,
-                               slot < c.chosen->size() ? QString::number((*c.chosen)[slot])
-                                                       : QString());
+            grid.setTextMatrix(
+                row, col, slot < c.chosen->size() ? QString::number((*c.chosen)[slot]) : QString());
         }
     }
     return true;

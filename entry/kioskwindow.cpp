@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -43,6 +44,10 @@ KioskWindow::KioskWindow(ChoiceGrid& g) : grid(g)
     QFont big = font();
     big.setPointSize(18);
     setFont(big);
+    // A ticked classmate must show across the room, not only as a shade of grey.
+    setStyleSheet(QStringLiteral("QPushButton { font-size: 18pt; } QPushButton:checked { "
+                                 "background-color: #1565c0; color: white; border: 3px solid "
+                                 "#0d47a1; font-weight: bold; }"));
     namespace Type = Codes::CriterionType;
     if (Global::CriterionType != Type::Negative)
         questions.push_back({Codes::AnswerType::Positive, Global::Question});
@@ -98,7 +103,6 @@ void KioskWindow::buildPages()
             showCriterion(current - 1);
     });
     connect(next, &QPushButton::clicked, this, [this] {
-        keepPicks();
         if (current + 1 < questions.size())
             showCriterion(current + 1);
         else
@@ -166,12 +170,12 @@ void KioskWindow::showCriterion(std::size_t index)
     const Question& q = questions[index];
     const bool negative = q.type == Codes::AnswerType::Negative;
     title->setText((negative ? tr("Negative Criterion: ") : tr("Positive Criterion: ")) + q.text);
-    hint->setText(negative ? tr("%1, touch up to %2 classmates, or Nobody.")
-                                 .arg(pupilName(pupil))
-                                 .arg(Global::MaxChoices)
-                           : tr("%1, touch up to %2 classmates.")
-                                 .arg(pupilName(pupil))
-                                 .arg(Global::MaxChoices));
+    hint->setText(
+        negative
+            ? tr("%1, touch up to %2 classmates, or Nobody.")
+                  .arg(pupilName(pupil))
+                  .arg(Global::MaxChoices)
+            : tr("%1, touch up to %2 classmates.").arg(pupilName(pupil)).arg(Global::MaxChoices));
     std::vector<std::pair<int, QString>> items;
     for (int s = 1; s <= Global::GroupSize; ++s)
         if (s != pupil)
@@ -200,29 +204,20 @@ void KioskWindow::pickChanged(QPushButton* button)
                 ((button->property("subject").toInt() == Nobody) ||
                  b->property("subject").toInt() == Nobody))
                 b->setChecked(false);
+    // The picks keep the order they were touched in: the first is choice 1.
+    std::vector<int>& mine = picks[current];
+    const int subject = button->property("subject").toInt();
+    const auto at = std::find(mine.begin(), mine.end(), subject);
+    if (button->isChecked() && subject != Nobody && at == mine.end())
+        mine.push_back(subject);
+    else if (!button->isChecked() && at != mine.end())
+        mine.erase(at);
     int chosen = 0;
     for (QPushButton* b : all)
         chosen += b->isChecked() && b->property("subject").toInt() != Nobody;
     for (QPushButton* b : all)
         if (b->property("subject").toInt() != Nobody)
             b->setEnabled(b->isChecked() || chosen < Global::MaxChoices);
-}
-
-void KioskWindow::keepPicks()
-{
-    std::vector<int>& mine = picks[current];
-    std::vector<int> kept;
-    for (int s : mine)
-        for (QPushButton* b : targets())
-            if (b->isChecked() && b->property("subject").toInt() == s)
-                kept.push_back(s);
-    // The newly ticked go after the ones kept, in the order of the list.
-    for (QPushButton* b : targets()) {
-        const int s = b->property("subject").toInt();
-        if (b->isChecked() && s != Nobody && std::find(kept.begin(), kept.end(), s) == kept.end())
-            kept.push_back(s);
-    }
-    mine = kept;
 }
 
 void KioskWindow::showReview()
@@ -287,16 +282,22 @@ void KioskWindow::start()
             hidden.emplace_back(w);
             w->hide();
         }
+    // Without a window manager full screen is only a wish: the screen's size is set too.
+    if (QScreen* at = screen())
+        setGeometry(at->geometry());
     showFullScreen();
+    raise();
     activateWindow();
 }
 
 bool KioskWindow::endRound()
 {
+    // Yes, the button Enter presses, goes on: a pupil who found the chord by chance and
+    // presses Enter or Y keeps the round running.
     const QString question =
-        tr("Teacher: end the round and show the program's windows again? Every answer "
-           "confirmed is stored. Answer No to let the pupils go on.");
-    if (MsgBox(question, Buttons::YesNo, Icon::Question, tr("Pupils Answer Here")) != Answer::Yes)
+        tr("Teacher only: do the pupils go on answering?\n\nYes goes on. No ends the round "
+           "and shows the program's windows again; every answer confirmed is stored.");
+    if (MsgBox(question, Buttons::YesNo, Icon::Question, tr("Pupils Answer Here")) != Answer::No)
         return false;
     ended = true;
     for (const QPointer<QWidget>& w : hidden)

@@ -55,7 +55,6 @@ private:
     void clearMarks();
     void fillTargets(const std::vector<std::pair<int, QString>>& items, bool checkable);
     void pickChanged(QPushButton* button);
-    void keepPicks();
     QString pupilName(int pupil) const;
 
     ChoiceGrid& grid;
