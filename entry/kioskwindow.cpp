@@ -29,7 +29,8 @@ QPushButton* bigButton(const QString& text, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
     button->setMinimumHeight(TargetHeight);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // A long name never pushes the columns off the screen.
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return button;
 }
 
@@ -148,7 +149,7 @@ void KioskWindow::showPupils(const QString& greeting)
     hint->setText(tr("Touch your own name."));
     std::vector<std::pair<int, QString>> items;
     for (int s = 1; s <= Global::GroupSize; ++s)
-        items.emplace_back(s, answered(s) ? pupilName(s) + tr(" (done)") : pupilName(s));
+        items.emplace_back(s, answered(s) ? tr("\u2713 %1").arg(pupilName(s)) : pupilName(s));
     fillTargets(items, false);
     for (QPushButton* b : targets())
         b->setEnabled(!answered(b->property("subject").toInt()));
