@@ -607,6 +607,21 @@ private Q_SLOTS:
         found << u"taken %1"_qs.arg(read.rowsTaken);
         QTEST(found.join(u' '), "result");
     }
+    // Tabs, one column per slot, a positive study: the choices close up, the negative stays
+    // untouched.
+    void formResponsesInSlotColumns()
+    {
+        const FormStudy study{6, 2, 1, {{}, u"Anna"_qs, u"Ben"_qs}};
+        const FormSheet sheet =
+            readFormSheet(u"Pupil\tChoice 1\tChoice 2\nAnna\tBen\t3\n3\t\tanna\n"_qs);
+        const FormResponses read =
+            readFormResponses(sheet, guessFormRoles(sheet.header, study.criterionType), study);
+        QVERIFY(read.problems.empty() && !read.negative);
+        QCOMPARE(read.positive->at(1, 1), 2);
+        QCOMPARE(read.positive->at(1, 2), 3);
+        QCOMPARE(read.positive->at(3, 1), 1);
+        QCOMPARE(read.rowsTaken, 2);
+    }
     void formColumnsGuessed_data()
     {
         QTest::addColumn<QString>("header");

@@ -119,6 +119,9 @@ private Q_SLOTS:
         const int perPage = ballotPage(ballotSlip(study, 5233), 11906, 16838).perPage();
         QCOMPARE(pdfPages(path), (24 + perPage - 1) / perPage);
         QCOMPARE(pdfText(path).count(u"Who sits with you?"_qs), 2 * 24);
+        // The largest study's slip, both criteria and every name, still fits a page.
+        const BallotStudy largest{u"C"_qs, u"Q"_qs, 3, 40, 10, std::vector<QString>(41, u"N"_qs)};
+        QVERIFY(ballotSlip(largest, 5233).height <= 16838 - 2 * 720);
     }
     void guideShapes_data()
     {

@@ -268,6 +268,33 @@ private Q_SLOTS:
         QTEST(db->answers(record), "stored");
     }
 
+    // What an import gave the criterion not in view is saved with the grid (Yes), or shown
+    // when that criterion is switched to (No), still to be saved.
+    void otherCriterionHeldUntilSavedOrShown_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("Yes") << int(Answer::Yes) << u"2:4:1=7 2:5:3=6"_qs;
+        QTest::newRow("No") << int(Answer::No) << u"2:5:3=6"_qs;
+    }
+    void otherCriterionHeldUntilSavedOrShown()
+    {
+        QFETCH(int, answer);
+        const int record = addStudy(3);
+        addAnswer(record, 2, 5, 3, 6);
+        auto state = open(record);
+        QCOMPARE(state->otherCriterion().TextMatrix(5, 3), u"6"_qs); // as stored
+        state->otherCriterion().setTextMatrix(4, 1, u"7"_qs);
+        state->GridChanged = true;
+        ScriptedMessages messages;
+        messages.answer({Answer(answer)});
+        state->Crit_Click(DataState::CriterionItem::Negative);
+        QCOMPARE(grid.TextMatrix(4, 1), u"7"_qs);
+        QCOMPARE(grid.TextMatrix(5, 3), u"6"_qs);
+        QTEST(db->answers(record), "stored");
+        QCOMPARE(state->GridChanged, answer == int(Answer::No));
+    }
+
     void quitAsksOnlyAfterAGridClick()
     {
         auto state = openNew(1);

@@ -106,13 +106,18 @@ private Q_SLOTS:
             QVERIFY(!b->isChecked());
         kiosk->startAgainButton()->click();
 
+        // The teacher's other chord lets the ticked pupils answer again.
+        messages.answer({Answer::Yes});
+        QTest::keyClick(kiosk, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!kiosk->answered(2) && target(u"Bo"_qs)->isEnabled());
+
         // Closing is refused; the chord asks, and only No ends the round.
         QVERIFY(!kiosk->close());
         messages.answer({Answer::Yes, Answer::No});
         QTest::keyClick(kiosk, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
         QVERIFY(kiosk->isVisible());
         QTest::keyClick(kiosk, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
-        QCOMPARE(messages.count(), 2);
+        QCOMPARE(messages.count(), 3);
         QVERIFY(form->isVisible());
         QVERIFY(!f.db().dump().join(u' ').contains(u"Bo"_qs));
     }
