@@ -30,12 +30,14 @@ QString fortyResponses()
     QString text = QStringLiteral(
         "Timestamp,Email,Your name,Who would you like to sit with?,Who would you rather "
         "not sit with?\n");
-    const auto name = [](int s) { return QStringLiteral("pupil name %1").arg((s - 1) % Pupils + 1); };
+    const auto name = [](int s) {
+        return QStringLiteral("pupil name %1").arg((s - 1) % Pupils + 1);
+    };
     for (int s = 1; s <= Pupils; ++s)
-        text += QStringLiteral("2026-05-04 10:%1,p%1@school.example,%2,\"%3; %4; %5\",\"%6; %7\"\n")
-                    .arg(s)
-                    .arg(name(s), name(s + 1), name(s + 2), name(s + 3), name(s + 10),
-                         name(s + 11));
+        text +=
+            QStringLiteral("2026-05-04 10:%1,p%1@school.example,%2,\"%3; %4; %5\",\"%6; %7\"\n")
+                .arg(s)
+                .arg(name(s), name(s + 1), name(s + 2), name(s + 3), name(s + 10), name(s + 11));
     return text;
 }
 

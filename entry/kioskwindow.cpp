@@ -142,6 +142,8 @@ void KioskWindow::fillTargets(const std::vector<std::pair<int, QString>>& items,
 
 void KioskWindow::showPupils(const QString& greeting)
 {
+    // The page a pupil confirmed on is emptied, not only hidden.
+    review->clear();
     pupil = 0;
     picks.assign(questions.size(), {});
     current = 0;
@@ -225,7 +227,7 @@ void KioskWindow::showReview()
 {
     title->setText(tr("Is this right, %1?").arg(pupilName(pupil)));
     hint->setText(tr("These are your answers. Nobody else will see them."));
-    review->setText(reviewText());
+    review->setText(picksText());
     pages->setCurrentWidget(review);
     next->hide();
     back->show();
@@ -235,8 +237,11 @@ void KioskWindow::showReview()
 
 QString KioskWindow::reviewText() const
 {
-    if (pupil == 0)
-        return {};
+    return review->text();
+}
+
+QString KioskWindow::picksText() const
+{
     QStringList lines;
     for (std::size_t i = 0; i < questions.size(); ++i) {
         QStringList names;

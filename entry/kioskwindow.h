@@ -34,7 +34,7 @@ public:
     QPushButton* startAgainButton() const { return startAgain; }
     QPushButton* confirmButton() const { return confirm; }
     QString heading() const;
-    QString reviewText() const;
+    QString reviewText() const; // the review page's text, whether shown or not
     bool answered(int pupil) const { return done.count(pupil) > 0; }
 
 protected:
@@ -56,6 +56,7 @@ private:
     void fillTargets(const std::vector<std::pair<int, QString>>& items, bool checkable);
     void pickChanged(QPushButton* button);
     QString pupilName(int pupil) const;
+    QString picksText() const;
 
     ChoiceGrid& grid;
     std::vector<Question> questions;
