@@ -7,7 +7,6 @@
 #include "forms.h"
 #include "gridmodel.h"
 #include "kioskwindow.h"
-#include "messages.h"
 #include "programicon.h"
 #include "windows.h"
 
@@ -321,18 +320,7 @@ void DataForm::importFormResponses()
 
 KioskWindow* DataForm::pupilsAnswerHere()
 {
-    // The answers go straight to the file, beside what it holds: the grid is stored
-    // first, so that nothing keyed is lost or mixed in.
-    if (Global::CurrentRecord == 0 || state.GridChanged) {
-        if (MsgBox(tr("The grid is saved before the pupils answer. Save it now?"), Buttons::YesNo,
-                   Icon::Question) != Answer::Yes)
-            return nullptr;
-        if (!state.SaveChanges(state.answerTypeInView()))
-            return nullptr;
-    }
-    auto* kiosk = new KioskWindow(state.grid);
-    kiosk->start();
-    return kiosk;
+    return startPupilsRound(state);
 }
 
 void DataForm::openEntryAt(const QModelIndex& index, const QString& typed)

@@ -3,6 +3,7 @@
 #include "choicegrid.h"
 #include "classlist.h"
 #include "codes.h"
+#include "datastate.h"
 #include "globals.h"
 #include "kioskanswer.h"
 #include "messages.h"
@@ -321,6 +322,22 @@ void KioskWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+KioskWindow* startPupilsRound(DataState& state)
+{
+    // The answers go straight to the file, beside what it holds: the grid is stored
+    // first, so that nothing keyed is lost or mixed in.
+    if (Global::CurrentRecord == 0 || state.GridChanged) {
+        if (MsgBox(KioskWindow::tr("The grid is saved before the pupils answer. Save it now?"),
+                   Buttons::YesNo, Icon::Question) != Answer::Yes)
+            return nullptr;
+        if (!state.SaveChanges(state.answerTypeInView()))
+            return nullptr;
+    }
+    auto* kiosk = new KioskWindow(state.grid);
+    kiosk->start();
+    return kiosk;
 }
 
 KioskWindow::Page KioskWindow::page() const

@@ -11,6 +11,7 @@
 #include <vector>
 
 class ChoiceGrid;
+class DataState;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -77,3 +78,7 @@ private:
     std::size_t current = 0;
     bool ended = false;
 };
+
+// Starts a round for the data window's study, saving its grid first (the user is asked);
+// the round's window, or nothing when none started.
+KioskWindow* startPupilsRound(DataState& state);

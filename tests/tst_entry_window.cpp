@@ -122,6 +122,20 @@ private Q_SLOTS:
         QVERIFY(!f.db().dump().join(u' ').contains(u"Bo"_qs));
     }
 
+    // A round starts from a stored grid: the study is saved first, or no round starts.
+    void kioskSavesTheGridFirst()
+    {
+        f.openStudy(6, 2, 1, false);
+        DataForm* form = openDataForm();
+        messages.answer({Answer::No, Answer::Yes, Answer::No});
+        QVERIFY(!form->pupilsAnswerHere());
+        QCOMPARE(Global::CurrentRecord, 0);
+        KioskWindow* kiosk = form->pupilsAnswerHere();
+        QVERIFY(kiosk && Global::CurrentRecord != 0);
+        QVERIFY(kiosk->endRound());
+        QCOMPARE(messages.count(), 3);
+    }
+
     void entryOpensOnClickKeyAndTyping()
     {
         f.openStudy(12, 3, 1, false);
