@@ -24,7 +24,12 @@ namespace {
 // A "Nobody" target carries no subject number.
 constexpr int Nobody = 0;
 constexpr int TargetHeight = 72; // pixels: a finger's width and more
-constexpr int TargetColumns = 5;
+// Five to a row fit a class of 25 in large print; a class of 40 needs eight, or the
+// rows would run off a small screen.
+int columnsFor(std::size_t targets)
+{
+    return targets <= 25 ? 5 : 8;
+}
 
 QPushButton* bigButton(const QString& text, QWidget* parent)
 {
@@ -126,6 +131,7 @@ void KioskWindow::fillTargets(const std::vector<std::pair<int, QString>>& items,
     // stays behind on the screen.
     for (QPushButton* old : buttons->findChildren<QPushButton*>())
         delete old;
+    const int columns = columnsFor(items.size());
     int i = 0;
     for (const auto& [subject, text] : items) {
         QPushButton* b = bigButton(text, buttons);
@@ -135,7 +141,7 @@ void KioskWindow::fillTargets(const std::vector<std::pair<int, QString>>& items,
             connect(b, &QPushButton::toggled, this, [this, b] { pickChanged(b); });
         else
             connect(b, &QPushButton::clicked, this, [this, subject] { choosePupil(subject); });
-        layout->addWidget(b, i / TargetColumns, i % TargetColumns);
+        layout->addWidget(b, i / columns, i % columns);
         ++i;
     }
     pages->setCurrentWidget(buttons);
@@ -149,7 +155,8 @@ void KioskWindow::showPupils(const QString& greeting)
     picks.assign(questions.size(), {});
     current = 0;
     title->setText(greeting.isEmpty() ? tr("Who are you?") : greeting);
-    hint->setText(tr("Touch your own name."));
+    hint->setText(ClassList::instance().loaded() ? tr("Touch your own name.")
+                                                 : tr("Touch your own number."));
     std::vector<std::pair<int, QString>> items;
     for (int s = 1; s <= Global::GroupSize; ++s)
         items.emplace_back(s, answered(s) ? tr("\u2713 %1").arg(pupilName(s)) : pupilName(s));
