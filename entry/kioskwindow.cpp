@@ -4,10 +4,13 @@
 #include "classlist.h"
 #include "codes.h"
 #include "datastate.h"
+#include "errorreport.h"
+#include "fieldvalue.h"
 #include "globals.h"
 #include "kioskanswer.h"
 #include "messages.h"
 #include "programicon.h"
+#include "trappedopen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,9 +43,23 @@ QPushButton* bigButton(const QString& text, QWidget* parent)
     return button;
 }
 
+// Pupils whose answers the file holds already, keyed or given in a round before (one the
+// computer's crash ended): they are marked as done until the teacher clears the marks.
+std::set<int> pupilsWithAnswers()
+{
+    Trap trap(QStringLiteral("PupilsAnswer:LoadData"));
+    std::set<int> pupils;
+    for (const AnswerRow& row : storedAnswersTrapped(trap)) {
+        Global::Long individual = 0;
+        if (!FieldValue::wholeLong(row.individual, individual))
+            pupils.insert(individual - ChoiceGrid::FixedRows + 1);
+    }
+    return pupils;
+}
+
 } // namespace
 
-KioskWindow::KioskWindow(ChoiceGrid& g) : grid(g)
+KioskWindow::KioskWindow(ChoiceGrid& g, std::set<int> answered) : grid(g), done(std::move(answered))
 {
     setObjectName(QStringLiteral("KioskWindow"));
     setWindowTitle(tr("Pupils Answer Here"));
@@ -342,7 +359,7 @@ KioskWindow* startPupilsRound(DataState& state)
         if (!state.SaveChanges(state.answerTypeInView()))
             return nullptr;
     }
-    auto* kiosk = new KioskWindow(state.grid);
+    auto* kiosk = new KioskWindow(state.grid, pupilsWithAnswers());
     kiosk->start();
     return kiosk;
 }

@@ -19,7 +19,8 @@ class QStackedWidget;
 class KioskWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit KioskWindow(ChoiceGrid& grid);
+    // `answered`: the pupils marked as done from the start.
+    explicit KioskWindow(ChoiceGrid& grid, std::set<int> answered = {});
 
     // Hides the program's other windows and fills the screen until the round ends.
     void start();
