@@ -84,19 +84,24 @@ bool mayTakeCleanRows(const FormResponses& read, bool withNames)
 {
     if (read.problems.empty())
         return true;
-    QString text = problemListing(tr("Some rows of the file have problems:"), read.problems);
-    if (!withNames)
-        text += u"\n\n"_qs + tr("Names are matched only with the class list: give it first "
-                                "with File > Class List..., Load..., then import again.");
+    // Without a class list every name is a problem: how to give the names comes first.
+    QString text = withNames ? QString()
+                             : tr("Names are matched only with the class list: give it first "
+                                  "with File > Class List..., Load..., then import again.") +
+                                   u"\n\n"_qs;
+    text += problemListing(tr("Some rows of the file have problems:"), read.problems);
     if (read.rowsTaken == 0) {
         MsgBox(text + u"\n\n"_qs + tr("No row can be taken; nothing was imported."), Buttons::Ok,
                Icon::Exclamation);
         return false;
     }
-    text += u"\n\n"_qs + tr("Take the %1 rows without a problem and leave the %2 others out? "
-                            "No imports nothing.")
-                             .arg(read.rowsTaken)
-                             .arg(read.rowsLeftOut);
+    const QString take = read.rowsTaken == 1
+                             ? tr("Take the one row without a problem")
+                             : tr("Take the %1 rows without a problem").arg(read.rowsTaken);
+    const QString leave = read.rowsLeftOut == 1
+                              ? tr("and leave the other out?")
+                              : tr("and leave the %1 others out?").arg(read.rowsLeftOut);
+    text += u"\n\n"_qs + take + u' ' + leave + u' ' + tr("No imports nothing.");
     return MsgBox(text, Buttons::YesNo, Icon::Question) == Answer::Yes;
 }
 
