@@ -27,9 +27,15 @@ constexpr int TitleHeight = 400;
 constexpr int TextHeight = 280;
 constexpr int WriteHeight = 360;
 constexpr int PupilHeight = 240;
-// With names a pupil takes a column of its own; numbers alone sit ten to a line.
-constexpr int NameColumns = 2;
+// Numbers alone sit ten to a line.
 constexpr int NumbersPerLine = 10;
+
+// Names go two to a line, or three in a class of more than 16, so that four slips of a
+// Both study still fit a page.
+int nameColumns(int groupSize)
+{
+    return groupSize > 16 ? 3 : 2;
+}
 
 class SlipWriter {
 public:
@@ -76,8 +82,9 @@ void addClass(SlipWriter& w, const BallotStudy& study, int width)
     const int inner = width - 2 * Pad;
     const int top = w.top();
     if (named) {
-        const int rows = (study.groupSize + NameColumns - 1) / NameColumns;
-        const int columnWidth = inner / NameColumns;
+        const int columns = nameColumns(study.groupSize);
+        const int rows = (study.groupSize + columns - 1) / columns;
+        const int columnWidth = inner / columns;
         for (int s = 1; s <= study.groupSize; ++s) {
             const int column = (s - 1) / rows;
             w.moveTo(top + ((s - 1) % rows) * PupilHeight);

@@ -122,6 +122,10 @@ private Q_SLOTS:
         // The largest study's slip, both criteria and every name, still fits a page.
         const BallotStudy largest{u"C"_qs, u"Q"_qs, 3, 40, 10, std::vector<QString>(41, u"N"_qs)};
         QVERIFY(ballotSlip(largest, 5233).height <= 16838 - 2 * 720);
+        // A class of 24 with names and both criteria: four slips to a page.
+        BallotStudy named = study;
+        named.names.assign(25, u"Siobh\u00e1n O\u2019Neill"_qs);
+        QCOMPARE(ballotPage(ballotSlip(named, 5233), 11906, 16838).perPage(), 4);
     }
     void guideShapes_data()
     {
