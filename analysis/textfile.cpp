@@ -7,7 +7,7 @@
 namespace {
 
 // Larger than any class's list or responses by far; a bigger file is not one of them.
-constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+constexpr qint64 MaxFileBytes = qint64{4} * 1024 * 1024;
 
 // Tabs and line breaks are the only control codes a list holds. The C1 codes are what
 // the five bytes the Windows code page leaves undefined decode to.

@@ -184,8 +184,9 @@ bool printBallots(QPagedPaintDevice& device, const BallotStudy& study)
             device.newPage();
         painter.save();
         painter.scale(scale, device.logicalDpiY() / Codes::TwipsPerInch);
-        painter.translate(Margin + (onPage % page.columns) * slip.width,
-                          Margin + (onPage / page.columns) * slip.height);
+        const int column = onPage % page.columns;
+        const int row = onPage / page.columns;
+        painter.translate(Margin + column * slip.width, Margin + row * slip.height);
         paintSlip(painter, slip);
         painter.restore();
     }
