@@ -199,7 +199,9 @@ void AnalysisWindow::refreshFigures()
         figures->setItem(row, 1, valueItem);
     }
     if (!current.skipped.empty() && figures->rowCount() > 0)
-        figures->item(figures->rowCount() - 1, 1)->setToolTip(skippedEntriesText(current.skipped));
+        figures->item(figures->rowCount() - 1, 1)
+            ->setToolTip(
+                skippedEntriesText(current.skipped, ClassList::instance().currentBySubject()));
 }
 
 const QString AnalysisWindow::CsvFilter =

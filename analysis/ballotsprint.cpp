@@ -93,11 +93,8 @@ BallotStudy studyInGlobals(bool withNames)
                       static_cast<int>(Global::GroupSize),
                       static_cast<int>(Global::MaxChoices),
                       {}};
-    if (withNames) {
-        const QStringList names = ClassList::instance().currentNames();
-        study.names.assign(1, QString());
-        study.names.insert(study.names.end(), names.begin(), names.end());
-    }
+    if (withNames)
+        study.names = ClassList::instance().currentBySubject();
     return study;
 }
 

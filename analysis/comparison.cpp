@@ -1,7 +1,5 @@
 #include "comparison.h"
 
-#include "classlist.h"
-
 #include <algorithm>
 #include <set>
 #include <utility>
@@ -253,13 +251,12 @@ QString stabilityText(const SurveyComparison& c)
     return lines.join(u'\n');
 }
 
-QString skippedEntriesText(const std::vector<SkippedEntry>& skipped)
+QString skippedEntriesText(const std::vector<SkippedEntry>& skipped, const SubjectNames& names)
 {
     QStringList lines;
     for (const SkippedEntry& e : skipped)
         lines << QStringLiteral("%1, subject %2, choice %3: \"%4\" (%5)")
-                     .arg(criterionName(e.criterion),
-                          ClassList::instance().numberAndName(e.chooser), QString::number(e.slot),
-                          e.text, skipReasonText(e.reason));
+                     .arg(criterionName(e.criterion), numberAndName(names, e.chooser),
+                          QString::number(e.slot), e.text, skipReasonText(e.reason));
     return lines.join(u'\n');
 }

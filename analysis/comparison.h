@@ -7,6 +7,7 @@
 #include "analysistable.h"
 #include "choiceset.h"
 #include "sociometry.h"
+#include "subjectnames.h"
 #include "tiechange.h"
 
 #include <QString>
@@ -87,4 +88,5 @@ QString comparisonTableCsv(const SurveyComparison& c, StatusMethod method,
 QString tieChangesCsv(const TieChanges& ties, const QStringList& names = {});
 
 // One line per entry a survey left out, as the analysis window lists them.
-QString skippedEntriesText(const std::vector<SkippedEntry>& skipped);
+QString skippedEntriesText(const std::vector<SkippedEntry>& skipped,
+                           const SubjectNames& names = {});

@@ -71,14 +71,6 @@ QTableWidget* preview(const FormSheet& sheet, QWidget* parent)
     return table;
 }
 
-std::vector<QString> namesBySubject()
-{
-    const QStringList list = ClassList::instance().currentNames();
-    std::vector<QString> names(1);
-    names.insert(names.end(), list.begin(), list.end());
-    return names.size() > 1 ? names : std::vector<QString>{};
-}
-
 // Lists the problems and asks whether to take the rows without one; true to go on.
 bool mayTakeCleanRows(const FormResponses& read, bool withNames)
 {
@@ -197,7 +189,7 @@ bool ImportFormResponsesFrom(const QString& path, DataState& state, QWidget* par
         return false;
     ChoiceGrid& grid = state.grid;
     const FormStudy study{grid.Rows() - ChoiceGrid::FixedRows, grid.Cols() - ChoiceGrid::FixedCols,
-                          type, namesBySubject()};
+                          type, ClassList::instance().currentBySubject()};
     const FormResponses read = readFormResponses(sheet, dialog.roles(), study);
     if (!mayTakeCleanRows(read, !study.names.empty()))
         return false;

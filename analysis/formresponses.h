@@ -7,6 +7,7 @@
 
 #include "csv.h"
 #include "csvimport.h"
+#include "subjectnames.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,8 +33,7 @@ struct FormStudy {
     int groupSize = 0;
     int maxChoices = 0;
     int criterionType = 0;
-    // The class list, subject s at s, entry 0 unused; empty without a list.
-    std::vector<QString> names;
+    SubjectNames names; // empty without a class list
 };
 
 struct FormResponses {

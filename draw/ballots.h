@@ -15,7 +15,8 @@ struct BallotStudy {
     int criterionType = 1;
     int groupSize = 0;
     int maxChoices = 0;
-    // Subject s at s, entry 0 unused; empty for slips without names.
+    // Subject s's name at s, entry 0 unused (as the class list hands them over); empty for
+    // slips without names.
     std::vector<QString> names;
 };
 

@@ -130,7 +130,11 @@ void DataForm::buildGrid()
     connect(Dgrid, &QTableView::clicked, this,
             [this](const QModelIndex& index) { openEntryAt(index); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
-    connect(&ClassList::instance(), &ClassList::changed, this, [this] { applyColumnWidths(); });
+    model->setNames(ClassList::instance().currentBySubject());
+    connect(&ClassList::instance(), &ClassList::changed, this, [this] {
+        model->setNames(ClassList::instance().currentBySubject());
+        applyColumnWidths();
+    });
 }
 
 void DataForm::applyColumnWidths()
