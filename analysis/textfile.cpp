@@ -40,7 +40,9 @@ QString decodeWith(QStringDecoder& decoder, const QByteArray& bytes)
 
 QString tooLarge()
 {
-    return QCoreApplication::translate("TextFile", "The file is too large for a class's list.");
+    return QCoreApplication::translate(
+        "TextFile", "The file is too large to be a class list, a sheet of choices or a form's "
+                    "responses.");
 }
 
 } // namespace
