@@ -304,6 +304,27 @@ private Q_SLOTS:
         setFormColumnsRunner({});
     }
 
+    // The columns as the dialog leaves them are read: with the positive one set to "Not
+    // read" and the negative criterion in view, only the grid in view takes choices.
+    void formColumnsAsTheDialogSays()
+    {
+        const int record = f.openStudy(6, 2, 3);
+        DataForm* form = WindowFixture::openWindow<DataForm>(showDataForm);
+        form->state.Crit_Click(DataState::CriterionItem::Negative);
+        const QString path = dir.filePath(u"numbers.csv"_qs);
+        QVERIFY(writeFile(path, "Number,Friends,Not with\n1,2;3,4\n"));
+        setFormColumnsRunner([](FormColumnsDialog& d) {
+            d.roleBox(1)->setCurrentIndex(d.roleBox(1)->findText(u"Not read"_qs));
+            return true;
+        });
+        QVERIFY(ImportFormResponsesFrom(path, form->state, form));
+        QCOMPARE(choiceCells(form->state.grid).first(), u"4 ."_qs);
+        messages.answer({Answer::Ok});
+        form->state.Save_Click();
+        QCOMPARE(f.db().answers(record), u"2:2:1=4"_qs);
+        setFormColumnsRunner({});
+    }
+
     // The ballots carry the names only when "With names" is ticked for that print.
     void ballotsCarryNamesOnlyWhenTicked()
     {

@@ -124,6 +124,24 @@ private Q_SLOTS:
         QVERIFY(!f.db().dump().join(u' ').contains(u"Bo"_qs));
     }
 
+    // An answer the file refused stays on the pupil's review, unmarked, the file as it was.
+    void kioskKeepsAnAnswerThatCouldNotBeStored()
+    {
+        const int record = f.openStudy(6, 2, 1);
+        KioskWindow* kiosk = openDataForm()->pupilsAnswerHere();
+        kiosk->targets().at(1)->click(); // number 2 answers
+        kiosk->targets().at(0)->click();
+        kiosk->nextButton()->click();
+        QVERIFY(f.db().failOn(u"SOCIDATA"_qs, u"INSERT"_qs));
+        messages.answer({Answer::Cancel});
+        kiosk->confirmButton()->click();
+        QCOMPARE(kiosk->page(), KioskWindow::Page::Review);
+        QVERIFY(!kiosk->answered(2) && kiosk->reviewText().contains(u"Number 1"_qs));
+        QCOMPARE(f.db().answers(record), QString());
+        messages.answer({Answer::No});
+        QVERIFY(kiosk->endRound());
+    }
+
     // A round starts from a stored grid: the study is saved first, or no round starts.
     void kioskSavesTheGridFirst()
     {
