@@ -173,9 +173,13 @@ void CompareWindow::setSurveys(const StoredStudy& study, const ChoiceSet& earlie
                                .arg(leftOut(before), leftOut(after)));
     QStringList details;
     if (before > 0)
-        details << QStringLiteral("Earlier survey:") << skippedEntriesText(current.earlier.skipped);
+        details << QStringLiteral("Earlier survey:")
+                << skippedEntriesText(current.earlier.skipped,
+                                      ClassList::instance().currentBySubject());
     if (after > 0)
-        details << QStringLiteral("Later survey:") << skippedEntriesText(current.later.skipped);
+        details << QStringLiteral("Later survey:")
+                << skippedEntriesText(current.later.skipped,
+                                      ClassList::instance().currentBySubject());
     skipped->setToolTip(details.join(u'\n'));
     showTable();
     showFigures();
