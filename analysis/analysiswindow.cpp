@@ -231,8 +231,9 @@ void AnalysisWindow::refreshFigures()
     }
     // Said under the figures, not only counted: a teacher must see which answers
     // the figures do not include.
-    leftOut->setText(leftOutText(current.skipped));
-    leftOut->setToolTip(skippedEntriesText(current.skipped));
+    leftOut->setText(leftOutText(current.skipped, ClassList::instance().currentBySubject()));
+    leftOut->setToolTip(
+        skippedEntriesText(current.skipped, ClassList::instance().currentBySubject()));
     leftOut->setVisible(!current.skipped.empty());
 }
 

@@ -73,8 +73,8 @@ private:
             } else if (c == separator) {
                 ++column;
             } else if (c.unicode() < 0x20 && c != u'\t' && c != u'\r') {
-                // Only the C0 codes: a file of the old code page read as Latin-1 holds
-                // C1 codes for its curly apostrophes, as in O'Brien.
+                // Only the C0 codes: the file reader has refused the C1 codes, which
+                // a text handed over otherwise may hold as written.
                 problem(line, column, NotText);
                 return true;
             }
@@ -194,5 +194,7 @@ QString classListCsv(const QStringList& names)
 
 QString cleanName(const QString& name)
 {
-    return name.simplified();
+    // A Mac writes an accent as a mark after its letter: composed, "Chloé" typed on
+    // either machine is the same name.
+    return name.simplified().normalized(QString::NormalizationForm_C);
 }

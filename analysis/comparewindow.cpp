@@ -197,9 +197,13 @@ void CompareWindow::showSurveys()
                                                .arg(leftOut(before), leftOut(after)));
     QStringList details;
     if (before > 0)
-        details << tr("Earlier survey:") << skippedEntriesText(current.earlier.skipped);
+        details << tr("Earlier survey:")
+                << skippedEntriesText(current.earlier.skipped,
+                                      ClassList::instance().currentBySubject());
     if (after > 0)
-        details << tr("Later survey:") << skippedEntriesText(current.later.skipped);
+        details << tr("Later survey:")
+                << skippedEntriesText(current.later.skipped,
+                                      ClassList::instance().currentBySubject());
     skipped->setToolTip(details.join(u'\n'));
     showTable();
     showFigures();

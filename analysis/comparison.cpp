@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "classlist.h"
-
 #include <algorithm>
 #include <set>
 #include <utility>
@@ -270,19 +268,19 @@ QString stabilityText(const SurveyComparison& c)
     return lines.join(u'\n');
 }
 
-QString skippedEntriesText(const std::vector<SkippedEntry>& skipped)
+QString skippedEntriesText(const std::vector<SkippedEntry>& skipped, const SubjectNames& names)
 {
     QStringList lines;
     for (const SkippedEntry& e : skipped)
         lines << QCoreApplication::translate("Analysis", "%1, subject %2, choice %3: \"%4\" (%5)")
-                     .arg(shownWord(e.criterion), ClassList::instance().numberAndName(e.chooser),
+                     .arg(shownWord(e.criterion), numberAndName(names, e.chooser),
                           QString::number(e.slot), e.text,
                           QCoreApplication::translate(
                               "Analysis", skipReasonText(e.reason).toUtf8().constData()));
     return lines.join(u'\n');
 }
 
-QString leftOutText(const std::vector<SkippedEntry>& skipped, int shown)
+QString leftOutText(const std::vector<SkippedEntry>& skipped, const SubjectNames& names, int shown)
 {
     if (skipped.empty())
         return {};
@@ -290,7 +288,7 @@ QString leftOutText(const std::vector<SkippedEntry>& skipped, int shown)
     const auto first = skipped.begin() + std::min(count, shown);
     QString text =
         QCoreApplication::translate("Analysis", "Entries left out, not counted as choices:") +
-        u'\n' + skippedEntriesText({skipped.begin(), first});
+        u'\n' + skippedEntriesText({skipped.begin(), first}, names);
     if (count > shown)
         text +=
             u'\n' + QCoreApplication::translate("Analysis", "and %n more.", nullptr, count - shown);

@@ -7,6 +7,7 @@
 #include "analysistable.h"
 #include "choiceset.h"
 #include "sociometry.h"
+#include "subjectnames.h"
 #include "tiechange.h"
 
 #include <QString>
@@ -87,9 +88,11 @@ QString comparisonTableCsv(const SurveyComparison& c, StatusMethod method,
 QString tieChangesCsv(const TieChanges& ties, const QStringList& names = {});
 
 // One line per entry a survey left out, as the analysis window lists them.
-QString skippedEntriesText(const std::vector<SkippedEntry>& skipped);
+QString skippedEntriesText(const std::vector<SkippedEntry>& skipped,
+                           const SubjectNames& names = {});
 
 // What a window says under its figures about the entries it left out: nothing when
 // there are none, else a heading and the first `shown` of them by subject, slot and
 // value (the rest counted).
-QString leftOutText(const std::vector<SkippedEntry>& skipped, int shown = 8);
+QString leftOutText(const std::vector<SkippedEntry>& skipped, const SubjectNames& names = {},
+                    int shown = 8);

@@ -4,16 +4,11 @@
 #include "csv.h"
 #include "numbers.h"
 
-#include <QFile>
-#include <QStringDecoder>
 #include <cmath>
 #include <map>
 #include <set>
 
 namespace {
-
-// Larger than any survey of 40 subjects by far; a bigger file is not a choice sheet.
-constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 
 class ImportReader {
 public:
@@ -201,12 +196,14 @@ QString problemListing(const QString& heading, const std::vector<ImportProblem>&
     return lines.join(u'\n');
 }
 
-bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid)
+bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid, bool keepOtherRows)
 {
     if (grid.Rows() != choices.groupSize() + ChoiceGrid::FixedRows ||
         grid.Cols() != choices.maxChoices() + ChoiceGrid::FixedCols)
         return false;
     for (int subject = 1; subject <= choices.groupSize(); ++subject) {
+        if (keepOtherRows && !choices.named(subject))
+            continue;
         for (int slot = 1; slot <= choices.maxChoices(); ++slot) {
             const int chosen = choices.at(subject, slot);
             const QString text = chosen > 0 ? QString::number(chosen) : QString();
@@ -215,34 +212,4 @@ bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid)
         }
     }
     return true;
-}
-
-std::optional<QString> readTextFile(const QString& path, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    if (file.size() > MaxFileBytes) {
-        if (error)
-            *error = QStringLiteral("The file is too large for a list of choices.");
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes) {
-        if (error)
-            *error = QStringLiteral("The file is too large for a list of choices.");
-        return std::nullopt;
-    }
-    const auto encoding = QStringConverter::encodingForData(bytes);
-    QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError() && !encoding) {
-        // Spreadsheets often save in the old single-byte code page.
-        QStringDecoder latin(QStringConverter::Latin1);
-        text = latin.decode(bytes);
-    }
-    return text;
 }

@@ -4,6 +4,8 @@
 // chosen subjects' numbers in slot order. A file either reads cleanly as a whole or
 // gives back every problem found, and then nothing is taken from it.
 
+#include "textfile.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
@@ -49,14 +51,13 @@ std::optional<int> subjectField(const QString& field, int groupSize, QString& wh
 
 ImportResult importChoicesCsv(const QString& text, int groupSize, int maxChoices);
 
-// Replaces every choice cell of the grid with the imported ones (rows not in the file
-// become empty). False, and the grid untouched, when its shape is not the study's.
-bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid);
+// Replaces the choice cells of the grid with the imported ones; the rows of subjects the
+// file does not name become empty, or keep their choices with `keepOtherRows`. False, and
+// the grid untouched, when its shape is not the study's.
+bool applyImportedChoices(const ImportedChoices& choices, ChoiceGrid& grid,
+                          bool keepOtherRows = false);
 
 // How many problems one message lists before it only counts the rest.
 constexpr int ProblemsListed = 10;
 // The heading, then a line for each problem up to ProblemsListed, then how many more.
 QString problemListing(const QString& heading, const std::vector<ImportProblem>& problems);
-
-// The text of a file, UTF-8 or with a byte-order mark; nothing when it cannot be read.
-std::optional<QString> readTextFile(const QString& path, QString* error = nullptr);

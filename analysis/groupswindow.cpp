@@ -274,9 +274,10 @@ void GroupsWindow::showResult()
             lines << tr("Every grouping was tried: none is better.");
     }
     if (!skippedEntries.empty())
-        lines << leftOutText(skippedEntries);
+        lines << leftOutText(skippedEntries, ClassList::instance().currentBySubject());
     summary->setText(lines.join(u'\n'));
-    summary->setToolTip(skippedEntriesText(skippedEntries));
+    summary->setToolTip(
+        skippedEntriesText(skippedEntries, ClassList::instance().currentBySubject()));
 }
 
 void GroupsWindow::showOnSociogram(bool on)

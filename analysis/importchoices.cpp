@@ -5,6 +5,9 @@
 #include "filedialogs.h"
 #include "messages.h"
 
+#include <QCoreApplication>
+#include <algorithm>
+
 namespace {
 
 bool rowHoldsChoices(const ChoiceGrid& grid, int row)
@@ -28,34 +31,51 @@ QString subjectList(const QList<int>& subjects)
     return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
-// Asks before choices already keyed are lost: the file replaces the whole grid, so
-// the rows of subjects it does not name become empty, and the question says whose.
-bool mayReplace(const ChoiceGrid& grid, const ImportedChoices& choices)
+} // namespace
+
+std::optional<bool> askKeepOtherRows(const std::vector<ImportTarget>& targets)
 {
     bool holdsChoices = false;
-    QList<int> emptied;
-    for (int subject = 1; subject <= choices.groupSize(); ++subject) {
-        const int row = subject + ChoiceGrid::FixedRows - 1;
-        if (!rowHoldsChoices(grid, row))
-            continue;
-        holdsChoices = true;
-        if (!choices.named(subject))
-            emptied.append(subject);
+    QList<int> others;
+    for (const ImportTarget& t : targets) {
+        for (int subject = 1; subject <= t.choices->groupSize(); ++subject) {
+            const int row = subject + ChoiceGrid::FixedRows - 1;
+            if (!rowHoldsChoices(*t.grid, row))
+                continue;
+            holdsChoices = true;
+            if (!t.choices->named(subject) && !others.contains(subject))
+                others.append(subject);
+        }
     }
     if (!holdsChoices)
+        return false;
+    if (others.isEmpty()) {
+        const QString replace = QCoreApplication::translate(
+            "ImportChoices", "Replace the choices in the grid with those of the file?");
+        if (MsgBox(replace, Buttons::YesNo, Icon::Question) == Answer::Yes)
+            return false;
+        return std::nullopt;
+    }
+    std::sort(others.begin(), others.end());
+    const QString whom =
+        others.size() == 1
+            ? QCoreApplication::translate("ImportChoices", "subject %1").arg(others.front())
+            : QCoreApplication::translate("ImportChoices", "subjects %1").arg(subjectList(others));
+    const QString question =
+        QCoreApplication::translate("ImportChoices",
+                                    "The file does not name %1, whose choices are in the grid."
+                                    "\n\nKeep their choices? Yes keeps them and takes the rows "
+                                    "of the file, No empties them, Cancel imports nothing.")
+            .arg(whom);
+    switch (MsgBox(question, Buttons::YesNoCancel, Icon::Question)) {
+    case Answer::Yes:
         return true;
-    QString question = QStringLiteral("Replace the choices in the grid with those of the file?");
-    if (!emptied.isEmpty())
-        question =
-            QStringLiteral("The file does not name %1 %2, whose choices in the grid will "
-                           "be emptied.\n\n")
-                .arg(emptied.size() == 1 ? QStringLiteral("subject") : QStringLiteral("subjects"),
-                     subjectList(emptied)) +
-            question;
-    return MsgBox(question, Buttons::YesNo, Icon::Question) == Answer::Yes;
+    case Answer::No:
+        return false;
+    default:
+        return std::nullopt;
+    }
 }
-
-} // namespace
 
 FileNameAsker& importFileName()
 {
@@ -96,7 +116,8 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid)
                Buttons::Ok, Icon::Exclamation);
         return false;
     }
-    if (!mayReplace(grid, *result.choices))
+    const std::optional<bool> keep = askKeepOtherRows({{&grid, &*result.choices}});
+    if (!keep)
         return false;
-    return applyImportedChoices(*result.choices, grid);
+    return applyImportedChoices(*result.choices, grid, *keep);
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 class ChoiceGrid;
 class QWidget;
@@ -21,6 +22,15 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid);
 // The text of a file a teacher picked, or nothing after a message saying why it could
 // not be read.
 std::optional<QString> readPickedFile(const QString& path);
+
+struct ImportTarget {
+    ChoiceGrid* grid;
+    const ImportedChoices* choices;
+};
+// Before an import changes grids that hold choices: true when the rows the file does
+// not name keep their choices, false when they become empty (or there is nothing to
+// keep), nothing when the user cancelled.
+std::optional<bool> askKeepOtherRows(const std::vector<ImportTarget>& targets);
 
 // Tests answer the question of which file to read here; empty shows the dialog.
 FileNameAsker& importFileName();

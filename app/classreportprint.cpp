@@ -141,7 +141,8 @@ ClassReport gather(bool withNames)
     if (analysis.group.classified)
         report.notes = ReportLines::methodNotes(method);
     if (!analysis.skipped.empty())
-        report.notes << leftOutText(analysis.skipped, int(analysis.skipped.size()));
+        report.notes << leftOutText(analysis.skipped, ClassList::instance().currentBySubject(),
+                                    int(analysis.skipped.size()));
     return report;
 }
 

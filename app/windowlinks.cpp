@@ -1,6 +1,7 @@
 #include "windowlinks.h"
 
 #include "analysiswindow.h"
+#include "ballotsprint.h"
 #include "choicegrid.h"
 #include "classlistwindow.h"
 #include "classreportprint.h"
@@ -8,6 +9,7 @@
 #include "dataform.h"
 #include "drawform.h"
 #include "example.h"
+#include "formimport.h"
 #include "forms.h"
 #include "globals.h"
 #include "groupswindow.h"
@@ -52,6 +54,11 @@ void connectWindows()
         DataForm::discard();
     };
     Forms::ImportChoices = [](QWidget* parent) { return ImportChoices(DataGrid(), parent); };
+    Forms::PrintBallots = PrintBallots;
+    Forms::ImportFormResponses = [](QWidget* parent) {
+        DataForm* form = SingleInstance<DataForm>::ifLoaded();
+        return form && ImportFormResponses(form->state, parent);
+    };
     // The data window asks first, as the sociogram draws from its grid.
     Forms::MayEnd = {&DataForm::mayEnd, &DrawForm::mayEnd};
     Forms::ShowGroupsOnSociogram = [](const QList<int>& groups) {

@@ -6,6 +6,7 @@
 #include "entryform.h"
 #include "forms.h"
 #include "gridmodel.h"
+#include "kioskwindow.h"
 #include "programicon.h"
 #include "windows.h"
 
@@ -159,7 +160,11 @@ void DataForm::buildGrid()
     connect(Dgrid, &QTableView::clicked, this,
             [this](const QModelIndex& index) { openEntryAt(index); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
-    connect(&ClassList::instance(), &ClassList::changed, this, [this] { applyColumnWidths(); });
+    model->setNames(ClassList::instance().currentBySubject());
+    connect(&ClassList::instance(), &ClassList::changed, this, [this] {
+        model->setNames(ClassList::instance().currentBySubject());
+        applyColumnWidths();
+    });
 }
 
 void DataForm::applyColumnWidths()
@@ -212,6 +217,14 @@ void DataForm::buildMenus()
     Clear = File->addAction(QStringLiteral("&Clear Data from Current Grid"), this,
                             &DataForm::Clear_Click);
     Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
+    ImportForm =
+        File->addAction(tr("Import &Form Responses..."), this, &DataForm::importFormResponses);
+    PrintBallotsItem = File->addAction(tr("Print &Ballots..."), this, [this] {
+        if (Forms::PrintBallots)
+            Forms::PrintBallots(this);
+    });
+    PupilsAnswer =
+        File->addAction(tr("Pupils &Answer Here..."), this, [this] { pupilsAnswerHere(); });
     ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
                                     [this] { Forms::show(Forms::Window::ClassList, this); });
     ReportItem = File->addAction(tr("Class &Report..."), this, &DataForm::printClassReport);
@@ -379,6 +392,17 @@ void DataForm::importChoices()
 {
     if (Forms::ImportChoices && Forms::ImportChoices(this))
         state.GridChanged = true;
+}
+
+void DataForm::importFormResponses()
+{
+    if (Forms::ImportFormResponses && Forms::ImportFormResponses(this))
+        state.GridChanged = true;
+}
+
+KioskWindow* DataForm::pupilsAnswerHere()
+{
+    return startPupilsRound(state);
 }
 
 void DataForm::openEntryAt(const QModelIndex& index, const QString& typed)

@@ -29,6 +29,9 @@ public:
     QAction* Save = nullptr;
     QAction* Clear = nullptr;
     QAction* Import = nullptr;
+    QAction* ImportForm = nullptr;
+    QAction* PrintBallotsItem = nullptr;
+    QAction* PupilsAnswer = nullptr;
     QAction* ClassListItem = nullptr;
     QAction* Quit = nullptr;
     QMenu* Criterion = nullptr;
@@ -53,6 +56,10 @@ public:
     void openGroups();
     void importChoices();
     void printClassReport();
+    void importFormResponses();
+    // Starts a round at the shared computer; the study is saved first. The window of
+    // the round, or nothing when none started.
+    class KioskWindow* pupilsAnswerHere();
     // A user's click on a choice cell: opens the entry window on it.
     void Dgrid_Click();
 

@@ -102,9 +102,32 @@ StudyHeader headerFromGlobals()
     return h;
 }
 
+bool appendAnswers(Trap& trap, Store& store, const ChoiceGrid& grid, Long record, Long answerType)
+{
+    for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
+        for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c) {
+            const double value = Numbers::leadingValue(grid.TextMatrix(r, c));
+            if (!(value > 0) || !std::isfinite(value))
+                continue;
+            const bool added = trap.step(
+                [&] { return store.appendAnswer(record, c, r, value, answerType).failure(); });
+            if (!added)
+                return false;
+        }
+    }
+    return true;
+}
+
+struct OtherAnswers {
+    const ChoiceGrid* grid;
+    Long type;
+};
+
 // The answers are replaced only together: any step passed over after a failure
-// leaves the file as it was before the save began.
-bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
+// leaves the file as it was before the save began. `other` is the criterion of a Both
+// study that is not in view, when an import filled it.
+bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType,
+                  std::optional<OtherAnswers> other)
 {
     Long record = 0;
     const StudyHeader header = headerFromGlobals();
@@ -124,18 +147,13 @@ bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType)
                                      : Statements::deleteAnswersOfType(record, answerType);
         if (!trap.step([&] { return store.execute(remove).failure(); }))
             return false;
-        for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r) {
-            for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c) {
-                const double value = Numbers::leadingValue(grid.TextMatrix(r, c));
-                if (!(value > 0) || !std::isfinite(value))
-                    continue;
-                const bool added = trap.step(
-                    [&] { return store.appendAnswer(record, c, r, value, answerType).failure(); });
-                if (!added)
-                    return false;
-            }
-        }
-        return true;
+        if (!appendAnswers(trap, store, grid, record, answerType))
+            return false;
+        if (!other)
+            return true;
+        const Statement removeOther = Statements::deleteAnswersOfType(record, other->type);
+        return trap.step([&] { return store.execute(removeOther).failure(); }) &&
+               appendAnswers(trap, store, *other->grid, record, other->type);
     });
     // A new study takes its number only once its row is really in the file.
     if (written) {
@@ -177,6 +195,7 @@ void DataState::retranslate()
 
 void DataState::FormLayout()
 {
+    heldOther.reset();
     LoadGrid();
     SetGrid();
     if (Global::CriterionType == CriterionType::Positive ||
@@ -278,7 +297,12 @@ bool DataState::SaveChanges(Long answerType)
     }
     busy(true);
     Trap trap(QStringLiteral("DataForm:SaveChanges"));
-    const bool saved = writeAnswers(trap, grid, answerType);
+    std::optional<OtherAnswers> other;
+    if (heldOther && answerType == answerTypeInView())
+        other = OtherAnswers{heldOther.get(), otherAnswerType()};
+    const bool saved = writeAnswers(trap, grid, answerType, other);
+    if (saved && other)
+        heldOther.reset();
     busy(false);
     if (!saved)
         MsgBox(NotSavedText, Buttons::Ok, Icon::Exclamation);
@@ -367,8 +391,36 @@ void DataState::switchCriterion(CriterionItem item)
     critEnabled[1 - index] = true;
     ClearGrid();
     LoadData(Global::CurrentCriterion);
+    if (heldOther) {
+        // What an import gave the criterion now in view waits to be saved with it.
+        for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r)
+            for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c)
+                grid.setTextMatrix(r, c, heldOther->TextMatrix(r, c));
+        heldOther.reset();
+        GridChanged = true;
+    }
     showCriterion(Global::CurrentCriterion);
     Q_EMIT changed();
+}
+
+DataState::Long DataState::otherAnswerType() const
+{
+    return answerTypeInView() == PositiveAnswer ? NegativeAnswer : PositiveAnswer;
+}
+
+ChoiceGrid& DataState::otherCriterion()
+{
+    if (!heldOther) {
+        heldOther = std::make_unique<ChoiceGrid>();
+        heldOther->setShape(grid.Rows(), grid.Cols());
+        busy(true);
+        Trap trap(QStringLiteral("DataForm:LoadData"));
+        const Long type = otherAnswerType();
+        for (const AnswerRow& row : storedAnswersTrapped(trap))
+            trap.step([&] { return showAnswer(*heldOther, row, type); });
+        busy(false);
+    }
+    return *heldOther;
 }
 
 void DataState::Plot_Click()

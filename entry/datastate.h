@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class DataState : public QObject {
     Q_OBJECT
@@ -71,6 +72,11 @@ public:
 
     static QString criterionText(Long criterion);
 
+    // A Both study's criterion not in view, as stored, for an import that fills both
+    // criteria at once. What is written to it is saved with the grid, or shown in the
+    // grid when the criterion is switched to.
+    ChoiceGrid& otherCriterion();
+
 Q_SIGNALS:
     // Work on the file begins (true) or ends (false).
     void busyChanged(bool busy);
@@ -85,4 +91,7 @@ private:
     void showCriterion(Long criterion);
     void switchCriterion(CriterionItem item);
     bool saveInView();
+    Long otherAnswerType() const;
+
+    std::unique_ptr<ChoiceGrid> heldOther;
 };

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "choicegrid.h"
-#include "classlist.h"
 
 #include <algorithm>
 
@@ -13,10 +12,13 @@ GridModel::GridModel(ChoiceGrid& g, QObject* parent) : QAbstractTableModel(paren
     shownCols = std::max(grid.Cols() - ChoiceGrid::FixedCols, 0);
     connect(&grid, &ChoiceGrid::cellChanged, this, &GridModel::showCell);
     connect(&grid, &ChoiceGrid::shapeChanged, this, &GridModel::showShape);
-    connect(&ClassList::instance(), &ClassList::changed, this, [this] {
-        if (shownRows > 0)
-            Q_EMIT headerDataChanged(Qt::Vertical, 0, shownRows - 1);
-    });
+}
+
+void GridModel::setNames(SubjectNames given)
+{
+    names = std::move(given);
+    if (shownRows > 0)
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, shownRows - 1);
 }
 
 void GridModel::showCell(int r, int c)
@@ -102,7 +104,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     }
     if (section < 0 || section >= shownRows)
         return {};
-    const QString name = ClassList::instance().nameOf(section + 1);
+    const auto at = static_cast<std::size_t>(section) + 1;
+    const QString name = at < names.size() ? names[at] : QString();
     if (role == Qt::DisplayRole && !name.isEmpty()) {
         const QString text = grid.TextMatrix(section + 2, 0) + QStringLiteral("  ") + name;
         return elide ? elide(text) : text;

@@ -3,6 +3,8 @@
 // are the model's cells; the two fixed header rows become the column headers and the
 // fixed subject column the row headers.
 
+#include "subjectnames.h"
+
 #include <QAbstractTableModel>
 #include <functional>
 
@@ -34,6 +36,9 @@ public:
     using Elide = std::function<QString(const QString& text)>;
     void setElide(Elide elide);
 
+    // The names beside the subjects' numbers; none without a class list.
+    void setNames(SubjectNames names);
+
 private:
     Qt::Alignment alignmentOf(int code) const;
     void showCell(int row, int col);
@@ -41,6 +46,7 @@ private:
 
     ChoiceGrid& grid;
     Elide elide;
+    SubjectNames names;
     int shownRows = 0;
     int shownCols = 0;
 };

@@ -70,6 +70,16 @@ QStringList ClassList::currentNames() const
     return names(Global::CurrentRecord);
 }
 
+SubjectNames ClassList::currentBySubject() const
+{
+    const QStringList list = currentNames();
+    if (list.isEmpty())
+        return {};
+    SubjectNames names(1);
+    names.insert(names.end(), list.begin(), list.end());
+    return names;
+}
+
 QString ClassList::nameOf(int subject) const
 {
     const auto found = lists().constFind(Global::CurrentRecord);
@@ -80,9 +90,7 @@ QString ClassList::nameOf(int subject) const
 
 QString ClassList::numberAndName(int subject) const
 {
-    const QString name = nameOf(subject);
-    // Appended, not formatted: a name may hold "%1".
-    return name.isEmpty() ? QString::number(subject) : QString::number(subject) + u' ' + name;
+    return ::numberAndName(currentBySubject(), subject);
 }
 
 void ClassList::forgetAll()

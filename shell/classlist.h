@@ -4,6 +4,8 @@
 // shared without: they live here until the program ends and are never handed to the store.
 // Keyed by the study's record number, 0 for a study never stored.
 
+#include "subjectnames.h"
+
 #include <QObject>
 #include <QStringList>
 #include <cstdint>
@@ -25,6 +27,8 @@ public:
     // Of the study the program holds (Global::CurrentRecord).
     bool loaded() const;
     QStringList currentNames() const;
+    // The same as the value handed to the cores.
+    SubjectNames currentBySubject() const;
     QString nameOf(int subject) const; // empty when the subject has none
     // "7 Anna" with a name, "7" without.
     QString numberAndName(int subject) const;

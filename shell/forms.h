@@ -51,6 +51,11 @@ inline std::function<void(QWidget* parent)> PrintClassReport;
 // The data window's Import Choices command: reads a file into the data window's grid;
 // true when the grid's choices were replaced.
 inline std::function<bool(QWidget* parent)> ImportChoices;
+// The data window's Import Form Responses command: fills the grids of the study's criteria
+// from a form's responses; true when a grid took any.
+inline std::function<bool(QWidget* parent)> ImportFormResponses;
+// The data window's Print Ballots command: slips for the study in the globals.
+inline std::function<bool(QWidget* parent)> PrintBallots;
 
 // Before the program ends each window, in turn, asks its save question when something
 // is unsaved; false means the user chose Cancel and the program keeps running.

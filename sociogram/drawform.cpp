@@ -84,8 +84,8 @@ void DrawForm::buildMenus()
     View[1] =
         ViewMenu->addAction(QStringLiteral("&Saved Distribution"), this, [this] { View_Click(1); });
     ViewMenu->addSeparator();
-    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), &sociogram,
-                               &SociogramState::TidyLabels);
+    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), this,
+                               [this] { sociogram.TidyLabels(ClassList::instance().loaded()); });
     ColourChoices = ViewMenu->addAction(QStringLiteral("&Colour Choices"));
     ColourChoices->setCheckable(true);
     connect(ColourChoices, &QAction::toggled, &sociogram.view(), &ViewOptions::setColourChoices);

@@ -53,7 +53,8 @@ public:
     // Circle and Square labels change slots, Target labels move along their rings,
     // Random labels anywhere inside the area. Like a drop, it leaves the arrangement
     // unsaved.
-    void TidyLabels();
+    // `namesGiven`: the study has a class list, whose names take room under the labels.
+    void TidyLabels(bool namesGiven = false);
     // The Target rings the last Tidy widened (on the Circle and the Square, the frame it
     // grew), until a layout runs again: the window draws its guides there and a dropped
     // Target label snaps to them. Not stored, so a restored arrangement snaps by the

@@ -109,7 +109,8 @@ void SociogramState::dropLabel(int subject, QPointF at)
                    [&] { steps.dropLabel(subject, at); });
 }
 
-void SociogramState::TidyLabels()
+void SociogramState::TidyLabels(bool namesGiven)
 {
-    history.record(QStringLiteral("Tidy Labels"), [this] { steps.TidyLabels(); });
+    history.record(QStringLiteral("Tidy Labels"),
+                   [this, namesGiven] { steps.TidyLabels(namesGiven); });
 }

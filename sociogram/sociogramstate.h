@@ -55,7 +55,7 @@ public:
 
     // The user's moves, each kept for Undo: a label dropped on the background and Tidy.
     void dropLabel(int subject, QPointF at);
-    void TidyLabels();
+    void TidyLabels(bool namesGiven = false);
 
 Q_SIGNALS:
     void drawingChanged();

@@ -5,7 +5,6 @@
 #include "layoutsteps.h"
 
 #include "choicegrid.h"
-#include "classlist.h"
 #include "linesteps.h"
 #include "numbers.h"
 #include "primitives.h"
@@ -39,7 +38,7 @@ std::vector<Choice> LayoutSteps::tidyChoices(Trap& trap)
     return choices;
 }
 
-void LayoutSteps::TidyLabels()
+void LayoutSteps::TidyLabels(bool namesGiven)
 {
     Trap trap(QStringLiteral("DrawForm:TidyLabels"));
     Q_EMIT busyChanged(true);
@@ -48,7 +47,7 @@ void LayoutSteps::TidyLabels()
     QSizeF label(labelSize().width, labelSize().height);
     // A name under its label takes room too: tidied as one taller box, no label is
     // placed where a name would cover it.
-    if (view.showNames() && ClassList::instance().loaded())
+    if (view.showNames() && namesGiven)
         label.rheight() += DrawSize::NameGap + DrawSize::NameHeight;
     std::vector<QPointF> current(std::size_t(n) + 1);
     for (int s = 1; s <= n; ++s)

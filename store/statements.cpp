@@ -13,6 +13,13 @@ Statement deleteAnswersOfType(Long record, Long answerType)
             {record, answerType}};
 }
 
+Statement deleteSubjectAnswers(Long record, Long individual, Long answerType)
+{
+    return {QStringLiteral(
+                "DELETE FROM SOCIDATA WHERE HEADER = ? AND INDIVIDUAL = ? AND ANSWERTYPE = ?"),
+            {record, individual, answerType}};
+}
+
 Statement selectPositions(Long record, int sociogramType)
 {
     return {QStringLiteral("SELECT HEADER, SOCIOGRAM, LABEL, X, Y FROM POSITION "

@@ -19,6 +19,8 @@ using Long = std::int32_t;
 Statement deleteAllAnswers(Long record);
 // 2. One criterion's answers of a Both study.
 Statement deleteAnswersOfType(Long record, Long answerType);
+// One subject's answers of one criterion, before the subject answers again.
+Statement deleteSubjectAnswers(Long record, Long individual, Long answerType);
 // 3. The saved positions of one layout.
 Statement selectPositions(Long record, int sociogramType);
 // 4. to 6. Deleting a study, in this order.

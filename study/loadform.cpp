@@ -1,6 +1,7 @@
 #include "loadform.h"
 
 #include "busypointer.h"
+#include "classlist.h"
 #include "forms.h"
 #include "globals.h"
 #include "messages.h"
@@ -127,7 +128,9 @@ void LoadForm::DeleteRecord()
     if (Forms::CloseDeletedStudy)
         Forms::CloseDeletedStudy(*record);
     setCursor(Qt::WaitCursor);
-    deleteProject(*record);
+    // A later study may be given the number again: the names go with the study.
+    if (deleteProject(*record))
+        ClassList::instance().forget(*record);
     LList->clear();
     unsetCursor();
     LoadData();

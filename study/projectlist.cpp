@@ -1,6 +1,5 @@
 #include "projectlist.h"
 
-#include "classlist.h"
 #include "errorreport.h"
 #include "fieldvalue.h"
 #include "messages.h"
@@ -85,7 +84,5 @@ bool deleteProject(Global::Long record)
     });
     if (!deleted)
         MsgBox(ProjectMessages::NotDeleted, Buttons::Ok, Icon::Exclamation);
-    else // a later study may be given the number again
-        ClassList::instance().forget(record);
     return deleted;
 }

@@ -9,6 +9,7 @@
 #include "csvimport.h"
 #include "exports.h"
 #include "files.h"
+#include "formresponses.h"
 #include "globals.h"
 #include "gridfill.h"
 #include "scriptedmessages.h"
@@ -364,13 +365,36 @@ private Q_SLOTS:
         QCOMPARE(other.TextMatrix(2, 1), u"5"_qs);
     }
 
+    void textFiles_data()
+    {
+        // The bytes of a file: its text, or the line refused.
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("UTF-8 with a byte-order mark")
+            << QByteArray("\xEF\xBB\xBFSch\xC3\xBCler,Wahl\n") << u"Sch\u00fcler,Wahl\n"_qs;
+        QTest::newRow("Windows-1252") << QByteArray("Siobh\xE1n O\x92Neill;\x8A\x8E \x80\r\n")
+                                      << u"Siobh\u00e1n O\u2019Neill;\u0160\u017d \u20ac\r\n"_qs;
+        QTest::newRow("accents written apart, made one")
+            << QByteArray("Chloe\xCC\x81") << u"Chlo\u00e9"_qs;
+        QTest::newRow("UTF-16 with its mark")
+            << QByteArray("\xFF\xFEZ\0o\0\xEB\0", 8) << u"Zo\u00eb"_qs;
+        QTest::newRow("a byte undefined in the code page")
+            << QByteArray("Anna\n\xE9mile\x81\n") << u"line 2"_qs;
+        QTest::newRow("a binary file") << QByteArray("PK\x03\x04\n", 5) << u"line 1"_qs;
+    }
     void textFiles()
     {
-        const QString utf8 = dir.filePath(u"utf8.csv"_qs), latin = dir.filePath(u"latin.csv"_qs);
-        QVERIFY(writeFile(utf8, "\xEF\xBB\xBFSch\xC3\xBCler,Wahl\n1,2\n"));
-        QVERIFY(writeFile(latin, "Sch\xFCler;Wahl\n1;2\n"));
-        QVERIFY(readTextFile(utf8)->contains(u"Sch\u00fcler"_qs));
-        QVERIFY(readTextFile(latin)->startsWith(u"Sch\u00fcler"_qs));
+        QFETCH(QByteArray, bytes);
+        const DecodedText decoded = decodeText(bytes);
+        QTEST(decoded.text.value_or(u"line %1"_qs.arg(decoded.badLine)), "result");
+        const QString latin = dir.filePath(u"latin.csv"_qs);
+        QVERIFY(writeFile(latin, bytes));
+        QString error;
+        QCOMPARE(readTextFile(latin, &error), decoded.text);
+        QCOMPARE(error.contains(u"line %1 "_qs.arg(decoded.badLine)), !decoded.text);
+    }
+    void textFileOut()
+    {
         const QString out = dir.filePath(u"table.csv"_qs);
         QVERIFY(writeTextFile(out, u"Sch\u00fcler\n"_qs));
         QCOMPARE(fileText(out), u"Sch\u00fcler\n"_qs);
@@ -482,6 +506,7 @@ private Q_SLOTS:
                                      "characters."_qs;
         QTest::newRow("a header only")
             << u"Number,Name\n"_qs << u"Line 1, column 1: The file holds no names."_qs;
+        QTest::newRow("an accent written apart") << u"Chloe\u0301\n"_qs << u"1=Chlo\u00e9"_qs;
     }
     void classListText()
     {
@@ -496,6 +521,126 @@ private Q_SLOTS:
         QTEST(found.join(u' '), "result");
         if (read.names) // what the program writes, it reads back unchanged
             QCOMPARE(readClassList(classListCsv(*read.names), 6).names, read.names);
+    }
+    void formResponses_data()
+    {
+        // A Both study of 8 pupils, 2 choices; with a class list unless the row says
+        // "numbers". The result: P or N, respondent:slot=chosen, or the problems, then
+        // the rows taken.
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("names matched, list spelling")
+            << u"t,a@b,anna kowalska.,\"Ben  Okafor; CHLOE MARTIN\",Siobhan O\u2019Neill\n"_qs
+            << u"P1:1=2 P1:2=3 N1:1=4 taken 1"_qs;
+        QTest::newRow("a name with a comma, nobody, numbers")
+            << u"t,,2,\"Smith, Eve\",Nobody\n,,3,\"1, 2\",\n"_qs
+            << u"P2:1=7 P3:1=1 P3:2=2 taken 2"_qs;
+        QTest::newRow("unknown name, clean row still taken")
+            << u"t,,1,Zed,\nt,,2,1,\n"_qs
+            << u"Line 2, column 4: \"Zed\" is not a name of the class list. P2:1=1 taken 1"_qs;
+        QTest::newRow("ambiguous name")
+            << u"t,,1,dan li,\n"_qs
+            << u"Line 2, column 4: \"dan li\" fits more than one pupil: 5 Dan Li, 6 Dan  Li. "
+               "taken 0"_qs;
+        QTest::newRow("self choice")
+            << u"t,,Ben Okafor,,Ben Okafor\n"_qs
+            << u"Line 2, column 5: 2 Ben Okafor cannot choose themselves. taken 0"_qs;
+        QTest::newRow("same classmate twice")
+            << u"t,,1,2;ben okafor,\n"_qs
+            << u"Line 2, column 4: 2 Ben Okafor is chosen twice. taken 0"_qs;
+        QTest::newRow("too many choices")
+            << u"t,,1,2;3;4,\n"_qs
+            << u"Line 2, column 4: More choices are given than the study allows (2). taken 0"_qs;
+        QTest::newRow("outside the group")
+            << u"t,,9,2,\n"_qs
+            << u"Line 2, column 3: 9 is not a subject number from 1 to 8. taken 0"_qs;
+        QTest::newRow("no respondent") << u"t,,,2,\n"_qs
+                                       << u"Line 2, column 3: The row does not say who answers. "
+                                          "taken 0"_qs;
+        QTest::newRow("respondent twice, the later row offered")
+            << u"t,,1,2;3,\nt,,1,4,\n"_qs
+            << u"Line 3, column 3: 1 Anna Kowalska answers a second time; the first row is "
+               "line 2, and this later row is the one offered. P1:1=4 taken 1"_qs;
+        QTest::newRow("numbers: no class list")
+            << u"numbers\nt,,1,Ben,2\n"_qs
+            << u"Line 2, column 4: \"Ben\" is not a number, and without a class list only "
+               "numbers are matched. taken 0"_qs;
+        QTest::newRow("empty file")
+            << u"\n"_qs << u"Line 1, column 1: The file holds no responses. taken 0"_qs;
+        QTest::newRow("not text") << u"t,,1,\u0002,\n"_qs
+                                  << u"Line 2, column 4: The file is not text: it holds control "
+                                     "characters. taken 0"_qs;
+    }
+    void formResponses()
+    {
+        QFETCH(QString, rows);
+        FormStudy study{8, 2, Codes::CriterionType::Both, {}};
+        if (!rows.startsWith(u"numbers\n"_qs))
+            study.names = {{},
+                           u"Anna Kowalska"_qs,
+                           u"Ben Okafor"_qs,
+                           u"Chlo\u00e9 Martin"_qs,
+                           u"Siobh\u00e1n O\u2019Neill"_qs,
+                           u"Dan Li"_qs,
+                           u"Dan  Li"_qs,
+                           u"Smith, Eve"_qs,
+                           {}};
+        rows.remove(u"numbers\n"_qs);
+        const QString text = u"Timestamp,Email Address,Your name,Who would you like to sit "
+                             "with?,Who would you rather not sit with?\n"_qs +
+                             rows;
+        const FormSheet sheet = readFormSheet(text);
+        const FormResponses read =
+            readFormResponses(sheet, guessFormRoles(sheet.header, study.criterionType), study);
+        QStringList found;
+        for (const ImportProblem& p : read.problems)
+            found << p.text();
+        for (const auto& [sign, choices] : {std::pair{u'P', read.positive}, {u'N', read.negative}})
+            for (int s = 1; choices && s <= 8; ++s)
+                for (int slot = 1; slot <= 2; ++slot)
+                    if (const int c = choices->at(s, slot); c > 0)
+                        found << QStringLiteral("%1%2:%3=%4")
+                                     .arg(QChar(sign))
+                                     .arg(s)
+                                     .arg(slot)
+                                     .arg(c);
+        found << u"taken %1"_qs.arg(read.rowsTaken);
+        QTEST(found.join(u' '), "result");
+    }
+    // Tabs, one column per slot, a positive study: the choices close up, the negative stays
+    // untouched.
+    void formResponsesInSlotColumns()
+    {
+        const FormStudy study{6, 2, 1, {{}, u"Anna"_qs, u"Ben"_qs}};
+        const FormSheet sheet =
+            readFormSheet(u"Pupil\tChoice 1\tChoice 2\nAnna\tBen\t3\n3\t\tanna\n"_qs);
+        const FormResponses read =
+            readFormResponses(sheet, guessFormRoles(sheet.header, study.criterionType), study);
+        QVERIFY(read.problems.empty() && !read.negative);
+        QCOMPARE(read.positive->at(1, 1), 2);
+        QCOMPARE(read.positive->at(1, 2), 3);
+        QCOMPARE(read.positive->at(3, 1), 1);
+        QCOMPARE(read.rowsTaken, 2);
+    }
+    void formColumnsGuessed_data()
+    {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("roles"); // i ignored, r respondent, p, n
+        QTest::newRow("a slot per column, both halves")
+            << u"Name,Choice 1,Choice 2,Choice 3,Choice 4"_qs << 3 << u"rppnn"_qs;
+        QTest::newRow("timestamp and mail ignored, respondent not first")
+            << u"Submitted at,Pick friends,E-mail,Your number"_qs << 1 << u"ipir"_qs;
+        QTest::newRow("a negative study") << u"Pupil,Who not"_qs << 2 << u"rn"_qs;
+    }
+    void formColumnsGuessed()
+    {
+        QFETCH(QString, header);
+        QFETCH(int, type);
+        QString roles;
+        for (FormRole r : guessFormRoles(header.split(u','), type))
+            roles += QStringLiteral("irpn").at(static_cast<int>(r));
+        QTEST(roles, "roles");
     }
     void subjectTable_data()
     {

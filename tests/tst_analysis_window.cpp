@@ -1,12 +1,14 @@
 // The analysis window with its exports, the import command, the groups window, and the
 // data window's Compare With command with the comparison window, offscreen.
 #include "analysiswindow.h"
+#include "ballotsprint.h"
 #include "classlist.h"
 #include "classlistwindow.h"
 #include "comparewindow.h"
 #include "dataform.h"
 #include "exports.h"
 #include "files.h"
+#include "formimport.h"
 #include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
@@ -23,6 +25,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -230,13 +233,17 @@ private Q_SLOTS:
 
         ChoiceGrid grid;
         fillGrid(grid, 6, 2, {{}, {}, {u"1"_qs}});
-        messages.answer({Answer::No, Answer::Yes});
+        // Cancel, then keep the rows the file does not name, then empty them.
+        messages.answer({Answer::Cancel, Answer::Yes, Answer::No});
         QVERIFY(!ImportChoicesFrom(path, grid));
         QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
         QCOMPARE(messages.texts(),
-                 QStringList{u"The file does not name subject 3, whose choices in the grid will "
-                             "be emptied.\n\nReplace the choices in the grid with those of the "
-                             "file?"_qs});
+                 QStringList{u"The file does not name subject 3, whose choices are in the grid."
+                             "\n\nKeep their choices? Yes keeps them and takes the rows of the "
+                             "file, No empties them, Cancel imports nothing."_qs});
+        QVERIFY(ImportChoicesFrom(path, grid));
+        QCOMPARE(grid.TextMatrix(4, 1), u"1"_qs);
+        QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
         QVERIFY(ImportChoicesFrom(path, grid));
         QCOMPARE(grid.TextMatrix(4, 1), QString());
         QCOMPARE(grid.TextMatrix(7, 1), u"5"_qs);
@@ -248,6 +255,110 @@ private Q_SLOTS:
         QVERIFY(!ImportChoices(grid, nullptr)); // cancelled
         QVERIFY(!ImportChoicesFrom(dir.filePath(u"nowhere.csv"_qs), grid));
         QVERIFY(messages.texts().last().contains(u"could not be read"_qs));
+    }
+
+    // A form's rows with names fill both criteria of a Both study, after the problems are
+    // listed, keeping the rows the file does not name; the save stores both, and no name.
+    void formResponsesFillBothCriteria()
+    {
+        const int record = f.openStudy(8, 2, 3);
+        f.db().addAnswer(record, 2, 6, 1, 1); // subject 5's negative choice
+        f.db().addAnswer(record, 1, 7, 1, 2); // subject 6's positive choice
+        ClassList::instance().setNames(
+            record, {u"Anna Kowalska"_qs, u"Ben Okafor"_qs, u"Chlo\u00e9 Martin"_qs});
+        const QString path = dir.filePath(u"form.csv"_qs);
+        QVERIFY(writeFile(path, "Timestamp,Email,Your name,Who would you like to sit with?,Who "
+                                "would you rather not sit with?\n"
+                                "t,a@b,Anna Kowalska,Ben Okafor;Chloe Martin,Nobody\n"
+                                "t,,ben okafor.,Zed,\nt,,Chlo\xC3\xA9 Martin,1,2\n"));
+        DataForm* form = WindowFixture::openWindow<DataForm>(showDataForm);
+        Forms::ImportFormResponses = [form](QWidget* p) {
+            return ImportFormResponses(form->state, p);
+        };
+        formFileName() = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return path;
+        };
+        QString guessed;
+        setFormColumnsRunner([&](FormColumnsDialog& d) {
+            for (int c = 0; d.roleBox(c); ++c)
+                guessed += d.roleBox(c)->currentText().left(1);
+            return true;
+        });
+        messages.answer({Answer::Yes, Answer::Yes, Answer::Ok});
+        form->ImportForm->trigger();
+        QCOMPARE(guessed, u"NNWPN"_qs); // not read, not read, who, positive, negative
+        const QStringList texts = messages.texts();
+        QVERIFY2(texts.value(0).contains(
+                     u"Line 3, column 4: \"Zed\" is not a name of the class list."_qs) &&
+                     texts.value(0).contains(u"Take the 2 rows without a problem"_qs),
+                 qPrintable(texts.value(0)));
+        QVERIFY2(texts.value(1).startsWith(u"The file does not name subjects 5 and 6,"_qs),
+                 qPrintable(texts.value(1)));
+        QCOMPARE(choiceCells(form->state.grid).mid(0, 6),
+                 QStringList({u"2 3"_qs, u". ."_qs, u"1 ."_qs, u". ."_qs, u". ."_qs, u"2 ."_qs}));
+        QVERIFY(form->state.GridChanged);
+        form->Save_Click();
+        QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
+        QVERIFY(!f.db().dump().join(u' ').contains(u"Anna"_qs));
+
+        // Without a class list, only numbers; the listing says how to give the names.
+        ClassList::instance().forgetAll();
+        messages.clear();
+        messages.answer({Answer::Ok});
+        form->ImportForm->trigger();
+        QVERIFY(messages.texts().value(0).contains(u"File > Class List..."_qs));
+        QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
+        setFormColumnsRunner({});
+    }
+
+    // The columns as the dialog leaves them are read: with the positive one set to "Not
+    // read" and the negative criterion in view, only the grid in view takes choices.
+    void formColumnsAsTheDialogSays()
+    {
+        const int record = f.openStudy(6, 2, 3);
+        DataForm* form = WindowFixture::openWindow<DataForm>(showDataForm);
+        form->state.Crit_Click(DataState::CriterionItem::Negative);
+        const QString path = dir.filePath(u"numbers.csv"_qs);
+        QVERIFY(writeFile(path, "Number,Friends,Not with\n1,2;3,4\n"));
+        setFormColumnsRunner([](FormColumnsDialog& d) {
+            d.roleBox(1)->setCurrentIndex(d.roleBox(1)->findText(u"Not read"_qs));
+            return true;
+        });
+        QVERIFY(ImportFormResponsesFrom(path, form->state, form));
+        QCOMPARE(choiceCells(form->state.grid).first(), u"4 ."_qs);
+        messages.answer({Answer::Ok});
+        form->state.Save_Click();
+        QCOMPARE(f.db().answers(record), u"2:2:1=4"_qs);
+        setFormColumnsRunner({});
+    }
+
+    // The ballots carry the names only when "With names" is ticked for that print.
+    void ballotsCarryNamesOnlyWhenTicked()
+    {
+        const int record = f.openStudy(8, 2, 3);
+        const QString pdf = dir.filePath(u"ballots.pdf"_qs);
+        setBallotPrinterChooser([pdf](QPrinter& printer, QWidget*, QString&) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        QList<bool> offered;
+        bool tick = true;
+        setBallotNamesAsker([&](bool available, bool& withNames) {
+            offered << available;
+            withNames = tick && available;
+            return true;
+        });
+        QVERIFY(PrintBallots(nullptr));
+        ClassList::instance().setNames(record, {u"Anna Kowalska"_qs});
+        QVERIFY(PrintBallots(nullptr));
+        QVERIFY(pdfText(pdf).contains(u"1 Anna Kowalska"_qs));
+        tick = false;
+        QVERIFY(PrintBallots(nullptr));
+        QVERIFY(!pdfText(pdf).contains(u"Anna"_qs));
+        QCOMPARE(offered, QList<bool>({false, true, true}));
+        setBallotPrinterChooser({});
+        setBallotNamesAsker({});
     }
 
     // Each dialog suggests the study's name, made safe for a file, and what the file

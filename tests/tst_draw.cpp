@@ -1,4 +1,5 @@
 // The drawing as values: choice lines, guide shapes, the printed page and the picture.
+#include "ballots.h"
 #include "changedraw.h"
 #include "emphasis.h"
 #include "files.h"
@@ -12,6 +13,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +56,77 @@ class DrawTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void ballotSlips_data()
+    {
+        // A class of 24 with 3 choices: words a slip holds, words it must not, slips a page.
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("positive, numbers only")
+            << 1 << false
+            << QStringList{u"Class 4b"_qs,
+                           u"My number:"_qs,
+                           u"Positive Criterion: Who?"_qs,
+                           u"3."_qs,
+                           u"The class, by number:"_qs,
+                           u"21   22   23   24"_qs}
+            << QStringList{u"4."_qs, u"Negative Criterion: Who?"_qs, u"Anna"_qs};
+        QTest::newRow("both, the negative allowing nobody")
+            << 3 << false
+            << QStringList{u"Positive Criterion: Who?"_qs, u"Negative Criterion: Who?"_qs,
+                           u"Write up to 3 numbers, or \"nobody\"."_qs}
+            << QStringList{u"Anna"_qs};
+        QTest::newRow("negative with names")
+            << 2 << true << QStringList{u"1 Anna"_qs, u"24 Xena"_qs, u"The class:"_qs}
+            << QStringList{u"Positive Criterion: Who?"_qs,
+                           u"1   2   3   4   5   6   7   8   9   10"_qs};
+    }
+    void ballotSlips()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, named);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        BallotStudy study{u"Class 4b"_qs, u"Who?"_qs, type, 24, 3, {}};
+        if (named) {
+            study.names.assign(25, QString());
+            study.names[1] = u"Anna"_qs;
+            study.names[24] = u"Xena"_qs;
+        }
+        const BallotSlip slip = ballotSlip(study, 5233);
+        QStringList texts;
+        for (const BallotText& t : slip.texts) {
+            texts << t.text;
+            QVERIFY(t.x >= 0 && t.x + t.width <= slip.width && t.y + 200 <= slip.height);
+        }
+        for (const QString& p : present)
+            QVERIFY2(texts.contains(p), qPrintable(p + u" in "_qs + texts.join(u'|')));
+        for (const QString& a : absent)
+            QVERIFY2(!texts.contains(a), qPrintable(a));
+        QVERIFY(ballotPage(slip, 11906, 16838).perPage() >= 4);
+    }
+    // One slip for each pupil, the class of 24 on as many A4 pages as it takes.
+    void ballotsPrintedToPdf()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"ballots.pdf"_qs);
+        const BallotStudy study{u"Class 4b"_qs, u"Who sits with you?"_qs, 3, 24, 3, {}};
+        {
+            QPdfWriter pdf(path);
+            QVERIFY(printBallots(pdf, study));
+        }
+        const int perPage = ballotPage(ballotSlip(study, 5233), 11906, 16838).perPage();
+        QCOMPARE(pdfPages(path), (24 + perPage - 1) / perPage);
+        QCOMPARE(pdfText(path).count(u"Who sits with you?"_qs), 2 * 24);
+        // The largest study's slip, both criteria and every name, still fits a page.
+        const BallotStudy largest{u"C"_qs, u"Q"_qs, 3, 40, 10, std::vector<QString>(41, u"N"_qs)};
+        QVERIFY(ballotSlip(largest, 5233).height <= 16838 - 2 * 720);
+        // A class of 24 with names and both criteria: four slips to a page.
+        BallotStudy named = study;
+        named.names.assign(25, u"Siobh\u00e1n O\u2019Neill"_qs);
+        QCOMPARE(ballotPage(ballotSlip(named, 5233), 11906, 16838).perPage(), 4);
+    }
     void guideShapes_data()
     {
         QTest::addColumn<int>("type");

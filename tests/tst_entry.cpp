@@ -5,6 +5,7 @@
 #include "exampleclass.h"
 #include "globals.h"
 #include "gridfill.h"
+#include "kioskanswer.h"
 #include "scriptedmessages.h"
 #include "testdb.h"
 
@@ -59,6 +60,49 @@ private Q_SLOTS:
         QVERIFY(db->isValid());
     }
     void cleanup() { db.reset(); }
+
+    void kioskProblems_data()
+    {
+        // Subject 2 of 6 with 2 choices answers: positive, negative, the sentence.
+        QTest::addColumn<QList<int>>("positive");
+        QTest::addColumn<QList<int>>("negative");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("nobody is an answer") << QList<int>{1, 3} << QList<int>{} << QString();
+        QTest::newRow("themselves") << QList<int>{2} << QList<int>{}
+                                    << u"A pupil cannot "
+                                       "choose themselves."_qs;
+        QTest::newRow("too many") << QList<int>{} << QList<int>{1, 3, 4}
+                                  << u"More classmates are chosen than the study allows (2)."_qs;
+        QTest::newRow("twice") << QList<int>{3, 3} << QList<int>{} << u"3 is chosen twice."_qs;
+        QTest::newRow("outside") << QList<int>{7} << QList<int>{}
+                                 << u"7 is not a subject number from 1 to 6."_qs;
+    }
+    void kioskProblems()
+    {
+        QFETCH(QList<int>, positive);
+        QFETCH(QList<int>, negative);
+        const KioskAnswer answer{
+            2, {positive.begin(), positive.end()}, {negative.begin(), negative.end()}};
+        QTEST(kioskProblem(answer, 6, 2), "problem");
+    }
+    // An answer replaces the pupil's own stored rows only, all at once or not at all.
+    void kioskAnswerStoredInOneTransaction()
+    {
+        auto state = open(addStudy(3, 6, 2));
+        addAnswer(Global::CurrentRecord, 2, 3, 1, 4);
+        addAnswer(Global::CurrentRecord, 1, 4, 1, 5);
+        QVERIFY(storeKioskAnswer({2, {1, 3}, {}}, grid));
+        QVERIFY(storeKioskAnswer({2, {4}, {6}}, grid));
+        const QString stored = u"1:3:1=4 1:4:1=5 2:3:1=6"_qs;
+        QCOMPARE(db->answers(Global::CurrentRecord), stored);
+        QCOMPARE(grid.TextMatrix(3, 1), u"4"_qs);
+        QCOMPARE(grid.TextMatrix(3, 2), QString());
+        ScriptedMessages messages;
+        messages.answer({Answer::Cancel});
+        QVERIFY(db->failOn(u"SOCIDATA"_qs, u"INSERT"_qs));
+        QVERIFY(!storeKioskAnswer({2, {1}, {}}, grid));
+        QCOMPARE(db->answers(Global::CurrentRecord), stored);
+    }
 
     // Subject 3's row holds 5 in slot 1 and 2.5, left by an earlier program, in slot 3;
     // the choice is typed in slot 2.
@@ -269,6 +313,33 @@ private Q_SLOTS:
         QCOMPARE(state->GridChanged, criterion == 1);
         QCOMPARE(state->critEnabled[0], criterion == 2);
         QTEST(db->answers(record), "stored");
+    }
+
+    // What an import gave the criterion not in view is saved with the grid (Yes), or shown
+    // when that criterion is switched to (No), still to be saved.
+    void otherCriterionHeldUntilSavedOrShown_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("Yes") << int(Answer::Yes) << u"2:4:1=7 2:5:3=6"_qs;
+        QTest::newRow("No") << int(Answer::No) << u"2:5:3=6"_qs;
+    }
+    void otherCriterionHeldUntilSavedOrShown()
+    {
+        QFETCH(int, answer);
+        const int record = addStudy(3);
+        addAnswer(record, 2, 5, 3, 6);
+        auto state = open(record);
+        QCOMPARE(state->otherCriterion().TextMatrix(5, 3), u"6"_qs); // as stored
+        state->otherCriterion().setTextMatrix(4, 1, u"7"_qs);
+        state->GridChanged = true;
+        ScriptedMessages messages;
+        messages.answer({Answer(answer)});
+        state->Crit_Click(DataState::CriterionItem::Negative);
+        QCOMPARE(grid.TextMatrix(4, 1), u"7"_qs);
+        QCOMPARE(grid.TextMatrix(5, 3), u"6"_qs);
+        QTEST(db->answers(record), "stored");
+        QCOMPARE(state->GridChanged, answer == int(Answer::No));
     }
 
     void quitAsksOnlyAfterAGridClick()

@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
+#include "kioskwindow.h"
 #include "windowfixture.h"
 
 #include <QHeaderView>
@@ -72,6 +73,100 @@ private Q_SLOTS:
         form->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(form->DLabel0->toolTip(), "Negative Criterion: " + Global::Question);
         QVERIFY(form->Crit[0]->isEnabled() && !form->Crit[1]->isEnabled());
+    }
+
+    // A round at the shared computer: a pupil's answer is stored at once and the screen
+    // clears to the pupils, the answered one marked; there is no way back to it, and only
+    // the chord, confirmed, ends the round.
+    void kioskStoresOneAnswerAndClears()
+    {
+        const int record = f.openStudy(6, 2, 3);
+        f.db().addAnswer(record, 1, 4, 1, 5); // subject 3 keyed before
+        ClassList::instance().setNames(record, {u"Al"_qs, u"Bo"_qs});
+        DataForm* form = openDataForm();
+        KioskWindow* kiosk = form->pupilsAnswerHere();
+        QVERIFY(kiosk && kiosk->isVisible() && !form->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(kiosk));
+        const auto target = [kiosk](const QString& text) -> QPushButton* {
+            for (QPushButton* b : kiosk->targets())
+                if (b->text() == text)
+                    return b;
+            return nullptr;
+        };
+        QCOMPARE(kiosk->targets().size(), 6);
+        QPushButton* keyed = target(u"\u2713 Number 3"_qs); // the file holds their answer
+        QVERIFY(keyed && !keyed->isEnabled());
+        target(u"Bo"_qs)->click();
+        QVERIFY(!target(u"Bo"_qs));      // never themselves
+        target(u"Number 4"_qs)->click(); // the first touched is choice 1
+        target(u"Al"_qs)->click();
+        QVERIFY(!target(u"Number 5"_qs)->isEnabled()); // two choices are all
+        kiosk->nextButton()->click();
+        target(u"Number 6"_qs)->click();
+        target(u"Nobody"_qs)->click();
+        QVERIFY(!target(u"Number 6"_qs)->isChecked());
+        kiosk->nextButton()->click();
+        QCOMPARE(kiosk->reviewText(), u"Positive Criterion: Who?\n    Number 4, Al\n"
+                                      "Negative Criterion: Who?\n    Nobody"_qs);
+        kiosk->confirmButton()->click();
+        QCOMPARE(f.db().answers(record), u"1:3:1=4 1:3:2=1 1:4:1=5"_qs);
+        QCOMPARE(choiceCells(grid).mid(0, 3), QStringList({u". ."_qs, u"4 1"_qs, u"5 ."_qs}));
+        QCOMPARE(kiosk->page(), KioskWindow::Page::Pupils);
+        QVERIFY(kiosk->answered(2) && !target(u"\u2713 Bo"_qs)->isEnabled());
+        QVERIFY(kiosk->reviewText().isEmpty() && kiosk->backButton()->isHidden());
+
+        // The next pupil starts from nothing ticked.
+        target(u"Number 5"_qs)->click();
+        for (QPushButton* b : kiosk->targets())
+            QVERIFY(!b->isChecked());
+        kiosk->startAgainButton()->click();
+
+        // The teacher's other chord lets the ticked pupils answer again.
+        messages.answer({Answer::Yes});
+        QTest::keyClick(kiosk, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!kiosk->answered(2) && target(u"Bo"_qs)->isEnabled());
+
+        // Closing is refused; the chord asks, and only No ends the round.
+        QVERIFY(!kiosk->close());
+        messages.answer({Answer::Yes, Answer::No});
+        QTest::keyClick(kiosk, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(kiosk->isVisible());
+        QTest::keyClick(kiosk, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(messages.count(), 3);
+        QVERIFY(form->isVisible());
+        QVERIFY(!f.db().dump().join(u' ').contains(u"Bo"_qs));
+    }
+
+    // An answer the file refused stays on the pupil's review, unmarked, the file as it was.
+    void kioskKeepsAnAnswerThatCouldNotBeStored()
+    {
+        const int record = f.openStudy(6, 2, 1);
+        KioskWindow* kiosk = openDataForm()->pupilsAnswerHere();
+        kiosk->targets().at(1)->click(); // number 2 answers
+        kiosk->targets().at(0)->click();
+        kiosk->nextButton()->click();
+        QVERIFY(f.db().failOn(u"SOCIDATA"_qs, u"INSERT"_qs));
+        messages.answer({Answer::Cancel});
+        kiosk->confirmButton()->click();
+        QCOMPARE(kiosk->page(), KioskWindow::Page::Review);
+        QVERIFY(!kiosk->answered(2) && kiosk->reviewText().contains(u"Number 1"_qs));
+        QCOMPARE(f.db().answers(record), QString());
+        messages.answer({Answer::No});
+        QVERIFY(kiosk->endRound());
+    }
+
+    // A round starts from a stored grid: the study is saved first, or no round starts.
+    void kioskSavesTheGridFirst()
+    {
+        f.openStudy(6, 2, 1, false);
+        DataForm* form = openDataForm();
+        messages.answer({Answer::No, Answer::Yes, Answer::No});
+        QVERIFY(!form->pupilsAnswerHere());
+        QCOMPARE(Global::CurrentRecord, 0);
+        KioskWindow* kiosk = form->pupilsAnswerHere();
+        QVERIFY(kiosk && Global::CurrentRecord != 0);
+        QVERIFY(kiosk->endRound());
+        QCOMPARE(messages.count(), 3);
     }
 
     void entryOpensOnClickKeyAndTyping()

@@ -1,5 +1,6 @@
 // The study window and the project list window, offscreen.
 
+#include "classlist.h"
 #include "forms.h"
 #include "globals.h"
 #include "infoform.h"
@@ -252,6 +253,7 @@ private Q_SLOTS:
         Forms::CloseDeletedStudy = [&](long record) {
             closed << QString::number(record) << QString::number(f.db().dump().size());
         };
+        ClassList::instance().setNames(12, {u"Al"_qs});
         LoadForm* form = openList();
         form->LList->setCurrentRow(1);
         messages->answer({answer});
@@ -270,6 +272,8 @@ private Q_SLOTS:
         QCOMPARE(f.db().dump(), after);
         QCOMPARE(Global::CurrentRecord, 12);
         QCOMPARE(dataFormShown, 0);
+        // The names go with the study: a later one given its number starts without them.
+        QCOMPARE(ClassList::instance().loaded(), left.size() == 3);
     }
 
     void deletingTheLastStudyLeavesOnlyCancel()

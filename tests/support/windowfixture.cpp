@@ -29,6 +29,8 @@ void WindowFixture::cleanup()
     Forms::PrintClassReport = {};
     Forms::MayEnd.clear();
     Forms::ImportChoices = {};
+    Forms::ImportFormResponses = {};
+    Forms::PrintBallots = {};
     Forms::ShowGroupsOnSociogram = {};
     Forms::ShowChangesOnSociogram = {};
     messages.clear();
