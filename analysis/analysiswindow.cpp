@@ -261,8 +261,8 @@ void AnalysisWindow::exportTableCsv()
 
 void AnalysisWindow::exportChoicesCsv()
 {
-    saveText(this, tr("Export Choices"), QStringLiteral("choices"), CsvSuffix,
-             CsvFilter, choicesEdgeListCsv(shownChoices, takeNames(withNames)));
+    saveText(this, tr("Export Choices"), QStringLiteral("choices"), CsvSuffix, CsvFilter,
+             choicesEdgeListCsv(shownChoices, takeNames(withNames)));
 }
 
 void AnalysisWindow::exportGraphMl()

@@ -1,5 +1,7 @@
 #include "classlistfile.h"
 
+#include <QCoreApplication>
+
 #include "csv.h"
 #include "numbers.h"
 
@@ -7,7 +9,8 @@
 
 namespace {
 
-const QString NotText = QStringLiteral("The file is not text: it holds control characters.");
+const char* const NotText =
+    QT_TRANSLATE_NOOP("Import", "The file is not text: it holds control characters.");
 
 bool startsWithNumber(const Csv::Record& record)
 {
@@ -45,7 +48,8 @@ public:
         if (!findControlCharacter(body)) {
             const Csv::Text csv = Csv::parse(body, separator);
             if (csv.unclosedQuoteLine > 0)
-                problem(csv.unclosedQuoteLine, 1, QStringLiteral("A quoted field is not closed."));
+                problem(csv.unclosedQuoteLine, 1,
+                        QCoreApplication::translate("Import", "A quoted field is not closed."));
             readRecords(csv.records);
         }
         ClassListRead result;
@@ -75,7 +79,7 @@ private:
             } else if (c.unicode() < 0x20 && c != u'\t' && c != u'\r') {
                 // Only the C0 codes: the file reader has refused the C1 codes, which
                 // a text handed over otherwise may hold as written.
-                problem(line, column, NotText);
+                problem(line, column, QCoreApplication::translate("Import", NotText));
                 return true;
             }
         }
@@ -99,7 +103,7 @@ private:
             if (r->line != headerLine)
                 ++rows;
         if (rows == 0) {
-            problem(1, 1, QStringLiteral("The file holds no names."));
+            problem(1, 1, QCoreApplication::translate("Import", "The file holds no names."));
             return;
         }
         if (numbered) {
@@ -117,7 +121,9 @@ private:
         QString why;
         std::optional<int> subject;
         if (record.fields[0].trimmed().isEmpty())
-            problem(line, 1, QStringLiteral("The row does not begin with the subject's number."));
+            problem(line, 1,
+                    QCoreApplication::translate(
+                        "Import", "The row does not begin with the subject's number."));
         else if (!(subject = subjectField(record.fields[0], size, why)))
             problem(line, 1, why);
         if (subject) {
@@ -131,7 +137,7 @@ private:
         }
         const QString name = nameFrom(record.fields.mid(1), separator);
         if (name.isEmpty())
-            problem(line, 2, QStringLiteral("The name is empty."));
+            problem(line, 2, QCoreApplication::translate("Import", "The name is empty."));
         else if (subject)
             names[*subject - 1] = name;
     }
@@ -158,7 +164,8 @@ private:
             if (subject > size && !tooMany) {
                 tooMany = true;
                 problem(r.line, 1,
-                        QStringLiteral("The list holds %1 names for the %2 subjects of the study.")
+                        QCoreApplication::translate(
+                            "Import", "The list holds %1 names for the %2 subjects of the study.")
                             .arg(rows)
                             .arg(size));
             }

@@ -1,5 +1,7 @@
 #include "csvimport.h"
 
+#include <QCoreApplication>
+
 #include "choicegrid.h"
 #include "csv.h"
 #include "numbers.h"
@@ -26,7 +28,8 @@ public:
         if (csv.unclosedQuoteLine > 0) {
             const int column =
                 csv.records.empty() ? 1 : static_cast<int>(csv.records.back().fields.size());
-            problem(csv.unclosedQuoteLine, column, QStringLiteral("A quoted field is not closed."));
+            problem(csv.unclosedQuoteLine, column,
+                    QCoreApplication::translate("Import", "A quoted field is not closed."));
         }
         bool first = true;
         for (const Csv::Record& record : csv.records) {
@@ -38,7 +41,8 @@ public:
                 readRow(record);
         }
         if (problems.empty() && rowsRead == 0)
-            problem(1, 1, QStringLiteral("The text holds no rows of choices."));
+            problem(1, 1,
+                    QCoreApplication::translate("Import", "The text holds no rows of choices."));
         ImportResult result;
         result.problems = std::move(problems);
         if (result.problems.empty())
@@ -68,15 +72,18 @@ private:
         const int line = record.line;
         std::optional<int> chooser;
         if (record.fields[0].trimmed().isEmpty())
-            problem(line, 1, QStringLiteral("The row does not begin with the chooser's number."));
+            problem(line, 1,
+                    QCoreApplication::translate(
+                        "Import", "The row does not begin with the chooser's number."));
         else
             chooser = subjectIn(record.fields[0], line, 1);
         if (chooser) {
             const auto earlier = firstLineOf.find(*chooser);
             if (earlier != firstLineOf.end())
                 problem(line, 1,
-                        QStringLiteral("Subject %1 is given a second time; the first row is "
-                                       "line %2.")
+                        QCoreApplication::translate(
+                            "Import", "Subject %1 is given a second time; the first row is "
+                                      "line %2.")
                             .arg(*chooser)
                             .arg(earlier->second));
             else
@@ -91,7 +98,8 @@ private:
             const int column = slot + 1;
             if (slot > slots) {
                 problem(line, column,
-                        QStringLiteral("More choices are given than the study allows (%1).")
+                        QCoreApplication::translate(
+                            "Import", "More choices are given than the study allows (%1).")
                             .arg(slots));
                 break;
             }
@@ -99,13 +107,17 @@ private:
             if (!chosen)
                 continue;
             if (chooser && *chosen == *chooser) {
-                problem(line, column,
-                        QStringLiteral("Subject %1 cannot choose themselves.").arg(*chosen));
+                problem(
+                    line, column,
+                    QCoreApplication::translate("Import", "Subject %1 cannot choose themselves.")
+                        .arg(*chosen));
                 continue;
             }
             if (!named.insert(*chosen).second) {
-                problem(line, column,
-                        QStringLiteral("Subject %1 is chosen twice in this row.").arg(*chosen));
+                problem(
+                    line, column,
+                    QCoreApplication::translate("Import", "Subject %1 is chosen twice in this row.")
+                        .arg(*chosen));
                 continue;
             }
             if (chooser)
@@ -128,11 +140,13 @@ std::optional<int> subjectField(const QString& field, int groupSize, QString& wh
     const QString text = field.trimmed();
     const std::optional<double> value = Numbers::wholeValue(text);
     if (!value) {
-        why = QStringLiteral("\"%1\" is not a number.").arg(text);
+        why = QCoreApplication::translate("Import", "\"%1\" is not a number.").arg(text);
         return std::nullopt;
     }
     if (*value != std::floor(*value) || *value < 1 || *value > groupSize) {
-        why = QStringLiteral("%1 is not a subject number from 1 to %2.").arg(text).arg(groupSize);
+        why = QCoreApplication::translate("Import", "%1 is not a subject number from 1 to %2.")
+                  .arg(text)
+                  .arg(groupSize);
         return std::nullopt;
     }
     return static_cast<int>(*value);
@@ -140,7 +154,10 @@ std::optional<int> subjectField(const QString& field, int groupSize, QString& wh
 
 QString ImportProblem::text() const
 {
-    return QStringLiteral("Line %1, column %2: %3").arg(line).arg(column).arg(sentence);
+    return QCoreApplication::translate("Import", "Line %1, column %2: %3")
+        .arg(line)
+        .arg(column)
+        .arg(sentence);
 }
 
 ImportedChoices::ImportedChoices(int groupSize, int maxChoices)
@@ -192,7 +209,8 @@ QString problemListing(const QString& heading, const std::vector<ImportProblem>&
     for (int i = 0; i < listed; ++i)
         lines.append(problems[static_cast<std::size_t>(i)].text());
     if (static_cast<int>(problems.size()) > listed)
-        lines.append(QStringLiteral("... and %1 more.").arg(problems.size() - listed));
+        lines.append(QCoreApplication::translate("Import", "... and %1 more.")
+                         .arg(problems.size() - listed));
     return lines.join(u'\n');
 }
 

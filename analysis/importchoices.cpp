@@ -28,7 +28,8 @@ QString subjectList(const QList<int>& subjects)
     if (numbers.size() < 2)
         return numbers.join(QString());
     const QString last = numbers.takeLast();
-    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return numbers.join(QStringLiteral(", ")) + QCoreApplication::translate("Import", " and ") +
+           last;
 }
 
 } // namespace
@@ -86,8 +87,9 @@ FileNameAsker& importFileName()
 bool ImportChoices(ChoiceGrid& grid, QWidget* parent)
 {
     const QString path = askOpenFile(
-        parent, QStringLiteral("Import Choices"),
-        QStringLiteral("Comma-separated files (*.csv *.txt);;All files (*)"), importFileName());
+        parent, QCoreApplication::translate("Import", "Import Choices"),
+        QCoreApplication::translate("Import", "Comma-separated files (*.csv *.txt);;All files (*)"),
+        importFileName());
     if (path.isEmpty())
         return false;
     return ImportChoicesFrom(path, grid);
@@ -98,8 +100,9 @@ std::optional<QString> readPickedFile(const QString& path)
     QString error;
     std::optional<QString> text = readTextFile(path, &error);
     if (!text)
-        MsgBox(QStringLiteral("The file %1 could not be read: %2").arg(path, error), Buttons::Ok,
-               Icon::Exclamation);
+        MsgBox(QCoreApplication::translate("Import", "The file %1 could not be read: %2")
+                   .arg(path, error),
+               Buttons::Ok, Icon::Exclamation);
     return text;
 }
 
@@ -112,8 +115,10 @@ bool ImportChoicesFrom(const QString& path, ChoiceGrid& grid)
     const int maxChoices = grid.Cols() - ChoiceGrid::FixedCols;
     const ImportResult result = importChoicesCsv(*text, groupSize, maxChoices);
     if (!result.ok()) {
-        MsgBox(problemListing(QStringLiteral("The choices were not imported:"), result.problems),
-               Buttons::Ok, Icon::Exclamation);
+        MsgBox(
+            problemListing(QCoreApplication::translate("Import", "The choices were not imported:"),
+                           result.problems),
+            Buttons::Ok, Icon::Exclamation);
         return false;
     }
     const std::optional<bool> keep = askKeepOtherRows({{&grid, &*result.choices}});

@@ -258,6 +258,9 @@ void DataForm::retranslate()
     Save->setText(tr("&Save Data"));
     Clear->setText(tr("&Clear Data from Current Grid"));
     Import->setText(tr("&Import Choices..."));
+    ImportForm->setText(tr("Import &Form Responses..."));
+    PrintBallotsItem->setText(tr("Print &Ballots..."));
+    PupilsAnswer->setText(tr("Pupils &Answer Here..."));
     ClassListItem->setText(tr("Class &List..."));
     ReportItem->setText(tr("Class &Report..."));
     Quit->setText(tr("&Quit"));

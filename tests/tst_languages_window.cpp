@@ -5,11 +5,13 @@
 #include "analysiswindow.h"
 #include "dataform.h"
 #include "entryform.h"
+#include "exportdialog.h"
 #include "globals.h"
 #include "groupswindow.h"
 #include "infoform.h"
 #include "language.h"
 #include "loadform.h"
+#include "printdialog.h"
 #include "pseudolanguage.h"
 #include "startform.h"
 #include "statusstudy.h"
@@ -188,6 +190,12 @@ private Q_SLOTS:
         DataGrid().setCol(1);
         EntryForm entry(DataGrid());
         check(openEveryWindow(entry), language.isEmpty());
+        // The picture's dialogs are modal: each is looked at on its own.
+        ExportDialog exportDialog;
+        exportDialog.show();
+        PrintDialog printDialog;
+        printDialog.show();
+        check({&exportDialog, &printDialog}, language.isEmpty());
     }
 
     // A switch with every window open: each speaks the new language at once.

@@ -5,864 +5,866 @@
     <name>Analysis</name>
     <message>
         <source>Entries left out, not counted as choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas omitidas, no contadas como elecciones:</translation>
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>y %n más.</numerusform>
+            <numerusform>y %n más.</numerusform>
         </translation>
     </message>
     <message>
         <source>The z-scores use the sample standard deviation (n − 1). A spreadsheet&apos;s population formula (STDEV.P) gives slightly larger z-scores, so a pupil near a limit, such as &quot;Popular&quot;, may be classed differently there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las puntuaciones z usan la desviación típica muestral (n − 1). La fórmula poblacional de una hoja de cálculo (DESVEST.P) da puntuaciones z algo mayores, por lo que un alumno cerca de un límite, como &quot;Popular&quot;, puede clasificarse allí de otro modo.</translation>
     </message>
     <message>
         <source>A count is high or low only when chance would give it less than 5 times in 100. A pupil is &quot;Neglected&quot; only when the choices and rejections received together are that low, so an isolate who is rejected a few times, or one in a small group with few choices, may come out &quot;Average&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un recuento es alto o bajo solo cuando el azar lo daría menos de 5 veces de cada 100. Un alumno es &quot;Ignorado&quot; solo cuando las elecciones y los rechazos recibidos juntos son así de bajos, por lo que un aislado rechazado unas pocas veces, o uno de un grupo pequeño con pocas elecciones, puede resultar &quot;Promedio&quot;.</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>indefinido</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeto</translation>
     </message>
     <message>
         <source>Positive given</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas emitidas</translation>
     </message>
     <message>
         <source>Negative given</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas emitidas</translation>
     </message>
     <message>
         <source>Positive received</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas recibidas</translation>
     </message>
     <message>
         <source>Negative received</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas recibidas</translation>
     </message>
     <message>
         <source>Mutual positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas mutuas</translation>
     </message>
     <message>
         <source>Mutual negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas mutuas</translation>
     </message>
     <message>
         <source>Isolate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aislado</translation>
     </message>
     <message>
         <source>Rejected only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo rechazado</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>not a subject number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número de sujeto</translation>
     </message>
     <message>
         <source>a subject choosing themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>un sujeto que se elige a sí mismo</translation>
     </message>
     <message>
         <source>the same subject named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el mismo sujeto nombrado dos veces</translation>
     </message>
     <message>
         <source>outside the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de la tabla</translation>
     </message>
     <message>
         <source>Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivo</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <source>Positive earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas antes</translation>
     </message>
     <message>
         <source>Negative earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas antes</translation>
     </message>
     <message>
         <source>Positive later</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas después</translation>
     </message>
     <message>
         <source>Negative later</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas después</translation>
     </message>
     <message>
         <source>Positive change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio positivas</translation>
     </message>
     <message>
         <source>Negative change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio negativas</translation>
     </message>
     <message>
         <source>Status earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatus antes</translation>
     </message>
     <message>
         <source>Status later</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatus después</translation>
     </message>
     <message>
         <source>Status changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatus cambiado</translation>
     </message>
     <message>
         <source>Mutual positive kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas mutuas mantenidas</translation>
     </message>
     <message>
         <source>Mutual negative kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas mutuas mantenidas</translation>
     </message>
     <message>
         <source>Mutual positive gained</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas mutuas nuevas</translation>
     </message>
     <message>
         <source>Mutual negative gained</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas mutuas nuevas</translation>
     </message>
     <message>
         <source>Mutual positive lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas mutuas perdidas</translation>
     </message>
     <message>
         <source>Mutual negative lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas mutuas perdidas</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiado</translation>
     </message>
     <message>
         <source>%1 tie stability %2: %3 of the %4 ties of either survey are in both (%5 new, %6 gone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Estabilidad de vínculos %1 %2: %3 de los %4 vínculos de alguna de las encuestas están en ambas (%5 nuevos, %6 desaparecidos).</translation>
     </message>
     <message>
         <source>The surveys share no criterion: no ties are compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las encuestas no comparten ningún criterio: no se comparan vínculos.</translation>
     </message>
     <message>
         <source>%1, subject %2, choice %3: &quot;%4&quot; (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sujeto %2, elección %3: &quot;%4&quot; (%5)</translation>
     </message>
     <message>
         <source>Popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Popular</translation>
     </message>
     <message>
         <source>Rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado</translation>
     </message>
     <message>
         <source>Neglected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorado</translation>
     </message>
     <message>
         <source>Controversial</source>
-        <translation type="unfinished"></translation>
+        <translation>Controvertido</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Promedio</translation>
     </message>
     <message>
         <source>Unclassified</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin clasificar</translation>
     </message>
 </context>
 <context>
     <name>AnalysisWindow</name>
     <message>
         <source>Sociometric Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis sociométrico</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Método:</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;tabla...</translation>
     </message>
     <message>
         <source>Export &amp;Choices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;elecciones...</translation>
     </message>
     <message>
         <source>Export &amp;GraphML...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;GraphML...</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &amp;nombres</translation>
     </message>
     <message>
         <source>The file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo %1: %2</translation>
     </message>
     <message>
         <source>Export GraphML</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar GraphML</translation>
     </message>
 </context>
 <context>
     <name>ClassReport</name>
     <message>
         <source>Group %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1: %2</translation>
     </message>
     <message>
         <source>Status changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatus cambiado: %1</translation>
     </message>
     <message>
         <source>Status groups by the %1 method: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de estatus según el método %1: %2</translation>
     </message>
     <message>
         <source>The group</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Changes since the earlier survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios desde la encuesta anterior</translation>
     </message>
 </context>
 <context>
     <name>ClassReportText</name>
     <message>
         <source>Class Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de la clase</translation>
     </message>
     <message>
         <source>One page with the sociogram as it stands, the table of pupils, the group&apos;s figures, and the groups and the changes when their windows are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una página con el sociograma tal como está, la tabla de alumnos, los indicadores del grupo y, si sus ventanas están abiertas, los grupos y los cambios.</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &amp;nombres</translation>
     </message>
     <message>
         <source>Print Class Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir informe de la clase</translation>
     </message>
     <message>
         <source>Print Class Report to PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir informe de la clase en PDF</translation>
     </message>
     <message>
         <source>class report</source>
-        <translation type="unfinished"></translation>
+        <translation>informe de la clase</translation>
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so the report was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora instalada ni se eligió un archivo PDF, así que el informe no se imprimió.</translation>
     </message>
     <message>
         <source>Printing was cancelled; the report was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la impresión; el informe no se imprimió.</translation>
     </message>
     <message>
         <source>Positive and negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones positivas y negativas</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones negativas</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones positivas</translation>
     </message>
     <message numerus="yes">
         <source>%n pupils</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n alumno</numerusform>
+            <numerusform>%n alumnos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n choices each</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elección cada uno</numerusform>
+            <numerusform>%n elecciones cada uno</numerusform>
         </translation>
     </message>
     <message>
         <source>Compared with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparado con &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The report could not be printed to &quot;%1&quot;. Check that it is available and that you may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el informe en &quot;%1&quot;. Compruebe que esté disponible y que tenga permiso de escritura.</translation>
     </message>
 </context>
 <context>
     <name>CompareWindow</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Compare Surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar encuestas</translation>
     </message>
     <message>
         <source>Subject numbers are taken to name the same pupils in both surveys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se considera que los números de sujeto designan a los mismos alumnos en ambas encuestas.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador</translation>
     </message>
     <message>
         <source>Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>&amp;Tie Changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios de &amp;vínculos...</translation>
     </message>
     <message>
         <source>Show on &amp;Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el &amp;sociograma</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>the study in the data window</source>
-        <translation type="unfinished"></translation>
+        <translation>el estudio de la ventana de datos</translation>
     </message>
     <message>
         <source>%1, the study in the data window</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, el estudio de la ventana de datos</translation>
     </message>
     <message>
         <source>Earlier survey: %1 (record %2). Later survey: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuesta anterior: %1 (registro %2). Encuesta posterior: %3.</translation>
     </message>
     <message>
         <source>No entries were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se omitió ninguna entrada.</translation>
     </message>
     <message>
         <source>Entries left out, not choices: %1 in the earlier survey, %2 in the later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas omitidas, no elecciones: %1 en la encuesta anterior, %2 en la posterior.</translation>
     </message>
     <message>
         <source>Earlier survey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuesta anterior:</translation>
     </message>
     <message>
         <source>Later survey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuesta posterior:</translation>
     </message>
     <message>
         <source>
 Status groups by %1, the method of the analysis window.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Grupos de estatus según %1, el método de la ventana de análisis.</translation>
     </message>
     <message>
         <source>Export Subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar sujetos</translation>
     </message>
     <message>
         <source>Export Tie Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar cambios de vínculos</translation>
     </message>
     <message>
         <source>The study %1 can no longer be read as a study.</source>
-        <translation type="unfinished"></translation>
+        <translation>El estudio %1 ya no se puede leer como estudio.</translation>
     </message>
     <message>
         <source>No other study has %1 subjects, a criterion in common with this one and stored answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún otro estudio tiene %1 sujetos, un criterio en común con este y respuestas guardadas.</translation>
     </message>
 </context>
 <context>
     <name>DataForm</name>
     <message>
         <source>Class &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informe de la clase...</translation>
     </message>
 </context>
 <context>
     <name>DataState</name>
     <message>
         <source>The study&apos;s %1 in the file (%2) is outside %3 to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de %1 del estudio en el archivo (%2) está fuera del intervalo de %3 a %4.</translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Criterio positivo: </translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Criterio negativo: </translation>
     </message>
     <message>
         <source>group size</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño del grupo</translation>
     </message>
     <message>
         <source>number of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>número de elecciones</translation>
     </message>
 </context>
 <context>
     <name>EntryCheck</name>
     <message>
         <source>Choice Must Be A Subject Number</source>
-        <translation type="unfinished"></translation>
+        <translation>La elección debe ser un número de sujeto</translation>
     </message>
     <message>
         <source>Choice Cannot Be Less Than 1</source>
-        <translation type="unfinished"></translation>
+        <translation>La elección no puede ser menor que 1</translation>
     </message>
     <message>
         <source>Choice Cannot Be Greater Than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La elección no puede ser mayor que %1</translation>
     </message>
     <message>
         <source>Choice Must Be A Whole Number</source>
-        <translation type="unfinished"></translation>
+        <translation>La elección debe ser un número entero</translation>
     </message>
     <message>
         <source>Choice Must Be Written In Digits Only</source>
-        <translation type="unfinished"></translation>
+        <translation>La elección debe escribirse solo con dígitos</translation>
     </message>
     <message>
         <source>Subject %1 Is Already Chosen As Choice %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 ya está elegido como elección %2</translation>
     </message>
 </context>
 <context>
     <name>EntryForm</name>
     <message>
         <source>Data Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción de datos</translation>
     </message>
     <message>
         <source>Subject Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de sujeto:</translation>
     </message>
     <message>
         <source>Choice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de elección:</translation>
     </message>
     <message>
         <source>Choice Made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección hecha:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Subíndice fuera del intervalo</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>División por cero</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos no coincidentes</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso no válido de Null</translation>
     </message>
     <message>
         <source>Object already loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Objeto ya cargado</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error definido por la aplicación o por el objeto</translation>
     </message>
     <message>
         <source>The Program Is Having Trouble Accessing The Database<byte value="xd"/>
 If You Choose Cancel, The Results Will Be Unpredictable</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa tiene problemas para acceder a la base de datos<byte value="xd"/>
+Si elige Cancelar, los resultados serán impredecibles</translation>
     </message>
     <message>
         <source>Unexpected Error In - %1, Error Number%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado en - %1, número de error%2, %3</translation>
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ExampleClass</name>
     <message>
         <source>Sitting next to each other in class</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentarse juntos en clase</translation>
     </message>
 </context>
 <context>
     <name>Figures</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones positivas</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones negativas</translation>
     </message>
     <message>
         <source>Positive density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad positiva</translation>
     </message>
     <message>
         <source>Negative density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad negativa</translation>
     </message>
     <message>
         <source>Mutual positive pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares mutuos positivos</translation>
     </message>
     <message>
         <source>Mutual negative pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares mutuos negativos</translation>
     </message>
     <message>
         <source>Positive reciprocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Reciprocidad positiva</translation>
     </message>
     <message>
         <source>Negative reciprocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Reciprocidad negativa</translation>
     </message>
     <message>
         <source>Positive choices received, mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones positivas recibidas, media</translation>
     </message>
     <message>
         <source>Negative choices received, mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones negativas recibidas, media</translation>
     </message>
     <message>
         <source>Positive choices received, standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones positivas recibidas, desviación típica</translation>
     </message>
     <message>
         <source>Negative choices received, standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones negativas recibidas, desviación típica</translation>
     </message>
     <message>
         <source>Positive received chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad de positiva recibida por elector</translation>
     </message>
     <message>
         <source>Negative received chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad de negativa recibida por elector</translation>
     </message>
     <message>
         <source>Impact chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad de impacto por elector</translation>
     </message>
     <message>
         <source>Positive received high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas recibidas altas desde</translation>
     </message>
     <message>
         <source>Negative received high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas recibidas altas desde</translation>
     </message>
     <message>
         <source>Impact high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Impacto alto desde</translation>
     </message>
     <message>
         <source>Positive received low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivas recibidas bajas hasta</translation>
     </message>
     <message>
         <source>Negative received low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativas recibidas bajas hasta</translation>
     </message>
     <message>
         <source>Impact low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Impacto bajo hasta</translation>
     </message>
     <message>
         <source>Group size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del grupo</translation>
     </message>
     <message>
         <source>Isolates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aislados</translation>
     </message>
     <message>
         <source>Rejected only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo rechazados</translation>
     </message>
     <message>
         <source>Entries left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas omitidas</translation>
     </message>
     <message>
         <source>No cliques</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cliques</translation>
     </message>
     <message>
         <source>Cliques (every pair chose each other): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliques (cada par se eligió mutuamente): %1</translation>
     </message>
 </context>
 <context>
     <name>Groups</name>
     <message>
         <source>A class of %1 subjects is too small to split: it takes at least 4 subjects to form groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una clase de %1 sujetos es demasiado pequeña para dividirla: se necesitan al menos 4 sujetos para formar grupos.</translation>
     </message>
     <message>
         <source>Choose from %1 to %2 groups for %3 subjects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija entre %1 y %2 grupos para %3 sujetos.</translation>
     </message>
     <message>
         <source>Choose from %1 to %2 seats per table for %3 subjects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija entre %1 y %2 asientos por mesa para %3 sujetos.</translation>
     </message>
     <message>
         <source>Subject %1 sits with subject %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 se sienta con el sujeto %2</translation>
     </message>
     <message>
         <source>, and they rejected each other</source>
-        <translation type="unfinished"></translation>
+        <translation>, y se rechazaron mutuamente</translation>
     </message>
     <message>
         <source>, who rejected them</source>
-        <translation type="unfinished"></translation>
+        <translation>, que lo rechazó</translation>
     </message>
     <message>
         <source>, whom they rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>, a quien rechazó</translation>
     </message>
     <message>
         <source>Subject %1 chose nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 no eligió a nadie</translation>
     </message>
     <message>
         <source>rejected by the only subject they chose</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazado por el único sujeto que eligió</translation>
     </message>
     <message>
         <source>rejected by every subject they chose</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazado por todos los sujetos que eligió</translation>
     </message>
     <message>
         <source>chose %1 subjects: %2 rejected them and %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>eligió a %1 sujetos: %2 lo rechazaron y %3 %4</translation>
     </message>
     <message>
         <source>is in another group</source>
-        <translation type="unfinished"></translation>
+        <translation>está en otro grupo</translation>
     </message>
     <message>
         <source>are in other groups</source>
-        <translation type="unfinished"></translation>
+        <translation>están en otros grupos</translation>
     </message>
     <message>
         <source>chose 1 subject who is in another group</source>
-        <translation type="unfinished"></translation>
+        <translation>eligió a 1 sujeto que está en otro grupo</translation>
     </message>
     <message>
         <source>chose %1 subjects who are in other groups</source>
-        <translation type="unfinished"></translation>
+        <translation>eligió a %1 sujetos que están en otros grupos</translation>
     </message>
     <message>
         <source>Subject %1 was chosen by nobody and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 no fue elegido por nadie y %2</translation>
     </message>
     <message>
         <source>Subject %1 was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 fue %2</translation>
     </message>
     <message>
         <source>Subject %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 %2</translation>
     </message>
     <message>
         <source>they rejected each other</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechazaron mutuamente</translation>
     </message>
     <message>
         <source>%1 rejected %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó a %2</translation>
     </message>
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1: sujetos %2 y %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>GroupsWindow</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Number of &amp;groups:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de &amp;grupos:</translation>
     </message>
     <message>
         <source>&amp;Seats per table:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Asientos por mesa:</translation>
     </message>
     <message>
         <source>&amp;Make Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formar grupos</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeto</translation>
     </message>
     <message>
         <source>Chosen mates in the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Compañeros elegidos en el grupo</translation>
     </message>
     <message>
         <source>Why marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo de la marca</translation>
     </message>
     <message>
         <source>Show on S&amp;ociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el s&amp;ociograma</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Choose the number of groups, or the seats per table, and press Make Groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el número de grupos, o los asientos por mesa, y pulse Formar grupos.</translation>
     </message>
     <message>
         <source>Subject %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeto %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1</translation>
     </message>
     <message>
         <source>subject</source>
-        <translation type="unfinished"></translation>
+        <translation>sujeto</translation>
     </message>
     <message>
         <source>subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>sujetos</translation>
     </message>
     <message>
         <source>%1 could not be kept apart: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hubo forma de separar %1: %2.</translation>
     </message>
     <message>
         <source>rejection pair</source>
-        <translation type="unfinished"></translation>
+        <translation>par de rechazo</translation>
     </message>
     <message>
         <source>rejection pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>pares de rechazo</translation>
     </message>
     <message>
         <source>Nobody sits with someone they rejected or who rejected them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadie se sienta con alguien a quien rechazó o que lo rechazó.</translation>
     </message>
     <message>
         <source>%1 of %2 subjects sit with someone they chose; %3 of %4 positive choices are kept within a group.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 sujetos se sientan con alguien a quien eligieron; %3 de %4 elecciones positivas se mantienen dentro de un grupo.</translation>
     </message>
     <message>
         <source>Every grouping was tried: none is better.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se probaron todas las agrupaciones: ninguna es mejor.</translation>
     </message>
     <message>
         <source>No sociogram is open. Draw one from the data window&apos;s Plot Sociogram menu, then show the groups on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún sociograma abierto. Dibuje uno desde el menú Trazar sociograma de la ventana de datos y luego muestre en él los grupos.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The guide is not part of this build.</source>
-        <translation type="unfinished"></translation>
+        <translation>La guía no forma parte de esta compilación.</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario</translation>
     </message>
     <message>
         <source>Sociogram %1
@@ -871,292 +873,297 @@ Built with Qt %2, running on Qt %3. Qt is used under the GNU Lesser General Publ
 
 The study file:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram %1
+
+Compilado con Qt %2, ejecutándose con Qt %3. Qt se usa bajo la Licencia Pública General Reducida de GNU, versión 3.
+
+El archivo del estudio:
+%4</translation>
     </message>
     <message>
         <source>About Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Sociogram</translation>
     </message>
 </context>
 <context>
     <name>InfoForm</name>
     <message>
         <source>Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positivo</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambos</translation>
     </message>
     <message>
         <source>Study Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del estudio</translation>
     </message>
     <message>
         <source>Criterion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Criterio:</translation>
     </message>
     <message>
         <source>Criterion Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de criterio:</translation>
     </message>
     <message>
         <source>Reference Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de referencia:</translation>
     </message>
     <message>
         <source>Group Size (6-40):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del grupo (6-40):</translation>
     </message>
     <message>
         <source>Maximum Number of Choices Allowed (1-10):</source>
-        <translation type="unfinished"></translation>
+        <translation>Número máximo de elecciones permitidas (1-10):</translation>
     </message>
     <message>
         <source>This is used to store a description of the data set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirve para guardar una descripción del conjunto de datos.</translation>
     </message>
     <message>
         <source>This is used to identify the data set in the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirve para identificar el conjunto de datos en la base de datos</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>LoadForm</name>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo</translation>
     </message>
     <message>
         <source>Select Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar proyecto</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Delete the Current Record?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el registro actual?</translation>
     </message>
     <message>
         <source>The Project Could Not Be Deleted - It Has Been Left As It Was</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el proyecto; se ha dejado como estaba</translation>
     </message>
     <message>
         <source>You Must Enter the Relevant Criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe introducir el criterio correspondiente</translation>
     </message>
     <message>
         <source>Duplicate Reference Names Are Not Advisable</source>
-        <translation type="unfinished"></translation>
+        <translation>No se recomienda repetir nombres de referencia</translation>
     </message>
     <message>
         <source>You Must Enter a Reference Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe introducir un nombre de referencia</translation>
     </message>
     <message>
         <source>Invalid Group Size - Please Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del grupo no válido. Inténtelo de nuevo</translation>
     </message>
     <message>
         <source>Invalid Number of Choices - Please Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de elecciones no válido. Inténtelo de nuevo</translation>
     </message>
     <message>
         <source>Changes Saved As Requested</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios guardados según lo solicitado</translation>
     </message>
     <message>
         <source>Save Changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios?</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios</translation>
     </message>
     <message>
         <source>You Must First Save Changes: Save Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero debe guardar los cambios: ¿guardar ahora?</translation>
     </message>
     <message>
         <source>The changes could not be saved, so the file keeps the answers it had before. The grid still holds every answer you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los cambios, así que el archivo conserva las respuestas que tenía antes. La tabla aún contiene todas las respuestas que escribió.</translation>
     </message>
     <message>
         <source>Subjects Cannot Choose Themselves </source>
-        <translation type="unfinished"></translation>
+        <translation>Los sujetos no pueden elegirse a sí mismos </translation>
     </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>StartForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo proyecto</translation>
     </message>
     <message>
         <source>&amp;Load Existing Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir proyecto existente</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Open &amp;Example Class</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir clase de &amp;ejemplo</translation>
     </message>
     <message>
         <source>User &amp;Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guía del usuario</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>No study yet? &lt;a href=&quot;example&quot;&gt;Open the example class&lt;/a&gt; to see a class of 24 at work, or start with File &amp;gt; New Project.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Aún no tiene ningún estudio? &lt;a href=&quot;example&quot;&gt;Abra la clase de ejemplo&lt;/a&gt; para ver una clase de 24 en acción, o empiece con Archivo &amp;gt; Nuevo proyecto.</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The database %1 has no table %2; it is not a complete study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos %1 no tiene la tabla %2; no es una base de datos de estudio completa.</translation>
     </message>
     <message>
         <source>The database %1 lacks the index %2; it is not a complete study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la base de datos %1 le falta el índice %2; no es una base de datos de estudio completa.</translation>
     </message>
     <message>
         <source>Could not find file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo %1.</translation>
     </message>
     <message>
         <source>Couldn&apos;t update %1; it is currently locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo actualizar %1; otro programa lo tiene bloqueado.</translation>
     </message>
     <message>
         <source>Couldn&apos;t lock a table of %1; it is currently in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo bloquear una tabla de %1; está en uso.</translation>
     </message>
     <message>
         <source>The database %1 is read-only; changes cannot be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos %1 es de solo lectura; no se pueden escribir cambios en ella.</translation>
     </message>
     <message>
         <source>Could not lock the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo bloquear el archivo %1.</translation>
     </message>
     <message>
         <source>The database %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la base de datos %1.</translation>
     </message>
     <message>
         <source>Unrecognized database format %1: the file is not a study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de base de datos no reconocido %1: el archivo no es una base de datos de estudio.</translation>
     </message>
     <message>
         <source>Cannot open database %1. The file may be damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la base de datos %1. Puede que el archivo esté dañado.</translation>
     </message>
     <message>
         <source>Not enough space on disk for %1; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay espacio suficiente en el disco para %1; no se escribió nada.</translation>
     </message>
     <message>
         <source>Disk error while reading or writing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de disco al leer o escribir %1.</translation>
     </message>
     <message>
         <source>The change to %1 was refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazó el cambio en %1: %2</translation>
     </message>
     <message>
         <source>A value does not fit its field in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un valor no cabe en su campo en %1.</translation>
     </message>
     <message>
         <source>The database %1 reported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos %1 informó: %2</translation>
     </message>
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
     <name>StudyPicker</name>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con</translation>
     </message>
     <message>
         <source>&amp;Earlier survey of this class:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encuesta anterior de esta clase:</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>%1 (record %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (registro %2)</translation>
     </message>
 </context>
 </TS>

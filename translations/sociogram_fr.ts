@@ -5,864 +5,866 @@
     <name>Analysis</name>
     <message>
         <source>Entries left out, not counted as choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisies écartées, non comptées comme choix :</translation>
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>et %n autre.</numerusform>
+            <numerusform>et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <source>The z-scores use the sample standard deviation (n − 1). A spreadsheet&apos;s population formula (STDEV.P) gives slightly larger z-scores, so a pupil near a limit, such as &quot;Popular&quot;, may be classed differently there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les scores z utilisent l&apos;écart type de l&apos;échantillon (n − 1). La formule de population d&apos;un tableur (STDEV.P ou ECARTYPE.PEARSON) donne des scores z un peu plus élevés ; un élève proche d&apos;un seuil, comme « Populaire », peut donc y être classé autrement.</translation>
     </message>
     <message>
         <source>A count is high or low only when chance would give it less than 5 times in 100. A pupil is &quot;Neglected&quot; only when the choices and rejections received together are that low, so an isolate who is rejected a few times, or one in a small group with few choices, may come out &quot;Average&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre n&apos;est jugé élevé ou faible que si le hasard le produit moins de 5 fois sur 100. Un élève n&apos;est « Négligé » que si les choix et les rejets reçus sont ensemble aussi faibles ; ainsi un isolé rejeté quelques fois, ou un élève d&apos;un petit groupe avec peu de choix, peut être classé « Moyen ».</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>non défini</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
         <source>Positive given</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs émis</translation>
     </message>
     <message>
         <source>Negative given</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs émis</translation>
     </message>
     <message>
         <source>Positive received</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs reçus</translation>
     </message>
     <message>
         <source>Negative received</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs reçus</translation>
     </message>
     <message>
         <source>Mutual positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs réciproques</translation>
     </message>
     <message>
         <source>Mutual negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs réciproques</translation>
     </message>
     <message>
         <source>Isolate</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolé</translation>
     </message>
     <message>
         <source>Rejected only</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejeté seulement</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>not a subject number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un numéro de sujet</translation>
     </message>
     <message>
         <source>a subject choosing themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>un sujet qui se choisit lui-même</translation>
     </message>
     <message>
         <source>the same subject named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le même sujet nommé deux fois</translation>
     </message>
     <message>
         <source>outside the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>hors de la grille</translation>
     </message>
     <message>
         <source>Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positif</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatif</translation>
     </message>
     <message>
         <source>Positive earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs avant</translation>
     </message>
     <message>
         <source>Negative earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs avant</translation>
     </message>
     <message>
         <source>Positive later</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs après</translation>
     </message>
     <message>
         <source>Negative later</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs après</translation>
     </message>
     <message>
         <source>Positive change</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation des positifs</translation>
     </message>
     <message>
         <source>Negative change</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation des négatifs</translation>
     </message>
     <message>
         <source>Status earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut avant</translation>
     </message>
     <message>
         <source>Status later</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut après</translation>
     </message>
     <message>
         <source>Status changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut modifié</translation>
     </message>
     <message>
         <source>Mutual positive kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs réciproques conservés</translation>
     </message>
     <message>
         <source>Mutual negative kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs réciproques conservés</translation>
     </message>
     <message>
         <source>Mutual positive gained</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs réciproques gagnés</translation>
     </message>
     <message>
         <source>Mutual negative gained</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs réciproques gagnés</translation>
     </message>
     <message>
         <source>Mutual positive lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs réciproques perdus</translation>
     </message>
     <message>
         <source>Mutual negative lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs réciproques perdus</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>%1 tie stability %2: %3 of the %4 ties of either survey are in both (%5 new, %6 gone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabilité des liens (%1) %2 : %3 des %4 liens présents dans l&apos;une ou l&apos;autre enquête figurent dans les deux (%5 nouveaux, %6 disparus).</translation>
     </message>
     <message>
         <source>The surveys share no criterion: no ties are compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enquêtes n&apos;ont aucun critère en commun : aucun lien n&apos;est comparé.</translation>
     </message>
     <message>
         <source>%1, subject %2, choice %3: &quot;%4&quot; (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sujet %2, choix %3 : « %4 » (%5)</translation>
     </message>
     <message>
         <source>Popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Populaire</translation>
     </message>
     <message>
         <source>Rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejeté</translation>
     </message>
     <message>
         <source>Neglected</source>
-        <translation type="unfinished"></translation>
+        <translation>Négligé</translation>
     </message>
     <message>
         <source>Controversial</source>
-        <translation type="unfinished"></translation>
+        <translation>Controversé</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Unclassified</source>
-        <translation type="unfinished"></translation>
+        <translation>Non classé</translation>
     </message>
 </context>
 <context>
     <name>AnalysisWindow</name>
     <message>
         <source>Sociometric Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse sociométrique</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Méthode :</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le &amp;tableau...</translation>
     </message>
     <message>
         <source>Export &amp;Choices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;choix...</translation>
     </message>
     <message>
         <source>Export &amp;GraphML...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en &amp;GraphML...</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les &amp;noms</translation>
     </message>
     <message>
         <source>The file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Export GraphML</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en GraphML</translation>
     </message>
 </context>
 <context>
     <name>ClassReport</name>
     <message>
         <source>Group %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe %1 : %2</translation>
     </message>
     <message>
         <source>Status changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut modifié : %1</translation>
     </message>
     <message>
         <source>Status groups by the %1 method: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes de statut selon la méthode %1 : %2</translation>
     </message>
     <message>
         <source>The group</source>
-        <translation type="unfinished"></translation>
+        <translation>Le groupe</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Changes since the earlier survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Changements depuis l&apos;enquête antérieure</translation>
     </message>
 </context>
 <context>
     <name>ClassReportText</name>
     <message>
         <source>Class Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de classe</translation>
     </message>
     <message>
         <source>One page with the sociogram as it stands, the table of pupils, the group&apos;s figures, and the groups and the changes when their windows are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une page avec le sociogramme tel qu&apos;il est affiché, le tableau des élèves, les indicateurs du groupe, ainsi que les groupes et les changements si leurs fenêtres sont ouvertes.</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les &amp;noms</translation>
     </message>
     <message>
         <source>Print Class Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le rapport de classe</translation>
     </message>
     <message>
         <source>Print Class Report to PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le rapport de classe dans un fichier PDF</translation>
     </message>
     <message>
         <source>class report</source>
-        <translation type="unfinished"></translation>
+        <translation>rapport de classe</translation>
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so the report was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée et aucun fichier PDF n&apos;a été choisi : le rapport n&apos;a pas été imprimé.</translation>
     </message>
     <message>
         <source>Printing was cancelled; the report was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression annulée ; le rapport n&apos;a pas été imprimé.</translation>
     </message>
     <message>
         <source>Positive and negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix positifs et négatifs</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix négatifs</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix positifs</translation>
     </message>
     <message numerus="yes">
         <source>%n pupils</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élève</numerusform>
+            <numerusform>%n élèves</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n choices each</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n choix chacun</numerusform>
+            <numerusform>%n choix chacun</numerusform>
         </translation>
     </message>
     <message>
         <source>Compared with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparé à « %1 ».</translation>
     </message>
     <message>
         <source>The report could not be printed to &quot;%1&quot;. Check that it is available and that you may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être imprimé dans « %1 ». Vérifiez qu&apos;il est disponible et que vous pouvez y écrire.</translation>
     </message>
 </context>
 <context>
     <name>CompareWindow</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Compare Surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer les enquêtes</translation>
     </message>
     <message>
         <source>Subject numbers are taken to name the same pupils in both surveys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les numéros de sujet sont supposés désigner les mêmes élèves dans les deux enquêtes.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur</translation>
     </message>
     <message>
         <source>Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>&amp;Tie Changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changements de liens...</translation>
     </message>
     <message>
         <source>Show on &amp;Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher sur le &amp;sociogramme</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>the study in the data window</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étude de la fenêtre de données</translation>
     </message>
     <message>
         <source>%1, the study in the data window</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, l&apos;étude de la fenêtre de données</translation>
     </message>
     <message>
         <source>Earlier survey: %1 (record %2). Later survey: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquête antérieure : %1 (enregistrement %2). Enquête ultérieure : %3.</translation>
     </message>
     <message>
         <source>No entries were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune saisie n&apos;a été écartée.</translation>
     </message>
     <message>
         <source>Entries left out, not choices: %1 in the earlier survey, %2 in the later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisies écartées, non comptées comme choix : %1 dans l&apos;enquête antérieure, %2 dans l&apos;ultérieure.</translation>
     </message>
     <message>
         <source>Earlier survey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquête antérieure :</translation>
     </message>
     <message>
         <source>Later survey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquête ultérieure :</translation>
     </message>
     <message>
         <source>
 Status groups by %1, the method of the analysis window.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translation>
     </message>
     <message>
         <source>Export Subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les sujets</translation>
     </message>
     <message>
         <source>Export Tie Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les changements de liens</translation>
     </message>
     <message>
         <source>The study %1 can no longer be read as a study.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étude %1 ne peut plus être lue comme une étude.</translation>
     </message>
     <message>
         <source>No other study has %1 subjects, a criterion in common with this one and stored answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune autre étude n&apos;a %1 sujets, un critère en commun avec celle-ci et des réponses enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>DataForm</name>
     <message>
         <source>Class &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapport de classe...</translation>
     </message>
 </context>
 <context>
     <name>DataState</name>
     <message>
         <source>The study&apos;s %1 in the file (%2) is outside %3 to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le fichier, %1 de l&apos;étude (%2) est hors de l&apos;intervalle %3 à %4.</translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Critère positif : </translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Critère négatif : </translation>
     </message>
     <message>
         <source>group size</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille du groupe</translation>
     </message>
     <message>
         <source>number of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de choix</translation>
     </message>
 </context>
 <context>
     <name>EntryCheck</name>
     <message>
         <source>Choice Must Be A Subject Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix doit être un numéro de sujet</translation>
     </message>
     <message>
         <source>Choice Cannot Be Less Than 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix ne peut pas être inférieur à 1</translation>
     </message>
     <message>
         <source>Choice Cannot Be Greater Than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix ne peut pas être supérieur à %1</translation>
     </message>
     <message>
         <source>Choice Must Be A Whole Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix doit être un nombre entier</translation>
     </message>
     <message>
         <source>Choice Must Be Written In Digits Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix doit être écrit uniquement en chiffres</translation>
     </message>
     <message>
         <source>Subject %1 Is Already Chosen As Choice %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 figure déjà comme choix %2</translation>
     </message>
 </context>
 <context>
     <name>EntryForm</name>
     <message>
         <source>Data Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des données</translation>
     </message>
     <message>
         <source>Subject Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du sujet :</translation>
     </message>
     <message>
         <source>Choice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du choix :</translation>
     </message>
     <message>
         <source>Choice Made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix effectué :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice hors limites</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Type incompatible</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation incorrecte de Null</translation>
     </message>
     <message>
         <source>Object already loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Objet déjà chargé</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur définie par l&apos;application ou par l&apos;objet</translation>
     </message>
     <message>
         <source>The Program Is Having Trouble Accessing The Database<byte value="xd"/>
 If You Choose Cancel, The Results Will Be Unpredictable</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme a des difficultés à accéder à la base de données<byte value="xd"/>
+Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>Unexpected Error In - %1, Error Number%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue dans - %1, erreur numéro%2, %3</translation>
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>ExampleClass</name>
     <message>
         <source>Sitting next to each other in class</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;asseoir à côté l&apos;un de l&apos;autre en classe</translation>
     </message>
 </context>
 <context>
     <name>Figures</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix positifs</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix négatifs</translation>
     </message>
     <message>
         <source>Positive density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité positive</translation>
     </message>
     <message>
         <source>Negative density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité négative</translation>
     </message>
     <message>
         <source>Mutual positive pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires positives réciproques</translation>
     </message>
     <message>
         <source>Mutual negative pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires négatives réciproques</translation>
     </message>
     <message>
         <source>Positive reciprocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Réciprocité positive</translation>
     </message>
     <message>
         <source>Negative reciprocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Réciprocité négative</translation>
     </message>
     <message>
         <source>Positive choices received, mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix positifs reçus, moyenne</translation>
     </message>
     <message>
         <source>Negative choices received, mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix négatifs reçus, moyenne</translation>
     </message>
     <message>
         <source>Positive choices received, standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix positifs reçus, écart type</translation>
     </message>
     <message>
         <source>Negative choices received, standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix négatifs reçus, écart type</translation>
     </message>
     <message>
         <source>Positive received chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs reçus, probabilité par émetteur</translation>
     </message>
     <message>
         <source>Negative received chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs reçus, probabilité par émetteur</translation>
     </message>
     <message>
         <source>Impact chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact, probabilité par émetteur</translation>
     </message>
     <message>
         <source>Positive received high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs reçus élevés à partir de</translation>
     </message>
     <message>
         <source>Negative received high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs reçus élevés à partir de</translation>
     </message>
     <message>
         <source>Impact high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact élevé à partir de</translation>
     </message>
     <message>
         <source>Positive received low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Positifs reçus faibles jusqu&apos;à</translation>
     </message>
     <message>
         <source>Negative received low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatifs reçus faibles jusqu&apos;à</translation>
     </message>
     <message>
         <source>Impact low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact faible jusqu&apos;à</translation>
     </message>
     <message>
         <source>Group size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du groupe</translation>
     </message>
     <message>
         <source>Isolates</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolés</translation>
     </message>
     <message>
         <source>Rejected only</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejetés seulement</translation>
     </message>
     <message>
         <source>Entries left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisies écartées</translation>
     </message>
     <message>
         <source>No cliques</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune clique</translation>
     </message>
     <message>
         <source>Cliques (every pair chose each other): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliques (chaque paire s&apos;est choisie mutuellement) : %1</translation>
     </message>
 </context>
 <context>
     <name>Groups</name>
     <message>
         <source>A class of %1 subjects is too small to split: it takes at least 4 subjects to form groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une classe de %1 sujets est trop petite pour être divisée : il faut au moins 4 sujets pour former des groupes.</translation>
     </message>
     <message>
         <source>Choose from %1 to %2 groups for %3 subjects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez entre %1 et %2 groupes pour %3 sujets.</translation>
     </message>
     <message>
         <source>Choose from %1 to %2 seats per table for %3 subjects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez entre %1 et %2 places par table pour %3 sujets.</translation>
     </message>
     <message>
         <source>Subject %1 sits with subject %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 est assis avec le sujet %2</translation>
     </message>
     <message>
         <source>, and they rejected each other</source>
-        <translation type="unfinished"></translation>
+        <translation>, et ils se sont rejetés mutuellement</translation>
     </message>
     <message>
         <source>, who rejected them</source>
-        <translation type="unfinished"></translation>
+        <translation>, qui l&apos;a rejeté</translation>
     </message>
     <message>
         <source>, whom they rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>, qu&apos;il a rejeté</translation>
     </message>
     <message>
         <source>Subject %1 chose nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 n&apos;a choisi personne</translation>
     </message>
     <message>
         <source>rejected by the only subject they chose</source>
-        <translation type="unfinished"></translation>
+        <translation>rejeté par le seul sujet qu&apos;il a choisi</translation>
     </message>
     <message>
         <source>rejected by every subject they chose</source>
-        <translation type="unfinished"></translation>
+        <translation>rejeté par tous les sujets qu&apos;il a choisis</translation>
     </message>
     <message>
         <source>chose %1 subjects: %2 rejected them and %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>a choisi %1 sujets : rejeté par %2, et %3 %4</translation>
     </message>
     <message>
         <source>is in another group</source>
-        <translation type="unfinished"></translation>
+        <translation>est dans un autre groupe</translation>
     </message>
     <message>
         <source>are in other groups</source>
-        <translation type="unfinished"></translation>
+        <translation>sont dans d&apos;autres groupes</translation>
     </message>
     <message>
         <source>chose 1 subject who is in another group</source>
-        <translation type="unfinished"></translation>
+        <translation>a choisi 1 sujet qui est dans un autre groupe</translation>
     </message>
     <message>
         <source>chose %1 subjects who are in other groups</source>
-        <translation type="unfinished"></translation>
+        <translation>a choisi %1 sujets qui sont dans d&apos;autres groupes</translation>
     </message>
     <message>
         <source>Subject %1 was chosen by nobody and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 n&apos;a été choisi par personne et %2</translation>
     </message>
     <message>
         <source>Subject %1 was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 a été %2</translation>
     </message>
     <message>
         <source>Subject %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 %2</translation>
     </message>
     <message>
         <source>they rejected each other</source>
-        <translation type="unfinished"></translation>
+        <translation>ils se sont rejetés mutuellement</translation>
     </message>
     <message>
         <source>%1 rejected %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a rejeté %2</translation>
     </message>
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe %1 : sujets %2 et %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>GroupsWindow</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes</translation>
     </message>
     <message>
         <source>Number of &amp;groups:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de &amp;groupes :</translation>
     </message>
     <message>
         <source>&amp;Seats per table:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Places par table :</translation>
     </message>
     <message>
         <source>&amp;Make Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer les groupes</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
         <source>Chosen mates in the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Camarades choisis dans le groupe</translation>
     </message>
     <message>
         <source>Why marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif du signalement</translation>
     </message>
     <message>
         <source>Show on S&amp;ociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher sur le &amp;sociogramme</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Choose the number of groups, or the seats per table, and press Make Groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le nombre de groupes, ou les places par table, puis cliquez sur Créer les groupes.</translation>
     </message>
     <message>
         <source>Subject %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source>subject</source>
-        <translation type="unfinished"></translation>
+        <translation>sujet</translation>
     </message>
     <message>
         <source>subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>sujets</translation>
     </message>
     <message>
         <source>%1 could not be kept apart: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de séparer %1 : %2.</translation>
     </message>
     <message>
         <source>rejection pair</source>
-        <translation type="unfinished"></translation>
+        <translation>paire de rejet</translation>
     </message>
     <message>
         <source>rejection pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>paires de rejet</translation>
     </message>
     <message>
         <source>Nobody sits with someone they rejected or who rejected them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne n&apos;est assis avec quelqu&apos;un qu&apos;il a rejeté ou qui l&apos;a rejeté.</translation>
     </message>
     <message>
         <source>%1 of %2 subjects sit with someone they chose; %3 of %4 positive choices are kept within a group.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sujets sur %2 sont assis avec quelqu&apos;un qu&apos;ils ont choisi ; %3 choix positifs sur %4 restent au sein d&apos;un groupe.</translation>
     </message>
     <message>
         <source>Every grouping was tried: none is better.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les répartitions ont été essayées : aucune n&apos;est meilleure.</translation>
     </message>
     <message>
         <source>No sociogram is open. Draw one from the data window&apos;s Plot Sociogram menu, then show the groups on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun sociogramme n&apos;est ouvert. Tracez-en un depuis le menu Tracer le sociogramme de la fenêtre de données, puis affichez-y les groupes.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The guide is not part of this build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide ne fait pas partie de cette version.</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Sociogram %1
@@ -871,292 +873,297 @@ Built with Qt %2, running on Qt %3. Qt is used under the GNU Lesser General Publ
 
 The study file:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram %1
+
+Compilé avec Qt %2, exécuté avec Qt %3. Qt est utilisé selon les termes de la GNU Lesser General Public License, version 3.
+
+Le fichier d&apos;étude :
+%4</translation>
     </message>
     <message>
         <source>About Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Sociogram</translation>
     </message>
 </context>
 <context>
     <name>InfoForm</name>
     <message>
         <source>Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positif</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatif</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux</translation>
     </message>
     <message>
         <source>Study Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur l&apos;étude</translation>
     </message>
     <message>
         <source>Criterion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Critère :</translation>
     </message>
     <message>
         <source>Criterion Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de critère :</translation>
     </message>
     <message>
         <source>Reference Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de référence :</translation>
     </message>
     <message>
         <source>Group Size (6-40):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du groupe (6-40) :</translation>
     </message>
     <message>
         <source>Maximum Number of Choices Allowed (1-10):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de choix autorisés (1-10) :</translation>
     </message>
     <message>
         <source>This is used to store a description of the data set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sert à enregistrer une description du jeu de données.</translation>
     </message>
     <message>
         <source>This is used to identify the data set in the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Sert à identifier le jeu de données dans la base de données</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>LoadForm</name>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier</translation>
     </message>
     <message>
         <source>Select Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un projet</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Delete the Current Record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;enregistrement en cours ?</translation>
     </message>
     <message>
         <source>The Project Could Not Be Deleted - It Has Been Left As It Was</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le projet : il est resté inchangé</translation>
     </message>
     <message>
         <source>You Must Enter the Relevant Criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir le critère correspondant</translation>
     </message>
     <message>
         <source>Duplicate Reference Names Are Not Advisable</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms de référence en double sont déconseillés</translation>
     </message>
     <message>
         <source>You Must Enter a Reference Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir un nom de référence</translation>
     </message>
     <message>
         <source>Invalid Group Size - Please Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du groupe non valide - veuillez réessayer</translation>
     </message>
     <message>
         <source>Invalid Number of Choices - Please Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de choix non valide - veuillez réessayer</translation>
     </message>
     <message>
         <source>Changes Saved As Requested</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications enregistrées comme demandé</translation>
     </message>
     <message>
         <source>Save Changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications</translation>
     </message>
     <message>
         <source>You Must First Save Changes: Save Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez d&apos;abord enregistrer les modifications : enregistrer maintenant ?</translation>
     </message>
     <message>
         <source>The changes could not be saved, so the file keeps the answers it had before. The grid still holds every answer you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications n&apos;ont pas pu être enregistrées ; le fichier conserve donc ses réponses précédentes. La grille contient toujours toutes les réponses que vous avez saisies.</translation>
     </message>
     <message>
         <source>Subjects Cannot Choose Themselves </source>
-        <translation type="unfinished"></translation>
+        <translation>Les sujets ne peuvent pas se choisir eux-mêmes </translation>
     </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>StartForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
         <source>&amp;Load Existing Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un projet existant</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Open &amp;Example Class</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la classe d&apos;&amp;exemple</translation>
     </message>
     <message>
         <source>User &amp;Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>No study yet? &lt;a href=&quot;example&quot;&gt;Open the example class&lt;/a&gt; to see a class of 24 at work, or start with File &amp;gt; New Project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore d&apos;étude ? &lt;a href=&quot;example&quot;&gt;Ouvrez la classe d&apos;exemple&lt;/a&gt; pour voir une classe de 24 élèves en action, ou commencez par Fichier &amp;gt; Nouveau projet.</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The database %1 has no table %2; it is not a complete study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données %1 n&apos;a pas de table %2 ; ce n&apos;est pas une base d&apos;étude complète.</translation>
     </message>
     <message>
         <source>The database %1 lacks the index %2; it is not a complete study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque à la base de données %1 l&apos;index %2 ; ce n&apos;est pas une base d&apos;étude complète.</translation>
     </message>
     <message>
         <source>Could not find file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 introuvable.</translation>
     </message>
     <message>
         <source>Couldn&apos;t update %1; it is currently locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre à jour %1 ; il est actuellement verrouillé par un autre programme.</translation>
     </message>
     <message>
         <source>Couldn&apos;t lock a table of %1; it is currently in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller une table de %1 ; elle est actuellement utilisée.</translation>
     </message>
     <message>
         <source>The database %1 is read-only; changes cannot be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données %1 est en lecture seule ; les modifications ne peuvent pas y être écrites.</translation>
     </message>
     <message>
         <source>Could not lock the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller le fichier %1.</translation>
     </message>
     <message>
         <source>The database %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la base de données %1.</translation>
     </message>
     <message>
         <source>Unrecognized database format %1: the file is not a study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de base de données %1 non reconnu : ce fichier n&apos;est pas une base d&apos;étude.</translation>
     </message>
     <message>
         <source>Cannot open database %1. The file may be damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la base de données %1. Le fichier est peut-être endommagé.</translation>
     </message>
     <message>
         <source>Not enough space on disk for %1; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace disque insuffisant pour %1 ; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Disk error while reading or writing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de disque lors de la lecture ou de l&apos;écriture de %1.</translation>
     </message>
     <message>
         <source>The change to %1 was refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification de %1 a été refusée : %2</translation>
     </message>
     <message>
         <source>A value does not fit its field in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une valeur ne tient pas dans son champ dans %1.</translation>
     </message>
     <message>
         <source>The database %1 reported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données %1 a signalé : %2</translation>
     </message>
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier « %1 » introuvable.</translation>
     </message>
 </context>
 <context>
     <name>StudyPicker</name>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec</translation>
     </message>
     <message>
         <source>&amp;Earlier survey of this class:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enquête antérieure de cette classe :</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>%1 (record %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (enregistrement %2)</translation>
     </message>
 </context>
 </TS>

@@ -5,864 +5,866 @@
     <name>Analysis</name>
     <message>
         <source>Entries left out, not counted as choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelaten invoer, niet als keuze geteld:</translation>
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>en nog %n.</numerusform>
+            <numerusform>en nog %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>The z-scores use the sample standard deviation (n − 1). A spreadsheet&apos;s population formula (STDEV.P) gives slightly larger z-scores, so a pupil near a limit, such as &quot;Popular&quot;, may be classed differently there.</source>
-        <translation type="unfinished"></translation>
+        <translation>De z-scores gebruiken de standaardafwijking van de steekproef (n − 1). De populatieformule van een spreadsheet (STDEV.P) geeft iets grotere z-scores, zodat een leerling dicht bij een grens, zoals &quot;Populair&quot;, daar anders ingedeeld kan worden.</translation>
     </message>
     <message>
         <source>A count is high or low only when chance would give it less than 5 times in 100. A pupil is &quot;Neglected&quot; only when the choices and rejections received together are that low, so an isolate who is rejected a few times, or one in a small group with few choices, may come out &quot;Average&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een aantal is alleen hoog of laag als het toeval het minder dan 5 op de 100 keer zou opleveren. Een leerling is alleen &quot;Genegeerd&quot; als de ontvangen keuzes en afwijzingen samen zo laag zijn. Een geïsoleerde leerling die een paar keer is afgewezen, of een leerling in een kleine groep met weinig keuzes, kan dus als &quot;Gemiddeld&quot; uitkomen.</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nee</translation>
     </message>
     <message>
         <source>undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>onbepaald</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling</translation>
     </message>
     <message>
         <source>Positive given</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief gegeven</translation>
     </message>
     <message>
         <source>Negative given</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief gegeven</translation>
     </message>
     <message>
         <source>Positive received</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief ontvangen</translation>
     </message>
     <message>
         <source>Negative received</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief ontvangen</translation>
     </message>
     <message>
         <source>Mutual positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds positief</translation>
     </message>
     <message>
         <source>Mutual negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds negatief</translation>
     </message>
     <message>
         <source>Isolate</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïsoleerd</translation>
     </message>
     <message>
         <source>Rejected only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen afgewezen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>not a subject number</source>
-        <translation type="unfinished"></translation>
+        <translation>geen leerlingnummer</translation>
     </message>
     <message>
         <source>a subject choosing themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>een leerling die zichzelf kiest</translation>
     </message>
     <message>
         <source>the same subject named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>dezelfde leerling twee keer genoemd</translation>
     </message>
     <message>
         <source>outside the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>buiten het raster</translation>
     </message>
     <message>
         <source>Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief</translation>
     </message>
     <message>
         <source>Positive earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief eerder</translation>
     </message>
     <message>
         <source>Negative earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief eerder</translation>
     </message>
     <message>
         <source>Positive later</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief later</translation>
     </message>
     <message>
         <source>Negative later</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief later</translation>
     </message>
     <message>
         <source>Positive change</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief verschil</translation>
     </message>
     <message>
         <source>Negative change</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief verschil</translation>
     </message>
     <message>
         <source>Status earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Status eerder</translation>
     </message>
     <message>
         <source>Status later</source>
-        <translation type="unfinished"></translation>
+        <translation>Status later</translation>
     </message>
     <message>
         <source>Status changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Status veranderd</translation>
     </message>
     <message>
         <source>Mutual positive kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds positief behouden</translation>
     </message>
     <message>
         <source>Mutual negative kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds negatief behouden</translation>
     </message>
     <message>
         <source>Mutual positive gained</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds positief nieuw</translation>
     </message>
     <message>
         <source>Mutual negative gained</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds negatief nieuw</translation>
     </message>
     <message>
         <source>Mutual positive lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds positief verdwenen</translation>
     </message>
     <message>
         <source>Mutual negative lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds negatief verdwenen</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>veranderd</translation>
     </message>
     <message>
         <source>%1 tie stability %2: %3 of the %4 ties of either survey are in both (%5 new, %6 gone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabiliteit van relaties (%1) %2: %3 van de %4 relaties uit een van beide metingen komen in beide voor (%5 nieuw, %6 verdwenen).</translation>
     </message>
     <message>
         <source>The surveys share no criterion: no ties are compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>De metingen hebben geen criterium gemeen: er worden geen relaties vergeleken.</translation>
     </message>
     <message>
         <source>%1, subject %2, choice %3: &quot;%4&quot; (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, leerling %2, keuze %3: &quot;%4&quot; (%5)</translation>
     </message>
     <message>
         <source>Popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Populair</translation>
     </message>
     <message>
         <source>Rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgewezen</translation>
     </message>
     <message>
         <source>Neglected</source>
-        <translation type="unfinished"></translation>
+        <translation>Genegeerd</translation>
     </message>
     <message>
         <source>Controversial</source>
-        <translation type="unfinished"></translation>
+        <translation>Controversieel</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddeld</translation>
     </message>
     <message>
         <source>Unclassified</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet ingedeeld</translation>
     </message>
 </context>
 <context>
     <name>AnalysisWindow</name>
     <message>
         <source>Sociometric Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociometrische analyse</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Methode:</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kengetal</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabel exporteren...</translation>
     </message>
     <message>
         <source>Export &amp;Choices...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keuzes exporteren...</translation>
     </message>
     <message>
         <source>Export &amp;GraphML...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GraphML exporteren...</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>Met &amp;namen</translation>
     </message>
     <message>
         <source>The file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kon niet worden geschreven: %2</translation>
     </message>
     <message>
         <source>Export GraphML</source>
-        <translation type="unfinished"></translation>
+        <translation>GraphML exporteren</translation>
     </message>
 </context>
 <context>
     <name>ClassReport</name>
     <message>
         <source>Group %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Groep %1: %2</translation>
     </message>
     <message>
         <source>Status changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Status veranderd: %1</translation>
     </message>
     <message>
         <source>Status groups by the %1 method: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusgroepen volgens de methode %1: %2</translation>
     </message>
     <message>
         <source>The group</source>
-        <translation type="unfinished"></translation>
+        <translation>De groep</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepen</translation>
     </message>
     <message>
         <source>Changes since the earlier survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranderingen sinds de eerdere meting</translation>
     </message>
 </context>
 <context>
     <name>ClassReportText</name>
     <message>
         <source>Class Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasrapport</translation>
     </message>
     <message>
         <source>One page with the sociogram as it stands, the table of pupils, the group&apos;s figures, and the groups and the changes when their windows are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén pagina met het sociogram zoals het nu is, de tabel met leerlingen, de kengetallen van de groep, en de groepen en de veranderingen als die vensters open zijn.</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>Met &amp;namen</translation>
     </message>
     <message>
         <source>Print Class Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasrapport afdrukken</translation>
     </message>
     <message>
         <source>Print Class Report to PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasrapport afdrukken naar pdf-bestand</translation>
     </message>
     <message>
         <source>class report</source>
-        <translation type="unfinished"></translation>
+        <translation>klasrapport</translation>
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so the report was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen printer geïnstalleerd en er is geen pdf-bestand gekozen, dus het rapport is niet afgedrukt.</translation>
     </message>
     <message>
         <source>Printing was cancelled; the report was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afdrukken is geannuleerd; het rapport is niet afgedrukt.</translation>
     </message>
     <message>
         <source>Positive and negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Positieve en negatieve keuzes</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatieve keuzes</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Positieve keuzes</translation>
     </message>
     <message numerus="yes">
         <source>%n pupils</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n leerling</numerusform>
+            <numerusform>%n leerlingen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n choices each</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>elk %n keuze</numerusform>
+            <numerusform>elk %n keuzes</numerusform>
         </translation>
     </message>
     <message>
         <source>Compared with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergeleken met &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The report could not be printed to &quot;%1&quot;. Check that it is available and that you may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport kon niet worden afgedrukt naar &quot;%1&quot;. Controleer of dit beschikbaar is en of u ernaar mag schrijven.</translation>
     </message>
 </context>
 <context>
     <name>CompareWindow</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>Compare Surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>Metingen vergelijken</translation>
     </message>
     <message>
         <source>Subject numbers are taken to name the same pupils in both surveys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlingnummers worden geacht in beide metingen dezelfde leerlingen aan te duiden.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kengetal</translation>
     </message>
     <message>
         <source>Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerder</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Later</translation>
     </message>
     <message>
         <source>&amp;Tie Changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relatiewijzigingen...</translation>
     </message>
     <message>
         <source>Show on &amp;Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;sociogram tonen</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;luiten</translation>
     </message>
     <message>
         <source>the study in the data window</source>
-        <translation type="unfinished"></translation>
+        <translation>het onderzoek in het gegevensvenster</translation>
     </message>
     <message>
         <source>%1, the study in the data window</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, het onderzoek in het gegevensvenster</translation>
     </message>
     <message>
         <source>Earlier survey: %1 (record %2). Later survey: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerdere meting: %1 (record %2). Latere meting: %3.</translation>
     </message>
     <message>
         <source>No entries were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen invoer weggelaten.</translation>
     </message>
     <message>
         <source>Entries left out, not choices: %1 in the earlier survey, %2 in the later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelaten invoer, geen keuzes: %1 in de eerdere meting, %2 in de latere.</translation>
     </message>
     <message>
         <source>Earlier survey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerdere meting:</translation>
     </message>
     <message>
         <source>Later survey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latere meting:</translation>
     </message>
     <message>
         <source>
 Status groups by %1, the method of the analysis window.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Statusgroepen volgens %1, de methode van het analysevenster.</translation>
     </message>
     <message>
         <source>Export Subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlingen exporteren</translation>
     </message>
     <message>
         <source>Export Tie Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatiewijzigingen exporteren</translation>
     </message>
     <message>
         <source>The study %1 can no longer be read as a study.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het onderzoek %1 kan niet meer als onderzoek worden gelezen.</translation>
     </message>
     <message>
         <source>No other study has %1 subjects, a criterion in common with this one and stored answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ander onderzoek heeft %1 leerlingen, een criterium gemeen met dit onderzoek en opgeslagen antwoorden.</translation>
     </message>
 </context>
 <context>
     <name>DataForm</name>
     <message>
         <source>Class &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klas&amp;rapport...</translation>
     </message>
 </context>
 <context>
     <name>DataState</name>
     <message>
         <source>The study&apos;s %1 in the file (%2) is outside %3 to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij het onderzoek in het bestand ligt de waarde voor %1 (%2) buiten het bereik %3 tot %4.</translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Positief criterium: </translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief criterium: </translation>
     </message>
     <message>
         <source>group size</source>
-        <translation type="unfinished"></translation>
+        <translation>groepsgrootte</translation>
     </message>
     <message>
         <source>number of choices</source>
-        <translation type="unfinished"></translation>
+        <translation>aantal keuzes</translation>
     </message>
 </context>
 <context>
     <name>EntryCheck</name>
     <message>
         <source>Choice Must Be A Subject Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze moet een leerlingnummer zijn</translation>
     </message>
     <message>
         <source>Choice Cannot Be Less Than 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze kan niet kleiner zijn dan 1</translation>
     </message>
     <message>
         <source>Choice Cannot Be Greater Than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze kan niet groter zijn dan %1</translation>
     </message>
     <message>
         <source>Choice Must Be A Whole Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze moet een geheel getal zijn</translation>
     </message>
     <message>
         <source>Choice Must Be Written In Digits Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze mag alleen uit cijfers bestaan</translation>
     </message>
     <message>
         <source>Subject %1 Is Already Chosen As Choice %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 is al gekozen als keuze %2</translation>
     </message>
 </context>
 <context>
     <name>EntryForm</name>
     <message>
         <source>Data Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensinvoer</translation>
     </message>
     <message>
         <source>Subject Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlingnummer:</translation>
     </message>
     <message>
         <source>Choice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzenummer:</translation>
     </message>
     <message>
         <source>Choice Made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakte keuze:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overloop</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Index buiten bereik</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Deling door nul</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Type komt niet overeen</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig gebruik van Null</translation>
     </message>
     <message>
         <source>Object already loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Object is al geladen</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Door toepassing of object gedefinieerde fout</translation>
     </message>
     <message>
         <source>The Program Is Having Trouble Accessing The Database<byte value="xd"/>
 If You Choose Cancel, The Results Will Be Unpredictable</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma heeft problemen met de toegang tot de database<byte value="xd"/>
+Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     </message>
     <message>
         <source>Unexpected Error In - %1, Error Number%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Onverwachte fout in - %1, foutnummer%2, %3</translation>
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ExampleClass</name>
     <message>
         <source>Sitting next to each other in class</source>
-        <translation type="unfinished"></translation>
+        <translation>Naast elkaar zitten in de klas</translation>
     </message>
 </context>
 <context>
     <name>Figures</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Positieve keuzes</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatieve keuzes</translation>
     </message>
     <message>
         <source>Positive density</source>
-        <translation type="unfinished"></translation>
+        <translation>Positieve dichtheid</translation>
     </message>
     <message>
         <source>Negative density</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatieve dichtheid</translation>
     </message>
     <message>
         <source>Mutual positive pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds positieve paren</translation>
     </message>
     <message>
         <source>Mutual negative pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Wederzijds negatieve paren</translation>
     </message>
     <message>
         <source>Positive reciprocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Positieve wederkerigheid</translation>
     </message>
     <message>
         <source>Negative reciprocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatieve wederkerigheid</translation>
     </message>
     <message>
         <source>Positive choices received, mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen positieve keuzes, gemiddelde</translation>
     </message>
     <message>
         <source>Negative choices received, mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen negatieve keuzes, gemiddelde</translation>
     </message>
     <message>
         <source>Positive choices received, standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen positieve keuzes, standaardafwijking</translation>
     </message>
     <message>
         <source>Negative choices received, standard deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen negatieve keuzes, standaardafwijking</translation>
     </message>
     <message>
         <source>Positive received chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief ontvangen, kans per kiezer</translation>
     </message>
     <message>
         <source>Negative received chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief ontvangen, kans per kiezer</translation>
     </message>
     <message>
         <source>Impact chance per chooser</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact, kans per kiezer</translation>
     </message>
     <message>
         <source>Positive received high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief ontvangen hoog vanaf</translation>
     </message>
     <message>
         <source>Negative received high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief ontvangen hoog vanaf</translation>
     </message>
     <message>
         <source>Impact high from</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact hoog vanaf</translation>
     </message>
     <message>
         <source>Positive received low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief ontvangen laag tot en met</translation>
     </message>
     <message>
         <source>Negative received low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief ontvangen laag tot en met</translation>
     </message>
     <message>
         <source>Impact low up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact laag tot en met</translation>
     </message>
     <message>
         <source>Group size</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsgrootte</translation>
     </message>
     <message>
         <source>Isolates</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïsoleerden</translation>
     </message>
     <message>
         <source>Rejected only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen afgewezen</translation>
     </message>
     <message>
         <source>Entries left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelaten invoer</translation>
     </message>
     <message>
         <source>No cliques</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen klieken</translation>
     </message>
     <message>
         <source>Cliques (every pair chose each other): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klieken (elk paar koos elkaar): %1</translation>
     </message>
 </context>
 <context>
     <name>Groups</name>
     <message>
         <source>A class of %1 subjects is too small to split: it takes at least 4 subjects to form groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een klas van %1 leerlingen is te klein om te verdelen: voor groepen zijn minstens 4 leerlingen nodig.</translation>
     </message>
     <message>
         <source>Choose from %1 to %2 groups for %3 subjects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies %1 tot %2 groepen voor %3 leerlingen.</translation>
     </message>
     <message>
         <source>Choose from %1 to %2 seats per table for %3 subjects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies %1 tot %2 plaatsen per tafel voor %3 leerlingen.</translation>
     </message>
     <message>
         <source>Subject %1 sits with subject %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 zit bij leerling %2</translation>
     </message>
     <message>
         <source>, and they rejected each other</source>
-        <translation type="unfinished"></translation>
+        <translation>, en ze wezen elkaar af</translation>
     </message>
     <message>
         <source>, who rejected them</source>
-        <translation type="unfinished"></translation>
+        <translation>, die hem of haar afwees</translation>
     </message>
     <message>
         <source>, whom they rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>, die hij of zij afwees</translation>
     </message>
     <message>
         <source>Subject %1 chose nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 koos niemand</translation>
     </message>
     <message>
         <source>rejected by the only subject they chose</source>
-        <translation type="unfinished"></translation>
+        <translation>afgewezen door de enige leerling die hij of zij koos</translation>
     </message>
     <message>
         <source>rejected by every subject they chose</source>
-        <translation type="unfinished"></translation>
+        <translation>afgewezen door elke leerling die hij of zij koos</translation>
     </message>
     <message>
         <source>chose %1 subjects: %2 rejected them and %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>koos %1 leerlingen: door %2 afgewezen, en %3 %4</translation>
     </message>
     <message>
         <source>is in another group</source>
-        <translation type="unfinished"></translation>
+        <translation>zit in een andere groep</translation>
     </message>
     <message>
         <source>are in other groups</source>
-        <translation type="unfinished"></translation>
+        <translation>zitten in andere groepen</translation>
     </message>
     <message>
         <source>chose 1 subject who is in another group</source>
-        <translation type="unfinished"></translation>
+        <translation>koos 1 leerling die in een andere groep zit</translation>
     </message>
     <message>
         <source>chose %1 subjects who are in other groups</source>
-        <translation type="unfinished"></translation>
+        <translation>koos %1 leerlingen die in andere groepen zitten</translation>
     </message>
     <message>
         <source>Subject %1 was chosen by nobody and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 werd door niemand gekozen en %2</translation>
     </message>
     <message>
         <source>Subject %1 was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 werd %2</translation>
     </message>
     <message>
         <source>Subject %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 %2</translation>
     </message>
     <message>
         <source>they rejected each other</source>
-        <translation type="unfinished"></translation>
+        <translation>ze wezen elkaar af</translation>
     </message>
     <message>
         <source>%1 rejected %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wees %2 af</translation>
     </message>
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Groep %1: leerlingen %2 en %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>GroupsWindow</name>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepen</translation>
     </message>
     <message>
         <source>Number of &amp;groups:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal &amp;groepen:</translation>
     </message>
     <message>
         <source>&amp;Seats per table:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plaatsen per tafel:</translation>
     </message>
     <message>
         <source>&amp;Make Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepen &amp;maken</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling</translation>
     </message>
     <message>
         <source>Chosen mates in the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen groepsgenoten</translation>
     </message>
     <message>
         <source>Why marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Reden van markering</translation>
     </message>
     <message>
         <source>Show on S&amp;ociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>In s&amp;ociogram tonen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Choose the number of groups, or the seats per table, and press Make Groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het aantal groepen of het aantal plaatsen per tafel en klik op Groepen maken.</translation>
     </message>
     <message>
         <source>Subject %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1</translation>
     </message>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groep %1</translation>
     </message>
     <message>
         <source>subject</source>
-        <translation type="unfinished"></translation>
+        <translation>leerling</translation>
     </message>
     <message>
         <source>subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>leerlingen</translation>
     </message>
     <message>
         <source>%1 could not be kept apart: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kon %1 niet gescheiden houden: %2.</translation>
     </message>
     <message>
         <source>rejection pair</source>
-        <translation type="unfinished"></translation>
+        <translation>afwijzingspaar</translation>
     </message>
     <message>
         <source>rejection pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>afwijzingsparen</translation>
     </message>
     <message>
         <source>Nobody sits with someone they rejected or who rejected them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand zit bij iemand die hij of zij afwees of door wie hij of zij werd afgewezen.</translation>
     </message>
     <message>
         <source>%1 of %2 subjects sit with someone they chose; %3 of %4 positive choices are kept within a group.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van de %2 leerlingen zitten bij iemand die ze kozen; %3 van de %4 positieve keuzes blijven binnen een groep.</translation>
     </message>
     <message>
         <source>Every grouping was tried: none is better.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle indelingen zijn geprobeerd: geen enkele is beter.</translation>
     </message>
     <message>
         <source>No sociogram is open. Draw one from the data window&apos;s Plot Sociogram menu, then show the groups on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen sociogram geopend. Teken er een via het menu Sociogram tekenen van het gegevensvenster en toon de groepen er daarna op.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The guide is not part of this build.</source>
-        <translation type="unfinished"></translation>
+        <translation>De handleiding zit niet in deze versie.</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding</translation>
     </message>
     <message>
         <source>Sociogram %1
@@ -871,292 +873,297 @@ Built with Qt %2, running on Qt %3. Qt is used under the GNU Lesser General Publ
 
 The study file:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram %1
+
+Gebouwd met Qt %2, draait op Qt %3. Qt wordt gebruikt onder de GNU Lesser General Public License, versie 3.
+
+Het onderzoeksbestand:
+%4</translation>
     </message>
     <message>
         <source>About Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Sociogram</translation>
     </message>
 </context>
 <context>
     <name>InfoForm</name>
     <message>
         <source>Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positief</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatief</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide</translation>
     </message>
     <message>
         <source>Study Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderzoeksgegevens</translation>
     </message>
     <message>
         <source>Criterion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Criterium:</translation>
     </message>
     <message>
         <source>Criterion Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort criterium:</translation>
     </message>
     <message>
         <source>Reference Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Referentienaam:</translation>
     </message>
     <message>
         <source>Group Size (6-40):</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsgrootte (6-40):</translation>
     </message>
     <message>
         <source>Maximum Number of Choices Allowed (1-10):</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaal aantal keuzes (1-10):</translation>
     </message>
     <message>
         <source>This is used to store a description of the data set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wordt een beschrijving van de gegevensset opgeslagen.</translation>
     </message>
     <message>
         <source>This is used to identify the data set in the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiermee wordt de gegevensset in de database herkend</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wissen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
 </context>
 <context>
     <name>LoadForm</name>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand laden</translation>
     </message>
     <message>
         <source>Select Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Project selecteren</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Delete the Current Record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het huidige record verwijderen?</translation>
     </message>
     <message>
         <source>The Project Could Not Be Deleted - It Has Been Left As It Was</source>
-        <translation type="unfinished"></translation>
+        <translation>Het project kon niet worden verwijderd - het is ongewijzigd gebleven</translation>
     </message>
     <message>
         <source>You Must Enter the Relevant Criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet het betreffende criterium invullen</translation>
     </message>
     <message>
         <source>Duplicate Reference Names Are Not Advisable</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbele referentienamen worden afgeraden</translation>
     </message>
     <message>
         <source>You Must Enter a Reference Name</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet een referentienaam invullen</translation>
     </message>
     <message>
         <source>Invalid Group Size - Please Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige groepsgrootte - probeer het opnieuw</translation>
     </message>
     <message>
         <source>Invalid Number of Choices - Please Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig aantal keuzes - probeer het opnieuw</translation>
     </message>
     <message>
         <source>Changes Saved As Requested</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen opgeslagen zoals gevraagd</translation>
     </message>
     <message>
         <source>Save Changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen opslaan?</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen opslaan</translation>
     </message>
     <message>
         <source>You Must First Save Changes: Save Now?</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet eerst de wijzigingen opslaan: nu opslaan?</translation>
     </message>
     <message>
         <source>The changes could not be saved, so the file keeps the answers it had before. The grid still holds every answer you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De wijzigingen konden niet worden opgeslagen, dus het bestand behoudt de antwoorden die het eerder had. Het raster bevat nog alle antwoorden die u hebt ingetypt.</translation>
     </message>
     <message>
         <source>Subjects Cannot Choose Themselves </source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlingen kunnen zichzelf niet kiezen </translation>
     </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pdf-bestanden (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>StartForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw project</translation>
     </message>
     <message>
         <source>&amp;Load Existing Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestaand project laden</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Open &amp;Example Class</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorbeeldklas openen</translation>
     </message>
     <message>
         <source>User &amp;Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handleiding</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal</translation>
     </message>
     <message>
         <source>No study yet? &lt;a href=&quot;example&quot;&gt;Open the example class&lt;/a&gt; to see a class of 24 at work, or start with File &amp;gt; New Project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen onderzoek? &lt;a href=&quot;example&quot;&gt;Open de voorbeeldklas&lt;/a&gt; om een klas van 24 aan het werk te zien, of begin met Bestand &amp;gt; Nieuw project.</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The database %1 has no table %2; it is not a complete study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database %1 heeft geen tabel %2; het is geen volledige onderzoeksdatabase.</translation>
     </message>
     <message>
         <source>The database %1 lacks the index %2; it is not a complete study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de database %1 ontbreekt de index %2; het is geen volledige onderzoeksdatabase.</translation>
     </message>
     <message>
         <source>Could not find file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan bestand %1 niet vinden.</translation>
     </message>
     <message>
         <source>Couldn&apos;t update %1; it is currently locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet bijwerken; het is momenteel vergrendeld door een ander programma.</translation>
     </message>
     <message>
         <source>Couldn&apos;t lock a table of %1; it is currently in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan een tabel van %1 niet vergrendelen; deze is momenteel in gebruik.</translation>
     </message>
     <message>
         <source>The database %1 is read-only; changes cannot be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database %1 is alleen-lezen; er kunnen geen wijzigingen naar worden geschreven.</translation>
     </message>
     <message>
         <source>Could not lock the file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het bestand %1 niet vergrendelen.</translation>
     </message>
     <message>
         <source>The database %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database %1 kan niet worden geopend.</translation>
     </message>
     <message>
         <source>Unrecognized database format %1: the file is not a study database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende database-indeling %1: het bestand is geen onderzoeksdatabase.</translation>
     </message>
     <message>
         <source>Cannot open database %1. The file may be damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan database %1 niet openen. Het bestand is mogelijk beschadigd.</translation>
     </message>
     <message>
         <source>Not enough space on disk for %1; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende schijfruimte voor %1; er is niets geschreven.</translation>
     </message>
     <message>
         <source>Disk error while reading or writing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijffout bij het lezen of schrijven van %1.</translation>
     </message>
     <message>
         <source>The change to %1 was refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De wijziging in %1 is geweigerd: %2</translation>
     </message>
     <message>
         <source>A value does not fit its field in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een waarde past niet in het veld in %1.</translation>
     </message>
     <message>
         <source>The database %1 reported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De database %1 meldde: %2</translation>
     </message>
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan bestand &apos;%1&apos; niet vinden.</translation>
     </message>
 </context>
 <context>
     <name>StudyPicker</name>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met</translation>
     </message>
     <message>
         <source>&amp;Earlier survey of this class:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eerdere meting van deze klas:</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen naam)</translation>
     </message>
     <message>
         <source>%1 (record %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (record %2)</translation>
     </message>
 </context>
 </TS>
