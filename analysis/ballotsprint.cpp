@@ -19,21 +19,22 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintBallots", text);
-}
+// The context of this file's texts in the catalogues.
+struct PrintBallotsText {
+    Q_DECLARE_TR_FUNCTIONS(PrintBallotsText)
+};
 
 bool choosePrinter(QPrinter& printer, QWidget* parent, QString& why)
 {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Without an installed printer the slips still go somewhere useful: a PDF file.
-        const QString file =
-            askSaveFile(parent, tr("Print Ballots to PDF File"), QStringLiteral("ballots"),
-                        QStringLiteral("pdf"), tr("PDF files (*.pdf)"));
+        const QString file = askSaveFile(parent, PrintBallotsText::tr("Print Ballots to PDF File"),
+                                         QStringLiteral("ballots"), QStringLiteral("pdf"),
+                                         PrintBallotsText::tr("PDF files (*.pdf)"));
         if (file.isEmpty()) {
-            why = tr("No printer is installed and no PDF file was chosen, so no ballot was "
-                     "printed.");
+            why = PrintBallotsText::tr(
+                "No printer is installed and no PDF file was chosen, so no ballot was "
+                "printed.");
             return false;
         }
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -41,9 +42,9 @@ bool choosePrinter(QPrinter& printer, QWidget* parent, QString& why)
         return true;
     }
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(tr("Print Ballots"));
+    dialog.setWindowTitle(PrintBallotsText::tr("Print Ballots"));
     if (dialog.exec() != QDialog::Accepted) {
-        why = tr("Printing was cancelled; no ballot was printed.");
+        why = PrintBallotsText::tr("Printing was cancelled; no ballot was printed.");
         return false;
     }
     return true;
@@ -52,16 +53,18 @@ bool choosePrinter(QPrinter& printer, QWidget* parent, QString& why)
 bool askNames(bool namesAvailable, bool& withNames)
 {
     QDialog dialog;
-    dialog.setWindowTitle(tr("Print Ballots"));
+    dialog.setWindowTitle(PrintBallotsText::tr("Print Ballots"));
     dialog.setWindowIcon(programIcon());
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(tr("One slip for each pupil, several to a page. Pupils write "
-                                    "the numbers of the classmates they choose."),
-                                 &dialog));
-    auto* names = new QCheckBox(tr("With names"), &dialog);
+    layout->addWidget(
+        new QLabel(PrintBallotsText::tr("One slip for each pupil, several to a page. Pupils write "
+                                        "the numbers of the classmates they choose."),
+                   &dialog));
+    auto* names = new QCheckBox(PrintBallotsText::tr("With names"), &dialog);
     names->setEnabled(namesAvailable);
-    names->setToolTip(namesAvailable ? tr("The class list by number, with the pupils' names")
-                                     : tr("Give the class list first: File > Class List..."));
+    names->setToolTip(
+        namesAvailable ? PrintBallotsText::tr("The class list by number, with the pupils' names")
+                       : PrintBallotsText::tr("Give the class list first: File > Class List..."));
     layout->addWidget(names);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -124,11 +127,13 @@ bool PrintBallots(QWidget* parent)
     }
     if (printBallots(printer, studyInGlobals(withNames)))
         return true;
-    const QString where = printer.outputFileName().isEmpty()
-                              ? tr("the printer \"%1\"").arg(printer.printerName())
-                              : tr("the file \"%1\"").arg(printer.outputFileName());
-    MsgBox(tr("The ballots could not be printed to %1. Check that it is available and that "
-              "you may write to it.")
+    const QString where =
+        printer.outputFileName().isEmpty()
+            ? PrintBallotsText::tr("the printer \"%1\"").arg(printer.printerName())
+            : PrintBallotsText::tr("the file \"%1\"").arg(printer.outputFileName());
+    MsgBox(PrintBallotsText::tr(
+               "The ballots could not be printed to %1. Check that it is available and that "
+               "you may write to it.")
                .arg(where),
            Buttons::Ok, Icon::Exclamation, ProgramTitle);
     return false;

@@ -19,10 +19,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FormImport", text);
-}
+// The context of this file's texts in the catalogues.
+struct FormImportText {
+    Q_DECLARE_TR_FUNCTIONS(FormImportText)
+};
 
 bool runModally(FormColumnsDialog& dialog)
 {
@@ -38,15 +38,16 @@ FormColumnsRunner& columnsRunner()
 // The roles a column may take in a study of this criterion type, with their captions.
 std::vector<std::pair<FormRole, QString>> rolesFor(int criterionType)
 {
-    std::vector<std::pair<FormRole, QString>> roles{{FormRole::Ignored, tr("Not read")},
-                                                    {FormRole::Respondent, tr("Who answers")}};
+    std::vector<std::pair<FormRole, QString>> roles{
+        {FormRole::Ignored, FormImportText::tr("Not read")},
+        {FormRole::Respondent, FormImportText::tr("Who answers")}};
     if (criterionType == Codes::CriterionType::Both) {
-        roles.emplace_back(FormRole::Positive, tr("Positive choices"));
-        roles.emplace_back(FormRole::Negative, tr("Negative choices"));
+        roles.emplace_back(FormRole::Positive, FormImportText::tr("Positive choices"));
+        roles.emplace_back(FormRole::Negative, FormImportText::tr("Negative choices"));
     } else {
         roles.emplace_back(criterionType == Codes::CriterionType::Negative ? FormRole::Negative
                                                                            : FormRole::Positive,
-                           tr("Choices"));
+                           FormImportText::tr("Choices"));
     }
     return roles;
 }
@@ -77,23 +78,27 @@ bool mayTakeCleanRows(const FormResponses& read, bool withNames)
     if (read.problems.empty())
         return true;
     // Without a class list every name is a problem: how to give the names comes first.
-    QString text = withNames ? QString()
-                             : tr("Names are matched only with the class list: give it first "
-                                  "with File > Class List..., Load..., then import again.") +
-                                   u"\n\n"_qs;
-    text += problemListing(tr("Some rows of the file have problems:"), read.problems);
+    QString text =
+        withNames ? QString()
+                  : FormImportText::tr("Names are matched only with the class list: give it first "
+                                       "with File > Class List..., Load..., then import again.") +
+                        u"\n\n"_qs;
+    text +=
+        problemListing(FormImportText::tr("Some rows of the file have problems:"), read.problems);
     if (read.rowsTaken == 0) {
-        MsgBox(text + u"\n\n"_qs + tr("No row can be taken; nothing was imported."), Buttons::Ok,
-               Icon::Exclamation);
+        MsgBox(text + u"\n\n"_qs + FormImportText::tr("No row can be taken; nothing was imported."),
+               Buttons::Ok, Icon::Exclamation);
         return false;
     }
-    const QString take = read.rowsTaken == 1
-                             ? tr("Take the one row without a problem")
-                             : tr("Take the %1 rows without a problem").arg(read.rowsTaken);
-    const QString leave = read.rowsLeftOut == 1
-                              ? tr("and leave the other out?")
-                              : tr("and leave the %1 others out?").arg(read.rowsLeftOut);
-    text += u"\n\n"_qs + take + u' ' + leave + u' ' + tr("No imports nothing.");
+    const QString take =
+        read.rowsTaken == 1
+            ? FormImportText::tr("Take the one row without a problem")
+            : FormImportText::tr("Take the %1 rows without a problem").arg(read.rowsTaken);
+    const QString leave =
+        read.rowsLeftOut == 1
+            ? FormImportText::tr("and leave the other out?")
+            : FormImportText::tr("and leave the %1 others out?").arg(read.rowsLeftOut);
+    text += u"\n\n"_qs + take + u' ' + leave + u' ' + FormImportText::tr("No imports nothing.");
     return MsgBox(text, Buttons::YesNo, Icon::Question) == Answer::Yes;
 }
 
@@ -104,11 +109,11 @@ FormColumnsDialog::FormColumnsDialog(const FormSheet& sheet, const std::vector<F
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormColumnsDialog"));
-    setWindowTitle(tr("Import Form Responses"));
+    setWindowTitle(FormImportText::tr("Import Form Responses"));
     setWindowIcon(programIcon());
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(tr("Say what each column holds. The first rows of the file:"), this));
+    layout->addWidget(new QLabel(
+        FormImportText::tr("Say what each column holds. The first rows of the file:"), this));
     layout->addWidget(preview(sheet, this));
     auto* form = new QFormLayout;
     const auto roles = rolesFor(criterionType);
@@ -121,10 +126,10 @@ FormColumnsDialog::FormColumnsDialog(const FormSheet& sheet, const std::vector<F
                                    : FormRole::Ignored;
         box->setCurrentIndex(std::max(0, box->findData(static_cast<int>(guess))));
         const QString heading = c < sheet.header.size() ? sheet.header[c] : QString();
-        auto* label =
-            new QLabel(fontMetrics().elidedText(tr("Column %1: %2").arg(c + 1).arg(heading),
-                                                Qt::ElideRight, 360),
-                       this);
+        auto* label = new QLabel(
+            fontMetrics().elidedText(FormImportText::tr("Column %1: %2").arg(c + 1).arg(heading),
+                                     Qt::ElideRight, 360),
+            this);
         label->setToolTip(heading);
         label->setTextFormat(Qt::PlainText);
         form->addRow(label, box);
@@ -166,9 +171,9 @@ void setFormColumnsRunner(FormColumnsRunner runner)
 
 bool ImportFormResponses(DataState& state, QWidget* parent)
 {
-    const QString path =
-        askOpenFile(parent, tr("Import Form Responses"),
-                    tr("Form responses (*.csv *.tsv *.txt);;All files (*)"), formFileName());
+    const QString path = askOpenFile(
+        parent, FormImportText::tr("Import Form Responses"),
+        FormImportText::tr("Form responses (*.csv *.tsv *.txt);;All files (*)"), formFileName());
     return !path.isEmpty() && ImportFormResponsesFrom(path, state, parent);
 }
 
@@ -179,8 +184,9 @@ bool ImportFormResponsesFrom(const QString& path, DataState& state, QWidget* par
         return false;
     const FormSheet sheet = readFormSheet(*text);
     if (!sheet.problems.empty()) {
-        MsgBox(problemListing(tr("The responses were not imported:"), sheet.problems), Buttons::Ok,
-               Icon::Exclamation);
+        MsgBox(
+            problemListing(FormImportText::tr("The responses were not imported:"), sheet.problems),
+            Buttons::Ok, Icon::Exclamation);
         return false;
     }
     const int type = static_cast<int>(Global::CriterionType);

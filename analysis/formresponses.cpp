@@ -9,10 +9,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FormResponses", text);
-}
+// The context of this file's texts in the catalogues.
+struct FormResponsesText {
+    Q_DECLARE_TR_FUNCTIONS(FormResponsesText)
+};
 
 bool holdsControlCode(const QString& field)
 {
@@ -83,9 +83,9 @@ public:
         if (negative)
             out.negative.emplace(study.groupSize, study.maxChoices);
         if (!hasRole(FormRole::Respondent))
-            problem(1, 1, tr("No column is marked as the respondent."));
+            problem(1, 1, FormResponsesText::tr("No column is marked as the respondent."));
         else if (!positive && !negative)
-            problem(1, 1, tr("No column is marked as holding choices."));
+            problem(1, 1, FormResponsesText::tr("No column is marked as holding choices."));
         else
             for (const Csv::Record& row : sheet.rows)
                 readRow(row);
@@ -131,14 +131,16 @@ private:
         }
         if (names.empty()) {
             problem(line, column,
-                    tr("\"%1\" is not a number, and without a class list only numbers are "
-                       "matched.")
+                    FormResponsesText::tr(
+                        "\"%1\" is not a number, and without a class list only numbers are "
+                        "matched.")
                         .arg(text));
             return std::nullopt;
         }
         const auto found = names.find(nameKey(text));
         if (found == names.end()) {
-            problem(line, column, tr("\"%1\" is not a name of the class list.").arg(text));
+            problem(line, column,
+                    FormResponsesText::tr("\"%1\" is not a name of the class list.").arg(text));
             return std::nullopt;
         }
         if (found->second.size() > 1) {
@@ -146,7 +148,8 @@ private:
             for (int s : found->second)
                 who << shown(s);
             problem(line, column,
-                    tr("\"%1\" fits more than one pupil: %2.").arg(text, who.join(u", ")));
+                    FormResponsesText::tr("\"%1\" fits more than one pupil: %2.")
+                        .arg(text, who.join(u", ")));
             return std::nullopt;
         }
         return found->second.front();
@@ -185,13 +188,16 @@ private:
         int counted = 0;
         for (const Pick& p : picks) {
             if (respondent && p.subject == *respondent)
-                problem(line, p.column, tr("%1 cannot choose themselves.").arg(shown(p.subject)));
-            else if (!seen.insert(p.subject).second)
-                problem(line, p.column, tr("%1 is chosen twice.").arg(shown(p.subject)));
-            else if (++counted == study.maxChoices + 1)
                 problem(
                     line, p.column,
-                    tr("More choices are given than the study allows (%1).").arg(study.maxChoices));
+                    FormResponsesText::tr("%1 cannot choose themselves.").arg(shown(p.subject)));
+            else if (!seen.insert(p.subject).second)
+                problem(line, p.column,
+                        FormResponsesText::tr("%1 is chosen twice.").arg(shown(p.subject)));
+            else if (++counted == study.maxChoices + 1)
+                problem(line, p.column,
+                        FormResponsesText::tr("More choices are given than the study allows (%1).")
+                            .arg(study.maxChoices));
         }
     }
 
@@ -201,7 +207,8 @@ private:
         const int column = static_cast<int>(at - roles.begin());
         const QString field = column < row.fields.size() ? row.fields[column] : QString();
         if (field.trimmed().isEmpty()) {
-            problem(row.line, column + 1, tr("The row does not say who answers."));
+            problem(row.line, column + 1,
+                    FormResponsesText::tr("The row does not say who answers."));
             return std::nullopt;
         }
         return subjectOf(field, row.line, column + 1);
@@ -215,8 +222,9 @@ private:
             return;
         out.problems.push_back(
             {line, column,
-             tr("%1 answers a second time; the first row is line %2, and this later row is "
-                "the one offered.")
+             FormResponsesText::tr(
+                 "%1 answers a second time; the first row is line %2, and this later row is "
+                 "the one offered.")
                  .arg(shown(respondent))
                  .arg(earlier->second)});
         if (taken.erase(respondent) > 0) {
@@ -299,7 +307,8 @@ FormSheet readFormSheet(const QString& text)
         for (int c = 0; c < record.fields.size(); ++c)
             if (holdsControlCode(record.fields[c])) {
                 sheet.problems.push_back(
-                    {record.line, c + 1, tr("The file is not text: it holds control characters.")});
+                    {record.line, c + 1,
+                     FormResponsesText::tr("The file is not text: it holds control characters.")});
                 return sheet;
             }
         if (record.blank())
@@ -312,9 +321,10 @@ FormSheet readFormSheet(const QString& text)
         headed = true;
     }
     if (csv.unclosedQuoteLine > 0)
-        sheet.problems.push_back({csv.unclosedQuoteLine, 1, tr("A quoted field is not closed.")});
+        sheet.problems.push_back(
+            {csv.unclosedQuoteLine, 1, FormResponsesText::tr("A quoted field is not closed.")});
     if (sheet.rows.empty())
-        sheet.problems.push_back({1, 1, tr("The file holds no responses.")});
+        sheet.problems.push_back({1, 1, FormResponsesText::tr("The file holds no responses.")});
     return sheet;
 }
 

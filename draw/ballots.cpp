@@ -12,10 +12,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Ballots", text);
-}
+// The context of this file's texts in the catalogues.
+struct BallotsText {
+    Q_DECLARE_TR_FUNCTIONS(BallotsText)
+};
 
 // A4 portrait, and the room a pair of scissors needs around each slip.
 constexpr int PageWidth = 11906;
@@ -62,22 +62,24 @@ private:
 
 void addCriterion(SlipWriter& w, const BallotStudy& study, bool negative)
 {
-    const QString line =
-        (negative ? tr("Negative Criterion: ") : tr("Positive Criterion: ")) + study.question;
+    const QString line = (negative ? BallotsText::tr("Negative Criterion: ")
+                                   : BallotsText::tr("Positive Criterion: ")) +
+                         study.question;
     w.add(BallotText::Kind::Text, line, TextHeight);
     w.add(BallotText::Kind::Text,
-          negative ? tr("Write up to %1 numbers, or \"nobody\".").arg(study.maxChoices)
-                   : tr("Write up to %1 numbers.").arg(study.maxChoices),
+          negative ? BallotsText::tr("Write up to %1 numbers, or \"nobody\".").arg(study.maxChoices)
+                   : BallotsText::tr("Write up to %1 numbers.").arg(study.maxChoices),
           TextHeight);
     for (int slot = 1; slot <= study.maxChoices; ++slot)
-        w.add(BallotText::Kind::WriteLine, tr("%1.").arg(slot), WriteHeight);
+        w.add(BallotText::Kind::WriteLine, BallotsText::tr("%1.").arg(slot), WriteHeight);
     w.gap(TextHeight / 2);
 }
 
 void addClass(SlipWriter& w, const BallotStudy& study, int width)
 {
     const bool named = study.names.size() > 1;
-    w.add(BallotText::Kind::Text, named ? tr("The class:") : tr("The class, by number:"),
+    w.add(BallotText::Kind::Text,
+          named ? BallotsText::tr("The class:") : BallotsText::tr("The class, by number:"),
           TextHeight);
     const int inner = width - 2 * Pad;
     const int top = w.top();
@@ -147,7 +149,7 @@ BallotSlip ballotSlip(const BallotStudy& study, int width)
 {
     SlipWriter w(width);
     w.add(BallotText::Kind::Title, study.name, TitleHeight);
-    w.add(BallotText::Kind::WriteLine, tr("My number:"), WriteHeight);
+    w.add(BallotText::Kind::WriteLine, BallotsText::tr("My number:"), WriteHeight);
     w.gap(TextHeight / 2);
     const bool both = study.criterionType == Codes::CriterionType::Both;
     if (study.criterionType != Codes::CriterionType::Negative)

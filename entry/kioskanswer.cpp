@@ -13,23 +13,26 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("KioskAnswer", text);
-}
+// The context of this file's texts in the catalogues.
+struct KioskAnswerText {
+    Q_DECLARE_TR_FUNCTIONS(KioskAnswerText)
+};
 
 QString problemOf(const std::vector<int>& chosen, int pupil, int groupSize, int maxChoices)
 {
     if (static_cast<int>(chosen.size()) > maxChoices)
-        return tr("More classmates are chosen than the study allows (%1).").arg(maxChoices);
+        return KioskAnswerText::tr("More classmates are chosen than the study allows (%1).")
+            .arg(maxChoices);
     std::set<int> seen;
     for (int c : chosen) {
         if (c < 1 || c > groupSize)
-            return tr("%1 is not a subject number from 1 to %2.").arg(c).arg(groupSize);
+            return KioskAnswerText::tr("%1 is not a subject number from 1 to %2.")
+                .arg(c)
+                .arg(groupSize);
         if (c == pupil)
-            return tr("A pupil cannot choose themselves.");
+            return KioskAnswerText::tr("A pupil cannot choose themselves.");
         if (!seen.insert(c).second)
-            return tr("%1 is chosen twice.").arg(c);
+            return KioskAnswerText::tr("%1 is chosen twice.").arg(c);
     }
     return {};
 }
@@ -55,7 +58,9 @@ std::vector<Criterion> criteriaOf(const KioskAnswer& answer)
 QString kioskProblem(const KioskAnswer& answer, int groupSize, int maxChoices)
 {
     if (answer.pupil < 1 || answer.pupil > groupSize)
-        return tr("%1 is not a subject number from 1 to %2.").arg(answer.pupil).arg(groupSize);
+        return KioskAnswerText::tr("%1 is not a subject number from 1 to %2.")
+            .arg(answer.pupil)
+            .arg(groupSize);
     const QString positive = problemOf(answer.positive, answer.pupil, groupSize, maxChoices);
     return positive.isEmpty() ? problemOf(answer.negative, answer.pupil, groupSize, maxChoices)
                               : positive;

@@ -245,6 +245,100 @@
         <source>Export GraphML</source>
         <translation>GraphML exportieren</translation>
     </message>
+    <message>
+        <source>Export Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BallotsText</name>
+    <message>
+        <source>Negative Criterion: </source>
+        <translation type="unfinished">Negatives Kriterium: </translation>
+    </message>
+    <message>
+        <source>Positive Criterion: </source>
+        <translation type="unfinished">Positives Kriterium: </translation>
+    </message>
+    <message>
+        <source>Write up to %1 numbers, or &quot;nobody&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write up to %1 numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class, by number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassListWindow</name>
+    <message>
+        <source>Class lists (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>&amp;Names of the subjects:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of subject %1 is only blanks. Type a name, or empty the row with Delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class list was not loaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Class List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Class List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>class list</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -430,12 +524,108 @@ Statusgruppen nach %1, der Methode des Analysefensters.</translation>
         <source>No other study has %1 subjects, a criterion in common with this one and stored answers.</source>
         <translation>Keine andere Untersuchung hat %1 Schüler, ein gemeinsames Kriterium mit dieser und gespeicherte Antworten.</translation>
     </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Subjects...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
     <message>
         <source>Class &amp;Report...</source>
         <translation>Klassen&amp;bericht...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Form Responses...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print &amp;Ballots...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pupils &amp;Answer Here...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Data from Current Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Choices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class &amp;List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Criterion Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plot Sociogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Study Analysis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare With...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -459,6 +649,18 @@ Statusgruppen nach %1, der Methode des Analysefensters.</translation>
     <message>
         <source>number of choices</source>
         <translation>Anzahl der Wahlen</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished">Schüler</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -565,6 +767,53 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <message>
         <source>Sitting next to each other in class</source>
         <translation>Im Unterricht nebeneinander sitzen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;PNG image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;VG drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;DF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resolution (dots per inch):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -680,6 +929,136 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <message>
         <source>Cliques (every pair chose each other): %1</source>
         <translation>Cliquen (jedes Paar hat sich gegenseitig gewählt): %1</translation>
+    </message>
+</context>
+<context>
+    <name>FormImportText</name>
+    <message>
+        <source>Not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive choices</source>
+        <translation type="unfinished">Positive Wahlen</translation>
+    </message>
+    <message>
+        <source>Negative choices</source>
+        <translation type="unfinished">Negative Wahlen</translation>
+    </message>
+    <message>
+        <source>Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names are matched only with the class list: give it first with File &gt; Class List..., Load..., then import again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some rows of the file have problems:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row can be taken; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the one row without a problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the %1 rows without a problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and leave the other out?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and leave the %1 others out?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No imports nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Form Responses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say what each column holds. The first rows of the file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form responses (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The responses were not imported:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormResponsesText</name>
+    <message>
+        <source>No column is marked as the respondent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No column is marked as holding choices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number, and without a class list only numbers are matched.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name of the class list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fits more than one pupil: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot choose themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More choices are given than the study allows (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row does not say who answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers a second time; the first row is line %2, and this later row is the one offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not text: it holds control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no responses.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -855,6 +1234,10 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
         <source>No sociogram is open. Draw one from the data window&apos;s Plot Sociogram menu, then show the groups on it.</source>
         <translation>Es ist kein Soziogramm geöffnet. Zeichnen Sie eines über das Menü „Soziogramm zeichnen“ im Datenfenster und zeigen Sie dann die Gruppen darin an.</translation>
     </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -883,6 +1266,114 @@ Die Untersuchungsdatei:
     <message>
         <source>About Sociogram</source>
         <translation>Über Sociogram</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>The file is not text: it holds control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row does not begin with the subject&apos;s number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list holds %1 names for the %2 subjects of the study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds no rows of choices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row does not begin with the chooser&apos;s number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 is given a second time; the first row is line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More choices are given than the study allows (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 cannot choose themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 is chosen twice in this row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a subject number from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma-separated files (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choices were not imported:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportChoices</name>
+    <message>
+        <source>Replace the choices in the grid with those of the file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subject %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subjects %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not name %1, whose choices are in the grid.
+
+Keep their choices? Yes keeps them and takes the rows of the file, No empties them, Cancel imports nothing.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -942,6 +1433,114 @@ Die Untersuchungsdatei:
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>KioskAnswerText</name>
+    <message>
+        <source>More classmates are chosen than the study allows (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a subject number from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pupil cannot choose themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KioskWindow</name>
+    <message>
+        <source>Pupils Answer Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not me: start again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, save my answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who are you?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch your own name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch your own number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative Criterion: </source>
+        <translation type="unfinished">Negatives Kriterium: </translation>
+    </message>
+    <message>
+        <source>Positive Criterion: </source>
+        <translation type="unfinished">Positives Kriterium: </translation>
+    </message>
+    <message>
+        <source>%1, touch up to %2 classmates, or Nobody.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, touch up to %2 classmates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is this right, %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are your answers. Nobody else will see them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you! Pass the computer on to the next pupil.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher: let every pupil marked as done answer again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher only: do the pupils go on answering?
+
+Yes goes on. No ends the round and shows the program&apos;s windows again; every answer confirmed is stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid is saved before the pupils answer. Save it now?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,12 +1628,156 @@ Die Untersuchungsdatei:
         <source>Subjects Cannot Choose Themselves </source>
         <translation>Schüler können sich nicht selbst wählen </translation>
     </message>
+    <message>
+        <source>The Sociogram Window Is Too Small To Place All The Labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureChoices</name>
+    <message>
+        <source>Include the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include a title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour the groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark the status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &amp;names</source>
+        <translation type="unfinished">Mit &amp;Namen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureTitle</name>
+    <message>
+        <source>positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positive and negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, status by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, most chosen and isolates marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, most chosen marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ties kept, new and gone since &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintBallotsText</name>
+    <message>
+        <source>Print Ballots to PDF File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished">PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed and no PDF file was chosen, so no ballot was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Ballots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; no ballot was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One slip for each pupil, several to a page. Pupils write the numbers of the classmates they choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class list by number, with the pupils&apos; names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the class list first: File &gt; Class List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ballots could not be printed to %1. Check that it is available and that you may write to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print Sociogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1907,17 @@ Die Untersuchungsdatei:
     <message>
         <source>%1 (record %2)</source>
         <translation>%1 (Datensatz %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>The file is too large to be a class list, a sheet of choices or a form&apos;s responses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is not text, neither in UTF-8 nor in the Windows code page (Windows-1252).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

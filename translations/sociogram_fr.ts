@@ -5,7 +5,7 @@
     <name>Analysis</name>
     <message>
         <source>Entries left out, not counted as choices:</source>
-        <translation>Saisies écartées, non comptées comme choix :</translation>
+        <translation>Saisies écartées, non comptées comme choix&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
@@ -16,11 +16,11 @@
     </message>
     <message>
         <source>The z-scores use the sample standard deviation (n − 1). A spreadsheet&apos;s population formula (STDEV.P) gives slightly larger z-scores, so a pupil near a limit, such as &quot;Popular&quot;, may be classed differently there.</source>
-        <translation>Les scores z utilisent l&apos;écart type de l&apos;échantillon (n − 1). La formule de population d&apos;un tableur (STDEV.P ou ECARTYPE.PEARSON) donne des scores z un peu plus élevés ; un élève proche d&apos;un seuil, comme « Populaire », peut donc y être classé autrement.</translation>
+        <translation>Les scores z utilisent l&apos;écart type de l&apos;échantillon (n − 1). La formule de population d&apos;un tableur (STDEV.P ou ECARTYPE.PEARSON) donne des scores z un peu plus élevés&#xa0;; un élève proche d&apos;un seuil, comme «&#xa0;Populaire&#xa0;», peut donc y être classé autrement.</translation>
     </message>
     <message>
         <source>A count is high or low only when chance would give it less than 5 times in 100. A pupil is &quot;Neglected&quot; only when the choices and rejections received together are that low, so an isolate who is rejected a few times, or one in a small group with few choices, may come out &quot;Average&quot;.</source>
-        <translation>Un nombre n&apos;est jugé élevé ou faible que si le hasard le produit moins de 5 fois sur 100. Un élève n&apos;est « Négligé » que si les choix et les rejets reçus sont ensemble aussi faibles ; ainsi un isolé rejeté quelques fois, ou un élève d&apos;un petit groupe avec peu de choix, peut être classé « Moyen ».</translation>
+        <translation>Un nombre n&apos;est jugé élevé ou faible que si le hasard le produit moins de 5 fois sur 100. Un élève n&apos;est «&#xa0;Négligé&#xa0;» que si les choix et les rejets reçus sont ensemble aussi faibles&#xa0;; ainsi un isolé rejeté quelques fois, ou un élève d&apos;un petit groupe avec peu de choix, peut être classé «&#xa0;Moyen&#xa0;».</translation>
     </message>
     <message>
         <source>yes</source>
@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>%1 tie stability %2: %3 of the %4 ties of either survey are in both (%5 new, %6 gone).</source>
-        <translation>Stabilité des liens (%1) %2 : %3 des %4 liens présents dans l&apos;une ou l&apos;autre enquête figurent dans les deux (%5 nouveaux, %6 disparus).</translation>
+        <translation>Stabilité des liens (%1) %2&#xa0;: %3 des %4 liens présents dans l&apos;une ou l&apos;autre enquête figurent dans les deux (%5 nouveaux, %6 disparus).</translation>
     </message>
     <message>
         <source>The surveys share no criterion: no ties are compared.</source>
-        <translation>Les enquêtes n&apos;ont aucun critère en commun : aucun lien n&apos;est comparé.</translation>
+        <translation>Les enquêtes n&apos;ont aucun critère en commun&#xa0;: aucun lien n&apos;est comparé.</translation>
     </message>
     <message>
         <source>%1, subject %2, choice %3: &quot;%4&quot; (%5)</source>
-        <translation>%1, sujet %2, choix %3 : « %4 » (%5)</translation>
+        <translation>%1, sujet %2, choix %3&#xa0;: «&#xa0;%4&#xa0;» (%5)</translation>
     </message>
     <message>
         <source>Popular</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation>&amp;Méthode :</translation>
+        <translation>&amp;Méthode&#xa0;:</translation>
     </message>
     <message>
         <source>Figure</source>
@@ -239,26 +239,120 @@
     </message>
     <message>
         <source>The file %1 could not be written: %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Export GraphML</source>
         <translation>Exporter en GraphML</translation>
+    </message>
+    <message>
+        <source>Export Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BallotsText</name>
+    <message>
+        <source>Negative Criterion: </source>
+        <translation type="unfinished">Critère négatif&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Positive Criterion: </source>
+        <translation type="unfinished">Critère positif&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Write up to %1 numbers, or &quot;nobody&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write up to %1 numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class, by number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassListWindow</name>
+    <message>
+        <source>Class lists (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Names of the subjects:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of subject %1 is only blanks. Type a name, or empty the row with Delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class list was not loaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Class List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Class List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>class list</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ClassReport</name>
     <message>
         <source>Group %1: %2</source>
-        <translation>Groupe %1 : %2</translation>
+        <translation>Groupe %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Status changed: %1</source>
-        <translation>Statut modifié : %1</translation>
+        <translation>Statut modifié&#xa0;: %1</translation>
     </message>
     <message>
         <source>Status groups by the %1 method: %2</source>
-        <translation>Groupes de statut selon la méthode %1 : %2</translation>
+        <translation>Groupes de statut selon la méthode %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The group</source>
@@ -301,11 +395,11 @@
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so the report was not printed.</source>
-        <translation>Aucune imprimante n&apos;est installée et aucun fichier PDF n&apos;a été choisi : le rapport n&apos;a pas été imprimé.</translation>
+        <translation>Aucune imprimante n&apos;est installée et aucun fichier PDF n&apos;a été choisi&#xa0;: le rapport n&apos;a pas été imprimé.</translation>
     </message>
     <message>
         <source>Printing was cancelled; the report was not printed.</source>
-        <translation>Impression annulée ; le rapport n&apos;a pas été imprimé.</translation>
+        <translation>Impression annulée&#xa0;; le rapport n&apos;a pas été imprimé.</translation>
     </message>
     <message>
         <source>Positive and negative choices</source>
@@ -335,11 +429,11 @@
     </message>
     <message>
         <source>Compared with &quot;%1&quot;.</source>
-        <translation>Comparé à « %1 ».</translation>
+        <translation>Comparé à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The report could not be printed to &quot;%1&quot;. Check that it is available and that you may write to it.</source>
-        <translation>Le rapport n&apos;a pas pu être imprimé dans « %1 ». Vérifiez qu&apos;il est disponible et que vous pouvez y écrire.</translation>
+        <translation>Le rapport n&apos;a pas pu être imprimé dans «&#xa0;%1&#xa0;». Vérifiez qu&apos;il est disponible et que vous pouvez y écrire.</translation>
     </message>
 </context>
 <context>
@@ -390,7 +484,7 @@
     </message>
     <message>
         <source>Earlier survey: %1 (record %2). Later survey: %3.</source>
-        <translation>Enquête antérieure : %1 (enregistrement %2). Enquête ultérieure : %3.</translation>
+        <translation>Enquête antérieure&#xa0;: %1 (enregistrement %2). Enquête ultérieure&#xa0;: %3.</translation>
     </message>
     <message>
         <source>No entries were left out.</source>
@@ -398,15 +492,15 @@
     </message>
     <message>
         <source>Entries left out, not choices: %1 in the earlier survey, %2 in the later.</source>
-        <translation>Saisies écartées, non comptées comme choix : %1 dans l&apos;enquête antérieure, %2 dans l&apos;ultérieure.</translation>
+        <translation>Saisies écartées, non comptées comme choix&#xa0;: %1 dans l&apos;enquête antérieure, %2 dans l&apos;ultérieure.</translation>
     </message>
     <message>
         <source>Earlier survey:</source>
-        <translation>Enquête antérieure :</translation>
+        <translation>Enquête antérieure&#xa0;:</translation>
     </message>
     <message>
         <source>Later survey:</source>
-        <translation>Enquête ultérieure :</translation>
+        <translation>Enquête ultérieure&#xa0;:</translation>
     </message>
     <message>
         <source>
@@ -430,12 +524,108 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
         <source>No other study has %1 subjects, a criterion in common with this one and stored answers.</source>
         <translation>Aucune autre étude n&apos;a %1 sujets, un critère en commun avec celle-ci et des réponses enregistrées.</translation>
     </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Subjects...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
     <message>
         <source>Class &amp;Report...</source>
         <translation>&amp;Rapport de classe...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Form Responses...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print &amp;Ballots...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pupils &amp;Answer Here...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Data from Current Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Choices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class &amp;List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Criterion Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plot Sociogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Study Analysis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare With...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -446,11 +636,11 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation>Critère positif : </translation>
+        <translation>Critère positif&#xa0;: </translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation>Critère négatif : </translation>
+        <translation>Critère négatif&#xa0;: </translation>
     </message>
     <message>
         <source>group size</source>
@@ -459,6 +649,18 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
     <message>
         <source>number of choices</source>
         <translation>le nombre de choix</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished">Sujet</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -496,15 +698,15 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
     </message>
     <message>
         <source>Subject Number:</source>
-        <translation>Numéro du sujet :</translation>
+        <translation>Numéro du sujet&#xa0;:</translation>
     </message>
     <message>
         <source>Choice Number:</source>
-        <translation>Numéro du choix :</translation>
+        <translation>Numéro du choix&#xa0;:</translation>
     </message>
     <message>
         <source>Choice Made:</source>
-        <translation>Choix effectué :</translation>
+        <translation>Choix effectué&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -557,7 +759,7 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation>Erreur %1 : %2</translation>
+        <translation>Erreur %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -565,6 +767,53 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <message>
         <source>Sitting next to each other in class</source>
         <translation>S&apos;asseoir à côté l&apos;un de l&apos;autre en classe</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;PNG image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;VG drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;DF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resolution (dots per inch):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -679,14 +928,144 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>Cliques (every pair chose each other): %1</source>
-        <translation>Cliques (chaque paire s&apos;est choisie mutuellement) : %1</translation>
+        <translation>Cliques (chaque paire s&apos;est choisie mutuellement)&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FormImportText</name>
+    <message>
+        <source>Not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive choices</source>
+        <translation type="unfinished">Choix positifs</translation>
+    </message>
+    <message>
+        <source>Negative choices</source>
+        <translation type="unfinished">Choix négatifs</translation>
+    </message>
+    <message>
+        <source>Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names are matched only with the class list: give it first with File &gt; Class List..., Load..., then import again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some rows of the file have problems:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row can be taken; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the one row without a problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the %1 rows without a problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and leave the other out?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and leave the %1 others out?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No imports nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Form Responses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say what each column holds. The first rows of the file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form responses (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The responses were not imported:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormResponsesText</name>
+    <message>
+        <source>No column is marked as the respondent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No column is marked as holding choices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number, and without a class list only numbers are matched.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a name of the class list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fits more than one pupil: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot choose themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More choices are given than the study allows (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row does not say who answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers a second time; the first row is line %2, and this later row is the one offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not text: it holds control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no responses.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Groups</name>
     <message>
         <source>A class of %1 subjects is too small to split: it takes at least 4 subjects to form groups.</source>
-        <translation>Une classe de %1 sujets est trop petite pour être divisée : il faut au moins 4 sujets pour former des groupes.</translation>
+        <translation>Une classe de %1 sujets est trop petite pour être divisée&#xa0;: il faut au moins 4 sujets pour former des groupes.</translation>
     </message>
     <message>
         <source>Choose from %1 to %2 groups for %3 subjects.</source>
@@ -726,7 +1105,7 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>chose %1 subjects: %2 rejected them and %3 %4</source>
-        <translation>a choisi %1 sujets : rejeté par %2, et %3 %4</translation>
+        <translation>a choisi %1 sujets&#xa0;: rejeté par %2, et %3 %4</translation>
     </message>
     <message>
         <source>is in another group</source>
@@ -766,7 +1145,7 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
-        <translation>Groupe %1 : sujets %2 et %3 (%4)</translation>
+        <translation>Groupe %1&#xa0;: sujets %2 et %3 (%4)</translation>
     </message>
 </context>
 <context>
@@ -777,11 +1156,11 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>Number of &amp;groups:</source>
-        <translation>Nombre de &amp;groupes :</translation>
+        <translation>Nombre de &amp;groupes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Seats per table:</source>
-        <translation>&amp;Places par table :</translation>
+        <translation>&amp;Places par table&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Make Groups</source>
@@ -829,7 +1208,7 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>%1 could not be kept apart: %2.</source>
-        <translation>Impossible de séparer %1 : %2.</translation>
+        <translation>Impossible de séparer %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>rejection pair</source>
@@ -845,15 +1224,19 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>%1 of %2 subjects sit with someone they chose; %3 of %4 positive choices are kept within a group.</source>
-        <translation>%1 sujets sur %2 sont assis avec quelqu&apos;un qu&apos;ils ont choisi ; %3 choix positifs sur %4 restent au sein d&apos;un groupe.</translation>
+        <translation>%1 sujets sur %2 sont assis avec quelqu&apos;un qu&apos;ils ont choisi&#xa0;; %3 choix positifs sur %4 restent au sein d&apos;un groupe.</translation>
     </message>
     <message>
         <source>Every grouping was tried: none is better.</source>
-        <translation>Toutes les répartitions ont été essayées : aucune n&apos;est meilleure.</translation>
+        <translation>Toutes les répartitions ont été essayées&#xa0;: aucune n&apos;est meilleure.</translation>
     </message>
     <message>
         <source>No sociogram is open. Draw one from the data window&apos;s Plot Sociogram menu, then show the groups on it.</source>
         <translation>Aucun sociogramme n&apos;est ouvert. Tracez-en un depuis le menu Tracer le sociogramme de la fenêtre de données, puis affichez-y les groupes.</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -877,12 +1260,120 @@ The study file:
 
 Compilé avec Qt %2, exécuté avec Qt %3. Qt est utilisé selon les termes de la GNU Lesser General Public License, version 3.
 
-Le fichier d&apos;étude :
+Le fichier d&apos;étude&#xa0;:
 %4</translation>
     </message>
     <message>
         <source>About Sociogram</source>
         <translation>À propos de Sociogram</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>The file is not text: it holds control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row does not begin with the subject&apos;s number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list holds %1 names for the %2 subjects of the study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds no rows of choices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row does not begin with the chooser&apos;s number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 is given a second time; the first row is line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More choices are given than the study allows (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 cannot choose themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject %1 is chosen twice in this row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a subject number from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma-separated files (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choices were not imported:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportChoices</name>
+    <message>
+        <source>Replace the choices in the grid with those of the file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subject %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subjects %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not name %1, whose choices are in the grid.
+
+Keep their choices? Yes keeps them and takes the rows of the file, No empties them, Cancel imports nothing.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,23 +1396,23 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>Criterion:</source>
-        <translation>Critère :</translation>
+        <translation>Critère&#xa0;:</translation>
     </message>
     <message>
         <source>Criterion Type:</source>
-        <translation>Type de critère :</translation>
+        <translation>Type de critère&#xa0;:</translation>
     </message>
     <message>
         <source>Reference Name:</source>
-        <translation>Nom de référence :</translation>
+        <translation>Nom de référence&#xa0;:</translation>
     </message>
     <message>
         <source>Group Size (6-40):</source>
-        <translation>Taille du groupe (6-40) :</translation>
+        <translation>Taille du groupe (6-40)&#xa0;:</translation>
     </message>
     <message>
         <source>Maximum Number of Choices Allowed (1-10):</source>
-        <translation>Nombre maximal de choix autorisés (1-10) :</translation>
+        <translation>Nombre maximal de choix autorisés (1-10)&#xa0;:</translation>
     </message>
     <message>
         <source>This is used to store a description of the data set.</source>
@@ -942,6 +1433,114 @@ Le fichier d&apos;étude :
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>KioskAnswerText</name>
+    <message>
+        <source>More classmates are chosen than the study allows (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a subject number from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pupil cannot choose themselves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is chosen twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KioskWindow</name>
+    <message>
+        <source>Pupils Answer Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not me: start again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, save my answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who are you?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch your own name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch your own number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative Criterion: </source>
+        <translation type="unfinished">Critère négatif&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Positive Criterion: </source>
+        <translation type="unfinished">Critère positif&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1, touch up to %2 classmates, or Nobody.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, touch up to %2 classmates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is this right, %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are your answers. Nobody else will see them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you! Pass the computer on to the next pupil.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher: let every pupil marked as done answer again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher only: do the pupils go on answering?
+
+Yes goes on. No ends the round and shows the program&apos;s windows again; every answer confirmed is stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid is saved before the pupils answer. Save it now?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -979,11 +1578,11 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>Delete the Current Record?</source>
-        <translation>Supprimer l&apos;enregistrement en cours ?</translation>
+        <translation>Supprimer l&apos;enregistrement en cours&#xa0;?</translation>
     </message>
     <message>
         <source>The Project Could Not Be Deleted - It Has Been Left As It Was</source>
-        <translation>Impossible de supprimer le projet : il est resté inchangé</translation>
+        <translation>Impossible de supprimer le projet&#xa0;: il est resté inchangé</translation>
     </message>
     <message>
         <source>You Must Enter the Relevant Criterion</source>
@@ -1011,7 +1610,7 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>Save Changes?</source>
-        <translation>Enregistrer les modifications ?</translation>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>Save Changes</source>
@@ -1019,15 +1618,93 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>You Must First Save Changes: Save Now?</source>
-        <translation>Vous devez d&apos;abord enregistrer les modifications : enregistrer maintenant ?</translation>
+        <translation>Vous devez d&apos;abord enregistrer les modifications&#xa0;: enregistrer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>The changes could not be saved, so the file keeps the answers it had before. The grid still holds every answer you typed.</source>
-        <translation>Les modifications n&apos;ont pas pu être enregistrées ; le fichier conserve donc ses réponses précédentes. La grille contient toujours toutes les réponses que vous avez saisies.</translation>
+        <translation>Les modifications n&apos;ont pas pu être enregistrées&#xa0;; le fichier conserve donc ses réponses précédentes. La grille contient toujours toutes les réponses que vous avez saisies.</translation>
     </message>
     <message>
         <source>Subjects Cannot Choose Themselves </source>
         <translation>Les sujets ne peuvent pas se choisir eux-mêmes </translation>
+    </message>
+    <message>
+        <source>The Sociogram Window Is Too Small To Place All The Labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureChoices</name>
+    <message>
+        <source>Include the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include a title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour the groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark the status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &amp;names</source>
+        <translation type="unfinished">Avec les &amp;noms</translation>
+    </message>
+</context>
+<context>
+    <name>PictureTitle</name>
+    <message>
+        <source>positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positive and negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, status by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, most chosen and isolates marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, most chosen marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ties kept, new and gone since &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1035,6 +1712,72 @@ Le fichier d&apos;étude :
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintBallotsText</name>
+    <message>
+        <source>Print Ballots to PDF File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished">Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed and no PDF file was chosen, so no ballot was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Ballots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; no ballot was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One slip for each pupil, several to a page. Pupils write the numbers of the classmates they choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class list by number, with the pupils&apos; names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the class list first: File &gt; Class List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ballots could not be printed to %1. Check that it is available and that you may write to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print Sociogram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1077,18 +1820,18 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>No study yet? &lt;a href=&quot;example&quot;&gt;Open the example class&lt;/a&gt; to see a class of 24 at work, or start with File &amp;gt; New Project.</source>
-        <translation>Pas encore d&apos;étude ? &lt;a href=&quot;example&quot;&gt;Ouvrez la classe d&apos;exemple&lt;/a&gt; pour voir une classe de 24 élèves en action, ou commencez par Fichier &amp;gt; Nouveau projet.</translation>
+        <translation>Pas encore d&apos;étude&#xa0;? &lt;a href=&quot;example&quot;&gt;Ouvrez la classe d&apos;exemple&lt;/a&gt; pour voir une classe de 24 élèves en action, ou commencez par Fichier &amp;gt; Nouveau projet.</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The database %1 has no table %2; it is not a complete study database.</source>
-        <translation>La base de données %1 n&apos;a pas de table %2 ; ce n&apos;est pas une base d&apos;étude complète.</translation>
+        <translation>La base de données %1 n&apos;a pas de table %2&#xa0;; ce n&apos;est pas une base d&apos;étude complète.</translation>
     </message>
     <message>
         <source>The database %1 lacks the index %2; it is not a complete study database.</source>
-        <translation>Il manque à la base de données %1 l&apos;index %2 ; ce n&apos;est pas une base d&apos;étude complète.</translation>
+        <translation>Il manque à la base de données %1 l&apos;index %2&#xa0;; ce n&apos;est pas une base d&apos;étude complète.</translation>
     </message>
     <message>
         <source>Could not find file %1.</source>
@@ -1096,15 +1839,15 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>Couldn&apos;t update %1; it is currently locked by another program.</source>
-        <translation>Impossible de mettre à jour %1 ; il est actuellement verrouillé par un autre programme.</translation>
+        <translation>Impossible de mettre à jour %1&#xa0;; il est actuellement verrouillé par un autre programme.</translation>
     </message>
     <message>
         <source>Couldn&apos;t lock a table of %1; it is currently in use.</source>
-        <translation>Impossible de verrouiller une table de %1 ; elle est actuellement utilisée.</translation>
+        <translation>Impossible de verrouiller une table de %1&#xa0;; elle est actuellement utilisée.</translation>
     </message>
     <message>
         <source>The database %1 is read-only; changes cannot be written to it.</source>
-        <translation>La base de données %1 est en lecture seule ; les modifications ne peuvent pas y être écrites.</translation>
+        <translation>La base de données %1 est en lecture seule&#xa0;; les modifications ne peuvent pas y être écrites.</translation>
     </message>
     <message>
         <source>Could not lock the file %1.</source>
@@ -1116,7 +1859,7 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>Unrecognized database format %1: the file is not a study database.</source>
-        <translation>Format de base de données %1 non reconnu : ce fichier n&apos;est pas une base d&apos;étude.</translation>
+        <translation>Format de base de données %1 non reconnu&#xa0;: ce fichier n&apos;est pas une base d&apos;étude.</translation>
     </message>
     <message>
         <source>Cannot open database %1. The file may be damaged.</source>
@@ -1124,7 +1867,7 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>Not enough space on disk for %1; nothing was written.</source>
-        <translation>Espace disque insuffisant pour %1 ; rien n&apos;a été écrit.</translation>
+        <translation>Espace disque insuffisant pour %1&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Disk error while reading or writing %1.</source>
@@ -1132,7 +1875,7 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>The change to %1 was refused: %2</source>
-        <translation>La modification de %1 a été refusée : %2</translation>
+        <translation>La modification de %1 a été refusée&#xa0;: %2</translation>
     </message>
     <message>
         <source>A value does not fit its field in %1.</source>
@@ -1140,11 +1883,11 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>The database %1 reported: %2</source>
-        <translation>La base de données %1 a signalé : %2</translation>
+        <translation>La base de données %1 a signalé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
-        <translation>Fichier « %1 » introuvable.</translation>
+        <translation>Fichier «&#xa0;%1&#xa0;» introuvable.</translation>
     </message>
 </context>
 <context>
@@ -1155,7 +1898,7 @@ Le fichier d&apos;étude :
     </message>
     <message>
         <source>&amp;Earlier survey of this class:</source>
-        <translation>&amp;Enquête antérieure de cette classe :</translation>
+        <translation>&amp;Enquête antérieure de cette classe&#xa0;:</translation>
     </message>
     <message>
         <source>(no name)</source>
@@ -1164,6 +1907,17 @@ Le fichier d&apos;étude :
     <message>
         <source>%1 (record %2)</source>
         <translation>%1 (enregistrement %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>The file is too large to be a class list, a sheet of choices or a form&apos;s responses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is not text, neither in UTF-8 nor in the Windows code page (Windows-1252).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
