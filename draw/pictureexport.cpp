@@ -216,13 +216,6 @@ QString withPictureSuffix(const QString& path, PictureFormat format)
     return path + u'.' + suffix;
 }
 
-PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList& labels)
-{
-    PrimitiveList picture = drawing;
-    picture.insert(picture.end(), labels.begin(), labels.end());
-    return picture;
-}
-
 std::vector<TitleLine> wrappedTitle(const QStringList& lines, qreal width)
 {
     std::vector<TitleLine> out;

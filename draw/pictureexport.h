@@ -70,10 +70,6 @@ QString pictureSuffix(PictureFormat format);
 // The path with the format's ending added when it has none (of any letter case).
 QString withPictureSuffix(const QString& path, PictureFormat format);
 
-// What the window shows: its drawing (choice lines, markers, guide shape) and then
-// the subject labels on top, so that labels cover the ends of their lines.
-PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList& labels);
-
 // The size of the picture in twips: the title band when asked for, the drawing area
 // under it, and the key to its right.
 QSizeF pictureSize(QSizeF drawing, const PictureOptions& options);

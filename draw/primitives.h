@@ -19,6 +19,7 @@ struct Primitive {
     QString text;     // Label caption, centred on the square; Name: the name, centred
     qreal width = 0;  // outline width in twips; 0 is one device pixel at any scale
     bool dashed = false;
+    friend bool operator==(const Primitive&, const Primitive&) = default;
 };
 
 using PrimitiveList = std::vector<Primitive>;

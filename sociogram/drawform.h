@@ -75,6 +75,9 @@ public:
     using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent, QString& why)>;
     static void setPrinterChooser(PrinterChooser chooser);
 
+    // The whole picture with what a print or an export was asked to carry: both paint it.
+    PrimitiveList pictureFor(const PictureOptions& chosen) const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

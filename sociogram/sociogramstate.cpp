@@ -49,13 +49,23 @@ std::vector<MovedRing> SociogramState::movedRings() const
 void SociogramState::LineDraw()
 {
     const SubjectLabel& model = labels().Template();
-    const QSizeF labelSize(model.Width, model.Height);
     const Layout::Area area = steps.area();
-    lines = surveys.shown() ? drawChangeLines(surveys.ties(), labelSize, area.W, area.H,
-                                              options.style(), movedRings())
-                            : drawChoiceLines(DataGrid(), labelSize, area.W, area.H,
-                                              options.style(), &labels(), movedRings());
+    Trap trap(QStringLiteral("DataForm:LineDraw"));
+    drawn = readPicture(trap, {surveys.shown() ? nullptr : &DataGrid(),
+                               surveys.shown() ? &surveys.ties() : nullptr, &labels(),
+                               QSizeF(model.Width, model.Height), QSizeF(area.W, area.H),
+                               options.style(), movedRings()});
+    lines = pictureLines(drawn);
     Q_EMIT drawingChanged();
+}
+
+PictureValues SociogramState::shownPicture() const
+{
+    PictureValues shown = drawn;
+    shown.labels = &labels();
+    shown.groups = options.groups();
+    shown.marks = marks;
+    return shown;
 }
 
 void SociogramState::DoWork()

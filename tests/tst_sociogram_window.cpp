@@ -11,6 +11,7 @@
 #include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
+#include "groupcolours.h"
 #include "keyform.h"
 #include "pictures.h"
 #include "printdialog.h"
@@ -317,7 +318,7 @@ private Q_SLOTS:
             }
             QCOMPARE(form->state().statusMarks(), row.marks);
             // The window paints each mark around its own label.
-            const PrimitiveList painted = form->canvas()->labelPrimitives();
+            const PrimitiveList painted = form->canvas()->picture();
             for (int s = 1; s <= 6; ++s) {
                 const QRectF square(Global::LabelPos[s][0], Global::LabelPos[s][1], 360, 360);
                 for (const Primitive& p : statusMarkPrimitives(square, row.marks[s]))
@@ -407,7 +408,7 @@ private Q_SLOTS:
         if (turnOff)
             form->ShowNames->trigger();
         QStringList names;
-        for (const Primitive& p : form->canvas()->labelPrimitives())
+        for (const Primitive& p : form->canvas()->picture())
             if (p.kind == Primitive::Kind::Name) {
                 names << p.text;
                 const QRect label = form->canvas()->labelDesignRect(names.size());
@@ -501,6 +502,37 @@ private Q_SLOTS:
         for (const char* words : {"Class 4b", "Who sits with whom? (positive)", "Circle layout",
                                   "Positive Choice", "Mutual", "Status", "Most chosen", "Isolate"})
             QVERIFY2(page.contains(QLatin1String(words)), qPrintable(page));
+    }
+
+    // The window, the print and the export paint one list: with everything shown and asked
+    // for, it holds the names, the groups' colours and the status marks, and the file written
+    // is that list painted.
+    void onePictureEverywhere()
+    {
+        defineStudy(6, {{"2"}, {"1"}, {"1"}});
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs, u"Bo"_qs});
+        DrawForm* form = openSociogram(0);
+        form->ShowStatus->setChecked(true);
+        form->setShownGroups({-1, 0, 0, 1, 1, 1, 1});
+        const PrimitiveList& shown = form->canvas()->picture();
+        const auto count = [&](auto take) {
+            return std::count_if(shown.begin(), shown.end(), take);
+        };
+        QCOMPARE(count([](const Primitive& p) { return p.kind == Primitive::Kind::Name; }), 2);
+        QVERIFY(count([](const Primitive& p) { return p.fill == groupColour(1); }) == 4);
+        QVERIFY(count([](const Primitive& p) { return p.width > 0; }) > 0); // status outlines
+        PictureOptions all;
+        all.format = PictureFormat::Svg;
+        all.groupColours = all.statusMarks = all.withNames = true;
+        QCOMPARE(form->pictureFor(all), shown);
+        const QString file = f.db().folder() + u"/all.svg"_qs, again = file + u"2.svg"_qs;
+        PictureExport::setOptionsChooser([all](QWidget*, ShownOnWindow) { return all; });
+        PictureExport::setFileChooser(
+            [file](QWidget*, const QString&, const QString&, const QString&) { return file; });
+        form->exportPicture();
+        const Layout::Area area = form->state().layout().area();
+        QVERIFY(!::exportPicture(again, shown, QSizeF(area.W, area.H), all));
+        QCOMPARE(fileBytes(file), fileBytes(again));
     }
 
     // Export Picture asks the options (starting from the last ones) and the file, then
