@@ -17,6 +17,7 @@
 #include <QRectF>
 #include <bit>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace Layout {
@@ -80,7 +81,36 @@ public:
                 count += !g.excused(line.a, line.b, labelAt[std::countr_zero(m)]);
         return count;
     }
-    int crossings() { return counter.count(labelAt); }
+    int crossings() { return routed ? crossingsAsDrawn() : counter.count(labelAt); }
+    // Lines that would run under a label go outside the frame (lineroutes.h): two lines
+    // cross only where their ends interleave and both run on the same side.
+    void routeOutside() { routed = true; }
+    int crossingsAsDrawn() const
+    {
+        struct Drawn {
+            int from, to;
+            bool outside;
+        };
+        std::vector<Drawn> drawn;
+        drawn.reserve(g.lines.size());
+        for (const ChoiceGraph::Line& line : g.lines) {
+            const int p = placeOf[line.a], q = placeOf[line.b];
+            bool outside = false;
+            for (std::uint64_t m = under[p * n + q]; m != 0 && !outside; m &= m - 1)
+                outside = !g.excused(line.a, line.b, labelAt[std::countr_zero(m)]);
+            drawn.push_back({std::min(p, q), std::max(p, q), outside});
+        }
+        int count = 0;
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+                const Drawn& x = drawn[i];
+                const Drawn& y = drawn[j];
+                count += (x.outside == y.outside) &
+                         (((x.from < y.from) & (y.from < x.to) & (x.to < y.to)) |
+                          ((y.from < x.from) & (x.from < y.to) & (y.to < x.to)));
+            }
+        return count;
+    }
 
     // Members on consecutive places, one other allowed in a clique of five.
     bool cliquesKept() const
@@ -132,6 +162,7 @@ private:
     CrossingCounter counter;
     std::vector<int> labelAt, placeOf;
     std::vector<std::vector<int>> cliques;
+    bool routed = false;
 };
 
 // The order searched for fewer lines under labels, crossings next and never above
@@ -197,9 +228,44 @@ double roomToGrow(const std::vector<QPointF>& slots, int n, QPointF centre, QSiz
 
 } // namespace
 
+namespace {
+
+// With lines round labels every label stays on its slot: only the order round the frame is
+// searched, for fewer crossings of the lines as drawn, the cliques on consecutive places.
+std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
+                                   const ChoiceGraph& graph,
+                                   const std::vector<std::vector<int>>& cliques, QSizeF label)
+{
+    QPointF centre;
+    for (int s = 1; s <= n; ++s)
+        centre += slots[s] / n;
+    const std::vector<int> around = slotsAround(slots, n, centre);
+    std::vector<QPointF> placeAt(n);
+    for (int k = 0; k < n; ++k)
+        placeAt[k] = slots[around[k]];
+    SlotSearch search(graph, placeAt, label, cliques);
+    search.routeOutside();
+    const std::vector<int> order = cyclicOrder(graph, cliques);
+    search.assign(around);
+    const bool keptAsGiven = search.cliquesKept();
+    const int given = search.crossings();
+    Random random(0x5eed0001u + static_cast<unsigned>(n));
+    const std::vector<int> searched = searchOrder(search, order, std::numeric_limits<int>::max(),
+                                                  searchRounds(graph, 12000, 10, 120), random);
+    search.assign(searched);
+    std::vector<QPointF> result(slots.begin(), slots.begin() + n + 1);
+    if (keptAsGiven && search.crossings() >= given)
+        return result;
+    for (int k = 0; k < n; ++k)
+        result[searched[k]] = placeAt[k];
+    return result;
+}
+
+} // namespace
+
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                                  const std::vector<Choice>& choices, QSizeF area, QSizeF label,
-                                 double* grownBy)
+                                 double* grownBy, bool linesRound)
 {
     if (grownBy)
         *grownBy = 1;
@@ -210,6 +276,8 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
         return result;
     const ChoiceGraph graph(n, choices);
     const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+    if (linesRound)
+        return tidyOrderOnly(slots, n, graph, cliques, label);
     const std::vector<int> order = cyclicOrder(graph, cliques);
     QPointF centre;
     for (int s = 1; s <= n; ++s)

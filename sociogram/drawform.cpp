@@ -55,6 +55,10 @@ void DrawForm::connectState()
     connect(&sociogram.changes(), &SurveyChanges::changed, this, &DrawForm::updateChangesItem);
     connect(&sociogram.changes(), &SurveyChanges::changed, this, &DrawForm::updateKey);
     connect(&view, &ViewOptions::groupsChanged, area, &SocioCanvas::pictureChanged);
+    connect(&view, &ViewOptions::linesRoundChanged, this, [this] {
+        const QSignalBlocker quiet(LinesRound);
+        LinesRound->setChecked(sociogram.view().linesRound());
+    });
     connect(&view, &ViewOptions::groupsChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::statusMarksChanged, area, &SocioCanvas::pictureChanged);
     connect(&view, &ViewOptions::namesChanged, area, &SocioCanvas::pictureChanged);
@@ -96,6 +100,9 @@ void DrawForm::buildMenus()
     ShowStatus = ViewMenu->addAction(QStringLiteral("Show Stat&us"));
     ShowStatus->setCheckable(true);
     connect(ShowStatus, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowStatus);
+    LinesRound = ViewMenu->addAction(QStringLiteral("Lines &Round Labels"));
+    LinesRound->setCheckable(true);
+    connect(LinesRound, &QAction::toggled, &sociogram.view(), &ViewOptions::setLinesRound);
     ShowNames = ViewMenu->addAction(QStringLiteral("Show &Names"));
     ShowNames->setCheckable(true);
     connect(ShowNames, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowNames);

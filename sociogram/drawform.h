@@ -34,6 +34,7 @@ public:
     QAction* ColourChoices = nullptr;
     QAction* OtherCriterion = nullptr;
     QAction* ShowStatus = nullptr;
+    QAction* LinesRound = nullptr;
     QAction* ShowNames = nullptr;
     QAction* ShowChanges = nullptr;
     QAction* Key = nullptr;

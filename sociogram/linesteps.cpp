@@ -176,6 +176,7 @@ PictureValues readPicture(Trap& trap, const PictureSource& source)
     v.labels = source.labels;
     v.labelSize = source.labelSize;
     v.colour = source.style.colour;
+    v.routed = source.style.routed;
     v.changes = source.ties != nullptr;
     if (source.ties)
         v.ties = drawnTies(trap, *source.ties, source.style);

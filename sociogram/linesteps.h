@@ -23,6 +23,7 @@ class QPaintDevice;
 struct LineStyle {
     bool colour = false;
     bool otherCriterion = true;
+    bool routed = false; // "Lines &Round Labels"
 };
 
 // Where the picture's lines come from: the grid's choices (with the other criterion's stored

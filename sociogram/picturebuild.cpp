@@ -16,16 +16,40 @@ std::vector<QRectF> labelSquares(const LabelSet& labels)
     return squares;
 }
 
+std::vector<Choice> drawnChoices(const PictureValues& v)
+{
+    if (!v.changes)
+        return v.choices;
+    std::vector<Choice> choices;
+    for (const ChangedTie& tie : v.ties)
+        choices.push_back(tie.choice);
+    return choices;
+}
+
 PrimitiveList choiceLines(const PictureValues& v)
 {
+    Layout::LineRoutes routes;
+    if (v.routed && v.labels)
+        routes = Layout::routeLines(v.sociogramType,
+                                    labelLeftTops(v.positions, v.labels->highestIndex()),
+                                    drawnChoices(v), v.area, v.labelSize);
     if (v.changes)
-        return changedTiePrimitives(v.ties, v.positions, v.labelSize).shapes;
+        return changedTiePrimitives(v.ties, v.positions, v.labelSize, &routes).shapes;
     if (v.colour)
         return emphasisedChoiceLines(v.choices, v.positions, v.labelSize,
-                                     v.labels ? labelSquares(*v.labels) : std::vector<QRectF>{});
-    PrimitiveList list;
+                                     v.labels ? labelSquares(*v.labels) : std::vector<QRectF>{},
+                                     &routes);
+    // Lines round labels put their markers over every line, so that none hides one; the
+    // designed picture stays as it always was drawn, each marker after its line.
+    PrimitiveList drawn;
     for (const Choice& choice : v.choices)
-        appendChoice(list, choice, v.positions, v.labelSize);
+        appendChoice(drawn, choice, v.positions, v.labelSize, &routes);
+    if (!v.routed)
+        return drawn;
+    PrimitiveList list;
+    for (int marker : {0, 1})
+        for (std::size_t i = std::size_t(marker); i < drawn.size(); i += 2)
+            list.push_back(drawn[i]);
     return list;
 }
 
@@ -46,8 +70,7 @@ PrimitiveList wholePicture(const PictureValues& v)
     if (!v.labels)
         return list;
     const LabelSet& labels = *v.labels;
-    const PrimitiveList names =
-        namePrimitives(labels, LabelSet::MaxIndex, v.names.mid(1), v.area);
+    const PrimitiveList names = namePrimitives(labels, LabelSet::MaxIndex, v.names.mid(1), v.area);
     list.insert(list.end(), names.begin(), names.end());
     const PrimitiveList shown = labelPrimitives(labels, LabelSet::MaxIndex, v.groups);
     list.insert(list.end(), shown.begin(), shown.end());

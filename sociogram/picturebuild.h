@@ -23,7 +23,7 @@ struct PictureValues {
     // The layout and its guide.
     int sociogramType = 0;
     long long maxReceived = 0;
-    QSizeF area;                 // the drawing area, twips
+    QSizeF area;                  // the drawing area, twips
     std::vector<MovedRing> moved; // the rings or frame the last Tidy widened
     // Where the labels stand: the lines run between the centres of `positions`, the labels
     // are drawn from `labels`.
@@ -35,6 +35,7 @@ struct PictureValues {
     TieChanges ties;
     bool changes = false;
     bool colour = false; // "Colour Choices"
+    bool routed = false; // "Lines Round Labels": lines that would run under a label go round
     // What the labels carry, each by subject number (entry 0 unused); empty shows none.
     QStringList names;
     std::vector<StatusMark> marks;

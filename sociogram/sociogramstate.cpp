@@ -79,8 +79,10 @@ void SociogramState::DoWork()
     Trap trap(QStringLiteral("DrawForm:DoWork"), {ErrorNumber::ObjectAlreadyLoaded});
     if (placed.restoreSaved(trap)) {
         placed.setDistributionsEnabled(true, false);
+        options.followPlacement(false);
     } else {
         placed.setDistributionsEnabled(false, false);
+        options.followPlacement(true);
         steps.runLayout();
     }
     if (Global::SociogramType == Codes::SociogramType::Target) {
@@ -97,6 +99,7 @@ void SociogramState::DefaultDistribution()
     history.clear();
     placed.labels().unloadAll();
     steps.setRingsOnly(false);
+    options.followPlacement(true);
     steps.runLayout();
     LineDraw();
     placed.setDistributionsEnabled(false, true);
@@ -115,11 +118,14 @@ void SociogramState::SavedDistribution()
 
 void SociogramState::dropLabel(int subject, QPointF at)
 {
+    options.followPlacement(false);
     history.record(QStringLiteral("Move of Label %1").arg(subject),
                    [&] { steps.dropLabel(subject, at); });
 }
 
 void SociogramState::TidyLabels()
 {
+    // Tidy places the labels for the lines round them: they are on after it.
+    options.setLinesRound(true);
     history.record(QStringLiteral("Tidy Labels"), [this] { steps.TidyLabels(); });
 }

@@ -65,14 +65,14 @@ void LayoutSteps::TidyLabels()
     switch (Global::SociogramType) {
     case Codes::SociogramType::Circle:
         tidied = Layout::tidyOnSlots(asPoints(Layout::circlePlaces(n, area(), labelSize())), n,
-                                     choices, QSizeF(W, H), label, &grown);
+                                     choices, QSizeF(W, H), label, &grown, view.linesRound());
         frameGrown(static_cast<float>(Codes::Geometry::CircleRadius));
         break;
     case Codes::SociogramType::Square:
         if (const auto spacing = Layout::squareSpacing(n, area()))
             tidied = Layout::tidyOnSlots(
                 asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing)), n, choices,
-                QSizeF(W, H), label, &grown);
+                QSizeF(W, H), label, &grown, view.linesRound());
         frameGrown(static_cast<float>(W * 4 / 10));
         break;
     case Codes::SociogramType::Target: {

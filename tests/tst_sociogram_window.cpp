@@ -535,6 +535,29 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(file), fileBytes(again));
     }
 
+    // Lines round labels: off while a layout has just run, on after Tidy, for a drop and for
+    // a restored arrangement, off again for "Default Distribution".
+    void linesRoundFollowThePlacement()
+    {
+        std::vector<QStringList> choices;
+        for (int s = 1; s <= 30; ++s)
+            choices.push_back({QString::number((s + 1) % 30 + 1)}); // past a neighbour
+        defineStudy(30, choices);
+        DrawForm* form = openSociogram(0);
+        const auto routed = [&] {
+            const PrimitiveList& shown = form->canvas()->picture();
+            return std::any_of(shown.begin(), shown.end(),
+                               [](const Primitive& p) { return p.kind == Primitive::Kind::Path; });
+        };
+        QVERIFY(!form->LinesRound->isChecked() && !routed());
+        form->Tidy->trigger();
+        QVERIFY(form->LinesRound->isChecked());
+        form->state().DefaultDistribution();
+        QVERIFY(!form->LinesRound->isChecked() && !routed());
+        form->LinesRound->trigger();
+        QVERIFY(routed());
+    }
+
     // Export Picture asks the options (starting from the last ones) and the file, then
     // writes what the window shows; a file it cannot write is named.
     void exportPicture()

@@ -1,0 +1,343 @@
+#include "lineroutes.h"
+
+#include "codes.h"
+#include "tidysupport.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace Layout {
+
+using namespace TidySupport;
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+constexpr double Margin = 30;    // between the outermost track and the area's edge
+constexpr double ArcStep = 0.03; // radians between the points of an arc as drawn
+constexpr double Clearance = 60; // a bent line's gap to the label it goes round
+
+// What the routes are worked out from: the label centres and which pairs chose each other.
+struct Scene {
+    int n = 0;
+    std::vector<QPointF> centre;
+    std::vector<QRectF> square;
+    std::vector<std::pair<int, int>> lines; // (smaller, larger), each pair once
+    std::vector<char> mutual;               // positive both ways, (n + 1) squared
+    bool excused(int a, int b, int k) const
+    {
+        const auto m = [&](int x, int y) { return mutual[std::size_t(x * (n + 1) + y)] != 0; };
+        return m(a, b) && m(a, k) && m(b, k);
+    }
+};
+
+Scene sceneOf(const std::vector<QPointF>& leftTop, const std::vector<Choice>& choices, QSizeF label)
+{
+    Scene s;
+    s.n = std::max(0, static_cast<int>(leftTop.size()) - 1);
+    s.centre.resize(std::size_t(s.n + 1));
+    s.square.resize(std::size_t(s.n + 1));
+    for (int i = 1; i <= s.n; ++i) {
+        s.square[std::size_t(i)] = QRectF(leftTop[std::size_t(i)], label);
+        s.centre[std::size_t(i)] = s.square[std::size_t(i)].center();
+    }
+    s.mutual.assign(std::size_t((s.n + 1) * (s.n + 1)), 0);
+    std::vector<char> chosen(s.mutual.size(), 0), drawn(s.mutual.size(), 0);
+    const auto at = [&](int a, int b) { return std::size_t(a * (s.n + 1) + b); };
+    for (const Choice& c : choices) {
+        if (c.chooser < 1 || c.chosen < 1 || c.chooser > s.n || c.chosen > s.n ||
+            c.chooser == c.chosen)
+            continue;
+        if (c.positive())
+            chosen[at(c.chooser, c.chosen)] = 1;
+        const int a = std::min(c.chooser, c.chosen), b = std::max(c.chooser, c.chosen);
+        if (!drawn[at(a, b)]) {
+            drawn[at(a, b)] = 1;
+            s.lines.emplace_back(a, b);
+        }
+    }
+    for (int a = 1; a <= s.n; ++a)
+        for (int b = 1; b <= s.n; ++b)
+            s.mutual[at(a, b)] = chosen[at(a, b)] && chosen[at(b, a)];
+    return s;
+}
+
+bool pieceUnder(QPointF p, QPointF q, const QRectF& r)
+{
+    return lineUnderLabel(p.x(), p.y(), q.x(), q.y(), r.left(), r.top(), r.width(), r.height());
+}
+
+// The labels the path of line (a, b) runs under, but for clique mates of both ends.
+int labelsUnder(const Scene& s, int a, int b, const Path& path, int* first = nullptr)
+{
+    int count = 0;
+    for (std::size_t p = 0; p + 1 < path.size(); ++p)
+        for (int k = 1; k <= s.n; ++k)
+            if (k != a && k != b && !s.excused(a, b, k) &&
+                pieceUnder(path[p], path[p + 1], s.square[std::size_t(k)])) {
+                if (count == 0 && first)
+                    *first = k;
+                ++count;
+            }
+    return count;
+}
+
+double wrap(double angle) // into [0, 2 pi)
+{
+    const double w = std::fmod(angle, 2 * Pi);
+    return w < 0 ? w + 2 * Pi : w;
+}
+
+// The frame of the Circle or the Square, grown outward by a distance: a circle, or a
+// rectangle with its corners rounded. Both are star-shaped about the centre, so a point of
+// the grown frame is found along the ray at an angle.
+struct Frame {
+    QPointF centre;
+    bool square = false;
+    double radius = 0, halfW = 0, halfH = 0;
+
+    double distance(QPointF p) const
+    {
+        const QPointF d = p - centre;
+        if (!square)
+            return std::hypot(d.x(), d.y()) - radius;
+        return std::hypot(std::max(std::abs(d.x()) - halfW, 0.0),
+                          std::max(std::abs(d.y()) - halfH, 0.0));
+    }
+    QPointF at(double angle, double out) const
+    {
+        const QPointF u(std::cos(angle), std::sin(angle));
+        if (!square)
+            return centre + u * (radius + out);
+        double low = 0, high = 2 * (halfW + halfH + out) + 1;
+        for (int i = 0; i < 40; ++i) {
+            const double mid = (low + high) / 2;
+            (distance(centre + u * mid) < out ? low : high) = mid;
+        }
+        return centre + u * high;
+    }
+};
+
+// An outside line: from the angle `start` on for `sweep` radians, on its track.
+struct Span {
+    int line = 0;
+    double start = 0, sweep = 0;
+    int track = 0;
+    bool from(double angle, double tolerance) const // the angle within the span
+    {
+        return wrap(angle - start) <= sweep + tolerance;
+    }
+};
+
+bool meet(const Span& x, const Span& y)
+{
+    constexpr double Tolerance = 1e-6;
+    return x.from(y.start, Tolerance) || y.from(x.start, Tolerance);
+}
+
+// Spans by sweep, the shortest first: each takes the lowest track no span it meets holds
+// already. A span nested in another meets it and every span the inner one meets, so the
+// outer one always ends on a track further out.
+int assignTracks(std::vector<Span>& spans)
+{
+    std::stable_sort(spans.begin(), spans.end(),
+                     [](const Span& x, const Span& y) { return x.sweep < y.sweep; });
+    int tracks = 0;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        int track = 1;
+        for (std::size_t j = 0; j < i; ++j)
+            if (spans[j].track == track && meet(spans[i], spans[j])) {
+                ++track;
+                j = std::size_t(-1); // look again from the first
+            }
+        spans[i].track = track;
+        tracks = std::max(tracks, track);
+    }
+    return tracks;
+}
+
+LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
+{
+    LineRoutes routes;
+    Frame frame;
+    frame.centre = QPointF(area.width() / 2, area.height() / 2);
+    frame.square = square;
+    for (int i = 1; i <= s.n; ++i) {
+        const QPointF d = s.centre[std::size_t(i)] - frame.centre;
+        frame.radius = std::max(frame.radius, std::hypot(d.x(), d.y()));
+        frame.halfW = std::max(frame.halfW, std::abs(d.x()));
+        frame.halfH = std::max(frame.halfH, std::abs(d.y()));
+    }
+    const auto angleOf = [&](int i) {
+        const QPointF d = s.centre[std::size_t(i)] - frame.centre;
+        return wrap(std::atan2(d.y(), d.x()));
+    };
+    std::vector<Span> spans;
+    for (std::size_t l = 0; l < s.lines.size(); ++l) {
+        const auto [a, b] = s.lines[l];
+        if (labelsUnder(s, a, b, {s.centre[std::size_t(a)], s.centre[std::size_t(b)]}) == 0)
+            continue;
+        const double from = angleOf(a), turn = wrap(angleOf(b) - from);
+        spans.push_back(turn <= Pi ? Span{int(l), from, turn} : Span{int(l), angleOf(b), 2 * Pi - turn});
+    }
+    routes.tracks = assignTracks(spans);
+    if (spans.empty())
+        return routes;
+    // The first track clears the labels on the frame; the tracks share what room is left to
+    // the area's edge, however many there are.
+    const double room = square ? std::min(frame.centre.x() - frame.halfW, frame.centre.y() - frame.halfH)
+                               : std::min(frame.centre.x(), frame.centre.y()) - frame.radius;
+    const double half = std::max(label.width(), label.height()) / 2;
+    const double clear = half * std::numbers::sqrt2 + 40;
+    const double first = std::max(half + 30, std::min(clear, room - Margin - 15.0 * (routes.tracks - 1)));
+    const double gap = routes.tracks > 1
+                           ? std::clamp((room - Margin - first) / (routes.tracks - 1), 10.0, 70.0)
+                           : 0.0;
+    for (const Span& span : spans) {
+        const auto [a, b] = s.lines[std::size_t(span.line)];
+        const double out = first + gap * (span.track - 1);
+        Path path{s.centre[std::size_t(a)]};
+        const bool forward = std::abs(wrap(angleOf(a) - span.start)) < 1e-9;
+        const int steps = std::max(1, int(std::ceil(span.sweep / ArcStep)));
+        for (int k = 0; k <= steps; ++k) {
+            const double t = double(forward ? k : steps - k) / steps;
+            path.push_back(frame.at(span.start + span.sweep * t, out));
+        }
+        path.push_back(s.centre[std::size_t(b)]);
+        routes.paths[{a, b}] = std::move(path);
+    }
+    return routes;
+}
+
+// The corners of a bent line: each label in its way is passed on the nearer side, or on the
+// other where that leaves fewer labels under the line.
+Path bendCorners(const Scene& s, int a, int b, double clear)
+{
+    Path corners{s.centre[std::size_t(a)], s.centre[std::size_t(b)]};
+    for (int round = 0; round < 6; ++round) {
+        int blocker = 0;
+        std::size_t piece = 0;
+        for (; piece + 1 < corners.size(); ++piece)
+            if (labelsUnder(s, a, b, {corners[piece], corners[piece + 1]}, &blocker) > 0)
+                break;
+        if (blocker == 0)
+            break;
+        const QPointF k = s.centre[std::size_t(blocker)];
+        const QLineF along(corners[piece], corners[piece + 1]);
+        const QPointF d = along.p2() - along.p1();
+        const double length = std::hypot(d.x(), d.y());
+        if (!(length > 0))
+            break;
+        QPointF side(-d.y() / length, d.x() / length);
+        if (QPointF::dotProduct(along.p1() - k, side) < 0)
+            side = -side;
+        Path best;
+        int fewest = -1;
+        for (const QPointF& way : {side, -side}) {
+            Path tried = corners;
+            tried.insert(tried.begin() + std::ptrdiff_t(piece) + 1, k + way * clear);
+            const int under = labelsUnder(s, a, b, tried);
+            if (fewest < 0 || under < fewest) {
+                fewest = under;
+                best = std::move(tried);
+            }
+        }
+        corners = std::move(best);
+    }
+    return corners;
+}
+
+// A smooth curve through the corners (Catmull-Rom), as points.
+Path smoothed(const Path& corners)
+{
+    if (corners.size() < 3)
+        return corners;
+    Path curve;
+    constexpr int PerPiece = 10;
+    for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
+        const QPointF p0 = corners[i == 0 ? 0 : i - 1], p1 = corners[i], p2 = corners[i + 1];
+        const QPointF p3 = corners[std::min(i + 2, corners.size() - 1)];
+        for (int k = 0; k < PerPiece; ++k) {
+            const double t = double(k) / PerPiece, t2 = t * t, t3 = t2 * t;
+            curve.push_back(0.5 * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
+                                   (-p0 + 3 * p1 - 3 * p2 + p3) * t3));
+        }
+    }
+    curve.push_back(corners.back());
+    return curve;
+}
+
+LineRoutes routeAround(const Scene& s, QSizeF label)
+{
+    LineRoutes routes;
+    const double clear = std::hypot(label.width(), label.height()) / 2 + Clearance;
+    for (const auto& [a, b] : s.lines) {
+        const Path straight{s.centre[std::size_t(a)], s.centre[std::size_t(b)]};
+        const int before = labelsUnder(s, a, b, straight);
+        if (before == 0)
+            continue;
+        const Path corners = bendCorners(s, a, b, clear);
+        Path curve = smoothed(corners);
+        if (labelsUnder(s, a, b, curve) > labelsUnder(s, a, b, corners))
+            curve = corners;
+        if (labelsUnder(s, a, b, curve) < before)
+            routes.paths[{a, b}] = std::move(curve);
+    }
+    return routes;
+}
+
+} // namespace
+
+Path LineRoutes::between(int a, int b) const
+{
+    const auto found = paths.find({std::min(a, b), std::max(a, b)});
+    if (found == paths.end())
+        return {};
+    Path path = found->second;
+    if (a > b)
+        std::reverse(path.begin(), path.end());
+    return path;
+}
+
+LineRoutes routeLines(int sociogramType, const std::vector<QPointF>& leftTop,
+                      const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+{
+    const Scene s = sceneOf(leftTop, choices, label);
+    switch (sociogramType) {
+    case Codes::SociogramType::Circle:
+        return routeOutside(s, false, area, label);
+    case Codes::SociogramType::Square:
+        return routeOutside(s, true, area, label);
+    default:
+        return routeAround(s, label);
+    }
+}
+
+QPointF pointAlong(const Path& path, double fraction)
+{
+    if (path.empty())
+        return {};
+    double total = 0;
+    for (std::size_t i = 0; i + 1 < path.size(); ++i)
+        total += QLineF(path[i], path[i + 1]).length();
+    double left = total * fraction;
+    for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+        const QLineF piece(path[i], path[i + 1]);
+        if (left <= piece.length() && piece.length() > 0)
+            return piece.pointAt(left / piece.length());
+        left -= piece.length();
+    }
+    return path.back();
+}
+
+bool pathUnderLabel(const Path& path, const QRectF& label)
+{
+    for (std::size_t i = 0; i + 1 < path.size(); ++i)
+        if (pieceUnder(path[i], path[i + 1], label))
+            return true;
+    return false;
+}
+
+} // namespace Layout
