@@ -41,8 +41,9 @@ struct PictureOptions {
     bool colourKey = false;            // the key drawn as "Colour Choices" draws the choices
     int keyGroups = 0;                 // groups coloured on the labels, listed under the key
     std::vector<StatusMark> keyStatus; // status marks on the labels, listed in the key
-    QString keyChanges;     // the survey the ties drawn are compared with; empty: no changes
-    QStringList titleLines; // the first line in bold
+    QString keyChanges;      // the survey the ties drawn are compared with; empty: no changes
+    bool keyNegative = true; // a negative choice is drawn, and the key lists it
+    QStringList titleLines;  // the first line in bold
 };
 
 // The title as drawn: each line of titleLines wrapped into lines no wider than

@@ -44,6 +44,9 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark)
     case StatusMark::Neglected:
     case StatusMark::Isolate:
         return {outline(label, (InnerRing + OuterRing) / 2, LeftOut, DashedWidth, true)};
+    case StatusMark::RejectedIsolate:
+        return {outline(label, InnerRing, Rejected, ThickWidth),
+                outline(label, OuterRing + DashedWidth, LeftOut, DashedWidth, true)};
     case StatusMark::Controversial: {
         Primitive p;
         p.kind = Primitive::Kind::Rectangle;
@@ -74,6 +77,8 @@ QString statusMarkName(StatusMark mark)
         return QStringLiteral("Most chosen");
     case StatusMark::Isolate:
         return QStringLiteral("Isolate");
+    case StatusMark::RejectedIsolate:
+        return QStringLiteral("Rejected, chosen by nobody");
     }
     return {};
 }

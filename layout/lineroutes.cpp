@@ -18,6 +18,7 @@ constexpr double Pi = std::numbers::pi;
 constexpr double Margin = 30;    // between the outermost track and the area's edge
 constexpr double ArcStep = 0.03; // radians between the points of an arc as drawn
 constexpr double Clearance = 60; // a bent line's gap to the label it goes round
+constexpr double MinGap = 12;    // between tracks: about a pixel at the designed size
 
 // What the routes are worked out from: the label centres and which pairs chose each other.
 struct Scene {
@@ -158,6 +159,55 @@ int assignTracks(std::vector<Span>& spans)
     return tracks;
 }
 
+// Which lines run outside the frame: every one that would run under a label inside, and
+// then, one at a time, any other that crosses fewer lines outside than inside (two lines
+// cross when their ends interleave round the frame and they run on the same side).
+template <typename Angle>
+std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char>& forced)
+{
+    const std::size_t count = s.lines.size();
+    std::vector<char> outside(count, 0);
+    forced.assign(count, 0);
+    for (std::size_t l = 0; l < count; ++l) {
+        const auto [a, b] = s.lines[l];
+        forced[l] = outside[l] =
+            labelsUnder(s, a, b, {s.centre[std::size_t(a)], s.centre[std::size_t(b)]}) > 0;
+    }
+    std::vector<double> angle(std::size_t(s.n + 1), 0);
+    for (int k = 1; k <= s.n; ++k)
+        angle[std::size_t(k)] = angleOf(k);
+    const auto within = [&](int k, std::pair<int, int> line) {
+        const double from = angle[std::size_t(line.first)];
+        return wrap(angle[std::size_t(k)] - from) < wrap(angle[std::size_t(line.second)] - from);
+    };
+    std::vector<char> interleave(count * count, 0);
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t j = 0; j < count; ++j) {
+            const auto x = s.lines[i], y = s.lines[j];
+            if (x.first != y.first && x.first != y.second && x.second != y.first &&
+                x.second != y.second)
+                interleave[i * count + j] = within(y.first, x) != within(y.second, x);
+        }
+    for (int round = 0; round < 4; ++round) {
+        bool moved = false;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (forced[i])
+                continue;
+            int same = 0, other = 0;
+            for (std::size_t j = 0; j < count; ++j)
+                if (interleave[i * count + j])
+                    (outside[j] == outside[i] ? same : other) += 1;
+            if (other < same) {
+                outside[i] = !outside[i];
+                moved = true;
+            }
+        }
+        if (!moved)
+            break;
+    }
+    return outside;
+}
+
 LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
 {
     LineRoutes routes;
@@ -174,26 +224,53 @@ LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
         const QPointF d = s.centre[std::size_t(i)] - frame.centre;
         return wrap(std::atan2(d.y(), d.x()));
     };
+    std::vector<char> forced;
+    const std::vector<char> outside = sidesOf(s, angleOf, forced);
     std::vector<Span> spans;
     for (std::size_t l = 0; l < s.lines.size(); ++l) {
         const auto [a, b] = s.lines[l];
-        if (labelsUnder(s, a, b, {s.centre[std::size_t(a)], s.centre[std::size_t(b)]}) == 0)
-            continue;
         const double from = angleOf(a), turn = wrap(angleOf(b) - from);
-        spans.push_back(turn <= Pi ? Span{int(l), from, turn} : Span{int(l), angleOf(b), 2 * Pi - turn});
+        const Span span =
+            turn <= Pi ? Span{int(l), from, turn} : Span{int(l), angleOf(b), 2 * Pi - turn};
+        if (outside[l])
+            spans.push_back(span);
     }
+    // The first track clears the labels on the frame; the tracks share what room is left to
+    // the area's edge, however many there are. Lines that chose the outside only to cross
+    // less give up their tracks, the longest first, where the tracks would not fit.
+    const double room =
+        square ? std::min(frame.centre.x() - frame.halfW, frame.centre.y() - frame.halfH)
+               : std::min(frame.centre.x(), frame.centre.y()) - frame.radius;
+    const double half = std::max(label.width(), label.height()) / 2;
+    const int fitting = std::max(1, int((room - Margin - half - 30) / MinGap) + 1);
+    // Those free to stay inside, the longest first, and the fewest of them to give up.
+    std::stable_sort(spans.begin(), spans.end(), [&](const Span& x, const Span& y) {
+        const bool xFree = !forced[std::size_t(x.line)], yFree = !forced[std::size_t(y.line)];
+        return xFree != yFree ? xFree : xFree && x.sweep > y.sweep;
+    });
+    const auto freeCount = std::size_t(std::count_if(
+        spans.begin(), spans.end(), [&](const Span& x) { return !forced[std::size_t(x.line)]; }));
+    const auto tracksWithout = [&](std::size_t given) {
+        std::vector<Span> kept(spans.begin() + std::ptrdiff_t(given), spans.end());
+        return assignTracks(kept);
+    };
+    std::size_t low = 0, high = freeCount;
+    while (low < high && tracksWithout(low) > fitting) {
+        const std::size_t mid = (low + high) / 2;
+        if (tracksWithout(mid) > fitting)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    spans.erase(spans.begin(), spans.begin() + std::ptrdiff_t(low));
     routes.tracks = assignTracks(spans);
     if (spans.empty())
         return routes;
-    // The first track clears the labels on the frame; the tracks share what room is left to
-    // the area's edge, however many there are.
-    const double room = square ? std::min(frame.centre.x() - frame.halfW, frame.centre.y() - frame.halfH)
-                               : std::min(frame.centre.x(), frame.centre.y()) - frame.radius;
-    const double half = std::max(label.width(), label.height()) / 2;
     const double clear = half * std::numbers::sqrt2 + 40;
-    const double first = std::max(half + 30, std::min(clear, room - Margin - 15.0 * (routes.tracks - 1)));
+    const double first =
+        std::max(half + 30, std::min(clear, room - Margin - MinGap * (routes.tracks - 1)));
     const double gap = routes.tracks > 1
-                           ? std::clamp((room - Margin - first) / (routes.tracks - 1), 10.0, 70.0)
+                           ? std::clamp((room - Margin - first) / (routes.tracks - 1), MinGap, 70.0)
                            : 0.0;
     for (const Span& span : spans) {
         const auto [a, b] = s.lines[std::size_t(span.line)];
@@ -261,8 +338,9 @@ Path smoothed(const Path& corners)
         const QPointF p3 = corners[std::min(i + 2, corners.size() - 1)];
         for (int k = 0; k < PerPiece; ++k) {
             const double t = double(k) / PerPiece, t2 = t * t, t3 = t2 * t;
-            curve.push_back(0.5 * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
-                                   (-p0 + 3 * p1 - 3 * p2 + p3) * t3));
+            curve.push_back(0.5 *
+                            ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
+                             (-p0 + 3 * p1 - 3 * p2 + p3) * t3));
         }
     }
     curve.push_back(corners.back());
@@ -338,6 +416,45 @@ bool pathUnderLabel(const Path& path, const QRectF& label)
         if (pieceUnder(path[i], path[i + 1], label))
             return true;
     return false;
+}
+
+DrawnCount countDrawn(const LineRoutes& routes, const std::vector<QPointF>& leftTop,
+                      const std::vector<Choice>& choices, QSizeF label)
+{
+    const Scene s = sceneOf(leftTop, choices, label);
+    DrawnCount count;
+    std::vector<Path> drawn;
+    std::vector<QRectF> bounds;
+    for (const auto& [a, b] : s.lines) {
+        Path path = routes.between(a, b);
+        if (path.empty())
+            path = {s.centre[std::size_t(a)], s.centre[std::size_t(b)]};
+        count.linesUnder += labelsUnder(s, a, b, path);
+        double left = path.front().x(), right = left, top = path.front().y(), bottom = top;
+        for (const QPointF& p : path) {
+            left = std::min(left, p.x());
+            right = std::max(right, p.x());
+            top = std::min(top, p.y());
+            bottom = std::max(bottom, p.y());
+        }
+        bounds.emplace_back(QPointF(left - 1, top - 1), QPointF(right + 1, bottom + 1));
+        drawn.push_back(std::move(path));
+    }
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+            const auto [a, b] = s.lines[i];
+            const auto [c, d] = s.lines[j];
+            if (a == c || a == d || b == c || b == d || !bounds[i].intersects(bounds[j]))
+                continue;
+            for (std::size_t p = 0; p + 1 < drawn[i].size(); ++p)
+                for (std::size_t q = 0; q + 1 < drawn[j].size(); ++q) {
+                    const QPointF u = drawn[i][p], v = drawn[i][p + 1];
+                    const QPointF w = drawn[j][q], x = drawn[j][q + 1];
+                    count.crossings +=
+                        segmentsCross(u.x(), u.y(), v.x(), v.y(), w.x(), w.y(), x.x(), x.y());
+                }
+        }
+    return count;
 }
 
 } // namespace Layout

@@ -41,4 +41,13 @@ QPointF pointAlong(const Path& path, double fraction);
 // Whether any piece of the path runs under the square (shrunk as for lines under labels).
 bool pathUnderLabel(const Path& path, const QRectF& label);
 
+// The readability counts of the lines as drawn: each line along its path (straight where
+// `routes` has none), a pair chosen both ways or under both criteria being one line.
+struct DrawnCount {
+    int linesUnder = 0; // (line, third label) pairs, but for a clique mate of both ends
+    int crossings = 0;  // points where two lines with four different ends cross
+};
+DrawnCount countDrawn(const LineRoutes& routes, const std::vector<QPointF>& leftTop,
+                      const std::vector<Choice>& choices, QSizeF label);
+
 } // namespace Layout

@@ -15,9 +15,11 @@
 #include "annealing.h"
 
 #include <QRectF>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <numeric>
 
 namespace Layout {
@@ -75,6 +77,8 @@ public:
 
     int linesUnder() const
     {
+        if (routed) // they go round the frame instead
+            return 0;
         int count = 0;
         for (const ChoiceGraph::Line& line : g.lines)
             for (std::uint64_t m = under[placeOf[line.a] * n + placeOf[line.b]]; m != 0; m &= m - 1)
@@ -87,27 +91,28 @@ public:
     void routeOutside() { routed = true; }
     int crossingsAsDrawn() const
     {
-        struct Drawn {
-            int from, to;
-            bool outside;
-        };
-        std::vector<Drawn> drawn;
-        drawn.reserve(g.lines.size());
+        // The second ends of each side's lines by their first end (a pair of places is one
+        // line at most).
+        std::array<std::array<std::uint64_t, 64>, 2> toOf{};
         for (const ChoiceGraph::Line& line : g.lines) {
             const int p = placeOf[line.a], q = placeOf[line.b];
             bool outside = false;
             for (std::uint64_t m = under[p * n + q]; m != 0 && !outside; m &= m - 1)
                 outside = !g.excused(line.a, line.b, labelAt[std::countr_zero(m)]);
-            drawn.push_back({std::min(p, q), std::max(p, q), outside});
+            toOf[outside][std::size_t(std::min(p, q))] |= std::uint64_t{1} << std::max(p, q);
         }
+        // Chords cross where their ends interleave: taken by their first end, a line crosses
+        // each earlier one of its side whose second end lies strictly between its own ends.
+        std::array<std::array<int, 64>, 2> ends{};
         int count = 0;
-        for (std::size_t i = 0; i < drawn.size(); ++i)
-            for (std::size_t j = i + 1; j < drawn.size(); ++j) {
-                const Drawn& x = drawn[i];
-                const Drawn& y = drawn[j];
-                count += (x.outside == y.outside) &
-                         (((x.from < y.from) & (y.from < x.to) & (x.to < y.to)) |
-                          ((y.from < x.from) & (x.from < y.to) & (y.to < x.to)));
+        for (int side = 0; side < 2; ++side)
+            for (int from = 0; from < n; ++from) {
+                const std::uint64_t to = toOf[std::size_t(side)][std::size_t(from)];
+                for (std::uint64_t m = to; m != 0; m &= m - 1)
+                    for (int k = from + 1; k < std::countr_zero(m); ++k)
+                        count += ends[std::size_t(side)][std::size_t(k)];
+                for (std::uint64_t m = to; m != 0; m &= m - 1)
+                    ++ends[std::size_t(side)][std::size_t(std::countr_zero(m))];
             }
         return count;
     }
@@ -230,6 +235,16 @@ double roomToGrow(const std::vector<QPointF>& slots, int n, QPointF centre, QSiz
 
 namespace {
 
+bool overlapping(const std::vector<QPointF>& at, int n, QSizeF label)
+{
+    for (int s = 1; s <= n; ++s)
+        for (int t = s + 1; t <= n; ++t)
+            if (squaresOverlap(at[s].x(), at[s].y(), at[t].x(), at[t].y(), label.width(),
+                               label.height()))
+                return true;
+    return false;
+}
+
 // With lines round labels every label stays on its slot: only the order round the frame is
 // searched, for fewer crossings of the lines as drawn, the cliques on consecutive places.
 std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
@@ -251,10 +266,10 @@ std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
     const int given = search.crossings();
     Random random(0x5eed0001u + static_cast<unsigned>(n));
     const std::vector<int> searched = searchOrder(search, order, std::numeric_limits<int>::max(),
-                                                  searchRounds(graph, 12000, 10, 120), random);
+                                                  searchRounds(graph, 36000, 30, 360), random);
     search.assign(searched);
     std::vector<QPointF> result(slots.begin(), slots.begin() + n + 1);
-    if (keptAsGiven && search.crossings() >= given)
+    if (keptAsGiven && search.crossings() >= given && !overlapping(slots, n, label))
         return result;
     for (int k = 0; k < n; ++k)
         result[searched[k]] = placeAt[k];
@@ -386,6 +401,57 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     if (grownBy && better)
         *grownBy = grow;
     return result;
+}
+
+std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
+                                double* grownBy)
+{
+    if (grownBy)
+        *grownBy = 1;
+    std::vector<QPointF> slots(std::size_t(std::max(n, 0) + 1));
+    const QPointF centre(area.width() / 2, area.height() / 2);
+    const QPointF half(label.width() / 2, label.height() / 2);
+    if (n < 1)
+        return slots;
+    if (square) {
+        // Round the frame from its top-left corner, a corner every quarter of the labels.
+        const double w = radius.width(), h = radius.height();
+        const std::array<QPointF, 5> corner = {centre + QPointF(-w, -h), centre + QPointF(w, -h),
+                                               centre + QPointF(w, h), centre + QPointF(-w, h),
+                                               centre + QPointF(-w, -h)};
+        for (int s = 1; s <= n; ++s) {
+            const double at = 4.0 * (s - 1) / n;
+            const int side = std::min(3, int(at));
+            const QPointF from = corner[std::size_t(side)], to = corner[std::size_t(side) + 1];
+            slots[std::size_t(s)] = from + (to - from) * (at - side) - half;
+        }
+        return slots;
+    }
+    // Two squares side by side on the circle clear each other once their centres are a side
+    // apart across or down: along the circle that takes side / max(|sin|, |cos|). Equal
+    // steps of the sum of max(|sin|, |cos|) give each neighbour that much.
+    constexpr int Steps = 3600;
+    const auto share = [](double angle) {
+        return std::max(std::abs(std::sin(angle)), std::abs(std::cos(angle)));
+    };
+    std::vector<double> sum(Steps + 1, 0);
+    for (int k = 0; k < Steps; ++k)
+        sum[std::size_t(k) + 1] =
+            sum[std::size_t(k)] + share(2 * std::numbers::pi * (k + 0.5) / Steps);
+    const double spacing = std::max(label.width(), label.height()) + 10;
+    const double wanted = n * spacing / (sum[Steps] * 2 * std::numbers::pi / Steps);
+    const double room = std::min(area.width() - label.width(), area.height() - label.height()) / 2;
+    const double r = std::max(radius.width(), std::min(wanted, room));
+    if (grownBy)
+        *grownBy = r / radius.width();
+    for (int s = 1, k = 0; s <= n; ++s) {
+        const double target = sum[Steps] * (s - 1) / n;
+        while (k < Steps && sum[std::size_t(k) + 1] < target)
+            ++k;
+        const double angle = 2 * std::numbers::pi * k / Steps; // clockwise from twelve o'clock
+        slots[std::size_t(s)] = centre + QPointF(std::sin(angle), -std::cos(angle)) * r - half;
+    }
+    return slots;
 }
 
 } // namespace Layout

@@ -66,6 +66,7 @@ void DrawForm::connectState()
     connect(&ClassList::instance(), &ClassList::changed, area, &SocioCanvas::pictureChanged);
     connect(&ClassList::instance(), &ClassList::changed, this, &DrawForm::updateNamesItem);
     connect(&sociogram, &SociogramState::statusMarksChanged, this, &DrawForm::updateKey);
+    connect(&sociogram, &SociogramState::drawingChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::busyChanged, this,
             [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
     connect(area, &SocioCanvas::labelGrabbed, &sociogram.layout(), &LayoutSteps::beginDrag);
@@ -171,12 +172,24 @@ void DrawForm::fillKey(KeyForm& key) const
     key.setGroups(sociogram.view().groupCount());
     key.setStatus(statusKey());
     key.setChanges(changesShown());
+    key.setNegative(negativeDrawn());
+}
+
+bool DrawForm::negativeDrawn() const
+{
+    const PictureValues shown = sociogram.shownPicture();
+    if (shown.changes)
+        return std::any_of(shown.ties.begin(), shown.ties.end(),
+                           [](const ChangedTie& tie) { return !tie.choice.positive(); });
+    return std::any_of(shown.choices.begin(), shown.choices.end(),
+                       [](const Choice& c) { return !c.positive(); });
 }
 
 std::vector<StatusMark> DrawForm::statusKey() const
 {
-    return sociogram.view().showStatus() ? statusLegend(int(Global::CriterionType))
-                                         : std::vector<StatusMark>{};
+    return sociogram.view().showStatus()
+               ? drawnLegend(int(Global::CriterionType), sociogram.statusMarks())
+               : std::vector<StatusMark>{};
 }
 
 void DrawForm::showEvent(QShowEvent* event)

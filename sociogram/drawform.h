@@ -98,6 +98,8 @@ private:
     // The survey the ties drawn are compared with; empty while the choices are drawn.
     QString changesShown() const;
     std::vector<StatusMark> statusKey() const;
+    // Whether any negative choice or tie is drawn: the key lists it only then.
+    bool negativeDrawn() const;
     ShownOnWindow shownOnWindow() const;
     // Fills in the title and the key's contents for the choices made.
     void completeOptions(PictureOptions& options) const;

@@ -71,6 +71,7 @@ void DrawForm::completeOptions(PictureOptions& options) const
     options.keyChanges = changesShown();
     options.keyGroups = options.groupColours ? view.groupCount() : 0;
     options.keyStatus = status ? statusKey() : std::vector<StatusMark>{};
+    options.keyNegative = negativeDrawn();
 }
 
 void DrawForm::Print_Click()

@@ -64,17 +64,30 @@ void LayoutSteps::TidyLabels()
     };
     switch (Global::SociogramType) {
     case Codes::SociogramType::Circle:
-        tidied = Layout::tidyOnSlots(asPoints(Layout::circlePlaces(n, area(), labelSize())), n,
-                                     choices, QSizeF(W, H), label, &grown, view.linesRound());
-        frameGrown(static_cast<float>(Codes::Geometry::CircleRadius));
+    case Codes::SociogramType::Square: {
+        // With lines round labels the labels stand on the frame, spaced to clear each other.
+        const bool square = Global::SociogramType == Codes::SociogramType::Square;
+        const QSizeF side(labelSize().width, labelSize().height);
+        // The Square's labels stand inside its guide, their centres half a side in.
+        const QSizeF radius =
+            square ? QSizeF(W * 4 / 10 - side.width() / 2, H * 4 / 10 - side.height() / 2)
+                   : QSizeF(Codes::Geometry::CircleRadius, Codes::Geometry::CircleRadius);
+        std::vector<QPointF> slots;
+        if (view.linesRound())
+            slots = Layout::frameSlots(square, n, QSizeF(W, H), side, radius, &grown);
+        else if (!square)
+            slots = asPoints(Layout::circlePlaces(n, area(), labelSize()));
+        else if (const auto spacing = Layout::squareSpacing(n, area()))
+            slots = asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing));
+        if (!slots.empty()) {
+            double frame = 1;
+            tidied = Layout::tidyOnSlots(slots, n, choices, QSizeF(W, H), label, &frame,
+                                         view.linesRound());
+            grown *= frame;
+        }
+        frameGrown(static_cast<float>(radius.width()));
         break;
-    case Codes::SociogramType::Square:
-        if (const auto spacing = Layout::squareSpacing(n, area()))
-            tidied = Layout::tidyOnSlots(
-                asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing)), n, choices,
-                QSizeF(W, H), label, &grown, view.linesRound());
-        frameGrown(static_cast<float>(W * 4 / 10));
-        break;
+    }
     case Codes::SociogramType::Target: {
         // Each label keeps the ring snapping uses: the radius in its tag.
         std::vector<float> radius(std::size_t(n) + 1, 0.0f);

@@ -298,8 +298,12 @@ private Q_SLOTS:
         } rows[] = {
             {3,
              StatusMethod::CoieDodgeCoppotelli,
-             {M::None, M::Rejected, M::None, M::Popular, M::None, M::None, M::Controversial}},
-            {3, StatusMethod::NewcombBukowski, std::vector<M>(7, M::None)},
+             // 1 and 4 were chosen by nobody: 1 is rejected as well.
+             {M::None, M::RejectedIsolate, M::None, M::Popular, M::Isolate, M::None,
+              M::Controversial}},
+            {3,
+             StatusMethod::NewcombBukowski,
+             {M::None, M::Isolate, M::None, M::None, M::Isolate, M::None, M::None}},
             {1,
              StatusMethod::CoieDodgeCoppotelli,
              {M::None, M::Isolate, M::None, M::MostChosen, M::Isolate, M::None, M::MostChosen}},
@@ -502,6 +506,7 @@ private Q_SLOTS:
         for (const char* words : {"Class 4b", "Who sits with whom? (positive)", "Circle layout",
                                   "Positive Choice", "Mutual", "Status", "Most chosen", "Isolate"})
             QVERIFY2(page.contains(QLatin1String(words)), qPrintable(page));
+        QVERIFY(!page.contains(u"Negative"_qs)); // no negative choice is drawn
     }
 
     // The window, the print and the export paint one list: with everything shown and asked
