@@ -223,8 +223,10 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
         if (!label)
             continue;
         list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
-        if (i < groups.size() && groups[i] >= 0)
+        if (i < groups.size() && groups[i] >= 0) {
             list.back().fill = groupColour(groups[i]);
+            list.back().text = groupCaption(label->Caption, groups[i]);
+        }
     }
     return list;
 }

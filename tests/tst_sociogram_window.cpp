@@ -524,7 +524,10 @@ private Q_SLOTS:
             return std::count_if(shown.begin(), shown.end(), take);
         };
         QCOMPARE(count([](const Primitive& p) { return p.kind == Primitive::Kind::Name; }), 2);
-        QVERIFY(count([](const Primitive& p) { return p.fill == groupColour(1); }) == 4);
+        // Each group's colour, and its number for a greyscale copy.
+        QVERIFY(count([](const Primitive& p) {
+                    return p.fill == groupColour(1) && p.text.endsWith(u"G2"_qs);
+                }) == 4);
         QVERIFY(count([](const Primitive& p) { return p.width > 0; }) > 0); // status outlines
         PictureOptions all;
         all.format = PictureFormat::Svg;
