@@ -386,6 +386,41 @@ private Q_SLOTS:
         QVERIFY(std::adjacent_find(nearest.begin(), nearest.end()) == nearest.end());
     }
 
+    // The frame's places for lines round labels: every label centre on one circle (or one
+    // square frame), no two labels overlapping, every label inside the area.
+    void frameSlotsStandClear_data()
+    {
+        QTest::addColumn<bool>("square");
+        QTest::addColumn<int>("n");
+        for (const int n : {24, 40}) {
+            QTest::addRow("circle of %d", n) << false << n;
+            QTest::addRow("square of %d", n) << true << n;
+        }
+    }
+    void frameSlotsStandClear()
+    {
+        QFETCH(bool, square);
+        QFETCH(int, n);
+        const QSizeF radius = square ? QSizeF(2586, 2472) : QSizeF(2500, 2500);
+        const Points at = frameSlots(square, n, Design, Label, radius);
+        const QPointF centre(Design.width() / 2, Design.height() / 2);
+        const auto offFrame = [&](QPointF leftTop) {
+            const QPointF d = QRectF(leftTop, Label).center() - centre;
+            return square ? std::min(std::abs(std::abs(d.x()) - radius.width()),
+                                     std::abs(std::abs(d.y()) - radius.height()))
+                          : std::abs(std::hypot(d.x(), d.y()) -
+                                     std::hypot(at[1].x() + 180 - centre.x(),
+                                                at[1].y() + 180 - centre.y()));
+        };
+        for (int s = 1; s <= n; ++s) {
+            QVERIFY(offFrame(at[s]) < 1);
+            QVERIFY(QRectF(QPointF(0, 0), Design).contains(QRectF(at[s], Label)));
+            for (int t = s + 1; t <= n; ++t)
+                QVERIFY2(!QRectF(at[s], Label).intersects(QRectF(at[t], Label)),
+                         qPrintable(QStringLiteral("%1 and %2").arg(s).arg(t)));
+        }
+    }
+
     // Lines round labels: no drawn line runs under a label (but a clique mate of both ends),
     // nested lines outside the frame never cross, lines whose ends interleave cross at most
     // once, and a line inside never crosses one outside. A bent line clears the label it goes
