@@ -19,6 +19,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <numbers>
 #include <numeric>
 
@@ -133,8 +134,13 @@ public:
             if (n - std::min(widest, n) > allowed)
                 return false;
         }
+        for (const std::vector<int>& group : groups)
+            if (spanOf(group) > static_cast<int>(group.size()))
+                return false;
         return true;
     }
+    // Each of `together` on consecutive places, none between.
+    void keepGroups(const std::vector<std::vector<int>>& together) { groups = together; }
 
     // A swap, a run of up to five carried elsewhere, or a run turned round.
     void shake(Random& random)
@@ -166,8 +172,22 @@ private:
     std::vector<std::uint64_t> under; // per pair of places, the places it runs under
     CrossingCounter counter;
     std::vector<int> labelAt, placeOf;
-    std::vector<std::vector<int>> cliques;
+    std::vector<std::vector<int>> cliques, groups;
     bool routed = false;
+
+    // The fewest consecutive places round the frame that hold all of `members`.
+    int spanOf(const std::vector<int>& members) const
+    {
+        std::uint64_t taken = 0;
+        for (int s : members)
+            taken |= std::uint64_t{1} << placeOf[s];
+        int widest = 0, gap = 0;
+        for (int k = 0; k < 2 * n; ++k) {
+            gap = (taken >> (k % n)) & 1 ? 0 : gap + 1;
+            widest = std::max(widest, gap);
+        }
+        return n - std::min(widest, n);
+    }
 };
 
 // The order searched for fewer lines under labels, crossings next and never above
@@ -247,10 +267,50 @@ bool overlapping(const std::vector<QPointF>& at, int n, QSizeF label)
 
 // With lines round labels every label stays on its slot: only the order round the frame is
 // searched, for fewer crossings of the lines as drawn, the cliques on consecutive places.
+// The groups shown, each on consecutive places: a clique within one group stays together
+// too, and the order starts from the cyclic order with each group gathered where its first
+// member came.
+struct Seating {
+    std::vector<std::vector<int>> groups, cliques;
+    std::vector<int> start;
+};
+Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
+                   const std::vector<int>& groupOf, int n)
+{
+    const auto group = [&](int s) { return s < int(groupOf.size()) ? groupOf[s] : -1; };
+    Seating seating;
+    for (const std::vector<int>& clique : cliques)
+        if (std::all_of(clique.begin(), clique.end(),
+                        [&](int s) { return group(s) == group(clique.front()); }))
+            seating.cliques.push_back(clique);
+    const std::vector<int> order = cyclicOrder(graph, seating.cliques);
+    std::vector<int> rank(std::size_t(n + 1), 0);
+    std::map<int, int> firstPlace;
+    for (int k = 0; k < n; ++k)
+        if (group(order[k]) >= 0)
+            firstPlace.try_emplace(group(order[k]), k);
+    for (int k = 0; k < n; ++k)
+        rank[std::size_t(order[k])] = group(order[k]) >= 0 ? firstPlace[group(order[k])] : k;
+    seating.start = order;
+    std::stable_sort(seating.start.begin(), seating.start.end(),
+                     [&](int a, int b) { return rank[std::size_t(a)] < rank[std::size_t(b)]; });
+    std::map<int, std::vector<int>> members;
+    for (int s = 1; s <= n; ++s)
+        if (group(s) >= 0)
+            members[group(s)].push_back(s);
+    for (auto& [g, list] : members)
+        if (list.size() > 1)
+            seating.groups.push_back(std::move(list));
+    return seating;
+}
+
 std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
                                    const ChoiceGraph& graph,
-                                   const std::vector<std::vector<int>>& cliques, QSizeF label)
+                                   const std::vector<std::vector<int>>& allCliques, QSizeF label,
+                                   const std::vector<int>& groupOf)
 {
+    const Seating seating = seatGroups(graph, allCliques, groupOf, n);
+    const std::vector<std::vector<int>>& cliques = seating.cliques;
     QPointF centre;
     for (int s = 1; s <= n; ++s)
         centre += slots[s] / n;
@@ -260,7 +320,8 @@ std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
         placeAt[k] = slots[around[k]];
     SlotSearch search(graph, placeAt, label, cliques);
     search.routeOutside();
-    const std::vector<int> order = cyclicOrder(graph, cliques);
+    search.keepGroups(seating.groups);
+    const std::vector<int>& order = seating.start;
     search.assign(around);
     const bool keptAsGiven = search.cliquesKept();
     const int given = search.crossings();
@@ -280,7 +341,7 @@ std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
 
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                                  const std::vector<Choice>& choices, QSizeF area, QSizeF label,
-                                 double* grownBy, bool linesRound)
+                                 double* grownBy, bool linesRound, const std::vector<int>& groupOf)
 {
     if (grownBy)
         *grownBy = 1;
@@ -292,7 +353,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     const ChoiceGraph graph(n, choices);
     const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
     if (linesRound)
-        return tidyOrderOnly(slots, n, graph, cliques, label);
+        return tidyOrderOnly(slots, n, graph, cliques, label, groupOf);
     const std::vector<int> order = cyclicOrder(graph, cliques);
     QPointF centre;
     for (int s = 1; s <= n; ++s)

@@ -22,10 +22,12 @@ namespace Layout {
 // centre (1 where the labels kept their slots), so that its guide can follow. With
 // `linesRound` the lines that would run under a label are drawn outside the frame
 // (lineroutes.h): every label stays on a slot and the order is searched for the fewest
-// crossings of the lines as drawn.
+// crossings of the lines as drawn, each group of `groupOf` (the group from 0 of each subject,
+// by subject number, -1 for none) on consecutive places.
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                                  const std::vector<Choice>& choices, QSizeF area, QSizeF label,
-                                 double* grownBy = nullptr, bool linesRound = false);
+                                 double* grownBy = nullptr, bool linesRound = false,
+                                 const std::vector<int>& groupOf = {});
 
 // The slots of the Circle or the Square for lines round labels (lineroutes.h), `n` of them
 // on the frame about the area's centre, in order round it, index 0 unused: on the Circle

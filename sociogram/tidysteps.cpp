@@ -81,8 +81,9 @@ void LayoutSteps::TidyLabels()
             slots = asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing));
         if (!slots.empty()) {
             double frame = 1;
+            const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
             tidied = Layout::tidyOnSlots(slots, n, choices, QSizeF(W, H), label, &frame,
-                                         view.linesRound());
+                                         view.linesRound(), groupOf);
             grown *= frame;
         }
         frameGrown(static_cast<float>(radius.width()));

@@ -421,6 +421,28 @@ private Q_SLOTS:
         }
     }
 
+    // With groups shown, Tidy on the frame seats each group on consecutive places.
+    void tidySeatsEachGroupTogether()
+    {
+        const int n = 24;
+        std::vector<int> groupOf(n + 1, -1);
+        for (int s = 1; s <= n; ++s)
+            groupOf[s] = (s * 7) % 4; // each group spread round the designed circle
+        const Points tidied =
+            tidyOnSlots(frameSlots(false, n, Design, Label, {2500, 2500}), n,
+                        generatedClass(n, 3, 5), Design, Label, nullptr, true, groupOf);
+        const QPointF centre(Design.width() / 2, Design.height() / 2);
+        std::vector<std::pair<double, int>> round;
+        for (int s = 1; s <= n; ++s)
+            round.emplace_back(std::atan2(tidied[s].x() - centre.x(), centre.y() - tidied[s].y()),
+                               groupOf[s]);
+        std::sort(round.begin(), round.end());
+        int changes = 0; // from one group to another, going round
+        for (int k = 0; k < n; ++k)
+            changes += round[k].second != round[(k + 1) % n].second;
+        QCOMPARE(changes, 4);
+    }
+
     // Lines round labels: no drawn line runs under a label (but a clique mate of both ends),
     // nested lines outside the frame never cross, lines whose ends interleave cross at most
     // once, and a line inside never crosses one outside. A bent line clears the label it goes
