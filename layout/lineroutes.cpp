@@ -15,7 +15,7 @@ using namespace TidySupport;
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-constexpr double Margin = 30;    // between the outermost track and the area's edge
+constexpr double Margin = 50;    // between the outermost track and the area's edge: a marker's room
 constexpr double ArcStep = 0.03; // radians between the points of an arc as drawn
 constexpr double Clearance = 60; // a bent line's gap to the label it goes round
 constexpr double MinGap = 12;    // between tracks: about a pixel at the designed size
@@ -163,7 +163,8 @@ int assignTracks(std::vector<Span>& spans)
 // then, one at a time, any other that crosses fewer lines outside than inside (two lines
 // cross when their ends interleave round the frame and they run on the same side).
 template <typename Angle>
-std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char>& forced)
+std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char>& forced,
+                          std::vector<int>& gain)
 {
     const std::size_t count = s.lines.size();
     std::vector<char> outside(count, 0);
@@ -205,6 +206,13 @@ std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char
         if (!moved)
             break;
     }
+    // What each line saves by running where it runs: lines inside that it would cross less
+    // those outside that it crosses.
+    gain.assign(count, 0);
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t j = 0; j < count; ++j)
+            if (interleave[i * count + j])
+                gain[i] += outside[j] == outside[i] ? -1 : 1;
     return outside;
 }
 
@@ -225,7 +233,8 @@ LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
         return wrap(std::atan2(d.y(), d.x()));
     };
     std::vector<char> forced;
-    const std::vector<char> outside = sidesOf(s, angleOf, forced);
+    std::vector<int> gain;
+    const std::vector<char> outside = sidesOf(s, angleOf, forced, gain);
     std::vector<Span> spans;
     for (std::size_t l = 0; l < s.lines.size(); ++l) {
         const auto [a, b] = s.lines[l];
@@ -243,10 +252,12 @@ LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
                : std::min(frame.centre.x(), frame.centre.y()) - frame.radius;
     const double half = std::max(label.width(), label.height()) / 2;
     const int fitting = std::max(1, int((room - Margin - half - 30) / MinGap) + 1);
-    // Those free to stay inside, the longest first, and the fewest of them to give up.
+    // Those free to stay inside, those saving the fewest crossings for the room they take
+    // first, and the fewest of them to give up.
+    const auto worth = [&](const Span& x) { return gain[std::size_t(x.line)] / (x.sweep + 0.1); };
     std::stable_sort(spans.begin(), spans.end(), [&](const Span& x, const Span& y) {
         const bool xFree = !forced[std::size_t(x.line)], yFree = !forced[std::size_t(y.line)];
-        return xFree != yFree ? xFree : xFree && x.sweep > y.sweep;
+        return xFree != yFree ? xFree : xFree && worth(x) < worth(y);
     });
     const auto freeCount = std::size_t(std::count_if(
         spans.begin(), spans.end(), [&](const Span& x) { return !forced[std::size_t(x.line)]; }));
