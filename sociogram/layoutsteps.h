@@ -54,6 +54,10 @@ public:
     // Random labels anywhere inside the area. Like a drop, it leaves the arrangement
     // unsaved.
     void TidyLabels();
+    // The ties of two surveys while they are drawn in place of the choices: Tidy then
+    // arranges for them, so that the cliques of either survey stay together. Empty: the
+    // study's own choices.
+    void setShownTies(std::vector<Choice> ties) { shownTies = std::move(ties); }
     // The Target rings the last Tidy widened (on the Circle and the Square, the frame it
     // grew), until a layout runs again: the window draws its guides there and a dropped
     // Target label snaps to them. Not stored, so a restored arrangement snaps by the
@@ -93,4 +97,5 @@ private:
     Global::Single GrabX = 0, GrabY = 0, DropX = 0, DropY = 0;
     Layout::SnapWork snap; // the work values of the last snap; snapX, snapY among them
     Layout::RingsTidied tidiedRings;
+    std::vector<Choice> shownTies;
 };

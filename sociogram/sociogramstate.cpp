@@ -127,5 +127,11 @@ void SociogramState::TidyLabels()
 {
     // Tidy places the labels for the lines round them: they are on after it.
     options.setLinesRound(true);
+    // Between two surveys the ties drawn are what Tidy arranges: kept, new and gone alike.
+    std::vector<Choice> ties;
+    if (drawn.changes)
+        for (const ChangedTie& tie : drawn.ties)
+            ties.push_back(tie.choice);
+    steps.setShownTies(std::move(ties));
     history.record(QStringLiteral("Tidy Labels"), [this] { steps.TidyLabels(); });
 }

@@ -28,6 +28,8 @@ std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
 
 std::vector<Choice> LayoutSteps::tidyChoices(Trap& trap)
 {
+    if (!shownTies.empty())
+        return shownTies;
     std::vector<Choice> choices;
     forEachChoice(
         trap, DataGrid(),

@@ -336,6 +336,44 @@ private Q_SLOTS:
         QVERIFY(form->state().statusMarks().empty());
     }
 
+    // Between two surveys Tidy arranges the ties drawn: a clique of the earlier survey (its
+    // ties gone) sits together as well as one of the later.
+    void tidyKeepsTheCliquesOfEitherSurvey()
+    {
+        TieChanges ties;
+        for (const auto& [clique, change] : {std::pair{std::array{1, 5, 9}, TieChange::Gone},
+                                             std::pair{std::array{2, 6, 10}, TieChange::New}})
+            for (int a : clique)
+                for (int b : clique)
+                    if (a != b)
+                        ties.push_back({{a, b}, change});
+        connectWindows();
+        std::vector<QStringList> choices;
+        for (int s = 1; s <= 12; ++s)
+            choices.push_back({QString::number(s % 12 + 1)});
+        defineStudy(12, choices);
+        QVERIFY(WindowFixture::openWindow<DataForm>(showDataForm));
+        Global::SociogramType = Codes::SociogramType::Circle;
+        QVERIFY(Forms::ShowChangesOnSociogram(ties, u"Autumn"_qs));
+        DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
+        form->Tidy->trigger();
+        std::vector<std::pair<double, int>> round; // angle, subject
+        for (int s = 1; s <= 12; ++s)
+            round.emplace_back(
+                std::atan2(Global::LabelPos[s][0] - 3277.0, 3135.0 - Global::LabelPos[s][1]), s);
+        std::sort(round.begin(), round.end());
+        for (const std::array<int, 3> clique : {std::array{1, 5, 9}, std::array{2, 6, 10}}) {
+            int runs = 0; // members entered going round
+            for (int k = 0; k < 12; ++k) {
+                const auto in = [&](int at) {
+                    return std::count(clique.begin(), clique.end(), round[at % 12].second) > 0;
+                };
+                runs += in(k + 1) && !in(k);
+            }
+            QCOMPARE(runs, 1);
+        }
+    }
+
     // The comparison's ties through the hook: the sociogram opened in the layout last shown
     // or filled where its labels stand, "Show Changes", the key and the print following.
     void hookShowsTheChanges()
