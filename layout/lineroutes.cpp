@@ -280,8 +280,9 @@ LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
     const double clear = half * std::numbers::sqrt2 + 40;
     const double first =
         std::max(half + 30, std::min(clear, room - Margin - MinGap * (routes.tracks - 1)));
+    // Lines with no other way keep inside the area even closer than a pixel apart.
     const double gap = routes.tracks > 1
-                           ? std::clamp((room - Margin - first) / (routes.tracks - 1), MinGap, 70.0)
+                           ? std::clamp((room - Margin - first) / (routes.tracks - 1), 2.0, 70.0)
                            : 0.0;
     for (const Span& span : spans) {
         const auto [a, b] = s.lines[std::size_t(span.line)];

@@ -458,9 +458,10 @@ private Q_SLOTS:
         QTest::newRow("circle, nested and interleaved")
             << int(Codes::SociogramType::Circle) << points(circlePlaces(40, area, label))
             << Choices{{1, 3}, {40, 4}, {2, 4}, {5, 9}, {6, 7}, {20, 30}};
+        const Points circle40 = points(circlePlaces(40, area, label));
         QTest::newRow("circle of 40")
-            << int(Codes::SociogramType::Circle) << points(circlePlaces(40, area, label))
-            << generatedClass(40, 5, 3);
+            << int(Codes::SociogramType::Circle) << circle40 << generatedClass(40, 5, 3);
+
         const Points square = points(squarePlaces(40, area, label, *squareSpacing(40, area)));
         QTest::newRow("square of 40")
             << int(Codes::SociogramType::Square) << square << generatedClass(40, 5, 4);
