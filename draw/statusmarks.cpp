@@ -1,5 +1,7 @@
 #include "statusmarks.h"
 
+#include <algorithm>
+
 namespace {
 
 const QColor Liked(0, 158, 115); // bluish green: far from the labels' red in every vision
@@ -58,6 +60,16 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark)
     }
     }
     return {};
+}
+
+qreal statusMarkReach(StatusMark mark)
+{
+    const QRectF square(0, 0, 100, 100);
+    qreal reach = 0;
+    for (const Primitive& p : statusMarkPrimitives(square, mark))
+        reach = std::max({reach, -p.p1.x() + p.width / 2, -p.p1.y() + p.width / 2,
+                          p.p2.x() - 100 + p.width / 2});
+    return reach;
 }
 
 QString statusMarkName(StatusMark mark)

@@ -32,5 +32,7 @@ enum class StatusMark {
 // The mark around a label's square (twips); nothing for None. Painted after the
 // labels, so that a badge lies on its label.
 PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark);
+// How far the mark reaches out from its label's square, twips: what a neighbour must leave.
+qreal statusMarkReach(StatusMark mark);
 // The key's words for a mark: "Popular", ..., "Most chosen", "Isolate".
 QString statusMarkName(StatusMark mark);

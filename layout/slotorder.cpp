@@ -465,7 +465,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
 }
 
 std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
-                                double* grownBy)
+                                double* grownBy, const std::vector<double>& room)
 {
     if (grownBy)
         *grownBy = 1;
@@ -500,13 +500,22 @@ std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, Q
         sum[std::size_t(k) + 1] =
             sum[std::size_t(k)] + share(2 * std::numbers::pi * (k + 0.5) / Steps);
     const double spacing = std::max(label.width(), label.height()) + 10;
-    const double wanted = n * spacing / (sum[Steps] * 2 * std::numbers::pi / Steps);
-    const double room = std::min(area.width() - label.width(), area.height() - label.height()) / 2;
-    const double r = std::max(radius.width(), std::min(wanted, room));
+    const auto roomOf = [&](int s) {
+        return s >= 1 && s < int(room.size()) ? room[std::size_t(s)] : 0.0;
+    };
+    std::vector<double> before(std::size_t(n + 1), 0); // the spacing up to slot s
+    for (int s = 2; s <= n; ++s)
+        before[std::size_t(s)] = before[std::size_t(s - 1)] + spacing + roomOf(s - 1) + roomOf(s);
+    const double all = before[std::size_t(n)] + spacing + roomOf(n) + roomOf(1);
+    const double wanted = all / (sum[Steps] * 2 * std::numbers::pi / Steps);
+    const double widest = room.empty() ? 0.0 : *std::max_element(room.begin(), room.end());
+    const double edge =
+        std::min(area.width() - label.width(), area.height() - label.height()) / 2 - widest;
+    const double r = std::max(radius.width(), std::min(wanted, edge));
     if (grownBy)
         *grownBy = r / radius.width();
     for (int s = 1, k = 0; s <= n; ++s) {
-        const double target = sum[Steps] * (s - 1) / n;
+        const double target = sum[Steps] * before[std::size_t(s)] / all;
         while (k < Steps && sum[std::size_t(k) + 1] < target)
             ++k;
         const double angle = 2 * std::numbers::pi * k / Steps; // clockwise from twelve o'clock

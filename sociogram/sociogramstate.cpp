@@ -133,5 +133,9 @@ void SociogramState::TidyLabels()
         for (const ChangedTie& tie : drawn.ties)
             ties.push_back(tie.choice);
     steps.setShownTies(std::move(ties));
+    std::vector<double> room;
+    for (StatusMark mark : marks)
+        room.push_back(statusMarkReach(mark));
+    steps.setMarkRoom(std::move(room));
     history.record(QStringLiteral("Tidy Labels"), [this] { steps.TidyLabels(); });
 }

@@ -12,6 +12,10 @@
 #include "tidy.h"
 #include "viewoptions.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 using Global::Long;
 
 namespace {
@@ -25,6 +29,32 @@ std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
 }
 
 } // namespace
+
+std::vector<QPointF> LayoutSteps::roomForMarks(const std::vector<QPointF>& tidied, int n,
+                                               QSizeF side, QSizeF radius, double& grown) const
+{
+    // The order Tidy found, round from twelve o'clock, spaced again for the marks.
+    const QPointF centre(W / 2 - side.width() / 2, H / 2 - side.height() / 2);
+    std::vector<int> order;
+    for (int s = 1; s <= n && s < int(tidied.size()); ++s)
+        order.push_back(s);
+    const auto angle = [&](int s) {
+        const QPointF d = tidied[std::size_t(s)] - centre;
+        const double a = std::atan2(d.x(), -d.y());
+        return a < -1e-9 ? a + 2 * std::numbers::pi : a;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return angle(a) < angle(b); });
+    std::vector<double> room(std::size_t(order.size()) + 1, 0);
+    for (std::size_t k = 0; k < order.size(); ++k)
+        if (std::size_t(order[k]) < markRoom.size())
+            room[k + 1] = markRoom[std::size_t(order[k])];
+    const std::vector<QPointF> slots =
+        Layout::frameSlots(false, int(order.size()), QSizeF(W, H), side, radius, &grown, room);
+    std::vector<QPointF> spaced = tidied;
+    for (std::size_t k = 0; k < order.size(); ++k)
+        spaced[std::size_t(order[k])] = slots[k + 1];
+    return spaced;
+}
 
 std::vector<Choice> LayoutSteps::tidyChoices(Trap& trap)
 {
@@ -87,6 +117,8 @@ void LayoutSteps::TidyLabels()
             tidied = Layout::tidyOnSlots(slots, n, choices, QSizeF(W, H), label, &frame,
                                          view.linesRound(), groupOf);
             grown *= frame;
+            if (view.linesRound() && !square && !markRoom.empty())
+                tidied = roomForMarks(tidied, n, side, radius, grown);
         }
         frameGrown(static_cast<float>(radius.width()));
         break;

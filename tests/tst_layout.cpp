@@ -387,22 +387,32 @@ private Q_SLOTS:
     }
 
     // The frame's places for lines round labels: every label centre on one circle (or one
-    // square frame), no two labels overlapping, every label inside the area.
+    // square frame), no two labels (with the room their status marks ask) overlapping, every
+    // label inside the area.
     void frameSlotsStandClear_data()
     {
         QTest::addColumn<bool>("square");
         QTest::addColumn<int>("n");
+        QTest::addColumn<int>("markEvery"); // on the Circle: every so many labels marked
         for (const int n : {24, 40}) {
-            QTest::addRow("circle of %d", n) << false << n;
-            QTest::addRow("square of %d", n) << true << n;
+            QTest::addRow("circle of %d", n) << false << n << 0;
+            QTest::addRow("square of %d", n) << true << n << 0;
         }
+        QTest::addRow("circle of 40, every tenth marked") << false << 40 << 10;
     }
     void frameSlotsStandClear()
     {
         QFETCH(bool, square);
         QFETCH(int, n);
+        QFETCH(int, markEvery);
+        std::vector<double> room(n + 1, 0);
+        for (int s = 1; markEvery > 0 && s <= n; s += markEvery)
+            room[s] = 142;
         const QSizeF radius = square ? QSizeF(2586, 2472) : QSizeF(2500, 2500);
-        const Points at = frameSlots(square, n, Design, Label, radius);
+        const Points at = frameSlots(square, n, Design, Label, radius, nullptr, room);
+        const auto withRoom = [&](int s) {
+            return QRectF(at[s], Label).adjusted(-room[s], -room[s], room[s], room[s]);
+        };
         const QPointF centre(Design.width() / 2, Design.height() / 2);
         const auto offFrame = [&](QPointF leftTop) {
             const QPointF d = QRectF(leftTop, Label).center() - centre;
@@ -416,7 +426,7 @@ private Q_SLOTS:
             QVERIFY(offFrame(at[s]) < 1);
             QVERIFY(QRectF(QPointF(0, 0), Design).contains(QRectF(at[s], Label)));
             for (int t = s + 1; t <= n; ++t)
-                QVERIFY2(!QRectF(at[s], Label).intersects(QRectF(at[t], Label)),
+                QVERIFY2(!withRoom(s).intersects(withRoom(t)),
                          qPrintable(QStringLiteral("%1 and %2").arg(s).arg(t)));
         }
     }
