@@ -267,43 +267,6 @@ bool overlapping(const std::vector<QPointF>& at, int n, QSizeF label)
 
 // With lines round labels every label stays on its slot: only the order round the frame is
 // searched, for fewer crossings of the lines as drawn, the cliques on consecutive places.
-// The groups shown, each on consecutive places: a clique within one group stays together
-// too, and the order starts from the cyclic order with each group gathered where its first
-// member came.
-struct Seating {
-    std::vector<std::vector<int>> groups, cliques;
-    std::vector<int> start;
-};
-Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
-                   const std::vector<int>& groupOf, int n)
-{
-    const auto group = [&](int s) { return s < int(groupOf.size()) ? groupOf[s] : -1; };
-    Seating seating;
-    for (const std::vector<int>& clique : cliques)
-        if (std::all_of(clique.begin(), clique.end(),
-                        [&](int s) { return group(s) == group(clique.front()); }))
-            seating.cliques.push_back(clique);
-    const std::vector<int> order = cyclicOrder(graph, seating.cliques);
-    std::vector<int> rank(std::size_t(n + 1), 0);
-    std::map<int, int> firstPlace;
-    for (int k = 0; k < n; ++k)
-        if (group(order[k]) >= 0)
-            firstPlace.try_emplace(group(order[k]), k);
-    for (int k = 0; k < n; ++k)
-        rank[std::size_t(order[k])] = group(order[k]) >= 0 ? firstPlace[group(order[k])] : k;
-    seating.start = order;
-    std::stable_sort(seating.start.begin(), seating.start.end(),
-                     [&](int a, int b) { return rank[std::size_t(a)] < rank[std::size_t(b)]; });
-    std::map<int, std::vector<int>> members;
-    for (int s = 1; s <= n; ++s)
-        if (group(s) >= 0)
-            members[group(s)].push_back(s);
-    for (auto& [g, list] : members)
-        if (list.size() > 1)
-            seating.groups.push_back(std::move(list));
-    return seating;
-}
-
 std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
                                    const ChoiceGraph& graph,
                                    const std::vector<std::vector<int>>& allCliques, QSizeF label,
@@ -462,66 +425,6 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     if (grownBy && better)
         *grownBy = grow;
     return result;
-}
-
-std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
-                                double* grownBy, const std::vector<double>& room)
-{
-    if (grownBy)
-        *grownBy = 1;
-    std::vector<QPointF> slots(std::size_t(std::max(n, 0) + 1));
-    const QPointF centre(area.width() / 2, area.height() / 2);
-    const QPointF half(label.width() / 2, label.height() / 2);
-    if (n < 1)
-        return slots;
-    if (square) {
-        // Round the frame from its top-left corner, a corner every quarter of the labels.
-        const double w = radius.width(), h = radius.height();
-        const std::array<QPointF, 5> corner = {centre + QPointF(-w, -h), centre + QPointF(w, -h),
-                                               centre + QPointF(w, h), centre + QPointF(-w, h),
-                                               centre + QPointF(-w, -h)};
-        for (int s = 1; s <= n; ++s) {
-            const double at = 4.0 * (s - 1) / n;
-            const int side = std::min(3, int(at));
-            const QPointF from = corner[std::size_t(side)], to = corner[std::size_t(side) + 1];
-            slots[std::size_t(s)] = from + (to - from) * (at - side) - half;
-        }
-        return slots;
-    }
-    // Two squares side by side on the circle clear each other once their centres are a side
-    // apart across or down: along the circle that takes side / max(|sin|, |cos|). Equal
-    // steps of the sum of max(|sin|, |cos|) give each neighbour that much.
-    constexpr int Steps = 3600;
-    const auto share = [](double angle) {
-        return std::max(std::abs(std::sin(angle)), std::abs(std::cos(angle)));
-    };
-    std::vector<double> sum(Steps + 1, 0);
-    for (int k = 0; k < Steps; ++k)
-        sum[std::size_t(k) + 1] =
-            sum[std::size_t(k)] + share(2 * std::numbers::pi * (k + 0.5) / Steps);
-    const double spacing = std::max(label.width(), label.height()) + 10;
-    const auto roomOf = [&](int s) {
-        return s >= 1 && s < int(room.size()) ? room[std::size_t(s)] : 0.0;
-    };
-    std::vector<double> before(std::size_t(n + 1), 0); // the spacing up to slot s
-    for (int s = 2; s <= n; ++s)
-        before[std::size_t(s)] = before[std::size_t(s - 1)] + spacing + roomOf(s - 1) + roomOf(s);
-    const double all = before[std::size_t(n)] + spacing + roomOf(n) + roomOf(1);
-    const double wanted = all / (sum[Steps] * 2 * std::numbers::pi / Steps);
-    const double widest = room.empty() ? 0.0 : *std::max_element(room.begin(), room.end());
-    const double edge =
-        std::min(area.width() - label.width(), area.height() - label.height()) / 2 - widest;
-    const double r = std::max(radius.width(), std::min(wanted, edge));
-    if (grownBy)
-        *grownBy = r / radius.width();
-    for (int s = 1, k = 0; s <= n; ++s) {
-        const double target = sum[Steps] * before[std::size_t(s)] / all;
-        while (k < Steps && sum[std::size_t(k) + 1] < target)
-            ++k;
-        const double angle = 2 * std::numbers::pi * k / Steps; // clockwise from twelve o'clock
-        slots[std::size_t(s)] = centre + QPointF(std::sin(angle), -std::cos(angle)) * r - half;
-    }
-    return slots;
 }
 
 } // namespace Layout

@@ -29,16 +29,6 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                                  double* grownBy = nullptr, bool linesRound = false,
                                  const std::vector<int>& groupOf = {});
 
-// The slots of the Circle or the Square for lines round labels (lineroutes.h), `n` of them
-// on the frame about the area's centre, in order round it, index 0 unused: on the Circle
-// closer together where a label's neighbours lie beside it than where they lie
-// diagonally, the circle no larger than keeps neighbours apart; on the Square, one on each
-// corner and the rest evenly along the sides. `radius` is the designed circle's, or the
-// Square's half-width and half-height. On the Circle `room`, when given, is what slot s
-// needs clear on each side beside its label (a status mark), index 1..n.
-std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
-                                double* grownBy = nullptr, const std::vector<double>& room = {});
-
 // Target: label s stays on its ring, the ring of the labels with the same ringRadius[s]
 // (the distance of its centre from the centre of the area); its angle changes, and a ring
 // too small for its members widens, the rings keeping their order. The current
