@@ -81,7 +81,7 @@ Primitive changeSample(TieChange change, QPointF from, QPointF to)
 }
 
 ChangePicture changedTiePrimitives(const TieChanges& ties, const PositionTable& positions,
-                                   QSizeF labelSize)
+                                   QSizeF labelSize, const Layout::LineRoutes* routes)
 {
     ChangePicture picture;
     PrimitiveList markers;
@@ -92,13 +92,16 @@ ChangePicture changedTiePrimitives(const TieChanges& ties, const PositionTable& 
             if (tie.change != change)
                 continue;
             PrimitiveList drawn;
-            if (!appendChoice(drawn, tie.choice, positions, labelSize)) {
+            if (!appendChoice(drawn, tie.choice, positions, labelSize, routes)) {
                 ++picture.refused;
                 continue;
             }
             const QPointF shift =
                 pairs.reversedOtherwise(tie) ? besideShift(drawn[0]) : QPointF(0, 0);
             Primitive line = changeSample(change, drawn[0].p1 + shift, drawn[0].p2 + shift);
+            line.kind = drawn[0].kind;
+            for (const QPointF& point : drawn[0].points)
+                line.points.push_back(point + shift);
             picture.shapes.push_back(line);
             Primitive marker = drawn[1];
             marker.p1 += shift;

@@ -25,7 +25,7 @@ struct ChangePicture {
 // over them. A tie whose reverse is also drawn, changed otherwise, runs a little beside
 // it rather than on it, so that neither hides the other.
 ChangePicture changedTiePrimitives(const TieChanges& ties, const PositionTable& positions,
-                                   QSizeF labelSize);
+                                   QSizeF labelSize, const Layout::LineRoutes* routes = nullptr);
 
 // A sample line of a look, for the key.
 Primitive changeSample(TieChange change, QPointF from, QPointF to);

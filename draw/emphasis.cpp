@@ -19,12 +19,10 @@ bool covered(QPointF point, qreal half, const std::vector<QRectF>& labels)
                        [&](const QRectF& label) { return label.intersects(marker); });
 }
 
-Primitive line(QPointF from, QPointF to, const QColor& colour, qreal width, bool dashed)
+Primitive line(QPointF from, QPointF to, const Layout::Path& path, const QColor& colour,
+               qreal width, bool dashed)
 {
-    Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = from;
-    p.p2 = to;
+    Primitive p = choiceLine(from, to, path);
     p.pen = colour;
     p.width = width;
     p.dashed = dashed;
@@ -78,9 +76,26 @@ QPointF markerClearOfLabels(QPointF from, QPointF to, QPointF spot, qreal half,
     return spot;
 }
 
+QPointF markerClearOnPath(const Layout::Path& path, qreal half, const std::vector<QRectF>& labels)
+{
+    const QPointF spot = Layout::pointAlong(path, 0.25);
+    if (!covered(spot, half, labels))
+        return spot;
+    double length = 0;
+    for (std::size_t i = 0; i + 1 < path.size(); ++i)
+        length += QLineF(path[i], path[i + 1]).length();
+    if (!(length > 0))
+        return spot;
+    for (double t = 0.25; t <= 0.5; t += 10 / length)
+        if (const QPointF at = Layout::pointAlong(path, t); !covered(at, half, labels))
+            return at;
+    return spot;
+}
+
 PrimitiveList emphasisedChoiceLines(const std::vector<Choice>& choices,
                                     const PositionTable& positions, QSizeF labelSize,
-                                    const std::vector<QRectF>& labels)
+                                    const std::vector<QRectF>& labels,
+                                    const Layout::LineRoutes* routes)
 {
     // A positive choice returned is drawn once, as the pair.
     std::map<std::pair<int, int>, int> positiveCount;
@@ -97,16 +112,19 @@ PrimitiveList emphasisedChoiceLines(const std::vector<Choice>& choices,
         const QPointF from = centreOf(positions, c.chooser, labelSize);
         const QPointF to = centreOf(positions, c.chosen, labelSize);
         const bool isMutual = mutual(c);
+        const Layout::Path path = routes ? routes->between(c.chooser, c.chosen) : Layout::Path{};
         if (!isMutual || c.chooser < c.chosen) {
             if (!c.positive())
                 lines.push_back(
-                    line(from, to, DrawColour::Negative, DrawSize::ColourLineWidth, true));
+                    line(from, to, path, DrawColour::Negative, DrawSize::ColourLineWidth, true));
             else
-                lines.push_back(line(from, to, DrawColour::Line,
+                lines.push_back(line(from, to, path, DrawColour::Line,
                                      isMutual ? DrawSize::MutualLineWidth : 0, false));
         }
-        const QPointF spot = SpotDraw(from, to);
-        const QPointF at = markerClearOfLabels(from, to, spot, markerHalf(c.positive()), labels);
+        const qreal half = markerHalf(c.positive());
+        const QPointF at = path.empty()
+                               ? markerClearOfLabels(from, to, SpotDraw(from, to), half, labels)
+                               : markerClearOnPath(path, half, labels);
         markers.push_back(
             marker(at, c.positive(), c.positive() ? DrawColour::Marker : DrawColour::Negative));
     }

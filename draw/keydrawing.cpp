@@ -277,9 +277,9 @@ QFont sociogramLabelFont()
     return font;
 }
 
-QSizeF keySize(int groups, int statusMarks, bool changes)
+QSizeF keySize(int groups, int statusMarks, bool changes, bool negative)
 {
-    const QSizeF markers(2535, 3735);
+    const QSizeF markers(2535, negative ? 3735 : 2295);
     const QSizeF legend = groupLegendSize(groups);
     return {std::max(markers.width(), legend.width()),
             markers.height() + changeLegendHeight(changes) + statusLegendHeight(statusMarks) +
@@ -313,7 +313,7 @@ PrimitiveList keyPrimitives(QPointF origin, bool colour)
 }
 
 void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int groups,
-              const std::vector<StatusMark>& status, const QString& changesSince)
+              const std::vector<StatusMark>& status, const QString& changesSince, bool negative)
 {
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
@@ -325,14 +325,21 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int g
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     paintFrame(painter, PositiveFrame, origin, scale);
-    paintFrame(painter, NegativeFrame, origin, scale);
-    paintPrimitives(painter, keyPrimitives(origin, colour), scale);
+    PrimitiveList samples = keyPrimitives(origin, colour);
+    if (negative)
+        paintFrame(painter, NegativeFrame, origin, scale);
+    else
+        samples.resize(5); // the positive samples come first
+    paintPrimitives(painter, samples, scale);
     for (const KeyCaption& c : captions)
-        paintKeyCaption(painter, c, origin, scale);
+        if (negative || &c.frame == &PositiveFrame)
+            paintKeyCaption(painter, c, origin, scale);
     const bool changes = !changesSince.isEmpty();
-    paintChangeLegend(painter, origin + QPointF(0, keySize().height()), scale, changesSince);
-    paintStatusLegend(painter, origin + QPointF(0, keySize(0, 0, changes).height()), scale, status);
-    paintGroupLegend(painter, origin + QPointF(0, keySize(0, int(status.size()), changes).height()),
-                     scale, groups);
+    const auto below = [&](int marks, bool withChanges) {
+        return origin + QPointF(0, keySize(0, marks, withChanges, negative).height());
+    };
+    paintChangeLegend(painter, below(0, false), scale, changesSince);
+    paintStatusLegend(painter, below(0, changes), scale, status);
+    paintGroupLegend(painter, below(int(status.size()), changes), scale, groups);
     painter.restore();
 }

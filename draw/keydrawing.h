@@ -18,7 +18,8 @@ QFont sociogramLabelFont();
 // looks of the ties when two surveys are compared (`changes`), the legend of
 // `statusMarks` status marks when the status is shown, and under that the legend of
 // `groups` groups when groups are shown on the sociogram.
-QSizeF keySize(int groups = 0, int statusMarks = 0, bool changes = false);
+// Without `negative` the key lists no negative choice: none is drawn.
+QSizeF keySize(int groups = 0, int statusMarks = 0, bool changes = false, bool negative = true);
 // The key's sample lines and markers, with the key's top-left at origin (twips).
 // With `colour`, the samples are drawn as "Colour Choices" draws the choices.
 PrimitiveList keyPrimitives(QPointF origin, bool colour = false);
@@ -27,4 +28,5 @@ PrimitiveList keyPrimitives(QPointF origin, bool colour = false);
 // the legend of `groups` groups in their colours) with its top-left at origin (twips),
 // painted at scale device units per twip.
 void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour = false, int groups = 0,
-              const std::vector<StatusMark>& status = {}, const QString& changesSince = {});
+              const std::vector<StatusMark>& status = {}, const QString& changesSince = {},
+              bool negative = true);

@@ -40,22 +40,38 @@ QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre)
             Shared::markerAt(chooserCentre.y(), chosenCentre.y())};
 }
 
+Primitive choiceLine(QPointF from, QPointF to, const Layout::Path& path)
+{
+    Primitive line;
+    line.kind = path.empty() ? Primitive::Kind::Line : Primitive::Kind::Path;
+    line.p1 = path.empty() ? from : path.front();
+    line.p2 = path.empty() ? to : path.back();
+    line.points = path;
+    line.pen = DrawColour::Line;
+    return line;
+}
+
+std::vector<QPointF> labelLeftTops(const PositionTable& positions, int n)
+{
+    std::vector<QPointF> leftTop(std::size_t(std::max(n, 0) + 1));
+    for (int s = 1; s <= n && s <= Codes::MaxSubjects; ++s)
+        leftTop[std::size_t(s)] = QPointF(leftTopOf(positions, s));
+    return leftTop;
+}
+
 bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable& positions,
-                  QSizeF labelSize)
+                  QSizeF labelSize, const Layout::LineRoutes* routes)
 {
     if (!isSubject(choice.chooser) || !isSubject(choice.chosen))
         return false;
     const QPointF from = centreOf(positions, choice.chooser, labelSize);
     const QPointF to = centreOf(positions, choice.chosen, labelSize);
 
-    Primitive line;
-    line.kind = Primitive::Kind::Line;
-    line.p1 = from;
-    line.p2 = to;
-    line.pen = DrawColour::Line;
-    list.push_back(line);
+    const Layout::Path path =
+        routes ? routes->between(choice.chooser, choice.chosen) : Layout::Path{};
+    list.push_back(choiceLine(from, to, path));
 
-    const QPointF spot = SpotDraw(from, to);
+    const QPointF spot = path.empty() ? SpotDraw(from, to) : Layout::pointAlong(path, 0.25);
     Primitive marker;
     marker.pen = DrawColour::Marker;
     if (choice.positive()) {

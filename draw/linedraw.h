@@ -6,6 +6,7 @@
 
 #include "choice.h"
 #include "codes.h"
+#include "lineroutes.h"
 #include "picture.h"
 #include "primitives.h"
 
@@ -20,9 +21,14 @@
 QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre);
 
 // Appends the line of one choice and its marker. False, appending nothing, when a
-// subject number lies outside the position table.
+// subject number lies outside the position table. A line `routes` takes round labels is
+// drawn as its path, the marker a quarter of the path's length from the chooser.
 bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable& positions,
-                  QSizeF labelSize);
+                  QSizeF labelSize, const Layout::LineRoutes* routes = nullptr);
+// The line from `from` to `to` as drawn: straight, or along `path` when it has one.
+Primitive choiceLine(QPointF from, QPointF to, const Layout::Path& path);
+// The label Left/Top of subjects 1..n of the table, index 0 unused, as routeLines takes them.
+std::vector<QPointF> labelLeftTops(const PositionTable& positions, int n);
 
 // The guide shape of a layout: the circle, the frame, or the Target's rings
 // (`maxReceived` + 1 of them) listed from the innermost outward or the other way.

@@ -1,6 +1,7 @@
 #include "paint.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -90,6 +91,16 @@ void paintOne(QPainter& painter, const Primitive& p, qreal scale, PaintState& la
     case Primitive::Kind::Line:
         painter.drawLine(p.p1 * scale, p.p2 * scale);
         break;
+    case Primitive::Kind::Path: {
+        // One path, so that a file keeps the line as one.
+        QPainterPath path;
+        for (std::size_t i = 0; i < p.points.size(); ++i)
+            i == 0 ? path.moveTo(p.points[i] * scale) : path.lineTo(p.points[i] * scale);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        last.started = false;
+        break;
+    }
     case Primitive::Kind::Disc:
     case Primitive::Kind::Circle:
         painter.drawEllipse(p.p1 * scale, p.radius * scale, p.radius * scale);

@@ -216,13 +216,6 @@ QString withPictureSuffix(const QString& path, PictureFormat format)
     return path + u'.' + suffix;
 }
 
-PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList& labels)
-{
-    PrimitiveList picture = drawing;
-    picture.insert(picture.end(), labels.begin(), labels.end());
-    return picture;
-}
-
 std::vector<TitleLine> wrappedTitle(const QStringList& lines, qreal width)
 {
     std::vector<TitleLine> out;
@@ -259,8 +252,8 @@ QSizeF pictureSize(QSizeF drawing, const PictureOptions& options)
     const qreal title = titleHeight(options, drawing.width());
     if (!options.includeKey)
         return {drawing.width(), drawing.height() + title};
-    const QSizeF key =
-        keySize(options.keyGroups, int(options.keyStatus.size()), !options.keyChanges.isEmpty());
+    const QSizeF key = keySize(options.keyGroups, int(options.keyStatus.size()),
+                               !options.keyChanges.isEmpty(), options.keyNegative);
     return {drawing.width() + key.width(), std::max(drawing.height() + title, key.height())};
 }
 
@@ -292,7 +285,7 @@ void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawin
     painter.translate(0, -title * scale);
     if (options.includeKey)
         paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey, options.keyGroups,
-                 options.keyStatus, options.keyChanges);
+                 options.keyStatus, options.keyChanges, options.keyNegative);
     painter.restore();
 }
 

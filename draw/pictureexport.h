@@ -41,8 +41,9 @@ struct PictureOptions {
     bool colourKey = false;            // the key drawn as "Colour Choices" draws the choices
     int keyGroups = 0;                 // groups coloured on the labels, listed under the key
     std::vector<StatusMark> keyStatus; // status marks on the labels, listed in the key
-    QString keyChanges;     // the survey the ties drawn are compared with; empty: no changes
-    QStringList titleLines; // the first line in bold
+    QString keyChanges;      // the survey the ties drawn are compared with; empty: no changes
+    bool keyNegative = true; // a negative choice is drawn, and the key lists it
+    QStringList titleLines;  // the first line in bold
 };
 
 // The title as drawn: each line of titleLines wrapped into lines no wider than
@@ -69,10 +70,6 @@ using ExportResult = std::optional<ExportFailure>; // nullopt: the file was writ
 QString pictureSuffix(PictureFormat format);
 // The path with the format's ending added when it has none (of any letter case).
 QString withPictureSuffix(const QString& path, PictureFormat format);
-
-// What the window shows: its drawing (choice lines, markers, guide shape) and then
-// the subject labels on top, so that labels cover the ends of their lines.
-PrimitiveList sociogramPicture(const PrimitiveList& drawing, const PrimitiveList& labels);
 
 // The size of the picture in twips: the title band when asked for, the drawing area
 // under it, and the key to its right.

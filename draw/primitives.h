@@ -8,9 +8,10 @@
 #include <vector>
 
 struct Primitive {
-    enum class Kind { Line, Disc, SquareOutline, Circle, Rectangle, Label, Name };
+    enum class Kind { Line, Path, Disc, SquareOutline, Circle, Rectangle, Label, Name };
     Kind kind = Kind::Line;
-    // Line: its two ends. Disc and Circle: p1 is the centre.
+    // Line: its two ends. Path: a line drawn round labels, through `points` (p1 the first,
+    // p2 the last). Disc and Circle: p1 is the centre.
     // SquareOutline, Rectangle, Label and Name: p1 top-left, p2 bottom-right.
     QPointF p1, p2;
     qreal radius = 0; // Disc, Circle
@@ -19,6 +20,8 @@ struct Primitive {
     QString text;     // Label caption, centred on the square; Name: the name, centred
     qreal width = 0;  // outline width in twips; 0 is one device pixel at any scale
     bool dashed = false;
+    std::vector<QPointF> points; // Path
+    friend bool operator==(const Primitive&, const Primitive&) = default;
 };
 
 using PrimitiveList = std::vector<Primitive>;

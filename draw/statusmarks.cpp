@@ -1,5 +1,7 @@
 #include "statusmarks.h"
 
+#include <algorithm>
+
 namespace {
 
 const QColor Liked(0, 158, 115); // bluish green: far from the labels' red in every vision
@@ -44,6 +46,9 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark)
     case StatusMark::Neglected:
     case StatusMark::Isolate:
         return {outline(label, (InnerRing + OuterRing) / 2, LeftOut, DashedWidth, true)};
+    case StatusMark::RejectedIsolate:
+        return {outline(label, InnerRing, Rejected, ThickWidth),
+                outline(label, OuterRing + DashedWidth, LeftOut, DashedWidth, true)};
     case StatusMark::Controversial: {
         Primitive p;
         p.kind = Primitive::Kind::Rectangle;
@@ -55,6 +60,16 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark)
     }
     }
     return {};
+}
+
+qreal statusMarkReach(StatusMark mark)
+{
+    const QRectF square(0, 0, 100, 100);
+    qreal reach = 0;
+    for (const Primitive& p : statusMarkPrimitives(square, mark))
+        reach = std::max({reach, -p.p1.x() + p.width / 2, -p.p1.y() + p.width / 2,
+                          p.p2.x() - 100 + p.width / 2});
+    return reach;
 }
 
 QString statusMarkName(StatusMark mark)
@@ -74,6 +89,8 @@ QString statusMarkName(StatusMark mark)
         return QStringLiteral("Most chosen");
     case StatusMark::Isolate:
         return QStringLiteral("Isolate");
+    case StatusMark::RejectedIsolate:
+        return QStringLiteral("Rejected, chosen by nobody");
     }
     return {};
 }

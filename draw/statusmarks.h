@@ -5,7 +5,8 @@
 // - liked (popular, or most chosen): two thin outlines, a double ring;
 // - rejected: one thick black outline, the heaviest mark, for the pupil a teacher
 //   must not overlook;
-// - left out (neglected, or an isolate): a dashed grey outline, as if fading;
+// - left out (neglected, or an isolate, chosen by nobody): a dashed grey outline, as if
+//   fading; a rejected pupil chosen by nobody carries it outside the rejected outline;
 // - controversial: a filled orange badge on the top-right corner, liked and rejected
 //   at once, and the one mark that is not a ring.
 // None of them uses the labels' red or the colour of a choice line.
@@ -16,10 +17,22 @@
 #include <QString>
 #include <vector>
 
-enum class StatusMark { None, Popular, Rejected, Neglected, Controversial, MostChosen, Isolate };
+// RejectedIsolate: rejected and chosen by nobody, the rejected outline inside the dashed one.
+enum class StatusMark {
+    None,
+    Popular,
+    Rejected,
+    Neglected,
+    Controversial,
+    MostChosen,
+    Isolate,
+    RejectedIsolate
+};
 
 // The mark around a label's square (twips); nothing for None. Painted after the
 // labels, so that a badge lies on its label.
 PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark);
+// How far the mark reaches out from its label's square, twips: what a neighbour must leave.
+qreal statusMarkReach(StatusMark mark);
 // The key's words for a mark: "Popular", ..., "Most chosen", "Isolate".
 QString statusMarkName(StatusMark mark);

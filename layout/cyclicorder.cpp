@@ -6,6 +6,9 @@
 
 #include "cyclicorder.h"
 
+#include <algorithm>
+#include <map>
+
 #include <numeric>
 
 namespace Layout::TidySupport {
@@ -218,6 +221,36 @@ std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::ve
     }
     flatten(cycle);
     return order;
+}
+
+Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
+                   const std::vector<int>& groupOf, int n)
+{
+    const auto group = [&](int s) { return s < int(groupOf.size()) ? groupOf[s] : -1; };
+    Seating seating;
+    for (const std::vector<int>& clique : cliques)
+        if (std::all_of(clique.begin(), clique.end(),
+                        [&](int s) { return group(s) == group(clique.front()); }))
+            seating.cliques.push_back(clique);
+    const std::vector<int> order = cyclicOrder(graph, seating.cliques);
+    std::vector<int> rank(std::size_t(n + 1), 0);
+    std::map<int, int> firstPlace;
+    for (int k = 0; k < n; ++k)
+        if (group(order[k]) >= 0)
+            firstPlace.try_emplace(group(order[k]), k);
+    for (int k = 0; k < n; ++k)
+        rank[std::size_t(order[k])] = group(order[k]) >= 0 ? firstPlace[group(order[k])] : k;
+    seating.start = order;
+    std::stable_sort(seating.start.begin(), seating.start.end(),
+                     [&](int a, int b) { return rank[std::size_t(a)] < rank[std::size_t(b)]; });
+    std::map<int, std::vector<int>> members;
+    for (int s = 1; s <= n; ++s)
+        if (group(s) >= 0)
+            members[group(s)].push_back(s);
+    for (auto& [g, list] : members)
+        if (list.size() > 1)
+            seating.groups.push_back(std::move(list));
+    return seating;
 }
 
 } // namespace Layout::TidySupport

@@ -27,4 +27,14 @@ private:
 std::vector<int> cyclicOrder(const ChoiceGraph& graph,
                              const std::vector<std::vector<int>>& cliques);
 
+// The groups shown, each on consecutive places: a clique within one group stays together
+// too, and the order starts from the cyclic order with each group gathered where its first
+// member came.
+struct Seating {
+    std::vector<std::vector<int>> groups, cliques;
+    std::vector<int> start;
+};
+Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
+                   const std::vector<int>& groupOf, int n);
+
 } // namespace Layout::TidySupport

@@ -1,6 +1,10 @@
 #include "geometry.h"
 
+#include <algorithm>
+
+#include <array>
 #include <cmath>
+#include <numbers>
 
 namespace Layout {
 
@@ -153,6 +157,66 @@ void alignSquare(SnapWork& w, float dropX, float dropY, Area area, std::optional
     }
     w.snapX = leftOfCentre ? cx - w.scaledDx : cx + w.scaledDx;
     w.snapY = aboveCentre ? cy - w.scaledDy : cy + w.scaledDy;
+}
+
+std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
+                                double* grownBy, const std::vector<double>& room)
+{
+    if (grownBy)
+        *grownBy = 1;
+    std::vector<QPointF> slots(std::size_t(std::max(n, 0) + 1));
+    const QPointF centre(area.width() / 2, area.height() / 2);
+    const QPointF half(label.width() / 2, label.height() / 2);
+    if (n < 1)
+        return slots;
+    if (square) {
+        // Round the frame from its top-left corner, a corner every quarter of the labels.
+        const double w = radius.width(), h = radius.height();
+        const std::array<QPointF, 5> corner = {centre + QPointF(-w, -h), centre + QPointF(w, -h),
+                                               centre + QPointF(w, h), centre + QPointF(-w, h),
+                                               centre + QPointF(-w, -h)};
+        for (int s = 1; s <= n; ++s) {
+            const double at = 4.0 * (s - 1) / n;
+            const int side = std::min(3, int(at));
+            const QPointF from = corner[std::size_t(side)], to = corner[std::size_t(side) + 1];
+            slots[std::size_t(s)] = from + (to - from) * (at - side) - half;
+        }
+        return slots;
+    }
+    // Two squares side by side on the circle clear each other once their centres are a side
+    // apart across or down: along the circle that takes side / max(|sin|, |cos|). Equal
+    // steps of the sum of max(|sin|, |cos|) give each neighbour that much.
+    constexpr int Steps = 3600;
+    const auto share = [](double angle) {
+        return std::max(std::abs(std::sin(angle)), std::abs(std::cos(angle)));
+    };
+    std::vector<double> sum(Steps + 1, 0);
+    for (int k = 0; k < Steps; ++k)
+        sum[std::size_t(k) + 1] =
+            sum[std::size_t(k)] + share(2 * std::numbers::pi * (k + 0.5) / Steps);
+    const double spacing = std::max(label.width(), label.height()) + 10;
+    const auto roomOf = [&](int s) {
+        return s >= 1 && s < int(room.size()) ? room[std::size_t(s)] : 0.0;
+    };
+    std::vector<double> before(std::size_t(n + 1), 0); // the spacing up to slot s
+    for (int s = 2; s <= n; ++s)
+        before[std::size_t(s)] = before[std::size_t(s - 1)] + spacing + roomOf(s - 1) + roomOf(s);
+    const double all = before[std::size_t(n)] + spacing + roomOf(n) + roomOf(1);
+    const double wanted = all / (sum[Steps] * 2 * std::numbers::pi / Steps);
+    const double widest = room.empty() ? 0.0 : *std::max_element(room.begin(), room.end());
+    const double edge =
+        std::min(area.width() - label.width(), area.height() - label.height()) / 2 - widest;
+    const double r = std::max(radius.width(), std::min(wanted, edge));
+    if (grownBy)
+        *grownBy = r / radius.width();
+    for (int s = 1, k = 0; s <= n; ++s) {
+        const double target = sum[Steps] * before[std::size_t(s)] / all;
+        while (k < Steps && sum[std::size_t(k) + 1] < target)
+            ++k;
+        const double angle = 2 * std::numbers::pi * k / Steps; // clockwise from twelve o'clock
+        slots[std::size_t(s)] = centre + QPointF(std::sin(angle), -std::cos(angle)) * r - half;
+    }
+    return slots;
 }
 
 } // namespace Layout

@@ -12,6 +12,8 @@
 #include "codes.h"
 #include "picture.h"
 
+#include <QPointF>
+#include <QSizeF>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -91,5 +93,15 @@ struct SnapWork {
 // `tagRadius` is the label's ring radius, when its tag gives one.
 void alignSquare(SnapWork& work, float dropX, float dropY, Area area,
                  std::optional<float> tagRadius);
+
+// The slots of the Circle or the Square for lines round labels (lineroutes.h), `n` of them
+// on the frame about the area's centre, in order round it, index 0 unused: on the Circle
+// closer together where a label's neighbours lie beside it than where they lie
+// diagonally, the circle no larger than keeps neighbours apart; on the Square, one on each
+// corner and the rest evenly along the sides. `radius` is the designed circle's, or the
+// Square's half-width and half-height. On the Circle `room`, when given, is what slot s
+// needs clear on each side beside its label (a status mark), index 1..n.
+std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
+                                double* grownBy = nullptr, const std::vector<double>& room = {});
 
 } // namespace Layout

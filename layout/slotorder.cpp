@@ -15,8 +15,12 @@
 #include "annealing.h"
 
 #include <QRectF>
+#include <array>
 #include <bit>
 #include <cmath>
+#include <limits>
+#include <map>
+#include <numbers>
 #include <numeric>
 
 namespace Layout {
@@ -74,13 +78,45 @@ public:
 
     int linesUnder() const
     {
+        if (routed) // they go round the frame instead
+            return 0;
         int count = 0;
         for (const ChoiceGraph::Line& line : g.lines)
             for (std::uint64_t m = under[placeOf[line.a] * n + placeOf[line.b]]; m != 0; m &= m - 1)
                 count += !g.excused(line.a, line.b, labelAt[std::countr_zero(m)]);
         return count;
     }
-    int crossings() { return counter.count(labelAt); }
+    int crossings() { return routed ? crossingsAsDrawn() : counter.count(labelAt); }
+    // Lines that would run under a label go outside the frame (lineroutes.h): two lines
+    // cross only where their ends interleave and both run on the same side.
+    void routeOutside() { routed = true; }
+    int crossingsAsDrawn() const
+    {
+        // The second ends of each side's lines by their first end (a pair of places is one
+        // line at most).
+        std::array<std::array<std::uint64_t, 64>, 2> toOf{};
+        for (const ChoiceGraph::Line& line : g.lines) {
+            const int p = placeOf[line.a], q = placeOf[line.b];
+            bool outside = false;
+            for (std::uint64_t m = under[p * n + q]; m != 0 && !outside; m &= m - 1)
+                outside = !g.excused(line.a, line.b, labelAt[std::countr_zero(m)]);
+            toOf[outside][std::size_t(std::min(p, q))] |= std::uint64_t{1} << std::max(p, q);
+        }
+        // Chords cross where their ends interleave: taken by their first end, a line crosses
+        // each earlier one of its side whose second end lies strictly between its own ends.
+        std::array<std::array<int, 64>, 2> ends{};
+        int count = 0;
+        for (int side = 0; side < 2; ++side)
+            for (int from = 0; from < n; ++from) {
+                const std::uint64_t to = toOf[std::size_t(side)][std::size_t(from)];
+                for (std::uint64_t m = to; m != 0; m &= m - 1)
+                    for (int k = from + 1; k < std::countr_zero(m); ++k)
+                        count += ends[std::size_t(side)][std::size_t(k)];
+                for (std::uint64_t m = to; m != 0; m &= m - 1)
+                    ++ends[std::size_t(side)][std::size_t(std::countr_zero(m))];
+            }
+        return count;
+    }
 
     // Members on consecutive places, one other allowed in a clique of five.
     bool cliquesKept() const
@@ -98,8 +134,13 @@ public:
             if (n - std::min(widest, n) > allowed)
                 return false;
         }
+        for (const std::vector<int>& group : groups)
+            if (spanOf(group) > static_cast<int>(group.size()))
+                return false;
         return true;
     }
+    // Each of `together` on consecutive places, none between.
+    void keepGroups(const std::vector<std::vector<int>>& together) { groups = together; }
 
     // A swap, a run of up to five carried elsewhere, or a run turned round.
     void shake(Random& random)
@@ -131,7 +172,22 @@ private:
     std::vector<std::uint64_t> under; // per pair of places, the places it runs under
     CrossingCounter counter;
     std::vector<int> labelAt, placeOf;
-    std::vector<std::vector<int>> cliques;
+    std::vector<std::vector<int>> cliques, groups;
+    bool routed = false;
+
+    // The fewest consecutive places round the frame that hold all of `members`.
+    int spanOf(const std::vector<int>& members) const
+    {
+        std::uint64_t taken = 0;
+        for (int s : members)
+            taken |= std::uint64_t{1} << placeOf[s];
+        int widest = 0, gap = 0;
+        for (int k = 0; k < 2 * n; ++k) {
+            gap = (taken >> (k % n)) & 1 ? 0 : gap + 1;
+            widest = std::max(widest, gap);
+        }
+        return n - std::min(widest, n);
+    }
 };
 
 // The order searched for fewer lines under labels, crossings next and never above
@@ -197,9 +253,58 @@ double roomToGrow(const std::vector<QPointF>& slots, int n, QPointF centre, QSiz
 
 } // namespace
 
+namespace {
+
+bool overlapping(const std::vector<QPointF>& at, int n, QSizeF label)
+{
+    for (int s = 1; s <= n; ++s)
+        for (int t = s + 1; t <= n; ++t)
+            if (squaresOverlap(at[s].x(), at[s].y(), at[t].x(), at[t].y(), label.width(),
+                               label.height()))
+                return true;
+    return false;
+}
+
+// With lines round labels every label stays on its slot: only the order round the frame is
+// searched, for fewer crossings of the lines as drawn, the cliques on consecutive places.
+std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
+                                   const ChoiceGraph& graph,
+                                   const std::vector<std::vector<int>>& allCliques, QSizeF label,
+                                   const std::vector<int>& groupOf)
+{
+    const Seating seating = seatGroups(graph, allCliques, groupOf, n);
+    const std::vector<std::vector<int>>& cliques = seating.cliques;
+    QPointF centre;
+    for (int s = 1; s <= n; ++s)
+        centre += slots[s] / n;
+    const std::vector<int> around = slotsAround(slots, n, centre);
+    std::vector<QPointF> placeAt(n);
+    for (int k = 0; k < n; ++k)
+        placeAt[k] = slots[around[k]];
+    SlotSearch search(graph, placeAt, label, cliques);
+    search.routeOutside();
+    search.keepGroups(seating.groups);
+    const std::vector<int>& order = seating.start;
+    search.assign(around);
+    const bool keptAsGiven = search.cliquesKept();
+    const int given = search.crossings();
+    Random random(0x5eed0001u + static_cast<unsigned>(n));
+    const std::vector<int> searched = searchOrder(search, order, std::numeric_limits<int>::max(),
+                                                  searchRounds(graph, 36000, 30, 360), random);
+    search.assign(searched);
+    std::vector<QPointF> result(slots.begin(), slots.begin() + n + 1);
+    if (keptAsGiven && search.crossings() >= given && !overlapping(slots, n, label))
+        return result;
+    for (int k = 0; k < n; ++k)
+        result[searched[k]] = placeAt[k];
+    return result;
+}
+
+} // namespace
+
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                                  const std::vector<Choice>& choices, QSizeF area, QSizeF label,
-                                 double* grownBy)
+                                 double* grownBy, bool linesRound, const std::vector<int>& groupOf)
 {
     if (grownBy)
         *grownBy = 1;
@@ -210,6 +315,8 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
         return result;
     const ChoiceGraph graph(n, choices);
     const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+    if (linesRound)
+        return tidyOrderOnly(slots, n, graph, cliques, label, groupOf);
     const std::vector<int> order = cyclicOrder(graph, cliques);
     QPointF centre;
     for (int s = 1; s <= n; ++s)

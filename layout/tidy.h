@@ -19,10 +19,15 @@ namespace Layout {
 // may stand out from it away from the centre (the frame grown by up to a fifth) or step
 // in or out, inside the area. Label s starts on slot s. Fewer than n slots tidies only
 // the first ones. `grownBy`, when given, receives how far the frame grew about its
-// centre (1 where the labels kept their slots), so that its guide can follow.
+// centre (1 where the labels kept their slots), so that its guide can follow. With
+// `linesRound` the lines that would run under a label are drawn outside the frame
+// (lineroutes.h): every label stays on a slot and the order is searched for the fewest
+// crossings of the lines as drawn, each group of `groupOf` (the group from 0 of each subject,
+// by subject number, -1 for none) on consecutive places.
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
                                  const std::vector<Choice>& choices, QSizeF area, QSizeF label,
-                                 double* grownBy = nullptr);
+                                 double* grownBy = nullptr, bool linesRound = false,
+                                 const std::vector<int>& groupOf = {});
 
 // Target: label s stays on its ring, the ring of the labels with the same ringRadius[s]
 // (the distance of its centre from the centre of the area); its angle changes, and a ring

@@ -55,6 +55,10 @@ void DrawForm::connectState()
     connect(&sociogram.changes(), &SurveyChanges::changed, this, &DrawForm::updateChangesItem);
     connect(&sociogram.changes(), &SurveyChanges::changed, this, &DrawForm::updateKey);
     connect(&view, &ViewOptions::groupsChanged, area, &SocioCanvas::pictureChanged);
+    connect(&view, &ViewOptions::linesRoundChanged, this, [this] {
+        const QSignalBlocker quiet(LinesRound);
+        LinesRound->setChecked(sociogram.view().linesRound());
+    });
     connect(&view, &ViewOptions::groupsChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::statusMarksChanged, area, &SocioCanvas::pictureChanged);
     connect(&view, &ViewOptions::namesChanged, area, &SocioCanvas::pictureChanged);
@@ -62,6 +66,7 @@ void DrawForm::connectState()
     connect(&ClassList::instance(), &ClassList::changed, area, &SocioCanvas::pictureChanged);
     connect(&ClassList::instance(), &ClassList::changed, this, &DrawForm::updateNamesItem);
     connect(&sociogram, &SociogramState::statusMarksChanged, this, &DrawForm::updateKey);
+    connect(&sociogram, &SociogramState::drawingChanged, this, &DrawForm::updateKey);
     connect(&sociogram, &SociogramState::busyChanged, this,
             [this](bool busy) { setCursor(busy ? Qt::WaitCursor : Qt::SizeAllCursor); });
     connect(area, &SocioCanvas::labelGrabbed, &sociogram.layout(), &LayoutSteps::beginDrag);
@@ -96,6 +101,9 @@ void DrawForm::buildMenus()
     ShowStatus = ViewMenu->addAction(QStringLiteral("Show Stat&us"));
     ShowStatus->setCheckable(true);
     connect(ShowStatus, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowStatus);
+    LinesRound = ViewMenu->addAction(QStringLiteral("Lines &Round Labels"));
+    LinesRound->setCheckable(true);
+    connect(LinesRound, &QAction::toggled, &sociogram.view(), &ViewOptions::setLinesRound);
     ShowNames = ViewMenu->addAction(QStringLiteral("Show &Names"));
     ShowNames->setCheckable(true);
     connect(ShowNames, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowNames);
@@ -164,12 +172,24 @@ void DrawForm::fillKey(KeyForm& key) const
     key.setGroups(sociogram.view().groupCount());
     key.setStatus(statusKey());
     key.setChanges(changesShown());
+    key.setNegative(negativeDrawn());
+}
+
+bool DrawForm::negativeDrawn() const
+{
+    const PictureValues shown = sociogram.shownPicture();
+    if (shown.changes)
+        return std::any_of(shown.ties.begin(), shown.ties.end(),
+                           [](const ChangedTie& tie) { return !tie.choice.positive(); });
+    return std::any_of(shown.choices.begin(), shown.choices.end(),
+                       [](const Choice& c) { return !c.positive(); });
 }
 
 std::vector<StatusMark> DrawForm::statusKey() const
 {
-    return sociogram.view().showStatus() ? statusLegend(int(Global::CriterionType))
-                                         : std::vector<StatusMark>{};
+    return sociogram.view().showStatus()
+               ? drawnLegend(int(Global::CriterionType), sociogram.statusMarks())
+               : std::vector<StatusMark>{};
 }
 
 void DrawForm::showEvent(QShowEvent* event)

@@ -35,6 +35,7 @@ public:
     QAction* ColourChoices = nullptr;
     QAction* OtherCriterion = nullptr;
     QAction* ShowStatus = nullptr;
+    QAction* LinesRound = nullptr;
     QAction* ShowNames = nullptr;
     QAction* ShowChanges = nullptr;
     QAction* Key = nullptr;
@@ -82,6 +83,9 @@ public:
     using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent, QString& why)>;
     static void setPrinterChooser(PrinterChooser chooser);
 
+    // The whole picture with what a print or an export was asked to carry: both paint it.
+    PrimitiveList pictureFor(const PictureOptions& chosen) const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -103,11 +107,11 @@ private:
     // The survey the ties drawn are compared with; empty while the choices are drawn.
     QString changesShown() const;
     std::vector<StatusMark> statusKey() const;
+    // Whether any negative choice or tie is drawn: the key lists it only then.
+    bool negativeDrawn() const;
     ShownOnWindow shownOnWindow() const;
     // Fills in the title and the key's contents for the choices made.
     void completeOptions(PictureOptions& options) const;
-    // The drawing and the labels as the options ask, for a file, the print or a report.
-    PrimitiveList picturePrimitives(const PictureOptions& options) const;
 
     SociogramState sociogram;
     SocioCanvas* area = nullptr;

@@ -1,7 +1,6 @@
 // The sociogram window's picture on paper and in a file: "&Print Sociogram" and
 // "&Export Picture...", which offer the same choices and draw the same primitives.
 
-#include "choicegrid.h"
 #include "classlist.h"
 #include "drawform.h"
 #include "exportdialog.h"
@@ -58,6 +57,7 @@ void DrawForm::completeOptions(PictureOptions& options) const
     options.keyChanges = changesShown();
     options.keyGroups = options.groupColours ? view.groupCount() : 0;
     options.keyStatus = status ? statusKey() : std::vector<StatusMark>{};
+    options.keyNegative = negativeDrawn();
 }
 
 void DrawForm::Print_Click()
@@ -72,19 +72,10 @@ void DrawForm::Print_Click()
             MsgBox(why, Buttons::Ok, Icon::Information, ProgramTitle);
         return;
     }
-    PrintExtras extras{*chosen, {}, {}, {}, {}};
-    completeOptions(extras.page);
-    if (chosen->groupColours)
-        extras.groups = sociogram.view().groups();
-    if (chosen->statusMarks)
-        extras.marks = sociogram.statusMarks();
-    if (chosen->withNames)
-        extras.names = ClassList::instance().currentNames();
-    if (sociogram.changes().shown())
-        extras.changes = sociogram.changes().ties();
-    const Layout::Area page = sociogram.layout().area();
-    if (!SocioPrint(printer, DataGrid(), sociogram.labels(), page.W, page.H,
-                    sociogram.view().style(), extras, sociogram.movedRings())) {
+    PictureOptions page = *chosen;
+    completeOptions(page);
+    const Layout::Area area = sociogram.layout().area();
+    if (!SocioPrint(printer, pictureFor(page), area.W, area.H, page)) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
                                   : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
@@ -95,26 +86,18 @@ void DrawForm::Print_Click()
     }
 }
 
-PrimitiveList DrawForm::picturePrimitives(const PictureOptions& options) const
+PrimitiveList DrawForm::pictureFor(const PictureOptions& chosen) const
 {
-    // The labels as the canvas paints them, less what the user left out.
-    const ViewOptions& view = sociogram.view();
-    const Layout::Area size = sociogram.layout().area();
-    PrimitiveList labels = labelPrimitives(sociogram.labels(), LabelSet::MaxIndex,
-                                           options.groupColours ? view.groups() : QList<int>{});
-    if (options.statusMarks) {
-        const PrimitiveList marks = statusPrimitives(sociogram.labels(), sociogram.statusMarks());
-        labels.insert(labels.end(), marks.begin(), marks.end());
-    }
-    // Only when ticked for this export, whatever the window shows: a shared picture
-    // carries no name unless the user asked for one.
-    if (options.withNames) {
-        const PrimitiveList names =
-            namePrimitives(sociogram.labels(), LabelSet::MaxIndex,
-                           ClassList::instance().currentNames(), QSizeF(size.W, size.H));
-        labels.insert(labels.begin(), names.begin(), names.end()); // under the labels
-    }
-    return sociogramPicture(sociogram.drawing(), labels);
+    PictureValues values = sociogram.shownPicture();
+    if (!chosen.groupColours)
+        values.groups.clear();
+    if (!chosen.statusMarks)
+        values.marks.clear();
+    // Only when ticked for this export or print, whatever the window shows: a shared
+    // picture carries no name unless the user asked for one.
+    if (chosen.withNames)
+        values.names = QStringList{QString()} + ClassList::instance().currentNames();
+    return wholePicture(values);
 }
 
 void DrawForm::exportPicture()
@@ -124,7 +107,7 @@ void DrawForm::exportPicture()
         this, layoutName(),
         [this](PictureOptions& options) {
             completeOptions(options);
-            return picturePrimitives(options);
+            return pictureFor(options);
         },
         QSizeF(size.W, size.H), shownOnWindow());
 }
@@ -139,7 +122,7 @@ ReportPicture DrawForm::reportPicture(bool withNames) const
     picture.options.withNames = withNames && ClassList::instance().loaded();
     completeOptions(picture.options);
     picture.options.titleLines.clear(); // the report has its own header
-    picture.primitives = picturePrimitives(picture.options);
+    picture.primitives = pictureFor(picture.options);
     const Layout::Area size = sociogram.layout().area();
     picture.drawing = QSizeF(size.W, size.H);
     return picture;

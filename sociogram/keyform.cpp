@@ -24,7 +24,8 @@ void KeyForm::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups, status, changesSince);
+    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups, status, changesSince,
+             negative);
 }
 
 void KeyForm::placeBeside(const QWidget& window)
@@ -72,9 +73,17 @@ void KeyForm::setChanges(const QString& comparedWith)
     fitContents();
 }
 
+void KeyForm::setNegative(bool drawn)
+{
+    if (drawn == negative)
+        return;
+    negative = drawn;
+    fitContents();
+}
+
 void KeyForm::fitContents()
 {
-    const QSizeF twips = keySize(groups, int(status.size()), !changesSince.isEmpty());
+    const QSizeF twips = keySize(groups, int(status.size()), !changesSince.isEmpty(), negative);
     setFixedSize(Twips::toPixels(int(twips.width())), Twips::toPixels(int(twips.height())));
     update();
 }

@@ -28,6 +28,8 @@ public:
     void setStatus(const std::vector<StatusMark>& marks);
     // Shows the looks of kept, new and gone ties since the survey named (empty: none).
     void setChanges(const QString& comparedWith);
+    // Lists the negative choice only while one is drawn.
+    void setNegative(bool drawn);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +40,7 @@ private:
     int groups = 0;
     std::vector<StatusMark> status;
     QString changesSince;
+    bool negative = true;
 
     void fitContents();
 };

@@ -55,6 +55,13 @@ public:
     // unsaved.
     // `namesGiven`: the study has a class list, whose names take room under the labels.
     void TidyLabels(bool namesGiven = false);
+    // The ties of two surveys while they are drawn in place of the choices: Tidy then
+    // arranges for them, so that the cliques of either survey stay together. Empty: the
+    // study's own choices.
+    void setShownTies(std::vector<Choice> ties) { shownTies = std::move(ties); }
+    // What each label's status mark needs clear round it, by subject number, while the
+    // status is shown: on the Circle neighbours leave it room.
+    void setMarkRoom(std::vector<double> room) { markRoom = std::move(room); }
     // The Target rings the last Tidy widened (on the Circle and the Square, the frame it
     // grew), until a layout runs again: the window draws its guides there and a dropped
     // Target label snaps to them. Not stored, so a restored arrangement snaps by the
@@ -81,6 +88,8 @@ private:
     bool lookUpGroupSize(Trap& trap, Global::Long& n);
     void recordDrop(float left, float top);
     std::vector<Choice> tidyChoices(Trap& trap);
+    std::vector<QPointF> roomForMarks(const std::vector<QPointF>& tidied, int n, QSizeF side,
+                                      QSizeF radius, double& grown) const;
 
     Arrangement& arrangement;
     LabelSet& labels;
@@ -94,4 +103,6 @@ private:
     Global::Single GrabX = 0, GrabY = 0, DropX = 0, DropY = 0;
     Layout::SnapWork snap; // the work values of the last snap; snapX, snapY among them
     Layout::RingsTidied tidiedRings;
+    std::vector<Choice> shownTies;
+    std::vector<double> markRoom;
 };

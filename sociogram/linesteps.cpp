@@ -9,6 +9,7 @@
 #include "namebands.h"
 #include "numbers.h"
 #include "paint.h"
+#include "picturebuild.h"
 #include "socioprint.h"
 #include "statussteps.h"
 #include "studyanswers.h"
@@ -118,74 +119,71 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid, const std::function<Step(const 
         });
 }
 
-PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
-                               const LineStyle& style, const LabelSet* labels)
+std::vector<Choice> drawnChoices(Trap& trap, ChoiceGrid& grid, bool otherCriterion)
 {
-    PrimitiveList list;
-    if (!style.colour) {
-        forEachChoice(
-            trap, grid,
-            [&](const Choice& choice) -> Step {
-                if (!appendChoice(list, choice, positions(), labelSize))
-                    return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
-                return std::nullopt;
-            },
-            style.otherCriterion);
-        return list;
-    }
-    // Mutual pairs are known only once every choice has been read.
     std::vector<Choice> choices;
     forEachChoice(
         trap, grid,
         [&](const Choice& choice) -> Step {
             PrimitiveList probe;
-            if (!appendChoice(probe, choice, positions(), labelSize))
+            if (!appendChoice(probe, choice, positions(), QSizeF()))
                 return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
             choices.push_back(choice);
             return std::nullopt;
         },
-        style.otherCriterion);
-    std::vector<QRectF> squares;
-    if (labels)
-        for (int i = 1; i <= LabelSet::MaxIndex; ++i)
-            if (const SubjectLabel* l = labels->get(i); l && l->Visible)
-                squares.emplace_back(l->Left, l->Top, l->Width, l->Height);
-    return emphasisedChoiceLines(choices, positions(), labelSize, squares);
+        otherCriterion);
+    return choices;
 }
 
-PrimitiveList changePrimitives(Trap& trap, const TieChanges& ties, QSizeF labelSize,
-                               const LineStyle& style)
+TieChanges drawnTies(Trap& trap, const TieChanges& ties, const LineStyle& style)
 {
     const ChoiceKind inView = Global::CurrentCriterion == Codes::AnswerType::Negative
                                   ? ChoiceKind::Negative
                                   : ChoiceKind::Positive;
     const bool both = Global::CriterionType == Codes::CriterionType::Both && style.otherCriterion;
     TieChanges shown;
-    std::copy_if(ties.begin(), ties.end(), std::back_inserter(shown),
-                 [&](const ChangedTie& tie) { return both || tie.choice.kind == inView; });
-    ChangePicture picture = changedTiePrimitives(shown, positions(), labelSize);
-    if (picture.refused > 0)
+    int refused = 0;
+    for (const ChangedTie& tie : ties) {
+        if (!both && tie.choice.kind != inView)
+            continue;
+        PrimitiveList probe;
+        if (appendChoice(probe, tie.choice, positions(), QSizeF()))
+            shown.push_back(tie);
+        else
+            ++refused;
+    }
+    if (refused > 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::SubscriptOutOfRange)); });
-    return std::move(picture.shapes);
+    return shown;
 }
 
-PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
-                              const LineStyle& style, const std::vector<MovedRing>& moved)
+void reportGuide(Trap& trap, qreal W, qreal H, const std::vector<MovedRing>& moved)
 {
-    Trap trap(QStringLiteral("DataForm:LineDraw"));
-    PrimitiveList list = changePrimitives(trap, ties, labelSize, style);
-    PrimitiveList shape = guidePrimitives(trap, W, H, RingOrder::Outward, moved);
-    list.insert(list.end(), shape.begin(), shape.end());
-    return list;
-}
-
-PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
-                              const std::vector<MovedRing>& moved)
-{
-    GuideShape guide = guideShape(Global::SociogramType, Global::MaxReceived, W, H, order, moved);
+    const GuideShape guide =
+        guideShape(Global::SociogramType, Global::MaxReceived, W, H, RingOrder::Outward, moved);
     if (guide.errorNumber != 0)
         trap.step([&] { return Step(runtimeFailure(guide.errorNumber)); });
-    return std::move(guide.shapes);
+}
+
+PictureValues readPicture(Trap& trap, const PictureSource& source)
+{
+    PictureValues v;
+    v.sociogramType = int(Global::SociogramType);
+    v.maxReceived = Global::MaxReceived;
+    v.area = source.area;
+    v.moved = source.moved;
+    v.positions = positions();
+    v.labels = source.labels;
+    v.labelSize = source.labelSize;
+    v.colour = source.style.colour;
+    v.routed = source.style.routed;
+    v.changes = source.ties != nullptr;
+    if (source.ties)
+        v.ties = drawnTies(trap, *source.ties, source.style);
+    else if (source.grid)
+        v.choices = drawnChoices(trap, *source.grid, source.style.otherCriterion);
+    reportGuide(trap, source.area.width(), source.area.height(), source.moved);
+    return v;
 }
 
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
@@ -193,10 +191,16 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
                               const std::vector<MovedRing>& moved)
 {
     Trap trap(QStringLiteral("DataForm:LineDraw"));
-    PrimitiveList list = choicePrimitives(trap, grid, labelSize, style, labels);
-    PrimitiveList shape = guidePrimitives(trap, W, H, RingOrder::Outward, moved);
-    list.insert(list.end(), shape.begin(), shape.end());
-    return list;
+    return pictureLines(
+        readPicture(trap, {&grid, nullptr, labels, labelSize, QSizeF(W, H), style, moved}));
+}
+
+PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
+                              const LineStyle& style, const std::vector<MovedRing>& moved)
+{
+    Trap trap(QStringLiteral("DataForm:LineDraw"));
+    return pictureLines(
+        readPicture(trap, {nullptr, &ties, nullptr, labelSize, QSizeF(W, H), style, moved}));
 }
 
 namespace {
@@ -219,8 +223,10 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
         if (!label)
             continue;
         list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
-        if (i < groups.size() && groups[i] >= 0)
+        if (i < groups.size() && groups[i] >= 0) {
             list.back().fill = groupColour(groups[i]);
+            list.back().text = groupCaption(label->Caption, groups[i]);
+        }
     }
     return list;
 }
@@ -239,69 +245,8 @@ PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringLis
     return placedNames(spots, area);
 }
 
-namespace {
-
-Failure missingLabel(int i)
-{
-    return {Codes::ErrorNumber::MissingLabel,
-            QStringLiteral("Control array element '%1' doesn't exist").arg(i)};
-}
-
-// One red square per subject of the grid, at the labels' positions on the window; the
-// printed side of every label is that of label 1.
-PrimitiveList printedLabels(Trap& trap, const ChoiceGrid& grid, const LabelSet& labels,
-                            const QList<int>& groups)
-{
-    qreal side = labels.Template().Width;
-    trap.step([&]() -> Step {
-        const SubjectLabel* first = labels.get(1);
-        if (!first)
-            return missingLabel(1);
-        side = first->Width;
-        return std::nullopt;
-    });
-    PrimitiveList list;
-    const int subjects = grid.Rows() - ChoiceGrid::FixedRows;
-    for (int i = 1; i <= subjects; ++i)
-        trap.step([&]() -> Step {
-            const SubjectLabel* label = labels.get(i);
-            if (!label)
-                return missingLabel(i);
-            list.push_back(labelPrimitive(QPointF(label->Left, label->Top), side, label->Caption));
-            if (i < groups.size() && groups[i] >= 0)
-                list.back().fill = groupColour(groups[i]);
-            return std::nullopt;
-        });
-    return list;
-}
-
-} // namespace
-
-PrimitiveList printedPage(Trap& trap, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                          const LineStyle& style, const PrintExtras& extras,
-                          const std::vector<MovedRing>& moved)
-{
-    const SubjectLabel& model = labels.Template();
-    const QSizeF labelSize(model.Width, model.Height);
-    PrimitiveList page = extras.changes.empty()
-                             ? choicePrimitives(trap, grid, labelSize, style, &labels)
-                             : changePrimitives(trap, extras.changes, labelSize, style);
-    const PrimitiveList guide = guidePrimitives(trap, W, H, RingOrder::Inward, moved);
-    page.insert(page.end(), guide.begin(), guide.end());
-    // Names under the labels, as on the window.
-    const PrimitiveList names =
-        namePrimitives(labels, grid.Rows() - ChoiceGrid::FixedRows, extras.names, QSizeF(W, H));
-    page.insert(page.end(), names.begin(), names.end());
-    const PrimitiveList shown = printedLabels(trap, grid, labels, extras.groups);
-    page.insert(page.end(), shown.begin(), shown.end());
-    const PrimitiveList marks = statusPrimitives(labels, extras.marks);
-    page.insert(page.end(), marks.begin(), marks.end());
-    return page;
-}
-
-bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style, const PrintExtras& extras,
-                const std::vector<MovedRing>& moved)
+bool SocioPrint(QPaintDevice& device, const PrimitiveList& page, qreal W, qreal H,
+                const PictureOptions& options)
 {
     Trap trap(QStringLiteral("DataForm:SocioPrint"));
     QPainter painter;
@@ -313,9 +258,8 @@ bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, 
         return false;
     if (W <= 0 || H <= 0)
         trap.step([] { return Step(runtimeFailure(ErrorNumber::DivisionByZero)); });
-    const PrimitiveList page = printedPage(trap, grid, labels, W, H, style, extras, moved);
-    if (extras.page.includeTitle || extras.page.includeKey)
-        paintPictureOnPage(painter, device, page, QSizeF(W, H), extras.page);
+    if (options.includeTitle || options.includeKey)
+        paintPictureOnPage(painter, device, page, QSizeF(W, H), options);
     else
         paintPage(painter, device, page, W, H);
     painter.end();

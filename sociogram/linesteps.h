@@ -5,6 +5,7 @@
 
 #include "errorreport.h"
 #include "linedraw.h"
+#include "picturebuild.h"
 #include "pictureexport.h"
 #include "tiechange.h"
 
@@ -22,19 +23,35 @@ class QPaintDevice;
 struct LineStyle {
     bool colour = false;
     bool otherCriterion = true;
+    bool routed = false; // "Lines &Round Labels"
 };
 
-// The lines and markers of every choice, then the guide shape, as LineDraw paints
-// them. Reads Global::LabelPos, the grid (moving its current cell: it is left on the
-// last cell visited), the stored answers when Global::CriterionType is Both and the
-// style shows the other criterion, Global::SociogramType and Global::MaxReceived.
-// W x H is the drawing area in twips. Failures go to the error report under
-// "DataForm:LineDraw"; a choice that cannot be drawn (a subject number outside 0 to
-// 40, say) is reported and left out.
-// `moved` holds the Target rings the last Tidy widened.
+// Where the picture's lines come from: the grid's choices (with the other criterion's stored
+// answers when the style shows it), or the ties of two surveys while they are shown.
+struct PictureSource {
+    ChoiceGrid* grid = nullptr;
+    const TieChanges* ties = nullptr; // in place of the grid when given
+    const LabelSet* labels = nullptr;
+    QSizeF labelSize;
+    QSizeF area; // the drawing area, twips
+    LineStyle style;
+    std::vector<MovedRing> moved; // the rings or frame the last Tidy widened
+};
+
+// The values the picture is built from (picturebuild.h): the choices or ties drawn, read
+// as LineDraw reads them, Global::LabelPos, Global::SociogramType and Global::MaxReceived.
+// Reads the grid (moving its current cell: it is left on the last cell visited) and the
+// stored answers when Global::CriterionType is Both and the style shows the other
+// criterion. A choice or tie that cannot be drawn (a subject number outside 0 to 40, say)
+// is reported to `trap` and left out, and so is a guide whose rings cannot be counted.
+PictureValues readPicture(Trap& trap, const PictureSource& source);
+// The lines, markers and guide of what readPicture reads, failures reported under
+// "DataForm:LineDraw". W x H is the drawing area in twips.
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
                               const LineStyle& style = {}, const LabelSet* labels = nullptr,
                               const std::vector<MovedRing>& moved = {});
+PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
+                              const LineStyle& style, const std::vector<MovedRing>& moved = {});
 
 // Hands every choice to `use` in drawing order: the grid row by row and column by
 // column, then the other criterion's stored answers. A text that is no subject number
@@ -42,22 +59,6 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
 void forEachChoice(Trap& trap, ChoiceGrid& grid,
                    const std::function<std::optional<Failure>(const Choice&)>& use,
                    bool otherCriterion = true);
-// The lines and markers of every choice, for the window and the printed page; in
-// colour the markers keep clear of `labels`.
-PrimitiveList choicePrimitives(Trap& trap, ChoiceGrid& grid, QSizeF labelSize,
-                               const LineStyle& style = {}, const LabelSet* labels = nullptr);
-// The ties of two surveys in place of the choices: those of the criteria the style shows
-// (the criterion in view, and the other of a Both study when shown), each in the look
-// of its change. A tie that cannot be drawn is reported and left out.
-PrimitiveList changePrimitives(Trap& trap, const TieChanges& ties, QSizeF labelSize,
-                               const LineStyle& style);
-// As drawChoiceLines, with the ties of two surveys in place of the grid's choices.
-PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
-                              const LineStyle& style, const std::vector<MovedRing>& moved = {});
-// The guide of the layout in force; a failure to count the rings is reported.
-PrimitiveList guidePrimitives(Trap& trap, qreal W, qreal H, RingOrder order,
-                              const std::vector<MovedRing>& moved = {});
-
 // One label primitive per existing label from 1 to count, the side that of label 1.
 // With `groups` (group from 0 of subject i at i), each label takes its group's colour.
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
@@ -68,27 +69,9 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
 PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
                              QSizeF area);
 
-// What the user may add to the designed page; none of it by default.
-struct PrintExtras {
-    PictureOptions page;           // a title above and the key beside, all fitted on the page
-    QList<int> groups;             // the group of each subject, by number, coloured on the labels
-    std::vector<StatusMark> marks; // the status of each subject, by number, marked on the labels
-    QStringList names;             // the class list's names, subject s at s - 1, under the labels
-    TieChanges changes;            // two surveys' ties, drawn in place of the grid's choices
-};
-
-// What the printed page holds, in twips of the W x H window: the grid's choices, the other
-// criterion's, the guide shape unfilled (its Target rings where the window draws them,
-// `moved` being the rings the last Tidy widened), then one red label per subject of the
-// grid at the labels' positions.
-PrimitiveList printedPage(Trap& trap, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                          const LineStyle& style = {}, const PrintExtras& extras = {},
-                          const std::vector<MovedRing>& moved = {});
-
-// Prints the printed page onto any paint device (a printer, a PDF writer, an image). W x H
-// is the window's drawing area in twips; the page's printable area is taken from the
-// device. Failures go to the error report under "DataForm:SocioPrint". False when nothing
-// could be printed.
-bool SocioPrint(QPaintDevice& device, ChoiceGrid& grid, const LabelSet& labels, qreal W, qreal H,
-                const LineStyle& style = {}, const PrintExtras& extras = {},
-                const std::vector<MovedRing>& moved = {});
+// Prints `page`, the whole picture in twips of the W x H window, onto any paint device (a
+// printer, a PDF writer, an image), with the title and the key when `options` ask for them,
+// fitted on the page's printable area. Failures go to the error report under
+// "DataForm:SocioPrint". False when nothing could be printed.
+bool SocioPrint(QPaintDevice& device, const PrimitiveList& page, qreal W, qreal H,
+                const PictureOptions& options = {});

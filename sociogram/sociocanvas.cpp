@@ -3,9 +3,8 @@
 #include "classlist.h"
 #include "codes.h"
 #include "keydrawing.h"
-#include "linesteps.h"
 #include "paint.h"
-#include "statussteps.h"
+#include "picturebuild.h"
 #include "windows.h"
 
 #include <QMouseEvent>
@@ -60,26 +59,17 @@ bool SocioCanvas::insidePicture(QPoint designPixel) const
            designPixel.y() < design.height();
 }
 
-PrimitiveList SocioCanvas::labelPrimitives() const
+const PrimitiveList& SocioCanvas::picture() const
 {
-    PrimitiveList list =
-        ::labelPrimitives(state.labels(), LabelSet::MaxIndex, state.view().groups());
-    const PrimitiveList marks = statusPrimitives(state.labels(), state.statusMarks());
-    list.insert(list.end(), marks.begin(), marks.end());
-    // Under the labels: a long name never hides a neighbour's number.
-    const PrimitiveList names = namePrimitives();
-    list.insert(list.begin(), names.begin(), names.end());
-    return list;
-}
-
-PrimitiveList SocioCanvas::namePrimitives() const
-{
-    const ClassList& names = ClassList::instance();
-    if (!state.view().showNames() || !names.loaded())
-        return {};
-    const Layout::Area area = state.layout().area();
-    return ::namePrimitives(state.labels(), LabelSet::MaxIndex, names.currentNames(),
-                            QSizeF(area.W, area.H));
+    if (!listValid) {
+        PictureValues values = state.shownPicture();
+        const ClassList& names = ClassList::instance();
+        if (state.view().showNames() && names.loaded())
+            values.names = QStringList{QString()} + names.currentNames();
+        shown = wholePicture(values);
+        listValid = true;
+    }
+    return shown;
 }
 
 int SocioCanvas::labelAt(QPointF twips) const
@@ -130,8 +120,8 @@ bool SocioCanvas::event(QEvent* event)
             if (!ClassList::instance().nameOf(subject).isEmpty())
                 whole = ClassList::instance().numberAndName(subject);
         } else {
-            for (const Primitive& p : namePrimitives())
-                if (QRectF(p.p1, p.p2).contains(twips))
+            for (const Primitive& p : picture())
+                if (p.kind == Primitive::Kind::Name && QRectF(p.p1, p.p2).contains(twips))
                     whole = p.text;
         }
     }
@@ -178,21 +168,19 @@ void SocioCanvas::mouseReleaseEvent(QMouseEvent* event)
 
 void SocioCanvas::pictureChanged()
 {
-    pictureValid = false;
+    pictureValid = listValid = false;
     update();
 }
 
 void SocioCanvas::renderPicture(QPainter& p) const
 {
     p.translate(pictureOrigin());
-    const qreal s = scale();
     if (zoom() > 1)
         p.setRenderHint(QPainter::Antialiasing);
-    paintPrimitives(p, state.drawing(), s);
     QFont font = sociogramLabelFont();
     font.setPointSizeF(font.pointSizeF() * zoom());
     p.setFont(font);
-    paintPrimitives(p, labelPrimitives(), s);
+    paintPrimitives(p, picture(), scale());
 }
 
 void SocioCanvas::paintEvent(QPaintEvent*)
@@ -202,16 +190,16 @@ void SocioCanvas::paintEvent(QPaintEvent*)
     // about a frame to draw, but almost nothing to copy.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (!pictureValid || picture.size() != pixels) {
-        picture = QPixmap(pixels);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(palette().window().color());
-        QPainter painter(&picture);
+    if (!pictureValid || painted.size() != pixels) {
+        painted = QPixmap(pixels);
+        painted.setDevicePixelRatio(ratio);
+        painted.fill(palette().window().color());
+        QPainter painter(&painted);
         renderPicture(painter);
         pictureValid = true;
     }
     QPainter p(this);
-    p.drawPixmap(0, 0, picture);
+    p.drawPixmap(0, 0, painted);
     if (!outline.isNull()) {
         const qreal s = scale();
         p.translate(pictureOrigin());

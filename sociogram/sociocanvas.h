@@ -29,10 +29,8 @@ public:
     // not shown.
     QRect labelDesignRect(int i) const;
     QRect labelRect(int i) const;
-    // The labels as they are painted, in painting order.
-    PrimitiveList labelPrimitives() const;
-    // The names placed under the labels while they are shown; none otherwise.
-    PrimitiveList namePrimitives() const;
+    // The whole picture as it is painted, in painting order, built once per change.
+    const PrimitiveList& picture() const;
 
     // The lines, the labels or their colours changed: the picture is drawn anew.
     void pictureChanged();
@@ -60,6 +58,8 @@ private:
     int dragged = 0; // the label held, 0 for none
     QPointF grab;    // where it is held, twips inside it
     QRectF outline;  // the outline that follows the pointer (twips)
-    QPixmap picture; // the picture as last drawn, without the drag outline
+    QPixmap painted; // the picture as last drawn, without the drag outline
     bool pictureValid = false;
+    mutable PrimitiveList shown; // what `picture` is painted from
+    mutable bool listValid = false;
 };

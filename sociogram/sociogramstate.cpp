@@ -49,13 +49,23 @@ std::vector<MovedRing> SociogramState::movedRings() const
 void SociogramState::LineDraw()
 {
     const SubjectLabel& model = labels().Template();
-    const QSizeF labelSize(model.Width, model.Height);
     const Layout::Area area = steps.area();
-    lines = surveys.shown() ? drawChangeLines(surveys.ties(), labelSize, area.W, area.H,
-                                              options.style(), movedRings())
-                            : drawChoiceLines(DataGrid(), labelSize, area.W, area.H,
-                                              options.style(), &labels(), movedRings());
+    Trap trap(QStringLiteral("DataForm:LineDraw"));
+    drawn = readPicture(trap, {surveys.shown() ? nullptr : &DataGrid(),
+                               surveys.shown() ? &surveys.ties() : nullptr, &labels(),
+                               QSizeF(model.Width, model.Height), QSizeF(area.W, area.H),
+                               options.style(), movedRings()});
+    lines = pictureLines(drawn);
     Q_EMIT drawingChanged();
+}
+
+PictureValues SociogramState::shownPicture() const
+{
+    PictureValues shown = drawn;
+    shown.labels = &labels();
+    shown.groups = options.groups();
+    shown.marks = marks;
+    return shown;
 }
 
 void SociogramState::DoWork()
@@ -69,8 +79,10 @@ void SociogramState::DoWork()
     Trap trap(QStringLiteral("DrawForm:DoWork"), {ErrorNumber::ObjectAlreadyLoaded});
     if (placed.restoreSaved(trap)) {
         placed.setDistributionsEnabled(true, false);
+        options.followPlacement(false);
     } else {
         placed.setDistributionsEnabled(false, false);
+        options.followPlacement(true);
         steps.runLayout();
     }
     if (Global::SociogramType == Codes::SociogramType::Target) {
@@ -87,6 +99,7 @@ void SociogramState::DefaultDistribution()
     history.clear();
     placed.labels().unloadAll();
     steps.setRingsOnly(false);
+    options.followPlacement(true);
     steps.runLayout();
     LineDraw();
     placed.setDistributionsEnabled(false, true);
@@ -105,12 +118,25 @@ void SociogramState::SavedDistribution()
 
 void SociogramState::dropLabel(int subject, QPointF at)
 {
+    options.followPlacement(false);
     history.record(QStringLiteral("Move of Label %1").arg(subject),
                    [&] { steps.dropLabel(subject, at); });
 }
 
 void SociogramState::TidyLabels(bool namesGiven)
 {
+    // Tidy places the labels for the lines round them: they are on after it.
+    options.setLinesRound(true);
+    // Between two surveys the ties drawn are what Tidy arranges: kept, new and gone alike.
+    std::vector<Choice> ties;
+    if (drawn.changes)
+        for (const ChangedTie& tie : drawn.ties)
+            ties.push_back(tie.choice);
+    steps.setShownTies(std::move(ties));
+    std::vector<double> room;
+    for (StatusMark mark : marks)
+        room.push_back(statusMarkReach(mark));
+    steps.setMarkRoom(std::move(room));
     history.record(QStringLiteral("Tidy Labels"),
                    [this, namesGiven] { steps.TidyLabels(namesGiven); });
 }

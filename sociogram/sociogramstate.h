@@ -10,6 +10,7 @@
 #include "layoutsteps.h"
 #include "linedraw.h"
 #include "movehistory.h"
+#include "picturebuild.h"
 #include "primitives.h"
 #include "statusmarks.h"
 #include "surveychanges.h"
@@ -42,6 +43,9 @@ public:
     // The status mark of each subject, by subject number (entry 0 unused), while "Show
     // Stat&us" is on; empty when off.
     const std::vector<StatusMark>& statusMarks() const { return marks; }
+    // What the window shows, as the values its picture is built from (wholePicture): the
+    // lines LineDraw read last, the labels, the groups and the status marks; no names.
+    PictureValues shownPicture() const;
 
     // Restores the stored arrangement of the study and type, or runs the layout.
     void DoWork();
@@ -70,6 +74,7 @@ private:
     SurveyChanges surveys;
     LayoutSteps steps{placed, options};
     MoveHistory history{placed};
+    PictureValues drawn;
     PrimitiveList lines;
     std::vector<StatusMark> marks;
 

@@ -32,8 +32,16 @@ std::vector<StatusMark> statusMarks(const SociometricAnalysis& analysis, StatusM
 {
     std::vector<StatusMark> marks{StatusMark::None}; // by subject number, entry 0 unused
     if (analysis.group.classified) {
-        for (const SubjectFigures& s : analysis.subjects)
-            marks.push_back(markOf(s.status(method)));
+        // Chosen by nobody is told apart from rejected: a pupil nobody chose is left out
+        // whatever else the method finds, and a rejected one carries both marks.
+        for (const SubjectFigures& s : analysis.subjects) {
+            const StatusMark mark = markOf(s.status(method));
+            marks.push_back(!s.isolate                     ? mark
+                            : mark == StatusMark::Rejected ? StatusMark::RejectedIsolate
+                            : mark == StatusMark::Popular || mark == StatusMark::Controversial
+                                ? mark
+                                : StatusMark::Isolate);
+        }
         return marks;
     }
     // One criterion: only one of the two counts can be above 0.
@@ -54,14 +62,23 @@ std::vector<StatusMark> statusLegend(int criterionType)
 {
     switch (criterionType) {
     case Codes::CriterionType::Both:
-        return {StatusMark::Popular, StatusMark::Rejected, StatusMark::Neglected,
-                StatusMark::Controversial};
+        return {StatusMark::Popular, StatusMark::Rejected,        StatusMark::Neglected,
+                StatusMark::Isolate, StatusMark::RejectedIsolate, StatusMark::Controversial};
     case Codes::CriterionType::Positive:
         return {StatusMark::MostChosen, StatusMark::Isolate};
     default:
         // Nobody is an isolate where no positive choice could be received.
         return {StatusMark::MostChosen};
     }
+}
+
+std::vector<StatusMark> drawnLegend(int criterionType, const std::vector<StatusMark>& marks)
+{
+    std::vector<StatusMark> drawn;
+    for (StatusMark mark : statusLegend(criterionType))
+        if (std::find(marks.begin(), marks.end(), mark) != marks.end())
+            drawn.push_back(mark);
+    return drawn;
 }
 
 std::vector<StatusMark> currentStatusMarks()

@@ -17,6 +17,8 @@ class LabelSet;
 std::vector<StatusMark> statusMarks(const SociometricAnalysis& analysis, StatusMethod method);
 // The marks a study of this criterion type can show, in the order the key lists them.
 std::vector<StatusMark> statusLegend(int criterionType);
+// Of those, the marks `marks` (by subject number) hold: the key lists only what is drawn.
+std::vector<StatusMark> drawnLegend(int criterionType, const std::vector<StatusMark>& marks);
 // The marks of the study the data window holds (the grid in view and, for a Both
 // study, the stored answers), by the method chosen last in the analysis window.
 std::vector<StatusMark> currentStatusMarks();

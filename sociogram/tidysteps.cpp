@@ -11,6 +11,10 @@
 #include "tidy.h"
 #include "viewoptions.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 using Global::Long;
 
 namespace {
@@ -25,8 +29,36 @@ std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
 
 } // namespace
 
+std::vector<QPointF> LayoutSteps::roomForMarks(const std::vector<QPointF>& tidied, int n,
+                                               QSizeF side, QSizeF radius, double& grown) const
+{
+    // The order Tidy found, round from twelve o'clock, spaced again for the marks.
+    const QPointF centre(W / 2 - side.width() / 2, H / 2 - side.height() / 2);
+    std::vector<int> order;
+    for (int s = 1; s <= n && s < int(tidied.size()); ++s)
+        order.push_back(s);
+    const auto angle = [&](int s) {
+        const QPointF d = tidied[std::size_t(s)] - centre;
+        const double a = std::atan2(d.x(), -d.y());
+        return a < -1e-9 ? a + 2 * std::numbers::pi : a;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return angle(a) < angle(b); });
+    std::vector<double> room(std::size_t(order.size()) + 1, 0);
+    for (std::size_t k = 0; k < order.size(); ++k)
+        if (std::size_t(order[k]) < markRoom.size())
+            room[k + 1] = markRoom[std::size_t(order[k])];
+    const std::vector<QPointF> slots =
+        Layout::frameSlots(false, int(order.size()), QSizeF(W, H), side, radius, &grown, room);
+    std::vector<QPointF> spaced = tidied;
+    for (std::size_t k = 0; k < order.size(); ++k)
+        spaced[std::size_t(order[k])] = slots[k + 1];
+    return spaced;
+}
+
 std::vector<Choice> LayoutSteps::tidyChoices(Trap& trap)
 {
+    if (!shownTies.empty())
+        return shownTies;
     std::vector<Choice> choices;
     forEachChoice(
         trap, DataGrid(),
@@ -63,17 +95,33 @@ void LayoutSteps::TidyLabels(bool namesGiven)
     };
     switch (Global::SociogramType) {
     case Codes::SociogramType::Circle:
-        tidied = Layout::tidyOnSlots(asPoints(Layout::circlePlaces(n, area(), labelSize())), n,
-                                     choices, QSizeF(W, H), label, &grown);
-        frameGrown(static_cast<float>(Codes::Geometry::CircleRadius));
+    case Codes::SociogramType::Square: {
+        // With lines round labels the labels stand on the frame, spaced to clear each other.
+        const bool square = Global::SociogramType == Codes::SociogramType::Square;
+        const QSizeF side(labelSize().width, labelSize().height);
+        // The Square's labels stand inside its guide, their centres half a side in.
+        const QSizeF radius =
+            square ? QSizeF(W * 4 / 10 - side.width() / 2, H * 4 / 10 - side.height() / 2)
+                   : QSizeF(Codes::Geometry::CircleRadius, Codes::Geometry::CircleRadius);
+        std::vector<QPointF> slots;
+        if (view.linesRound())
+            slots = Layout::frameSlots(square, n, QSizeF(W, H), side, radius, &grown);
+        else if (!square)
+            slots = asPoints(Layout::circlePlaces(n, area(), labelSize()));
+        else if (const auto spacing = Layout::squareSpacing(n, area()))
+            slots = asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing));
+        if (!slots.empty()) {
+            double frame = 1;
+            const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
+            tidied = Layout::tidyOnSlots(slots, n, choices, QSizeF(W, H), label, &frame,
+                                         view.linesRound(), groupOf);
+            grown *= frame;
+            if (view.linesRound() && !square && !markRoom.empty())
+                tidied = roomForMarks(tidied, n, side, radius, grown);
+        }
+        frameGrown(static_cast<float>(radius.width()));
         break;
-    case Codes::SociogramType::Square:
-        if (const auto spacing = Layout::squareSpacing(n, area()))
-            tidied = Layout::tidyOnSlots(
-                asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing)), n, choices,
-                QSizeF(W, H), label, &grown);
-        frameGrown(static_cast<float>(W * 4 / 10));
-        break;
+    }
     case Codes::SociogramType::Target: {
         // Each label keeps the ring snapping uses: the radius in its tag.
         std::vector<float> radius(std::size_t(n) + 1, 0.0f);

@@ -15,6 +15,9 @@ struct ViewChoices {
     bool showStatus = false;
     // Names under the labels; shown only while a class list is loaded for the study.
     bool showNames = true;
+    // Lines round labels, as last chosen, for an arrangement restored or moved; a layout
+    // just run draws its straight lines whatever was chosen.
+    bool linesRound = true;
 };
 
 class ViewMemory {

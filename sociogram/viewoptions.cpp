@@ -17,13 +17,14 @@ void ViewOptions::keepFor(std::int32_t study)
     shownGroups = kept.groups;
     statusShown = kept.showStatus;
     namesShown = kept.showNames;
+    roundChosen = kept.linesRound;
 }
 
 void ViewOptions::keep() const
 {
     if (keptFor)
         ViewMemory::keep(*keptFor, {lineStyle.colour, lineStyle.otherCriterion, shownGroups,
-                                    statusShown, namesShown});
+                                    statusShown, namesShown, roundChosen});
 }
 
 void ViewOptions::setColourChoices(bool on)
@@ -69,4 +70,24 @@ void ViewOptions::setShowNames(bool on)
     namesShown = on;
     keep();
     Q_EMIT namesChanged();
+}
+
+void ViewOptions::setLinesRound(bool on)
+{
+    roundChosen = on;
+    keep();
+    if (on == lineStyle.routed)
+        return;
+    lineStyle.routed = on;
+    Q_EMIT linesRoundChanged();
+    Q_EMIT styleChanged();
+}
+
+void ViewOptions::followPlacement(bool laidOut)
+{
+    const bool on = !laidOut && roundChosen;
+    if (on == lineStyle.routed)
+        return;
+    lineStyle.routed = on;
+    Q_EMIT linesRoundChanged();
 }

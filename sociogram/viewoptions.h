@@ -25,6 +25,9 @@ public:
     bool showStatus() const { return statusShown; }
     // "Show &Names": the choice alone; the names are drawn only while a class list is loaded.
     bool showNames() const { return namesShown; }
+    // "Lines &Round Labels": whether lines that would run under a label go round it now,
+    // and the user's choice for a picture not just laid out.
+    bool linesRound() const { return lineStyle.routed; }
 
     // Takes up the choices kept for `study` and keeps every later change for it. Runs
     // before the sociogram is built, so nothing is drawn again here.
@@ -38,6 +41,11 @@ public:
     // "Show Stat&us".
     void setShowStatus(bool on);
     void setShowNames(bool on);
+    // The user's "Lines &Round Labels", kept for the study.
+    void setLinesRound(bool on);
+    // A layout just run draws straight lines; a restored or moved arrangement the lines as
+    // the user last chose them. Draws nothing: the caller draws the lines next.
+    void followPlacement(bool laidOut);
 
 Q_SIGNALS:
     // The lines must be drawn again.
@@ -48,6 +56,8 @@ Q_SIGNALS:
     void statusChanged();
     // The names are to be shown or hidden.
     void namesChanged();
+    // Lines round labels were turned on or off.
+    void linesRoundChanged();
 
 private:
     void keep() const;
@@ -57,4 +67,5 @@ private:
     std::optional<std::int32_t> keptFor;
     bool statusShown = false;
     bool namesShown = true;
+    bool roundChosen = true;
 };

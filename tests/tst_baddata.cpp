@@ -125,14 +125,14 @@ class BadDataTest : public QObject {
             verifyLines(lines);
             if (QTest::currentTestFailed())
                 return;
-            QVERIFY(SocioPrint(page, DataGrid(), state.labels(), area.W, area.H));
+            QVERIFY(SocioPrint(page, wholePicture(state.shownPicture()), area.W, area.H));
 
             state.DefaultDistribution();
             verifyLines(lines);
             verifyLayout(state, type == 3 ? -1 : layoutLabels);
             if (QTest::currentTestFailed())
                 return;
-            QVERIFY(SocioPrint(page, DataGrid(), state.labels(), area.W, area.H));
+            QVERIFY(SocioPrint(page, wholePicture(state.shownPicture()), area.W, area.H));
         }
     }
 
@@ -203,7 +203,7 @@ private Q_SLOTS:
         const QString y = position + u"VALUES (%1, 0, 3, 100, ?)"_qs;
 
         const QString loadGrid = u"DataForm:LoadGrid"_qs, loadData = u"DataForm:LoadData"_qs;
-        const QString lineDraw = u"DataForm:LineDraw"_qs, print = u"DataForm:SocioPrint"_qs;
+        const QString lineDraw = u"DataForm:LineDraw"_qs;
         const QStringList layouts{u"DrawForm:CircleDraw"_qs, u"DrawForm:RandomDraw"_qs,
                                   u"DrawForm:SquareDraw"_qs};
         const QString doWork = u"DrawForm:DoWork"_qs;
@@ -221,30 +221,29 @@ private Q_SLOTS:
         row("GROUPSIZE 41", setHeader("GROUPSIZE"), 41,
             QStringList{loadGrid +
                             u", Error Number 380, The study's group size in the file (41)"_qs,
-                        loadData, print} +
+                        loadData} +
                 layouts,
             0, BaseChoices, LabelSet::MaxIndex, u"-"_qs);
-        row("GROUPSIZE 0", setHeader("GROUPSIZE"), 0, {loadGrid, loadData, layouts[0], print}, 0,
+        row("GROUPSIZE 0", setHeader("GROUPSIZE"), 0, {loadGrid, loadData, layouts[0]}, 0,
             BaseChoices, 0, u"-"_qs);
-        row("GROUPSIZE -4", setHeader("GROUPSIZE"), -4, {loadGrid, loadData, layouts[2], print}, 0,
+        row("GROUPSIZE -4", setHeader("GROUPSIZE"), -4, {loadGrid, loadData, layouts[2]}, 0,
             BaseChoices, 0, u"-"_qs);
         row("GROUPSIZE text", setHeader("GROUPSIZE"), u"twelve"_qs,
-            QStringList{loadGrid, loadData, print} + layouts, 0, BaseChoices, 0, u"-"_qs);
+            QStringList{loadGrid, loadData} + layouts, 0, BaseChoices, 0, u"-"_qs);
         row("CHOICES 11", setHeader("CHOICES"), 11, {loadGrid, loadData}, n, 0, n, u"-"_qs);
         row("NAME empty", setHeader("NAME"), QVariant(QMetaType::fromType<QString>()), {loadGrid});
         // A chosen number that is no subject stays in the grid, draws no line and the
         // analysis says it left it out.
-        row("ANSWER 99", answer, 99, {lineDraw, print}, n, BaseChoices, n, u"99"_qs, u"99"_qs);
-        row("ANSWER -1", answer, -1, {lineDraw, print}, n, BaseChoices, n, u"-1"_qs, u"-1"_qs);
+        row("ANSWER 99", answer, 99, {lineDraw}, n, BaseChoices, n, u"99"_qs, u"99"_qs);
+        row("ANSWER -1", answer, -1, {lineDraw}, n, BaseChoices, n, u"-1"_qs, u"-1"_qs);
         // One that is no number at all is reported and passed over.
-        row("ANSWER empty", answer, QVariant(),
-            {loadData + u", Error Number 94"_qs, lineDraw, print});
+        row("ANSWER empty", answer, QVariant(), {loadData + u", Error Number 94"_qs, lineDraw});
         row("ANSWER text", answer, u"x"_qs, {loadData + u", Error Number 13"_qs});
         row("ANSWER infinity", answer, std::numeric_limits<double>::infinity(),
             {u"DrawForm:TargetDraw"_qs}, n, BaseChoices, n, u"inf"_qs, u"inf"_qs);
-        row("INDIVIDUAL 0", individual, 0, {loadData, lineDraw, print});
+        row("INDIVIDUAL 0", individual, 0, {loadData, lineDraw});
         row("INDIVIDUAL 1 (a header row)", individual, 1, {loadData});
-        row("INDIVIDUAL 100", individual, 100, {loadData, lineDraw, print});
+        row("INDIVIDUAL 100", individual, 100, {loadData, lineDraw});
         row("CHOICE 0 (the subject column)", choice, 0, {loadData});
         row("CHOICE 4 (one beyond)", choice, 4, {loadData});
         row("Y -70000", y, -70000, {doWork});

@@ -349,6 +349,35 @@ private Q_SLOTS:
             spot);
     }
 
+    // A line taken round labels is drawn as its path, and its marker sits a quarter of the
+    // path's length from the chooser, whichever end that is, plainly and in colour.
+    void markerFollowsTheDrawnPath_data()
+    {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<int>("chooser");
+        QTest::newRow("plain, from 1") << false << 1;
+        QTest::newRow("plain, from 2") << false << 2;
+        QTest::newRow("colour, from 2") << true << 2;
+    }
+    void markerFollowsTheDrawnPath()
+    {
+        QFETCH(bool, colour);
+        QFETCH(int, chooser);
+        Layout::LineRoutes routes; // up 800, across 3600, down 800: 5200 long
+        routes.paths[{1, 2}] = {{1180, 1180}, {1180, 380}, {4780, 380}, {4780, 1180}};
+        const Choice choice{chooser, 3 - chooser};
+        PrimitiveList list;
+        if (colour)
+            list = emphasisedChoiceLines({choice}, places(), Label, {}, &routes);
+        else
+            appendChoice(list, choice, places(), Label, &routes);
+        QCOMPARE(int(list.size()), 2);
+        QCOMPARE(list[0].kind, Primitive::Kind::Path);
+        QCOMPARE(list[0].points.size(), std::size_t(4));
+        // 1300 along: 800 up and 500 across from the chooser's end.
+        QCOMPARE(list[1].p1, chooser == 1 ? QPointF(1680, 380) : QPointF(4280, 380));
+    }
+
     // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
     // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
     // over every line; a tie beside its reverse changed otherwise; the key shows the looks.

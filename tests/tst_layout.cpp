@@ -1,6 +1,7 @@
 // The layouts as plain geometry and Tidy Labels with its picture score.
 #include "cliques.h"
 #include "geometry.h"
+#include "lineroutes.h"
 #include "picturescore.h"
 #include "tidy.h"
 
@@ -80,6 +81,21 @@ RingsTidied tidyAs(int layout, const Points& given, const std::vector<float>& ra
     return {layout == Random ? tidyFree(given, n, choices, area, Label)
                              : tidyOnSlots(given, n, choices, area, Label),
             {}};
+}
+
+// Points where two drawn paths cross, away from an end they share.
+int pathCrossings(const Path& x, const Path& y)
+{
+    const auto side = [](QPointF a, QPointF b, QPointF c) {
+        return (b.x() - a.x()) * (c.y() - a.y()) - (b.y() - a.y()) * (c.x() - a.x());
+    };
+    int count = 0;
+    for (std::size_t i = 0; i + 1 < x.size(); ++i)
+        for (std::size_t j = 0; j + 1 < y.size(); ++j) {
+            const QPointF a = x[i], b = x[i + 1], c = y[j], d = y[j + 1];
+            count += side(a, b, c) * side(a, b, d) < 0 && side(c, d, a) * side(c, d, b) < 0;
+        }
+    return count;
 }
 
 } // namespace
@@ -368,6 +384,166 @@ private Q_SLOTS:
         }
         std::sort(nearest.begin(), nearest.end());
         QVERIFY(std::adjacent_find(nearest.begin(), nearest.end()) == nearest.end());
+    }
+
+    // The frame's places for lines round labels: every label centre on one circle (or one
+    // square frame), no two labels (with the room their status marks ask) overlapping, every
+    // label inside the area.
+    void frameSlotsStandClear_data()
+    {
+        QTest::addColumn<bool>("square");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("markEvery"); // on the Circle: every so many labels marked
+        for (const int n : {24, 40}) {
+            QTest::addRow("circle of %d", n) << false << n << 0;
+            QTest::addRow("square of %d", n) << true << n << 0;
+        }
+        QTest::addRow("circle of 40, every tenth marked") << false << 40 << 10;
+    }
+    void frameSlotsStandClear()
+    {
+        QFETCH(bool, square);
+        QFETCH(int, n);
+        QFETCH(int, markEvery);
+        std::vector<double> room(n + 1, 0);
+        for (int s = 1; markEvery > 0 && s <= n; s += markEvery)
+            room[s] = 142;
+        const QSizeF radius = square ? QSizeF(2586, 2472) : QSizeF(2500, 2500);
+        const Points at = frameSlots(square, n, Design, Label, radius, nullptr, room);
+        const auto withRoom = [&](int s) {
+            return QRectF(at[s], Label).adjusted(-room[s], -room[s], room[s], room[s]);
+        };
+        const QPointF centre(Design.width() / 2, Design.height() / 2);
+        const auto offFrame = [&](QPointF leftTop) {
+            const QPointF d = QRectF(leftTop, Label).center() - centre;
+            return square ? std::min(std::abs(std::abs(d.x()) - radius.width()),
+                                     std::abs(std::abs(d.y()) - radius.height()))
+                          : std::abs(std::hypot(d.x(), d.y()) -
+                                     std::hypot(at[1].x() + 180 - centre.x(),
+                                                at[1].y() + 180 - centre.y()));
+        };
+        for (int s = 1; s <= n; ++s) {
+            QVERIFY(offFrame(at[s]) < 1);
+            QVERIFY(QRectF(QPointF(0, 0), Design).contains(QRectF(at[s], Label)));
+            for (int t = s + 1; t <= n; ++t)
+                QVERIFY2(!withRoom(s).intersects(withRoom(t)),
+                         qPrintable(QStringLiteral("%1 and %2").arg(s).arg(t)));
+        }
+    }
+
+    // With groups shown, Tidy on the frame seats each group on consecutive places.
+    void tidySeatsEachGroupTogether()
+    {
+        const int n = 24;
+        std::vector<int> groupOf(n + 1, -1);
+        for (int s = 1; s <= n; ++s)
+            groupOf[s] = (s * 7) % 4; // each group spread round the designed circle
+        const Points tidied =
+            tidyOnSlots(frameSlots(false, n, Design, Label, {2500, 2500}), n,
+                        generatedClass(n, 3, 5), Design, Label, nullptr, true, groupOf);
+        const QPointF centre(Design.width() / 2, Design.height() / 2);
+        std::vector<std::pair<double, int>> round;
+        for (int s = 1; s <= n; ++s)
+            round.emplace_back(std::atan2(tidied[s].x() - centre.x(), centre.y() - tidied[s].y()),
+                               groupOf[s]);
+        std::sort(round.begin(), round.end());
+        int changes = 0; // from one group to another, going round
+        for (int k = 0; k < n; ++k)
+            changes += round[k].second != round[(k + 1) % n].second;
+        QCOMPARE(changes, 4);
+    }
+
+    // Lines round labels: no drawn line runs under a label (but a clique mate of both ends),
+    // nested lines outside the frame never cross, lines whose ends interleave cross at most
+    // once, and a line inside never crosses one outside. A bent line clears the label it goes
+    // round.
+    void linesRoundLabels_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Points>("leftTop");
+        QTest::addColumn<Choices>("choices");
+        const Area area;
+        const LabelSize label;
+        // 1-3 and 40-4 run under 2 (and 1, 2, 3): nested; 2-4 interleaves with 1-3.
+        QTest::newRow("circle, nested and interleaved")
+            << int(Codes::SociogramType::Circle) << points(circlePlaces(40, area, label))
+            << Choices{{1, 3}, {40, 4}, {2, 4}, {5, 9}, {6, 7}, {20, 30}};
+        const Points circle40 = points(circlePlaces(40, area, label));
+        QTest::newRow("circle of 40")
+            << int(Codes::SociogramType::Circle) << circle40 << generatedClass(40, 5, 3);
+
+        const Points square = points(squarePlaces(40, area, label, *squareSpacing(40, area)));
+        QTest::newRow("square of 40")
+            << int(Codes::SociogramType::Square) << square << generatedClass(40, 5, 4);
+        QTest::newRow("random, a label in the way")
+            << int(Codes::SociogramType::Random)
+            << Points{{}, {1000, 3000}, {2000, 3000}, {3000, 3000}, {2000, 2200}}
+            << Choices{{1, 3}, {4, 2}};
+    }
+    void linesRoundLabels()
+    {
+        QFETCH(int, type);
+        QFETCH(Points, leftTop);
+        QFETCH(Choices, choices);
+        const bool onFrame = type != int(Codes::SociogramType::Random);
+        const LineRoutes routes = routeLines(type, leftTop, choices, Design, Label);
+        QVERIFY(!routes.paths.empty());
+        std::vector<std::pair<std::pair<int, int>, Path>> drawn;
+        const auto centre = [&](int s) { return QRectF(leftTop[s], Label).center(); };
+        for (const Choice& c : choices) {
+            const int a = std::min(c.chooser, c.chosen), b = std::max(c.chooser, c.chosen);
+            Path path = routes.between(a, b);
+            if (path.empty())
+                path = {centre(a), centre(b)};
+            QCOMPARE(path.front(), centre(a));
+            QCOMPARE(path.back(), centre(b));
+            // On the free layout the bend keeps a margin.
+            const double grow = onFrame ? 0 : 80;
+            // A label that overlaps an end hides the line's start whatever way it runs.
+            const auto overlapsEnd = [&](int k) {
+                const QRectF square(leftTop[k], Label);
+                return square.intersects(QRectF(leftTop[a], Label)) ||
+                       square.intersects(QRectF(leftTop[b], Label));
+            };
+            for (int k = 1; k < int(leftTop.size()); ++k)
+                QVERIFY2(
+                    k == a || k == b || overlapsEnd(k) ||
+                        !pathUnderLabel(
+                            path, QRectF(leftTop[k], Label).adjusted(-grow, -grow, grow, grow)),
+                    qPrintable(QStringLiteral("%1-%2 under %3").arg(a).arg(b).arg(k)));
+            for (const QPointF& inside : path)
+                QVERIFY(QRectF(QPointF(0, 0), Design).contains(inside));
+            drawn.push_back({{a, b}, path});
+        }
+        if (!onFrame)
+            return;
+        // The order round the frame: a pair of lines with four ends interleaves or not.
+        const QPointF middle(Design.width() / 2, Design.height() / 2);
+        const auto angle = [&](int s) {
+            return std::atan2(centre(s).y() - middle.y(), centre(s).x() - middle.x());
+        };
+        const auto between = [&](int s, std::pair<int, int> e) {
+            const double lo = std::min(angle(e.first), angle(e.second));
+            const double hi = std::max(angle(e.first), angle(e.second));
+            return lo < angle(s) && angle(s) < hi;
+        };
+        for (const auto& [x, xPath] : drawn)
+            for (const auto& [y, yPath] : drawn) {
+                if (x.first == y.first || x.first == y.second || x.second == y.first ||
+                    x.second == y.second)
+                    continue;
+                const bool interleave = between(y.first, x) != between(y.second, x);
+                const bool xOut = xPath.size() > 2, yOut = yPath.size() > 2;
+                const int crossings = pathCrossings(xPath, yPath);
+                if (xOut != yOut || !interleave)
+                    QVERIFY2(crossings == 0, qPrintable(QStringLiteral("%1-%2 and %3-%4")
+                                                            .arg(x.first)
+                                                            .arg(x.second)
+                                                            .arg(y.first)
+                                                            .arg(y.second)));
+                else if (xOut)
+                    QVERIFY(crossings <= 1);
+            }
     }
 
     void cliques_data()

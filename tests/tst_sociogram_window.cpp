@@ -12,6 +12,7 @@
 #include "forms.h"
 #include "globals.h"
 #include "gridfill.h"
+#include "groupcolours.h"
 #include "keyform.h"
 #include "pictures.h"
 #include "printdialog.h"
@@ -300,8 +301,12 @@ private Q_SLOTS:
         } rows[] = {
             {3,
              StatusMethod::CoieDodgeCoppotelli,
-             {M::None, M::Rejected, M::None, M::Popular, M::None, M::None, M::Controversial}},
-            {3, StatusMethod::NewcombBukowski, std::vector<M>(7, M::None)},
+             // 1 and 4 were chosen by nobody: 1 is rejected as well.
+             {M::None, M::RejectedIsolate, M::None, M::Popular, M::Isolate, M::None,
+              M::Controversial}},
+            {3,
+             StatusMethod::NewcombBukowski,
+             {M::None, M::Isolate, M::None, M::None, M::Isolate, M::None, M::None}},
             {1,
              StatusMethod::CoieDodgeCoppotelli,
              {M::None, M::Isolate, M::None, M::MostChosen, M::Isolate, M::None, M::MostChosen}},
@@ -320,7 +325,7 @@ private Q_SLOTS:
             }
             QCOMPARE(form->state().statusMarks(), row.marks);
             // The window paints each mark around its own label.
-            const PrimitiveList painted = form->canvas()->labelPrimitives();
+            const PrimitiveList painted = form->canvas()->picture();
             for (int s = 1; s <= 6; ++s) {
                 const QRectF square(Global::LabelPos[s][0], Global::LabelPos[s][1], 360, 360);
                 for (const Primitive& p : statusMarkPrimitives(square, row.marks[s]))
@@ -332,6 +337,44 @@ private Q_SLOTS:
         }
         form->ShowStatus->trigger();
         QVERIFY(form->state().statusMarks().empty());
+    }
+
+    // Between two surveys Tidy arranges the ties drawn: a clique of the earlier survey (its
+    // ties gone) sits together as well as one of the later.
+    void tidyKeepsTheCliquesOfEitherSurvey()
+    {
+        TieChanges ties;
+        for (const auto& [clique, change] : {std::pair{std::array{1, 5, 9}, TieChange::Gone},
+                                             std::pair{std::array{2, 6, 10}, TieChange::New}})
+            for (int a : clique)
+                for (int b : clique)
+                    if (a != b)
+                        ties.push_back({{a, b}, change});
+        connectWindows();
+        std::vector<QStringList> choices;
+        for (int s = 1; s <= 12; ++s)
+            choices.push_back({QString::number(s % 12 + 1)});
+        defineStudy(12, choices);
+        QVERIFY(WindowFixture::openWindow<DataForm>(showDataForm));
+        Global::SociogramType = Codes::SociogramType::Circle;
+        QVERIFY(Forms::ShowChangesOnSociogram(ties, u"Autumn"_qs));
+        DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
+        form->Tidy->trigger();
+        std::vector<std::pair<double, int>> round; // angle, subject
+        for (int s = 1; s <= 12; ++s)
+            round.emplace_back(
+                std::atan2(Global::LabelPos[s][0] - 3277.0, 3135.0 - Global::LabelPos[s][1]), s);
+        std::sort(round.begin(), round.end());
+        for (const std::array<int, 3> clique : {std::array{1, 5, 9}, std::array{2, 6, 10}}) {
+            int runs = 0; // members entered going round
+            for (int k = 0; k < 12; ++k) {
+                const auto in = [&](int at) {
+                    return std::count(clique.begin(), clique.end(), round[at % 12].second) > 0;
+                };
+                runs += in(k + 1) && !in(k);
+            }
+            QCOMPARE(runs, 1);
+        }
     }
 
     // The comparison's ties through the hook: the sociogram opened in the layout last shown
@@ -464,7 +507,7 @@ private Q_SLOTS:
         if (turnOff)
             form->ShowNames->trigger();
         QStringList names;
-        for (const Primitive& p : form->canvas()->labelPrimitives())
+        for (const Primitive& p : form->canvas()->picture())
             if (p.kind == Primitive::Kind::Name) {
                 names << p.text;
                 const QRect label = form->canvas()->labelDesignRect(names.size());
@@ -558,6 +601,64 @@ private Q_SLOTS:
         for (const char* words : {"Class 4b", "Who sits with whom? (positive)", "Circle layout",
                                   "Positive Choice", "Mutual", "Status", "Most chosen", "Isolate"})
             QVERIFY2(page.contains(QLatin1String(words)), qPrintable(page));
+        QVERIFY(!page.contains(u"Negative"_qs)); // no negative choice is drawn
+    }
+
+    // The window, the print and the export paint one list: with everything shown and asked
+    // for, it holds the names, the groups' colours and the status marks, and the file written
+    // is that list painted.
+    void onePictureEverywhere()
+    {
+        defineStudy(6, {{"2"}, {"1"}, {"1"}});
+        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs, u"Bo"_qs});
+        DrawForm* form = openSociogram(0);
+        form->ShowStatus->setChecked(true);
+        form->setShownGroups({-1, 0, 0, 1, 1, 1, 1});
+        const PrimitiveList& shown = form->canvas()->picture();
+        const auto count = [&](auto take) {
+            return std::count_if(shown.begin(), shown.end(), take);
+        };
+        QCOMPARE(count([](const Primitive& p) { return p.kind == Primitive::Kind::Name; }), 2);
+        // Each group's colour, and its number for a greyscale copy.
+        QVERIFY(count([](const Primitive& p) {
+                    return p.fill == groupColour(1) && p.text.endsWith(u"G2"_qs);
+                }) == 4);
+        QVERIFY(count([](const Primitive& p) { return p.width > 0; }) > 0); // status outlines
+        PictureOptions all;
+        all.format = PictureFormat::Svg;
+        all.groupColours = all.statusMarks = all.withNames = true;
+        QCOMPARE(form->pictureFor(all), shown);
+        const QString file = f.db().folder() + u"/all.svg"_qs, again = file + u"2.svg"_qs;
+        PictureExport::setOptionsChooser([all](QWidget*, ShownOnWindow) { return all; });
+        PictureExport::setFileChooser(
+            [file](QWidget*, const QString&, const QString&, const QString&) { return file; });
+        form->exportPicture();
+        const Layout::Area area = form->state().layout().area();
+        QVERIFY(!::exportPicture(again, shown, QSizeF(area.W, area.H), all));
+        QCOMPARE(fileBytes(file), fileBytes(again));
+    }
+
+    // Lines round labels: off while a layout has just run, on after Tidy, for a drop and for
+    // a restored arrangement, off again for "Default Distribution".
+    void linesRoundFollowThePlacement()
+    {
+        std::vector<QStringList> choices;
+        for (int s = 1; s <= 30; ++s)
+            choices.push_back({QString::number((s + 1) % 30 + 1)}); // past a neighbour
+        defineStudy(30, choices);
+        DrawForm* form = openSociogram(0);
+        const auto routed = [&] {
+            const PrimitiveList& shown = form->canvas()->picture();
+            return std::any_of(shown.begin(), shown.end(),
+                               [](const Primitive& p) { return p.kind == Primitive::Kind::Path; });
+        };
+        QVERIFY(!form->LinesRound->isChecked() && !routed());
+        form->Tidy->trigger();
+        QVERIFY(form->LinesRound->isChecked());
+        form->state().DefaultDistribution();
+        QVERIFY(!form->LinesRound->isChecked() && !routed());
+        form->LinesRound->trigger();
+        QVERIFY(routed());
     }
 
     // Export Picture asks the options (starting from the last ones) and the file, then

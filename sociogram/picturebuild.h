@@ -1,0 +1,49 @@
+#pragma once
+// The whole sociogram picture as one primitive list: the guide, the choice lines or the
+// ties of two surveys, the names, the labels in their groups' colours and the status marks.
+// The window, the printed page and every exported file paint what this builds, so that
+// none of them can show another picture. Values in, primitives out: what is shown is
+// handed over, nothing is fetched from the run.
+
+#include "changedraw.h"
+#include "choice.h"
+#include "linedraw.h"
+#include "picture.h"
+#include "primitives.h"
+#include "statusmarks.h"
+
+#include <QList>
+#include <QSizeF>
+#include <QStringList>
+#include <vector>
+
+class LabelSet;
+
+struct PictureValues {
+    // The layout and its guide.
+    int sociogramType = 0;
+    long long maxReceived = 0;
+    QSizeF area;                  // the drawing area, twips
+    std::vector<MovedRing> moved; // the rings or frame the last Tidy widened
+    // Where the labels stand: the lines run between the centres of `positions`, the labels
+    // are drawn from `labels`.
+    PositionTable positions{};
+    const LabelSet* labels = nullptr;
+    QSizeF labelSize;
+    // What the lines show: the choices, or while two surveys are compared their ties.
+    std::vector<Choice> choices;
+    TieChanges ties;
+    bool changes = false;
+    bool colour = false; // "Colour Choices"
+    bool routed = false; // "Lines Round Labels": lines that would run under a label go round
+    // What the labels carry, each by subject number (entry 0 unused); empty shows none.
+    QStringList names;
+    std::vector<StatusMark> marks;
+    QList<int> groups;
+};
+
+// The lines, their markers and the guide, under the labels.
+PrimitiveList pictureLines(const PictureValues& values);
+// The whole picture: the lines, the names under the labels (a long name never hides a
+// neighbour's number), the labels, and the status marks over them.
+PrimitiveList wholePicture(const PictureValues& values);
