@@ -4,8 +4,19 @@
 #include "groupcolours.h"
 #include "paint.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
+
+namespace {
+
+// The key's words are kept in English in its tables and translated where they are drawn.
+QString keyText(const QString& source)
+{
+    return QCoreApplication::translate("Key", source.toUtf8().constData());
+}
+
+} // namespace
 
 namespace {
 
@@ -15,8 +26,10 @@ struct KeyFrame {
     QString caption;
     QRectF box;
 };
-const KeyFrame PositiveFrame{QStringLiteral("Positive Choice"), {120, 120, 2295, 2055}};
-const KeyFrame NegativeFrame{QStringLiteral("Negative Choice"), {120, 2280, 2295, 1335}};
+const KeyFrame PositiveFrame{QStringLiteral(QT_TRANSLATE_NOOP("Key", "Positive Choice")),
+                             {120, 120, 2295, 2055}};
+const KeyFrame NegativeFrame{QStringLiteral(QT_TRANSLATE_NOOP("Key", "Negative Choice")),
+                             {120, 2280, 2295, 1335}};
 
 struct KeyCaption {
     const KeyFrame& frame;
@@ -104,7 +117,7 @@ void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal 
     painter.setFont(font);
     painter.setPen(FrameCaptionColour);
     painter.drawText(scaled(caption, scale), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                     frame.caption);
+                     keyText(frame.caption));
 }
 
 void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qreal scale)
@@ -114,7 +127,7 @@ void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qre
         c.centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter);
     painter.setFont(keyCaptionFont());
     painter.setPen(Qt::black);
-    painter.drawText(scaled(box, scale), align | Qt::TextDontClip, c.text);
+    painter.drawText(scaled(box, scale), align | Qt::TextDontClip, keyText(c.text));
 }
 
 // The legend of the groups shown on the sociogram: a swatch and "Group 1", "Group 2", ...
@@ -170,7 +183,8 @@ void paintGroupLegend(QPainter& painter, QPointF origin, qreal scale, int groups
         const QRectF text(cell + QPointF(Swatch + 90, 0),
                           QSizeF(ColumnWidth - Swatch - 90, RowHeight));
         painter.drawText(QRectF(text.topLeft() * scale, text.size() * scale),
-                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Group %1").arg(g + 1));
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         QCoreApplication::translate("Key", "Group %1").arg(g + 1));
     }
     painter.restore();
 }
@@ -192,7 +206,7 @@ void paintStatusLegend(QPainter& painter, QPointF origin, qreal scale,
 {
     if (marks.empty())
         return;
-    const KeyFrame frame{QStringLiteral("Status"),
+    const KeyFrame frame{QStringLiteral(QT_TRANSLATE_NOOP("Key", "Status")),
                          {120, 0, 2295, statusLegendHeight(int(marks.size())) - LegendMargin}};
     paintFrame(painter, frame, origin, scale);
     PrimitiveList samples;
@@ -214,7 +228,7 @@ void paintStatusLegend(QPainter& painter, QPointF origin, qreal scale,
         const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + StatusRow * qreal(i)),
                           QSizeF(2415 - textLeft, StatusRow));
         painter.drawText(scaled(text, scale), Qt::AlignLeft | Qt::AlignVCenter,
-                         statusMarkName(marks[i]));
+                         keyText(statusMarkName(marks[i])));
     }
     painter.restore();
 }
@@ -234,7 +248,7 @@ void paintChangeLegend(QPainter& painter, QPointF origin, qreal scale, const QSt
 {
     if (since.isEmpty())
         return;
-    const KeyFrame frame{QStringLiteral("Changes"),
+    const KeyFrame frame{QStringLiteral(QT_TRANSLATE_NOOP("Key", "Changes")),
                          {120, 0, 2295, changeLegendHeight(true) - LegendMargin}};
     paintFrame(painter, frame, origin, scale);
     const QString name =
@@ -243,9 +257,9 @@ void paintChangeLegend(QPainter& painter, QPointF origin, qreal scale, const QSt
         TieChange change;
         QString caption;
     } rows[] = {
-        {TieChange::Kept, QStringLiteral("Kept in both surveys")},
-        {TieChange::New, QStringLiteral("New since \"%1\"").arg(name)},
-        {TieChange::Gone, QStringLiteral("Gone since \"%1\"").arg(name)},
+        {TieChange::Kept, QCoreApplication::translate("Key", "Kept in both surveys")},
+        {TieChange::New, QCoreApplication::translate("Key", "New since \"%1\"").arg(name)},
+        {TieChange::Gone, QCoreApplication::translate("Key", "Gone since \"%1\"").arg(name)},
     };
     constexpr qreal left = 120 + 120;
     constexpr qreal textLeft = left + ChangeSample + 120;
@@ -316,11 +330,26 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int g
               const std::vector<StatusMark>& status, const QString& changesSince, bool negative)
 {
     static const std::vector<KeyCaption> captions = {
-        {PositiveFrame, QStringLiteral("Chooser"), {120, 720, 735, 255}, false},
-        {PositiveFrame, QStringLiteral("Choice"), {1320, 720, 735, 255}, false},
-        {PositiveFrame, QStringLiteral("Mutual"), {480, 1680, 1335, 255}, true},
-        {NegativeFrame, QStringLiteral("Chooser"), {120, 960, 735, 255}, false},
-        {NegativeFrame, QStringLiteral("Choice"), {1440, 960, 735, 255}, false},
+        {PositiveFrame,
+         QStringLiteral(QT_TRANSLATE_NOOP("Key", "Chooser")),
+         {120, 720, 735, 255},
+         false},
+        {PositiveFrame,
+         QStringLiteral(QT_TRANSLATE_NOOP("Key", "Choice")),
+         {1320, 720, 735, 255},
+         false},
+        {PositiveFrame,
+         QStringLiteral(QT_TRANSLATE_NOOP("Key", "Mutual")),
+         {480, 1680, 1335, 255},
+         true},
+        {NegativeFrame,
+         QStringLiteral(QT_TRANSLATE_NOOP("Key", "Chooser")),
+         {120, 960, 735, 255},
+         false},
+        {NegativeFrame,
+         QStringLiteral(QT_TRANSLATE_NOOP("Key", "Choice")),
+         {1440, 960, 735, 255},
+         false},
     };
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);

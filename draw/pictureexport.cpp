@@ -1,5 +1,7 @@
 #include "pictureexport.h"
 
+#include <QCoreApplication>
+
 #include "codes.h"
 #include "keydrawing.h"
 #include "paint.h"
@@ -51,11 +53,13 @@ QString openReason(const QString& path, const QSaveFile& file)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("that name belongs to a folder");
+        return QCoreApplication::translate("PictureExport", "that name belongs to a folder");
     if (!info.absoluteDir().exists())
         return QStringLiteral("the folder \"%1\" does not exist")
             .arg(QDir::toNativeSeparators(info.absolutePath()));
-    return QStringLiteral("the file could not be opened for writing (%1)").arg(file.errorString());
+    return QCoreApplication::translate("PictureExport",
+                                       "the file could not be opened for writing (%1)")
+        .arg(file.errorString());
 }
 
 QFont titleFont(bool bold)
@@ -88,7 +92,8 @@ qreal titleWidth(qreal drawingWidth)
     return drawingWidth - 2 * TitleMargin;
 }
 
-const QString CannotStartDrawing = QStringLiteral("the drawing could not be started");
+const char* const CannotStartDrawing =
+    QT_TRANSLATE_NOOP("PictureExport", "the drawing could not be started");
 
 ExportResult writePng(QSaveFile& file, const PrimitiveList& picture, QSizeF drawing,
                       const PictureOptions& options)
@@ -98,7 +103,8 @@ ExportResult writePng(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return failure(file.fileName(),
-                       QStringLiteral("an image of %1 by %2 pixels is too large to make")
+                       QCoreApplication::translate(
+                           "PictureExport", "an image of %1 by %2 pixels is too large to make")
                            .arg(pixels.width())
                            .arg(pixels.height()));
     // Viewers and word processors read the resolution to show the picture at its size.
@@ -111,9 +117,9 @@ ExportResult writePng(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
     }
     QImageWriter writer(&file, "png");
     if (!writer.write(image))
-        return failure(
-            file.fileName(),
-            QStringLiteral("the image could not be written (%1)").arg(writer.errorString()));
+        return failure(file.fileName(), QCoreApplication::translate(
+                                            "PictureExport", "the image could not be written (%1)")
+                                            .arg(writer.errorString()));
     return std::nullopt;
 }
 
@@ -131,7 +137,8 @@ ExportResult writeSvg(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
     svg.setTitle(PictureTitle);
     QPainter painter;
     if (!painter.begin(&svg))
-        return failure(file.fileName(), CannotStartDrawing);
+        return failure(file.fileName(),
+                       QCoreApplication::translate("PictureExport", CannotStartDrawing));
     paintPicture(painter, picture, drawing, options, scale);
     painter.end();
     return std::nullopt;
@@ -149,10 +156,12 @@ ExportResult writePdf(QSaveFile& file, const PrimitiveList& picture, QSizeF draw
     const QPageSize page(twips / TwipsPerPoint, QPageSize::Point, PictureTitle,
                          QPageSize::ExactMatch);
     if (!pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF())))
-        return failure(file.fileName(), QStringLiteral("the page could not be set up"));
+        return failure(file.fileName(), QCoreApplication::translate(
+                                            "PictureExport", "the page could not be set up"));
     QPainter painter;
     if (!painter.begin(&pdf))
-        return failure(file.fileName(), CannotStartDrawing);
+        return failure(file.fileName(),
+                       QCoreApplication::translate("PictureExport", CannotStartDrawing));
     paintPicture(painter, picture, drawing, options, pdf.resolution() / TwipsPerInch);
     painter.end();
     return std::nullopt;
@@ -169,21 +178,26 @@ ExportResult writeFormat(QSaveFile& file, const PrimitiveList& picture, QSizeF d
     case PictureFormat::Pdf:
         return writePdf(file, picture, drawing, options);
     }
-    return failure(file.fileName(), QStringLiteral("the picture format is not known"));
+    return failure(file.fileName(),
+                   QCoreApplication::translate("PictureExport", "the picture format is not known"));
 }
 
 // What can be known to fail before any file is touched.
 ExportResult checkRequest(const QString& path, QSizeF drawing, const PictureOptions& options)
 {
     if (path.isEmpty())
-        return failure(path, QStringLiteral("no file name was given"));
+        return failure(path,
+                       QCoreApplication::translate("PictureExport", "no file name was given"));
     if (!(drawing.width() > 0 && drawing.height() > 0))
-        return failure(path, QStringLiteral("the sociogram has no area to draw"));
+        return failure(path, QCoreApplication::translate("PictureExport",
+                                                         "the sociogram has no area to draw"));
     if (options.format == PictureFormat::Png &&
         (options.dpi < PictureResolution::Minimum || options.dpi > PictureResolution::Maximum))
-        return failure(path, QStringLiteral("the resolution must be from %1 to %2 dots per inch")
-                                 .arg(PictureResolution::Minimum)
-                                 .arg(PictureResolution::Maximum));
+        return failure(
+            path, QCoreApplication::translate("PictureExport",
+                                              "the resolution must be from %1 to %2 dots per inch")
+                      .arg(PictureResolution::Minimum)
+                      .arg(PictureResolution::Maximum));
     return std::nullopt;
 }
 
@@ -191,7 +205,8 @@ ExportResult checkRequest(const QString& path, QSizeF drawing, const PictureOpti
 
 QString ExportFailure::sentence() const
 {
-    return QStringLiteral("The sociogram picture could not be saved as \"%1\" because %2.")
+    return QCoreApplication::translate(
+               "PictureExport", "The sociogram picture could not be saved as \"%1\" because %2.")
         .arg(QDir::toNativeSeparators(file), reason);
 }
 
@@ -324,6 +339,7 @@ ExportResult exportPicture(const QString& path, const PrimitiveList& picture, QS
     }
     if (!file.commit())
         return failure(path,
-                       QStringLiteral("writing the file failed (%1)").arg(file.errorString()));
+                       QCoreApplication::translate("PictureExport", "writing the file failed (%1)")
+                           .arg(file.errorString()));
     return std::nullopt;
 }

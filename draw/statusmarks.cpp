@@ -1,5 +1,7 @@
 #include "statusmarks.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -78,19 +80,19 @@ QString statusMarkName(StatusMark mark)
     case StatusMark::None:
         return {};
     case StatusMark::Popular:
-        return QStringLiteral("Popular");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Popular"));
     case StatusMark::Rejected:
-        return QStringLiteral("Rejected");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Rejected"));
     case StatusMark::Neglected:
-        return QStringLiteral("Neglected");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Neglected"));
     case StatusMark::Controversial:
-        return QStringLiteral("Controversial");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Controversial"));
     case StatusMark::MostChosen:
-        return QStringLiteral("Most chosen");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Most chosen"));
     case StatusMark::Isolate:
-        return QStringLiteral("Isolate");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Isolate"));
     case StatusMark::RejectedIsolate:
-        return QStringLiteral("Rejected, chosen by nobody");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Rejected, chosen by nobody"));
     }
     return {};
 }

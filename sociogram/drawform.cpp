@@ -16,7 +16,8 @@
 
 namespace {
 
-const QString SaveQuestion = QStringLiteral("Save Current Sociogram Settings?");
+const QString SaveQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Save Current Sociogram Settings?"));
 
 } // namespace
 
@@ -32,6 +33,7 @@ DrawForm::DrawForm()
     setCentralWidget(area);
     buildMenus();
     buildEditMenu();
+    retranslate();
     connectState();
 
     // Opens at the designed size; it may grow and shrink back to it, never below.
@@ -121,13 +123,45 @@ void DrawForm::buildEditMenu()
 {
     // The commands name what they take back or do again ("&Undo Move of Label 7").
     QUndoStack& stack = sociogram.undoStack();
-    Undo = stack.createUndoAction(this, QStringLiteral("&Undo"));
+    Undo = stack.createUndoAction(this, tr("&Undo"));
     Undo->setShortcuts(QKeySequence::Undo);
-    Redo = stack.createRedoAction(this, QStringLiteral("&Redo"));
+    Redo = stack.createRedoAction(this, tr("&Redo"));
     Redo->setShortcuts(QKeySequence::Redo);
     EditMenu = new QMenu(QStringLiteral("&Edit"), this);
     EditMenu->addActions({Undo, Redo});
     menuBar()->insertMenu(ViewMenu->menuAction(), EditMenu);
+}
+
+void DrawForm::retranslate()
+{
+    setWindowTitle(tr("Sociogram"));
+    FileMenu->setTitle(tr("&File"));
+    Save->setText(tr("&Save Current Sociogram"));
+    Print->setText(tr("&Print Sociogram"));
+    ExportPicture->setText(tr("&Export Picture..."));
+    Quit->setText(tr("&Quit"));
+    EditMenu->setTitle(tr("&Edit"));
+    ViewMenu->setTitle(tr("&View"));
+    View[0]->setText(tr("&Default Distribution"));
+    View[1]->setText(tr("&Saved Distribution"));
+    Tidy->setText(tr("&Tidy Labels"));
+    ColourChoices->setText(tr("&Colour Choices"));
+    OtherCriterion->setText(tr("Show &Other Criterion"));
+    ShowStatus->setText(tr("Show Stat&us"));
+    LinesRound->setText(tr("Lines &Round Labels"));
+    ShowNames->setText(tr("Show &Names"));
+    ShowChanges->setText(tr("Show C&hanges"));
+    Key->setText(tr("&Key"));
+}
+
+void DrawForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        updateKey();            // the key's words
+        area->pictureChanged(); // the title and the marks' words on the picture
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void DrawForm::updateViewItems()

@@ -89,9 +89,12 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
+    // Every caption in the language in use.
+    void retranslate();
     void buildEditMenu();
     void keepViewChoices();
     void askToSavePositions();

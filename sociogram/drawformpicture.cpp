@@ -21,11 +21,11 @@ bool choosePrinterForSociogram(QPrinter& printer, QWidget* parent, QString& why)
 {
     return chooseDefaultPrinter(
         printer, parent,
-        {QStringLiteral("Print Sociogram"), QStringLiteral("Print Sociogram to PDF File"),
-         QStringLiteral("sociogram"),
-         QStringLiteral("No printer is installed and no PDF file was chosen, so the sociogram "
-                        "was not printed."),
-         QStringLiteral("Printing was cancelled; the sociogram was not printed.")},
+        {DrawForm::tr("Print Sociogram"), DrawForm::tr("Print Sociogram to PDF File"),
+         DrawForm::tr("sociogram"),
+         DrawForm::tr("No printer is installed and no PDF file was chosen, so the sociogram "
+                      "was not printed."),
+         DrawForm::tr("Printing was cancelled; the sociogram was not printed.")},
         why);
 }
 

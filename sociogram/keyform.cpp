@@ -11,7 +11,7 @@
 
 KeyForm::KeyForm()
 {
-    setWindowTitle(QStringLiteral("Sociogram Key"));
+    setWindowTitle(tr("Sociogram Key"));
     setWindowIcon(programIcon());
     setWindowFlags(fixedWindowFlags());
     const QSizeF twips = keySize();

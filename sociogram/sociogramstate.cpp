@@ -119,8 +119,7 @@ void SociogramState::SavedDistribution()
 void SociogramState::dropLabel(int subject, QPointF at)
 {
     options.followPlacement(false);
-    history.record(QStringLiteral("Move of Label %1").arg(subject),
-                   [&] { steps.dropLabel(subject, at); });
+    history.record(tr("Move of Label %1").arg(subject), [&] { steps.dropLabel(subject, at); });
 }
 
 void SociogramState::TidyLabels(bool namesGiven)
@@ -137,6 +136,5 @@ void SociogramState::TidyLabels(bool namesGiven)
     for (StatusMark mark : marks)
         room.push_back(statusMarkReach(mark));
     steps.setMarkRoom(std::move(room));
-    history.record(QStringLiteral("Tidy Labels"),
-                   [this, namesGiven] { steps.TidyLabels(namesGiven); });
+    history.record(tr("Tidy Labels"), [this, namesGiven] { steps.TidyLabels(namesGiven); });
 }

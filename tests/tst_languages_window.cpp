@@ -4,6 +4,7 @@
 // never went through a catalogue.
 #include "analysiswindow.h"
 #include "dataform.h"
+#include "drawform.h"
 #include "entryform.h"
 #include "exportdialog.h"
 #include "globals.h"
