@@ -247,97 +247,97 @@
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle exportieren</translation>
     </message>
     <message>
         <source>Export Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlen exportieren</translation>
     </message>
 </context>
 <context>
     <name>BallotsText</name>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Negatives Kriterium: </translation>
+        <translation>Negatives Kriterium: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Positives Kriterium: </translation>
+        <translation>Positives Kriterium: </translation>
     </message>
     <message>
         <source>Write up to %1 numbers, or &quot;nobody&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib bis zu %1 Nummern auf oder „niemand“.</translation>
     </message>
     <message>
         <source>Write up to %1 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib bis zu %1 Nummern auf.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse:</translation>
     </message>
     <message>
         <source>The class, by number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse nach Nummern:</translation>
     </message>
     <message>
         <source>My number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Nummer:</translation>
     </message>
 </context>
 <context>
     <name>ClassListWindow</name>
     <message>
         <source>Class lists (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenlisten (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenliste</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>&amp;Names of the subjects:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namen der Schüler:</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>The name of subject %1 is only blanks. Type a name, or empty the row with Delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name von Schüler %1 besteht nur aus Leerzeichen. Geben Sie einen Namen ein oder leeren Sie die Zeile mit Entf.</translation>
     </message>
     <message>
         <source>The class list was not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klassenliste wurde nicht geladen:</translation>
     </message>
     <message>
         <source>Load Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenliste laden</translation>
     </message>
     <message>
         <source>Save Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenliste speichern</translation>
     </message>
     <message>
         <source>class list</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenliste</translation>
     </message>
 </context>
 <context>
@@ -526,106 +526,106 @@ Statusgruppen nach %1, der Methode des Analysefensters.</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Subjects...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schüler...</translation>
     </message>
 </context>
 <context>
     <name>DataForm</name>
     <message>
         <source>Class &amp;Report...</source>
-        <translation>Klassen&amp;bericht...</translation>
+        <translation>Klassenbe&amp;richt...</translation>
     </message>
     <message>
         <source>Import &amp;Form Responses...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formularantworten importieren...</translation>
     </message>
     <message>
         <source>Print &amp;Ballots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlzettel &amp;drucken...</translation>
     </message>
     <message>
         <source>Pupils &amp;Answer Here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler &amp;antworten hier...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Clear Data from Current Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Tabelle &amp;leeren</translation>
     </message>
     <message>
         <source>&amp;Import Choices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlen &amp;importieren...</translation>
     </message>
     <message>
         <source>Class &amp;List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klassenliste...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Criterion Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art des &amp;Kriteriums</translation>
     </message>
     <message>
         <source>&amp;Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Positiv</translation>
     </message>
     <message>
         <source>&amp;Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negativ</translation>
     </message>
     <message>
         <source>&amp;Plot Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soziogramm zeichnen</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ</translation>
     </message>
     <message>
         <source>&amp;Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kreis</translation>
     </message>
     <message>
         <source>&amp;Random</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zufällig</translation>
     </message>
     <message>
         <source>&amp;Square</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quadrat</translation>
     </message>
     <message>
         <source>&amp;Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel&amp;scheibe</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Study Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>Untersuchung &amp;analysieren...</translation>
     </message>
     <message>
         <source>&amp;Compare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen mit...</translation>
     </message>
     <message>
         <source>&amp;Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gruppen</translation>
     </message>
 </context>
 <context>
@@ -652,15 +652,118 @@ Statusgruppen nach %1, der Methode des Analysefensters.</translation>
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahl</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished">Schüler</translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
+    </message>
+</context>
+<context>
+    <name>DrawForm</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Sociogram</source>
+        <translation>Soziogramm</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Sociogram</source>
+        <translation>Aktuelles Soziogramm &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sociogram</source>
+        <translation>Soziogramm &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>Bild &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Default Distribution</source>
+        <translation>&amp;Standardverteilung</translation>
+    </message>
+    <message>
+        <source>&amp;Saved Distribution</source>
+        <translation>&amp;Gespeicherte Verteilung</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy Labels</source>
+        <translation>Beschriftungen &amp;ordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Colour Choices</source>
+        <translation>Wahlen &amp;farbig</translation>
+    </message>
+    <message>
+        <source>Show &amp;Other Criterion</source>
+        <translation>&amp;Anderes Kriterium zeigen</translation>
+    </message>
+    <message>
+        <source>Show Stat&amp;us</source>
+        <translation>S&amp;tatus zeigen</translation>
+    </message>
+    <message>
+        <source>Lines &amp;Round Labels</source>
+        <translation>Linien &amp;um Beschriftungen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Names</source>
+        <translation>&amp;Namen zeigen</translation>
+    </message>
+    <message>
+        <source>Show C&amp;hanges</source>
+        <translation>Än&amp;derungen zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Legende</translation>
+    </message>
+    <message>
+        <source>Print Sociogram</source>
+        <translation>Soziogramm drucken</translation>
+    </message>
+    <message>
+        <source>Print Sociogram to PDF File</source>
+        <translation>Soziogramm als PDF-Datei drucken</translation>
+    </message>
+    <message>
+        <source>sociogram</source>
+        <translation>Soziogramm</translation>
+    </message>
+    <message>
+        <source>No printer is installed and no PDF file was chosen, so the sociogram was not printed.</source>
+        <translation>Es ist kein Drucker installiert und keine PDF-Datei gewählt; das Soziogramm wurde daher nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the sociogram was not printed.</source>
+        <translation>Der Druck wurde abgebrochen; das Soziogramm wurde nicht gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -773,47 +876,47 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <name>ExportDialog</name>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>SVG drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>&amp;PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PNG-Bild</translation>
     </message>
     <message>
         <source>S&amp;VG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;VG-Zeichnung</translation>
     </message>
     <message>
         <source>P&amp;DF document</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;DF-Dokument</translation>
     </message>
     <message>
         <source>&amp;Resolution (dots per inch):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auflösung (Punkte pro Zoll):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -935,130 +1038,130 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <name>FormImportText</name>
     <message>
         <source>Not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht einlesen</translation>
     </message>
     <message>
         <source>Who answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer antwortet</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished">Positive Wahlen</translation>
+        <translation>Positive Wahlen</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished">Negative Wahlen</translation>
+        <translation>Negative Wahlen</translation>
     </message>
     <message>
         <source>Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlen</translation>
     </message>
     <message>
         <source>Names are matched only with the class list: give it first with File &gt; Class List..., Load..., then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen werden nur mit der Klassenliste abgeglichen: Laden Sie diese zuerst über Datei &gt; Klassenliste..., Laden... und importieren Sie dann erneut.</translation>
     </message>
     <message>
         <source>Some rows of the file have problems:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Zeilen der Datei sind fehlerhaft:</translation>
     </message>
     <message>
         <source>No row can be taken; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeile kann übernommen werden; es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Take the one row without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eine fehlerfreie Zeile übernehmen</translation>
     </message>
     <message>
         <source>Take the %1 rows without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 fehlerfreien Zeilen übernehmen</translation>
     </message>
     <message>
         <source>and leave the other out?</source>
-        <translation type="unfinished"></translation>
+        <translation>und die andere auslassen?</translation>
     </message>
     <message>
         <source>and leave the %1 others out?</source>
-        <translation type="unfinished"></translation>
+        <translation>und die %1 anderen auslassen?</translation>
     </message>
     <message>
         <source>No imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein importiert nichts.</translation>
     </message>
     <message>
         <source>Import Form Responses</source>
-        <translation type="unfinished"></translation>
+        <translation>Formularantworten importieren</translation>
     </message>
     <message>
         <source>Say what each column holds. The first rows of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie an, was jede Spalte enthält. Die ersten Zeilen der Datei:</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1: %2</translation>
     </message>
     <message>
         <source>Form responses (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formularantworten (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The responses were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antworten wurden nicht importiert:</translation>
     </message>
 </context>
 <context>
     <name>FormResponsesText</name>
     <message>
         <source>No column is marked as the respondent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Spalte ist als „Wer antwortet“ markiert.</translation>
     </message>
     <message>
         <source>No column is marked as holding choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Spalte ist als Spalte mit Wahlen markiert.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number, and without a class list only numbers are matched.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Nummer, und ohne Klassenliste werden nur Nummern abgeglichen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a name of the class list.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Name aus der Klassenliste.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; fits more than one pupil: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ passt zu mehr als einem Schüler: %2.</translation>
     </message>
     <message>
         <source>%1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann sich nicht selbst wählen.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird doppelt gewählt.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind mehr Wahlen angegeben, als die Untersuchung erlaubt (%1).</translation>
     </message>
     <message>
         <source>The row does not say who answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile gibt nicht an, wer antwortet.</translation>
     </message>
     <message>
         <source>%1 answers a second time; the first row is line %2, and this later row is the one offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antwortet ein zweites Mal; die erste Zeile ist Zeile %2, angeboten wird diese spätere Zeile.</translation>
     </message>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Textdatei; sie enthält Steuerzeichen.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
     </message>
     <message>
         <source>The file holds no responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Antworten.</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1249,10 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
         <translation>Gruppe %1: Schüler %2 und %3 (%4)</translation>
+    </message>
+    <message>
+        <source>G%1</source>
+        <translation>G%1</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1343,7 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
 </context>
 <context>
@@ -1272,108 +1379,110 @@ Die Untersuchungsdatei:
     <name>Import</name>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Textdatei; sie enthält Steuerzeichen.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
     </message>
     <message>
         <source>The file holds no names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Namen.</translation>
     </message>
     <message>
         <source>The row does not begin with the subject&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile beginnt nicht mit der Nummer des Schülers.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist leer.</translation>
     </message>
     <message>
         <source>The list holds %1 names for the %2 subjects of the study.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste enthält %1 Namen für die %2 Schüler der Untersuchung.</translation>
     </message>
     <message>
         <source>The text holds no rows of choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält keine Zeilen mit Wahlen.</translation>
     </message>
     <message>
         <source>The row does not begin with the chooser&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile beginnt nicht mit der Nummer des Wählers.</translation>
     </message>
     <message>
         <source>Subject %1 is given a second time; the first row is line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler %1 ist ein zweites Mal angegeben; die erste Zeile ist Zeile %2.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind mehr Wahlen angegeben, als die Untersuchung erlaubt (%1).</translation>
     </message>
     <message>
         <source>Subject %1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler %1 kann sich nicht selbst wählen.</translation>
     </message>
     <message>
         <source>Subject %1 is chosen twice in this row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler %1 wird in dieser Zeile doppelt gewählt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Schülernummer von 1 bis %2.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> und </translation>
     </message>
     <message>
         <source>Import Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlen importieren</translation>
     </message>
     <message>
         <source>Comma-separated files (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagetrennte Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The choices were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahlen wurden nicht importiert:</translation>
     </message>
 </context>
 <context>
     <name>ImportChoices</name>
     <message>
         <source>Replace the choices in the grid with those of the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahlen in der Tabelle durch die der Datei ersetzen?</translation>
     </message>
     <message>
         <source>subject %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler %1</translation>
     </message>
     <message>
         <source>subjects %1</source>
-        <translation type="unfinished"></translation>
+        <translation>den Schülern %1</translation>
     </message>
     <message>
         <source>The file does not name %1, whose choices are in the grid.
 
 Keep their choices? Yes keeps them and takes the rows of the file, No empties them, Cancel imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle enthält Wahlen von %1, die Datei enthält dazu keine Zeile.
+
+Diese Wahlen behalten? Ja behält sie und übernimmt die Zeilen der Datei, Nein leert sie, Abbrechen importiert nichts.</translation>
     </message>
 </context>
 <context>
@@ -1436,111 +1545,195 @@ Keep their choices? Yes keeps them and takes the rows of the file, No empties th
     </message>
 </context>
 <context>
+    <name>Key</name>
+    <message>
+        <source>Positive Choice</source>
+        <translation>Positive Wahl</translation>
+    </message>
+    <message>
+        <source>Negative Choice</source>
+        <translation>Negative Wahl</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Kept in both surveys</source>
+        <translation>In beiden Befragungen vorhanden</translation>
+    </message>
+    <message>
+        <source>New since &quot;%1&quot;</source>
+        <translation>Neu seit „%1“</translation>
+    </message>
+    <message>
+        <source>Gone since &quot;%1&quot;</source>
+        <translation>Weggefallen seit „%1“</translation>
+    </message>
+    <message>
+        <source>Chooser</source>
+        <translation>Wähler</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Gewählter</translation>
+    </message>
+    <message>
+        <source>Mutual</source>
+        <translation>Gegenseitig</translation>
+    </message>
+    <message>
+        <source>Popular</source>
+        <translation>Beliebt</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Neglected</source>
+        <translation>Vernachlässigt</translation>
+    </message>
+    <message>
+        <source>Controversial</source>
+        <translation>Kontrovers</translation>
+    </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Meistgewählt</translation>
+    </message>
+    <message>
+        <source>Isolate</source>
+        <translation>Isoliert</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Abgelehnt, von niemandem gewählt</translation>
+    </message>
+</context>
+<context>
+    <name>KeyForm</name>
+    <message>
+        <source>Sociogram Key</source>
+        <translation>Soziogrammlegende</translation>
+    </message>
+</context>
+<context>
     <name>KioskAnswerText</name>
     <message>
         <source>More classmates are chosen than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast mehr Mitschüler gewählt als erlaubt (%1).</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Nummer von 1 bis %2.</translation>
     </message>
     <message>
         <source>A pupil cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst dich nicht selbst wählen.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt gewählt.</translation>
     </message>
 </context>
 <context>
     <name>KioskWindow</name>
     <message>
         <source>Pupils Answer Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler antworten hier</translation>
     </message>
     <message>
         <source>Not me: start again</source>
-        <translation type="unfinished"></translation>
+        <translation>Das bin nicht ich: neu anfangen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Yes, save my answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, meine Antwort speichern</translation>
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %1</translation>
     </message>
     <message>
         <source>Who are you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer bist du?</translation>
     </message>
     <message>
         <source>Touch your own name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippe auf deinen Namen.</translation>
     </message>
     <message>
         <source>Touch your own number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippe auf deine Nummer.</translation>
     </message>
     <message>
         <source>✓ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ %1</translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Negatives Kriterium: </translation>
+        <translation>Negatives Kriterium: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Positives Kriterium: </translation>
+        <translation>Positives Kriterium: </translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates, or Nobody.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tippe auf bis zu %2 Mitschüler oder auf „Niemand“.</translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tippe auf bis zu %2 Mitschüler.</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand</translation>
     </message>
     <message>
         <source>Is this right, %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmt das, %1?</translation>
     </message>
     <message>
         <source>These are your answers. Nobody else will see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sind deine Antworten. Niemand sonst sieht sie.</translation>
     </message>
     <message>
         <source>Thank you! Pass the computer on to the next pupil.</source>
-        <translation type="unfinished"></translation>
+        <translation>Danke! Gib den Computer an den nächsten Schüler weiter.</translation>
     </message>
     <message>
         <source>Teacher: let every pupil marked as done answer again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrkraft: Alle als fertig markierten Schüler noch einmal antworten lassen?</translation>
     </message>
     <message>
         <source>Teacher only: do the pupils go on answering?
 
 Yes goes on. No ends the round and shows the program&apos;s windows again; every answer confirmed is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur für die Lehrkraft: Sollen die Schüler weiter antworten?
+
+Ja setzt fort. Nein beendet die Runde und zeigt wieder die Fenster des Programms; jede bestätigte Antwort ist gespeichert.</translation>
     </message>
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle wird gespeichert, bevor die Schüler antworten. Jetzt speichern?</translation>
     </message>
 </context>
 <context>
@@ -1630,81 +1823,136 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     </message>
     <message>
         <source>The Sociogram Window Is Too Small To Place All The Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Soziogrammfenster ist zu klein, um alle Beschriftungen zu platzieren</translation>
+    </message>
+    <message>
+        <source>Save Current Sociogram Settings?</source>
+        <translation>Aktuelle Soziogrammeinstellungen speichern?</translation>
     </message>
 </context>
 <context>
     <name>PictureChoices</name>
     <message>
         <source>Include the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Legende einfügen</translation>
     </message>
     <message>
         <source>Include a title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel einfügen</translation>
     </message>
     <message>
         <source>Colour the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen färben</translation>
     </message>
     <message>
         <source>Mark the status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status markieren</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished">Mit &amp;Namen</translation>
+        <translation>Mit &amp;Namen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>that name belongs to a folder</source>
+        <translation>dieser Name gehört zu einem Ordner</translation>
+    </message>
+    <message>
+        <source>the file could not be opened for writing (%1)</source>
+        <translation>die Datei konnte nicht zum Schreiben geöffnet werden (%1)</translation>
+    </message>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>die Zeichnung konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>an image of %1 by %2 pixels is too large to make</source>
+        <translation>ein Bild von %1 × %2 Pixeln ist zu groß</translation>
+    </message>
+    <message>
+        <source>the image could not be written (%1)</source>
+        <translation>das Bild konnte nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be set up</source>
+        <translation>die Seite konnte nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source>the picture format is not known</source>
+        <translation>das Bildformat ist unbekannt</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>the sociogram has no area to draw</source>
+        <translation>das Soziogramm hat keine Zeichenfläche</translation>
+    </message>
+    <message>
+        <source>the resolution must be from %1 to %2 dots per inch</source>
+        <translation>die Auflösung muss %1 bis %2 Punkte pro Zoll betragen</translation>
+    </message>
+    <message>
+        <source>The sociogram picture could not be saved as &quot;%1&quot; because %2.</source>
+        <translation>Das Soziogrammbild konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>writing the file failed (%1)</source>
+        <translation>das Schreiben der Datei ist fehlgeschlagen (%1)</translation>
     </message>
 </context>
 <context>
     <name>PictureTitle</name>
     <message>
         <source>positive</source>
-        <translation type="unfinished"></translation>
+        <translation>positiv</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>negativ</translation>
     </message>
     <message>
         <source>positive and negative</source>
-        <translation type="unfinished"></translation>
+        <translation>positiv und negativ</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreis</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällig</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrat</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielscheibe</translation>
     </message>
     <message>
         <source>%1 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Anordnung „%1“</translation>
     </message>
     <message>
         <source>, status by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, Status nach %1</translation>
     </message>
     <message>
         <source>, most chosen and isolates marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, Meistgewählte und Isolierte markiert</translation>
     </message>
     <message>
         <source>, most chosen marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, Meistgewählte markiert</translation>
     </message>
     <message>
         <source>Ties kept, new and gone since &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Beziehungen: geblieben, neu und weggefallen seit „%1“</translation>
     </message>
 </context>
 <context>
@@ -1718,66 +1966,77 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>PrintBallotsText</name>
     <message>
         <source>Print Ballots to PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlzettel als PDF-Datei drucken</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">PDF-Dateien (*.pdf)</translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker installiert und keine PDF-Datei gewählt; es wurde daher kein Wahlzettel gedruckt.</translation>
     </message>
     <message>
         <source>Print Ballots</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlzettel drucken</translation>
     </message>
     <message>
         <source>Printing was cancelled; no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druck wurde abgebrochen; es wurde kein Wahlzettel gedruckt.</translation>
     </message>
     <message>
         <source>One slip for each pupil, several to a page. Pupils write the numbers of the classmates they choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zettel pro Schüler, mehrere auf einer Seite. Die Schüler schreiben die Nummern der Mitschüler auf, die sie wählen.</translation>
     </message>
     <message>
         <source>With names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Namen</translation>
     </message>
     <message>
         <source>The class list by number, with the pupils&apos; names</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klassenliste nach Nummern, mit den Namen der Schüler</translation>
     </message>
     <message>
         <source>Give the class list first: File &gt; Class List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zuerst die Klassenliste an: Datei &gt; Klassenliste...</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>auf dem Drucker „%1“</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>in die Datei „%1“</translation>
     </message>
     <message>
         <source>The ballots could not be printed to %1. Check that it is available and that you may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahlzettel konnten nicht %1 gedruckt werden. Prüfen Sie, ob das Ziel verfügbar ist und Sie darauf schreiben dürfen.</translation>
     </message>
 </context>
 <context>
     <name>PrintDialog</name>
     <message>
         <source>Print Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Soziogramm drucken</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SociogramState</name>
+    <message>
+        <source>Move of Label %1</source>
+        <translation>Verschieben von Beschriftung %1</translation>
+    </message>
+    <message>
+        <source>Tidy Labels</source>
+        <translation>Beschriftungen ordnen</translation>
     </message>
 </context>
 <context>
@@ -1913,11 +2172,11 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>TextFile</name>
     <message>
         <source>The file is too large to be a class list, a sheet of choices or a form&apos;s responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß für eine Klassenliste, eine Wahlentabelle oder Formularantworten.</translation>
     </message>
     <message>
         <source>line %1 is not text, neither in UTF-8 nor in the Windows code page (Windows-1252).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist kein Text, weder in UTF-8 noch in der Windows-Codepage (Windows-1252).</translation>
     </message>
 </context>
 </TS>

@@ -247,97 +247,97 @@
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tabla</translation>
     </message>
     <message>
         <source>Export Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar elecciones</translation>
     </message>
 </context>
 <context>
     <name>BallotsText</name>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Criterio negativo: </translation>
+        <translation>Criterio negativo: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Criterio positivo: </translation>
+        <translation>Criterio positivo: </translation>
     </message>
     <message>
         <source>Write up to %1 numbers, or &quot;nobody&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe hasta %1 números, o &quot;nadie&quot;.</translation>
     </message>
     <message>
         <source>Write up to %1 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe hasta %1 números.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The class:</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase:</translation>
     </message>
     <message>
         <source>The class, by number:</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase, por número:</translation>
     </message>
     <message>
         <source>My number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi número:</translation>
     </message>
 </context>
 <context>
     <name>ClassListWindow</name>
     <message>
         <source>Class lists (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de clase (*.csv *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de la clase</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>&amp;Names of the subjects:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombres de los sujetos:</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>The name of subject %1 is only blanks. Type a name, or empty the row with Delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del sujeto %1 solo contiene espacios. Escriba un nombre o vacíe la fila con Supr.</translation>
     </message>
     <message>
         <source>The class list was not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cargó la lista de la clase:</translation>
     </message>
     <message>
         <source>Load Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar lista de la clase</translation>
     </message>
     <message>
         <source>Save Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lista de la clase</translation>
     </message>
     <message>
         <source>class list</source>
-        <translation type="unfinished"></translation>
+        <translation>lista de la clase</translation>
     </message>
 </context>
 <context>
@@ -526,106 +526,106 @@ Grupos de estatus según %1, el método de la ventana de análisis.</translation
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV...</translation>
     </message>
     <message>
         <source>&amp;Subjects...</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;jetos...</translation>
     </message>
 </context>
 <context>
     <name>DataForm</name>
     <message>
         <source>Class &amp;Report...</source>
-        <translation>&amp;Informe de la clase...</translation>
+        <translation>Informe de la &amp;clase...</translation>
     </message>
     <message>
         <source>Import &amp;Form Responses...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar &amp;respuestas de formulario...</translation>
     </message>
     <message>
         <source>Print &amp;Ballots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;papeletas...</translation>
     </message>
     <message>
         <source>Pupils &amp;Answer Here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Los &amp;alumnos responden aquí...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar datos</translation>
     </message>
     <message>
         <source>&amp;Clear Data from Current Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar datos de la tabla actual</translation>
     </message>
     <message>
         <source>&amp;Import Choices...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar elecciones...</translation>
     </message>
     <message>
         <source>Class &amp;List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lista de la clase...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Salir</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Criterion Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de &amp;criterio</translation>
     </message>
     <message>
         <source>&amp;Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Positivo</translation>
     </message>
     <message>
         <source>&amp;Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negativo</translation>
     </message>
     <message>
         <source>&amp;Plot Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trazar sociograma</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo</translation>
     </message>
     <message>
         <source>&amp;Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Círculo</translation>
     </message>
     <message>
         <source>&amp;Random</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aleatorio</translation>
     </message>
     <message>
         <source>&amp;Square</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;uadrado</translation>
     </message>
     <message>
         <source>&amp;Target</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diana</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nálisis</translation>
     </message>
     <message>
         <source>&amp;Study Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Análisis del estudio...</translation>
     </message>
     <message>
         <source>&amp;Compare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar con...</translation>
     </message>
     <message>
         <source>&amp;Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grupos</translation>
     </message>
 </context>
 <context>
@@ -652,15 +652,118 @@ Grupos de estatus según %1, el método de la ventana de análisis.</translation
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished">Sujeto</translation>
+        <translation>Sujeto</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
+    </message>
+</context>
+<context>
+    <name>DrawForm</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Sociogram</source>
+        <translation>Sociograma</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Sociogram</source>
+        <translation>&amp;Guardar sociograma actual</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sociogram</source>
+        <translation>&amp;Imprimir sociograma</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>&amp;Exportar imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Default Distribution</source>
+        <translation>Distribución &amp;predeterminada</translation>
+    </message>
+    <message>
+        <source>&amp;Saved Distribution</source>
+        <translation>Distribución &amp;guardada</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy Labels</source>
+        <translation>&amp;Ordenar etiquetas</translation>
+    </message>
+    <message>
+        <source>&amp;Colour Choices</source>
+        <translation>&amp;Colorear elecciones</translation>
+    </message>
+    <message>
+        <source>Show &amp;Other Criterion</source>
+        <translation>Mostrar o&amp;tro criterio</translation>
+    </message>
+    <message>
+        <source>Show Stat&amp;us</source>
+        <translation>Mostrar &amp;estatus</translation>
+    </message>
+    <message>
+        <source>Lines &amp;Round Labels</source>
+        <translation>&amp;Líneas alrededor de las etiquetas</translation>
+    </message>
+    <message>
+        <source>Show &amp;Names</source>
+        <translation>Mostrar &amp;nombres</translation>
+    </message>
+    <message>
+        <source>Show C&amp;hanges</source>
+        <translation>Mostrar ca&amp;mbios</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Leyenda</translation>
+    </message>
+    <message>
+        <source>Print Sociogram</source>
+        <translation>Imprimir sociograma</translation>
+    </message>
+    <message>
+        <source>Print Sociogram to PDF File</source>
+        <translation>Imprimir sociograma en PDF</translation>
+    </message>
+    <message>
+        <source>sociogram</source>
+        <translation>sociograma</translation>
+    </message>
+    <message>
+        <source>No printer is installed and no PDF file was chosen, so the sociogram was not printed.</source>
+        <translation>No hay ninguna impresora instalada ni se eligió un archivo PDF, así que el sociograma no se imprimió.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the sociogram was not printed.</source>
+        <translation>Se canceló la impresión; el sociograma no se imprimió.</translation>
     </message>
 </context>
 <context>
@@ -773,47 +876,47 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     <name>ExportDialog</name>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujos SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>&amp;PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen &amp;PNG</translation>
     </message>
     <message>
         <source>S&amp;VG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo S&amp;VG</translation>
     </message>
     <message>
         <source>P&amp;DF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento P&amp;DF</translation>
     </message>
     <message>
         <source>&amp;Resolution (dots per inch):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resolución (puntos por pulgada):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -935,130 +1038,130 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     <name>FormImportText</name>
     <message>
         <source>Not read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se lee</translation>
     </message>
     <message>
         <source>Who answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Quién responde</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished">Elecciones positivas</translation>
+        <translation>Elecciones positivas</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished">Elecciones negativas</translation>
+        <translation>Elecciones negativas</translation>
     </message>
     <message>
         <source>Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones</translation>
     </message>
     <message>
         <source>Names are matched only with the class list: give it first with File &gt; Class List..., Load..., then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres solo se reconocen con la lista de la clase: introdúzcala primero con Archivo &gt; Lista de la clase..., Cargar..., y vuelva a importar.</translation>
     </message>
     <message>
         <source>Some rows of the file have problems:</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas filas del archivo tienen problemas:</translation>
     </message>
     <message>
         <source>No row can be taken; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede tomar ninguna fila; no se importó nada.</translation>
     </message>
     <message>
         <source>Take the one row without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tomar la única fila sin problemas</translation>
     </message>
     <message>
         <source>Take the %1 rows without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tomar las %1 filas sin problemas</translation>
     </message>
     <message>
         <source>and leave the other out?</source>
-        <translation type="unfinished"></translation>
+        <translation>y omitir la otra?</translation>
     </message>
     <message>
         <source>and leave the %1 others out?</source>
-        <translation type="unfinished"></translation>
+        <translation>y omitir las otras %1?</translation>
     </message>
     <message>
         <source>No imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si responde No, no se importa nada.</translation>
     </message>
     <message>
         <source>Import Form Responses</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar respuestas de formulario</translation>
     </message>
     <message>
         <source>Say what each column holds. The first rows of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique qué contiene cada columna. Las primeras filas del archivo:</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1: %2</translation>
     </message>
     <message>
         <source>Form responses (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas de formulario (*.csv *.tsv *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The responses were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importaron las respuestas:</translation>
     </message>
 </context>
 <context>
     <name>FormResponsesText</name>
     <message>
         <source>No column is marked as the respondent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna columna está marcada como la de quién responde.</translation>
     </message>
     <message>
         <source>No column is marked as holding choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna columna está marcada como columna de elecciones.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number, and without a class list only numbers are matched.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número, y sin lista de la clase solo se reconocen números.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a name of the class list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un nombre de la lista de la clase.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; fits more than one pupil: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; corresponde a más de un alumno: %2.</translation>
     </message>
     <message>
         <source>%1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede elegirse a sí mismo.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está elegido dos veces.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay más elecciones de las que permite el estudio (%1).</translation>
     </message>
     <message>
         <source>The row does not say who answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila no indica quién responde.</translation>
     </message>
     <message>
         <source>%1 answers a second time; the first row is line %2, and this later row is the one offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 responde por segunda vez; la primera fila es la línea %2, y se ofrece esta fila posterior.</translation>
     </message>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es de texto: contiene caracteres de control.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo entre comillas no está cerrado.</translation>
     </message>
     <message>
         <source>The file holds no responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene respuestas.</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1249,10 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
         <translation>Grupo %1: sujetos %2 y %3 (%4)</translation>
+    </message>
+    <message>
+        <source>G%1</source>
+        <translation>G%1</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1343,7 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV...</translation>
     </message>
 </context>
 <context>
@@ -1272,108 +1379,110 @@ El archivo del estudio:
     <name>Import</name>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es de texto: contiene caracteres de control.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo entre comillas no está cerrado.</translation>
     </message>
     <message>
         <source>The file holds no names.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene nombres.</translation>
     </message>
     <message>
         <source>The row does not begin with the subject&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila no empieza con el número del sujeto.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre está vacío.</translation>
     </message>
     <message>
         <source>The list holds %1 names for the %2 subjects of the study.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista contiene %1 nombres para los %2 sujetos del estudio.</translation>
     </message>
     <message>
         <source>The text holds no rows of choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto no contiene filas de elecciones.</translation>
     </message>
     <message>
         <source>The row does not begin with the chooser&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila no empieza con el número del elector.</translation>
     </message>
     <message>
         <source>Subject %1 is given a second time; the first row is line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 aparece por segunda vez; la primera fila es la línea %2.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay más elecciones de las que permite el estudio (%1).</translation>
     </message>
     <message>
         <source>Subject %1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 no puede elegirse a sí mismo.</translation>
     </message>
     <message>
         <source>Subject %1 is chosen twice in this row.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sujeto %1 está elegido dos veces en esta fila.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número.</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número de sujeto de 1 a %2.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>Import Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar elecciones</translation>
     </message>
     <message>
         <source>Comma-separated files (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos separados por comas (*.csv *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo %1: %2</translation>
     </message>
     <message>
         <source>The choices were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importaron las elecciones:</translation>
     </message>
 </context>
 <context>
     <name>ImportChoices</name>
     <message>
         <source>Replace the choices in the grid with those of the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir las elecciones de la tabla por las del archivo?</translation>
     </message>
     <message>
         <source>subject %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al sujeto %1</translation>
     </message>
     <message>
         <source>subjects %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a los sujetos %1</translation>
     </message>
     <message>
         <source>The file does not name %1, whose choices are in the grid.
 
 Keep their choices? Yes keeps them and takes the rows of the file, No empties them, Cancel imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no nombra %1, cuyas elecciones están en la tabla.
+
+¿Conservar sus elecciones? Sí las conserva y toma las filas del archivo, No las vacía, Cancelar no importa nada.</translation>
     </message>
 </context>
 <context>
@@ -1436,111 +1545,195 @@ Keep their choices? Yes keeps them and takes the rows of the file, No empties th
     </message>
 </context>
 <context>
+    <name>Key</name>
+    <message>
+        <source>Positive Choice</source>
+        <translation>Elección positiva</translation>
+    </message>
+    <message>
+        <source>Negative Choice</source>
+        <translation>Elección negativa</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grupo %1</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estatus</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>Kept in both surveys</source>
+        <translation>Mantenido en ambas encuestas</translation>
+    </message>
+    <message>
+        <source>New since &quot;%1&quot;</source>
+        <translation>Nuevo desde &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Gone since &quot;%1&quot;</source>
+        <translation>Desaparecido desde &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Chooser</source>
+        <translation>Elector</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Elegido</translation>
+    </message>
+    <message>
+        <source>Mutual</source>
+        <translation>Mutua</translation>
+    </message>
+    <message>
+        <source>Popular</source>
+        <translation>Popular</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Neglected</source>
+        <translation>Ignorado</translation>
+    </message>
+    <message>
+        <source>Controversial</source>
+        <translation>Controvertido</translation>
+    </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Más elegido</translation>
+    </message>
+    <message>
+        <source>Isolate</source>
+        <translation>Aislado</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Rechazado, no elegido por nadie</translation>
+    </message>
+</context>
+<context>
+    <name>KeyForm</name>
+    <message>
+        <source>Sociogram Key</source>
+        <translation>Leyenda del sociograma</translation>
+    </message>
+</context>
+<context>
     <name>KioskAnswerText</name>
     <message>
         <source>More classmates are chosen than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Has elegido más compañeros de los que permite el estudio (%1).</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número de la clase, de 1 a %2.</translation>
     </message>
     <message>
         <source>A pupil cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>No puedes elegirte a ti.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has elegido a %1 dos veces.</translation>
     </message>
 </context>
 <context>
     <name>KioskWindow</name>
     <message>
         <source>Pupils Answer Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Los alumnos responden aquí</translation>
     </message>
     <message>
         <source>Not me: start again</source>
-        <translation type="unfinished"></translation>
+        <translation>No soy yo: empezar de nuevo</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Yes, save my answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí, guardar mi respuesta</translation>
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número %1</translation>
     </message>
     <message>
         <source>Who are you?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quién eres?</translation>
     </message>
     <message>
         <source>Touch your own name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toca tu nombre.</translation>
     </message>
     <message>
         <source>Touch your own number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toca tu número.</translation>
     </message>
     <message>
         <source>✓ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ %1</translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Criterio negativo: </translation>
+        <translation>Criterio negativo: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Criterio positivo: </translation>
+        <translation>Criterio positivo: </translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates, or Nobody.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, toca hasta %2 compañeros, o Nadie.</translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, toca hasta %2 compañeros.</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadie</translation>
     </message>
     <message>
         <source>Is this right, %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está bien así, %1?</translation>
     </message>
     <message>
         <source>These are your answers. Nobody else will see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas son tus respuestas. Nadie más las verá.</translation>
     </message>
     <message>
         <source>Thank you! Pass the computer on to the next pupil.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Gracias! Pasa el ordenador al siguiente compañero.</translation>
     </message>
     <message>
         <source>Teacher: let every pupil marked as done answer again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Docente: ¿dejar que vuelvan a responder todos los alumnos marcados como terminados?</translation>
     </message>
     <message>
         <source>Teacher only: do the pupils go on answering?
 
 Yes goes on. No ends the round and shows the program&apos;s windows again; every answer confirmed is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo para el docente: ¿siguen respondiendo los alumnos?
+
+Sí continúa. No termina la ronda y vuelve a mostrar las ventanas del programa; se guardan todas las respuestas confirmadas.</translation>
     </message>
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla se guarda antes de que respondan los alumnos. ¿Guardarla ahora?</translation>
     </message>
 </context>
 <context>
@@ -1630,81 +1823,136 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     </message>
     <message>
         <source>The Sociogram Window Is Too Small To Place All The Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana del sociograma es demasiado pequeña para colocar todas las etiquetas</translation>
+    </message>
+    <message>
+        <source>Save Current Sociogram Settings?</source>
+        <translation>¿Guardar la configuración actual del sociograma?</translation>
     </message>
 </context>
 <context>
     <name>PictureChoices</name>
     <message>
         <source>Include the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir la leyenda</translation>
     </message>
     <message>
         <source>Include a title</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir un título</translation>
     </message>
     <message>
         <source>Colour the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorear los grupos</translation>
     </message>
     <message>
         <source>Mark the status</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar el estatus</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished">Con &amp;nombres</translation>
+        <translation>Con &amp;nombres</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>that name belongs to a folder</source>
+        <translation>ese nombre pertenece a una carpeta</translation>
+    </message>
+    <message>
+        <source>the file could not be opened for writing (%1)</source>
+        <translation>no se pudo abrir el archivo para escribir (%1)</translation>
+    </message>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>no se pudo iniciar el dibujo</translation>
+    </message>
+    <message>
+        <source>an image of %1 by %2 pixels is too large to make</source>
+        <translation>una imagen de %1 por %2 píxeles es demasiado grande</translation>
+    </message>
+    <message>
+        <source>the image could not be written (%1)</source>
+        <translation>no se pudo escribir la imagen (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be set up</source>
+        <translation>no se pudo configurar la página</translation>
+    </message>
+    <message>
+        <source>the picture format is not known</source>
+        <translation>el formato de imagen no es conocido</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no se indicó ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the sociogram has no area to draw</source>
+        <translation>el sociograma no tiene área para dibujar</translation>
+    </message>
+    <message>
+        <source>the resolution must be from %1 to %2 dots per inch</source>
+        <translation>la resolución debe estar entre %1 y %2 puntos por pulgada</translation>
+    </message>
+    <message>
+        <source>The sociogram picture could not be saved as &quot;%1&quot; because %2.</source>
+        <translation>No se pudo guardar la imagen del sociograma como &quot;%1&quot; porque %2.</translation>
+    </message>
+    <message>
+        <source>writing the file failed (%1)</source>
+        <translation>falló la escritura del archivo (%1)</translation>
     </message>
 </context>
 <context>
     <name>PictureTitle</name>
     <message>
         <source>positive</source>
-        <translation type="unfinished"></translation>
+        <translation>positivas</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>negativas</translation>
     </message>
     <message>
         <source>positive and negative</source>
-        <translation type="unfinished"></translation>
+        <translation>positivas y negativas</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrado</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Diana</translation>
     </message>
     <message>
         <source>%1 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposición: %1</translation>
     </message>
     <message>
         <source>, status by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, estatus según %1</translation>
     </message>
     <message>
         <source>, most chosen and isolates marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, con los más elegidos y los aislados marcados</translation>
     </message>
     <message>
         <source>, most chosen marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, con los más elegidos marcados</translation>
     </message>
     <message>
         <source>Ties kept, new and gone since &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vínculos mantenidos, nuevos y desaparecidos desde &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1718,66 +1966,77 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>PrintBallotsText</name>
     <message>
         <source>Print Ballots to PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir papeletas en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">Archivos PDF (*.pdf)</translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora instalada ni se eligió un archivo PDF, así que no se imprimió ninguna papeleta.</translation>
     </message>
     <message>
         <source>Print Ballots</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir papeletas</translation>
     </message>
     <message>
         <source>Printing was cancelled; no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la impresión; no se imprimió ninguna papeleta.</translation>
     </message>
     <message>
         <source>One slip for each pupil, several to a page. Pupils write the numbers of the classmates they choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una papeleta por alumno, varias por página. Los alumnos escriben los números de los compañeros que eligen.</translation>
     </message>
     <message>
         <source>With names</source>
-        <translation type="unfinished"></translation>
+        <translation>Con nombres</translation>
     </message>
     <message>
         <source>The class list by number, with the pupils&apos; names</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de la clase por número, con los nombres de los alumnos</translation>
     </message>
     <message>
         <source>Give the class list first: File &gt; Class List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca primero la lista de la clase: Archivo &gt; Lista de la clase...</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The ballots could not be printed to %1. Check that it is available and that you may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron imprimir las papeletas en %1. Compruebe que esté disponible y que tenga permiso de escritura.</translation>
     </message>
 </context>
 <context>
     <name>PrintDialog</name>
     <message>
         <source>Print Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir sociograma</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SociogramState</name>
+    <message>
+        <source>Move of Label %1</source>
+        <translation>movimiento de la etiqueta %1</translation>
+    </message>
+    <message>
+        <source>Tidy Labels</source>
+        <translation>ordenación de etiquetas</translation>
     </message>
 </context>
 <context>
@@ -1913,11 +2172,11 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>TextFile</name>
     <message>
         <source>The file is too large to be a class list, a sheet of choices or a form&apos;s responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es demasiado grande para ser una lista de la clase, una hoja de elecciones o las respuestas de un formulario.</translation>
     </message>
     <message>
         <source>line %1 is not text, neither in UTF-8 nor in the Windows code page (Windows-1252).</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no es texto, ni en UTF-8 ni en la página de códigos de Windows (Windows-1252).</translation>
     </message>
 </context>
 </TS>

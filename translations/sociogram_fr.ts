@@ -247,97 +247,97 @@
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le tableau</translation>
     </message>
     <message>
         <source>Export Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les choix</translation>
     </message>
 </context>
 <context>
     <name>BallotsText</name>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Critère négatif&#xa0;: </translation>
+        <translation>Critère négatif&#xa0;: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Critère positif&#xa0;: </translation>
+        <translation>Critère positif&#xa0;: </translation>
     </message>
     <message>
         <source>Write up to %1 numbers, or &quot;nobody&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris jusqu&apos;à %1 numéros, ou «&#xa0;personne&#xa0;».</translation>
     </message>
     <message>
         <source>Write up to %1 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris jusqu&apos;à %1 numéros.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The class:</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe&#xa0;:</translation>
     </message>
     <message>
         <source>The class, by number:</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe, par numéro&#xa0;:</translation>
     </message>
     <message>
         <source>My number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon numéro&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>ClassListWindow</name>
     <message>
         <source>Class lists (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de classe (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de classe</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>&amp;Names of the subjects:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noms des sujets&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>The name of subject %1 is only blanks. Type a name, or empty the row with Delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du sujet %1 ne contient que des espaces. Saisissez un nom, ou videz la ligne avec Suppr.</translation>
     </message>
     <message>
         <source>The class list was not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de classe n&apos;a pas été chargée&#xa0;:</translation>
     </message>
     <message>
         <source>Load Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste de classe</translation>
     </message>
     <message>
         <source>Save Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste de classe</translation>
     </message>
     <message>
         <source>class list</source>
-        <translation type="unfinished"></translation>
+        <translation>liste de classe</translation>
     </message>
 </context>
 <context>
@@ -526,11 +526,11 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Subjects...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ujets...</translation>
     </message>
 </context>
 <context>
@@ -541,91 +541,91 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
     </message>
     <message>
         <source>Import &amp;Form Responses...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les réponses de &amp;formulaire...</translation>
     </message>
     <message>
         <source>Print &amp;Ballots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les &amp;bulletins...</translation>
     </message>
     <message>
         <source>Pupils &amp;Answer Here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Les élèves ré&amp;pondent ici...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les données</translation>
     </message>
     <message>
         <source>&amp;Clear Data from Current Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Effa&amp;cer les données de la grille actuelle</translation>
     </message>
     <message>
         <source>&amp;Import Choices...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des choix...</translation>
     </message>
     <message>
         <source>Class &amp;List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste de classe...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Quitter</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Criterion Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de &amp;critère</translation>
     </message>
     <message>
         <source>&amp;Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Positif</translation>
     </message>
     <message>
         <source>&amp;Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Négatif</translation>
     </message>
     <message>
         <source>&amp;Plot Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tracer le sociogramme</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type</translation>
     </message>
     <message>
         <source>&amp;Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cercle</translation>
     </message>
     <message>
         <source>&amp;Random</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aléatoire</translation>
     </message>
     <message>
         <source>&amp;Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;rré</translation>
     </message>
     <message>
         <source>&amp;Target</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ible</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Study Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse de l&apos;étude...</translation>
     </message>
     <message>
         <source>&amp;Compare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparer avec...</translation>
     </message>
     <message>
         <source>&amp;Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groupes</translation>
     </message>
 </context>
 <context>
@@ -652,15 +652,118 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished">Sujet</translation>
+        <translation>Sujet</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
+    </message>
+</context>
+<context>
+    <name>DrawForm</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Sociogram</source>
+        <translation>Sociogramme</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Sociogram</source>
+        <translation>&amp;Enregistrer le sociogramme actuel</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sociogram</source>
+        <translation>&amp;Imprimer le sociogramme</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>E&amp;xporter l&apos;image...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Default Distribution</source>
+        <translation>Répartition par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Saved Distribution</source>
+        <translation>Répartition &amp;enregistrée</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy Labels</source>
+        <translation>&amp;Ranger les étiquettes</translation>
+    </message>
+    <message>
+        <source>&amp;Colour Choices</source>
+        <translation>&amp;Colorer les choix</translation>
+    </message>
+    <message>
+        <source>Show &amp;Other Criterion</source>
+        <translation>Afficher l&apos;&amp;autre critère</translation>
+    </message>
+    <message>
+        <source>Show Stat&amp;us</source>
+        <translation>Afficher le &amp;statut</translation>
+    </message>
+    <message>
+        <source>Lines &amp;Round Labels</source>
+        <translation>&amp;Lignes contournant les étiquettes</translation>
+    </message>
+    <message>
+        <source>Show &amp;Names</source>
+        <translation>Afficher les &amp;noms</translation>
+    </message>
+    <message>
+        <source>Show C&amp;hanges</source>
+        <translation>Afficher les c&amp;hangements</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Légende</translation>
+    </message>
+    <message>
+        <source>Print Sociogram</source>
+        <translation>Imprimer le sociogramme</translation>
+    </message>
+    <message>
+        <source>Print Sociogram to PDF File</source>
+        <translation>Imprimer le sociogramme dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>sociogram</source>
+        <translation>sociogramme</translation>
+    </message>
+    <message>
+        <source>No printer is installed and no PDF file was chosen, so the sociogram was not printed.</source>
+        <translation>Aucune imprimante n&apos;est installée et aucun fichier PDF n&apos;a été choisi&#xa0;: le sociogramme n&apos;a pas été imprimé.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the sociogram was not printed.</source>
+        <translation>Impression annulée&#xa0;; le sociogramme n&apos;a pas été imprimé.</translation>
     </message>
 </context>
 <context>
@@ -773,47 +876,47 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <name>ExportDialog</name>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessins SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>&amp;PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image &amp;PNG</translation>
     </message>
     <message>
         <source>S&amp;VG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin S&amp;VG</translation>
     </message>
     <message>
         <source>P&amp;DF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document P&amp;DF</translation>
     </message>
     <message>
         <source>&amp;Resolution (dots per inch):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résolution (points par pouce)&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -935,130 +1038,130 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <name>FormImportText</name>
     <message>
         <source>Not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lue</translation>
     </message>
     <message>
         <source>Who answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui répond</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished">Choix positifs</translation>
+        <translation>Choix positifs</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished">Choix négatifs</translation>
+        <translation>Choix négatifs</translation>
     </message>
     <message>
         <source>Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix</translation>
     </message>
     <message>
         <source>Names are matched only with the class list: give it first with File &gt; Class List..., Load..., then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms ne sont reconnus qu&apos;avec la liste de classe&#xa0;: indiquez-la d&apos;abord avec Fichier &gt; Liste de classe..., Ouvrir..., puis importez de nouveau.</translation>
     </message>
     <message>
         <source>Some rows of the file have problems:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines lignes du fichier posent problème&#xa0;:</translation>
     </message>
     <message>
         <source>No row can be taken; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne ne peut être retenue&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Take the one row without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenir la seule ligne sans problème</translation>
     </message>
     <message>
         <source>Take the %1 rows without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenir les %1 lignes sans problème</translation>
     </message>
     <message>
         <source>and leave the other out?</source>
-        <translation type="unfinished"></translation>
+        <translation>et écarter l&apos;autre&#xa0;?</translation>
     </message>
     <message>
         <source>and leave the %1 others out?</source>
-        <translation type="unfinished"></translation>
+        <translation>et écarter les %1 autres&#xa0;?</translation>
     </message>
     <message>
         <source>No imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non n&apos;importe rien.</translation>
     </message>
     <message>
         <source>Import Form Responses</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les réponses de formulaire</translation>
     </message>
     <message>
         <source>Say what each column holds. The first rows of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le contenu de chaque colonne. Les premières lignes du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Form responses (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses de formulaire (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The responses were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses n&apos;ont pas été importées&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>FormResponsesText</name>
     <message>
         <source>No column is marked as the respondent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne n&apos;est désignée comme «&#xa0;Qui répond&#xa0;».</translation>
     </message>
     <message>
         <source>No column is marked as holding choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne n&apos;est désignée comme contenant des choix.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number, and without a class list only numbers are matched.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre, et sans liste de classe seuls les numéros sont reconnus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a name of the class list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de la liste de classe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; fits more than one pupil: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» correspond à plusieurs élèves&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas se choisir lui-même.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est choisi deux fois.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a plus de choix que l&apos;étude n&apos;en permet (%1).</translation>
     </message>
     <message>
         <source>The row does not say who answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne n&apos;indique pas qui répond.</translation>
     </message>
     <message>
         <source>%1 answers a second time; the first row is line %2, and this later row is the one offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 répond une seconde fois&#xa0;; la première réponse est à la ligne %2, et c&apos;est cette ligne ultérieure qui est proposée.</translation>
     </message>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas du texte&#xa0;: il contient des caractères de contrôle.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ entre guillemets n&apos;est pas fermé.</translation>
     </message>
     <message>
         <source>The file holds no responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune réponse.</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1249,10 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
         <translation>Groupe %1&#xa0;: sujets %2 et %3 (%4)</translation>
+    </message>
+    <message>
+        <source>G%1</source>
+        <translation>G%1</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1343,7 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV...</translation>
     </message>
 </context>
 <context>
@@ -1272,108 +1379,110 @@ Le fichier d&apos;étude&#xa0;:
     <name>Import</name>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas du texte&#xa0;: il contient des caractères de contrôle.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ entre guillemets n&apos;est pas fermé.</translation>
     </message>
     <message>
         <source>The file holds no names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun nom.</translation>
     </message>
     <message>
         <source>The row does not begin with the subject&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne ne commence pas par le numéro du sujet.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est vide.</translation>
     </message>
     <message>
         <source>The list holds %1 names for the %2 subjects of the study.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste contient %1 noms pour les %2 sujets de l&apos;étude.</translation>
     </message>
     <message>
         <source>The text holds no rows of choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte ne contient aucune ligne de choix.</translation>
     </message>
     <message>
         <source>The row does not begin with the chooser&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne ne commence pas par le numéro de l&apos;émetteur.</translation>
     </message>
     <message>
         <source>Subject %1 is given a second time; the first row is line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 figure une seconde fois&#xa0;; la première occurrence est à la ligne %2.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a plus de choix que l&apos;étude n&apos;en permet (%1).</translation>
     </message>
     <message>
         <source>Subject %1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 ne peut pas se choisir lui-même.</translation>
     </message>
     <message>
         <source>Subject %1 is chosen twice in this row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet %1 est choisi deux fois dans cette ligne.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un numéro de sujet de 1 à %2.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... et %1 autres.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>Import Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des choix</translation>
     </message>
     <message>
         <source>Comma-separated files (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers séparés par des virgules (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The choices were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les choix n&apos;ont pas été importés&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>ImportChoices</name>
     <message>
         <source>Replace the choices in the grid with those of the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les choix de la grille par ceux du fichier&#xa0;?</translation>
     </message>
     <message>
         <source>subject %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le sujet %1</translation>
     </message>
     <message>
         <source>subjects %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les sujets %1</translation>
     </message>
     <message>
         <source>The file does not name %1, whose choices are in the grid.
 
 Keep their choices? Yes keeps them and takes the rows of the file, No empties them, Cancel imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne nomme pas %1, dont les choix figurent dans la grille.
+
+Conserver ces choix&#xa0;? Oui les conserve et reprend les lignes du fichier, Non les efface, Annuler n&apos;importe rien.</translation>
     </message>
 </context>
 <context>
@@ -1436,111 +1545,195 @@ Keep their choices? Yes keeps them and takes the rows of the file, No empties th
     </message>
 </context>
 <context>
+    <name>Key</name>
+    <message>
+        <source>Positive Choice</source>
+        <translation>Choix positif</translation>
+    </message>
+    <message>
+        <source>Negative Choice</source>
+        <translation>Choix négatif</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groupe %1</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changements</translation>
+    </message>
+    <message>
+        <source>Kept in both surveys</source>
+        <translation>Présent dans les deux enquêtes</translation>
+    </message>
+    <message>
+        <source>New since &quot;%1&quot;</source>
+        <translation>Nouveau depuis «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Gone since &quot;%1&quot;</source>
+        <translation>Disparu depuis «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Chooser</source>
+        <translation>Émetteur</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Choix</translation>
+    </message>
+    <message>
+        <source>Mutual</source>
+        <translation>Réciproque</translation>
+    </message>
+    <message>
+        <source>Popular</source>
+        <translation>Populaire</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rejeté</translation>
+    </message>
+    <message>
+        <source>Neglected</source>
+        <translation>Négligé</translation>
+    </message>
+    <message>
+        <source>Controversial</source>
+        <translation>Controversé</translation>
+    </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Le plus choisi</translation>
+    </message>
+    <message>
+        <source>Isolate</source>
+        <translation>Isolé</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Rejeté, choisi par personne</translation>
+    </message>
+</context>
+<context>
+    <name>KeyForm</name>
+    <message>
+        <source>Sociogram Key</source>
+        <translation>Légende du sociogramme</translation>
+    </message>
+</context>
+<context>
     <name>KioskAnswerText</name>
     <message>
         <source>More classmates are chosen than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as choisi plus de camarades que l&apos;étude ne le permet (%1).</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un numéro d&apos;élève de 1 à %2.</translation>
     </message>
     <message>
         <source>A pupil cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu ne peux pas te choisir toi-même.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as choisi %1 deux fois.</translation>
     </message>
 </context>
 <context>
     <name>KioskWindow</name>
     <message>
         <source>Pupils Answer Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Les élèves répondent ici</translation>
     </message>
     <message>
         <source>Not me: start again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas moi&#xa0;: recommencer</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Yes, save my answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, enregistrer ma réponse</translation>
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro %1</translation>
     </message>
     <message>
         <source>Who are you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui es-tu&#xa0;?</translation>
     </message>
     <message>
         <source>Touch your own name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche ton nom.</translation>
     </message>
     <message>
         <source>Touch your own number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche ton numéro.</translation>
     </message>
     <message>
         <source>✓ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ %1</translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Critère négatif&#xa0;: </translation>
+        <translation>Critère négatif&#xa0;: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Critère positif&#xa0;: </translation>
+        <translation>Critère positif&#xa0;: </translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates, or Nobody.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, touche jusqu&apos;à %2 camarades, ou Personne.</translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, touche jusqu&apos;à %2 camarades.</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne</translation>
     </message>
     <message>
         <source>Is this right, %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est bien ça, %1&#xa0;?</translation>
     </message>
     <message>
         <source>These are your answers. Nobody else will see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici tes réponses. Personne d&apos;autre ne les verra.</translation>
     </message>
     <message>
         <source>Thank you! Pass the computer on to the next pupil.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci&#xa0;! Passe l&apos;ordinateur à l&apos;élève suivant.</translation>
     </message>
     <message>
         <source>Teacher: let every pupil marked as done answer again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enseignant&#xa0;: laisser répondre de nouveau tous les élèves marqués comme ayant terminé&#xa0;?</translation>
     </message>
     <message>
         <source>Teacher only: do the pupils go on answering?
 
 Yes goes on. No ends the round and shows the program&apos;s windows again; every answer confirmed is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé à l&apos;enseignant&#xa0;: les élèves continuent-ils à répondre&#xa0;?
+
+Oui continue. Non termine la séance et réaffiche les fenêtres du programme&#xa0;; toutes les réponses confirmées sont enregistrées.</translation>
     </message>
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille est enregistrée avant que les élèves répondent. L&apos;enregistrer maintenant&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1630,81 +1823,136 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     </message>
     <message>
         <source>The Sociogram Window Is Too Small To Place All The Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre du sociogramme est trop petite pour placer toutes les étiquettes</translation>
+    </message>
+    <message>
+        <source>Save Current Sociogram Settings?</source>
+        <translation>Enregistrer les paramètres du sociogramme actuel&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>PictureChoices</name>
     <message>
         <source>Include the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure la légende</translation>
     </message>
     <message>
         <source>Include a title</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure un titre</translation>
     </message>
     <message>
         <source>Colour the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorer les groupes</translation>
     </message>
     <message>
         <source>Mark the status</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer le statut</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished">Avec les &amp;noms</translation>
+        <translation>Avec les &amp;noms</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>that name belongs to a folder</source>
+        <translation>ce nom est celui d&apos;un dossier</translation>
+    </message>
+    <message>
+        <source>the file could not be opened for writing (%1)</source>
+        <translation>le fichier n&apos;a pas pu être ouvert en écriture (%1)</translation>
+    </message>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>le dessin n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>an image of %1 by %2 pixels is too large to make</source>
+        <translation>une image de %1 sur %2 pixels est trop grande pour être créée</translation>
+    </message>
+    <message>
+        <source>the image could not be written (%1)</source>
+        <translation>l&apos;image n&apos;a pas pu être écrite (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be set up</source>
+        <translation>la page n&apos;a pas pu être mise en place</translation>
+    </message>
+    <message>
+        <source>the picture format is not known</source>
+        <translation>le format d&apos;image est inconnu</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n&apos;a été indiqué</translation>
+    </message>
+    <message>
+        <source>the sociogram has no area to draw</source>
+        <translation>le sociogramme n&apos;a aucune surface à dessiner</translation>
+    </message>
+    <message>
+        <source>the resolution must be from %1 to %2 dots per inch</source>
+        <translation>la résolution doit être comprise entre %1 et %2 points par pouce</translation>
+    </message>
+    <message>
+        <source>The sociogram picture could not be saved as &quot;%1&quot; because %2.</source>
+        <translation>L&apos;image du sociogramme n&apos;a pas pu être enregistrée sous «&#xa0;%1&#xa0;» car %2.</translation>
+    </message>
+    <message>
+        <source>writing the file failed (%1)</source>
+        <translation>l&apos;écriture du fichier a échoué (%1)</translation>
     </message>
 </context>
 <context>
     <name>PictureTitle</name>
     <message>
         <source>positive</source>
-        <translation type="unfinished"></translation>
+        <translation>positif</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>négatif</translation>
     </message>
     <message>
         <source>positive and negative</source>
-        <translation type="unfinished"></translation>
+        <translation>positif et négatif</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>en cercle</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>aléatoire</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>en carré</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>en cible</translation>
     </message>
     <message>
         <source>%1 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposition %1</translation>
     </message>
     <message>
         <source>, status by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, statut selon %1</translation>
     </message>
     <message>
         <source>, most chosen and isolates marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, plus choisis et isolés signalés</translation>
     </message>
     <message>
         <source>, most chosen marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, plus choisis signalés</translation>
     </message>
     <message>
         <source>Ties kept, new and gone since &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens conservés, nouveaux et disparus depuis «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1718,66 +1966,77 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>PrintBallotsText</name>
     <message>
         <source>Print Ballots to PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les bulletins dans un fichier PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">Fichiers PDF (*.pdf)</translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée et aucun fichier PDF n&apos;a été choisi&#xa0;: aucun bulletin n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>Print Ballots</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les bulletins</translation>
     </message>
     <message>
         <source>Printing was cancelled; no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression annulée&#xa0;; aucun bulletin n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>One slip for each pupil, several to a page. Pupils write the numbers of the classmates they choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bulletin par élève, plusieurs par page. Les élèves écrivent les numéros des camarades qu&apos;ils choisissent.</translation>
     </message>
     <message>
         <source>With names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les noms</translation>
     </message>
     <message>
         <source>The class list by number, with the pupils&apos; names</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de classe par numéro, avec les noms des élèves</translation>
     </message>
     <message>
         <source>Give the class list first: File &gt; Class List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez d&apos;abord la liste de classe&#xa0;: Fichier &gt; Liste de classe...</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;imprimante «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The ballots could not be printed to %1. Check that it is available and that you may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bulletins n&apos;ont pas pu être imprimés vers %1. Vérifiez sa disponibilité et vos droits d&apos;écriture.</translation>
     </message>
 </context>
 <context>
     <name>PrintDialog</name>
     <message>
         <source>Print Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le sociogramme</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SociogramState</name>
+    <message>
+        <source>Move of Label %1</source>
+        <translation>Déplacement de l&apos;étiquette %1</translation>
+    </message>
+    <message>
+        <source>Tidy Labels</source>
+        <translation>Ranger les étiquettes</translation>
     </message>
 </context>
 <context>
@@ -1913,11 +2172,11 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>TextFile</name>
     <message>
         <source>The file is too large to be a class list, a sheet of choices or a form&apos;s responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop volumineux pour être une liste de classe, une feuille de choix ou des réponses de formulaire.</translation>
     </message>
     <message>
         <source>line %1 is not text, neither in UTF-8 nor in the Windows code page (Windows-1252).</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas du texte, ni en UTF-8 ni dans la page de codes Windows (Windows-1252).</translation>
     </message>
 </context>
 </TS>

@@ -247,97 +247,97 @@
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel exporteren</translation>
     </message>
     <message>
         <source>Export Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzes exporteren</translation>
     </message>
 </context>
 <context>
     <name>BallotsText</name>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Negatief criterium: </translation>
+        <translation>Negatief criterium: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Positief criterium: </translation>
+        <translation>Positief criterium: </translation>
     </message>
     <message>
         <source>Write up to %1 numbers, or &quot;nobody&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijf maximaal %1 nummers op, of &quot;niemand&quot;.</translation>
     </message>
     <message>
         <source>Write up to %1 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijf maximaal %1 nummers op.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The class:</source>
-        <translation type="unfinished"></translation>
+        <translation>De klas:</translation>
     </message>
     <message>
         <source>The class, by number:</source>
-        <translation type="unfinished"></translation>
+        <translation>De klas, op nummer:</translation>
     </message>
     <message>
         <source>My number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn nummer:</translation>
     </message>
 </context>
 <context>
     <name>ClassListWindow</name>
     <message>
         <source>Class lists (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaslijsten (*.csv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaslijst</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>&amp;Names of the subjects:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namen van de leerlingen:</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan...</translation>
     </message>
     <message>
         <source>The name of subject %1 is only blanks. Type a name, or empty the row with Delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van leerling %1 bestaat alleen uit spaties. Typ een naam, of maak de rij leeg met Delete.</translation>
     </message>
     <message>
         <source>The class list was not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>De klaslijst is niet geladen:</translation>
     </message>
     <message>
         <source>Load Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaslijst laden</translation>
     </message>
     <message>
         <source>Save Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaslijst opslaan</translation>
     </message>
     <message>
         <source>class list</source>
-        <translation type="unfinished"></translation>
+        <translation>klaslijst</translation>
     </message>
 </context>
 <context>
@@ -526,11 +526,11 @@ Statusgroepen volgens %1, de methode van het analysevenster.</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV exporteren...</translation>
     </message>
     <message>
         <source>&amp;Subjects...</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;eerlingen...</translation>
     </message>
 </context>
 <context>
@@ -541,91 +541,91 @@ Statusgroepen volgens %1, de methode van het analysevenster.</translation>
     </message>
     <message>
         <source>Import &amp;Form Responses...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formulierantwoorden importeren...</translation>
     </message>
     <message>
         <source>Print &amp;Ballots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze&amp;briefjes afdrukken...</translation>
     </message>
     <message>
         <source>Pupils &amp;Answer Here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlingen antwoorden &amp;hier...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Bestand</translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens &amp;opslaan</translation>
     </message>
     <message>
         <source>&amp;Clear Data from Current Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens in huidig raster &amp;wissen</translation>
     </message>
     <message>
         <source>&amp;Import Choices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzes &amp;importeren...</translation>
     </message>
     <message>
         <source>Class &amp;List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klas&amp;lijst...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Afsluiten</translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Criterion Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort criterium</translation>
     </message>
     <message>
         <source>&amp;Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Positief</translation>
     </message>
     <message>
         <source>&amp;Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negatief</translation>
     </message>
     <message>
         <source>&amp;Plot Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram &amp;tekenen</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort</translation>
     </message>
     <message>
         <source>&amp;Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cirkel</translation>
     </message>
     <message>
         <source>&amp;Random</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Willekeurig</translation>
     </message>
     <message>
         <source>&amp;Square</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vierkant</translation>
     </message>
     <message>
         <source>&amp;Target</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doelschijf</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Study Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse van het onderzoek...</translation>
     </message>
     <message>
         <source>&amp;Compare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergelijken met...</translation>
     </message>
     <message>
         <source>&amp;Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groepen</translation>
     </message>
 </context>
 <context>
@@ -652,15 +652,118 @@ Statusgroepen volgens %1, de methode van het analysevenster.</translation>
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished">Leerling</translation>
+        <translation>Leerling</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
+    </message>
+</context>
+<context>
+    <name>DrawForm</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Op&amp;nieuw</translation>
+    </message>
+    <message>
+        <source>Sociogram</source>
+        <translation>Sociogram</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Sociogram</source>
+        <translation>Huidig sociogram &amp;opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sociogram</source>
+        <translation>Sociogram af&amp;drukken</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>Afbeelding &amp;exporteren...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Default Distribution</source>
+        <translation>&amp;Standaardverdeling</translation>
+    </message>
+    <message>
+        <source>&amp;Saved Distribution</source>
+        <translation>&amp;Opgeslagen verdeling</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy Labels</source>
+        <translation>&amp;Labels ordenen</translation>
+    </message>
+    <message>
+        <source>&amp;Colour Choices</source>
+        <translation>Keuzes &amp;kleuren</translation>
+    </message>
+    <message>
+        <source>Show &amp;Other Criterion</source>
+        <translation>&amp;Ander criterium tonen</translation>
+    </message>
+    <message>
+        <source>Show Stat&amp;us</source>
+        <translation>Status &amp;tonen</translation>
+    </message>
+    <message>
+        <source>Lines &amp;Round Labels</source>
+        <translation>Lijnen &amp;rond labels</translation>
+    </message>
+    <message>
+        <source>Show &amp;Names</source>
+        <translation>&amp;Namen tonen</translation>
+    </message>
+    <message>
+        <source>Show C&amp;hanges</source>
+        <translation>&amp;Veranderingen tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Legenda</translation>
+    </message>
+    <message>
+        <source>Print Sociogram</source>
+        <translation>Sociogram afdrukken</translation>
+    </message>
+    <message>
+        <source>Print Sociogram to PDF File</source>
+        <translation>Sociogram afdrukken naar pdf-bestand</translation>
+    </message>
+    <message>
+        <source>sociogram</source>
+        <translation>sociogram</translation>
+    </message>
+    <message>
+        <source>No printer is installed and no PDF file was chosen, so the sociogram was not printed.</source>
+        <translation>Er is geen printer geïnstalleerd en er is geen pdf-bestand gekozen, dus het sociogram is niet afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled; the sociogram was not printed.</source>
+        <translation>Het afdrukken is geannuleerd; het sociogram is niet afgedrukt.</translation>
     </message>
 </context>
 <context>
@@ -773,47 +876,47 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     <name>ExportDialog</name>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding exporteren</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Png-afbeeldingen (*.png)</translation>
     </message>
     <message>
         <source>SVG drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Svg-tekeningen (*.svg)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pdf-documenten (*.pdf)</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaat</translation>
     </message>
     <message>
         <source>&amp;PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Png-afbeelding</translation>
     </message>
     <message>
         <source>S&amp;VG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Svg-tekening</translation>
     </message>
     <message>
         <source>P&amp;DF document</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;df-document</translation>
     </message>
     <message>
         <source>&amp;Resolution (dots per inch):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resolutie (punten per inch):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -935,130 +1038,130 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     <name>FormImportText</name>
     <message>
         <source>Not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gelezen</translation>
     </message>
     <message>
         <source>Who answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie antwoordt</translation>
     </message>
     <message>
         <source>Positive choices</source>
-        <translation type="unfinished">Positieve keuzes</translation>
+        <translation>Positieve keuzes</translation>
     </message>
     <message>
         <source>Negative choices</source>
-        <translation type="unfinished">Negatieve keuzes</translation>
+        <translation>Negatieve keuzes</translation>
     </message>
     <message>
         <source>Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzes</translation>
     </message>
     <message>
         <source>Names are matched only with the class list: give it first with File &gt; Class List..., Load..., then import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen worden alleen met de klaslijst vergeleken: geef die eerst op via Bestand &gt; Klaslijst..., Laden..., en importeer dan opnieuw.</translation>
     </message>
     <message>
         <source>Some rows of the file have problems:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige rijen van het bestand hebben problemen:</translation>
     </message>
     <message>
         <source>No row can be taken; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele rij kan worden overgenomen; er is niets geïmporteerd.</translation>
     </message>
     <message>
         <source>Take the one row without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>De ene rij zonder problemen overnemen</translation>
     </message>
     <message>
         <source>Take the %1 rows without a problem</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 rijen zonder problemen overnemen</translation>
     </message>
     <message>
         <source>and leave the other out?</source>
-        <translation type="unfinished"></translation>
+        <translation>en de andere weglaten?</translation>
     </message>
     <message>
         <source>and leave the %1 others out?</source>
-        <translation type="unfinished"></translation>
+        <translation>en de %1 andere weglaten?</translation>
     </message>
     <message>
         <source>No imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee importeert niets.</translation>
     </message>
     <message>
         <source>Import Form Responses</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulierantwoorden importeren</translation>
     </message>
     <message>
         <source>Say what each column holds. The first rows of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef aan wat elke kolom bevat. De eerste rijen van het bestand:</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom %1: %2</translation>
     </message>
     <message>
         <source>Form responses (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulierantwoorden (*.csv *.tsv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>The responses were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>De antwoorden zijn niet geïmporteerd:</translation>
     </message>
 </context>
 <context>
     <name>FormResponsesText</name>
     <message>
         <source>No column is marked as the respondent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen kolom aangewezen als respondent.</translation>
     </message>
     <message>
         <source>No column is marked as holding choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen kolom aangewezen als kolom met keuzes.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number, and without a class list only numbers are matched.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen nummer, en zonder klaslijst worden alleen nummers herkend.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a name of the class list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen naam uit de klaslijst.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; fits more than one pupil: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; past bij meer dan één leerling: %2.</translation>
     </message>
     <message>
         <source>%1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan zichzelf niet kiezen.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is twee keer gekozen.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn meer keuzes opgegeven dan het onderzoek toestaat (%1).</translation>
     </message>
     <message>
         <source>The row does not say who answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rij vermeldt niet wie antwoordt.</translation>
     </message>
     <message>
         <source>%1 answers a second time; the first row is line %2, and this later row is the one offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antwoordt een tweede keer; de eerste rij is regel %2, en deze latere rij is degene die wordt aangeboden.</translation>
     </message>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen tekst: het bevat stuurtekens.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een veld tussen aanhalingstekens is niet afgesloten.</translation>
     </message>
     <message>
         <source>The file holds no responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen antwoorden.</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1249,10 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     <message>
         <source>Group %1: subjects %2 and %3 (%4)</source>
         <translation>Groep %1: leerlingen %2 en %3 (%4)</translation>
+    </message>
+    <message>
+        <source>G%1</source>
+        <translation>G%1</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1343,7 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV exporteren...</translation>
     </message>
 </context>
 <context>
@@ -1272,108 +1379,110 @@ Het onderzoeksbestand:
     <name>Import</name>
     <message>
         <source>The file is not text: it holds control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen tekst: het bevat stuurtekens.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een veld tussen aanhalingstekens is niet afgesloten.</translation>
     </message>
     <message>
         <source>The file holds no names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen namen.</translation>
     </message>
     <message>
         <source>The row does not begin with the subject&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rij begint niet met het nummer van de leerling.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam is leeg.</translation>
     </message>
     <message>
         <source>The list holds %1 names for the %2 subjects of the study.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst bevat %1 namen voor de %2 leerlingen van het onderzoek.</translation>
     </message>
     <message>
         <source>The text holds no rows of choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst bevat geen rijen met keuzes.</translation>
     </message>
     <message>
         <source>The row does not begin with the chooser&apos;s number.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rij begint niet met het nummer van de kiezer.</translation>
     </message>
     <message>
         <source>Subject %1 is given a second time; the first row is line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 komt een tweede keer voor; de eerste rij is regel %2.</translation>
     </message>
     <message>
         <source>More choices are given than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn meer keuzes opgegeven dan het onderzoek toestaat (%1).</translation>
     </message>
     <message>
         <source>Subject %1 cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 kan zichzelf niet kiezen.</translation>
     </message>
     <message>
         <source>Subject %1 is chosen twice in this row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerling %1 is in deze rij twee keer gekozen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen nummer.</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen leerlingnummer van 1 tot en met %2.</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1, kolom %2: %3</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... en nog %1.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> en </translation>
     </message>
     <message>
         <source>Import Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzes importeren</translation>
     </message>
     <message>
         <source>Comma-separated files (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagescheiden bestanden (*.csv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kon niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>The choices were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>De keuzes zijn niet geïmporteerd:</translation>
     </message>
 </context>
 <context>
     <name>ImportChoices</name>
     <message>
         <source>Replace the choices in the grid with those of the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>De keuzes in het raster vervangen door die uit het bestand?</translation>
     </message>
     <message>
         <source>subject %1</source>
-        <translation type="unfinished"></translation>
+        <translation>leerling %1</translation>
     </message>
     <message>
         <source>subjects %1</source>
-        <translation type="unfinished"></translation>
+        <translation>leerlingen %1</translation>
     </message>
     <message>
         <source>The file does not name %1, whose choices are in the grid.
 
 Keep their choices? Yes keeps them and takes the rows of the file, No empties them, Cancel imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand noemt %1 niet, van wie de keuzes in het raster staan.
+
+Deze keuzes behouden? Ja behoudt ze en neemt de rijen van het bestand over, Nee maakt ze leeg, Annuleren importeert niets.</translation>
     </message>
 </context>
 <context>
@@ -1436,111 +1545,195 @@ Keep their choices? Yes keeps them and takes the rows of the file, No empties th
     </message>
 </context>
 <context>
+    <name>Key</name>
+    <message>
+        <source>Positive Choice</source>
+        <translation>Positieve keuze</translation>
+    </message>
+    <message>
+        <source>Negative Choice</source>
+        <translation>Negatieve keuze</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groep %1</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Veranderingen</translation>
+    </message>
+    <message>
+        <source>Kept in both surveys</source>
+        <translation>Behouden in beide metingen</translation>
+    </message>
+    <message>
+        <source>New since &quot;%1&quot;</source>
+        <translation>Nieuw sinds &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Gone since &quot;%1&quot;</source>
+        <translation>Verdwenen sinds &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Chooser</source>
+        <translation>Kiezer</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Keuze</translation>
+    </message>
+    <message>
+        <source>Mutual</source>
+        <translation>Wederzijds</translation>
+    </message>
+    <message>
+        <source>Popular</source>
+        <translation>Populair</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Afgewezen</translation>
+    </message>
+    <message>
+        <source>Neglected</source>
+        <translation>Genegeerd</translation>
+    </message>
+    <message>
+        <source>Controversial</source>
+        <translation>Controversieel</translation>
+    </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Meest gekozen</translation>
+    </message>
+    <message>
+        <source>Isolate</source>
+        <translation>Geïsoleerd</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Afgewezen, door niemand gekozen</translation>
+    </message>
+</context>
+<context>
+    <name>KeyForm</name>
+    <message>
+        <source>Sociogram Key</source>
+        <translation>Legenda van het sociogram</translation>
+    </message>
+</context>
+<context>
     <name>KioskAnswerText</name>
     <message>
         <source>More classmates are chosen than the study allows (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Je kiest meer klasgenoten dan mag (%1).</translation>
     </message>
     <message>
         <source>%1 is not a subject number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen leerlingnummer van 1 tot en met %2.</translation>
     </message>
     <message>
         <source>A pupil cannot choose themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je kunt jezelf niet kiezen.</translation>
     </message>
     <message>
         <source>%1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt %1 twee keer gekozen.</translation>
     </message>
 </context>
 <context>
     <name>KioskWindow</name>
     <message>
         <source>Pupils Answer Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlingen antwoorden hier</translation>
     </message>
     <message>
         <source>Not me: start again</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet ik: opnieuw beginnen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende</translation>
     </message>
     <message>
         <source>Yes, save my answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, sla mijn antwoord op</translation>
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %1</translation>
     </message>
     <message>
         <source>Who are you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ben je?</translation>
     </message>
     <message>
         <source>Touch your own name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tik op je eigen naam.</translation>
     </message>
     <message>
         <source>Touch your own number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tik op je eigen nummer.</translation>
     </message>
     <message>
         <source>✓ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ %1</translation>
     </message>
     <message>
         <source>Negative Criterion: </source>
-        <translation type="unfinished">Negatief criterium: </translation>
+        <translation>Negatief criterium: </translation>
     </message>
     <message>
         <source>Positive Criterion: </source>
-        <translation type="unfinished">Positief criterium: </translation>
+        <translation>Positief criterium: </translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates, or Nobody.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tik op maximaal %2 klasgenoten, of op Niemand.</translation>
     </message>
     <message>
         <source>%1, touch up to %2 classmates.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tik op maximaal %2 klasgenoten.</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand</translation>
     </message>
     <message>
         <source>Is this right, %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Klopt dit, %1?</translation>
     </message>
     <message>
         <source>These are your answers. Nobody else will see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit zijn je antwoorden. Niemand anders krijgt ze te zien.</translation>
     </message>
     <message>
         <source>Thank you! Pass the computer on to the next pupil.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedankt! Geef de computer door aan de volgende leerling.</translation>
     </message>
     <message>
         <source>Teacher: let every pupil marked as done answer again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerkracht: alle leerlingen die als klaar zijn gemarkeerd opnieuw laten antwoorden?</translation>
     </message>
     <message>
         <source>Teacher only: do the pupils go on answering?
 
 Yes goes on. No ends the round and shows the program&apos;s windows again; every answer confirmed is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen voor de leerkracht: gaan de leerlingen door met antwoorden?
+
+Ja gaat door. Nee beëindigt de ronde en toont de vensters van het programma weer; elk bevestigd antwoord is opgeslagen.</translation>
     </message>
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het raster wordt opgeslagen voordat de leerlingen antwoorden. Nu opslaan?</translation>
     </message>
 </context>
 <context>
@@ -1630,81 +1823,136 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     </message>
     <message>
         <source>The Sociogram Window Is Too Small To Place All The Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sociogramvenster is te klein om alle labels te plaatsen</translation>
+    </message>
+    <message>
+        <source>Save Current Sociogram Settings?</source>
+        <translation>Huidige instellingen van het sociogram opslaan?</translation>
     </message>
 </context>
 <context>
     <name>PictureChoices</name>
     <message>
         <source>Include the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda opnemen</translation>
     </message>
     <message>
         <source>Include a title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel opnemen</translation>
     </message>
     <message>
         <source>Colour the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepen kleuren</translation>
     </message>
     <message>
         <source>Mark the status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status markeren</translation>
     </message>
     <message>
         <source>With &amp;names</source>
-        <translation type="unfinished">Met &amp;namen</translation>
+        <translation>Met &amp;namen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>that name belongs to a folder</source>
+        <translation>die naam hoort bij een map</translation>
+    </message>
+    <message>
+        <source>the file could not be opened for writing (%1)</source>
+        <translation>het bestand kon niet worden geopend om te schrijven (%1)</translation>
+    </message>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>het tekenen kon niet worden gestart</translation>
+    </message>
+    <message>
+        <source>an image of %1 by %2 pixels is too large to make</source>
+        <translation>een afbeelding van %1 bij %2 pixels is te groot om te maken</translation>
+    </message>
+    <message>
+        <source>the image could not be written (%1)</source>
+        <translation>de afbeelding kon niet worden geschreven (%1)</translation>
+    </message>
+    <message>
+        <source>the page could not be set up</source>
+        <translation>de pagina kon niet worden ingesteld</translation>
+    </message>
+    <message>
+        <source>the picture format is not known</source>
+        <translation>het afbeeldingsformaat is onbekend</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>er is geen bestandsnaam opgegeven</translation>
+    </message>
+    <message>
+        <source>the sociogram has no area to draw</source>
+        <translation>het sociogram heeft geen tekengebied</translation>
+    </message>
+    <message>
+        <source>the resolution must be from %1 to %2 dots per inch</source>
+        <translation>de resolutie moet %1 tot en met %2 punten per inch zijn</translation>
+    </message>
+    <message>
+        <source>The sociogram picture could not be saved as &quot;%1&quot; because %2.</source>
+        <translation>De afbeelding van het sociogram kon niet worden opgeslagen als &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>writing the file failed (%1)</source>
+        <translation>het schrijven van het bestand is mislukt (%1)</translation>
     </message>
 </context>
 <context>
     <name>PictureTitle</name>
     <message>
         <source>positive</source>
-        <translation type="unfinished"></translation>
+        <translation>positief</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>negatief</translation>
     </message>
     <message>
         <source>positive and negative</source>
-        <translation type="unfinished"></translation>
+        <translation>positief en negatief</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirkel</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Willekeurig</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierkant</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Doelschijf</translation>
     </message>
     <message>
         <source>%1 layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Indeling: %1</translation>
     </message>
     <message>
         <source>, status by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, status volgens %1</translation>
     </message>
     <message>
         <source>, most chosen and isolates marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, meest gekozen en geïsoleerden gemarkeerd</translation>
     </message>
     <message>
         <source>, most chosen marked</source>
-        <translation type="unfinished"></translation>
+        <translation>, meest gekozen gemarkeerd</translation>
     </message>
     <message>
         <source>Ties kept, new and gone since &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaties behouden, nieuw en verdwenen sinds &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1718,66 +1966,77 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>PrintBallotsText</name>
     <message>
         <source>Print Ballots to PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzebriefjes afdrukken naar pdf-bestand</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">Pdf-bestanden (*.pdf)</translation>
+        <translation>Pdf-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>No printer is installed and no PDF file was chosen, so no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen printer geïnstalleerd en er is geen pdf-bestand gekozen, dus er is geen keuzebriefje afgedrukt.</translation>
     </message>
     <message>
         <source>Print Ballots</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzebriefjes afdrukken</translation>
     </message>
     <message>
         <source>Printing was cancelled; no ballot was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afdrukken is geannuleerd; er is geen keuzebriefje afgedrukt.</translation>
     </message>
     <message>
         <source>One slip for each pupil, several to a page. Pupils write the numbers of the classmates they choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén briefje per leerling, meerdere per pagina. Leerlingen schrijven de nummers op van de klasgenoten die ze kiezen.</translation>
     </message>
     <message>
         <source>With names</source>
-        <translation type="unfinished"></translation>
+        <translation>Met namen</translation>
     </message>
     <message>
         <source>The class list by number, with the pupils&apos; names</source>
-        <translation type="unfinished"></translation>
+        <translation>De klaslijst op nummer, met de namen van de leerlingen</translation>
     </message>
     <message>
         <source>Give the class list first: File &gt; Class List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef eerst de klaslijst op: Bestand &gt; Klaslijst...</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>de printer &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The ballots could not be printed to %1. Check that it is available and that you may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De keuzebriefjes konden niet worden afgedrukt naar %1. Controleer of dit beschikbaar is en of u ernaar mag schrijven.</translation>
     </message>
 </context>
 <context>
     <name>PrintDialog</name>
     <message>
         <source>Print Sociogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Sociogram afdrukken</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>SociogramState</name>
+    <message>
+        <source>Move of Label %1</source>
+        <translation>Verplaatsing van label %1</translation>
+    </message>
+    <message>
+        <source>Tidy Labels</source>
+        <translation>Labels ordenen</translation>
     </message>
 </context>
 <context>
@@ -1913,11 +2172,11 @@ Yes goes on. No ends the round and shows the program&apos;s windows again; every
     <name>TextFile</name>
     <message>
         <source>The file is too large to be a class list, a sheet of choices or a form&apos;s responses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is te groot voor een klaslijst, een keuzeoverzicht of formulierantwoorden.</translation>
     </message>
     <message>
         <source>line %1 is not text, neither in UTF-8 nor in the Windows code page (Windows-1252).</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is geen tekst, niet in UTF-8 en niet in de Windows-codetabel (Windows-1252).</translation>
     </message>
 </context>
 </TS>
