@@ -141,6 +141,14 @@ QString KioskWindow::pupilName(int subject) const
     return name.isEmpty() ? tr("Number %1").arg(subject) : name;
 }
 
+QString KioskWindow::targetName(int subject) const
+{
+    // Without a class list the big targets carry the number alone, as the hint asks for
+    // it: a word beside it would not fit a narrow screen in every language.
+    const QString name = ClassList::instance().nameOf(subject);
+    return name.isEmpty() ? QString::number(subject) : name;
+}
+
 void KioskWindow::fillTargets(const std::vector<std::pair<int, QString>>& items, bool checkable)
 {
     auto* layout = static_cast<QGridLayout*>(buttons->layout());
@@ -176,7 +184,7 @@ void KioskWindow::showPupils(const QString& greeting)
                                                  : tr("Touch your own number."));
     std::vector<std::pair<int, QString>> items;
     for (int s = 1; s <= Global::GroupSize; ++s)
-        items.emplace_back(s, answered(s) ? tr("\u2713 %1").arg(pupilName(s)) : pupilName(s));
+        items.emplace_back(s, answered(s) ? tr("\u2713 %1").arg(targetName(s)) : targetName(s));
     fillTargets(items, false);
     for (QPushButton* b : targets())
         b->setEnabled(!answered(b->property("subject").toInt()));
@@ -207,7 +215,7 @@ void KioskWindow::showCriterion(std::size_t index)
     std::vector<std::pair<int, QString>> items;
     for (int s = 1; s <= Global::GroupSize; ++s)
         if (s != pupil)
-            items.emplace_back(s, pupilName(s));
+            items.emplace_back(s, targetName(s));
     if (negative)
         items.emplace_back(Nobody, tr("Nobody"));
     fillTargets(items, true);

@@ -58,6 +58,8 @@ private:
     void fillTargets(const std::vector<std::pair<int, QString>>& items, bool checkable);
     void pickChanged(QPushButton* button);
     QString pupilName(int pupil) const;
+    // A pupil on a target: the name, or without a class list the number alone.
+    QString targetName(int pupil) const;
     QString picksText() const;
 
     ChoiceGrid& grid;

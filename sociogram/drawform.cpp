@@ -121,15 +121,23 @@ void DrawForm::buildMenus()
 
 void DrawForm::buildEditMenu()
 {
-    // The commands name what they take back or do again ("&Undo Move of Label 7").
+    EditMenu = new QMenu(this);
+    menuBar()->insertMenu(ViewMenu->menuAction(), EditMenu);
+    makeUndoItems();
+}
+
+void DrawForm::makeUndoItems()
+{
+    // The commands name what they take back or do again ("&Undo Move of Label 7"). The
+    // stack keeps the word it was given, so a new language needs new items.
+    delete Undo;
+    delete Redo;
     QUndoStack& stack = sociogram.undoStack();
     Undo = stack.createUndoAction(this, tr("&Undo"));
     Undo->setShortcuts(QKeySequence::Undo);
     Redo = stack.createRedoAction(this, tr("&Redo"));
     Redo->setShortcuts(QKeySequence::Redo);
-    EditMenu = new QMenu(QStringLiteral("&Edit"), this);
     EditMenu->addActions({Undo, Redo});
-    menuBar()->insertMenu(ViewMenu->menuAction(), EditMenu);
 }
 
 void DrawForm::retranslate()
@@ -158,6 +166,7 @@ void DrawForm::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        makeUndoItems();
         updateKey();            // the key's words
         area->pictureChanged(); // the title and the marks' words on the picture
     }

@@ -96,6 +96,7 @@ private:
     // Every caption in the language in use.
     void retranslate();
     void buildEditMenu();
+    void makeUndoItems();
     void keepViewChoices();
     void askToSavePositions();
     // The close box's question, with Cancel: true when the window may close.

@@ -3,6 +3,7 @@
 // no two items of one menu on one access key, and (in the made-up language) no text that
 // never went through a catalogue.
 #include "analysiswindow.h"
+#include "classlistwindow.h"
 #include "dataform.h"
 #include "drawform.h"
 #include "entryform.h"
@@ -10,6 +11,8 @@
 #include "globals.h"
 #include "groupswindow.h"
 #include "infoform.h"
+#include "keyform.h"
+#include "kioskwindow.h"
 #include "language.h"
 #include "loadform.h"
 #include "printdialog.h"
@@ -142,7 +145,8 @@ class LanguagesTest : public QObject {
                 data,
                 &entry,
                 shown<AnalysisWindow>(),
-                shown<GroupsWindow>()};
+                shown<GroupsWindow>(),
+                WindowFixture::openWindow<DrawForm>([] { showDrawForm(QString()); })};
     }
     static void check(const std::vector<QWidget*>& windows, bool isPseudo)
     {
@@ -190,13 +194,23 @@ private Q_SLOTS:
         DataGrid().setRow(3);
         DataGrid().setCol(1);
         EntryForm entry(DataGrid());
-        check(openEveryWindow(entry), language.isEmpty());
+        const std::vector<QWidget*> windows = openEveryWindow(entry);
+        check(windows, language.isEmpty());
         // The picture's dialogs are modal: each is looked at on its own.
         ExportDialog exportDialog;
         exportDialog.show();
         PrintDialog printDialog;
         printDialog.show();
         check({&exportDialog, &printDialog}, language.isEmpty());
+        // The key, the class list and the pupils' own screen.
+        auto* sociogram = qobject_cast<DrawForm*>(windows.back());
+        QVERIFY(sociogram);
+        sociogram->Key_Click();
+        showClassList(SingleInstance<DataForm>::ifLoaded());
+        KioskWindow kiosk(DataGrid());
+        kiosk.showFullScreen(); // as a round shows it
+        check({shown<KeyForm>(), shown<ClassListWindow>(), &kiosk}, language.isEmpty());
+        kiosk.close();
     }
 
     // A switch with every window open: each speaks the new language at once.

@@ -1668,10 +1668,6 @@ Diese Wahlen behalten? Ja behält sie und übernimmt die Zeilen der Datei, Nein 
         <translation>Ja, meine Antwort speichern</translation>
     </message>
     <message>
-        <source>Number %1</source>
-        <translation>Nummer %1</translation>
-    </message>
-    <message>
         <source>Who are you?</source>
         <translation>Wer bist du?</translation>
     </message>
@@ -1734,6 +1730,10 @@ Ja setzt fort. Nein beendet die Runde und zeigt wieder die Fenster des Programms
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
         <translation>Die Tabelle wird gespeichert, bevor die Schüler antworten. Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1668,10 +1668,6 @@ Keep their choices? Yes keeps them and takes the rows of the file, No empties th
         <translation>Sí, guardar mi respuesta</translation>
     </message>
     <message>
-        <source>Number %1</source>
-        <translation>Número %1</translation>
-    </message>
-    <message>
         <source>Who are you?</source>
         <translation>¿Quién eres?</translation>
     </message>
@@ -1734,6 +1730,10 @@ Sí continúa. No termina la ronda y vuelve a mostrar las ventanas del programa;
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
         <translation>La tabla se guarda antes de que respondan los alumnos. ¿Guardarla ahora?</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1668,10 +1668,6 @@ Conserver ces choix&#xa0;? Oui les conserve et reprend les lignes du fichier, No
         <translation>Oui, enregistrer ma réponse</translation>
     </message>
     <message>
-        <source>Number %1</source>
-        <translation>Numéro %1</translation>
-    </message>
-    <message>
         <source>Who are you?</source>
         <translation>Qui es-tu&#xa0;?</translation>
     </message>
@@ -1734,6 +1730,10 @@ Oui continue. Non termine la séance et réaffiche les fenêtres du programme&#x
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
         <translation>La grille est enregistrée avant que les élèves répondent. L&apos;enregistrer maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

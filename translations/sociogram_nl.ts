@@ -1668,10 +1668,6 @@ Deze keuzes behouden? Ja behoudt ze en neemt de rijen van het bestand over, Nee 
         <translation>Ja, sla mijn antwoord op</translation>
     </message>
     <message>
-        <source>Number %1</source>
-        <translation>Nummer %1</translation>
-    </message>
-    <message>
         <source>Who are you?</source>
         <translation>Wie ben je?</translation>
     </message>
@@ -1734,6 +1730,10 @@ Ja gaat door. Nee beëindigt de ronde en toont de vensters van het programma wee
     <message>
         <source>The grid is saved before the pupils answer. Save it now?</source>
         <translation>Het raster wordt opgeslagen voordat de leerlingen antwoorden. Nu opslaan?</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
