@@ -5,6 +5,7 @@
 #include "groups.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -79,6 +80,23 @@ void addChanceLimits(FigureList& out, Count count, const ChanceLimits& limits)
 }
 
 } // namespace
+
+QString shownNumber(const QString& text)
+{
+    bool number = false;
+    const double value = text.toDouble(&number);
+    if (!number)
+        return text;
+    const qsizetype point = text.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : int(text.size() - point - 1);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString shown = locale.toString(value, 'f', decimals);
+    // A sign the table writes on purpose ("+2" for a change) stays.
+    if (text.startsWith(u'+'))
+        shown.prepend(u'+');
+    return shown;
+}
 
 QString figureText(const std::optional<double>& value, int decimals)
 {

@@ -23,6 +23,11 @@ TextTable withNames(TextTable table, const QStringList& names);
 // The table as comma-separated text: the header line, then a line per row.
 QString tableCsv(const TextTable& table);
 
+// A number of a table as the language in use writes it ("0.256" is "0,256" in German),
+// with as many decimals; any other text as it is. The tables keep the point, as the CSV
+// files do.
+QString shownNumber(const QString& text);
+
 // How the analysis writes a figure: three decimals, or "undefined".
 QString figureText(const std::optional<double>& value, int decimals = 3);
 

@@ -225,7 +225,7 @@ void AnalysisWindow::refreshFigures()
     for (int row = 0; row < static_cast<int>(list.size()); ++row) {
         const auto& [name, value] = list[static_cast<std::size_t>(row)];
         figures->setItem(row, 0, new QTableWidgetItem(name));
-        auto* valueItem = new QTableWidgetItem(value);
+        auto* valueItem = new QTableWidgetItem(shownNumber(value));
         valueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         figures->setItem(row, 1, valueItem);
     }

@@ -265,7 +265,7 @@ void CompareWindow::showFigures()
         figures->setItem(row, 0, new QTableWidgetItem(pair.name));
         int column = 1;
         for (const QString& value : {pair.earlier, pair.later}) {
-            auto* item = new QTableWidgetItem(value);
+            auto* item = new QTableWidgetItem(shownNumber(value));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             figures->setItem(row, column++, item);
         }

@@ -39,7 +39,7 @@ QStringList figures(const SociometricAnalysis& analysis, StatusMethod method,
     QStringList lines;
     for (const auto& [name, value] : groupFigures(analysis, method))
         if (forTheMeeting(name))
-            lines << name + QStringLiteral(": ") + value;
+            lines << name + QStringLiteral(": ") + shownNumber(value);
     lines << cliquesText(choices, names);
     return lines;
 }

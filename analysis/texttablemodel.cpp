@@ -1,5 +1,7 @@
 #include "texttablemodel.h"
 
+#include "analysistable.h"
+
 #include <QCoreApplication>
 
 #include <QSortFilterProxyModel>
@@ -46,9 +48,9 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         // The words of a table (yes, no, the status groups) are its English source, as
         // the CSV files keep them; a name is shown as it is (it is in no catalogue).
-        return named && index.column() == 1
-                   ? text
-                   : QCoreApplication::translate("Analysis", text.toUtf8().constData());
+        return named && index.column() == 1 ? text
+                                            : shownNumber(QCoreApplication::translate(
+                                                  "Analysis", text.toUtf8().constData()));
     case SortRole:
         return numeric ? QVariant(value) : QVariant(text);
     case Qt::ToolTipRole: // a long name is cut short in its column

@@ -2,6 +2,7 @@
 // are 40 % longer: no caption cut off or outside its window, no placeholder left unfilled,
 // no two items of one menu on one access key, and (in the made-up language) no text that
 // never went through a catalogue.
+#include "analysistable.h"
 #include "analysiswindow.h"
 #include "classlistwindow.h"
 #include "dataform.h"
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTableWidget>
 
 namespace {
 
@@ -211,6 +213,24 @@ private Q_SLOTS:
         kiosk.showFullScreen(); // as a round shows it
         check({shown<KeyForm>(), shown<ClassListWindow>(), &kiosk}, language.isEmpty());
         kiosk.close();
+    }
+
+    // Figures on screen are written as the language writes numbers; the files keep the point.
+    void numbersFollowTheLanguage()
+    {
+        QVERIFY(Language::apply(u"de"_qs));
+        showAnalysis(statusStudy(), nullptr);
+        const auto* figures = shown<AnalysisWindow>()->findChild<QTableWidget*>();
+        QStringList values;
+        for (int row = 0; row < figures->rowCount(); ++row)
+            values << figures->item(row, 1)->text();
+        static const QRegularExpression comma(QStringLiteral("^-?\\d+,\\d+$"));
+        static const QRegularExpression point(QStringLiteral("^-?\\d+\\.\\d+$"));
+        QVERIFY2(!values.filter(comma).isEmpty() && values.filter(point).isEmpty(),
+                 qPrintable(values.join(u' ')));
+        const QString csv = tableCsv(
+            subjectTable(analyseChoices(statusStudy()), StatusMethod::CoieDodgeCoppotelli));
+        QVERIFY(csv.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))));
     }
 
     // A switch with every window open: each speaks the new language at once.
