@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "guidetext.h"
+#include "language.h"
 #include "messages.h"
 #include "programicon.h"
 
@@ -67,7 +68,12 @@ QDialog* makeGuide(QWidget* parent)
     browser->setOpenExternalLinks(false);
     browser->setSearchPaths({QStringLiteral(":/guide")});
     browser->document()->setBaseUrl(QUrl(QStringLiteral("qrc:/guide/")));
-    browser->setMarkdown(GuideText::fromReadme(readmeText()));
+    // The guide is the README, which is written in English.
+    const QString note =
+        Language::current() == QStringLiteral("en")
+            ? QString()
+            : QStringLiteral("*%1*\n\n").arg(Help::tr("This guide is written in English."));
+    browser->setMarkdown(note + GuideText::fromReadme(readmeText()));
     fitPictures(*browser->document());
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(browser);

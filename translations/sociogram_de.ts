@@ -1374,6 +1374,10 @@ Die Untersuchungsdatei:
         <source>About Sociogram</source>
         <translation>Über Sociogram</translation>
     </message>
+    <message>
+        <source>This guide is written in English.</source>
+        <translation>Diese Anleitung ist auf Englisch geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

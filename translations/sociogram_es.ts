@@ -1374,6 +1374,10 @@ El archivo del estudio:
         <source>About Sociogram</source>
         <translation>Acerca de Sociogram</translation>
     </message>
+    <message>
+        <source>This guide is written in English.</source>
+        <translation>Esta guía está escrita en inglés.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -1374,6 +1374,10 @@ Le fichier d&apos;étude&#xa0;:
         <source>About Sociogram</source>
         <translation>À propos de Sociogram</translation>
     </message>
+    <message>
+        <source>This guide is written in English.</source>
+        <translation>Ce guide est rédigé en anglais.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -1374,6 +1374,10 @@ Het onderzoeksbestand:
         <source>About Sociogram</source>
         <translation>Over Sociogram</translation>
     </message>
+    <message>
+        <source>This guide is written in English.</source>
+        <translation>Deze handleiding is in het Engels geschreven.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
