@@ -5,10 +5,12 @@
 #include "analysistable.h"
 #include "analysiswindow.h"
 #include "classlistwindow.h"
+#include "comparewindow.h"
 #include "dataform.h"
 #include "drawform.h"
 #include "entryform.h"
 #include "exportdialog.h"
+#include "formimport.h"
 #include "globals.h"
 #include "groupswindow.h"
 #include "infoform.h"
@@ -20,6 +22,8 @@
 #include "pseudolanguage.h"
 #include "startform.h"
 #include "statusstudy.h"
+#include "studypicker.h"
+#include "surveypair.h"
 #include "windowfixture.h"
 #include "windowlinks.h"
 
@@ -213,6 +217,21 @@ private Q_SLOTS:
         kiosk.showFullScreen(); // as a round shows it
         check({shown<KeyForm>(), shown<ClassListWindow>(), &kiosk}, language.isEmpty());
         kiosk.close();
+        // Two surveys compared, and the list the earlier one is picked from.
+        const StoredStudy autumn{2, u"Herbst ä"_qs, 6, 3, Codes::CriterionType::Both};
+        StoredSurvey earlier{SurveyRead::Read, autumn, survey(EarlierPositive, EarlierNegative)};
+        CompareWindow* compare = showComparison(earlier, u"Frühling ä"_qs,
+                                                survey(LaterPositive, LaterNegative), nullptr);
+        StudyPicker picker({autumn});
+        picker.show();
+        check({compare, &picker}, language.isEmpty());
+        compare->close();
+        // The columns of a form's responses.
+        const FormSheet sheet = readFormSheet(
+            u"Timestamp,Your name,Who do you like?,Who do you not like?\n1,Anna,Ben,Cleo\n"_qs);
+        FormColumnsDialog columns(sheet, guessFormRoles(sheet.header, 3), 3);
+        columns.show();
+        check({&columns}, language.isEmpty());
     }
 
     // Figures on screen are written as the language writes numbers; the files keep the point.
