@@ -63,7 +63,11 @@ bool meansNobody(const QString& field)
     static const QStringList words{QStringLiteral("nobody"), QStringLiteral("no one"),
                                    QStringLiteral("noone"), QStringLiteral("none"),
                                    QStringLiteral("-")};
-    return words.contains(nameKey(field));
+    const QString key = nameKey(field);
+    // The word the pupils' own screen offers in the language in use ("Niemand"), which the
+    // ballots ask them to write.
+    return words.contains(key) ||
+           key == nameKey(QCoreApplication::translate("KioskWindow", "Nobody"));
 }
 
 class ResponseReader {

@@ -571,6 +571,28 @@ private Q_SLOTS:
                                   << u"Line 2, column 4: The file is not text: it holds control "
                                      "characters. taken 0"_qs;
     }
+    // A form in the teacher's language writes "nobody" in it, as the kiosk and the ballots do.
+    void formNobodyInTheLanguageInUse()
+    {
+        struct Dutch : QTranslator {
+            QString translate(const char* context, const char* source, const char*,
+                              int) const override
+            {
+                return qstrcmp(context, "KioskWindow") == 0 && qstrcmp(source, "Nobody") == 0
+                           ? u"Niemand"_qs
+                           : QString();
+            }
+            bool isEmpty() const override { return false; }
+        } dutch;
+        QCoreApplication::installTranslator(&dutch);
+        const FormSheet sheet = readFormSheet(u"Naam,Wie wel?,Wie niet?\n1,2,niemand\n"_qs);
+        const FormStudy study{8, 2, Codes::CriterionType::Both, {}};
+        const FormResponses read =
+            readFormResponses(sheet, guessFormRoles(sheet.header, study.criterionType), study);
+        QCoreApplication::removeTranslator(&dutch);
+        const QString said = read.problems.empty() ? QString() : read.problems.front().text();
+        QVERIFY2(read.problems.empty(), qPrintable(said));
+    }
     void formResponses()
     {
         QFETCH(QString, rows);
