@@ -282,7 +282,7 @@ void CompareWindow::exportSubjectsCsv()
 
 void CompareWindow::exportTieChangesCsv()
 {
-    AnalysisWindow::saveText(this, tr("Export Tie Changes"), QStringLiteral("tie changes"),
+    AnalysisWindow::saveText(this, tr("Export Tie Changes"), tr("tie changes"),
                              AnalysisWindow::CsvSuffix, AnalysisWindow::CsvFilter,
                              tieChangesCsv(current.ties, AnalysisWindow::takeNames(withNames)));
 }

@@ -11,6 +11,7 @@
 #include "picturetitle.h"
 #include "printdialog.h"
 #include "printerchoice.h"
+#include "statusmethod.h"
 #include "statussteps.h"
 
 #include <QPrinter>
@@ -52,7 +53,8 @@ void DrawForm::completeOptions(PictureOptions& options) const
 {
     const ViewOptions& view = sociogram.view();
     const bool status = options.statusMarks && view.showStatus();
-    options.titleLines = pictureTitle(view.style(), status, QDate::currentDate(), changesShown());
+    options.titleLines = pictureTitle(view.style(), status, ChosenStatusMethod::instance().method(),
+                                      QDate::currentDate(), changesShown());
     options.colourKey = view.colourChoices() && changesShown().isEmpty();
     options.keyChanges = changesShown();
     options.keyGroups = options.groupColours ? view.groupCount() : 0;

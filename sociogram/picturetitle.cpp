@@ -4,7 +4,6 @@
 
 #include "globals.h"
 #include "sociometry.h"
-#include "statusmethod.h"
 
 #include <QLocale>
 
@@ -44,7 +43,7 @@ QString layoutName()
     return layouts[layout];
 }
 
-QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date,
+QStringList pictureTitle(const LineStyle& style, bool statusDrawn, StatusMethod method, QDate date,
                          const QString& comparedWith)
 {
     QString criterion = Global::Question;
@@ -52,8 +51,7 @@ QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date,
         criterion += QStringLiteral(" (%1)").arg(kinds);
     QString last = PictureTitle::tr("%1 layout").arg(layoutName());
     if (statusDrawn && Global::CriterionType == Codes::CriterionType::Both)
-        last += PictureTitle::tr(", status by %1")
-                    .arg(statusMethodName(ChosenStatusMethod::instance().method()));
+        last += PictureTitle::tr(", status by %1").arg(statusMethodName(method));
     else if (statusDrawn)
         last += Global::CriterionType == Codes::CriterionType::Positive
                     ? PictureTitle::tr(", most chosen and isolates marked")

@@ -5,11 +5,13 @@
 // are drawn, a line naming the survey they are compared with.
 
 #include "linesteps.h"
+#include "sociometry.h"
 
 #include <QDate>
 #include <QStringList>
 
-QStringList pictureTitle(const LineStyle& style, bool statusDrawn, QDate date,
+// `method`: the status method the marks follow, handed down by the window.
+QStringList pictureTitle(const LineStyle& style, bool statusDrawn, StatusMethod method, QDate date,
                          const QString& comparedWith = {});
 
 // "Circle", "Random", "Square" or "Target": the layout in force.

@@ -172,7 +172,8 @@ private Q_SLOTS:
         for (const auto& row : rows) {
             Global::CriterionType = row.type;
             Global::CurrentCriterion = row.inView;
-            const QStringList title = pictureTitle({false, row.other}, false, QDate(2026, 5, 4));
+            const QStringList title = pictureTitle(
+                {false, row.other}, false, StatusMethod::CoieDodgeCoppotelli, QDate(2026, 5, 4));
             QCOMPARE(title.value(1), QStringLiteral("Who? ") + row.kinds);
         }
     }

@@ -532,6 +532,10 @@ Statusgruppen nach %1, der Methode des Analysefensters.</translation>
         <source>&amp;Subjects...</source>
         <translation>&amp;Schüler...</translation>
     </message>
+    <message>
+        <source>tie changes</source>
+        <translation>Beziehungsänderungen</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -1737,7 +1741,7 @@ Ja setzt fort. Nein beendet die Runde und zeigt wieder die Fenster des Programms
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %1</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,10 @@ Ja setzt fort. Nein beendet die Runde und zeigt wieder die Fenster des Programms
     <message>
         <source>Save Current Sociogram Settings?</source>
         <translation>Aktuelle Soziogrammeinstellungen speichern?</translation>
+    </message>
+    <message>
+        <source>This study&apos;s details could not be read from the file, so the grid is not saved over it. The file keeps the answers it had.</source>
+        <translation>Die Angaben dieser Untersuchung konnten nicht aus der Datei gelesen werden, daher wird die Tabelle nicht darüber gespeichert. Die Datei behält die Antworten, die sie hatte.</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,10 @@ Grupos de estatus según %1, el método de la ventana de análisis.</translation
         <source>&amp;Subjects...</source>
         <translation>Su&amp;jetos...</translation>
     </message>
+    <message>
+        <source>tie changes</source>
+        <translation>cambios de vínculos</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -1737,7 +1741,7 @@ Sí continúa. No termina la ronda y vuelve a mostrar las ventanas del programa;
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número %1</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,10 @@ Sí continúa. No termina la ronda y vuelve a mostrar las ventanas del programa;
     <message>
         <source>Save Current Sociogram Settings?</source>
         <translation>¿Guardar la configuración actual del sociograma?</translation>
+    </message>
+    <message>
+        <source>This study&apos;s details could not be read from the file, so the grid is not saved over it. The file keeps the answers it had.</source>
+        <translation>No se pudieron leer del archivo los datos de este estudio, así que la tabla no se guarda sobre ellos. El archivo conserva las respuestas que tenía.</translation>
     </message>
 </context>
 <context>

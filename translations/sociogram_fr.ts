@@ -532,6 +532,10 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
         <source>&amp;Subjects...</source>
         <translation>S&amp;ujets...</translation>
     </message>
+    <message>
+        <source>tie changes</source>
+        <translation>changements de liens</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -1737,7 +1741,7 @@ Oui continue. Non termine la séance et réaffiche les fenêtres du programme&#x
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro %1</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,10 @@ Oui continue. Non termine la séance et réaffiche les fenêtres du programme&#x
     <message>
         <source>Save Current Sociogram Settings?</source>
         <translation>Enregistrer les paramètres du sociogramme actuel&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This study&apos;s details could not be read from the file, so the grid is not saved over it. The file keeps the answers it had.</source>
+        <translation>Les informations de cette étude n&apos;ont pas pu être lues dans le fichier ; la grille n&apos;est donc pas enregistrée par-dessus. Le fichier garde les réponses qu&apos;il avait.</translation>
     </message>
 </context>
 <context>

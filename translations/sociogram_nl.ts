@@ -532,6 +532,10 @@ Statusgroepen volgens %1, de methode van het analysevenster.</translation>
         <source>&amp;Subjects...</source>
         <translation>L&amp;eerlingen...</translation>
     </message>
+    <message>
+        <source>tie changes</source>
+        <translation>relatiewijzigingen</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -1737,7 +1741,7 @@ Ja gaat door. Nee beëindigt de ronde en toont de vensters van het programma wee
     </message>
     <message>
         <source>Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %1</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,10 @@ Ja gaat door. Nee beëindigt de ronde en toont de vensters van het programma wee
     <message>
         <source>Save Current Sociogram Settings?</source>
         <translation>Huidige instellingen van het sociogram opslaan?</translation>
+    </message>
+    <message>
+        <source>This study&apos;s details could not be read from the file, so the grid is not saved over it. The file keeps the answers it had.</source>
+        <translation>De gegevens van dit onderzoek konden niet uit het bestand worden gelezen, dus wordt het raster er niet overheen opgeslagen. Het bestand houdt de antwoorden die het had.</translation>
     </message>
 </context>
 <context>

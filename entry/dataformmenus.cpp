@@ -1,0 +1,138 @@
+// The data window's menus: building them, their captions in the language in use, and the
+// commands that hand the study to another window.
+#include "dataform.h"
+
+#include "forms.h"
+#include "gridmodel.h"
+#include "kioskwindow.h"
+
+#include <QEvent>
+#include <QMenuBar>
+
+void DataForm::buildMenus()
+{
+    File = menuBar()->addMenu(QStringLiteral("&File"));
+    Save = File->addAction(QStringLiteral("&Save Data"), this, &DataForm::Save_Click);
+    Clear = File->addAction(QStringLiteral("&Clear Data from Current Grid"), this,
+                            &DataForm::Clear_Click);
+    Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
+    ImportForm =
+        File->addAction(tr("Import &Form Responses..."), this, &DataForm::importFormResponses);
+    PrintBallotsItem = File->addAction(tr("Print &Ballots..."), this, [this] {
+        if (Forms::PrintBallots)
+            Forms::PrintBallots(this);
+    });
+    PupilsAnswer =
+        File->addAction(tr("Pupils &Answer Here..."), this, [this] { pupilsAnswerHere(); });
+    ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
+                                    [this] { Forms::show(Forms::Window::ClassList, this); });
+    ReportItem = File->addAction(tr("Class &Report..."), this, &DataForm::printClassReport);
+    Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
+
+    Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));
+    Crit[0] = Criterion->addAction(QStringLiteral("&Positive"), this,
+                                   [this] { Crit_Click(DataState::CriterionItem::Positive); });
+    Crit[1] = Criterion->addAction(QStringLiteral("&Negative"), this,
+                                   [this] { Crit_Click(DataState::CriterionItem::Negative); });
+
+    Plot = menuBar()->addMenu(QStringLiteral("&Plot Sociogram"));
+    connect(Plot, &QMenu::aboutToShow, this, &DataForm::Plot_Click);
+    Type0 = Plot->addMenu(QStringLiteral("&Type"));
+    const QString types[4] = {QStringLiteral("&Circle"), QStringLiteral("&Random"),
+                              QStringLiteral("&Square"), QStringLiteral("&Target")};
+    for (int i = 0; i < 4; ++i)
+        Sociogram[i] = Type0->addAction(types[i], this, [this, i] { Sociogram_Click(i); });
+
+    AnalysisMenu = menuBar()->addMenu(QStringLiteral("&Analysis"));
+    Analysis = AnalysisMenu->addAction(QStringLiteral("&Study Analysis..."), this,
+                                       &DataForm::openAnalysis);
+    CompareItem =
+        AnalysisMenu->addAction(QStringLiteral("&Compare With..."), this, &DataForm::compareWith);
+    GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::openGroups);
+}
+
+void DataForm::retranslate()
+{
+    File->setTitle(tr("&File"));
+    Save->setText(tr("&Save Data"));
+    Clear->setText(tr("&Clear Data from Current Grid"));
+    Import->setText(tr("&Import Choices..."));
+    ImportForm->setText(tr("Import &Form Responses..."));
+    PrintBallotsItem->setText(tr("Print &Ballots..."));
+    PupilsAnswer->setText(tr("Pupils &Answer Here..."));
+    ClassListItem->setText(tr("Class &List..."));
+    ReportItem->setText(tr("Class &Report..."));
+    Quit->setText(tr("&Quit"));
+    Criterion->setTitle(tr("&Criterion Type"));
+    Crit[0]->setText(tr("&Positive"));
+    Crit[1]->setText(tr("&Negative"));
+    Plot->setTitle(tr("&Plot Sociogram"));
+    Type0->setTitle(tr("&Type"));
+    const QString types[4] = {tr("&Circle"), tr("&Random"), tr("&Square"), tr("&Target")};
+    for (int i = 0; i < 4; ++i)
+        Sociogram[i]->setText(types[i]);
+    AnalysisMenu->setTitle(tr("&Analysis"));
+    Analysis->setText(tr("&Study Analysis..."));
+    CompareItem->setText(tr("&Compare With..."));
+    GroupsItem->setText(tr("&Groups"));
+    model->retranslate();
+    applyColumnWidths();
+    state.retranslate();
+}
+
+void DataForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void DataForm::Sociogram_Click(int index)
+{
+    // The Type menu lists the layouts in the order of their codes.
+    Global::SociogramType = static_cast<Global::Integer>(index);
+    Forms::show(Forms::Window::Draw);
+}
+
+void DataForm::openAnalysis()
+{
+    state.offerSaveBeforeAnalysis();
+    Forms::show(Forms::Window::Analysis, this);
+}
+
+void DataForm::compareWith()
+{
+    // No offer to save: comparing writes nothing, and the grid is compared as it stands.
+    Forms::show(Forms::Window::Compare, this);
+}
+
+void DataForm::openGroups()
+{
+    state.offerSaveBeforeAnalysis();
+    Forms::show(Forms::Window::Groups, this);
+}
+
+void DataForm::printClassReport()
+{
+    // The report reads the stored answers, as the analysis does.
+    state.offerSaveBeforeAnalysis();
+    if (Forms::PrintClassReport)
+        Forms::PrintClassReport(this);
+}
+
+void DataForm::importChoices()
+{
+    if (Forms::ImportChoices && Forms::ImportChoices(this))
+        state.GridChanged = true;
+}
+
+void DataForm::importFormResponses()
+{
+    if (Forms::ImportFormResponses && Forms::ImportFormResponses(this))
+        state.GridChanged = true;
+}
+
+KioskWindow* DataForm::pupilsAnswerHere()
+{
+    return startPupilsRound(state);
+}
