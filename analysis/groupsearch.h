@@ -21,7 +21,6 @@ struct Graph {
     int negativeCount = 0;
     int ignored = 0;
 
-    bool choseEither(int a, int b) const { return chose[a * n + b] || chose[b * n + a]; }
     bool rejectPair(int a, int b) const { return rejects[a * n + b] || rejects[b * n + a]; }
 };
 

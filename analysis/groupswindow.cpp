@@ -85,6 +85,7 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     counts->setColumnStretch(2, 1);
 
     summary = new QLabel;
+    summary->setObjectName(QStringLiteral("summary"));
     summary->setWordWrap(true);
     summary->setTextFormat(Qt::PlainText);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);

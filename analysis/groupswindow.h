@@ -34,10 +34,8 @@ public:
     QSpinBox* seatCountBox() const { return seatCount; }
     QPushButton* makeButton() const { return make; }
     QPushButton* showButton() const { return onSociogram; }
-    QPushButton* exportButton() const { return exportCsv; }
     QCheckBox* withNamesBox() const { return withNames; }
     QTreeWidget* resultView() const { return result; }
-    QLabel* summaryLabel() const { return summary; }
 
 public Q_SLOTS:
     void makeGroups();

@@ -28,7 +28,6 @@ void Arrangement::setPositionsSaved(Integer saved)
     if (saved == PositionsSaved)
         return;
     PositionsSaved = saved;
-    Q_EMIT savedChanged();
 }
 
 void Arrangement::setDistributionsEnabled(bool defaultDistribution, bool savedDistribution)

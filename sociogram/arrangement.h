@@ -38,7 +38,6 @@ public:
 Q_SIGNALS:
     // Labels were created, moved or removed.
     void changed();
-    void savedChanged();
     void distributionsChanged();
     void busyChanged(bool busy);
 

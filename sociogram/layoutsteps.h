@@ -30,7 +30,6 @@ public:
     // being set up.
     void setNewStudyGroupSize(const QString& text) { newStudyGroupSize = text; }
     // Target: refresh the ring tags without moving any label.
-    bool ringsOnly() const { return RingsOnly; }
     void setRingsOnly(bool on) { RingsOnly = on; }
 
     // The four layouts (sociogram types 0 to 3).

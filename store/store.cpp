@@ -14,7 +14,6 @@
 namespace {
 
 int busyMilliseconds = 100;
-int pageLimit = 0;
 
 QString nextConnectionName()
 {
@@ -34,10 +33,6 @@ int engineCode(const QSqlError& e)
 void Store::setBusyTimeout(int ms)
 {
     busyMilliseconds = ms;
-}
-void Store::setPageLimit(int pages)
-{
-    pageLimit = pages;
 }
 Store::Store(QString conn, QString path) : connection(std::move(conn)), file(std::move(path)) {}
 
@@ -88,8 +83,6 @@ Result<Store> Store::open(const QString& path)
             QSqlDatabase::removeDatabase(name);
             return mapEngineError(engineCode(e), e.driverText() + u' ' + e.databaseText(), path);
         }
-        if (pageLimit > 0)
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pageLimit));
     }
     return Store(name, path);
 }

@@ -87,14 +87,10 @@ public:
     Done begin();
     Done commit();
     Done rollback();
-    bool inTransaction() const { return transaction; }
 
     // How long one request waits for another program's lock before it reports the
     // lock (the error report then retries); tests set 0.
     static void setBusyTimeout(int milliseconds);
-    // A ceiling on the file's size in pages for every connection opened from now on
-    // (0: none). A full disk sets one too; tests use it to stand in for that disk.
-    static void setPageLimit(int pages);
 
 private:
     explicit Store(QString connection, QString path);

@@ -491,8 +491,9 @@ private Q_SLOTS:
         QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
         window.makeGroups();
         QVERIFY(window.partition());
-        QVERIFY(window.summaryLabel()->text().endsWith(
-            u"Positive, subject 2, choice 3: \"45\" (not a subject number)"_qs));
+        QVERIFY(window.findChild<QLabel*>(u"summary"_qs)
+                    ->text()
+                    .endsWith(u"Positive, subject 2, choice 3: \"45\" (not a subject number)"_qs));
         QCOMPARE(window.resultView()->topLevelItemCount(), 3);
 
         QList<QList<int>> shown;
