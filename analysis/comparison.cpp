@@ -175,38 +175,70 @@ std::vector<MutualChange> mutualChanges(const SurveyComparison& c, Criterion cri
     return out;
 }
 
+namespace {
+
+// The headers are the CSV file's, in English; the window translates them.
+QString pick(Criterion k, const char* positive, const char* negative)
+{
+    return QString::fromLatin1(k == Criterion::Positive ? positive : negative);
+}
+
+QStringList receivedHeaders(Criterion k)
+{
+    return {pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive earlier"),
+                 QT_TRANSLATE_NOOP("Analysis", "Negative earlier")),
+            pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive later"),
+                 QT_TRANSLATE_NOOP("Analysis", "Negative later")),
+            pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive change"),
+                 QT_TRANSLATE_NOOP("Analysis", "Negative change"))};
+}
+
+QStringList mutualHeaders(Criterion k)
+{
+    return {pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive kept"),
+                 QT_TRANSLATE_NOOP("Analysis", "Mutual negative kept")),
+            pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive gained"),
+                 QT_TRANSLATE_NOOP("Analysis", "Mutual negative gained")),
+            pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive lost"),
+                 QT_TRANSLATE_NOOP("Analysis", "Mutual negative lost"))};
+}
+
+QStringList statusHeaders()
+{
+    return {QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status earlier")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status later")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status changed"))};
+}
+
+// Subject s's status before and after, and "changed" where both surveys classify
+// and the two differ.
+QStringList statusCells(const SurveyComparison& c, int s, StatusMethod method)
+{
+    const bool both = c.earlier.group.classified && c.later.group.classified;
+    const QString before = statusText(c.earlier, s, method);
+    const QString after = statusText(c.later, s, method);
+    return {before, after,
+            both && before != after ? QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "changed"))
+                                    : QString()};
+}
+
+} // namespace
+
 TextTable comparisonTable(const SurveyComparison& c, StatusMethod method)
 {
     TextTable t;
-    // The headers are the CSV file's, in English; the window translates them.
-    const auto pick = [](Criterion k, const char* positive, const char* negative) {
-        return QString::fromLatin1(k == Criterion::Positive ? positive : negative);
-    };
     t.header << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Subject"));
     std::vector<std::vector<ReceivedChange>> received;
     for (Criterion k : c.shared) {
-        t.header << pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive earlier"),
-                         QT_TRANSLATE_NOOP("Analysis", "Negative earlier"))
-                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive later"),
-                         QT_TRANSLATE_NOOP("Analysis", "Negative later"))
-                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Positive change"),
-                         QT_TRANSLATE_NOOP("Analysis", "Negative change"));
+        t.header << receivedHeaders(k);
         received.push_back(receivedChanges(c, k));
     }
     const bool status = c.earlier.group.classified || c.later.group.classified;
-    const bool both = c.earlier.group.classified && c.later.group.classified;
     if (status)
-        t.header << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status earlier"))
-                 << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status later"))
-                 << QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Status changed"));
+        t.header << statusHeaders();
     std::vector<std::vector<MutualChange>> mutual;
     for (Criterion k : c.shared) {
-        t.header << pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive kept"),
-                         QT_TRANSLATE_NOOP("Analysis", "Mutual negative kept"))
-                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive gained"),
-                         QT_TRANSLATE_NOOP("Analysis", "Mutual negative gained"))
-                 << pick(k, QT_TRANSLATE_NOOP("Analysis", "Mutual positive lost"),
-                         QT_TRANSLATE_NOOP("Analysis", "Mutual negative lost"));
+        t.header << mutualHeaders(k);
         mutual.push_back(mutualChanges(c, k));
     }
     for (int s = 1; s <= c.groupSize; ++s) {
@@ -215,14 +247,8 @@ TextTable comparisonTable(const SurveyComparison& c, StatusMethod method)
         for (const auto& r : received)
             row << QString::number(r[i].earlier) << QString::number(r[i].later)
                 << signedNumber(r[i].change());
-        if (status) {
-            const QString before = statusText(c.earlier, s, method);
-            const QString after = statusText(c.later, s, method);
-            row << before << after
-                << (both && before != after
-                        ? QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "changed"))
-                        : QString());
-        }
+        if (status)
+            row << statusCells(c, s, method);
         for (const auto& m : mutual)
             row << QString::number(m[i].kept) << QString::number(m[i].gained)
                 << QString::number(m[i].lost);

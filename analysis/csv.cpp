@@ -37,47 +37,67 @@ QChar detectSeparator(const QString& text)
     return candidates[best];
 }
 
-Text parse(const QString& text, QChar separator)
-{
-    Text out;
-    Record record;
-    QString current;
-    bool quoted = false;
-    bool fieldWasQuoted = false;
-    int line = 1;
-    int quoteLine = 0;
-    record.line = 1;
+namespace {
 
-    const auto endField = [&] {
+// One pass over the text, character by character, carrying the field and record
+// being read.
+class Parser {
+public:
+    Parser(const QString& text, QChar separator) : text(text), separator(separator)
+    {
+        record.line = 1;
+    }
+
+    Text run()
+    {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            i = quoted ? insideQuotes(i) : outsideQuotes(i);
+        if (quoted)
+            out.unclosedQuoteLine = quoteLine;
+        if (!current.isEmpty() || !record.fields.isEmpty() || quoted)
+            endRecord(line);
+        return std::move(out);
+    }
+
+private:
+    bool nextIs(qsizetype i, QChar c) const { return i + 1 < text.size() && text[i + 1] == c; }
+
+    void endField()
+    {
         record.fields.append(current);
         current.clear();
         fieldWasQuoted = false;
-    };
-    const auto endRecord = [&](int nextLine) {
+    }
+
+    void endRecord(int nextLine)
+    {
         endField();
         out.records.push_back(std::move(record));
         record = Record();
         record.line = nextLine;
-    };
+    }
 
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    // Returns the index of the last character taken.
+    qsizetype insideQuotes(qsizetype i)
+    {
         const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < n && text[i + 1] == u'"') {
-                    current.append(u'"');
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == u'\n')
-                    ++line;
-                current.append(c);
-            }
-            continue;
+        if (c == u'"' && nextIs(i, u'"')) {
+            current.append(u'"');
+            return i + 1;
         }
+        if (c == u'"') {
+            quoted = false;
+            return i;
+        }
+        if (c == u'\n')
+            ++line;
+        current.append(c);
+        return i;
+    }
+
+    qsizetype outsideQuotes(qsizetype i)
+    {
+        const QChar c = text[i];
         if (c == u'"' && current.trimmed().isEmpty() && !fieldWasQuoted) {
             // Blanks before an opening quote belong to no value.
             current.clear();
@@ -87,19 +107,32 @@ Text parse(const QString& text, QChar separator)
         } else if (c == separator) {
             endField();
         } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            if (c == u'\r' && nextIs(i, u'\n'))
                 ++i;
             ++line;
             endRecord(line);
         } else {
             current.append(c);
         }
+        return i;
     }
-    if (quoted)
-        out.unclosedQuoteLine = quoteLine;
-    if (!current.isEmpty() || !record.fields.isEmpty() || quoted)
-        endRecord(line);
-    return out;
+
+    const QString& text;
+    const QChar separator;
+    Text out;
+    Record record;
+    QString current;
+    bool quoted = false;
+    bool fieldWasQuoted = false;
+    int line = 1;
+    int quoteLine = 0;
+};
+
+} // namespace
+
+Text parse(const QString& text, QChar separator)
+{
+    return Parser(text, separator).run();
 }
 
 QString field(const QString& value, QChar separator)

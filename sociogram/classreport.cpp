@@ -81,6 +81,38 @@ qreal smallestFit(const PictureOptions& options)
     return ClassReportLook::SmallestPoints / points;
 }
 
+// The scale at which the picture fills its share of the page, never below the
+// smallest that keeps its captions readable.
+qreal pictureFit(const PageWriter& page, const ReportPicture& picture, qreal perTwip)
+{
+    const QSizeF twips = pictureSize(picture.drawing, picture.options);
+    return std::max(smallestFit(picture.options),
+                    std::min(page.width() * PictureShare / (twips.width() * perTwip),
+                             page.height() * PictureHeightShare / (twips.height() * perTwip)));
+}
+
+// The figures, the groups and the changes from y down, in the column from left; the
+// y under them.
+qreal paintReportTexts(PageWriter& page, const ClassReport& report, qreal left, qreal y)
+{
+    const qreal w = page.width() - left;
+    const auto block = [&](const QString& heading, const QStringList& lines) {
+        if (lines.isEmpty())
+            return;
+        y += page.paragraph(heading, reportFont(TextPoints, true), left, w, y);
+        for (const QString& line : lines)
+            y += page.paragraph(line, reportFont(TextPoints), left, w, y);
+        y += page.points(4);
+    };
+    // The figures run on as one paragraph: a line each would push the table off the page.
+    block(QCoreApplication::translate("ClassReport", "The group"),
+          report.figures.isEmpty() ? QStringList() : QStringList{report.figures.join(u"; ")});
+    block(QCoreApplication::translate("ClassReport", "Groups"), report.groups);
+    block(QCoreApplication::translate("ClassReport", "Changes since the earlier survey"),
+          report.changes);
+    return y;
+}
+
 // The picture on the left, and to its right, or under it where the picture needs the
 // width, the figures, the groups and the changes.
 void paintPictureBlock(PageWriter& page, const ClassReport& report)
@@ -93,11 +125,8 @@ void paintPictureBlock(PageWriter& page, const ClassReport& report)
     qreal fit = 1;
     const qreal perTwip = page.device.logicalDpiX() / Codes::TwipsPerInch;
     if (!picture.primitives.empty()) {
-        const QSizeF twips = pictureSize(picture.drawing, picture.options);
-        fit = std::max(smallestFit(picture.options),
-                       std::min(page.width() * PictureShare / (twips.width() * perTwip),
-                                page.height() * PictureHeightShare / (twips.height() * perTwip)));
-        shown = twips * perTwip * fit;
+        fit = pictureFit(page, picture, perTwip);
+        shown = pictureSize(picture.drawing, picture.options) * perTwip * fit;
     }
     // Beside the picture where the page leaves a column for the text; above and
     // under it where the picture needs the width.
@@ -119,22 +148,7 @@ void paintPictureBlock(PageWriter& page, const ClassReport& report)
     } else {
         y = bottom;
     }
-    const qreal w = page.width() - left;
-    const auto block = [&](const QString& heading, const QStringList& lines) {
-        if (lines.isEmpty())
-            return;
-        y += page.paragraph(heading, reportFont(TextPoints, true), left, w, y);
-        for (const QString& line : lines)
-            y += page.paragraph(line, reportFont(TextPoints), left, w, y);
-        y += page.points(4);
-    };
-    // The figures run on as one paragraph: a line each would push the table off the page.
-    block(QCoreApplication::translate("ClassReport", "The group"),
-          report.figures.isEmpty() ? QStringList() : QStringList{report.figures.join(u"; ")});
-    block(QCoreApplication::translate("ClassReport", "Groups"), report.groups);
-    block(QCoreApplication::translate("ClassReport", "Changes since the earlier survey"),
-          report.changes);
-    page.y = std::max(bottom, y);
+    page.y = std::max(bottom, paintReportTexts(page, report, left, y));
 }
 
 struct Columns {

@@ -72,6 +72,64 @@ bool countsAreKept()
            Global::CurrentCriterion == Codes::AnswerType::Negative;
 }
 
+// Every cell is compared with every subject; reading each text once keeps that
+// cheap. A text that is no number still fails each comparison, as it would.
+struct ReadCell {
+    bool empty = true;
+    std::optional<double> value;
+};
+
+std::vector<ReadCell> readCells(const ChoiceGrid& grid)
+{
+    std::vector<ReadCell> cells;
+    for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r)
+        for (int col = 1; col < grid.Cols(); ++col) {
+            const QString text = grid.TextMatrix(r, col);
+            cells.push_back({text.isEmpty(), Numbers::wholeValue(text)});
+        }
+    return cells;
+}
+
+// The subject number in row r's first column (0 when it reads as none).
+Long rowSubject(Trap& trap, const ChoiceGrid& grid, int r)
+{
+    Long s = 0;
+    trap.step([&]() -> Step {
+        const std::optional<Long> v = Numbers::toLong(Numbers::leadingValue(grid.TextMatrix(r, 0)));
+        if (!v)
+            return runtimeFailure(ErrorNumber::Overflow);
+        s = *v;
+        return std::nullopt;
+    });
+    return s;
+}
+
+// Counts the cells that name s into ChoicesReceived and MaxReceived, reporting each
+// cell that is no number.
+void countReceived(Trap& trap, const std::vector<ReadCell>& cells, Long s)
+{
+    Integer count = 0;
+    for (const ReadCell& cell : cells) {
+        if (cell.empty)
+            continue;
+        if (!cell.value) {
+            trap.step([] { return Step(runtimeFailure(ErrorNumber::TypeMismatch)); });
+            continue;
+        }
+        if (*cell.value != s)
+            continue;
+        ++count;
+        trap.step([&]() -> Step {
+            if (!LabelSet::isIndex(s))
+                return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+            Global::ChoicesReceived[static_cast<std::size_t>(s)] = count;
+            return std::nullopt;
+        });
+        if (count > Global::MaxReceived)
+            Global::MaxReceived = count;
+    }
+}
+
 } // namespace
 
 LayoutSteps::LayoutSteps(Arrangement& arrangement, const ViewOptions& view)
@@ -211,49 +269,9 @@ void LayoutSteps::countChoices(Trap& trap)
     ChoiceGrid& grid = DataGrid();
     const int lastRow = grid.Rows() - 1;
     const int lastCol = grid.Cols() - 1;
-    // Every cell is compared with every subject; reading each text once keeps that
-    // cheap. A text that is no number still fails each comparison, as it would.
-    struct Cell {
-        bool empty = true;
-        std::optional<double> value;
-    };
-    std::vector<Cell> cells;
-    for (int r2 = ChoiceGrid::FixedRows; r2 <= lastRow; ++r2)
-        for (int col = 1; col <= lastCol; ++col) {
-            const QString text = grid.TextMatrix(r2, col);
-            cells.push_back({text.isEmpty(), Numbers::wholeValue(text)});
-        }
-    for (int r = ChoiceGrid::FixedRows; r <= lastRow; ++r) {
-        Long s = 0;
-        trap.step([&]() -> Step {
-            const std::optional<Long> v =
-                Numbers::toLong(Numbers::leadingValue(grid.TextMatrix(r, 0)));
-            if (!v)
-                return runtimeFailure(ErrorNumber::Overflow);
-            s = *v;
-            return std::nullopt;
-        });
-        Integer count = 0;
-        for (const Cell& cell : cells) {
-            if (cell.empty)
-                continue;
-            if (!cell.value) {
-                trap.step([] { return Step(runtimeFailure(ErrorNumber::TypeMismatch)); });
-                continue;
-            }
-            if (*cell.value != s)
-                continue;
-            ++count;
-            trap.step([&]() -> Step {
-                if (!LabelSet::isIndex(s))
-                    return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
-                Global::ChoicesReceived[static_cast<std::size_t>(s)] = count;
-                return std::nullopt;
-            });
-            if (count > Global::MaxReceived)
-                Global::MaxReceived = count;
-        }
-    }
+    const std::vector<ReadCell> cells = readCells(grid);
+    for (int r = ChoiceGrid::FixedRows; r <= lastRow; ++r)
+        countReceived(trap, cells, rowSubject(trap, grid, r));
     // The grid is left with the last cell read as its current cell.
     if (lastRow >= ChoiceGrid::FixedRows) {
         grid.setRow(lastRow);

@@ -67,6 +67,52 @@ std::optional<DbError> missingPiece(const QString& message, const QString& path)
         message, Error};
 }
 
+// What each engine code means to the user; %1 is the file, %2 the engine's message.
+struct EngineSentence {
+    int code;
+    int number;
+    const char* sentence;
+};
+
+constexpr EngineSentence EngineSentences[] = {
+    {Busy, DbNumber::Busy,
+     QT_TRANSLATE_NOOP("Store", "Couldn't update %1; it is currently locked by another program.")},
+    {Locked, DbNumber::TableLocked,
+     QT_TRANSLATE_NOOP("Store", "Couldn't lock a table of %1; it is currently in use.")},
+    {ReadOnly, DbNumber::CannotOpen,
+     QT_TRANSLATE_NOOP("Store", "The database %1 is read-only; changes cannot be written to it.")},
+    {Protocol, DbNumber::FileLocked, QT_TRANSLATE_NOOP("Store", "Could not lock the file %1.")},
+    {CantOpen, DbNumber::CannotOpen,
+     QT_TRANSLATE_NOOP("Store", "The database %1 cannot be opened.")},
+    {NotADb, DbNumber::NotADatabase,
+     QT_TRANSLATE_NOOP("Store",
+                       "Unrecognized database format %1: the file is not a study database.")},
+    {Corrupt, DbNumber::Corrupt,
+     QT_TRANSLATE_NOOP("Store", "Cannot open database %1. The file may be damaged.")},
+    {Full, DbNumber::DiskFull,
+     QT_TRANSLATE_NOOP("Store", "Not enough space on disk for %1; nothing was written.")},
+    {IoErr, DbNumber::DiskError,
+     QT_TRANSLATE_NOOP("Store", "Disk error while reading or writing %1.")},
+    {Constraint, DbNumber::Constraint,
+     QT_TRANSLATE_NOOP("Store", "The change to %1 was refused: %2")},
+    {TooBig, DbNumber::DataTooBig,
+     QT_TRANSLATE_NOOP("Store", "A value does not fit its field in %1.")},
+    {Mismatch, DbNumber::DataTooBig,
+     QT_TRANSLATE_NOOP("Store", "A value does not fit its field in %1.")},
+};
+
+DbError fromTable(int code, int sqliteCode, const QString& message, const QString& file)
+{
+    for (const EngineSentence& e : EngineSentences) {
+        if (e.code != code)
+            continue;
+        QString sentence = QCoreApplication::translate("Store", e.sentence);
+        sentence = code == Constraint ? sentence.arg(file, message) : sentence.arg(file);
+        return {e.number, sentence, message, sqliteCode};
+    }
+    return {};
+}
+
 } // namespace
 
 DbError mapEngineError(int sqliteCode, const QString& message, const QString& path)
@@ -75,87 +121,17 @@ DbError mapEngineError(int sqliteCode, const QString& message, const QString& pa
     const QString file = quoted(path);
     // A file removed while it was open still reads from what the system keeps of
     // it, but cannot be written; retrying would never help.
-    if ((code == ReadOnly || code == IoErr) && !QFileInfo::exists(path))
+    if ((code == ReadOnly || code == IoErr || code == CantOpen) && !QFileInfo::exists(path))
         return {DbNumber::FileNotFound,
                 QCoreApplication::translate("Store", "Could not find file %1.").arg(file), message,
                 sqliteCode};
-    switch (code) {
-    case Busy:
-        return {DbNumber::Busy,
-                QCoreApplication::translate(
-                    "Store", "Couldn't update %1; it is currently locked by another program.")
-                    .arg(file),
-                message, sqliteCode};
-    case Locked:
-        return {DbNumber::TableLocked,
-                QCoreApplication::translate("Store",
-                                            "Couldn't lock a table of %1; it is currently in use.")
-                    .arg(file),
-                message, sqliteCode};
-    case ReadOnly:
-        return {DbNumber::CannotOpen,
-                QCoreApplication::translate(
-                    "Store", "The database %1 is read-only; changes cannot be written to it.")
-                    .arg(file),
-                message, sqliteCode};
-    case Protocol:
-        return {DbNumber::FileLocked,
-                QCoreApplication::translate("Store", "Could not lock the file %1.").arg(file),
-                message, sqliteCode};
-    case CantOpen:
-        if (!QFileInfo::exists(path))
-            return {DbNumber::FileNotFound,
-                    QCoreApplication::translate("Store", "Could not find file %1.").arg(file),
-                    message, sqliteCode};
-        return {DbNumber::CannotOpen,
-                QCoreApplication::translate("Store", "The database %1 cannot be opened.").arg(file),
-                message, sqliteCode};
-    case NotADb:
-        return {DbNumber::NotADatabase,
-                QCoreApplication::translate(
-                    "Store", "Unrecognized database format %1: the file is not a study database.")
-                    .arg(file),
-                message, sqliteCode};
-    case Corrupt:
-        return {DbNumber::Corrupt,
-                QCoreApplication::translate("Store",
-                                            "Cannot open database %1. The file may be damaged.")
-                    .arg(file),
-                message, sqliteCode};
-    case Full:
-        return {DbNumber::DiskFull,
-                QCoreApplication::translate("Store",
-                                            "Not enough space on disk for %1; nothing was written.")
-                    .arg(file),
-                message, sqliteCode};
-    case IoErr:
-        return {DbNumber::DiskError,
-                QCoreApplication::translate("Store", "Disk error while reading or writing %1.")
-                    .arg(file),
-                message, sqliteCode};
-    case Constraint:
-        return {DbNumber::Constraint,
-                QCoreApplication::translate("Store", "The change to %1 was refused: %2")
-                    .arg(file, message),
-                message, sqliteCode};
-    case TooBig:
-    case Mismatch:
-        return {
-            DbNumber::DataTooBig,
-            QCoreApplication::translate("Store", "A value does not fit its field in %1.").arg(file),
-            message, sqliteCode};
-    default:
-        break;
-    }
+    if (DbError known = fromTable(code, sqliteCode, message, file); known.number != 0)
+        return known;
     if (std::optional<DbError> piece = missingPiece(message, path))
         return *piece;
     // A damaged header can claim a file format the engine does not know.
     if (message.contains(QStringLiteral("unsupported file format")))
-        return {DbNumber::NotADatabase,
-                QCoreApplication::translate(
-                    "Store", "Unrecognized database format %1: the file is not a study database.")
-                    .arg(file),
-                message, sqliteCode};
+        return fromTable(NotADb, sqliteCode, message, file);
     return {DbNumber::Other,
             QCoreApplication::translate("Store", "The database %1 reported: %2").arg(file, message),
             message, sqliteCode};
