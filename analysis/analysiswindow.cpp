@@ -9,6 +9,7 @@
 #include "programicon.h"
 #include "statusmethod.h"
 #include "texttablemodel.h"
+#include "windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,19 +27,7 @@ namespace {
 
 const QString GraphFilter = QStringLiteral("GraphML files (*.graphml);;All files (*)");
 
-QPointer<AnalysisWindow>& openWindow()
-{
-    static QPointer<AnalysisWindow> window;
-    return window;
-}
-
 } // namespace
-
-FileNameAsker& AnalysisWindow::saveFileName()
-{
-    static FileNameAsker ask;
-    return ask;
-}
 
 AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
 {
@@ -142,33 +131,12 @@ void AnalysisWindow::changeEvent(QEvent* event)
         exportTable->setText(tr("Export &Table..."));
         exportChoices->setText(tr("Export &Choices..."));
         exportGraph->setText(tr("Export &GraphML..."));
-        withNames->setText(tr("With &names"));
+        withNames->setText(namesBoxText());
         closeButton->setText(tr("C&lose"));
         methodNote->setText(statusMethodNote(method()));
         showNames(); // the table's words, the figures and the cliques
     }
     QDialog::changeEvent(event);
-}
-
-QCheckBox* AnalysisWindow::makeNamesBox(QWidget* parent)
-{
-    auto* box = new QCheckBox(tr("With &names"), parent);
-    const auto follow = [box] {
-        const bool loaded = ClassList::instance().loaded();
-        box->setEnabled(loaded);
-        if (!loaded)
-            box->setChecked(false);
-    };
-    QObject::connect(&ClassList::instance(), &ClassList::changed, box, follow);
-    follow();
-    return box;
-}
-
-QStringList AnalysisWindow::takeNames(QCheckBox* box)
-{
-    const bool asked = box->isChecked();
-    box->setChecked(false);
-    return asked ? ClassList::instance().currentNames() : QStringList();
 }
 
 void AnalysisWindow::showTable()
@@ -237,22 +205,6 @@ void AnalysisWindow::refreshFigures()
     leftOut->setVisible(!current.skipped.empty());
 }
 
-const QString AnalysisWindow::CsvFilter =
-    QStringLiteral("Comma-separated files (*.csv);;All files (*)");
-const QString AnalysisWindow::CsvSuffix = QStringLiteral("csv");
-
-void AnalysisWindow::saveText(QWidget* parent, const QString& caption, const QString& what,
-                              const QString& suffix, const QString& filter, const QString& text)
-{
-    const QString path = askSaveFile(parent, caption, what, suffix, filter, saveFileName());
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!writeTextFile(path, text, &error))
-        MsgBox(tr("The file %1 could not be written: %2").arg(path, error), Buttons::Ok,
-               Icon::Exclamation);
-}
-
 void AnalysisWindow::exportTableCsv()
 {
     saveText(this, tr("Export Table"), QStringLiteral("analysis"), CsvSuffix, CsvFilter,
@@ -274,11 +226,7 @@ void AnalysisWindow::exportGraphMl()
 
 void showAnalysis(const ChoiceSet& choices, QWidget* parent)
 {
-    QPointer<AnalysisWindow>& window = openWindow();
-    if (!window) {
-        window = new AnalysisWindow(parent);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
+    AnalysisWindow* window = SingleInstance<AnalysisWindow>::instance(parent);
     window->setChoices(choices);
     window->show();
     window->raise();

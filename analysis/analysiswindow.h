@@ -37,21 +37,6 @@ public:
     QPushButton* exportGraphButton() const { return exportGraph; }
     QCheckBox* withNamesBox() const { return withNames; }
 
-    // Tests answer the question of where to save here; empty shows the dialog.
-    static FileNameAsker& saveFileName();
-    // Asks where (askSaveFile, suggesting `what` and `suffix`, through saveFileName) and
-    // writes the text there; a file that cannot be written is said in a message. The
-    // groups window saves its CSV the same way.
-    static void saveText(QWidget* parent, const QString& caption, const QString& what,
-                         const QString& suffix, const QString& filter, const QString& text);
-    static const QString CsvFilter;
-    static const QString CsvSuffix;
-    // "With names" beside an export: off at first and after every export, and open only
-    // while the study has a class list, so that a file carries names only when asked.
-    static QCheckBox* makeNamesBox(QWidget* parent);
-    // The names the box asks for (none when it is off); the box is off again afterwards.
-    static QStringList takeNames(QCheckBox* box);
-
 public Q_SLOTS:
     void exportTableCsv();
     void exportChoicesCsv();

@@ -1,6 +1,5 @@
 #include "classlistwindow.h"
 
-#include "analysiswindow.h"
 #include "classlist.h"
 #include "classlistfile.h"
 #include "filedialogs.h"
@@ -152,8 +151,8 @@ void ClassListWindow::save()
     const std::optional<QStringList> names = typedNames();
     if (!names)
         return;
-    AnalysisWindow::saveText(this, tr("Save Class List"), tr("class list"),
-                             AnalysisWindow::CsvSuffix, tr(ListFilter), classListCsv(*names));
+    saveText(this, tr("Save Class List"), tr("class list"), CsvSuffix, tr(ListFilter),
+             classListCsv(*names));
 }
 
 void ClassListWindow::accept()

@@ -28,7 +28,7 @@ public:
     bool loadFrom(const QString& path);
 
     // Tests answer the question of which file to read here; empty shows the dialog. The
-    // list is saved through AnalysisWindow::saveText, as every export is.
+    // list is saved through saveText, as every export is.
     static FileNameAsker& openFileName();
 
 public Q_SLOTS:

@@ -1,7 +1,7 @@
 #include "comparewindow.h"
 
-#include "analysiswindow.h"
 #include "classlist.h"
+#include "filedialogs.h"
 #include "forms.h"
 #include "globals.h"
 #include "messages.h"
@@ -10,6 +10,7 @@
 #include "studychoices.h"
 #include "studypicker.h"
 #include "texttablemodel.h"
+#include "windows.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -32,12 +33,6 @@ namespace {
 constexpr int MinFiguresWidth = 260;
 
 const QString TrapLabel = QStringLiteral("DataForm:Compare");
-
-QPointer<CompareWindow>& openWindow()
-{
-    static QPointer<CompareWindow> window;
-    return window;
-}
 
 QString quoted(const QString& name)
 {
@@ -104,7 +99,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     subjectsItem = exports->addAction(QString(), this, &CompareWindow::exportSubjectsCsv);
     tiesItem = exports->addAction(QString(), this, &CompareWindow::exportTieChangesCsv);
     exportCsv->setMenu(exports);
-    withNames = AnalysisWindow::makeNamesBox(this);
+    withNames = makeNamesBox(this);
     sociogram = new QPushButton(tr("Show on &Sociogram"), this);
     closeButton = new QPushButton(this);
 
@@ -157,7 +152,7 @@ void CompareWindow::retranslate()
     exportCsv->setText(tr("&Export CSV..."));
     subjectsItem->setText(tr("&Subjects..."));
     tiesItem->setText(tr("&Tie Changes..."));
-    withNames->setText(AnalysisWindow::tr("With &names"));
+    withNames->setText(namesBoxText());
     sociogram->setText(tr("Show on &Sociogram"));
     closeButton->setText(tr("C&lose"));
 }
@@ -274,17 +269,15 @@ void CompareWindow::showFigures()
 
 void CompareWindow::exportSubjectsCsv()
 {
-    AnalysisWindow::saveText(this, tr("Export Subjects"), QStringLiteral("comparison"),
-                             AnalysisWindow::CsvSuffix, AnalysisWindow::CsvFilter,
-                             comparisonTableCsv(current, ChosenStatusMethod::instance().method(),
-                                                AnalysisWindow::takeNames(withNames)));
+    saveText(
+        this, tr("Export Subjects"), QStringLiteral("comparison"), CsvSuffix, CsvFilter,
+        comparisonTableCsv(current, ChosenStatusMethod::instance().method(), takeNames(withNames)));
 }
 
 void CompareWindow::exportTieChangesCsv()
 {
-    AnalysisWindow::saveText(this, tr("Export Tie Changes"), tr("tie changes"),
-                             AnalysisWindow::CsvSuffix, AnalysisWindow::CsvFilter,
-                             tieChangesCsv(current.ties, AnalysisWindow::takeNames(withNames)));
+    saveText(this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, CsvFilter,
+             tieChangesCsv(current.ties, takeNames(withNames)));
 }
 
 bool CompareWindow::refresh()
@@ -313,18 +306,14 @@ void CompareWindow::showOnSociogram()
 
 CompareWindow* openCompareWindow()
 {
-    return openWindow().data();
+    return SingleInstance<CompareWindow>::ifLoaded();
 }
 
 CompareWindow* showComparison(const StoredSurvey& earlier, const QString& laterName,
                               const ChoiceSet& later, QWidget* parent)
 {
-    QPointer<CompareWindow>& window = openWindow();
-    if (!window) {
-        // A child of the data window: it closes with it, when the study changes or ends.
-        window = new CompareWindow(parent);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
+    // A child of the data window: it closes with it, when the study changes or ends.
+    CompareWindow* window = SingleInstance<CompareWindow>::instance(parent);
     window->setSurveys(earlier.study, earlier.choices, laterName, later);
     window->show();
     window->raise();

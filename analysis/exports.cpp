@@ -3,7 +3,6 @@
 #include "analysistable.h"
 #include "csv.h"
 
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace {
@@ -101,21 +100,4 @@ QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod metho
                          const QStringList& names)
 {
     return tableCsv(withNames(subjectTable(analysis, method), names));
-}
-
-bool writeTextFile(const QString& path, const QString& text, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
 }

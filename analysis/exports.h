@@ -22,6 +22,3 @@ QString choicesGraphMl(const ChoiceSet& choices, const QStringList& names = {});
 // cannot be computed is written as "undefined". With names, as withNames gives it.
 QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method,
                          const QStringList& names = {});
-
-// Writes the whole text as UTF-8, replacing the file only once it is complete.
-bool writeTextFile(const QString& path, const QString& text, QString* error = nullptr);

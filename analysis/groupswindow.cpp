@@ -2,13 +2,14 @@
 
 #include "comparison.h"
 
-#include "analysiswindow.h"
 #include "busypointer.h"
 #include "classlist.h"
+#include "filedialogs.h"
 #include "forms.h"
 #include "groupcolours.h"
 #include "messages.h"
 #include "programicon.h"
+#include "windows.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,12 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPointer<GroupsWindow>& openWindow()
-{
-    static QPointer<GroupsWindow> window;
-    return window;
-}
 
 constexpr int NameWidth = 160; // pixels
 
@@ -103,7 +98,7 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     onSociogram = new QPushButton(tr("Show on S&ociogram"));
     onSociogram->setCheckable(true);
     exportCsv = new QPushButton(tr("&Export CSV..."));
-    withNames = AnalysisWindow::makeNamesBox(this);
+    withNames = makeNamesBox(this);
     closeButton = new QPushButton(tr("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(onSociogram);
@@ -139,7 +134,7 @@ void GroupsWindow::changeEvent(QEvent* event)
         result->setHeaderLabels({tr("Subject"), tr("Chosen mates in the group"), tr("Why marked")});
         onSociogram->setText(tr("Show on S&ociogram"));
         exportCsv->setText(tr("&Export CSV..."));
-        withNames->setText(AnalysisWindow::tr("With &names"));
+        withNames->setText(namesBoxText());
         closeButton->setText(tr("&Close"));
         showResult();
     }
@@ -301,10 +296,8 @@ void GroupsWindow::exportGroups()
 {
     if (!made)
         return;
-    AnalysisWindow::saveText(
-        this, QStringLiteral("Export Groups"), QStringLiteral("groups"), AnalysisWindow::CsvSuffix,
-        AnalysisWindow::CsvFilter,
-        Groups::groupsCsv(shownClass, *made, AnalysisWindow::takeNames(withNames)));
+    saveText(this, QStringLiteral("Export Groups"), QStringLiteral("groups"), CsvSuffix, CsvFilter,
+             Groups::groupsCsv(shownClass, *made, takeNames(withNames)));
 }
 
 void GroupsWindow::closeEvent(QCloseEvent* event)
@@ -320,16 +313,12 @@ void GroupsWindow::closeEvent(QCloseEvent* event)
 
 GroupsWindow* openGroupsWindow()
 {
-    return openWindow().data();
+    return SingleInstance<GroupsWindow>::ifLoaded();
 }
 
 void showGroups(const ChoiceSet& choices, QWidget* parent)
 {
-    QPointer<GroupsWindow>& window = openWindow();
-    if (!window) {
-        window = new GroupsWindow(parent);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
+    GroupsWindow* window = SingleInstance<GroupsWindow>::instance(parent);
     window->setChoices(choices);
     // The groups are there as the window opens: most teachers want the suggested count.
     if (Groups::groupCountProblem(window->groupClass().size, window->groupCountBox()->value())

@@ -1,8 +1,20 @@
 #include "filedialogs.h"
 
+#include "classlist.h"
 #include "filefolder.h"
+#include "messages.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
+
+namespace {
+
+struct FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
+
+} // namespace
 
 QString askSaveFile(QWidget* parent, const QString& caption, const QString& what,
                     const QString& suffix, const QString& filter, const FileNameAsker& ask)
@@ -32,4 +44,48 @@ QString askOpenFile(QWidget* parent, const QString& caption, const QString& filt
                              : QFileDialog::getOpenFileName(parent, caption, start, filter);
     FileFolder::remember(file);
     return file;
+}
+
+FileNameAsker& saveFileName()
+{
+    static FileNameAsker ask;
+    return ask;
+}
+
+void saveText(QWidget* parent, const QString& caption, const QString& what, const QString& suffix,
+              const QString& filter, const QString& text)
+{
+    const QString path = askSaveFile(parent, caption, what, suffix, filter, saveFileName());
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeTextFile(path, text, &error))
+        MsgBox(FileDialogs::tr("The file %1 could not be written: %2").arg(path, error),
+               Buttons::Ok, Icon::Exclamation);
+}
+
+QString namesBoxText()
+{
+    return FileDialogs::tr("With &names");
+}
+
+QCheckBox* makeNamesBox(QWidget* parent)
+{
+    auto* box = new QCheckBox(namesBoxText(), parent);
+    const auto follow = [box] {
+        const bool loaded = ClassList::instance().loaded();
+        box->setEnabled(loaded);
+        if (!loaded)
+            box->setChecked(false);
+    };
+    QObject::connect(&ClassList::instance(), &ClassList::changed, box, follow);
+    follow();
+    return box;
+}
+
+QStringList takeNames(QCheckBox* box)
+{
+    const bool asked = box->isChecked();
+    box->setChecked(false);
+    return asked ? ClassList::instance().currentNames() : QStringList();
 }

@@ -4,8 +4,10 @@
 // hook.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
+class QCheckBox;
 class QWidget;
 
 // Asks for a file, starting at `start` (a suggested file, or a folder); empty when the
@@ -22,3 +24,20 @@ QString askSaveFile(QWidget* parent, const QString& caption, const QString& what
 // Asks for a file to read, starting in FileFolder::lastUsed(); remembers its folder.
 QString askOpenFile(QWidget* parent, const QString& caption, const QString& filter,
                     const FileNameAsker& ask = {});
+
+// Tests answer the question of where to save here; empty shows the dialog.
+FileNameAsker& saveFileName();
+// Asks where (askSaveFile, suggesting `what` and `suffix`, through saveFileName) and
+// writes the text there; a file that cannot be written is said in a message. Every
+// window's export saves this way.
+void saveText(QWidget* parent, const QString& caption, const QString& what, const QString& suffix,
+              const QString& filter, const QString& text);
+inline const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;All files (*)");
+inline const QString CsvSuffix = QStringLiteral("csv");
+// "With names" beside an export: off at first and after every export, and open only
+// while the study has a class list, so that a file carries names only when asked.
+QCheckBox* makeNamesBox(QWidget* parent);
+// Its caption, for a window that changes language.
+QString namesBoxText();
+// The names the box asks for (none when it is off); the box is off again afterwards.
+QStringList takeNames(QCheckBox* box);

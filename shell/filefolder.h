@@ -21,3 +21,6 @@ QString suggested(const QString& what, const QString& suffix);
 void forget();
 
 } // namespace FileFolder
+
+// Writes the whole text as UTF-8, replacing the file only once it is complete.
+bool writeTextFile(const QString& path, const QString& text, QString* error = nullptr);

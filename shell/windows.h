@@ -50,6 +50,15 @@ public:
             slot() = new Form;
         return slot();
     }
+    // One that is a child of `parent` (it closes with it) and goes when it is closed.
+    static Form* instance(QWidget* parent)
+    {
+        if (!slot()) {
+            slot() = new Form(parent);
+            slot()->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        return slot();
+    }
     static bool loaded() { return !slot().isNull(); }
     static Form* ifLoaded() { return slot().data(); }
     // Closes the window and lets it go; the next reference creates a new one.

@@ -8,6 +8,7 @@
 #include "csv.h"
 #include "csvimport.h"
 #include "exports.h"
+#include "filefolder.h"
 #include "files.h"
 #include "formresponses.h"
 #include "globals.h"

@@ -112,8 +112,7 @@ private Q_SLOTS:
         f.init();
         savedPath.clear();
         starts.clear();
-        AnalysisWindow::saveFileName() = [this](QWidget*, const QString&, const QString& start,
-                                                const QString&) {
+        saveFileName() = [this](QWidget*, const QString&, const QString& start, const QString&) {
             starts.append(start);
             return savedPath;
         };

@@ -234,14 +234,6 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <source>With &amp;names</source>
-        <translation>Mit &amp;Namen</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written: %2</source>
-        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Export GraphML</source>
         <translation>GraphML exportieren</translation>
     </message>
@@ -1036,6 +1028,17 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <message>
         <source>Cliques (every pair chose each other): %1</source>
         <translation>Cliquen (jedes Paar hat sich gegenseitig gewählt): %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>With &amp;names</source>
+        <translation>Mit &amp;Namen</translation>
     </message>
 </context>
 <context>

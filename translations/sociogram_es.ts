@@ -234,14 +234,6 @@
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <source>With &amp;names</source>
-        <translation>Con &amp;nombres</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written: %2</source>
-        <translation>No se pudo escribir el archivo %1: %2</translation>
-    </message>
-    <message>
         <source>Export GraphML</source>
         <translation>Exportar GraphML</translation>
     </message>
@@ -1036,6 +1028,17 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     <message>
         <source>Cliques (every pair chose each other): %1</source>
         <translation>Cliques (cada par se eligió mutuamente): %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se pudo escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>With &amp;names</source>
+        <translation>Con &amp;nombres</translation>
     </message>
 </context>
 <context>

@@ -234,14 +234,6 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <source>With &amp;names</source>
-        <translation>Avec les &amp;noms</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written: %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Export GraphML</source>
         <translation>Exporter en GraphML</translation>
     </message>
@@ -1036,6 +1028,17 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <message>
         <source>Cliques (every pair chose each other): %1</source>
         <translation>Cliques (chaque paire s&apos;est choisie mutuellement)&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>With &amp;names</source>
+        <translation>Avec les &amp;noms</translation>
     </message>
 </context>
 <context>

@@ -234,14 +234,6 @@
         <translation>&amp;Sluiten</translation>
     </message>
     <message>
-        <source>With &amp;names</source>
-        <translation>Met &amp;namen</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written: %2</source>
-        <translation>Het bestand %1 kon niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>Export GraphML</source>
         <translation>GraphML exporteren</translation>
     </message>
@@ -1036,6 +1028,17 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     <message>
         <source>Cliques (every pair chose each other): %1</source>
         <translation>Klieken (elk paar koos elkaar): %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Het bestand %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>With &amp;names</source>
+        <translation>Met &amp;namen</translation>
     </message>
 </context>
 <context>
