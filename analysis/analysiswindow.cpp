@@ -34,7 +34,21 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("Sociometric Analysis"));
     setWindowIcon(programIcon());
     setSizeGripEnabled(true);
+    makeMethodChoice();
+    makeTables();
+    makeLabels();
+    exportTable = new QPushButton(tr("Export &Table..."), this);
+    exportChoices = new QPushButton(tr("Export &Choices..."), this);
+    exportGraph = new QPushButton(tr("Export &GraphML..."), this);
+    withNames = makeNamesBox(this);
+    closeButton = new QPushButton(tr("C&lose"), this);
+    layOut();
+    connectControls();
+    showNames();
+}
 
+void AnalysisWindow::makeMethodChoice()
+{
     methodLabel = new QLabel(tr("&Method:"), this);
     methods = new QComboBox(this);
     methods->addItem(statusMethodName(StatusMethod::CoieDodgeCoppotelli));
@@ -43,7 +57,10 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     methods->setCurrentIndex(
         ChosenStatusMethod::instance().method() == StatusMethod::NewcombBukowski ? 1 : 0);
     methodLabel->setBuddy(methods);
+}
 
+void AnalysisWindow::makeTables()
+{
     model = new TextTableModel(this);
     subjects = new QTableView(this);
     subjects->setModel(model);
@@ -62,13 +79,26 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     figures->verticalHeader()->setDefaultSectionSize(rowHeight);
     subjects->verticalHeader()->setDefaultSectionSize(rowHeight);
     figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
 
-    exportTable = new QPushButton(tr("Export &Table..."), this);
-    exportChoices = new QPushButton(tr("Export &Choices..."), this);
-    exportGraph = new QPushButton(tr("Export &GraphML..."), this);
-    withNames = makeNamesBox(this);
-    closeButton = new QPushButton(tr("C&lose"), this);
+void AnalysisWindow::makeLabels()
+{
+    methodNote = new QLabel(this);
+    methodNote->setObjectName(QStringLiteral("methodNote"));
+    methodNote->setWordWrap(true);
+    methodNote->setText(statusMethodNote(method()));
+    cliques = new QLabel(this);
+    cliques->setWordWrap(true);
+    cliques->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    leftOut = new QLabel(this);
+    leftOut->setObjectName(QStringLiteral("leftOut"));
+    leftOut->setWordWrap(true);
+    leftOut->setTextFormat(Qt::PlainText);
+    leftOut->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
 
+void AnalysisWindow::layOut()
+{
     auto* top = new QHBoxLayout;
     top->addWidget(methodLabel);
     top->addWidget(methods);
@@ -88,29 +118,19 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     buttons->addStretch();
     buttons->addWidget(closeButton);
 
-    methodNote = new QLabel(this);
-    methodNote->setObjectName(QStringLiteral("methodNote"));
-    methodNote->setWordWrap(true);
-    methodNote->setText(statusMethodNote(method()));
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(methodNote);
     layout->addWidget(splitter, 1);
-    cliques = new QLabel(this);
-    cliques->setWordWrap(true);
-    cliques->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(cliques);
-    leftOut = new QLabel(this);
-    leftOut->setObjectName(QStringLiteral("leftOut"));
-    leftOut->setWordWrap(true);
-    leftOut->setTextFormat(Qt::PlainText);
-    leftOut->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(leftOut);
     layout->addLayout(buttons);
     resize(1240, 600);
     splitter->setSizes({840, 380});
+}
 
+void AnalysisWindow::connectControls()
+{
     connect(methods, &QComboBox::currentIndexChanged, this, [this](int i) {
         setMethod(i == 1 ? StatusMethod::NewcombBukowski : StatusMethod::CoieDodgeCoppotelli);
     });
@@ -119,7 +139,6 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::exportGraphMl);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, &AnalysisWindow::showNames);
-    showNames();
 }
 
 void AnalysisWindow::changeEvent(QEvent* event)

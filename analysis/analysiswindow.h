@@ -46,6 +46,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void makeMethodChoice();
+    void makeTables();
+    void makeLabels();
+    void layOut();
+    void connectControls();
     void showTable();
     void refreshFigures();
     void showNames();

@@ -63,7 +63,18 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
 
     studies = wrappedLabel(this);
     note = wrappedLabel(this);
+    makeSubjectTable();
+    makeFigureTable();
+    stability = wrappedLabel(this);
+    skipped = wrappedLabel(this);
+    makeButtons();
+    layOut();
+    retranslate();
+    connectControls();
+}
 
+void CompareWindow::makeSubjectTable()
+{
     model = new TextTableModel(this);
     subjects = new QTableView(this);
     subjects->setModel(TextTableModel::sorted(model));
@@ -76,7 +87,10 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     // The sorted column makes room for its arrow; the splitter stays where the user left it.
     connect(subjects->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             [this] { fitColumns(); });
+}
 
+void CompareWindow::makeFigureTable()
+{
     figures = new QTableWidget(0, 3, this);
     figures->setHorizontalHeaderLabels({tr("Figure"), tr("Earlier"), tr("Later")});
     figures->verticalHeader()->hide();
@@ -91,9 +105,10 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     const int rowHeight = fontMetrics().height() + 6;
     figures->verticalHeader()->setDefaultSectionSize(rowHeight);
     subjects->verticalHeader()->setDefaultSectionSize(rowHeight);
-    stability = wrappedLabel(this);
+}
 
-    skipped = wrappedLabel(this);
+void CompareWindow::makeButtons()
+{
     exportCsv = new QPushButton(tr("&Export CSV..."), this);
     auto* exports = new QMenu(exportCsv);
     subjectsItem = exports->addAction(QString(), this, &CompareWindow::exportSubjectsCsv);
@@ -102,7 +117,10 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     withNames = makeNamesBox(this);
     sociogram = new QPushButton(tr("Show on &Sociogram"), this);
     closeButton = new QPushButton(this);
+}
 
+void CompareWindow::layOut()
+{
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
@@ -132,8 +150,10 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     const QSize wanted(1440, 700);
     const QRect screen = this->screen()->availableGeometry();
     resize(wanted.boundedTo(screen.size() - QSize(40, 60)));
-    retranslate();
+}
 
+void CompareWindow::connectControls()
+{
     connect(sociogram, &QPushButton::clicked, this, &CompareWindow::showOnSociogram);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, &CompareWindow::showTable);

@@ -48,6 +48,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void makeSubjectTable();
+    void makeFigureTable();
+    void makeButtons();
+    void layOut();
+    void connectControls();
     void retranslate();
     // The names of the surveys, the entries left out, the table and the figures.
     void showSurveys();

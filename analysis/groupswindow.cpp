@@ -58,7 +58,34 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Groups"));
     setWindowIcon(programIcon());
+    QGridLayout* counts = makeCountControls();
+    summary = new QLabel;
+    summary->setObjectName(QStringLiteral("summary"));
+    summary->setWordWrap(true);
+    summary->setTextFormat(Qt::PlainText);
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    makeResultView();
+    QHBoxLayout* buttons = makeButtons();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(counts);
+    layout->addWidget(summary);
+    layout->addWidget(result, 1);
+    layout->addLayout(buttons);
+    resize(640, 560);
+
+    connect(byGroups, &QRadioButton::toggled, this, [this] { countChanged(); });
+    connect(groupCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
+    connect(seatCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
+    connect(make, &QPushButton::clicked, this, &GroupsWindow::makeGroups);
+    connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::showOnSociogram);
+    connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(&ClassList::instance(), &ClassList::changed, this, &GroupsWindow::showResult);
+}
+
+QGridLayout* GroupsWindow::makeCountControls()
+{
     byGroups = new QRadioButton(tr("Number of &groups:"));
     bySeats = new QRadioButton(tr("&Seats per table:"));
     byGroups->setChecked(true);
@@ -78,13 +105,11 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     counts->addWidget(seatCount, 1, 1);
     counts->addWidget(make, 0, 3, 2, 1, Qt::AlignVCenter);
     counts->setColumnStretch(2, 1);
+    return counts;
+}
 
-    summary = new QLabel;
-    summary->setObjectName(QStringLiteral("summary"));
-    summary->setWordWrap(true);
-    summary->setTextFormat(Qt::PlainText);
-    summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
+void GroupsWindow::makeResultView()
+{
     result = new QTreeWidget;
     result->setColumnCount(3);
     result->setHeaderLabels({tr("Subject"), tr("Chosen mates in the group"), tr("Why marked")});
@@ -94,7 +119,10 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     result->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     result->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     result->header()->setStretchLastSection(true);
+}
 
+QHBoxLayout* GroupsWindow::makeButtons()
+{
     onSociogram = new QPushButton(tr("Show on S&ociogram"));
     onSociogram->setCheckable(true);
     exportCsv = new QPushButton(tr("&Export CSV..."));
@@ -106,22 +134,7 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     buttons->addWidget(withNames);
     buttons->addStretch(1);
     buttons->addWidget(closeButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(counts);
-    layout->addWidget(summary);
-    layout->addWidget(result, 1);
-    layout->addLayout(buttons);
-    resize(640, 560);
-
-    connect(byGroups, &QRadioButton::toggled, this, [this] { countChanged(); });
-    connect(groupCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
-    connect(seatCount, &QSpinBox::valueChanged, this, [this] { countChanged(); });
-    connect(make, &QPushButton::clicked, this, &GroupsWindow::makeGroups);
-    connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::showOnSociogram);
-    connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(&ClassList::instance(), &ClassList::changed, this, &GroupsWindow::showResult);
+    return buttons;
 }
 
 void GroupsWindow::changeEvent(QEvent* event)
@@ -210,29 +223,27 @@ void GroupsWindow::showResult()
                             "and press Make Groups."));
         return;
     }
-    const Groups::Partition& p = *made;
     const QStringList names = ClassList::instance().currentNames();
+    fillResultTree(names);
+    QStringList lines = summaryLines(names);
+    if (!skippedEntries.empty())
+        lines << leftOutText(skippedEntries, ClassList::instance().currentBySubject());
+    summary->setText(lines.join(u'\n'));
+    summary->setToolTip(
+        skippedEntriesText(skippedEntries, ClassList::instance().currentBySubject()));
+}
+
+// One row a group, its members under it.
+void GroupsWindow::fillResultTree(const QStringList& names)
+{
+    const Groups::Partition& p = *made;
     const QList<Groups::SubjectReport> reports = Groups::describe(shownClass, p, names);
     QList<QTreeWidgetItem*> groups;
     for (int g = 1; g <= p.groupCount; ++g)
         groups.append(new QTreeWidgetItem(result));
     QList<int> sizes(p.groupCount, 0);
     for (const Groups::SubjectReport& r : reports) {
-        auto* item = new QTreeWidgetItem(groups[r.group - 1]);
-        item->setText(0, tr("Subject %1").arg(r.subject));
-        const QString name = ClassList::instance().nameOf(r.subject);
-        if (!name.isEmpty()) {
-            // A long name would push the mates out of view; the whole name is a tooltip.
-            item->setText(0, item->text(0) + QStringLiteral("  ") +
-                                 fontMetrics().elidedText(name, Qt::ElideRight, NameWidth));
-            item->setToolTip(0, name);
-        }
-        item->setText(1, numberList(r.chosenMates));
-        item->setText(2, r.why);
-        if (r.flagged) {
-            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
-            item->setToolTip(2, r.why);
-        }
+        addSubjectItem(groups[r.group - 1], r);
         ++sizes[r.group - 1];
     }
     for (int g = 1; g <= p.groupCount; ++g) {
@@ -244,7 +255,31 @@ void GroupsWindow::showResult()
         groups[g - 1]->setIcon(0, QIcon(swatch));
     }
     result->expandAll();
+}
 
+void GroupsWindow::addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectReport& r)
+{
+    auto* item = new QTreeWidgetItem(group);
+    item->setText(0, tr("Subject %1").arg(r.subject));
+    const QString name = ClassList::instance().nameOf(r.subject);
+    if (!name.isEmpty()) {
+        // A long name would push the mates out of view; the whole name is a tooltip.
+        item->setText(0, item->text(0) + QStringLiteral("  ") +
+                             fontMetrics().elidedText(name, Qt::ElideRight, NameWidth));
+        item->setToolTip(0, name);
+    }
+    item->setText(1, numberList(r.chosenMates));
+    item->setText(2, r.why);
+    if (r.flagged) {
+        item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        item->setToolTip(2, r.why);
+    }
+}
+
+// What the grouping achieved, a sentence a line.
+QStringList GroupsWindow::summaryLines(const QStringList& names) const
+{
+    const Groups::Partition& p = *made;
     QStringList lines;
     if (p.nothingToGoBy) {
         lines << QStringLiteral(
@@ -269,11 +304,7 @@ void GroupsWindow::showResult()
         if (p.proven)
             lines << tr("Every grouping was tried: none is better.");
     }
-    if (!skippedEntries.empty())
-        lines << leftOutText(skippedEntries, ClassList::instance().currentBySubject());
-    summary->setText(lines.join(u'\n'));
-    summary->setToolTip(
-        skippedEntriesText(skippedEntries, ClassList::instance().currentBySubject()));
+    return lines;
 }
 
 void GroupsWindow::showOnSociogram(bool on)

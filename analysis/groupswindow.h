@@ -10,6 +10,9 @@
 #include <optional>
 
 class QCheckBox;
+class QGridLayout;
+class QHBoxLayout;
+class QTreeWidgetItem;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -48,9 +51,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QGridLayout* makeCountControls();
+    void makeResultView();
+    QHBoxLayout* makeButtons();
     void countChanged();
     int requestedGroups() const;
     void showResult();
+    void fillResultTree(const QStringList& names);
+    void addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectReport& r);
+    QStringList summaryLines(const QStringList& names) const;
 
     Groups::Class shownClass;
     std::vector<SkippedEntry> skippedEntries;
