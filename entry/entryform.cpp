@@ -29,7 +29,26 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
     setWindowTitle(tr("Data Entry"));
     setWindowIcon(programIcon());
     setModal(true);
+    makeBoxes();
+    makeButtons();
+    setTabOrder(DText[0], DText[1]);
+    setTabOrder(DText[1], DText[2]);
+    setTabOrder(DText[2], Action[0]);
+    setTabOrder(Action[0], Action[1]);
 
+    makeNameLabels();
+    const bool names = ClassList::instance().loaded();
+    setWindowFlags(fixedWindowFlags() | Qt::Dialog); // stays above the data window
+    setFixedSize(Twips::toPixels(3495 + (names ? NamesWidth + 120 : 0)), Twips::toPixels(2175));
+    fitFormToTexts(this);
+    CenterForm(this);
+    LoadData();
+    DText[2]->setFocus();
+}
+
+// The subject, the choice slot and the choice, each under its caption.
+void EntryForm::makeBoxes()
+{
     const QString captions[3] = {tr("Subject Number:"), tr("Choice Number:"), tr("Choice Made:")};
     for (int i = 0; i < 3; ++i) {
         const int top = 120 + 480 * i;
@@ -44,11 +63,16 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
         DText[i]->installEventFilter(this);
         placeTwips(DText[i], 2520, top, 855, 375);
     }
+}
+
+void EntryForm::makeButtons()
+{
     Action[0] = new QPushButton(tr("&OK"), this);
     Action[1] = new QPushButton(tr("&Cancel"), this);
     placeTwips(Action[0], 2520, 1680, 855, 375);
     placeTwips(Action[1], 120, 1680, 855, 375);
     for (int i = 0; i < 2; ++i) {
+        Action[i]->setObjectName(QStringLiteral("Action_%1").arg(i));
         Action[i]->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
         connect(Action[i], &QPushButton::clicked, this,
                 [this, i] { Action_Click(static_cast<Command>(i)); });
@@ -56,16 +80,16 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
     Action[0]->setDefault(true);
     Action[0]->setAutoDefault(true);
     Action[1]->setAutoDefault(true); // Enter on a focused Cancel cancels
+}
 
-    setTabOrder(DText[0], DText[1]);
-    setTabOrder(DText[1], DText[2]);
-    setTabOrder(DText[2], Action[0]);
-    setTabOrder(Action[0], Action[1]);
-
-    // The names stand to the right of the boxes, in a window widened for them.
-    const bool names = ClassList::instance().loaded();
+// The names stand to the right of the boxes, in a window widened for them.
+void EntryForm::makeNameLabels()
+{
     SubjectName = new QLabel(this);
+    SubjectName->setObjectName(QStringLiteral("SubjectName"));
     ChosenName = new QLabel(this);
+    ChosenName->setObjectName(QStringLiteral("ChosenName"));
+    const bool names = ClassList::instance().loaded();
     for (auto [label, top] : {std::pair{SubjectName, 120}, std::pair{ChosenName, 1080}}) {
         label->setTextFormat(Qt::PlainText);
         label->setVisible(names);
@@ -73,13 +97,6 @@ EntryForm::EntryForm(ChoiceGrid& g, QWidget* parent) : QDialog(parent), grid(g)
     }
     connect(DText[2], &QLineEdit::textChanged, this,
             [this](const QString& typed) { showName(ChosenName, typed); });
-
-    setWindowFlags(fixedWindowFlags() | Qt::Dialog); // stays above the data window
-    setFixedSize(Twips::toPixels(3495 + (names ? NamesWidth + 120 : 0)), Twips::toPixels(2175));
-    fitFormToTexts(this);
-    CenterForm(this);
-    LoadData();
-    DText[2]->setFocus();
 }
 
 void EntryForm::LoadData()

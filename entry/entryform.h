@@ -17,15 +17,8 @@ class EntryForm : public QDialog {
 public:
     EntryForm(ChoiceGrid& grid, QWidget* parent = nullptr);
 
-    QLabel* DLabel[3] = {};
-    QLineEdit* DText[3] = {};
-    // The buttons, by their index in Action.
+    // The buttons, by their index in Action (object names Action_0 and Action_1).
     enum class Command { Ok = 0, Cancel = 1 };
-    QPushButton* Action[2] = {};
-    // With a class list: the name of the subject keyed and of the subject whose number is
-    // being typed, so that a slip shows before OK.
-    QLabel* SubjectName = nullptr;
-    QLabel* ChosenName = nullptr;
 
     void LoadData();
     // Starts the choice with text the user already typed on the grid; the caret goes
@@ -39,7 +32,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void makeBoxes();
+    void makeButtons();
+    void makeNameLabels();
     void showName(QLabel* label, const QString& number);
+
+    QLabel* DLabel[3] = {};
+    QLineEdit* DText[3] = {}; // object names DText_0 to DText_2
+    QPushButton* Action[2] = {};
+    // With a class list: the name of the subject keyed and of the subject whose number is
+    // being typed, so that a slip shows before OK.
+    QLabel* SubjectName = nullptr;
+    QLabel* ChosenName = nullptr;
 
     ChoiceGrid& grid;
     bool keepTyped = false;

@@ -30,6 +30,12 @@ class EntryWindowTest : public QObject {
     {
         return form->Dgrid->model()->index(subject - 1, slot - 1);
     }
+    // The entry window's boxes (0 subject, 1 slot, 2 choice) and buttons (0 OK, 1 Cancel).
+    static auto* box(EntryForm& e, int i) { return e.findChild<QLineEdit*>(u"DText_%1"_qs.arg(i)); }
+    static auto* button(EntryForm& e, int i)
+    {
+        return e.findChild<QPushButton*>(u"Action_%1"_qs.arg(i));
+    }
 
 private Q_SLOTS:
     void init()
@@ -175,9 +181,9 @@ private Q_SLOTS:
         DataForm* form = openDataForm();
         QStringList seen;
         DataForm::setEntryRunner([&](EntryForm& entry) {
-            seen << entry.DText[0]->text() << entry.DText[1]->text() << entry.DText[2]->text();
-            entry.DText[2]->setText(QStringLiteral("7"));
-            entry.Action[0]->click();
+            seen << box(entry, 0)->text() << box(entry, 1)->text() << box(entry, 2)->text();
+            box(entry, 2)->setText(QStringLiteral("7"));
+            button(entry, 0)->click();
         });
         QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
                           form->Dgrid->visualRect(cell(form, 3, 2)).center());
@@ -188,8 +194,8 @@ private Q_SLOTS:
         // Enter on a cell opens the entry with its choice; Cancel leaves the cell current.
         seen.clear();
         DataForm::setEntryRunner([&](EntryForm& entry) {
-            seen << entry.DText[2]->text();
-            entry.Action[1]->click();
+            seen << box(entry, 2)->text();
+            button(entry, 1)->click();
         });
         form->Dgrid->setFocus();
         form->Dgrid->setCurrentIndex(cell(form, 3, 2));
@@ -202,10 +208,10 @@ private Q_SLOTS:
         // cell (after the last slot the next subject's first) is ready.
         DataForm::setEntryRunner([&](EntryForm& entry) {
             entry.show();
-            QTRY_COMPARE(QApplication::focusWidget(), entry.DText[2]);
+            QTRY_COMPARE(QApplication::focusWidget(), box(entry, 2));
             QTest::qWait(20); // the focus handling is done
-            QTest::keyClicks(entry.DText[2], QStringLiteral("2"));
-            QTest::keyClick(entry.DText[2], Qt::Key_Return);
+            QTest::keyClicks(box(entry, 2), QStringLiteral("2"));
+            QTest::keyClick(box(entry, 2), Qt::Key_Return);
         });
         form->Dgrid->setCurrentIndex(cell(form, 1, 2));
         for (const char first : {'0', '1', '1'})
@@ -225,20 +231,20 @@ private Q_SLOTS:
         EntryForm entry(grid, form);
         entry.show();
         QVERIFY(QTest::qWaitForWindowExposed(&entry));
-        QTRY_COMPARE(entry.DText[2]->selectedText(), QStringLiteral("9"));
+        QTRY_COMPARE(box(entry, 2)->selectedText(), QStringLiteral("9"));
         // Typing replaces the shown choice; a refused entry keeps the window open.
-        QTest::keyClicks(entry.DText[2], QStringLiteral("13"));
-        QTest::keyClick(entry.DText[2], Qt::Key_Return);
+        QTest::keyClicks(box(entry, 2), QStringLiteral("13"));
+        QTest::keyClick(box(entry, 2), Qt::Key_Return);
         QCOMPARE(messages.texts(), QStringList{"Choice Cannot Be Greater Than 12"});
         QVERIFY(entry.isVisible());
-        entry.DText[2]->setText(QStringLiteral("11"));
-        QTest::keyClick(entry.DText[2], Qt::Key_Escape);
+        box(entry, 2)->setText(QStringLiteral("11"));
+        QTest::keyClick(box(entry, 2), Qt::Key_Escape);
         QCOMPARE(entry.result(), int(QDialog::Rejected));
         QCOMPARE(grid.TextMatrix(6, 1), QStringLiteral("9"));
         EntryForm emptied(grid, form);
         emptied.show();
-        emptied.DText[2]->clear();
-        QTest::keyClick(emptied.DText[2], Qt::Key_Enter, Qt::KeypadModifier);
+        box(emptied, 2)->clear();
+        QTest::keyClick(box(emptied, 2), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(grid.TextMatrix(6, 1), QString()); // an empty box clears the cell
     }
 
@@ -320,11 +326,11 @@ private Q_SLOTS:
         QStringList seen;
         DataForm::setEntryRunner([&](EntryForm& entry) {
             for (const QString& typed : {u"4"_qs, u"3"_qs, u"9"_qs, u"x"_qs}) {
-                entry.DText[2]->setText(typed);
-                seen << entry.ChosenName->text();
+                box(entry, 2)->setText(typed);
+                seen << entry.findChild<QLabel*>(u"ChosenName"_qs)->text();
             }
-            seen << entry.SubjectName->text();
-            entry.Action[1]->click();
+            seen << entry.findChild<QLabel*>(u"SubjectName"_qs)->text();
+            button(entry, 1)->click();
         });
         form->Dgrid->setCurrentIndex(cell(form, 2, 1));
         form->Dgrid_Click();

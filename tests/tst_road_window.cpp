@@ -130,8 +130,9 @@ class RoadTest : public QObject {
         form->Dgrid->scrollTo(i);
         // Types the choice into the entry window the click opens and presses Enter there.
         whenModalOpens<EntryForm>([chosen](EntryForm& entry) {
-            QTest::keyClicks(entry.DText[2], QString::number(chosen));
-            QTest::keyClick(entry.DText[2], Qt::Key_Return);
+            auto* box = entry.findChild<QLineEdit*>(u"DText_2"_qs);
+            QTest::keyClicks(box, QString::number(chosen));
+            QTest::keyClick(box, Qt::Key_Return);
         });
         QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
                           form->Dgrid->visualRect(i).center());
