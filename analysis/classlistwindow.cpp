@@ -37,7 +37,21 @@ ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* pa
 {
     setWindowTitle(tr("Class List"));
     setWindowIcon(programIcon());
+    makeRows();
+    auto* caption = new QLabel(tr("&Names of the subjects:"), this);
+    caption->setBuddy(rows);
 
+    layOutWith(caption);
+    connectRows();
+    showNames(ClassList::instance().names(study));
+    if (size > 0)
+        rows->setCurrentCell(0, NameColumn);
+    rows->setFocus();
+}
+
+// A row a subject: the number, and the name to type.
+void ClassListWindow::makeRows()
+{
     rows = new QTableWidget(size, 2, this);
     rows->setHorizontalHeaderLabels({tr("Number"), tr("Name")});
     rows->verticalHeader()->hide();
@@ -56,9 +70,10 @@ ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* pa
         rows->setItem(s - 1, NameColumn, new QTableWidgetItem);
     }
     rows->installEventFilter(this);
-    auto* caption = new QLabel(tr("&Names of the subjects:"), this);
-    caption->setBuddy(rows);
+}
 
+void ClassListWindow::layOutWith(QLabel* caption)
+{
     loadFile = new QPushButton(tr("&Load..."), this);
     saveFile = new QPushButton(tr("&Save..."), this);
     auto* answer = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -75,6 +90,14 @@ ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* pa
     layout->addLayout(buttons);
     resize(420, 520);
 
+    connect(loadFile, &QPushButton::clicked, this, &ClassListWindow::load);
+    connect(saveFile, &QPushButton::clicked, this, &ClassListWindow::save);
+    connect(answer, &QDialogButtonBox::accepted, this, &ClassListWindow::accept);
+    connect(answer, &QDialogButtonBox::rejected, this, &ClassListWindow::reject);
+}
+
+void ClassListWindow::connectRows()
+{
     connect(rows, &QTableWidget::itemChanged, this, [](QTableWidgetItem* item) {
         // Long names are cut short in the row; the whole name is a tooltip away.
         if (item->column() == NameColumn)
@@ -87,15 +110,6 @@ ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* pa
                     rows->currentRow() + 1 < rows->rowCount())
                     rows->setCurrentCell(rows->currentRow() + 1, NameColumn);
             });
-    connect(loadFile, &QPushButton::clicked, this, &ClassListWindow::load);
-    connect(saveFile, &QPushButton::clicked, this, &ClassListWindow::save);
-    connect(answer, &QDialogButtonBox::accepted, this, &ClassListWindow::accept);
-    connect(answer, &QDialogButtonBox::rejected, this, &ClassListWindow::reject);
-
-    showNames(ClassList::instance().names(study));
-    if (size > 0)
-        rows->setCurrentCell(0, NameColumn);
-    rows->setFocus();
 }
 
 void ClassListWindow::showNames(const QStringList& names)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -40,6 +41,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void makeRows();
+    void layOutWith(QLabel* caption);
+    void connectRows();
+
     int size;
     std::int32_t study;
     QTableWidget* rows = nullptr;

@@ -46,7 +46,30 @@ InfoForm::InfoForm()
     setWindowTitle(tr("Study Information"));
     setWindowIcon(programIcon());
     setModal(false);
+    makeEntries();
+    Action[0] = makeButton(QString(), 2880, Command::Ok);
+    Action[1] = makeButton(QString(), 1680, Command::Clear);
+    Action[2] = makeButton(QString(), 120, Command::Quit);
+    Action[0]->setDefault(true);
 
+    setTabOrder(Criterion, ICombo);
+    setTabOrder(ICombo, IText[2]);
+    setTabOrder(IText[2], IText[0]);
+    setTabOrder(IText[0], IText[1]);
+    setTabOrder(IText[1], Action[0]);
+    setTabOrder(Action[0], Action[1]);
+    setTabOrder(Action[1], Action[2]);
+
+    makeFixedWindow(this, this, 7455, 4110);
+    Form_Load();
+    retranslate();
+    Criterion->setFocus();
+}
+
+// The criterion, its type, the reference name, the group size and the number of
+// choices, each beside its caption.
+void InfoForm::makeEntries()
+{
     ILabel[4] = makeLabel(QString(), 120, 120, 2655, 375);
     Criterion = new QPlainTextEdit(this);
     Criterion->setObjectName(QStringLiteral("IText_3"));
@@ -76,24 +99,6 @@ InfoForm::InfoForm()
         IText[i]->setObjectName(QStringLiteral("IText_%1").arg(i));
     for (int i : {0, 1, 3, 4, 5})
         ILabel[i]->setObjectName(QStringLiteral("ILabel_%1").arg(i));
-
-    Action[0] = makeButton(QString(), 2880, Command::Ok);
-    Action[1] = makeButton(QString(), 1680, Command::Clear);
-    Action[2] = makeButton(QString(), 120, Command::Quit);
-    Action[0]->setDefault(true);
-
-    setTabOrder(Criterion, ICombo);
-    setTabOrder(ICombo, IText[2]);
-    setTabOrder(IText[2], IText[0]);
-    setTabOrder(IText[0], IText[1]);
-    setTabOrder(IText[1], Action[0]);
-    setTabOrder(Action[0], Action[1]);
-    setTabOrder(Action[1], Action[2]);
-
-    makeFixedWindow(this, this, 7455, 4110);
-    Form_Load();
-    retranslate();
-    Criterion->setFocus();
 }
 
 QLabel* InfoForm::makeLabel(const QString& caption, int left, int top, int width, int height)

@@ -46,6 +46,7 @@ private:
     // Every caption in the language in use; the window grows where one needs the room.
     void retranslate();
     void Form_Load();
+    void makeEntries();
     QLabel* makeLabel(const QString& caption, int left, int top, int width, int height);
     QLineEdit* makeBox(int maxLength, int left, int top, int width, int height);
     QPushButton* makeButton(const QString& caption, int left, Command command);
