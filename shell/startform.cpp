@@ -29,6 +29,9 @@ StartForm::StartForm()
     New = fileMenu->addAction(QString(), this, &StartForm::New_Click);
     Load = fileMenu->addAction(QString(), this, &StartForm::Load_Click);
     Quit = fileMenu->addAction(QString(), this, &StartForm::Quit_Click);
+    New->setObjectName(QStringLiteral("New"));
+    Load->setObjectName(QStringLiteral("Load"));
+    Quit->setObjectName(QStringLiteral("Quit"));
     buildHelpMenu();
     buildLanguageMenu();
 

@@ -14,11 +14,6 @@ class StartForm : public QMainWindow, public SingleInstance<StartForm> {
 public:
     StartForm();
 
-    QLabel* Slabel = nullptr;
-    QAction* New = nullptr;
-    QAction* Load = nullptr;
-    QAction* Quit = nullptr;
-
     // Says, under the title, how to open the example class: while the study file holds
     // no study.
     void offerExample(bool offered);
@@ -38,6 +33,11 @@ private:
     void retranslate();
     void openExample();
 
+    // The menu's commands are named New, Load and Quit.
+    QLabel* Slabel = nullptr;
+    QAction* New = nullptr;
+    QAction* Load = nullptr;
+    QAction* Quit = nullptr;
     QLabel* exampleOffer = nullptr;
     QMenu* fileMenu = nullptr;
     QMenu* helpMenu = nullptr;

@@ -279,12 +279,22 @@ void InfoForm::closeEvent(QCloseEvent* event)
     unloadInfoForm();
 }
 
+void InfoForm::focusCriterion()
+{
+    Criterion->setFocus();
+}
+
+QString InfoForm::groupSizeText() const
+{
+    return IText[0]->text();
+}
+
 void showInfoForm()
 {
     InfoForm* form = SingleInstance<InfoForm>::instance();
     // A window shown again starts in its first field, as a new one does, so that the
     // criterion typed first goes where it belongs.
-    form->Criterion->setFocus();
+    form->focusCriterion();
     form->show();
     form->raise();
     form->activateWindow();
@@ -298,5 +308,5 @@ void unloadInfoForm()
 QString infoGroupSizeText()
 {
     const InfoForm* form = SingleInstance<InfoForm>::ifLoaded();
-    return form ? form->IText[0]->text() : QString();
+    return form ? form->groupSizeText() : QString();
 }

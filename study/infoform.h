@@ -23,18 +23,14 @@ public:
     static constexpr int ReferenceNameLength = 30;
     static constexpr int CountLength = 2;
 
-    QLabel* ILabel[6] = {};              // 0, 1, 3, 4, 5; there is no label 2
-    QLineEdit* IText[3] = {};            // 0 group size, 1 number of choices, 2 reference name
-    QPlainTextEdit* Criterion = nullptr; // IText(3), the one multi-line box
-    QComboBox* ICombo = nullptr;         // ICombo(0), the criterion type
-    QPushButton* Action[3] = {};         // 0 OK, 1 Clear, 2 Quit
-
     // The buttons, by their index in Action.
     enum class Command { Ok = 0, Clear = 1, Quit = 2 };
     void Action_Click(Command command);
     void ClearForm();
     bool Validate();
     StudyEntries entries() const;
+    void focusCriterion();
+    QString groupSizeText() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +48,13 @@ private:
     QPushButton* makeButton(const QString& caption, int left, Command command);
     void keepCriterionShort();
     void IText_GotFocus(QObject* box);
+
+    // Each part is named as its array's entry: ILabel_0, IText_2, Action_1, ICombo_0.
+    QLabel* ILabel[6] = {};              // 0, 1, 3, 4, 5; there is no label 2
+    QLineEdit* IText[3] = {};            // 0 group size, 1 number of choices, 2 reference name
+    QPlainTextEdit* Criterion = nullptr; // IText(3), the one multi-line box
+    QComboBox* ICombo = nullptr;         // ICombo(0), the criterion type
+    QPushButton* Action[3] = {};         // 0 OK, 1 Clear, 2 Quit
 };
 
 // The one study window of the program: created on first use, brought forward while

@@ -17,10 +17,6 @@ class LoadForm : public QDialog {
 public:
     LoadForm();
 
-    QLabel* Lload = nullptr;
-    QListWidget* LList = nullptr;
-    QPushButton* Action[3] = {}; // 0 OK, 1 Delete, 2 Cancel
-
     void LoadData();
     void DeleteRecord();
     // The buttons, by their index in Action.
@@ -39,6 +35,11 @@ private:
     QPushButton* makeButton(const QString& caption, int left, Command command);
     // The RECORD of the selected entry, or nothing when no entry is selected.
     std::optional<Global::Long> selectedRecord() const;
+
+    // Each part is named as it is here (the buttons Action_0 to Action_2).
+    QLabel* Lload = nullptr;
+    QListWidget* LList = nullptr;
+    QPushButton* Action[3] = {}; // 0 OK, 1 Delete, 2 Cancel
 };
 
 // Shows the one project list; while it is open it is only brought forward.

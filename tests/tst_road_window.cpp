@@ -42,6 +42,12 @@
 
 namespace {
 
+// A window's part by its object name.
+QWidget* part(const QObject* window, const QString& name)
+{
+    return window->findChild<QWidget*>(name);
+}
+
 // No caption of a window loses letters: every label and button is at least as wide
 // as its text needs (a wrapped label and the elided criterion line aside).
 void verifyCaptionsFit(QWidget* window)
@@ -179,20 +185,21 @@ private Q_SLOTS:
     {
         ModalGuard guard;
         ScriptedMessages& messages = f.messages;
-        StartForm::instance()->New->trigger();
+        StartForm::instance()->findChild<QAction*>(u"New"_qs)->trigger();
         InfoForm* info = nullptr;
         QTRY_VERIFY((info = qobject_cast<InfoForm*>(QApplication::activeWindow())));
         verifyCaptionsFit(info);
-        QTRY_COMPARE(QApplication::focusWidget(), info->Criterion);
-        QTest::keyClicks(info->Criterion, QStringLiteral("Who would you like to sit next to?"));
-        QTest::keyClick(info->Criterion, Qt::Key_Tab);
-        QTest::keyClick(info->ICombo, Qt::Key_Tab);
-        QTest::keyClicks(info->IText[2], QStringLiteral("Class 4B"));
-        QTest::keyClick(info->IText[2], Qt::Key_Tab);
-        QTest::keyClicks(info->IText[0], QStringLiteral("12"));
-        QTest::keyClick(info->IText[0], Qt::Key_Tab);
-        QTest::keyClicks(info->IText[1], QStringLiteral("2"));
-        QTest::mouseClick(info->Action[0], Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), part(info, u"IText_3"_qs));
+        QTest::keyClicks(part(info, u"IText_3"_qs),
+                         QStringLiteral("Who would you like to sit next to?"));
+        QTest::keyClick(part(info, u"IText_3"_qs), Qt::Key_Tab);
+        QTest::keyClick(part(info, u"ICombo_0"_qs), Qt::Key_Tab);
+        QTest::keyClicks(part(info, u"IText_2"_qs), QStringLiteral("Class 4B"));
+        QTest::keyClick(part(info, u"IText_2"_qs), Qt::Key_Tab);
+        QTest::keyClicks(part(info, u"IText_0"_qs), QStringLiteral("12"));
+        QTest::keyClick(part(info, u"IText_0"_qs), Qt::Key_Tab);
+        QTest::keyClicks(part(info, u"IText_1"_qs), QStringLiteral("2"));
+        QTest::mouseClick(part(info, u"Action_0"_qs), Qt::LeftButton);
         QCOMPARE(messages.count(), 0);
         CHECK_NO_MODAL_LEFT;
 
@@ -292,15 +299,16 @@ private Q_SLOTS:
         CHECK_NO_MODAL_LEFT;
 
         // The project list opens the stored study.
-        StartForm::instance()->Load->trigger();
+        StartForm::instance()->findChild<QAction*>(u"Load"_qs)->trigger();
         LoadForm* list = nullptr;
         QTRY_VERIFY((list = SingleInstance<LoadForm>::ifLoaded()));
         QVERIFY(QTest::qWaitForWindowExposed(list));
         verifyCaptionsFit(list);
-        QCOMPARE(list->LList->count(), 1);
-        QCOMPARE(list->LList->item(0)->text(), QStringLiteral("Class 4B"));
-        list->LList->setCurrentRow(0);
-        QTest::mouseClick(list->Action[0], Qt::LeftButton);
+        auto* studies = list->findChild<QListWidget*>(u"LList"_qs);
+        QCOMPARE(studies->count(), 1);
+        QCOMPARE(studies->item(0)->text(), QStringLiteral("Class 4B"));
+        studies->setCurrentRow(0);
+        QTest::mouseClick(part(list, u"Action_0"_qs), Qt::LeftButton);
 
         QTRY_VERIFY((data = SingleInstance<DataForm>::ifLoaded()));
         QCOMPARE(DataGrid().Rows(), 14);
@@ -311,12 +319,13 @@ private Q_SLOTS:
         CHECK_NO_MODAL_LEFT;
 
         // Deleted, the study leaves no name in the file nor in its journal.
-        StartForm::instance()->Load->trigger();
+        StartForm::instance()->findChild<QAction*>(u"Load"_qs)->trigger();
         QTRY_VERIFY((list = SingleInstance<LoadForm>::ifLoaded()));
-        list->LList->setCurrentRow(0);
+        studies = list->findChild<QListWidget*>(u"LList"_qs);
+        studies->setCurrentRow(0);
         messages.answer({Answer::Yes});
-        QTest::mouseClick(list->Action[1], Qt::LeftButton);
-        QCOMPARE(list->LList->count(), 0);
+        QTest::mouseClick(part(list, u"Action_1"_qs), Qt::LeftButton);
+        QCOMPARE(studies->count(), 0);
         QVERIFY(ClassList::instance().names(record).isEmpty());
         QCOMPARE(nameInStore(names), QString());
     }

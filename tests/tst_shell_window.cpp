@@ -116,7 +116,7 @@ private Q_SLOTS:
         };
         Forms::SettleDataForm = [&] { return dataWindowSettles; };
         StartForm* form = StartForm::instance();
-        (load ? form->Load : form->New)->trigger();
+        form->findChild<QAction*>(load ? u"Load"_qs : u"New"_qs)->trigger();
         QTEST(int(Global::NewProject), "newProject");
         QTEST(int(Global::CurrentRecord), "record");
         QTEST(opened, "shown");
@@ -148,7 +148,8 @@ private Q_SLOTS:
             Forms::MayEnd.append([&] { return ++drawAsked, drawAnswer == 1; });
         StartForm* form = StartForm::instance();
         form->show();
-        QCOMPARE(exitCodeAfter([&] { byClosing ? void(form->close()) : form->Quit->trigger(); }),
+        QAction* quit = form->findChild<QAction*>(u"Quit"_qs);
+        QCOMPARE(exitCodeAfter([&] { byClosing ? void(form->close()) : quit->trigger(); }),
                  exitCode);
         QCOMPARE(form->isVisible(), !byClosing || exitCode == Running);
         QCOMPARE(drawAsked, dataAnswer != 0 && drawAnswer >= 0 ? 1 : 0); // no question after Cancel

@@ -28,22 +28,31 @@ class TestStudyWindow : public QObject {
 
     static InfoForm* openInfo() { return WindowFixture::openWindow<InfoForm>(showInfoForm); }
     static LoadForm* openList() { return WindowFixture::openWindow<LoadForm>(showLoadForm); }
+    // The windows' parts by object name.
+    static auto* box(InfoForm* f, int i) { return f->findChild<QLineEdit*>(u"IText_%1"_qs.arg(i)); }
+    static auto* combo(InfoForm* f) { return f->findChild<QComboBox*>(u"ICombo_0"_qs); }
+    static auto* criterionBox(InfoForm* f) { return f->findChild<QPlainTextEdit*>(u"IText_3"_qs); }
+    static auto* button(QWidget* f, int i)
+    {
+        return f->findChild<QPushButton*>(u"Action_%1"_qs.arg(i));
+    }
+    static auto* projects(const LoadForm* f) { return f->findChild<QListWidget*>(u"LList"_qs); }
 
     static void fill(InfoForm* form, const QString& criterion, int typeIndex, const QString& name,
                      const QString& size, const QString& choices)
     {
-        form->Criterion->setPlainText(criterion);
-        form->ICombo->setCurrentIndex(typeIndex);
-        form->IText[2]->setText(name);
-        form->IText[0]->setText(size);
-        form->IText[1]->setText(choices);
+        criterionBox(form)->setPlainText(criterion);
+        combo(form)->setCurrentIndex(typeIndex);
+        box(form, 2)->setText(name);
+        box(form, 0)->setText(size);
+        box(form, 1)->setText(choices);
     }
 
     static QList<int> listRecords(const LoadForm* form)
     {
         QList<int> out;
-        for (int i = 0; i < form->LList->count(); ++i)
-            out << form->LList->item(i)->data(Qt::UserRole).toInt();
+        for (int i = 0; i < projects(form)->count(); ++i)
+            out << projects(form)->item(i)->data(Qt::UserRole).toInt();
         return out;
     }
 
@@ -59,44 +68,44 @@ private Q_SLOTS:
     void criterionBoxAndFocus()
     {
         InfoForm* form = openInfo();
-        QCOMPARE(QApplication::focusWidget(), form->Criterion);
+        QCOMPARE(QApplication::focusWidget(), criterionBox(form));
         // Tab leaves the multi-line box instead of typing a tab into it.
-        QTest::keyClick(form->Criterion, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form->ICombo);
+        QTest::keyClick(criterionBox(form), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), combo(form));
         // A paste into the criterion is cut to what fits; the text after it stays.
-        form->Criterion->setPlainText(QString(90, u'a'));
-        QTextCursor c = form->Criterion->textCursor();
+        criterionBox(form)->setPlainText(QString(90, u'a'));
+        QTextCursor c = criterionBox(form)->textCursor();
         c.setPosition(10);
-        form->Criterion->setTextCursor(c);
-        form->Criterion->insertPlainText(QString(20, u'b'));
+        criterionBox(form)->setTextCursor(c);
+        criterionBox(form)->insertPlainText(QString(20, u'b'));
         const QString cut = QString(10, u'a') + QString(10, u'b') + QString(80, u'a');
-        QCOMPARE(form->Criterion->toPlainText(), cut);
+        QCOMPARE(criterionBox(form)->toPlainText(), cut);
         // Coming into a box selects its whole text.
-        form->IText[0]->setText(u"12"_qs);
-        QTest::mouseClick(form->IText[0], Qt::LeftButton, {}, QPoint(4, 4));
-        QTRY_COMPARE(form->IText[0]->selectedText(), u"12"_qs);
-        form->Criterion->setFocus(Qt::OtherFocusReason);
-        QTRY_COMPARE(form->Criterion->textCursor().selectedText(), cut);
-        QTest::keyClicks(form->Criterion, u"Whom?"_qs);
-        QCOMPARE(form->Criterion->toPlainText(), u"Whom?"_qs);
+        box(form, 0)->setText(u"12"_qs);
+        QTest::mouseClick(box(form, 0), Qt::LeftButton, {}, QPoint(4, 4));
+        QTRY_COMPARE(box(form, 0)->selectedText(), u"12"_qs);
+        criterionBox(form)->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(criterionBox(form)->textCursor().selectedText(), cut);
+        QTest::keyClicks(criterionBox(form), u"Whom?"_qs);
+        QCOMPARE(criterionBox(form)->toPlainText(), u"Whom?"_qs);
         // Shown again with the focus left in another box, it starts in the first one.
-        form->IText[2]->setFocus();
+        box(form, 2)->setFocus();
         form->hide();
         QCOMPARE(openInfo(), form);
-        QCOMPARE(form->focusWidget(), form->Criterion);
+        QCOMPARE(form->focusWidget(), criterionBox(form));
     }
 
     void clearEmptiesTheEntries()
     {
         InfoForm* form = openInfo();
         fill(form, u"Who?"_qs, 2, u"Class"_qs, u"12"_qs, u"3"_qs);
-        form->IText[1]->setFocus();
-        QTest::mouseClick(form->Action[1], Qt::LeftButton);
-        QVERIFY(form->Criterion->toPlainText().isEmpty());
+        box(form, 1)->setFocus();
+        QTest::mouseClick(button(form, 1), Qt::LeftButton);
+        QVERIFY(criterionBox(form)->toPlainText().isEmpty());
         for (int i = 0; i < 3; ++i)
-            QVERIFY(form->IText[i]->text().isEmpty());
-        QCOMPARE(form->ICombo->currentIndex(), 0);
-        QCOMPARE(QApplication::focusWidget(), form->Criterion);
+            QVERIFY(box(form, i)->text().isEmpty());
+        QCOMPARE(combo(form)->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), criterionBox(form));
         QCOMPARE(dataFormShown + messages->count(), 0);
     }
 
@@ -105,13 +114,13 @@ private Q_SLOTS:
         QVERIFY(f.db().addStudy(u"Class 4b"_qs, 12, 3, u"Who?"_qs, 1));
         InfoForm* form = openInfo();
         fill(form, QString(), 0, u"Class 4b"_qs, u"41"_qs, u"3"_qs);
-        QTest::mouseClick(form->Action[0], Qt::LeftButton);
+        QTest::mouseClick(button(form, 0), Qt::LeftButton);
         QCOMPARE(messages->texts(), (QStringList{NoCriterion, DuplicateName, BadGroupSize}));
         QCOMPARE(dataFormShown, 0);
         // Once the study is saved as record 1 its own name is no obstacle.
         Global::CurrentRecord = 1;
         fill(form, u"Who?"_qs, 2, u"Class 4b"_qs, u"7x"_qs, u"10"_qs);
-        QTest::mouseClick(form->Action[0], Qt::LeftButton);
+        QTest::mouseClick(button(form, 0), Qt::LeftButton);
         QCOMPARE(messages->count(), 3);
         QCOMPARE(dataFormShown, 1);
         QCOMPARE(Global::GroupSize, 7);
@@ -135,13 +144,13 @@ private Q_SLOTS:
         QFETCH(bool, ctrl);
         InfoForm* form = openInfo();
         fill(form, QString(), 0, u"Class"_qs, u"12"_qs, u"3"_qs);
-        QTest::keyClicks(form->Criterion, u"Who?"_qs);
-        QWidget* w = inCriterion ? static_cast<QWidget*>(form->Criterion) : form->IText[0];
+        QTest::keyClicks(criterionBox(form), u"Who?"_qs);
+        QWidget* w = inCriterion ? static_cast<QWidget*>(criterionBox(form)) : box(form, 0);
         w->setFocus();
         QTest::keyClick(w, Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
         if (ctrl)
-            QTest::keyClicks(form->Criterion, u"Why"_qs);
-        QTEST(form->Criterion->toPlainText(), "criterion");
+            QTest::keyClicks(criterionBox(form), u"Why"_qs);
+        QTEST(criterionBox(form)->toPlainText(), "criterion");
         QCOMPARE(dataFormShown, ctrl ? 0 : 1);
     }
 
@@ -167,9 +176,9 @@ private Q_SLOTS:
             QCOMPARE(openInfo(), info); // showing it again brings the same window forward
         }
         if (how == 0)
-            (list ? load->Action[2] : info->Action[2])->click();
+            (list ? button(load, 2) : button(info, 2))->click();
         else if (how == 1)
-            QTest::keyClick(list ? static_cast<QWidget*>(load->LList) : info->IText[0],
+            QTest::keyClick(list ? static_cast<QWidget*>(projects(load)) : box(info, 0),
                             Qt::Key_Escape);
         else
             (list ? static_cast<QWidget*>(load) : info)->close();
@@ -178,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(dataFormShown + messages->count(), 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (info)
-            QVERIFY(openInfo()->IText[0]->text().isEmpty()); // the next use gets a fresh window
+            QVERIFY(box(openInfo(), 0)->text().isEmpty()); // the next use gets a fresh window
     }
 
     // ---- The project list window ------------------------------------------------
@@ -189,8 +198,8 @@ private Q_SLOTS:
             f.db().addStudy({.record = record, .layouts = {}});
         LoadForm* form = openList();
         QCOMPARE(listRecords(form), (QList<int>{3, 12}));
-        QCOMPARE(form->LList->currentRow(), 0);
-        QCOMPARE(QApplication::focusWidget(), form->LList);
+        QCOMPARE(projects(form)->currentRow(), 0);
+        QCOMPARE(QApplication::focusWidget(), projects(form));
         // While open, showing it again only brings it forward; a fresh one reads again.
         f.db().addStudy({.record = 20, .layouts = {}});
         QCOMPARE(openList(), form);
@@ -221,11 +230,11 @@ private Q_SLOTS:
         int recordWhenShown = -1;
         Forms::Show = [&](Forms::Window, QWidget*) { recordWhenShown = Global::CurrentRecord; };
         LoadForm* form = openList();
-        form->LList->setCurrentRow(row);
+        projects(form)->setCurrentRow(row);
         if (byEnter)
-            QTest::keyClick(form->LList, Qt::Key_Return);
+            QTest::keyClick(projects(form), Qt::Key_Return);
         else
-            QTest::mouseClick(form->Action[0], Qt::LeftButton);
+            QTest::mouseClick(button(form, 0), Qt::LeftButton);
         QCOMPARE(recordWhenShown, record);
         QCOMPARE(Global::NewProject, Global::False);
         QVERIFY(!SingleInstance<LoadForm>::loaded());
@@ -255,9 +264,9 @@ private Q_SLOTS:
         };
         ClassList::instance().setNames(12, {u"Al"_qs});
         LoadForm* form = openList();
-        form->LList->setCurrentRow(1);
+        projects(form)->setCurrentRow(1);
         messages->answer({answer});
-        QTest::mouseClick(form->Action[1], Qt::LeftButton);
+        QTest::mouseClick(button(form, 1), Qt::LeftButton);
         const Message& asked = messages->shown().front();
         QCOMPARE(asked.text, "\"Class 12\"\n\n" + ProjectMessages::DeleteQuestion);
         const QStringList expected{u"12"_qs, QString::number(before.size())};
@@ -265,7 +274,7 @@ private Q_SLOTS:
         QCOMPARE(asked.buttons, Buttons::YesNo);
         QCOMPARE(messages->count(), 1);
         QCOMPARE(listRecords(form), left);
-        QTEST(form->LList->currentRow(), "current");
+        QTEST(projects(form)->currentRow(), "current");
         QStringList after = before;
         if (left.size() == 2)
             after.removeIf([](const QString& row) { return row.section(u'|', 1, 1) == u"12"_qs; });
@@ -281,11 +290,11 @@ private Q_SLOTS:
         f.db().addStudy({.record = 5});
         LoadForm* form = openList();
         messages->answer({Answer::Yes});
-        QTest::mouseClick(form->Action[1], Qt::LeftButton);
-        QCOMPARE(form->LList->count(), 0);
-        QVERIFY(!form->Action[0]->isEnabled() && !form->Action[1]->isEnabled());
+        QTest::mouseClick(button(form, 1), Qt::LeftButton);
+        QCOMPARE(projects(form)->count(), 0);
+        QVERIFY(!button(form, 0)->isEnabled() && !button(form, 1)->isEnabled());
         QVERIFY(f.db().dump().isEmpty());
-        QTest::keyClick(form->LList, Qt::Key_Return);
+        QTest::keyClick(projects(form), Qt::Key_Return);
         QCOMPARE(dataFormShown, 0);
     }
 };
