@@ -93,7 +93,7 @@ void connectWindows()
     Forms::PrintBallots = PrintBallots;
     Forms::ImportFormResponses = [](QWidget* parent) {
         DataForm* form = SingleInstance<DataForm>::ifLoaded();
-        return form && ImportFormResponses(form->state, parent);
+        return form && ImportFormResponses(form->dataState(), parent);
     };
     // The data window asks first, as the sociogram draws from its grid.
     Forms::MayEnd = {&DataForm::mayEnd, &DrawForm::mayEnd};

@@ -21,29 +21,8 @@ class DataForm : public QMainWindow {
 public:
     DataForm();
 
-    DataState state;
-    QLabel* DLabel0 = nullptr;
-    QTableView* Dgrid = nullptr;
-
-    QMenu* File = nullptr;
-    QAction* Save = nullptr;
-    QAction* Clear = nullptr;
-    QAction* Import = nullptr;
-    QAction* ImportForm = nullptr;
-    QAction* PrintBallotsItem = nullptr;
-    QAction* PupilsAnswer = nullptr;
-    QAction* ClassListItem = nullptr;
-    QAction* Quit = nullptr;
-    QMenu* Criterion = nullptr;
-    QAction* Crit[2] = {};
-    QMenu* Plot = nullptr;
-    QMenu* Type0 = nullptr;
-    QAction* Sociogram[4] = {};
-    QMenu* AnalysisMenu = nullptr;
-    QAction* Analysis = nullptr; // "Study Analysis..."
-    QAction* CompareItem = nullptr;
-    QAction* GroupsItem = nullptr;
-    QAction* ReportItem = nullptr;
+    // The window's state: the grid, its changes and the criterion in view.
+    DataState& dataState() { return state; }
 
     void Save_Click();
     void Clear_Click();
@@ -89,6 +68,7 @@ protected:
 private:
     void Form_Load();
     void buildMenus();
+    void nameMenus();
     // Every caption in the language in use.
     void retranslate();
     void buildGrid();
@@ -101,6 +81,30 @@ private:
     void moveToNextCell();
     void unloadWithStudyWindow();
 
+    // Each part is named as it is here (Crit_0, Sociogram_2 for the arrays).
+    DataState state;
+    QLabel* DLabel0 = nullptr;
+    QTableView* Dgrid = nullptr;
+
+    QMenu* File = nullptr;
+    QAction* Save = nullptr;
+    QAction* Clear = nullptr;
+    QAction* Import = nullptr;
+    QAction* ImportForm = nullptr;
+    QAction* PrintBallotsItem = nullptr;
+    QAction* PupilsAnswer = nullptr;
+    QAction* ClassListItem = nullptr;
+    QAction* Quit = nullptr;
+    QMenu* Criterion = nullptr;
+    QAction* Crit[2] = {};
+    QMenu* Plot = nullptr;
+    QMenu* Type0 = nullptr;
+    QAction* Sociogram[4] = {};
+    QMenu* AnalysisMenu = nullptr;
+    QAction* Analysis = nullptr; // "Study Analysis..."
+    QAction* CompareItem = nullptr;
+    QAction* GroupsItem = nullptr;
+    QAction* ReportItem = nullptr;
     GridModel* model = nullptr;
     QLabel* corner = nullptr;
     bool unloading = false;

@@ -49,6 +49,35 @@ void DataForm::buildMenus()
     CompareItem =
         AnalysisMenu->addAction(QStringLiteral("&Compare With..."), this, &DataForm::compareWith);
     GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::openGroups);
+    nameMenus();
+}
+
+// Tests find the menus and commands by these names, as they are called here.
+void DataForm::nameMenus()
+{
+    const std::pair<QObject*, const char*> named[] = {{File, "File"},
+                                                      {Save, "Save"},
+                                                      {Clear, "Clear"},
+                                                      {Import, "Import"},
+                                                      {ImportForm, "ImportForm"},
+                                                      {PrintBallotsItem, "PrintBallotsItem"},
+                                                      {PupilsAnswer, "PupilsAnswer"},
+                                                      {ClassListItem, "ClassListItem"},
+                                                      {ReportItem, "ReportItem"},
+                                                      {Quit, "Quit"},
+                                                      {Criterion, "Criterion"},
+                                                      {Crit[0], "Crit_0"},
+                                                      {Crit[1], "Crit_1"},
+                                                      {Plot, "Plot"},
+                                                      {Type0, "Type0"},
+                                                      {AnalysisMenu, "AnalysisMenu"},
+                                                      {Analysis, "Analysis"},
+                                                      {CompareItem, "CompareItem"},
+                                                      {GroupsItem, "GroupsItem"}};
+    for (const auto& [object, name] : named)
+        object->setObjectName(QLatin1String(name));
+    for (int i = 0; i < 4; ++i)
+        Sociogram[i]->setObjectName(QStringLiteral("Sociogram_%1").arg(i));
 }
 
 void DataForm::retranslate()

@@ -102,7 +102,7 @@ class AnalysisWindowTest : public QObject {
                 for (Qt::Key key : keys)
                     QTest::keyClick(picker.list(), key);
             });
-        form->CompareItem->trigger();
+        form->findChild<QAction*>(u"CompareItem"_qs)->trigger();
         return form->findChild<CompareWindow*>();
     }
 
@@ -272,7 +272,7 @@ private Q_SLOTS:
                                 "t,,ben okafor.,Zed,\nt,,Chlo\xC3\xA9 Martin,1,2\n"));
         DataForm* form = WindowFixture::openWindow<DataForm>(showDataForm);
         Forms::ImportFormResponses = [form](QWidget* p) {
-            return ImportFormResponses(form->state, p);
+            return ImportFormResponses(form->dataState(), p);
         };
         formFileName() = [&](QWidget*, const QString&, const QString&, const QString&) {
             return path;
@@ -284,7 +284,7 @@ private Q_SLOTS:
             return true;
         });
         messages.answer({Answer::Yes, Answer::Yes, Answer::Ok});
-        form->ImportForm->trigger();
+        form->findChild<QAction*>(u"ImportForm"_qs)->trigger();
         QCOMPARE(guessed, u"NNWPN"_qs); // not read, not read, who, positive, negative
         const QStringList texts = messages.texts();
         QVERIFY2(texts.value(0).contains(
@@ -293,9 +293,9 @@ private Q_SLOTS:
                  qPrintable(texts.value(0)));
         QVERIFY2(texts.value(1).startsWith(u"The file does not name subjects 5 and 6,"_qs),
                  qPrintable(texts.value(1)));
-        QCOMPARE(choiceCells(form->state.grid).mid(0, 6),
+        QCOMPARE(choiceCells(form->dataState().grid).mid(0, 6),
                  QStringList({u"2 3"_qs, u". ."_qs, u"1 ."_qs, u". ."_qs, u". ."_qs, u"2 ."_qs}));
-        QVERIFY(form->state.GridChanged);
+        QVERIFY(form->dataState().GridChanged);
         form->Save_Click();
         QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
         QVERIFY(!f.db().dump().join(u' ').contains(u"Anna"_qs));
@@ -304,7 +304,7 @@ private Q_SLOTS:
         ClassList::instance().forgetAll();
         messages.clear();
         messages.answer({Answer::Ok});
-        form->ImportForm->trigger();
+        form->findChild<QAction*>(u"ImportForm"_qs)->trigger();
         QVERIFY(messages.texts().value(0).contains(u"File > Class List..."_qs));
         QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
         setFormColumnsRunner({});
@@ -316,17 +316,17 @@ private Q_SLOTS:
     {
         const int record = f.openStudy(6, 2, 3);
         DataForm* form = WindowFixture::openWindow<DataForm>(showDataForm);
-        form->state.Crit_Click(DataState::CriterionItem::Negative);
+        form->dataState().Crit_Click(DataState::CriterionItem::Negative);
         const QString path = dir.filePath(u"numbers.csv"_qs);
         QVERIFY(writeFile(path, "Number,Friends,Not with\n1,2;3,4\n"));
         setFormColumnsRunner([](FormColumnsDialog& d) {
             d.roleBox(1)->setCurrentIndex(d.roleBox(1)->findText(u"Not read"_qs));
             return true;
         });
-        QVERIFY(ImportFormResponsesFrom(path, form->state, form));
-        QCOMPARE(choiceCells(form->state.grid).first(), u"4 ."_qs);
+        QVERIFY(ImportFormResponsesFrom(path, form->dataState(), form));
+        QCOMPARE(choiceCells(form->dataState().grid).first(), u"4 ."_qs);
         messages.answer({Answer::Ok});
-        form->state.Save_Click();
+        form->dataState().Save_Click();
         QCOMPARE(f.db().answers(record), u"2:2:1=4"_qs);
         setFormColumnsRunner({});
     }

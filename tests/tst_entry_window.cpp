@@ -26,9 +26,10 @@ class EntryWindowTest : public QObject {
     int drawShows = 0;
 
     DataForm* openDataForm() { return WindowFixture::openWindow<DataForm>(showDataForm); }
+    static auto* view(DataForm* form) { return form->findChild<QTableView*>(u"Dgrid"_qs); }
     QModelIndex cell(DataForm* form, int subject, int slot)
     {
-        return form->Dgrid->model()->index(subject - 1, slot - 1);
+        return view(form)->model()->index(subject - 1, slot - 1);
     }
     // The entry window's boxes (0 subject, 1 slot, 2 choice) and buttons (0 OK, 1 Cancel).
     static auto* box(EntryForm& e, int i) { return e.findChild<QLineEdit*>(u"DText_%1"_qs.arg(i)); }
@@ -57,12 +58,12 @@ private Q_SLOTS:
     {
         f.openStudy(30, 3, 1, false);
         DataForm* form = openDataForm();
-        const QSize designed = form->Dgrid->size();
-        QVERIFY(form->Dgrid->rowViewportPosition(29) > form->Dgrid->viewport()->height());
+        const QSize designed = view(form)->size();
+        QVERIFY(view(form)->rowViewportPosition(29) > view(form)->viewport()->height());
         form->resize(form->width() + 200, form->height() + 400);
-        QTRY_COMPARE(form->Dgrid->size(), designed + QSize(200, 400));
-        QVERIFY(form->Dgrid->rowViewportPosition(29) + form->Dgrid->rowHeight(29) <=
-                form->Dgrid->viewport()->height());
+        QTRY_COMPARE(view(form)->size(), designed + QSize(200, 400));
+        QVERIFY(view(form)->rowViewportPosition(29) + view(form)->rowHeight(29) <=
+                view(form)->viewport()->height());
     }
 
     // The criterion items follow the study; a criterion too long for its line ends in
@@ -72,13 +73,18 @@ private Q_SLOTS:
         f.openStudy(12, 3, 3, false);
         Global::Question = QString(100, u'W');
         DataForm* form = openDataForm();
-        QVERIFY(!form->Crit[0]->isEnabled() && form->Crit[1]->isEnabled());
-        QVERIFY(form->DLabel0->text().endsWith(QChar(0x2026)));
-        QVERIFY(form->DLabel0->fontMetrics().horizontalAdvance(form->DLabel0->text()) <=
-                form->DLabel0->width());
+        QVERIFY(!form->findChild<QAction*>(u"Crit_0"_qs)->isEnabled() &&
+                form->findChild<QAction*>(u"Crit_1"_qs)->isEnabled());
+        QVERIFY(form->findChild<QLabel*>(u"DLabel_0"_qs)->text().endsWith(QChar(0x2026)));
+        QVERIFY(form->findChild<QLabel*>(u"DLabel_0"_qs)
+                    ->fontMetrics()
+                    .horizontalAdvance(form->findChild<QLabel*>(u"DLabel_0"_qs)->text()) <=
+                form->findChild<QLabel*>(u"DLabel_0"_qs)->width());
         form->Crit_Click(DataState::CriterionItem::Negative);
-        QCOMPARE(form->DLabel0->toolTip(), "Negative Criterion: " + Global::Question);
-        QVERIFY(form->Crit[0]->isEnabled() && !form->Crit[1]->isEnabled());
+        QCOMPARE(form->findChild<QLabel*>(u"DLabel_0"_qs)->toolTip(),
+                 "Negative Criterion: " + Global::Question);
+        QVERIFY(form->findChild<QAction*>(u"Crit_0"_qs)->isEnabled() &&
+                !form->findChild<QAction*>(u"Crit_1"_qs)->isEnabled());
     }
 
     // A round at the shared computer: a pupil's answer is stored at once and the screen
@@ -185,25 +191,25 @@ private Q_SLOTS:
             box(entry, 2)->setText(QStringLiteral("7"));
             button(entry, 0)->click();
         });
-        QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
-                          form->Dgrid->visualRect(cell(form, 3, 2)).center());
+        QTest::mouseClick(view(form)->viewport(), Qt::LeftButton, {},
+                          view(form)->visualRect(cell(form, 3, 2)).center());
         QCOMPARE(seen, (QStringList{"3", "2", ""}));
         QCOMPARE(cell(form, 3, 2).data().toString(), QStringLiteral("7"));
-        QVERIFY(form->state.GridChanged);
-        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 3, 3)); // after OK the next slot
+        QVERIFY(form->dataState().GridChanged);
+        QCOMPARE(view(form)->currentIndex(), cell(form, 3, 3)); // after OK the next slot
         // Enter on a cell opens the entry with its choice; Cancel leaves the cell current.
         seen.clear();
         DataForm::setEntryRunner([&](EntryForm& entry) {
             seen << box(entry, 2)->text();
             button(entry, 1)->click();
         });
-        form->Dgrid->setFocus();
-        form->Dgrid->setCurrentIndex(cell(form, 3, 2));
-        QTest::keyClick(form->Dgrid, Qt::Key_Return);
+        view(form)->setFocus();
+        view(form)->setCurrentIndex(cell(form, 3, 2));
+        QTest::keyClick(view(form), Qt::Key_Return);
         QCOMPARE(seen, QStringList{"7"});
-        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 3, 2));
+        QCOMPARE(view(form)->currentIndex(), cell(form, 3, 2));
         DataForm::setEntryRunner([&](EntryForm&) { QFAIL("an entry opened"); });
-        QTest::keyClick(form->Dgrid, Qt::Key_Down); // moving the current cell opens nothing
+        QTest::keyClick(view(form), Qt::Key_Down); // moving the current cell opens nothing
         // A number typed on a cell opens the entry with it; Enter stores it and the next
         // cell (after the last slot the next subject's first) is ready.
         DataForm::setEntryRunner([&](EntryForm& entry) {
@@ -213,12 +219,12 @@ private Q_SLOTS:
             QTest::keyClicks(box(entry, 2), QStringLiteral("2"));
             QTest::keyClick(box(entry, 2), Qt::Key_Return);
         });
-        form->Dgrid->setCurrentIndex(cell(form, 1, 2));
+        view(form)->setCurrentIndex(cell(form, 1, 2));
         for (const char first : {'0', '1', '1'})
-            QTest::keyClick(form->Dgrid, first);
+            QTest::keyClick(view(form), first);
         // "02" goes in as the grid writes every number.
         QCOMPARE(choiceCells(grid).mid(0, 3), (QStringList{". 2 12", "12 . .", ". 7 ."}));
-        QCOMPARE(form->Dgrid->currentIndex(), cell(form, 2, 2));
+        QCOMPARE(view(form)->currentIndex(), cell(form, 2, 2));
     }
 
     void entryWindowRefusesAndCancels()
@@ -256,7 +262,7 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 0);
         QCOMPARE(infoUnloads, 1);
         form = openDataForm();
-        form->state.GridChanged = true;
+        form->dataState().GridChanged = true;
         messages.answer({Answer::Cancel, Answer::Cancel, Answer::No});
         form->close();
         QCOMPARE(messages.texts(), QStringList{u"Save Changes?"_qs});
@@ -291,7 +297,7 @@ private Q_SLOTS:
         DataForm* a = openDataForm();
         QCOMPARE(grid.TextMatrix(5, 2), QString()); // a window loads with an empty grid
         grid.setTextMatrix(3, 1, QStringLiteral("5"));
-        a->state.GridChanged = true;
+        a->dataState().GridChanged = true;
         messages.answer({Answer(answer)});
         QCOMPARE(Forms::mayChangeStudy(), settled);
         QCOMPARE(messages.texts(), QStringList{u"Save Changes?"_qs});
@@ -311,8 +317,8 @@ private Q_SLOTS:
         DataForm* second = SingleInstance<DataForm>::ifLoaded();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         grid.setTextMatrix(2, 1, QStringLiteral("4"));
-        QCOMPARE(second->Dgrid->model()->index(0, 0).data().toString(), QStringLiteral("4"));
-        second->Sociogram[3]->trigger();
+        QCOMPARE(view(second)->model()->index(0, 0).data().toString(), QStringLiteral("4"));
+        second->findChild<QAction*>(u"Sociogram_3"_qs)->trigger();
         QCOMPARE(Global::SociogramType, 3);
         QCOMPARE(drawShows, 1);
     }
@@ -332,7 +338,7 @@ private Q_SLOTS:
             seen << entry.findChild<QLabel*>(u"SubjectName"_qs)->text();
             button(entry, 1)->click();
         });
-        form->Dgrid->setCurrentIndex(cell(form, 2, 1));
+        view(form)->setCurrentIndex(cell(form, 2, 1));
         form->Dgrid_Click();
         QCOMPARE(seen, (QStringList{"Di", "", "", "", "Bo"}));
     }
@@ -357,7 +363,7 @@ private Q_SLOTS:
         const QString longName = u"Isabella Fern\u00e1ndez-Castellanos de la Vega y Ortiz"_qs;
         if (names)
             ClassList::instance().setNames(0, QStringList(24, longName));
-        QTableView* view = openDataForm()->Dgrid;
+        QTableView* view = EntryWindowTest::view(openDataForm());
         if (names) {
             const QString shown = view->model()->headerData(0, Qt::Vertical).toString();
             QVERIFY(shown.startsWith(u"1  Isa"_qs) && shown.endsWith(QChar(0x2026)));

@@ -43,9 +43,9 @@
 namespace {
 
 // A window's part by its object name.
-QWidget* part(const QObject* window, const QString& name)
+template <class Part = QWidget> Part* part(const QObject* window, const QString& name)
 {
-    return window->findChild<QWidget*>(name);
+    return window->findChild<Part*>(name);
 }
 
 // No caption of a window loses letters: every label and button is at least as wide
@@ -132,16 +132,17 @@ class RoadTest : public QObject {
 
     void keyChoice(DataForm* form, int subject, int slot, int chosen)
     {
-        const QModelIndex i = form->Dgrid->model()->index(subject - 1, slot - 1);
-        form->Dgrid->scrollTo(i);
+        const QModelIndex i =
+            part<QTableView>(form, u"Dgrid"_qs)->model()->index(subject - 1, slot - 1);
+        part<QTableView>(form, u"Dgrid"_qs)->scrollTo(i);
         // Types the choice into the entry window the click opens and presses Enter there.
         whenModalOpens<EntryForm>([chosen](EntryForm& entry) {
             auto* box = entry.findChild<QLineEdit*>(u"DText_2"_qs);
             QTest::keyClicks(box, QString::number(chosen));
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QTest::mouseClick(form->Dgrid->viewport(), Qt::LeftButton, {},
-                          form->Dgrid->visualRect(i).center());
+        QTest::mouseClick(part<QTableView>(form, u"Dgrid"_qs)->viewport(), Qt::LeftButton, {},
+                          part<QTableView>(form, u"Dgrid"_qs)->visualRect(i).center());
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 
@@ -222,8 +223,9 @@ private Q_SLOTS:
         data->activateWindow();
         QTRY_VERIFY(data->isActiveWindow());
         QTest::keyClick(data, Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->File);
-        QTest::keyClick(data->File, Qt::Key_L);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) ==
+                    part<QMenu>(data, u"File"_qs));
+        QTest::keyClick(part<QMenu>(data, u"File"_qs), Qt::Key_L);
         QTRY_VERIFY(qobject_cast<QTableWidget*>(QApplication::focusWidget()));
         for (const QString& name : names) {
             for (QChar c : name) // as a keyboard layout of the pupils' letters types them
@@ -236,10 +238,12 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(data->Dgrid->model()->headerData(1, Qt::Vertical).toString(), "2  " + names[1]);
+        QCOMPARE(
+            part<QTableView>(data, u"Dgrid"_qs)->model()->headerData(1, Qt::Vertical).toString(),
+            "2  " + names[1]);
         CHECK_NO_MODAL_LEFT;
 
-        data->Save->trigger();
+        part<QAction>(data, u"Save"_qs)->trigger();
         QCOMPARE(messages.texts(), QStringList{"Changes Saved As Requested"});
         const int record = Global::CurrentRecord;
         QVERIFY(record > 0);
@@ -250,12 +254,14 @@ private Q_SLOTS:
         data->activateWindow();
         QTRY_VERIFY(data->isActiveWindow());
         QTest::keyClick(data, Qt::Key_P, Qt::AltModifier);
-        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->Plot);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) ==
+                    part<QMenu>(data, u"Plot"_qs));
         // Just saved: opening the menu has nothing to ask.
         QCOMPARE(messages.count(), 0);
-        QTest::keyClick(data->Plot, Qt::Key_T);
-        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) == data->Type0);
-        QTest::keyClick(data->Type0, Qt::Key_T);
+        QTest::keyClick(part<QMenu>(data, u"Plot"_qs), Qt::Key_T);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) ==
+                    part<QMenu>(data, u"Type0"_qs));
+        QTest::keyClick(part<QMenu>(data, u"Type0"_qs), Qt::Key_T);
         QTRY_VERIFY(SingleInstance<DrawForm>::loaded());
         QCOMPARE(Global::SociogramType, 3);
         DrawForm* draw = SingleInstance<DrawForm>::ifLoaded();
@@ -292,7 +298,7 @@ private Q_SLOTS:
         draw->Quit->trigger();
         QTRY_VERIFY(!SingleInstance<DrawForm>::loaded());
 
-        data->Quit->trigger();
+        part<QAction>(data, u"Quit"_qs)->trigger();
         QCOMPARE(messages.count(), 0); // opening the Plot menu settled the changes
         QVERIFY(!SingleInstance<DataForm>::loaded());
         QVERIFY(!SingleInstance<InfoForm>::loaded());
@@ -314,7 +320,7 @@ private Q_SLOTS:
         QCOMPARE(DataGrid().Rows(), 14);
         QCOMPARE(DataGrid().TextMatrix(2, 1), QStringLiteral("2"));
         QCOMPARE(DataGrid().TextMatrix(13, 2), QStringLiteral("1"));
-        data->Quit->trigger();
+        part<QAction>(data, u"Quit"_qs)->trigger();
         QCOMPARE(messages.count(), 0);
         CHECK_NO_MODAL_LEFT;
 
@@ -351,7 +357,7 @@ private Q_SLOTS:
             QTRY_VERIFY((data = SingleInstance<DataForm>::ifLoaded()));
             QCOMPARE(data->windowTitle(), u"Example class - spring"_qs);
             QCOMPARE(ClassList::instance().nameOf(1), u"Amira Haddad"_qs);
-            data->Quit->trigger();
+            part<QAction>(data, u"Quit"_qs)->trigger();
         }
         QCOMPARE(messages.count(), 0);
         QCOMPARE(f.db().scalar(u"SELECT count(*) FROM SOCIOMETRY"_qs).toInt(), 2);
