@@ -38,9 +38,13 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     makeTables();
     makeLabels();
     exportTable = new QPushButton(tr("Export &Table..."), this);
+    exportTable->setObjectName(QStringLiteral("exportTableButton"));
     exportChoices = new QPushButton(tr("Export &Choices..."), this);
+    exportChoices->setObjectName(QStringLiteral("exportChoicesButton"));
     exportGraph = new QPushButton(tr("Export &GraphML..."), this);
+    exportGraph->setObjectName(QStringLiteral("exportGraphButton"));
     withNames = makeNamesBox(this);
+    withNames->setObjectName(QStringLiteral("withNamesBox"));
     closeButton = new QPushButton(tr("C&lose"), this);
     layOut();
     connectControls();
@@ -51,6 +55,7 @@ void AnalysisWindow::makeMethodChoice()
 {
     methodLabel = new QLabel(tr("&Method:"), this);
     methods = new QComboBox(this);
+    methods->setObjectName(QStringLiteral("methodBox"));
     methods->addItem(statusMethodName(StatusMethod::CoieDodgeCoppotelli));
     methods->addItem(statusMethodName(StatusMethod::NewcombBukowski));
     // A window opened again shows the method chosen last, which the sociogram marks.
@@ -63,12 +68,14 @@ void AnalysisWindow::makeTables()
 {
     model = new TextTableModel(this);
     subjects = new QTableView(this);
+    subjects->setObjectName(QStringLiteral("subjectView"));
     subjects->setModel(model);
     subjects->verticalHeader()->hide();
     subjects->setSelectionBehavior(QAbstractItemView::SelectRows);
     subjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     figures = new QTableWidget(0, 2, this);
+    figures->setObjectName(QStringLiteral("figureView"));
     figures->setHorizontalHeaderLabels({tr("Figure"), tr("Value")});
     figures->verticalHeader()->hide();
     // The names take what room is left; the values are never cut off.
@@ -88,6 +95,7 @@ void AnalysisWindow::makeLabels()
     methodNote->setWordWrap(true);
     methodNote->setText(statusMethodNote(method()));
     cliques = new QLabel(this);
+    cliques->setObjectName(QStringLiteral("cliquesLine"));
     cliques->setWordWrap(true);
     cliques->setTextInteractionFlags(Qt::TextSelectableByMouse);
     leftOut = new QLabel(this);

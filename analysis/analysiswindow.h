@@ -28,14 +28,6 @@ public:
 
     const SociometricAnalysis& analysis() const { return current; }
     const ChoiceSet& choices() const { return shownChoices; }
-    QTableView* subjectView() const { return subjects; }
-    QTableWidget* figureView() const { return figures; }
-    QComboBox* methodBox() const { return methods; }
-    QLabel* cliquesLine() const { return cliques; }
-    QPushButton* exportTableButton() const { return exportTable; }
-    QPushButton* exportChoicesButton() const { return exportChoices; }
-    QPushButton* exportGraphButton() const { return exportGraph; }
-    QCheckBox* withNamesBox() const { return withNames; }
 
 public Q_SLOTS:
     void exportTableCsv();

@@ -53,6 +53,7 @@ ClassListWindow::ClassListWindow(int groupSize, std::int32_t record, QWidget* pa
 void ClassListWindow::makeRows()
 {
     rows = new QTableWidget(size, 2, this);
+    rows->setObjectName(QStringLiteral("table"));
     rows->setHorizontalHeaderLabels({tr("Number"), tr("Name")});
     rows->verticalHeader()->hide();
     rows->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -75,6 +76,7 @@ void ClassListWindow::makeRows()
 void ClassListWindow::layOutWith(QLabel* caption)
 {
     loadFile = new QPushButton(tr("&Load..."), this);
+    loadFile->setObjectName(QStringLiteral("loadButton"));
     saveFile = new QPushButton(tr("&Save..."), this);
     auto* answer = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     for (QPushButton* b : {loadFile, saveFile})

@@ -19,9 +19,6 @@ class ClassListWindow : public QDialog {
 public:
     ClassListWindow(int groupSize, std::int32_t study, QWidget* parent = nullptr);
 
-    QTableWidget* table() const { return rows; }
-    QPushButton* loadButton() const { return loadFile; }
-
     // The names as typed, cleaned; nothing after a message when one is only blanks.
     std::optional<QStringList> typedNames();
     void showNames(const QStringList& names);

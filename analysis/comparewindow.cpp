@@ -67,6 +67,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent)
     makeFigureTable();
     stability = wrappedLabel(this);
     skipped = wrappedLabel(this);
+    skipped->setObjectName(QStringLiteral("skippedLine"));
     makeButtons();
     layOut();
     retranslate();
@@ -77,6 +78,7 @@ void CompareWindow::makeSubjectTable()
 {
     model = new TextTableModel(this);
     subjects = new QTableView(this);
+    subjects->setObjectName(QStringLiteral("subjectView"));
     subjects->setModel(TextTableModel::sorted(model));
     subjects->verticalHeader()->hide();
     subjects->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -92,6 +94,7 @@ void CompareWindow::makeSubjectTable()
 void CompareWindow::makeFigureTable()
 {
     figures = new QTableWidget(0, 3, this);
+    figures->setObjectName(QStringLiteral("figureView"));
     figures->setHorizontalHeaderLabels({tr("Figure"), tr("Earlier"), tr("Later")});
     figures->verticalHeader()->hide();
     figures->horizontalHeader()->setStretchLastSection(false);
@@ -115,7 +118,9 @@ void CompareWindow::makeButtons()
     tiesItem = exports->addAction(QString(), this, &CompareWindow::exportTieChangesCsv);
     exportCsv->setMenu(exports);
     withNames = makeNamesBox(this);
+    withNames->setObjectName(QStringLiteral("withNamesBox"));
     sociogram = new QPushButton(tr("Show on &Sociogram"), this);
+    sociogram->setObjectName(QStringLiteral("sociogramButton"));
     closeButton = new QPushButton(this);
 }
 

@@ -29,11 +29,6 @@ public:
 
     const StoredStudy& earlierStudy() const { return earlier; }
     const SurveyComparison& comparison() const { return current; }
-    QTableView* subjectView() const { return subjects; }
-    QTableWidget* figureView() const { return figures; }
-    QLabel* skippedLine() const { return skipped; }
-    QPushButton* sociogramButton() const { return sociogram; }
-    QCheckBox* withNamesBox() const { return withNames; }
 
 public Q_SLOTS:
     void exportSubjectsCsv();

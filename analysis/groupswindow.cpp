@@ -87,16 +87,21 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
 QGridLayout* GroupsWindow::makeCountControls()
 {
     byGroups = new QRadioButton(tr("Number of &groups:"));
+    byGroups->setObjectName(QStringLiteral("byGroupsButton"));
     bySeats = new QRadioButton(tr("&Seats per table:"));
+    bySeats->setObjectName(QStringLiteral("bySeatsButton"));
     byGroups->setChecked(true);
     groupCount = new QSpinBox;
+    groupCount->setObjectName(QStringLiteral("groupCountBox"));
     seatCount = new QSpinBox;
+    seatCount->setObjectName(QStringLiteral("seatCountBox"));
     // Wide ranges on purpose: a count the class cannot be split into, 0 or 99 typed
     // in included, is refused with a sentence that says which counts can, rather than
     // silently clamped by the box.
     for (QSpinBox* box : {groupCount, seatCount})
         box->setRange(0, 999);
     make = new QPushButton(tr("&Make Groups"));
+    make->setObjectName(QStringLiteral("makeButton"));
     make->setDefault(true);
     auto* counts = new QGridLayout;
     counts->addWidget(byGroups, 0, 0);
@@ -111,6 +116,7 @@ QGridLayout* GroupsWindow::makeCountControls()
 void GroupsWindow::makeResultView()
 {
     result = new QTreeWidget;
+    result->setObjectName(QStringLiteral("resultView"));
     result->setColumnCount(3);
     result->setHeaderLabels({tr("Subject"), tr("Chosen mates in the group"), tr("Why marked")});
     result->setRootIsDecorated(true);
@@ -124,9 +130,11 @@ void GroupsWindow::makeResultView()
 QHBoxLayout* GroupsWindow::makeButtons()
 {
     onSociogram = new QPushButton(tr("Show on S&ociogram"));
+    onSociogram->setObjectName(QStringLiteral("showButton"));
     onSociogram->setCheckable(true);
     exportCsv = new QPushButton(tr("&Export CSV..."));
     withNames = makeNamesBox(this);
+    withNames->setObjectName(QStringLiteral("withNamesBox"));
     closeButton = new QPushButton(tr("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(onSociogram);
@@ -307,6 +315,12 @@ QStringList GroupsWindow::summaryLines(const QStringList& names) const
     return lines;
 }
 
+void GroupsWindow::makeSuggestedGroups()
+{
+    if (Groups::groupCountProblem(shownClass.size, groupCount->value()).isEmpty())
+        makeGroups();
+}
+
 void GroupsWindow::showOnSociogram(bool on)
 {
     if (!on) {
@@ -352,9 +366,7 @@ void showGroups(const ChoiceSet& choices, QWidget* parent)
     GroupsWindow* window = SingleInstance<GroupsWindow>::instance(parent);
     window->setChoices(choices);
     // The groups are there as the window opens: most teachers want the suggested count.
-    if (Groups::groupCountProblem(window->groupClass().size, window->groupCountBox()->value())
-            .isEmpty())
-        window->makeGroups();
+    window->makeSuggestedGroups();
     window->show();
     window->raise();
     window->activateWindow();

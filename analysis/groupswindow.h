@@ -31,17 +31,10 @@ public:
     const std::optional<Groups::Partition>& partition() const { return made; }
     const Groups::Class& groupClass() const { return shownClass; }
 
-    QRadioButton* byGroupsButton() const { return byGroups; }
-    QRadioButton* bySeatsButton() const { return bySeats; }
-    QSpinBox* groupCountBox() const { return groupCount; }
-    QSpinBox* seatCountBox() const { return seatCount; }
-    QPushButton* makeButton() const { return make; }
-    QPushButton* showButton() const { return onSociogram; }
-    QCheckBox* withNamesBox() const { return withNames; }
-    QTreeWidget* resultView() const { return result; }
-
 public Q_SLOTS:
     void makeGroups();
+    // Makes the groups of the count suggested, when the class can be split so.
+    void makeSuggestedGroups();
     // With no sociogram open it says so and the button springs back.
     void showOnSociogram(bool on);
     void exportGroups();

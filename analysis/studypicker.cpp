@@ -15,6 +15,7 @@ StudyPicker::StudyPicker(std::vector<StoredStudy> list, QWidget* parent)
     setWindowIcon(programIcon());
     auto* caption = new QLabel(tr("&Earlier survey of this class:"), this);
     shown = new QListWidget(this);
+    shown->setObjectName(QStringLiteral("list"));
     caption->setBuddy(shown);
     for (const StoredStudy& s : studies)
         shown->addItem(itemText(s));

@@ -16,7 +16,6 @@ class StudyPicker : public QDialog {
 public:
     StudyPicker(std::vector<StoredStudy> studies, QWidget* parent = nullptr);
 
-    QListWidget* list() const { return shown; }
     // The study of the row chosen; nothing when none is.
     std::optional<StoredStudy> chosen() const;
 

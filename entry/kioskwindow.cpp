@@ -112,9 +112,13 @@ void KioskWindow::buildPages()
     layout->addWidget(pages, 1);
     auto* row = new QHBoxLayout;
     startAgain = bigButton(tr("Not me: start again"), this);
+    startAgain->setObjectName(QStringLiteral("startAgainButton"));
     back = bigButton(tr("Back"), this);
+    back->setObjectName(QStringLiteral("backButton"));
     next = bigButton(tr("Next"), this);
+    next->setObjectName(QStringLiteral("nextButton"));
     confirm = bigButton(tr("Yes, save my answer"), this);
+    confirm->setObjectName(QStringLiteral("confirmButton"));
     for (QPushButton* b : {startAgain, back, next, confirm})
         row->addWidget(b);
     layout->addLayout(row);

@@ -31,10 +31,6 @@ public:
     Page page() const;
     // The big buttons of the page in view: pupils, or classmates (and "Nobody").
     QList<QPushButton*> targets() const;
-    QPushButton* nextButton() const { return next; }
-    QPushButton* backButton() const { return back; }
-    QPushButton* startAgainButton() const { return startAgain; }
-    QPushButton* confirmButton() const { return confirm; }
     QString heading() const;
     QString reviewText() const; // the review page's text, whether shown or not
     bool answered(int pupil) const { return done.count(pupil) > 0; }

@@ -97,10 +97,10 @@ class AnalysisWindowTest : public QObject {
             });
         else
             whenModalOpens<StudyPicker>([this, keys](StudyPicker& picker) {
-                for (int i = 0; i < picker.list()->count(); ++i)
-                    listed << picker.list()->item(i)->text();
+                for (int i = 0; i < picker.findChild<QListWidget*>(u"list"_qs)->count(); ++i)
+                    listed << picker.findChild<QListWidget*>(u"list"_qs)->item(i)->text();
                 for (Qt::Key key : keys)
-                    QTest::keyClick(picker.list(), key);
+                    QTest::keyClick(picker.findChild<QListWidget*>(u"list"_qs), key);
             });
         form->findChild<QAction*>(u"CompareItem"_qs)->trigger();
         return form->findChild<CompareWindow*>();
@@ -132,39 +132,43 @@ private Q_SLOTS:
     {
         showAnalysis(statusStudy(), nullptr);
         AnalysisWindow* w = openAnalysisWindow();
-        QVERIFY(w && w->isVisible() && w->methodBox()->isEnabled());
-        const QTableView* view = w->subjectView();
+        QVERIFY(w && w->isVisible() && w->findChild<QComboBox*>(u"methodBox"_qs)->isEnabled());
+        const QTableView* view = w->findChild<QTableView*>(u"subjectView"_qs);
         const int status = view->model()->columnCount() - 1;
         QCOMPARE(view->model()->rowCount(), 10);
         QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
-        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"2"_qs);
-        QCOMPARE(w->cliquesLine()->text(), u"No cliques"_qs);
+        QCOMPARE(figureValue(w->findChild<QTableWidget*>(u"figureView"_qs), u"Unclassified"_qs),
+                 u"2"_qs);
+        QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(), u"No cliques"_qs);
         const auto* note = w->findChild<QLabel*>(u"methodNote"_qs);
         QVERIFY(note->text().contains(u"sample standard deviation (n \u2212 1)"_qs));
-        w->subjectView()->selectRow(4);
-        w->methodBox()->setCurrentIndex(1);
+        w->findChild<QTableView*>(u"subjectView"_qs)->selectRow(4);
+        w->findChild<QComboBox*>(u"methodBox"_qs)->setCurrentIndex(1);
         QCOMPARE(cell(view, 4, status), u"Average"_qs);
         QVERIFY(note->text().contains(u"may come out \"Average\""_qs));     // the note follows
         QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 4); // kept
-        QCOMPARE(figureValue(w->figureView(), u"Average"_qs), u"6"_qs);
-        QCOMPARE(figureValue(w->figureView(), u"Unclassified"_qs), u"(missing)"_qs);
+        QCOMPARE(figureValue(w->findChild<QTableWidget*>(u"figureView"_qs), u"Average"_qs),
+                 u"6"_qs);
+        QCOMPARE(figureValue(w->findChild<QTableWidget*>(u"figureView"_qs), u"Unclassified"_qs),
+                 u"(missing)"_qs);
 
         // Exports write what is shown; a cancelled file dialog writes nothing.
         const auto files = QDir(dir.path()).entryList(QDir::Files);
-        w->exportTableButton()->click();
+        w->findChild<QPushButton*>(u"exportTableButton"_qs)->click();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
         const std::vector<std::pair<QPushButton*, QString>> exports{
-            {w->exportTableButton(),
+            {w->findChild<QPushButton*>(u"exportTableButton"_qs),
              analysisTableCsv(w->analysis(), StatusMethod::NewcombBukowski)},
-            {w->exportChoicesButton(), choicesEdgeListCsv(statusStudy())},
-            {w->exportGraphButton(), choicesGraphMl(statusStudy())}};
+            {w->findChild<QPushButton*>(u"exportChoicesButton"_qs),
+             choicesEdgeListCsv(statusStudy())},
+            {w->findChild<QPushButton*>(u"exportGraphButton"_qs), choicesGraphMl(statusStudy())}};
         for (const auto& [button, text] : exports) {
             savedPath = dir.filePath(u"export.out"_qs);
             button->click();
             QCOMPARE(fileText(savedPath), text);
         }
         savedPath = dir.filePath(u"missing-folder/table.csv"_qs);
-        w->exportTableButton()->click();
+        w->findChild<QPushButton*>(u"exportTableButton"_qs)->click();
         QVERIFY(messages.texts().value(0).startsWith(u"The file "_qs + savedPath));
         QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
 
@@ -180,12 +184,13 @@ private Q_SLOTS:
         showAnalysis(studyChoices(grid, Codes::CriterionType::Positive, Criterion::Positive, {}),
                      nullptr);
         QCOMPARE(openAnalysisWindow(), w);
-        QVERIFY(!w->methodBox()->isEnabled());
-        const QTableWidget* figures = w->figureView();
+        QVERIFY(!w->findChild<QComboBox*>(u"methodBox"_qs)->isEnabled());
+        const QTableWidget* figures = w->findChild<QTableWidget*>(u"figureView"_qs);
         QCOMPARE(figureValue(figures, u"Isolates"_qs), u"2"_qs);
-        QCOMPARE(w->cliquesLine()->text(), u"Cliques (every pair chose each other): 4, 5, 6"_qs);
+        QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(),
+                 u"Cliques (every pair chose each other): 4, 5, 6"_qs);
         ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs, {}, {}, {}, u"Eve"_qs});
-        QCOMPARE(w->cliquesLine()->text(),
+        QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(),
                  u"Cliques (every pair chose each other): 4, 5 Eve, 6"_qs);
         QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
         QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
@@ -375,10 +380,10 @@ private Q_SLOTS:
         };
         ChoiceGrid grid;
         savedPath = dir.filePath(u"x.out"_qs);
-        w->exportChoicesButton()->click();
+        w->findChild<QPushButton*>(u"exportChoicesButton"_qs)->click();
         savedPath.clear();
-        w->exportTableButton()->click();
-        w->exportGraphButton()->click();
+        w->findChild<QPushButton*>(u"exportTableButton"_qs)->click();
+        w->findChild<QPushButton*>(u"exportGraphButton"_qs)->click();
         ImportChoices(grid, nullptr);
         const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QCOMPARE(starts, QStringList({documents.filePath(u"Class 4-b - choices.csv"_qs),
@@ -397,20 +402,20 @@ private Q_SLOTS:
         QVERIFY(writeFile(good, "2,Bo\n1,\"Smith, Al\"\n3,Cy\n"));
         ClassListWindow::openFileName() = [&](QWidget*, const QString&, const QString&,
                                               const QString&) { return thirty; };
-        window.loadButton()->click();
+        window.findChild<QPushButton*>(u"loadButton"_qs)->click();
         QVERIFY(!window.loadFrom(dir.filePath(u"nowhere.csv"_qs)));
         QCOMPARE(messages.texts(),
                  (QStringList{u"The class list was not loaded:\nLine 27, column 1: The list holds "
                               "30 names for the 26 subjects of the study."_qs,
                               u"The file "_qs + dir.filePath(u"nowhere.csv"_qs) +
                                   u" could not be read: No such file or directory"_qs}));
-        QCOMPARE(window.table()->item(0, 1)->text(), QString());
+        QCOMPARE(window.findChild<QTableWidget*>(u"table"_qs)->item(0, 1)->text(), QString());
         QVERIFY(window.loadFrom(good));
-        window.table()->item(2, 1)->setText(u"  "_qs);
+        window.findChild<QTableWidget*>(u"table"_qs)->item(2, 1)->setText(u"  "_qs);
         window.accept();
         QVERIFY(messages.texts().last().startsWith(u"The name of subject 3 is only blanks."_qs));
         QVERIFY(!ClassList::instance().loaded());
-        window.table()->item(2, 1)->setText(u"Cy"_qs);
+        window.findChild<QTableWidget*>(u"table"_qs)->item(2, 1)->setText(u"Cy"_qs);
         window.accept();
         QCOMPARE(ClassList::instance().nameOf(1), u"Smith, Al"_qs);
         QCOMPARE(ClassList::instance().currentNames().size(), 26);
@@ -425,17 +430,20 @@ private Q_SLOTS:
         GroupsWindow groups;
         groups.setChoices(statusStudy());
         groups.makeGroups();
-        QVERIFY(!analysis->withNamesBox()->isEnabled());
+        QVERIFY(!analysis->findChild<QCheckBox*>(u"withNamesBox"_qs)->isEnabled());
         QStringList names;
         for (int s = 1; s <= 10; ++s)
             names << u"P\u00fcpil %1"_qs.arg(s);
         ClassList::instance().setNames(0, names);
-        QCOMPARE(cell(analysis->subjectView(), 9, 1), names[9]);
+        QCOMPARE(cell(analysis->findChild<QTableView*>(u"subjectView"_qs), 9, 1), names[9]);
         const std::vector<std::pair<QCheckBox*, std::function<void()>>> exports{
-            {analysis->withNamesBox(), [&] { analysis->exportTableCsv(); }},
-            {analysis->withNamesBox(), [&] { analysis->exportChoicesCsv(); }},
-            {analysis->withNamesBox(), [&] { analysis->exportGraphMl(); }},
-            {groups.withNamesBox(), [&] { groups.exportGroups(); }}};
+            {analysis->findChild<QCheckBox*>(u"withNamesBox"_qs),
+             [&] { analysis->exportTableCsv(); }},
+            {analysis->findChild<QCheckBox*>(u"withNamesBox"_qs),
+             [&] { analysis->exportChoicesCsv(); }},
+            {analysis->findChild<QCheckBox*>(u"withNamesBox"_qs),
+             [&] { analysis->exportGraphMl(); }},
+            {groups.findChild<QCheckBox*>(u"withNamesBox"_qs), [&] { groups.exportGroups(); }}};
         for (bool withNames : {false, true})
             for (std::size_t i = 0; i < exports.size(); ++i) {
                 savedPath = dir.filePath(u"%1-%2"_qs.arg(i).arg(withNames));
@@ -470,11 +478,14 @@ private Q_SLOTS:
         window.setChoices(emptyChoiceSet(20, 3, Codes::CriterionType::Positive));
         window.makeGroups();
         const Groups::Partition before = window.partition().value();
-        (bySeats ? window.bySeatsButton() : window.byGroupsButton())->setChecked(true);
-        QSpinBox* box = bySeats ? window.seatCountBox() : window.groupCountBox();
+        (bySeats ? window.findChild<QRadioButton*>(u"bySeatsButton"_qs)
+                 : window.findChild<QRadioButton*>(u"byGroupsButton"_qs))
+            ->setChecked(true);
+        QSpinBox* box = bySeats ? window.findChild<QSpinBox*>(u"seatCountBox"_qs)
+                                : window.findChild<QSpinBox*>(u"groupCountBox"_qs);
         box->selectAll();
         QTest::keyClicks(box, typed);
-        window.makeButton()->click();
+        window.findChild<QPushButton*>(u"makeButton"_qs)->click();
         QCOMPARE(messages.texts(), QStringList{sentence});
         QVERIFY(window.partition() && window.partition()->groupOf == before.groupOf);
     }
@@ -485,29 +496,30 @@ private Q_SLOTS:
         ChoiceSet choices = statusStudy();
         choices.skipped.push_back({Criterion::Positive, 2, 3, u"45"_qs, SkipReason::NotASubject});
         window.setChoices(choices);
-        window.bySeatsButton()->setChecked(true);
-        window.seatCountBox()->setValue(4);
-        QCOMPARE(window.groupCountBox()->value(), 3); // ten at tables of four: three tables
+        window.findChild<QRadioButton*>(u"bySeatsButton"_qs)->setChecked(true);
+        window.findChild<QSpinBox*>(u"seatCountBox"_qs)->setValue(4);
+        QCOMPARE(window.findChild<QSpinBox*>(u"groupCountBox"_qs)->value(),
+                 3); // ten at tables of four: three tables
         window.makeGroups();
         QVERIFY(window.partition());
         QVERIFY(window.findChild<QLabel*>(u"summary"_qs)
                     ->text()
                     .endsWith(u"Positive, subject 2, choice 3: \"45\" (not a subject number)"_qs));
-        QCOMPARE(window.resultView()->topLevelItemCount(), 3);
+        QCOMPARE(window.findChild<QTreeWidget*>(u"resultView"_qs)->topLevelItemCount(), 3);
 
         QList<QList<int>> shown;
         Forms::ShowGroupsOnSociogram = [&](const QList<int>& g) {
             shown.append(g);
             return true;
         };
-        window.showButton()->setChecked(true);
+        window.findChild<QPushButton*>(u"showButton"_qs)->setChecked(true);
         window.close(); // the colours go with the window
         QCOMPARE(shown, (QList<QList<int>>{window.partition()->groupOf, {}}));
 
         Forms::ShowGroupsOnSociogram = [](const QList<int>&) { return false; };
-        window.showButton()->setChecked(true);
+        window.findChild<QPushButton*>(u"showButton"_qs)->setChecked(true);
         QCOMPARE(messages.count(), 1); // no sociogram open: said, and the button springs back
-        QVERIFY(!window.showButton()->isChecked());
+        QVERIFY(!window.findChild<QPushButton*>(u"showButton"_qs)->isChecked());
         Forms::ShowGroupsOnSociogram = nullptr;
 
         savedPath = dir.filePath(u"groups.csv"_qs);
@@ -575,8 +587,10 @@ private Q_SLOTS:
             lines << label->text();
         QVERIFY(lines.contains(
             u"Subject numbers are taken to name the same pupils in both surveys."_qs));
-        QVERIFY(w->skippedLine()->toolTip().contains(u"subject 2, choice 3: \"9\""_qs));
-        w->sociogramButton()->click();
+        QVERIFY(w->findChild<QLabel*>(u"skippedLine"_qs)
+                    ->toolTip()
+                    .contains(u"subject 2, choice 3: \"9\""_qs));
+        w->findChild<QPushButton*>(u"sociogramButton"_qs)->click();
         QCOMPARE(sociogramCalls, 1);
         QCOMPARE(f.db().dump(), before);
 
@@ -586,7 +600,7 @@ private Q_SLOTS:
 
         // The earlier survey deleted from the file: said when the window next reads it.
         f.db().exec(u"DELETE FROM SOCIOMETRY WHERE NAME = 'Summer 4b'"_qs);
-        w->sociogramButton()->click();
+        w->findChild<QPushButton*>(u"sociogramButton"_qs)->click();
         QCOMPARE(sociogramCalls, 1);
         QCOMPARE(messages.texts(),
                  QStringList{u"The study \"Summer 4b\" is no longer in the study file."_qs});

@@ -113,25 +113,26 @@ private Q_SLOTS:
         target(u"4"_qs)->click();   // the first touched is choice 1
         target(u"Al"_qs)->click();
         QVERIFY(!target(u"5"_qs)->isEnabled()); // two choices are all
-        kiosk->nextButton()->click();
+        kiosk->findChild<QPushButton*>(u"nextButton"_qs)->click();
         target(u"6"_qs)->click();
         target(u"Nobody"_qs)->click();
         QVERIFY(!target(u"6"_qs)->isChecked());
-        kiosk->nextButton()->click();
+        kiosk->findChild<QPushButton*>(u"nextButton"_qs)->click();
         QCOMPARE(kiosk->reviewText(), u"Positive Criterion: Who?\n    Number 4, Al\n"
                                       "Negative Criterion: Who?\n    Nobody"_qs);
-        kiosk->confirmButton()->click();
+        kiosk->findChild<QPushButton*>(u"confirmButton"_qs)->click();
         QCOMPARE(f.db().answers(record), u"1:3:1=4 1:3:2=1 1:4:1=5"_qs);
         QCOMPARE(choiceCells(grid).mid(0, 3), QStringList({u". ."_qs, u"4 1"_qs, u"5 ."_qs}));
         QCOMPARE(kiosk->page(), KioskWindow::Page::Pupils);
         QVERIFY(kiosk->answered(2) && !target(u"\u2713 Bo"_qs)->isEnabled());
-        QVERIFY(kiosk->reviewText().isEmpty() && kiosk->backButton()->isHidden());
+        QVERIFY(kiosk->reviewText().isEmpty() &&
+                kiosk->findChild<QPushButton*>(u"backButton"_qs)->isHidden());
 
         // The next pupil starts from nothing ticked.
         target(u"5"_qs)->click();
         for (QPushButton* b : kiosk->targets())
             QVERIFY(!b->isChecked());
-        kiosk->startAgainButton()->click();
+        kiosk->findChild<QPushButton*>(u"startAgainButton"_qs)->click();
 
         // The teacher's other chord lets the ticked pupils answer again.
         messages.answer({Answer::Yes});
@@ -156,10 +157,10 @@ private Q_SLOTS:
         KioskWindow* kiosk = openDataForm()->pupilsAnswerHere();
         kiosk->targets().at(1)->click(); // number 2 answers
         kiosk->targets().at(0)->click();
-        kiosk->nextButton()->click();
+        kiosk->findChild<QPushButton*>(u"nextButton"_qs)->click();
         QVERIFY(f.db().failOn(u"SOCIDATA"_qs, u"INSERT"_qs));
         messages.answer({Answer::Cancel});
-        kiosk->confirmButton()->click();
+        kiosk->findChild<QPushButton*>(u"confirmButton"_qs)->click();
         QCOMPARE(kiosk->page(), KioskWindow::Page::Review);
         QVERIFY(!kiosk->answered(2) && kiosk->reviewText().contains(u"Number 1"_qs));
         QCOMPARE(f.db().answers(record), QString());
