@@ -63,7 +63,7 @@ std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown
 {
     ExportDialog dialog(parent);
     dialog.setOptions(lastOptions());
-    dialog.Choices.setShown(shown);
+    dialog.setShown(shown);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     lastOptions() = dialog.options();
@@ -97,6 +97,7 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
     for (int i = 0; i < 3; ++i) {
         Format[i] = placed(new QRadioButton(captions[i], frame), {120, 360 + 300 * i, 1695, 255});
         formats->addButton(Format[i], i);
+        Format[i]->setObjectName(QStringLiteral("Format_%1").arg(i));
     }
     connect(formats, &QButtonGroup::idToggled, this, [this] { formatChanged(); });
 
@@ -109,6 +110,9 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent)
 
     OkButton = placed(new QPushButton(tr("OK"), this), {2175, 2580, 1095, 375});
     CancelButton = placed(new QPushButton(tr("Cancel"), this), {3375, 2580, 1095, 375});
+    Resolution->setObjectName(QStringLiteral("Resolution"));
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

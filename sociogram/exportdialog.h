@@ -23,18 +23,19 @@ public:
 
     PictureOptions options() const;
     void setOptions(const PictureOptions& options);
+    // Which boxes the picture in view can honour.
+    void setShown(ShownOnWindow shown) { Choices.setShown(shown); }
 
+private:
+    void formatChanged();
+
+    // Each part is named as it is here (Format_0 to Format_2).
     QRadioButton* Format[3] = {}; // PNG, SVG, PDF, in the order of PictureFormat
     QLabel* ResolutionLabel = nullptr;
     QSpinBox* Resolution = nullptr;
     PictureChoiceBoxes Choices; // shared with the print
-    QCheckBox*& IncludeKey = Choices.IncludeKey;
-    QCheckBox*& IncludeTitle = Choices.IncludeTitle;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
-
-private:
-    void formatChanged();
 };
 
 namespace PictureExport {

@@ -32,6 +32,14 @@ void PictureChoiceBoxes::create(QWidget* parent, QRect first)
                       first.translated(0, 3 * RowStep));
     WithNames = box(QCoreApplication::translate("PictureChoices", "With &names"), parent,
                     first.translated(0, 4 * RowStep));
+    // Tests find the boxes by these names.
+    const std::pair<QCheckBox*, const char*> named[] = {{IncludeKey, "IncludeKey"},
+                                                        {IncludeTitle, "IncludeTitle"},
+                                                        {GroupColours, "GroupColours"},
+                                                        {StatusMarks, "StatusMarks"},
+                                                        {WithNames, "WithNames"}};
+    for (const auto& [check, name] : named)
+        check->setObjectName(QLatin1String(name));
 }
 
 void PictureChoiceBoxes::setShown(ShownOnWindow shown)

@@ -16,11 +16,11 @@ PictureOptions& lastChoices()
 std::optional<PictureOptions> askWithDialog(QWidget* parent, ShownOnWindow shown)
 {
     PrintDialog dialog(parent);
-    dialog.Choices.write(lastChoices());
-    dialog.Choices.setShown(shown);
+    dialog.choices().write(lastChoices());
+    dialog.choices().setShown(shown);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    dialog.Choices.read(lastChoices());
+    dialog.choices().read(lastChoices());
     PictureOptions chosen = lastChoices();
     lastChoices().withNames = false; // asked afresh each time
     return chosen;
@@ -46,6 +46,8 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent)
         b->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
     placeTwips(OkButton, 240, 1800, 1095, 375);
     placeTwips(CancelButton, 1455, 1800, 1095, 375);
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -14,6 +14,10 @@ class PrintDialog : public QDialog {
 public:
     explicit PrintDialog(QWidget* parent = nullptr);
 
+    PictureChoiceBoxes& choices() { return Choices; }
+
+private:
+    // The buttons are named OkButton and CancelButton.
     PictureChoiceBoxes Choices;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;

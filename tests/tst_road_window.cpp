@@ -282,8 +282,8 @@ private Q_SLOTS:
         });
         // The print asks what the page carries first: the key, here.
         whenModalOpens<PrintDialog>([](PrintDialog& choices) {
-            choices.Choices.IncludeKey->click();
-            QTest::mouseClick(choices.OkButton, Qt::LeftButton);
+            part<QCheckBox>(&choices, u"IncludeKey"_qs)->click();
+            QTest::mouseClick(part(&choices, u"OkButton"_qs), Qt::LeftButton);
         });
         draw->Print->trigger();
         QCOMPARE(messages.count(), 0);

@@ -666,9 +666,10 @@ private Q_SLOTS:
     void exportPicture()
     {
         ExportDialog dialog;
-        QVERIFY(dialog.Resolution->isEnabled());
-        dialog.Format[int(PictureFormat::Svg)]->click();
-        QVERIFY(!dialog.Resolution->isEnabled()); // only PNG has a resolution
+        QVERIFY(dialog.findChild<QSpinBox*>(u"Resolution"_qs)->isEnabled());
+        dialog.findChild<QRadioButton*>(u"Format_1"_qs)->click();
+        // Only PNG has a resolution.
+        QVERIFY(!dialog.findChild<QSpinBox*>(u"Resolution"_qs)->isEnabled());
 
         defineStudy(6, {{"2"}, {"1"}});
         DrawForm* form = openSociogram(0);
@@ -681,20 +682,20 @@ private Q_SLOTS:
             });
         bool namesOpen = true;
         whenModalOpens<ExportDialog>([&namesOpen](ExportDialog& d) {
-            namesOpen = d.Choices.WithNames->isEnabled();
-            d.CancelButton->click();
+            namesOpen = d.findChild<QCheckBox*>(u"WithNames"_qs)->isEnabled();
+            d.findChild<QPushButton*>(u"CancelButton"_qs)->click();
         });
         form->exportPicture();
         QVERIFY(!namesOpen); // no class list
         ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs});
         bool namesChosen = false;
         whenModalOpens<ExportDialog>([&namesChosen](ExportDialog& d) {
-            d.Format[int(PictureFormat::Png)]->click();
-            d.Resolution->setValue(96);
-            d.IncludeKey->setChecked(true);
-            d.Choices.WithNames->setChecked(true);
+            d.findChild<QRadioButton*>(u"Format_0"_qs)->click();
+            d.findChild<QSpinBox*>(u"Resolution"_qs)->setValue(96);
+            d.findChild<QCheckBox*>(u"IncludeKey"_qs)->setChecked(true);
+            d.findChild<QCheckBox*>(u"WithNames"_qs)->setChecked(true);
             namesChosen = d.options().withNames;
-            d.OkButton->click();
+            d.findChild<QPushButton*>(u"OkButton"_qs)->click();
         });
         form->exportPicture(); // file dialog cancelled
         QCOMPARE(starts.size(), 1);
@@ -705,10 +706,12 @@ private Q_SLOTS:
         bool startedFromLast = false;
         whenModalOpens<ExportDialog>([&startedFromLast](ExportDialog& d) {
             // ... but for the names, asked afresh each time
-            startedFromLast = d.Format[int(PictureFormat::Png)]->isChecked() &&
-                              d.Resolution->value() == 96 && d.IncludeKey->isChecked() &&
-                              d.Choices.WithNames->isEnabled() && !d.Choices.WithNames->isChecked();
-            d.OkButton->click();
+            startedFromLast = d.findChild<QRadioButton*>(u"Format_0"_qs)->isChecked() &&
+                              d.findChild<QSpinBox*>(u"Resolution"_qs)->value() == 96 &&
+                              d.findChild<QCheckBox*>(u"IncludeKey"_qs)->isChecked() &&
+                              d.findChild<QCheckBox*>(u"WithNames"_qs)->isEnabled() &&
+                              !d.findChild<QCheckBox*>(u"WithNames"_qs)->isChecked();
+            d.findChild<QPushButton*>(u"OkButton"_qs)->click();
         });
         form->ExportPicture->trigger();
         QVERIFY(startedFromLast);
@@ -721,7 +724,8 @@ private Q_SLOTS:
         }
         QCOMPARE(messages->count(), 0);
         file = QStringLiteral("/nonexistent-folder/x/picture");
-        whenModalOpens<ExportDialog>([](ExportDialog& d) { d.OkButton->click(); });
+        whenModalOpens<ExportDialog>(
+            [](ExportDialog& d) { d.findChild<QPushButton*>(u"OkButton"_qs)->click(); });
         form->exportPicture();
         QCOMPARE(messages->count(), 1);
         QVERIFY(messages->texts().first().contains("\"/nonexistent-folder/x/picture.png\""));
