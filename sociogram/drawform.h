@@ -26,29 +26,6 @@ public:
     SociogramState& state() { return sociogram; }
     SocioCanvas* canvas() const { return area; }
 
-    QAction* Save = nullptr;
-    QAction* Print = nullptr;
-    QAction* ExportPicture = nullptr;
-    QAction* Quit = nullptr;
-    QAction* View[2] = {};
-    QAction* Tidy = nullptr;
-    QAction* ColourChoices = nullptr;
-    QAction* OtherCriterion = nullptr;
-    QAction* ShowStatus = nullptr;
-    QAction* LinesRound = nullptr;
-    QAction* ShowNames = nullptr;
-    QAction* ShowChanges = nullptr;
-    QAction* Key = nullptr;
-    QAction* Undo = nullptr;
-    QAction* Redo = nullptr;
-    QMenu* FileMenu = nullptr;
-    QMenu* EditMenu = nullptr;
-    QMenu* ViewMenu = nullptr;
-
-    // Window variables
-    bool Activated = false;
-    bool KeyShown = false;
-
     void Form_Activate();
     void Save_Click();
     void Print_Click();
@@ -93,6 +70,7 @@ protected:
 
 private:
     void buildMenus();
+    void nameMenus();
     // Every caption in the language in use.
     void retranslate();
     void buildEditMenu();
@@ -116,6 +94,30 @@ private:
     ShownOnWindow shownOnWindow() const;
     // Fills in the title and the key's contents for the choices made.
     void completeOptions(PictureOptions& options) const;
+
+    // Each menu and command is named as it is here (View_0 and View_1 for the array).
+    QAction* Save = nullptr;
+    QAction* Print = nullptr;
+    QAction* ExportPicture = nullptr;
+    QAction* Quit = nullptr;
+    QAction* View[2] = {};
+    QAction* Tidy = nullptr;
+    QAction* ColourChoices = nullptr;
+    QAction* OtherCriterion = nullptr;
+    QAction* ShowStatus = nullptr;
+    QAction* LinesRound = nullptr;
+    QAction* ShowNames = nullptr;
+    QAction* ShowChanges = nullptr;
+    QAction* Key = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Redo = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QMenu* ViewMenu = nullptr;
+
+    // Window variables
+    bool Activated = false;
+    bool KeyShown = false;
 
     SociogramState sociogram;
     SocioCanvas* area = nullptr;

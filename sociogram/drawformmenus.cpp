@@ -50,6 +50,30 @@ void DrawForm::buildMenus()
     updateChangesItem();
 
     Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
+    nameMenus();
+}
+
+// Tests find the menus and commands by these names, as they are called here.
+void DrawForm::nameMenus()
+{
+    const std::pair<QObject*, const char*> named[] = {{FileMenu, "FileMenu"},
+                                                      {Save, "Save"},
+                                                      {Print, "Print"},
+                                                      {ExportPicture, "ExportPicture"},
+                                                      {Quit, "Quit"},
+                                                      {ViewMenu, "ViewMenu"},
+                                                      {View[0], "View_0"},
+                                                      {View[1], "View_1"},
+                                                      {Tidy, "Tidy"},
+                                                      {ColourChoices, "ColourChoices"},
+                                                      {OtherCriterion, "OtherCriterion"},
+                                                      {ShowStatus, "ShowStatus"},
+                                                      {LinesRound, "LinesRound"},
+                                                      {ShowNames, "ShowNames"},
+                                                      {ShowChanges, "ShowChanges"},
+                                                      {Key, "Key"}};
+    for (const auto& [object, name] : named)
+        object->setObjectName(QLatin1String(name));
 }
 
 void DrawForm::buildEditMenu()
@@ -70,6 +94,8 @@ void DrawForm::makeUndoItems()
     Undo->setShortcuts(QKeySequence::Undo);
     Redo = stack.createRedoAction(this, tr("&Redo"));
     Redo->setShortcuts(QKeySequence::Redo);
+    Undo->setObjectName(QStringLiteral("Undo"));
+    Redo->setObjectName(QStringLiteral("Redo"));
     EditMenu->addActions({Undo, Redo});
 }
 

@@ -268,10 +268,10 @@ private Q_SLOTS:
         QVERIFY(draw);
         QVERIFY(QTest::qWaitForWindowExposed(draw));
         verifyCaptionsFit(draw);
-        draw->Key->trigger();
+        part<QAction>(draw, u"Key"_qs)->trigger();
         QTRY_VERIFY(SingleInstance<KeyForm>::loaded());
         verifyCaptionsFit(SingleInstance<KeyForm>::ifLoaded());
-        draw->Key->trigger();
+        part<QAction>(draw, u"Key"_qs)->trigger();
         checkScreenshot(draw);
 
         const QString pdf = out.filePath(QStringLiteral("class.pdf"));
@@ -285,17 +285,17 @@ private Q_SLOTS:
             part<QCheckBox>(&choices, u"IncludeKey"_qs)->click();
             QTest::mouseClick(part(&choices, u"OkButton"_qs), Qt::LeftButton);
         });
-        draw->Print->trigger();
+        part<QAction>(draw, u"Print"_qs)->trigger();
         QCOMPARE(messages.count(), 0);
         QCOMPARE(pdfPages(pdf), 1);
         CHECK_NO_MODAL_LEFT;
 
-        draw->Save->trigger();
+        part<QAction>(draw, u"Save"_qs)->trigger();
         QCOMPARE(
             f.db().scalar(u"SELECT count(*) FROM POSITION WHERE HEADER = ?"_qs, {record}).toInt(),
             12);
         QCOMPARE(nameInStore(names), QString());
-        draw->Quit->trigger();
+        part<QAction>(draw, u"Quit"_qs)->trigger();
         QTRY_VERIFY(!SingleInstance<DrawForm>::loaded());
 
         part<QAction>(data, u"Quit"_qs)->trigger();

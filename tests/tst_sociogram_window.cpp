@@ -51,6 +51,11 @@ class SociogramWindowTest : public QObject {
                            "ORDER BY rowid",
                            {Global::CurrentRecord, type});
     }
+    // A menu command of the window, by name.
+    static QAction* item(DrawForm* form, const char* name)
+    {
+        return form->findChild<QAction*>(QLatin1String(name));
+    }
     static DrawForm* openSociogram(int type)
     {
         Global::SociogramType = Global::Integer(type);
@@ -114,7 +119,7 @@ private Q_SLOTS:
         for (int s = 1; s <= 6; ++s)
             QVERIFY(!form->canvas()->labelRect(s).isEmpty());
         QVERIFY(form->canvas()->labelRect(7).isEmpty());
-        QVERIFY(!form->View[0]->isEnabled() && !form->View[1]->isEnabled());
+        QVERIFY(!item(form, "View_0")->isEnabled() && !item(form, "View_1")->isEnabled());
         const QPoint grab(5, 7), drop(200, 150);
         drag(form, 1, grab, drop);
         const double per = Twips::perPixel();
@@ -128,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(int(designed.size()), 6);
 
         form->View_Click(0); // back to the layout
-        QVERIFY(form->View[1]->isEnabled());
+        QVERIFY(item(form, "View_1")->isEnabled());
         form->resize(form->size() * 2);
         QTRY_VERIFY(form->canvas()->zoom() > 1.5);
         drag(form, 1, grab, drop);
@@ -239,17 +244,18 @@ private Q_SLOTS:
                               form->state().drawing().front().p1);
         };
         const auto before = placed();
-        tidy ? form->Tidy->trigger() : drag(form, 1, {3, 3}, {330, 200});
+        tidy ? item(form, "Tidy")->trigger() : drag(form, 1, {3, 3}, {330, 200});
         const auto after = placed();
         QVERIFY(after != before);
-        for (QAction* go : {form->Undo, form->Redo, form->Undo, form->Redo}) {
+        for (QAction* go :
+             {item(form, "Undo"), item(form, "Redo"), item(form, "Undo"), item(form, "Redo")}) {
             form->Save_Click();
             go->trigger();
             QCOMPARE(form->state().arrangement().positionsSaved(), Global::False);
-            QVERIFY(placed() == (go == form->Undo ? before : after));
+            QVERIFY(placed() == (go == item(form, "Undo") ? before : after));
         }
         form->View_Click(0);
-        QVERIFY(!form->Undo->isEnabled() && !form->Redo->isEnabled());
+        QVERIFY(!item(form, "Undo")->isEnabled() && !item(form, "Redo")->isEnabled());
     }
 
     // Colour Choices, Show Other Criterion and the groups stay as the user left them
@@ -266,9 +272,9 @@ private Q_SLOTS:
         defineStudy(6);
         ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs});
         DrawForm* form = openSociogram(0);
-        form->ShowNames->trigger();
-        form->ColourChoices->trigger();
-        form->OtherCriterion->trigger();
+        item(form, "ShowNames")->trigger();
+        item(form, "ColourChoices")->trigger();
+        item(form, "OtherCriterion")->trigger();
         const QList<int> groups{0, 1, 1, 0, 2, 2};
         form->setShownGroups(groups);
         form->close();
@@ -278,10 +284,11 @@ private Q_SLOTS:
         }
         form = openSociogram(3);
         const ViewOptions& view = form->state().view();
-        QVERIFY(form->ShowNames->isChecked() == otherStudy && view.showNames() == otherStudy);
-        QVERIFY(form->ColourChoices->isChecked() != otherStudy &&
+        QVERIFY(item(form, "ShowNames")->isChecked() == otherStudy &&
+                view.showNames() == otherStudy);
+        QVERIFY(item(form, "ColourChoices")->isChecked() != otherStudy &&
                 view.colourChoices() != otherStudy);
-        QVERIFY(form->OtherCriterion->isChecked() == otherStudy &&
+        QVERIFY(item(form, "OtherCriterion")->isChecked() == otherStudy &&
                 view.otherCriterion() == otherStudy);
         QCOMPARE(view.groups(), otherStudy ? QList<int>() : groups);
     }
@@ -321,7 +328,8 @@ private Q_SLOTS:
                 SingleInstance<DrawForm>::unload();
                 Global::CriterionType = row.type;
                 form = openSociogram(0);
-                form->ShowStatus->setChecked(true); // kept from the last opening, or set now
+                item(form, "ShowStatus")
+                    ->setChecked(true); // kept from the last opening, or set now
             }
             QCOMPARE(form->state().statusMarks(), row.marks);
             // The window paints each mark around its own label.
@@ -335,7 +343,7 @@ private Q_SLOTS:
                     }));
             }
         }
-        form->ShowStatus->trigger();
+        item(form, "ShowStatus")->trigger();
         QVERIFY(form->state().statusMarks().empty());
     }
 
@@ -359,7 +367,7 @@ private Q_SLOTS:
         Global::SociogramType = Codes::SociogramType::Circle;
         QVERIFY(Forms::ShowChangesOnSociogram(ties, u"Autumn"_qs));
         DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
-        form->Tidy->trigger();
+        item(form, "Tidy")->trigger();
         std::vector<std::pair<double, int>> round; // angle, subject
         for (int s = 1; s <= 12; ++s)
             round.emplace_back(
@@ -396,7 +404,7 @@ private Q_SLOTS:
         Global::SociogramType = Codes::SociogramType::Target; // as the Type menu left it
         QVERIFY(show());
         DrawForm* form = SingleInstance<DrawForm>::ifLoaded();
-        QVERIFY(form && form->ShowChanges->isChecked());
+        QVERIFY(form && item(form, "ShowChanges")->isChecked());
         QVERIFY(Global::SociogramType == Codes::SociogramType::Target);
         const auto lines = [form](bool changed) { // the study's own choices are hairlines
             const PrimitiveList& drawn = form->state().drawing();
@@ -406,16 +414,16 @@ private Q_SLOTS:
         };
         QCOMPARE(lines(true), 4);
         // Given again to the open window: its labels stay, the criteria it shows are drawn.
-        form->OtherCriterion->setChecked(false);
+        item(form, "OtherCriterion")->setChecked(false);
         form->state().dropLabel(3, {300, 300});
         const auto placed = Global::LabelPos;
         QVERIFY(show() && Global::LabelPos == placed && lines(true) == 3);
         form->Key_Click();
         const int keyHeight = SingleInstance<KeyForm>::ifLoaded()->height();
-        form->ShowChanges->trigger(); // back to the study's choices, and the key with them
+        item(form, "ShowChanges")->trigger(); // back to the study's choices, and the key with them
         QVERIFY(lines(true) == 0 && lines(false) > 0);
         QVERIFY(SingleInstance<KeyForm>::ifLoaded()->height() < keyHeight);
-        form->ShowChanges->trigger();
+        item(form, "ShowChanges")->trigger();
         QVERIFY(lines(true) == 3 && SingleInstance<KeyForm>::ifLoaded()->height() == keyHeight);
 
         // The printed page draws the ties in their looks, its title naming the other survey.
@@ -427,7 +435,7 @@ private Q_SLOTS:
         QVERIFY(hasColour(page, changeLook(T::New).colour, 40));
         QVERIFY(hasColour(page, changeLook(T::Gone).colour, 40));
         QVERIFY(Forms::ShowChangesOnSociogram({}, {})); // the study's own choices back
-        QVERIFY(lines(true) == 0 && !form->ShowChanges->isEnabled());
+        QVERIFY(lines(true) == 0 && !item(form, "ShowChanges")->isEnabled());
     }
 
     // The names of the list go under their labels while Show Names is on.
@@ -503,9 +511,9 @@ private Q_SLOTS:
         if (list)
             ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs, u"Ben"_qs, {}});
         DrawForm* form = openSociogram(0);
-        QCOMPARE(form->ShowNames->isEnabled(), list);
+        QCOMPARE(item(form, "ShowNames")->isEnabled(), list);
         if (turnOff)
-            form->ShowNames->trigger();
+            item(form, "ShowNames")->trigger();
         QStringList names;
         for (const Primitive& p : form->canvas()->picture())
             if (p.kind == Primitive::Kind::Name) {
@@ -525,7 +533,7 @@ private Q_SLOTS:
             choices.push_back({QString::number(s % 40 + 1)});
         defineStudy(40, choices);
         ClassList::instance().setNames(Global::CurrentRecord, QStringList(40, u"Name"_qs));
-        openSociogram(Codes::SociogramType::Random)->Tidy->trigger();
+        item(openSociogram(Codes::SociogramType::Random), "Tidy")->trigger();
         for (int i = 1; i <= 40; ++i)
             for (int j = 1; j <= 40; ++j) {
                 const auto [x, y] = Global::LabelPos[i];
@@ -555,7 +563,7 @@ private Q_SLOTS:
         };
         const QByteArray noList = exported(false);
         ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs, u"Ben"_qs, {}});
-        QVERIFY(form->ShowNames->isChecked());
+        QVERIFY(item(form, "ShowNames")->isChecked());
         QVERIFY(!noList.isEmpty());
         QCOMPARE(exported(false), noList);
         const QByteArray named = exported(true);
@@ -593,7 +601,7 @@ private Q_SLOTS:
         QVERIFY(messages->texts().front().contains(QStringLiteral("DataForm:SocioPrint")));
         QVERIFY(messages->texts().back().contains(QStringLiteral("/nonexistent-folder/x")));
         messages->clear();
-        form->ShowStatus->trigger();
+        item(form, "ShowStatus")->trigger();
         const QString page = pdfText(printed(form, [](PictureOptions& o) {
                                  o.includeKey = o.includeTitle = o.statusMarks = true;
                              })).simplified();
@@ -612,7 +620,7 @@ private Q_SLOTS:
         defineStudy(6, {{"2"}, {"1"}, {"1"}});
         ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs, u"Bo"_qs});
         DrawForm* form = openSociogram(0);
-        form->ShowStatus->setChecked(true);
+        item(form, "ShowStatus")->setChecked(true);
         form->setShownGroups({-1, 0, 0, 1, 1, 1, 1});
         const PrimitiveList& shown = form->canvas()->picture();
         const auto count = [&](auto take) {
@@ -652,12 +660,12 @@ private Q_SLOTS:
             return std::any_of(shown.begin(), shown.end(),
                                [](const Primitive& p) { return p.kind == Primitive::Kind::Path; });
         };
-        QVERIFY(!form->LinesRound->isChecked() && !routed());
-        form->Tidy->trigger();
-        QVERIFY(form->LinesRound->isChecked());
+        QVERIFY(!item(form, "LinesRound")->isChecked() && !routed());
+        item(form, "Tidy")->trigger();
+        QVERIFY(item(form, "LinesRound")->isChecked());
         form->state().DefaultDistribution();
-        QVERIFY(!form->LinesRound->isChecked() && !routed());
-        form->LinesRound->trigger();
+        QVERIFY(!item(form, "LinesRound")->isChecked() && !routed());
+        item(form, "LinesRound")->trigger();
         QVERIFY(routed());
     }
 
@@ -713,7 +721,7 @@ private Q_SLOTS:
                               !d.findChild<QCheckBox*>(u"WithNames"_qs)->isChecked();
             d.findChild<QPushButton*>(u"OkButton"_qs)->click();
         });
-        form->ExportPicture->trigger();
+        item(form, "ExportPicture")->trigger();
         QVERIFY(startedFromLast);
         const QImage image(file + QStringLiteral(".png")); // the format's ending added
         QVERIFY(image.width() > image.height());           // the key stands beside the drawing
