@@ -272,12 +272,7 @@ void DrawForm::Key_Click()
     } else {
         KeyForm* key = SingleInstance<KeyForm>::instance();
         fillKey(*key);
-        const bool place = key->Tag.isEmpty();
-        key->show();
-        if (place) {
-            key->placeBeside(*this);
-            key->Tag = QStringLiteral("User");
-        }
+        key->showFirstBeside(*this);
     }
     KeyShown = !KeyShown;
 }

@@ -28,6 +28,16 @@ void KeyForm::paintEvent(QPaintEvent*)
              negative);
 }
 
+void KeyForm::showFirstBeside(const QWidget& window)
+{
+    const bool place = Tag.isEmpty();
+    show();
+    if (place) {
+        placeBeside(window);
+        Tag = QStringLiteral("User");
+    }
+}
+
 void KeyForm::placeBeside(const QWidget& window)
 {
     // A window has its outer frame only once it is shown: the key is placed after.

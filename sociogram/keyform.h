@@ -12,9 +12,8 @@ class KeyForm : public QWidget {
 public:
     KeyForm();
 
-    // Set to "User" once the key has been placed beside the sociogram window; a key
-    // that keeps its tag keeps the place the user gave it.
-    QString Tag;
+    // Shows the key: the first time beside `window`, afterwards where the user left it.
+    void showFirstBeside(const QWidget& window);
 
     // Puts the shown key frame to frame beside `window`, on its left or else on its
     // right, and where neither fits (a maximised window) inside the screen's free area.
@@ -36,6 +35,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Set to "User" once the key has been placed beside the sociogram window; a key
+    // that keeps its tag keeps the place the user gave it.
+    QString Tag;
     bool colour = false;
     int groups = 0;
     std::vector<StatusMark> status;
