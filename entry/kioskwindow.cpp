@@ -110,6 +110,12 @@ void KioskWindow::buildPages()
     pages->addWidget(buttons);
     pages->addWidget(review);
     layout->addWidget(pages, 1);
+    layout->addLayout(buildButtons());
+}
+
+// The row of buttons under the pages, and what each does.
+QHBoxLayout* KioskWindow::buildButtons()
+{
     auto* row = new QHBoxLayout;
     startAgain = bigButton(tr("Not me: start again"), this);
     startAgain->setObjectName(QStringLiteral("startAgainButton"));
@@ -121,7 +127,6 @@ void KioskWindow::buildPages()
     confirm->setObjectName(QStringLiteral("confirmButton"));
     for (QPushButton* b : {startAgain, back, next, confirm})
         row->addWidget(b);
-    layout->addLayout(row);
     connect(startAgain, &QPushButton::clicked, this, [this] { showPupils(); });
     connect(back, &QPushButton::clicked, this, [this] {
         // Back goes through this pupil's own pages only; the first has no way back.
@@ -137,6 +142,7 @@ void KioskWindow::buildPages()
             showReview();
     });
     connect(confirm, &QPushButton::clicked, this, &KioskWindow::store);
+    return row;
 }
 
 QString KioskWindow::pupilName(int subject) const

@@ -12,6 +12,7 @@
 
 class ChoiceGrid;
 class DataState;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -45,6 +46,7 @@ private:
     };
 
     void buildPages();
+    QHBoxLayout* buildButtons();
     void showPupils(const QString& greeting = {});
     void choosePupil(int pupil);
     void showCriterion(std::size_t index);
