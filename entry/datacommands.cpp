@@ -71,8 +71,8 @@ void DataState::switchCriterion(CriterionItem item)
     const int index = static_cast<int>(item);
     Global::CurrentCriterion = item == CriterionItem::Negative ? NegativeAnswer : PositiveAnswer;
     GridChanged = false;
-    critEnabled[index] = false;
-    critEnabled[1 - index] = true;
+    critItemEnabled[index] = false;
+    critItemEnabled[1 - index] = true;
     ClearGrid();
     LoadData(Global::CurrentCriterion);
     if (heldOther) {
@@ -114,4 +114,12 @@ bool DataState::gridClicked()
     // Set before the entry opens: a cancelled entry still counts as a change.
     GridChanged = true;
     return true;
+}
+
+void DataState::setGridChanged(bool changedNow)
+{
+    if (changedNow == GridChanged)
+        return;
+    GridChanged = changedNow;
+    Q_EMIT changed();
 }

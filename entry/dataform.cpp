@@ -212,15 +212,15 @@ int DataForm::namesWidth(int minChoice) const
 
 void DataForm::showState()
 {
-    setWindowTitle(state.title);
+    setWindowTitle(state.title());
     // A criterion of up to 100 characters does not fit the line: it ends in an ellipsis
     // and the whole text is a tooltip away.
-    const QString line = state.criterionLine;
+    const QString line = state.criterionLine();
     const QString shown = DLabel0->fontMetrics().elidedText(line, Qt::ElideRight, DLabel0->width());
     DLabel0->setText(shown);
     DLabel0->setToolTip(shown == line ? QString() : line);
-    Crit[0]->setEnabled(state.critEnabled[0]);
-    Crit[1]->setEnabled(state.critEnabled[1]);
+    Crit[0]->setEnabled(state.critEnabled(0));
+    Crit[1]->setEnabled(state.critEnabled(1));
 }
 
 void DataForm::Save_Click()

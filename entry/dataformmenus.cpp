@@ -152,13 +152,13 @@ void DataForm::printClassReport()
 void DataForm::importChoices()
 {
     if (Forms::ImportChoices && Forms::ImportChoices(this))
-        state.GridChanged = true;
+        state.setGridChanged(true);
 }
 
 void DataForm::importFormResponses()
 {
     if (Forms::ImportFormResponses && Forms::ImportFormResponses(this))
-        state.GridChanged = true;
+        state.setGridChanged(true);
 }
 
 KioskWindow* DataForm::pupilsAnswerHere()

@@ -178,7 +178,7 @@ QString DataState::criterionText(Long criterion)
 
 void DataState::showCriterion(Long criterion)
 {
-    criterionLine = criterionText(criterion);
+    lineAboveGrid = criterionText(criterion);
 }
 
 void DataState::retranslate()
@@ -196,14 +196,14 @@ void DataState::FormLayout()
         Global::CriterionType == CriterionType::Both) {
         LoadData(PositiveAnswer);
         if (Global::CriterionType == CriterionType::Both)
-            critEnabled[int(CriterionItem::Negative)] = true;
+            critItemEnabled[int(CriterionItem::Negative)] = true;
         Global::CurrentCriterion = PositiveAnswer;
     } else {
         LoadData(NegativeAnswer);
         Global::CurrentCriterion = NegativeAnswer;
     }
     showCriterion(Global::CurrentCriterion);
-    title = Global::RefName;
+    windowTitle = Global::RefName;
     Q_EMIT changed();
 }
 
@@ -313,7 +313,7 @@ DataState::Long DataState::answerTypeInView() const
         return PositiveAnswer;
     // A Both study tells its criterion by the menu item that is left to switch to.
     if (Global::CriterionType == CriterionType::Both)
-        return critEnabled[int(CriterionItem::Positive)] ? NegativeAnswer : PositiveAnswer;
+        return critItemEnabled[int(CriterionItem::Positive)] ? NegativeAnswer : PositiveAnswer;
     // Any other type (a damaged header) opens on the negative answers, as a Negative
     // study does; saved as positive ones they would replace the positive answers.
     return NegativeAnswer;

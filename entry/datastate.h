@@ -29,16 +29,14 @@ public:
 
     ChoiceGrid& grid;
 
-    // The grid may hold changes not yet saved: set by a click on a cell, cleared by a
-    // save that went through.
-    bool GridChanged = false;
+    // The grid may hold changes not yet saved: set by a click on a cell or an import,
+    // cleared by a save that went through.
+    bool gridChanged() const { return GridChanged; }
+    void setGridChanged(bool changedNow);
     // Criterion Type > "&Positive" and "&Negative", by CriterionItem.
-    bool critEnabled[2] = {false, false};
-    // The study's stored header could not be read whole: the grid's shape and the
-    // globals may not be the study's, so it is never saved over the file.
-    bool headerUnread = false;
-    QString criterionLine; // the line above the grid
-    QString title;         // the window title
+    bool critEnabled(int item) const { return critItemEnabled[item]; }
+    const QString& criterionLine() const { return lineAboveGrid; }
+    const QString& title() const { return windowTitle; }
 
     void FormLayout();
     // The criterion line in the language now in use.
@@ -94,4 +92,11 @@ private:
     Long otherAnswerType() const;
 
     std::unique_ptr<ChoiceGrid> heldOther;
+    bool GridChanged = false;
+    bool critItemEnabled[2] = {false, false};
+    // The study's stored header could not be read whole: the grid's shape and the
+    // globals may not be the study's, so it is never saved over the file.
+    bool headerUnread = false;
+    QString lineAboveGrid;
+    QString windowTitle;
 };

@@ -370,7 +370,7 @@ KioskWindow* startPupilsRound(DataState& state)
 {
     // The answers go straight to the file, beside what it holds: the grid is stored
     // first, so that nothing keyed is lost or mixed in.
-    if (Global::CurrentRecord == 0 || state.GridChanged) {
+    if (Global::CurrentRecord == 0 || state.gridChanged()) {
         if (MsgBox(KioskWindow::tr("The grid is saved before the pupils answer. Save it now?"),
                    Buttons::YesNo, Icon::Question) != Answer::Yes)
             return nullptr;

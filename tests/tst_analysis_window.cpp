@@ -300,7 +300,7 @@ private Q_SLOTS:
                  qPrintable(texts.value(1)));
         QCOMPARE(choiceCells(form->dataState().grid).mid(0, 6),
                  QStringList({u"2 3"_qs, u". ."_qs, u"1 ."_qs, u". ."_qs, u". ."_qs, u"2 ."_qs}));
-        QVERIFY(form->dataState().GridChanged);
+        QVERIFY(form->dataState().gridChanged());
         form->Save_Click();
         QCOMPARE(f.db().answers(record), u"1:2:1=2 1:2:2=3 1:4:1=1 1:7:1=2 2:4:1=2 2:6:1=1"_qs);
         QVERIFY(!f.db().dump().join(u' ').contains(u"Anna"_qs));

@@ -274,9 +274,9 @@ private Q_SLOTS:
         DataState data(DataGrid());
         data.FormLayout();
         verifyGridIsSound();
-        QCOMPARE(data.title, storedName.isNull() ? QString() : storedName.toString());
-        QVERIFY(!data.critEnabled[0]);
-        QCOMPARE(data.critEnabled[1], Global::CriterionType == BothCriteria);
+        QCOMPARE(data.title(), storedName.isNull() ? QString() : storedName.toString());
+        QVERIFY(!data.critEnabled(0));
+        QCOMPARE(data.critEnabled(1), Global::CriterionType == BothCriteria);
         QTEST(model.rowCount(), "groupSize");
         QTEST(model.columnCount(), "choices");
         if (cell != u"-"_qs) {
@@ -295,7 +295,7 @@ private Q_SLOTS:
         QCOMPARE(readProjectList().size(), std::size_t(1));
 
         // Again with the negative criterion in view: the damaged answer is read from the file.
-        if (data.critEnabled[1]) {
+        if (data.critEnabled(1)) {
             data.Crit_Click(DataState::CriterionItem::Negative);
             QCOMPARE(Global::CurrentCriterion, 2);
             verifyGridIsSound();

@@ -196,9 +196,9 @@ private Q_SLOTS:
         auto state = open(record);
         QCOMPARE(messages.count(), 0);
         QCOMPARE(int(Global::CurrentCriterion), current);
-        QCOMPARE(state->criterionLine.startsWith(u"Positive"_qs), current == 1);
-        QVERIFY(!state->critEnabled[0]);
-        QTEST(state->critEnabled[1], "negativeItem");
+        QCOMPARE(state->criterionLine().startsWith(u"Positive"_qs), current == 1);
+        QVERIFY(!state->critEnabled(0));
+        QTEST(state->critEnabled(1), "negativeItem");
         QCOMPARE(choiceCells(grid).mid(0, 2),
                  (QStringList{current == 1 ? u"4 2.5 ."_qs : u". . 6"_qs, u". . ."_qs}));
         QCOMPARE(choiceCells(grid).size(), 12);
@@ -302,7 +302,7 @@ private Q_SLOTS:
         addAnswer(record, 2, 5, 3, 6);
         auto state = open(record);
         key(2, 2, "9");
-        state->GridChanged = true;
+        state->setGridChanged(true);
         ScriptedMessages messages;
         messages.answer({Answer(answer)});
         state->Crit_Click(DataState::CriterionItem::Negative);
@@ -310,8 +310,8 @@ private Q_SLOTS:
         QCOMPARE(int(Global::CurrentCriterion), criterion);
         QTEST(grid.TextMatrix(3, 2), "cell");
         QCOMPARE(grid.TextMatrix(5, 3), criterion == 2 ? u"6"_qs : QString());
-        QCOMPARE(state->GridChanged, criterion == 1);
-        QCOMPARE(state->critEnabled[0], criterion == 2);
+        QCOMPARE(state->gridChanged(), criterion == 1);
+        QCOMPARE(state->critEnabled(0), criterion == 2);
         QTEST(db->answers(record), "stored");
     }
 
@@ -332,14 +332,14 @@ private Q_SLOTS:
         auto state = open(record);
         QCOMPARE(state->otherCriterion().TextMatrix(5, 3), u"6"_qs); // as stored
         state->otherCriterion().setTextMatrix(4, 1, u"7"_qs);
-        state->GridChanged = true;
+        state->setGridChanged(true);
         ScriptedMessages messages;
         messages.answer({Answer(answer)});
         state->Crit_Click(DataState::CriterionItem::Negative);
         QCOMPARE(grid.TextMatrix(4, 1), u"7"_qs);
         QCOMPARE(grid.TextMatrix(5, 3), u"6"_qs);
         QTEST(db->answers(record), "stored");
-        QCOMPARE(state->GridChanged, answer == int(Answer::No));
+        QCOMPARE(state->gridChanged(), answer == int(Answer::No));
     }
 
     void quitAsksOnlyAfterAGridClick()
@@ -400,11 +400,11 @@ private Q_SLOTS:
         state->gridClicked();
         messages.answer({Answer::No});
         state->offerSaveBeforeAnalysis();
-        QVERIFY(state->GridChanged); // not saved: Quit must still ask
+        QVERIFY(state->gridChanged()); // not saved: Quit must still ask
         messages.answer({Answer::No});
         state->Plot_Click();
         QCOMPARE(messages.count(), 5);
-        QVERIFY(!state->GridChanged); // Plot clears it
+        QVERIFY(!state->gridChanged()); // Plot clears it
     }
 
     // A save failing at any statement is abandoned as a whole, the grid keeps what was
@@ -441,7 +441,7 @@ private Q_SLOTS:
         addAnswer(record, 1, 2, 1, 5);
         auto state = open(record);
         fill();
-        state->GridChanged = true;
+        state->setGridChanged(true);
         QVERIFY(block(true));
         const QByteArray before = db->bytes();
         ScriptedMessages messages;
@@ -458,7 +458,7 @@ private Q_SLOTS:
         QCOMPARE(texts.filter("The changes could not be saved").size(), 4);
         QVERIFY(!texts.contains(Saved));
         QCOMPARE(Global::CurrentCriterion, 1);
-        QVERIFY(state->GridChanged);
+        QVERIFY(state->gridChanged());
         QCOMPARE(grid.TextMatrix(41, 10), u"12"_qs);
         QVERIFY(block(false));
         messages.clear();

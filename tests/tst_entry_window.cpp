@@ -196,7 +196,7 @@ private Q_SLOTS:
                           view(form)->visualRect(cell(form, 3, 2)).center());
         QCOMPARE(seen, (QStringList{"3", "2", ""}));
         QCOMPARE(cell(form, 3, 2).data().toString(), QStringLiteral("7"));
-        QVERIFY(form->dataState().GridChanged);
+        QVERIFY(form->dataState().gridChanged());
         QCOMPARE(view(form)->currentIndex(), cell(form, 3, 3)); // after OK the next slot
         // Enter on a cell opens the entry with its choice; Cancel leaves the cell current.
         seen.clear();
@@ -263,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 0);
         QCOMPARE(infoUnloads, 1);
         form = openDataForm();
-        form->dataState().GridChanged = true;
+        form->dataState().setGridChanged(true);
         messages.answer({Answer::Cancel, Answer::Cancel, Answer::No});
         form->close();
         QCOMPARE(messages.texts(), QStringList{u"Save Changes?"_qs});
@@ -298,7 +298,7 @@ private Q_SLOTS:
         DataForm* a = openDataForm();
         QCOMPARE(grid.TextMatrix(5, 2), QString()); // a window loads with an empty grid
         grid.setTextMatrix(3, 1, QStringLiteral("5"));
-        a->dataState().GridChanged = true;
+        a->dataState().setGridChanged(true);
         messages.answer({Answer(answer)});
         QCOMPARE(Forms::mayChangeStudy(), settled);
         QCOMPARE(messages.texts(), QStringList{u"Save Changes?"_qs});
