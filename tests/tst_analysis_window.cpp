@@ -97,10 +97,11 @@ class AnalysisWindowTest : public QObject {
             });
         else
             whenModalOpens<StudyPicker>([this, keys](StudyPicker& picker) {
-                for (int i = 0; i < picker.findChild<QListWidget*>(u"list"_qs)->count(); ++i)
-                    listed << picker.findChild<QListWidget*>(u"list"_qs)->item(i)->text();
+                auto* list = picker.findChild<QListWidget*>(u"list"_qs);
+                for (int i = 0; i < list->count(); ++i)
+                    listed << list->item(i)->text();
                 for (Qt::Key key : keys)
-                    QTest::keyClick(picker.findChild<QListWidget*>(u"list"_qs), key);
+                    QTest::keyClick(list, key);
             });
         form->findChild<QAction*>(u"CompareItem"_qs)->trigger();
         return form->findChild<CompareWindow*>();
@@ -134,11 +135,11 @@ private Q_SLOTS:
         AnalysisWindow* w = openAnalysisWindow();
         QVERIFY(w && w->isVisible() && w->findChild<QComboBox*>(u"methodBox"_qs)->isEnabled());
         const QTableView* view = w->findChild<QTableView*>(u"subjectView"_qs);
+        const auto* figures = w->findChild<QTableWidget*>(u"figureView"_qs);
         const int status = view->model()->columnCount() - 1;
         QCOMPARE(view->model()->rowCount(), 10);
         QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
-        QCOMPARE(figureValue(w->findChild<QTableWidget*>(u"figureView"_qs), u"Unclassified"_qs),
-                 u"2"_qs);
+        QCOMPARE(figureValue(figures, u"Unclassified"_qs), u"2"_qs);
         QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(), u"No cliques"_qs);
         const auto* note = w->findChild<QLabel*>(u"methodNote"_qs);
         QVERIFY(note->text().contains(u"sample standard deviation (n \u2212 1)"_qs));
@@ -147,10 +148,8 @@ private Q_SLOTS:
         QCOMPARE(cell(view, 4, status), u"Average"_qs);
         QVERIFY(note->text().contains(u"may come out \"Average\""_qs));     // the note follows
         QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 4); // kept
-        QCOMPARE(figureValue(w->findChild<QTableWidget*>(u"figureView"_qs), u"Average"_qs),
-                 u"6"_qs);
-        QCOMPARE(figureValue(w->findChild<QTableWidget*>(u"figureView"_qs), u"Unclassified"_qs),
-                 u"(missing)"_qs);
+        QCOMPARE(figureValue(figures, u"Average"_qs), u"6"_qs);
+        QCOMPARE(figureValue(figures, u"Unclassified"_qs), u"(missing)"_qs);
 
         // Exports write what is shown; a cancelled file dialog writes nothing.
         const auto files = QDir(dir.path()).entryList(QDir::Files);
@@ -185,7 +184,6 @@ private Q_SLOTS:
                      nullptr);
         QCOMPARE(openAnalysisWindow(), w);
         QVERIFY(!w->findChild<QComboBox*>(u"methodBox"_qs)->isEnabled());
-        const QTableWidget* figures = w->findChild<QTableWidget*>(u"figureView"_qs);
         QCOMPARE(figureValue(figures, u"Isolates"_qs), u"2"_qs);
         QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(),
                  u"Cliques (every pair chose each other): 4, 5, 6"_qs);
@@ -436,13 +434,11 @@ private Q_SLOTS:
             names << u"P\u00fcpil %1"_qs.arg(s);
         ClassList::instance().setNames(0, names);
         QCOMPARE(cell(analysis->findChild<QTableView*>(u"subjectView"_qs), 9, 1), names[9]);
+        auto* box = analysis->findChild<QCheckBox*>(u"withNamesBox"_qs);
         const std::vector<std::pair<QCheckBox*, std::function<void()>>> exports{
-            {analysis->findChild<QCheckBox*>(u"withNamesBox"_qs),
-             [&] { analysis->exportTableCsv(); }},
-            {analysis->findChild<QCheckBox*>(u"withNamesBox"_qs),
-             [&] { analysis->exportChoicesCsv(); }},
-            {analysis->findChild<QCheckBox*>(u"withNamesBox"_qs),
-             [&] { analysis->exportGraphMl(); }},
+            {box, [&] { analysis->exportTableCsv(); }},
+            {box, [&] { analysis->exportChoicesCsv(); }},
+            {box, [&] { analysis->exportGraphMl(); }},
             {groups.findChild<QCheckBox*>(u"withNamesBox"_qs), [&] { groups.exportGroups(); }}};
         for (bool withNames : {false, true})
             for (std::size_t i = 0; i < exports.size(); ++i) {
@@ -478,11 +474,9 @@ private Q_SLOTS:
         window.setChoices(emptyChoiceSet(20, 3, Codes::CriterionType::Positive));
         window.makeGroups();
         const Groups::Partition before = window.partition().value();
-        (bySeats ? window.findChild<QRadioButton*>(u"bySeatsButton"_qs)
-                 : window.findChild<QRadioButton*>(u"byGroupsButton"_qs))
+        window.findChild<QRadioButton*>(bySeats ? u"bySeatsButton"_qs : u"byGroupsButton"_qs)
             ->setChecked(true);
-        QSpinBox* box = bySeats ? window.findChild<QSpinBox*>(u"seatCountBox"_qs)
-                                : window.findChild<QSpinBox*>(u"groupCountBox"_qs);
+        auto* box = window.findChild<QSpinBox*>(bySeats ? u"seatCountBox"_qs : u"groupCountBox"_qs);
         box->selectAll();
         QTest::keyClicks(box, typed);
         window.findChild<QPushButton*>(u"makeButton"_qs)->click();
@@ -498,8 +492,8 @@ private Q_SLOTS:
         window.setChoices(choices);
         window.findChild<QRadioButton*>(u"bySeatsButton"_qs)->setChecked(true);
         window.findChild<QSpinBox*>(u"seatCountBox"_qs)->setValue(4);
-        QCOMPARE(window.findChild<QSpinBox*>(u"groupCountBox"_qs)->value(),
-                 3); // ten at tables of four: three tables
+        // Ten at tables of four: three tables.
+        QCOMPARE(window.findChild<QSpinBox*>(u"groupCountBox"_qs)->value(), 3);
         window.makeGroups();
         QVERIFY(window.partition());
         QVERIFY(window.findChild<QLabel*>(u"summary"_qs)
