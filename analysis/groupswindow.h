@@ -29,7 +29,6 @@ public:
     void setChoices(const ChoiceSet& choices);
 
     const std::optional<Groups::Partition>& partition() const { return made; }
-    const Groups::Class& groupClass() const { return shownClass; }
 
 public Q_SLOTS:
     void makeGroups();

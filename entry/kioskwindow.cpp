@@ -393,8 +393,3 @@ QList<QPushButton*> KioskWindow::targets() const
 {
     return buttons->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
 }
-
-QString KioskWindow::heading() const
-{
-    return title->text();
-}

@@ -32,7 +32,6 @@ public:
     Page page() const;
     // The big buttons of the page in view: pupils, or classmates (and "Nobody").
     QList<QPushButton*> targets() const;
-    QString heading() const;
     QString reviewText() const; // the review page's text, whether shown or not
     bool answered(int pupil) const { return done.count(pupil) > 0; }
 

@@ -24,7 +24,6 @@ public:
     ~DrawForm() override;
 
     SociogramState& state() { return sociogram; }
-    SocioCanvas* canvas() const { return area; }
 
     void Form_Activate();
     void Save_Click();

@@ -151,7 +151,7 @@ class RoadTest : public QObject {
     void checkScreenshot(DrawForm* draw)
     {
         QTest::qWait(200);
-        SocioCanvas* canvas = draw->canvas();
+        auto* canvas = draw->findChild<SocioCanvas*>();
         const QPoint origin = canvas->mapToGlobal(QPoint(0, 0));
         const QImage shot =
             canvas->screen()

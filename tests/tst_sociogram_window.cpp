@@ -51,6 +51,7 @@ class SociogramWindowTest : public QObject {
                            "ORDER BY rowid",
                            {Global::CurrentRecord, type});
     }
+    static SocioCanvas* canvas(DrawForm* form) { return form->findChild<SocioCanvas*>(); }
     // A menu command of the window, by name.
     static QAction* item(DrawForm* form, const char* name)
     {
@@ -81,7 +82,7 @@ class SociogramWindowTest : public QObject {
     // the picture at its designed size, at whatever size the window shows it.
     static void drag(DrawForm* form, int subject, QPoint grab, QPoint drop)
     {
-        SocioCanvas* area = form->canvas();
+        SocioCanvas* area = canvas(form);
         const auto at = [area](QPointF design) {
             return (area->pictureOrigin() + (design + QPointF(0.25, 0.25)) * area->zoom())
                 .toPoint();
@@ -117,8 +118,8 @@ private Q_SLOTS:
         DrawForm* form = openSociogram(0);
         QVERIFY(form);
         for (int s = 1; s <= 6; ++s)
-            QVERIFY(!form->canvas()->labelRect(s).isEmpty());
-        QVERIFY(form->canvas()->labelRect(7).isEmpty());
+            QVERIFY(!canvas(form)->labelRect(s).isEmpty());
+        QVERIFY(canvas(form)->labelRect(7).isEmpty());
         QVERIFY(!item(form, "View_0")->isEnabled() && !item(form, "View_1")->isEnabled());
         const QPoint grab(5, 7), drop(200, 150);
         drag(form, 1, grab, drop);
@@ -135,10 +136,10 @@ private Q_SLOTS:
         form->View_Click(0); // back to the layout
         QVERIFY(item(form, "View_1")->isEnabled());
         form->resize(form->size() * 2);
-        QTRY_VERIFY(form->canvas()->zoom() > 1.5);
+        QTRY_VERIFY(canvas(form)->zoom() > 1.5);
         drag(form, 1, grab, drop);
-        QCOMPARE(form->canvas()->labelRect(1).topLeft(),
-                 (form->canvas()->pictureOrigin() + QPointF(drop - grab) * form->canvas()->zoom())
+        QCOMPARE(canvas(form)->labelRect(1).topLeft(),
+                 (canvas(form)->pictureOrigin() + QPointF(drop - grab) * canvas(form)->zoom())
                      .toPoint());
         form->Save_Click();
         QCOMPARE(stored(0), designed);
@@ -167,7 +168,7 @@ private Q_SLOTS:
         DrawForm* form = openSociogram(0);
         const auto before = Global::LabelPos;
         drag(form, 2, QPoint(4, 4),
-             ontoLabel ? form->canvas()->labelDesignRect(1).center() : QPoint(60, 400));
+             ontoLabel ? canvas(form)->labelDesignRect(1).center() : QPoint(60, 400));
         QCOMPARE(Global::LabelPos == before, ontoLabel);
         messages->answer({Answer(answer)});
         closeBox ? (void)form->close() : form->Quit_Click();
@@ -240,7 +241,7 @@ private Q_SLOTS:
         defineStudy(8, {{"5"}, {"7"}, {"3"}, {"1"}});
         DrawForm* form = openSociogram(type);
         const auto placed = [form] {
-            return std::tuple(Global::LabelPos, form->canvas()->labelDesignRect(1),
+            return std::tuple(Global::LabelPos, canvas(form)->labelDesignRect(1),
                               form->state().drawing().front().p1);
         };
         const auto before = placed();
@@ -333,7 +334,7 @@ private Q_SLOTS:
             }
             QCOMPARE(form->state().statusMarks(), row.marks);
             // The window paints each mark around its own label.
-            const PrimitiveList painted = form->canvas()->picture();
+            const PrimitiveList painted = canvas(form)->picture();
             for (int s = 1; s <= 6; ++s) {
                 const QRectF square(Global::LabelPos[s][0], Global::LabelPos[s][1], 360, 360);
                 for (const Primitive& p : statusMarkPrimitives(square, row.marks[s]))
@@ -515,10 +516,10 @@ private Q_SLOTS:
         if (turnOff)
             item(form, "ShowNames")->trigger();
         QStringList names;
-        for (const Primitive& p : form->canvas()->picture())
+        for (const Primitive& p : canvas(form)->picture())
             if (p.kind == Primitive::Kind::Name) {
                 names << p.text;
-                const QRect label = form->canvas()->labelDesignRect(names.size());
+                const QRect label = canvas(form)->labelDesignRect(names.size());
                 QVERIFY(p.p1.y() >= (label.bottom() + 1) * 15); // under its own label
             }
         QCOMPARE(names, drawn);
@@ -622,7 +623,7 @@ private Q_SLOTS:
         DrawForm* form = openSociogram(0);
         item(form, "ShowStatus")->setChecked(true);
         form->setShownGroups({-1, 0, 0, 1, 1, 1, 1});
-        const PrimitiveList& shown = form->canvas()->picture();
+        const PrimitiveList& shown = canvas(form)->picture();
         const auto count = [&](auto take) {
             return std::count_if(shown.begin(), shown.end(), take);
         };
@@ -656,7 +657,7 @@ private Q_SLOTS:
         defineStudy(30, choices);
         DrawForm* form = openSociogram(0);
         const auto routed = [&] {
-            const PrimitiveList& shown = form->canvas()->picture();
+            const PrimitiveList& shown = canvas(form)->picture();
             return std::any_of(shown.begin(), shown.end(),
                                [](const Primitive& p) { return p.kind == Primitive::Kind::Path; });
         };
