@@ -14,5 +14,8 @@ inline void ensureBenchApplication()
     static int argc = 1;
     static char name[] = "sociogram_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: its clean-up at exit would reach the database driver's own statics,
+    // which are gone by then once a benchmark has opened a study.
+    static auto* app = new QApplication(argc, argv);
+    (void)app;
 }

@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QImage>
+#include <QImageReader>
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -44,8 +44,10 @@ void fitPictures(QTextDocument& document)
             QTextImageFormat image = fragment.charFormat().toImageFormat();
             if (!image.isValid())
                 continue;
-            const QImage picture(QStringLiteral(":/guide/") + image.name());
-            if (picture.isNull() || picture.width() <= PictureWidth)
+            // The size from the file's header: decoding every picture made a switch of
+            // language with the guide open slow.
+            const QSize picture = QImageReader(QStringLiteral(":/guide/") + image.name()).size();
+            if (!picture.isValid() || picture.width() <= PictureWidth)
                 continue;
             image.setWidth(PictureWidth);
             image.setHeight(double(picture.height()) * PictureWidth / picture.width());
