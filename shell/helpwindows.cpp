@@ -17,6 +17,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -84,7 +85,6 @@ public:
         browser->setObjectName(QStringLiteral("guide"));
         browser->setOpenExternalLinks(false);
         browser->setSearchPaths({QStringLiteral(":/guide")});
-        browser->document()->setBaseUrl(QUrl(QStringLiteral("qrc:/guide/")));
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(browser);
         resize(760, 640);
@@ -103,10 +103,17 @@ private:
     void retranslate()
     {
         setWindowTitle(Help::tr("User Guide"));
-        browser->setMarkdown(guideMarkdown());
-        fitPictures(*browser->document());
+        // Built apart and then shown: filled in place, the browser laid the text out again
+        // after every paragraph, which made a switch of language with the guide open slow.
+        auto* document = new QTextDocument(browser);
+        document->setBaseUrl(QUrl(QStringLiteral("qrc:/guide/")));
+        document->setMarkdown(guideMarkdown());
+        fitPictures(*document);
+        browser->setDocument(document); // drops the browser's own first document itself
+        delete std::exchange(shown, document);
     }
     QTextBrowser* browser;
+    QTextDocument* shown = nullptr; // the last of ours, replaced at the next switch
 };
 
 } // namespace
