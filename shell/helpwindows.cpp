@@ -9,13 +9,15 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
-#include <QImage>
+#include <QImageReader>
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -43,8 +45,10 @@ void fitPictures(QTextDocument& document)
             QTextImageFormat image = fragment.charFormat().toImageFormat();
             if (!image.isValid())
                 continue;
-            const QImage picture(QStringLiteral(":/guide/") + image.name());
-            if (picture.isNull() || picture.width() <= PictureWidth)
+            // The size from the file's header: decoding every picture made a switch of
+            // language with the guide open slow.
+            const QSize picture = QImageReader(QStringLiteral(":/guide/") + image.name()).size();
+            if (!picture.isValid() || picture.width() <= PictureWidth)
                 continue;
             image.setWidth(PictureWidth);
             image.setHeight(double(picture.height()) * PictureWidth / picture.width());
@@ -56,30 +60,61 @@ void fitPictures(QTextDocument& document)
     }
 }
 
-QDialog* makeGuide(QWidget* parent)
+// The guide in the language in use: its own translation where there is one, else the
+// README's part, which is written in English, under a note that says so.
+QString guideMarkdown()
 {
-    auto* window = new QDialog(parent);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(Help::tr("User Guide"));
-    window->setWindowIcon(programIcon());
-    window->setSizeGripEnabled(true);
-    auto* browser = new QTextBrowser(window);
-    browser->setObjectName(QStringLiteral("guide"));
-    browser->setOpenExternalLinks(false);
-    browser->setSearchPaths({QStringLiteral(":/guide")});
-    browser->document()->setBaseUrl(QUrl(QStringLiteral("qrc:/guide/")));
-    // The guide is the README, which is written in English.
-    const QString note =
-        Language::current() == QStringLiteral("en")
-            ? QString()
-            : QStringLiteral("*%1*\n\n").arg(Help::tr("This guide is written in English."));
-    browser->setMarkdown(note + GuideText::fromReadme(readmeText()));
-    fitPictures(*browser->document());
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(browser);
-    window->resize(760, 640);
-    return window;
+    const QString language = Language::current();
+    if (language == QStringLiteral("en"))
+        return GuideText::fromReadme(readmeText());
+    QFile translated(QStringLiteral(":/guide/docs/guide/guide_%1.md").arg(language));
+    if (translated.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(translated.readAll());
+    return QStringLiteral("*%1*\n\n").arg(Help::tr("This guide is written in English.")) +
+           GuideText::fromReadme(readmeText());
 }
+
+// Follows a change of language while it is open, as every other window does.
+class GuideWindow : public QDialog {
+public:
+    explicit GuideWindow(QWidget* parent) : QDialog(parent), browser(new QTextBrowser(this))
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowIcon(programIcon());
+        setSizeGripEnabled(true);
+        browser->setObjectName(QStringLiteral("guide"));
+        browser->setOpenExternalLinks(false);
+        browser->setSearchPaths({QStringLiteral(":/guide")});
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(browser);
+        resize(760, 640);
+        retranslate();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QDialog::changeEvent(event);
+    }
+
+private:
+    void retranslate()
+    {
+        setWindowTitle(Help::tr("User Guide"));
+        // Built apart and then shown: filled in place, the browser laid the text out again
+        // after every paragraph, which made a switch of language with the guide open slow.
+        auto* document = new QTextDocument(browser);
+        document->setBaseUrl(QUrl(QStringLiteral("qrc:/guide/")));
+        document->setMarkdown(guideMarkdown());
+        fitPictures(*document);
+        browser->setDocument(document); // drops the browser's own first document itself
+        delete std::exchange(shown, document);
+    }
+    QTextBrowser* browser;
+    QTextDocument* shown = nullptr; // the last of ours, replaced at the next switch
+};
 
 } // namespace
 
@@ -87,7 +122,7 @@ void showUserGuide(QWidget* parent)
 {
     static QPointer<QDialog> open;
     if (!open)
-        open = makeGuide(parent);
+        open = new GuideWindow(parent);
     open->show();
     open->raise();
     open->activateWindow();

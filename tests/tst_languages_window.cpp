@@ -13,6 +13,7 @@
 #include "formimport.h"
 #include "globals.h"
 #include "groupswindow.h"
+#include "helpwindows.h"
 #include "infoform.h"
 #include "keyform.h"
 #include "kioskwindow.h"
@@ -28,11 +29,15 @@
 #include "windowlinks.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -121,6 +126,26 @@ QStringList problemsOf(QWidget* window, bool pseudo)
     for (QMenu* m : window->findChildren<QMenu*>())
         problems << keyClashes(m->title(), m->actions());
     return problems;
+}
+
+// The English sources of one context of the catalogues.
+QStringList catalogueSources(const QString& context)
+{
+    QFile file(QStringLiteral(SOCIOGRAM_CATALOGUE));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QStringList sources;
+    QString current;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            current = xml.readElementText();
+        else if (xml.name() == u"source" && current == context)
+            sources << xml.readElementText();
+    }
+    return sources;
 }
 
 template <class Window> QWidget* shown()
@@ -232,6 +257,62 @@ private Q_SLOTS:
         FormColumnsDialog columns(sheet, guessFormRoles(sheet.header, 3), 3);
         columns.show();
         check({&columns}, language.isEmpty());
+    }
+
+    // The fixed messages, which the box translates, and About, which fills in its figures.
+    void messagesInEveryLanguage_data() { everyWindowInEveryLanguage_data(); }
+    void messagesInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        if (language.isEmpty())
+            QCoreApplication::installTranslator(&pseudo);
+        else
+            QVERIFY(Language::apply(language));
+        const bool english = language == u"en"_qs;
+        static const QRegularExpression placeholder(QStringLiteral("%[0-9n]"));
+        const QStringList sources = catalogueSources(u"Messages"_qs);
+        // The program's name, and a word Dutch writes as English does.
+        const QStringList sameEverywhere{u"Sociogram"_qs, u"Help"_qs};
+        QVERIFY(!sources.isEmpty());
+        QStringList problems;
+        for (const QString& source : sources) {
+            const QString text = QCoreApplication::translate("Messages", source.toUtf8());
+            if (text == source && !english && !sameEverywhere.contains(source))
+                problems << u"not translated: "_qs + source;
+            if (text.count(placeholder) != source.count(placeholder))
+                problems << u"placeholder: "_qs + text;
+        }
+        showAbout();
+        QVERIFY(!f.messages.shown().empty());
+        const Message about = f.messages.shown().back();
+        for (const QString& text : {about.title, about.text})
+            if (text.contains(placeholder))
+                problems << u"placeholder: "_qs + text;
+        if (!english && about.title == u"About Sociogram"_qs)
+            problems << u"not translated: "_qs + about.title;
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // The open guide follows each switch: the language's own translation where one is built
+    // in (its first heading), the README's English part otherwise.
+    void guideFollowsTheLanguage()
+    {
+        showUserGuide(StartForm::instance());
+        auto* guide = StartForm::instance()->findChild<QTextBrowser*>(u"guide"_qs);
+        QVERIFY(guide);
+        for (const Language::Choice& c : Language::available()) {
+            QVERIFY(Language::apply(c.code));
+            QApplication::processEvents(); // the window hears of the change from the queue
+            QFile own(u":/guide/docs/guide/guide_"_qs + c.code + u".md"_qs);
+            const QString expected = own.open(QIODevice::ReadOnly)
+                                         ? QString::fromUtf8(own.readLine()).mid(3).trimmed()
+                                         : u"Using it"_qs;
+            QTextBlock block = guide->document()->begin();
+            while (block.isValid() && block.blockFormat().headingLevel() != 2)
+                block = block.next();
+            QCOMPARE(block.text(), expected);
+            check({guide->window()}, false);
+        }
     }
 
     // Figures on screen are written as the language writes numbers; the files keep the point.
