@@ -137,13 +137,13 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
     return t;
 }
 
-TextTable withNames(TextTable table, const QStringList& names)
+TextTable withNames(TextTable table, const SubjectNames& names)
 {
-    if (names.isEmpty())
+    if (names.empty())
         return table;
     table.header.insert(1, QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Name")));
     for (QStringList& row : table.rows)
-        row.insert(1, names.value(row.first().toInt() - 1));
+        row.insert(1, Groups::nameOf(names, row.first().toInt()));
     return table;
 }
 
@@ -192,7 +192,7 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
     return out;
 }
 
-QString cliquesText(const ChoiceSet& choices, const QStringList& names)
+QString cliquesText(const ChoiceSet& choices, const SubjectNames& names)
 {
     QStringList cliques;
     for (const std::vector<int>& clique :

@@ -4,6 +4,7 @@
 // be computed shown as the word "undefined".
 
 #include "sociometry.h"
+#include "subjectnames.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,9 +18,8 @@ struct TextTable {
 };
 
 TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method);
-// The table with a "Name" column after the subject's number, from names (subject s at
-// s - 1); no names leave it as it is.
-TextTable withNames(TextTable table, const QStringList& names);
+// The table with a "Name" column after the subject's number; no names leave it as it is.
+TextTable withNames(TextTable table, const SubjectNames& names);
 // The table as comma-separated text: the header line, then a line per row.
 QString tableCsv(const TextTable& table);
 
@@ -37,7 +37,6 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
 
 // The line under the analysis table: every maximal set of three or more subjects whose
 // every pair chose each other under the positive criterion, such as "Cliques (every pair
-// chose each other): 5, 9, 14, 20; 3, 7, 12", or "No cliques". With names (subject s at
-// s - 1) each number is followed by its subject's name, as the table shows them: "5 Anna,
-// 9 Ben, 14 Chloé".
-QString cliquesText(const ChoiceSet& choices, const QStringList& names = {});
+// chose each other): 5, 9, 14, 20; 3, 7, 12", or "No cliques". With names each number is followed
+// by its subject's name, as the table shows them: "5 Anna, 9 Ben, 14 Chloé".
+QString cliquesText(const ChoiceSet& choices, const SubjectNames& names = {});

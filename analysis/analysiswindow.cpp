@@ -168,7 +168,7 @@ void AnalysisWindow::changeEvent(QEvent* event)
 
 void AnalysisWindow::showTable()
 {
-    model->setTable(subjectTable(current, method()), ClassList::instance().currentNames());
+    model->setTable(subjectTable(current, method()), ClassList::instance().currentBySubject());
 }
 
 void AnalysisWindow::showNames()
@@ -178,7 +178,7 @@ void AnalysisWindow::showNames()
     if (model->hasNames())
         subjects->setColumnWidth(
             1, std::min(subjects->columnWidth(1), TextTableModel::NameColumnWidth));
-    cliques->setText(cliquesText(shownChoices, ClassList::instance().currentNames()));
+    cliques->setText(cliquesText(shownChoices, ClassList::instance().currentBySubject()));
     refreshFigures(); // the entries left out name their choosers
 }
 

@@ -232,7 +232,7 @@ void CompareWindow::showSurveys()
 void CompareWindow::showTable()
 {
     model->setTable(comparisonTable(current, ChosenStatusMethod::instance().method()),
-                    ClassList::instance().currentNames());
+                    ClassList::instance().currentBySubject());
     const int needed = fitColumns();
     // The table takes what its columns need; the figures keep the rest, at least enough
     // for their numbers and wrapped names.

@@ -81,11 +81,11 @@ std::vector<FigurePair> comparisonFigures(const SurveyComparison& c, StatusMetho
 QString stabilityText(const SurveyComparison& c);
 
 // CSV text of the per-subject table, and of the ties ("Chooser,Chosen,Criterion,Change",
-// the change "kept", "new" or "gone"). Numbers only, unless names are given (subject s
-// at s - 1), as the analysis exports them.
+// the change "kept", "new" or "gone"). Numbers only, unless names are given, as the analysis
+// exports them.
 QString comparisonTableCsv(const SurveyComparison& c, StatusMethod method,
-                           const QStringList& names = {});
-QString tieChangesCsv(const TieChanges& ties, const QStringList& names = {});
+                           const SubjectNames& names = {});
+QString tieChangesCsv(const TieChanges& ties, const SubjectNames& names = {});
 
 // One line per entry a survey left out, as the analysis window lists them.
 QString skippedEntriesText(const std::vector<SkippedEntry>& skipped,

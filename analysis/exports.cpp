@@ -2,6 +2,7 @@
 
 #include "analysistable.h"
 #include "csv.h"
+#include "groups.h"
 
 #include <QXmlStreamWriter>
 
@@ -32,11 +33,11 @@ void writeData(QXmlStreamWriter& xml, const QString& key, const QString& value)
 
 } // namespace
 
-QString choicesEdgeListCsv(const ChoiceSet& choices, const QStringList& names)
+QString choicesEdgeListCsv(const ChoiceSet& choices, const SubjectNames& names)
 {
     QStringList header{QStringLiteral("Chooser"), QStringLiteral("Chosen"), QStringLiteral("Slot"),
                        QStringLiteral("Criterion")};
-    if (!names.isEmpty())
+    if (!names.empty())
         header << QStringLiteral("Chooser name") << QStringLiteral("Chosen name");
     QString out = Csv::line(header);
     for (Criterion c : {Criterion::Positive, Criterion::Negative}) {
@@ -45,15 +46,16 @@ QString choicesEdgeListCsv(const ChoiceSet& choices, const QStringList& names)
         for (const Choice& choice : choices.of(c)) {
             QStringList row{number(choice.chooser), number(choice.chosen), number(choice.slot),
                             criterionName(c)};
-            if (!names.isEmpty())
-                row << names.value(choice.chooser - 1) << names.value(choice.chosen - 1);
+            if (!names.empty())
+                row << Groups::nameOf(names, choice.chooser)
+                    << Groups::nameOf(names, choice.chosen);
             out += Csv::line(row);
         }
     }
     return out;
 }
 
-QString choicesGraphMl(const ChoiceSet& choices, const QStringList& names)
+QString choicesGraphMl(const ChoiceSet& choices, const SubjectNames& names)
 {
     QString out;
     QXmlStreamWriter xml(&out);
@@ -63,7 +65,7 @@ QString choicesGraphMl(const ChoiceSet& choices, const QStringList& names)
     xml.writeDefaultNamespace(QStringLiteral("http://graphml.graphdrawing.org/xmlns"));
     writeKey(xml, QStringLiteral("sign"), QStringLiteral("edge"), QStringLiteral("int"));
     writeKey(xml, QStringLiteral("slot"), QStringLiteral("edge"), QStringLiteral("int"));
-    if (!names.isEmpty())
+    if (!names.empty())
         writeKey(xml, QStringLiteral("name"), QStringLiteral("node"), QStringLiteral("string"));
     xml.writeStartElement(QStringLiteral("graph"));
     xml.writeAttribute(QStringLiteral("id"), QStringLiteral("sociogram"));
@@ -71,8 +73,8 @@ QString choicesGraphMl(const ChoiceSet& choices, const QStringList& names)
     for (int s = 1; s <= choices.groupSize; ++s) {
         xml.writeStartElement(QStringLiteral("node"));
         xml.writeAttribute(QStringLiteral("id"), number(s));
-        if (!names.value(s - 1).isEmpty())
-            writeData(xml, QStringLiteral("name"), names.value(s - 1));
+        if (const QString name = Groups::nameOf(names, s); !name.isEmpty())
+            writeData(xml, QStringLiteral("name"), name);
         xml.writeEndElement();
     }
     int edge = 0;
@@ -97,7 +99,7 @@ QString choicesGraphMl(const ChoiceSet& choices, const QStringList& names)
 }
 
 QString analysisTableCsv(const SociometricAnalysis& analysis, StatusMethod method,
-                         const QStringList& names)
+                         const SubjectNames& names)
 {
     return tableCsv(withNames(subjectTable(analysis, method), names));
 }

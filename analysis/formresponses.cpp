@@ -114,13 +114,7 @@ private:
     }
 
     // "5 Anna Kowalska" with a class list, "5" without.
-    QString shown(int subject) const
-    {
-        const auto s = static_cast<std::size_t>(subject);
-        return s < study.names.size() && !study.names[s].isEmpty()
-                   ? QString::number(subject) + u' ' + study.names[s]
-                   : QString::number(subject);
-    }
+    QString shown(int subject) const { return numberAndName(study.names, subject); }
 
     // The subject a piece of a field names, or nothing after saying why it names none.
     std::optional<int> subjectOf(const QString& piece, int line, int column)

@@ -10,8 +10,14 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace Groups {
+
+// The pupils' names as the shell hands them to the cores (its SubjectNames): subject s's
+// name at s, entry 0 unused, empty without a list. This library sits below the shell and
+// spells the type out.
+using Names = std::vector<QString>;
 
 struct Class {
     int size = 0;
@@ -72,19 +78,21 @@ struct SubjectReport {
     bool flagged = false;
     QString why; // plain sentences, "; " between them; empty when not flagged
 };
-// In subject order. With names (subject s at s - 1) the sentences name the mates they
-// mention beside their numbers, as the tables do.
-QList<SubjectReport> describe(const Class& c, const Partition& p, const QStringList& names = {});
+// In subject order. With names the sentences name the mates they mention beside their
+// numbers, as the tables do.
+QList<SubjectReport> describe(const Class& c, const Partition& p, const Names& names = {});
 
 // One line per rejection pair left in a group, by group and then by subject; with names,
 // each subject's name beside its number.
-QStringList remainingRejections(const Class& c, const Partition& p, const QStringList& names = {});
+QStringList remainingRejections(const Class& c, const Partition& p, const Names& names = {});
 
-// "7 Anna" when the subject has a name (subject s at s - 1), "7" without one.
-QString numberAndName(int subject, const QStringList& names);
+// The subject's name, empty when it has none.
+QString nameOf(const Names& names, int subject);
+// "7 Anna" when the subject has a name, "7" without one.
+QString numberAndName(int subject, const Names& names);
 
 // "Subject,Group,Satisfied choices,Flags", one line per subject, groups from 1; with
-// names (subject s at s - 1) a "Name" column follows the subject's number.
-QString groupsCsv(const Class& c, const Partition& p, const QStringList& names = {});
+// names a "Name" column follows the subject's number.
+QString groupsCsv(const Class& c, const Partition& p, const Names& names = {});
 
 } // namespace Groups

@@ -33,7 +33,7 @@ QList<int> inGroup(const std::vector<int>& whom, int s, const Partition& p)
     return mates;
 }
 
-QString rejectionSentence(const Graph& g, int a, int b, const QStringList& names)
+QString rejectionSentence(const Graph& g, int a, int b, const Names& names)
 {
     // The subject's own name stands beside it in its row; the mate's is said here.
     const QString start = QCoreApplication::translate("Groups", "Subject %1 sits with subject %2")
@@ -88,14 +88,20 @@ QString mateSentence(const Graph& g, int s)
 
 } // namespace
 
-QString numberAndName(int subject, const QStringList& names)
+QString nameOf(const Names& names, int subject)
+{
+    const auto at = static_cast<std::size_t>(subject);
+    return subject > 0 && at < names.size() ? names[at] : QString();
+}
+
+QString numberAndName(int subject, const Names& names)
 {
     // Appended, not formatted: a name may hold "%1".
-    const QString name = names.value(subject - 1).trimmed();
+    const QString name = nameOf(names, subject).trimmed();
     return name.isEmpty() ? QString::number(subject) : QString::number(subject) + u' ' + name;
 }
 
-QList<SubjectReport> describe(const Class& c, const Partition& p, const QStringList& names)
+QList<SubjectReport> describe(const Class& c, const Partition& p, const Names& names)
 {
     const Graph g = Detail::buildGraph(c);
     QList<SubjectReport> reports;
@@ -120,7 +126,7 @@ QList<SubjectReport> describe(const Class& c, const Partition& p, const QStringL
     return reports;
 }
 
-QStringList remainingRejections(const Class& c, const Partition& p, const QStringList& names)
+QStringList remainingRejections(const Class& c, const Partition& p, const Names& names)
 {
     const Graph g = Detail::buildGraph(c);
     QStringList lines;
@@ -145,12 +151,12 @@ QStringList remainingRejections(const Class& c, const Partition& p, const QStrin
     return lines;
 }
 
-QString groupsCsv(const Class& c, const Partition& p, const QStringList& names)
+QString groupsCsv(const Class& c, const Partition& p, const Names& names)
 {
     const Graph g = Detail::buildGraph(c);
     QStringList header{QStringLiteral("Subject"), QStringLiteral("Group"),
                        QStringLiteral("Satisfied choices"), QStringLiteral("Flags")};
-    if (!names.isEmpty())
+    if (!names.empty())
         header.insert(1, QStringLiteral("Name"));
     QString text = Csv::line(header);
     for (const SubjectReport& r : describe(c, p)) {
@@ -163,8 +169,8 @@ QString groupsCsv(const Class& c, const Partition& p, const QStringList& names)
             flags.append(QStringLiteral("rejection"));
         QStringList row{QString::number(r.subject), QString::number(r.group),
                         QString::number(r.chosenMates.size()), flags.join(QStringLiteral("; "))};
-        if (!names.isEmpty())
-            row.insert(1, names.value(s));
+        if (!names.empty())
+            row.insert(1, nameOf(names, r.subject));
         text += Csv::line(row);
     }
     return text;

@@ -231,18 +231,17 @@ void GroupsWindow::showResult()
                             "and press Make Groups."));
         return;
     }
-    const QStringList names = ClassList::instance().currentNames();
+    const SubjectNames names = ClassList::instance().currentBySubject();
     fillResultTree(names);
     QStringList lines = summaryLines(names);
     if (!skippedEntries.empty())
-        lines << leftOutText(skippedEntries, ClassList::instance().currentBySubject());
+        lines << leftOutText(skippedEntries, names);
     summary->setText(lines.join(u'\n'));
-    summary->setToolTip(
-        skippedEntriesText(skippedEntries, ClassList::instance().currentBySubject()));
+    summary->setToolTip(skippedEntriesText(skippedEntries, names));
 }
 
 // One row a group, its members under it.
-void GroupsWindow::fillResultTree(const QStringList& names)
+void GroupsWindow::fillResultTree(const SubjectNames& names)
 {
     const Groups::Partition& p = *made;
     const QList<Groups::SubjectReport> reports = Groups::describe(shownClass, p, names);
@@ -285,7 +284,7 @@ void GroupsWindow::addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectR
 }
 
 // What the grouping achieved, a sentence a line.
-QStringList GroupsWindow::summaryLines(const QStringList& names) const
+QStringList GroupsWindow::summaryLines(const SubjectNames& names) const
 {
     const Groups::Partition& p = *made;
     QStringList lines;

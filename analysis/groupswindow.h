@@ -5,6 +5,7 @@
 
 #include "choiceset.h"
 #include "groups.h"
+#include "subjectnames.h"
 
 #include <QDialog>
 #include <optional>
@@ -49,9 +50,9 @@ private:
     void countChanged();
     int requestedGroups() const;
     void showResult();
-    void fillResultTree(const QStringList& names);
+    void fillResultTree(const SubjectNames& names);
     void addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectReport& r);
-    QStringList summaryLines(const QStringList& names) const;
+    QStringList summaryLines(const SubjectNames& names) const;
 
     Groups::Class shownClass;
     std::vector<SkippedEntry> skippedEntries;

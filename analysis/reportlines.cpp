@@ -34,7 +34,7 @@ QString statusMethodCitation(StatusMethod method)
 namespace ReportLines {
 
 QStringList figures(const SociometricAnalysis& analysis, StatusMethod method,
-                    const ChoiceSet& choices, const QStringList& names)
+                    const ChoiceSet& choices, const SubjectNames& names)
 {
     QStringList lines;
     for (const auto& [name, value] : groupFigures(analysis, method))
@@ -62,7 +62,7 @@ TextTable table(const SociometricAnalysis& analysis, StatusMethod method)
     return out;
 }
 
-QStringList groups(const Groups::Partition& partition, const QStringList& names)
+QStringList groups(const Groups::Partition& partition, const SubjectNames& names)
 {
     std::vector<QStringList> members(std::size_t(std::max(partition.groupCount, 0)));
     for (int s = 1; s < partition.groupOf.size(); ++s) {
@@ -79,7 +79,7 @@ QStringList groups(const Groups::Partition& partition, const QStringList& names)
 }
 
 QStringList changes(const SurveyComparison& comparison, StatusMethod method,
-                    const QStringList& names)
+                    const SubjectNames& names)
 {
     QStringList lines = stabilityText(comparison).split(u'\n');
     const auto& before = comparison.earlier.subjects;

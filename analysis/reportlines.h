@@ -1,7 +1,6 @@
 #pragma once
 // The lines of text the class report prints beside its picture and under its table,
 // made from what the analysis, the groups and the comparison already computed.
-// Names: subject s at s - 1, empty for none.
 
 #include "analysistable.h"
 #include "comparison.h"
@@ -15,7 +14,7 @@ namespace ReportLines {
 // The group's figures a meeting reads ("Positive density: 0.130"), the cliques last;
 // the chance limits and spreads stay in the analysis window.
 QStringList figures(const SociometricAnalysis& analysis, StatusMethod method,
-                    const ChoiceSet& choices, const QStringList& names);
+                    const ChoiceSet& choices, const SubjectNames& names);
 
 // The analysis table as the report prints it: the number, the choices given and
 // received of each kind, the mutual pairs and, for a study of both criteria, the status
@@ -23,11 +22,11 @@ QStringList figures(const SociometricAnalysis& analysis, StatusMethod method,
 TextTable table(const SociometricAnalysis& analysis, StatusMethod method);
 
 // "Group 1: 3 Anna, 7, 12" for each group made.
-QStringList groups(const Groups::Partition& partition, const QStringList& names);
+QStringList groups(const Groups::Partition& partition, const SubjectNames& names);
 
 // The stability of the ties and every pupil whose status group changed.
 QStringList changes(const SurveyComparison& comparison, StatusMethod method,
-                    const QStringList& names);
+                    const SubjectNames& names);
 
 // Under the table: the method with its citation and what may surprise in its results.
 QStringList methodNotes(StatusMethod method);

@@ -8,12 +8,12 @@
 
 TextTableModel::TextTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TextTableModel::setTable(const TextTable& table, const QStringList& names)
+void TextTableModel::setTable(const TextTable& table, const SubjectNames& names)
 {
     TextTable next = withNames(table, names);
     if (next.header.size() == shown.header.size() && next.rows.size() == shown.rows.size()) {
         shown = std::move(next);
-        named = !names.isEmpty();
+        named = !names.empty();
         if (columnCount() > 0) {
             Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
             if (rowCount() > 0)
@@ -23,7 +23,7 @@ void TextTableModel::setTable(const TextTable& table, const QStringList& names)
     }
     beginResetModel();
     shown = std::move(next);
-    named = !names.isEmpty();
+    named = !names.empty();
     endResetModel();
 }
 

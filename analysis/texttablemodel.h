@@ -21,7 +21,7 @@ public:
     // With names, the table takes them in a column after the subject's number. A table of
     // the same shape as the one shown changes its cells only, so that a view keeps its
     // selection and column widths (another status method changes one column).
-    void setTable(const TextTable& table, const QStringList& names = {});
+    void setTable(const TextTable& table, const SubjectNames& names = {});
     const TextTable& table() const { return shown; }
     bool hasNames() const { return named; }
 

@@ -117,7 +117,8 @@ void setPrinterChooser(DrawForm::PrinterChooser chooser)
 
 ClassReport gather(bool withNames)
 {
-    const QStringList names = withNames ? ClassList::instance().currentNames() : QStringList();
+    const SubjectNames names =
+        withNames ? ClassList::instance().currentBySubject() : SubjectNames();
     const StatusMethod method = ChosenStatusMethod::instance().method();
     const ChoiceSet choices = currentStudyChoices().choices;
     const SociometricAnalysis analysis = analyseChoices(choices);

@@ -83,9 +83,9 @@ QCheckBox* makeNamesBox(QWidget* parent)
     return box;
 }
 
-QStringList takeNames(QCheckBox* box)
+SubjectNames takeNames(QCheckBox* box)
 {
     const bool asked = box->isChecked();
     box->setChecked(false);
-    return asked ? ClassList::instance().currentNames() : QStringList();
+    return asked ? ClassList::instance().currentBySubject() : SubjectNames();
 }

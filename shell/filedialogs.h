@@ -3,6 +3,8 @@
 // suggest a name from the study (FileFolder), and all answer to the same kind of test
 // hook.
 
+#include "subjectnames.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -40,4 +42,4 @@ QCheckBox* makeNamesBox(QWidget* parent);
 // Its caption, for a window that changes language.
 QString namesBoxText();
 // The names the box asks for (none when it is off); the box is off again afterwards.
-QStringList takeNames(QCheckBox* box);
+SubjectNames takeNames(QCheckBox* box);

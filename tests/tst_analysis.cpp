@@ -733,7 +733,7 @@ private Q_SLOTS:
 
     void csvWithNames()
     {
-        const QStringList names{u"Anna"_qs, u"Ben, Jr."_qs};
+        const SubjectNames names{{}, u"Anna"_qs, u"Ben, Jr."_qs};
         const SurveyComparison c = pair(u"six"_qs);
         QCOMPARE(tieChangesCsv({c.ties[3]}, names).section(u'\n', 1, 1),
                  u"2,1,Positive,kept,\"Ben, Jr.\",Anna"_qs);

@@ -134,16 +134,18 @@ private Q_SLOTS:
         showAnalysis(statusStudy(), nullptr);
         AnalysisWindow* w = openAnalysisWindow();
         QVERIFY(w && w->isVisible() && w->findChild<QComboBox*>(u"methodBox"_qs)->isEnabled());
-        const QTableView* view = w->findChild<QTableView*>(u"subjectView"_qs);
+        auto* view = w->findChild<QTableView*>(u"subjectView"_qs);
         const auto* figures = w->findChild<QTableWidget*>(u"figureView"_qs);
+        const auto* cliques = w->findChild<QLabel*>(u"cliquesLine"_qs);
+        auto* exportTable = w->findChild<QPushButton*>(u"exportTableButton"_qs);
         const int status = view->model()->columnCount() - 1;
         QCOMPARE(view->model()->rowCount(), 10);
         QCOMPARE(cell(view, 4, status), u"Unclassified"_qs);
         QCOMPARE(figureValue(figures, u"Unclassified"_qs), u"2"_qs);
-        QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(), u"No cliques"_qs);
+        QCOMPARE(cliques->text(), u"No cliques"_qs);
         const auto* note = w->findChild<QLabel*>(u"methodNote"_qs);
         QVERIFY(note->text().contains(u"sample standard deviation (n \u2212 1)"_qs));
-        w->findChild<QTableView*>(u"subjectView"_qs)->selectRow(4);
+        view->selectRow(4);
         w->findChild<QComboBox*>(u"methodBox"_qs)->setCurrentIndex(1);
         QCOMPARE(cell(view, 4, status), u"Average"_qs);
         QVERIFY(note->text().contains(u"may come out \"Average\""_qs));     // the note follows
@@ -153,11 +155,10 @@ private Q_SLOTS:
 
         // Exports write what is shown; a cancelled file dialog writes nothing.
         const auto files = QDir(dir.path()).entryList(QDir::Files);
-        w->findChild<QPushButton*>(u"exportTableButton"_qs)->click();
+        exportTable->click();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
         const std::vector<std::pair<QPushButton*, QString>> exports{
-            {w->findChild<QPushButton*>(u"exportTableButton"_qs),
-             analysisTableCsv(w->analysis(), StatusMethod::NewcombBukowski)},
+            {exportTable, analysisTableCsv(w->analysis(), StatusMethod::NewcombBukowski)},
             {w->findChild<QPushButton*>(u"exportChoicesButton"_qs),
              choicesEdgeListCsv(statusStudy())},
             {w->findChild<QPushButton*>(u"exportGraphButton"_qs), choicesGraphMl(statusStudy())}};
@@ -167,7 +168,7 @@ private Q_SLOTS:
             QCOMPARE(fileText(savedPath), text);
         }
         savedPath = dir.filePath(u"missing-folder/table.csv"_qs);
-        w->findChild<QPushButton*>(u"exportTableButton"_qs)->click();
+        exportTable->click();
         QVERIFY(messages.texts().value(0).startsWith(u"The file "_qs + savedPath));
         QCOMPARE(messages.shown()[0].icon, Icon::Exclamation);
 
@@ -185,11 +186,9 @@ private Q_SLOTS:
         QCOMPARE(openAnalysisWindow(), w);
         QVERIFY(!w->findChild<QComboBox*>(u"methodBox"_qs)->isEnabled());
         QCOMPARE(figureValue(figures, u"Isolates"_qs), u"2"_qs);
-        QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(),
-                 u"Cliques (every pair chose each other): 4, 5, 6"_qs);
+        QCOMPARE(cliques->text(), u"Cliques (every pair chose each other): 4, 5, 6"_qs);
         ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs, {}, {}, {}, u"Eve"_qs});
-        QCOMPARE(w->findChild<QLabel*>(u"cliquesLine"_qs)->text(),
-                 u"Cliques (every pair chose each other): 4, 5 Eve, 6"_qs);
+        QCOMPARE(cliques->text(), u"Cliques (every pair chose each other): 4, 5 Eve, 6"_qs);
         QCOMPARE(figureValue(figures, u"Popular"_qs), u"(missing)"_qs);
         QCOMPARE(figureValue(figures, u"Entries left out"_qs), u"2"_qs);
         // Said under the table, by subject, slot and value, not only counted.
@@ -496,9 +495,9 @@ private Q_SLOTS:
         QCOMPARE(window.findChild<QSpinBox*>(u"groupCountBox"_qs)->value(), 3);
         window.makeGroups();
         QVERIFY(window.partition());
-        QVERIFY(window.findChild<QLabel*>(u"summary"_qs)
-                    ->text()
-                    .endsWith(u"Positive, subject 2, choice 3: \"45\" (not a subject number)"_qs));
+        const QString summary = window.findChild<QLabel*>(u"summary"_qs)->text();
+        QVERIFY(
+            summary.endsWith(u"Positive, subject 2, choice 3: \"45\" (not a subject number)"_qs));
         QCOMPARE(window.findChild<QTreeWidget*>(u"resultView"_qs)->topLevelItemCount(), 3);
 
         QList<QList<int>> shown;
@@ -581,9 +580,8 @@ private Q_SLOTS:
             lines << label->text();
         QVERIFY(lines.contains(
             u"Subject numbers are taken to name the same pupils in both surveys."_qs));
-        QVERIFY(w->findChild<QLabel*>(u"skippedLine"_qs)
-                    ->toolTip()
-                    .contains(u"subject 2, choice 3: \"9\""_qs));
+        const QString skipped = w->findChild<QLabel*>(u"skippedLine"_qs)->toolTip();
+        QVERIFY(skipped.contains(u"subject 2, choice 3: \"9\""_qs));
         w->findChild<QPushButton*>(u"sociogramButton"_qs)->click();
         QCOMPARE(sociogramCalls, 1);
         QCOMPARE(f.db().dump(), before);

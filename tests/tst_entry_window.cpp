@@ -73,18 +73,16 @@ private Q_SLOTS:
         f.openStudy(12, 3, 3, false);
         Global::Question = QString(100, u'W');
         DataForm* form = openDataForm();
-        QVERIFY(!form->findChild<QAction*>(u"Crit_0"_qs)->isEnabled() &&
-                form->findChild<QAction*>(u"Crit_1"_qs)->isEnabled());
-        QVERIFY(form->findChild<QLabel*>(u"DLabel_0"_qs)->text().endsWith(QChar(0x2026)));
-        QVERIFY(form->findChild<QLabel*>(u"DLabel_0"_qs)
-                    ->fontMetrics()
-                    .horizontalAdvance(form->findChild<QLabel*>(u"DLabel_0"_qs)->text()) <=
-                form->findChild<QLabel*>(u"DLabel_0"_qs)->width());
+        const auto on = [form](const char* name) {
+            return form->findChild<QAction*>(QLatin1String(name))->isEnabled();
+        };
+        const auto* label = form->findChild<QLabel*>(u"DLabel_0"_qs);
+        QVERIFY(!on("Crit_0") && on("Crit_1"));
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
         form->Crit_Click(DataState::CriterionItem::Negative);
-        QCOMPARE(form->findChild<QLabel*>(u"DLabel_0"_qs)->toolTip(),
-                 "Negative Criterion: " + Global::Question);
-        QVERIFY(form->findChild<QAction*>(u"Crit_0"_qs)->isEnabled() &&
-                !form->findChild<QAction*>(u"Crit_1"_qs)->isEnabled());
+        QCOMPARE(label->toolTip(), "Negative Criterion: " + Global::Question);
+        QVERIFY(on("Crit_0") && !on("Crit_1"));
     }
 
     // A round at the shared computer: a pupil's answer is stored at once and the screen

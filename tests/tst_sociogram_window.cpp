@@ -675,10 +675,10 @@ private Q_SLOTS:
     void exportPicture()
     {
         ExportDialog dialog;
-        QVERIFY(dialog.findChild<QSpinBox*>(u"Resolution"_qs)->isEnabled());
+        const auto* resolution = dialog.findChild<QSpinBox*>(u"Resolution"_qs);
+        QVERIFY(resolution->isEnabled());
         dialog.findChild<QRadioButton*>(u"Format_1"_qs)->click();
-        // Only PNG has a resolution.
-        QVERIFY(!dialog.findChild<QSpinBox*>(u"Resolution"_qs)->isEnabled());
+        QVERIFY(!resolution->isEnabled()); // only PNG has a resolution
 
         defineStudy(6, {{"2"}, {"1"}});
         DrawForm* form = openSociogram(0);
@@ -715,11 +715,11 @@ private Q_SLOTS:
         bool startedFromLast = false;
         whenModalOpens<ExportDialog>([&startedFromLast](ExportDialog& d) {
             // ... but for the names, asked afresh each time
+            const auto* names = d.findChild<QCheckBox*>(u"WithNames"_qs);
             startedFromLast = d.findChild<QRadioButton*>(u"Format_0"_qs)->isChecked() &&
                               d.findChild<QSpinBox*>(u"Resolution"_qs)->value() == 96 &&
                               d.findChild<QCheckBox*>(u"IncludeKey"_qs)->isChecked() &&
-                              d.findChild<QCheckBox*>(u"WithNames"_qs)->isEnabled() &&
-                              !d.findChild<QCheckBox*>(u"WithNames"_qs)->isChecked();
+                              names->isEnabled() && !names->isChecked();
             d.findChild<QPushButton*>(u"OkButton"_qs)->click();
         });
         item(form, "ExportPicture")->trigger();
