@@ -234,13 +234,13 @@ void AnalysisWindow::refreshFigures()
 
 void AnalysisWindow::exportTableCsv()
 {
-    saveText(this, tr("Export Table"), QStringLiteral("analysis"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Table"), tr("analysis"), CsvSuffix, CsvFilter,
              analysisTableCsv(current, method(), takeNames(withNames)));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
-    saveText(this, tr("Export Choices"), QStringLiteral("choices"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Choices"), tr("choices"), CsvSuffix, CsvFilter,
              choicesEdgeListCsv(shownChoices, takeNames(withNames)));
 }
 

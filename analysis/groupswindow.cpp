@@ -340,7 +340,7 @@ void GroupsWindow::exportGroups()
 {
     if (!made)
         return;
-    saveText(this, QStringLiteral("Export Groups"), QStringLiteral("groups"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Groups"), tr("groups"), CsvSuffix, CsvFilter,
              Groups::groupsCsv(shownClass, *made, takeNames(withNames)));
 }
 

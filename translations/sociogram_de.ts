@@ -245,6 +245,14 @@
         <source>Export Choices</source>
         <translation>Wahlen exportieren</translation>
     </message>
+    <message>
+        <source>analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>choices</source>
+        <translation>Wahlen</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -1351,6 +1359,14 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <message>
         <source>&amp;Export CSV...</source>
         <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Groups</source>
+        <translation>Gruppen exportieren</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>Gruppen</translation>
     </message>
 </context>
 <context>

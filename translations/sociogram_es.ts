@@ -245,6 +245,14 @@
         <source>Export Choices</source>
         <translation>Exportar elecciones</translation>
     </message>
+    <message>
+        <source>analysis</source>
+        <translation>análisis</translation>
+    </message>
+    <message>
+        <source>choices</source>
+        <translation>elecciones</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -1351,6 +1359,14 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     <message>
         <source>&amp;Export CSV...</source>
         <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Export Groups</source>
+        <translation>Exportar grupos</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>grupos</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,14 @@
         <source>Export Choices</source>
         <translation>Exporter les choix</translation>
     </message>
+    <message>
+        <source>analysis</source>
+        <translation>analyse</translation>
+    </message>
+    <message>
+        <source>choices</source>
+        <translation>choix</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -1351,6 +1359,14 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <message>
         <source>&amp;Export CSV...</source>
         <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Export Groups</source>
+        <translation>Exporter les groupes</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>groupes</translation>
     </message>
 </context>
 <context>

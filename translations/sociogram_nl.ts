@@ -245,6 +245,14 @@
         <source>Export Choices</source>
         <translation>Keuzes exporteren</translation>
     </message>
+    <message>
+        <source>analysis</source>
+        <translation>analyse</translation>
+    </message>
+    <message>
+        <source>choices</source>
+        <translation>keuzes</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -1351,6 +1359,14 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     <message>
         <source>&amp;Export CSV...</source>
         <translation>&amp;CSV exporteren...</translation>
+    </message>
+    <message>
+        <source>Export Groups</source>
+        <translation>Groepen exporteren</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>groepen</translation>
     </message>
 </context>
 <context>
