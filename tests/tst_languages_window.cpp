@@ -4,7 +4,9 @@
 // never went through a catalogue.
 #include "analysistable.h"
 #include "analysiswindow.h"
+#include "ballotsprint.h"
 #include "classlistwindow.h"
+#include "classreportprint.h"
 #include "comparewindow.h"
 #include "dataform.h"
 #include "drawform.h"
@@ -37,6 +39,7 @@
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 namespace {
@@ -189,6 +192,20 @@ class LanguagesTest : public QObject {
         }
     }
 
+    // A question asked in a modal dialog of its own: looked at while it waits, then cancelled.
+    static QStringList problemsOfModal(const std::function<void()>& asks, bool isPseudo)
+    {
+        QStringList problems{u"no dialog was shown"_qs};
+        QTimer::singleShot(0, QCoreApplication::instance(), [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                problems = problemsOf(dialog, isPseudo);
+                dialog->reject();
+            }
+        });
+        asks();
+        return problems;
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -257,6 +274,12 @@ private Q_SLOTS:
         FormColumnsDialog columns(sheet, guessFormRoles(sheet.header, 3), 3);
         columns.show();
         check({&columns}, language.isEmpty());
+        // The questions before the ballots and the class report are printed.
+        for (const auto& asks : std::vector<std::function<void()>>{
+                 [] { PrintBallots(nullptr); }, [] { ClassReportPrint::run(nullptr); }}) {
+            const QStringList problems = problemsOfModal(asks, language.isEmpty());
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        }
     }
 
     // The fixed messages, which the box translates, and About, which fills in its figures.
