@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -95,15 +96,45 @@ QRectF scaled(const QRectF& twips, qreal scale)
     return QRectF(twips.topLeft() * scale, twips.size() * scale);
 }
 
+// `font`, made smaller where a longer language would run past `room` (device units);
+// a key's captions have no room to grow into.
+QFont fittedFont(QFont font, const QString& text, const QSizeF& room, int flags,
+                 QPaintDevice* device)
+{
+    const qreal designed = font.pointSizeF();
+    for (int step = 0; step < 3; ++step) { // text does not scale exactly with its size
+        const QSizeF needed =
+            QFontMetricsF(font, device).boundingRect(QRectF(QPointF(), room), flags, text).size();
+        const qreal factor = std::min(room.width() / std::max(needed.width(), 1.0),
+                                      room.height() / std::max(needed.height(), 1.0));
+        if (factor >= 1)
+            break;
+        font.setPointSizeF(std::max(font.pointSizeF() * factor * 0.98, designed * 0.4));
+    }
+    return font;
+}
+
+// A caption of the key in `font`, or smaller where it would not fit its box.
+void drawKeyText(QPainter& painter, const QFont& font, const QRectF& twips, qreal scale, int flags,
+                 const QString& text)
+{
+    const QRectF box = scaled(twips, scale);
+    painter.setFont(fittedFont(font, text, box.size(), flags, painter.device()));
+    painter.drawText(box, flags, text);
+}
+
 // A frame: its border starts half the caption's height down, and the caption, in
 // red, breaks the border near its left end.
 void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal scale)
 {
-    const QFont font = frameCaptionFont();
-    const QFontMetricsF metrics(font, painter.device());
     const QRectF box = frame.box.translated(origin);
+    const QString text = keyText(frame.caption);
+    const QSizeF room((box.width() - 2 * FrameCaptionIndent) * scale, box.height() * scale);
+    const QFont font = fittedFont(frameCaptionFont(), text, room, Qt::AlignLeft | Qt::AlignVCenter,
+                                  painter.device());
+    const QFontMetricsF metrics(font, painter.device());
     const qreal captionHeight = metrics.height() / scale;
-    const qreal captionWidth = metrics.horizontalAdvance(frame.caption) / scale;
+    const qreal captionWidth = metrics.horizontalAdvance(text) / scale;
 
     QPen border(FrameBorderColour, 0);
     border.setCosmetic(true);
@@ -117,7 +148,7 @@ void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal 
     painter.setFont(font);
     painter.setPen(FrameCaptionColour);
     painter.drawText(scaled(caption, scale), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                     keyText(frame.caption));
+                     text);
 }
 
 void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qreal scale)
@@ -125,9 +156,8 @@ void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qre
     const QRectF box = c.box.translated(c.frame.box.topLeft() + origin);
     const Qt::Alignment align =
         c.centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter);
-    painter.setFont(keyCaptionFont());
     painter.setPen(Qt::black);
-    painter.drawText(scaled(box, scale), align | Qt::TextDontClip, keyText(c.text));
+    drawKeyText(painter, keyCaptionFont(), box, scale, align | Qt::TextDontClip, keyText(c.text));
 }
 
 // The legend of the groups shown on the sociogram: a swatch and "Group 1", "Group 2", ...
@@ -175,22 +205,21 @@ void paintGroupLegend(QPainter& painter, QPointF origin, qreal scale, int groups
     }
     painter.save();
     paintPrimitives(painter, swatches, scale);
-    painter.setFont(keyCaptionFont());
     painter.setPen(Qt::black);
     for (int g = 0; g < groups; ++g) {
         const QPointF cell = origin + QPointF(LegendMargin + ColumnWidth * (g / rows),
                                               LegendMargin + RowHeight * (g % rows));
         const QRectF text(cell + QPointF(Swatch + 90, 0),
                           QSizeF(ColumnWidth - Swatch - 90, RowHeight));
-        painter.drawText(QRectF(text.topLeft() * scale, text.size() * scale),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         QCoreApplication::translate("Key", "Group %1").arg(g + 1));
+        drawKeyText(painter, keyCaptionFont(), text, scale, Qt::AlignLeft | Qt::AlignVCenter,
+                    QCoreApplication::translate("Key", "Group %1").arg(g + 1));
     }
     painter.restore();
 }
 
 // The status marks shown on the labels, in a frame of their own: a sample label with
 // its mark and the status's name per row.
+constexpr qreal TextRight = 2355; // the legends' texts keep clear of their frame's right side
 constexpr qreal StatusCaptionSpace = 300; // the frame's caption above the first row
 constexpr qreal StatusRow = 520;
 constexpr qreal StatusSample = 240;   // the sample label, smaller than a real one
@@ -221,14 +250,14 @@ void paintStatusLegend(QPainter& painter, QPointF origin, qreal scale,
     }
     painter.save();
     paintPrimitives(painter, samples, scale);
-    painter.setFont(keyCaptionFont());
     painter.setPen(Qt::black);
     const qreal textLeft = 120 + 120 + 2 * StatusMarkRoom + StatusSample + 120;
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + StatusRow * qreal(i)),
-                          QSizeF(2415 - textLeft, StatusRow));
-        painter.drawText(scaled(text, scale), Qt::AlignLeft | Qt::AlignVCenter,
-                         keyText(statusMarkName(marks[i])));
+                          QSizeF(TextRight - textLeft, StatusRow));
+        drawKeyText(painter, keyCaptionFont(), text, scale,
+                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                    keyText(statusMarkName(marks[i])));
     }
     painter.restore();
 }
@@ -271,13 +300,12 @@ void paintChangeLegend(QPainter& painter, QPointF origin, qreal scale, const QSt
     }
     painter.save();
     paintPrimitives(painter, samples, scale);
-    painter.setFont(keyCaptionFont());
     painter.setPen(Qt::black);
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + ChangeRow * qreal(i)),
-                          QSizeF(2415 - textLeft, ChangeRow));
-        painter.drawText(scaled(text, scale), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                         rows[i].caption);
+                          QSizeF(TextRight - textLeft, ChangeRow));
+        drawKeyText(painter, keyCaptionFont(), text, scale,
+                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, rows[i].caption);
     }
     painter.restore();
 }
@@ -332,11 +360,11 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int g
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Chooser")),
-         {120, 720, 735, 255},
+         {120, 720, 1080, 255},
          false},
         {PositiveFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Choice")),
-         {1320, 720, 735, 255},
+         {1320, 720, 975, 255},
          false},
         {PositiveFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Mutual")),
@@ -344,11 +372,11 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int g
          true},
         {NegativeFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Chooser")),
-         {120, 960, 735, 255},
+         {120, 960, 1200, 255},
          false},
         {NegativeFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Choice")),
-         {1440, 960, 735, 255},
+         {1440, 960, 855, 255},
          false},
     };
     painter.save();

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -49,6 +50,19 @@ bool isRed(QRgb c)
 {
     return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
 }
+
+// Every text of the key three times over, as no language is but a long one may nearly be.
+class ThriceLonger : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "Key") != 0)
+            return {};
+        const QString once = QString::fromUtf8(source);
+        return once + u' ' + once + u' ' + once;
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -381,6 +395,22 @@ private Q_SLOTS:
     // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
     // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
     // over every line; a tie beside its reverse changed otherwise; the key shows the looks.
+    void longCaptionsStayInTheKey()
+    {
+        ThriceLonger longer;
+        QCoreApplication::installTranslator(&longer);
+        const std::vector<StatusMark> marks{StatusMark::Popular, StatusMark::RejectedIsolate};
+        const QSizeF twips = keySize(3, int(marks.size()), true);
+        QImage key(int(twips.width() / 15) * 2, int(twips.height() / 15), QImage::Format_RGB32);
+        key.fill(Qt::white);
+        QPainter painter(&key);
+        paintKey(painter, {}, 1.0 / 15, false, 3, marks, u"Autumn"_qs);
+        painter.end();
+        QCoreApplication::removeTranslator(&longer);
+        for (int x = int(twips.width() / 15) + 1; x < key.width(); ++x)
+            for (int y = 0; y < key.height(); ++y)
+                QVERIFY2(key.pixel(x, y) == qRgb(255, 255, 255), "a caption runs out of the key");
+    }
     void changedTiesReadApart()
     {
         using T = TieChange;
