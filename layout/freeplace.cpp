@@ -266,16 +266,15 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         }
         now[s] = from;
     };
-    Random random(0x5eed0003u + static_cast<unsigned>(n));
+    Random random = seededFor(Search::Free, n);
     std::vector<QPointF> tidied = polish(graph, label, at, aside, 2 * n, random);
 
     // The steps stop where no small step helps: a long search lets a label jump further,
     // anywhere in the area now and then, or trade places with another, the cliques that
-    // are together staying so and the crossings held under three quarters of the given
-    // picture's.
+    // are together staying so and the crossings held under the cap.
     const PictureScore givenScore = scorePicture(given, n, choices, label);
     TidyScene scene(graph, label, tidied);
-    scene.limitCrossings(givenScore.crossings * 78 / 100);
+    scene.limitCrossings(crossingsCap(givenScore.crossings));
     std::vector<bool> held(cliques.size());
     Shared::anneal(
         longSearchRounds(graph, 36e6, 4, 600),

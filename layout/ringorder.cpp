@@ -138,17 +138,16 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
                 out.push_back(centre.leftTop(used, angleAfter[s]));
         }
     };
-    Random random(0x5eed0002u + static_cast<unsigned>(n));
+    Random random = seededFor(Search::Rings, n);
     std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 2 * n, random);
 
     // The steps leave labels where no small step helps: a long search lets them jump round
     // their rings and trade places, and now and then moves a whole ring out, or back
     // towards its designed radius, its members keeping their angles and the rings their
-    // order. Fewer lines under labels first; the crossings held under 78 % of the
-    // picture's.
+    // order. Fewer lines under labels first; the crossings held under the cap.
     const PictureScore givenScore = scorePicture(given, n, choices, label);
     TidyScene scene(graph, label, tidied);
-    scene.limitCrossings(givenScore.crossings * 78 / 100);
+    scene.limitCrossings(crossingsCap(givenScore.crossings));
     // The rings lie close, so a label's way round is often blocked by a line or two: the
     // search may give some back now and then on its way (on the generated classes it left
     // fewer at 24 pupils and no more at 40).

@@ -288,7 +288,7 @@ std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
     search.assign(around);
     const bool keptAsGiven = search.cliquesKept();
     const int given = search.crossings();
-    Random random(0x5eed0001u + static_cast<unsigned>(n));
+    Random random = seededFor(Search::Slots, n);
     const std::vector<int> searched = searchOrder(search, order, std::numeric_limits<int>::max(),
                                                   searchRounds(graph, 36000, 30, 360), random);
     search.assign(searched);
@@ -346,12 +346,12 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
         }
     }
     // Short lines cross little but run under the labels between their ends: the search
-    // gives up crossings for fewer lines under labels down to a little under four fifths
-    // of the designed picture's. The order's count is that of a convex frame, never below
+    // gives up crossings for fewer lines under labels up to the cap on the designed
+    // picture's. The order's count is that of a convex frame, never below
     // the picture's (labels in a row on a side of the Square do not cross).
-    const int most = scorePicture(slots, n, choices, label).crossings * 78 / 100;
+    const int most = crossingsCap(scorePicture(slots, n, choices, label).crossings);
     search.assign(start);
-    Random random(0x5eed0001u + static_cast<unsigned>(n));
+    Random random = seededFor(Search::Slots, n);
     const std::vector<int> searched = searchOrder(search, start, std::max(most, search.crossings()),
                                                   searchRounds(graph, 30000, 15, 200), random);
     std::vector<QPointF> best(n + 1);
