@@ -69,6 +69,15 @@ double roomToGrow(const std::vector<QPointF>& slots, int n, QPointF centre, QSiz
 
 namespace {
 
+// `at` with the subject at each place of `order` put on the place.
+std::vector<QPointF> onPlaces(const std::vector<int>& order, const std::vector<QPointF>& placeAt,
+                              std::vector<QPointF> at)
+{
+    for (size_t k = 0; k < order.size(); ++k)
+        at[order[k]] = placeAt[k];
+    return at;
+}
+
 bool overlapping(const std::vector<QPointF>& at, int n, QSizeF label)
 {
     for (int s = 1; s <= n; ++s)
@@ -109,9 +118,7 @@ std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
     std::vector<QPointF> result(slots.begin(), slots.begin() + n + 1);
     if (keptAsGiven && search.crossings() >= given && !overlapping(slots, n, label))
         return result;
-    for (int k = 0; k < n; ++k)
-        result[searched[k]] = placeAt[k];
-    return result;
+    return onPlaces(searched, placeAt, std::move(result));
 }
 
 } // namespace
@@ -259,10 +266,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     Random random = seededFor(Search::Slots, n);
     const std::vector<int> searched = searchOrder(search, start, std::max(most, search.crossings()),
                                                   searchRounds(graph, 30000, 15, 200), random);
-    std::vector<QPointF> best(n + 1);
-    for (int k = 0; k < n; ++k)
-        best[searched[k]] = placeAt[k];
-
+    const std::vector<QPointF> best = onPlaces(searched, placeAt, std::vector<QPointF>(n + 1));
     const SlotFrame frame{
         placeAt, centre,
         QRectF(0, 0, area.width() - label.width(), area.height() - label.height())};
