@@ -174,8 +174,9 @@ int bestPartner(const std::vector<int>& clique, int m, const Ring& ring,
         std::swap(angle[m], angle[t]);
         bool keeps = true;
         for (const std::vector<int>& other : cliques)
-            keeps = keeps && (!contains(other, t) ||
-                              span(other, angle) <= std::max(2 * Pi / 3, span(other, before)) + 1e-9);
+            keeps =
+                keeps && (!contains(other, t) ||
+                          span(other, angle) <= std::max(2 * Pi / 3, span(other, before)) + 1e-9);
         if (keeps && span(clique, angle) < narrowest - 1e-9) {
             narrowest = span(clique, angle);
             partner = t;
