@@ -90,11 +90,6 @@ Primitive keySquare(QPointF boxTopLeft)
     return p;
 }
 
-QRectF scaled(const QRectF& twips, qreal scale)
-{
-    return QRectF(twips.topLeft() * scale, twips.size() * scale);
-}
-
 // A frame: its border starts half the caption's height down, and the caption, in
 // red, breaks the border near its left end.
 void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal scale)
