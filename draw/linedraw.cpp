@@ -112,8 +112,9 @@ GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H
     case Codes::SociogramType::Square: {
         Primitive box;
         box.kind = Primitive::Kind::Rectangle;
-        box.p1 = centre + (QPointF(W / 10, H / 10) - centre) * grown(moved);
-        box.p2 = centre + (QPointF(W * 9 / 10, H * 9 / 10) - centre) * grown(moved);
+        using Codes::Geometry::squareFrameFar, Codes::Geometry::squareFrameNear;
+        box.p1 = centre + (QPointF(squareFrameNear(W), squareFrameNear(H)) - centre) * grown(moved);
+        box.p2 = centre + (QPointF(squareFrameFar(W), squareFrameFar(H)) - centre) * grown(moved);
         box.pen = DrawColour::Guide;
         guide.shapes.push_back(box);
         break;

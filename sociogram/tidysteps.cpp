@@ -80,7 +80,8 @@ std::vector<QPointF> LayoutSteps::tidiedOnFrame(int n, const std::vector<Choice>
     const QSizeF side(labelSize().width, labelSize().height);
     // The Square's labels stand inside its guide, their centres half a side in.
     const QSizeF radius =
-        square ? QSizeF(W * 4 / 10 - side.width() / 2, H * 4 / 10 - side.height() / 2)
+        square ? QSizeF(Codes::Geometry::squareFrameHalf(W) - side.width() / 2,
+                        Codes::Geometry::squareFrameHalf(H) - side.height() / 2)
                : QSizeF(Codes::Geometry::CircleRadius, Codes::Geometry::CircleRadius);
     double grown = 1;
     std::vector<QPointF> slots, tidied;
