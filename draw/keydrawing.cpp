@@ -91,11 +91,6 @@ Primitive keySquare(QPointF boxTopLeft)
     return p;
 }
 
-QRectF scaled(const QRectF& twips, qreal scale)
-{
-    return QRectF(twips.topLeft() * scale, twips.size() * scale);
-}
-
 // `font`, made smaller where a longer language would run past `room` (device units);
 // a key's captions have no room to grow into.
 QFont fittedFont(QFont font, const QString& text, const QSizeF& room, int flags,

@@ -94,7 +94,9 @@ namespace {
 // How far Tidy grew the frame of the Circle or the Square: its one moved "ring".
 qreal grown(const std::vector<MovedRing>& moved)
 {
-    return moved.size() == 1 && moved[0].designed > 0 ? moved[0].used / moved[0].designed : 1;
+    return moved.size() == 1 && moved[0].designed > 0
+               ? qreal(moved[0].used) / qreal(moved[0].designed)
+               : 1;
 }
 
 } // namespace
@@ -112,8 +114,9 @@ GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H
     case Codes::SociogramType::Square: {
         Primitive box;
         box.kind = Primitive::Kind::Rectangle;
-        box.p1 = centre + (QPointF(W / 10, H / 10) - centre) * grown(moved);
-        box.p2 = centre + (QPointF(W * 9 / 10, H * 9 / 10) - centre) * grown(moved);
+        using Codes::Geometry::squareFrameFar, Codes::Geometry::squareFrameNear;
+        box.p1 = centre + (QPointF(squareFrameNear(W), squareFrameNear(H)) - centre) * grown(moved);
+        box.p2 = centre + (QPointF(squareFrameFar(W), squareFrameFar(H)) - centre) * grown(moved);
         box.pen = DrawColour::Guide;
         guide.shapes.push_back(box);
         break;
@@ -135,7 +138,7 @@ GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H
             double shift = 0; // that of the outermost moved ring of labels inside the circle
             for (const MovedRing& ring : moved)
                 if (ring.designed < radius - step / 4)
-                    shift = ring.used - ring.designed;
+                    shift = qreal(ring.used) - qreal(ring.designed);
             guide.shapes.push_back(circle(centre, radius + shift, DrawColour::Guide));
         }
         break;

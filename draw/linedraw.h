@@ -9,6 +9,7 @@
 #include "lineroutes.h"
 #include "picture.h"
 #include "primitives.h"
+#include "tidy.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -41,9 +42,7 @@ struct GuideShape {
 // they stand on now, in twips. A guide circle moves out as far as the ring of labels
 // inside it, so that the labels keep half a step inside their circle. On the Circle and
 // the Square the one entry is the frame Tidy grew: its guide grows by the same ratio.
-struct MovedRing {
-    qreal designed = 0, used = 0;
-};
+using MovedRing = Layout::RingRadius;
 GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H,
                       RingOrder order = RingOrder::Outward,
                       const std::vector<MovedRing>& moved = {});

@@ -134,19 +134,6 @@ struct Placer {
 constexpr qreal WidthSlack = 1.06;
 constexpr qreal GroundMargin = 30;
 
-// An image of 1440 dots per inch: text measured on it is measured in twips.
-const QImage& twipsMeasure()
-{
-    static const QImage image = [] {
-        QImage i(1, 1, QImage::Format_RGB32);
-        const int dotsPerMetre = qRound(Codes::TwipsPerInch / 0.0254);
-        i.setDotsPerMeterX(dotsPerMetre);
-        i.setDotsPerMeterY(dotsPerMetre);
-        return i;
-    }();
-    return image;
-}
-
 } // namespace
 
 std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area)

@@ -1,5 +1,8 @@
 #include "paint.h"
 
+#include "codes.h"
+
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -165,4 +168,22 @@ QFont nameFont(const QFont& labelFont)
     else
         font.setPointSizeF(font.pointSizeF() * 0.8);
     return font;
+}
+
+QRectF scaled(const QRectF& twips, qreal scale)
+{
+    return QRectF(twips.topLeft() * scale, twips.size() * scale);
+}
+
+const QImage& twipsMeasure()
+{
+    static const QImage image = [] {
+        constexpr double MetresPerInch = 0.0254;
+        QImage i(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(Codes::TwipsPerInch / MetresPerInch);
+        i.setDotsPerMeterX(dotsPerMetre);
+        i.setDotsPerMeterY(dotsPerMetre);
+        return i;
+    }();
+    return image;
 }

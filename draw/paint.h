@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 
+class QImage;
 class QPainter;
 
 // A point p in twips is painted at p * scale in the painter's coordinates, and every
@@ -26,3 +27,9 @@ Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption);
 Primitive namePrimitive(const QRectF& band, const QString& name);
 // The small type of names beside labels captioned in `labelFont`.
 QFont nameFont(const QFont& labelFont);
+
+// A rectangle in twips at the painter's scale.
+QRectF scaled(const QRectF& twips, qreal scale);
+
+// An image of 1440 dots per inch: text measured on it is measured in twips.
+const QImage& twipsMeasure();

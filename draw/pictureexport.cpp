@@ -33,11 +33,6 @@ constexpr int PdfResolution = 1200;
 
 const QString PictureTitle = QStringLiteral("Sociogram");
 
-QRectF scaled(const QRectF& twips, qreal scale)
-{
-    return QRectF(twips.topLeft() * scale, twips.size() * scale);
-}
-
 QSize pixelSize(QSizeF twips, qreal scale)
 {
     return QSize(qRound(twips.width() * scale), qRound(twips.height() * scale));
@@ -68,19 +63,6 @@ QFont titleFont(bool bold)
     font.setPointSizeF(10);
     font.setBold(bold);
     return font;
-}
-
-// An image of 1440 dots per inch: text measured on it is measured in twips.
-const QImage& twipsMeasure()
-{
-    static const QImage image = [] {
-        QImage i(1, 1, QImage::Format_RGB32);
-        const int dotsPerMetre = qRound(TwipsPerInch / MetresPerInch);
-        i.setDotsPerMeterX(dotsPerMetre);
-        i.setDotsPerMeterY(dotsPerMetre);
-        return i;
-    }();
-    return image;
 }
 
 // Glyphs are hinted a little differently on a screen, an image and a PDF: wrapping a

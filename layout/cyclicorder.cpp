@@ -118,17 +118,17 @@ int CrossingCounter::count(const std::vector<int>& order)
     return total;
 }
 
-std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques)
+namespace {
+
+// The chain of friends with each unit where its first member comes, every other subject a
+// unit of its own.
+std::vector<std::vector<int>> chainOfUnits(const ChoiceGraph& graph,
+                                           const std::vector<std::vector<int>>& units)
 {
-    const int n = graph.n;
-    if (n < 4)
-        return chainOrder(graph);
-    std::vector<std::vector<int>> units = cliqueUnits(n, cliques);
-    std::vector<bool> inUnit(n + 1, false);
+    std::vector<bool> inUnit(graph.n + 1, false);
     for (const std::vector<int>& unit : units)
         for (int s : unit)
             inUnit[s] = true;
-    // Start from the chain of friends, each unit where its first member comes.
     std::vector<std::vector<int>> cycle;
     std::vector<bool> placed(units.size(), false);
     for (int s : chainOrder(graph)) {
@@ -143,84 +143,128 @@ std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::ve
             }
         }
     }
+    return cycle;
+}
 
-    CrossingCounter counter(graph);
-    std::vector<int> order;
-    const auto flatten = [&](const std::vector<std::vector<int>>& c) {
-        order.clear();
+// The cycle of units as the sifting changes it, and the fewest crossings met so far.
+class UnitCycle {
+public:
+    UnitCycle(const ChoiceGraph& graph, std::vector<std::vector<int>> units)
+        : g(graph), counter(graph), cycle(std::move(units)), place(graph.n + 1), after(graph.n + 1)
+    {
+        best = flatten(cycle);
+    }
+
+    // Every unit in turn carried to where it crosses least, until a pass moves none.
+    void sift()
+    {
+        const int count = static_cast<int>(cycle.size());
+        for (int pass = 0; pass < 4 && count > 2; ++pass) {
+            bool moved = false;
+            for (int k = 0; k < count; ++k)
+                moved = carry(k) || moved;
+            if (!moved)
+                break;
+        }
+    }
+
+    // Inside a unit of one small clique every order keeps it whole: take the one that
+    // crosses least.
+    void orderInsideCliques(const std::vector<std::vector<int>>& cliques)
+    {
+        for (std::vector<int>& unit : cycle) {
+            std::vector<int> members = unit, bestMembers = unit;
+            std::sort(members.begin(), members.end());
+            if (members.size() < 3 || members.size() > 5 ||
+                std::find(cliques.begin(), cliques.end(), members) == cliques.end())
+                continue;
+            do {
+                unit = members;
+                const int crossings = flatten(cycle);
+                if (crossings < best) {
+                    best = crossings;
+                    bestMembers = members;
+                }
+            } while (std::next_permutation(members.begin(), members.end()));
+            unit = bestMembers;
+        }
+    }
+
+    std::vector<int> order()
+    {
+        flatten(cycle);
+        return flat;
+    }
+
+private:
+    const ChoiceGraph& g;
+    CrossingCounter counter;
+    std::vector<std::vector<int>> cycle;
+    std::vector<int> flat, place, after;
+    int best = 0;
+
+    int flatten(const std::vector<std::vector<int>>& c)
+    {
+        flat.clear();
         for (const std::vector<int>& unit : c)
-            order.insert(order.end(), unit.begin(), unit.end());
-        return counter.count(order);
-    };
-    int best = flatten(cycle);
-    const int units_ = static_cast<int>(cycle.size());
-    std::vector<int> place(n + 1), after(n + 1);
-    for (int pass = 0; pass < 4 && units_ > 2; ++pass) {
-        bool moved = false;
-        for (int k = 0; k < units_; ++k) {
-            // Take the unit at place k out and carry it round, both ways, a place at a
-            // time: each step changes the count by the trades of neighbours alone.
-            std::vector<std::vector<int>> rest = cycle;
-            std::vector<int> unit = rest[k];
-            rest.erase(rest.begin() + k);
-            int bestPlace = -1;
-            bool bestReversed = false;
-            for (bool reversed : {false, true}) {
-                if (reversed && unit.size() < 2)
-                    continue;
-                std::vector<int> u = unit;
-                if (reversed)
-                    std::reverse(u.begin(), u.end());
-                std::vector<std::vector<int>> trial = rest;
-                trial.insert(trial.begin(), u);
-                int crossings = flatten(trial);
-                for (int at = 0; at < n; ++at)
-                    place[order[at]] = at;
-                for (int r = 0; r < static_cast<int>(rest.size()); ++r) {
-                    for (int w : rest[r]) {
-                        for (auto m = u.rbegin(); m != u.rend(); ++m) {
-                            crossings += tradeChange(graph, place, *m, w, after);
-                            std::swap(place[*m], place[w]);
-                        }
-                    }
-                    if (crossings < best) {
-                        best = crossings;
-                        bestPlace = r;
-                        bestReversed = reversed;
+            flat.insert(flat.end(), unit.begin(), unit.end());
+        return counter.count(flat);
+    }
+
+    // Takes the unit at place k out and carries it round, both ways, a place at a time:
+    // each step changes the count by the trades of neighbours alone. Whether it moved.
+    bool carry(int k)
+    {
+        std::vector<std::vector<int>> rest = cycle;
+        std::vector<int> unit = rest[k];
+        rest.erase(rest.begin() + k);
+        int bestPlace = -1;
+        bool bestReversed = false;
+        for (bool reversed : {false, true}) {
+            if (reversed && unit.size() < 2)
+                continue;
+            std::vector<int> u = unit;
+            if (reversed)
+                std::reverse(u.begin(), u.end());
+            std::vector<std::vector<int>> trial = rest;
+            trial.insert(trial.begin(), u);
+            int crossings = flatten(trial);
+            for (int at = 0; at < g.n; ++at)
+                place[flat[at]] = at;
+            for (int r = 0; r < static_cast<int>(rest.size()); ++r) {
+                for (int w : rest[r]) {
+                    for (auto m = u.rbegin(); m != u.rend(); ++m) {
+                        crossings += tradeChange(g, place, *m, w, after);
+                        std::swap(place[*m], place[w]);
                     }
                 }
-            }
-            if (bestPlace >= 0) {
-                if (bestReversed)
-                    std::reverse(unit.begin(), unit.end());
-                rest.insert(rest.begin() + bestPlace + 1, unit);
-                cycle.swap(rest);
-                moved = true;
+                if (crossings < best) {
+                    best = crossings;
+                    bestPlace = r;
+                    bestReversed = reversed;
+                }
             }
         }
-        if (!moved)
-            break;
+        if (bestPlace < 0)
+            return false;
+        if (bestReversed)
+            std::reverse(unit.begin(), unit.end());
+        rest.insert(rest.begin() + bestPlace + 1, unit);
+        cycle.swap(rest);
+        return true;
     }
-    // Inside a unit of one small clique every order keeps it whole: take the one that crosses
-    // least.
-    for (std::vector<int>& unit : cycle) {
-        std::vector<int> members = unit, bestMembers = unit;
-        std::sort(members.begin(), members.end());
-        if (members.size() < 3 || members.size() > 5 ||
-            std::find(cliques.begin(), cliques.end(), members) == cliques.end())
-            continue;
-        do {
-            unit = members;
-            const int crossings = flatten(cycle);
-            if (crossings < best) {
-                best = crossings;
-                bestMembers = members;
-            }
-        } while (std::next_permutation(members.begin(), members.end()));
-        unit = bestMembers;
-    }
-    flatten(cycle);
-    return order;
+};
+
+} // namespace
+
+std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques)
+{
+    if (graph.n < 4)
+        return chainOrder(graph);
+    UnitCycle cycle(graph, chainOfUnits(graph, cliqueUnits(graph.n, cliques)));
+    cycle.sift();
+    cycle.orderInsideCliques(cliques);
+    return cycle.order();
 }
 
 Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,

@@ -198,22 +198,10 @@ void gatherCliques(const std::vector<std::vector<int>>& cliques, std::vector<QPo
     }
 }
 
-} // namespace
-
-std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
-                              const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+// The picture to beat is the present one brought inside the area; a label with no
+// present position starts on a circle about the centre.
+std::vector<QPointF> givenInside(const std::vector<QPointF>& current, int n, const Bounds& bounds)
 {
-    n = std::max(n, 0);
-    std::vector<QPointF> result(n + 1);
-    if (!current.empty())
-        result[0] = current[0];
-    if (n < 1)
-        return result;
-    const Bounds bounds{std::max(0.0, area.width() - label.width()),
-                        std::max(0.0, area.height() - label.height())};
-
-    // The picture to beat is the present one brought inside the area; a label with no
-    // present position starts on a circle about the centre.
     std::vector<QPointF> given(n + 1);
     const double radius = std::min(bounds.right, bounds.bottom) / 2;
     for (int s = 1; s <= n; ++s) {
@@ -225,9 +213,16 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         given[s] =
             bounds.inside(std::isfinite(start.x()) && std::isfinite(start.y()) ? start : QPointF());
     }
+    return given;
+}
 
-    const ChoiceGraph graph(n, choices);
-    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+// The picture drawn afresh from the choices, fitted to the area, the labels pushed off one
+// another and the cliques gathered.
+std::vector<QPointF> drawnAfresh(const ChoiceGraph& graph,
+                                 const std::vector<std::vector<int>>& cliques, const Bounds& bounds,
+                                 QSizeF label)
+{
+    const int n = graph.n;
     std::vector<QPointF> at =
         stressPlaces(graph, wantedDistances(graph, cliques), cyclicOrder(graph, cliques));
     double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
@@ -245,44 +240,63 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
         at[s] = bounds.inside(margin + (at[s] - QPointF(left, top)) * scale);
     pushApart(at, bounds, label);
     gatherCliques(cliques, at, bounds, label);
+    return at;
+}
 
-    std::vector<QPointF> now;
-    const Steps aside = [&](int s, const TidyScene& scene, std::vector<QPointF>& out) {
-        now = scene.positions();
-        std::vector<bool> held(cliques.size());
-        for (size_t c = 0; c < cliques.size(); ++c)
-            held[c] = keptTogether(cliques[c], now);
+// Whether every clique `held` together still is with the labels at `after`.
+bool cliquesStay(const std::vector<std::vector<int>>& cliques, const std::vector<bool>& held,
+                 const std::vector<QPointF>& after)
+{
+    for (size_t c = 0; c < cliques.size(); ++c)
+        if (held[c] && !keptTogether(cliques[c], after))
+            return false;
+    return true;
+}
+
+std::vector<bool> cliquesTogether(const std::vector<std::vector<int>>& cliques,
+                                  const std::vector<QPointF>& at)
+{
+    std::vector<bool> held(cliques.size());
+    for (size_t c = 0; c < cliques.size(); ++c)
+        held[c] = keptTogether(cliques[c], at);
+    return held;
+}
+
+// Steps of a label aside in eight directions, the cliques that are together staying so.
+Steps aside(const std::vector<std::vector<int>>& cliques, const Bounds& bounds)
+{
+    return [&cliques, bounds](int s, const TidyScene& scene, std::vector<QPointF>& out) {
+        std::vector<QPointF> now = scene.positions();
+        const std::vector<bool> held = cliquesTogether(cliques, now);
         const QPointF from = now[s];
         for (double reach : {90.0, 180.0}) {
             for (int k = 0; k < 8; ++k) {
                 now[s] = bounds.inside(from +
                                        QPointF(std::sin(Pi * k / 4), std::cos(Pi * k / 4)) * reach);
-                bool keeps = true;
-                for (size_t c = 0; c < cliques.size() && keeps; ++c)
-                    keeps = !held[c] || keptTogether(cliques[c], now);
-                if (keeps)
+                if (cliquesStay(cliques, held, now))
                     out.push_back(now[s]);
             }
         }
-        now[s] = from;
     };
-    Random random(0x5eed0003u + static_cast<unsigned>(n));
-    std::vector<QPointF> tidied = polish(graph, label, at, aside, 2 * n, random);
+}
 
-    // The steps stop where no small step helps: a long search lets a label jump further,
-    // anywhere in the area now and then, or trade places with another, the cliques that
-    // are together staying so and the crossings held under three quarters of the given
-    // picture's.
-    const PictureScore givenScore = scorePicture(given, n, choices, label);
+// The steps stop where no small step helps: a long search lets a label jump further,
+// anywhere in the area now and then, or trade places with another, the cliques that are
+// together staying so and the crossings held under `most`. `tidied` holds the picture to
+// start from and receives the best.
+void searchFree(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
+                const Bounds& bounds, QSizeF label, int most, std::vector<QPointF>& tidied,
+                Random& random)
+{
+    const int n = graph.n;
     TidyScene scene(graph, label, tidied);
-    scene.limitCrossings(givenScore.crossings * 78 / 100);
-    std::vector<bool> held(cliques.size());
+    scene.limitCrossings(most);
+    std::vector<QPointF> now;
     Shared::anneal(
         longSearchRounds(graph, 36e6, 4, 600),
         [&](double temperature) {
             now = scene.positions();
-            for (size_t c = 0; c < cliques.size(); ++c)
-                held[c] = keptTogether(cliques[c], now);
+            const std::vector<bool> held = cliquesTogether(cliques, now);
             const int s = scene.pick(random), t = 1 + random.below(n), kind = random.below(10);
             std::vector<int> labels{s};
             if (kind < 3 && s != t) {
@@ -294,15 +308,37 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
                                                 : QPointF(random.unit() * bounds.right,
                                                           random.unit() * bounds.bottom));
             }
-            for (size_t c = 0; c < cliques.size(); ++c)
-                if (held[c] && !keptTogether(cliques[c], now))
-                    return false;
+            if (!cliquesStay(cliques, held, now))
+                return false;
             std::vector<QPointF> to;
             for (int m : labels)
                 to.push_back(now[m]);
             return scene.tryMove(labels, to, temperature, true, random);
         },
         [&] { return scene.score(); }, [&] { tidied = scene.positions(); });
+}
+
+} // namespace
+
+std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+{
+    n = std::max(n, 0);
+    std::vector<QPointF> result(n + 1);
+    if (!current.empty())
+        result[0] = current[0];
+    if (n < 1)
+        return result;
+    const Bounds bounds{std::max(0.0, area.width() - label.width()),
+                        std::max(0.0, area.height() - label.height())};
+    const std::vector<QPointF> given = givenInside(current, n, bounds);
+    const ChoiceGraph graph(n, choices);
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+    const std::vector<QPointF> at = drawnAfresh(graph, cliques, bounds, label);
+    Random random = seededFor(Search::Free, n);
+    std::vector<QPointF> tidied = polish(graph, label, at, aside(cliques, bounds), 2 * n, random);
+    const PictureScore givenScore = scorePicture(given, n, choices, label);
+    searchFree(graph, cliques, bounds, label, crossingsCap(givenScore.crossings), tidied, random);
     const bool better = scorePicture(tidied, n, choices, label) < givenScore;
     for (int s = 1; s <= n; ++s)
         result[s] = better ? tidied[s] : given[s];

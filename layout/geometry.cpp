@@ -48,7 +48,9 @@ std::optional<SquareSpacing> squareSpacing(long n, Area area)
 
 std::vector<Place> squarePlaces(long n, Area area, LabelSize label, SquareSpacing spacing)
 {
-    const float W = area.W, H = area.H;
+    using Codes::Geometry::squareFrameFar, Codes::Geometry::squareFrameNear;
+    const float left0 = squareFrameNear(area.W), top0 = squareFrameNear(area.H);
+    const float right0 = squareFrameFar(area.W), bottom0 = squareFrameFar(area.H);
     const double hs = spacing.horizontal, vs = spacing.vertical;
     long top = 1, right = 1, bottom = 1, left = 1;
     std::vector<Place> places;
@@ -56,18 +58,18 @@ std::vector<Place> squarePlaces(long n, Area area, LabelSize label, SquareSpacin
         Place p;
         switch (i % 4) {
         case 1:
-            p = {static_cast<float>(static_cast<double>(W / 10) + hs * top++), H / 10};
+            p = {static_cast<float>(static_cast<double>(left0) + hs * top++), top0};
             break;
         case 2:
-            p = {W * 9 / 10 - label.width,
-                 static_cast<float>(static_cast<double>(H / 10) + vs * right++)};
+            p = {right0 - label.width,
+                 static_cast<float>(static_cast<double>(top0) + vs * right++)};
             break;
         case 3:
-            p = {static_cast<float>(static_cast<double>(W * 9 / 10) - hs * bottom++),
-                 H * 9 / 10 - label.height};
+            p = {static_cast<float>(static_cast<double>(right0) - hs * bottom++),
+                 bottom0 - label.height};
             break;
         default:
-            p = {W / 10, static_cast<float>(static_cast<double>(H * 9 / 10) - vs * left++)};
+            p = {left0, static_cast<float>(static_cast<double>(bottom0) - vs * left++)};
             break;
         }
         places.push_back(p);

@@ -154,21 +154,10 @@ int assignTracks(std::vector<Span>& spans)
     return tracks;
 }
 
-// Which lines run outside the frame: every one that would run under a label inside, and
-// then, one at a time, any other that crosses fewer lines outside than inside (two lines
-// cross when their ends interleave round the frame and they run on the same side).
-template <typename Angle>
-std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char>& forced,
-                          std::vector<int>& gain)
+// Per pair of lines (i * count + j), whether their ends interleave round the frame.
+template <typename Angle> std::vector<char> interleavings(const Scene& s, const Angle& angleOf)
 {
     const std::size_t count = s.lines.size();
-    std::vector<char> outside(count, 0);
-    forced.assign(count, 0);
-    for (std::size_t l = 0; l < count; ++l) {
-        const auto [a, b] = s.lines[l];
-        forced[l] = outside[l] =
-            labelsUnder(s, a, b, {s.centre[std::size_t(a)], s.centre[std::size_t(b)]}) > 0;
-    }
     std::vector<double> angle(std::size_t(s.n + 1), 0);
     for (int k = 1; k <= s.n; ++k)
         angle[std::size_t(k)] = angleOf(k);
@@ -184,6 +173,25 @@ std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char
                 x.second != y.second)
                 interleave[i * count + j] = within(y.first, x) != within(y.second, x);
         }
+    return interleave;
+}
+
+// Which lines run outside the frame: every one that would run under a label inside, and
+// then, one at a time, any other that crosses fewer lines outside than inside (two lines
+// cross when their ends interleave round the frame and they run on the same side).
+template <typename Angle>
+std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char>& forced,
+                          std::vector<int>& gain)
+{
+    const std::size_t count = s.lines.size();
+    std::vector<char> outside(count, 0);
+    forced.assign(count, 0);
+    for (std::size_t l = 0; l < count; ++l) {
+        const auto [a, b] = s.lines[l];
+        forced[l] = outside[l] =
+            labelsUnder(s, a, b, {s.centre[std::size_t(a)], s.centre[std::size_t(b)]}) > 0;
+    }
+    const std::vector<char> interleave = interleavings(s, angleOf);
     for (int round = 0; round < 4; ++round) {
         bool moved = false;
         for (std::size_t i = 0; i < count; ++i) {
@@ -211,9 +219,9 @@ std::vector<char> sidesOf(const Scene& s, const Angle& angleOf, std::vector<char
     return outside;
 }
 
-LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
+// The frame through the label centres, about the centre of the area.
+Frame frameOf(const Scene& s, bool square, QSizeF area)
 {
-    LineRoutes routes;
     Frame frame;
     frame.centre = QPointF(area.width() / 2, area.height() / 2);
     frame.square = square;
@@ -223,32 +231,15 @@ LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
         frame.halfW = std::max(frame.halfW, std::abs(d.x()));
         frame.halfH = std::max(frame.halfH, std::abs(d.y()));
     }
-    const auto angleOf = [&](int i) {
-        const QPointF d = s.centre[std::size_t(i)] - frame.centre;
-        return wrap(std::atan2(d.y(), d.x()));
-    };
-    std::vector<char> forced;
-    std::vector<int> gain;
-    const std::vector<char> outside = sidesOf(s, angleOf, forced, gain);
-    std::vector<Span> spans;
-    for (std::size_t l = 0; l < s.lines.size(); ++l) {
-        const auto [a, b] = s.lines[l];
-        const double from = angleOf(a), turn = wrap(angleOf(b) - from);
-        const Span span =
-            turn <= Pi ? Span{int(l), from, turn} : Span{int(l), angleOf(b), 2 * Pi - turn};
-        if (outside[l])
-            spans.push_back(span);
-    }
-    // The first track clears the labels on the frame; the tracks share what room is left to
-    // the area's edge, however many there are. Lines that chose the outside only to cross
-    // less give up their tracks, the longest first, where the tracks would not fit.
-    const double room =
-        square ? std::min(frame.centre.x() - frame.halfW, frame.centre.y() - frame.halfH)
-               : std::min(frame.centre.x(), frame.centre.y()) - frame.radius;
-    const double half = std::max(label.width(), label.height()) / 2;
-    const int fitting = std::max(1, int((room - Margin - half - 30) / MinGap) + 1);
-    // Those free to stay inside, those saving the fewest crossings for the room they take
-    // first, and the fewest of them to give up.
+    return frame;
+}
+
+// Lines that chose the outside only to cross less give up their tracks where the tracks
+// would not fit: those saving the fewest crossings for the room they take first, and the
+// fewest of them.
+void keepFitting(std::vector<Span>& spans, const std::vector<char>& forced,
+                 const std::vector<int>& gain, int fitting)
+{
     const auto worth = [&](const Span& x) { return gain[std::size_t(x.line)] / (x.sweep + 0.1); };
     std::stable_sort(spans.begin(), spans.end(), [&](const Span& x, const Span& y) {
         const bool xFree = !forced[std::size_t(x.line)], yFree = !forced[std::size_t(y.line)];
@@ -269,6 +260,50 @@ LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
             high = mid;
     }
     spans.erase(spans.begin(), spans.begin() + std::ptrdiff_t(low));
+}
+
+// An outside line's path: from its first end's centre out to its track `out` beyond the
+// frame, along the track (from the span's start when `forward`), and in to the other end.
+Path outsidePath(const Scene& s, const Frame& frame, const Span& span, double out, bool forward)
+{
+    const auto [a, b] = s.lines[std::size_t(span.line)];
+    Path path{s.centre[std::size_t(a)]};
+    const int steps = std::max(1, int(std::ceil(span.sweep / ArcStep)));
+    for (int k = 0; k <= steps; ++k) {
+        const double t = double(forward ? k : steps - k) / steps;
+        path.push_back(frame.at(span.start + span.sweep * t, out));
+    }
+    path.push_back(s.centre[std::size_t(b)]);
+    return path;
+}
+
+LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
+{
+    LineRoutes routes;
+    const Frame frame = frameOf(s, square, area);
+    const auto angleOf = [&](int i) {
+        const QPointF d = s.centre[std::size_t(i)] - frame.centre;
+        return wrap(std::atan2(d.y(), d.x()));
+    };
+    std::vector<char> forced;
+    std::vector<int> gain;
+    const std::vector<char> outside = sidesOf(s, angleOf, forced, gain);
+    std::vector<Span> spans;
+    for (std::size_t l = 0; l < s.lines.size(); ++l) {
+        const auto [a, b] = s.lines[l];
+        const double from = angleOf(a), turn = wrap(angleOf(b) - from);
+        const Span span =
+            turn <= Pi ? Span{int(l), from, turn} : Span{int(l), angleOf(b), 2 * Pi - turn};
+        if (outside[l])
+            spans.push_back(span);
+    }
+    // The first track clears the labels on the frame; the tracks share what room is left to
+    // the area's edge, however many there are.
+    const double room =
+        square ? std::min(frame.centre.x() - frame.halfW, frame.centre.y() - frame.halfH)
+               : std::min(frame.centre.x(), frame.centre.y()) - frame.radius;
+    const double half = std::max(label.width(), label.height()) / 2;
+    keepFitting(spans, forced, gain, std::max(1, int((room - Margin - half - 30) / MinGap) + 1));
     routes.tracks = assignTracks(spans);
     if (spans.empty())
         return routes;
@@ -281,16 +316,8 @@ LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label)
                            : 0.0;
     for (const Span& span : spans) {
         const auto [a, b] = s.lines[std::size_t(span.line)];
-        const double out = first + gap * (span.track - 1);
-        Path path{s.centre[std::size_t(a)]};
         const bool forward = std::abs(wrap(angleOf(a) - span.start)) < 1e-9;
-        const int steps = std::max(1, int(std::ceil(span.sweep / ArcStep)));
-        for (int k = 0; k <= steps; ++k) {
-            const double t = double(forward ? k : steps - k) / steps;
-            path.push_back(frame.at(span.start + span.sweep * t, out));
-        }
-        path.push_back(s.centre[std::size_t(b)]);
-        routes.paths[{a, b}] = std::move(path);
+        routes.paths[{a, b}] = outsidePath(s, frame, span, first + gap * (span.track - 1), forward);
     }
     return routes;
 }

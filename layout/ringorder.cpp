@@ -31,21 +31,14 @@ float RingsTidied::usedRadius(float designed) const
     return designed;
 }
 
-RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<QPointF>& current,
-                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label)
-{
-    n = std::clamp(n, 0, std::max(0, static_cast<int>(ringRadius.size()) - 1));
-    RingsTidied result;
-    result.leftTop.resize(n + 1);
-    if (!current.empty())
-        result.leftTop[0] = current[0];
-    if (n < 1)
-        return result;
-    const Centre centre(area, label);
-    const bool fromCurrent = static_cast<int>(current.size()) > n;
+namespace {
 
-    // A radius that is no number is taken for the centre.
-    std::vector<double> radius(n + 1, 0);
+// The rings by their designed radius, innermost first; `radius` gets each member's, a radius
+// that is no number taken for the centre.
+std::vector<Ring> ringsByRadius(const std::vector<float>& ringRadius, int n,
+                                std::vector<double>& radius)
+{
+    radius.assign(n + 1, 0);
     for (int s = 1; s <= n; ++s)
         radius[s] = std::isfinite(ringRadius[s]) ? ringRadius[s] : 0;
     std::vector<int> byRadius(n);
@@ -58,8 +51,14 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
             rings.push_back({radius[s], radius[s], {}});
         rings.back().members.push_back(s);
     }
+    return rings;
+}
 
-    // The picture to beat: the labels where they are on their rings, or spread evenly.
+// The picture to beat: the labels where they are on their rings, or spread evenly.
+std::vector<QPointF> givenOnRings(const std::vector<Ring>& rings, const Centre& centre,
+                                  const std::vector<QPointF>& current, int n)
+{
+    const bool fromCurrent = static_cast<int>(current.size()) > n;
     std::vector<QPointF> given(n + 1);
     for (const Ring& ring : rings)
         for (size_t j = 0; j < ring.members.size(); ++j) {
@@ -68,13 +67,16 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
                            ? centre.leftTop(ring.designed, centre.angleOf(current[s]))
                            : centre.leftTop(ring.designed, 2 * Pi * j / ring.members.size());
         }
+    return given;
+}
 
-    // A ring holds its members apart when neighbours on it are a label's diagonal apart;
-    // a smaller ring widens to that, and the rings outside it move out as far, keeping
-    // their spacing, as long as the area has room.
+// A ring holds its members apart when neighbours on it are a label's diagonal apart; a
+// smaller ring widens to that, and the rings outside it move out as far, keeping their
+// spacing, as long as the area has room (up to `outermost`).
+void widenRings(std::vector<Ring>& rings, const std::vector<double>& radius,
+                const std::vector<std::vector<int>>& cliques, QSizeF label, double outermost)
+{
     const double diagonal = std::hypot(label.width(), label.height());
-    const double outermost = std::min(area.width(), area.height()) / 2 - diagonal / 2;
-    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
     for (size_t r = 0; r < rings.size(); ++r) {
         const double m = static_cast<double>(rings[r].members.size());
         double least = m < 2 ? 0 : diagonal / 2 / std::sin(Pi / m);
@@ -101,8 +103,16 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     }
     for (size_t r = rings.size(); r-- > 1;) // the order holds even where the room ran out
         rings[r - 1].radius = std::min(rings[r - 1].radius, rings[r].radius - 1);
+}
 
-    const ChoiceGraph graph(n, choices);
+// Every label at the angle of its place in the cyclic order, each ring spreading its
+// members (sorted by that angle) just enough to keep them apart.
+std::vector<QPointF> spreadInOrder(std::vector<Ring>& rings, const ChoiceGraph& graph,
+                                   const std::vector<std::vector<int>>& cliques,
+                                   const Centre& centre, QSizeF label)
+{
+    const int n = graph.n;
+    const double diagonal = std::hypot(label.width(), label.height());
     const std::vector<int> order = cyclicOrder(graph, cliques);
     std::vector<double> angle(n + 1, 0);
     for (int k = 0; k < n; ++k)
@@ -120,16 +130,21 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         for (size_t j = 0; j < ring.members.size(); ++j)
             at[ring.members[j]] = centre.leftTop(ring.radius, spread[j]);
     }
-    slideApart(rings, centre, label, at);
-    gatherCliques(rings, centre, label, cliques, at);
+    return at;
+}
 
-    RingMoves moves(rings, centre, cliques, n);
-    std::vector<double> angleNow(n + 1), angleAfter;
-    const Steps alongRing = [&](int s, const TidyScene& scene, std::vector<QPointF>& out) {
-        for (int t = 1; t <= n; ++t)
+// Small steps along its ring for a label that a line runs under: about a label's width at
+// most, so the order round the ring stays, and never splitting a clique.
+Steps alongRing(const std::vector<Ring>& rings, const RingMoves& moves, const Centre& centre,
+                const std::vector<std::vector<int>>& cliques)
+{
+    return [&rings, &moves, &centre, &cliques, angleNow = std::vector<double>(),
+            angleAfter = std::vector<double>()](int s, const TidyScene& scene,
+                                                std::vector<QPointF>& out) mutable {
+        angleNow.resize(scene.size() + 1);
+        for (int t = 1; t <= scene.size(); ++t)
             angleNow[t] = centre.angleOf(scene.position(t));
         angleAfter = angleNow;
-        // Steps of about a label's width at most, so the order round the ring stays.
         const double used = rings[moves.ringOf[s]].radius;
         const double unit = used > 0 ? std::min(0.2, 90 / used) : 0;
         for (double k : {1.0, -1.0, 2.0, -2.0, 3.0, -3.0, 4.0, -4.0}) {
@@ -138,17 +153,37 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
                 out.push_back(centre.leftTop(used, angleAfter[s]));
         }
     };
-    Random random(0x5eed0002u + static_cast<unsigned>(n));
-    std::vector<QPointF> tidied = polish(graph, label, at, alongRing, 2 * n, random);
+}
 
-    // The steps leave labels where no small step helps: a long search lets them jump round
-    // their rings and trade places, and now and then moves a whole ring out, or back
-    // towards its designed radius, its members keeping their angles and the rings their
-    // order. Fewer lines under labels first; the crossings held under 78 % of the
-    // picture's.
-    const PictureScore givenScore = scorePicture(given, n, choices, label);
+// A whole ring moved out, or back towards its designed radius, by up to 120 twips, its
+// members keeping their angles and the rings their order. Whether the scene took it.
+bool moveRing(std::vector<Ring>& rings, TidyScene& scene, const Centre& centre, double outermost,
+              double temperature, Random& random, std::vector<QPointF>& to)
+{
+    const size_t r = static_cast<size_t>(random.below(static_cast<int>(rings.size())));
+    const double moved = rings[r].radius + (random.unit() - 0.5) * 240;
+    const double inside = r > 0 ? rings[r - 1].radius + 1 : 0;
+    const double outside = r + 1 < rings.size() ? rings[r + 1].radius - 1 : outermost;
+    if (rings[r].radius <= 0 || moved < rings[r].designed || moved <= inside || moved >= outside)
+        return false;
+    to.clear();
+    for (int s : rings[r].members)
+        to.push_back(centre.leftTop(moved, centre.angleOf(scene.position(s))));
+    if (!scene.tryMove(rings[r].members, to, temperature, true, random))
+        return false;
+    rings[r].radius = moved;
+    return true;
+}
+
+// The steps leave labels where no small step helps: a long search lets them jump round
+// their rings and trade places, and now and then moves a whole ring. Fewer lines under
+// labels first; the crossings held under the cap. The rings end at the radii of the best
+// picture, which `tidied` receives.
+void searchRings(std::vector<Ring>& rings, RingMoves& moves, const ChoiceGraph& graph, QSizeF label,
+                 int mostCrossings, double outermost, std::vector<QPointF>& tidied, Random& random)
+{
     TidyScene scene(graph, label, tidied);
-    scene.limitCrossings(givenScore.crossings * 78 / 100);
+    scene.limitCrossings(mostCrossings);
     // The rings lie close, so a label's way round is often blocked by a line or two: the
     // search may give some back now and then on its way (on the generated classes it left
     // fewer at 24 pupils and no more at 40).
@@ -158,27 +193,11 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         bestRadius.push_back(ring.radius);
     std::vector<int> labels;
     std::vector<QPointF> to;
-    const auto moveRing = [&](double temperature) {
-        const size_t r = static_cast<size_t>(random.below(static_cast<int>(rings.size())));
-        const double moved = rings[r].radius + (random.unit() - 0.5) * 240;
-        const double inside = r > 0 ? rings[r - 1].radius + 1 : 0;
-        const double outside = r + 1 < rings.size() ? rings[r + 1].radius - 1 : outermost;
-        if (rings[r].radius <= 0 || moved < rings[r].designed || moved <= inside ||
-            moved >= outside)
-            return false;
-        to.clear();
-        for (int s : rings[r].members)
-            to.push_back(centre.leftTop(moved, centre.angleOf(scene.position(s))));
-        if (!scene.tryMove(rings[r].members, to, temperature, true, random))
-            return false;
-        rings[r].radius = moved;
-        return true;
-    };
     Shared::anneal(
         longSearchRounds(graph, 60e6, 4, 400),
         [&](double temperature) {
             if (random.below(8) == 0)
-                return moveRing(temperature);
+                return moveRing(rings, scene, moves.centre, outermost, temperature, random, to);
             return moves.draw(scene, random, labels, to) &&
                    scene.tryMove(labels, to, temperature, true, random);
         },
@@ -190,6 +209,42 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         });
     for (size_t r = 0; r < rings.size(); ++r)
         rings[r].radius = bestRadius[r];
+}
+
+} // namespace
+
+RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<QPointF>& current,
+                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+{
+    n = std::clamp(n, 0, std::max(0, static_cast<int>(ringRadius.size()) - 1));
+    RingsTidied result;
+    result.leftTop.resize(n + 1);
+    if (!current.empty())
+        result.leftTop[0] = current[0];
+    if (n < 1)
+        return result;
+    const Centre centre(area, label);
+    std::vector<double> radius;
+    std::vector<Ring> rings = ringsByRadius(ringRadius, n, radius);
+    const std::vector<QPointF> given = givenOnRings(rings, centre, current, n);
+
+    const double diagonal = std::hypot(label.width(), label.height());
+    const double outermost = std::min(area.width(), area.height()) / 2 - diagonal / 2;
+    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+    widenRings(rings, radius, cliques, label, outermost);
+    const ChoiceGraph graph(n, choices);
+    std::vector<QPointF> at = spreadInOrder(rings, graph, cliques, centre, label);
+    slideApart(rings, centre, label, at);
+    gatherCliques(rings, centre, label, cliques, at);
+
+    RingMoves moves(rings, centre, cliques, n);
+    Random random = seededFor(Search::Rings, n);
+    std::vector<QPointF> tidied =
+        polish(graph, label, at, alongRing(rings, moves, centre, cliques), 2 * n, random);
+    const PictureScore givenScore = scorePicture(given, n, choices, label);
+    searchRings(rings, moves, graph, label, crossingsCap(givenScore.crossings), outermost, tidied,
+                random);
+
     const bool better = scorePicture(tidied, n, choices, label) < givenScore;
     for (int s = 1; s <= n; ++s)
         result.leftTop[s] = better ? tidied[s] : given[s];

@@ -127,10 +127,70 @@ bool cliquesHold(int s, const std::vector<double>& after, const std::vector<doub
     return true;
 }
 
+namespace {
+
+// Each member of the clique to the free place of its ring nearest the clique's mean
+// direction, `Steps` places to a half turn.
+void towardsTheMean(const std::vector<int>& clique, const std::vector<double>& radius,
+                    const Centre& centre, QSizeF label, std::vector<double>& angle,
+                    std::vector<QPointF>& at)
+{
+    constexpr int Steps = 360; // half a degree apart
+    double x = 0, y = 0;
+    for (int m : clique) {
+        x += std::sin(angle[m]);
+        y += std::cos(angle[m]);
+    }
+    const double towards = std::atan2(x, y);
+    for (int m : clique) {
+        for (int k = 0; k <= Steps && radius[m] > 0; ++k) {
+            const double a = towards + (k % 2 ? -1 : 1) * Pi * ((k + 1) / 2) / Steps;
+            const QPointF p = centre.leftTop(radius[m], a);
+            if (clearOfOthers(at, m, p, label)) {
+                at[m] = p;
+                angle[m] = a;
+                break;
+            }
+        }
+    }
+}
+
+bool contains(const std::vector<int>& members, int s)
+{
+    return std::find(members.begin(), members.end(), s) != members.end();
+}
+
+// The label of m's ring outside the clique whose place brings the clique closest, if that
+// one's own cliques do not spread for it; 0 for none.
+int bestPartner(const std::vector<int>& clique, int m, const Ring& ring,
+                const std::vector<std::vector<int>>& cliques, std::vector<double>& angle)
+{
+    double narrowest = span(clique, angle);
+    int partner = 0;
+    for (int t : ring.members) {
+        if (contains(clique, t))
+            continue;
+        const std::vector<double> before = angle;
+        std::swap(angle[m], angle[t]);
+        bool keeps = true;
+        for (const std::vector<int>& other : cliques)
+            keeps =
+                keeps && (!contains(other, t) ||
+                          span(other, angle) <= std::max(2 * Pi / 3, span(other, before)) + 1e-9);
+        if (keeps && span(clique, angle) < narrowest - 1e-9) {
+            narrowest = span(clique, angle);
+            partner = t;
+        }
+        angle = before;
+    }
+    return partner;
+}
+
+} // namespace
+
 void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
                    const std::vector<std::vector<int>>& cliques, std::vector<QPointF>& at)
 {
-    constexpr int Steps = 360; // half a degree apart
     const int n = static_cast<int>(at.size()) - 1;
     std::vector<double> radius(n + 1, 0), angle(n + 1, 0);
     for (const Ring& ring : rings)
@@ -141,55 +201,19 @@ void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF 
     for (const std::vector<int>& clique : cliques) {
         if (clique.size() > 5 || span(clique, angle) <= 2 * Pi / 3)
             continue;
-        // Each member to the free place of its ring nearest the clique's mean direction.
-        double x = 0, y = 0;
-        for (int m : clique) {
-            x += std::sin(angle[m]);
-            y += std::cos(angle[m]);
-        }
-        const double towards = std::atan2(x, y);
-        for (int m : clique) {
-            for (int k = 0; k <= Steps && radius[m] > 0; ++k) {
-                const double a = towards + (k % 2 ? -1 : 1) * Pi * ((k + 1) / 2) / Steps;
-                const QPointF p = centre.leftTop(radius[m], a);
-                if (clearOfOthers(at, m, p, label)) {
-                    at[m] = p;
-                    angle[m] = a;
-                    break;
-                }
-            }
-        }
+        towardsTheMean(clique, radius, centre, label, angle, at);
         // A crowded ring may have no free place near the others: a member then trades
-        // places with the label of its ring that brings the clique closest, if that one's
-        // own cliques do not spread for it.
-        for (const Ring& ring : rings) {
+        // places with the label of its ring that brings the clique closest.
+        for (const Ring& ring : rings)
             for (int m : ring.members) {
-                if (std::find(clique.begin(), clique.end(), m) == clique.end())
+                if (!contains(clique, m))
                     continue;
-                double narrowest = span(clique, angle);
-                int partner = 0;
-                for (int t : ring.members) {
-                    if (std::find(clique.begin(), clique.end(), t) != clique.end())
-                        continue;
-                    const std::vector<double> before = angle;
-                    std::swap(angle[m], angle[t]);
-                    bool keeps = true;
-                    for (const std::vector<int>& other : cliques)
-                        keeps = keeps && (std::find(other.begin(), other.end(), t) == other.end() ||
-                                          span(other, angle) <=
-                                              std::max(2 * Pi / 3, span(other, before)) + 1e-9);
-                    if (keeps && span(clique, angle) < narrowest - 1e-9) {
-                        narrowest = span(clique, angle);
-                        partner = t;
-                    }
-                    angle = before;
-                }
+                const int partner = bestPartner(clique, m, ring, cliques, angle);
                 if (partner != 0) {
                     std::swap(angle[m], angle[partner]);
                     std::swap(at[m], at[partner]);
                 }
             }
-        }
     }
 }
 

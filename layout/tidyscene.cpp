@@ -299,28 +299,44 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
     // the limit. The chance of taking a few more is drawn first, so that the count can
     // stop once past it.
     const bool limited = crossingLimit >= 0;
-    if (!refused && (!better || limited)) {
-        int allowed = better ? INT_MAX / 2 : Shared::allowance(temperature, random);
-        if (limited)
-            allowed = std::min(allowed, crossingLimit - total.crossings);
-        const int before = crossingsNear(INT_MAX);
-        place(labels, to);
-        delta.crossings = crossingsNear(before + std::max(allowed, 0)) - before;
-        place(labels, from);
-        refused = delta.crossings > allowed;
-    }
+    if (!refused && (!better || limited))
+        refused = tooManyCrossings(labels, from, to, better, temperature, random, delta.crossings);
     const bool take = !refused && (delta != PictureScore{} || sideways);
-    if (take) {
-        place(labels, to);
-        keepLinesUnder();
-        total.overlaps += delta.overlaps;
-        total.linesUnderLabels += delta.linesUnderLabels;
-        total.markersUnderLabels += delta.markersUnderLabels;
-        total.crossings = better && !limited ? 0 : total.crossings + delta.crossings;
-    }
+    if (take)
+        keep(labels, to, delta, better && !limited);
     mark(labels, false);
     moved.clear();
     return take;
+}
+
+// Counts the move's change in crossings into `change`; whether it adds more than allowed:
+// any number after a move that bettered a higher aim, a few now and then while the
+// temperature is up, and never past the limit.
+bool TidyScene::tooManyCrossings(const std::vector<int>& labels, const std::vector<QPointF>& from,
+                                 const std::vector<QPointF>& to, bool better, double temperature,
+                                 Random& random, int& change)
+{
+    int allowed = better ? INT_MAX / 2 : Shared::allowance(temperature, random);
+    if (crossingLimit >= 0)
+        allowed = std::min(allowed, crossingLimit - total.crossings);
+    const int before = crossingsNear(INT_MAX);
+    place(labels, to);
+    change = crossingsNear(before + std::max(allowed, 0)) - before;
+    place(labels, from);
+    return change > allowed;
+}
+
+// Puts the labels where the move takes them and adds its changes to the score; a move that
+// bettered a higher aim starts the count of crossings afresh when they are not limited.
+void TidyScene::keep(const std::vector<int>& labels, const std::vector<QPointF>& to,
+                     const PictureScore& delta, bool crossingsAfresh)
+{
+    place(labels, to);
+    keepLinesUnder();
+    total.overlaps += delta.overlaps;
+    total.linesUnderLabels += delta.linesUnderLabels;
+    total.markersUnderLabels += delta.markersUnderLabels;
+    total.crossings = crossingsAfresh ? 0 : total.crossings + delta.crossings;
 }
 
 } // namespace Layout::TidySupport

@@ -47,6 +47,11 @@ public:
 private:
     void mark(const std::vector<int>& labels, bool on);
     void place(const std::vector<int>& labels, const std::vector<QPointF>& to);
+    bool tooManyCrossings(const std::vector<int>& labels, const std::vector<QPointF>& from,
+                          const std::vector<QPointF>& to, bool better, double temperature,
+                          Random& random, int& change);
+    void keep(const std::vector<int>& labels, const std::vector<QPointF>& to,
+              const PictureScore& delta, bool crossingsAfresh);
     int overlapsNear() const;
     int linesUnderBefore() const;
     int linesUnderAfter(int limit) const;

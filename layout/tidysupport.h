@@ -116,6 +116,21 @@ private:
 
 using Shared::Random;
 
+// The long searches trade crossings for fewer lines under labels, but never above a little
+// under four fifths of the crossings of the picture they must beat.
+inline int crossingsCap(int crossings)
+{
+    return crossings * 78 / 100;
+}
+
+// Each search draws from a seed of its own and the class's size, so that the same input
+// always gives the same picture.
+enum class Search : unsigned { Slots = 1, Rings = 2, Free = 3 };
+inline Random seededFor(Search search, int n)
+{
+    return Random(0x5eed0000u + static_cast<unsigned>(search) + static_cast<unsigned>(n));
+}
+
 // A class of at most this many pupils is cheap to search: its long search runs twice as
 // long (up to the same cap) and aims most moves at the labels in a line under a label, as
 // only a few such lines remain there and blind moves rarely meet them.

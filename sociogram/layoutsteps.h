@@ -89,6 +89,10 @@ private:
     std::vector<Choice> tidyChoices(Trap& trap);
     std::vector<QPointF> roomForMarks(const std::vector<QPointF>& tidied, int n, QSizeF side,
                                       QSizeF radius, double& grown) const;
+    std::vector<QPointF> tidiedOnFrame(int n, const std::vector<Choice>& choices, QSizeF label);
+    std::vector<QPointF> tidiedOnRings(int n, const std::vector<QPointF>& current,
+                                       const std::vector<Choice>& choices, QSizeF label);
+    void placeTidied(const std::vector<QPointF>& tidied, int n);
 
     Arrangement& arrangement;
     LabelSet& labels;

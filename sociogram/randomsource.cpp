@@ -17,32 +17,17 @@ Shared::Random& builtIn()
     return generator;
 }
 
-Layout::RandomSource& injected()
-{
-    static Layout::RandomSource source;
-    return source;
-}
-
 } // namespace
 
 namespace Layout {
 
-void setRandomSource(RandomSource source)
-{
-    injected() = std::move(source);
-}
-
 float nextRandom()
 {
-    if (injected())
-        return injected()();
     return builtIn().unitFloat();
 }
 
 void seedFromClock()
 {
-    if (injected())
-        return;
     // The clock is mixed with the generator's own state, so that two runs within the
     // same clock tick still give different arrangements.
     Shared::Random& generator = builtIn();

@@ -40,10 +40,7 @@ void SociogramState::refreshStatus()
 
 std::vector<MovedRing> SociogramState::movedRings() const
 {
-    std::vector<MovedRing> moved;
-    for (const Layout::RingRadius& ring : steps.widenedRings())
-        moved.push_back({ring.designed, ring.used});
-    return moved;
+    return steps.widenedRings();
 }
 
 void SociogramState::LineDraw()

@@ -70,6 +70,69 @@ std::vector<Choice> LayoutSteps::tidyChoices(Trap& trap)
     return choices;
 }
 
+// The Circle and the Square tidied on their slots. The frame they grew is kept as their
+// one moved ring so that the guide follows the labels (and Undo takes it back with them).
+std::vector<QPointF> LayoutSteps::tidiedOnFrame(int n, const std::vector<Choice>& choices,
+                                                QSizeF label)
+{
+    // With lines round labels the labels stand on the frame, spaced to clear each other.
+    const bool square = Global::SociogramType == Codes::SociogramType::Square;
+    const QSizeF side(labelSize().width, labelSize().height);
+    // The Square's labels stand inside its guide, their centres half a side in.
+    const QSizeF radius =
+        square ? QSizeF(Codes::Geometry::squareFrameHalf(W) - side.width() / 2,
+                        Codes::Geometry::squareFrameHalf(H) - side.height() / 2)
+               : QSizeF(Codes::Geometry::CircleRadius, Codes::Geometry::CircleRadius);
+    double grown = 1;
+    std::vector<QPointF> slots, tidied;
+    if (view.linesRound())
+        slots = Layout::frameSlots(square, n, QSizeF(W, H), side, radius, &grown);
+    else if (!square)
+        slots = asPoints(Layout::circlePlaces(n, area(), labelSize()));
+    else if (const auto spacing = Layout::squareSpacing(n, area()))
+        slots = asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing));
+    if (!slots.empty()) {
+        double frame = 1;
+        const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
+        tidied = Layout::tidyOnSlots(slots, n, choices, QSizeF(W, H), label, &frame,
+                                     view.linesRound(), groupOf);
+        grown *= frame;
+        if (view.linesRound() && !square && !markRoom.empty())
+            tidied = roomForMarks(tidied, n, side, radius, grown);
+    }
+    const auto designed = static_cast<float>(radius.width());
+    tidiedRings.rings = {{designed, static_cast<float>(designed * grown)}};
+    return tidied;
+}
+
+// Each label keeps the ring snapping uses: the radius in its tag.
+std::vector<QPointF> LayoutSteps::tidiedOnRings(int n, const std::vector<QPointF>& current,
+                                                const std::vector<Choice>& choices, QSizeF label)
+{
+    std::vector<float> radius(std::size_t(n) + 1, 0.0f);
+    for (int s = 1; s <= n; ++s)
+        if (const SubjectLabel* l = labels.get(s))
+            radius[std::size_t(s)] = float(Numbers::leadingValue(l->Tag));
+    tidiedRings = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label);
+    return std::move(tidiedRings.leftTop);
+}
+
+void LayoutSteps::placeTidied(const std::vector<QPointF>& tidied, int n)
+{
+    for (int s = 1; s <= n && s < int(tidied.size()); ++s) {
+        if (!labels.exists(s))
+            continue;
+        const QPointF p = tidied[std::size_t(s)];
+        auto& pos = Global::LabelPos[std::size_t(s)];
+        const std::optional<Global::Integer> x = Numbers::toInteger(p.x());
+        const std::optional<Global::Integer> y = Numbers::toInteger(p.y());
+        if (!x || !y)
+            continue;
+        pos = {*x, *y};
+        labels.move(s, float(p.x()), float(p.y()));
+    }
+}
+
 void LayoutSteps::TidyLabels(bool namesGiven)
 {
     Trap trap(QStringLiteral("DrawForm:TidyLabels"));
@@ -87,69 +150,21 @@ void LayoutSteps::TidyLabels(bool namesGiven)
             current[std::size_t(s)] = QPointF(l->Left, l->Top);
 
     std::vector<QPointF> tidied;
-    // The frame the Circle and the Square grew, kept as their one moved ring so that the
-    // guide follows the labels (and Undo takes it back with them).
-    double grown = 1;
-    const auto frameGrown = [&](float designed) {
-        tidiedRings.rings = {{designed, static_cast<float>(designed * grown)}};
-    };
     switch (Global::SociogramType) {
     case Codes::SociogramType::Circle:
-    case Codes::SociogramType::Square: {
-        // With lines round labels the labels stand on the frame, spaced to clear each other.
-        const bool square = Global::SociogramType == Codes::SociogramType::Square;
-        const QSizeF side(labelSize().width, labelSize().height);
-        // The Square's labels stand inside its guide, their centres half a side in.
-        const QSizeF radius =
-            square ? QSizeF(W * 4 / 10 - side.width() / 2, H * 4 / 10 - side.height() / 2)
-                   : QSizeF(Codes::Geometry::CircleRadius, Codes::Geometry::CircleRadius);
-        std::vector<QPointF> slots;
-        if (view.linesRound())
-            slots = Layout::frameSlots(square, n, QSizeF(W, H), side, radius, &grown);
-        else if (!square)
-            slots = asPoints(Layout::circlePlaces(n, area(), labelSize()));
-        else if (const auto spacing = Layout::squareSpacing(n, area()))
-            slots = asPoints(Layout::squarePlaces(n, area(), labelSize(), *spacing));
-        if (!slots.empty()) {
-            double frame = 1;
-            const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
-            tidied = Layout::tidyOnSlots(slots, n, choices, QSizeF(W, H), label, &frame,
-                                         view.linesRound(), groupOf);
-            grown *= frame;
-            if (view.linesRound() && !square && !markRoom.empty())
-                tidied = roomForMarks(tidied, n, side, radius, grown);
-        }
-        frameGrown(static_cast<float>(radius.width()));
+    case Codes::SociogramType::Square:
+        tidied = tidiedOnFrame(n, choices, label);
         break;
-    }
-    case Codes::SociogramType::Target: {
-        // Each label keeps the ring snapping uses: the radius in its tag.
-        std::vector<float> radius(std::size_t(n) + 1, 0.0f);
-        for (int s = 1; s <= n; ++s)
-            if (const SubjectLabel* l = labels.get(s))
-                radius[std::size_t(s)] = float(Numbers::leadingValue(l->Tag));
-        tidiedRings = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label);
-        tidied = std::move(tidiedRings.leftTop);
+    case Codes::SociogramType::Target:
+        tidied = tidiedOnRings(n, current, choices, label);
         break;
-    }
     case Codes::SociogramType::Random:
         tidied = Layout::tidyFree(current, n, choices, QSizeF(W, H), label);
         break;
     default:
         break;
     }
-    for (int s = 1; s <= n && s < int(tidied.size()); ++s) {
-        if (!labels.exists(s))
-            continue;
-        const QPointF p = tidied[std::size_t(s)];
-        auto& pos = Global::LabelPos[std::size_t(s)];
-        const std::optional<Global::Integer> x = Numbers::toInteger(p.x());
-        const std::optional<Global::Integer> y = Numbers::toInteger(p.y());
-        if (!x || !y)
-            continue;
-        pos = {*x, *y};
-        labels.move(s, float(p.x()), float(p.y()));
-    }
+    placeTidied(tidied, n);
     arrangement.setPositionsSaved(Global::False);
     Q_EMIT labelsMoved();
     Q_EMIT busyChanged(false);

@@ -4,43 +4,37 @@
 
 int ViewOptions::groupCount() const
 {
-    return shownGroups.isEmpty() ? 0
-                                 : *std::max_element(shownGroups.begin(), shownGroups.end()) + 1;
+    return chosen.groups.isEmpty()
+               ? 0
+               : *std::max_element(chosen.groups.begin(), chosen.groups.end()) + 1;
 }
 
 void ViewOptions::keepFor(std::int32_t study)
 {
     keptFor = study;
-    const ViewChoices kept = ViewMemory::recall(study);
-    lineStyle.colour = kept.colourChoices;
-    lineStyle.otherCriterion = kept.otherCriterion;
-    shownGroups = kept.groups;
-    statusShown = kept.showStatus;
-    namesShown = kept.showNames;
-    roundChosen = kept.linesRound;
+    chosen = ViewMemory::recall(study);
 }
 
 void ViewOptions::keep() const
 {
     if (keptFor)
-        ViewMemory::keep(*keptFor, {lineStyle.colour, lineStyle.otherCriterion, shownGroups,
-                                    statusShown, namesShown, roundChosen});
+        ViewMemory::keep(*keptFor, chosen);
 }
 
 void ViewOptions::setColourChoices(bool on)
 {
-    if (on == lineStyle.colour)
+    if (on == chosen.colourChoices)
         return;
-    lineStyle.colour = on;
+    chosen.colourChoices = on;
     keep();
     Q_EMIT styleChanged();
 }
 
 void ViewOptions::setOtherCriterion(bool on)
 {
-    if (on == lineStyle.otherCriterion)
+    if (on == chosen.otherCriterion)
         return;
-    lineStyle.otherCriterion = on;
+    chosen.otherCriterion = on;
     keep();
     Q_EMIT styleChanged();
 }
@@ -49,45 +43,45 @@ void ViewOptions::setGroups(const QList<int>& groups)
 {
     // Emitted even for the same groups: the Groups window sends them when it is asked
     // to show them again, and the key is then brought up to date.
-    shownGroups = groups;
+    chosen.groups = groups;
     keep();
     Q_EMIT groupsChanged();
 }
 
 void ViewOptions::setShowStatus(bool on)
 {
-    if (on == statusShown)
+    if (on == chosen.showStatus)
         return;
-    statusShown = on;
+    chosen.showStatus = on;
     keep();
     Q_EMIT statusChanged();
 }
 
 void ViewOptions::setShowNames(bool on)
 {
-    if (on == namesShown)
+    if (on == chosen.showNames)
         return;
-    namesShown = on;
+    chosen.showNames = on;
     keep();
     Q_EMIT namesChanged();
 }
 
 void ViewOptions::setLinesRound(bool on)
 {
-    roundChosen = on;
+    chosen.linesRound = on;
     keep();
-    if (on == lineStyle.routed)
+    if (on == routed)
         return;
-    lineStyle.routed = on;
+    routed = on;
     Q_EMIT linesRoundChanged();
     Q_EMIT styleChanged();
 }
 
 void ViewOptions::followPlacement(bool laidOut)
 {
-    const bool on = !laidOut && roundChosen;
-    if (on == lineStyle.routed)
+    const bool on = !laidOut && chosen.linesRound;
+    if (on == routed)
         return;
-    lineStyle.routed = on;
+    routed = on;
     Q_EMIT linesRoundChanged();
 }

@@ -14,20 +14,20 @@
 class ViewOptions : public QObject {
     Q_OBJECT
 public:
-    const LineStyle& style() const { return lineStyle; }
-    bool colourChoices() const { return lineStyle.colour; }
-    bool otherCriterion() const { return lineStyle.otherCriterion; }
+    LineStyle style() const { return {chosen.colourChoices, chosen.otherCriterion, routed}; }
+    bool colourChoices() const { return chosen.colourChoices; }
+    bool otherCriterion() const { return chosen.otherCriterion; }
     // The group (from 0) of each subject, by subject number (entry 0 unused); empty when none are
     // shown.
-    const QList<int>& groups() const { return shownGroups; }
+    const QList<int>& groups() const { return chosen.groups; }
     // How many groups the key lists: 0 when none are shown.
     int groupCount() const;
-    bool showStatus() const { return statusShown; }
+    bool showStatus() const { return chosen.showStatus; }
     // "Show &Names": the choice alone; the names are drawn only while a class list is loaded.
-    bool showNames() const { return namesShown; }
+    bool showNames() const { return chosen.showNames; }
     // "Lines &Round Labels": whether lines that would run under a label go round it now,
     // and the user's choice for a picture not just laid out.
-    bool linesRound() const { return lineStyle.routed; }
+    bool linesRound() const { return routed; }
 
     // Takes up the choices kept for `study` and keeps every later change for it. Runs
     // before the sociogram is built, so nothing is drawn again here.
@@ -62,10 +62,9 @@ Q_SIGNALS:
 private:
     void keep() const;
 
-    LineStyle lineStyle;
-    QList<int> shownGroups;
+    // What the user chose, as the run keeps it; the lines round labels there are the user's
+    // choice, `routed` whether they are drawn so now.
+    ViewChoices chosen;
+    bool routed = false;
     std::optional<std::int32_t> keptFor;
-    bool statusShown = false;
-    bool namesShown = true;
-    bool roundChosen = true;
 };

@@ -173,7 +173,7 @@ private Q_SLOTS:
         QFETCH(QList<double>, moved);
         std::vector<MovedRing> rings;
         for (qsizetype k = 0; k + 1 < moved.size(); k += 2)
-            rings.push_back({moved[k], moved[k + 1]});
+            rings.push_back({float(moved[k]), float(moved[k + 1])});
         const GuideShape outward =
             guideShape(type, maxReceived, 6915, 6630, RingOrder::Outward, rings);
         const GuideShape inward =

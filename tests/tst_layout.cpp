@@ -1,5 +1,6 @@
 // The layouts as plain geometry and Tidy Labels with its picture score.
 #include "cliques.h"
+#include "cyclicorder.h"
 #include "geometry.h"
 #include "lineroutes.h"
 #include "picturescore.h"
@@ -69,6 +70,8 @@ Choices withStrayChoices(Choices choices, int n)
     return choices;
 }
 
+enum TidySearch { Order, Slots, SlotsRound, Outside, Rings, Free };
+
 constexpr int Circle = Codes::SociogramType::Circle, Square = Codes::SociogramType::Square,
               Target = Codes::SociogramType::Target, Random = Codes::SociogramType::Random;
 
@@ -81,6 +84,28 @@ RingsTidied tidyAs(int layout, const Points& given, const std::vector<float>& ra
     return {layout == Random ? tidyFree(given, n, choices, area, Label)
                              : tidyOnSlots(given, n, choices, area, Label),
             {}};
+}
+
+// The designed picture of the Circle, the Square or the Target for the class, the Target's
+// rings in `radius`.
+Points designedPicture(int layout, int n, const Choices& choices, std::vector<float>& radius)
+{
+    radius.assign(n + 1, 0);
+    if (layout != Target)
+        return points(layout == Square ? squarePlaces(n, {}, {}, *squareSpacing(n, {}))
+                                       : circlePlaces(n, {}, {}));
+    std::vector<long> received(n + 1, 0);
+    for (const Choice& c : choices)
+        received[c.chosen] += c.positive();
+    const long most = *std::max_element(received.begin(), received.end());
+    Points given(n + 1);
+    const auto rings = targetRings(received, n, most, {}, {});
+    for (const Ring& ring : *rings)
+        for (std::size_t e = 0; e < ring.members.size(); ++e) {
+            radius[ring.members[e]] = ring.radius;
+            given[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
+        }
+    return given;
 }
 
 // Points where two drawn paths cross, away from an end they share.
@@ -302,20 +327,8 @@ private Q_SLOTS:
                     choices.push_back({a, b});
         std::vector<float> radius(n + 1, 0);
         Points given(n + 1);
-        if (layout == Circle || layout == Square) {
-            given = points(layout == Square ? squarePlaces(n, {}, {}, *squareSpacing(n, {}))
-                                            : circlePlaces(n, {}, {}));
-        } else if (layout == Target && inner == 0) {
-            std::vector<long> received(n + 1, 0);
-            for (const Choice& c : choices)
-                received[c.chosen] += c.positive();
-            const long most = *std::max_element(received.begin(), received.end());
-            const auto rings = targetRings(received, n, most, {}, {});
-            for (const Ring& ring : *rings)
-                for (std::size_t e = 0; e < ring.members.size(); ++e) {
-                    radius[ring.members[e]] = ring.radius;
-                    given[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
-                }
+        if (layout == Circle || layout == Square || (layout == Target && inner == 0)) {
+            given = designedPicture(layout, n, choices, radius);
         } else if (layout == Target) {
             for (int s = 1; s <= n; ++s) {
                 radius[s] = s <= inner ? innerRadius : float(1300 + 95 * ((s - inner - 1) / 4));
@@ -544,6 +557,63 @@ private Q_SLOTS:
                 else if (xOut)
                     QVERIFY(crossings <= 1);
             }
+    }
+
+    // What each of Tidy's searches reaches on one class, against the designed picture: a
+    // search made useless, one that hands back what it was given, fails its row.
+    void tidyReaches_data()
+    {
+        QTest::addColumn<int>("search");
+        QTest::addColumn<int>("crossingsPercent"); // at most, of the designed picture's
+        QTest::addColumn<int>("linesUnder");       // at most
+        // The cyclic order aims at crossings alone; the slots' search holds them under its cap
+        // and clears most lines under labels; lines routed outside cross less as drawn.
+        QTest::newRow("cyclic order on the circle") << int(Order) << 72 << 40;
+        QTest::newRow("slots of the circle") << int(Slots) << 80 << 5;
+        QTest::newRow("slots with lines round labels") << int(SlotsRound) << 32 << 0;
+        QTest::newRow("lines routed outside the circle") << int(Outside) << 40 << 0;
+        QTest::newRow("target rings") << int(Rings) << 80 << 20;
+        QTest::newRow("random layout") << int(Free) << 58 << 3;
+    }
+    void tidyReaches()
+    {
+        QFETCH(int, search);
+        QFETCH(int, crossingsPercent);
+        QFETCH(int, linesUnder);
+        const int n = 24;
+        const Choices choices = generatedClass(n, 3, 11);
+        const int layout = search == Rings ? Target : Circle;
+        std::vector<float> radius;
+        Points given = designedPicture(layout, n, choices, radius);
+        if (search == Free) {
+            std::mt19937 random(n);
+            for (int s = 1; s <= n; ++s)
+                given[s] = QPointF(random() % int(Design.width() - 360),
+                                   random() % int(Design.height() - 360));
+        }
+        const PictureScore designed = scorePicture(given, n, choices, Label);
+        Points tidy = given;
+        if (search == Order) {
+            const std::vector<int> order = cyclicOrder(TidySupport::ChoiceGraph(n, choices),
+                                                       Shared::maximalCliques(n, choices));
+            for (int k = 0; k < n; ++k)
+                tidy[order[k]] = given[k + 1];
+        } else if (search == Slots || search == SlotsRound) {
+            tidy = tidyOnSlots(given, n, choices, Design, Label, nullptr, search == SlotsRound);
+        } else if (search == Rings) {
+            tidy = tidyOnRings(radius, given, n, choices, Design, Label).leftTop;
+        } else if (search == Free) {
+            tidy = tidyFree(given, n, choices, Design, Label);
+        }
+        PictureScore reached = scorePicture(tidy, n, choices, Label);
+        if (search == SlotsRound || search == Outside) {
+            const DrawnCount drawn =
+                countDrawn(routeLines(Circle, tidy, choices, Design, Label), tidy, choices, Label);
+            reached.linesUnderLabels = drawn.linesUnder;
+            reached.crossings = drawn.crossings;
+        }
+        QVERIFY(reached.crossings * 100 <= designed.crossings * crossingsPercent);
+        QVERIFY(reached.linesUnderLabels <= linesUnder);
     }
 
     void cliques_data()

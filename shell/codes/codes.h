@@ -46,6 +46,21 @@ constexpr float TargetInset = 400;
 constexpr float DesignWidth = 6915;
 constexpr float DesignHeight = 6630;
 
+// The Square's frame stands a tenth of the area in from each edge: along an extent of the
+// area its near side, its far side, and half its length.
+template <typename T> constexpr T squareFrameNear(T extent)
+{
+    return extent / 10;
+}
+template <typename T> constexpr T squareFrameFar(T extent)
+{
+    return extent * 9 / 10;
+}
+template <typename T> constexpr T squareFrameHalf(T extent)
+{
+    return extent * 4 / 10;
+}
+
 // The Target rings are `rings` equal steps out to the inset edge of the width: ring
 // k (from 1) is drawn at k steps, and its labels sit half a step inside it.
 constexpr double ringStep(float width, long long rings)

@@ -1,0 +1,50 @@
+// The slot search: the order round the frame annealed with lines under labels first and
+// crossings next, the cliques kept together.
+
+#include "slotsearch.h"
+
+#include "annealing.h"
+
+namespace Layout::TidySupport {
+
+// A loss is weighed as one line under a label or `Weight` crossings.
+std::vector<int> searchOrder(SlotSearch& search, const std::vector<int>& start, int most,
+                             int rounds, Random& random)
+{
+    constexpr int Weight = 1000;
+    search.assign(start);
+    struct Score {
+        int under, crossings;
+        auto operator<=>(const Score&) const = default;
+    };
+    Score now{search.linesUnder(), search.crossings()};
+    std::vector<int> best = start, before;
+    Shared::anneal(
+        rounds,
+        [&](double temperature) {
+            before = search.order();
+            search.shake(random);
+            const int allowed = Shared::allowance(temperature, random);
+            Score next{0, 0};
+            bool take = search.cliquesKept();
+            if (take) {
+                next.under = search.linesUnder();
+                take = next.under - now.under <= allowed;
+            }
+            if (take) {
+                next.crossings = search.crossings();
+                take = next.crossings <= most &&
+                       (next.under - now.under) * Weight + next.crossings - now.crossings <=
+                           allowed * Weight;
+            }
+            if (take)
+                now = next;
+            else
+                search.assign(before);
+            return take;
+        },
+        [&] { return now; }, [&] { best = search.order(); });
+    return best;
+}
+
+} // namespace Layout::TidySupport
