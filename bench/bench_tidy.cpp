@@ -21,9 +21,9 @@ using namespace Layout;
 
 constexpr int Subjects = 40;
 constexpr int Each = 10;
-const QSizeF Area(6915, 6630);
-const QSizeF Label(360, 360);
 using Codes::Geometry::Pi;
+using TidyClasses::Area;
+using TidyClasses::Label;
 
 // Every subject names 10 others under each criterion, from a fixed seed so that runs
 // compare.
@@ -249,16 +249,15 @@ void BM_Tidy_Random40Names(benchmark::State& state)
 }
 BENCHMARK(BM_Tidy_Random40Names)->Unit(benchmark::kMillisecond);
 
+} // namespace
+
 // The readability measures before (the layout as designed) and after Tidy, summed over
 // five generated classes of each size, printed as the README's table.
-struct Picture {
-    std::vector<QPointF> designed, tidied;
-    TidyClasses::Shape shape;
-    QPointF centre;
-};
-
-Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices, unsigned seed)
+TidyClasses::Picture TidyClasses::designedAndTidied(int layout, int n,
+                                                    const std::vector<Choice>& choices,
+                                                    unsigned seed, const std::vector<int>& groupOf)
 {
+    using namespace Layout;
     const Layout::Area area{float(Area.width()), float(Area.height())};
     const QPointF middle(Area.width() / 2 - Label.width() / 2,
                          Area.height() / 2 - Label.height() / 2);
@@ -277,7 +276,7 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
             layout == 0 ? QSizeF(Codes::Geometry::CircleRadius, Codes::Geometry::CircleRadius)
                         : QSizeF(Area.width() * 0.4 - 180, Area.height() * 0.4 - 180);
         p.tidied = tidyOnSlots(frameSlots(layout == 1, n, Area, Label, radius), n, choices, Area,
-                               Label, nullptr, true);
+                               Label, nullptr, true, groupOf);
     } else if (layout == 2) {
         std::vector<long> received(n + 1, 0);
         for (const Choice& c : choices)
@@ -292,7 +291,7 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
                 p.designed[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
             }
         p.shape = TidyClasses::Shape::Target;
-        p.tidied = tidyOnRings(radius, p.designed, n, choices, Area, Label).leftTop;
+        p.tidied = tidyOnRings(radius, p.designed, n, choices, Area, Label, groupOf).leftTop;
     } else {
         std::mt19937 random(seed);
         const RandomSource source = [&] { return float(random() % 100000) / 100000.0f; };
@@ -304,10 +303,12 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
             p.designed[s] = {double(placed[s][0]), double(placed[s][1])};
         }
         p.shape = TidyClasses::Shape::Free;
-        p.tidied = tidyFree(p.designed, n, choices, Area, Label);
+        p.tidied = tidyFree(p.designed, n, choices, Area, Label, groupOf);
     }
     return p;
 }
+
+namespace {
 
 void BM_TidyReadability_Table(benchmark::State& state)
 {

@@ -113,7 +113,8 @@ std::vector<QPointF> LayoutSteps::tidiedOnRings(int n, const std::vector<QPointF
     for (int s = 1; s <= n; ++s)
         if (const SubjectLabel* l = labels.get(s))
             radius[std::size_t(s)] = float(Numbers::leadingValue(l->Tag));
-    tidiedRings = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label);
+    const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
+    tidiedRings = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label, groupOf);
     return std::move(tidiedRings.leftTop);
 }
 
@@ -159,7 +160,8 @@ void LayoutSteps::TidyLabels(bool namesGiven)
         tidied = tidiedOnRings(n, current, choices, label);
         break;
     case Codes::SociogramType::Random:
-        tidied = Layout::tidyFree(current, n, choices, QSizeF(W, H), label);
+        tidied = Layout::tidyFree(current, n, choices, QSizeF(W, H), label,
+                                  std::vector<int>(view.groups().begin(), view.groups().end()));
         break;
     default:
         break;
