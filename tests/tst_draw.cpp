@@ -404,7 +404,7 @@ private Q_SLOTS:
         QImage key(int(twips.width() / 15) * 2, int(twips.height() / 15), QImage::Format_RGB32);
         key.fill(Qt::white);
         QPainter painter(&key);
-        paintKey(painter, {}, 1.0 / 15, false, 3, marks, u"Autumn"_qs);
+        paintPrimitives(painter, keyItems({}, {false, 3, marks, u"Autumn"_qs}), 1.0 / 15);
         painter.end();
         QCoreApplication::removeTranslator(&longer);
         for (int x = int(twips.width() / 15) + 1; x < key.width(); ++x)
@@ -444,7 +444,9 @@ private Q_SLOTS:
             QImage key(int(twips.width() / 15), int(twips.height() / 15), QImage::Format_RGB32);
             key.fill(Qt::white);
             QPainter painter(&key);
-            paintKey(painter, {}, 1.0 / 15, false, 0, {}, changes ? u"Autumn"_qs : QString());
+            KeyEntries entries;
+            entries.changesSince = changes ? u"Autumn"_qs : QString();
+            paintPrimitives(painter, keyItems({}, entries), 1.0 / 15);
             painter.end();
             QVERIFY(hasColour(key, s[1].pen) == changes && hasColour(key, s[2].pen) == changes);
         }

@@ -14,6 +14,7 @@
 #include "gridfill.h"
 #include "groupcolours.h"
 #include "keyform.h"
+#include "paint.h"
 #include "pictures.h"
 #include "printdialog.h"
 #include "statusmethod.h"
@@ -614,8 +615,8 @@ private Q_SLOTS:
     }
 
     // The window, the print and the export paint one list: with everything shown and asked
-    // for, it holds the names, the groups' colours and the status marks, and the file written
-    // is that list painted.
+    // for, it holds the names, the groups' colours and the status marks, moved under the title
+    // with the key beside, and the file written is that list painted.
     void onePictureEverywhere()
     {
         defineStudy(6, {{"2"}, {"1"}, {"1"}});
@@ -637,13 +638,26 @@ private Q_SLOTS:
         all.format = PictureFormat::Svg;
         all.groupColours = all.statusMarks = all.withNames = true;
         QCOMPARE(form->pictureFor(all), shown);
+        all.includeTitle = all.includeKey = true;
+        PictureOptions chosen = all;
+        const PrimitiveList framed = form->pictureFor(all);
+        const qreal title = framed.front().p1.y(); // the drawing cut to its area under it
+        QVERIFY(title > 0 && framed.size() > shown.size() + 1);
+        QCOMPARE(
+            PrimitiveList(framed.begin() + 1, framed.begin() + 1 + std::ptrdiff_t(shown.size())),
+            translated(shown, {0, title}));
+        QStringList texts;
+        for (const Primitive& p : framed)
+            texts << p.text;
+        for (const char* words : {"Class", "Positive Choice", "Mutual", "Status", "Group 2"})
+            QVERIFY2(texts.contains(QLatin1String(words)), words);
         const QString file = f.db().folder() + u"/all.svg"_qs, again = file + u"2.svg"_qs;
-        PictureExport::setOptionsChooser([all](QWidget*, ShownOnWindow) { return all; });
+        PictureExport::setOptionsChooser([chosen](QWidget*, ShownOnWindow) { return chosen; });
         PictureExport::setFileChooser(
             [file](QWidget*, const QString&, const QString&, const QString&) { return file; });
         form->exportPicture();
         const Layout::Area area = form->state().layout().area();
-        QVERIFY(!::exportPicture(again, shown, QSizeF(area.W, area.H), all));
+        QVERIFY(!::exportPicture(again, framed, QSizeF(area.W, area.H), all));
         QCOMPARE(fileBytes(file), fileBytes(again));
     }
 
