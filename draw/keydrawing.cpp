@@ -61,12 +61,7 @@ QFont frameCaptionFont()
 
 Primitive keyLine(QPointF from, QPointF to)
 {
-    Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = from;
-    p.p2 = to;
-    p.pen = DrawColour::Line;
-    return p;
+    return choiceLine(from, to, {});
 }
 
 // A marker of the key given by the top-left corner of its 150-twip box.
