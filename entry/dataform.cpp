@@ -160,9 +160,9 @@ void DataForm::buildGrid()
     connect(Dgrid, &QTableView::clicked, this,
             [this](const QModelIndex& index) { openEntryAt(index); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
-    model->setNames(ClassList::instance().currentBySubject());
+    model->setNames(ClassList::instance().currentNames());
     connect(&ClassList::instance(), &ClassList::changed, this, [this] {
-        model->setNames(ClassList::instance().currentBySubject());
+        model->setNames(ClassList::instance().currentNames());
         applyColumnWidths();
     });
 }
