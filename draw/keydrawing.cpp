@@ -246,8 +246,7 @@ void paintStatusLegend(QPainter& painter, QPointF origin, qreal scale,
         const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + StatusRow * qreal(i)),
                           QSizeF(TextRight - textLeft, StatusRow));
         drawKeyText(painter, keyCaptionFont(), text, scale,
-                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                    keyText(statusMarkName(marks[i])));
+                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, statusMarkName(marks[i]));
     }
     painter.restore();
 }
