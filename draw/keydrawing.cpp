@@ -1,6 +1,7 @@
 #include "keydrawing.h"
 
 #include "changedraw.h"
+#include "fonts.h"
 #include "groupcolours.h"
 #include "paint.h"
 
@@ -54,7 +55,7 @@ QFont keyCaptionFont()
 
 QFont frameCaptionFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(Fonts::Sans);
     font.setPointSizeF(12);
     return font;
 }
@@ -303,7 +304,7 @@ void paintChangeLegend(QPainter& painter, QPointF origin, qreal scale, const QSt
 
 QFont sociogramLabelFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(Fonts::Sans);
     font.setPointSizeF(8.25);
     return font;
 }
