@@ -1,6 +1,7 @@
 #include "keydrawing.h"
 
 #include "changedraw.h"
+#include "fonts.h"
 #include "groupcolours.h"
 #include "paint.h"
 
@@ -44,12 +45,7 @@ constexpr qreal FramePoints = 12;
 
 Primitive keyLine(QPointF from, QPointF to)
 {
-    Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = from;
-    p.p2 = to;
-    p.pen = DrawColour::Line;
-    return p;
+    return choiceLine(from, to, {});
 }
 
 // A marker of the key given by the top-left corner of its 150-twip box.

@@ -1,6 +1,7 @@
 #include "paint.h"
 
 #include "codes.h"
+#include "fonts.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -288,9 +289,7 @@ Primitive namePrimitive(const QRectF& band, const QString& name)
 
 QFont sociogramLabelFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
+    return Fonts::font(Fonts::Sans, 8.25);
 }
 
 QFont nameFont(const QFont& labelFont)

@@ -11,7 +11,6 @@
 #include "picturetitle.h"
 #include "printdialog.h"
 #include "printerchoice.h"
-#include "statusmethod.h"
 #include "statussteps.h"
 
 #include <QPrinter>
@@ -53,7 +52,7 @@ void DrawForm::completeOptions(PictureOptions& options) const
 {
     const ViewOptions& view = sociogram.view();
     const bool status = options.statusMarks && view.showStatus();
-    options.titleLines = pictureTitle(view.style(), status, ChosenStatusMethod::instance().method(),
+    options.titleLines = pictureTitle(view.style(), status, sociogram.statusMethod(),
                                       QDate::currentDate(), changesShown());
     options.key = {view.colourChoices() && changesShown().isEmpty(),
                    options.groupColours ? view.groupCount() : 0,
@@ -97,8 +96,10 @@ PrimitiveList DrawForm::pictureFor(PictureOptions& chosen) const
         values.marks.clear();
     // Only when ticked for this export or print, whatever the window shows: a shared
     // picture carries no name unless the user asked for one.
-    if (chosen.withNames)
-        values.names = QStringList{QString()} + ClassList::instance().currentNames();
+    if (chosen.withNames) {
+        const SubjectNames names = ClassList::instance().currentNames();
+        values.names = QStringList(names.begin(), names.end());
+    }
     values.around = chosen.titleAndKey();
     return wholePicture(values);
 }

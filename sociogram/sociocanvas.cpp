@@ -63,9 +63,9 @@ const PrimitiveList& SocioCanvas::picture() const
 {
     if (!listValid) {
         PictureValues values = state.shownPicture();
-        const ClassList& names = ClassList::instance();
-        if (state.view().showNames() && names.loaded())
-            values.names = QStringList{QString()} + names.currentNames();
+        const SubjectNames names = ClassList::instance().currentNames();
+        if (state.view().showNames())
+            values.names = QStringList(names.begin(), names.end());
         shown = wholePicture(values);
         listValid = true;
     }

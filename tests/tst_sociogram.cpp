@@ -1,12 +1,15 @@
 // The sociogram's saved arrangements through its state: saved, restored, and the View
 // commands switching between the layout and the saved arrangement.
+#include "classlist.h"
 #include "globals.h"
 #include "gridfill.h"
 #include "linesteps.h"
 #include "picturetitle.h"
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
+#include "statusmethod.h"
 #include "testdb.h"
+#include "viewmemory.h"
 
 #include <QtTest>
 #include <memory>
@@ -50,6 +53,20 @@ private Q_SLOTS:
     {
         messages.reset();
         db.reset();
+    }
+
+    // A test starts from the program's start, whatever the one before it left of the run.
+    void resetForgetsTheRun()
+    {
+        ChosenStatusMethod::instance().setMethod(StatusMethod::NewcombBukowski);
+        ViewChoices shown;
+        shown.showStatus = true;
+        ViewMemory::keep(3, shown);
+        ClassList::instance().setNames(3, {{}, u"Al"_qs});
+        resetProgram();
+        QCOMPARE(ChosenStatusMethod::instance().method(), StatusMethod::CoieDodgeCoppotelli);
+        QVERIFY(!ViewMemory::recall(3).showStatus);
+        QVERIFY(ClassList::instance().names(3).empty());
     }
 
     // Saved with a row for every subject of the grid as it stands, restored as saved,
