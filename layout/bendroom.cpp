@@ -117,9 +117,9 @@ private:
             box.y() + room.box.height() > area.height())
             return false;
         for (int t = 1; t <= s.n; ++t)
-            if (t != k && squaresOverlap(p.x(), p.y(), at[std::size_t(t)].x(),
-                                         at[std::size_t(t)].y(), room.box.width(),
-                                         room.box.height()))
+            if (t != k &&
+                squaresOverlap(p.x(), p.y(), at[std::size_t(t)].x(), at[std::size_t(t)].y(),
+                               room.box.width(), room.box.height()))
                 return false;
         const QPointF was = at[std::size_t(k)];
         place(k, p);
@@ -260,8 +260,9 @@ private:
 
 } // namespace
 
-std::vector<QPointF> roomToBend(const std::vector<QPointF>& leftTop, const std::vector<Choice>& choices,
-                                QSizeF area, QSizeF label, const LabelRoom& room, bool onRings)
+std::vector<QPointF> roomToBend(const std::vector<QPointF>& leftTop,
+                                const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                                const LabelRoom& room, bool onRings)
 {
     BendRoom bends(leftTop, choices, area, label, room, onRings);
     // A class whose lines find no gap in dozens of places gets no better from a few steps:
