@@ -189,16 +189,20 @@ void tidyTarget(benchmark::State& state, QSizeF label)
     const std::vector<Choice> choices = busyClass();
     std::vector<QPointF> drawn;
     const std::vector<float> radius = targetRings(choices, drawn);
-    timeTidy(state, choices, drawn, label,
-             [&] { return tidyOnRings(radius, drawn, Subjects, choices, Area, label).leftTop; });
+    timeTidy(state, choices, drawn, label, [&] {
+        return roomToBend(tidyOnRings(radius, drawn, Subjects, choices, Area, label).leftTop,
+                          choices, Area, Label, {label, {}}, true);
+    });
 }
 
 void tidyRandom(benchmark::State& state, QSizeF label)
 {
     const std::vector<Choice> choices = busyClass();
     const std::vector<QPointF> start = randomPicture();
-    timeTidy(state, choices, start, label,
-             [&] { return tidyFree(start, Subjects, choices, Area, label); });
+    timeTidy(state, choices, start, label, [&] {
+        return roomToBend(tidyFree(start, Subjects, choices, Area, label), choices, Area, Label,
+                          {label, {}}, false);
+    });
 }
 
 void BM_Tidy_Circle40(benchmark::State& state)
@@ -292,7 +296,8 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
                 p.designed[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
             }
         p.shape = TidyClasses::Shape::Target;
-        p.tidied = tidyOnRings(radius, p.designed, n, choices, Area, Label).leftTop;
+        p.tidied = roomToBend(tidyOnRings(radius, p.designed, n, choices, Area, Label).leftTop,
+                              choices, Area, Label, {Label, {}}, true);
     } else {
         std::mt19937 random(seed);
         const RandomSource source = [&] { return float(random() % 100000) / 100000.0f; };
@@ -304,7 +309,8 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
             p.designed[s] = {double(placed[s][0]), double(placed[s][1])};
         }
         p.shape = TidyClasses::Shape::Free;
-        p.tidied = tidyFree(p.designed, n, choices, Area, Label);
+        p.tidied = roomToBend(tidyFree(p.designed, n, choices, Area, Label), choices, Area, Label,
+                              {Label, {}}, false);
     }
     return p;
 }

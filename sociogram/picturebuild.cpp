@@ -70,7 +70,7 @@ PrimitiveList wholePicture(const PictureValues& v)
     if (!v.labels)
         return framedPicture(std::move(list), v.area, v.around);
     const LabelSet& labels = *v.labels;
-    const PrimitiveList names = namePrimitives(labels, LabelSet::MaxIndex, v.names.mid(1), v.area);
+    const PrimitiveList names = namePrimitives(v);
     list.insert(list.end(), names.begin(), names.end());
     const PrimitiveList shown = labelPrimitives(labels, LabelSet::MaxIndex, v.groups);
     list.insert(list.end(), shown.begin(), shown.end());
