@@ -1,5 +1,6 @@
 #include "titlekey.h"
 
+#include "fonts.h"
 #include "paint.h"
 
 #include <QFontMetricsF>
@@ -16,10 +17,7 @@ constexpr qreal WrapSlack = 0.95;
 
 QFont titleFont(bool bold)
 {
-    QFont font = sociogramLabelFont();
-    font.setPointSizeF(TitlePoints);
-    font.setBold(bold);
-    return font;
+    return Fonts::font(Fonts::Sans, TitlePoints, bold);
 }
 
 qreal titleWidth(qreal drawingWidth)

@@ -96,10 +96,8 @@ PrimitiveList DrawForm::pictureFor(PictureOptions& chosen) const
         values.marks.clear();
     // Only when ticked for this export or print, whatever the window shows: a shared
     // picture carries no name unless the user asked for one.
-    if (chosen.withNames) {
-        const SubjectNames names = ClassList::instance().currentNames();
-        values.names = QStringList(names.begin(), names.end());
-    }
+    if (chosen.withNames)
+        values.names = ClassList::instance().currentNames();
     values.around = chosen.titleAndKey();
     return wholePicture(values);
 }

@@ -254,7 +254,10 @@ PrimitiveList namePrimitives(const PictureValues& v)
         return {};
     const bool onFrame = v.sociogramType == Codes::SociogramType::Circle ||
                          v.sociogramType == Codes::SociogramType::Square;
-    return namePrimitives(*v.labels, LabelSet::MaxIndex, v.names.mid(1), v.area, v.marks,
+    // The name bands take the names from subject 1 on.
+    const QStringList names =
+        v.names.empty() ? QStringList() : QStringList(v.names.begin() + 1, v.names.end());
+    return namePrimitives(*v.labels, LabelSet::MaxIndex, names, v.area, v.marks,
                           v.routed && onFrame);
 }
 

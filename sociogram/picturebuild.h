@@ -12,6 +12,7 @@
 #include "picture.h"
 #include "primitives.h"
 #include "statusmarks.h"
+#include "subjectnames.h"
 #include "titlekey.h"
 
 #include <QList>
@@ -39,7 +40,7 @@ struct PictureValues {
     bool colour = false; // "Colour Choices"
     bool routed = false; // "Lines Round Labels": lines that would run under a label go round
     // What the labels carry, each by subject number (entry 0 unused); empty shows none.
-    QStringList names;
+    SubjectNames names;
     std::vector<StatusMark> marks;
     QList<int> groups;
     // What stands round the drawing: the title's text and the key's entries (none on the

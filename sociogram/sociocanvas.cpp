@@ -63,9 +63,8 @@ const PrimitiveList& SocioCanvas::picture() const
 {
     if (!listValid) {
         PictureValues values = state.shownPicture();
-        const SubjectNames names = ClassList::instance().currentNames();
         if (state.view().showNames())
-            values.names = QStringList(names.begin(), names.end());
+            values.names = ClassList::instance().currentNames();
         shown = wholePicture(values);
         listValid = true;
     }
