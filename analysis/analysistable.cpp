@@ -3,6 +3,7 @@
 #include "cliques.h"
 #include "csv.h"
 #include "groups.h"
+#include "statuswords.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -116,7 +117,7 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Negative received")),
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Mutual positive")),
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Mutual negative")),
-                QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Isolate")),
+                StatusWords::english(StatusWords::Isolate),
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Rejected only"))};
     if (classified) {
         t.header << QStringLiteral("zLM") << QStringLiteral("zLL") << QStringLiteral("SP")

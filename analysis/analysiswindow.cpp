@@ -43,7 +43,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     exportChoices->setObjectName(QStringLiteral("exportChoicesButton"));
     exportGraph = new QPushButton(tr("Export &GraphML..."), this);
     exportGraph->setObjectName(QStringLiteral("exportGraphButton"));
-    withNames = makeNamesBox(this);
+    withNames = makeNamesBox(this, ClassList::instance().currentNames());
     withNames->setObjectName(QStringLiteral("withNamesBox"));
     closeButton = new QPushButton(tr("C&lose"), this);
     layOut();
@@ -146,7 +146,10 @@ void AnalysisWindow::connectControls()
     connect(exportChoices, &QPushButton::clicked, this, &AnalysisWindow::exportChoicesCsv);
     connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::exportGraphMl);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(&ClassList::instance(), &ClassList::changed, this, &AnalysisWindow::showNames);
+    connect(&ClassList::instance(), &ClassList::changed, this, [this] {
+        offerNames(withNames, ClassList::instance().currentNames());
+        showNames();
+    });
 }
 
 void AnalysisWindow::changeEvent(QEvent* event)
@@ -168,7 +171,7 @@ void AnalysisWindow::changeEvent(QEvent* event)
 
 void AnalysisWindow::showTable()
 {
-    model->setTable(subjectTable(current, method()), ClassList::instance().currentBySubject());
+    model->setTable(subjectTable(current, method()), ClassList::instance().currentNames());
 }
 
 void AnalysisWindow::showNames()
@@ -178,7 +181,7 @@ void AnalysisWindow::showNames()
     if (model->hasNames())
         subjects->setColumnWidth(
             1, std::min(subjects->columnWidth(1), TextTableModel::NameColumnWidth));
-    cliques->setText(cliquesText(shownChoices, ClassList::instance().currentBySubject()));
+    cliques->setText(cliquesText(shownChoices, ClassList::instance().currentNames()));
     refreshFigures(); // the entries left out name their choosers
 }
 
@@ -226,29 +229,31 @@ void AnalysisWindow::refreshFigures()
     }
     // Said under the figures, not only counted: a teacher must see which answers
     // the figures do not include.
-    leftOut->setText(leftOutText(current.skipped, ClassList::instance().currentBySubject()));
-    leftOut->setToolTip(
-        skippedEntriesText(current.skipped, ClassList::instance().currentBySubject()));
+    leftOut->setText(leftOutText(current.skipped, ClassList::instance().currentNames()));
+    leftOut->setToolTip(skippedEntriesText(current.skipped, ClassList::instance().currentNames()));
     leftOut->setVisible(!current.skipped.empty());
 }
 
 void AnalysisWindow::exportTableCsv()
 {
     saveText(this, tr("Export Table"), tr("analysis"), CsvSuffix, CsvFilter,
-             analysisTableCsv(current, method(), takeNames(withNames)));
+             analysisTableCsv(current, method(),
+                              takeNames(withNames, ClassList::instance().currentNames())));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
     saveText(this, tr("Export Choices"), tr("choices"), CsvSuffix, CsvFilter,
-             choicesEdgeListCsv(shownChoices, takeNames(withNames)));
+             choicesEdgeListCsv(shownChoices,
+                                takeNames(withNames, ClassList::instance().currentNames())));
 }
 
 void AnalysisWindow::exportGraphMl()
 {
     // The graph holds the whole study, so it carries the study's name alone.
-    saveText(this, tr("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
-             choicesGraphMl(shownChoices, takeNames(withNames)));
+    saveText(
+        this, tr("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
+        choicesGraphMl(shownChoices, takeNames(withNames, ClassList::instance().currentNames())));
 }
 
 void showAnalysis(const ChoiceSet& choices, QWidget* parent)

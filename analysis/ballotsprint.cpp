@@ -97,7 +97,7 @@ BallotStudy studyInGlobals(bool withNames)
                       static_cast<int>(Global::MaxChoices),
                       {}};
     if (withNames)
-        study.names = ClassList::instance().currentBySubject();
+        study.names = ClassList::instance().currentNames();
     return study;
 }
 

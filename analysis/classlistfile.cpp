@@ -37,7 +37,9 @@ QString nameFrom(QStringList fields, QChar separator)
 
 class ListReader {
 public:
-    explicit ListReader(int groupSize) : size(std::max(groupSize, 0)), names(size) {}
+    explicit ListReader(int groupSize) : size(std::max(groupSize, 0)), names(std::size_t(size) + 1)
+    {
+    }
 
     ClassListRead read(const QString& text)
     {
@@ -139,7 +141,7 @@ private:
         if (name.isEmpty())
             problem(line, 2, QCoreApplication::translate("Import", "The name is empty."));
         else if (subject)
-            names[*subject - 1] = name;
+            names[std::size_t(*subject)] = name;
     }
 
     // Line by line, each name the next subject's; an empty line would give the names
@@ -170,12 +172,12 @@ private:
                             .arg(size));
             }
             if (subject <= size)
-                names[subject - 1] = nameFrom(r.fields, separator);
+                names[std::size_t(subject)] = nameFrom(r.fields, separator);
         }
     }
 
     int size;
-    QStringList names;
+    SubjectNames names;
     QChar separator = u',';
     std::vector<ImportProblem> problems;
     std::map<int, int> firstLineOf;
@@ -190,12 +192,12 @@ ClassListRead readClassList(const QString& text, int groupSize)
     return ListReader(groupSize).read(text);
 }
 
-QString classListCsv(const QStringList& names)
+QString classListCsv(const SubjectNames& names)
 {
     QString out = Csv::line({QStringLiteral("Number"), QStringLiteral("Name")});
-    for (int s = 1; s <= names.size(); ++s)
-        if (!names[s - 1].isEmpty())
-            out += Csv::line({QString::number(s), names[s - 1]});
+    for (std::size_t s = 1; s < names.size(); ++s)
+        if (!names[s].isEmpty())
+            out += Csv::line({QString::number(s), names[s]});
     return out;
 }
 

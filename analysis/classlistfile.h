@@ -5,15 +5,14 @@
 // taken whole or not at all: every problem comes back with its line and column.
 
 #include "csvimport.h"
+#include "subjectnames.h"
 
-#include <QStringList>
 #include <optional>
 #include <vector>
 
 struct ClassListRead {
-    // Subject s at s - 1, an empty string for a subject the file leaves out; only when
-    // there is no problem.
-    std::optional<QStringList> names;
+    // An empty string for a subject the file leaves out; only when there is no problem.
+    std::optional<SubjectNames> names;
     std::vector<ImportProblem> problems;
     bool ok() const { return names.has_value(); }
 };
@@ -22,7 +21,7 @@ ClassListRead readClassList(const QString& text, int groupSize);
 
 // The list as the program writes it: a header and a "number,name" row for each subject
 // with a name, which readClassList reads back unchanged.
-QString classListCsv(const QStringList& names);
+QString classListCsv(const SubjectNames& names);
 
 // A name as the list keeps it: no blanks at the ends, and line breaks and runs of
 // blanks made one space. Only blanks make an empty name.

@@ -114,15 +114,16 @@ void ClassListWindow::connectRows()
             });
 }
 
-void ClassListWindow::showNames(const QStringList& names)
+void ClassListWindow::showNames(const SubjectNames& names)
 {
     for (int s = 1; s <= size; ++s)
-        rows->item(s - 1, NameColumn)->setText(s <= names.size() ? names[s - 1] : QString());
+        rows->item(s - 1, NameColumn)
+            ->setText(std::size_t(s) < names.size() ? names[std::size_t(s)] : QString());
 }
 
-std::optional<QStringList> ClassListWindow::typedNames()
+std::optional<SubjectNames> ClassListWindow::typedNames()
 {
-    QStringList names;
+    SubjectNames names(1);
     for (int s = 1; s <= size; ++s) {
         const QString typed = rows->item(s - 1, NameColumn)->text();
         const QString name = cleanName(typed);
@@ -135,7 +136,7 @@ std::optional<QStringList> ClassListWindow::typedNames()
             rows->setFocus();
             return std::nullopt;
         }
-        names.append(name);
+        names.push_back(name);
     }
     return names;
 }
@@ -164,7 +165,7 @@ void ClassListWindow::load()
 
 void ClassListWindow::save()
 {
-    const std::optional<QStringList> names = typedNames();
+    const std::optional<SubjectNames> names = typedNames();
     if (!names)
         return;
     saveText(this, tr("Save Class List"), tr("class list"), CsvSuffix, tr(ListFilter),
@@ -173,7 +174,7 @@ void ClassListWindow::save()
 
 void ClassListWindow::accept()
 {
-    const std::optional<QStringList> names = typedNames();
+    const std::optional<SubjectNames> names = typedNames();
     if (!names)
         return;
     ClassList::instance().setNames(study, *names);

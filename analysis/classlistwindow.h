@@ -6,7 +6,6 @@
 #include "filedialogs.h"
 
 #include <QDialog>
-#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -20,8 +19,8 @@ public:
     ClassListWindow(int groupSize, std::int32_t study, QWidget* parent = nullptr);
 
     // The names as typed, cleaned; nothing after a message when one is only blanks.
-    std::optional<QStringList> typedNames();
-    void showNames(const QStringList& names);
+    std::optional<SubjectNames> typedNames();
+    void showNames(const SubjectNames& names);
     // Reads a class-list file into the rows; a file with any problem changes nothing.
     bool loadFrom(const QString& path);
 

@@ -117,7 +117,7 @@ void CompareWindow::makeButtons()
     subjectsItem = exports->addAction(QString(), this, &CompareWindow::exportSubjectsCsv);
     tiesItem = exports->addAction(QString(), this, &CompareWindow::exportTieChangesCsv);
     exportCsv->setMenu(exports);
-    withNames = makeNamesBox(this);
+    withNames = makeNamesBox(this, ClassList::instance().currentNames());
     withNames->setObjectName(QStringLiteral("withNamesBox"));
     sociogram = new QPushButton(tr("Show on &Sociogram"), this);
     sociogram->setObjectName(QStringLiteral("sociogramButton"));
@@ -161,7 +161,10 @@ void CompareWindow::connectControls()
 {
     connect(sociogram, &QPushButton::clicked, this, &CompareWindow::showOnSociogram);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(&ClassList::instance(), &ClassList::changed, this, &CompareWindow::showTable);
+    connect(&ClassList::instance(), &ClassList::changed, this, [this] {
+        offerNames(withNames, ClassList::instance().currentNames());
+        showTable();
+    });
     // The status groups are those of the method the analysis window shows.
     connect(&ChosenStatusMethod::instance(), &ChosenStatusMethod::changed, this, [this] {
         showTable();
@@ -219,11 +222,10 @@ void CompareWindow::showSurveys()
     if (before > 0)
         details << tr("Earlier survey:")
                 << skippedEntriesText(current.earlier.skipped,
-                                      ClassList::instance().currentBySubject());
+                                      ClassList::instance().currentNames());
     if (after > 0)
         details << tr("Later survey:")
-                << skippedEntriesText(current.later.skipped,
-                                      ClassList::instance().currentBySubject());
+                << skippedEntriesText(current.later.skipped, ClassList::instance().currentNames());
     skipped->setToolTip(details.join(u'\n'));
     showTable();
     showFigures();
@@ -232,7 +234,7 @@ void CompareWindow::showSurveys()
 void CompareWindow::showTable()
 {
     model->setTable(comparisonTable(current, ChosenStatusMethod::instance().method()),
-                    ClassList::instance().currentBySubject());
+                    ClassList::instance().currentNames());
     const int needed = fitColumns();
     // The table takes what its columns need; the figures keep the rest, at least enough
     // for their numbers and wrapped names.
@@ -294,15 +296,16 @@ void CompareWindow::showFigures()
 
 void CompareWindow::exportSubjectsCsv()
 {
-    saveText(
-        this, tr("Export Subjects"), QStringLiteral("comparison"), CsvSuffix, CsvFilter,
-        comparisonTableCsv(current, ChosenStatusMethod::instance().method(), takeNames(withNames)));
+    saveText(this, tr("Export Subjects"), QStringLiteral("comparison"), CsvSuffix, CsvFilter,
+             comparisonTableCsv(current, ChosenStatusMethod::instance().method(),
+                                takeNames(withNames, ClassList::instance().currentNames())));
 }
 
 void CompareWindow::exportTieChangesCsv()
 {
-    saveText(this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, CsvFilter,
-             tieChangesCsv(current.ties, takeNames(withNames)));
+    saveText(
+        this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, CsvFilter,
+        tieChangesCsv(current.ties, takeNames(withNames, ClassList::instance().currentNames())));
 }
 
 bool CompareWindow::refresh()

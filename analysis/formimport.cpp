@@ -195,7 +195,7 @@ bool ImportFormResponsesFrom(const QString& path, DataState& state, QWidget* par
         return false;
     ChoiceGrid& grid = state.grid;
     const FormStudy study{grid.Rows() - ChoiceGrid::FixedRows, grid.Cols() - ChoiceGrid::FixedCols,
-                          type, ClassList::instance().currentBySubject()};
+                          type, ClassList::instance().currentNames()};
     const FormResponses read = readFormResponses(sheet, dialog.roles(), study);
     if (!mayTakeCleanRows(read, !study.names.empty()))
         return false;

@@ -81,7 +81,10 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     connect(onSociogram, &QPushButton::toggled, this, &GroupsWindow::showOnSociogram);
     connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(&ClassList::instance(), &ClassList::changed, this, &GroupsWindow::showResult);
+    connect(&ClassList::instance(), &ClassList::changed, this, [this] {
+        offerNames(withNames, ClassList::instance().currentNames());
+        showResult();
+    });
 }
 
 QGridLayout* GroupsWindow::makeCountControls()
@@ -133,7 +136,7 @@ QHBoxLayout* GroupsWindow::makeButtons()
     onSociogram->setObjectName(QStringLiteral("showButton"));
     onSociogram->setCheckable(true);
     exportCsv = new QPushButton(tr("&Export CSV..."));
-    withNames = makeNamesBox(this);
+    withNames = makeNamesBox(this, ClassList::instance().currentNames());
     withNames->setObjectName(QStringLiteral("withNamesBox"));
     closeButton = new QPushButton(tr("&Close"));
     auto* buttons = new QHBoxLayout;
@@ -231,7 +234,7 @@ void GroupsWindow::showResult()
                             "and press Make Groups."));
         return;
     }
-    const SubjectNames names = ClassList::instance().currentBySubject();
+    const SubjectNames names = ClassList::instance().currentNames();
     fillResultTree(names);
     QStringList lines = summaryLines(names);
     if (!skippedEntries.empty())
@@ -341,7 +344,8 @@ void GroupsWindow::exportGroups()
     if (!made)
         return;
     saveText(this, tr("Export Groups"), tr("groups"), CsvSuffix, CsvFilter,
-             Groups::groupsCsv(shownClass, *made, takeNames(withNames)));
+             Groups::groupsCsv(shownClass, *made,
+                               takeNames(withNames, ClassList::instance().currentNames())));
 }
 
 void GroupsWindow::closeEvent(QCloseEvent* event)

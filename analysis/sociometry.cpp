@@ -1,5 +1,7 @@
 #include "sociometry.h"
 
+#include "statuswords.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -233,13 +235,13 @@ QString statusGroupName(StatusGroup group)
 {
     switch (group) {
     case StatusGroup::Popular:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Popular"));
+        return StatusWords::english(StatusWords::Popular);
     case StatusGroup::Rejected:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Rejected"));
+        return StatusWords::english(StatusWords::Rejected);
     case StatusGroup::Neglected:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Neglected"));
+        return StatusWords::english(StatusWords::Neglected);
     case StatusGroup::Controversial:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Controversial"));
+        return StatusWords::english(StatusWords::Controversial);
     case StatusGroup::Average:
         return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Average"));
     case StatusGroup::Unclassified:

@@ -19,5 +19,6 @@ Q_SIGNALS:
     void changed();
 
 private:
-    StatusMethod chosen = StatusMethod::CoieDodgeCoppotelli;
+    static constexpr StatusMethod AtStart = StatusMethod::CoieDodgeCoppotelli;
+    StatusMethod chosen = AtStart;
 };

@@ -117,8 +117,7 @@ void setPrinterChooser(DrawForm::PrinterChooser chooser)
 
 ClassReport gather(bool withNames)
 {
-    const SubjectNames names =
-        withNames ? ClassList::instance().currentBySubject() : SubjectNames();
+    const SubjectNames names = withNames ? ClassList::instance().currentNames() : SubjectNames();
     const StatusMethod method = ChosenStatusMethod::instance().method();
     const ChoiceSet choices = currentStudyChoices().choices;
     const SociometricAnalysis analysis = analyseChoices(choices);
@@ -142,7 +141,7 @@ ClassReport gather(bool withNames)
     if (analysis.group.classified)
         report.notes = ReportLines::methodNotes(method);
     if (!analysis.skipped.empty())
-        report.notes << leftOutText(analysis.skipped, ClassList::instance().currentBySubject(),
+        report.notes << leftOutText(analysis.skipped, ClassList::instance().currentNames(),
                                     int(analysis.skipped.size()));
     return report;
 }

@@ -12,14 +12,14 @@
 namespace {
 
 // The shipped names, or none when the file is missing: the surveys work without them.
-QStringList exampleNames()
+SubjectNames exampleNames()
 {
     QFile file(Global::AppPath + ExampleClass::NamesFile);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const ClassListRead read =
         readClassList(QString::fromUtf8(file.readAll()), ExampleClass::GroupSize);
-    return read.names.value_or(QStringList());
+    return read.names.value_or(SubjectNames());
 }
 
 long storedRecord(const std::vector<ProjectEntry>& list, const QString& name)
@@ -38,7 +38,7 @@ bool openExampleClass()
     if (!Forms::mayChangeStudy())
         return false;
     const std::vector<ProjectEntry> stored = readProjectList();
-    const QStringList names = exampleNames();
+    const SubjectNames names = exampleNames();
     long spring = 0;
     // A second use opens what the first stored: the user may have worked on it.
     for (const ExampleSurvey& survey : ExampleClass::surveys()) {
@@ -47,7 +47,7 @@ bool openExampleClass()
             record = storeExampleSurvey(survey);
         if (record == 0)
             return false;
-        if (!names.isEmpty() && ClassList::instance().names(record).isEmpty())
+        if (!names.empty() && ClassList::instance().names(record).empty())
             ClassList::instance().setNames(record, names);
         spring = record;
     }

@@ -30,9 +30,9 @@ constexpr qreal PixelsPerTwip = 1.0 / 15; // the window at 96 DPI
 
 QString fortyNames()
 {
-    QStringList names;
+    SubjectNames names(1);
     for (int s = 1; s <= Subjects; ++s)
-        names << QStringLiteral("Pupil Number %1 Longname").arg(s);
+        names.push_back(QStringLiteral("Pupil Number %1 Longname").arg(s));
     return classListCsv(names);
 }
 
@@ -75,11 +75,13 @@ const Sociogram& circleSociogram()
 
 // What the window's canvas does when its picture changes: the drawing, then the labels
 // (names first, under them) in the labels' font.
-void redraw(QImage& image, const Sociogram& s, const QStringList& names)
+void redraw(QImage& image, const Sociogram& s, const SubjectNames& names)
 {
     PrimitiveList labels = labelPrimitives(s.labels, Subjects);
-    if (!names.isEmpty()) {
-        const PrimitiveList shown = namePrimitives(s.labels, Subjects, names, QSizeF(DrawW, DrawH));
+    if (!names.empty()) {
+        const QStringList fromFirst(names.begin() + 1, names.end());
+        const PrimitiveList shown =
+            namePrimitives(s.labels, Subjects, fromFirst, QSizeF(DrawW, DrawH));
         labels.insert(labels.begin(), shown.begin(), shown.end());
     }
     image.fill(Qt::white);
@@ -112,13 +114,13 @@ void BM_Names_RedrawWithNames(benchmark::State& state)
 {
     ensureBenchApplication();
     const Sociogram& s = circleSociogram();
-    const QStringList names = readClassList(fortyNames(), Subjects).names.value_or(QStringList{});
+    const SubjectNames names = readClassList(fortyNames(), Subjects).names.value_or(SubjectNames{});
     QImage image = windowImage();
     for (auto _ : state) {
         redraw(image, s, names);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["names"] = double(names.size());
+    state.counters["names"] = double(names.size() - 1);
 }
 BENCHMARK(BM_Names_RedrawWithNames)->Unit(benchmark::kMillisecond);
 
@@ -132,11 +134,11 @@ void BM_Names_LoadListAndRedraw40(benchmark::State& state)
     QImage image = windowImage();
     for (auto _ : state) {
         const ClassListRead read = readClassList(file, Subjects);
-        ClassList::instance().setNames(0, read.names.value_or(QStringList{}));
+        ClassList::instance().setNames(0, read.names.value_or(SubjectNames{}));
         redraw(image, s, ClassList::instance().names(0));
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["names"] = double(ClassList::instance().names(0).size());
+    state.counters["names"] = double(ClassList::instance().names(0).size() - 1);
     ClassList::instance().forgetAll();
 }
 BENCHMARK(BM_Names_LoadListAndRedraw40)->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 #include "linedraw.h"
 #include "paint.h"
 #include "reportlines.h"
+#include "titlekey.h"
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -58,6 +59,8 @@ ReportPicture circlePicture(const ChoiceSet& set)
                            QString::number(s)));
     picture.drawing = QSizeF(Codes::Geometry::DesignWidth, Codes::Geometry::DesignHeight);
     picture.options.includeKey = true;
+    picture.primitives = framedPicture(std::move(picture.primitives), picture.drawing,
+                                       picture.options.titleAndKey());
     return picture;
 }
 

@@ -13,11 +13,23 @@
 
 namespace TidyClasses {
 
+// What a generated class's picture shows: both criteria, or the positive one alone (a
+// study of one criterion, or a Both study with the other criterion hidden).
+enum class Criteria { Both, Positive };
+
+inline std::vector<Choice> inView(std::vector<Choice> choices, Criteria criteria)
+{
+    if (criteria == Criteria::Positive)
+        std::erase_if(choices, [](const Choice& c) { return !c.positive(); });
+    return choices;
+}
+
 // `each` positive and `each` negative choices per pupil: cliques of two to five (as
 // large as the choices allow) choosing each other, three popular pupils drawing more of
 // the other choices, one or two isolates nobody chooses, one pupil most reject, and the
-// rest chosen at random.
-inline std::vector<Choice> generatedClass(int n, int each, unsigned seed)
+// rest chosen at random. With `Criteria::Positive` the same class's positive choices.
+inline std::vector<Choice> generatedClass(int n, int each, unsigned seed,
+                                          Criteria criteria = Criteria::Both)
 {
     std::mt19937 random(seed);
     std::vector<int> pupils(n);
@@ -74,7 +86,9 @@ inline std::vector<Choice> generatedClass(int n, int each, unsigned seed)
         for (int k = 0; k < each && k < static_cast<int>(others.size()); ++k)
             choices.push_back({s, others[k], ChoiceKind::Negative});
     }
-    return choices;
+    // The rejections are drawn all the same, so that the positive choices are the Both
+    // class's own.
+    return inView(std::move(choices), criteria);
 }
 
 struct Measures {

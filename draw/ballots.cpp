@@ -1,6 +1,7 @@
 #include "ballots.h"
 
 #include "codes.h"
+#include "fonts.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -110,7 +111,7 @@ void addClass(SlipWriter& w, const BallotStudy& study, int width)
 // Sized in twips, as the painter draws the slip: 20 twips to the point.
 QFont fontFor(BallotText::Kind kind)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(Fonts::Ballot);
     const int points = kind == BallotText::Kind::Title   ? 13
                        : kind == BallotText::Kind::Pupil ? 9
                                                          : 10;

@@ -69,15 +69,7 @@ LineLook changeLook(TieChange change)
 
 Primitive changeSample(TieChange change, QPointF from, QPointF to)
 {
-    const LineLook look = changeLook(change);
-    Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = from;
-    p.p2 = to;
-    p.pen = look.colour;
-    p.width = look.width;
-    p.dashed = look.dashed;
-    return p;
+    return choiceLine(from, to, {}, changeLook(change));
 }
 
 ChangePicture changedTiePrimitives(const TieChanges& ties, const PositionTable& positions,

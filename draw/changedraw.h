@@ -10,11 +10,6 @@
 
 #include <QColor>
 
-struct LineLook {
-    QColor colour;
-    qreal width = 0; // twips
-    bool dashed = false;
-};
 LineLook changeLook(TieChange change);
 
 struct ChangePicture {

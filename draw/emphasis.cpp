@@ -6,46 +6,11 @@
 
 namespace {
 
-QPointF centreOf(const PositionTable& positions, int subject, QSizeF labelSize)
-{
-    const auto& p = positions[static_cast<std::size_t>(subject)];
-    return {p[0] + labelSize.width() / 2, p[1] + labelSize.height() / 2};
-}
-
 bool covered(QPointF point, qreal half, const std::vector<QRectF>& labels)
 {
     const QRectF marker(point.x() - half, point.y() - half, 2 * half, 2 * half);
     return std::any_of(labels.begin(), labels.end(),
                        [&](const QRectF& label) { return label.intersects(marker); });
-}
-
-Primitive line(QPointF from, QPointF to, const Layout::Path& path, const QColor& colour,
-               qreal width, bool dashed)
-{
-    Primitive p = choiceLine(from, to, path);
-    p.pen = colour;
-    p.width = width;
-    p.dashed = dashed;
-    return p;
-}
-
-Primitive marker(QPointF at, bool positive, const QColor& colour)
-{
-    Primitive p;
-    p.pen = colour;
-    if (positive) {
-        p.kind = Primitive::Kind::Disc;
-        p.p1 = at;
-        p.radius = DrawSize::DiscRadius;
-        p.fill = colour;
-    } else {
-        const QPointF half(DrawSize::SquareHalfSide, DrawSize::SquareHalfSide);
-        p.kind = Primitive::Kind::SquareOutline;
-        p.p1 = at - half;
-        p.p2 = at + half;
-        p.width = DrawSize::ColourLineWidth;
-    }
-    return p;
 }
 
 qreal markerHalf(bool positive)
@@ -109,24 +74,23 @@ PrimitiveList emphasisedChoiceLines(const std::vector<Choice>& choices,
 
     PrimitiveList lines, markers;
     for (const Choice& c : choices) {
-        const QPointF from = centreOf(positions, c.chooser, labelSize);
-        const QPointF to = centreOf(positions, c.chosen, labelSize);
+        const QPointF from = labelCentre(positions, c.chooser, labelSize);
+        const QPointF to = labelCentre(positions, c.chosen, labelSize);
         const bool isMutual = mutual(c);
         const Layout::Path path = routes ? routes->between(c.chooser, c.chosen) : Layout::Path{};
         if (!isMutual || c.chooser < c.chosen) {
-            if (!c.positive())
-                lines.push_back(
-                    line(from, to, path, DrawColour::Negative, DrawSize::ColourLineWidth, true));
-            else
-                lines.push_back(line(from, to, path, DrawColour::Line,
-                                     isMutual ? DrawSize::MutualLineWidth : 0, false));
+            const LineLook look =
+                c.positive() ? LineLook{DrawColour::Line, isMutual ? DrawSize::MutualLineWidth : 0}
+                             : LineLook{DrawColour::Negative, DrawSize::ColourLineWidth, true};
+            lines.push_back(choiceLine(from, to, path, look));
         }
         const qreal half = markerHalf(c.positive());
         const QPointF at = path.empty()
                                ? markerClearOfLabels(from, to, SpotDraw(from, to), half, labels)
                                : markerClearOnPath(path, half, labels);
-        markers.push_back(
-            marker(at, c.positive(), c.positive() ? DrawColour::Marker : DrawColour::Negative));
+        markers.push_back(choiceMarker(at, c.positive(),
+                                       c.positive() ? DrawColour::Marker : DrawColour::Negative,
+                                       DrawSize::ColourLineWidth));
     }
     // Markers go over every line, so that no line hides one.
     lines.insert(lines.end(), markers.begin(), markers.end());

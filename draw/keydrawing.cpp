@@ -1,12 +1,11 @@
 #include "keydrawing.h"
 
 #include "changedraw.h"
+#include "fonts.h"
 #include "groupcolours.h"
 #include "paint.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
-#include <QPainter>
 #include <algorithm>
 
 namespace {
@@ -41,32 +40,12 @@ struct KeyCaption {
 
 const QColor FrameCaptionColour(255, 0, 0);
 const QColor FrameBorderColour(128, 128, 128);
-constexpr qreal FrameCaptionIndent = 90; // the caption breaks the border near its left end
-constexpr qreal FrameCaptionGap = 30;    // cleared border on either side of the caption
-constexpr qreal KeyMarkerSide = 150;     // the key draws its markers larger than the sociogram
-
-QFont keyCaptionFont()
-{
-    QFont font = sociogramLabelFont();
-    font.setBold(true);
-    return font;
-}
-
-QFont frameCaptionFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(12);
-    return font;
-}
+constexpr qreal KeyMarkerSide = 150; // the key draws its markers larger than the sociogram
+constexpr qreal FramePoints = 12;
 
 Primitive keyLine(QPointF from, QPointF to)
 {
-    Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = from;
-    p.p2 = to;
-    p.pen = DrawColour::Line;
-    return p;
+    return choiceLine(from, to, {});
 }
 
 // A marker of the key given by the top-left corner of its 150-twip box.
@@ -91,68 +70,34 @@ Primitive keySquare(QPointF boxTopLeft)
     return p;
 }
 
-// `font`, made smaller where a longer language would run past `room` (device units);
-// a key's captions have no room to grow into.
-QFont fittedFont(QFont font, const QString& text, const QSizeF& room, int flags,
-                 QPaintDevice* device)
+// A caption of the key in bold, or smaller where it would not fit its box.
+Primitive captionText(const QRectF& box, int flags, const QString& text)
 {
-    const qreal designed = font.pointSizeF();
-    for (int step = 0; step < 3; ++step) { // text does not scale exactly with its size
-        const QSizeF needed =
-            QFontMetricsF(font, device).boundingRect(QRectF(QPointF(), room), flags, text).size();
-        const qreal factor = std::min(room.width() / std::max(needed.width(), 1.0),
-                                      room.height() / std::max(needed.height(), 1.0));
-        if (factor >= 1)
-            break;
-        font.setPointSizeF(std::max(font.pointSizeF() * factor * 0.98, designed * 0.4));
-    }
-    return font;
+    Primitive p = textPrimitive(box, text, sociogramLabelFont().pointSizeF(), flags);
+    p.bold = true;
+    p.fit = true;
+    return p;
 }
 
-// A caption of the key in `font`, or smaller where it would not fit its box.
-void drawKeyText(QPainter& painter, const QFont& font, const QRectF& twips, qreal scale, int flags,
-                 const QString& text)
+Primitive frameItem(const KeyFrame& frame, QPointF origin)
 {
-    const QRectF box = scaled(twips, scale);
-    painter.setFont(fittedFont(font, text, box.size(), flags, painter.device()));
-    painter.drawText(box, flags, text);
+    Primitive p;
+    p.kind = Primitive::Kind::Frame;
+    p.p1 = frame.box.topLeft() + origin;
+    p.p2 = frame.box.bottomRight() + origin;
+    p.pen = FrameBorderColour;
+    p.fill = FrameCaptionColour;
+    p.text = keyText(frame.caption);
+    p.typeSize = FramePoints;
+    return p;
 }
 
-// A frame: its border starts half the caption's height down, and the caption, in
-// red, breaks the border near its left end.
-void paintFrame(QPainter& painter, const KeyFrame& frame, QPointF origin, qreal scale)
-{
-    const QRectF box = frame.box.translated(origin);
-    const QString text = keyText(frame.caption);
-    const QSizeF room((box.width() - 2 * FrameCaptionIndent) * scale, box.height() * scale);
-    const QFont font = fittedFont(frameCaptionFont(), text, room, Qt::AlignLeft | Qt::AlignVCenter,
-                                  painter.device());
-    const QFontMetricsF metrics(font, painter.device());
-    const qreal captionHeight = metrics.height() / scale;
-    const qreal captionWidth = metrics.horizontalAdvance(text) / scale;
-
-    QPen border(FrameBorderColour, 0);
-    border.setCosmetic(true);
-    painter.setPen(border);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(scaled(box.adjusted(0, captionHeight / 2, 0, 0), scale));
-
-    const QRectF caption(box.left() + FrameCaptionIndent, box.top(), captionWidth, captionHeight);
-    painter.fillRect(scaled(caption.adjusted(-FrameCaptionGap, 0, FrameCaptionGap, 0), scale),
-                     Qt::white);
-    painter.setFont(font);
-    painter.setPen(FrameCaptionColour);
-    painter.drawText(scaled(caption, scale), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                     text);
-}
-
-void paintKeyCaption(QPainter& painter, const KeyCaption& c, QPointF origin, qreal scale)
+Primitive captionItem(const KeyCaption& c, QPointF origin)
 {
     const QRectF box = c.box.translated(c.frame.box.topLeft() + origin);
     const Qt::Alignment align =
         c.centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignVCenter);
-    painter.setPen(Qt::black);
-    drawKeyText(painter, keyCaptionFont(), box, scale, align | Qt::TextDontClip, keyText(c.text));
+    return captionText(box, int(align | Qt::TextDontClip), keyText(c.text));
 }
 
 // The legend of the groups shown on the sociogram: a swatch and "Group 1", "Group 2", ...
@@ -181,12 +126,11 @@ QSizeF groupLegendSize(int groups)
             LegendMargin * 2 + RowHeight * rowsFor(groups)};
 }
 
-void paintGroupLegend(QPainter& painter, QPointF origin, qreal scale, int groups)
+void addGroupLegend(PrimitiveList& list, QPointF origin, int groups)
 {
     if (groups <= 0)
         return;
     const int rows = rowsFor(groups);
-    PrimitiveList swatches;
     for (int g = 0; g < groups; ++g) {
         const QPointF cell = origin + QPointF(LegendMargin + ColumnWidth * (g / rows),
                                               LegendMargin + RowHeight * (g % rows));
@@ -196,20 +140,16 @@ void paintGroupLegend(QPainter& painter, QPointF origin, qreal scale, int groups
         p.p2 = p.p1 + QPointF(Swatch, Swatch);
         p.pen = DrawColour::LabelOutline;
         p.fill = groupColour(g);
-        swatches.push_back(p);
+        list.push_back(p);
     }
-    painter.save();
-    paintPrimitives(painter, swatches, scale);
-    painter.setPen(Qt::black);
     for (int g = 0; g < groups; ++g) {
         const QPointF cell = origin + QPointF(LegendMargin + ColumnWidth * (g / rows),
                                               LegendMargin + RowHeight * (g % rows));
         const QRectF text(cell + QPointF(Swatch + 90, 0),
                           QSizeF(ColumnWidth - Swatch - 90, RowHeight));
-        drawKeyText(painter, keyCaptionFont(), text, scale, Qt::AlignLeft | Qt::AlignVCenter,
-                    QCoreApplication::translate("Key", "Group %1").arg(g + 1));
+        list.push_back(captionText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                                   QCoreApplication::translate("Key", "Group %1").arg(g + 1)));
     }
-    painter.restore();
 }
 
 // The status marks shown on the labels, in a frame of their own: a sample label with
@@ -225,36 +165,29 @@ qreal statusLegendHeight(int marks)
     return marks <= 0 ? 0 : StatusCaptionSpace + StatusRow * marks + 2 * LegendMargin;
 }
 
-void paintStatusLegend(QPainter& painter, QPointF origin, qreal scale,
-                       const std::vector<StatusMark>& marks)
+void addStatusLegend(PrimitiveList& list, QPointF origin, const std::vector<StatusMark>& marks)
 {
     if (marks.empty())
         return;
     const KeyFrame frame{QStringLiteral(QT_TRANSLATE_NOOP("Key", "Status")),
                          {120, 0, 2295, statusLegendHeight(int(marks.size())) - LegendMargin}};
-    paintFrame(painter, frame, origin, scale);
-    PrimitiveList samples;
+    list.push_back(frameItem(frame, origin));
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const QPointF row =
             origin + QPointF(120 + 120 + StatusMarkRoom, StatusCaptionSpace + StatusRow * qreal(i) +
                                                              (StatusRow - StatusSample) / 2);
         const QRectF label(row, QSizeF(StatusSample, StatusSample));
-        samples.push_back(labelPrimitive(label.topLeft(), StatusSample, QString()));
+        list.push_back(labelPrimitive(label.topLeft(), StatusSample, QString()));
         for (const Primitive& p : statusMarkPrimitives(label, marks[i]))
-            samples.push_back(p);
+            list.push_back(p);
     }
-    painter.save();
-    paintPrimitives(painter, samples, scale);
-    painter.setPen(Qt::black);
     const qreal textLeft = 120 + 120 + 2 * StatusMarkRoom + StatusSample + 120;
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + StatusRow * qreal(i)),
                           QSizeF(TextRight - textLeft, StatusRow));
-        drawKeyText(painter, keyCaptionFont(), text, scale,
-                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                    keyText(statusMarkName(marks[i])));
+        list.push_back(captionText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                                   keyText(statusMarkName(marks[i]))));
     }
-    painter.restore();
 }
 
 // The ties of two surveys: a sample of each look and what it means, in a frame of its
@@ -268,13 +201,13 @@ qreal changeLegendHeight(bool shown)
     return shown ? StatusCaptionSpace + ChangeRow * 3 + 2 * LegendMargin : 0;
 }
 
-void paintChangeLegend(QPainter& painter, QPointF origin, qreal scale, const QString& since)
+void addChangeLegend(PrimitiveList& list, QPointF origin, const QString& since)
 {
     if (since.isEmpty())
         return;
     const KeyFrame frame{QStringLiteral(QT_TRANSLATE_NOOP("Key", "Changes")),
                          {120, 0, 2295, changeLegendHeight(true) - LegendMargin}};
-    paintFrame(painter, frame, origin, scale);
+    list.push_back(frameItem(frame, origin));
     const QString name =
         since.size() > SinceMaxChars ? since.left(SinceMaxChars - 1) + QChar(0x2026) : since;
     const struct {
@@ -287,31 +220,24 @@ void paintChangeLegend(QPainter& painter, QPointF origin, qreal scale, const QSt
     };
     constexpr qreal left = 120 + 120;
     constexpr qreal textLeft = left + ChangeSample + 120;
-    PrimitiveList samples;
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const qreal middle = StatusCaptionSpace + ChangeRow * (qreal(i) + 0.5);
-        samples.push_back(changeSample(rows[i].change, origin + QPointF(left, middle),
-                                       origin + QPointF(left + ChangeSample, middle)));
+        list.push_back(changeSample(rows[i].change, origin + QPointF(left, middle),
+                                    origin + QPointF(left + ChangeSample, middle)));
     }
-    painter.save();
-    paintPrimitives(painter, samples, scale);
-    painter.setPen(Qt::black);
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + ChangeRow * qreal(i)),
                           QSizeF(TextRight - textLeft, ChangeRow));
-        drawKeyText(painter, keyCaptionFont(), text, scale,
-                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, rows[i].caption);
+        list.push_back(captionText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                                   rows[i].caption));
     }
-    painter.restore();
 }
 
 } // namespace
 
-QFont sociogramLabelFont()
+QSizeF keySize(const KeyEntries& key)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
+    return keySize(key.groups, int(key.status.size()), !key.changesSince.isEmpty(), key.negative);
 }
 
 QSizeF keySize(int groups, int statusMarks, bool changes, bool negative)
@@ -349,8 +275,7 @@ PrimitiveList keyPrimitives(QPointF origin, bool colour)
     return list;
 }
 
-void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int groups,
-              const std::vector<StatusMark>& status, const QString& changesSince, bool negative)
+PrimitiveList keyItems(QPointF origin, const KeyEntries& key)
 {
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame,
@@ -374,24 +299,22 @@ void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour, int g
          {1440, 960, 855, 255},
          false},
     };
-    painter.save();
-    painter.setBackgroundMode(Qt::TransparentMode);
-    paintFrame(painter, PositiveFrame, origin, scale);
-    PrimitiveList samples = keyPrimitives(origin, colour);
-    if (negative)
-        paintFrame(painter, NegativeFrame, origin, scale);
-    else
+    PrimitiveList list{frameItem(PositiveFrame, origin)};
+    if (key.negative)
+        list.push_back(frameItem(NegativeFrame, origin));
+    PrimitiveList samples = keyPrimitives(origin, key.colour);
+    if (!key.negative)
         samples.resize(5); // the positive samples come first
-    paintPrimitives(painter, samples, scale);
+    list.insert(list.end(), samples.begin(), samples.end());
     for (const KeyCaption& c : captions)
-        if (negative || &c.frame == &PositiveFrame)
-            paintKeyCaption(painter, c, origin, scale);
-    const bool changes = !changesSince.isEmpty();
+        if (key.negative || &c.frame == &PositiveFrame)
+            list.push_back(captionItem(c, origin));
+    const bool changes = !key.changesSince.isEmpty();
     const auto below = [&](int marks, bool withChanges) {
-        return origin + QPointF(0, keySize(0, marks, withChanges, negative).height());
+        return origin + QPointF(0, keySize(0, marks, withChanges, key.negative).height());
     };
-    paintChangeLegend(painter, below(0, false), scale, changesSince);
-    paintStatusLegend(painter, below(0, changes), scale, status);
-    paintGroupLegend(painter, below(int(status.size()), changes), scale, groups);
-    painter.restore();
+    addChangeLegend(list, below(0, false), key.changesSince);
+    addStatusLegend(list, below(0, changes), key.status);
+    addGroupLegend(list, below(int(key.status.size()), changes), key.groups);
+    return list;
 }

@@ -1,18 +1,25 @@
 #pragma once
-// The key to the sociogram's markers, and the font of the labels' captions. The key
-// window paints the key with paintKey, and so does the picture export: screen and
-// file cannot disagree.
+// The key to the sociogram's markers as primitives: the key window paints these items,
+// and the whole picture (wholePicture) carries the same beside the drawing, so that
+// screen, page and file cannot disagree.
 
+#include "paint.h"
 #include "primitives.h"
 #include "statusmarks.h"
 
-#include <QFont>
 #include <QSizeF>
+#include <QString>
+#include <vector>
 
-class QPainter;
-
-// The font of the subject labels' captions and, in bold, of the key's captions.
-QFont sociogramLabelFont();
+// What the key lists, as the picture it stands beside shows it.
+struct KeyEntries {
+    bool colour = false;            // the samples drawn as "Colour Choices" draws the choices
+    int groups = 0;                 // groups coloured on the labels
+    std::vector<StatusMark> status; // status marks on the labels
+    QString changesSince;           // the survey the ties drawn are compared with; empty: none
+    bool negative = true;           // a negative choice is drawn
+    friend bool operator==(const KeyEntries&, const KeyEntries&) = default;
+};
 
 // The key: the window's legend of the markers, 2535 by 3735 twips, under it the three
 // looks of the ties when two surveys are compared (`changes`), the legend of
@@ -20,13 +27,11 @@ QFont sociogramLabelFont();
 // `groups` groups when groups are shown on the sociogram.
 // Without `negative` the key lists no negative choice: none is drawn.
 QSizeF keySize(int groups = 0, int statusMarks = 0, bool changes = false, bool negative = true);
+QSizeF keySize(const KeyEntries& key);
 // The key's sample lines and markers, with the key's top-left at origin (twips).
 // With `colour`, the samples are drawn as "Colour Choices" draws the choices.
 PrimitiveList keyPrimitives(QPointF origin, bool colour = false);
-// The whole key (frames, red frame captions, sample lines, markers, captions, the ties'
-// looks when `changesSince` names the survey compared with, the status marks listed, and
-// the legend of `groups` groups in their colours) with its top-left at origin (twips),
-// painted at scale device units per twip.
-void paintKey(QPainter& painter, QPointF origin, qreal scale, bool colour = false, int groups = 0,
-              const std::vector<StatusMark>& status = {}, const QString& changesSince = {},
-              bool negative = true);
+// The whole key with its top-left at origin (twips): frames with their red captions, the
+// sample lines and markers with their captions, the ties' looks, the status marks listed
+// and the groups in their colours, as `key` has them.
+PrimitiveList keyItems(QPointF origin, const KeyEntries& key);

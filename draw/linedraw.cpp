@@ -16,12 +16,6 @@ QPoint leftTopOf(const PositionTable& positions, int subject)
     return {pos[0], pos[1]};
 }
 
-QPointF centreOf(const PositionTable& positions, int subject, QSizeF labelSize)
-{
-    const QPoint lt = leftTopOf(positions, subject);
-    return {lt.x() + labelSize.width() / 2, lt.y() + labelSize.height() / 2};
-}
-
 Primitive circle(QPointF centre, qreal radius, const QColor& colour)
 {
     Primitive p;
@@ -40,15 +34,42 @@ QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre)
             Shared::markerAt(chooserCentre.y(), chosenCentre.y())};
 }
 
-Primitive choiceLine(QPointF from, QPointF to, const Layout::Path& path)
+QPointF labelCentre(const PositionTable& positions, int subject, QSizeF labelSize)
+{
+    const QPoint lt = leftTopOf(positions, subject);
+    return {lt.x() + labelSize.width() / 2, lt.y() + labelSize.height() / 2};
+}
+
+Primitive choiceLine(QPointF from, QPointF to, const Layout::Path& path, const LineLook& look)
 {
     Primitive line;
     line.kind = path.empty() ? Primitive::Kind::Line : Primitive::Kind::Path;
     line.p1 = path.empty() ? from : path.front();
     line.p2 = path.empty() ? to : path.back();
     line.points = path;
-    line.pen = DrawColour::Line;
+    line.pen = look.colour;
+    line.width = look.width;
+    line.dashed = look.dashed;
     return line;
+}
+
+Primitive choiceMarker(QPointF at, bool positive, const QColor& colour, qreal width)
+{
+    Primitive marker;
+    marker.pen = colour;
+    if (positive) {
+        marker.kind = Primitive::Kind::Disc;
+        marker.p1 = at;
+        marker.radius = DrawSize::DiscRadius;
+        marker.fill = colour;
+    } else {
+        const QPointF half(DrawSize::SquareHalfSide, DrawSize::SquareHalfSide);
+        marker.kind = Primitive::Kind::SquareOutline;
+        marker.p1 = at - half;
+        marker.p2 = at + half;
+        marker.width = width;
+    }
+    return marker;
 }
 
 std::vector<QPointF> labelLeftTops(const PositionTable& positions, int n)
@@ -64,28 +85,15 @@ bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable
 {
     if (!isSubject(choice.chooser) || !isSubject(choice.chosen))
         return false;
-    const QPointF from = centreOf(positions, choice.chooser, labelSize);
-    const QPointF to = centreOf(positions, choice.chosen, labelSize);
+    const QPointF from = labelCentre(positions, choice.chooser, labelSize);
+    const QPointF to = labelCentre(positions, choice.chosen, labelSize);
 
     const Layout::Path path =
         routes ? routes->between(choice.chooser, choice.chosen) : Layout::Path{};
     list.push_back(choiceLine(from, to, path));
 
     const QPointF spot = path.empty() ? SpotDraw(from, to) : Layout::pointAlong(path, 0.25);
-    Primitive marker;
-    marker.pen = DrawColour::Marker;
-    if (choice.positive()) {
-        marker.kind = Primitive::Kind::Disc;
-        marker.p1 = spot;
-        marker.radius = DrawSize::DiscRadius;
-        marker.fill = DrawColour::Marker;
-    } else {
-        const QPointF half(DrawSize::SquareHalfSide, DrawSize::SquareHalfSide);
-        marker.kind = Primitive::Kind::SquareOutline;
-        marker.p1 = spot - half;
-        marker.p2 = spot + half;
-    }
-    list.push_back(marker);
+    list.push_back(choiceMarker(spot, choice.positive(), DrawColour::Marker));
     return true;
 }
 

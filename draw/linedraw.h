@@ -26,8 +26,20 @@ QPointF SpotDraw(QPointF chooserCentre, QPointF chosenCentre);
 // drawn as its path, the marker a quarter of the path's length from the chooser.
 bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable& positions,
                   QSizeF labelSize, const Layout::LineRoutes* routes = nullptr);
+// How a line is drawn: the plain choice line, or one of the looks that tell kinds of
+// choices or ties apart.
+struct LineLook {
+    QColor colour = DrawColour::Line;
+    qreal width = 0; // twips
+    bool dashed = false;
+};
 // The line from `from` to `to` as drawn: straight, or along `path` when it has one.
-Primitive choiceLine(QPointF from, QPointF to, const Layout::Path& path);
+Primitive choiceLine(QPointF from, QPointF to, const Layout::Path& path, const LineLook& look = {});
+// A choice's marker centred on `at`: a disc for a positive choice, a hollow square with
+// an outline `width` twips wide for a negative one.
+Primitive choiceMarker(QPointF at, bool positive, const QColor& colour, qreal width = 0);
+// The centre of a subject's label whose Left/Top the table holds.
+QPointF labelCentre(const PositionTable& positions, int subject, QSizeF labelSize);
 // The label Left/Top of subjects 1..n of the table, index 0 unused, as routeLines takes them.
 std::vector<QPointF> labelLeftTops(const PositionTable& positions, int n);
 

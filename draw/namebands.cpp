@@ -8,6 +8,7 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -25,20 +26,23 @@ struct Reach {
     qreal top = 0, bottom = 0, anchor = 0, before = 0, after = 0;
 };
 
-Reach reachOf(const QRectF& label, Side side, qreal need)
+// A name keeps its gap from the label's status mark, where it has one.
+Reach reachOf(const NameSpot& spot, Side side, qreal need)
 {
+    const QRectF& label = spot.label;
+    const qreal gap = NameGap + spot.reach;
     const qreal middle = label.center().y() - NameHeight / 2;
     switch (side) {
     case Side::Below:
-        return {label.bottom() + NameGap, label.bottom() + NameGap + NameHeight, label.center().x(),
+        return {label.bottom() + gap, label.bottom() + gap + NameHeight, label.center().x(),
                 need / 2, need / 2};
     case Side::Above:
-        return {label.top() - NameGap - NameHeight, label.top() - NameGap, label.center().x(),
-                need / 2, need / 2};
+        return {label.top() - gap - NameHeight, label.top() - gap, label.center().x(), need / 2,
+                need / 2};
     case Side::Right:
-        return {middle, middle + NameHeight, label.right() + NameGap, 0, need};
+        return {middle, middle + NameHeight, label.right() + gap, 0, need};
     case Side::Left:
-        return {middle, middle + NameHeight, label.left() - NameGap, need, 0};
+        return {middle, middle + NameHeight, label.left() - gap, need, 0};
     case Side::None:
         break;
     }
@@ -59,9 +63,16 @@ qreal parting(const Reach& left, const Reach& right)
     return left.anchor + std::min(left.after, std::max(gap / 2, gap - right.before));
 }
 
+// A label with its status mark: what no name may meet.
+QRectF markedSquare(const NameSpot& spot)
+{
+    return spot.label.adjusted(-spot.reach, -spot.reach, spot.reach, spot.reach);
+}
+
 struct Placer {
     const std::vector<NameSpot>& spots;
     QSizeF area;
+    bool inward = false;
     std::vector<Side> sides;
     std::vector<qreal> needs;
 
@@ -69,25 +80,26 @@ struct Placer {
     QRectF band(std::size_t i, Side side) const
     {
         const qreal need = needs[i];
-        const Reach r = reachOf(spots[i].label, side, need);
+        const Reach r = reachOf(spots[i], side, need);
         if (side == Side::None || r.top < 0 || r.bottom > area.height())
             return {};
         qreal from = side == Side::Right ? r.anchor : 0;
         qreal to = side == Side::Left ? r.anchor : area.width();
         for (const NameSpot& other : spots) {
-            if (!rowsMeet(r.top, r.bottom, other.label.top(), other.label.bottom()))
+            const QRectF square = markedSquare(other);
+            if (!rowsMeet(r.top, r.bottom, square.top(), square.bottom()))
                 continue;
-            if (other.label.right() <= r.anchor)
-                from = std::max(from, other.label.right());
-            else if (other.label.left() >= r.anchor)
-                to = std::min(to, other.label.left());
+            if (square.right() <= r.anchor)
+                from = std::max(from, square.right());
+            else if (square.left() >= r.anchor)
+                to = std::min(to, square.left());
             else
                 return {};
         }
         for (std::size_t j = 0; j < spots.size(); ++j) {
             if (j == i || sides[j] == Side::None)
                 continue;
-            const Reach o = reachOf(spots[j].label, sides[j], needs[j]);
+            const Reach o = reachOf(spots[j], sides[j], needs[j]);
             if (!rowsMeet(r.top, r.bottom, o.top, o.bottom))
                 continue;
             if (o.anchor > r.anchor || (o.anchor == r.anchor && j > i))
@@ -105,18 +117,35 @@ struct Placer {
 
     std::array<Side, 4> preference(std::size_t i) const
     {
-        if (spots[i].label.center().x() < area.width() / 2)
+        const QPointF toMiddle =
+            QPointF(area.width() / 2, area.height() / 2) - spots[i].label.center();
+        if (inward) {
+            // Outside the frame run the lines round labels: the side facing the middle first,
+            // the outer side last.
+            const Side down = toMiddle.y() > 0 ? Side::Below : Side::Above;
+            const Side up = down == Side::Below ? Side::Above : Side::Below;
+            const Side across = toMiddle.x() > 0 ? Side::Right : Side::Left;
+            const Side back = across == Side::Right ? Side::Left : Side::Right;
+            if (std::abs(toMiddle.y()) >= std::abs(toMiddle.x()))
+                return {down, across, back, up};
+            return {across, down, up, back};
+        }
+        if (toMiddle.x() > 0)
             return {Side::Below, Side::Above, Side::Left, Side::Right};
         return {Side::Below, Side::Above, Side::Right, Side::Left};
     }
 
     // The whole name on the first side that holds it, else the side that shows most, unless
-    // a side preferred shows nearly as much.
+    // a side preferred shows nearly as much. On a frame a name goes outside, over the lines
+    // there, only where no other side has room for it.
     Side bestSide(std::size_t i) const
     {
         Side best = Side::None;
         qreal shown = 0;
-        for (Side side : preference(i)) {
+        const std::array<Side, 4> sides = preference(i);
+        for (Side side : sides) {
+            if (inward && side == sides.back() && best != Side::None)
+                break;
             const qreal width = band(i, side).width();
             if (width >= needs[i])
                 return side;
@@ -136,11 +165,13 @@ constexpr qreal GroundMargin = 30;
 
 } // namespace
 
-std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area)
+std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area, bool inward)
 {
-    Placer placer{spots, area, std::vector<Side>(spots.size(), Side::Below), {}};
-    for (const NameSpot& spot : spots)
-        placer.needs.push_back(std::min(spot.width, DrawSize::NameWidth));
+    Placer placer{spots, area, inward, {}, {}};
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        placer.needs.push_back(std::min(spots[i].width, DrawSize::NameWidth));
+        placer.sides.push_back(placer.preference(i).front());
+    }
     // A name moved elsewhere frees room for its neighbours, which may then stay below:
     // a few rounds settle nearly every picture, and any sides left give bands that never meet.
     for (int round = 0; round < 4; ++round) {
@@ -165,10 +196,10 @@ qreal nameWidth(const QString& name)
     return metrics.horizontalAdvance(name) * WidthSlack + GroundMargin;
 }
 
-PrimitiveList placedNames(const std::vector<NameSpot>& spots, QSizeF area)
+PrimitiveList placedNames(const std::vector<NameSpot>& spots, QSizeF area, bool inward)
 {
     PrimitiveList list;
-    const std::vector<QRectF> bands = nameBands(spots, area);
+    const std::vector<QRectF> bands = nameBands(spots, area, inward);
     for (std::size_t i = 0; i < spots.size(); ++i)
         if (!bands[i].isEmpty())
             list.push_back(namePrimitive(bands[i], spots[i].name));

@@ -17,11 +17,14 @@ struct NameSpot {
     QRectF label;    // the label's square, in twips
     QString name;    // the whole name
     qreal width = 0; // what the whole name needs across, in twips
+    qreal reach = 0; // how far the label's status mark reaches out of its square, twips
 };
 
-// The band of each spot, in the same order, inside the W x H area; an empty rectangle where
-// the name has no room.
-std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area);
+// The band of each spot, in the same order, inside the W x H area, clear of every status
+// mark; an empty rectangle where the name has no room. `inward`: the labels stand on a frame
+// whose outside carries lines (the Circle and the Square), so each name goes on the side
+// facing the middle of the area first.
+std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area, bool inward = false);
 
 // What `name` needs across, in twips, in the type names are drawn in beside labels of the
 // sociogram's label font.
@@ -29,4 +32,4 @@ qreal nameWidth(const QString& name);
 
 // One Name primitive per spot that has room, holding the whole name: the painter cuts it to
 // its band with an ellipsis.
-PrimitiveList placedNames(const std::vector<NameSpot>& spots, QSizeF area);
+PrimitiveList placedNames(const std::vector<NameSpot>& spots, QSizeF area, bool inward = false);

@@ -1,7 +1,9 @@
 #include "paint.h"
 
 #include "codes.h"
+#include "fonts.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -57,14 +59,93 @@ void paintName(QPainter& painter, const Primitive& p, qreal scale)
     painter.restore();
 }
 
+// `font`, made smaller where a longer language would run past `room` (device units):
+// the key's captions have no room to grow into.
+QFont fittedFont(QFont font, const QString& text, const QSizeF& room, int flags,
+                 QPaintDevice* device)
+{
+    const qreal designed = font.pointSizeF();
+    for (int step = 0; step < 3; ++step) { // text does not scale exactly with its size
+        const QSizeF needed =
+            QFontMetricsF(font, device).boundingRect(QRectF(QPointF(), room), flags, text).size();
+        const qreal factor = std::min(room.width() / std::max(needed.width(), 1.0),
+                                      room.height() / std::max(needed.height(), 1.0));
+        if (factor >= 1)
+            break;
+        font.setPointSizeF(std::max(font.pointSizeF() * factor * 0.98, designed * 0.4));
+    }
+    return font;
+}
+
+QFont typeOf(const Primitive& p)
+{
+    QFont font = sociogramLabelFont();
+    font.setPointSizeF(p.typeSize);
+    font.setBold(p.bold);
+    return font;
+}
+
+void paintText(QPainter& painter, const Primitive& p, qreal scale)
+{
+    const QRectF box = scaledRect(p, scale);
+    painter.save();
+    painter.setFont(p.fit ? fittedFont(typeOf(p), p.text, box.size(), p.flags, painter.device())
+                          : typeOf(p));
+    painter.setPen(p.pen);
+    painter.drawText(box, p.flags, p.text);
+    painter.restore();
+}
+
+// The border starts half the caption's height down, and the caption breaks it near its
+// left end on the white of the page.
+constexpr qreal FrameCaptionIndent = 90;
+constexpr qreal FrameCaptionGap = 30; // cleared border on either side of the caption
+
+void paintFrame(QPainter& painter, const Primitive& p, qreal scale)
+{
+    const QRectF box = QRectF(p.p1, p.p2).normalized();
+    const QSizeF room((box.width() - 2 * FrameCaptionIndent) * scale, box.height() * scale);
+    const QFont font =
+        fittedFont(typeOf(p), p.text, room, Qt::AlignLeft | Qt::AlignVCenter, painter.device());
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal captionHeight = metrics.height() / scale;
+    const qreal captionWidth = metrics.horizontalAdvance(p.text) / scale;
+    painter.save();
+    painter.setPen(hairline(p.pen));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(scaled(box.adjusted(0, captionHeight / 2, 0, 0), scale));
+    const QRectF caption(box.left() + FrameCaptionIndent, box.top(), captionWidth, captionHeight);
+    painter.fillRect(scaled(caption.adjusted(-FrameCaptionGap, 0, FrameCaptionGap, 0), scale),
+                     Qt::white);
+    painter.setFont(font);
+    painter.setPen(p.fill);
+    painter.drawText(scaled(caption, scale), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+                     p.text);
+    painter.restore();
+}
+
 // Pen and brush of the primitive painted last: most neighbours share them (all the
 // black choice lines, all the markers), and QPainter's state changes are not free.
 struct PaintState {
     QColor pen;
     QColor fill;
     bool started = false;
-    bool plain = true; // a one-pixel solid pen
+    bool plain = true;    // a one-pixel solid pen
+    bool clipped = false; // a Clip is in force, on a saved painter
 };
+
+// A Clip cuts within whatever cut the caller set, and its end gives that back.
+void clip(QPainter& painter, const Primitive& p, qreal scale, PaintState& last)
+{
+    if (last.clipped)
+        painter.restore();
+    last.clipped = p.p1 != p.p2;
+    if (last.clipped) {
+        painter.save();
+        painter.setClipRect(scaledRect(p, scale), Qt::IntersectClip);
+    }
+    last.started = false; // the painter's pen and brush may have been given back
+}
 
 QPen penFor(const Primitive& p, qreal scale)
 {
@@ -84,7 +165,10 @@ void applyColours(QPainter& painter, const Primitive& p, qreal scale, PaintState
         painter.setPen(penFor(p, scale));
     if (!last.started || p.fill != last.fill)
         painter.setBrush(brushFor(p.fill));
-    last = {p.pen, p.fill, true, plain};
+    last.pen = p.pen;
+    last.fill = p.fill;
+    last.started = true;
+    last.plain = plain;
 }
 
 void paintOne(QPainter& painter, const Primitive& p, qreal scale, PaintState& last)
@@ -121,6 +205,15 @@ void paintOne(QPainter& painter, const Primitive& p, qreal scale, PaintState& la
         paintName(painter, p, scale);
         last.started = false;
         break;
+    case Primitive::Kind::Text:
+        paintText(painter, p, scale);
+        break;
+    case Primitive::Kind::Frame:
+        paintFrame(painter, p, scale);
+        break;
+    case Primitive::Kind::Clip:
+        clip(painter, p, scale, last);
+        break;
     }
 }
 
@@ -133,6 +226,8 @@ void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale)
     PaintState last;
     for (const Primitive& p : list)
         paintOne(painter, p, scale, last);
+    if (last.clipped)
+        painter.restore();
     painter.restore();
 }
 
@@ -148,6 +243,39 @@ Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption)
     return p;
 }
 
+Primitive textPrimitive(const QRectF& box, const QString& text, qreal typeSize, int flags)
+{
+    Primitive p;
+    p.kind = Primitive::Kind::Text;
+    p.p1 = box.topLeft();
+    p.p2 = box.bottomRight();
+    p.pen = QColor(Qt::black);
+    p.text = text;
+    p.typeSize = typeSize;
+    p.flags = flags;
+    return p;
+}
+
+Primitive clipPrimitive(const QRectF& area)
+{
+    Primitive p;
+    p.kind = Primitive::Kind::Clip;
+    p.p1 = area.topLeft();
+    p.p2 = area.bottomRight();
+    return p;
+}
+
+PrimitiveList translated(PrimitiveList list, QPointF by)
+{
+    for (Primitive& p : list) {
+        p.p1 += by;
+        p.p2 += by;
+        for (QPointF& point : p.points)
+            point += by;
+    }
+    return list;
+}
+
 Primitive namePrimitive(const QRectF& band, const QString& name)
 {
     Primitive p;
@@ -157,6 +285,11 @@ Primitive namePrimitive(const QRectF& band, const QString& name)
     p.pen = DrawColour::LabelOutline;
     p.text = name.simplified();
     return p;
+}
+
+QFont sociogramLabelFont()
+{
+    return Fonts::font(Fonts::Sans, 8.25);
 }
 
 QFont nameFont(const QFont& labelFont)

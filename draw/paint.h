@@ -21,10 +21,20 @@ void paintPrimitives(QPainter& painter, const PrimitiveList& list, qreal scale =
 // label this way and no other.
 Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption);
 
+// A text of the title or the key in the labels' type at `typeSize` points, in black,
+// placed in its box (twips) by `flags`.
+Primitive textPrimitive(const QRectF& box, const QString& text, qreal typeSize, int flags);
+// What follows in a list is cut to `area` (twips); an empty area cuts no more.
+Primitive clipPrimitive(const QRectF& area);
+// The list moved by `by` twips.
+PrimitiveList translated(PrimitiveList list, QPointF by);
+
 // The subject's name in the small type of names, in its band (twips); the painter cuts it
 // with an ellipsis to the band's width. Every picture draws a name this way and no other
 // (placedNames in namebands.h finds the bands).
 Primitive namePrimitive(const QRectF& band, const QString& name);
+// The font of the subject labels' captions; the title and the key are set in it too.
+QFont sociogramLabelFont();
 // The small type of names beside labels captioned in `labelFont`.
 QFont nameFont(const QFont& labelFont);
 

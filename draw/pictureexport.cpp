@@ -3,12 +3,10 @@
 #include <QCoreApplication>
 
 #include "codes.h"
-#include "keydrawing.h"
 #include "paint.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -17,15 +15,12 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <QTextLayout>
 #include <cmath>
 
 namespace {
 
 constexpr qreal TwipsPerInch = Codes::TwipsPerInch;
 constexpr qreal TwipsPerPoint = 20;
-constexpr qreal TitleLineHeight = 300;
-constexpr qreal TitleMargin = 120;
 constexpr qreal MetresPerInch = 0.0254;
 // PDF pages are laid out at this many device units per inch; the drawing itself is
 // vector, so the figure only bounds the precision of the coordinates.
@@ -55,23 +50,6 @@ QString openReason(const QString& path, const QSaveFile& file)
     return QCoreApplication::translate("PictureExport",
                                        "the file could not be opened for writing (%1)")
         .arg(file.errorString());
-}
-
-QFont titleFont(bool bold)
-{
-    QFont font = sociogramLabelFont();
-    font.setPointSizeF(10);
-    font.setBold(bold);
-    return font;
-}
-
-// Glyphs are hinted a little differently on a screen, an image and a PDF: wrapping a
-// little short of the width keeps every line inside it on all of them.
-constexpr qreal WrapSlack = 0.95;
-
-qreal titleWidth(qreal drawingWidth)
-{
-    return drawingWidth - 2 * TitleMargin;
 }
 
 const char* const CannotStartDrawing =
@@ -213,76 +191,31 @@ QString withPictureSuffix(const QString& path, PictureFormat format)
     return path + u'.' + suffix;
 }
 
-std::vector<TitleLine> wrappedTitle(const QStringList& lines, qreal width)
+TitleAndKey PictureOptions::titleAndKey() const
 {
-    std::vector<TitleLine> out;
-    for (int i = 0; i < lines.size(); ++i) {
-        QTextLayout layout(lines[i], titleFont(i == 0), &twipsMeasure());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width * WrapSlack);
-            out.push_back({lines[i].mid(line.textStart(), line.textLength()).trimmed(), i == 0});
-        }
-        layout.endLayout();
-    }
-    return out;
-}
-
-qreal titleLineWidth(const TitleLine& line)
-{
-    return QFontMetricsF(titleFont(line.bold), &twipsMeasure()).horizontalAdvance(line.text);
-}
-
-static qreal titleHeight(const PictureOptions& options, qreal drawingWidth)
-{
-    if (!options.includeTitle || options.titleLines.isEmpty())
-        return 0;
-    const auto lines = wrappedTitle(options.titleLines, titleWidth(drawingWidth));
-    return TitleMargin * 2 + TitleLineHeight * qreal(lines.size());
+    TitleAndKey around;
+    if (includeTitle)
+        around.title = titleLines;
+    if (includeKey)
+        around.key = key;
+    return around;
 }
 
 QSizeF pictureSize(QSizeF drawing, const PictureOptions& options)
 {
-    const qreal title = titleHeight(options, drawing.width());
-    if (!options.includeKey)
-        return {drawing.width(), drawing.height() + title};
-    const QSizeF key = keySize(options.keyGroups, int(options.keyStatus.size()),
-                               !options.keyChanges.isEmpty(), options.keyNegative);
-    return {drawing.width() + key.width(), std::max(drawing.height() + title, key.height())};
+    return framedSize(drawing, options.titleAndKey());
 }
 
 void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing,
                   const PictureOptions& options, qreal scale)
 {
+    const QRectF whole = scaled(QRectF(QPointF(0, 0), pictureSize(drawing, options)), scale);
     painter.save();
-    painter.fillRect(scaled(QRectF(QPointF(0, 0), pictureSize(drawing, options)), scale),
-                     Qt::white);
-    const qreal title = titleHeight(options, drawing.width());
-    if (title > 0) {
-        const auto lines = wrappedTitle(options.titleLines, titleWidth(drawing.width()));
-        painter.setPen(Qt::black);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            painter.setFont(titleFont(lines[i].bold));
-            const QRectF line(TitleMargin, TitleMargin + qreal(i) * TitleLineHeight,
-                              titleWidth(drawing.width()), TitleLineHeight);
-            painter.drawText(scaled(line, scale),
-                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, lines[i].text);
-        }
-    }
-    painter.translate(0, title * scale);
+    painter.fillRect(whole, Qt::white);
     painter.setFont(sociogramLabelFont());
-    // A label dragged past the window's edge is cut off there, as on screen, and
-    // never lands on the key or the title.
-    painter.setClipRect(scaled(QRectF(QPointF(0, 0), drawing), scale));
+    // A label dragged past the window's edge is cut off there, as on screen.
+    painter.setClipRect(whole);
     paintPrimitives(painter, picture, scale);
-    painter.setClipping(false);
-    painter.translate(0, -title * scale);
-    if (options.includeKey)
-        paintKey(painter, QPointF(drawing.width(), 0), scale, options.colourKey, options.keyGroups,
-                 options.keyStatus, options.keyChanges, options.keyNegative);
     painter.restore();
 }
 

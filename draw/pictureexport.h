@@ -2,10 +2,10 @@
 // The sociogram picture as a file: a PNG image at a chosen resolution, an SVG
 // drawing or a one-page PDF document. Every format paints the same primitive list
 // that the window and the printed page paint, so the file shows what the window
-// shows; the key to the markers may stand beside it.
+// shows, title and key included when they are items of the list.
 
-#include "keydrawing.h"
 #include "primitives.h"
+#include "titlekey.h"
 
 #include <QSizeF>
 #include <QString>
@@ -38,23 +38,12 @@ struct PictureOptions {
     bool withNames = false;
 
     // What the window fills in once the choices above are made.
-    bool colourKey = false;            // the key drawn as "Colour Choices" draws the choices
-    int keyGroups = 0;                 // groups coloured on the labels, listed under the key
-    std::vector<StatusMark> keyStatus; // status marks on the labels, listed in the key
-    QString keyChanges;      // the survey the ties drawn are compared with; empty: no changes
-    bool keyNegative = true; // a negative choice is drawn, and the key lists it
-    QStringList titleLines;  // the first line in bold
-};
+    KeyEntries key;         // what the key lists
+    QStringList titleLines; // the first line in bold
 
-// The title as drawn: each line of titleLines wrapped into lines no wider than
-// `width` twips, never cut; the lines of the first one bold.
-struct TitleLine {
-    QString text;
-    bool bold = false;
+    // The title and the key as asked for.
+    TitleAndKey titleAndKey() const;
 };
-std::vector<TitleLine> wrappedTitle(const QStringList& lines, qreal width);
-// The width of a title line in twips, as wrappedTitle measures it.
-qreal titleLineWidth(const TitleLine& line);
 
 // Why a picture was not written, with the file it was meant for.
 struct ExportFailure {
@@ -72,15 +61,15 @@ QString pictureSuffix(PictureFormat format);
 QString withPictureSuffix(const QString& path, PictureFormat format);
 
 // The size of the picture in twips: the title band when asked for, the drawing area
-// under it, and the key to its right.
+// under it, and the key to its right (framedSize).
 QSizeF pictureSize(QSizeF drawing, const PictureOptions& options);
-// Paints the picture on a white background at scale device units per twip: the
-// title, the primitives with the labels' font, then the key when asked for.
+// Paints the picture (built with the options' title and key) on a white background at
+// scale device units per twip, with the labels' font.
 void paintPicture(QPainter& painter, const PrimitiveList& picture, QSizeF drawing,
                   const PictureOptions& options, qreal scale);
 
-// Paints the picture, title and key included, as large as it fits on the printable
-// area of `device`, from its top-left corner.
+// Paints the picture as large as it fits on the printable area of `device`, from its
+// top-left corner.
 void paintPictureOnPage(QPainter& painter, const QPaintDevice& device, const PrimitiveList& picture,
                         QSizeF drawing, const PictureOptions& options);
 

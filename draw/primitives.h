@@ -8,19 +8,42 @@
 #include <vector>
 
 struct Primitive {
-    enum class Kind { Line, Path, Disc, SquareOutline, Circle, Rectangle, Label, Name };
+    enum class Kind {
+        Line,
+        Path,
+        Disc,
+        SquareOutline,
+        Circle,
+        Rectangle,
+        Label,
+        Name,
+        Text,  // a caption of the title or the key
+        Frame, // a frame of the key, its caption breaking its top border
+        Clip   // what follows is cut to p1..p2; an empty rectangle cuts no more
+    };
     Kind kind = Kind::Line;
     // Line: its two ends. Path: a line drawn round labels, through `points` (p1 the first,
     // p2 the last). Disc and Circle: p1 is the centre.
-    // SquareOutline, Rectangle, Label and Name: p1 top-left, p2 bottom-right.
+    // SquareOutline, Rectangle, Label, Name, Text, Frame and Clip: p1 top-left, p2
+    // bottom-right.
     QPointF p1, p2;
     qreal radius = 0; // Disc, Circle
     QColor pen;       // outline colour
     QColor fill;      // an invalid colour leaves the shape unfilled
-    QString text;     // Label caption, centred on the square; Name: the name, centred
-    qreal width = 0;  // outline width in twips; 0 is one device pixel at any scale
+    // Label caption, centred on the square; Name: the name, centred; Text: the text, in
+    // the pen's colour; Frame: the caption, in the fill's colour, the border in the pen's.
+    QString text;
+    qreal width = 0; // outline width in twips; 0 is one device pixel at any scale
     bool dashed = false;
     std::vector<QPointF> points; // Path
+    // Text and Frame: the labels' type at `typeSize` points (bold for a Text when `bold`),
+    // made smaller where a longer language would run past its room (a Text when `fit`,
+    // a Frame's caption always). Text: placed in its box by `flags` (Qt::AlignmentFlag
+    // and Qt::TextFlag).
+    qreal typeSize = 0;
+    bool bold = false;
+    bool fit = false;
+    int flags = 0;
     friend bool operator==(const Primitive&, const Primitive&) = default;
 };
 

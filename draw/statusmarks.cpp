@@ -1,5 +1,7 @@
 #include "statusmarks.h"
 
+#include "statuswords.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -80,19 +82,19 @@ QString statusMarkName(StatusMark mark)
     case StatusMark::None:
         return {};
     case StatusMark::Popular:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Popular"));
+        return StatusWords::shown(StatusWords::Popular);
     case StatusMark::Rejected:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Rejected"));
+        return StatusWords::shown(StatusWords::Rejected);
     case StatusMark::Neglected:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Neglected"));
+        return StatusWords::shown(StatusWords::Neglected);
     case StatusMark::Controversial:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Controversial"));
+        return StatusWords::shown(StatusWords::Controversial);
     case StatusMark::MostChosen:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Most chosen"));
+        return QCoreApplication::translate("Key", "Most chosen");
     case StatusMark::Isolate:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Isolate"));
+        return StatusWords::shown(StatusWords::Isolate);
     case StatusMark::RejectedIsolate:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Key", "Rejected, chosen by nobody"));
+        return QCoreApplication::translate("Key", "Rejected, chosen by nobody");
     }
     return {};
 }

@@ -34,5 +34,6 @@ enum class StatusMark {
 PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark);
 // How far the mark reaches out from its label's square, twips: what a neighbour must leave.
 qreal statusMarkReach(StatusMark mark);
-// The key's words for a mark: "Popular", ..., "Most chosen", "Isolate".
+// The key's words for a mark in the language in use: "Popular", ..., "Most chosen",
+// "Isolate".
 QString statusMarkName(StatusMark mark);

@@ -4,6 +4,7 @@
 #include "choicegrid.h"
 #include "classlist.h"
 #include "entryform.h"
+#include "fonts.h"
 #include "forms.h"
 #include "gridmodel.h"
 #include "kioskwindow.h"
@@ -72,7 +73,7 @@ DataForm::DataForm()
 
     DLabel0 = new QLabel(client);
     DLabel0->setObjectName(QStringLiteral("DLabel_0"));
-    DLabel0->setFont(namedFont(QStringLiteral("Times New Roman"), 12, true));
+    DLabel0->setFont(Fonts::font(Fonts::Serif, 12, true));
     DLabel0->setTextFormat(Qt::PlainText); // a criterion such as "<team>" is shown as typed
     placeTwips(DLabel0, 120, 120, LabelWidth, 255);
 
@@ -128,7 +129,7 @@ void DataForm::buildGrid()
 {
     Dgrid = new QTableView;
     Dgrid->setObjectName(QStringLiteral("Dgrid"));
-    Dgrid->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    Dgrid->setFont(Fonts::small());
     model = new GridModel(state.grid, this);
     Dgrid->setModel(model);
     Dgrid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -160,9 +161,9 @@ void DataForm::buildGrid()
     connect(Dgrid, &QTableView::clicked, this,
             [this](const QModelIndex& index) { openEntryAt(index); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applyColumnWidths(); });
-    model->setNames(ClassList::instance().currentBySubject());
+    model->setNames(ClassList::instance().currentNames());
     connect(&ClassList::instance(), &ClassList::changed, this, [this] {
-        model->setNames(ClassList::instance().currentBySubject());
+        model->setNames(ClassList::instance().currentNames());
         applyColumnWidths();
     });
 }

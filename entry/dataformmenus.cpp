@@ -11,44 +11,37 @@
 
 void DataForm::buildMenus()
 {
-    File = menuBar()->addMenu(QStringLiteral("&File"));
-    Save = File->addAction(QStringLiteral("&Save Data"), this, &DataForm::Save_Click);
-    Clear = File->addAction(QStringLiteral("&Clear Data from Current Grid"), this,
-                            &DataForm::Clear_Click);
-    Import = File->addAction(QStringLiteral("&Import Choices..."), this, &DataForm::importChoices);
-    ImportForm =
-        File->addAction(tr("Import &Form Responses..."), this, &DataForm::importFormResponses);
-    PrintBallotsItem = File->addAction(tr("Print &Ballots..."), this, [this] {
+    File = menuBar()->addMenu(QString());
+    Save = File->addAction(QString(), this, &DataForm::Save_Click);
+    Clear = File->addAction(QString(), this, &DataForm::Clear_Click);
+    Import = File->addAction(QString(), this, &DataForm::importChoices);
+    ImportForm = File->addAction(QString(), this, &DataForm::importFormResponses);
+    PrintBallotsItem = File->addAction(QString(), this, [this] {
         if (Forms::PrintBallots)
             Forms::PrintBallots(this);
     });
-    PupilsAnswer =
-        File->addAction(tr("Pupils &Answer Here..."), this, [this] { pupilsAnswerHere(); });
-    ClassListItem = File->addAction(QStringLiteral("Class &List..."), this,
-                                    [this] { Forms::show(Forms::Window::ClassList, this); });
-    ReportItem = File->addAction(tr("Class &Report..."), this, &DataForm::printClassReport);
-    Quit = File->addAction(QStringLiteral("&Quit"), this, &DataForm::Quit_Click);
+    PupilsAnswer = File->addAction(QString(), this, [this] { pupilsAnswerHere(); });
+    ClassListItem =
+        File->addAction(QString(), this, [this] { Forms::show(Forms::Window::ClassList, this); });
+    ReportItem = File->addAction(QString(), this, &DataForm::printClassReport);
+    Quit = File->addAction(QString(), this, &DataForm::Quit_Click);
 
-    Criterion = menuBar()->addMenu(QStringLiteral("&Criterion Type"));
-    Crit[0] = Criterion->addAction(QStringLiteral("&Positive"), this,
+    Criterion = menuBar()->addMenu(QString());
+    Crit[0] = Criterion->addAction(QString(), this,
                                    [this] { Crit_Click(DataState::CriterionItem::Positive); });
-    Crit[1] = Criterion->addAction(QStringLiteral("&Negative"), this,
+    Crit[1] = Criterion->addAction(QString(), this,
                                    [this] { Crit_Click(DataState::CriterionItem::Negative); });
 
-    Plot = menuBar()->addMenu(QStringLiteral("&Plot Sociogram"));
+    Plot = menuBar()->addMenu(QString());
     connect(Plot, &QMenu::aboutToShow, this, &DataForm::Plot_Click);
-    Type0 = Plot->addMenu(QStringLiteral("&Type"));
-    const QString types[4] = {QStringLiteral("&Circle"), QStringLiteral("&Random"),
-                              QStringLiteral("&Square"), QStringLiteral("&Target")};
+    Type0 = Plot->addMenu(QString());
     for (int i = 0; i < 4; ++i)
-        Sociogram[i] = Type0->addAction(types[i], this, [this, i] { Sociogram_Click(i); });
+        Sociogram[i] = Type0->addAction(QString(), this, [this, i] { Sociogram_Click(i); });
 
-    AnalysisMenu = menuBar()->addMenu(QStringLiteral("&Analysis"));
-    Analysis = AnalysisMenu->addAction(QStringLiteral("&Study Analysis..."), this,
-                                       &DataForm::openAnalysis);
-    CompareItem =
-        AnalysisMenu->addAction(QStringLiteral("&Compare With..."), this, &DataForm::compareWith);
-    GroupsItem = menuBar()->addAction(QStringLiteral("&Groups"), this, &DataForm::openGroups);
+    AnalysisMenu = menuBar()->addMenu(QString());
+    Analysis = AnalysisMenu->addAction(QString(), this, &DataForm::openAnalysis);
+    CompareItem = AnalysisMenu->addAction(QString(), this, &DataForm::compareWith);
+    GroupsItem = menuBar()->addAction(QString(), this, &DataForm::openGroups);
     nameMenus();
 }
 

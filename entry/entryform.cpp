@@ -3,6 +3,7 @@
 #include "choicegrid.h"
 #include "classlist.h"
 #include "entrycheck.h"
+#include "fonts.h"
 #include "numbers.h"
 #include "programicon.h"
 #include "windows.h"
@@ -19,7 +20,7 @@ constexpr int NamesWidth = 2400; // twips
 
 QFont boxFont()
 {
-    return namedFont(QStringLiteral("Times New Roman"), 12, true);
+    return Fonts::font(Fonts::Serif, 12, true);
 }
 
 } // namespace
@@ -73,7 +74,7 @@ void EntryForm::makeButtons()
     placeTwips(Action[1], 120, 1680, 855, 375);
     for (int i = 0; i < 2; ++i) {
         Action[i]->setObjectName(QStringLiteral("Action_%1").arg(i));
-        Action[i]->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
+        Action[i]->setFont(Fonts::font(Fonts::Sans, 9.75));
         connect(Action[i], &QPushButton::clicked, this,
                 [this, i] { Action_Click(static_cast<Command>(i)); });
     }

@@ -70,22 +70,28 @@ Path smoothed(const Path& corners)
 
 } // namespace
 
+Path routeRound(const Scene& s, int a, int b, QSizeF label)
+{
+    const double clear = std::hypot(label.width(), label.height()) / 2 + Clearance;
+    const Path straight{s.centre[std::size_t(a)], s.centre[std::size_t(b)]};
+    const int before = labelsUnder(s, a, b, straight);
+    if (before == 0)
+        return {};
+    const Path corners = bendCorners(s, a, b, clear);
+    Path curve = smoothed(corners);
+    if (labelsUnder(s, a, b, curve) > labelsUnder(s, a, b, corners))
+        curve = corners;
+    if (labelsUnder(s, a, b, curve) < before)
+        return curve;
+    return {};
+}
+
 LineRoutes routeAround(const Scene& s, QSizeF label)
 {
     LineRoutes routes;
-    const double clear = std::hypot(label.width(), label.height()) / 2 + Clearance;
-    for (const auto& [a, b] : s.lines) {
-        const Path straight{s.centre[std::size_t(a)], s.centre[std::size_t(b)]};
-        const int before = labelsUnder(s, a, b, straight);
-        if (before == 0)
-            continue;
-        const Path corners = bendCorners(s, a, b, clear);
-        Path curve = smoothed(corners);
-        if (labelsUnder(s, a, b, curve) > labelsUnder(s, a, b, corners))
-            curve = corners;
-        if (labelsUnder(s, a, b, curve) < before)
-            routes.paths[{a, b}] = std::move(curve);
-    }
+    for (const auto& [a, b] : s.lines)
+        if (Path path = routeRound(s, a, b, label); !path.empty())
+            routes.paths[{a, b}] = std::move(path);
     return routes;
 }
 

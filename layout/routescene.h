@@ -32,6 +32,9 @@ bool pieceUnder(QPointF p, QPointF q, const QRectF& r);
 // The labels the path of line (a, b) runs under, but for clique mates of both ends; `first`,
 // when given, receives the first of them.
 int labelsUnder(const Scene& s, int a, int b, const Path& path, int* first = nullptr);
+// The path of line (a, b) bent round the labels in its way; empty where it stays straight
+// (it runs under none, or bending helps nothing).
+Path routeRound(const Scene& s, int a, int b, QSizeF label);
 // The lines that would run under a label bent round the labels in their way.
 LineRoutes routeAround(const Scene& s, QSizeF label);
 

@@ -56,4 +56,21 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
                               const std::vector<Choice>& choices, QSizeF area, QSizeF label,
                               const std::vector<int>& groupOf = {});
 
+// The room a label keeps clear while Tidy places it: `box` (the label with its name under it
+// and its status mark round it), its top-left at the label's Left/Top moved by `offset`.
+struct LabelRoom {
+    QSizeF box;
+    QPointF offset;
+};
+
+// Target (`onRings`: each label keeps its distance from the centre) and Random, after Tidy:
+// where a line drawn round labels (lineroutes.h) still runs under one, finding no gap to bend
+// through, the labels at its ends and in its way step round their ring or aside, each step
+// taken where the drawn lines then run under fewer labels, the label's room inside the area
+// and clear of every other's, every clique as together as before and hardly a crossing more.
+// Positions are label Left/Top, index 1..n, as tidied; `label` is the label's square.
+std::vector<QPointF> roomToBend(const std::vector<QPointF>& leftTop,
+                                const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                                const LabelRoom& room, bool onRings);
+
 } // namespace Layout

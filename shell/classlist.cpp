@@ -7,13 +7,13 @@
 namespace {
 
 // The one table of the run; only ClassList reaches it.
-QHash<std::int32_t, QStringList>& lists()
+QHash<std::int32_t, SubjectNames>& lists()
 {
-    static QHash<std::int32_t, QStringList> table;
+    static QHash<std::int32_t, SubjectNames> table;
     return table;
 }
 
-bool allEmpty(const QStringList& names)
+bool allEmpty(const SubjectNames& names)
 {
     for (const QString& name : names)
         if (!name.isEmpty())
@@ -29,12 +29,12 @@ ClassList& ClassList::instance()
     return one;
 }
 
-QStringList ClassList::names(std::int32_t study) const
+SubjectNames ClassList::names(std::int32_t study) const
 {
     return lists().value(study);
 }
 
-void ClassList::setNames(std::int32_t study, const QStringList& names)
+void ClassList::setNames(std::int32_t study, const SubjectNames& names)
 {
     if (allEmpty(names)) {
         forget(study);
@@ -65,32 +65,22 @@ bool ClassList::loaded() const
     return lists().contains(Global::CurrentRecord);
 }
 
-QStringList ClassList::currentNames() const
+SubjectNames ClassList::currentNames() const
 {
     return names(Global::CurrentRecord);
-}
-
-SubjectNames ClassList::currentBySubject() const
-{
-    const QStringList list = currentNames();
-    if (list.isEmpty())
-        return {};
-    SubjectNames names(1);
-    names.insert(names.end(), list.begin(), list.end());
-    return names;
 }
 
 QString ClassList::nameOf(int subject) const
 {
     const auto found = lists().constFind(Global::CurrentRecord);
-    if (found == lists().constEnd() || subject < 1 || subject > found->size())
+    if (found == lists().constEnd() || subject < 1 || subject >= int(found->size()))
         return {};
-    return found->at(subject - 1);
+    return found->at(std::size_t(subject));
 }
 
 QString ClassList::numberAndName(int subject) const
 {
-    return ::numberAndName(currentBySubject(), subject);
+    return ::numberAndName(currentNames(), subject);
 }
 
 void ClassList::forgetAll()

@@ -7,7 +7,6 @@
 #include "subjectnames.h"
 
 #include <QObject>
-#include <QStringList>
 #include <cstdint>
 
 class ClassList : public QObject {
@@ -15,20 +14,18 @@ class ClassList : public QObject {
 public:
     static ClassList& instance();
 
-    // The names of a study's subjects, subject s at s - 1; an empty string for a subject
-    // without a name. Empty when no list was given for the study.
-    QStringList names(std::int32_t study) const;
+    // The names of a study's subjects as the cores take them. Empty when no list was
+    // given for the study.
+    SubjectNames names(std::int32_t study) const;
     // Replaces the study's list; a list of empty names takes it away.
-    void setNames(std::int32_t study, const QStringList& names);
+    void setNames(std::int32_t study, const SubjectNames& names);
     void forget(std::int32_t study);
     // A study stored for the first time takes its list to its new number.
     void moveTo(std::int32_t from, std::int32_t to);
 
     // Of the study the program holds (Global::CurrentRecord).
     bool loaded() const;
-    QStringList currentNames() const;
-    // The same as the value handed to the cores.
-    SubjectNames currentBySubject() const;
+    SubjectNames currentNames() const;
     QString nameOf(int subject) const; // empty when the subject has none
     // "7 Anna" with a name, "7" without.
     QString numberAndName(int subject) const;

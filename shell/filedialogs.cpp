@@ -1,6 +1,5 @@
 #include "filedialogs.h"
 
-#include "classlist.h"
 #include "filefolder.h"
 #include "messages.h"
 
@@ -69,23 +68,24 @@ QString namesBoxText()
     return FileDialogs::tr("With &names");
 }
 
-QCheckBox* makeNamesBox(QWidget* parent)
+QCheckBox* makeNamesBox(QWidget* parent, const SubjectNames& names)
 {
     auto* box = new QCheckBox(namesBoxText(), parent);
-    const auto follow = [box] {
-        const bool loaded = ClassList::instance().loaded();
-        box->setEnabled(loaded);
-        if (!loaded)
-            box->setChecked(false);
-    };
-    QObject::connect(&ClassList::instance(), &ClassList::changed, box, follow);
-    follow();
+    offerNames(box, names);
     return box;
 }
 
-SubjectNames takeNames(QCheckBox* box)
+void offerNames(QCheckBox* box, const SubjectNames& names)
+{
+    const bool loaded = !names.empty();
+    box->setEnabled(loaded);
+    if (!loaded)
+        box->setChecked(false);
+}
+
+SubjectNames takeNames(QCheckBox* box, const SubjectNames& names)
 {
     const bool asked = box->isChecked();
     box->setChecked(false);
-    return asked ? ClassList::instance().currentBySubject() : SubjectNames();
+    return asked ? names : SubjectNames();
 }

@@ -38,8 +38,12 @@ inline const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;
 inline const QString CsvSuffix = QStringLiteral("csv");
 // "With names" beside an export: off at first and after every export, and open only
 // while the study has a class list, so that a file carries names only when asked.
-QCheckBox* makeNamesBox(QWidget* parent);
+// `names` is the window's class list; the window offers its list again whenever it
+// changes.
+QCheckBox* makeNamesBox(QWidget* parent, const SubjectNames& names);
+void offerNames(QCheckBox* box, const SubjectNames& names);
 // Its caption, for a window that changes language.
 QString namesBoxText();
-// The names the box asks for (none when it is off); the box is off again afterwards.
-SubjectNames takeNames(QCheckBox* box);
+// The names the box asks for, of the window's `names` (none when it is off); the box is
+// off again afterwards.
+SubjectNames takeNames(QCheckBox* box, const SubjectNames& names);

@@ -1,6 +1,7 @@
 #include "startform.h"
 
 #include "classlist.h"
+#include "fonts.h"
 #include "forms.h"
 #include "globals.h"
 #include "helpwindows.h"
@@ -22,7 +23,7 @@ StartForm::StartForm()
 
     Slabel = new QLabel(QStringLiteral("Sociogram"), client);
     Slabel->setObjectName(QStringLiteral("Slabel_0"));
-    Slabel->setFont(namedFont(QStringLiteral("Times New Roman"), 48));
+    Slabel->setFont(Fonts::font(Fonts::Serif, 48));
     placeTwips(Slabel, 360, 840, 4140, 1095);
 
     fileMenu = menuBar()->addMenu(QString());

@@ -63,14 +63,6 @@ void makeFixedWindow(QWidget* window, QWidget* clientArea, int widthTwips, int h
         window->setFixedSize(window->sizeHint());
 }
 
-QFont namedFont(const QString& family, double points, bool bold)
-{
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 void CenterForm(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

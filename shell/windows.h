@@ -32,8 +32,6 @@ void fitFormToTexts(QWidget* window);
 // Window flags of a fixed dialog-like window without minimise or maximise button.
 Qt::WindowFlags fixedWindowFlags();
 
-QFont namedFont(const QString& family, double points, bool bold = false);
-
 // Moves the window to the middle of its screen; its size is unchanged.
 void CenterForm(QWidget* window);
 

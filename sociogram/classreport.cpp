@@ -1,6 +1,7 @@
 #include "classreport.h"
 
 #include "codes.h"
+#include "fonts.h"
 #include "keydrawing.h"
 #include "paint.h"
 
@@ -23,10 +24,7 @@ constexpr qreal SideColumnPoints = 110;    // the narrowest column of figures be
 
 QFont reportFont(qreal points, bool bold = false)
 {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
+    return Fonts::font(Fonts::Report, points, bold);
 }
 
 // Paints down the page, starting a new one where the next block would not fit.

@@ -6,6 +6,8 @@
 #include "keyform.h"
 #include "messages.h"
 #include "programicon.h"
+#include "runreset.h"
+#include "statusmethod.h"
 #include "statussteps.h"
 #include "windows.h"
 
@@ -23,7 +25,6 @@ const QString SaveQuestion =
 
 DrawForm::DrawForm()
 {
-    setWindowTitle(QStringLiteral("Sociogram"));
     setWindowIcon(programIcon());
     setCursor(Qt::SizeAllCursor);
 
@@ -49,6 +50,10 @@ void DrawForm::connectState()
 {
     const Arrangement& placed = sociogram.arrangement();
     const ViewOptions& view = sociogram.view();
+    // The marks are by the method the analysis window shows.
+    sociogram.setStatusMethod(ChosenStatusMethod::instance().method());
+    connect(&ChosenStatusMethod::instance(), &ChosenStatusMethod::changed, &sociogram,
+            [this] { sociogram.setStatusMethod(ChosenStatusMethod::instance().method()); });
     connect(&sociogram, &SociogramState::drawingChanged, area, &SocioCanvas::pictureChanged);
     connect(&placed, &Arrangement::changed, area, &SocioCanvas::pictureChanged);
     connect(&placed, &Arrangement::distributionsChanged, this, &DrawForm::updateViewItems);
@@ -147,6 +152,8 @@ namespace {
 bool& shownFlag()
 {
     static bool shown = false;
+    static const bool resettable = (RunReset::onReset([] { shown = false; }), true);
+    Q_UNUSED(resettable);
     return shown;
 }
 } // namespace

@@ -59,8 +59,9 @@ public:
     using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent, QString& why)>;
     static void setPrinterChooser(PrinterChooser chooser);
 
-    // The whole picture with what a print or an export was asked to carry: both paint it.
-    PrimitiveList pictureFor(const PictureOptions& chosen) const;
+    // The whole picture with what a print or an export was asked to carry, title and key
+    // included: both paint it. Fills in the title's text and the key's entries of `chosen`.
+    PrimitiveList pictureFor(PictureOptions& chosen) const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,46 +10,42 @@
 
 void DrawForm::buildMenus()
 {
-    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    Save =
-        FileMenu->addAction(QStringLiteral("&Save Current Sociogram"), this, &DrawForm::Save_Click);
-    Print = FileMenu->addAction(QStringLiteral("&Print Sociogram"), this, &DrawForm::Print_Click);
-    ExportPicture =
-        FileMenu->addAction(QStringLiteral("&Export Picture..."), this, &DrawForm::exportPicture);
-    Quit = FileMenu->addAction(QStringLiteral("&Quit"), this, &DrawForm::Quit_Click);
+    FileMenu = menuBar()->addMenu(QString());
+    Save = FileMenu->addAction(QString(), this, &DrawForm::Save_Click);
+    Print = FileMenu->addAction(QString(), this, &DrawForm::Print_Click);
+    ExportPicture = FileMenu->addAction(QString(), this, &DrawForm::exportPicture);
+    Quit = FileMenu->addAction(QString(), this, &DrawForm::Quit_Click);
 
-    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    View[0] = ViewMenu->addAction(QStringLiteral("&Default Distribution"), this,
-                                  [this] { View_Click(0); });
-    View[1] =
-        ViewMenu->addAction(QStringLiteral("&Saved Distribution"), this, [this] { View_Click(1); });
+    ViewMenu = menuBar()->addMenu(QString());
+    View[0] = ViewMenu->addAction(QString(), this, [this] { View_Click(0); });
+    View[1] = ViewMenu->addAction(QString(), this, [this] { View_Click(1); });
     ViewMenu->addSeparator();
-    Tidy = ViewMenu->addAction(QStringLiteral("&Tidy Labels"), this,
+    Tidy = ViewMenu->addAction(QString(), this,
                                [this] { sociogram.TidyLabels(ClassList::instance().loaded()); });
-    ColourChoices = ViewMenu->addAction(QStringLiteral("&Colour Choices"));
+    ColourChoices = ViewMenu->addAction(QString());
     ColourChoices->setCheckable(true);
     connect(ColourChoices, &QAction::toggled, &sociogram.view(), &ViewOptions::setColourChoices);
-    OtherCriterion = ViewMenu->addAction(QStringLiteral("Show &Other Criterion"));
+    OtherCriterion = ViewMenu->addAction(QString());
     OtherCriterion->setCheckable(true);
     OtherCriterion->setChecked(true);
     connect(OtherCriterion, &QAction::toggled, &sociogram.view(), &ViewOptions::setOtherCriterion);
-    ShowStatus = ViewMenu->addAction(QStringLiteral("Show Stat&us"));
+    ShowStatus = ViewMenu->addAction(QString());
     ShowStatus->setCheckable(true);
     connect(ShowStatus, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowStatus);
-    LinesRound = ViewMenu->addAction(QStringLiteral("Lines &Round Labels"));
+    LinesRound = ViewMenu->addAction(QString());
     LinesRound->setCheckable(true);
     connect(LinesRound, &QAction::toggled, &sociogram.view(), &ViewOptions::setLinesRound);
-    ShowNames = ViewMenu->addAction(QStringLiteral("Show &Names"));
+    ShowNames = ViewMenu->addAction(QString());
     ShowNames->setCheckable(true);
     connect(ShowNames, &QAction::toggled, &sociogram.view(), &ViewOptions::setShowNames);
     updateNamesItem();
     // Offered only while the comparison of two surveys has handed its ties over.
-    ShowChanges = ViewMenu->addAction(QStringLiteral("Show C&hanges"));
+    ShowChanges = ViewMenu->addAction(QString());
     ShowChanges->setCheckable(true);
     connect(ShowChanges, &QAction::toggled, &sociogram.changes(), &SurveyChanges::setShown);
     updateChangesItem();
 
-    Key = menuBar()->addAction(QStringLiteral("&Key"), this, &DrawForm::Key_Click);
+    Key = menuBar()->addAction(QString(), this, &DrawForm::Key_Click);
     nameMenus();
 }
 

@@ -11,7 +11,6 @@
 #include "picturetitle.h"
 #include "printdialog.h"
 #include "printerchoice.h"
-#include "statusmethod.h"
 #include "statussteps.h"
 
 #include <QPrinter>
@@ -53,13 +52,12 @@ void DrawForm::completeOptions(PictureOptions& options) const
 {
     const ViewOptions& view = sociogram.view();
     const bool status = options.statusMarks && view.showStatus();
-    options.titleLines = pictureTitle(view.style(), status, ChosenStatusMethod::instance().method(),
+    options.titleLines = pictureTitle(view.style(), status, sociogram.statusMethod(),
                                       QDate::currentDate(), changesShown());
-    options.colourKey = view.colourChoices() && changesShown().isEmpty();
-    options.keyChanges = changesShown();
-    options.keyGroups = options.groupColours ? view.groupCount() : 0;
-    options.keyStatus = status ? statusKey() : std::vector<StatusMark>{};
-    options.keyNegative = negativeDrawn();
+    options.key = {view.colourChoices() && changesShown().isEmpty(),
+                   options.groupColours ? view.groupCount() : 0,
+                   status ? statusKey() : std::vector<StatusMark>{}, changesShown(),
+                   negativeDrawn()};
 }
 
 void DrawForm::Print_Click()
@@ -75,9 +73,9 @@ void DrawForm::Print_Click()
         return;
     }
     PictureOptions page = *chosen;
-    completeOptions(page);
+    const PrimitiveList picture = pictureFor(page);
     const Layout::Area area = sociogram.layout().area();
-    if (!SocioPrint(printer, pictureFor(page), area.W, area.H, page)) {
+    if (!SocioPrint(printer, picture, area.W, area.H, page)) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
                                   : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
@@ -88,8 +86,9 @@ void DrawForm::Print_Click()
     }
 }
 
-PrimitiveList DrawForm::pictureFor(const PictureOptions& chosen) const
+PrimitiveList DrawForm::pictureFor(PictureOptions& chosen) const
 {
+    completeOptions(chosen);
     PictureValues values = sociogram.shownPicture();
     if (!chosen.groupColours)
         values.groups.clear();
@@ -98,7 +97,8 @@ PrimitiveList DrawForm::pictureFor(const PictureOptions& chosen) const
     // Only when ticked for this export or print, whatever the window shows: a shared
     // picture carries no name unless the user asked for one.
     if (chosen.withNames)
-        values.names = QStringList{QString()} + ClassList::instance().currentNames();
+        values.names = ClassList::instance().currentNames();
+    values.around = chosen.titleAndKey();
     return wholePicture(values);
 }
 
@@ -106,11 +106,7 @@ void DrawForm::exportPicture()
 {
     const Layout::Area size = sociogram.layout().area();
     PictureExport::run(
-        this, layoutName(),
-        [this](PictureOptions& options) {
-            completeOptions(options);
-            return pictureFor(options);
-        },
+        this, layoutName(), [this](PictureOptions& options) { return pictureFor(options); },
         QSizeF(size.W, size.H), shownOnWindow());
 }
 
@@ -122,8 +118,6 @@ ReportPicture DrawForm::reportPicture(bool withNames) const
     picture.options.groupColours = sociogram.view().groupCount() > 0;
     picture.options.statusMarks = sociogram.view().showStatus();
     picture.options.withNames = withNames && ClassList::instance().loaded();
-    completeOptions(picture.options);
-    picture.options.titleLines.clear(); // the report has its own header
     picture.primitives = pictureFor(picture.options);
     const Layout::Area size = sociogram.layout().area();
     picture.drawing = QSizeF(size.W, size.H);

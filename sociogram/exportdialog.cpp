@@ -2,6 +2,7 @@
 
 #include "busypointer.h"
 #include "filedialogs.h"
+#include "fonts.h"
 #include "messages.h"
 #include "programicon.h"
 #include "windows.h"
@@ -21,7 +22,7 @@ const char* const ExportTitle = QT_TRANSLATE_NOOP("ExportDialog", "Export Pictur
 
 QFont dialogFont()
 {
-    return namedFont(QStringLiteral("MS Sans Serif"), 8.25);
+    return Fonts::small();
 }
 
 template <class W> W* placed(W* widget, QRect twips)

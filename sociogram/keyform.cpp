@@ -1,6 +1,6 @@
 #include "keyform.h"
 
-#include "keydrawing.h"
+#include "paint.h"
 #include "programicon.h"
 #include "windows.h"
 
@@ -20,12 +20,11 @@ KeyForm::KeyForm()
 
 void KeyForm::paintEvent(QPaintEvent*)
 {
-    // The same key the picture export and the print draw, on the same white.
+    // The same items the picture export and the print draw, on the same white.
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintKey(p, QPointF(0, 0), 1.0 / Twips::perPixel(), colour, groups, status, changesSince,
-             negative);
+    paintPrimitives(p, keyItems(QPointF(0, 0), shown), 1.0 / Twips::perPixel());
 }
 
 void KeyForm::showFirstBeside(const QWidget& window)
@@ -55,45 +54,45 @@ void KeyForm::placeBeside(const QWidget& window)
 
 void KeyForm::setColour(bool on)
 {
-    colour = on;
+    shown.colour = on;
     update();
 }
 
 void KeyForm::setGroups(int count)
 {
-    if (count == groups)
+    if (count == shown.groups)
         return;
-    groups = count;
+    shown.groups = count;
     fitContents();
 }
 
 void KeyForm::setStatus(const std::vector<StatusMark>& marks)
 {
-    if (marks == status)
+    if (marks == shown.status)
         return;
-    status = marks;
+    shown.status = marks;
     fitContents();
 }
 
 void KeyForm::setChanges(const QString& comparedWith)
 {
-    if (comparedWith == changesSince)
+    if (comparedWith == shown.changesSince)
         return;
-    changesSince = comparedWith;
+    shown.changesSince = comparedWith;
     fitContents();
 }
 
 void KeyForm::setNegative(bool drawn)
 {
-    if (drawn == negative)
+    if (drawn == shown.negative)
         return;
-    negative = drawn;
+    shown.negative = drawn;
     fitContents();
 }
 
 void KeyForm::fitContents()
 {
-    const QSizeF twips = keySize(groups, int(status.size()), !changesSince.isEmpty(), negative);
+    const QSizeF twips = keySize(shown);
     setFixedSize(Twips::toPixels(int(twips.width())), Twips::toPixels(int(twips.height())));
     update();
 }

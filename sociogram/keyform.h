@@ -2,7 +2,7 @@
 // The key of the sociogram: what a line, a disc and a square mean, and the colours of
 // the groups shown on the labels.
 
-#include "statusmarks.h"
+#include "keydrawing.h"
 
 #include <QWidget>
 #include <vector>
@@ -38,11 +38,7 @@ private:
     // Set to "User" once the key has been placed beside the sociogram window; a key
     // that keeps its tag keeps the place the user gave it.
     QString Tag;
-    bool colour = false;
-    int groups = 0;
-    std::vector<StatusMark> status;
-    QString changesSince;
-    bool negative = true;
+    KeyEntries shown;
 
     void fitContents();
 };

@@ -91,7 +91,10 @@ private:
                                       QSizeF radius, double& grown) const;
     std::vector<QPointF> tidiedOnFrame(int n, const std::vector<Choice>& choices, QSizeF label);
     std::vector<QPointF> tidiedOnRings(int n, const std::vector<QPointF>& current,
-                                       const std::vector<Choice>& choices, QSizeF label);
+                                       const std::vector<Choice>& choices, QSizeF label,
+                                       QSizeF area);
+    std::vector<QPointF> tidiedApart(int n, const std::vector<QPointF>& current,
+                                     const std::vector<Choice>& choices, QSizeF label);
     void placeTidied(const std::vector<QPointF>& tidied, int n);
 
     Arrangement& arrangement;

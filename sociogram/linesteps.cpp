@@ -232,17 +232,33 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
 }
 
 PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
-                             QSizeF area)
+                             QSizeF area, const std::vector<StatusMark>& marks, bool inward)
 {
     const qreal side = labelSide(labels);
     std::vector<NameSpot> spots;
     for (int i = 1; i <= count && i <= names.size(); ++i) {
         const SubjectLabel* label = labels.get(i);
         const QString name = names[i - 1].simplified();
+        const qreal reach =
+            std::size_t(i) < marks.size() ? statusMarkReach(marks[std::size_t(i)]) : 0;
         if (label && !name.isEmpty())
-            spots.push_back({QRectF(label->Left, label->Top, side, side), name, nameWidth(name)});
+            spots.push_back(
+                {QRectF(label->Left, label->Top, side, side), name, nameWidth(name), reach});
     }
-    return placedNames(spots, area);
+    return placedNames(spots, area, inward);
+}
+
+PrimitiveList namePrimitives(const PictureValues& v)
+{
+    if (!v.labels)
+        return {};
+    const bool onFrame = v.sociogramType == Codes::SociogramType::Circle ||
+                         v.sociogramType == Codes::SociogramType::Square;
+    // The name bands take the names from subject 1 on.
+    const QStringList names =
+        v.names.empty() ? QStringList() : QStringList(v.names.begin() + 1, v.names.end());
+    return namePrimitives(*v.labels, LabelSet::MaxIndex, names, v.area, v.marks,
+                          v.routed && onFrame);
 }
 
 bool SocioPrint(QPaintDevice& device, const PrimitiveList& page, qreal W, qreal H,

@@ -68,13 +68,13 @@ PrimitiveList wholePicture(const PictureValues& v)
 {
     PrimitiveList list = pictureLines(v);
     if (!v.labels)
-        return list;
+        return framedPicture(std::move(list), v.area, v.around);
     const LabelSet& labels = *v.labels;
-    const PrimitiveList names = namePrimitives(labels, LabelSet::MaxIndex, v.names.mid(1), v.area);
+    const PrimitiveList names = namePrimitives(v);
     list.insert(list.end(), names.begin(), names.end());
     const PrimitiveList shown = labelPrimitives(labels, LabelSet::MaxIndex, v.groups);
     list.insert(list.end(), shown.begin(), shown.end());
     const PrimitiveList marks = statusPrimitives(labels, v.marks);
     list.insert(list.end(), marks.begin(), marks.end());
-    return list;
+    return framedPicture(std::move(list), v.area, v.around);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The whole sociogram picture as one primitive list: the guide, the choice lines or the
-// ties of two surveys, the names, the labels in their groups' colours and the status marks.
+// ties of two surveys, the names, the labels in their groups' colours and the status marks,
+// and on a page or in a file the title above and the key beside.
 // The window, the printed page and every exported file paint what this builds, so that
 // none of them can show another picture. Values in, primitives out: what is shown is
 // handed over, nothing is fetched from the run.
@@ -11,6 +12,8 @@
 #include "picture.h"
 #include "primitives.h"
 #include "statusmarks.h"
+#include "subjectnames.h"
+#include "titlekey.h"
 
 #include <QList>
 #include <QSizeF>
@@ -37,13 +40,17 @@ struct PictureValues {
     bool colour = false; // "Colour Choices"
     bool routed = false; // "Lines Round Labels": lines that would run under a label go round
     // What the labels carry, each by subject number (entry 0 unused); empty shows none.
-    QStringList names;
+    SubjectNames names;
     std::vector<StatusMark> marks;
     QList<int> groups;
+    // What stands round the drawing: the title's text and the key's entries (none on the
+    // window).
+    TitleAndKey around;
 };
 
 // The lines, their markers and the guide, under the labels.
 PrimitiveList pictureLines(const PictureValues& values);
 // The whole picture: the lines, the names under the labels (a long name never hides a
-// neighbour's number), the labels, and the status marks over them.
+// neighbour's number), the labels, and the status marks over them; with a title, all of
+// that under it, and the title's and the key's items after (framedPicture).
 PrimitiveList wholePicture(const PictureValues& values);

@@ -1,5 +1,7 @@
 #include "picturechoices.h"
 
+#include "fonts.h"
+
 #include <QCoreApplication>
 
 #include "windows.h"
@@ -13,7 +15,7 @@ constexpr int RowStep = 300; // twips between the boxes
 QCheckBox* box(const QString& caption, QWidget* parent, QRect twips)
 {
     auto* check = new QCheckBox(caption, parent);
-    check->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    check->setFont(Fonts::small());
     placeTwips(check, twips.left(), twips.top(), twips.width(), twips.height());
     return check;
 }

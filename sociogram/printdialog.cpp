@@ -1,5 +1,6 @@
 #include "printdialog.h"
 
+#include "fonts.h"
 #include "programicon.h"
 #include "windows.h"
 
@@ -43,7 +44,7 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent)
     OkButton = new QPushButton(tr("OK"), this);
     CancelButton = new QPushButton(tr("Cancel"), this);
     for (QPushButton* b : {OkButton, CancelButton})
-        b->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+        b->setFont(Fonts::small());
     placeTwips(OkButton, 240, 1800, 1095, 375);
     placeTwips(CancelButton, 1455, 1800, 1095, 375);
     OkButton->setObjectName(QStringLiteral("OkButton"));

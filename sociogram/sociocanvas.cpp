@@ -63,9 +63,8 @@ const PrimitiveList& SocioCanvas::picture() const
 {
     if (!listValid) {
         PictureValues values = state.shownPicture();
-        const ClassList& names = ClassList::instance();
-        if (state.view().showNames() && names.loaded())
-            values.names = QStringList{QString()} + names.currentNames();
+        if (state.view().showNames())
+            values.names = ClassList::instance().currentNames();
         shown = wholePicture(values);
         listValid = true;
     }

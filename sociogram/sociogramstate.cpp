@@ -6,7 +6,6 @@
 #include "choicegrid.h"
 #include "errorreport.h"
 #include "linesteps.h"
-#include "statusmethod.h"
 #include "statussteps.h"
 
 SociogramState::SociogramState()
@@ -22,19 +21,25 @@ SociogramState::SociogramState()
     history.trackRings([this] { return steps.widenedRings(); },
                        [this](const MoveHistory::Rings& rings) { steps.setWidenedRings(rings); });
     // The status follows the choices, which LineDraw has just read again, and the
-    // method chosen in the analysis window.
+    // method (setStatusMethod).
     connect(&options, &ViewOptions::statusChanged, this, &SociogramState::refreshStatus);
-    connect(&ChosenStatusMethod::instance(), &ChosenStatusMethod::changed, this,
-            &SociogramState::refreshStatus);
     connect(this, &SociogramState::drawingChanged, this, [this] {
         if (options.showStatus())
             refreshStatus();
     });
 }
 
+void SociogramState::setStatusMethod(StatusMethod method)
+{
+    if (method == statusBy)
+        return;
+    statusBy = method;
+    refreshStatus();
+}
+
 void SociogramState::refreshStatus()
 {
-    marks = options.showStatus() ? currentStatusMarks() : std::vector<StatusMark>{};
+    marks = options.showStatus() ? currentStatusMarks(statusBy) : std::vector<StatusMark>{};
     Q_EMIT statusMarksChanged();
 }
 

@@ -12,6 +12,7 @@
 #include "movehistory.h"
 #include "picturebuild.h"
 #include "primitives.h"
+#include "sociometry.h"
 #include "statusmarks.h"
 #include "surveychanges.h"
 #include "viewoptions.h"
@@ -43,6 +44,9 @@ public:
     // The status mark of each subject, by subject number (entry 0 unused), while "Show
     // Stat&us" is on; empty when off.
     const std::vector<StatusMark>& statusMarks() const { return marks; }
+    // The method the status marks are worked out by, the one the analysis window shows.
+    StatusMethod statusMethod() const { return statusBy; }
+    void setStatusMethod(StatusMethod method);
     // What the window shows, as the values its picture is built from (wholePicture): the
     // lines LineDraw read last, the labels, the groups and the status marks; no names.
     PictureValues shownPicture() const;
@@ -77,6 +81,7 @@ private:
     PictureValues drawn;
     PrimitiveList lines;
     std::vector<StatusMark> marks;
+    StatusMethod statusBy = StatusMethod::CoieDodgeCoppotelli;
 
     void refreshStatus();
 };

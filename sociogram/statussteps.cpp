@@ -2,7 +2,6 @@
 
 #include "globals.h"
 #include "labelset.h"
-#include "statusmethod.h"
 #include "studychoices.h"
 
 #include <algorithm>
@@ -81,10 +80,9 @@ std::vector<StatusMark> drawnLegend(int criterionType, const std::vector<StatusM
     return drawn;
 }
 
-std::vector<StatusMark> currentStatusMarks()
+std::vector<StatusMark> currentStatusMarks(StatusMethod method)
 {
-    return statusMarks(analyseChoices(currentStudyChoices().choices),
-                       ChosenStatusMethod::instance().method());
+    return statusMarks(analyseChoices(currentStudyChoices().choices), method);
 }
 
 PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<StatusMark>& marks)

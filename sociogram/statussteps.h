@@ -20,7 +20,7 @@ std::vector<StatusMark> statusLegend(int criterionType);
 // Of those, the marks `marks` (by subject number) hold: the key lists only what is drawn.
 std::vector<StatusMark> drawnLegend(int criterionType, const std::vector<StatusMark>& marks);
 // The marks of the study the data window holds (the grid in view and, for a Both
-// study, the stored answers), by the method chosen last in the analysis window.
-std::vector<StatusMark> currentStatusMarks();
+// study, the stored answers), by `method`.
+std::vector<StatusMark> currentStatusMarks(StatusMethod method);
 // The marks around the shown labels, to be painted over them.
 PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<StatusMark>& marks);

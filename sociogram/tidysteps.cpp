@@ -27,6 +27,13 @@ std::vector<QPointF> asPoints(const std::vector<Layout::Place>& places)
     return points;
 }
 
+std::vector<QPointF> shifted(std::vector<QPointF> points, QPointF by)
+{
+    for (std::size_t s = 1; s < points.size(); ++s)
+        points[s] += by;
+    return points;
+}
+
 } // namespace
 
 std::vector<QPointF> LayoutSteps::roomForMarks(const std::vector<QPointF>& tidied, int n,
@@ -107,15 +114,40 @@ std::vector<QPointF> LayoutSteps::tidiedOnFrame(int n, const std::vector<Choice>
 
 // Each label keeps the ring snapping uses: the radius in its tag.
 std::vector<QPointF> LayoutSteps::tidiedOnRings(int n, const std::vector<QPointF>& current,
-                                                const std::vector<Choice>& choices, QSizeF label)
+                                                const std::vector<Choice>& choices, QSizeF label,
+                                                QSizeF area)
 {
     std::vector<float> radius(std::size_t(n) + 1, 0.0f);
     for (int s = 1; s <= n; ++s)
         if (const SubjectLabel* l = labels.get(s))
             radius[std::size_t(s)] = float(Numbers::leadingValue(l->Tag));
     const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
-    tidiedRings = Layout::tidyOnRings(radius, current, n, choices, QSizeF(W, H), label, groupOf);
+    tidiedRings = Layout::tidyOnRings(radius, current, n, choices, area, label, groupOf);
     return std::move(tidiedRings.leftTop);
+}
+
+// The Target and the Random layout. A status mark takes room round its label as a name does
+// under it: two labels clear each other's marks once their boxes, grown by half the widest
+// mark shown, no longer meet, and the area Tidy fills shrinks by the other half, so that no
+// mark leaves it. (On the frame the slots leave that room.) Tidy works in that inner area.
+std::vector<QPointF> LayoutSteps::tidiedApart(int n, const std::vector<QPointF>& current,
+                                              const std::vector<Choice>& choices, QSizeF label)
+{
+    const double reach =
+        markRoom.empty() ? 0.0 : *std::max_element(markRoom.begin(), markRoom.end());
+    const QPointF half(reach / 2, reach / 2);
+    const QSizeF box = label + QSizeF(reach, reach), inner(W - reach, H - reach);
+    const std::vector<QPointF> boxes = shifted(current, -2 * half);
+    const bool target = Global::SociogramType == Codes::SociogramType::Target;
+    const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
+    const std::vector<QPointF> tidied =
+        target ? tidiedOnRings(n, boxes, choices, box, inner)
+               : Layout::tidyFree(boxes, n, choices, inner, box, groupOf);
+    // Then the lines that found no gap to bend through get one, the labels in the inner area.
+    const QSizeF side(labelSize().width, labelSize().height);
+    return shifted(
+        Layout::roomToBend(shifted(tidied, half), choices, inner, side, {box, -half}, target),
+        half);
 }
 
 void LayoutSteps::placeTidied(const std::vector<QPointF>& tidied, int n)
@@ -157,11 +189,8 @@ void LayoutSteps::TidyLabels(bool namesGiven)
         tidied = tidiedOnFrame(n, choices, label);
         break;
     case Codes::SociogramType::Target:
-        tidied = tidiedOnRings(n, current, choices, label);
-        break;
     case Codes::SociogramType::Random:
-        tidied = Layout::tidyFree(current, n, choices, QSizeF(W, H), label,
-                                  std::vector<int>(view.groups().begin(), view.groups().end()));
+        tidied = tidiedApart(n, current, choices, label);
         break;
     default:
         break;

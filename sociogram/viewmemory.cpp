@@ -1,5 +1,7 @@
 #include "viewmemory.h"
 
+#include "runreset.h"
+
 #include <QHash>
 
 namespace {
@@ -8,6 +10,8 @@ namespace {
 QHash<std::int32_t, ViewChoices>& kept()
 {
     static QHash<std::int32_t, ViewChoices> table;
+    static const bool resettable = (RunReset::onReset([] { table.clear(); }), true);
+    Q_UNUSED(resettable);
     return table;
 }
 
@@ -21,9 +25,4 @@ ViewChoices ViewMemory::recall(std::int32_t study)
 void ViewMemory::keep(std::int32_t study, const ViewChoices& choices)
 {
     kept().insert(study, choices);
-}
-
-void ViewMemory::forgetAll()
-{
-    kept().clear();
 }

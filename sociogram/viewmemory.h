@@ -25,6 +25,4 @@ public:
     // The choices last kept for `study`, or those a sociogram opens with.
     static ViewChoices recall(std::int32_t study);
     static void keep(std::int32_t study, const ViewChoices& choices);
-    // Back to the start of the run, for tests that need a clean program.
-    static void forgetAll();
 };

@@ -1,5 +1,6 @@
 #include "infoform.h"
 
+#include "fonts.h"
 #include "forms.h"
 #include "programicon.h"
 #include "windows.h"
@@ -17,9 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString Serif = QStringLiteral("Times New Roman");
-const QString Sans = QStringLiteral("MS Sans Serif");
 
 constexpr int ButtonTop = 3600;
 constexpr int ButtonWidth = 1000;
@@ -73,7 +71,7 @@ void InfoForm::makeEntries()
     ILabel[4] = makeLabel(QString(), 120, 120, 2655, 375);
     Criterion = new QPlainTextEdit(this);
     Criterion->setObjectName(QStringLiteral("IText_3"));
-    Criterion->setFont(namedFont(Serif, 12));
+    Criterion->setFont(Fonts::font(Fonts::Serif, 12));
     // Tab moves on to the next entry, as in every other box of the window.
     Criterion->setTabChangesFocus(true);
     placeTwips(Criterion, 3000, 120, 4335, 855);
@@ -84,7 +82,7 @@ void InfoForm::makeEntries()
     ICombo = new QComboBox(this);
     ICombo->setObjectName(QStringLiteral("ICombo_0"));
     ICombo->setEditable(false);
-    ICombo->setFont(namedFont(Serif, 12));
+    ICombo->setFont(Fonts::font(Fonts::Serif, 12));
     placeTwips(ICombo, 3000, 1080, 1815, 405);
 
     ILabel[3] = makeLabel(QString(), 120, 1560, 2775, 375);
@@ -105,7 +103,7 @@ QLabel* InfoForm::makeLabel(const QString& caption, int left, int top, int width
 {
     auto* label = new QLabel(caption, this);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(namedFont(Serif, 12, true));
+    label->setFont(Fonts::font(Fonts::Serif, 12, true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     placeTwips(label, left, top, width, height);
@@ -115,7 +113,7 @@ QLabel* InfoForm::makeLabel(const QString& caption, int left, int top, int width
 QLineEdit* InfoForm::makeBox(int maxLength, int left, int top, int width, int height)
 {
     auto* box = new QLineEdit(this);
-    box->setFont(namedFont(Serif, 12));
+    box->setFont(Fonts::font(Fonts::Serif, 12));
     box->setMaxLength(maxLength);
     placeTwips(box, left, top, width, height);
     box->installEventFilter(this);
@@ -126,7 +124,7 @@ QPushButton* InfoForm::makeButton(const QString& caption, int left, Command comm
 {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QStringLiteral("Action_%1").arg(static_cast<int>(command)));
-    button->setFont(namedFont(Sans, 9.75));
+    button->setFont(Fonts::font(Fonts::Sans, 9.75));
     placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
     connect(button, &QPushButton::clicked, this, [this, command] { Action_Click(command); });
     return button;

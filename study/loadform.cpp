@@ -2,6 +2,7 @@
 
 #include "busypointer.h"
 #include "classlist.h"
+#include "fonts.h"
 #include "forms.h"
 #include "globals.h"
 #include "messages.h"
@@ -22,7 +23,7 @@ constexpr int ButtonHeight = 375;
 
 QFont standardFont()
 {
-    return namedFont(QStringLiteral("MS Sans Serif"), 8.25);
+    return Fonts::small();
 }
 
 } // namespace
@@ -36,7 +37,7 @@ LoadForm::LoadForm()
     Lload = new QLabel(this);
     Lload->setObjectName(QStringLiteral("Lload"));
     Lload->setTextFormat(Qt::PlainText);
-    Lload->setFont(namedFont(QStringLiteral("Times New Roman"), 14.25));
+    Lload->setFont(Fonts::font(Fonts::Serif, 14.25));
     Lload->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(Lload, 120, 120, 3615, 375);
 

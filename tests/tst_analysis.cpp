@@ -517,8 +517,8 @@ private Q_SLOTS:
         for (const ImportProblem& p : read.problems)
             found << p.text();
         for (int s = 1; read.names && s <= 6; ++s)
-            if (!read.names->at(s - 1).isEmpty())
-                found << QStringLiteral("%1=%2").arg(s).arg(read.names->at(s - 1));
+            if (!read.names->at(s).isEmpty())
+                found << QStringLiteral("%1=%2").arg(s).arg(read.names->at(s));
         QTEST(found.join(u' '), "result");
         if (read.names) // what the program writes, it reads back unchanged
             QCOMPARE(readClassList(classListCsv(*read.names), 6).names, read.names);

@@ -188,42 +188,60 @@ private Q_SLOTS:
         QCOMPARE(outward.shapes.front().p1, QPointF(3457.5, 3315));
     }
 
-    // No name meets another name or another label, or leaves the area; every name shows,
-    // and those listed show whole. Labels of 360 twips, left-tops and names' widths given.
+    // No name meets another name or another label with its status mark (its reach), or leaves
+    // the area; every name shows, and those listed show whole; on a frame (inward) each faces
+    // the middle. Labels of 360 twips, left-tops and names' widths given.
     void namesNeverTouch_data()
     {
         QTest::addColumn<QList<QPointF>>("labels");
         QTest::addColumn<QList<qreal>>("widths");
         QTest::addColumn<QList<int>>("whole");
-        QTest::newRow("alone") << QList<QPointF>{{3000, 3000}} << QList<qreal>{900}
-                               << QList<int>{0};
-        QTest::newRow("two long, side by side") << QList<QPointF>{{3000, 3000}, {3400, 3000}}
-                                                << QList<qreal>{1500, 1500} << QList<int>{};
+        QTest::addColumn<QList<qreal>>("reach");
+        QTest::addColumn<bool>("inward");
+        QTest::newRow("alone") << QList<QPointF>{{3000, 3000}} << QList<qreal>{900} << QList<int>{0}
+                               << QList<qreal>{0} << false;
+        QTest::newRow("two long, side by side")
+            << QList<QPointF>{{3000, 3000}, {3400, 3000}} << QList<qreal>{1500, 1500}
+            << QList<int>{} << QList<qreal>{0, 0} << false;
         QTest::newRow("a short one beside a long one")
             << QList<QPointF>{{3000, 3000}, {3400, 3000}, {3800, 3000}}
-            << QList<qreal>{1500, 300, 1500} << QList<int>{1};
+            << QList<qreal>{1500, 300, 1500} << QList<int>{1} << QList<qreal>{0, 0, 0} << false;
         QTest::newRow("a column") << QList<QPointF>{{3000, 3000}, {3000, 3400}, {3000, 3800}}
-                                  << QList<qreal>{700, 700, 700} << QList<int>{0, 1, 2};
+                                  << QList<qreal>{700, 700, 700} << QList<int>{0, 1, 2}
+                                  << QList<qreal>{0, 0, 0} << false;
         QTest::newRow("a crowded row at the foot")
             << QList<QPointF>{{0, 4640}, {380, 4640}, {760, 4640}, {1140, 4640}}
-            << QList<qreal>{1000, 1000, 1000, 1000} << QList<int>{3}; // room to the right
+            << QList<qreal>{1000, 1000, 1000, 1000} << QList<int>{3} // room to the right
+            << QList<qreal>{0, 0, 0, 0} << false;
+        QTest::newRow("marked labels side by side")
+            << QList<QPointF>{{3000, 3000}, {3560, 3100}} << QList<qreal>{900, 300}
+            << QList<int>{0, 1} << QList<qreal>{0, 140} << false;
+        QTest::newRow("on a frame, foot and side")
+            << QList<QPointF>{{2800, 4300}, {1000, 2300}} << QList<qreal>{900, 900}
+            << QList<int>{0, 1} << QList<qreal>{0, 110} << true;
     }
     void namesNeverTouch()
     {
         QFETCH(QList<QPointF>, labels);
         QFETCH(QList<qreal>, widths);
         QFETCH(QList<int>, whole);
+        QFETCH(QList<qreal>, reach);
+        QFETCH(bool, inward);
         std::vector<NameSpot> spots;
         for (qsizetype i = 0; i < labels.size(); ++i)
-            spots.push_back({QRectF(labels[i], QSizeF(360, 360)), {}, widths[i]});
+            spots.push_back({QRectF(labels[i], QSizeF(360, 360)), {}, widths[i], reach[i]});
         const QRectF area(0, 0, 6000, 5000);
-        const std::vector<QRectF> bands = nameBands(spots, area.size());
+        const std::vector<QRectF> bands = nameBands(spots, area.size(), inward);
+        const auto fromMiddle = [&](QPointF p) { return QLineF(p, area.center()).length(); };
         for (std::size_t i = 0; i < spots.size(); ++i) {
             QVERIFY(!bands[i].isEmpty() && area.contains(bands[i]));
             QCOMPARE(bands[i].width() >= spots[i].width, whole.contains(int(i)));
-            for (std::size_t j = 0; j < spots.size(); ++j)
-                QVERIFY(i == j ||
-                        !(bands[i].intersects(bands[j]) || bands[i].intersects(spots[j].label)));
+            QVERIFY(!inward || fromMiddle(bands[i].center()) < fromMiddle(spots[i].label.center()));
+            for (std::size_t j = 0; j < spots.size(); ++j) {
+                const qreal r = spots[j].reach;
+                QVERIFY(!bands[i].intersects(spots[j].label.adjusted(-r, -r, r, r)) &&
+                        (i == j || !bands[i].intersects(bands[j])));
+            }
         }
     }
 
@@ -404,7 +422,7 @@ private Q_SLOTS:
         QImage key(int(twips.width() / 15) * 2, int(twips.height() / 15), QImage::Format_RGB32);
         key.fill(Qt::white);
         QPainter painter(&key);
-        paintKey(painter, {}, 1.0 / 15, false, 3, marks, u"Autumn"_qs);
+        paintPrimitives(painter, keyItems({}, {false, 3, marks, u"Autumn"_qs}), 1.0 / 15);
         painter.end();
         QCoreApplication::removeTranslator(&longer);
         for (int x = int(twips.width() / 15) + 1; x < key.width(); ++x)
@@ -444,7 +462,9 @@ private Q_SLOTS:
             QImage key(int(twips.width() / 15), int(twips.height() / 15), QImage::Format_RGB32);
             key.fill(Qt::white);
             QPainter painter(&key);
-            paintKey(painter, {}, 1.0 / 15, false, 0, {}, changes ? u"Autumn"_qs : QString());
+            KeyEntries entries;
+            entries.changesSince = changes ? u"Autumn"_qs : QString();
+            paintPrimitives(painter, keyItems({}, entries), 1.0 / 15);
             painter.end();
             QVERIFY(hasColour(key, s[1].pen) == changes && hasColour(key, s[2].pen) == changes);
         }

@@ -92,7 +92,7 @@ private Q_SLOTS:
     {
         const int record = f.openStudy(6, 2, 3);
         f.db().addAnswer(record, 1, 4, 1, 5); // subject 3 keyed before
-        ClassList::instance().setNames(record, {u"Al"_qs, u"Bo"_qs});
+        ClassList::instance().setNames(record, {{}, u"Al"_qs, u"Bo"_qs});
         DataForm* form = openDataForm();
         KioskWindow* kiosk = form->pupilsAnswerHere();
         QVERIFY(kiosk && kiosk->isVisible() && !form->isVisible());
@@ -326,7 +326,7 @@ private Q_SLOTS:
     void entryNamesTheSubjectAndTheTypedChoice()
     {
         f.openStudy(6, 2, 1, false);
-        ClassList::instance().setNames(0, {u"Al"_qs, u"Bo"_qs, {}, u"Di"_qs});
+        ClassList::instance().setNames(0, {{}, u"Al"_qs, u"Bo"_qs, {}, u"Di"_qs});
         DataForm* form = openDataForm();
         QStringList seen;
         DataForm::setEntryRunner([&](EntryForm& entry) {
@@ -360,8 +360,10 @@ private Q_SLOTS:
         QFETCH(bool, names);
         f.openStudy(24, choices, 1, false);
         const QString longName = u"Isabella Fern\u00e1ndez-Castellanos de la Vega y Ortiz"_qs;
+        SubjectNames list(1);
+        list.resize(25, longName);
         if (names)
-            ClassList::instance().setNames(0, QStringList(24, longName));
+            ClassList::instance().setNames(0, list);
         QTableView* view = EntryWindowTest::view(openDataForm());
         if (names) {
             const QString shown = view->model()->headerData(0, Qt::Vertical).toString();

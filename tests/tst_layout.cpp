@@ -570,6 +570,37 @@ private Q_SLOTS:
             }
     }
 
+    // A line with a column of labels in its way has no gap to bend through: the labels step
+    // until it has one, none on another, on the Target each at its distance from the centre.
+    void roomToBendClearsTheWay_data()
+    {
+        QTest::addColumn<bool>("onRings");
+        QTest::newRow("random") << false;
+        QTest::newRow("target") << true;
+    }
+    void roomToBendClearsTheWay()
+    {
+        QFETCH(bool, onRings);
+        const Points given{{},           {1000, 3000}, {5400, 3000},
+                           {3000, 3000}, {3000, 2600}, {3000, 3400}};
+        const Choices choices{{1, 2}};
+        const int type = onRings ? Codes::SociogramType::Target : Codes::SociogramType::Random;
+        const auto under = [&](const Points& at) {
+            return countDrawn(routeLines(type, at, choices, Design, Label), at, choices, Label)
+                .linesUnder;
+        };
+        QVERIFY(under(given) > 0);
+        const Points after = roomToBend(given, choices, Design, Label, {Label, {}}, onRings);
+        QCOMPARE(under(after), 0);
+        QCOMPARE(scorePicture(after, 5, choices, Label).overlaps, 0);
+        const QPointF middle(Design.width() / 2, Design.height() / 2);
+        const auto fromMiddle = [&](const Points& at, int s) {
+            return QLineF(QRectF(at[s], Label).center(), middle).length();
+        };
+        for (int s = 1; s <= 5; ++s)
+            QVERIFY(!onRings || std::abs(fromMiddle(after, s) - fromMiddle(given, s)) < 1);
+    }
+
     // What each of Tidy's searches reaches on one class, against the designed picture: a
     // search made useless, one that hands back what it was given, fails its row.
     void tidyReaches_data()

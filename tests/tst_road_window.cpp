@@ -332,7 +332,7 @@ private Q_SLOTS:
         messages.answer({Answer::Yes});
         QTest::mouseClick(part(list, u"Action_1"_qs), Qt::LeftButton);
         QCOMPARE(studies->count(), 0);
-        QVERIFY(ClassList::instance().names(record).isEmpty());
+        QVERIFY(ClassList::instance().names(record).empty());
         QCOMPARE(nameInStore(names), QString());
     }
 

@@ -1,12 +1,16 @@
 // The sociogram's saved arrangements through its state: saved, restored, and the View
 // commands switching between the layout and the saved arrangement.
+#include "classlist.h"
 #include "globals.h"
 #include "gridfill.h"
+#include "labelset.h"
 #include "linesteps.h"
 #include "picturetitle.h"
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
+#include "statusmethod.h"
 #include "testdb.h"
+#include "viewmemory.h"
 
 #include <QtTest>
 #include <memory>
@@ -50,6 +54,20 @@ private Q_SLOTS:
     {
         messages.reset();
         db.reset();
+    }
+
+    // A test starts from the program's start, whatever the one before it left of the run.
+    void resetForgetsTheRun()
+    {
+        ChosenStatusMethod::instance().setMethod(StatusMethod::NewcombBukowski);
+        ViewChoices shown;
+        shown.showStatus = true;
+        ViewMemory::keep(3, shown);
+        ClassList::instance().setNames(3, {{}, u"Al"_qs});
+        resetProgram();
+        QCOMPARE(ChosenStatusMethod::instance().method(), StatusMethod::CoieDodgeCoppotelli);
+        QVERIFY(!ViewMemory::recall(3).showStatus);
+        QVERIFY(ClassList::instance().names(3).empty());
     }
 
     // Saved with a row for every subject of the grid as it stands, restored as saved,
@@ -154,6 +172,39 @@ private Q_SLOTS:
                 s->DefaultDistribution();
             s->layout().dropLabel(5, centre + QPointF(2000, 0));
             QVERIFY(qAbs(distance(5) - (laidOutAgain ? designed : used)) <= 1);
+        }
+    }
+
+    // Tidy on the Target and in the Random layout leaves each status mark its room: no other
+    // label within a marked label's reach, and every mark inside the area.
+    void tidyLeavesRoomForTheMarks()
+    {
+        for (const int type : {1, 3}) {
+            SociogramState s;
+            Global::SociogramType = type;
+            LabelSet& labels = s.arrangement().labels();
+            std::vector<double> room{0};
+            std::vector<Choice> ties;
+            for (int i = 1; i <= 12; ++i) {
+                QVERIFY(!labels.load(i));
+                labels.move(i, float(400 * i - 400), float(i % 2 ? 3000 : 3400));
+                labels.setTag(i, QStringLiteral("%1").arg(i % 3 ? 1200 : 2400));
+                room.push_back(i % 4 ? 0 : 140);
+                ties.push_back({i, i % 12 + 1});
+            }
+            s.layout().setShownTies(ties);
+            s.layout().setMarkRoom(room);
+            s.layout().TidyLabels();
+            const QRectF area(0, 0, Codes::Geometry::DesignWidth, Codes::Geometry::DesignHeight);
+            const auto square = [&](int i, qreal r) {
+                const SubjectLabel* l = labels.get(i);
+                return QRectF(l->Left - r, l->Top - r, l->Width + 2 * r, l->Height + 2 * r);
+            };
+            for (int i = 1; i <= 12; ++i) {
+                QVERIFY(area.contains(square(i, room[i])));
+                for (int j = 1; j <= 12; ++j)
+                    QVERIFY(i == j || !square(i, room[i]).intersects(square(j, 0)));
+            }
         }
     }
 

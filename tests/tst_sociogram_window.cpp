@@ -14,6 +14,7 @@
 #include "gridfill.h"
 #include "groupcolours.h"
 #include "keyform.h"
+#include "paint.h"
 #include "pictures.h"
 #include "printdialog.h"
 #include "statusmethod.h"
@@ -97,7 +98,6 @@ private Q_SLOTS:
     void init()
     {
         f.init();
-        ViewMemory::forgetAll();
         // The designed page unless a test asks for more.
         PrintChoices::setAsker([](QWidget*, ShownOnWindow) { return PictureOptions{}; });
     }
@@ -108,7 +108,6 @@ private Q_SLOTS:
         DrawForm::setPrinterChooser(nullptr);
         PictureExport::setFileChooser(nullptr);
         PictureExport::setOptionsChooser(nullptr);
-        ChosenStatusMethod::instance().setMethod(StatusMethod::CoieDodgeCoppotelli);
     }
 
     // A drop stores the same twips whatever size the window shows the picture at.
@@ -271,7 +270,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, otherStudy);
         defineStudy(6);
-        ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs});
+        ClassList::instance().setNames(Global::CurrentRecord, {{}, u"Anna"_qs});
         DrawForm* form = openSociogram(0);
         item(form, "ShowNames")->trigger();
         item(form, "ColourChoices")->trigger();
@@ -281,7 +280,7 @@ private Q_SLOTS:
         form->close();
         if (otherStudy) {
             defineStudy(6);
-            ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs});
+            ClassList::instance().setNames(Global::CurrentRecord, {{}, u"Anna"_qs});
         }
         form = openSociogram(3);
         const ViewOptions& view = form->state().view();
@@ -462,9 +461,9 @@ private Q_SLOTS:
                     QVERIFY(f.db().addAnswer(Global::CurrentRecord, 2, s + 1, slot,
                                              (s + 20 + slot) % 40 + 1));
             }
-        QStringList names;
+        SubjectNames names(1);
         for (int s = 1; s <= 40; ++s)
-            names << u"Pupil%1name"_qs.arg(s);
+            names.push_back(u"Pupil%1name"_qs.arg(s));
         ClassList::instance().setNames(Global::CurrentRecord, names);
         QVERIFY(WindowFixture::openWindow<DataForm>(showDataForm));
         const QString pdf = f.db().folder() + u"/report.pdf"_qs;
@@ -491,7 +490,7 @@ private Q_SLOTS:
         for (const QString& piece : {u"Coie,"_qs, u"density:"_qs, u"cliques"_qs, u"Popular"_qs})
             QVERIFY2(all.contains(piece), qPrintable(piece));
         for (int s = 1; s <= 40; ++s)
-            QCOMPARE(all.contains(names[s - 1]), withNames);
+            QCOMPARE(all.contains(names[std::size_t(s)]), withNames);
     }
 
     void namesUnderTheLabels_data()
@@ -510,7 +509,7 @@ private Q_SLOTS:
         QFETCH(QStringList, drawn);
         defineStudy(3, {{"2"}, {"1"}});
         if (list)
-            ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs, u"Ben"_qs, {}});
+            ClassList::instance().setNames(Global::CurrentRecord, {{}, u"Anna"_qs, u"Ben"_qs, {}});
         DrawForm* form = openSociogram(0);
         QCOMPARE(item(form, "ShowNames")->isEnabled(), list);
         if (turnOff)
@@ -533,7 +532,9 @@ private Q_SLOTS:
         for (int s = 1; s <= 40; ++s)
             choices.push_back({QString::number(s % 40 + 1)});
         defineStudy(40, choices);
-        ClassList::instance().setNames(Global::CurrentRecord, QStringList(40, u"Name"_qs));
+        SubjectNames names(1);
+        names.resize(41, u"Name"_qs);
+        ClassList::instance().setNames(Global::CurrentRecord, names);
         item(openSociogram(Codes::SociogramType::Random), "Tidy")->trigger();
         for (int i = 1; i <= 40; ++i)
             for (int j = 1; j <= 40; ++j) {
@@ -563,7 +564,7 @@ private Q_SLOTS:
             return fileBytes(file);
         };
         const QByteArray noList = exported(false);
-        ClassList::instance().setNames(Global::CurrentRecord, {u"Anna"_qs, u"Ben"_qs, {}});
+        ClassList::instance().setNames(Global::CurrentRecord, {{}, u"Anna"_qs, u"Ben"_qs, {}});
         QVERIFY(item(form, "ShowNames")->isChecked());
         QVERIFY(!noList.isEmpty());
         QCOMPARE(exported(false), noList);
@@ -614,12 +615,12 @@ private Q_SLOTS:
     }
 
     // The window, the print and the export paint one list: with everything shown and asked
-    // for, it holds the names, the groups' colours and the status marks, and the file written
-    // is that list painted.
+    // for, it holds the names, the groups' colours and the status marks, moved under the title
+    // with the key beside, and the file written is that list painted.
     void onePictureEverywhere()
     {
         defineStudy(6, {{"2"}, {"1"}, {"1"}});
-        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs, u"Bo"_qs});
+        ClassList::instance().setNames(Global::CurrentRecord, {{}, u"Al"_qs, u"Bo"_qs});
         DrawForm* form = openSociogram(0);
         item(form, "ShowStatus")->setChecked(true);
         form->setShownGroups({-1, 0, 0, 1, 1, 1, 1});
@@ -637,13 +638,26 @@ private Q_SLOTS:
         all.format = PictureFormat::Svg;
         all.groupColours = all.statusMarks = all.withNames = true;
         QCOMPARE(form->pictureFor(all), shown);
+        all.includeTitle = all.includeKey = true;
+        PictureOptions chosen = all;
+        const PrimitiveList framed = form->pictureFor(all);
+        const qreal title = framed.front().p1.y(); // the drawing cut to its area under it
+        QVERIFY(title > 0 && framed.size() > shown.size() + 1);
+        QCOMPARE(
+            PrimitiveList(framed.begin() + 1, framed.begin() + 1 + std::ptrdiff_t(shown.size())),
+            translated(shown, {0, title}));
+        QStringList texts;
+        for (const Primitive& p : framed)
+            texts << p.text;
+        for (const char* words : {"Class", "Positive Choice", "Mutual", "Status", "Group 2"})
+            QVERIFY2(texts.contains(QLatin1String(words)), words);
         const QString file = f.db().folder() + u"/all.svg"_qs, again = file + u"2.svg"_qs;
-        PictureExport::setOptionsChooser([all](QWidget*, ShownOnWindow) { return all; });
+        PictureExport::setOptionsChooser([chosen](QWidget*, ShownOnWindow) { return chosen; });
         PictureExport::setFileChooser(
             [file](QWidget*, const QString&, const QString&, const QString&) { return file; });
         form->exportPicture();
         const Layout::Area area = form->state().layout().area();
-        QVERIFY(!::exportPicture(again, shown, QSizeF(area.W, area.H), all));
+        QVERIFY(!::exportPicture(again, framed, QSizeF(area.W, area.H), all));
         QCOMPARE(fileBytes(file), fileBytes(again));
     }
 
@@ -696,7 +710,7 @@ private Q_SLOTS:
         });
         form->exportPicture();
         QVERIFY(!namesOpen); // no class list
-        ClassList::instance().setNames(Global::CurrentRecord, {u"Al"_qs});
+        ClassList::instance().setNames(Global::CurrentRecord, {{}, u"Al"_qs});
         bool namesChosen = false;
         whenModalOpens<ExportDialog>([&namesChosen](ExportDialog& d) {
             d.findChild<QRadioButton*>(u"Format_0"_qs)->click();

@@ -262,7 +262,7 @@ private Q_SLOTS:
         Forms::CloseDeletedStudy = [&](long record) {
             closed << QString::number(record) << QString::number(f.db().dump().size());
         };
-        ClassList::instance().setNames(12, {u"Al"_qs});
+        ClassList::instance().setNames(12, {{}, u"Al"_qs});
         LoadForm* form = openList();
         projects(form)->setCurrentRow(1);
         messages->answer({answer});

@@ -9,7 +9,12 @@ measured against a minimal Qt Widgets program.
 One run on a shared machine can swing a ratio several fold, so every figure is the
 median of five runs, with the range of the five beside it.
 
-Usage: tools/bench-table.py [build-dir]   (a Release build gives the real figures)
+After it comes Tidy's readability table, which BM_TidyReadability_Table prints: its
+counts are the same in every run, its times are the median of the five. With
+--readability only that benchmark runs and only that table is printed.
+
+Usage: tools/bench-table.py [--readability] [build-dir]   (a Release build gives the
+real figures)
 """
 import json
 import os
@@ -20,7 +25,9 @@ import sys
 import tempfile
 import time
 
-build = sys.argv[1] if len(sys.argv) > 1 else "build-release"
+args = [a for a in sys.argv[1:] if a != "--readability"]
+only_readability = len(args) < len(sys.argv) - 1
+build = args[0] if args else "build-release"
 bench = os.path.join(build, "bench", "sociogram_bench")
 minimal = os.path.join(build, "bench", "sociogram_minimal_window")
 program = os.path.join(build, "bin", "sociogram")
@@ -38,12 +45,40 @@ def fmt(ns):
 RUNS = 5
 
 
-def benchmarks():
+READABILITY = "BM_TidyReadability_Table"
+# The rows of the readability tables of the runs so far, each table a list of rows.
+readability_tables = []
+
+
+def benchmarks(only=None):
     with tempfile.NamedTemporaryFile(suffix=".json") as out:
-        subprocess.run([bench, "--benchmark_out=" + out.name, "--benchmark_out_format=json",
-                        "--benchmark_min_time=0.2"], check=True, env=env,
-                       stdout=subprocess.DEVNULL)
+        command = [bench, "--benchmark_out=" + out.name, "--benchmark_out_format=json",
+                   "--benchmark_min_time=0.2"]
+        if only:
+            command.append("--benchmark_filter=^" + only + "/")
+        run = subprocess.run(command, check=True, env=env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.PIPE, text=True)
+        rows = [line for line in run.stderr.splitlines() if line.startswith("|")]
+        if rows:
+            readability_tables.append(rows)
         return json.load(open(out.name))["benchmarks"]
+
+
+def cells(row):
+    return [c.strip() for c in row.strip().strip("|").split("|")]
+
+
+def readability_table():
+    """The first run's table, each time the median of the runs' times."""
+    tables = [[cells(row) for row in table] for table in readability_tables]
+    out = []
+    for i, row in enumerate(tables[0]):
+        times = [table[i][-1] for table in tables if i < len(table)]
+        if row[-1].endswith(" ms") and len(times) == len(tables):
+            row = row[:-1] + [f"{statistics.median(float(t.split()[0]) for t in times):.0f} ms"]
+        rule = all(set(c) == {"-"} for c in row)
+        out.append("|" + "|".join(row) + "|" if rule else "| " + " | ".join(row) + " |")
+    return out
 
 
 def wall_ms(command, runs=15):
@@ -88,6 +123,12 @@ def spread(values, show):
     return f"{show(statistics.median(values))} ({show(min(values))}–{show(max(values))})"
 
 
+if only_readability:
+    for _ in range(RUNS):
+        benchmarks(READABILITY)
+    print("\n".join(readability_table()))
+    sys.exit(0)
+
 runs = [one_run() for _ in range(RUNS)]
 rows = []
 for name, (shown, _, base_name, _) in runs[0].items():
@@ -118,3 +159,6 @@ print("| Figure | Time | Baseline | Baseline time | Ratio |")
 print("|---|---|---|---|---|")
 for r in rows:
     print("| " + " | ".join(r) + " |")
+if readability_tables:
+    print()
+    print("\n".join(readability_table()))

@@ -1618,28 +1618,8 @@ Diese Wahlen behalten? Ja behält sie und übernimmt die Zeilen der Datei, Nein 
         <translation>Gegenseitig</translation>
     </message>
     <message>
-        <source>Popular</source>
-        <translation>Beliebt</translation>
-    </message>
-    <message>
-        <source>Rejected</source>
-        <translation>Abgelehnt</translation>
-    </message>
-    <message>
-        <source>Neglected</source>
-        <translation>Vernachlässigt</translation>
-    </message>
-    <message>
-        <source>Controversial</source>
-        <translation>Kontrovers</translation>
-    </message>
-    <message>
         <source>Most chosen</source>
         <translation>Meistgewählt</translation>
-    </message>
-    <message>
-        <source>Isolate</source>
-        <translation>Isoliert</translation>
     </message>
     <message>
         <source>Rejected, chosen by nobody</source>

@@ -1618,28 +1618,8 @@ Keep their choices? Yes keeps them and takes the rows of the file, No empties th
         <translation>Mutua</translation>
     </message>
     <message>
-        <source>Popular</source>
-        <translation>Popular</translation>
-    </message>
-    <message>
-        <source>Rejected</source>
-        <translation>Rechazado</translation>
-    </message>
-    <message>
-        <source>Neglected</source>
-        <translation>Ignorado</translation>
-    </message>
-    <message>
-        <source>Controversial</source>
-        <translation>Controvertido</translation>
-    </message>
-    <message>
         <source>Most chosen</source>
         <translation>Más elegido</translation>
-    </message>
-    <message>
-        <source>Isolate</source>
-        <translation>Aislado</translation>
     </message>
     <message>
         <source>Rejected, chosen by nobody</source>

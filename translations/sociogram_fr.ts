@@ -1618,28 +1618,8 @@ Conserver ces choix&#xa0;? Oui les conserve et reprend les lignes du fichier, No
         <translation>Réciproque</translation>
     </message>
     <message>
-        <source>Popular</source>
-        <translation>Populaire</translation>
-    </message>
-    <message>
-        <source>Rejected</source>
-        <translation>Rejeté</translation>
-    </message>
-    <message>
-        <source>Neglected</source>
-        <translation>Négligé</translation>
-    </message>
-    <message>
-        <source>Controversial</source>
-        <translation>Controversé</translation>
-    </message>
-    <message>
         <source>Most chosen</source>
         <translation>Le plus choisi</translation>
-    </message>
-    <message>
-        <source>Isolate</source>
-        <translation>Isolé</translation>
     </message>
     <message>
         <source>Rejected, chosen by nobody</source>

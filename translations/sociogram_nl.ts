@@ -1618,28 +1618,8 @@ Deze keuzes behouden? Ja behoudt ze en neemt de rijen van het bestand over, Nee 
         <translation>Wederzijds</translation>
     </message>
     <message>
-        <source>Popular</source>
-        <translation>Populair</translation>
-    </message>
-    <message>
-        <source>Rejected</source>
-        <translation>Afgewezen</translation>
-    </message>
-    <message>
-        <source>Neglected</source>
-        <translation>Genegeerd</translation>
-    </message>
-    <message>
-        <source>Controversial</source>
-        <translation>Controversieel</translation>
-    </message>
-    <message>
         <source>Most chosen</source>
         <translation>Meest gekozen</translation>
-    </message>
-    <message>
-        <source>Isolate</source>
-        <translation>Geïsoleerd</translation>
     </message>
     <message>
         <source>Rejected, chosen by nobody</source>

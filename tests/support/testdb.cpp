@@ -1,10 +1,9 @@
 #include "testdb.h"
 
-#include "classlist.h"
 #include "errorreport.h"
-#include "filefolder.h"
 #include "files.h"
 #include "globals.h"
+#include "runreset.h"
 #include "store.h"
 
 #include <QFile>
@@ -226,10 +225,7 @@ std::optional<Store> TestDatabase::open() const
 
 void resetProgram()
 {
-    ClassList::instance().forgetAll();
-    Global::reset();
-    FileFolder::forget();
-    errorReport().reset();
+    RunReset::resetRun();
     errorReport().setPause([] {});
     Store::setBusyTimeout(0);
 }
