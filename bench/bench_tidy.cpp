@@ -21,9 +21,9 @@ using namespace Layout;
 
 constexpr int Subjects = 40;
 constexpr int Each = 10;
-const QSizeF Area(6915, 6630);
-const QSizeF Label(360, 360);
 using Codes::Geometry::Pi;
+using TidyClasses::Area;
+using TidyClasses::Label;
 
 // Every subject names 10 others under each criterion, from a fixed seed so that runs
 // compare.
@@ -253,16 +253,15 @@ void BM_Tidy_Random40Names(benchmark::State& state)
 }
 BENCHMARK(BM_Tidy_Random40Names)->Unit(benchmark::kMillisecond);
 
+} // namespace
+
 // The readability measures before (the layout as designed) and after Tidy, summed over
 // five generated classes of each size, printed as the README's table.
-struct Picture {
-    std::vector<QPointF> designed, tidied;
-    TidyClasses::Shape shape;
-    QPointF centre;
-};
-
-Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices, unsigned seed)
+TidyClasses::Picture TidyClasses::designedAndTidied(int layout, int n,
+                                                    const std::vector<Choice>& choices,
+                                                    unsigned seed, const std::vector<int>& groupOf)
 {
+    using namespace Layout;
     const Layout::Area area{float(Area.width()), float(Area.height())};
     const QPointF middle(Area.width() / 2 - Label.width() / 2,
                          Area.height() / 2 - Label.height() / 2);
@@ -281,7 +280,7 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
             layout == 0 ? QSizeF(Codes::Geometry::CircleRadius, Codes::Geometry::CircleRadius)
                         : QSizeF(Area.width() * 0.4 - 180, Area.height() * 0.4 - 180);
         p.tidied = tidyOnSlots(frameSlots(layout == 1, n, Area, Label, radius), n, choices, Area,
-                               Label, nullptr, true);
+                               Label, nullptr, true, groupOf);
     } else if (layout == 2) {
         std::vector<long> received(n + 1, 0);
         for (const Choice& c : choices)
@@ -296,8 +295,9 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
                 p.designed[ring.members[e]] = {ring.places[e].left, ring.places[e].top};
             }
         p.shape = TidyClasses::Shape::Target;
-        p.tidied = roomToBend(tidyOnRings(radius, p.designed, n, choices, Area, Label).leftTop,
-                              choices, Area, Label, {Label, {}}, true);
+        p.tidied =
+            roomToBend(tidyOnRings(radius, p.designed, n, choices, Area, Label, groupOf).leftTop,
+                       choices, Area, Label, {Label, {}}, true);
     } else {
         std::mt19937 random(seed);
         const RandomSource source = [&] { return float(random() % 100000) / 100000.0f; };
@@ -309,11 +309,13 @@ Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices,
             p.designed[s] = {double(placed[s][0]), double(placed[s][1])};
         }
         p.shape = TidyClasses::Shape::Free;
-        p.tidied = roomToBend(tidyFree(p.designed, n, choices, Area, Label), choices, Area, Label,
-                              {Label, {}}, false);
+        p.tidied = roomToBend(tidyFree(p.designed, n, choices, Area, Label, groupOf), choices, Area,
+                              Label, {Label, {}}, false);
     }
     return p;
 }
+
+namespace {
 
 // The table's layouts, in its order.
 const int LayoutType[] = {Codes::SociogramType::Circle, Codes::SociogramType::Square,
@@ -357,7 +359,7 @@ std::string tidyTime(int layout, TidyClasses::Criteria criteria)
     const std::vector<Choice> busy = TidyClasses::inView(busyClass(), criteria);
     const std::clock_t start = std::clock();
     for (int k = 0; k < 5; ++k) {
-        const Picture tidied = designedAndTidied(layout, 40, busy, 1);
+        const TidyClasses::Picture tidied = TidyClasses::designedAndTidied(layout, 40, busy, 1);
         benchmark::DoNotOptimize(routeLines(LayoutType[layout], tidied.tidied, busy, Area, Label));
     }
     const double ms = 1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC / 5;

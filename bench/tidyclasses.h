@@ -146,6 +146,18 @@ inline bool keptTogether(const std::vector<int>& clique, const std::vector<QPoin
     return span + 1 <= places;
 }
 
+// The designed picture of layout 0 to 3 (Circle, Square, Target, Random) for a class on the
+// benchmarks' area, and the picture Tidy makes of it, with the groups of `groupOf` shown.
+const QSizeF Area(6915, 6630);
+const QSizeF Label(360, 360);
+struct Picture {
+    std::vector<QPointF> designed, tidied;
+    Shape shape;
+    QPointF centre;
+};
+Picture designedAndTidied(int layout, int n, const std::vector<Choice>& choices, unsigned seed,
+                          const std::vector<int>& groupOf = {});
+
 inline Measures measure(const std::vector<QPointF>& at, int n, const std::vector<Choice>& choices,
                         Shape shape, QPointF centre, QSizeF area, QSizeF label)
 {

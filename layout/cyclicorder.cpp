@@ -120,6 +120,25 @@ int CrossingCounter::count(const std::vector<int>& order)
 
 namespace {
 
+// The units with, after the cliques, each two pupils who chose each other and belong to no
+// unit yet as one more, taken along the chain of friends: a soft block, as the searches
+// after may part them.
+std::vector<std::vector<int>> withPairs(const ChoiceGraph& graph,
+                                        std::vector<std::vector<int>> units)
+{
+    std::vector<bool> taken(graph.n + 1, false);
+    for (const std::vector<int>& unit : units)
+        for (int s : unit)
+            taken[s] = true;
+    for (int s : chainOrder(graph))
+        for (int t = 1; t <= graph.n && !taken[s]; ++t)
+            if (t != s && !taken[t] && graph.mutual(s, t)) {
+                units.push_back({s, t});
+                taken[s] = taken[t] = true;
+            }
+    return units;
+}
+
 // The chain of friends with each unit where its first member comes, every other subject a
 // unit of its own.
 std::vector<std::vector<int>> chainOfUnits(const ChoiceGraph& graph,
@@ -257,18 +276,20 @@ private:
 
 } // namespace
 
-std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques)
+std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
+                             bool pairs)
 {
     if (graph.n < 4)
         return chainOrder(graph);
-    UnitCycle cycle(graph, chainOfUnits(graph, cliqueUnits(graph.n, cliques)));
+    std::vector<std::vector<int>> units = cliqueUnits(graph.n, cliques);
+    UnitCycle cycle(graph, chainOfUnits(graph, pairs ? withPairs(graph, std::move(units)) : units));
     cycle.sift();
     cycle.orderInsideCliques(cliques);
     return cycle.order();
 }
 
 Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
-                   const std::vector<int>& groupOf, int n)
+                   const std::vector<int>& groupOf, int n, bool pairs)
 {
     const auto group = [&](int s) { return s < int(groupOf.size()) ? groupOf[s] : -1; };
     Seating seating;
@@ -276,7 +297,7 @@ Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>
         if (std::all_of(clique.begin(), clique.end(),
                         [&](int s) { return group(s) == group(clique.front()); }))
             seating.cliques.push_back(clique);
-    const std::vector<int> order = cyclicOrder(graph, seating.cliques);
+    const std::vector<int> order = cyclicOrder(graph, seating.cliques, pairs);
     std::vector<int> rank(std::size_t(n + 1), 0);
     std::map<int, int> firstPlace;
     for (int k = 0; k < n; ++k)

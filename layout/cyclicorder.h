@@ -23,9 +23,10 @@ private:
 };
 
 // Subjects 1..n in a cyclic order with few crossings, the members of each clique next to
-// each other (cliques that share members as one run).
-std::vector<int> cyclicOrder(const ChoiceGraph& graph,
-                             const std::vector<std::vector<int>>& cliques);
+// each other (cliques that share members as one run), and with `pairs` then two pupils who
+// chose each other and are in no clique.
+std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
+                             bool pairs = true);
 
 // The groups shown, each on consecutive places: a clique within one group stays together
 // too, and the order starts from the cyclic order with each group gathered where its first
@@ -35,6 +36,6 @@ struct Seating {
     std::vector<int> start;
 };
 Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
-                   const std::vector<int>& groupOf, int n);
+                   const std::vector<int>& groupOf, int n, bool pairs = true);
 
 } // namespace Layout::TidySupport

@@ -6,6 +6,7 @@
 // off one another, and they step aside until no line runs under a label.
 
 #include "annealing.h"
+#include "belonging.h"
 #include "cliques.h"
 #include "cyclicorder.h"
 #include "polish.h"
@@ -33,7 +34,8 @@ struct Bounds {
 
 // How far apart the choices say two pupils should be, in steps of a mutual choice.
 std::vector<double> wantedDistances(const ChoiceGraph& g,
-                                    const std::vector<std::vector<int>>& cliques)
+                                    const std::vector<std::vector<int>>& cliques,
+                                    const std::vector<int>& groupOf)
 {
     const int n = g.n, m = n + 1;
     constexpr double Far = 1e9;
@@ -60,6 +62,15 @@ std::vector<double> wantedDistances(const ChoiceGraph& g,
         longest = v < Far ? std::max(longest, v) : longest;
     for (double& v : d)
         v = v < Far ? v : longest + 1;
+    // With groups shown, each group draws together and apart from the others.
+    const auto group = [&](int s) {
+        return s < static_cast<int>(groupOf.size()) ? groupOf[s] : -1;
+    };
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (i != j && group(i) >= 0 && group(j) >= 0)
+                d[i * m + j] =
+                    group(i) == group(j) ? std::min(d[i * m + j], 1.5) : d[i * m + j] + 2;
     return d;
 }
 
@@ -218,13 +229,14 @@ std::vector<QPointF> givenInside(const std::vector<QPointF>& current, int n, con
 
 // The picture drawn afresh from the choices, fitted to the area, the labels pushed off one
 // another and the cliques gathered.
-std::vector<QPointF> drawnAfresh(const ChoiceGraph& graph,
-                                 const std::vector<std::vector<int>>& cliques, const Bounds& bounds,
+std::vector<QPointF> drawnAfresh(const ChoiceGraph& graph, const Seating& seating,
+                                 const std::vector<int>& groupOf, const Bounds& bounds,
                                  QSizeF label)
 {
     const int n = graph.n;
+    const std::vector<std::vector<int>>& cliques = seating.cliques;
     std::vector<QPointF> at =
-        stressPlaces(graph, wantedDistances(graph, cliques), cyclicOrder(graph, cliques));
+        stressPlaces(graph, wantedDistances(graph, cliques, groupOf), seating.start);
     double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
     for (int s = 1; s <= n; ++s) {
         left = std::min(left, at[s].x());
@@ -243,37 +255,45 @@ std::vector<QPointF> drawnAfresh(const ChoiceGraph& graph,
     return at;
 }
 
-// Whether every clique `held` together still is with the labels at `after`.
-bool cliquesStay(const std::vector<std::vector<int>>& cliques, const std::vector<bool>& held,
-                 const std::vector<QPointF>& after)
-{
-    for (size_t c = 0; c < cliques.size(); ++c)
-        if (held[c] && !keptTogether(cliques[c], after))
-            return false;
-    return true;
-}
+// What stays together when a label moves: the cliques, and with groups shown the groups'
+// clusters, none fewer.
+struct Together {
+    const std::vector<std::vector<int>>& cliques;
+    const std::vector<int>& groupOf;
+    std::vector<bool> held;
+    int groups = 0;
 
-std::vector<bool> cliquesTogether(const std::vector<std::vector<int>>& cliques,
-                                  const std::vector<QPointF>& at)
-{
-    std::vector<bool> held(cliques.size());
-    for (size_t c = 0; c < cliques.size(); ++c)
-        held[c] = keptTogether(cliques[c], at);
-    return held;
-}
+    // What holds with the labels at `at`.
+    void take(const std::vector<QPointF>& at)
+    {
+        held.resize(cliques.size());
+        for (size_t c = 0; c < cliques.size(); ++c)
+            held[c] = keptTogether(cliques[c], at);
+        groups = groupOf.empty() ? 0 : groupsInClusters(at, groupOf);
+    }
+    // Whether all that held still does with the labels at `after`.
+    bool stays(const std::vector<QPointF>& after) const
+    {
+        for (size_t c = 0; c < cliques.size(); ++c)
+            if (held[c] && !keptTogether(cliques[c], after))
+                return false;
+        return groupOf.empty() || groupsInClusters(after, groupOf) >= groups;
+    }
+};
 
-// Steps of a label aside in eight directions, the cliques that are together staying so.
-Steps aside(const std::vector<std::vector<int>>& cliques, const Bounds& bounds)
+// Steps of a label aside in eight directions, what is together staying so.
+Steps aside(const Together& kept, const Bounds& bounds)
 {
-    return [&cliques, bounds](int s, const TidyScene& scene, std::vector<QPointF>& out) {
+    return [kept = Together(kept), bounds](int s, const TidyScene& scene,
+                                           std::vector<QPointF>& out) mutable {
         std::vector<QPointF> now = scene.positions();
-        const std::vector<bool> held = cliquesTogether(cliques, now);
+        kept.take(now);
         const QPointF from = now[s];
         for (double reach : {90.0, 180.0}) {
             for (int k = 0; k < 8; ++k) {
                 now[s] = bounds.inside(from +
                                        QPointF(std::sin(Pi * k / 4), std::cos(Pi * k / 4)) * reach);
-                if (cliquesStay(cliques, held, now))
+                if (kept.stays(now))
                     out.push_back(now[s]);
             }
         }
@@ -284,9 +304,8 @@ Steps aside(const std::vector<std::vector<int>>& cliques, const Bounds& bounds)
 // anywhere in the area now and then, or trade places with another, the cliques that are
 // together staying so and the crossings held under `most`. `tidied` holds the picture to
 // start from and receives the best.
-void searchFree(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
-                const Bounds& bounds, QSizeF label, int most, std::vector<QPointF>& tidied,
-                Random& random)
+void searchFree(const ChoiceGraph& graph, Together kept, const Bounds& bounds, QSizeF label,
+                int most, std::vector<QPointF>& tidied, Random& random)
 {
     const int n = graph.n;
     TidyScene scene(graph, label, tidied);
@@ -296,7 +315,7 @@ void searchFree(const ChoiceGraph& graph, const std::vector<std::vector<int>>& c
         longSearchRounds(graph, 36e6, 4, 600),
         [&](double temperature) {
             now = scene.positions();
-            const std::vector<bool> held = cliquesTogether(cliques, now);
+            kept.take(now);
             const int s = scene.pick(random), t = 1 + random.below(n), kind = random.below(10);
             std::vector<int> labels{s};
             if (kind < 3 && s != t) {
@@ -308,7 +327,7 @@ void searchFree(const ChoiceGraph& graph, const std::vector<std::vector<int>>& c
                                                 : QPointF(random.unit() * bounds.right,
                                                           random.unit() * bounds.bottom));
             }
-            if (!cliquesStay(cliques, held, now))
+            if (!kept.stays(now))
                 return false;
             std::vector<QPointF> to;
             for (int m : labels)
@@ -321,7 +340,8 @@ void searchFree(const ChoiceGraph& graph, const std::vector<std::vector<int>>& c
 } // namespace
 
 std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
-                              const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                              const std::vector<int>& groupOf)
 {
     n = std::max(n, 0);
     std::vector<QPointF> result(n + 1);
@@ -333,12 +353,17 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
                         std::max(0.0, area.height() - label.height())};
     const std::vector<QPointF> given = givenInside(current, n, bounds);
     const ChoiceGraph graph(n, choices);
-    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
-    const std::vector<QPointF> at = drawnAfresh(graph, cliques, bounds, label);
+    // With groups shown, each group one cluster; a clique across groups is not kept. The
+    // drawing seats pairs by the distance it wants for them: pairs as blocks in the order it
+    // starts from only bend it (on the generated classes fewer ended side by side).
+    const Seating seating =
+        seatGroups(graph, Shared::maximalCliques(n, choices), groupOf, n, false);
+    const std::vector<QPointF> at = drawnAfresh(graph, seating, groupOf, bounds, label);
     Random random = seededFor(Search::Free, n);
-    std::vector<QPointF> tidied = polish(graph, label, at, aside(cliques, bounds), 2 * n, random);
+    const Together kept{seating.cliques, groupOf, {}, 0};
+    std::vector<QPointF> tidied = polish(graph, label, at, aside(kept, bounds), 2 * n, random);
     const PictureScore givenScore = scorePicture(given, n, choices, label);
-    searchFree(graph, cliques, bounds, label, crossingsCap(givenScore.crossings), tidied, random);
+    searchFree(graph, kept, bounds, label, crossingsCap(givenScore.crossings), tidied, random);
     const bool better = scorePicture(tidied, n, choices, label) < givenScore;
     for (int s = 1; s <= n; ++s)
         result[s] = better ? tidied[s] : given[s];

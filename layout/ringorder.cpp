@@ -8,6 +8,7 @@
 #include "cliques.h"
 #include "cyclicorder.h"
 #include "polish.h"
+#include "ringsectors.h"
 #include "ringsupport.h"
 #include "tidy.h"
 
@@ -70,11 +71,13 @@ std::vector<QPointF> givenOnRings(const std::vector<Ring>& rings, const Centre& 
     return given;
 }
 
-// A ring holds its members apart when neighbours on it are a label's diagonal apart; a
-// smaller ring widens to that, and the rings outside it move out as far, keeping their
-// spacing, as long as the area has room (up to `outermost`).
+// A ring holds its members apart when neighbours on it are a label's diagonal apart (and
+// with groups shown, each group's within its sector); a smaller ring widens to that, and the rings
+// outside it move out as far, keeping their spacing, as long as the area has room (up to
+// `outermost`).
 void widenRings(std::vector<Ring>& rings, const std::vector<double>& radius,
-                const std::vector<std::vector<int>>& cliques, QSizeF label, double outermost)
+                const std::vector<std::vector<int>>& cliques, QSizeF label, double outermost,
+                const std::vector<double>& sectorRoom)
 {
     const double diagonal = std::hypot(label.width(), label.height());
     for (size_t r = 0; r < rings.size(); ++r) {
@@ -90,6 +93,9 @@ void widenRings(std::vector<Ring>& rings, const std::vector<double>& radius,
                 least = std::max(least,
                                  diagonal / 2 / std::sin(Pi / 4 / static_cast<double>(mates - 1)));
         }
+        // With groups shown, each group's members on the ring fit its sector.
+        if (sectorRoom[r] > 0 && m > 1)
+            least = std::max(least, diagonal / 2 / std::sin(std::min(sectorRoom[r], Pi) / 2));
         if (r > 0)
             least =
                 std::max(least, rings[r - 1].radius + rings[r].designed - rings[r - 1].designed);
@@ -105,18 +111,23 @@ void widenRings(std::vector<Ring>& rings, const std::vector<double>& radius,
         rings[r - 1].radius = std::min(rings[r - 1].radius, rings[r].radius - 1);
 }
 
-// Every label at the angle of its place in the cyclic order, each ring spreading its
-// members (sorted by that angle) just enough to keep them apart.
-std::vector<QPointF> spreadInOrder(std::vector<Ring>& rings, const ChoiceGraph& graph,
-                                   const std::vector<std::vector<int>>& cliques,
-                                   const Centre& centre, QSizeF label)
+// The angle of each label's place in the order round the centre.
+std::vector<double> anglesInOrder(const std::vector<int>& order)
 {
-    const int n = graph.n;
-    const double diagonal = std::hypot(label.width(), label.height());
-    const std::vector<int> order = cyclicOrder(graph, cliques);
+    const int n = static_cast<int>(order.size());
     std::vector<double> angle(n + 1, 0);
     for (int k = 0; k < n; ++k)
         angle[order[k]] = 2 * Pi * k / n;
+    return angle;
+}
+
+// Every label at its angle, each ring spreading its members (sorted by that angle) just
+// enough to keep them apart.
+std::vector<QPointF> spreadInOrder(std::vector<Ring>& rings, const std::vector<double>& angle,
+                                   const Centre& centre, QSizeF label)
+{
+    const int n = static_cast<int>(angle.size()) - 1;
+    const double diagonal = std::hypot(label.width(), label.height());
     std::vector<QPointF> at(n + 1);
     for (Ring& ring : rings) {
         std::sort(ring.members.begin(), ring.members.end(),
@@ -149,7 +160,8 @@ Steps alongRing(const std::vector<Ring>& rings, const RingMoves& moves, const Ce
         const double unit = used > 0 ? std::min(0.2, 90 / used) : 0;
         for (double k : {1.0, -1.0, 2.0, -2.0, 3.0, -3.0, 4.0, -4.0}) {
             angleAfter[s] = angleNow[s] + k * unit;
-            if (unit > 0 && cliquesHold(s, angleAfter, angleNow, moves.cliquesOf, cliques))
+            if (unit > 0 && cliquesHold(s, angleAfter, angleNow, moves.cliquesOf, cliques) &&
+                (!moves.sectors || moves.sectors->holds(s, angleAfter[s])))
                 out.push_back(centre.leftTop(used, angleAfter[s]));
         }
     };
@@ -214,7 +226,8 @@ void searchRings(std::vector<Ring>& rings, RingMoves& moves, const ChoiceGraph& 
 } // namespace
 
 RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<QPointF>& current,
-                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label)
+                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                        const std::vector<int>& groupOf)
 {
     n = std::clamp(n, 0, std::max(0, static_cast<int>(ringRadius.size()) - 1));
     RingsTidied result;
@@ -230,14 +243,20 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
 
     const double diagonal = std::hypot(label.width(), label.height());
     const double outermost = std::min(area.width(), area.height()) / 2 - diagonal / 2;
-    const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
-    widenRings(rings, radius, cliques, label, outermost);
     const ChoiceGraph graph(n, choices);
-    std::vector<QPointF> at = spreadInOrder(rings, graph, cliques, centre, label);
+    // With groups shown, each group takes a sector; a clique across groups is not kept.
+    const Seating seating = seatGroups(graph, Shared::maximalCliques(n, choices), groupOf, n);
+    const std::vector<std::vector<int>>& cliques = seating.cliques;
+    const Sectors sectors(seating.start, groupOf);
+    widenRings(rings, radius, cliques, label, outermost, sectors.roomOn(rings));
+    std::vector<QPointF> at = spreadInOrder(
+        rings, sectors.empty() ? anglesInOrder(seating.start) : sectors.anglesOn(rings), centre,
+        label);
     slideApart(rings, centre, label, at);
     gatherCliques(rings, centre, label, cliques, at);
 
     RingMoves moves(rings, centre, cliques, n);
+    moves.sectors = sectors.empty() ? nullptr : &sectors;
     Random random = seededFor(Search::Rings, n);
     std::vector<QPointF> tidied =
         polish(graph, label, at, alongRing(rings, moves, centre, cliques), 2 * n, random);

@@ -1,5 +1,7 @@
 #include "ringsupport.h"
 
+#include "ringsectors.h"
+
 #include <algorithm>
 
 namespace Layout::TidySupport {
@@ -241,6 +243,8 @@ bool RingMoves::draw(const TidyScene& scene, Random& random, std::vector<int>& l
     const int kind = random.below(10);
     labels = {s};
     double a = kind < 4 ? angle[s] + (random.unit() - 0.5) : random.unit() * 2 * Pi;
+    if (kind >= 4 && sectors && sectors->width(s) > 0) // a jump within the group's sector
+        a = sectors->start(s) + random.unit() * sectors->width(s);
     if (kind >= 7 && ring.members.size() > 1) {
         const int t = ring.members[random.below(static_cast<int>(ring.members.size()))];
         if (t == s)
@@ -252,7 +256,8 @@ bool RingMoves::draw(const TidyScene& scene, Random& random, std::vector<int>& l
     angle[s] = a;
     to.clear();
     for (int m : labels) {
-        if (!(ring.radius > 0) || !cliquesHold(m, angle, before, cliquesOf, cliques))
+        if (!(ring.radius > 0) || !cliquesHold(m, angle, before, cliquesOf, cliques) ||
+            (sectors && !sectors->holds(m, angle[m])))
             return false;
         to.push_back(centre.leftTop(ring.radius, angle[m]));
     }

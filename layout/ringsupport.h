@@ -12,6 +12,8 @@
 
 namespace Layout::TidySupport {
 
+class Sectors;
+
 struct Ring {
     double designed = 0, radius = 0;
     std::vector<int> members;
@@ -64,6 +66,7 @@ struct RingMoves {
     std::vector<std::vector<int>> cliquesOf;
     std::vector<int> ringOf;
     std::vector<double> angle, before;
+    const Sectors* sectors = nullptr; // with groups shown, each label keeps to its group's
 
     RingMoves(const std::vector<Ring>& onRings, const Centre& c,
               const std::vector<std::vector<int>>& cl, int n);

@@ -7,6 +7,7 @@
 // kept together, and the labels step in or out from the middle, which keeps the order,
 // until no line runs under a label.
 
+#include "belonging.h"
 #include "cliques.h"
 #include "cyclicorder.h"
 #include "polish.h"
@@ -93,7 +94,8 @@ bool overlapping(const std::vector<QPointF>& at, int n, QSizeF label)
 std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
                                    const ChoiceGraph& graph,
                                    const std::vector<std::vector<int>>& allCliques, QSizeF label,
-                                   const std::vector<int>& groupOf)
+                                   const std::vector<int>& groupOf,
+                                   const std::vector<std::pair<int, int>>& pairs)
 {
     const Seating seating = seatGroups(graph, allCliques, groupOf, n);
     const std::vector<std::vector<int>>& cliques = seating.cliques;
@@ -107,6 +109,7 @@ std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
     SlotSearch search(graph, placeAt, label, cliques);
     search.routeOutside();
     search.keepGroups(seating.groups);
+    search.keepPairsNear(pairs);
     const std::vector<int>& order = seating.start;
     search.assign(around);
     const bool keptAsGiven = search.cliquesKept();
@@ -240,8 +243,9 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
         return result;
     const ChoiceGraph graph(n, choices);
     const std::vector<std::vector<int>> cliques = Shared::maximalCliques(n, choices);
+    const std::vector<std::pair<int, int>> pairs = mutualPairs(n, choices);
     if (linesRound)
-        return tidyOrderOnly(slots, n, graph, cliques, label, groupOf);
+        return tidyOrderOnly(slots, n, graph, cliques, label, groupOf, pairs);
     const std::vector<int> order = cyclicOrder(graph, cliques);
     QPointF centre;
     for (int s = 1; s <= n; ++s)
@@ -256,6 +260,7 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     for (int k = 0; k < n; ++k)
         placeAt[k] = centre + (slots[around[k]] - centre) * grow;
     SlotSearch search(graph, placeAt, label, cliques);
+    search.keepPairsNear(pairs);
     const std::vector<int> start = fewestUnderTurn(search, order);
     // Short lines cross little but run under the labels between their ends: the search
     // gives up crossings for fewer lines under labels up to the cap on the designed

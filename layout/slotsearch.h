@@ -9,6 +9,8 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace Layout::TidySupport {
@@ -110,6 +112,18 @@ public:
     }
     // Each of `together` on consecutive places, none between.
     void keepGroups(const std::vector<std::vector<int>>& together) { groups = together; }
+    // Pupils who chose each other (a clique seats its own): the search puts them on
+    // neighbouring places where that costs few crossings.
+    void keepPairsNear(const std::vector<std::pair<int, int>>& mutual) { pairs = mutual; }
+    int pairsApart() const
+    {
+        int apart = 0;
+        for (const auto& [a, b] : pairs) {
+            const int d = std::abs(placeOf[a] - placeOf[b]);
+            apart += d != 1 && d != n - 1;
+        }
+        return apart;
+    }
 
     // A swap, a run of up to five carried elsewhere, or a run turned round.
     void shake(Random& random)
@@ -142,6 +156,7 @@ private:
     CrossingCounter counter;
     std::vector<int> labelAt, placeOf;
     std::vector<std::vector<int>> cliques, groups;
+    std::vector<std::pair<int, int>> pairs;
     bool routed = false;
 
     // The fewest consecutive places round the frame that hold all of `members`.
@@ -159,8 +174,8 @@ private:
     }
 };
 
-// The order searched for fewer lines under labels, crossings next and never above
-// `most`.
+// The order searched for fewer lines under labels, crossings next (a pair apart weighed
+// as a few crossings) and never above `most`.
 std::vector<int> searchOrder(SlotSearch& search, const std::vector<int>& start, int most,
                              int rounds, Random& random);
 

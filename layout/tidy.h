@@ -44,13 +44,17 @@ struct RingsTidied {
     // The radius Tidy used for the ring designed at `designed`; `designed` when none.
     float usedRadius(float designed) const;
 };
+// With groups (`groupOf` as for the slots), each group holds one sector of the rings.
 RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<QPointF>& current,
-                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label);
+                        int n, const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                        const std::vector<int>& groupOf = {});
 
 // Random: labels anywhere with the whole label inside the area. Starts from the current
 // positions, brought inside the area first; labels missing from it start on a circle.
+// With groups, each group one cluster.
 std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
-                              const std::vector<Choice>& choices, QSizeF area, QSizeF label);
+                              const std::vector<Choice>& choices, QSizeF area, QSizeF label,
+                              const std::vector<int>& groupOf = {});
 
 // The room a label keeps clear while Tidy places it: `box` (the label with its name under it
 // and its status mark round it), its top-left at the label's Left/Top moved by `offset`.

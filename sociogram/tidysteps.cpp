@@ -121,7 +121,8 @@ std::vector<QPointF> LayoutSteps::tidiedOnRings(int n, const std::vector<QPointF
     for (int s = 1; s <= n; ++s)
         if (const SubjectLabel* l = labels.get(s))
             radius[std::size_t(s)] = float(Numbers::leadingValue(l->Tag));
-    tidiedRings = Layout::tidyOnRings(radius, current, n, choices, area, label);
+    const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
+    tidiedRings = Layout::tidyOnRings(radius, current, n, choices, area, label, groupOf);
     return std::move(tidiedRings.leftTop);
 }
 
@@ -138,8 +139,10 @@ std::vector<QPointF> LayoutSteps::tidiedApart(int n, const std::vector<QPointF>&
     const QSizeF box = label + QSizeF(reach, reach), inner(W - reach, H - reach);
     const std::vector<QPointF> boxes = shifted(current, -2 * half);
     const bool target = Global::SociogramType == Codes::SociogramType::Target;
-    const std::vector<QPointF> tidied = target ? tidiedOnRings(n, boxes, choices, box, inner)
-                                               : Layout::tidyFree(boxes, n, choices, inner, box);
+    const std::vector<int> groupOf(view.groups().begin(), view.groups().end());
+    const std::vector<QPointF> tidied =
+        target ? tidiedOnRings(n, boxes, choices, box, inner)
+               : Layout::tidyFree(boxes, n, choices, inner, box, groupOf);
     // Then the lines that found no gap to bend through get one, the labels in the inner area.
     const QSizeF side(labelSize().width, labelSize().height);
     return shifted(

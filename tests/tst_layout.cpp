@@ -1,4 +1,5 @@
 // The layouts as plain geometry and Tidy Labels with its picture score.
+#include "belonging.h"
 #include "cliques.h"
 #include "cyclicorder.h"
 #include "geometry.h"
@@ -444,26 +445,36 @@ private Q_SLOTS:
         }
     }
 
-    // With groups shown, Tidy on the frame seats each group on consecutive places.
+    // With groups shown, Tidy seats each group together: consecutive places on the frame,
+    // one sector of the Target's rings, one cluster in the Random layout.
+    void tidySeatsEachGroupTogether_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::newRow("circle") << Circle;
+        QTest::newRow("target") << Target;
+        QTest::newRow("random") << Random;
+    }
     void tidySeatsEachGroupTogether()
     {
+        QFETCH(int, layout);
         const int n = 24;
+        const Choices choices = generatedClass(n, 3, 5);
         std::vector<int> groupOf(n + 1, -1);
         for (int s = 1; s <= n; ++s)
-            groupOf[s] = (s * 7) % 4; // each group spread round the designed circle
+            groupOf[s] = (s * 7) % 4; // each group spread round the designed picture
+        std::vector<float> radius;
+        const Points given = designedPicture(layout, n, choices, radius);
         const Points tidied =
-            tidyOnSlots(frameSlots(false, n, Design, Label, {2500, 2500}), n,
-                        generatedClass(n, 3, 5), Design, Label, nullptr, true, groupOf);
-        const QPointF centre(Design.width() / 2, Design.height() / 2);
-        std::vector<std::pair<double, int>> round;
-        for (int s = 1; s <= n; ++s)
-            round.emplace_back(std::atan2(tidied[s].x() - centre.x(), centre.y() - tidied[s].y()),
-                               groupOf[s]);
-        std::sort(round.begin(), round.end());
-        int changes = 0; // from one group to another, going round
-        for (int k = 0; k < n; ++k)
-            changes += round[k].second != round[(k + 1) % n].second;
-        QCOMPARE(changes, 4);
+            layout == Circle ? tidyOnSlots(frameSlots(false, n, Design, Label, {2500, 2500}), n,
+                                           choices, Design, Label, nullptr, true, groupOf)
+            : layout == Target
+                ? tidyOnRings(radius, given, n, choices, Design, Label, groupOf).leftTop
+                : tidyFree(given, n, choices, Design, Label, groupOf);
+        const QPointF centre(Design.width() / 2 - 180, Design.height() / 2 - 180);
+        QCOMPARE(layout == Random ? groupsInClusters(tidied, groupOf)
+                                  : groupsInSectors(tidied, groupOf, centre),
+                 4);
+        QCOMPARE(scorePicture(tidied, n, choices, Label).overlaps, 0);
     }
 
     // Lines round labels: no drawn line runs under a label (but a clique mate of both ends),
@@ -597,20 +608,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("search");
         QTest::addColumn<int>("crossingsPercent"); // at most, of the designed picture's
         QTest::addColumn<int>("linesUnder");       // at most
+        QTest::addColumn<int>("pairsSide");        // at least, of the 5 pairs who chose each other
         // The cyclic order aims at crossings alone; the slots' search holds them under its cap
-        // and clears most lines under labels; lines routed outside cross less as drawn.
-        QTest::newRow("cyclic order on the circle") << int(Order) << 72 << 40;
-        QTest::newRow("slots of the circle") << int(Slots) << 80 << 5;
-        QTest::newRow("slots with lines round labels") << int(SlotsRound) << 32 << 0;
-        QTest::newRow("lines routed outside the circle") << int(Outside) << 40 << 0;
-        QTest::newRow("target rings") << int(Rings) << 80 << 20;
-        QTest::newRow("random layout") << int(Free) << 58 << 3;
+        // and clears most lines under labels; lines routed outside cross less as drawn. The
+        // order seats pupils who chose each other side by side, and the search keeps most.
+        QTest::newRow("cyclic order on the circle") << int(Order) << 72 << 40 << 3;
+        QTest::newRow("slots of the circle") << int(Slots) << 80 << 5 << 0;
+        QTest::newRow("slots with lines round labels") << int(SlotsRound) << 32 << 0 << 2;
+        QTest::newRow("lines routed outside the circle") << int(Outside) << 40 << 0 << 0;
+        QTest::newRow("target rings") << int(Rings) << 80 << 20 << 0;
+        QTest::newRow("random layout") << int(Free) << 58 << 3 << 0;
     }
     void tidyReaches()
     {
         QFETCH(int, search);
         QFETCH(int, crossingsPercent);
         QFETCH(int, linesUnder);
+        QFETCH(int, pairsSide);
         const int n = 24;
         const Choices choices = generatedClass(n, 3, 11);
         const int layout = search == Rings ? Target : Circle;
@@ -645,6 +659,7 @@ private Q_SLOTS:
         }
         QVERIFY(reached.crossings * 100 <= designed.crossings * crossingsPercent);
         QVERIFY(reached.linesUnderLabels <= linesUnder);
+        QVERIFY(pairsSideBySide(tidy, mutualPairs(n, choices), Label) >= pairsSide);
     }
 
     void cliques_data()
