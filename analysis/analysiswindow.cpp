@@ -25,7 +25,8 @@
 
 namespace {
 
-const QString GraphFilter = QStringLiteral("GraphML files (*.graphml);;All files (*)");
+const char* const GraphFilter =
+    QT_TRANSLATE_NOOP("AnalysisWindow", "GraphML files (*.graphml);;All files (*)");
 
 } // namespace
 
@@ -236,14 +237,14 @@ void AnalysisWindow::refreshFigures()
 
 void AnalysisWindow::exportTableCsv()
 {
-    saveText(this, tr("Export Table"), tr("analysis"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Table"), tr("analysis"), CsvSuffix, csvFilter(),
              analysisTableCsv(current, method(),
                               takeNames(withNames, ClassList::instance().currentNames())));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
-    saveText(this, tr("Export Choices"), tr("choices"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Choices"), tr("choices"), CsvSuffix, csvFilter(),
              choicesEdgeListCsv(shownChoices,
                                 takeNames(withNames, ClassList::instance().currentNames())));
 }
@@ -252,7 +253,7 @@ void AnalysisWindow::exportGraphMl()
 {
     // The graph holds the whole study, so it carries the study's name alone.
     saveText(
-        this, tr("Export GraphML"), {}, QStringLiteral("graphml"), GraphFilter,
+        this, tr("Export GraphML"), {}, QStringLiteral("graphml"), tr(GraphFilter),
         choicesGraphMl(shownChoices, takeNames(withNames, ClassList::instance().currentNames())));
 }
 

@@ -132,8 +132,9 @@ private:
             const auto [earlier, first] = firstLineOf.try_emplace(*subject, line);
             if (!first)
                 problem(line, 1,
-                        QStringLiteral("Subject %1 is given a second time; the first row is "
-                                       "line %2.")
+                        QCoreApplication::translate(
+                            "Import", "Subject %1 is given a second time; the first row is "
+                                      "line %2.")
                             .arg(*subject)
                             .arg(earlier->second));
         }
@@ -159,8 +160,9 @@ private:
             }
             for (int line : emptyLines)
                 problem(line, 1,
-                        QStringLiteral("The line holds no name: without numbers, each line is "
-                                       "the name of the next subject."));
+                        QCoreApplication::translate(
+                            "Import", "The line holds no name: without numbers, each line is "
+                                      "the name of the next subject."));
             subject += static_cast<int>(emptyLines.size()) + 1;
             emptyLines.clear();
             if (subject > size && !tooMany) {

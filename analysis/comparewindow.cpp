@@ -296,7 +296,7 @@ void CompareWindow::showFigures()
 
 void CompareWindow::exportSubjectsCsv()
 {
-    saveText(this, tr("Export Subjects"), QStringLiteral("comparison"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Subjects"), tr("comparison"), CsvSuffix, csvFilter(),
              comparisonTableCsv(current, ChosenStatusMethod::instance().method(),
                                 takeNames(withNames, ClassList::instance().currentNames())));
 }
@@ -304,7 +304,7 @@ void CompareWindow::exportSubjectsCsv()
 void CompareWindow::exportTieChangesCsv()
 {
     saveText(
-        this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, CsvFilter,
+        this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, csvFilter(),
         tieChangesCsv(current.ties, takeNames(withNames, ClassList::instance().currentNames())));
 }
 

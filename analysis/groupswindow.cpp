@@ -292,8 +292,7 @@ QStringList GroupsWindow::summaryLines(const SubjectNames& names) const
     const Groups::Partition& p = *made;
     QStringList lines;
     if (p.nothingToGoBy) {
-        lines << QStringLiteral(
-            "There were no choices to go by: the groups are only even in size.");
+        lines << tr("There were no choices to go by: the groups are only even in size.");
     } else {
         if (p.scores.rejectionPairs > 0) {
             lines << tr("%1 could not be kept apart: %2.")
@@ -343,7 +342,7 @@ void GroupsWindow::exportGroups()
 {
     if (!made)
         return;
-    saveText(this, tr("Export Groups"), tr("groups"), CsvSuffix, CsvFilter,
+    saveText(this, tr("Export Groups"), tr("groups"), CsvSuffix, csvFilter(),
              Groups::groupsCsv(shownClass, *made,
                                takeNames(withNames, ClassList::instance().currentNames())));
 }

@@ -3,6 +3,7 @@
 #include "fieldvalue.h"
 #include "trappedopen.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
@@ -123,5 +124,7 @@ StoredSurvey readStoredSurvey(Trap& trap, std::int32_t record)
 
 QString studyGoneText(const QString& name)
 {
-    return QStringLiteral("The study \"%1\" is no longer in the study file.").arg(name);
+    return QCoreApplication::translate("CompareWindow",
+                                       "The study \"%1\" is no longer in the study file.")
+        .arg(name);
 }

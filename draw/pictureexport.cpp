@@ -45,7 +45,7 @@ QString openReason(const QString& path, const QSaveFile& file)
     if (info.isDir())
         return QCoreApplication::translate("PictureExport", "that name belongs to a folder");
     if (!info.absoluteDir().exists())
-        return QStringLiteral("the folder \"%1\" does not exist")
+        return QCoreApplication::translate("PictureExport", "the folder \"%1\" does not exist")
             .arg(QDir::toNativeSeparators(info.absolutePath()));
     return QCoreApplication::translate("PictureExport",
                                        "the file could not be opened for writing (%1)")

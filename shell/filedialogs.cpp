@@ -63,6 +63,11 @@ void saveText(QWidget* parent, const QString& caption, const QString& what, cons
                Buttons::Ok, Icon::Exclamation);
 }
 
+QString csvFilter()
+{
+    return FileDialogs::tr("Comma-separated files (*.csv);;All files (*)");
+}
+
 QString namesBoxText()
 {
     return FileDialogs::tr("With &names");

@@ -34,7 +34,8 @@ FileNameAsker& saveFileName();
 // window's export saves this way.
 void saveText(QWidget* parent, const QString& caption, const QString& what, const QString& suffix,
               const QString& filter, const QString& text);
-inline const QString CsvFilter = QStringLiteral("Comma-separated files (*.csv);;All files (*)");
+// The file dialog's choice of comma-separated files, in the language of the run.
+QString csvFilter();
 inline const QString CsvSuffix = QStringLiteral("csv");
 // "With names" beside an export: off at first and after every export, and open only
 // while the study has a class list, so that a file carries names only when asked.

@@ -77,10 +77,10 @@ void DrawForm::Print_Click()
     const Layout::Area area = sociogram.layout().area();
     if (!SocioPrint(printer, picture, area.W, area.H, page)) {
         const QString where = printer.outputFileName().isEmpty()
-                                  ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
-                                  : QStringLiteral("the file \"%1\"").arg(printer.outputFileName());
-        MsgBox(QStringLiteral("The sociogram could not be printed to %1. Check that it is "
-                              "available and that you may write to it.")
+                                  ? tr("the printer \"%1\"").arg(printer.printerName())
+                                  : tr("the file \"%1\"").arg(printer.outputFileName());
+        MsgBox(tr("The sociogram could not be printed to %1. Check that it is available and "
+                  "that you may write to it.")
                    .arg(where),
                Buttons::Ok, Icon::Exclamation, ProgramTitle);
     }

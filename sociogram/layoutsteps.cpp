@@ -12,6 +12,7 @@
 #include "randomsource.h"
 #include "store.h"
 
+#include <QCoreApplication>
 #include <charconv>
 
 using Global::Integer;
@@ -24,7 +25,8 @@ using Step = std::optional<Failure>;
 Failure missingLabel(Long i)
 {
     return {Codes::ErrorNumber::MissingLabel,
-            QStringLiteral("Control array element '%1' doesn't exist.").arg(i)};
+            QCoreApplication::translate("ErrorReport", "Control array element '%1' doesn't exist.")
+                .arg(i)};
 }
 
 // A Single as the shortest decimal text that reads back as the same Single.
@@ -172,7 +174,7 @@ bool LayoutSteps::lookUpGroupSize(Trap& trap, Long& n)
             return row.failure();
         if (!row.value())
             return Failure{Codes::ErrorNumber::NoCurrentRecord,
-                           QStringLiteral("No current record.")};
+                           QCoreApplication::translate("ErrorReport", "No current record.")};
         return FieldValue::wholeLong(row.value()->groupSize, n);
     });
 }

@@ -14,6 +14,7 @@
 #include "statussteps.h"
 #include "studyanswers.h"
 
+#include <QCoreApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -269,7 +270,8 @@ bool SocioPrint(QPaintDevice& device, const PrimitiveList& page, qreal W, qreal 
     if (!trap.step([&]() -> Step {
             if (painter.begin(&device))
                 return std::nullopt;
-            return Failure{Codes::ErrorNumber::PrinterError, QStringLiteral("Printer error")};
+            return Failure{Codes::ErrorNumber::PrinterError,
+                           QCoreApplication::translate("ErrorReport", "Printer error")};
         }))
         return false;
     if (W <= 0 || H <= 0)

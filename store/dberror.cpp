@@ -55,8 +55,8 @@ std::optional<DbError> missingPiece(const QString& message, const QString& path)
     if (what == u"column")
         return DbError{
             DbNumber::NoSuchField,
-            QStringLiteral(
-                "The database %1 lacks the field %2; it is not a complete study database.")
+            QCoreApplication::translate(
+                "Store", "The database %1 lacks the field %2; it is not a complete study database.")
                 .arg(quoted(path), quoted(name)),
             message, Error};
     return DbError{

@@ -268,6 +268,9 @@ private Q_SLOTS:
         picker.show();
         check({compare, &picker}, language.isEmpty());
         compare->close();
+        // Groups made with no choice to go by, which the summary says.
+        showGroups(emptyChoiceSet(10, 3, Codes::CriterionType::Both), nullptr);
+        check({shown<GroupsWindow>()}, language.isEmpty());
         // The columns of a form's responses.
         const FormSheet sheet = readFormSheet(
             u"Timestamp,Your name,Who do you like?,Who do you not like?\n1,Anna,Ben,Cleo\n"_qs);

@@ -253,6 +253,10 @@
         <source>choices</source>
         <translation>Wahlen</translation>
     </message>
+    <message>
+        <source>GraphML files (*.graphml);;All files (*)</source>
+        <translation>GraphML-Dateien (*.graphml);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -536,6 +540,14 @@ Statusgruppen nach %1, der Methode des Analysefensters.</translation>
         <source>tie changes</source>
         <translation>Beziehungsänderungen</translation>
     </message>
+    <message>
+        <source>comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>The study &quot;%1&quot; is no longer in the study file.</source>
+        <translation>Die Untersuchung „%1“ ist nicht mehr in der Untersuchungsdatei.</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -769,6 +781,18 @@ Statusgruppen nach %1, der Methode des Analysefensters.</translation>
         <source>Printing was cancelled; the sociogram was not printed.</source>
         <translation>Der Druck wurde abgebrochen; das Soziogramm wurde nicht gedruckt.</translation>
     </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>auf dem Drucker „%1“</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot;</source>
+        <translation>in die Datei „%1“</translation>
+    </message>
+    <message>
+        <source>The sociogram could not be printed to %1. Check that it is available and that you may write to it.</source>
+        <translation>Das Soziogramm konnte nicht %1 gedruckt werden. Prüfen Sie, ob das Ziel verfügbar ist und Sie darauf schreiben dürfen.</translation>
+    </message>
 </context>
 <context>
     <name>EntryCheck</name>
@@ -867,6 +891,18 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <message>
         <source>Error %1: %2</source>
         <translation>Fehler %1: %2</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist.</source>
+        <translation>Das Element „%1“ des Steuerelementfelds existiert nicht.</translation>
+    </message>
+    <message>
+        <source>No current record.</source>
+        <translation>Kein aktueller Datensatz.</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Druckerfehler</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1083,10 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
     <message>
         <source>With &amp;names</source>
         <translation>Mit &amp;Namen</translation>
+    </message>
+    <message>
+        <source>Comma-separated files (*.csv);;All files (*)</source>
+        <translation>Kommagetrennte Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1408,10 @@ Wenn Sie „Abbrechen“ wählen, sind die Folgen nicht vorhersehbar</translatio
         <source>groups</source>
         <translation>Gruppen</translation>
     </message>
+    <message>
+        <source>There were no choices to go by: the groups are only even in size.</source>
+        <translation>Es gab keine Wahlen, nach denen sich die Gruppen richten konnten: Sie sind nur gleich groß.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1487,6 +1531,10 @@ Die Untersuchungsdatei:
     <message>
         <source>The choices were not imported:</source>
         <translation>Die Wahlen wurden nicht importiert:</translation>
+    </message>
+    <message>
+        <source>The line holds no name: without numbers, each line is the name of the next subject.</source>
+        <translation>Die Zeile enthält keinen Namen: Ohne Nummern ist jede Zeile der Name des nächsten Schülers.</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1962,10 @@ Ja setzt fort. Nein beendet die Runde und zeigt wieder die Fenster des Programms
         <source>writing the file failed (%1)</source>
         <translation>das Schreiben der Datei ist fehlgeschlagen (%1)</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
 </context>
 <context>
     <name>PictureTitle</name>
@@ -2158,6 +2210,10 @@ Ja setzt fort. Nein beendet die Runde und zeigt wieder die Fenster des Programms
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
         <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The database %1 lacks the field %2; it is not a complete study database.</source>
+        <translation>Der Datenbank %1 fehlt das Feld %2; sie ist keine vollständige Untersuchungsdatenbank.</translation>
     </message>
 </context>
 <context>

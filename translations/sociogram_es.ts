@@ -253,6 +253,10 @@
         <source>choices</source>
         <translation>elecciones</translation>
     </message>
+    <message>
+        <source>GraphML files (*.graphml);;All files (*)</source>
+        <translation>Archivos GraphML (*.graphml);;Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -536,6 +540,14 @@ Grupos de estatus según %1, el método de la ventana de análisis.</translation
         <source>tie changes</source>
         <translation>cambios de vínculos</translation>
     </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparación</translation>
+    </message>
+    <message>
+        <source>The study &quot;%1&quot; is no longer in the study file.</source>
+        <translation>El estudio &quot;%1&quot; ya no está en el archivo del estudio.</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -769,6 +781,18 @@ Grupos de estatus según %1, el método de la ventana de análisis.</translation
         <source>Printing was cancelled; the sociogram was not printed.</source>
         <translation>Se canceló la impresión; el sociograma no se imprimió.</translation>
     </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>la impresora &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot;</source>
+        <translation>el archivo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The sociogram could not be printed to %1. Check that it is available and that you may write to it.</source>
+        <translation>No se pudo imprimir el sociograma en %1. Compruebe que esté disponible y que tenga permiso de escritura.</translation>
+    </message>
 </context>
 <context>
     <name>EntryCheck</name>
@@ -867,6 +891,18 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     <message>
         <source>Error %1: %2</source>
         <translation>Error %1: %2</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist.</source>
+        <translation>El elemento &apos;%1&apos; de la matriz de controles no existe.</translation>
+    </message>
+    <message>
+        <source>No current record.</source>
+        <translation>No hay ningún registro actual.</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Error de impresora</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1083,10 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
     <message>
         <source>With &amp;names</source>
         <translation>Con &amp;nombres</translation>
+    </message>
+    <message>
+        <source>Comma-separated files (*.csv);;All files (*)</source>
+        <translation>Archivos separados por comas (*.csv);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1408,10 @@ Si elige Cancelar, los resultados serán impredecibles</translation>
         <source>groups</source>
         <translation>grupos</translation>
     </message>
+    <message>
+        <source>There were no choices to go by: the groups are only even in size.</source>
+        <translation>No había elecciones en las que basarse: los grupos solo están igualados en tamaño.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1487,6 +1531,10 @@ El archivo del estudio:
     <message>
         <source>The choices were not imported:</source>
         <translation>No se importaron las elecciones:</translation>
+    </message>
+    <message>
+        <source>The line holds no name: without numbers, each line is the name of the next subject.</source>
+        <translation>La línea no contiene ningún nombre: sin números, cada línea es el nombre del siguiente sujeto.</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1962,10 @@ Sí continúa. No termina la ronda y vuelve a mostrar las ventanas del programa;
         <source>writing the file failed (%1)</source>
         <translation>falló la escritura del archivo (%1)</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>la carpeta &quot;%1&quot; no existe</translation>
+    </message>
 </context>
 <context>
     <name>PictureTitle</name>
@@ -2158,6 +2210,10 @@ Sí continúa. No termina la ronda y vuelve a mostrar las ventanas del programa;
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
         <translation>No se encontró el archivo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The database %1 lacks the field %2; it is not a complete study database.</source>
+        <translation>A la base de datos %1 le falta el campo %2; no es una base de datos de estudio completa.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@
         <source>choices</source>
         <translation>choix</translation>
     </message>
+    <message>
+        <source>GraphML files (*.graphml);;All files (*)</source>
+        <translation>Fichiers GraphML (*.graphml);;Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -536,6 +540,14 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
         <source>tie changes</source>
         <translation>changements de liens</translation>
     </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparaison</translation>
+    </message>
+    <message>
+        <source>The study &quot;%1&quot; is no longer in the study file.</source>
+        <translation>L&apos;étude «&#xa0;%1&#xa0;» ne figure plus dans le fichier d&apos;étude.</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -769,6 +781,18 @@ Groupes de statut selon %1, la méthode de la fenêtre d&apos;analyse.</translat
         <source>Printing was cancelled; the sociogram was not printed.</source>
         <translation>Impression annulée&#xa0;; le sociogramme n&apos;a pas été imprimé.</translation>
     </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>l&apos;imprimante «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot;</source>
+        <translation>le fichier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The sociogram could not be printed to %1. Check that it is available and that you may write to it.</source>
+        <translation>Le sociogramme n&apos;a pas pu être imprimé vers %1. Vérifiez sa disponibilité et vos droits d&apos;écriture.</translation>
+    </message>
 </context>
 <context>
     <name>EntryCheck</name>
@@ -867,6 +891,18 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <message>
         <source>Error %1: %2</source>
         <translation>Erreur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist.</source>
+        <translation>L&apos;élément «&#xa0;%1&#xa0;» du groupe de contrôles n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>No current record.</source>
+        <translation>Aucun enregistrement en cours.</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Erreur d&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1083,10 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
     <message>
         <source>With &amp;names</source>
         <translation>Avec les &amp;noms</translation>
+    </message>
+    <message>
+        <source>Comma-separated files (*.csv);;All files (*)</source>
+        <translation>Fichiers séparés par des virgules (*.csv);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1408,10 @@ Si vous choisissez Annuler, les résultats seront imprévisibles</translation>
         <source>groups</source>
         <translation>groupes</translation>
     </message>
+    <message>
+        <source>There were no choices to go by: the groups are only even in size.</source>
+        <translation>Il n&apos;y avait aucun choix sur lequel s&apos;appuyer&#xa0;: les groupes sont seulement de taille égale.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1487,6 +1531,10 @@ Le fichier d&apos;étude&#xa0;:
     <message>
         <source>The choices were not imported:</source>
         <translation>Les choix n&apos;ont pas été importés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The line holds no name: without numbers, each line is the name of the next subject.</source>
+        <translation>La ligne ne contient aucun nom&#xa0;: sans numéros, chaque ligne est le nom du sujet suivant.</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1962,10 @@ Oui continue. Non termine la séance et réaffiche les fenêtres du programme&#x
         <source>writing the file failed (%1)</source>
         <translation>l&apos;écriture du fichier a échoué (%1)</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
+    </message>
 </context>
 <context>
     <name>PictureTitle</name>
@@ -2158,6 +2210,10 @@ Oui continue. Non termine la séance et réaffiche les fenêtres du programme&#x
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
         <translation>Fichier «&#xa0;%1&#xa0;» introuvable.</translation>
+    </message>
+    <message>
+        <source>The database %1 lacks the field %2; it is not a complete study database.</source>
+        <translation>Il manque à la base de données %1 le champ %2&#xa0;; ce n&apos;est pas une base d&apos;étude complète.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,10 @@
         <source>choices</source>
         <translation>keuzes</translation>
     </message>
+    <message>
+        <source>GraphML files (*.graphml);;All files (*)</source>
+        <translation>GraphML-bestanden (*.graphml);;Alle bestanden (*)</translation>
+    </message>
 </context>
 <context>
     <name>BallotsText</name>
@@ -536,6 +540,14 @@ Statusgroepen volgens %1, de methode van het analysevenster.</translation>
         <source>tie changes</source>
         <translation>relatiewijzigingen</translation>
     </message>
+    <message>
+        <source>comparison</source>
+        <translation>vergelijking</translation>
+    </message>
+    <message>
+        <source>The study &quot;%1&quot; is no longer in the study file.</source>
+        <translation>Het onderzoek &quot;%1&quot; staat niet meer in het onderzoeksbestand.</translation>
+    </message>
 </context>
 <context>
     <name>DataForm</name>
@@ -769,6 +781,18 @@ Statusgroepen volgens %1, de methode van het analysevenster.</translation>
         <source>Printing was cancelled; the sociogram was not printed.</source>
         <translation>Het afdrukken is geannuleerd; het sociogram is niet afgedrukt.</translation>
     </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>de printer &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot;</source>
+        <translation>het bestand &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The sociogram could not be printed to %1. Check that it is available and that you may write to it.</source>
+        <translation>Het sociogram kon niet worden afgedrukt naar %1. Controleer of dit beschikbaar is en of u ernaar mag schrijven.</translation>
+    </message>
 </context>
 <context>
     <name>EntryCheck</name>
@@ -867,6 +891,18 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     <message>
         <source>Error %1: %2</source>
         <translation>Fout %1: %2</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist.</source>
+        <translation>Element &apos;%1&apos; van de besturingselementmatrix bestaat niet.</translation>
+    </message>
+    <message>
+        <source>No current record.</source>
+        <translation>Geen huidige record.</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Printerfout</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1083,10 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
     <message>
         <source>With &amp;names</source>
         <translation>Met &amp;namen</translation>
+    </message>
+    <message>
+        <source>Comma-separated files (*.csv);;All files (*)</source>
+        <translation>Kommagescheiden bestanden (*.csv);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1408,10 @@ Als u Annuleren kiest, zijn de resultaten onvoorspelbaar</translation>
         <source>groups</source>
         <translation>groepen</translation>
     </message>
+    <message>
+        <source>There were no choices to go by: the groups are only even in size.</source>
+        <translation>Er waren geen keuzes om op af te gaan: de groepen zijn alleen even groot.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1487,6 +1531,10 @@ Het onderzoeksbestand:
     <message>
         <source>The choices were not imported:</source>
         <translation>De keuzes zijn niet geïmporteerd:</translation>
+    </message>
+    <message>
+        <source>The line holds no name: without numbers, each line is the name of the next subject.</source>
+        <translation>De regel bevat geen naam: zonder nummers is elke regel de naam van de volgende leerling.</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1962,10 @@ Ja gaat door. Nee beëindigt de ronde en toont de vensters van het programma wee
         <source>writing the file failed (%1)</source>
         <translation>het schrijven van het bestand is mislukt (%1)</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>de map &quot;%1&quot; bestaat niet</translation>
+    </message>
 </context>
 <context>
     <name>PictureTitle</name>
@@ -2158,6 +2210,10 @@ Ja gaat door. Nee beëindigt de ronde en toont de vensters van het programma wee
     <message>
         <source>Could not find file &apos;%1&apos;.</source>
         <translation>Kan bestand &apos;%1&apos; niet vinden.</translation>
+    </message>
+    <message>
+        <source>The database %1 lacks the field %2; it is not a complete study database.</source>
+        <translation>In de database %1 ontbreekt het veld %2; het is geen volledige onderzoeksdatabase.</translation>
     </message>
 </context>
 <context>
