@@ -3,7 +3,7 @@
 #include "cliques.h"
 #include "csv.h"
 #include "groups.h"
-#include "statuswords.h"
+#include "status.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -117,7 +117,7 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Negative received")),
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Mutual positive")),
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Mutual negative")),
-                StatusWords::english(StatusWords::Isolate),
+                StatusWords::english(Status::Isolate),
                 QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Rejected only"))};
     if (classified) {
         t.header << QStringLiteral("zLM") << QStringLiteral("zLL") << QStringLiteral("SP")
@@ -131,7 +131,7 @@ TextTable subjectTable(const SociometricAnalysis& analysis, StatusMethod method)
         if (classified) {
             row << figureText(s.zLikedMost) << figureText(s.zLikedLeast)
                 << figureText(s.socialPreference) << figureText(s.socialImpact)
-                << statusGroupName(s.status(method));
+                << StatusWords::english(s.status(method));
         }
         t.rows.push_back(row);
     }
@@ -144,7 +144,7 @@ TextTable withNames(TextTable table, const SubjectNames& names)
         return table;
     table.header.insert(1, QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Name")));
     for (QStringList& row : table.rows)
-        row.insert(1, Groups::nameOf(names, row.first().toInt()));
+        row.insert(1, nameOf(names, row.first().toInt()));
     return table;
 }
 
@@ -167,19 +167,15 @@ FigureList groupFigures(const SociometricAnalysis& analysis, StatusMethod method
         out.emplace_back(Figures::tr("Isolates"), number(g.isolates));
     if (g.classified) {
         out.emplace_back(Figures::tr("Rejected only"), number(g.rejectedOnly));
-        for (StatusGroup group :
-             {StatusGroup::Popular, StatusGroup::Rejected, StatusGroup::Neglected,
-              StatusGroup::Controversial, StatusGroup::Average, StatusGroup::Unclassified,
-              StatusGroup::Undetermined}) {
+        for (Status group :
+             {Status::Popular, Status::Rejected, Status::Neglected, Status::Controversial,
+              Status::Average, Status::Unclassified, Status::None}) {
             const int n = analysis.count(method, group);
             // Groups the method cannot give (Unclassified for Newcomb-Bukowski) and an
             // empty "undefined" row would only be noise.
-            if (n == 0 &&
-                (group == StatusGroup::Unclassified || group == StatusGroup::Undetermined))
+            if (n == 0 && (group == Status::Unclassified || group == Status::None))
                 continue;
-            out.emplace_back(
-                QCoreApplication::translate("Analysis", qPrintable(statusGroupName(group))),
-                number(n));
+            out.emplace_back(StatusWords::shown(group), number(n));
         }
         if (method == StatusMethod::NewcombBukowski) {
             addChanceLimits(out, Count::Positive, g.likedMostLimits);
@@ -200,7 +196,7 @@ QString cliquesText(const ChoiceSet& choices, const SubjectNames& names)
          Shared::maximalCliques(choices.groupSize, choices.positive)) {
         QStringList members;
         for (int s : clique)
-            members << Groups::numberAndName(s, names);
+            members << numberAndName(names, s);
         cliques << members.join(QStringLiteral(", "));
     }
     if (cliques.isEmpty())

@@ -44,7 +44,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     exportChoices->setObjectName(QStringLiteral("exportChoicesButton"));
     exportGraph = new QPushButton(tr("Export &GraphML..."), this);
     exportGraph->setObjectName(QStringLiteral("exportGraphButton"));
-    withNames = makeNamesBox(this, ClassList::instance().currentNames());
+    withNames = makeNamesBox(this, classNames());
     withNames->setObjectName(QStringLiteral("withNamesBox"));
     closeButton = new QPushButton(tr("C&lose"), this);
     layOut();
@@ -148,7 +148,7 @@ void AnalysisWindow::connectControls()
     connect(exportGraph, &QPushButton::clicked, this, &AnalysisWindow::exportGraphMl);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, [this] {
-        offerNames(withNames, ClassList::instance().currentNames());
+        offerNames(withNames, classNames());
         showNames();
     });
 }
@@ -172,7 +172,7 @@ void AnalysisWindow::changeEvent(QEvent* event)
 
 void AnalysisWindow::showTable()
 {
-    model->setTable(subjectTable(current, method()), ClassList::instance().currentNames());
+    model->setTable(subjectTable(current, method()), classNames());
 }
 
 void AnalysisWindow::showNames()
@@ -182,7 +182,7 @@ void AnalysisWindow::showNames()
     if (model->hasNames())
         subjects->setColumnWidth(
             1, std::min(subjects->columnWidth(1), TextTableModel::NameColumnWidth));
-    cliques->setText(cliquesText(shownChoices, ClassList::instance().currentNames()));
+    cliques->setText(cliquesText(shownChoices, classNames()));
     refreshFigures(); // the entries left out name their choosers
 }
 
@@ -230,31 +230,39 @@ void AnalysisWindow::refreshFigures()
     }
     // Said under the figures, not only counted: a teacher must see which answers
     // the figures do not include.
-    leftOut->setText(leftOutText(current.skipped, ClassList::instance().currentNames()));
-    leftOut->setToolTip(skippedEntriesText(current.skipped, ClassList::instance().currentNames()));
+    const SubjectNames names = classNames();
+    leftOut->setText(leftOutText(current.skipped, names));
+    leftOut->setToolTip(skippedEntriesText(current.skipped, names));
     leftOut->setVisible(!current.skipped.empty());
 }
 
 void AnalysisWindow::exportTableCsv()
 {
     saveText(this, tr("Export Table"), tr("analysis"), CsvSuffix, csvFilter(),
-             analysisTableCsv(current, method(),
-                              takeNames(withNames, ClassList::instance().currentNames())));
+             analysisTableCsv(current, method(), namesToExport()));
 }
 
 void AnalysisWindow::exportChoicesCsv()
 {
     saveText(this, tr("Export Choices"), tr("choices"), CsvSuffix, csvFilter(),
-             choicesEdgeListCsv(shownChoices,
-                                takeNames(withNames, ClassList::instance().currentNames())));
+             choicesEdgeListCsv(shownChoices, namesToExport()));
 }
 
 void AnalysisWindow::exportGraphMl()
 {
     // The graph holds the whole study, so it carries the study's name alone.
-    saveText(
-        this, tr("Export GraphML"), {}, QStringLiteral("graphml"), tr(GraphFilter),
-        choicesGraphMl(shownChoices, takeNames(withNames, ClassList::instance().currentNames())));
+    saveText(this, tr("Export GraphML"), {}, QStringLiteral("graphml"), tr(GraphFilter),
+             choicesGraphMl(shownChoices, namesToExport()));
+}
+
+SubjectNames AnalysisWindow::classNames() const
+{
+    return ClassList::instance().currentNames();
+}
+
+SubjectNames AnalysisWindow::namesToExport()
+{
+    return takeNames(withNames, classNames());
 }
 
 void showAnalysis(const ChoiceSet& choices, QWidget* parent)

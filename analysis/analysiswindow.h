@@ -46,6 +46,10 @@ private:
     void showTable();
     void refreshFigures();
     void showNames();
+    // The study's class list, read each time: it may change while the window is open.
+    SubjectNames classNames() const;
+    // What an export carries: the class list when "With names" is ticked, else nothing.
+    SubjectNames namesToExport();
 
     ChoiceSet shownChoices;
     SociometricAnalysis current;

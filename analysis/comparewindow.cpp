@@ -117,7 +117,7 @@ void CompareWindow::makeButtons()
     subjectsItem = exports->addAction(QString(), this, &CompareWindow::exportSubjectsCsv);
     tiesItem = exports->addAction(QString(), this, &CompareWindow::exportTieChangesCsv);
     exportCsv->setMenu(exports);
-    withNames = makeNamesBox(this, ClassList::instance().currentNames());
+    withNames = makeNamesBox(this, classNames());
     withNames->setObjectName(QStringLiteral("withNamesBox"));
     sociogram = new QPushButton(tr("Show on &Sociogram"), this);
     sociogram->setObjectName(QStringLiteral("sociogramButton"));
@@ -162,7 +162,7 @@ void CompareWindow::connectControls()
     connect(sociogram, &QPushButton::clicked, this, &CompareWindow::showOnSociogram);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, [this] {
-        offerNames(withNames, ClassList::instance().currentNames());
+        offerNames(withNames, classNames());
         showTable();
     });
     // The status groups are those of the method the analysis window shows.
@@ -218,14 +218,12 @@ void CompareWindow::showSurveys()
                                          : tr("Entries left out, not choices: %1 in the earlier "
                                               "survey, %2 in the later.")
                                                .arg(leftOut(before), leftOut(after)));
+    const SubjectNames names = classNames();
     QStringList details;
     if (before > 0)
-        details << tr("Earlier survey:")
-                << skippedEntriesText(current.earlier.skipped,
-                                      ClassList::instance().currentNames());
+        details << tr("Earlier survey:") << skippedEntriesText(current.earlier.skipped, names);
     if (after > 0)
-        details << tr("Later survey:")
-                << skippedEntriesText(current.later.skipped, ClassList::instance().currentNames());
+        details << tr("Later survey:") << skippedEntriesText(current.later.skipped, names);
     skipped->setToolTip(details.join(u'\n'));
     showTable();
     showFigures();
@@ -234,7 +232,7 @@ void CompareWindow::showSurveys()
 void CompareWindow::showTable()
 {
     model->setTable(comparisonTable(current, ChosenStatusMethod::instance().method()),
-                    ClassList::instance().currentNames());
+                    classNames());
     const int needed = fitColumns();
     // The table takes what its columns need; the figures keep the rest, at least enough
     // for their numbers and wrapped names.
@@ -297,15 +295,23 @@ void CompareWindow::showFigures()
 void CompareWindow::exportSubjectsCsv()
 {
     saveText(this, tr("Export Subjects"), tr("comparison"), CsvSuffix, csvFilter(),
-             comparisonTableCsv(current, ChosenStatusMethod::instance().method(),
-                                takeNames(withNames, ClassList::instance().currentNames())));
+             comparisonTableCsv(current, ChosenStatusMethod::instance().method(), namesToExport()));
 }
 
 void CompareWindow::exportTieChangesCsv()
 {
-    saveText(
-        this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, csvFilter(),
-        tieChangesCsv(current.ties, takeNames(withNames, ClassList::instance().currentNames())));
+    saveText(this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, csvFilter(),
+             tieChangesCsv(current.ties, namesToExport()));
+}
+
+SubjectNames CompareWindow::classNames() const
+{
+    return ClassList::instance().currentNames();
+}
+
+SubjectNames CompareWindow::namesToExport()
+{
+    return takeNames(withNames, classNames());
 }
 
 bool CompareWindow::refresh()

@@ -55,6 +55,10 @@ private:
     // Sizes the columns to their words; gives back the width the table needs.
     int fitColumns();
     void showFigures();
+    // The study's class list, read each time: it may change while the window is open.
+    SubjectNames classNames() const;
+    // What an export carries: the class list when "With names" is ticked, else nothing.
+    SubjectNames namesToExport();
 
     StoredStudy earlier;
     SurveyComparison current;

@@ -52,7 +52,7 @@ QString signedNumber(int v)
 QString statusText(const SociometricAnalysis& a, int subject, StatusMethod method)
 {
     const SubjectFigures* s = figuresOf(a, subject);
-    return a.group.classified && s ? statusGroupName(s->status(method)) : QString();
+    return a.group.classified && s ? StatusWords::english(s->status(method)) : QString();
 }
 
 } // namespace

@@ -19,8 +19,7 @@ QString tieChangesCsv(const TieChanges& ties, const SubjectNames& names)
         QStringList row{QString::number(tie.choice.chooser), QString::number(tie.choice.chosen),
                         criterionName(tie.choice.kind), tieChangeName(tie.change)};
         if (!names.empty())
-            row << Groups::nameOf(names, tie.choice.chooser)
-                << Groups::nameOf(names, tie.choice.chosen);
+            row << nameOf(names, tie.choice.chooser) << nameOf(names, tie.choice.chosen);
         out += Csv::line(row);
     }
     return out;

@@ -47,8 +47,7 @@ QString choicesEdgeListCsv(const ChoiceSet& choices, const SubjectNames& names)
             QStringList row{number(choice.chooser), number(choice.chosen), number(choice.slot),
                             criterionName(c)};
             if (!names.empty())
-                row << Groups::nameOf(names, choice.chooser)
-                    << Groups::nameOf(names, choice.chosen);
+                row << nameOf(names, choice.chooser) << nameOf(names, choice.chosen);
             out += Csv::line(row);
         }
     }
@@ -73,7 +72,7 @@ QString choicesGraphMl(const ChoiceSet& choices, const SubjectNames& names)
     for (int s = 1; s <= choices.groupSize; ++s) {
         xml.writeStartElement(QStringLiteral("node"));
         xml.writeAttribute(QStringLiteral("id"), number(s));
-        if (const QString name = Groups::nameOf(names, s); !name.isEmpty())
+        if (const QString name = nameOf(names, s); !name.isEmpty())
             writeData(xml, QStringLiteral("name"), name);
         xml.writeEndElement();
     }

@@ -6,6 +6,7 @@
 // database, no window, no global.
 
 #include "choice.h"
+#include "subjectnames.h"
 
 #include <QList>
 #include <QString>
@@ -13,11 +14,6 @@
 #include <vector>
 
 namespace Groups {
-
-// The pupils' names as the shell hands them to the cores (its SubjectNames): subject s's
-// name at s, entry 0 unused, empty without a list. This library sits below the shell and
-// spells the type out.
-using Names = std::vector<QString>;
 
 struct Class {
     int size = 0;
@@ -80,19 +76,14 @@ struct SubjectReport {
 };
 // In subject order. With names the sentences name the mates they mention beside their
 // numbers, as the tables do.
-QList<SubjectReport> describe(const Class& c, const Partition& p, const Names& names = {});
+QList<SubjectReport> describe(const Class& c, const Partition& p, const SubjectNames& names = {});
 
 // One line per rejection pair left in a group, by group and then by subject; with names,
 // each subject's name beside its number.
-QStringList remainingRejections(const Class& c, const Partition& p, const Names& names = {});
-
-// The subject's name, empty when it has none.
-QString nameOf(const Names& names, int subject);
-// "7 Anna" when the subject has a name, "7" without one.
-QString numberAndName(int subject, const Names& names);
+QStringList remainingRejections(const Class& c, const Partition& p, const SubjectNames& names = {});
 
 // "Subject,Group,Satisfied choices,Flags", one line per subject, groups from 1; with
 // names a "Name" column follows the subject's number.
-QString groupsCsv(const Class& c, const Partition& p, const Names& names = {});
+QString groupsCsv(const Class& c, const Partition& p, const SubjectNames& names = {});
 
 } // namespace Groups

@@ -33,11 +33,11 @@ QList<int> inGroup(const std::vector<int>& whom, int s, const Partition& p)
     return mates;
 }
 
-QString rejectionSentence(const Graph& g, int a, int b, const Names& names)
+QString rejectionSentence(const Graph& g, int a, int b, const SubjectNames& names)
 {
     // The subject's own name stands beside it in its row; the mate's is said here.
     const QString start = QCoreApplication::translate("Groups", "Subject %1 sits with subject %2")
-                              .arg(QString::number(a + 1), numberAndName(b + 1, names));
+                              .arg(QString::number(a + 1), numberAndName(names, b + 1));
     const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
     if (ab && ba)
         return start + QCoreApplication::translate("Groups", ", and they rejected each other");
@@ -88,20 +88,7 @@ QString mateSentence(const Graph& g, int s)
 
 } // namespace
 
-QString nameOf(const Names& names, int subject)
-{
-    const auto at = static_cast<std::size_t>(subject);
-    return subject > 0 && at < names.size() ? names[at] : QString();
-}
-
-QString numberAndName(int subject, const Names& names)
-{
-    // Appended, not formatted: a name may hold "%1".
-    const QString name = nameOf(names, subject).trimmed();
-    return name.isEmpty() ? QString::number(subject) : QString::number(subject) + u' ' + name;
-}
-
-QList<SubjectReport> describe(const Class& c, const Partition& p, const Names& names)
+QList<SubjectReport> describe(const Class& c, const Partition& p, const SubjectNames& names)
 {
     const Graph g = Detail::buildGraph(c);
     QList<SubjectReport> reports;
@@ -126,7 +113,7 @@ QList<SubjectReport> describe(const Class& c, const Partition& p, const Names& n
     return reports;
 }
 
-QStringList remainingRejections(const Class& c, const Partition& p, const Names& names)
+QStringList remainingRejections(const Class& c, const Partition& p, const SubjectNames& names)
 {
     const Graph g = Detail::buildGraph(c);
     QStringList lines;
@@ -138,8 +125,8 @@ QStringList remainingRejections(const Class& c, const Partition& p, const Names&
                 if (groupOf(p, a) != grp || groupOf(p, b) != grp || !g.rejectPair(a, b))
                     continue;
                 const bool ab = g.rejects[a * g.n + b], ba = g.rejects[b * g.n + a];
-                const QString first = numberAndName(a + 1, names);
-                const QString second = numberAndName(b + 1, names);
+                const QString first = numberAndName(names, a + 1);
+                const QString second = numberAndName(names, b + 1);
                 const QString who =
                     ab && ba ? QCoreApplication::translate("Groups", "they rejected each other")
                              : QCoreApplication::translate("Groups", "%1 rejected %2")
@@ -151,7 +138,7 @@ QStringList remainingRejections(const Class& c, const Partition& p, const Names&
     return lines;
 }
 
-QString groupsCsv(const Class& c, const Partition& p, const Names& names)
+QString groupsCsv(const Class& c, const Partition& p, const SubjectNames& names)
 {
     const Graph g = Detail::buildGraph(c);
     QStringList header{QStringLiteral("Subject"), QStringLiteral("Group"),

@@ -68,7 +68,7 @@ QStringList groups(const Groups::Partition& partition, const SubjectNames& names
     for (int s = 1; s < partition.groupOf.size(); ++s) {
         const int g = partition.groupOf[s];
         if (g >= 0 && g < int(members.size()))
-            members[std::size_t(g)] << Groups::numberAndName(s, names);
+            members[std::size_t(g)] << numberAndName(names, s);
     }
     QStringList lines;
     for (std::size_t g = 0; g < members.size(); ++g)
@@ -86,12 +86,12 @@ QStringList changes(const SurveyComparison& comparison, StatusMethod method,
     const auto& after = comparison.later.subjects;
     QStringList moves;
     for (std::size_t i = 0; i < std::min(before.size(), after.size()); ++i) {
-        const StatusGroup was = before[i].status(method);
-        const StatusGroup is = after[i].status(method);
-        if (was != is && was != StatusGroup::Undetermined && is != StatusGroup::Undetermined)
+        const Status was = before[i].status(method);
+        const Status is = after[i].status(method);
+        if (was != is && was != Status::None && is != Status::None)
             moves << QStringLiteral("%1 %2 \u2192 %3")
-                         .arg(Groups::numberAndName(int(i) + 1, names), statusGroupName(was),
-                              statusGroupName(is));
+                         .arg(numberAndName(names, int(i) + 1), StatusWords::english(was),
+                              StatusWords::english(is));
     }
     if (!moves.isEmpty())
         lines << ClassReport::tr("Status changed: %1").arg(moves.join(QStringLiteral("; ")));

@@ -1,6 +1,6 @@
 #include "sociometry.h"
 
-#include "statuswords.h"
+#include "status.h"
 
 #include <QCoreApplication>
 
@@ -29,19 +29,19 @@
 // absolute LM of 0 beside SI < -1; the z criterion zLM < 0 is the one later work
 // adopted. Whether the deviations are taken over n or n - 1 changes no group: SP and
 // SI are standardized again and z scores enter only through their signs.
-StatusGroup coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double si)
+Status coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double si)
 {
     if (sp > 1 && zLM > 0 && zLL < 0)
-        return StatusGroup::Popular;
+        return Status::Popular;
     if (sp < -1 && zLL > 0 && zLM < 0)
-        return StatusGroup::Rejected;
+        return Status::Rejected;
     if (si < -1 && zLM < 0)
-        return StatusGroup::Neglected;
+        return Status::Neglected;
     if (si > 1 && zLM > 0 && zLL > 0)
-        return StatusGroup::Controversial;
+        return Status::Controversial;
     if (sp > -0.5 && sp < 0.5 && si > -0.5 && si < 0.5)
-        return StatusGroup::Average;
-    return StatusGroup::Unclassified;
+        return Status::Average;
+    return Status::Unclassified;
 }
 
 // Newcomb & Bukowski (1983), the probability method: with p the chance that one
@@ -57,21 +57,21 @@ StatusGroup coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double s
 //   average        everyone else
 // A high count is looked at before a low impact, so that the order never hides a
 // significantly high count.
-StatusGroup newcombBukowskiGroup(int lm, int ll, const GroupFigures& g)
+Status newcombBukowskiGroup(int lm, int ll, const GroupFigures& g)
 {
     const double meanLM = g.positive.meanReceived.value_or(0);
     const double meanLL = g.negative.meanReceived.value_or(0);
     const bool lmHigh = g.likedMostLimits.isHigh(lm);
     const bool llHigh = g.likedLeastLimits.isHigh(ll);
     if (lmHigh && ll < meanLL)
-        return StatusGroup::Popular;
+        return Status::Popular;
     if (llHigh && lm < meanLM)
-        return StatusGroup::Rejected;
+        return Status::Rejected;
     if ((lmHigh && ll > meanLL) || (llHigh && lm > meanLM))
-        return StatusGroup::Controversial;
+        return Status::Controversial;
     if (g.impactLimits.isLow(lm + ll))
-        return StatusGroup::Neglected;
-    return StatusGroup::Average;
+        return Status::Neglected;
+    return Status::Average;
 }
 
 namespace {
@@ -218,38 +218,16 @@ double binomialTerm(int trials, double p, int k)
 
 } // namespace
 
-StatusGroup SubjectFigures::status(StatusMethod method) const
+Status SubjectFigures::status(StatusMethod method) const
 {
     return method == StatusMethod::CoieDodgeCoppotelli ? coieDodgeCoppotelli : newcombBukowski;
 }
 
-int SociometricAnalysis::count(StatusMethod method, StatusGroup g) const
+int SociometricAnalysis::count(StatusMethod method, Status g) const
 {
     return static_cast<int>(
         std::count_if(subjects.begin(), subjects.end(),
                       [&](const SubjectFigures& s) { return s.status(method) == g; }));
-}
-
-// The English names: the CSV files keep them; a window shows them translated.
-QString statusGroupName(StatusGroup group)
-{
-    switch (group) {
-    case StatusGroup::Popular:
-        return StatusWords::english(StatusWords::Popular);
-    case StatusGroup::Rejected:
-        return StatusWords::english(StatusWords::Rejected);
-    case StatusGroup::Neglected:
-        return StatusWords::english(StatusWords::Neglected);
-    case StatusGroup::Controversial:
-        return StatusWords::english(StatusWords::Controversial);
-    case StatusGroup::Average:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Average"));
-    case StatusGroup::Unclassified:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "Unclassified"));
-    case StatusGroup::Undetermined:
-        return QStringLiteral(QT_TRANSLATE_NOOP("Analysis", "undefined"));
-    }
-    return {};
 }
 
 QString statusMethodName(StatusMethod method)

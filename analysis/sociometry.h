@@ -5,6 +5,7 @@
 // is left empty rather than made up.
 
 #include "choiceset.h"
+#include "status.h"
 
 #include <QString>
 #include <optional>
@@ -12,17 +13,6 @@
 
 enum class StatusMethod { CoieDodgeCoppotelli, NewcombBukowski };
 
-enum class StatusGroup {
-    Popular,
-    Rejected,
-    Neglected,
-    Controversial,
-    Average,
-    Unclassified,
-    Undetermined
-};
-
-QString statusGroupName(StatusGroup group); // "Popular", ..., "Unclassified", "undefined"
 QString statusMethodName(StatusMethod method);
 // What a reader of the figures should know of the method: how a result that differs
 // from a spreadsheet's, or an isolate called "Average", comes about.
@@ -46,10 +36,10 @@ struct SubjectFigures {
     std::optional<double> zLikedLeast;
     std::optional<double> socialPreference; // standardized zLM - zLL
     std::optional<double> socialImpact;     // standardized zLM + zLL
-    StatusGroup coieDodgeCoppotelli = StatusGroup::Undetermined;
-    StatusGroup newcombBukowski = StatusGroup::Undetermined;
+    Status coieDodgeCoppotelli = Status::None;
+    Status newcombBukowski = Status::None;
 
-    StatusGroup status(StatusMethod method) const;
+    Status status(StatusMethod method) const;
 };
 
 struct CriterionFigures {
@@ -94,14 +84,14 @@ struct SociometricAnalysis {
     GroupFigures group;
     std::vector<SkippedEntry> skipped;
 
-    int count(StatusMethod method, StatusGroup group) const;
+    int count(StatusMethod method, Status group) const;
 };
 
 SociometricAnalysis analyseChoices(const ChoiceSet& choices);
 
 // The rules of the two methods for one subject, given its scores and the group's.
-StatusGroup coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double si);
-StatusGroup newcombBukowskiGroup(int likedMost, int likedLeast, const GroupFigures& group);
+Status coieDodgeCoppotelliGroup(double zLM, double zLL, double sp, double si);
+Status newcombBukowskiGroup(int likedMost, int likedLeast, const GroupFigures& group);
 
 // Binomial helpers, exposed for the tests of the chance limits.
 double binomialUpperTail(int trials, double p, int atLeast); // P(X >= atLeast)

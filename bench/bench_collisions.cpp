@@ -195,7 +195,7 @@ void layOut(LabelSet& labels, int type, int n, const std::vector<Choice>& choice
     }
 }
 
-std::vector<StatusMark> marksOf(int n, const std::vector<Choice>& choices)
+std::vector<Status> marksOf(int n, const std::vector<Choice>& choices)
 {
     ChoiceSet set = emptyChoiceSet(n, 5, Codes::CriterionType::Both);
     for (const Choice& c : choices)
@@ -214,9 +214,9 @@ Collisions tidiedCollisions(int type, int n, const std::vector<Choice>& choices,
     view.setShowNames(true);
     view.setShowStatus(true);
     view.setLinesRound(true);
-    const std::vector<StatusMark> marks = marksOf(n, choices);
+    const std::vector<Status> marks = marksOf(n, choices);
     std::vector<double> room;
-    for (StatusMark mark : marks)
+    for (Status mark : marks)
         room.push_back(statusMarkReach(mark));
     steps.setShownTies(choices);
     steps.setMarkRoom(room);

@@ -79,9 +79,7 @@ void redraw(QImage& image, const Sociogram& s, const SubjectNames& names)
 {
     PrimitiveList labels = labelPrimitives(s.labels, Subjects);
     if (!names.empty()) {
-        const QStringList fromFirst(names.begin() + 1, names.end());
-        const PrimitiveList shown =
-            namePrimitives(s.labels, Subjects, fromFirst, QSizeF(DrawW, DrawH));
+        const PrimitiveList shown = namePrimitives(s.labels, Subjects, names, QSizeF(DrawW, DrawH));
         labels.insert(labels.begin(), shown.begin(), shown.end());
     }
     image.fill(Qt::white);

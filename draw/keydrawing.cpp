@@ -165,7 +165,7 @@ qreal statusLegendHeight(int marks)
     return marks <= 0 ? 0 : StatusCaptionSpace + StatusRow * marks + 2 * LegendMargin;
 }
 
-void addStatusLegend(PrimitiveList& list, QPointF origin, const std::vector<StatusMark>& marks)
+void addStatusLegend(PrimitiveList& list, QPointF origin, const std::vector<Status>& marks)
 {
     if (marks.empty())
         return;
@@ -186,7 +186,7 @@ void addStatusLegend(PrimitiveList& list, QPointF origin, const std::vector<Stat
         const QRectF text(origin + QPointF(textLeft, StatusCaptionSpace + StatusRow * qreal(i)),
                           QSizeF(TextRight - textLeft, StatusRow));
         list.push_back(captionText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                                   keyText(statusMarkName(marks[i]))));
+                                   keyText(StatusWords::shown(marks[i]))));
     }
 }
 

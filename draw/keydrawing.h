@@ -13,11 +13,11 @@
 
 // What the key lists, as the picture it stands beside shows it.
 struct KeyEntries {
-    bool colour = false;            // the samples drawn as "Colour Choices" draws the choices
-    int groups = 0;                 // groups coloured on the labels
-    std::vector<StatusMark> status; // status marks on the labels
-    QString changesSince;           // the survey the ties drawn are compared with; empty: none
-    bool negative = true;           // a negative choice is drawn
+    bool colour = false;        // the samples drawn as "Colour Choices" draws the choices
+    int groups = 0;             // groups coloured on the labels
+    std::vector<Status> status; // status marks on the labels
+    QString changesSince;       // the survey the ties drawn are compared with; empty: none
+    bool negative = true;       // a negative choice is drawn
     friend bool operator==(const KeyEntries&, const KeyEntries&) = default;
 };
 

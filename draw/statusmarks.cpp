@@ -1,6 +1,6 @@
 #include "statusmarks.h"
 
-#include "statuswords.h"
+#include "status.h"
 
 #include <QCoreApplication>
 
@@ -36,24 +36,26 @@ Primitive outline(const QRectF& label, qreal gap, const QColor& colour, qreal wi
 
 } // namespace
 
-PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark)
+PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark)
 {
     switch (mark) {
-    case StatusMark::None:
+    case Status::None:
+    case Status::Average:
+    case Status::Unclassified:
         return {};
-    case StatusMark::Popular:
-    case StatusMark::MostChosen:
+    case Status::Popular:
+    case Status::MostChosen:
         return {outline(label, InnerRing, Liked, ThinWidth),
                 outline(label, OuterRing, Liked, ThinWidth)};
-    case StatusMark::Rejected:
+    case Status::Rejected:
         return {outline(label, (InnerRing + OuterRing) / 2, Rejected, ThickWidth)};
-    case StatusMark::Neglected:
-    case StatusMark::Isolate:
+    case Status::Neglected:
+    case Status::Isolate:
         return {outline(label, (InnerRing + OuterRing) / 2, LeftOut, DashedWidth, true)};
-    case StatusMark::RejectedIsolate:
+    case Status::RejectedIsolate:
         return {outline(label, InnerRing, Rejected, ThickWidth),
                 outline(label, OuterRing + DashedWidth, LeftOut, DashedWidth, true)};
-    case StatusMark::Controversial: {
+    case Status::Controversial: {
         Primitive p;
         p.kind = Primitive::Kind::Rectangle;
         p.p1 = label.topRight() + QPointF(-BadgeSide / 2, -BadgeSide / 2);
@@ -66,7 +68,7 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark)
     return {};
 }
 
-qreal statusMarkReach(StatusMark mark)
+qreal statusMarkReach(Status mark)
 {
     const QRectF square(0, 0, 100, 100);
     qreal reach = 0;
@@ -74,27 +76,4 @@ qreal statusMarkReach(StatusMark mark)
         reach = std::max({reach, -p.p1.x() + p.width / 2, -p.p1.y() + p.width / 2,
                           p.p2.x() - 100 + p.width / 2});
     return reach;
-}
-
-QString statusMarkName(StatusMark mark)
-{
-    switch (mark) {
-    case StatusMark::None:
-        return {};
-    case StatusMark::Popular:
-        return StatusWords::shown(StatusWords::Popular);
-    case StatusMark::Rejected:
-        return StatusWords::shown(StatusWords::Rejected);
-    case StatusMark::Neglected:
-        return StatusWords::shown(StatusWords::Neglected);
-    case StatusMark::Controversial:
-        return StatusWords::shown(StatusWords::Controversial);
-    case StatusMark::MostChosen:
-        return QCoreApplication::translate("Key", "Most chosen");
-    case StatusMark::Isolate:
-        return StatusWords::shown(StatusWords::Isolate);
-    case StatusMark::RejectedIsolate:
-        return QCoreApplication::translate("Key", "Rejected, chosen by nobody");
-    }
-    return {};
 }

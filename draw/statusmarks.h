@@ -12,28 +12,14 @@
 // None of them uses the labels' red or the colour of a choice line.
 
 #include "primitives.h"
+#include "status.h"
 
 #include <QRectF>
 #include <QString>
 #include <vector>
 
-// RejectedIsolate: rejected and chosen by nobody, the rejected outline inside the dashed one.
-enum class StatusMark {
-    None,
-    Popular,
-    Rejected,
-    Neglected,
-    Controversial,
-    MostChosen,
-    Isolate,
-    RejectedIsolate
-};
-
-// The mark around a label's square (twips); nothing for None. Painted after the
-// labels, so that a badge lies on its label.
-PrimitiveList statusMarkPrimitives(const QRectF& label, StatusMark mark);
+// The mark around a label's square (twips); nothing for None, Average and Unclassified. Painted
+// after the labels, so that a badge lies on its label.
+PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark);
 // How far the mark reaches out from its label's square, twips: what a neighbour must leave.
-qreal statusMarkReach(StatusMark mark);
-// The key's words for a mark in the language in use: "Popular", ..., "Most chosen",
-// "Isolate".
-QString statusMarkName(StatusMark mark);
+qreal statusMarkReach(Status mark);

@@ -73,9 +73,7 @@ SubjectNames ClassList::currentNames() const
 QString ClassList::nameOf(int subject) const
 {
     const auto found = lists().constFind(Global::CurrentRecord);
-    if (found == lists().constEnd() || subject < 1 || subject >= int(found->size()))
-        return {};
-    return found->at(std::size_t(subject));
+    return found == lists().constEnd() ? QString() : ::nameOf(*found, subject);
 }
 
 QString ClassList::numberAndName(int subject) const

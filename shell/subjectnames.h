@@ -7,5 +7,7 @@
 
 using SubjectNames = std::vector<QString>;
 
+// The subject's name, empty when it has none or the list does not reach it.
+QString nameOf(const SubjectNames& names, int subject);
 // "7 Anna" with a name, "7" without.
 QString numberAndName(const SubjectNames& names, int subject);

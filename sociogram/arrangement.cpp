@@ -5,6 +5,7 @@
 
 #include "choicegrid.h"
 #include "fieldvalue.h"
+#include "numbers.h"
 #include "statements.h"
 #include "store.h"
 #include "trappedopen.h"
@@ -21,6 +22,25 @@ using Step = std::optional<Failure>;
 Arrangement::Arrangement()
 {
     connect(&labelSet, &LabelSet::changed, this, &Arrangement::changed);
+}
+
+std::array<Step, 2> Arrangement::placeLabel(Long i, float left, float top)
+{
+    if (!LabelSet::isIndex(i)) {
+        const Step outside = runtimeFailure(ErrorNumber::SubscriptOutOfRange);
+        return {outside, outside};
+    }
+    std::array<Step, 2> failed;
+    auto& pos = Global::LabelPos[static_cast<std::size_t>(i)];
+    const float place[] = {left, top};
+    for (std::size_t axis = 0; axis < 2; ++axis) {
+        if (const std::optional<Integer> v = Numbers::toInteger(place[axis]))
+            pos[axis] = *v;
+        else
+            failed[axis] = runtimeFailure(ErrorNumber::Overflow);
+    }
+    labelSet.move(static_cast<int>(i), left, top);
+    return failed;
 }
 
 void Arrangement::setPositionsSaved(Integer saved)
@@ -42,8 +62,8 @@ void Arrangement::setDistributionsEnabled(bool defaultDistribution, bool savedDi
 bool Arrangement::restoreRow(Trap& trap, const PositionRow& row)
 {
     Long i = 0;
+    Integer x = 0, y = 0;
     const bool valid = trap.step([&]() -> Step {
-        Integer x = 0, y = 0;
         if (Step f = FieldValue::wholeLong(row.label, i))
             return f;
         if (!LabelSet::isIndex(i))
@@ -52,14 +72,12 @@ bool Arrangement::restoreRow(Trap& trap, const PositionRow& row)
             return f;
         if (Step f = FieldValue::wholeInteger(row.y, y))
             return f;
-        Global::LabelPos[static_cast<std::size_t>(i)] = {x, y};
         return std::nullopt;
     });
     if (!valid)
         return false;
     trap.step([&] { return labelSet.load(i); });
-    const auto& pos = Global::LabelPos[static_cast<std::size_t>(i)];
-    labelSet.move(i, pos[0], pos[1]);
+    placeLabel(i, x, y); // 16-bit numbers fit
     return true;
 }
 

@@ -7,8 +7,11 @@
 #include "labelset.h"
 
 #include <QObject>
+#include <array>
+#include <optional>
 
 class Trap;
+struct Failure;
 struct PositionRow;
 
 class Arrangement : public QObject {
@@ -28,6 +31,12 @@ public:
     bool defaultDistributionEnabled() const { return defaultEnabled; }
     bool savedDistributionEnabled() const { return savedEnabled; }
     void setDistributionsEnabled(bool defaultDistribution, bool savedDistribution);
+
+    // Moves label i to (left, top), twips, and keeps LabelPos, from which the arrangement
+    // is stored, in step: each coordinate as a 16-bit whole number. What is wrong with each
+    // coordinate comes back: 9 for an index no label can have (nothing moves), 6 for one
+    // beyond 16 bits, which leaves LabelPos's old value while the label moves all the same.
+    std::array<std::optional<Failure>, 2> placeLabel(Global::Long i, float left, float top);
 
     // Places the labels as stored for the study and type, reporting to DoWork's trap;
     // false when nothing is stored (or nothing can be read).

@@ -135,11 +135,11 @@ bool DrawForm::negativeDrawn() const
                        [](const Choice& c) { return !c.positive(); });
 }
 
-std::vector<StatusMark> DrawForm::statusKey() const
+std::vector<Status> DrawForm::statusKey() const
 {
     return sociogram.view().showStatus()
                ? drawnLegend(int(Global::CriterionType), sociogram.statusMarks())
-               : std::vector<StatusMark>{};
+               : std::vector<Status>{};
 }
 
 void DrawForm::showEvent(QShowEvent* event)

@@ -88,7 +88,7 @@ private:
     void fillKey(KeyForm& key) const;
     // The survey the ties drawn are compared with; empty while the choices are drawn.
     QString changesShown() const;
-    std::vector<StatusMark> statusKey() const;
+    std::vector<Status> statusKey() const;
     // Whether any negative choice or tie is drawn: the key lists it only then.
     bool negativeDrawn() const;
     ShownOnWindow shownOnWindow() const;

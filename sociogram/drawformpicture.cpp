@@ -56,8 +56,7 @@ void DrawForm::completeOptions(PictureOptions& options) const
                                       QDate::currentDate(), changesShown());
     options.key = {view.colourChoices() && changesShown().isEmpty(),
                    options.groupColours ? view.groupCount() : 0,
-                   status ? statusKey() : std::vector<StatusMark>{}, changesShown(),
-                   negativeDrawn()};
+                   status ? statusKey() : std::vector<Status>{}, changesShown(), negativeDrawn()};
 }
 
 void DrawForm::Print_Click()

@@ -66,7 +66,7 @@ void KeyForm::setGroups(int count)
     fitContents();
 }
 
-void KeyForm::setStatus(const std::vector<StatusMark>& marks)
+void KeyForm::setStatus(const std::vector<Status>& marks)
 {
     if (marks == shown.status)
         return;

@@ -24,7 +24,7 @@ public:
     // Lists the colours of `groups` groups under the markers (0: none).
     void setGroups(int groups);
     // Lists the status marks shown on the labels (empty: none).
-    void setStatus(const std::vector<StatusMark>& marks);
+    void setStatus(const std::vector<Status>& marks);
     // Shows the looks of kept, new and gone ties since the survey named (empty: none).
     void setChanges(const QString& comparedWith);
     // Lists the negative choice only while one is drawn.

@@ -45,17 +45,6 @@ QString twoDigits(Long s)
     return QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0'));
 }
 
-Step storeCoordinate(Long i, int axis, double value)
-{
-    if (!LabelSet::isIndex(i))
-        return runtimeFailure(ErrorNumber::SubscriptOutOfRange);
-    const std::optional<Integer> v = Numbers::toInteger(value);
-    if (!v)
-        return runtimeFailure(ErrorNumber::Overflow);
-    Global::LabelPos[static_cast<std::size_t>(i)][static_cast<std::size_t>(axis)] = *v;
-    return std::nullopt;
-}
-
 // Labels exist only up to 40: a larger group is reported once and placing stops,
 // since every further label would fail the same way.
 bool withinLabels(Trap& trap, Long i)
@@ -148,9 +137,8 @@ Layout::LabelSize LayoutSteps::labelSize() const
 
 void LayoutSteps::placeLabel(Trap& trap, Long i, Layout::Place place)
 {
-    trap.step([&] { return storeCoordinate(i, 0, place.left); });
-    trap.step([&] { return storeCoordinate(i, 1, place.top); });
-    labels.move(i, place.left, place.top);
+    for (const Step& failed : arrangement.placeLabel(i, place.left, place.top))
+        trap.step([&] { return failed; });
 }
 
 // N of the Circle, Random and Square layouts: the study window's box for a study
@@ -349,18 +337,6 @@ void LayoutSteps::AlignSquare()
     Layout::alignSquare(snap, DropX, DropY, area(), tagRadius);
 }
 
-void LayoutSteps::recordDrop(float left, float top)
-{
-    // Row 0 is the template's and stays (0, 0); a position beyond 16 bits is left out.
-    if (!LabelSet::isIndex(DragIndex))
-        return;
-    auto& pos = Global::LabelPos[static_cast<std::size_t>(DragIndex)];
-    if (const std::optional<Integer> x = Numbers::toInteger(left))
-        pos[0] = *x;
-    if (const std::optional<Integer> y = Numbers::toInteger(top))
-        pos[1] = *y;
-}
-
 void LayoutSteps::dropLabel(int subject, QPointF at)
 {
     DragIndex = subject;
@@ -376,9 +352,8 @@ void LayoutSteps::dropLabel(int subject, QPointF at)
         left = snap.snapX - labelSize().width / 2;
         top = snap.snapY - labelSize().height / 2;
     }
-    if (LabelSet::isIndex(DragIndex))
-        labels.move(DragIndex, left, top);
-    recordDrop(left, top);
+    // Row 0 is the template's and stays (0, 0); a position beyond 16 bits is left out.
+    arrangement.placeLabel(DragIndex, left, top);
     arrangement.setPositionsSaved(Global::False);
     Q_EMIT labelsMoved();
 }

@@ -85,7 +85,6 @@ private:
     void placeInOrder(Trap& trap, const std::vector<Layout::Place>& places);
     void countChoices(Trap& trap);
     bool lookUpGroupSize(Trap& trap, Global::Long& n);
-    void recordDrop(float left, float top);
     std::vector<Choice> tidyChoices(Trap& trap);
     std::vector<QPointF> roomForMarks(const std::vector<QPointF>& tidied, int n, QSizeF side,
                                       QSizeF radius, double& grown) const;

@@ -232,14 +232,14 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
     return list;
 }
 
-PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
-                             QSizeF area, const std::vector<StatusMark>& marks, bool inward)
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const SubjectNames& names,
+                             QSizeF area, const std::vector<Status>& marks, bool inward)
 {
     const qreal side = labelSide(labels);
     std::vector<NameSpot> spots;
-    for (int i = 1; i <= count && i <= names.size(); ++i) {
+    for (int i = 1; i <= count; ++i) {
         const SubjectLabel* label = labels.get(i);
-        const QString name = names[i - 1].simplified();
+        const QString name = nameOf(names, i).simplified();
         const qreal reach =
             std::size_t(i) < marks.size() ? statusMarkReach(marks[std::size_t(i)]) : 0;
         if (label && !name.isEmpty())
@@ -255,10 +255,7 @@ PrimitiveList namePrimitives(const PictureValues& v)
         return {};
     const bool onFrame = v.sociogramType == Codes::SociogramType::Circle ||
                          v.sociogramType == Codes::SociogramType::Square;
-    // The name bands take the names from subject 1 on.
-    const QStringList names =
-        v.names.empty() ? QStringList() : QStringList(v.names.begin() + 1, v.names.end());
-    return namePrimitives(*v.labels, LabelSet::MaxIndex, names, v.area, v.marks,
+    return namePrimitives(*v.labels, LabelSet::MaxIndex, v.names, v.area, v.marks,
                           v.routed && onFrame);
 }
 

@@ -7,6 +7,7 @@
 #include "linedraw.h"
 #include "picturebuild.h"
 #include "pictureexport.h"
+#include "subjectnames.h"
 #include "tiechange.h"
 
 #include <QSizeF>
@@ -64,12 +65,12 @@ void forEachChoice(Trap& trap, ChoiceGrid& grid,
 PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int>& groups = {});
 
 // The name of each existing label from 1 to count, beside it where its neighbours leave room
-// (placedNames) in the W x H area: subject s's at names[s - 1]; a subject without a name has
-// none. The window, the print and the export add names this way.
-// Each name keeps clear of the status marks of `marks` (by subject number, entry 0 unused) and,
-// with `inward`, goes on the side of its label facing the middle of the area first.
-PrimitiveList namePrimitives(const LabelSet& labels, int count, const QStringList& names,
-                             QSizeF area, const std::vector<StatusMark>& marks = {},
+// (placedNames) in the W x H area; a subject without a name has none. The window, the print and the
+// export add names this way. Each name keeps clear of the status marks of `marks` (by subject
+// number, entry 0 unused) and, with `inward`, goes on the side of its label facing the middle of
+// the area first.
+PrimitiveList namePrimitives(const LabelSet& labels, int count, const SubjectNames& names,
+                             QSizeF area, const std::vector<Status>& marks = {},
                              bool inward = false);
 // The names of the picture: clear of its status marks, and with the lines round labels on the
 // Circle and the Square inside the frame, as its outside carries lines.

@@ -30,7 +30,7 @@ MoveHistory::Places MoveHistory::places() const
     Places all;
     for (int i = 1; i <= LabelSet::MaxIndex; ++i)
         if (const SubjectLabel* label = arrangement.labels().get(i))
-            all[std::size_t(i)] = Place{label->Left, label->Top, Global::LabelPos[std::size_t(i)]};
+            all[std::size_t(i)] = Place{label->Left, label->Top};
     return all;
 }
 
@@ -60,10 +60,8 @@ void MoveHistory::put(const std::vector<std::pair<int, Place>>& changes, const R
 {
     if (writeRings)
         writeRings(rings);
-    for (const auto& [i, place] : changes) {
-        Global::LabelPos[std::size_t(i)] = place.pos;
-        arrangement.labels().move(i, place.left, place.top);
-    }
+    for (const auto& [i, place] : changes)
+        arrangement.placeLabel(i, place.left, place.top);
     // Like a drop: the arrangement in view is no longer the stored one, whichever
     // way the user went.
     arrangement.setPositionsSaved(Global::False);

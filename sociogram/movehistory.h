@@ -38,8 +38,7 @@ Q_SIGNALS:
 
 private:
     struct Place {
-        float left = 0, top = 0;
-        std::array<Global::Integer, 2> pos{}; // LabelPos, as the drop or Tidy rounded it
+        float left = 0, top = 0; // LabelPos follows them
         bool operator==(const Place&) const = default;
     };
     using Places = std::array<std::optional<Place>, LabelSet::MaxIndex + 1>;

@@ -41,7 +41,7 @@ struct PictureValues {
     bool routed = false; // "Lines Round Labels": lines that would run under a label go round
     // What the labels carry, each by subject number (entry 0 unused); empty shows none.
     SubjectNames names;
-    std::vector<StatusMark> marks;
+    std::vector<Status> marks;
     QList<int> groups;
     // What stands round the drawing: the title's text and the key's entries (none on the
     // window).

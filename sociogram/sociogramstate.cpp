@@ -39,7 +39,7 @@ void SociogramState::setStatusMethod(StatusMethod method)
 
 void SociogramState::refreshStatus()
 {
-    marks = options.showStatus() ? currentStatusMarks(statusBy) : std::vector<StatusMark>{};
+    marks = options.showStatus() ? currentStatusMarks(statusBy) : std::vector<Status>{};
     Q_EMIT statusMarksChanged();
 }
 
@@ -135,7 +135,7 @@ void SociogramState::TidyLabels(bool namesGiven)
             ties.push_back(tie.choice);
     steps.setShownTies(std::move(ties));
     std::vector<double> room;
-    for (StatusMark mark : marks)
+    for (Status mark : marks)
         room.push_back(statusMarkReach(mark));
     steps.setMarkRoom(std::move(room));
     history.record(tr("Tidy Labels"), [this, namesGiven] { steps.TidyLabels(namesGiven); });

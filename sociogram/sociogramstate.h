@@ -43,7 +43,7 @@ public:
     std::vector<MovedRing> movedRings() const;
     // The status mark of each subject, by subject number (entry 0 unused), while "Show
     // Stat&us" is on; empty when off.
-    const std::vector<StatusMark>& statusMarks() const { return marks; }
+    const std::vector<Status>& statusMarks() const { return marks; }
     // The method the status marks are worked out by, the one the analysis window shows.
     StatusMethod statusMethod() const { return statusBy; }
     void setStatusMethod(StatusMethod method);
@@ -80,7 +80,7 @@ private:
     MoveHistory history{placed};
     PictureValues drawn;
     PrimitiveList lines;
-    std::vector<StatusMark> marks;
+    std::vector<Status> marks;
     StatusMethod statusBy = StatusMethod::CoieDodgeCoppotelli;
 
     void refreshStatus();

@@ -6,40 +6,22 @@
 
 #include <algorithm>
 
-namespace {
-
-StatusMark markOf(StatusGroup group)
+std::vector<Status> statusMarks(const SociometricAnalysis& analysis, StatusMethod method)
 {
-    switch (group) {
-    case StatusGroup::Popular:
-        return StatusMark::Popular;
-    case StatusGroup::Rejected:
-        return StatusMark::Rejected;
-    case StatusGroup::Neglected:
-        return StatusMark::Neglected;
-    case StatusGroup::Controversial:
-        return StatusMark::Controversial;
-    default:
-        // Average and unclassified subjects are the picture's background: unmarked.
-        return StatusMark::None;
-    }
-}
-
-} // namespace
-
-std::vector<StatusMark> statusMarks(const SociometricAnalysis& analysis, StatusMethod method)
-{
-    std::vector<StatusMark> marks{StatusMark::None}; // by subject number, entry 0 unused
+    std::vector<Status> marks{Status::None}; // by subject number, entry 0 unused
     if (analysis.group.classified) {
         // Chosen by nobody is told apart from rejected: a pupil nobody chose is left out
         // whatever else the method finds, and a rejected one carries both marks.
         for (const SubjectFigures& s : analysis.subjects) {
-            const StatusMark mark = markOf(s.status(method));
-            marks.push_back(!s.isolate                     ? mark
-                            : mark == StatusMark::Rejected ? StatusMark::RejectedIsolate
-                            : mark == StatusMark::Popular || mark == StatusMark::Controversial
+            // Average and unclassified subjects are the picture's background: unmarked.
+            const Status group = s.status(method);
+            const Status mark =
+                group == Status::Average || group == Status::Unclassified ? Status::None : group;
+            marks.push_back(!s.isolate                 ? mark
+                            : mark == Status::Rejected ? Status::RejectedIsolate
+                            : mark == Status::Popular || mark == Status::Controversial
                                 ? mark
-                                : StatusMark::Isolate);
+                                : Status::Isolate);
         }
         return marks;
     }
@@ -51,41 +33,41 @@ std::vector<StatusMark> statusMarks(const SociometricAnalysis& analysis, StatusM
     for (const SubjectFigures& s : analysis.subjects)
         most = std::max(most, received(s));
     for (const SubjectFigures& s : analysis.subjects)
-        marks.push_back(most > 0 && received(s) == most ? StatusMark::MostChosen
-                        : s.isolate                     ? StatusMark::Isolate
-                                                        : StatusMark::None);
+        marks.push_back(most > 0 && received(s) == most ? Status::MostChosen
+                        : s.isolate                     ? Status::Isolate
+                                                        : Status::None);
     return marks;
 }
 
-std::vector<StatusMark> statusLegend(int criterionType)
+std::vector<Status> statusLegend(int criterionType)
 {
     switch (criterionType) {
     case Codes::CriterionType::Both:
-        return {StatusMark::Popular, StatusMark::Rejected,        StatusMark::Neglected,
-                StatusMark::Isolate, StatusMark::RejectedIsolate, StatusMark::Controversial};
+        return {Status::Popular, Status::Rejected,        Status::Neglected,
+                Status::Isolate, Status::RejectedIsolate, Status::Controversial};
     case Codes::CriterionType::Positive:
-        return {StatusMark::MostChosen, StatusMark::Isolate};
+        return {Status::MostChosen, Status::Isolate};
     default:
         // Nobody is an isolate where no positive choice could be received.
-        return {StatusMark::MostChosen};
+        return {Status::MostChosen};
     }
 }
 
-std::vector<StatusMark> drawnLegend(int criterionType, const std::vector<StatusMark>& marks)
+std::vector<Status> drawnLegend(int criterionType, const std::vector<Status>& marks)
 {
-    std::vector<StatusMark> drawn;
-    for (StatusMark mark : statusLegend(criterionType))
+    std::vector<Status> drawn;
+    for (Status mark : statusLegend(criterionType))
         if (std::find(marks.begin(), marks.end(), mark) != marks.end())
             drawn.push_back(mark);
     return drawn;
 }
 
-std::vector<StatusMark> currentStatusMarks(StatusMethod method)
+std::vector<Status> currentStatusMarks(StatusMethod method)
 {
     return statusMarks(analyseChoices(currentStudyChoices().choices), method);
 }
 
-PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<StatusMark>& marks)
+PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks)
 {
     PrimitiveList list;
     for (std::size_t i = 1; i < marks.size(); ++i) {

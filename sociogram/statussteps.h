@@ -11,16 +11,16 @@
 
 class LabelSet;
 
-// The mark of subject s at s - 1, by the status groups of `method` for a study of
+// The mark of subject s at s (entry 0 unused), by the status groups of `method` for a study of
 // both criteria, or else the isolates and the subjects who received the most choices
 // (none when nobody received any).
-std::vector<StatusMark> statusMarks(const SociometricAnalysis& analysis, StatusMethod method);
+std::vector<Status> statusMarks(const SociometricAnalysis& analysis, StatusMethod method);
 // The marks a study of this criterion type can show, in the order the key lists them.
-std::vector<StatusMark> statusLegend(int criterionType);
+std::vector<Status> statusLegend(int criterionType);
 // Of those, the marks `marks` (by subject number) hold: the key lists only what is drawn.
-std::vector<StatusMark> drawnLegend(int criterionType, const std::vector<StatusMark>& marks);
+std::vector<Status> drawnLegend(int criterionType, const std::vector<Status>& marks);
 // The marks of the study the data window holds (the grid in view and, for a Both
 // study, the stored answers), by `method`.
-std::vector<StatusMark> currentStatusMarks(StatusMethod method);
+std::vector<Status> currentStatusMarks(StatusMethod method);
 // The marks around the shown labels, to be painted over them.
-PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<StatusMark>& marks);
+PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks);

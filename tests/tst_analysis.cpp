@@ -25,7 +25,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(StatusGroup)
+Q_DECLARE_METATYPE(Status)
 
 namespace {
 
@@ -72,8 +72,8 @@ private Q_SLOTS:
         QTest::addColumn<double>("zLL");
         QTest::addColumn<double>("sp");
         QTest::addColumn<double>("si");
-        QTest::addColumn<StatusGroup>("group");
-        using G = StatusGroup;
+        QTest::addColumn<Status>("group");
+        using G = Status;
         QTest::newRow("SP of exactly 1") << 1.2 << -0.3 << 1.0 << 0.6 << G::Unclassified;
         QTest::newRow("high SP, zLL of 0") << 1.2 << 0.0 << 1.2 << 0.9 << G::Unclassified;
         QTest::newRow("low SP, liked a little") << 0.1 << 1.9 << -1.5 << 1.6 << G::Controversial;
@@ -95,11 +95,11 @@ private Q_SLOTS:
         // The status study's group: means 1.5 and 1.5, counts high from 4.
         QTest::addColumn<int>("lm");
         QTest::addColumn<int>("ll");
-        QTest::addColumn<StatusGroup>("group");
-        QTest::newRow("liked, rarely disliked") << 4 << 1 << StatusGroup::Popular;
-        QTest::newRow("liked, disliked above the mean") << 4 << 2 << StatusGroup::Controversial;
-        QTest::newRow("just below the high count") << 3 << 0 << StatusGroup::Average;
-        QTest::newRow("named once") << 0 << 1 << StatusGroup::Average;
+        QTest::addColumn<Status>("group");
+        QTest::newRow("liked, rarely disliked") << 4 << 1 << Status::Popular;
+        QTest::newRow("liked, disliked above the mean") << 4 << 2 << Status::Controversial;
+        QTest::newRow("just below the high count") << 3 << 0 << Status::Average;
+        QTest::newRow("named once") << 0 << 1 << Status::Average;
     }
     void newcombBukowskiRules()
     {
@@ -108,7 +108,7 @@ private Q_SLOTS:
         GroupFigures g = analyseChoices(statusStudy()).group;
         QTEST(newcombBukowskiGroup(lm, ll, g), "group");
         g.negative.meanReceived = 2.0; // a count at the mean is neither below nor above it
-        QCOMPARE(newcombBukowskiGroup(4, 2, g), StatusGroup::Average);
+        QCOMPARE(newcombBukowskiGroup(4, 2, g), Status::Average);
     }
 
     void figuresOfTheStatusStudy()
@@ -119,7 +119,7 @@ private Q_SLOTS:
              {StatusMethod::CoieDodgeCoppotelli, StatusMethod::NewcombBukowski}) {
             QStringList groups;
             for (const SubjectFigures& s : a.subjects)
-                groups << statusGroupName(s.status(m));
+                groups << StatusWords::english(s.status(m));
             QCOMPARE(
                 groups.join(u' '),
                 m == StatusMethod::NewcombBukowski
@@ -157,8 +157,8 @@ private Q_SLOTS:
             for (const SubjectFigures& s : analyseChoices(set).subjects) {
                 QVERIFY(s.zLikedMost.has_value() != disliked &&
                         s.zLikedLeast.has_value() == disliked);
-                QCOMPARE(s.coieDodgeCoppotelli, StatusGroup::Undetermined);
-                QCOMPARE(s.newcombBukowski != StatusGroup::Undetermined, disliked);
+                QCOMPARE(s.coieDodgeCoppotelli, Status::None);
+                QCOMPARE(s.newcombBukowski != Status::None, disliked);
             }
             std::swap(set.positive, set.negative);
             set.negative.clear();
@@ -183,7 +183,7 @@ private Q_SLOTS:
         const SociometricAnalysis single =
             analyseChoices(emptyChoiceSet(1, 1, Codes::CriterionType::Both));
         QVERIFY(!single.group.positive.density);
-        QCOMPARE(single.subjects[0].newcombBukowski, StatusGroup::Undetermined);
+        QCOMPARE(single.subjects[0].newcombBukowski, Status::None);
         const GroupFigures positive =
             analyseChoices(emptyChoiceSet(6, 1, Codes::CriterionType::Positive)).group;
         QVERIFY(!positive.negative.present && !positive.classified);

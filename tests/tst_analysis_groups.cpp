@@ -126,7 +126,7 @@ private Q_SLOTS:
                  QStringList({"Group 1: subjects 2 and 5 (they rejected each other)",
                               "Group 2: subjects 3 and 4 (3 rejected 4)"}));
         // With a class list the mates are named beside their numbers, each name as typed.
-        const Names names{"", "", "", "50%1", "%2"};
+        const SubjectNames names{"", "", "", "50%1", "%2"};
         QCOMPARE(remainingRejections(c, p, names).value(1),
                  "Group 2: subjects 3 50%1 and 4 %2 (3 50%1 rejected 4 %2)");
         QVERIFY(

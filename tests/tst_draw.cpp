@@ -417,7 +417,7 @@ private Q_SLOTS:
     {
         ThriceLonger longer;
         QCoreApplication::installTranslator(&longer);
-        const std::vector<StatusMark> marks{StatusMark::Popular, StatusMark::RejectedIsolate};
+        const std::vector<Status> marks{Status::Popular, Status::RejectedIsolate};
         const QSizeF twips = keySize(3, int(marks.size()), true);
         QImage key(int(twips.width() / 15) * 2, int(twips.height() / 15), QImage::Format_RGB32);
         key.fill(Qt::white);

@@ -298,7 +298,7 @@ private Q_SLOTS:
     // one criterion its most chosen and its isolates.
     void statusMarksFollowTheAnalysis()
     {
-        using M = StatusMark;
+        using M = Status;
         const std::vector<QStringList> positive{{"3"}, {"6"}, {"6"}, {"2"}, {"3"}, {"5"}};
         const int negative[] = {5, 6, 1, 6, 1, 4};
         const struct {

@@ -198,6 +198,14 @@
         <source>Unclassified</source>
         <translation>Nicht klassifiziert</translation>
     </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Meistgewählt</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Abgelehnt, von niemandem gewählt</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisWindow</name>
@@ -1664,14 +1672,6 @@ Diese Wahlen behalten? Ja behält sie und übernimmt die Zeilen der Datei, Nein 
     <message>
         <source>Mutual</source>
         <translation>Gegenseitig</translation>
-    </message>
-    <message>
-        <source>Most chosen</source>
-        <translation>Meistgewählt</translation>
-    </message>
-    <message>
-        <source>Rejected, chosen by nobody</source>
-        <translation>Abgelehnt, von niemandem gewählt</translation>
     </message>
 </context>
 <context>

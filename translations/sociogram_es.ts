@@ -198,6 +198,14 @@
         <source>Unclassified</source>
         <translation>Sin clasificar</translation>
     </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Más elegido</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Rechazado, no elegido por nadie</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisWindow</name>
@@ -1664,14 +1672,6 @@ Keep their choices? Yes keeps them and takes the rows of the file, No empties th
     <message>
         <source>Mutual</source>
         <translation>Mutua</translation>
-    </message>
-    <message>
-        <source>Most chosen</source>
-        <translation>Más elegido</translation>
-    </message>
-    <message>
-        <source>Rejected, chosen by nobody</source>
-        <translation>Rechazado, no elegido por nadie</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,14 @@
         <source>Unclassified</source>
         <translation>Non classé</translation>
     </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Le plus choisi</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Rejeté, choisi par personne</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisWindow</name>
@@ -1664,14 +1672,6 @@ Conserver ces choix&#xa0;? Oui les conserve et reprend les lignes du fichier, No
     <message>
         <source>Mutual</source>
         <translation>Réciproque</translation>
-    </message>
-    <message>
-        <source>Most chosen</source>
-        <translation>Le plus choisi</translation>
-    </message>
-    <message>
-        <source>Rejected, chosen by nobody</source>
-        <translation>Rejeté, choisi par personne</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,14 @@
         <source>Unclassified</source>
         <translation>Niet ingedeeld</translation>
     </message>
+    <message>
+        <source>Most chosen</source>
+        <translation>Meest gekozen</translation>
+    </message>
+    <message>
+        <source>Rejected, chosen by nobody</source>
+        <translation>Afgewezen, door niemand gekozen</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisWindow</name>
@@ -1664,14 +1672,6 @@ Deze keuzes behouden? Ja behoudt ze en neemt de rijen van het bestand over, Nee 
     <message>
         <source>Mutual</source>
         <translation>Wederzijds</translation>
-    </message>
-    <message>
-        <source>Most chosen</source>
-        <translation>Meest gekozen</translation>
-    </message>
-    <message>
-        <source>Rejected, chosen by nobody</source>
-        <translation>Afgewezen, door niemand gekozen</translation>
     </message>
 </context>
 <context>
