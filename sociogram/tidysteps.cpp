@@ -155,14 +155,10 @@ void LayoutSteps::placeTidied(const std::vector<QPointF>& tidied, int n)
     for (int s = 1; s <= n && s < int(tidied.size()); ++s) {
         if (!labels.exists(s))
             continue;
+        // A place beyond what the study file holds leaves the label where it was.
         const QPointF p = tidied[std::size_t(s)];
-        auto& pos = Global::LabelPos[std::size_t(s)];
-        const std::optional<Global::Integer> x = Numbers::toInteger(p.x());
-        const std::optional<Global::Integer> y = Numbers::toInteger(p.y());
-        if (!x || !y)
-            continue;
-        pos = {*x, *y};
-        labels.move(s, float(p.x()), float(p.y()));
+        if (Numbers::toInteger(p.x()) && Numbers::toInteger(p.y()))
+            arrangement.placeLabel(s, float(p.x()), float(p.y()));
     }
 }
 
