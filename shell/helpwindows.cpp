@@ -5,6 +5,7 @@
 #include "language.h"
 #include "messages.h"
 #include "programicon.h"
+#include "windows.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -12,7 +13,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QImageReader>
-#include <QPointer>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -79,7 +79,6 @@ class GuideWindow : public QDialog {
 public:
     explicit GuideWindow(QWidget* parent) : QDialog(parent), browser(new QTextBrowser(this))
     {
-        setAttribute(Qt::WA_DeleteOnClose);
         setWindowIcon(programIcon());
         setSizeGripEnabled(true);
         browser->setObjectName(QStringLiteral("guide"));
@@ -120,9 +119,7 @@ private:
 
 void showUserGuide(QWidget* parent)
 {
-    static QPointer<QDialog> open;
-    if (!open)
-        open = new GuideWindow(parent);
+    GuideWindow* open = SingleInstance<GuideWindow>::instance(parent); // goes when closed
     open->show();
     open->raise();
     open->activateWindow();
