@@ -250,8 +250,8 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     const Sectors sectors(seating.start, groupOf);
     widenRings(rings, radius, cliques, label, outermost, sectors.roomOn(rings));
     std::vector<QPointF> at = spreadInOrder(
-        rings, sectors.empty() ? anglesInOrder(seating.start) : sectors.anglesOn(rings), centre,
-        label);
+        rings, sectors.empty() ? anglesInOrder(seating.start) : sectors.anglesOn(rings, diagonal),
+        centre, label);
     slideApart(rings, centre, label, at);
     gatherCliques(rings, centre, label, cliques, at);
 
