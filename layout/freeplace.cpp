@@ -62,7 +62,8 @@ std::vector<double> wantedDistances(const ChoiceGraph& g,
         longest = v < Far ? std::max(longest, v) : longest;
     for (double& v : d)
         v = v < Far ? v : longest + 1;
-    // With groups shown, each group draws together and apart from the others.
+    // With groups shown, each group draws together and a step apart from the others (two
+    // steps spread the clusters so far that the lines between them crossed more).
     const auto group = [&](int s) {
         return s < static_cast<int>(groupOf.size()) ? groupOf[s] : -1;
     };
@@ -70,7 +71,7 @@ std::vector<double> wantedDistances(const ChoiceGraph& g,
         for (int j = 1; j <= n; ++j)
             if (i != j && group(i) >= 0 && group(j) >= 0)
                 d[i * m + j] =
-                    group(i) == group(j) ? std::min(d[i * m + j], 1.5) : d[i * m + j] + 2;
+                    group(i) == group(j) ? std::min(d[i * m + j], 1.5) : d[i * m + j] + 1;
     return d;
 }
 

@@ -252,7 +252,7 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     std::vector<QPointF> at = spreadInOrder(
         rings, sectors.empty() ? anglesInOrder(seating.start) : sectors.anglesOn(rings, diagonal),
         centre, label);
-    slideApart(rings, centre, label, at);
+    slideApart(rings, centre, label, at, sectors.empty() ? nullptr : &sectors);
     gatherCliques(rings, centre, label, cliques, at);
 
     RingMoves moves(rings, centre, cliques, n);

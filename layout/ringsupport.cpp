@@ -67,9 +67,9 @@ std::vector<double> spreadNear(const std::vector<double>& wanted, double apart)
 
 // Rings closer than a label is high can leave labels of neighbouring rings on each
 // other: such a label slides along its ring to the nearest place clear of every other
-// label, or where it overlaps the fewest.
+// label, or where it overlaps the fewest, within its group's sector where groups are shown.
 void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
-                std::vector<QPointF>& at)
+                std::vector<QPointF>& at, const Sectors* sectors)
 {
     constexpr int Steps = 360; // half a degree apart
     const int n = static_cast<int>(at.size()) - 1;
@@ -87,7 +87,10 @@ void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF lab
                 const double from = centre.angleOf(at[s]);
                 for (int k = 1; k <= Steps && fewest > 0 && ring.radius > 0; ++k) {
                     for (const int side : {1, -1}) {
-                        const QPointF p = centre.leftTop(ring.radius, from + side * Pi * k / Steps);
+                        const double a = from + side * Pi * k / Steps;
+                        if (sectors && !sectors->holds(s, a))
+                            continue;
+                        const QPointF p = centre.leftTop(ring.radius, a);
                         const int count = overlapsAt(s, p);
                         if (count < fewest) {
                             fewest = count;

@@ -43,9 +43,10 @@ private:
 // order where the ring has no room for that.
 std::vector<double> spreadNear(const std::vector<double>& wanted, double apart);
 
-// Labels of neighbouring rings on each other slide along their rings apart.
+// Labels of neighbouring rings on each other slide along their rings apart, each within its
+// group's sector where `sectors` are given.
 void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
-                std::vector<QPointF>& at);
+                std::vector<QPointF>& at, const Sectors* sectors = nullptr);
 
 // Cliques of three to five split round the centre come together on their rings.
 void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
