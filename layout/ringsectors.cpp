@@ -42,7 +42,7 @@ bool Sectors::holds(int s, double angle) const
     return std::abs(into) < span[s] / 2;
 }
 
-std::vector<double> Sectors::roomOn(const std::vector<Ring>& rings) const
+std::vector<double> Sectors::roomOn(const std::vector<TidyRing>& rings) const
 {
     std::vector<double> room(rings.size(), 0);
     if (empty())
@@ -92,11 +92,11 @@ std::vector<double> spreadWithin(const std::vector<double>& wanted, double apart
 
 } // namespace
 
-std::vector<double> Sectors::anglesOn(const std::vector<Ring>& rings, double diagonal) const
+std::vector<double> Sectors::anglesOn(const std::vector<TidyRing>& rings, double diagonal) const
 {
     const int n = static_cast<int>(place.size()) - 1;
     std::vector<double> angle(n + 1, 0);
-    for (const Ring& ring : rings) {
+    for (const TidyRing& ring : rings) {
         const double apart =
             ring.radius > 0 ? 2 * std::asin(std::min(1.0, diagonal / 2 / ring.radius)) : 2 * Pi;
         std::map<int, std::vector<int>> onRing; // each group's members by their place

@@ -4,6 +4,7 @@
 // Header only and free of Qt, so that the geometry and the drawing can use it
 // without linking anything else of the program.
 
+#include <cmath>
 #include <cstdint>
 
 namespace Codes {
@@ -45,6 +46,16 @@ constexpr float TargetInset = 400;
 // The sociogram window's drawing area as designed, in twips.
 constexpr float DesignWidth = 6915;
 constexpr float DesignHeight = 6630;
+
+// The point `radius` from the centre (cx, cy), `angle` radians clockwise from twelve
+// o'clock, y growing downwards: where a label's centre stands on the circle or a ring.
+struct PolarPoint {
+    double x = 0, y = 0;
+};
+inline PolarPoint polarPoint(double cx, double cy, double radius, double angle)
+{
+    return {cx + radius * std::sin(angle), cy - radius * std::cos(angle)};
+}
 
 // The Square's frame stands a tenth of the area in from each edge: along an extent of the
 // area its near side, its far side, and half its length.
