@@ -38,8 +38,10 @@ std::optional<SquareSpacing> squareSpacing(long n, Area area)
     const long k = n % 4 == 0 ? n / 4 : n / 4 + 1;
     if (k + 1 == 0)
         return std::nullopt;
-    return SquareSpacing{k, static_cast<float>(static_cast<double>(area.W * 4 / 5) / (k + 1)),
-                         static_cast<float>(static_cast<double>(area.H * 4 / 5) / (k + 1))};
+    using Codes::Geometry::squareFrameLength;
+    return SquareSpacing{
+        k, static_cast<float>(static_cast<double>(squareFrameLength(area.W)) / (k + 1)),
+        static_cast<float>(static_cast<double>(squareFrameLength(area.H)) / (k + 1))};
 }
 
 std::vector<Place> squarePlaces(long n, Area area, LabelSize label, SquareSpacing spacing)

@@ -58,7 +58,7 @@ inline PolarPoint polarPoint(double cx, double cy, double radius, double angle)
 }
 
 // The Square's frame stands a tenth of the area in from each edge: along an extent of the
-// area its near side, its far side, and half its length.
+// area its near side, its far side, half its length and its length.
 template <typename T> constexpr T squareFrameNear(T extent)
 {
     return extent / 10;
@@ -70,6 +70,10 @@ template <typename T> constexpr T squareFrameFar(T extent)
 template <typename T> constexpr T squareFrameHalf(T extent)
 {
     return extent * 4 / 10;
+}
+template <typename T> constexpr T squareFrameLength(T extent)
+{
+    return extent * 4 / 5;
 }
 
 // The Target rings are `rings` equal steps out to the inset edge of the width: ring
