@@ -84,55 +84,23 @@ int tradeChange(const ChoiceGraph& g, const std::vector<int>& place, int a, int 
     return pairs - 2 * crossing;
 }
 
-} // namespace
-
-CrossingCounter::CrossingCounter(const ChoiceGraph& graph)
-    : g(graph), n(graph.n), at(n + 1), ends(n * n), below((n + 1) * (n + 1))
-{
-}
-
-// Two chords cross when their ends alternate: for each chord p..q the chords with one
-// end strictly inside and the other strictly after q, from a table of prefix sums.
-int CrossingCounter::count(const std::vector<int>& order)
-{
-    for (int k = 0; k < n; ++k)
-        at[order[k]] = k;
-    std::fill(ends.begin(), ends.end(), 0);
-    for (const ChoiceGraph::Line& line : g.lines) {
-        const int p = std::min(at[line.a], at[line.b]), q = std::max(at[line.a], at[line.b]);
-        ++ends[p * n + q];
-    }
-    const int m = n + 1;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            below[(i + 1) * m + j + 1] =
-                ends[i * n + j] + below[i * m + j + 1] + below[(i + 1) * m + j] - below[i * m + j];
-    int total = 0;
-    for (const ChoiceGraph::Line& line : g.lines) {
-        const int p = std::min(at[line.a], at[line.b]), q = std::max(at[line.a], at[line.b]);
-        if (q - p < 2 || q + 1 >= n)
-            continue;
-        total += below[q * m + n] - below[(p + 1) * m + n] - below[q * m + q + 1] +
-                 below[(p + 1) * m + q + 1];
-    }
-    return total;
-}
-
-namespace {
-
 // The units with, after the cliques, each two pupils who chose each other and belong to no
 // unit yet as one more, taken along the chain of friends: a soft block, as the searches
 // after may part them.
 std::vector<std::vector<int>> withPairs(const ChoiceGraph& graph,
-                                        std::vector<std::vector<int>> units)
+                                        std::vector<std::vector<int>> units,
+                                        const std::vector<int>& groupOf = {})
 {
+    const auto sameGroup = [&](int s, int t) {
+        return groupOf.empty() || groupOf[s] == groupOf[t];
+    };
     std::vector<bool> taken(graph.n + 1, false);
     for (const std::vector<int>& unit : units)
         for (int s : unit)
             taken[s] = true;
     for (int s : chainOrder(graph))
         for (int t = 1; t <= graph.n && !taken[s]; ++t)
-            if (t != s && !taken[t] && graph.mutual(s, t)) {
+            if (t != s && !taken[t] && graph.mutual(s, t) && sameGroup(s, t)) {
                 units.push_back({s, t});
                 taken[s] = taken[t] = true;
             }
@@ -215,12 +183,87 @@ public:
         return flat;
     }
 
+    // With groups shown (`groups` by subject, -1 for none), every unit lies within one
+    // group, the groups already on consecutive places, and the sifting keeps them so.
+    void keepGroups(std::vector<int> groups) { groupOf = std::move(groups); }
+
+    // The groups' runs in the order round the cycle where the fewest lines cross, each run
+    // also tried the other way round: every order is tried, up to seven runs.
+    void orderGroups()
+    {
+        std::vector<std::vector<std::vector<int>>> runs;
+        for (const std::vector<int>& unit : cycle) {
+            const int g = groupOf[unit.front()];
+            if (runs.empty() || g < 0 || groupOf[runs.back().front().front()] != g)
+                runs.emplace_back();
+            runs.back().push_back(unit);
+        }
+        if (runs.size() > 1 && groupOf[runs.front().front().front()] >= 0 &&
+            groupOf[runs.front().front().front()] == groupOf[runs.back().front().front()]) {
+            runs.front().insert(runs.front().begin(), runs.back().begin(), runs.back().end());
+            runs.pop_back(); // a group over the cycle's end is one run
+        }
+        if (runs.size() < 3 || runs.size() > 7)
+            return;
+        std::vector<int> turn(runs.size()), bestTurn;
+        std::iota(turn.begin(), turn.end(), 0);
+        const auto arrange = [&](const std::vector<int>& t) {
+            std::vector<std::vector<int>> c;
+            for (int r : t)
+                c.insert(c.end(), runs[r].begin(), runs[r].end());
+            return c;
+        };
+        do {
+            if (const int crossings = flatten(arrange(turn)); crossings < best) {
+                best = crossings;
+                bestTurn = turn;
+            }
+        } while (std::next_permutation(turn.begin() + 1, turn.end()));
+        if (!bestTurn.empty())
+            cycle = arrange(bestTurn);
+        for (std::vector<std::vector<int>>& run : runs)
+            mirrorIfFewer(run);
+    }
+
 private:
     const ChoiceGraph& g;
     CrossingCounter counter;
     std::vector<std::vector<int>> cycle;
-    std::vector<int> flat, place, after;
+    std::vector<int> flat, place, after, groupOf;
     int best = 0;
+
+    // Whether a unit of the group of `member` may go after rest[r]: it splits no other
+    // group and, where its own has other members, joins them.
+    bool keepsGroups(const std::vector<std::vector<int>>& rest, int r, int member) const
+    {
+        if (groupOf.empty())
+            return true;
+        const int own = groupOf[member], before = groupOf[rest[r].front()];
+        const int next = groupOf[rest[(r + 1) % rest.size()].front()];
+        if (before == next && before >= 0 && before != own)
+            return false;
+        if (own < 0 || before == own || next == own)
+            return true;
+        return std::none_of(rest.begin(), rest.end(),
+                            [&](const std::vector<int>& u) { return groupOf[u.front()] == own; });
+    }
+
+    // The run of units found in the cycle turned round where fewer lines cross that way.
+    void mirrorIfFewer(const std::vector<std::vector<int>>& run)
+    {
+        const auto first = std::find(cycle.begin(), cycle.end(), run.front());
+        if (run.size() < 2 || first == cycle.end() ||
+            cycle.end() - first < std::ptrdiff_t(run.size()))
+            return;
+        const std::vector<std::vector<int>> kept = cycle;
+        std::reverse(first, first + std::ptrdiff_t(run.size()));
+        for (auto u = first; u != first + std::ptrdiff_t(run.size()); ++u)
+            std::reverse(u->begin(), u->end());
+        if (const int crossings = flatten(cycle); crossings < best)
+            best = crossings;
+        else
+            cycle = kept;
+    }
 
     int flatten(const std::vector<std::vector<int>>& c)
     {
@@ -257,7 +300,7 @@ private:
                         std::swap(place[*m], place[w]);
                     }
                 }
-                if (crossings < best) {
+                if (crossings < best && keepsGroups(rest, r, unit.front())) {
                     best = crossings;
                     bestPlace = r;
                     bestReversed = reversed;
@@ -288,33 +331,81 @@ std::vector<int> cyclicOrder(const ChoiceGraph& graph, const std::vector<std::ve
     return cycle.order();
 }
 
+namespace {
+
+// The chain of units with each group's units gathered where its first came.
+std::vector<std::vector<int>> gathered(std::vector<std::vector<int>> units,
+                                       const std::vector<int>& group)
+{
+    std::map<int, int> first;
+    for (int k = 0; k < int(units.size()); ++k)
+        first.try_emplace(group[units[k].front()], k);
+    const auto rank = [&](const std::vector<int>& u) {
+        return group[u.front()] >= 0 ? first[group[u.front()]] : int(&u - units.data());
+    };
+    std::vector<int> ranks;
+    for (const std::vector<int>& u : units)
+        ranks.push_back(rank(u));
+    std::vector<int> index(units.size());
+    std::iota(index.begin(), index.end(), 0);
+    std::stable_sort(index.begin(), index.end(), [&](int a, int b) { return ranks[a] < ranks[b]; });
+    std::vector<std::vector<int>> result;
+    for (int k : index)
+        result.push_back(std::move(units[k]));
+    return result;
+}
+
+// With groups shown the sifting keeps each group on consecutive places: its units move
+// within it, then the groups' runs take the order round the cycle that crosses least, and
+// the units move within them again. The order starts where a group does.
+std::vector<int> groupedOrder(const ChoiceGraph& graph,
+                              const std::vector<std::vector<int>>& cliques,
+                              const std::vector<int>& group, bool pairs)
+{
+    std::vector<std::vector<int>> units = cliqueUnits(graph.n, cliques);
+    if (pairs)
+        units = withPairs(graph, std::move(units), group);
+    UnitCycle cycle(graph, gathered(chainOfUnits(graph, units), group));
+    cycle.keepGroups(group);
+    cycle.sift();
+    cycle.orderGroups();
+    cycle.sift();
+    cycle.orderInsideCliques(cliques);
+    std::vector<int> order = cycle.order();
+    const int n = int(order.size());
+    int start = 0;
+    while (start < n && group[order[start]] >= 0 &&
+           group[order[start]] == group[order[(start + n - 1) % n]])
+        ++start;
+    std::rotate(order.begin(), order.begin() + (start < n ? start : 0), order.end());
+    return order;
+}
+
+} // namespace
+
 Seating seatGroups(const ChoiceGraph& graph, const std::vector<std::vector<int>>& cliques,
                    const std::vector<int>& groupOf, int n, bool pairs)
 {
-    const auto group = [&](int s) { return s < int(groupOf.size()) ? groupOf[s] : -1; };
+    std::vector<int> group(std::size_t(n + 1), -1);
+    for (int s = 1; s <= n && s < int(groupOf.size()); ++s)
+        group[std::size_t(s)] = groupOf[std::size_t(s)];
     Seating seating;
     for (const std::vector<int>& clique : cliques)
         if (std::all_of(clique.begin(), clique.end(),
-                        [&](int s) { return group(s) == group(clique.front()); }))
+                        [&](int s) { return group[s] == group[clique.front()]; }))
             seating.cliques.push_back(clique);
-    const std::vector<int> order = cyclicOrder(graph, seating.cliques, pairs);
-    std::vector<int> rank(std::size_t(n + 1), 0);
-    std::map<int, int> firstPlace;
-    for (int k = 0; k < n; ++k)
-        if (group(order[k]) >= 0)
-            firstPlace.try_emplace(group(order[k]), k);
-    for (int k = 0; k < n; ++k)
-        rank[std::size_t(order[k])] = group(order[k]) >= 0 ? firstPlace[group(order[k])] : k;
-    seating.start = order;
-    std::stable_sort(seating.start.begin(), seating.start.end(),
-                     [&](int a, int b) { return rank[std::size_t(a)] < rank[std::size_t(b)]; });
     std::map<int, std::vector<int>> members;
     for (int s = 1; s <= n; ++s)
-        if (group(s) >= 0)
-            members[group(s)].push_back(s);
+        if (group[s] >= 0)
+            members[group[s]].push_back(s);
     for (auto& [g, list] : members)
         if (list.size() > 1)
             seating.groups.push_back(std::move(list));
+    if (members.empty() || n < 4) {
+        seating.start = cyclicOrder(graph, seating.cliques, pairs);
+        return seating;
+    }
+    seating.start = groupedOrder(graph, seating.cliques, group, pairs);
     return seating;
 }
 

@@ -15,6 +15,7 @@
 #include "codes.h"
 
 #include <cmath>
+#include <map>
 
 namespace Layout {
 
@@ -31,6 +32,37 @@ struct Bounds {
         return {std::clamp(p.x(), 0.0, right), std::clamp(p.y(), 0.0, bottom)};
     }
 };
+
+// With groups shown, each group draws together and the clusters apart, the further the
+// fewer lines run between them for their sizes: up to four steps, none for the pair of
+// groups tied closest (a like step for all spread the clusters so that the lines between
+// them crossed more).
+void apartByGroups(const ChoiceGraph& g, const std::vector<int>& groupOf, std::vector<double>& d)
+{
+    const int n = g.n, m = n + 1;
+    const auto group = [&](int s) {
+        return s < static_cast<int>(groupOf.size()) ? groupOf[s] : -1;
+    };
+    std::map<std::pair<int, int>, double> tied; // lines per pair of members
+    std::map<int, double> size;
+    for (int s = 1; s <= n; ++s)
+        size[group(s)] += 1;
+    for (const ChoiceGraph::Line& line : g.lines) {
+        tied[{group(line.a), group(line.b)}] += 1;
+        tied[{group(line.b), group(line.a)}] += 1;
+    }
+    double closest = 1e-9;
+    for (auto& [pair, t] : tied) {
+        t /= size[pair.first] * size[pair.second];
+        closest = pair.first != pair.second ? std::max(closest, t) : closest;
+    }
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (i != j && group(i) >= 0 && group(j) >= 0)
+                d[i * m + j] = group(i) == group(j)
+                                   ? std::min(d[i * m + j], 1.5)
+                                   : d[i * m + j] + 4 * (1 - tied[{group(i), group(j)}] / closest);
+}
 
 // How far apart the choices say two pupils should be, in steps of a mutual choice.
 std::vector<double> wantedDistances(const ChoiceGraph& g,
@@ -62,15 +94,7 @@ std::vector<double> wantedDistances(const ChoiceGraph& g,
         longest = v < Far ? std::max(longest, v) : longest;
     for (double& v : d)
         v = v < Far ? v : longest + 1;
-    // With groups shown, each group draws together and apart from the others.
-    const auto group = [&](int s) {
-        return s < static_cast<int>(groupOf.size()) ? groupOf[s] : -1;
-    };
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j)
-            if (i != j && group(i) >= 0 && group(j) >= 0)
-                d[i * m + j] =
-                    group(i) == group(j) ? std::min(d[i * m + j], 1.5) : d[i * m + j] + 2;
+    apartByGroups(g, groupOf, d);
     return d;
 }
 

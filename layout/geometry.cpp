@@ -12,14 +12,10 @@ using Codes::Geometry::Pi;
 
 Place polarPlace(Area area, float radius, float angle, LabelSize label)
 {
-    // Angles run clockwise from twelve o'clock; y grows downwards.
-    const auto x =
-        static_cast<float>(static_cast<double>(area.W / 2) +
-                           static_cast<double>(radius) * std::sin(static_cast<double>(angle)));
-    const auto y =
-        static_cast<float>(static_cast<double>(area.H / 2) -
-                           static_cast<double>(radius) * std::cos(static_cast<double>(angle)));
-    return {x - label.width / 2, y - label.height / 2};
+    const Codes::Geometry::PolarPoint p = Codes::Geometry::polarPoint(
+        static_cast<double>(area.W / 2), static_cast<double>(area.H / 2),
+        static_cast<double>(radius), static_cast<double>(angle));
+    return {static_cast<float>(p.x) - label.width / 2, static_cast<float>(p.y) - label.height / 2};
 }
 
 std::vector<Place> circlePlaces(long n, Area area, LabelSize label)
@@ -42,8 +38,10 @@ std::optional<SquareSpacing> squareSpacing(long n, Area area)
     const long k = n % 4 == 0 ? n / 4 : n / 4 + 1;
     if (k + 1 == 0)
         return std::nullopt;
-    return SquareSpacing{k, static_cast<float>(static_cast<double>(area.W * 4 / 5) / (k + 1)),
-                         static_cast<float>(static_cast<double>(area.H * 4 / 5) / (k + 1))};
+    using Codes::Geometry::squareFrameLength;
+    return SquareSpacing{
+        k, static_cast<float>(static_cast<double>(squareFrameLength(area.W)) / (k + 1)),
+        static_cast<float>(static_cast<double>(squareFrameLength(area.H)) / (k + 1))};
 }
 
 std::vector<Place> squarePlaces(long n, Area area, LabelSize label, SquareSpacing spacing)

@@ -36,8 +36,8 @@ namespace {
 
 // The rings by their designed radius, innermost first; `radius` gets each member's, a radius
 // that is no number taken for the centre.
-std::vector<Ring> ringsByRadius(const std::vector<float>& ringRadius, int n,
-                                std::vector<double>& radius)
+std::vector<TidyRing> ringsByRadius(const std::vector<float>& ringRadius, int n,
+                                    std::vector<double>& radius)
 {
     radius.assign(n + 1, 0);
     for (int s = 1; s <= n; ++s)
@@ -46,7 +46,7 @@ std::vector<Ring> ringsByRadius(const std::vector<float>& ringRadius, int n,
     std::iota(byRadius.begin(), byRadius.end(), 1);
     std::stable_sort(byRadius.begin(), byRadius.end(),
                      [&](int a, int b) { return radius[a] < radius[b]; });
-    std::vector<Ring> rings;
+    std::vector<TidyRing> rings;
     for (int s : byRadius) {
         if (rings.empty() || std::abs(radius[s] - rings.back().designed) > 0.01)
             rings.push_back({radius[s], radius[s], {}});
@@ -56,12 +56,12 @@ std::vector<Ring> ringsByRadius(const std::vector<float>& ringRadius, int n,
 }
 
 // The picture to beat: the labels where they are on their rings, or spread evenly.
-std::vector<QPointF> givenOnRings(const std::vector<Ring>& rings, const Centre& centre,
+std::vector<QPointF> givenOnRings(const std::vector<TidyRing>& rings, const Centre& centre,
                                   const std::vector<QPointF>& current, int n)
 {
     const bool fromCurrent = static_cast<int>(current.size()) > n;
     std::vector<QPointF> given(n + 1);
-    for (const Ring& ring : rings)
+    for (const TidyRing& ring : rings)
         for (size_t j = 0; j < ring.members.size(); ++j) {
             const int s = ring.members[j];
             given[s] = fromCurrent
@@ -75,7 +75,7 @@ std::vector<QPointF> givenOnRings(const std::vector<Ring>& rings, const Centre& 
 // with groups shown, each group's within its sector); a smaller ring widens to that, and the rings
 // outside it move out as far, keeping their spacing, as long as the area has room (up to
 // `outermost`).
-void widenRings(std::vector<Ring>& rings, const std::vector<double>& radius,
+void widenRings(std::vector<TidyRing>& rings, const std::vector<double>& radius,
                 const std::vector<std::vector<int>>& cliques, QSizeF label, double outermost,
                 const std::vector<double>& sectorRoom)
 {
@@ -123,13 +123,13 @@ std::vector<double> anglesInOrder(const std::vector<int>& order)
 
 // Every label at its angle, each ring spreading its members (sorted by that angle) just
 // enough to keep them apart.
-std::vector<QPointF> spreadInOrder(std::vector<Ring>& rings, const std::vector<double>& angle,
+std::vector<QPointF> spreadInOrder(std::vector<TidyRing>& rings, const std::vector<double>& angle,
                                    const Centre& centre, QSizeF label)
 {
     const int n = static_cast<int>(angle.size()) - 1;
     const double diagonal = std::hypot(label.width(), label.height());
     std::vector<QPointF> at(n + 1);
-    for (Ring& ring : rings) {
+    for (TidyRing& ring : rings) {
         std::sort(ring.members.begin(), ring.members.end(),
                   [&](int a, int b) { return angle[a] < angle[b]; });
         std::vector<double> wanted;
@@ -146,7 +146,7 @@ std::vector<QPointF> spreadInOrder(std::vector<Ring>& rings, const std::vector<d
 
 // Small steps along its ring for a label that a line runs under: about a label's width at
 // most, so the order round the ring stays, and never splitting a clique.
-Steps alongRing(const std::vector<Ring>& rings, const RingMoves& moves, const Centre& centre,
+Steps alongRing(const std::vector<TidyRing>& rings, const RingMoves& moves, const Centre& centre,
                 const std::vector<std::vector<int>>& cliques)
 {
     return [&rings, &moves, &centre, &cliques, angleNow = std::vector<double>(),
@@ -169,8 +169,8 @@ Steps alongRing(const std::vector<Ring>& rings, const RingMoves& moves, const Ce
 
 // A whole ring moved out, or back towards its designed radius, by up to 120 twips, its
 // members keeping their angles and the rings their order. Whether the scene took it.
-bool moveRing(std::vector<Ring>& rings, TidyScene& scene, const Centre& centre, double outermost,
-              double temperature, Random& random, std::vector<QPointF>& to)
+bool moveRing(std::vector<TidyRing>& rings, TidyScene& scene, const Centre& centre,
+              double outermost, double temperature, Random& random, std::vector<QPointF>& to)
 {
     const size_t r = static_cast<size_t>(random.below(static_cast<int>(rings.size())));
     const double moved = rings[r].radius + (random.unit() - 0.5) * 240;
@@ -191,8 +191,9 @@ bool moveRing(std::vector<Ring>& rings, TidyScene& scene, const Centre& centre, 
 // their rings and trade places, and now and then moves a whole ring. Fewer lines under
 // labels first; the crossings held under the cap. The rings end at the radii of the best
 // picture, which `tidied` receives.
-void searchRings(std::vector<Ring>& rings, RingMoves& moves, const ChoiceGraph& graph, QSizeF label,
-                 int mostCrossings, double outermost, std::vector<QPointF>& tidied, Random& random)
+void searchRings(std::vector<TidyRing>& rings, RingMoves& moves, const ChoiceGraph& graph,
+                 QSizeF label, int mostCrossings, double outermost, std::vector<QPointF>& tidied,
+                 Random& random)
 {
     TidyScene scene(graph, label, tidied);
     scene.limitCrossings(mostCrossings);
@@ -201,7 +202,7 @@ void searchRings(std::vector<Ring>& rings, RingMoves& moves, const ChoiceGraph& 
     // fewer at 24 pupils and no more at 40).
     scene.warmLinesUnder(1);
     std::vector<double> bestRadius;
-    for (const Ring& ring : rings)
+    for (const TidyRing& ring : rings)
         bestRadius.push_back(ring.radius);
     std::vector<int> labels;
     std::vector<QPointF> to;
@@ -238,7 +239,7 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
         return result;
     const Centre centre(area, label);
     std::vector<double> radius;
-    std::vector<Ring> rings = ringsByRadius(ringRadius, n, radius);
+    std::vector<TidyRing> rings = ringsByRadius(ringRadius, n, radius);
     const std::vector<QPointF> given = givenOnRings(rings, centre, current, n);
 
     const double diagonal = std::hypot(label.width(), label.height());
@@ -250,9 +251,9 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     const Sectors sectors(seating.start, groupOf);
     widenRings(rings, radius, cliques, label, outermost, sectors.roomOn(rings));
     std::vector<QPointF> at = spreadInOrder(
-        rings, sectors.empty() ? anglesInOrder(seating.start) : sectors.anglesOn(rings), centre,
-        label);
-    slideApart(rings, centre, label, at);
+        rings, sectors.empty() ? anglesInOrder(seating.start) : sectors.anglesOn(rings, diagonal),
+        centre, label);
+    slideApart(rings, centre, label, at, sectors.empty() ? nullptr : &sectors);
     gatherCliques(rings, centre, label, cliques, at);
 
     RingMoves moves(rings, centre, cliques, n);
@@ -267,7 +268,7 @@ RingsTidied tidyOnRings(const std::vector<float>& ringRadius, const std::vector<
     const bool better = scorePicture(tidied, n, choices, label) < givenScore;
     for (int s = 1; s <= n; ++s)
         result.leftTop[s] = better ? tidied[s] : given[s];
-    for (const Ring& ring : rings)
+    for (const TidyRing& ring : rings)
         result.rings.push_back({static_cast<float>(ring.designed),
                                 static_cast<float>(better ? ring.radius : ring.designed)});
     return result;

@@ -22,10 +22,11 @@ public:
     bool holds(int s, double angle) const;
     // Per ring, the angle its neighbours need at most so that every group's members on it
     // fit their sector; 0 where no group is shown.
-    std::vector<double> roomOn(const std::vector<Ring>& rings) const;
-    // Each label's angle: a group's members on a ring evenly over its sector, in the order
-    // given; a label of no group at its own place in the order.
-    std::vector<double> anglesOn(const std::vector<Ring>& rings) const;
+    std::vector<double> roomOn(const std::vector<TidyRing>& rings) const;
+    // Each label's angle: a group's members on a ring near their places' angles in the
+    // order given, a label's `diagonal` apart within the sector; a label of no group at its
+    // own place in the order.
+    std::vector<double> anglesOn(const std::vector<TidyRing>& rings, double diagonal) const;
     double width(int s) const { return empty() ? 0 : span[s]; }
     double start(int s) const { return empty() ? 0 : from[s]; }
 

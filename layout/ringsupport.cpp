@@ -67,9 +67,9 @@ std::vector<double> spreadNear(const std::vector<double>& wanted, double apart)
 
 // Rings closer than a label is high can leave labels of neighbouring rings on each
 // other: such a label slides along its ring to the nearest place clear of every other
-// label, or where it overlaps the fewest.
-void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
-                std::vector<QPointF>& at)
+// label, or where it overlaps the fewest, within its group's sector where groups are shown.
+void slideApart(const std::vector<TidyRing>& rings, const Centre& centre, QSizeF label,
+                std::vector<QPointF>& at, const Sectors* sectors)
 {
     constexpr int Steps = 360; // half a degree apart
     const int n = static_cast<int>(at.size()) - 1;
@@ -81,13 +81,16 @@ void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF lab
         return count;
     };
     for (int pass = 0; pass < 4; ++pass) {
-        for (const Ring& ring : rings) {
+        for (const TidyRing& ring : rings) {
             for (int s : ring.members) {
                 int fewest = overlapsAt(s, at[s]);
                 const double from = centre.angleOf(at[s]);
                 for (int k = 1; k <= Steps && fewest > 0 && ring.radius > 0; ++k) {
                     for (const int side : {1, -1}) {
-                        const QPointF p = centre.leftTop(ring.radius, from + side * Pi * k / Steps);
+                        const double a = from + side * Pi * k / Steps;
+                        if (sectors && !sectors->holds(s, a))
+                            continue;
+                        const QPointF p = centre.leftTop(ring.radius, a);
                         const int count = overlapsAt(s, p);
                         if (count < fewest) {
                             fewest = count;
@@ -164,7 +167,7 @@ bool contains(const std::vector<int>& members, int s)
 
 // The label of m's ring outside the clique whose place brings the clique closest, if that
 // one's own cliques do not spread for it; 0 for none.
-int bestPartner(const std::vector<int>& clique, int m, const Ring& ring,
+int bestPartner(const std::vector<int>& clique, int m, const TidyRing& ring,
                 const std::vector<std::vector<int>>& cliques, std::vector<double>& angle)
 {
     double narrowest = span(clique, angle);
@@ -190,12 +193,12 @@ int bestPartner(const std::vector<int>& clique, int m, const Ring& ring,
 
 } // namespace
 
-void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
+void gatherCliques(const std::vector<TidyRing>& rings, const Centre& centre, QSizeF label,
                    const std::vector<std::vector<int>>& cliques, std::vector<QPointF>& at)
 {
     const int n = static_cast<int>(at.size()) - 1;
     std::vector<double> radius(n + 1, 0), angle(n + 1, 0);
-    for (const Ring& ring : rings)
+    for (const TidyRing& ring : rings)
         for (int s : ring.members)
             radius[s] = ring.radius;
     for (int s = 1; s <= n; ++s)
@@ -206,7 +209,7 @@ void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF 
         towardsTheMean(clique, radius, centre, label, angle, at);
         // A crowded ring may have no free place near the others: a member then trades
         // places with the label of its ring that brings the clique closest.
-        for (const Ring& ring : rings)
+        for (const TidyRing& ring : rings)
             for (int m : ring.members) {
                 if (!contains(clique, m))
                     continue;
@@ -219,7 +222,7 @@ void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF 
     }
 }
 
-RingMoves::RingMoves(const std::vector<Ring>& onRings, const Centre& c,
+RingMoves::RingMoves(const std::vector<TidyRing>& onRings, const Centre& c,
                      const std::vector<std::vector<int>>& cl, int n)
     : rings(onRings), centre(c), cliques(cl), cliquesOf(n + 1), ringOf(n + 1, 0), angle(n + 1, 0)
 {
@@ -239,7 +242,7 @@ bool RingMoves::draw(const TidyScene& scene, Random& random, std::vector<int>& l
         angle[t] = centre.angleOf(scene.position(t));
     before = angle;
     const int s = scene.pick(random);
-    const Ring& ring = rings[ringOf[s]];
+    const TidyRing& ring = rings[ringOf[s]];
     const int kind = random.below(10);
     labels = {s};
     double a = kind < 4 ? angle[s] + (random.unit() - 0.5) : random.unit() * 2 * Pi;

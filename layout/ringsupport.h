@@ -14,7 +14,8 @@ namespace Layout::TidySupport {
 
 class Sectors;
 
-struct Ring {
+// A ring as Tidy widens and searches it (the designed ring of the layout is `Layout::Ring`).
+struct TidyRing {
     double designed = 0, radius = 0;
     std::vector<int> members;
 };
@@ -24,8 +25,8 @@ public:
     Centre(QSizeF area, QSizeF label) : cx(area.width() / 2), cy(area.height() / 2), size(label) {}
     QPointF leftTop(double radius, double angle) const
     {
-        return {cx + radius * std::sin(angle) - size.width() / 2,
-                cy - radius * std::cos(angle) - size.height() / 2};
+        const Codes::Geometry::PolarPoint p = Codes::Geometry::polarPoint(cx, cy, radius, angle);
+        return {p.x - size.width() / 2, p.y - size.height() / 2};
     }
     double angleOf(QPointF leftTop) const
     {
@@ -43,12 +44,13 @@ private:
 // order where the ring has no room for that.
 std::vector<double> spreadNear(const std::vector<double>& wanted, double apart);
 
-// Labels of neighbouring rings on each other slide along their rings apart.
-void slideApart(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
-                std::vector<QPointF>& at);
+// Labels of neighbouring rings on each other slide along their rings apart, each within its
+// group's sector where `sectors` are given.
+void slideApart(const std::vector<TidyRing>& rings, const Centre& centre, QSizeF label,
+                std::vector<QPointF>& at, const Sectors* sectors = nullptr);
 
 // Cliques of three to five split round the centre come together on their rings.
-void gatherCliques(const std::vector<Ring>& rings, const Centre& centre, QSizeF label,
+void gatherCliques(const std::vector<TidyRing>& rings, const Centre& centre, QSizeF label,
                    const std::vector<std::vector<int>>& cliques, std::vector<QPointF>& at);
 
 // Whether every clique of s stays within a third of the circle seen from the centre with
@@ -60,7 +62,7 @@ bool cliquesHold(int s, const std::vector<double>& after, const std::vector<doub
 // What a label may do in the long search along the rings: jump to any place on its ring,
 // or trade places with a member of its ring, its cliques staying within a third.
 struct RingMoves {
-    const std::vector<Ring>& rings;
+    const std::vector<TidyRing>& rings;
     const Centre& centre;
     const std::vector<std::vector<int>>& cliques;
     std::vector<std::vector<int>> cliquesOf;
@@ -68,7 +70,7 @@ struct RingMoves {
     std::vector<double> angle, before;
     const Sectors* sectors = nullptr; // with groups shown, each label keeps to its group's
 
-    RingMoves(const std::vector<Ring>& onRings, const Centre& c,
+    RingMoves(const std::vector<TidyRing>& onRings, const Centre& c,
               const std::vector<std::vector<int>>& cl, int n);
 
     // Labels and their new places, or none when the move would split a clique.

@@ -1,6 +1,6 @@
 #pragma once
 // What the routes of lines round labels are worked out from, shared by the lines outside the
-// frame (lineroutes.cpp) and those bent round labels (linebends.cpp). Internal to the layout
+// frame (frameroutes.cpp) and those bent round labels (linebends.cpp). Internal to the layout
 // library.
 
 #include "lineroutes.h"
@@ -37,5 +37,8 @@ int labelsUnder(const Scene& s, int a, int b, const Path& path, int* first = nul
 Path routeRound(const Scene& s, int a, int b, QSizeF label);
 // The lines that would run under a label bent round the labels in their way.
 LineRoutes routeAround(const Scene& s, QSizeF label);
+// The lines that would run under a label, and those that cross less that way, drawn outside
+// the frame of the Circle or (`square`) the Square, each on its track.
+LineRoutes routeOutside(const Scene& s, bool square, QSizeF area, QSizeF label);
 
 } // namespace Layout::Routing

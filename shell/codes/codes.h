@@ -4,6 +4,7 @@
 // Header only and free of Qt, so that the geometry and the drawing can use it
 // without linking anything else of the program.
 
+#include <cmath>
 #include <cstdint>
 
 namespace Codes {
@@ -46,8 +47,18 @@ constexpr float TargetInset = 400;
 constexpr float DesignWidth = 6915;
 constexpr float DesignHeight = 6630;
 
+// The point `radius` from the centre (cx, cy), `angle` radians clockwise from twelve
+// o'clock, y growing downwards: where a label's centre stands on the circle or a ring.
+struct PolarPoint {
+    double x = 0, y = 0;
+};
+inline PolarPoint polarPoint(double cx, double cy, double radius, double angle)
+{
+    return {cx + radius * std::sin(angle), cy - radius * std::cos(angle)};
+}
+
 // The Square's frame stands a tenth of the area in from each edge: along an extent of the
-// area its near side, its far side, and half its length.
+// area its near side, its far side, half its length and its length.
 template <typename T> constexpr T squareFrameNear(T extent)
 {
     return extent / 10;
@@ -59,6 +70,10 @@ template <typename T> constexpr T squareFrameFar(T extent)
 template <typename T> constexpr T squareFrameHalf(T extent)
 {
     return extent * 4 / 10;
+}
+template <typename T> constexpr T squareFrameLength(T extent)
+{
+    return extent * 4 / 5;
 }
 
 // The Target rings are `rings` equal steps out to the inset edge of the width: ring
