@@ -1,5 +1,6 @@
 // Start-up: find the program directory, connect the windows, show the start window.
 
+#include "deferredicons.h"
 #include "errorreport.h"
 #include "globals.h"
 #include "language.h"
@@ -10,6 +11,7 @@
 #include "startform.h"
 #include "startup.h"
 #include "windowlinks.h"
+#include "windows.h"
 
 #include <QApplication>
 
@@ -23,8 +25,10 @@ void Main()
         return std::optional<Failure>();
     });
     StartForm* start = StartForm::instance();
-    start->offerExample(studyFileIsEmpty());
     start->show();
+    // Looking at the study file loads the database driver: the window shows first, and
+    // the offer of the example follows a moment later.
+    afterFirstFrame(start, [start] { start->offerExample(studyFileIsEmpty()); });
 }
 
 } // namespace
@@ -32,6 +36,7 @@ void Main()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(styleWithDeferredIcons());
     QApplication::setWindowIcon(programIcon());
     setMessageHandler(showMessageBox);
     Language::apply(Language::forLocale(QLocale::system()));

@@ -60,9 +60,9 @@ void StartForm::retranslate()
     guideItem->setText(tr("User &Guide"));
     aboutItem->setText(tr("&About"));
     languageMenu->setTitle(tr("&Language"));
-    exampleOffer->setText(tr("No study yet? <a href=\"example\">Open the example class</a> "
-                             "to see a class of 24 at work, or start with File &gt; New "
-                             "Project."));
+    // The offer is rich text, laid out as it is set: it is written once it is made.
+    if (!exampleOffer->isHidden())
+        exampleOffer->setText(exampleOfferText());
     fitFormToTexts(this);
 }
 
@@ -96,8 +96,16 @@ void StartForm::buildLanguageMenu()
     }
 }
 
+QString StartForm::exampleOfferText()
+{
+    return tr("No study yet? <a href=\"example\">Open the example class</a> to see a class of "
+              "24 at work, or start with File &gt; New Project.");
+}
+
 void StartForm::offerExample(bool offered)
 {
+    if (offered)
+        exampleOffer->setText(exampleOfferText());
     exampleOffer->setVisible(offered);
 }
 

@@ -31,6 +31,7 @@ private:
     void buildHelpMenu();
     void buildLanguageMenu();
     void retranslate();
+    static QString exampleOfferText();
     void openExample();
 
     // The menu's commands are named New, Load and Quit.

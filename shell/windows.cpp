@@ -84,6 +84,38 @@ void SelectAllText(QLineEdit* box)
 
 namespace {
 
+// Watches a window for its first paint, hands the work to the queue and goes.
+class FirstFrame : public QObject {
+public:
+    FirstFrame(QWidget* window, std::function<void()> then) : QObject(window), work(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(watched, std::move(work), Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work;
+};
+
+} // namespace
+
+void afterFirstFrame(QWidget* window, std::function<void()> then)
+{
+    new FirstFrame(window, std::move(then));
+}
+
+namespace {
+
 const char* const DesignedGeometry = "designedGeometry";
 
 QWidget* clientOf(QWidget* window)

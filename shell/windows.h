@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QFont;
 class QLineEdit;
@@ -37,6 +38,10 @@ void CenterForm(QWidget* window);
 
 // Selects the whole text so that typing replaces it.
 void SelectAllText(QLineEdit* box);
+
+// Runs `then` once, queued after the window's first frame is painted: work the first
+// sight of a window need not wait for.
+void afterFirstFrame(QWidget* window, std::function<void()> then);
 
 // One instance of a window: created on first reference, reused until it is unloaded,
 // fresh after that.

@@ -4,6 +4,7 @@
 #include "globals.h"
 #include "startform.h"
 #include "windowfixture.h"
+#include "windows.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -89,6 +90,21 @@ private Q_SLOTS:
         QCOMPARE(Form::instance()->counter, 0);
         delete Form::instance(); // a window deleted by other means is not handed out again
         QVERIFY(!Form::loaded());
+    }
+
+    // Work deferred past a window's first frame waits for it, and runs once.
+    void afterTheFirstFrame()
+    {
+        QWidget window;
+        int runs = 0;
+        afterFirstFrame(&window, [&] { ++runs; });
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 0);
+        window.show();
+        QTRY_COMPARE(runs, 1);
+        window.repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
     }
 
     void startCommands_data()
