@@ -30,11 +30,11 @@ namespace {
 
 constexpr int NameWidth = 160; // pixels
 
-QString numberList(const QList<int>& subjects)
+QString numberList(const QList<int>& subjects, const SubjectNames& names)
 {
     QStringList numbers;
     for (int s : subjects)
-        numbers.append(ClassList::instance().numberAndName(s));
+        numbers.append(numberAndName(names, s));
     return numbers.join(QStringLiteral(", "));
 }
 
@@ -82,7 +82,7 @@ GroupsWindow::GroupsWindow(QWidget* parent) : QDialog(parent)
     connect(exportCsv, &QPushButton::clicked, this, &GroupsWindow::exportGroups);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(&ClassList::instance(), &ClassList::changed, this, [this] {
-        offerNames(withNames, ClassList::instance().currentNames());
+        offerNames(withNames, classNames());
         showResult();
     });
 }
@@ -136,7 +136,7 @@ QHBoxLayout* GroupsWindow::makeButtons()
     onSociogram->setObjectName(QStringLiteral("showButton"));
     onSociogram->setCheckable(true);
     exportCsv = new QPushButton(tr("&Export CSV..."));
-    withNames = makeNamesBox(this, ClassList::instance().currentNames());
+    withNames = makeNamesBox(this, classNames());
     withNames->setObjectName(QStringLiteral("withNamesBox"));
     closeButton = new QPushButton(tr("&Close"));
     auto* buttons = new QHBoxLayout;
@@ -234,7 +234,7 @@ void GroupsWindow::showResult()
                             "and press Make Groups."));
         return;
     }
-    const SubjectNames names = ClassList::instance().currentNames();
+    const SubjectNames names = classNames();
     fillResultTree(names);
     QStringList lines = summaryLines(names);
     if (!skippedEntries.empty())
@@ -253,7 +253,7 @@ void GroupsWindow::fillResultTree(const SubjectNames& names)
         groups.append(new QTreeWidgetItem(result));
     QList<int> sizes(p.groupCount, 0);
     for (const Groups::SubjectReport& r : reports) {
-        addSubjectItem(groups[r.group - 1], r);
+        addSubjectItem(groups[r.group - 1], r, names);
         ++sizes[r.group - 1];
     }
     for (int g = 1; g <= p.groupCount; ++g) {
@@ -267,18 +267,19 @@ void GroupsWindow::fillResultTree(const SubjectNames& names)
     result->expandAll();
 }
 
-void GroupsWindow::addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectReport& r)
+void GroupsWindow::addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectReport& r,
+                                  const SubjectNames& names)
 {
     auto* item = new QTreeWidgetItem(group);
     item->setText(0, tr("Subject %1").arg(r.subject));
-    const QString name = ClassList::instance().nameOf(r.subject);
+    const QString name = nameOf(names, r.subject);
     if (!name.isEmpty()) {
         // A long name would push the mates out of view; the whole name is a tooltip.
         item->setText(0, item->text(0) + QStringLiteral("  ") +
                              fontMetrics().elidedText(name, Qt::ElideRight, NameWidth));
         item->setToolTip(0, name);
     }
-    item->setText(1, numberList(r.chosenMates));
+    item->setText(1, numberList(r.chosenMates, names));
     item->setText(2, r.why);
     if (r.flagged) {
         item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
@@ -343,8 +344,17 @@ void GroupsWindow::exportGroups()
     if (!made)
         return;
     saveText(this, tr("Export Groups"), tr("groups"), CsvSuffix, csvFilter(),
-             Groups::groupsCsv(shownClass, *made,
-                               takeNames(withNames, ClassList::instance().currentNames())));
+             Groups::groupsCsv(shownClass, *made, namesToExport()));
+}
+
+SubjectNames GroupsWindow::classNames() const
+{
+    return ClassList::instance().currentNames();
+}
+
+SubjectNames GroupsWindow::namesToExport() const
+{
+    return takeNames(withNames, classNames());
 }
 
 void GroupsWindow::closeEvent(QCloseEvent* event)

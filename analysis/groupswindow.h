@@ -51,8 +51,13 @@ private:
     int requestedGroups() const;
     void showResult();
     void fillResultTree(const SubjectNames& names);
-    void addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectReport& r);
+    void addSubjectItem(QTreeWidgetItem* group, const Groups::SubjectReport& r,
+                        const SubjectNames& names);
     QStringList summaryLines(const SubjectNames& names) const;
+    // The run's class list, read here alone; the rest of the window is handed it.
+    SubjectNames classNames() const;
+    // The names an export carries: none unless "With names" is ticked.
+    SubjectNames namesToExport() const;
 
     Groups::Class shownClass;
     std::vector<SkippedEntry> skippedEntries;
