@@ -231,8 +231,7 @@ void CompareWindow::showSurveys()
 
 void CompareWindow::showTable()
 {
-    model->setTable(comparisonTable(current, ChosenStatusMethod::instance().method()),
-                    classNames());
+    model->setTable(comparisonTable(current, statusMethod()), classNames());
     const int needed = fitColumns();
     // The table takes what its columns need; the figures keep the rest, at least enough
     // for their numbers and wrapped names.
@@ -272,7 +271,7 @@ int CompareWindow::fitColumns()
 
 void CompareWindow::showFigures()
 {
-    const StatusMethod method = ChosenStatusMethod::instance().method();
+    const StatusMethod method = statusMethod();
     QString summary = stabilityText(current);
     if (current.earlier.group.classified || current.later.group.classified)
         summary += tr("\nStatus groups by %1, the method of the analysis window.")
@@ -295,13 +294,18 @@ void CompareWindow::showFigures()
 void CompareWindow::exportSubjectsCsv()
 {
     saveText(this, tr("Export Subjects"), tr("comparison"), CsvSuffix, csvFilter(),
-             comparisonTableCsv(current, ChosenStatusMethod::instance().method(), namesToExport()));
+             comparisonTableCsv(current, statusMethod(), namesToExport()));
 }
 
 void CompareWindow::exportTieChangesCsv()
 {
     saveText(this, tr("Export Tie Changes"), tr("tie changes"), CsvSuffix, csvFilter(),
              tieChangesCsv(current.ties, namesToExport()));
+}
+
+StatusMethod CompareWindow::statusMethod() const
+{
+    return ChosenStatusMethod::instance().method();
 }
 
 SubjectNames CompareWindow::classNames() const

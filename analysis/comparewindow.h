@@ -57,6 +57,8 @@ private:
     void showFigures();
     // The study's class list, read each time: it may change while the window is open.
     SubjectNames classNames() const;
+    // The status method chosen for the run, read in one place.
+    StatusMethod statusMethod() const;
     // What an export carries: the class list when "With names" is ticked, else nothing.
     SubjectNames namesToExport();
 
