@@ -134,13 +134,8 @@ void addGroupLegend(PrimitiveList& list, QPointF origin, int groups)
     for (int g = 0; g < groups; ++g) {
         const QPointF cell = origin + QPointF(LegendMargin + ColumnWidth * (g / rows),
                                               LegendMargin + RowHeight * (g % rows));
-        Primitive p;
-        p.kind = Primitive::Kind::Rectangle;
-        p.p1 = cell + QPointF(0, (RowHeight - Swatch) / 2);
-        p.p2 = p.p1 + QPointF(Swatch, Swatch);
-        p.pen = DrawColour::LabelOutline;
-        p.fill = groupColour(g);
-        list.push_back(p);
+        const QRectF swatch(cell + QPointF(0, (RowHeight - Swatch) / 2), QSizeF(Swatch, Swatch));
+        list.push_back(rectanglePrimitive(swatch, DrawColour::LabelOutline, groupColour(g)));
     }
     for (int g = 0; g < groups; ++g) {
         const QPointF cell = origin + QPointF(LegendMargin + ColumnWidth * (g / rows),

@@ -1,5 +1,7 @@
 #include "linedraw.h"
 
+#include "paint.h"
+
 #include <cmath>
 #include <limits>
 
@@ -120,13 +122,12 @@ GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H
             circle(centre, Codes::Geometry::CircleRadius * grown(moved), DrawColour::Guide));
         break;
     case Codes::SociogramType::Square: {
-        Primitive box;
-        box.kind = Primitive::Kind::Rectangle;
         using Codes::Geometry::squareFrameFar, Codes::Geometry::squareFrameNear;
-        box.p1 = centre + (QPointF(squareFrameNear(W), squareFrameNear(H)) - centre) * grown(moved);
-        box.p2 = centre + (QPointF(squareFrameFar(W), squareFrameFar(H)) - centre) * grown(moved);
-        box.pen = DrawColour::Guide;
-        guide.shapes.push_back(box);
+        const QPointF near(squareFrameNear(W), squareFrameNear(H));
+        const QPointF far(squareFrameFar(W), squareFrameFar(H));
+        guide.shapes.push_back(rectanglePrimitive(
+            QRectF(centre + (near - centre) * grown(moved), centre + (far - centre) * grown(moved)),
+            DrawColour::Guide));
         break;
     }
     case Codes::SociogramType::Target: {

@@ -256,6 +256,20 @@ Primitive textPrimitive(const QRectF& box, const QString& text, qreal typeSize, 
     return p;
 }
 
+Primitive rectanglePrimitive(const QRectF& box, const QColor& pen, const QColor& fill, qreal width,
+                             bool dashed)
+{
+    Primitive p;
+    p.kind = Primitive::Kind::Rectangle;
+    p.p1 = box.topLeft();
+    p.p2 = box.bottomRight();
+    p.pen = pen;
+    p.fill = fill;
+    p.width = width;
+    p.dashed = dashed;
+    return p;
+}
+
 Primitive clipPrimitive(const QRectF& area)
 {
     Primitive p;

@@ -24,6 +24,10 @@ Primitive labelPrimitive(QPointF leftTop, qreal side, const QString& caption);
 // A text of the title or the key in the labels' type at `typeSize` points, in black,
 // placed in its box (twips) by `flags`.
 Primitive textPrimitive(const QRectF& box, const QString& text, qreal typeSize, int flags);
+// A rectangle `box` (twips) outlined in `pen`, `width` twips wide (0: one device pixel),
+// dashed or not, filled with `fill` unless it is invalid.
+Primitive rectanglePrimitive(const QRectF& box, const QColor& pen, const QColor& fill = {},
+                             qreal width = 0, bool dashed = false);
 // What follows in a list is cut to `area` (twips); an empty area cuts no more.
 Primitive clipPrimitive(const QRectF& area);
 // The list moved by `by` twips.

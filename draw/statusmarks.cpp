@@ -1,5 +1,6 @@
 #include "statusmarks.h"
 
+#include "paint.h"
 #include "status.h"
 
 #include <QCoreApplication>
@@ -23,15 +24,7 @@ constexpr qreal BadgeSide = 150;
 Primitive outline(const QRectF& label, qreal gap, const QColor& colour, qreal width,
                   bool dashed = false)
 {
-    const QRectF box = label.adjusted(-gap, -gap, gap, gap);
-    Primitive p;
-    p.kind = Primitive::Kind::Rectangle;
-    p.p1 = box.topLeft();
-    p.p2 = box.bottomRight();
-    p.pen = colour;
-    p.width = width;
-    p.dashed = dashed;
-    return p;
+    return rectanglePrimitive(label.adjusted(-gap, -gap, gap, gap), colour, {}, width, dashed);
 }
 
 } // namespace
@@ -56,13 +49,8 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark)
         return {outline(label, InnerRing, Rejected, ThickWidth),
                 outline(label, OuterRing + DashedWidth, LeftOut, DashedWidth, true)};
     case Status::Controversial: {
-        Primitive p;
-        p.kind = Primitive::Kind::Rectangle;
-        p.p1 = label.topRight() + QPointF(-BadgeSide / 2, -BadgeSide / 2);
-        p.p2 = p.p1 + QPointF(BadgeSide, BadgeSide);
-        p.pen = Rejected;
-        p.fill = Badge;
-        return {p};
+        const QPointF corner = label.topRight() + QPointF(-BadgeSide / 2, -BadgeSide / 2);
+        return {rectanglePrimitive(QRectF(corner, QSizeF(BadgeSide, BadgeSide)), Rejected, Badge)};
     }
     }
     return {};
