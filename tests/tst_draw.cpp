@@ -171,7 +171,7 @@ private Q_SLOTS:
         QFETCH(int, maxReceived);
         QFETCH(double, outerRadius);
         QFETCH(QList<double>, moved);
-        std::vector<MovedRing> rings;
+        std::vector<Layout::RingRadius> rings;
         for (qsizetype k = 0; k + 1 < moved.size(); k += 2)
             rings.push_back({float(moved[k]), float(moved[k + 1])});
         const GuideShape outward =
