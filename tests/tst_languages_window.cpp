@@ -346,7 +346,7 @@ private Q_SLOTS:
     {
         QVERIFY(Language::apply(u"de"_qs));
         showAnalysis(statusStudy(), nullptr);
-        const auto* figures = shown<AnalysisWindow>()->findChild<QTableWidget*>();
+        const auto* figures = shown<AnalysisWindow>()->findChild<QTableWidget*>(u"figureView"_qs);
         QStringList values;
         for (int row = 0; row < figures->rowCount(); ++row)
             values << figures->item(row, 1)->text();
