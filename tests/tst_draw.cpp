@@ -431,9 +431,6 @@ private Q_SLOTS:
         QCOMPARE(list[1].p1, chooser == 1 ? QPointF(1680, 380) : QPointF(4280, 380));
     }
 
-    // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
-    // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
-    // over every line; a tie beside its reverse changed otherwise; the key shows the looks.
     void longCaptionsStayInTheKey()
     {
         ThriceLonger longer;
@@ -450,6 +447,9 @@ private Q_SLOTS:
             for (int y = 0; y < key.height(); ++y)
                 QVERIFY2(key.pixel(x, y) == qRgb(255, 255, 255), "a caption runs out of the key");
     }
+    // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
+    // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
+    // over every line; a tie beside its reverse changed otherwise; the key shows the looks.
     void changedTiesReadApart()
     {
         using T = TieChange;
