@@ -193,7 +193,7 @@ bool ImportFormResponsesFrom(const QString& path, DataState& state, QWidget* par
     FormColumnsDialog dialog(sheet, guessFormRoles(sheet.header, type), type, parent);
     if (!columnsRunner()(dialog))
         return false;
-    ChoiceGrid& grid = state.grid;
+    ChoiceGrid& grid = state.grid();
     const FormStudy study{grid.Rows() - ChoiceGrid::FixedRows, grid.Cols() - ChoiceGrid::FixedCols,
                           type, ClassList::instance().currentNames()};
     const FormResponses read = readFormResponses(sheet, dialog.roles(), study);

@@ -24,26 +24,26 @@ public:
 private:
     void go(int s, int opened)
     {
-        if (s == seating.n) {
-            if (!have || better(seating.scores, best.scores)) {
-                best = {seating.group, seating.scores};
+        if (s == seating.subjects()) {
+            if (!have || better(seating.score(), best.scores)) {
+                best = {seating.groupOf(), seating.score()};
                 have = true;
             }
             return;
         }
-        const int last = std::min(opened, seating.G - 1);
+        const int last = std::min(opened, seating.groupCount() - 1);
         for (int grp = 0; grp <= last; ++grp) {
             if (!seating.hasRoom(grp))
                 continue;
             // Rejections only grow as subjects sit down.
-            if (have && seating.scores.rejectionPairs + seating.placeDelta(s, grp).rej >
+            if (have && seating.score().rejectionPairs + seating.placeDelta(s, grp).rej >
                             best.scores.rejectionPairs)
                 continue;
-            const Scores before = seating.scores;
+            const Scores before = seating.score();
             seating.place(s, grp);
             go(s + 1, std::max(opened, grp + 1));
             seating.unplace(s);
-            seating.scores = before;
+            seating.setScore(before);
         }
     }
 
@@ -97,7 +97,7 @@ private:
                 // Among equal offers the emptiest group, so that those who bring
                 // nothing yet are spread out.
                 const long long k = seating.key(seating.placeDelta(s, grp));
-                if (k > pickKey || (k == pickKey && seating.size[grp] < seating.size[pick])) {
+                if (k > pickKey || (k == pickKey && seating.sizeOf(grp) < seating.sizeOf(pick))) {
                     pick = grp;
                     pickKey = k;
                 }
@@ -108,7 +108,7 @@ private:
 
     void remember()
     {
-        best = {seating.group, seating.scores};
+        best = {seating.groupOf(), seating.score()};
         bestKey = seating.key();
     }
 
@@ -116,7 +116,7 @@ private:
     {
         for (int s = 0; s < g.n; ++s)
             seating.unplace(s);
-        seating.scores = {};
+        seating.setScore({});
         for (int s = 0; s < g.n; ++s)
             seating.place(s, best.groupOf[s]);
     }
@@ -127,7 +127,7 @@ private:
         for (int k = 0; k < swaps; ++k) {
             const int s = random.below(g.n);
             int t = random.below(g.n);
-            while (seating.group[t] == seating.group[s])
+            while (seating.groupOf()[t] == seating.groupOf()[s])
                 t = random.below(g.n);
             seating.swap(s, t);
         }
@@ -158,7 +158,7 @@ private:
             }
         };
         for (int s = 0; s < g.n; ++s) {
-            const int A = seating.group[s];
+            const int A = seating.groupOf()[s];
             if (seating.isBig(A))
                 for (int B = 0; B < G; ++B)
                     if (!seating.isBig(B)) {
@@ -167,7 +167,7 @@ private:
                             consider(gain, s, -1, B);
                     }
             for (int t = s + 1; t < g.n; ++t) {
-                const int B = seating.group[t];
+                const int B = seating.groupOf()[t];
                 if (B == A)
                     continue;
                 Delta d = seating.swapDelta(s, t);
@@ -182,11 +182,11 @@ private:
         if (pickS < 0)
             return false;
         [[maybe_unused]] const long long before = seating.key();
-        forbid(pickS, seating.group[pickS]);
+        forbid(pickS, seating.groupOf()[pickS]);
         if (pickT < 0) {
             seating.move(pickS, pickTo);
         } else {
-            forbid(pickT, seating.group[pickT]);
+            forbid(pickT, seating.groupOf()[pickT]);
             seating.swap(pickS, pickT);
         }
         Q_ASSERT(seating.key() == before + top); // the step was weighed as it was taken

@@ -34,11 +34,14 @@ public:
         rejWeight = (n + 1) * matesWeight;
     }
 
-    const Graph& g;
-    const int n, G, q, r;
-    std::vector<int> group; // -1 while unplaced
-    std::vector<int> size;
-    Scores scores;
+    int subjects() const { return n; }
+    int groupCount() const { return G; }
+    // Each subject's group, -1 while unplaced.
+    const std::vector<int>& groupOf() const { return group; }
+    int sizeOf(int grp) const { return size[grp]; }
+    const Scores& score() const { return scores; }
+    // The exhaustive search and a restart put back scores of their own.
+    void setScore(const Scores& kept) { scores = kept; }
 
     long long key(const Delta& d) const
     {
@@ -151,6 +154,12 @@ public:
     void unplace(int s) { shift(s, group[s], -1); }
 
 private:
+    const Graph& g;
+    const int n, G, q, r;
+    std::vector<int> group; // -1 while unplaced
+    std::vector<int> size;
+    Scores scores;
+
     int at(int s, int grp) const { return s * G + grp; }
     void resize(int grp, int by)
     {

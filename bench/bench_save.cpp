@@ -129,7 +129,7 @@ void BM_Save_SaveChanges(benchmark::State& state)
     studyOfForty();
     DataState data;
     data.SetGrid();
-    fillFullGrid(data.grid);
+    fillFullGrid(data.grid());
     // The first save makes the study; every save measured rewrites it, as the data
     // window's later saves do.
     if (!data.SaveChanges(DataState::PositiveAnswer)) {

@@ -102,7 +102,7 @@ bool appendChoice(PrimitiveList& list, const Choice& choice, const PositionTable
 namespace {
 
 // How far Tidy grew the frame of the Circle or the Square: its one moved "ring".
-qreal grown(const std::vector<MovedRing>& moved)
+qreal grown(const std::vector<Layout::RingRadius>& moved)
 {
     return moved.size() == 1 && moved[0].designed > 0
                ? qreal(moved[0].used) / qreal(moved[0].designed)
@@ -112,7 +112,7 @@ qreal grown(const std::vector<MovedRing>& moved)
 } // namespace
 
 GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H, RingOrder order,
-                      const std::vector<MovedRing>& moved)
+                      const std::vector<Layout::RingRadius>& moved)
 {
     GuideShape guide;
     const QPointF centre(W / 2, H / 2);
@@ -145,7 +145,7 @@ GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H
             const long long k = order == RingOrder::Outward ? i : rings + 1 - i;
             const double radius = Codes::Geometry::ringRadius(static_cast<float>(W), rings, k);
             double shift = 0; // that of the outermost moved ring of labels inside the circle
-            for (const MovedRing& ring : moved)
+            for (const Layout::RingRadius& ring : moved)
                 if (ring.designed < radius - step / 4)
                     shift = qreal(ring.used) - qreal(ring.designed);
             guide.shapes.push_back(circle(centre, radius + shift, DrawColour::Guide));

@@ -50,11 +50,11 @@ struct GuideShape {
     PrimitiveList shapes;
     int errorNumber = 0; // the rings could not be counted (none, or too many)
 };
-// A Target ring that Tidy widened: the radius its labels were designed on and the one
-// they stand on now, in twips. A guide circle moves out as far as the ring of labels
-// inside it, so that the labels keep half a step inside their circle. On the Circle and
-// the Square the one entry is the frame Tidy grew: its guide grows by the same ratio.
-using MovedRing = Layout::RingRadius;
+// `moved` holds the Target rings that Tidy widened, each the radius its labels were
+// designed on and the one they stand on now, in twips. A guide circle moves out as far as
+// the ring of labels inside it, so that the labels keep half a step inside their circle.
+// On the Circle and the Square the one entry is the frame Tidy grew: its guide grows by
+// the same ratio.
 GuideShape guideShape(int sociogramType, long long maxReceived, qreal W, qreal H,
                       RingOrder order = RingOrder::Outward,
-                      const std::vector<MovedRing>& moved = {});
+                      const std::vector<Layout::RingRadius>& moved = {});

@@ -77,9 +77,9 @@ void DataState::switchCriterion(CriterionItem item)
     LoadData(Global::CurrentCriterion);
     if (heldOther) {
         // What an import gave the criterion now in view waits to be saved with it.
-        for (int r = ChoiceGrid::FixedRows; r < grid.Rows(); ++r)
-            for (int c = ChoiceGrid::FixedCols; c < grid.Cols(); ++c)
-                grid.setTextMatrix(r, c, heldOther->TextMatrix(r, c));
+        for (int r = ChoiceGrid::FixedRows; r < cells.Rows(); ++r)
+            for (int c = ChoiceGrid::FixedCols; c < cells.Cols(); ++c)
+                cells.setTextMatrix(r, c, heldOther->TextMatrix(r, c));
         heldOther.reset();
         GridChanged = true;
     }
@@ -109,7 +109,7 @@ void DataState::offerSaveBeforeAnalysis()
 
 bool DataState::gridClicked()
 {
-    if (grid.Row() == 0)
+    if (cells.Row() == 0)
         return false;
     // Set before the entry opens: a cancelled entry still counts as a change.
     GridChanged = true;

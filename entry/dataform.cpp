@@ -118,7 +118,7 @@ void DataForm::resizeEvent(QResizeEvent* event)
 void DataForm::Form_Load()
 {
     // A window loads with a grid of its own: nothing of a study shown before remains.
-    state.grid.setShape(0, 0);
+    state.grid().setShape(0, 0);
     state.FormLayout();
     applyColumnWidths();
     adjustSize();
@@ -130,7 +130,7 @@ void DataForm::buildGrid()
     Dgrid = new QTableView;
     Dgrid->setObjectName(QStringLiteral("Dgrid"));
     Dgrid->setFont(Fonts::small());
-    model = new GridModel(state.grid, this);
+    model = new GridModel(state.grid(), this);
     Dgrid->setModel(model);
     Dgrid->setSelectionMode(QAbstractItemView::SingleSelection);
     Dgrid->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -170,7 +170,7 @@ void DataForm::buildGrid()
 
 void DataForm::applyColumnWidths()
 {
-    const ChoiceGrid& g = state.grid;
+    const ChoiceGrid& g = state.grid();
     corner->setText(model->cornerText());
     // The subject column is as wide as the grid sets it, and never narrower than its
     // two header words: with ten choices the even share would cut "Subject" short.
@@ -285,11 +285,11 @@ void DataForm::openEntryAt(const QModelIndex& index, const QString& typed)
 {
     if (!index.isValid())
         return;
-    state.grid.setRow(GridModel::gridRow(index));
-    state.grid.setCol(GridModel::gridCol(index));
+    state.grid().setRow(GridModel::gridRow(index));
+    state.grid().setCol(GridModel::gridCol(index));
     if (!state.gridClicked())
         return;
-    EntryForm entry(state.grid, this);
+    EntryForm entry(state.grid(), this);
     if (!typed.isEmpty())
         entry.beginWith(typed);
     entryRunner()(entry);

@@ -161,7 +161,7 @@ bool writeAnswers(Trap& trap, const ChoiceGrid& grid, Long answerType,
 
 } // namespace
 
-DataState::DataState(ChoiceGrid& g) : grid(g) {}
+DataState::DataState(ChoiceGrid& g) : cells(g) {}
 
 void DataState::busy(bool on)
 {
@@ -251,26 +251,26 @@ void DataState::SetGrid()
         Global::GroupSize > Codes::MaxGroupSize)
         return;
     const int cols = Global::MaxChoices + 1;
-    grid.setShape(Global::GroupSize + 2, cols);
+    cells.setShape(Global::GroupSize + 2, cols);
     const double w = double(GridWidth) / cols - 30;
     for (int c = 0; c < cols; ++c) {
-        grid.setColWidth(c, int(Numbers::roundHalfEven(w)));
-        grid.setColAlignment(c, ChoiceGrid::AlignLeftCenter);
-        grid.setFixedAlignment(c, ChoiceGrid::AlignLeftCenter);
+        cells.setColWidth(c, int(Numbers::roundHalfEven(w)));
+        cells.setColAlignment(c, ChoiceGrid::AlignLeftCenter);
+        cells.setFixedAlignment(c, ChoiceGrid::AlignLeftCenter);
     }
     for (Long s = 1; s <= Global::GroupSize; ++s)
-        grid.setTextMatrix(s + 1, 0, QString::number(s));
+        cells.setTextMatrix(s + 1, 0, QString::number(s));
     for (Long c = 1; c <= Global::MaxChoices; ++c) {
-        grid.setTextMatrix(1, c, QString::number(c));
-        grid.setTextMatrix(0, c, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Choice")));
+        cells.setTextMatrix(1, c, QString::number(c));
+        cells.setTextMatrix(0, c, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Choice")));
     }
-    grid.setTextMatrix(0, 0, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Subject")));
-    grid.setTextMatrix(1, 0, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Number")));
+    cells.setTextMatrix(0, 0, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Subject")));
+    cells.setTextMatrix(1, 0, QStringLiteral(QT_TRANSLATE_NOOP("DataState", "Number")));
 }
 
 void DataState::ClearGrid()
 {
-    grid.clearChoices();
+    cells.clearChoices();
 }
 
 void DataState::LoadData(Long questionType)
@@ -279,7 +279,7 @@ void DataState::LoadData(Long questionType)
     Trap trap(QStringLiteral("DataForm:LoadData"));
     const std::vector<AnswerRow> rows = storedAnswersTrapped(trap);
     for (const AnswerRow& row : rows)
-        trap.step([&] { return showAnswer(grid, row, questionType); });
+        trap.step([&] { return showAnswer(cells, row, questionType); });
     busy(false);
 }
 
@@ -294,7 +294,7 @@ bool DataState::SaveChanges(Long answerType)
     std::optional<OtherAnswers> other;
     if (heldOther && answerType == answerTypeInView())
         other = OtherAnswers{heldOther.get(), otherAnswerType()};
-    const bool saved = writeAnswers(trap, grid, answerType, other);
+    const bool saved = writeAnswers(trap, cells, answerType, other);
     if (saved && other)
         heldOther.reset();
     busy(false);
@@ -336,7 +336,7 @@ ChoiceGrid& DataState::otherCriterion()
 {
     if (!heldOther) {
         heldOther = std::make_unique<ChoiceGrid>();
-        heldOther->setShape(grid.Rows(), grid.Cols());
+        heldOther->setShape(cells.Rows(), cells.Cols());
         busy(true);
         Trap trap(QStringLiteral("DataForm:LoadData"));
         const Long type = otherAnswerType();

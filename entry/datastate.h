@@ -27,7 +27,8 @@ public:
 
     explicit DataState(ChoiceGrid& grid = DataGrid());
 
-    ChoiceGrid& grid;
+    // The grid of the criterion in view, which the window shows and the entry window fills.
+    ChoiceGrid& grid() const { return cells; }
 
     // The grid may hold changes not yet saved: set by a click on a cell or an import,
     // cleared by a save that went through.
@@ -91,6 +92,7 @@ private:
     bool saveInView();
     Long otherAnswerType() const;
 
+    ChoiceGrid& cells;
     std::unique_ptr<ChoiceGrid> heldOther;
     bool GridChanged = false;
     bool critItemEnabled[2] = {false, false};

@@ -377,7 +377,7 @@ KioskWindow* startPupilsRound(DataState& state)
         if (!state.SaveChanges(state.answerTypeInView()))
             return nullptr;
     }
-    auto* kiosk = new KioskWindow(state.grid, pupilsWithAnswers());
+    auto* kiosk = new KioskWindow(state.grid(), pupilsWithAnswers());
     kiosk->start();
     return kiosk;
 }

@@ -8,15 +8,12 @@ namespace Layout::TidySupport {
 
 using Codes::Geometry::Pi;
 
-// Angles as near `wanted` (ascending) as keeps neighbours `apart`: the circle is cut at
-// the widest gap, and the least-squares fit under the spacing is the isotonic fit of the
-// wanted angles less their share of spacing (pool adjacent violators). Where the ring has
-// no room for that, the members spread evenly in the same order.
-std::vector<double> spreadNear(const std::vector<double>& wanted, double apart)
+namespace {
+
+// Where to cut the circle open: the member after the widest gap between neighbours.
+int afterWidestGap(const std::vector<double>& wanted)
 {
     const int m = static_cast<int>(wanted.size());
-    if (m < 2)
-        return wanted;
     int cut = 0;
     double widest = -1;
     for (int j = 0; j < m; ++j) {
@@ -26,15 +23,18 @@ std::vector<double> spreadNear(const std::vector<double>& wanted, double apart)
             cut = j;
         }
     }
-    std::vector<double> x(m);
-    for (int j = 0; j < m; ++j)
-        x[j] = wanted[(cut + j) % m] + (cut + j >= m ? 2 * Pi : 0) - j * apart;
+    return cut;
+}
+
+// The least-squares non-decreasing fit of `x`, by pooling adjacent violators.
+std::vector<double> isotonicFit(const std::vector<double>& x)
+{
     std::vector<double> sum, value;
     std::vector<int> count;
-    for (int j = 0; j < m; ++j) {
-        sum.push_back(x[j]);
+    for (const double v : x) {
+        sum.push_back(v);
         count.push_back(1);
-        value.push_back(x[j]);
+        value.push_back(v);
         while (value.size() > 1 && value[value.size() - 2] > value.back()) {
             sum[sum.size() - 2] += sum.back();
             count[count.size() - 2] += count.back();
@@ -44,21 +44,49 @@ std::vector<double> spreadNear(const std::vector<double>& wanted, double apart)
             value.back() = sum.back() / count.back();
         }
     }
-    std::vector<double> y;
+    std::vector<double> fit;
     for (size_t b = 0; b < value.size(); ++b)
-        y.insert(y.end(), count[b], value[b]);
+        fit.insert(fit.end(), count[b], value[b]);
+    return fit;
+}
+
+// The members evenly round the ring in the same order, turned to sit nearest the wanted
+// angles (`x` as for the fit: the wanted angles, unrolled, less their spacing).
+std::vector<double> spreadEvenly(const std::vector<double>& x, double apart)
+{
+    const int m = static_cast<int>(x.size());
+    double sx = 0, cx = 0;
+    for (int j = 0; j < m; ++j) {
+        sx += std::sin(x[j] + j * apart - 2 * Pi * j / m);
+        cx += std::cos(x[j] + j * apart - 2 * Pi * j / m);
+    }
+    const double turn = std::atan2(sx, cx);
+    std::vector<double> y(m);
+    for (int j = 0; j < m; ++j)
+        y[j] = turn + 2 * Pi * j / m;
+    return y;
+}
+
+} // namespace
+
+// Angles as near `wanted` (ascending) as keeps neighbours `apart`: the circle is cut at
+// the widest gap, and the least-squares fit under the spacing is the isotonic fit of the
+// wanted angles less their share of spacing (pool adjacent violators). Where the ring has
+// no room for that, the members spread evenly in the same order.
+std::vector<double> spreadNear(const std::vector<double>& wanted, double apart)
+{
+    const int m = static_cast<int>(wanted.size());
+    if (m < 2)
+        return wanted;
+    const int cut = afterWidestGap(wanted);
+    std::vector<double> x(m);
+    for (int j = 0; j < m; ++j)
+        x[j] = wanted[(cut + j) % m] + (cut + j >= m ? 2 * Pi : 0) - j * apart;
+    std::vector<double> y = isotonicFit(x);
     for (int j = 0; j < m; ++j)
         y[j] += j * apart;
-    if (m * apart > 2 * Pi || y[m - 1] - y[0] > 2 * Pi - apart) {
-        double sx = 0, cx = 0;
-        for (int j = 0; j < m; ++j) {
-            sx += std::sin(x[j] + j * apart - 2 * Pi * j / m);
-            cx += std::cos(x[j] + j * apart - 2 * Pi * j / m);
-        }
-        const double turn = std::atan2(sx, cx);
-        for (int j = 0; j < m; ++j)
-            y[j] = turn + 2 * Pi * j / m;
-    }
+    if (m * apart > 2 * Pi || y[m - 1] - y[0] > 2 * Pi - apart)
+        y = spreadEvenly(x, apart);
     std::vector<double> result(m);
     for (int j = 0; j < m; ++j)
         result[(cut + j) % m] = y[j];

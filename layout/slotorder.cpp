@@ -46,6 +46,15 @@ std::vector<int> slotsAround(const std::vector<QPointF>& slots, int n, QPointF c
     return order;
 }
 
+// The centre of the first n slots, about which the frame grows.
+QPointF middleOf(const std::vector<QPointF>& slots, int n)
+{
+    QPointF centre;
+    for (int s = 1; s <= n; ++s)
+        centre += slots[s] / n;
+    return centre;
+}
+
 // How far the frame may grow about its centre: every label stays inside the area, and no
 // further than a fifth out, so that the picture keeps the size the teacher knows.
 double roomToGrow(const std::vector<QPointF>& slots, int n, QPointF centre, QSizeF area,
@@ -99,10 +108,7 @@ std::vector<QPointF> tidyOrderOnly(const std::vector<QPointF>& slots, int n,
 {
     const Seating seating = seatGroups(graph, allCliques, groupOf, n);
     const std::vector<std::vector<int>>& cliques = seating.cliques;
-    QPointF centre;
-    for (int s = 1; s <= n; ++s)
-        centre += slots[s] / n;
-    const std::vector<int> around = slotsAround(slots, n, centre);
+    const std::vector<int> around = slotsAround(slots, n, middleOf(slots, n));
     std::vector<QPointF> placeAt(n);
     for (int k = 0; k < n; ++k)
         placeAt[k] = slots[around[k]];
@@ -228,6 +234,43 @@ void searchPlaces(SlotSearch& search, const SlotFrame& frame, const ChoiceGraph&
         [&] { return scene.score(); }, [&] { tidied = scene.positions(); });
 }
 
+// Places round the frame, grown about its centre by `grow`, in their order round it.
+std::vector<QPointF> grownPlaces(const std::vector<QPointF>& slots, int n, QPointF centre,
+                                 double grow)
+{
+    const std::vector<int> around = slotsAround(slots, n, centre);
+    std::vector<QPointF> placeAt(n);
+    for (int k = 0; k < n; ++k)
+        placeAt[k] = centre + (slots[around[k]] - centre) * grow;
+    return placeAt;
+}
+
+// The order round the frame is first turned and mirrored, then searched; the labels then
+// step in or out from their places. Short lines cross little but run under the labels
+// between their ends: the search gives up crossings for fewer lines under labels up to
+// `most`, or the order's own count if more.
+std::vector<QPointF> searchFrame(const SlotFrame& frame, const ChoiceGraph& graph,
+                                 const std::vector<std::vector<int>>& cliques,
+                                 const std::vector<std::pair<int, int>>& pairs, QSizeF label,
+                                 int most)
+{
+    const int n = graph.n;
+    SlotSearch search(graph, frame.placeAt, label, cliques);
+    search.keepPairsNear(pairs);
+    const std::vector<int> start = fewestUnderTurn(search, cyclicOrder(graph, cliques));
+    search.assign(start);
+    Random random = seededFor(Search::Slots, n);
+    const std::vector<int> searched = searchOrder(search, start, std::max(most, search.crossings()),
+                                                  searchRounds(graph, 30000, 15, 200), random);
+    const std::vector<QPointF> best =
+        onPlaces(searched, frame.placeAt, std::vector<QPointF>(n + 1));
+    std::vector<QPointF> tidied =
+        polish(graph, label, best, inOrOut(best, frame.centre, frame.inside, label), n, random);
+    search.assign(searched);
+    searchPlaces(search, frame, graph, label, most, tidied, random);
+    return tidied;
+}
+
 } // namespace
 
 std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
@@ -246,39 +289,19 @@ std::vector<QPointF> tidyOnSlots(const std::vector<QPointF>& slots, int n,
     const std::vector<std::pair<int, int>> pairs = mutualPairs(n, choices);
     if (linesRound)
         return tidyOrderOnly(slots, n, graph, cliques, label, groupOf, pairs);
-    const std::vector<int> order = cyclicOrder(graph, cliques);
-    QPointF centre;
-    for (int s = 1; s <= n; ++s)
-        centre += slots[s] / n;
-    const std::vector<int> around = slotsAround(slots, n, centre);
 
-    // Places round the frame, grown towards the edges of the area: the wider apart the
-    // labels, the shorter the lines that must run under a neighbour. The order is first
-    // turned and mirrored, then searched.
-    const double grow = roomToGrow(slots, n, centre, area, label);
-    std::vector<QPointF> placeAt(n);
-    for (int k = 0; k < n; ++k)
-        placeAt[k] = centre + (slots[around[k]] - centre) * grow;
-    SlotSearch search(graph, placeAt, label, cliques);
-    search.keepPairsNear(pairs);
-    const std::vector<int> start = fewestUnderTurn(search, order);
-    // Short lines cross little but run under the labels between their ends: the search
-    // gives up crossings for fewer lines under labels up to the cap on the designed
-    // picture's. The order's count is that of a convex frame, never below the picture's
+    // The frame grown towards the edges of the area: the wider apart the labels, the
+    // shorter the lines that must run under a neighbour. The crossings cap is the designed
+    // picture's; the order's count is that of a convex frame, never below the picture's
     // (labels in a row on a side of the Square do not cross).
-    const int most = crossingsCap(scorePicture(slots, n, choices, label).crossings);
-    search.assign(start);
-    Random random = seededFor(Search::Slots, n);
-    const std::vector<int> searched = searchOrder(search, start, std::max(most, search.crossings()),
-                                                  searchRounds(graph, 30000, 15, 200), random);
-    const std::vector<QPointF> best = onPlaces(searched, placeAt, std::vector<QPointF>(n + 1));
+    const QPointF centre = middleOf(slots, n);
+    const double grow = roomToGrow(slots, n, centre, area, label);
+    const std::vector<QPointF> placeAt = grownPlaces(slots, n, centre, grow);
     const SlotFrame frame{
         placeAt, centre,
         QRectF(0, 0, area.width() - label.width(), area.height() - label.height())};
-    std::vector<QPointF> tidied =
-        polish(graph, label, best, inOrOut(best, centre, frame.inside, label), n, random);
-    search.assign(searched);
-    searchPlaces(search, frame, graph, label, most, tidied, random);
+    const int most = crossingsCap(scorePicture(slots, n, choices, label).crossings);
+    const std::vector<QPointF> tidied = searchFrame(frame, graph, cliques, pairs, label, most);
     const bool better =
         scorePicture(tidied, n, choices, label) < scorePicture(slots, n, choices, label);
     for (int s = 1; s <= n; ++s)

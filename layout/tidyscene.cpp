@@ -262,51 +262,69 @@ bool TidyScene::tryMove(const std::vector<int>& labels, const std::vector<QPoint
         from[k] = position(labels[k]);
     moved = labels;
     mark(labels, true);
-    // Each aim is counted before and after, the highest first; a move that spoils an aim
-    // while the higher ones are even is refused there and then.
+    Verdict verdict;
+    const PictureScore delta = judgeMove(labels, from, to, temperature, sideways, random, verdict);
+    const bool take = !verdict.refused && (delta != PictureScore{} || sideways);
+    if (take)
+        keep(labels, to, delta, verdict.better && crossingLimit < 0);
+    mark(labels, false);
+    moved.clear();
+    return take;
+}
+
+int TidyScene::Verdict::judge(int change)
+{
+    refused = !better && change > 0;
+    better = better || change < 0;
+    return change;
+}
+
+// Each aim is counted before and after, the highest first; a move that spoils an aim while
+// the higher ones are even is refused there and then.
+PictureScore TidyScene::judgeMove(const std::vector<int>& labels, const std::vector<QPointF>& from,
+                                  const std::vector<QPointF>& to, double temperature, bool sideways,
+                                  Random& random, Verdict& verdict)
+{
     PictureScore delta;
-    bool better = false, refused = false;
-    const auto judge = [&](int change) {
-        refused = !better && change > 0;
-        better = better || change < 0;
-        return change;
-    };
     {
         const int before = overlapsNear();
         place(labels, to);
-        delta.overlaps = judge(overlapsNear() - before);
+        delta.overlaps = verdict.judge(overlapsNear() - before);
         place(labels, from);
     }
-    if (!refused) {
-        const int before = linesUnderBefore();
-        const int slack = sideways && !better && linesUnderHeat > 0
-                              ? Shared::allowance(temperature * linesUnderHeat, random)
-                              : 0;
-        place(labels, to);
-        const int change = linesUnderAfter(better ? INT_MAX : before + slack) - before;
-        // A loss within the slack is taken like an even move, so that the lower aims still
-        // choose.
-        delta.linesUnderLabels = change > 0 && change <= slack ? change : judge(change);
-        place(labels, from);
-    }
-    if (!refused) {
+    if (!verdict.refused)
+        delta.linesUnderLabels =
+            linesUnderChange(labels, from, to, temperature, sideways, random, verdict);
+    if (!verdict.refused) {
         const int before = markersUnderNear();
         place(labels, to);
-        delta.markersUnderLabels = judge(markersUnderNear() - before);
+        delta.markersUnderLabels = verdict.judge(markersUnderNear() - before);
         place(labels, from);
     }
     // Crossings only choose between pictures even on every higher aim, or hold a move to
     // the limit. The chance of taking a few more is drawn first, so that the count can
     // stop once past it.
-    const bool limited = crossingLimit >= 0;
-    if (!refused && (!better || limited))
-        refused = tooManyCrossings(labels, from, to, better, temperature, random, delta.crossings);
-    const bool take = !refused && (delta != PictureScore{} || sideways);
-    if (take)
-        keep(labels, to, delta, better && !limited);
-    mark(labels, false);
-    moved.clear();
-    return take;
+    if (!verdict.refused && (!verdict.better || crossingLimit >= 0))
+        verdict.refused = tooManyCrossings(labels, from, to, verdict.better, temperature, random,
+                                           delta.crossings);
+    return delta;
+}
+
+// The move's change in lines under labels. While that aim is warmed, a move even on the
+// higher aims may lose a few; a loss within that slack is taken like an even move, so that
+// the lower aims still choose.
+int TidyScene::linesUnderChange(const std::vector<int>& labels, const std::vector<QPointF>& from,
+                                const std::vector<QPointF>& to, double temperature, bool sideways,
+                                Random& random, Verdict& verdict)
+{
+    const int before = linesUnderBefore();
+    const int slack = sideways && !verdict.better && linesUnderHeat > 0
+                          ? Shared::allowance(temperature * linesUnderHeat, random)
+                          : 0;
+    place(labels, to);
+    const int change = linesUnderAfter(verdict.better ? INT_MAX : before + slack) - before;
+    place(labels, from);
+    return change > 0 && change <= slack ? change : verdict.judge(change);
 }
 
 // Counts the move's change in crossings into `change`; whether it adds more than allowed:

@@ -45,6 +45,20 @@ public:
     int size() const { return n; }
 
 private:
+    // A move's standing while its aims are judged from the highest down.
+    struct Verdict {
+        bool better = false, refused = false;
+        // Takes the change on the next aim: better once an aim gains, refused where one
+        // loses while every higher one is even.
+        int judge(int change);
+    };
+
+    PictureScore judgeMove(const std::vector<int>& labels, const std::vector<QPointF>& from,
+                           const std::vector<QPointF>& to, double temperature, bool sideways,
+                           Random& random, Verdict& verdict);
+    int linesUnderChange(const std::vector<int>& labels, const std::vector<QPointF>& from,
+                         const std::vector<QPointF>& to, double temperature, bool sideways,
+                         Random& random, Verdict& verdict);
     void mark(const std::vector<int>& labels, bool on);
     void place(const std::vector<int>& labels, const std::vector<QPointF>& to);
     bool tooManyCrossings(const std::vector<int>& labels, const std::vector<QPointF>& from,

@@ -9,13 +9,29 @@
 #include <QScreen>
 #include <algorithm>
 
+namespace {
+
+QString keyTitle()
+{
+    return KeyForm::tr("Sociogram Key");
+}
+
+} // namespace
+
 KeyForm::KeyForm()
 {
-    setWindowTitle(tr("Sociogram Key"));
+    setWindowTitle(keyTitle());
     setWindowIcon(programIcon());
     setWindowFlags(fixedWindowFlags());
     const QSizeF twips = keySize();
     makeFixedWindow(this, this, qRound(twips.width()), qRound(twips.height()));
+}
+
+void KeyForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setWindowTitle(keyTitle());
+    QWidget::changeEvent(event);
 }
 
 void KeyForm::paintEvent(QPaintEvent*)

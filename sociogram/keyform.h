@@ -33,6 +33,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The title in the language in use; the entries are refilled by the sociogram window.
+    void changeEvent(QEvent* event) override;
 
 private:
     // Set to "User" once the key has been placed beside the sociogram window; a key

@@ -158,7 +158,7 @@ TieChanges drawnTies(Trap& trap, const TieChanges& ties, const LineStyle& style)
     return shown;
 }
 
-void reportGuide(Trap& trap, qreal W, qreal H, const std::vector<MovedRing>& moved)
+void reportGuide(Trap& trap, qreal W, qreal H, const std::vector<Layout::RingRadius>& moved)
 {
     const GuideShape guide =
         guideShape(Global::SociogramType, Global::MaxReceived, W, H, RingOrder::Outward, moved);
@@ -189,7 +189,7 @@ PictureValues readPicture(Trap& trap, const PictureSource& source)
 
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
                               const LineStyle& style, const LabelSet* labels,
-                              const std::vector<MovedRing>& moved)
+                              const std::vector<Layout::RingRadius>& moved)
 {
     Trap trap(QStringLiteral("DataForm:LineDraw"));
     return pictureLines(
@@ -197,7 +197,7 @@ PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal
 }
 
 PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
-                              const LineStyle& style, const std::vector<MovedRing>& moved)
+                              const LineStyle& style, const std::vector<Layout::RingRadius>& moved)
 {
     Trap trap(QStringLiteral("DataForm:LineDraw"));
     return pictureLines(

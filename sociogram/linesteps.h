@@ -36,7 +36,7 @@ struct PictureSource {
     QSizeF labelSize;
     QSizeF area; // the drawing area, twips
     LineStyle style;
-    std::vector<MovedRing> moved; // the rings or frame the last Tidy widened
+    std::vector<Layout::RingRadius> moved; // the rings or frame the last Tidy widened
 };
 
 // The values the picture is built from (picturebuild.h): the choices or ties drawn, read
@@ -50,9 +50,10 @@ PictureValues readPicture(Trap& trap, const PictureSource& source);
 // "DataForm:LineDraw". W x H is the drawing area in twips.
 PrimitiveList drawChoiceLines(ChoiceGrid& grid, QSizeF labelSize, qreal W, qreal H,
                               const LineStyle& style = {}, const LabelSet* labels = nullptr,
-                              const std::vector<MovedRing>& moved = {});
+                              const std::vector<Layout::RingRadius>& moved = {});
 PrimitiveList drawChangeLines(const TieChanges& ties, QSizeF labelSize, qreal W, qreal H,
-                              const LineStyle& style, const std::vector<MovedRing>& moved = {});
+                              const LineStyle& style,
+                              const std::vector<Layout::RingRadius>& moved = {});
 
 // Hands every choice to `use` in drawing order: the grid row by row and column by
 // column, then the other criterion's stored answers. A text that is no subject number

@@ -26,8 +26,8 @@ struct PictureValues {
     // The layout and its guide.
     int sociogramType = 0;
     long long maxReceived = 0;
-    QSizeF area;                  // the drawing area, twips
-    std::vector<MovedRing> moved; // the rings or frame the last Tidy widened
+    QSizeF area;                           // the drawing area, twips
+    std::vector<Layout::RingRadius> moved; // the rings or frame the last Tidy widened
     // Where the labels stand: the lines run between the centres of `positions`, the labels
     // are drawn from `labels`.
     PositionTable positions{};

@@ -43,7 +43,7 @@ void SociogramState::refreshStatus()
     Q_EMIT statusMarksChanged();
 }
 
-std::vector<MovedRing> SociogramState::movedRings() const
+std::vector<Layout::RingRadius> SociogramState::movedRings() const
 {
     return steps.widenedRings();
 }

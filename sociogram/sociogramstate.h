@@ -40,7 +40,7 @@ public:
     const PrimitiveList& drawing() const { return lines; }
     // The Target rings the last Tidy widened, as the guide circles are drawn: the page
     // printed draws them where the window does.
-    std::vector<MovedRing> movedRings() const;
+    std::vector<Layout::RingRadius> movedRings() const;
     // The status mark of each subject, by subject number (entry 0 unused), while "Show
     // Stat&us" is on; empty when off.
     const std::vector<Status>& statusMarks() const { return marks; }

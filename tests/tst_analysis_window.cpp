@@ -296,7 +296,7 @@ private Q_SLOTS:
                  qPrintable(texts.value(0)));
         QVERIFY2(texts.value(1).startsWith(u"The file does not name subjects 5 and 6,"_qs),
                  qPrintable(texts.value(1)));
-        QCOMPARE(choiceCells(form->dataState().grid).mid(0, 6),
+        QCOMPARE(choiceCells(form->dataState().grid()).mid(0, 6),
                  QStringList({u"2 3"_qs, u". ."_qs, u"1 ."_qs, u". ."_qs, u". ."_qs, u"2 ."_qs}));
         QVERIFY(form->dataState().gridChanged());
         form->Save_Click();
@@ -327,7 +327,7 @@ private Q_SLOTS:
             return true;
         });
         QVERIFY(ImportFormResponsesFrom(path, form->dataState(), form));
-        QCOMPARE(choiceCells(form->dataState().grid).first(), u"4 ."_qs);
+        QCOMPARE(choiceCells(form->dataState().grid()).first(), u"4 ."_qs);
         messages.answer({Answer::Ok});
         form->dataState().Save_Click();
         QCOMPARE(f.db().answers(record), u"2:2:1=4"_qs);

@@ -10,6 +10,7 @@
 #include "pictureexport.h"
 #include "pictures.h"
 #include "socioprint.h"
+#include "statusmarks.h"
 
 #include <QImage>
 #include <QPainter>
@@ -65,6 +66,8 @@ public:
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Status)
 
 class DrawTest : public QObject {
     Q_OBJECT
@@ -171,7 +174,7 @@ private Q_SLOTS:
         QFETCH(int, maxReceived);
         QFETCH(double, outerRadius);
         QFETCH(QList<double>, moved);
-        std::vector<MovedRing> rings;
+        std::vector<Layout::RingRadius> rings;
         for (qsizetype k = 0; k + 1 < moved.size(); k += 2)
             rings.push_back({float(moved[k]), float(moved[k + 1])});
         const GuideShape outward =
@@ -270,15 +273,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("key");
-        QTest::newRow("png") << int(PictureFormat::Png) << false;
-        QTest::newRow("png with key") << int(PictureFormat::Png) << true;
-        QTest::newRow("svg with key") << int(PictureFormat::Svg) << true;
-        QTest::newRow("pdf with key") << int(PictureFormat::Pdf) << true;
+        QTest::addColumn<Status>("mark"); // label 1's
+        QTest::newRow("png") << int(PictureFormat::Png) << false << Status::None;
+        QTest::newRow("png with key") << int(PictureFormat::Png) << true << Status::None;
+        QTest::newRow("svg with key") << int(PictureFormat::Svg) << true << Status::None;
+        QTest::newRow("pdf with key") << int(PictureFormat::Pdf) << true << Status::None;
+        QTest::newRow("png, a badge") << int(PictureFormat::Png) << false << Status::Controversial;
     }
     void exportWritesEachFormat()
     {
         QFETCH(int, format);
         QFETCH(bool, key);
+        QFETCH(Status, mark);
+        const PrimitiveList marks = statusMarkPrimitives(QRectF(1000, 1000, 360, 360), mark);
+        PrimitiveList drawn = picture();
+        drawn.insert(drawn.end(), marks.begin(), marks.end());
         QTemporaryDir dir;
         PictureOptions options;
         options.format = PictureFormat(format);
@@ -286,13 +295,25 @@ private Q_SLOTS:
         options.includeKey = key;
         const QString path =
             withPictureSuffix(dir.filePath(QStringLiteral("class")), options.format);
-        QVERIFY(!exportPicture(path, picture(), Drawing, options));
+        QVERIFY(!exportPicture(path, drawn, Drawing, options));
         const QSizeF twips = pictureSize(Drawing, options);
         QCOMPARE(twips.width(), key ? 6915.0 + keySize().width() : 6915.0);
         if (options.format == PictureFormat::Png) {
             const QImage image(path);
             QCOMPARE(image.size(), QSize(qRound(twips.width() / 15), qRound(twips.height() / 15)));
             QVERIFY(isRed(image.pixel(1100 / 15, 1100 / 15)));
+            // Each of the mark's rectangles shows its outline along its top edge, and covers
+            // its upper right quarter (outside the label only where it is filled).
+            for (const Primitive& p : marks) {
+                const QRect r = scaled(QRectF(p.p1, p.p2), 1.0 / 15).toRect();
+                bool outlined = false;
+                for (int x = r.left(); x <= r.right(); ++x)
+                    for (int y = r.top() - 1; y <= r.top() + 1; ++y)
+                        outlined |= image.pixelColor(x, y) == p.pen;
+                QVERIFY(outlined);
+                QVERIFY(image.pixel(r.right() - r.width() / 4, r.top() + r.height() / 4) !=
+                        qRgb(255, 255, 255));
+            }
         } else if (options.format == PictureFormat::Svg) {
             const QString svg = fileText(path);
             QVERIFY(svg.contains(QStringLiteral(">3<")) || svg.contains(QStringLiteral(">3 <")));
@@ -410,9 +431,6 @@ private Q_SLOTS:
         QCOMPARE(list[1].p1, chooser == 1 ? QPointF(1680, 380) : QPointF(4280, 380));
     }
 
-    // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
-    // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
-    // over every line; a tie beside its reverse changed otherwise; the key shows the looks.
     void longCaptionsStayInTheKey()
     {
         ThriceLonger longer;
@@ -429,6 +447,9 @@ private Q_SLOTS:
             for (int y = 0; y < key.height(); ++y)
                 QVERIFY2(key.pixel(x, y) == qRgb(255, 255, 255), "a caption runs out of the key");
     }
+    // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
+    // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
+    // over every line; a tie beside its reverse changed otherwise; the key shows the looks.
     void changedTiesReadApart()
     {
         using T = TieChange;

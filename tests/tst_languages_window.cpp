@@ -346,7 +346,7 @@ private Q_SLOTS:
     {
         QVERIFY(Language::apply(u"de"_qs));
         showAnalysis(statusStudy(), nullptr);
-        const auto* figures = shown<AnalysisWindow>()->findChild<QTableWidget*>();
+        const auto* figures = shown<AnalysisWindow>()->findChild<QTableWidget*>(u"figureView"_qs);
         QStringList values;
         for (int row = 0; row < figures->rowCount(); ++row)
             values << figures->item(row, 1)->text();
@@ -366,9 +366,11 @@ private Q_SLOTS:
         DataGrid().setCol(1);
         EntryForm entry(DataGrid());
         const std::vector<QWidget*> windows = openEveryWindow(entry);
+        qobject_cast<DrawForm*>(windows.back())->Key_Click();
         QCoreApplication::installTranslator(&pseudo);
         check({windows.begin(), windows.begin() + 4}, true); // the entry window is modal
         check({windows.begin() + 5, windows.end()}, true);
+        check({shown<KeyForm>()}, true);
     }
 };
 

@@ -151,7 +151,7 @@ class RoadTest : public QObject {
     void checkScreenshot(DrawForm* draw)
     {
         QTest::qWait(200);
-        auto* canvas = draw->findChild<SocioCanvas*>();
+        auto* canvas = draw->findChild<SocioCanvas*>(u"DrawingArea"_qs);
         const QPoint origin = canvas->mapToGlobal(QPoint(0, 0));
         const QImage shot =
             canvas->screen()
@@ -369,7 +369,7 @@ private Q_SLOTS:
         const auto openGuide = [] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->isVisible() && w->windowTitle() == u"User Guide"_qs)
-                    return w->findChild<QTextBrowser*>();
+                    return w->findChild<QTextBrowser*>(u"guide"_qs);
             return static_cast<QTextBrowser*>(nullptr);
         };
         QTRY_VERIFY((guide = openGuide()));

@@ -52,7 +52,10 @@ class SociogramWindowTest : public QObject {
                            "ORDER BY rowid",
                            {Global::CurrentRecord, type});
     }
-    static SocioCanvas* canvas(DrawForm* form) { return form->findChild<SocioCanvas*>(); }
+    static SocioCanvas* canvas(DrawForm* form)
+    {
+        return form->findChild<SocioCanvas*>(u"DrawingArea"_qs);
+    }
     // A menu command of the window, by name.
     static QAction* item(DrawForm* form, const char* name)
     {
