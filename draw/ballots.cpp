@@ -10,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QStringList>
 
 namespace {
 
@@ -38,6 +39,37 @@ int nameColumns(int groupSize)
     return groupSize > 16 ? 3 : 2;
 }
 
+// Sized in twips, as the painter draws the slip: 20 twips to the point.
+QFont fontFor(BallotText::Kind kind)
+{
+    QFont font(Fonts::Ballot);
+    const int points = kind == BallotText::Kind::Title   ? 13
+                       : kind == BallotText::Kind::Pupil ? 9
+                                                         : 10;
+    font.setPixelSize(points * 20);
+    font.setBold(kind == BallotText::Kind::Title);
+    return font;
+}
+
+// A text broken at its spaces into lines of at most `width` twips, so that a long question
+// or a longer language goes on to a further line instead of being cut short.
+QStringList wrapped(const QString& text, BallotText::Kind kind, int width)
+{
+    const QFontMetricsF metrics(fontFor(kind));
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ')) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return lines << line;
+}
+
 class SlipWriter {
 public:
     explicit SlipWriter(int width) { slip.width = width; }
@@ -46,6 +78,12 @@ public:
     {
         slip.texts.push_back({kind, text, x, y, w < 0 ? slip.width - x - Pad : w});
         y += height;
+    }
+    // A title or a sentence across the slip, on as many lines as it takes.
+    void addWrapped(BallotText::Kind kind, const QString& text, int height)
+    {
+        for (const QString& line : wrapped(text, kind, slip.width - 2 * Pad))
+            add(kind, line, height);
     }
     void gap(int twips) { y += twips; }
     int top() const { return y; }
@@ -66,11 +104,12 @@ void addCriterion(SlipWriter& w, const BallotStudy& study, bool negative)
     const QString line = (negative ? BallotsText::tr("Negative Criterion: ")
                                    : BallotsText::tr("Positive Criterion: ")) +
                          study.question;
-    w.add(BallotText::Kind::Text, line, TextHeight);
-    w.add(BallotText::Kind::Text,
-          negative ? BallotsText::tr("Write up to %1 numbers, or \"nobody\".").arg(study.maxChoices)
-                   : BallotsText::tr("Write up to %1 numbers.").arg(study.maxChoices),
-          TextHeight);
+    w.addWrapped(BallotText::Kind::Text, line, TextHeight);
+    w.addWrapped(
+        BallotText::Kind::Text,
+        negative ? BallotsText::tr("Write up to %1 numbers, or \"nobody\".").arg(study.maxChoices)
+                 : BallotsText::tr("Write up to %1 numbers.").arg(study.maxChoices),
+        TextHeight);
     for (int slot = 1; slot <= study.maxChoices; ++slot)
         w.add(BallotText::Kind::WriteLine, BallotsText::tr("%1.").arg(slot), WriteHeight);
     w.gap(TextHeight / 2);
@@ -79,9 +118,9 @@ void addCriterion(SlipWriter& w, const BallotStudy& study, bool negative)
 void addClass(SlipWriter& w, const BallotStudy& study, int width)
 {
     const bool named = study.names.size() > 1;
-    w.add(BallotText::Kind::Text,
-          named ? BallotsText::tr("The class:") : BallotsText::tr("The class, by number:"),
-          TextHeight);
+    w.addWrapped(BallotText::Kind::Text,
+                 named ? BallotsText::tr("The class:") : BallotsText::tr("The class, by number:"),
+                 TextHeight);
     const int inner = width - 2 * Pad;
     const int top = w.top();
     if (named) {
@@ -106,18 +145,6 @@ void addClass(SlipWriter& w, const BallotStudy& study, int width)
             numbers << QString::number(s);
         w.add(BallotText::Kind::Pupil, numbers.join(QStringLiteral("   ")), PupilHeight);
     }
-}
-
-// Sized in twips, as the painter draws the slip: 20 twips to the point.
-QFont fontFor(BallotText::Kind kind)
-{
-    QFont font(Fonts::Ballot);
-    const int points = kind == BallotText::Kind::Title   ? 13
-                       : kind == BallotText::Kind::Pupil ? 9
-                                                         : 10;
-    font.setPixelSize(points * 20);
-    font.setBold(kind == BallotText::Kind::Title);
-    return font;
 }
 
 void paintSlip(QPainter& painter, const BallotSlip& slip)
@@ -149,7 +176,7 @@ void paintSlip(QPainter& painter, const BallotSlip& slip)
 BallotSlip ballotSlip(const BallotStudy& study, int width)
 {
     SlipWriter w(width);
-    w.add(BallotText::Kind::Title, study.name, TitleHeight);
+    w.addWrapped(BallotText::Kind::Title, study.name, TitleHeight);
     w.add(BallotText::Kind::WriteLine, BallotsText::tr("My number:"), WriteHeight);
     w.gap(TextHeight / 2);
     const bool both = study.criterionType == Codes::CriterionType::Both;

@@ -11,8 +11,11 @@
 #include "dataform.h"
 #include "drawform.h"
 #include "entryform.h"
+#include "exampleclass.h"
 #include "exportdialog.h"
+#include "files.h"
 #include "formimport.h"
+#include "forms.h"
 #include "globals.h"
 #include "groupswindow.h"
 #include "helpwindows.h"
@@ -35,6 +38,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -149,6 +153,30 @@ QStringList catalogueSources(const QString& context)
             sources << xml.readElementText();
     }
     return sources;
+}
+
+// The words of a printed file cut short (elided), painted over one another or outside the
+// part of the A4 page the report's margins and the ballots' margins leave.
+QStringList printedProblems(const QString& pdf)
+{
+    const PdfWords words = pdfWords(pdf);
+    QStringList problems;
+    if (words.empty())
+        problems << u"nothing printed: "_qs + pdf;
+    const QRectF area = QRectF(0, 0, 595.3, 841.9).adjusted(33, 33, -33, -33);
+    for (auto w = words.begin(); w != words.end(); ++w) {
+        if (w->text.contains(u'\u2026'))
+            problems << u"cut: "_qs + w->text;
+        if (!area.contains(w->box))
+            problems << u"outside: "_qs + w->text;
+        for (auto other = w + 1; other != words.end(); ++other) {
+            const QRectF both = w->box & other->box;
+            if (other->page == w->page && both.width() > 1 && both.height() > 1)
+                problems << QStringLiteral("on one another: %1 / %2").arg(w->text, other->text);
+        }
+    }
+    problems.removeDuplicates();
+    return problems;
 }
 
 template <class Window> QWidget* shown()
@@ -281,6 +309,47 @@ private Q_SLOTS:
         for (const auto& asks : std::vector<std::function<void()>>{
                  [] { PrintBallots(nullptr); }, [] { ClassReportPrint::run(nullptr); }}) {
             const QStringList problems = problemsOfModal(asks, language.isEmpty());
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        }
+    }
+
+    // The ballots and the class report as they are printed.
+    void printedPagesInEveryLanguage_data() { everyWindowInEveryLanguage_data(); }
+    void printedPagesInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        if (language.isEmpty())
+            QCoreApplication::installTranslator(&pseudo);
+        else
+            QVERIFY(Language::apply(language));
+        for (const auto& [criterion, rows] : {std::pair{1, StatusPositive}, {2, StatusNegative}})
+            for (const auto& [chooser, chosen] : rows)
+                for (std::size_t slot = 0; slot < chosen.size(); ++slot)
+                    QVERIFY(f.db().addAnswer(Global::CurrentRecord, criterion, chooser + 1,
+                                             int(slot) + 1, chosen[slot]));
+        WindowFixture::openWindow<DataForm>(showDataForm);
+        Global::Question = ExampleClass::question(); // a question as long as a teacher's
+        const QString ballots = f.db().folder() + u"/ballots.pdf"_qs;
+        const QString report = f.db().folder() + u"/report.pdf"_qs;
+        const auto toFile = [](const QString& pdf) {
+            return [pdf](QPrinter& printer, QWidget*, QString&) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+                return true;
+            };
+        };
+        setBallotNamesAsker([](bool, bool& withNames) { return !(withNames = false); });
+        setBallotPrinterChooser(toFile(ballots));
+        ClassReportPrint::setNamesAsker([](QWidget*) { return false; });
+        ClassReportPrint::setPrinterChooser(toFile(report));
+        QVERIFY(PrintBallots(nullptr));
+        Forms::PrintClassReport(nullptr);
+        setBallotNamesAsker({});
+        setBallotPrinterChooser({});
+        ClassReportPrint::setNamesAsker(nullptr);
+        ClassReportPrint::setPrinterChooser(nullptr);
+        for (const QString& pdf : {ballots, report}) {
+            const QStringList problems = printedProblems(pdf);
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         }
     }

@@ -46,10 +46,11 @@ inline QString pdfText(const QString& path)
     return text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
 }
 
-// A word of a PDF file with its box in points, as pdftotext lays it out.
+// A word of a PDF file with its box in points, as pdftotext lays it out, on its page from 0.
 struct PdfWord {
     QString text;
     QRectF box;
+    int page = 0;
 };
 using PdfWords = std::vector<PdfWord>;
 
@@ -64,12 +65,15 @@ inline PdfWords pdfWords(const QString& path)
         "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
         "([^<]*)</word>"));
     PdfWords words;
-    const QString xml = QString::fromUtf8(text.readAllStandardOutput());
-    for (auto it = word.globalMatch(xml); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        words.push_back(
-            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
-    }
+    const QStringList pages =
+        QString::fromUtf8(text.readAllStandardOutput()).split(QStringLiteral("<page "));
+    for (int page = 1; page < pages.size(); ++page)
+        for (auto it = word.globalMatch(pages[page]); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            words.push_back({m.captured(5),
+                             QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                    QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                             page - 1});
+        }
     return words;
 }
