@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <numeric>
+#include <utility>
 
 namespace Layout {
 
@@ -159,61 +161,146 @@ void alignSquare(SnapWork& w, float dropX, float dropY, Area area, std::optional
     w.snapY = aboveCentre ? cy - w.scaledDy : cy + w.scaledDy;
 }
 
+namespace {
+
+// The gaps round the frame, each `base` and the room its labels' marks ask: both marks
+// apart where the length allows; else each mark clear of the neighbouring label; else as
+// much of that as fits. A label's own clearance is never given up.
+std::vector<double> spreadGaps(double base, const std::vector<double>& apart,
+                               const std::vector<double>& nearer, double length)
+{
+    const std::size_t n = apart.size() - 1;
+    double wantApart = 0, wantNearer = 0;
+    for (std::size_t s = 1; s <= n; ++s) {
+        wantApart += apart[s];
+        wantNearer += nearer[s];
+    }
+    const double free = length - base * double(n);
+    std::vector<double> gaps(n + 1, base);
+    for (std::size_t s = 1; s <= n; ++s) {
+        if (free >= wantApart)
+            gaps[s] += apart[s];
+        else if (free >= wantNearer && wantApart > wantNearer)
+            gaps[s] +=
+                nearer[s] + (apart[s] - nearer[s]) * (free - wantNearer) / (wantApart - wantNearer);
+        else if (free > 0 && wantNearer > 0)
+            gaps[s] += nearer[s] * std::min(1.0, free / wantNearer);
+    }
+    return gaps;
+}
+
+// What slot s of `room` asks clear beside its label; nothing where `room` says nothing.
+double roomAt(const std::vector<double>& room, int s)
+{
+    return s >= 1 && s < int(room.size()) ? room[std::size_t(s)] : 0.0;
+}
+
+// For the gaps after each of the `n` slots from `first` on (the last of all `total` slots
+// followed by the first): the room both marks beside a gap ask, and the room the larger asks.
+std::pair<std::vector<double>, std::vector<double>> gapRoom(const std::vector<double>& room,
+                                                            int first, int n, int total)
+{
+    std::vector<double> apart(std::size_t(n + 1)), nearer(std::size_t(n + 1));
+    for (int k = 1; k <= n; ++k) {
+        const int s = first + k - 1, next = s % total + 1;
+        apart[std::size_t(k)] = roomAt(room, s) + roomAt(room, next);
+        nearer[std::size_t(k)] = std::max(roomAt(room, s), roomAt(room, next));
+    }
+    return {apart, nearer};
+}
+
+// Round the Square from its top-left corner: a label on each corner, so that no two
+// neighbours meet round one, and the rest along the sides in proportion to their lengths,
+// each side's gaps widened where its labels' marks ask and evened out with what is left.
+std::vector<QPointF> squareSlots(int n, QPointF centre, QPointF half, QSizeF radius, double spacing,
+                                 const std::vector<double>& room)
+{
+    std::vector<QPointF> slots(std::size_t(n + 1));
+    const double w = radius.width(), h = radius.height();
+    const std::array<QPointF, 5> corner = {centre + QPointF(-w, -h), centre + QPointF(w, -h),
+                                           centre + QPointF(w, h), centre + QPointF(-w, h),
+                                           centre + QPointF(-w, -h)};
+    const std::array<double, 4> length = {2 * w, 2 * h, 2 * w, 2 * h};
+    std::array<int, 4> count{}; // the gaps on each side, by the largest remainder
+    std::array<double, 4> rest{};
+    int given = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double exact = n * length[i] / (4 * (w + h));
+        count[i] = std::max(n >= 4 ? 1 : 0, int(exact));
+        rest[i] = exact - count[i];
+        given += count[i];
+    }
+    for (; given < n; ++given) {
+        const auto most = std::size_t(std::max_element(rest.begin(), rest.end()) - rest.begin());
+        ++count[most];
+        rest[most] = -1;
+    }
+    for (int i = 0, s = 1; i < 4; s += count[std::size_t(i)], ++i) {
+        const int g = count[std::size_t(i)];
+        if (g == 0)
+            continue;
+        const double side = length[std::size_t(i)];
+        const auto [apart, nearer] = gapRoom(room, s, g, n);
+        std::vector<double> gaps = spreadGaps(spacing, apart, nearer, side);
+        const double used = std::accumulate(gaps.begin() + 1, gaps.end(), 0.0);
+        for (double& gap : gaps) // the side filled exactly, however it was spread
+            gap = used > side ? gap * side / used : gap + (side - used) / g;
+        double along = 0;
+        for (int k = 1; k <= g; along += gaps[std::size_t(k)], ++k) {
+            const QPointF from = corner[std::size_t(i)], to = corner[std::size_t(i) + 1];
+            slots[std::size_t(s + k - 1)] = from + (to - from) * (along / side) - half;
+        }
+    }
+    return slots;
+}
+
+} // namespace
+
 std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
                                 double* grownBy, const std::vector<double>& room)
 {
     if (grownBy)
         *grownBy = 1;
-    std::vector<QPointF> slots(std::size_t(std::max(n, 0) + 1));
     const QPointF centre(area.width() / 2, area.height() / 2);
     const QPointF half(label.width() / 2, label.height() / 2);
+    const double spacing = std::max(label.width(), label.height()) + 10;
     if (n < 1)
-        return slots;
-    if (square) {
-        // Round the frame from its top-left corner, a corner every quarter of the labels.
-        const double w = radius.width(), h = radius.height();
-        const std::array<QPointF, 5> corner = {centre + QPointF(-w, -h), centre + QPointF(w, -h),
-                                               centre + QPointF(w, h), centre + QPointF(-w, h),
-                                               centre + QPointF(-w, -h)};
-        for (int s = 1; s <= n; ++s) {
-            const double at = 4.0 * (s - 1) / n;
-            const int side = std::min(3, int(at));
-            const QPointF from = corner[std::size_t(side)], to = corner[std::size_t(side) + 1];
-            slots[std::size_t(s)] = from + (to - from) * (at - side) - half;
-        }
-        return slots;
-    }
+        return std::vector<QPointF>(std::size_t(std::max(n, 0) + 1));
+    if (square)
+        return squareSlots(n, centre, half, radius, spacing, room);
     // Two squares side by side on the circle clear each other once their centres are a side
     // apart across or down: along the circle that takes side / max(|sin|, |cos|). Equal
     // steps of the sum of max(|sin|, |cos|) give each neighbour that much.
     constexpr int Steps = 3600;
-    const auto share = [](double angle) {
-        return std::max(std::abs(std::sin(angle)), std::abs(std::cos(angle)));
-    };
     std::vector<double> sum(Steps + 1, 0);
-    for (int k = 0; k < Steps; ++k)
+    for (int k = 0; k < Steps; ++k) {
+        const double angle = 2 * std::numbers::pi * (k + 0.5) / Steps;
         sum[std::size_t(k) + 1] =
-            sum[std::size_t(k)] + share(2 * std::numbers::pi * (k + 0.5) / Steps);
-    const double spacing = std::max(label.width(), label.height()) + 10;
-    const auto roomOf = [&](int s) {
-        return s >= 1 && s < int(room.size()) ? room[std::size_t(s)] : 0.0;
-    };
-    std::vector<double> before(std::size_t(n + 1), 0); // the spacing up to slot s
-    for (int s = 2; s <= n; ++s)
-        before[std::size_t(s)] = before[std::size_t(s - 1)] + spacing + roomOf(s - 1) + roomOf(s);
-    const double all = before[std::size_t(n)] + spacing + roomOf(n) + roomOf(1);
-    const double wanted = all / (sum[Steps] * 2 * std::numbers::pi / Steps);
+            sum[std::size_t(k)] + std::max(std::abs(std::sin(angle)), std::abs(std::cos(angle)));
+    }
+    const double perRadius = sum[Steps] * 2 * std::numbers::pi / Steps;
     const double widest = room.empty() ? 0.0 : *std::max_element(room.begin(), room.end());
     const double edge =
         std::min(area.width() - label.width(), area.height() - label.height()) / 2 - widest;
-    const double r = std::max(radius.width(), std::min(wanted, edge));
+    const auto [apart, nearer] = gapRoom(room, 1, n, n);
+    const std::vector<double> gaps = spreadGaps(spacing, apart, nearer, edge * perRadius);
+    std::vector<double> before(std::size_t(n + 1), 0); // the spacing up to slot s
+    for (int s = 2; s <= n; ++s)
+        before[std::size_t(s)] = before[std::size_t(s - 1)] + gaps[std::size_t(s - 1)];
+    const double all = before[std::size_t(n)] + gaps[std::size_t(n)];
+    const double r = std::max(radius.width(), std::min(all / perRadius, edge));
     if (grownBy)
         *grownBy = r / radius.width();
+    std::vector<QPointF> slots(std::size_t(n + 1));
     for (int s = 1, k = 0; s <= n; ++s) {
         const double target = sum[Steps] * before[std::size_t(s)] / all;
         while (k < Steps && sum[std::size_t(k) + 1] < target)
             ++k;
-        const double angle = 2 * std::numbers::pi * k / Steps; // clockwise from twelve o'clock
+        const double within = k < Steps ? (target - sum[std::size_t(k)]) /
+                                              (sum[std::size_t(k) + 1] - sum[std::size_t(k)])
+                                        : 0.0;
+        // clockwise from twelve o'clock
+        const double angle = 2 * std::numbers::pi * (k + std::clamp(within, 0.0, 1.0)) / Steps;
         slots[std::size_t(s)] = centre + QPointF(std::sin(angle), -std::cos(angle)) * r - half;
     }
     return slots;

@@ -74,7 +74,7 @@ std::vector<QPointF> givenOnRings(const std::vector<TidyRing>& rings, const Cent
 // A ring holds its members apart when neighbours on it are a label's diagonal apart (and
 // with groups shown, each group's within its sector); a smaller ring widens to that, and the rings
 // outside it move out as far, keeping their spacing, as long as the area has room (up to
-// `outermost`).
+// `outermost`, which no ring passes).
 void widenRings(std::vector<TidyRing>& rings, const std::vector<double>& radius,
                 const std::vector<std::vector<int>>& cliques, QSizeF label, double outermost,
                 const std::vector<double>& sectorRoom)
@@ -105,7 +105,9 @@ void widenRings(std::vector<TidyRing>& rings, const std::vector<double>& radius,
         if (r > 0 && (m + static_cast<double>(rings[r - 1].members.size())) * diagonal >
                          2 * Pi * rings[r - 1].radius)
             least = std::max(least, rings[r - 1].radius + label.height());
-        rings[r].radius = std::max(rings[r].designed, std::min(least, outermost));
+        // A ring designed wider than the area Tidy fills (the marks shown take room at its
+        // edge) comes in to fit it.
+        rings[r].radius = std::min(std::max(rings[r].designed, least), outermost);
     }
     for (size_t r = rings.size(); r-- > 1;) // the order holds even where the room ran out
         rings[r - 1].radius = std::min(rings[r - 1].radius, rings[r].radius - 1);

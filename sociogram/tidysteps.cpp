@@ -39,15 +39,18 @@ std::vector<QPointF> shifted(std::vector<QPointF> points, QPointF by)
 std::vector<QPointF> LayoutSteps::roomForMarks(const std::vector<QPointF>& tidied, int n,
                                                QSizeF side, QSizeF radius, double& grown) const
 {
-    // The order Tidy found, round from twelve o'clock, spaced again for the marks.
+    // The order Tidy found, round from where the frame's slots begin (twelve o'clock, or the
+    // Square's top-left corner), spaced again for the marks.
+    const bool square = Global::SociogramType == Codes::SociogramType::Square;
     const QPointF centre(W / 2 - side.width() / 2, H / 2 - side.height() / 2);
+    const double first = square ? std::atan2(-radius.width(), radius.height()) : 0.0;
     std::vector<int> order;
     for (int s = 1; s <= n && s < int(tidied.size()); ++s)
         order.push_back(s);
     const auto angle = [&](int s) {
         const QPointF d = tidied[std::size_t(s)] - centre;
-        const double a = std::atan2(d.x(), -d.y());
-        return a < -1e-9 ? a + 2 * std::numbers::pi : a;
+        const double a = std::remainder(std::atan2(d.x(), -d.y()) - first, 2 * std::numbers::pi);
+        return a < -1e-6 ? a + 2 * std::numbers::pi : a;
     };
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return angle(a) < angle(b); });
     std::vector<double> room(std::size_t(order.size()) + 1, 0);
@@ -55,7 +58,7 @@ std::vector<QPointF> LayoutSteps::roomForMarks(const std::vector<QPointF>& tidie
         if (std::size_t(order[k]) < markRoom.size())
             room[k + 1] = markRoom[std::size_t(order[k])];
     const std::vector<QPointF> slots =
-        Layout::frameSlots(false, int(order.size()), QSizeF(W, H), side, radius, &grown, room);
+        Layout::frameSlots(square, int(order.size()), QSizeF(W, H), side, radius, &grown, room);
     std::vector<QPointF> spaced = tidied;
     for (std::size_t k = 0; k < order.size(); ++k)
         spaced[std::size_t(order[k])] = slots[k + 1];
@@ -104,7 +107,7 @@ std::vector<QPointF> LayoutSteps::tidiedOnFrame(int n, const std::vector<Choice>
         tidied = Layout::tidyOnSlots(slots, n, choices, QSizeF(W, H), label, &frame,
                                      view.linesRound(), groupOf);
         grown *= frame;
-        if (view.linesRound() && !square && !markRoom.empty())
+        if (view.linesRound() && !markRoom.empty())
             tidied = roomForMarks(tidied, n, side, radius, grown);
     }
     const auto designed = static_cast<float>(radius.width());

@@ -288,7 +288,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("inner");         // Target: members of the hand-made ring
         QTest::addColumn<float>("innerRadius"); // and its radius
         QTest::addColumn<QSizeF>("area");
-        QTest::addColumn<QPointF>("shift"); // Random: labels start this far off
+        QTest::addColumn<QPointF>("shift"); // Random, designed Target: labels start this far off
         QTest::addColumn<bool>("room");
         const auto row = [](const char* tag, int layout, int n, int each, bool room, int inner = 0,
                             float innerRadius = 0, QSizeF area = Design, QPointF shift = {}) {
@@ -302,6 +302,9 @@ private Q_SLOTS:
         row("target 40 with no choices, one crowded ring", Target, 40, 0, false);
         row("target 40, 10 + 10 each", Target, 40, 10, true);
         row("target: one in the centre", Target, 24, 3, true, 1);
+        // As with the status marks shown: the area Tidy fills smaller than the one designed.
+        row("target 40 in an area smaller than its outer ring", Target, 40, 5, true, 0, 0,
+            Design - QSizeF(0, 2600), {0, -1300});
         row("target: the two most chosen share a ring smaller than a label", Target, 24, 3, true, 2,
             120);
         row("random 24 spilling out right and below", Random, 24, 3, true, 0, 0, Design,
@@ -330,6 +333,8 @@ private Q_SLOTS:
         Points given(n + 1);
         if (layout == Circle || layout == Square || (layout == Target && inner == 0)) {
             given = designedPicture(layout, n, choices, radius);
+            for (std::size_t s = 1; layout == Target && s < given.size(); ++s)
+                given[s] += shift;
         } else if (layout == Target) {
             for (int s = 1; s <= n; ++s) {
                 radius[s] = s <= inner ? innerRadius : float(1300 + 95 * ((s - inner - 1) / 4));
@@ -353,13 +358,13 @@ private Q_SLOTS:
         if (room)
             QCOMPARE(after.overlaps, 0);
         // Each Target label on the radius Tidy gave its ring, the rings in their order.
-        const QPointF centre(Design.width() / 2 - 180, Design.height() / 2 - 180);
+        const QPointF centre(area.width() / 2 - 180, area.height() / 2 - 180);
         for (std::size_t r = 1; layout == Target && r < tidied.rings.size(); ++r)
             QVERIFY(tidied.rings[r - 1].used < tidied.rings[r].used);
         for (int s = 1; s <= n && layout == Target; ++s)
             QVERIFY(std::abs(QLineF(centre, tidy[s]).length() - tidied.usedRadius(radius[s])) <=
                     0.5);
-        for (int s = 1; s <= n && layout == Random; ++s) {
+        for (int s = 1; s <= n && (layout == Random || layout == Target); ++s) {
             QVERIFY(tidy[s].x() >= 0 && tidy[s].x() + 360 <= std::max(area.width(), 360.0));
             QVERIFY(tidy[s].y() >= 0 && tidy[s].y() + 360 <= std::max(area.height(), 360.0));
         }
@@ -407,20 +412,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("square");
         QTest::addColumn<int>("n");
-        QTest::addColumn<int>("markEvery"); // on the Circle: every so many labels marked
+        QTest::addColumn<int>("markEvery");  // on the Circle: every so many labels marked
+        QTest::addColumn<int>("markedFrom"); // ... or so many in a row from this one
+        QTest::addColumn<int>("markedRun");
         for (const int n : {24, 40}) {
-            QTest::addRow("circle of %d", n) << false << n << 0;
-            QTest::addRow("square of %d", n) << true << n << 0;
+            QTest::addRow("circle of %d", n) << false << n << 0 << 0 << 0;
+            QTest::addRow("square of %d", n) << true << n << 0 << 0 << 0;
         }
-        QTest::addRow("circle of 40, every tenth marked") << false << 40 << 10;
+        QTest::addRow("square of 30") << true << 30 << 0 << 0 << 0; // labels on every corner
+        QTest::addRow("circle of 40, every tenth marked") << false << 40 << 10 << 0 << 0;
+        // Both marks of a pair cannot stand apart there: each keeps clear of the
+        // neighbouring label instead, and the unmarked keep their spacing.
+        QTest::addRow("circle of 40, ten in a row marked") << false << 40 << 0 << 1 << 10;
+        QTest::addRow("square of 40, seven marked on a short side") << true << 40 << 0 << 12 << 7;
     }
     void frameSlotsStandClear()
     {
         QFETCH(bool, square);
         QFETCH(int, n);
         QFETCH(int, markEvery);
+        QFETCH(int, markedFrom);
+        QFETCH(int, markedRun);
         std::vector<double> room(n + 1, 0);
         for (int s = 1; markEvery > 0 && s <= n; s += markEvery)
+            room[s] = 142;
+        for (int s = markedFrom; s < markedFrom + markedRun; ++s)
             room[s] = 142;
         const QSizeF radius = square ? QSizeF(2586, 2472) : QSizeF(2500, 2500);
         const Points at = frameSlots(square, n, Design, Label, radius, nullptr, room);
@@ -439,9 +455,14 @@ private Q_SLOTS:
         for (int s = 1; s <= n; ++s) {
             QVERIFY(offFrame(at[s]) < 1);
             QVERIFY(QRectF(QPointF(0, 0), Design).contains(QRectF(at[s], Label)));
-            for (int t = s + 1; t <= n; ++t)
-                QVERIFY2(!withRoom(s).intersects(withRoom(t)),
+            for (int t = s + 1; t <= n; ++t) {
+                const QRectF plainT(at[t], Label), plainS(at[s], Label);
+                const bool clear = markedRun > 0 ? !withRoom(s).intersects(plainT) &&
+                                                       !withRoom(t).intersects(plainS)
+                                                 : !withRoom(s).intersects(withRoom(t));
+                QVERIFY2(clear && !plainS.intersects(plainT),
                          qPrintable(QStringLiteral("%1 and %2").arg(s).arg(t)));
+            }
         }
     }
 
