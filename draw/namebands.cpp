@@ -69,6 +69,27 @@ QRectF markedSquare(const NameSpot& spot)
     return spot.label.adjusted(-spot.reach, -spot.reach, spot.reach, spot.reach);
 }
 
+qreal distanceTo(QPointF from, const QRectF& square)
+{
+    const qreal dx = std::max({0.0, square.left() - from.x(), from.x() - square.right()});
+    const qreal dy = std::max({0.0, square.top() - from.y(), from.y() - square.bottom()});
+    return std::hypot(dx, dy);
+}
+
+// A name is read as belonging to the label nearest where it starts, the point of its band
+// nearest its own label's middle: no other label may be as near as its own.
+bool readsAsOwn(const QRectF& band, std::size_t own, const std::vector<NameSpot>& spots)
+{
+    const QPointF middle = spots[own].label.center();
+    const QPointF start(std::clamp(middle.x(), band.left(), band.right()),
+                        std::clamp(middle.y(), band.top(), band.bottom()));
+    const qreal mine = distanceTo(start, spots[own].label);
+    for (std::size_t j = 0; j < spots.size(); ++j)
+        if (j != own && distanceTo(start, spots[j].label) <= mine)
+            return false;
+    return true;
+}
+
 struct Placer {
     const std::vector<NameSpot>& spots;
     QSizeF area;
@@ -112,7 +133,8 @@ struct Placer {
             return {};
         const qreal start = need > 0 ? r.anchor - width * r.before / need : r.anchor;
         const qreal left = std::clamp(start, from, to - width);
-        return QRectF(left, r.top, width, NameHeight);
+        const QRectF placed(left, r.top, width, NameHeight);
+        return readsAsOwn(placed, i, spots) ? placed : QRectF();
     }
 
     std::array<Side, 4> preference(std::size_t i) const
