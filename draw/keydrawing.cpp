@@ -272,6 +272,9 @@ PrimitiveList keyPrimitives(QPointF origin, bool colour)
 
 PrimitiveList keyItems(QPointF origin, const KeyEntries& key)
 {
+    // Shrunk to fit where a language's words are long, the captions keep 60 twips from
+    // their frame's lines, as the legends' texts do, and a word has the same room in both
+    // frames so that it is drawn the same size.
     static const std::vector<KeyCaption> captions = {
         {PositiveFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Chooser")),
@@ -279,7 +282,7 @@ PrimitiveList keyItems(QPointF origin, const KeyEntries& key)
          false},
         {PositiveFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Choice")),
-         {1320, 720, 975, 255},
+         {1320, 720, 915, 255},
          false},
         {PositiveFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Mutual")),
@@ -287,11 +290,11 @@ PrimitiveList keyItems(QPointF origin, const KeyEntries& key)
          true},
         {NegativeFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Chooser")),
-         {120, 960, 1200, 255},
+         {120, 960, 1080, 255},
          false},
         {NegativeFrame,
          QStringLiteral(QT_TRANSLATE_NOOP("Key", "Choice")),
-         {1440, 960, 855, 255},
+         {1320, 960, 915, 255},
          false},
     };
     PrimitiveList list{frameItem(PositiveFrame, origin)};

@@ -460,6 +460,15 @@ private Q_SLOTS:
         for (int x = int(twips.width() / 15) + 1; x < key.width(); ++x)
             for (int y = 0; y < key.height(); ++y)
                 QVERIFY2(key.pixel(x, y) == qRgb(255, 255, 255), "a caption runs out of the key");
+        // Nor does one reach the side of the frame it stands in.
+        const PrimitiveList items = keyItems({}, {false, 3, marks, u"Autumn"_qs});
+        for (const Primitive& frame : items) {
+            const QRectF inside = QRectF(frame.p1, frame.p2).adjusted(60, 0, -60, 0);
+            for (const Primitive& text : items)
+                if (frame.kind == Primitive::Kind::Frame && text.kind == Primitive::Kind::Text &&
+                    QRectF(frame.p1, frame.p2).contains(QRectF(text.p1, text.p2).center()))
+                    QVERIFY2(inside.contains(QRectF(text.p1, text.p2)), qPrintable(text.text));
+        }
     }
     // Two surveys' ties: kept, new and gone differ in width or dash, in colour and in grey
     // (for a greyscale copy and a colour-blind reader); markers keep their shape and place
