@@ -217,25 +217,10 @@ Result<std::vector<AnswerRow>> Store::answersOf(std::int32_t record)
 Done Store::appendAnswer(std::int32_t header, std::int32_t choice, std::int32_t individual,
                          double answer, std::int32_t answerType)
 {
-    if (!answerInsert) {
-        answerInsert = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection, false));
-        if (!answerInsert->prepare(
-                QStringLiteral("INSERT INTO SOCIDATA (HEADER, CHOICE, INDIVIDUAL, "
-                               "ANSWER, ANSWERTYPE) VALUES (?, ?, ?, ?, ?)"))) {
-            const DbError e = errorFrom(answerInsert->lastError());
-            answerInsert.reset();
-            return e;
-        }
-    }
-    QSqlQuery& q = *answerInsert;
-    q.bindValue(0, header);
-    q.bindValue(1, choice);
-    q.bindValue(2, individual);
-    q.bindValue(3, answer);
-    q.bindValue(4, answerType);
-    if (!q.exec())
-        return errorFrom(q.lastError());
-    return done();
+    return appendPrepared(answerInsert,
+                          QStringLiteral("INSERT INTO SOCIDATA (HEADER, CHOICE, INDIVIDUAL, "
+                                         "ANSWER, ANSWERTYPE) VALUES (?, ?, ?, ?, ?)"),
+                          {header, choice, individual, answer, answerType});
 }
 
 Result<std::vector<PositionRow>> Store::savedPositions(std::int32_t record, int sociogramType)
@@ -258,24 +243,27 @@ Result<std::vector<PositionRow>> Store::positions(const Statement& statement)
 Done Store::appendPosition(std::int32_t header, std::int16_t sociogram, std::int32_t label,
                            std::int16_t x, std::int16_t y)
 {
-    if (!positionInsert) {
-        positionInsert = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection, false));
-        if (!positionInsert->prepare(
-                QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
-                               "VALUES (?, ?, ?, ?, ?)"))) {
-            const DbError e = errorFrom(positionInsert->lastError());
-            positionInsert.reset();
+    return appendPrepared(positionInsert,
+                          QStringLiteral("INSERT INTO POSITION (HEADER, SOCIOGRAM, LABEL, X, Y) "
+                                         "VALUES (?, ?, ?, ?, ?)"),
+                          {header, sociogram, label, x, y});
+}
+
+Done Store::appendPrepared(std::unique_ptr<QSqlQuery>& query, const QString& sql,
+                           const QVariantList& values)
+{
+    if (!query) {
+        query = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection, false));
+        if (!query->prepare(sql)) {
+            const DbError e = errorFrom(query->lastError());
+            query.reset();
             return e;
         }
     }
-    QSqlQuery& q = *positionInsert;
-    q.bindValue(0, header);
-    q.bindValue(1, sociogram);
-    q.bindValue(2, label);
-    q.bindValue(3, x);
-    q.bindValue(4, y);
-    if (!q.exec())
-        return errorFrom(q.lastError());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query->bindValue(int(i), values[i]);
+    if (!query->exec())
+        return errorFrom(query->lastError());
     return done();
 }
 

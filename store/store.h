@@ -96,6 +96,9 @@ private:
     explicit Store(QString connection, QString path);
     DbError errorFrom(const class QSqlError& e) const;
     Done run(const QString& sql, const QVariantList& binds);
+    // Appends one row through `query`, prepared on its first use and kept for the next.
+    Done appendPrepared(std::unique_ptr<QSqlQuery>& query, const QString& sql,
+                        const QVariantList& values);
     // Runs a SELECT with its binds; make(query) gives each row's value.
     template <class Row, class Make>
     Result<std::vector<Row>> select(const QString& sql, const QVariantList& binds, Make make);
