@@ -17,6 +17,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -36,7 +37,8 @@ QString readmeText()
     return QString::fromUtf8(file.readAll());
 }
 
-// The pictures at a width that fits the window; a narrow one keeps its own.
+// The pictures at a width that fits the window; a narrow one keeps its own. Every picture
+// is given its size, so that laying the text out reads no picture.
 void fitPictures(QTextDocument& document)
 {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -48,10 +50,11 @@ void fitPictures(QTextDocument& document)
             // The size from the file's header: decoding every picture made a switch of
             // language with the guide open slow.
             const QSize picture = QImageReader(QStringLiteral(":/guide/") + image.name()).size();
-            if (!picture.isValid() || picture.width() <= PictureWidth)
+            if (!picture.isValid())
                 continue;
-            image.setWidth(PictureWidth);
-            image.setHeight(double(picture.height()) * PictureWidth / picture.width());
+            const int width = std::min(picture.width(), PictureWidth);
+            image.setWidth(width);
+            image.setHeight(double(picture.height()) * width / picture.width());
             QTextCursor cursor(&document);
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
