@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <numeric>
 #include <utility>
@@ -254,6 +255,103 @@ std::vector<QPointF> squareSlots(int n, QPointF centre, QPointF half, QSizeF rad
     return slots;
 }
 
+// Two squares side by side on the circle clear each other once their centres are a side
+// apart across or down: along the circle that takes side / max(|sin|, |cos|). Equal steps
+// of the sum of max(|sin|, |cos|) give each neighbour that much.
+class Rim {
+public:
+    Rim() : sum(Steps + 1, 0)
+    {
+        for (int k = 0; k < Steps; ++k) {
+            const double angle = 2 * std::numbers::pi * (k + 0.5) / Steps;
+            sum[std::size_t(k) + 1] = sum[std::size_t(k)] + std::max(std::abs(std::sin(angle)),
+                                                                     std::abs(std::cos(angle)));
+        }
+    }
+    // The length round the circle, in those steps, a circle of radius 1 gives.
+    double perRadius() const { return sum[Steps] * 2 * std::numbers::pi / Steps; }
+    // The angle, clockwise from twelve o'clock, `part` (0 to 1) of the way round.
+    double angleAt(double part) const
+    {
+        const double target = sum[Steps] * part;
+        const auto next = std::lower_bound(sum.begin() + 1, sum.end(), target);
+        const auto k = std::size_t(std::min(next - sum.begin(), std::ptrdiff_t(Steps)) - 1);
+        const double within = (target - sum[k]) / (sum[k + 1] - sum[k]);
+        return 2 * std::numbers::pi * (double(k) + std::clamp(within, 0.0, 1.0)) / Steps;
+    }
+
+private:
+    static constexpr int Steps = 3600;
+    std::vector<double> sum;
+};
+
+struct CirclePlan {
+    double radius = 0;
+    std::vector<double> angle; // of slot s, index 1..n
+};
+
+// The slots' angles and the circle's radius when the rim may be `edge` from the centre.
+CirclePlan planCircle(const Rim& rim, double spacing, const std::vector<double>& apart,
+                      const std::vector<double>& nearer, double edge, double least)
+{
+    const std::vector<double> gaps = spreadGaps(spacing, apart, nearer, edge * rim.perRadius());
+    const std::size_t n = gaps.size() - 1;
+    std::vector<double> before(n + 1, 0); // the spacing up to slot s
+    for (std::size_t s = 2; s <= n; ++s)
+        before[s] = before[s - 1] + gaps[s - 1];
+    const double all = before[n] + gaps[n];
+    CirclePlan plan{std::max(least, std::min(all / rim.perRadius(), edge)), {0.0}};
+    for (std::size_t s = 1; s <= n; ++s)
+        plan.angle.push_back(rim.angleAt(before[s] / all));
+    return plan;
+}
+
+// How far from the centre a label may stand at `angle`, with `reach` of mark round it,
+// inside the area.
+double radiusInside(double angle, double reach, QSizeF area, QSizeF label)
+{
+    const double down = std::abs(std::cos(angle)), across = std::abs(std::sin(angle));
+    const double high = (area.height() - label.height()) / 2 - reach;
+    const double wide = (area.width() - label.width()) / 2 - reach;
+    return std::min(down > 1e-9 ? high / down : wide, across > 1e-9 ? wide / across : high);
+}
+
+// The farthest the labels of `plan` may stand out, each with its mark inside the area.
+double roomOutward(const CirclePlan& plan, const std::vector<double>& room, QSizeF area,
+                   QSizeF label)
+{
+    double limit = std::numeric_limits<double>::max();
+    for (std::size_t s = 1; s < plan.angle.size(); ++s)
+        limit = std::min(limit, radiusInside(plan.angle[s], roomAt(room, int(s)), area, label));
+    return limit;
+}
+
+// The Circle's plan, its rim first kept so far in that the widest mark fits anywhere; where
+// the marks want more room and the labels nearest the area's edges carry no such mark, the
+// rim goes out as far as every label with its mark still fits at its own angle.
+CirclePlan circlePlan(int n, QSizeF area, QSizeF label, double least, double spacing,
+                      const std::vector<double>& room)
+{
+    const Rim rim;
+    const double widest = room.empty() ? 0.0 : *std::max_element(room.begin(), room.end());
+    double edge =
+        std::min(area.width() - label.width(), area.height() - label.height()) / 2 - widest;
+    const auto [apart, nearer] = gapRoom(room, 1, n, n);
+    CirclePlan plan = planCircle(rim, spacing, apart, nearer, edge, least);
+    double limit = roomOutward(plan, room, area, label);
+    for (int round = 0; round < 6 && plan.radius >= edge - 0.5 && limit > edge + 1; ++round) {
+        CirclePlan wider = planCircle(rim, spacing, apart, nearer, limit, least);
+        if (roomOutward(wider, room, area, label) >= wider.radius - 0.01) {
+            plan = std::move(wider);
+            edge = limit;
+            limit = roomOutward(plan, room, area, label);
+        } else {
+            limit = (edge + limit) / 2;
+        }
+    }
+    return plan;
+}
+
 } // namespace
 
 std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
@@ -268,41 +366,13 @@ std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, Q
         return std::vector<QPointF>(std::size_t(std::max(n, 0) + 1));
     if (square)
         return squareSlots(n, centre, half, radius, spacing, room);
-    // Two squares side by side on the circle clear each other once their centres are a side
-    // apart across or down: along the circle that takes side / max(|sin|, |cos|). Equal
-    // steps of the sum of max(|sin|, |cos|) give each neighbour that much.
-    constexpr int Steps = 3600;
-    std::vector<double> sum(Steps + 1, 0);
-    for (int k = 0; k < Steps; ++k) {
-        const double angle = 2 * std::numbers::pi * (k + 0.5) / Steps;
-        sum[std::size_t(k) + 1] =
-            sum[std::size_t(k)] + std::max(std::abs(std::sin(angle)), std::abs(std::cos(angle)));
-    }
-    const double perRadius = sum[Steps] * 2 * std::numbers::pi / Steps;
-    const double widest = room.empty() ? 0.0 : *std::max_element(room.begin(), room.end());
-    const double edge =
-        std::min(area.width() - label.width(), area.height() - label.height()) / 2 - widest;
-    const auto [apart, nearer] = gapRoom(room, 1, n, n);
-    const std::vector<double> gaps = spreadGaps(spacing, apart, nearer, edge * perRadius);
-    std::vector<double> before(std::size_t(n + 1), 0); // the spacing up to slot s
-    for (int s = 2; s <= n; ++s)
-        before[std::size_t(s)] = before[std::size_t(s - 1)] + gaps[std::size_t(s - 1)];
-    const double all = before[std::size_t(n)] + gaps[std::size_t(n)];
-    const double r = std::max(radius.width(), std::min(all / perRadius, edge));
+    const CirclePlan plan = circlePlan(n, area, label, radius.width(), spacing, room);
     if (grownBy)
-        *grownBy = r / radius.width();
+        *grownBy = plan.radius / radius.width();
     std::vector<QPointF> slots(std::size_t(n + 1));
-    for (int s = 1, k = 0; s <= n; ++s) {
-        const double target = sum[Steps] * before[std::size_t(s)] / all;
-        while (k < Steps && sum[std::size_t(k) + 1] < target)
-            ++k;
-        const double within = k < Steps ? (target - sum[std::size_t(k)]) /
-                                              (sum[std::size_t(k) + 1] - sum[std::size_t(k)])
-                                        : 0.0;
-        // clockwise from twelve o'clock
-        const double angle = 2 * std::numbers::pi * (k + std::clamp(within, 0.0, 1.0)) / Steps;
-        slots[std::size_t(s)] = centre + QPointF(std::sin(angle), -std::cos(angle)) * r - half;
-    }
+    for (std::size_t s = 1; s <= std::size_t(n); ++s) // clockwise from twelve o'clock
+        slots[s] = centre +
+                   QPointF(std::sin(plan.angle[s]), -std::cos(plan.angle[s])) * plan.radius - half;
     return slots;
 }
 

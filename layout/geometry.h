@@ -102,7 +102,8 @@ void alignSquare(SnapWork& work, float dropX, float dropY, Area area,
 // the designed circle's, or the Square's half-width and half-height. `room`, when given, is
 // what slot s needs clear on each side beside its label (a status mark), index 1..n: the
 // gaps widen for it, both marks of two neighbours apart where the frame has the length,
-// else each mark clear of the neighbouring label, as far as the frame allows.
+// else each mark clear of the neighbouring label, as far as the frame allows (the circle
+// going out as far as every label with its mark still fits in the area at its angle).
 std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
                                 double* grownBy = nullptr, const std::vector<double>& room = {});
 

@@ -407,36 +407,43 @@ private Q_SLOTS:
 
     // The frame's places for lines round labels: every label centre on one circle (or one
     // square frame), no two labels (with the room their status marks ask) overlapping, every
-    // label inside the area.
+    // label with that room inside the area.
     void frameSlotsStandClear_data()
     {
         QTest::addColumn<bool>("square");
         QTest::addColumn<int>("n");
-        QTest::addColumn<int>("markEvery");  // on the Circle: every so many labels marked
-        QTest::addColumn<int>("markedFrom"); // ... or so many in a row from this one
-        QTest::addColumn<int>("markedRun");
+        QTest::addColumn<QList<int>>("marked"); // the slots whose labels carry a mark
+        QTest::addColumn<bool>("marksApart");   // two marks side by side clear each other too
+        const auto run = [](int from, int count, QList<int> more = {}) {
+            for (int s = from; s < from + count; ++s)
+                more << s;
+            return more;
+        };
         for (const int n : {24, 40}) {
-            QTest::addRow("circle of %d", n) << false << n << 0 << 0 << 0;
-            QTest::addRow("square of %d", n) << true << n << 0 << 0 << 0;
+            QTest::addRow("circle of %d", n) << false << n << QList<int>{} << true;
+            QTest::addRow("square of %d", n) << true << n << QList<int>{} << true;
         }
-        QTest::addRow("square of 30") << true << 30 << 0 << 0 << 0; // labels on every corner
-        QTest::addRow("circle of 40, every tenth marked") << false << 40 << 10 << 0 << 0;
+        QTest::addRow("square of 30") << true << 30 << QList<int>{} << true; // every corner taken
+        QTest::addRow("circle of 40, every tenth marked")
+            << false << 40 << QList<int>{1, 11, 21, 31} << true;
         // Both marks of a pair cannot stand apart there: each keeps clear of the
         // neighbouring label instead, and the unmarked keep their spacing.
-        QTest::addRow("circle of 40, ten in a row marked") << false << 40 << 0 << 1 << 10;
-        QTest::addRow("square of 40, seven marked on a short side") << true << 40 << 0 << 12 << 7;
+        QTest::addRow("circle of 40, ten in a row marked") << false << 40 << run(1, 10) << false;
+        QTest::addRow("square of 40, seven marked on a short side")
+            << true << 40 << run(12, 7) << false;
+        // The marks want more rim than the area's height leaves; none at the top or bottom,
+        // the circle goes out towards the sides.
+        QTest::addRow("circle of 40, eight marked at each side")
+            << false << 40 << run(8, 8, run(28, 8)) << false;
     }
     void frameSlotsStandClear()
     {
         QFETCH(bool, square);
         QFETCH(int, n);
-        QFETCH(int, markEvery);
-        QFETCH(int, markedFrom);
-        QFETCH(int, markedRun);
+        QFETCH(QList<int>, marked);
+        QFETCH(bool, marksApart);
         std::vector<double> room(n + 1, 0);
-        for (int s = 1; markEvery > 0 && s <= n; s += markEvery)
-            room[s] = 142;
-        for (int s = markedFrom; s < markedFrom + markedRun; ++s)
+        for (int s : marked)
             room[s] = 142;
         const QSizeF radius = square ? QSizeF(2586, 2472) : QSizeF(2500, 2500);
         const Points at = frameSlots(square, n, Design, Label, radius, nullptr, room);
@@ -454,12 +461,12 @@ private Q_SLOTS:
         };
         for (int s = 1; s <= n; ++s) {
             QVERIFY(offFrame(at[s]) < 1);
-            QVERIFY(QRectF(QPointF(0, 0), Design).contains(QRectF(at[s], Label)));
+            QVERIFY(QRectF(QPointF(0, 0), Design).contains(withRoom(s)));
             for (int t = s + 1; t <= n; ++t) {
                 const QRectF plainT(at[t], Label), plainS(at[s], Label);
-                const bool clear = markedRun > 0 ? !withRoom(s).intersects(plainT) &&
-                                                       !withRoom(t).intersects(plainS)
-                                                 : !withRoom(s).intersects(withRoom(t));
+                const bool clear =
+                    marksApart ? !withRoom(s).intersects(withRoom(t))
+                               : !withRoom(s).intersects(plainT) && !withRoom(t).intersects(plainS);
                 QVERIFY2(clear && !plainS.intersects(plainT),
                          qPrintable(QStringLiteral("%1 and %2").arg(s).arg(t)));
             }
