@@ -216,8 +216,11 @@ std::pair<std::vector<double>, std::vector<double>> gapRoom(const std::vector<do
 std::vector<QPointF> squareSlots(int n, QPointF centre, QPointF half, QSizeF radius, double spacing,
                                  const std::vector<double>& room)
 {
-    std::vector<QPointF> slots(std::size_t(n + 1));
     const double w = radius.width(), h = radius.height();
+    std::vector<QPointF> slots(std::size_t(n + 1), centre - half);
+    slots[0] = {};        // unused
+    if (w <= 0 || h <= 0) // no frame to go round: every label on the centre
+        return slots;
     const std::array<QPointF, 5> corner = {centre + QPointF(-w, -h), centre + QPointF(w, -h),
                                            centre + QPointF(w, h), centre + QPointF(-w, h),
                                            centre + QPointF(-w, -h)};
@@ -236,6 +239,8 @@ std::vector<QPointF> squareSlots(int n, QPointF centre, QPointF half, QSizeF rad
         ++count[most];
         rest[most] = -1;
     }
+    for (; given > n; --given) // a frame so flat that its short sides' corners took too many
+        --*std::max_element(count.begin(), count.end());
     for (int i = 0, s = 1; i < 4; s += count[std::size_t(i)], ++i) {
         const int g = count[std::size_t(i)];
         if (g == 0)

@@ -473,6 +473,15 @@ private Q_SLOTS:
         }
     }
 
+    // A frame too flat for its corners' labels still gives one slot each, inside the area.
+    void frameSlotsOfAFlatSquare()
+    {
+        const Points at = frameSlots(true, 5, Design, Label, {2586, 0.5});
+        QCOMPARE(int(at.size()), 6);
+        for (int s = 1; s <= 5; ++s)
+            QVERIFY(QRectF(QPointF(0, 0), Design).contains(QRectF(at[s], Label)));
+    }
+
     // With groups shown, Tidy seats each group together: consecutive places on the frame,
     // one sector of the Target's rings, one cluster in the Random layout.
     void tidySeatsEachGroupTogether_data()
