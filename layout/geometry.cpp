@@ -166,7 +166,8 @@ namespace {
 
 // The gaps round the frame, each `base` and the room its labels' marks ask: both marks
 // apart where the length allows; else each mark clear of the neighbouring label; else as
-// much of that as fits. A label's own clearance is never given up.
+// much of that as fits. A label's own clearance is never given up here (a Square's side
+// too short for it shrinks every gap alike).
 std::vector<double> spreadGaps(double base, const std::vector<double>& apart,
                                const std::vector<double>& nearer, double length)
 {

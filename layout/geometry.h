@@ -98,12 +98,13 @@ void alignSquare(SnapWork& work, float dropX, float dropY, Area area,
 // on the frame about the area's centre, in order round it, index 0 unused: on the Circle
 // closer together where a label's neighbours lie beside it than where they lie
 // diagonally, the circle no larger than keeps neighbours apart; on the Square, one on each
-// corner and the rest along the sides, as many to a side as its length gives. `radius` is
-// the designed circle's, or the Square's half-width and half-height. `room`, when given, is
-// what slot s needs clear on each side beside its label (a status mark), index 1..n: the
-// gaps widen for it, both marks of two neighbours apart where the frame has the length,
-// else each mark clear of the neighbouring label, as far as the frame allows (the circle
-// going out as far as every label with its mark still fits in the area at its angle).
+// corner (from four labels on) and the rest along the sides, as many to a side as its
+// length gives. `radius` is the designed circle's, or the Square's half-width and
+// half-height. `room`, when given, is what slot s needs clear on each side beside its label
+// (a status mark), index 1..n: the gaps widen for it, both marks of two neighbours apart
+// where the frame has the length, else each mark clear of the neighbouring label, as far
+// as the frame allows (the circle going out as far as every label with its mark still
+// fits in the area at its angle).
 std::vector<QPointF> frameSlots(bool square, int n, QSizeF area, QSizeF label, QSizeF radius,
                                 double* grownBy = nullptr, const std::vector<double>& room = {});
 

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,25 +42,31 @@ QString readmeText()
 // is given its size, so that laying the text out reads no picture.
 void fitPictures(QTextDocument& document)
 {
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            QTextImageFormat image = fragment.charFormat().toImageFormat();
-            if (!image.isValid())
-                continue;
-            // The size from the file's header: decoding every picture made a switch of
-            // language with the guide open slow.
-            const QSize picture = QImageReader(QStringLiteral(":/guide/") + image.name()).size();
-            if (!picture.isValid())
-                continue;
-            const int width = std::min(picture.width(), PictureWidth);
-            image.setWidth(width);
-            image.setHeight(double(picture.height()) * width / picture.width());
-            QTextCursor cursor(&document);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(image);
-        }
+    // Gathered first, then given: a format changed while the fragments are walked could
+    // merge them under the walk.
+    struct Picture {
+        int from, length; // the text does not change, so neither do these
+        QTextImageFormat image;
+    };
+    std::vector<Picture> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+                image.isValid())
+                pictures.push_back({it.fragment().position(), it.fragment().length(), image});
+    for (auto& [from, length, image] : pictures) {
+        // The size from the file's header: decoding every picture made a switch of
+        // language with the guide open slow.
+        const QSize picture = QImageReader(QStringLiteral(":/guide/") + image.name()).size();
+        if (picture.isEmpty())
+            continue;
+        const int width = std::min(picture.width(), PictureWidth);
+        image.setWidth(width);
+        image.setHeight(double(picture.height()) * width / picture.width());
+        QTextCursor cursor(&document);
+        cursor.setPosition(from);
+        cursor.setPosition(from + length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(image);
     }
 }
 
