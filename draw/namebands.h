@@ -3,8 +3,8 @@
 // it where below is taken, as wide as the whole name or as the room its neighbours leave. No
 // band meets another band or another label, so a name never runs into a neighbour's name or
 // number, and none starts as near another label as its own; a name with no room worth
-// showing is left out (the window's tooltip still gives it). The window, the print and every export
-// place names this way. Values in, bands and primitives out.
+// showing is left out (the window's tooltip still gives it). The window, the print and every
+// export place names this way. Values in, bands and primitives out.
 
 #include "primitives.h"
 

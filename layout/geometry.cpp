@@ -347,10 +347,10 @@ CirclePlan circlePlan(int n, QSizeF area, QSizeF label, double least, double spa
     double limit = roomOutward(plan, room, area, label);
     for (int round = 0; round < 6 && plan.radius >= edge - 0.5 && limit > edge + 1; ++round) {
         CirclePlan wider = planCircle(rim, spacing, apart, nearer, limit, least);
-        if (roomOutward(wider, room, area, label) >= wider.radius - 0.01) {
+        if (const double further = roomOutward(wider, room, area, label);
+            further >= wider.radius - 0.01) {
             plan = std::move(wider);
-            edge = limit;
-            limit = roomOutward(plan, room, area, label);
+            edge = std::exchange(limit, further);
         } else {
             limit = (edge + limit) / 2;
         }

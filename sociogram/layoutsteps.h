@@ -86,8 +86,8 @@ private:
     void countChoices(Trap& trap);
     bool lookUpGroupSize(Trap& trap, Global::Long& n);
     std::vector<Choice> tidyChoices(Trap& trap);
-    std::vector<QPointF> roomForMarks(const std::vector<QPointF>& tidied, int n, QSizeF side,
-                                      QSizeF radius, double& grown) const;
+    std::vector<QPointF> roomForMarks(const std::vector<QPointF>& tidied, int n, bool square,
+                                      QSizeF side, QSizeF radius, double& grown) const;
     std::vector<QPointF> tidiedOnFrame(int n, const std::vector<Choice>& choices, QSizeF label);
     std::vector<QPointF> tidiedOnRings(int n, const std::vector<QPointF>& current,
                                        const std::vector<Choice>& choices, QSizeF label,

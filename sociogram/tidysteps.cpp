@@ -37,11 +37,11 @@ std::vector<QPointF> shifted(std::vector<QPointF> points, QPointF by)
 } // namespace
 
 std::vector<QPointF> LayoutSteps::roomForMarks(const std::vector<QPointF>& tidied, int n,
-                                               QSizeF side, QSizeF radius, double& grown) const
+                                               bool square, QSizeF side, QSizeF radius,
+                                               double& grown) const
 {
     // The order Tidy found, round from where the frame's slots begin (twelve o'clock, or the
     // Square's top-left corner), spaced again for the marks.
-    const bool square = Global::SociogramType == Codes::SociogramType::Square;
     const QPointF centre(W / 2 - side.width() / 2, H / 2 - side.height() / 2);
     const double first = square ? std::atan2(-radius.width(), radius.height()) : 0.0;
     std::vector<int> order;
@@ -108,7 +108,7 @@ std::vector<QPointF> LayoutSteps::tidiedOnFrame(int n, const std::vector<Choice>
                                      view.linesRound(), groupOf);
         grown *= frame;
         if (view.linesRound() && !markRoom.empty())
-            tidied = roomForMarks(tidied, n, side, radius, grown);
+            tidied = roomForMarks(tidied, n, square, side, radius, grown);
     }
     const auto designed = static_cast<float>(radius.width());
     tidiedRings.rings = {{designed, static_cast<float>(designed * grown)}};
