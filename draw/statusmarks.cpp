@@ -14,6 +14,11 @@ const QColor Rejected(0, 0, 0);
 const QColor LeftOut(90, 90, 90);
 const QColor Badge(230, 159, 0);
 
+// Where a neighbour stands closer than a mark's full reach the mark is drawn smaller about its
+// label, every gap and width alike, so that it never runs onto the neighbour; below this share
+// of its size its rings would run together, and it keeps this size.
+constexpr qreal SmallestMark = 0.6;
+
 constexpr qreal InnerRing = 45; // gaps between the label and its outlines, twips
 constexpr qreal OuterRing = 105;
 constexpr qreal ThinWidth = 20;
@@ -27,9 +32,8 @@ Primitive outline(const QRectF& label, qreal gap, const QColor& colour, qreal wi
     return rectanglePrimitive(label.adjusted(-gap, -gap, gap, gap), colour, {}, width, dashed);
 }
 
-} // namespace
-
-PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark)
+// The mark drawn `f` of its size.
+PrimitiveList markPrimitives(const QRectF& label, Status mark, qreal f)
 {
     switch (mark) {
     case Status::None:
@@ -38,30 +42,68 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark)
         return {};
     case Status::Popular:
     case Status::MostChosen:
-        return {outline(label, InnerRing, Liked, ThinWidth),
-                outline(label, OuterRing, Liked, ThinWidth)};
+        return {outline(label, f * InnerRing, Liked, f * ThinWidth),
+                outline(label, f * OuterRing, Liked, f * ThinWidth)};
     case Status::Rejected:
-        return {outline(label, (InnerRing + OuterRing) / 2, Rejected, ThickWidth)};
+        return {outline(label, f * (InnerRing + OuterRing) / 2, Rejected, f * ThickWidth)};
     case Status::Neglected:
     case Status::Isolate:
-        return {outline(label, (InnerRing + OuterRing) / 2, LeftOut, DashedWidth, true)};
+        return {outline(label, f * (InnerRing + OuterRing) / 2, LeftOut, f * DashedWidth, true)};
     case Status::RejectedIsolate:
-        return {outline(label, InnerRing, Rejected, ThickWidth),
-                outline(label, OuterRing + DashedWidth, LeftOut, DashedWidth, true)};
+        return {outline(label, f * InnerRing, Rejected, f * ThickWidth),
+                outline(label, f * (OuterRing + DashedWidth), LeftOut, f * DashedWidth, true)};
     case Status::Controversial: {
-        const QPointF corner = label.topRight() + QPointF(-BadgeSide / 2, -BadgeSide / 2);
-        return {rectanglePrimitive(QRectF(corner, QSizeF(BadgeSide, BadgeSide)), Rejected, Badge)};
+        const qreal side = f * BadgeSide;
+        const QPointF corner = label.topRight() + QPointF(-side / 2, -side / 2);
+        return {rectanglePrimitive(QRectF(corner, QSizeF(side, side)), Rejected, Badge)};
     }
     }
     return {};
+}
+
+} // namespace
+
+PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark, qreal reach)
+{
+    // Half a twip short is no reason to redraw it.
+    const qreal full = statusMarkReach(mark);
+    return markPrimitives(label, mark,
+                          full > reach + 0.5 ? std::max(SmallestMark, reach / full) : 1.0);
 }
 
 qreal statusMarkReach(Status mark)
 {
     const QRectF square(0, 0, 100, 100);
     qreal reach = 0;
-    for (const Primitive& p : statusMarkPrimitives(square, mark))
+    for (const Primitive& p : markPrimitives(square, mark, 1))
         reach = std::max({reach, -p.p1.x() + p.width / 2, -p.p1.y() + p.width / 2,
                           p.p2.x() - 100 + p.width / 2});
     return reach;
+}
+
+qreal leastMarkReach(qreal full)
+{
+    return SmallestMark * full;
+}
+
+qreal fittedMarkReach(Status mark, qreal room)
+{
+    const qreal full = statusMarkReach(mark);
+    return std::min(full, std::max(SmallestMark * full, room));
+}
+
+std::vector<qreal> roomBesideSquares(const std::vector<QRectF>& squares)
+{
+    std::vector<qreal> room(squares.size(), Unfitted);
+    for (std::size_t i = 1; i < squares.size(); ++i)
+        for (std::size_t j = 1; j < squares.size(); ++j) {
+            const QRectF &a = squares[i], &b = squares[j];
+            if (i == j || a.isNull() || b.isNull())
+                continue;
+            // A mark reaching r meets b once its square grown by r overlaps b both ways.
+            const qreal across = std::max(b.left() - a.right(), a.left() - b.right());
+            const qreal down = std::max(b.top() - a.bottom(), a.top() - b.bottom());
+            room[i] = std::min(room[i], std::max({across, down, 0.0}) - MarkClearance);
+        }
+    return room;
 }

@@ -16,10 +16,24 @@
 
 #include <QRectF>
 #include <QString>
+#include <limits>
 #include <vector>
 
+// Room enough for any mark.
+inline constexpr qreal Unfitted = std::numeric_limits<qreal>::max();
+
 // The mark around a label's square (twips); nothing for None, Average and Unclassified. Painted
-// after the labels, so that a badge lies on its label.
-PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark);
+// after the labels, so that a badge lies on its label. Where `reach` is short of the mark's
+// full reach it is drawn smaller about the square (to no less than a share of its size).
+PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark, qreal reach = Unfitted);
 // How far the mark reaches out from its label's square, twips: what a neighbour must leave.
 qreal statusMarkReach(Status mark);
+// What a mark fitted to a neighbour keeps clear of the neighbour's square, twips.
+inline constexpr qreal MarkClearance = 10;
+// How far a mark reaching `full` reaches drawn at its smallest.
+qreal leastMarkReach(qreal full);
+// How far the mark reaches drawn with `room` beside its square.
+qreal fittedMarkReach(Status mark, qreal room);
+// For each label's square (by subject number, a null rectangle for none), how far its mark may
+// reach and keep clear of every other square; Unfitted where it stands alone.
+std::vector<qreal> roomBesideSquares(const std::vector<QRectF>& squares);

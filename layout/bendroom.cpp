@@ -60,6 +60,18 @@ public:
         return taken;
     }
 
+    // One pass over the labels whose marks want room, each pair's labels stepping in turn;
+    // whether a step was taken.
+    bool clearMarks(int& budget)
+    {
+        bool taken = false;
+        for (int k = 1; k <= s.n && budget > 0; ++k)
+            for (int t = 1; t <= s.n && budget > 0; ++t)
+                if (t != k && clash(k, t))
+                    taken |= stepClear(k, budget) || stepClear(t, budget);
+        return taken;
+    }
+
     const std::vector<QPointF>& positions() const { return at; }
 
 private:
@@ -245,6 +257,89 @@ private:
         return true;
     }
 
+    // Whether either label's mark finds too little room beside the other's square.
+    bool clash(int k, int t) const
+    {
+        const QRectF &a = s.square[std::size_t(k)], &b = s.square[std::size_t(t)];
+        const double gap = std::max({b.left() - a.right(), a.left() - b.right(),
+                                     b.top() - a.bottom(), a.top() - b.bottom()});
+        const auto need = [&](int m) {
+            return std::size_t(m) < room.markClearance.size() ? room.markClearance[std::size_t(m)]
+                                                              : 0.0;
+        };
+        return gap < std::max(need(k), need(t));
+    }
+    int clashesOf(int k) const
+    {
+        int count = 0;
+        for (int t = 1; t <= s.n; ++t)
+            count += t != k && clash(k, t);
+        return count;
+    }
+
+    // Label k takes the step that leaves its mark and its neighbours' the fewest clashes, if
+    // fewer than now, no label on another, the drawn lines under no more labels and hardly a
+    // crossing more.
+    bool stepClear(int k, int& budget)
+    {
+        const QPointF was = at[std::size_t(k)];
+        const int before = clashesOf(k), crossedBefore = crossingsOf(k);
+        int fewest = before, bestCrossed = 0;
+        QPointF best = was;
+        for (const QPointF& p : stepsOf(k)) {
+            if (budget <= 0 || !allowedForMark(k, p))
+                continue;
+            place(k, p);
+            const int clashes = clashesOf(k), crossed = crossingsOf(k) - crossedBefore;
+            place(k, was);
+            const bool better = clashes < fewest ||
+                                (clashes == fewest && clashes < before && crossed < bestCrossed);
+            if (!better || crossed > MoreCrossings)
+                continue;
+            const std::vector<int> lines = touched(k, was, p);
+            budget -= int(lines.size());
+            place(k, p);
+            int added = 0;
+            for (int l : lines)
+                added += drawnUnder(l) - under[std::size_t(l)];
+            place(k, was);
+            if (added <= 0) {
+                fewest = clashes;
+                bestCrossed = crossed;
+                best = p;
+            }
+        }
+        if (fewest >= before)
+            return false;
+        const std::vector<int> lines = touched(k, was, best);
+        place(k, best);
+        for (int l : lines)
+            under[std::size_t(l)] = drawnUnder(l);
+        return true;
+    }
+
+    // As allowed, but only the labels' squares kept apart: where the marks clash the rooms
+    // round the labels met already.
+    bool allowedForMark(int k, QPointF p)
+    {
+        const QPointF box = p + room.offset;
+        if (box.x() < 0 || box.y() < 0 || box.x() + room.box.width() > area.width() ||
+            box.y() + room.box.height() > area.height())
+            return false;
+        for (int t = 1; t <= s.n; ++t)
+            if (t != k && squaresOverlap(p.x(), p.y(), at[std::size_t(t)].x(),
+                                         at[std::size_t(t)].y(), label.width(), label.height()))
+                return false;
+        const QPointF was = at[std::size_t(k)];
+        place(k, p);
+        bool held = true;
+        for (const std::vector<int>& clique : cliques)
+            if (std::find(clique.begin(), clique.end(), k) != clique.end())
+                held = held && together(clique);
+        place(k, was);
+        return held;
+    }
+
     static constexpr int MoreCrossings = 2;
 
     Scene s;
@@ -270,6 +365,10 @@ std::vector<QPointF> roomToBend(const std::vector<QPointF>& leftTop,
     int budget = 300;
     for (int round = 0; round < 4 && budget > 0; ++round)
         if (!bends.pass(budget))
+            break;
+    budget = 300;
+    for (int round = 0; round < 4 && budget > 0; ++round)
+        if (!bends.clearMarks(budget))
             break;
     return bends.positions();
 }

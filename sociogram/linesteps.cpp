@@ -233,15 +233,14 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
 }
 
 PrimitiveList namePrimitives(const LabelSet& labels, int count, const SubjectNames& names,
-                             QSizeF area, const std::vector<Status>& marks, bool inward)
+                             QSizeF area, const std::vector<qreal>& markReach, bool inward)
 {
     const qreal side = labelSide(labels);
     std::vector<NameSpot> spots;
     for (int i = 1; i <= count; ++i) {
         const SubjectLabel* label = labels.get(i);
         const QString name = nameOf(names, i).simplified();
-        const qreal reach =
-            std::size_t(i) < marks.size() ? statusMarkReach(marks[std::size_t(i)]) : 0;
+        const qreal reach = std::size_t(i) < markReach.size() ? markReach[std::size_t(i)] : 0;
         if (label && !name.isEmpty())
             spots.push_back(
                 {QRectF(label->Left, label->Top, side, side), name, nameWidth(name), reach});
@@ -249,13 +248,13 @@ PrimitiveList namePrimitives(const LabelSet& labels, int count, const SubjectNam
     return placedNames(spots, area, inward);
 }
 
-PrimitiveList namePrimitives(const PictureValues& v)
+PrimitiveList namePrimitives(const PictureValues& v, const std::vector<qreal>& markReach)
 {
     if (!v.labels)
         return {};
     const bool onFrame = v.sociogramType == Codes::SociogramType::Circle ||
                          v.sociogramType == Codes::SociogramType::Square;
-    return namePrimitives(*v.labels, LabelSet::MaxIndex, v.names, v.area, v.marks,
+    return namePrimitives(*v.labels, LabelSet::MaxIndex, v.names, v.area, markReach,
                           v.routed && onFrame);
 }
 

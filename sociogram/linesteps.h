@@ -67,15 +67,15 @@ PrimitiveList labelPrimitives(const LabelSet& labels, int count, const QList<int
 
 // The name of each existing label from 1 to count, beside it where its neighbours leave room
 // (placedNames) in the W x H area; a subject without a name has none. The window, the print and the
-// export add names this way. Each name keeps clear of the status marks of `marks` (by subject
-// number, entry 0 unused) and, with `inward`, goes on the side of its label facing the middle of
-// the area first.
+// export add names this way. Each name keeps clear of the status marks, which reach `markReach`
+// out of their squares (by subject number, entry 0 unused) and, with `inward`, goes on the side
+// of its label facing the middle of the area first.
 PrimitiveList namePrimitives(const LabelSet& labels, int count, const SubjectNames& names,
-                             QSizeF area, const std::vector<Status>& marks = {},
+                             QSizeF area, const std::vector<qreal>& markReach = {},
                              bool inward = false);
-// The names of the picture: clear of its status marks, and with the lines round labels on the
-// Circle and the Square inside the frame, as its outside carries lines.
-PrimitiveList namePrimitives(const PictureValues& values);
+// The names of the picture: clear of its status marks as drawn, and with the lines round labels
+// on the Circle and the Square inside the frame, as its outside carries lines.
+PrimitiveList namePrimitives(const PictureValues& values, const std::vector<qreal>& markReach);
 
 // Prints `page`, the whole picture in twips of the W x H window, onto any paint device (a
 // printer, a PDF writer, an image), with the title and the key when `options` ask for them,

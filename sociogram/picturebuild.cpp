@@ -70,11 +70,12 @@ PrimitiveList wholePicture(const PictureValues& v)
     if (!v.labels)
         return framedPicture(std::move(list), v.area, v.around);
     const LabelSet& labels = *v.labels;
-    const PrimitiveList names = namePrimitives(v);
+    const std::vector<qreal> markReach = drawnMarkReach(labels, v.marks);
+    const PrimitiveList names = namePrimitives(v, markReach);
     list.insert(list.end(), names.begin(), names.end());
     const PrimitiveList shown = labelPrimitives(labels, LabelSet::MaxIndex, v.groups);
     list.insert(list.end(), shown.begin(), shown.end());
-    const PrimitiveList marks = statusPrimitives(labels, v.marks);
+    const PrimitiveList marks = statusPrimitives(labels, v.marks, markReach);
     list.insert(list.end(), marks.begin(), marks.end());
     return framedPicture(std::move(list), v.area, v.around);
 }

@@ -67,15 +67,30 @@ std::vector<Status> currentStatusMarks(StatusMethod method)
     return statusMarks(analyseChoices(currentStudyChoices().choices), method);
 }
 
-PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks)
+std::vector<qreal> drawnMarkReach(const LabelSet& labels, const std::vector<Status>& marks)
+{
+    std::vector<QRectF> squares(marks.size());
+    for (std::size_t i = 1; i < marks.size(); ++i)
+        if (const SubjectLabel* l = labels.get(int(i)); l && l->Visible)
+            squares[i] = QRectF(l->Left, l->Top, l->Width, l->Height);
+    const std::vector<qreal> room = roomBesideSquares(squares);
+    std::vector<qreal> reach(marks.size(), 0);
+    for (std::size_t i = 1; i < marks.size(); ++i)
+        if (!squares[i].isNull())
+            reach[i] = fittedMarkReach(marks[i], room[i]);
+    return reach;
+}
+
+PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks,
+                               const std::vector<qreal>& reach)
 {
     PrimitiveList list;
-    for (std::size_t i = 1; i < marks.size(); ++i) {
+    for (std::size_t i = 1; i < marks.size() && i < reach.size(); ++i) {
         const SubjectLabel* l = labels.get(int(i));
         if (!l || !l->Visible)
             continue;
         const PrimitiveList mark =
-            statusMarkPrimitives(QRectF(l->Left, l->Top, l->Width, l->Height), marks[i]);
+            statusMarkPrimitives(QRectF(l->Left, l->Top, l->Width, l->Height), marks[i], reach[i]);
         list.insert(list.end(), mark.begin(), mark.end());
     }
     return list;

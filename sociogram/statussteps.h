@@ -22,5 +22,9 @@ std::vector<Status> drawnLegend(int criterionType, const std::vector<Status>& ma
 // The marks of the study the data window holds (the grid in view and, for a Both
 // study, the stored answers), by `method`.
 std::vector<Status> currentStatusMarks(StatusMethod method);
-// The marks around the shown labels, to be painted over them.
-PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks);
+// How far each shown label's mark reaches as drawn (by subject number, 0 for none): its full
+// reach, or less where a neighbouring label stands closer.
+std::vector<qreal> drawnMarkReach(const LabelSet& labels, const std::vector<Status>& marks);
+// The marks around the shown labels, to be painted over them, each reaching as far as `reach`.
+PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks,
+                               const std::vector<qreal>& reach);

@@ -8,6 +8,7 @@
 #include "linesteps.h"
 #include "numbers.h"
 #include "primitives.h"
+#include "statusmarks.h"
 #include "tidy.h"
 #include "viewoptions.h"
 
@@ -147,10 +148,14 @@ std::vector<QPointF> LayoutSteps::tidiedApart(int n, const std::vector<QPointF>&
         target ? tidiedOnRings(n, boxes, choices, box, inner)
                : Layout::tidyFree(boxes, n, choices, inner, box, groupOf);
     // Then the lines that found no gap to bend through get one, the labels in the inner area.
+    // and any label whose mark, at its smallest, would still run onto a neighbour steps aside.
     const QSizeF side(labelSize().width, labelSize().height);
-    return shifted(
-        Layout::roomToBend(shifted(tidied, half), choices, inner, side, {box, -half}, target),
-        half);
+    std::vector<double> clearance;
+    for (double full : markRoom)
+        clearance.push_back(full > 0 ? leastMarkReach(full) + MarkClearance : 0.0);
+    return shifted(Layout::roomToBend(shifted(tidied, half), choices, inner, side,
+                                      {box, -half, clearance}, target),
+                   half);
 }
 
 void LayoutSteps::placeTidied(const std::vector<QPointF>& tidied, int n)

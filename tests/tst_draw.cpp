@@ -262,6 +262,40 @@ private Q_SLOTS:
         }
     }
 
+    // A mark with a neighbour closer than its reach is drawn smaller, clear of the neighbour,
+    // down to a least size that still shows its shape.
+    void marksFitTheRoomBesideThem_data()
+    {
+        QTest::addColumn<Status>("mark");
+        QTest::addColumn<QPointF>("neighbour"); // its square's top-left from the mark's label's
+        QTest::addColumn<qreal>("reach");       // as drawn
+        QTest::newRow("far apart") << Status::Popular << QPointF(2000, 0) << 115.0;
+        QTest::newRow("a neighbour across") << Status::Popular << QPointF(460, 40) << 90.0;
+        QTest::newRow("a neighbour down") << Status::Rejected << QPointF(-30, 440) << 70.0;
+        QTest::newRow("a neighbour on the diagonal")
+            << Status::RejectedIsolate << QPointF(480, 470) << 110.0;
+        QTest::newRow("a badge") << Status::Controversial << QPointF(420, -100) << 50.0;
+        QTest::newRow("touching: the least size") << Status::Rejected << QPointF(365, 0) << 66.0;
+    }
+    void marksFitTheRoomBesideThem()
+    {
+        QFETCH(Status, mark);
+        QFETCH(QPointF, neighbour);
+        QFETCH(qreal, reach);
+        const QRectF own(QPointF(3000, 3000), Label), other(own.topLeft() + neighbour, Label);
+        const std::vector<qreal> room = roomBesideSquares({QRectF(), own, other});
+        QCOMPARE(fittedMarkReach(mark, room[1]), reach);
+        QRectF drawn;
+        for (const Primitive& p : statusMarkPrimitives(own, mark, reach)) {
+            const qreal w = p.kind == Primitive::Kind::Rectangle ? p.width / 2 : 0;
+            drawn |= QRectF(p.p1, p.p2).normalized().adjusted(-w, -w, w, w);
+        }
+        const QRectF grown = own.adjusted(-reach, -reach, reach, reach);
+        QVERIFY(grown.adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn));
+        QVERIFY(drawn.right() > grown.right() - 0.01); // every mark reaches right
+        QCOMPARE((drawn & other).isEmpty(), reach >= statusMarkReach(mark) * 0.6 + 1);
+    }
+
     void pageIsFilledAlongItsTighterSide()
     {
         QCOMPARE(printScale(13830, 6630, 6915, 6630), 1.0);

@@ -646,6 +646,25 @@ private Q_SLOTS:
             QVERIFY(!onRings || std::abs(fromMiddle(after, s) - fromMiddle(given, s)) < 1);
     }
 
+    // Two labels five twips apart, the first marked: one steps until the mark has its room,
+    // on the Target along its ring.
+    void roomToBendGivesMarksRoom_data() { roomToBendClearsTheWay_data(); }
+    void roomToBendGivesMarksRoom()
+    {
+        QFETCH(bool, onRings);
+        const Points given{{}, {3000, 1000}, {3365, 1000}, {3000, 5000}};
+        const Choices choices{{1, 3}, {2, 3}};
+        const LabelRoom room{Label, {}, {0, 76, 0, 0}};
+        const Points after = roomToBend(given, choices, Design, Label, room, onRings);
+        const QRectF a(after[1], Label), b(after[2], Label);
+        QVERIFY(std::max({b.left() - a.right(), a.left() - b.right(), b.top() - a.bottom(),
+                          a.top() - b.bottom()}) >= 76);
+        const QPointF middle(Design.width() / 2, Design.height() / 2);
+        for (int s = 1; onRings && s <= 3; ++s)
+            QCOMPARE(qRound(QLineF(QRectF(after[s], Label).center(), middle).length()),
+                     qRound(QLineF(QRectF(given[s], Label).center(), middle).length()));
+    }
+
     // What each of Tidy's searches reaches on one class, against the designed picture: a
     // search made useless, one that hands back what it was given, fails its row.
     void tidyReaches_data()
