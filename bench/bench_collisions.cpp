@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <map>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -30,7 +31,7 @@ using Kind = Primitive::Kind;
 
 struct Collisions {
     int nameName = 0, nameLabel = 0, nameMark = 0, fartherThanOther = 0, outside = 0,
-        nameOnTrack = 0, leftOut = 0, markLabel = 0;
+        nameOnTrack = 0, leftOut = 0, markLabel = 0, markMark = 0;
 };
 
 QRectF boxOf(const Primitive& p)
@@ -110,16 +111,27 @@ Collisions countCollisions(const PrimitiveList& picture, QSizeF area,
     for (const std::vector<QRectF>* boxes : {&names, &labels, &marks})
         for (const QRectF& box : *boxes)
             c.outside += !inside.contains(box);
-    for (const QRectF& mark : marks) {
-        // Its own label is the one it is drawn about.
-        const auto own =
-            std::min_element(labels.begin(), labels.end(), [&](const QRectF& a, const QRectF& b) {
-                return QLineF(a.center(), mark.center()).length() <
-                       QLineF(b.center(), mark.center()).length();
-            });
-        for (auto label = labels.begin(); label != labels.end(); ++label)
-            c.markLabel += label != own && meet(mark, *label);
+    // Each mark's own label is the one it is drawn about.
+    std::vector<std::size_t> ownerOf;
+    for (const QRectF& mark : marks)
+        ownerOf.push_back(
+            std::size_t(std::min_element(labels.begin(), labels.end(),
+                                         [&](const QRectF& a, const QRectF& b) {
+                                             return QLineF(a.center(), mark.center()).length() <
+                                                    QLineF(b.center(), mark.center()).length();
+                                         }) -
+                        labels.begin()));
+    std::set<std::pair<std::size_t, std::size_t>> marksMeeting; // pairs of labels
+    for (std::size_t m = 0; m < marks.size(); ++m) {
+        for (std::size_t l = 0; l < labels.size(); ++l)
+            c.markLabel += l != ownerOf[m] && meet(marks[m], labels[l]);
+        // Outlines meet where they cross; one inside the other is a ring round a ring.
+        for (std::size_t o = 0; o < marks.size(); ++o)
+            if (ownerOf[o] > ownerOf[m] && meet(marks[m], marks[o]) &&
+                !marks[m].contains(marks[o]) && !marks[o].contains(marks[m]))
+                marksMeeting.insert({ownerOf[m], ownerOf[o]});
     }
+    c.markMark = int(marksMeeting.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         for (std::size_t j = i + 1; j < names.size(); ++j)
             c.nameName += meet(names[i], names[j]);
@@ -263,8 +275,8 @@ void BM_TidyCollisions_Table(benchmark::State& state)
     const char* names[] = {"Circle", "Random", "Square", "Target"};
     std::string table = "| Layout | Class | Names meeting | Name on a label | Name on a mark | "
                         "Name nearer another label | Outside the area | Name over an outside "
-                        "line | Names left out | Mark on another label |\n"
-                        "|---|---|---|---|---|---|---|---|---|---|\n";
+                        "line | Names left out | Mark on another label | Marks meeting |\n"
+                        "|---|---|---|---|---|---|---|---|---|---|---|\n";
     for (auto _ : state)
         for (int type : {Codes::SociogramType::Circle, Codes::SociogramType::Square,
                          Codes::SociogramType::Target, Codes::SociogramType::Random})
@@ -276,13 +288,15 @@ void BM_TidyCollisions_Table(benchmark::State& state)
                     sum = {sum.nameName + c.nameName, sum.nameLabel + c.nameLabel,
                            sum.nameMark + c.nameMark, sum.fartherThanOther + c.fartherThanOther,
                            sum.outside + c.outside,   sum.nameOnTrack + c.nameOnTrack,
-                           sum.leftOut + c.leftOut,   sum.markLabel + c.markLabel};
+                           sum.leftOut + c.leftOut,   sum.markLabel + c.markLabel,
+                           sum.markMark + c.markMark};
                 }
                 char row[200];
-                std::snprintf(
-                    row, sizeof row, "| %s | %d x %d | %d | %d | %d | %d | %d | %d | %d | %d |\n",
-                    names[type], n, each, sum.nameName, sum.nameLabel, sum.nameMark,
-                    sum.fartherThanOther, sum.outside, sum.nameOnTrack, sum.leftOut, sum.markLabel);
+                std::snprintf(row, sizeof row,
+                              "| %s | %d x %d | %d | %d | %d | %d | %d | %d | %d | %d | %d |\n",
+                              names[type], n, each, sum.nameName, sum.nameLabel, sum.nameMark,
+                              sum.fartherThanOther, sum.outside, sum.nameOnTrack, sum.leftOut,
+                              sum.markLabel, sum.markMark);
                 table += row;
             }
     std::fputs(table.c_str(), stderr);

@@ -86,24 +86,33 @@ qreal leastMarkReach(qreal full)
     return SmallestMark * full;
 }
 
-qreal fittedMarkReach(Status mark, qreal room)
+std::vector<qreal> fittedMarkReach(const std::vector<QRectF>& squares,
+                                   const std::vector<Status>& marks)
 {
-    const qreal full = statusMarkReach(mark);
-    return std::min(full, std::max(SmallestMark * full, room));
-}
-
-std::vector<qreal> roomBesideSquares(const std::vector<QRectF>& squares)
-{
-    std::vector<qreal> room(squares.size(), Unfitted);
-    for (std::size_t i = 1; i < squares.size(); ++i)
+    const std::size_t n = std::min(squares.size(), marks.size());
+    std::vector<qreal> full(n, 0), reach(n, 0);
+    for (std::size_t i = 1; i < n; ++i)
+        full[i] = squares[i].isNull() ? 0 : statusMarkReach(marks[i]);
+    for (std::size_t i = 1; i < n; ++i) {
+        if (full[i] <= 0)
+            continue;
+        qreal room = Unfitted;
         for (std::size_t j = 1; j < squares.size(); ++j) {
             const QRectF &a = squares[i], &b = squares[j];
-            if (i == j || a.isNull() || b.isNull())
+            if (i == j || b.isNull())
                 continue;
             // A mark reaching r meets b once its square grown by r overlaps b both ways.
-            const qreal across = std::max(b.left() - a.right(), a.left() - b.right());
-            const qreal down = std::max(b.top() - a.bottom(), a.top() - b.bottom());
-            room[i] = std::min(room[i], std::max({across, down, 0.0}) - MarkClearance);
+            const qreal gap = std::max({b.left() - a.right(), a.left() - b.right(),
+                                        b.top() - a.bottom(), a.top() - b.bottom(), 0.0});
+            qreal clear = gap - MarkClearance;
+            // Two marks that can both be drawn apart share the room by their sizes; where
+            // they cannot, each at least keeps off the other's square.
+            const qreal other = j < n ? full[j] : 0;
+            if (other > 0 && clear >= SmallestMark * (full[i] + other))
+                clear *= full[i] / (full[i] + other);
+            room = std::min(room, clear);
         }
-    return room;
+        reach[i] = std::min(full[i], std::max(SmallestMark * full[i], room));
+    }
+    return reach;
 }

@@ -32,8 +32,8 @@ qreal statusMarkReach(Status mark);
 inline constexpr qreal MarkClearance = 10;
 // How far a mark reaching `full` reaches drawn at its smallest.
 qreal leastMarkReach(qreal full);
-// How far the mark reaches drawn with `room` beside its square.
-qreal fittedMarkReach(Status mark, qreal room);
-// For each label's square (by subject number, a null rectangle for none), how far its mark may
-// reach and keep clear of every other square; Unfitted where it stands alone.
-std::vector<qreal> roomBesideSquares(const std::vector<QRectF>& squares);
+// How far each label's mark reaches as drawn, by subject number (entry 0 unused, a null
+// rectangle for no label; 0 for no mark): its full reach, or less where another square stands
+// closer, or where a neighbour's mark would meet it and both can be drawn apart.
+std::vector<qreal> fittedMarkReach(const std::vector<QRectF>& squares,
+                                   const std::vector<Status>& marks);

@@ -257,17 +257,18 @@ private:
         return true;
     }
 
-    // Whether either label's mark finds too little room beside the other's square.
+    // Whether the labels' marks find too little room between their squares: each mark keeps
+    // clear of the other square, and two marks of each other.
     bool clash(int k, int t) const
     {
         const QRectF &a = s.square[std::size_t(k)], &b = s.square[std::size_t(t)];
         const double gap = std::max({b.left() - a.right(), a.left() - b.right(),
                                      b.top() - a.bottom(), a.top() - b.bottom()});
-        const auto need = [&](int m) {
-            return std::size_t(m) < room.markClearance.size() ? room.markClearance[std::size_t(m)]
-                                                              : 0.0;
+        const auto reachOf = [&](int m) {
+            return std::size_t(m) < room.markReach.size() ? room.markReach[std::size_t(m)] : 0.0;
         };
-        return gap < std::max(need(k), need(t));
+        const double both = reachOf(k) + reachOf(t);
+        return both > 0 && gap < both + room.markGap;
     }
     int clashesOf(int k) const
     {

@@ -61,9 +61,10 @@ std::vector<QPointF> tidyFree(const std::vector<QPointF>& current, int n,
 struct LabelRoom {
     QSizeF box;
     QPointF offset;
-    // By subject (entry 0 unused, empty for none): how far from its square the label's status
-    // mark must keep every other square, where its mark, drawn at its smallest, still fits.
-    std::vector<double> markClearance = {};
+    // By subject (entry 0 unused, empty for none): how far the label's status mark reaches
+    // drawn at its smallest, and what it keeps clear of a neighbour's square or mark.
+    std::vector<double> markReach = {};
+    double markGap = 0;
 };
 
 // Target (`onRings`: each label keeps its distance from the centre) and Random, after Tidy:
@@ -71,9 +72,9 @@ struct LabelRoom {
 // through, the labels at its ends and in its way step round their ring or aside, each step
 // taken where the drawn lines then run under fewer labels, the label's room inside the area
 // and clear of every other's, every clique as together as before and hardly a crossing more.
-// Then a label whose status mark finds no room beside a neighbour (room.markClearance) steps
-// the same way, where the drawn lines run under no more labels.
-// Positions are label Left/Top, index 1..n, as tidied; `label` is the label's square.
+// Then a label whose status mark finds no room beside a neighbour or its mark (room.markReach)
+// steps the same way, where the drawn lines run under no more labels. Positions are label Left/Top,
+// index 1..n, as tidied; `label` is the label's square.
 std::vector<QPointF> roomToBend(const std::vector<QPointF>& leftTop,
                                 const std::vector<Choice>& choices, QSizeF area, QSizeF label,
                                 const LabelRoom& room, bool onRings);

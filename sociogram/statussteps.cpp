@@ -69,16 +69,12 @@ std::vector<Status> currentStatusMarks(StatusMethod method)
 
 std::vector<qreal> drawnMarkReach(const LabelSet& labels, const std::vector<Status>& marks)
 {
-    std::vector<QRectF> squares(marks.size());
-    for (std::size_t i = 1; i < marks.size(); ++i)
+    // Every shown label is a neighbour to keep clear of, marked or not.
+    std::vector<QRectF> squares(std::max(marks.size(), std::size_t(labels.highestIndex()) + 1));
+    for (std::size_t i = 1; i < squares.size(); ++i)
         if (const SubjectLabel* l = labels.get(int(i)); l && l->Visible)
             squares[i] = QRectF(l->Left, l->Top, l->Width, l->Height);
-    const std::vector<qreal> room = roomBesideSquares(squares);
-    std::vector<qreal> reach(marks.size(), 0);
-    for (std::size_t i = 1; i < marks.size(); ++i)
-        if (!squares[i].isNull())
-            reach[i] = fittedMarkReach(marks[i], room[i]);
-    return reach;
+    return fittedMarkReach(squares, marks);
 }
 
 PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks,

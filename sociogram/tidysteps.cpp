@@ -147,14 +147,15 @@ std::vector<QPointF> LayoutSteps::tidiedApart(int n, const std::vector<QPointF>&
     const std::vector<QPointF> tidied =
         target ? tidiedOnRings(n, boxes, choices, box, inner)
                : Layout::tidyFree(boxes, n, choices, inner, box, groupOf);
-    // Then the lines that found no gap to bend through get one, the labels in the inner area.
-    // and any label whose mark, at its smallest, would still run onto a neighbour steps aside.
+    // Then the lines that found no gap to bend through get one, the labels in the inner area,
+    // and a label whose mark, drawn at its smallest, would still meet a neighbour or its mark
+    // steps aside.
     const QSizeF side(labelSize().width, labelSize().height);
-    std::vector<double> clearance;
+    std::vector<double> least;
     for (double full : markRoom)
-        clearance.push_back(full > 0 ? leastMarkReach(full) + MarkClearance : 0.0);
+        least.push_back(leastMarkReach(full));
     return shifted(Layout::roomToBend(shifted(tidied, half), choices, inner, side,
-                                      {box, -half, clearance}, target),
+                                      {box, -half, least, MarkClearance}, target),
                    half);
 }
 

@@ -263,37 +263,59 @@ private Q_SLOTS:
     }
 
     // A mark with a neighbour closer than its reach is drawn smaller, clear of the neighbour,
-    // down to a least size that still shows its shape.
+    // down to a least size that still shows its shape; two marks that can share the room
+    // between them both keep clear.
     void marksFitTheRoomBesideThem_data()
     {
         QTest::addColumn<Status>("mark");
         QTest::addColumn<QPointF>("neighbour"); // its square's top-left from the mark's label's
-        QTest::addColumn<qreal>("reach");       // as drawn
-        QTest::newRow("far apart") << Status::Popular << QPointF(2000, 0) << 115.0;
-        QTest::newRow("a neighbour across") << Status::Popular << QPointF(460, 40) << 90.0;
-        QTest::newRow("a neighbour down") << Status::Rejected << QPointF(-30, 440) << 70.0;
+        QTest::addColumn<Status>("neighbourMark");
+        QTest::addColumn<qreal>("reach"); // as drawn
+        QTest::addColumn<bool>("apart");  // the two marks
+        QTest::newRow("far apart")
+            << Status::Popular << QPointF(2000, 0) << Status::Popular << 115.0 << true;
+        QTest::newRow("a neighbour across")
+            << Status::Popular << QPointF(460, 40) << Status::None << 90.0 << true;
+        QTest::newRow("a neighbour down")
+            << Status::Rejected << QPointF(-30, 440) << Status::None << 70.0 << true;
         QTest::newRow("a neighbour on the diagonal")
-            << Status::RejectedIsolate << QPointF(480, 470) << 110.0;
-        QTest::newRow("a badge") << Status::Controversial << QPointF(420, -100) << 50.0;
-        QTest::newRow("touching: the least size") << Status::Rejected << QPointF(365, 0) << 66.0;
+            << Status::RejectedIsolate << QPointF(480, 470) << Status::None << 110.0 << true;
+        QTest::newRow("a badge") << Status::Controversial << QPointF(420, -100) << Status::None
+                                 << 50.0 << true;
+        QTest::newRow("touching: the least size")
+            << Status::Rejected << QPointF(365, 0) << Status::None << 66.0 << true;
+        QTest::newRow("two marks sharing the room")
+            << Status::Popular << QPointF(570, 0) << Status::Popular << 100.0 << true;
+        QTest::newRow("two marks too close to share")
+            << Status::Popular << QPointF(470, 0) << Status::Popular << 100.0 << false;
     }
     void marksFitTheRoomBesideThem()
     {
         QFETCH(Status, mark);
         QFETCH(QPointF, neighbour);
+        QFETCH(Status, neighbourMark);
         QFETCH(qreal, reach);
+        QFETCH(bool, apart);
         const QRectF own(QPointF(3000, 3000), Label), other(own.topLeft() + neighbour, Label);
-        const std::vector<qreal> room = roomBesideSquares({QRectF(), own, other});
-        QCOMPARE(fittedMarkReach(mark, room[1]), reach);
-        QRectF drawn;
-        for (const Primitive& p : statusMarkPrimitives(own, mark, reach)) {
-            const qreal w = p.kind == Primitive::Kind::Rectangle ? p.width / 2 : 0;
-            drawn |= QRectF(p.p1, p.p2).normalized().adjusted(-w, -w, w, w);
-        }
+        const std::vector<qreal> fitted =
+            fittedMarkReach({QRectF(), own, other}, {Status::None, mark, neighbourMark});
+        QCOMPARE(fitted[1], reach);
+        const auto drawn = [](const QRectF& square, Status status, qreal upTo) {
+            QRectF box;
+            for (const Primitive& p : statusMarkPrimitives(square, status, upTo)) {
+                const qreal w = p.kind == Primitive::Kind::Rectangle ? p.width / 2 : 0;
+                box |= QRectF(p.p1, p.p2).normalized().adjusted(-w, -w, w, w);
+            }
+            return box;
+        };
+        const QRectF mine = drawn(own, mark, reach),
+                     theirs = drawn(other, neighbourMark, fitted[2]);
         const QRectF grown = own.adjusted(-reach, -reach, reach, reach);
-        QVERIFY(grown.adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn));
-        QVERIFY(drawn.right() > grown.right() - 0.01); // every mark reaches right
-        QCOMPARE((drawn & other).isEmpty(), reach >= statusMarkReach(mark) * 0.6 + 1);
+        QVERIFY(grown.adjusted(-0.01, -0.01, 0.01, 0.01).contains(mine));
+        QVERIFY(mine.right() > grown.right() - 0.01); // every mark reaches right
+        const bool fits = reach >= statusMarkReach(mark) * 0.6 + 1;
+        QCOMPARE((mine & other).isEmpty(), fits);
+        QCOMPARE((mine & theirs).isEmpty(), apart);
     }
 
     void pageIsFilledAlongItsTighterSide()

@@ -647,18 +647,27 @@ private Q_SLOTS:
     }
 
     // Two labels five twips apart, the first marked: one steps until the mark has its room,
-    // on the Target along its ring.
-    void roomToBendGivesMarksRoom_data() { roomToBendClearsTheWay_data(); }
+    // on the Target along its ring; with both marked, until both marks keep apart.
+    void roomToBendGivesMarksRoom_data()
+    {
+        QTest::addColumn<bool>("onRings");
+        QTest::addColumn<double>("second"); // the second label's mark, reaching
+        QTest::newRow("random") << false << 0.0;
+        QTest::newRow("target") << true << 0.0;
+        QTest::newRow("random, both marked") << false << 50.0;
+        QTest::newRow("target, both marked") << true << 50.0;
+    }
     void roomToBendGivesMarksRoom()
     {
         QFETCH(bool, onRings);
+        QFETCH(double, second);
         const Points given{{}, {3000, 1000}, {3365, 1000}, {3000, 5000}};
         const Choices choices{{1, 3}, {2, 3}};
-        const LabelRoom room{Label, {}, {0, 76, 0, 0}};
+        const LabelRoom room{Label, {}, {0, 66, second, 0}, 10};
         const Points after = roomToBend(given, choices, Design, Label, room, onRings);
         const QRectF a(after[1], Label), b(after[2], Label);
         QVERIFY(std::max({b.left() - a.right(), a.left() - b.right(), b.top() - a.bottom(),
-                          a.top() - b.bottom()}) >= 76);
+                          a.top() - b.bottom()}) >= 76 + second);
         const QPointF middle(Design.width() / 2, Design.height() / 2);
         for (int s = 1; onRings && s <= 3; ++s)
             QCOMPARE(qRound(QLineF(QRectF(after[s], Label).center(), middle).length()),
