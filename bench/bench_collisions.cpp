@@ -9,6 +9,7 @@
 #include "keydrawing.h"
 #include "layoutsteps.h"
 #include "linesteps.h"
+#include "namebands.h"
 #include "paint.h"
 #include "picturebuild.h"
 #include "sociometry.h"
@@ -31,7 +32,7 @@ using Kind = Primitive::Kind;
 
 struct Collisions {
     int nameName = 0, nameLabel = 0, nameMark = 0, fartherThanOther = 0, outside = 0,
-        nameOnTrack = 0, leftOut = 0, markLabel = 0, markMark = 0;
+        nameOnTrack = 0, leftOut = 0, markLabel = 0, markMark = 0, cutShort = 0;
 };
 
 QRectF boxOf(const Primitive& p)
@@ -92,9 +93,11 @@ Collisions countCollisions(const PrimitiveList& picture, QSizeF area,
     std::vector<int> nameOf;
     std::map<int, QRectF> labelOf;
     std::vector<const Primitive*> paths;
+    Collisions c;
     for (const Primitive& p : picture) {
         if (p.kind == Kind::Name) {
             names.push_back(boxOf(p));
+            c.cutShort += names.back().width() + 1 < nameWidth(p.text);
             nameOf.push_back(owner.at(p.text));
         } else if (p.kind == Kind::Label) {
             labels.push_back(boxOf(p));
@@ -105,7 +108,6 @@ Collisions countCollisions(const PrimitiveList& picture, QSizeF area,
             paths.push_back(&p);
         }
     }
-    Collisions c;
     c.leftOut = int(owner.size() - names.size());
     const QRectF inside(QPointF(0, 0), area);
     for (const std::vector<QRectF>* boxes : {&names, &labels, &marks})
@@ -273,10 +275,11 @@ void BM_TidyCollisions_Table(benchmark::State& state)
 {
     ensureBenchApplication();
     const char* names[] = {"Circle", "Random", "Square", "Target"};
-    std::string table = "| Layout | Class | Names meeting | Name on a label | Name on a mark | "
-                        "Name nearer another label | Outside the area | Name over an outside "
-                        "line | Names left out | Mark on another label | Marks meeting |\n"
-                        "|---|---|---|---|---|---|---|---|---|---|---|\n";
+    std::string table =
+        "| Layout | Class | Names meeting | Name on a label | Name on a mark | "
+        "Name nearer another label | Outside the area | Name over an outside "
+        "line | Names left out | Mark on another label | Marks meeting | Names cut short |\n"
+        "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
     for (auto _ : state)
         for (int type : {Codes::SociogramType::Circle, Codes::SociogramType::Square,
                          Codes::SociogramType::Target, Codes::SociogramType::Random})
@@ -289,14 +292,15 @@ void BM_TidyCollisions_Table(benchmark::State& state)
                            sum.nameMark + c.nameMark, sum.fartherThanOther + c.fartherThanOther,
                            sum.outside + c.outside,   sum.nameOnTrack + c.nameOnTrack,
                            sum.leftOut + c.leftOut,   sum.markLabel + c.markLabel,
-                           sum.markMark + c.markMark};
+                           sum.markMark + c.markMark, sum.cutShort + c.cutShort};
                 }
                 char row[200];
-                std::snprintf(row, sizeof row,
-                              "| %s | %d x %d | %d | %d | %d | %d | %d | %d | %d | %d | %d |\n",
-                              names[type], n, each, sum.nameName, sum.nameLabel, sum.nameMark,
-                              sum.fartherThanOther, sum.outside, sum.nameOnTrack, sum.leftOut,
-                              sum.markLabel, sum.markMark);
+                std::snprintf(
+                    row, sizeof row,
+                    "| %s | %d x %d | %d | %d | %d | %d | %d | %d | %d | %d | %d | %d |\n",
+                    names[type], n, each, sum.nameName, sum.nameLabel, sum.nameMark,
+                    sum.fartherThanOther, sum.outside, sum.nameOnTrack, sum.leftOut, sum.markLabel,
+                    sum.markMark, sum.cutShort);
                 table += row;
             }
     std::fputs(table.c_str(), stderr);

@@ -67,14 +67,20 @@ std::vector<Status> currentStatusMarks(StatusMethod method)
     return statusMarks(analyseChoices(currentStudyChoices().choices), method);
 }
 
-std::vector<qreal> drawnMarkReach(const LabelSet& labels, const std::vector<Status>& marks)
+std::vector<qreal> drawnMarkReach(const LabelSet& labels, const std::vector<Status>& marks,
+                                  bool fitted)
 {
     // Every shown label is a neighbour to keep clear of, marked or not.
     std::vector<QRectF> squares(std::max(marks.size(), std::size_t(labels.highestIndex()) + 1));
     for (std::size_t i = 1; i < squares.size(); ++i)
         if (const SubjectLabel* l = labels.get(int(i)); l && l->Visible)
             squares[i] = QRectF(l->Left, l->Top, l->Width, l->Height);
-    return fittedMarkReach(squares, marks);
+    if (fitted)
+        return fittedMarkReach(squares, marks);
+    std::vector<qreal> reach(marks.size(), 0);
+    for (std::size_t i = 1; i < marks.size(); ++i)
+        reach[i] = squares[i].isNull() ? 0 : statusMarkReach(marks[i]);
+    return reach;
 }
 
 PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks,

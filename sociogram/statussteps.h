@@ -23,8 +23,9 @@ std::vector<Status> drawnLegend(int criterionType, const std::vector<Status>& ma
 // study, the stored answers), by `method`.
 std::vector<Status> currentStatusMarks(StatusMethod method);
 // How far each shown label's mark reaches as drawn (by subject number, 0 for none): its full
-// reach, or less where a neighbouring label stands closer.
-std::vector<qreal> drawnMarkReach(const LabelSet& labels, const std::vector<Status>& marks);
+// reach, or with `fitted` less where a neighbouring label or its mark stands closer.
+std::vector<qreal> drawnMarkReach(const LabelSet& labels, const std::vector<Status>& marks,
+                                  bool fitted);
 // The marks around the shown labels, to be painted over them, each reaching as far as `reach`.
 PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>& marks,
                                const std::vector<qreal>& reach);

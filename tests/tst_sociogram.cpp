@@ -5,6 +5,7 @@
 #include "gridfill.h"
 #include "labelset.h"
 #include "linesteps.h"
+#include "picturebuild.h"
 #include "picturetitle.h"
 #include "scriptedmessages.h"
 #include "sociogramstate.h"
@@ -205,6 +206,36 @@ private Q_SLOTS:
                 for (int j = 1; j <= 12; ++j)
                     QVERIFY(i == j || !square(i, room[i]).intersects(square(j, 0)));
             }
+        }
+    }
+
+    // A rejected pupil's label 100 twips from a neighbour's: a layout just drawn shows the
+    // mark whole, an arranged picture draws it clear of the neighbour.
+    void marksFitAnArrangedPicture()
+    {
+        LabelSet labels;
+        for (int i = 1; i <= 2; ++i) {
+            QVERIFY(!labels.load(i));
+            labels.move(i, float(1000 + 460 * i), 2000);
+        }
+        PictureValues v;
+        v.sociogramType = Codes::SociogramType::Random;
+        v.area = QSizeF(Codes::Geometry::DesignWidth, Codes::Geometry::DesignHeight);
+        v.labels = &labels;
+        v.labelSize = QSizeF(360, 360);
+        v.marks = {Status::None, Status::Rejected, Status::None};
+        const QRectF neighbour(1920, 2000, 360, 360);
+        for (const bool routed : {false, true}) {
+            v.routed = routed;
+            const PrimitiveList picture = wholePicture(v);
+            const auto mark = std::find_if(picture.begin(), picture.end(), [](const Primitive& p) {
+                return p.kind == Primitive::Kind::Rectangle && p.p2.x() - p.p1.x() < 1000;
+            });
+            QVERIFY(mark != picture.end());
+            const qreal w = mark->width / 2;
+            const QRectF box = QRectF(mark->p1, mark->p2).adjusted(-w, -w, w, w);
+            QCOMPARE(mark->width == 70, !routed);
+            QCOMPARE(box.intersects(neighbour), !routed);
         }
     }
 
