@@ -16,15 +16,35 @@ using DrawSize::NameGap;
 using DrawSize::NameHeight;
 
 // Below first, as Tidy keeps room there; then above; then beside, on the side away from
-// the picture's middle first, where a name crosses fewer lines.
-enum class Side { Below, Above, Right, Left, None };
+// the picture's middle first, where a name crosses fewer lines. Where none of those holds the
+// whole name (labels side by side leave a name no more than a label's width across), it may
+// hang down from its label or stand up over it, turned a quarter.
+enum class Side { Below, Above, Right, Left, Down, Up, None };
+
+bool upright(Side side)
+{
+    return side == Side::Down || side == Side::Up;
+}
 
 // A band's rows and the point it grows from: centred on it under or over the label, or
 // starting at it beside the label. `before` and `after` are what the whole name wants on
-// either side of the anchor.
+// either side of the anchor. A name turned upright has columns for rows and grows down or
+// up from its anchor: everything about it is measured with x and y swapped.
 struct Reach {
     qreal top = 0, bottom = 0, anchor = 0, before = 0, after = 0;
 };
+
+QRectF swapped(const QRectF& r)
+{
+    return {r.top(), r.left(), r.height(), r.width()};
+}
+
+// The most a band may take: the whole name's extent, in the picture's own axes.
+QRectF widest(const Reach& r, bool turned)
+{
+    const QRectF across(r.anchor - r.before, r.top, r.before + r.after, r.bottom - r.top);
+    return turned ? swapped(across) : across;
+}
 
 // A name keeps its gap from the label's status mark, where it has one.
 Reach reachOf(const NameSpot& spot, Side side, qreal need)
@@ -43,6 +63,13 @@ Reach reachOf(const NameSpot& spot, Side side, qreal need)
         return {middle, middle + NameHeight, label.right() + gap, 0, need};
     case Side::Left:
         return {middle, middle + NameHeight, label.left() - gap, need, 0};
+    case Side::Down: // columns about the label's middle, growing down from under it
+    case Side::Up: {
+        const qreal centre = label.center().x() - NameHeight / 2;
+        return {centre, centre + NameHeight,
+                side == Side::Down ? label.bottom() + gap : label.top() - gap,
+                side == Side::Down ? 0 : need, side == Side::Down ? need : 0};
+    }
     case Side::None:
         break;
     }
@@ -98,29 +125,45 @@ struct Placer {
     std::vector<qreal> needs;
 
     // The band of spot i on `side`, the other spots on theirs; empty when there is no room.
+    // An upright band is worked out in swapped axes, so that one walk serves both; two names
+    // turned alike part as names in the same rows do.
     QRectF band(std::size_t i, Side side) const
     {
         const qreal need = needs[i];
         const Reach r = reachOf(spots[i], side, need);
-        if (side == Side::None || r.top < 0 || r.bottom > area.height())
+        const bool turned = upright(side);
+        const QSizeF room = turned ? area.transposed() : area;
+        const auto inAxes = [&](const QRectF& rect) { return turned ? swapped(rect) : rect; };
+        if (side == Side::None || r.top < 0 || r.bottom > room.height())
             return {};
-        qreal from = side == Side::Right ? r.anchor : 0;
-        qreal to = side == Side::Left ? r.anchor : area.width();
-        for (const NameSpot& other : spots) {
-            const QRectF square = markedSquare(other);
+        qreal from = side == Side::Right || side == Side::Down ? r.anchor : 0;
+        qreal to = side == Side::Left || side == Side::Up ? r.anchor : room.width();
+        const auto keepOut = [&](const QRectF& square) {
             if (!rowsMeet(r.top, r.bottom, square.top(), square.bottom()))
-                continue;
+                return true;
             if (square.right() <= r.anchor)
                 from = std::max(from, square.right());
             else if (square.left() >= r.anchor)
                 to = std::min(to, square.left());
             else
+                return false;
+            return true;
+        };
+        for (const NameSpot& other : spots)
+            if (!keepOut(inAxes(markedSquare(other))))
                 return {};
-        }
         for (std::size_t j = 0; j < spots.size(); ++j) {
             if (j == i || sides[j] == Side::None)
                 continue;
             const Reach o = reachOf(spots[j], sides[j], needs[j]);
+            if (upright(sides[j]) != turned) {
+                // Across, a name keeps out of all an upright one may take; an upright name
+                // then takes what the names across leave, so neither can meet the other.
+                const QRectF held = turned ? band(j, sides[j]) : widest(o, true);
+                if (!held.isEmpty() && !keepOut(inAxes(held)))
+                    return {};
+                continue;
+            }
             if (!rowsMeet(r.top, r.bottom, o.top, o.bottom))
                 continue;
             if (o.anchor > r.anchor || (o.anchor == r.anchor && j > i))
@@ -133,8 +176,15 @@ struct Placer {
             return {};
         const qreal start = need > 0 ? r.anchor - width * r.before / need : r.anchor;
         const qreal left = std::clamp(start, from, to - width);
-        const QRectF placed(left, r.top, width, NameHeight);
+        const QRectF placed = inAxes(QRectF(left, r.top, width, NameHeight));
         return readsAsOwn(placed, i, spots) ? placed : QRectF();
+    }
+
+    // How much of spot i's name `side` shows.
+    qreal shown(std::size_t i, Side side) const
+    {
+        const QRectF b = band(i, side);
+        return upright(side) ? b.height() : b.width();
     }
 
     std::array<Side, 4> preference(std::size_t i) const
@@ -163,19 +213,28 @@ struct Placer {
     Side bestSide(std::size_t i) const
     {
         Side best = Side::None;
-        qreal shown = 0;
+        qreal most = 0;
         const std::array<Side, 4> sides = preference(i);
+        const auto weigh = [&](Side side) {
+            const qreal width = shown(i, side);
+            if (width > most * 1.25) {
+                most = width;
+                best = side;
+            }
+            return width >= needs[i];
+        };
         for (Side side : sides) {
             if (inward && side == sides.back() && best != Side::None)
                 break;
-            const qreal width = band(i, side).width();
-            if (width >= needs[i])
+            if (weigh(side))
                 return side;
-            if (width > shown * 1.25) {
-                shown = width;
-                best = side;
-            }
         }
+        // Upright: towards the middle first, and on a frame only that way.
+        const Side into = spots[i].label.center().y() < area.height() / 2 ? Side::Down : Side::Up;
+        if (weigh(into))
+            return into;
+        if (!inward && weigh(into == Side::Down ? Side::Up : Side::Down))
+            return into == Side::Down ? Side::Up : Side::Down;
         return best;
     }
 };
@@ -223,7 +282,9 @@ PrimitiveList placedNames(const std::vector<NameSpot>& spots, QSizeF area, bool 
     PrimitiveList list;
     const std::vector<QRectF> bands = nameBands(spots, area, inward);
     for (std::size_t i = 0; i < spots.size(); ++i)
-        if (!bands[i].isEmpty())
+        if (!bands[i].isEmpty()) {
             list.push_back(namePrimitive(bands[i], spots[i].name));
+            list.back().down = bands[i].top() >= spots[i].label.bottom();
+        }
     return list;
 }

@@ -44,18 +44,26 @@ void paintName(QPainter& painter, const Primitive& p, qreal scale)
     painter.save();
     painter.setFont(nameFont(painter.font()));
     painter.setPen(hairline(p.pen.isValid() ? p.pen : QColor(Qt::black)));
-    const QRectF band = scaledRect(p, scale);
+    QRectF band = scaledRect(p, scale);
+    // An upright band holds the name turned a quarter, starting at the end by its label.
+    const bool upright = band.height() > band.width();
+    if (upright) {
+        painter.translate(band.center());
+        painter.rotate(p.down ? 90 : -90);
+        band = QRectF(-band.height() / 2, -band.width() / 2, band.height(), band.width());
+    }
+    const Qt::Alignment along = upright ? Qt::AlignLeft : Qt::AlignHCenter;
     // Cut to the band here, as the type's width depends on the device.
     const QString shown =
         painter.fontMetrics().elidedText(p.text, Qt::ElideRight, int(std::floor(band.width())));
     // A pale ground under the name keeps it readable where choice lines cross it; it stays
     // in the band, which no other name or label enters.
-    const QRectF ground = QRectF(painter.fontMetrics().boundingRect(
-                                     band.toAlignedRect(), Qt::AlignHCenter | Qt::AlignTop, shown))
+    const QRectF ground = QRectF(painter.fontMetrics().boundingRect(band.toAlignedRect(),
+                                                                    along | Qt::AlignTop, shown))
                               .adjusted(-1, 0, 1, 0) &
                           band;
     painter.fillRect(ground, QColor(255, 255, 255, 210));
-    painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, shown);
+    painter.drawText(band, along | Qt::AlignTop | Qt::TextDontClip, shown);
     painter.restore();
 }
 

@@ -213,10 +213,15 @@ private Q_SLOTS:
         QTest::newRow("a column") << QList<QPointF>{{3000, 3000}, {3000, 3400}, {3000, 3800}}
                                   << QList<qreal>{700, 700, 700} << QList<int>{0, 1, 2}
                                   << QList<qreal>{0, 0, 0} << false;
+        // The last has room to the right; the others stand up over their labels.
         QTest::newRow("a crowded row at the foot")
             << QList<QPointF>{{0, 4640}, {380, 4640}, {760, 4640}, {1140, 4640}}
-            << QList<qreal>{1000, 1000, 1000, 1000} << QList<int>{3} // room to the right
+            << QList<qreal>{1000, 1000, 1000, 1000} << QList<int>{0, 1, 2, 3}
             << QList<qreal>{0, 0, 0, 0} << false;
+        QTest::newRow("a crowded row along the top of a frame")
+            << QList<QPointF>{{1000, 300}, {1370, 300}, {1740, 300}, {2110, 300}, {2480, 300}}
+            << QList<qreal>{900, 900, 900, 900, 900} << QList<int>{0, 1, 2, 3, 4}
+            << QList<qreal>{0, 0, 0, 0, 0} << true;
         QTest::newRow("marked labels side by side")
             << QList<QPointF>{{3000, 3000}, {3560, 3100}} << QList<qreal>{900, 300}
             << QList<int>{0, 1} << QList<qreal>{0, 140} << false;
@@ -244,7 +249,9 @@ private Q_SLOTS:
         const auto fromMiddle = [&](QPointF p) { return QLineF(p, area.center()).length(); };
         for (std::size_t i = 0; i < spots.size(); ++i) {
             QVERIFY(!bands[i].isEmpty() && area.contains(bands[i]));
-            QCOMPARE(bands[i].width() >= spots[i].width, whole.contains(int(i)));
+            // An upright band holds its name along its height.
+            const qreal length = std::max(bands[i].width(), bands[i].height());
+            QCOMPARE(length >= spots[i].width, whole.contains(int(i)));
             QVERIFY(!inward || fromMiddle(bands[i].center()) < fromMiddle(spots[i].label.center()));
             const QPointF middle = spots[i].label.center();
             const QPointF start(std::clamp(middle.x(), bands[i].left(), bands[i].right()),
