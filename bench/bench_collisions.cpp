@@ -248,6 +248,7 @@ Collisions tidiedCollisions(int type, int n, const std::vector<Choice>& choices,
             v.positions[std::size_t(s)] = {std::int16_t(l->Left), std::int16_t(l->Top)};
     v.choices = choices;
     v.routed = true;
+    v.arranged = true;
     const QStringList names = classNames(n);
     v.names = SubjectNames(names.begin(), names.end());
     v.marks = marks;

@@ -157,10 +157,8 @@ struct Placer {
                 continue;
             const Reach o = reachOf(spots[j], sides[j], needs[j]);
             if (upright(sides[j]) != turned) {
-                // Across, a name keeps out of all an upright one may take; an upright name
-                // then takes what the names across leave, so neither can meet the other.
-                const QRectF held = turned ? band(j, sides[j]) : widest(o, true);
-                if (!held.isEmpty() && !keepOut(inAxes(held)))
+                if (const QRectF taken = takenAcross(j, o, turned);
+                    !taken.isEmpty() && !keepOut(inAxes(taken)))
                     return {};
                 continue;
             }
@@ -178,6 +176,16 @@ struct Placer {
         const qreal left = std::clamp(start, from, to - width);
         const QRectF placed = inAxes(QRectF(left, r.top, width, NameHeight));
         return readsAsOwn(placed, i, spots) ? placed : QRectF();
+    }
+
+    // What spot j, turned the other way from the band being placed, keeps for itself. A level
+    // name keeps out of all an upright one may take; an upright name then takes what the
+    // level names leave, so neither can meet the other. (The upright band works out its
+    // level neighbours' bands: the cost grows with the cube of the labels, which at the
+    // forty a study holds stays within a few milliseconds.)
+    QRectF takenAcross(std::size_t j, const Reach& o, bool turned) const
+    {
+        return turned ? band(j, sides[j]) : widest(o, true);
     }
 
     // How much of spot i's name `side` shows.
@@ -215,7 +223,8 @@ struct Placer {
         Side best = Side::None;
         qreal most = 0;
         const std::array<Side, 4> sides = preference(i);
-        const auto weigh = [&](Side side) {
+        // Whether `side` holds the whole name; the side that shows most is kept meanwhile.
+        const auto holdsWhole = [&](Side side) {
             const qreal width = shown(i, side);
             if (width > most * 1.25) {
                 most = width;
@@ -226,15 +235,17 @@ struct Placer {
         for (Side side : sides) {
             if (inward && side == sides.back() && best != Side::None)
                 break;
-            if (weigh(side))
+            if (holdsWhole(side))
                 return side;
         }
         // Upright: towards the middle first, and on a frame only that way.
-        const Side into = spots[i].label.center().y() < area.height() / 2 ? Side::Down : Side::Up;
-        if (weigh(into))
-            return into;
-        if (!inward && weigh(into == Side::Down ? Side::Up : Side::Down))
-            return into == Side::Down ? Side::Up : Side::Down;
+        const Side towardsMiddle =
+            spots[i].label.center().y() < area.height() / 2 ? Side::Down : Side::Up;
+        const Side awayFromMiddle = towardsMiddle == Side::Down ? Side::Up : Side::Down;
+        if (holdsWhole(towardsMiddle))
+            return towardsMiddle;
+        if (!inward && holdsWhole(awayFromMiddle))
+            return awayFromMiddle;
         return best;
     }
 };
@@ -246,7 +257,11 @@ constexpr qreal GroundMargin = 30;
 
 } // namespace
 
-std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area, bool inward)
+namespace {
+
+// Each spot's band with the side it stands on.
+std::vector<std::pair<QRectF, Side>> placeNames(const std::vector<NameSpot>& spots, QSizeF area,
+                                                bool inward)
 {
     Placer placer{spots, area, inward, {}, {}};
     for (std::size_t i = 0; i < spots.size(); ++i) {
@@ -265,9 +280,19 @@ std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area, b
         if (!changed)
             break;
     }
-    std::vector<QRectF> bands;
+    std::vector<std::pair<QRectF, Side>> placed;
     for (std::size_t i = 0; i < spots.size(); ++i)
-        bands.push_back(placer.band(i, placer.sides[i]));
+        placed.emplace_back(placer.band(i, placer.sides[i]), placer.sides[i]);
+    return placed;
+}
+
+} // namespace
+
+std::vector<QRectF> nameBands(const std::vector<NameSpot>& spots, QSizeF area, bool inward)
+{
+    std::vector<QRectF> bands;
+    for (const auto& [band, side] : placeNames(spots, area, inward))
+        bands.push_back(band);
     return bands;
 }
 
@@ -280,11 +305,15 @@ qreal nameWidth(const QString& name)
 PrimitiveList placedNames(const std::vector<NameSpot>& spots, QSizeF area, bool inward)
 {
     PrimitiveList list;
-    const std::vector<QRectF> bands = nameBands(spots, area, inward);
-    for (std::size_t i = 0; i < spots.size(); ++i)
-        if (!bands[i].isEmpty()) {
-            list.push_back(namePrimitive(bands[i], spots[i].name));
-            list.back().down = bands[i].top() >= spots[i].label.bottom();
-        }
+    const std::vector<std::pair<QRectF, Side>> placed = placeNames(spots, area, inward);
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        const auto& [band, side] = placed[i];
+        if (band.isEmpty())
+            continue;
+        list.push_back(namePrimitive(band, spots[i].name));
+        if (upright(side))
+            list.back().turn =
+                side == Side::Down ? Primitive::Turn::ReadingDown : Primitive::Turn::ReadingUp;
+    }
     return list;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // Where the pupils' names go: each in a band of its own under its label, or above or beside
-// it where below is taken, as wide as the whole name or as the room its neighbours leave. No
-// band meets another band or another label, so a name never runs into a neighbour's name or
-// number, and none starts as near another label as its own; a name with no room worth
-// showing is left out (the window's tooltip still gives it). The window, the print and every
-// export place names this way. Values in, bands and primitives out.
+// it where below is taken, as wide as the whole name or as the room its neighbours leave, or
+// turned upright, hanging down from it or standing over it, where labels side by side leave
+// no side that holds the whole name. No band meets another band or another label, so a name
+// never runs into a neighbour's name or number, and none starts as near another label as its
+// own; a name with no room worth showing is left out (the window's tooltip still gives it).
+// The window, the print and every export place names this way. Values in, bands and
+// primitives out.
 
 #include "primitives.h"
 

@@ -46,10 +46,10 @@ void paintName(QPainter& painter, const Primitive& p, qreal scale)
     painter.setPen(hairline(p.pen.isValid() ? p.pen : QColor(Qt::black)));
     QRectF band = scaledRect(p, scale);
     // An upright band holds the name turned a quarter, starting at the end by its label.
-    const bool upright = band.height() > band.width();
+    const bool upright = p.turn != Primitive::Turn::Level;
     if (upright) {
         painter.translate(band.center());
-        painter.rotate(p.down ? 90 : -90);
+        painter.rotate(p.turn == Primitive::Turn::ReadingDown ? 90 : -90);
         band = QRectF(-band.height() / 2, -band.width() / 2, band.height(), band.width());
     }
     const Qt::Alignment along = upright ? Qt::AlignLeft : Qt::AlignHCenter;

@@ -44,9 +44,9 @@ struct Primitive {
     bool bold = false;
     bool fit = false;
     int flags = 0;
-    // Name: a band taller than wide holds the name turned a quarter, reading down from its top
-    // (`down`) or up from its bottom, the end nearest its label.
-    bool down = false;
+    // Name: how the name is turned in its band, starting at the end nearest its label.
+    enum class Turn { Level, ReadingDown, ReadingUp };
+    Turn turn = Turn::Level;
     friend bool operator==(const Primitive&, const Primitive&) = default;
 };
 

@@ -32,8 +32,8 @@ Primitive outline(const QRectF& label, qreal gap, const QColor& colour, qreal wi
     return rectanglePrimitive(label.adjusted(-gap, -gap, gap, gap), colour, {}, width, dashed);
 }
 
-// The mark drawn `f` of its size.
-PrimitiveList markPrimitives(const QRectF& label, Status mark, qreal f)
+// The mark drawn `scale` of its size.
+PrimitiveList markPrimitives(const QRectF& label, Status mark, qreal scale)
 {
     switch (mark) {
     case Status::None:
@@ -42,18 +42,20 @@ PrimitiveList markPrimitives(const QRectF& label, Status mark, qreal f)
         return {};
     case Status::Popular:
     case Status::MostChosen:
-        return {outline(label, f * InnerRing, Liked, f * ThinWidth),
-                outline(label, f * OuterRing, Liked, f * ThinWidth)};
+        return {outline(label, scale * InnerRing, Liked, scale * ThinWidth),
+                outline(label, scale * OuterRing, Liked, scale * ThinWidth)};
     case Status::Rejected:
-        return {outline(label, f * (InnerRing + OuterRing) / 2, Rejected, f * ThickWidth)};
+        return {outline(label, scale * (InnerRing + OuterRing) / 2, Rejected, scale * ThickWidth)};
     case Status::Neglected:
     case Status::Isolate:
-        return {outline(label, f * (InnerRing + OuterRing) / 2, LeftOut, f * DashedWidth, true)};
+        return {outline(label, scale * (InnerRing + OuterRing) / 2, LeftOut, scale * DashedWidth,
+                        true)};
     case Status::RejectedIsolate:
-        return {outline(label, f * InnerRing, Rejected, f * ThickWidth),
-                outline(label, f * (OuterRing + DashedWidth), LeftOut, f * DashedWidth, true)};
+        return {
+            outline(label, scale * InnerRing, Rejected, scale * ThickWidth),
+            outline(label, scale * (OuterRing + DashedWidth), LeftOut, scale * DashedWidth, true)};
     case Status::Controversial: {
-        const qreal side = f * BadgeSide;
+        const qreal side = scale * BadgeSide;
         const QPointF corner = label.topRight() + QPointF(-side / 2, -side / 2);
         return {rectanglePrimitive(QRectF(corner, QSizeF(side, side)), Rejected, Badge)};
     }
@@ -65,7 +67,7 @@ PrimitiveList markPrimitives(const QRectF& label, Status mark, qreal f)
 
 PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark, qreal reach)
 {
-    // Half a twip short is no reason to redraw it.
+    // Half a twip short is no reason to draw it smaller.
     const qreal full = statusMarkReach(mark);
     return markPrimitives(label, mark,
                           full > reach + 0.5 ? std::max(SmallestMark, reach / full) : 1.0);

@@ -60,15 +60,20 @@ public:
         return taken;
     }
 
-    // One pass over the labels whose marks want room, each pair's labels stepping in turn;
-    // whether a step was taken.
+    // One pass over the labels whose marks want room, each pair's labels stepping in turn,
+    // first where no step enters another label's room, else where one must; whether a step
+    // was taken. (A mark on a neighbour shows; a name's room entered often still leaves the
+    // name another side.)
     bool clearMarks(int& budget)
     {
         bool taken = false;
         for (int k = 1; k <= s.n && budget > 0; ++k)
             for (int t = 1; t <= s.n && budget > 0; ++t)
                 if (t != k && clash(k, t))
-                    taken |= stepClear(k, budget) || stepClear(t, budget);
+                    for (const bool keepRooms : {true, false})
+                        if (clash(k, t) &&
+                            (stepClear(k, keepRooms, budget) || stepClear(t, keepRooms, budget)))
+                            taken = true;
         return taken;
     }
 
@@ -280,15 +285,15 @@ private:
 
     // Label k takes the step that leaves its mark and its neighbours' the fewest clashes, if
     // fewer than now, no label on another, the drawn lines under no more labels and hardly a
-    // crossing more.
-    bool stepClear(int k, int& budget)
+    // crossing more; with `keepRooms`, no room round another label entered.
+    bool stepClear(int k, bool keepRooms, int& budget)
     {
         const QPointF was = at[std::size_t(k)];
         const int before = clashesOf(k), crossedBefore = crossingsOf(k);
         int fewest = before, bestCrossed = 0;
         QPointF best = was;
         for (const QPointF& p : stepsOf(k)) {
-            if (budget <= 0 || !allowedForMark(k, p))
+            if (budget <= 0 || !allowedForMark(k, p, keepRooms))
                 continue;
             place(k, p);
             const int clashes = clashesOf(k), crossed = crossingsOf(k) - crossedBefore;
@@ -319,9 +324,24 @@ private:
         return true;
     }
 
-    // As allowed, but only the labels' squares kept apart: where the marks clash the rooms
-    // round the labels met already.
-    bool allowedForMark(int k, QPointF p)
+    // The labels whose room (a name under its square, a mark round it) label k's square
+    // enters at p, or whose square enters label k's room there.
+    int roomsMet(int k, QPointF p) const
+    {
+        const auto enters = [&](QPointF square, QPointF roomOf) {
+            return QRectF(square, label).intersects(QRectF(roomOf + room.offset, room.box));
+        };
+        int met = 0;
+        for (int t = 1; t <= s.n; ++t) {
+            const QPointF other = at[std::size_t(t)];
+            met += t != k && (enters(p, other) || enters(other, p));
+        }
+        return met;
+    }
+
+    // As allowed, but where the marks clash the rooms round the labels met already: the
+    // labels' squares are kept apart, and with `keepRooms` the step meets no more rooms.
+    bool allowedForMark(int k, QPointF p, bool keepRooms)
     {
         const QPointF box = p + room.offset;
         if (box.x() < 0 || box.y() < 0 || box.x() + room.box.width() > area.width() ||
@@ -331,6 +351,8 @@ private:
             if (t != k && squaresOverlap(p.x(), p.y(), at[std::size_t(t)].x(),
                                          at[std::size_t(t)].y(), label.width(), label.height()))
                 return false;
+        if (keepRooms && roomsMet(k, p) > roomsMet(k, at[std::size_t(k)]))
+            return false;
         const QPointF was = at[std::size_t(k)];
         place(k, p);
         bool held = true;

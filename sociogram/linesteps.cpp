@@ -178,6 +178,7 @@ PictureValues readPicture(Trap& trap, const PictureSource& source)
     v.labelSize = source.labelSize;
     v.colour = source.style.colour;
     v.routed = source.style.routed;
+    v.arranged = source.style.arranged;
     v.changes = source.ties != nullptr;
     if (source.ties)
         v.ties = drawnTies(trap, *source.ties, source.style);

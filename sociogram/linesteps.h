@@ -24,7 +24,8 @@ class QPaintDevice;
 struct LineStyle {
     bool colour = false;
     bool otherCriterion = true;
-    bool routed = false; // "Lines &Round Labels"
+    bool routed = false;   // "Lines &Round Labels"
+    bool arranged = false; // the labels stand where Tidy, a drag or a saved arrangement put them
 };
 
 // Where the picture's lines come from: the grid's choices (with the other criterion's stored

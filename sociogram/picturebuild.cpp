@@ -70,10 +70,8 @@ PrimitiveList wholePicture(const PictureValues& v)
     if (!v.labels)
         return framedPicture(std::move(list), v.area, v.around);
     const LabelSet& labels = *v.labels;
-    // A layout just drawn keeps its marks whole, as it always showed them; an arranged picture
-    // (tidied, moved by hand or restored, where the lines go round labels) fits each mark to
-    // the room its neighbours leave.
-    const std::vector<qreal> markReach = drawnMarkReach(labels, v.marks, v.routed);
+    // A layout just drawn keeps its marks whole, as it always showed them.
+    const std::vector<qreal> markReach = drawnMarkReach(labels, v.marks, v.arranged);
     const PrimitiveList names = namePrimitives(v, markReach);
     list.insert(list.end(), names.begin(), names.end());
     const PrimitiveList shown = labelPrimitives(labels, LabelSet::MaxIndex, v.groups);

@@ -39,6 +39,9 @@ struct PictureValues {
     bool changes = false;
     bool colour = false; // "Colour Choices"
     bool routed = false; // "Lines Round Labels": lines that would run under a label go round
+    // The labels stand where Tidy, a drag or a saved arrangement put them, not where a layout
+    // just drew them: each status mark is then fitted to the room its neighbours leave.
+    bool arranged = false;
     // What the labels carry, each by subject number (entry 0 unused); empty shows none.
     SubjectNames names;
     std::vector<Status> marks;

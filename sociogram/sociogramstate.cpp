@@ -127,6 +127,7 @@ void SociogramState::dropLabel(int subject, QPointF at)
 void SociogramState::TidyLabels(bool namesGiven)
 {
     // Tidy places the labels for the lines round them: they are on after it.
+    options.followPlacement(false);
     options.setLinesRound(true);
     // Between two surveys the ties drawn are what Tidy arranges: kept, new and gone alike.
     std::vector<Choice> ties;

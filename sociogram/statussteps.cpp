@@ -87,12 +87,13 @@ PrimitiveList statusPrimitives(const LabelSet& labels, const std::vector<Status>
                                const std::vector<qreal>& reach)
 {
     PrimitiveList list;
-    for (std::size_t i = 1; i < marks.size() && i < reach.size(); ++i) {
+    for (std::size_t i = 1; i < marks.size(); ++i) {
         const SubjectLabel* l = labels.get(int(i));
         if (!l || !l->Visible)
             continue;
+        const qreal upTo = i < reach.size() ? reach[i] : Unfitted; // whole where none is given
         const PrimitiveList mark =
-            statusMarkPrimitives(QRectF(l->Left, l->Top, l->Width, l->Height), marks[i], reach[i]);
+            statusMarkPrimitives(QRectF(l->Left, l->Top, l->Width, l->Height), marks[i], upTo);
         list.insert(list.end(), mark.begin(), mark.end());
     }
     return list;

@@ -77,8 +77,9 @@ void ViewOptions::setLinesRound(bool on)
     Q_EMIT styleChanged();
 }
 
-void ViewOptions::followPlacement(bool laidOut)
+void ViewOptions::followPlacement(bool justLaidOut)
 {
+    laidOut = justLaidOut;
     const bool on = !laidOut && chosen.linesRound;
     if (on == routed)
         return;

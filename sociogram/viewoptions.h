@@ -14,7 +14,10 @@
 class ViewOptions : public QObject {
     Q_OBJECT
 public:
-    LineStyle style() const { return {chosen.colourChoices, chosen.otherCriterion, routed}; }
+    LineStyle style() const
+    {
+        return {chosen.colourChoices, chosen.otherCriterion, routed, !laidOut};
+    }
     bool colourChoices() const { return chosen.colourChoices; }
     bool otherCriterion() const { return chosen.otherCriterion; }
     // The group (from 0) of each subject, by subject number (entry 0 unused); empty when none are
@@ -43,9 +46,9 @@ public:
     void setShowNames(bool on);
     // The user's "Lines &Round Labels", kept for the study.
     void setLinesRound(bool on);
-    // A layout just run draws straight lines; a restored or moved arrangement the lines as
-    // the user last chose them. Draws nothing: the caller draws the lines next.
-    void followPlacement(bool laidOut);
+    // A layout just run draws straight lines; a restored, tidied or moved arrangement the
+    // lines as the user last chose them. Draws nothing: the caller draws the lines next.
+    void followPlacement(bool justLaidOut);
 
 Q_SIGNALS:
     // The lines must be drawn again.
@@ -66,5 +69,6 @@ private:
     // choice, `routed` whether they are drawn so now.
     ViewChoices chosen;
     bool routed = false;
+    bool laidOut = true; // the labels stand where a layout just put them
     std::optional<std::int32_t> keptFor;
 };
