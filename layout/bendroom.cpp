@@ -129,15 +129,25 @@ private:
     // and its cliques together still.
     bool allowed(int k, QPointF p)
     {
-        const QPointF box = p + room.offset;
-        if (box.x() < 0 || box.y() < 0 || box.x() + room.box.width() > area.width() ||
-            box.y() + room.box.height() > area.height())
+        if (!roomInside(p))
             return false;
         for (int t = 1; t <= s.n; ++t)
             if (t != k &&
                 squaresOverlap(p.x(), p.y(), at[std::size_t(t)].x(), at[std::size_t(t)].y(),
                                room.box.width(), room.box.height()))
                 return false;
+        return cliquesHeldAt(k, p);
+    }
+
+    bool roomInside(QPointF p) const
+    {
+        const QPointF box = p + room.offset;
+        return box.x() >= 0 && box.y() >= 0 && box.x() + room.box.width() <= area.width() &&
+               box.y() + room.box.height() <= area.height();
+    }
+
+    bool cliquesHeldAt(int k, QPointF p)
+    {
         const QPointF was = at[std::size_t(k)];
         place(k, p);
         bool held = true;
@@ -146,6 +156,15 @@ private:
                 held = held && together(clique);
         place(k, was);
         return held;
+    }
+
+    // Label k moved from `was` to `to`, the lines it may touch routed again.
+    void takeStep(int k, QPointF was, QPointF to)
+    {
+        const std::vector<int> lines = touched(k, was, to);
+        place(k, to);
+        for (int l : lines)
+            under[std::size_t(l)] = drawnUnder(l);
     }
 
     void place(int k, QPointF p)
@@ -255,10 +274,7 @@ private:
         }
         if (bestGain <= 0)
             return false;
-        const std::vector<int> lines = touched(k, was, best);
-        place(k, best);
-        for (int l : lines)
-            under[std::size_t(l)] = drawnUnder(l);
+        takeStep(k, was, best);
         return true;
     }
 
@@ -317,10 +333,7 @@ private:
         }
         if (fewest >= before)
             return false;
-        const std::vector<int> lines = touched(k, was, best);
-        place(k, best);
-        for (int l : lines)
-            under[std::size_t(l)] = drawnUnder(l);
+        takeStep(k, was, best);
         return true;
     }
 
@@ -343,9 +356,7 @@ private:
     // labels' squares are kept apart, and with `keepRooms` the step meets no more rooms.
     bool allowedForMark(int k, QPointF p, bool keepRooms)
     {
-        const QPointF box = p + room.offset;
-        if (box.x() < 0 || box.y() < 0 || box.x() + room.box.width() > area.width() ||
-            box.y() + room.box.height() > area.height())
+        if (!roomInside(p))
             return false;
         for (int t = 1; t <= s.n; ++t)
             if (t != k && squaresOverlap(p.x(), p.y(), at[std::size_t(t)].x(),
@@ -353,14 +364,7 @@ private:
                 return false;
         if (keepRooms && roomsMet(k, p) > roomsMet(k, at[std::size_t(k)]))
             return false;
-        const QPointF was = at[std::size_t(k)];
-        place(k, p);
-        bool held = true;
-        for (const std::vector<int>& clique : cliques)
-            if (std::find(clique.begin(), clique.end(), k) != clique.end())
-                held = held && together(clique);
-        place(k, was);
-        return held;
+        return cliquesHeldAt(k, p);
     }
 
     static constexpr int MoreCrossings = 2;
