@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -63,6 +64,42 @@ PrimitiveList markPrimitives(const QRectF& label, Status mark, qreal scale)
     return {};
 }
 
+// How far the mark reaches out of its square on each side at its full size: left, up,
+// right, down. The outlines reach alike all round; the badge only up and to the right.
+std::array<qreal, 4> markExtent(Status mark)
+{
+    const QRectF square(0, 0, 100, 100);
+    std::array<qreal, 4> extent{};
+    for (const Primitive& p : markPrimitives(square, mark, 1)) {
+        const qreal w = p.width / 2;
+        extent = {std::max(extent[0], -p.p1.x() + w), std::max(extent[1], -p.p1.y() + w),
+                  std::max(extent[2], p.p2.x() - 100 + w), std::max(extent[3], p.p2.y() - 100 + w)};
+    }
+    return extent;
+}
+
+// The share of its size mark i (reaching `mine` on each side, left, up, right, down) may be
+// drawn at beside square b, the gaps to b on each side `gap`, b's own mark reaching `theirs`.
+// A mark meets b only where it reaches past the gap on every side. Two marks that can both
+// be drawn apart take one share of their sizes; where they cannot, each at least keeps off
+// the other's square.
+qreal shareBeside(const std::array<qreal, 4>& mine, const std::array<qreal, 4>& theirs,
+                  const std::array<qreal, 4>& gap)
+{
+    qreal offSquare = -Unfitted;
+    for (std::size_t d = 0; d < 4; ++d) {
+        const qreal room = gap[d] - MarkClearance;
+        offSquare = std::max(offSquare,
+                             mine[d] > 0 ? room / mine[d] : (gap[d] >= 0 ? Unfitted : -Unfitted));
+    }
+    const qreal full = *std::max_element(mine.begin(), mine.end());
+    const qreal other = *std::max_element(theirs.begin(), theirs.end());
+    const qreal room = *std::max_element(gap.begin(), gap.end()) - MarkClearance;
+    if (other > 0 && room >= SmallestMark * (full + other))
+        return std::min(offSquare, room / (full + other));
+    return offSquare;
+}
+
 } // namespace
 
 PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark, qreal reach)
@@ -75,12 +112,8 @@ PrimitiveList statusMarkPrimitives(const QRectF& label, Status mark, qreal reach
 
 qreal statusMarkReach(Status mark)
 {
-    const QRectF square(0, 0, 100, 100);
-    qreal reach = 0;
-    for (const Primitive& p : markPrimitives(square, mark, 1))
-        reach = std::max({reach, -p.p1.x() + p.width / 2, -p.p1.y() + p.width / 2,
-                          p.p2.x() - 100 + p.width / 2});
-    return reach;
+    const std::array<qreal, 4> extent = markExtent(mark);
+    return *std::max_element(extent.begin(), extent.end());
 }
 
 qreal leastMarkReach(qreal full)
@@ -92,29 +125,25 @@ std::vector<qreal> fittedMarkReach(const std::vector<QRectF>& squares,
                                    const std::vector<Status>& marks)
 {
     const std::size_t n = std::min(squares.size(), marks.size());
-    std::vector<qreal> full(n, 0), reach(n, 0);
+    std::vector<std::array<qreal, 4>> extent(squares.size(), std::array<qreal, 4>{});
     for (std::size_t i = 1; i < n; ++i)
-        full[i] = squares[i].isNull() ? 0 : statusMarkReach(marks[i]);
+        if (!squares[i].isNull())
+            extent[i] = markExtent(marks[i]);
+    std::vector<qreal> reach(n, 0);
     for (std::size_t i = 1; i < n; ++i) {
-        if (full[i] <= 0)
+        const qreal full = *std::max_element(extent[i].begin(), extent[i].end());
+        if (full <= 0)
             continue;
-        qreal room = Unfitted;
+        qreal share = 1;
         for (std::size_t j = 1; j < squares.size(); ++j) {
             const QRectF &a = squares[i], &b = squares[j];
             if (i == j || b.isNull())
                 continue;
-            // A mark reaching r meets b once its square grown by r overlaps b both ways.
-            const qreal gap = std::max({b.left() - a.right(), a.left() - b.right(),
-                                        b.top() - a.bottom(), a.top() - b.bottom(), 0.0});
-            qreal clear = gap - MarkClearance;
-            // Two marks that can both be drawn apart share the room by their sizes; where
-            // they cannot, each at least keeps off the other's square.
-            const qreal other = j < n ? full[j] : 0;
-            if (other > 0 && clear >= SmallestMark * (full[i] + other))
-                clear *= full[i] / (full[i] + other);
-            room = std::min(room, clear);
+            share = std::min(share, shareBeside(extent[i], extent[j],
+                                                {a.left() - b.right(), a.top() - b.bottom(),
+                                                 b.left() - a.right(), b.top() - a.bottom()}));
         }
-        reach[i] = std::min(full[i], std::max(SmallestMark * full[i], room));
+        reach[i] = full * std::max(SmallestMark, share);
     }
     return reach;
 }

@@ -296,6 +296,8 @@ private Q_SLOTS:
                                                      << Status::None << 110.0 << true << true;
         QTest::newRow("a badge") << Status::Controversial << QPointF(420, -100) << Status::None
                                  << 50.0 << true << true;
+        QTest::newRow("a badge, a neighbour on its left")
+            << Status::Controversial << QPointF(-400, 0) << Status::None << 75.0 << true << true;
         QTest::newRow("touching: the least size")
             << Status::Rejected << QPointF(365, 0) << Status::None << 66.0 << true << false;
         QTest::newRow("two marks sharing the room")
