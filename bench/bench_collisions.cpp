@@ -1,8 +1,8 @@
 // What a teacher sees after Tidy with "Show Names" and "Show Status" on: generated Both
 // classes of 30 and 40 tidied through the window's own steps, the whole picture built as the
 // window builds it, and its collisions counted from the primitives drawn. Printed as a
-// table: every collision should count 0; the last column counts the names the reader sees
-// only in part, ending in an ellipsis.
+// table: every collision should count 0; the last column counts the names cut shorter, with
+// an ellipsis, than the longest a name is drawn.
 
 #include "arrangement.h"
 #include "benchapp.h"
@@ -98,8 +98,11 @@ Collisions countCollisions(const PrimitiveList& picture, QSizeF area,
     for (const Primitive& p : picture) {
         if (p.kind == Kind::Name) {
             names.push_back(boxOf(p));
-            const QRectF& band = names.back(); // upright where taller than wide
-            c.cutShort += std::max(band.width(), band.height()) + 1 < nameWidth(p.text);
+            // Shorter than the name may be drawn (a longer name is always cut at NameWidth);
+            // an upright band is taller than wide.
+            const QRectF& band = names.back();
+            c.cutShort += std::max(band.width(), band.height()) + 1 <
+                          std::min(nameWidth(p.text), DrawSize::NameWidth);
             nameOf.push_back(owner.at(p.text));
         } else if (p.kind == Kind::Label) {
             labels.push_back(boxOf(p));
